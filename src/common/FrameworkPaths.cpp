@@ -1,0 +1,64 @@
+#include "common/FrameworkPaths.h"
+
+namespace {
+
+constexpr const char* PathAndDriveDelimiters = "\\:";
+
+bool IsDelimiter(char c) {
+    return c == '\\' || c == ':';
+}
+
+} // namespace
+
+std::string ExtractFileDrive(const std::string& path) {
+    if (path.size() >= 2 && path[1] == ':')
+        return path.substr(0, 2);
+    if (path.size() >= 2 && path[0] == '\\' && path[1] == '\\') {
+        // \\server\share: up to the backslash that ends the share name.
+        std::size_t serverEnd = path.find('\\', 2);
+        std::size_t shareEnd =
+            serverEnd == std::string::npos ? std::string::npos : path.find('\\', serverEnd + 1);
+        if (shareEnd != std::string::npos)
+            return path.substr(0, shareEnd);
+        std::string drive = path;
+        if (drive.size() > 2 && drive.back() == '\\')
+            drive.pop_back();
+        return drive;
+    }
+    return {};
+}
+
+std::string ExtractFileName(const std::string& path) {
+    std::size_t last = path.find_last_of(PathAndDriveDelimiters);
+    return last == std::string::npos ? path : path.substr(last + 1);
+}
+
+std::string ExtractFileDir(const std::string& path) {
+    std::size_t last = path.find_last_of(PathAndDriveDelimiters);
+    if (last == std::string::npos)
+        return {};
+    // Keep the colon of C:abc, and the backslash of a root (C:\abc, \abc).
+    std::size_t keep = last + 1;
+    if (last > 0 && path[last] == '\\' && !IsDelimiter(path[last - 1]))
+        keep = last;
+    return path.substr(0, keep);
+}
+
+std::string ExtractFileExt(const std::string& path) {
+    std::size_t last = path.find_last_of(".\\:");
+    if (last == std::string::npos || path[last] != '.')
+        return {};
+    return path.substr(last);
+}
+
+std::string IncludeTrailingPathDelimiter(const std::string& path) {
+    if (!path.empty() && path.back() == '\\')
+        return path;
+    return path + '\\';
+}
+
+std::string ExcludeTrailingPathDelimiter(const std::string& path) {
+    if (!path.empty() && path.back() == '\\')
+        return path.substr(0, path.size() - 1);
+    return path;
+}

@@ -1,0 +1,144 @@
+#include "common/LevelSelector.h"
+
+#include "common/FileHelpers.h"
+#include "common/FrameworkPaths.h"
+#include "common/FrameworkText.h"
+#include "common/PathNormalising.h"
+#include "platform/FileSystem.h"
+
+#include <utility>
+
+namespace {
+
+uint32_t DepthOf(std::string path) {
+    return CountBackslashes(path);
+}
+
+} // namespace
+
+LevelSelector::LevelSelector(std::deque<std::string> inputFolders) : inputFolders_(std::move(inputFolders)) {}
+
+void LevelSelector::SetLevelRange(uint32_t fromLevel, uint32_t toLevel) {
+    mode_ = Range;
+    fromLevel_ = fromLevel;
+    toLevel_ = toLevel;
+    aboveLevel_ = belowLevel_ = 0;
+}
+
+void LevelSelector::SetAboveLevel(uint32_t level) {
+    mode_ = Above;
+    aboveLevel_ = level;
+    fromLevel_ = toLevel_ = belowLevel_ = 0;
+}
+
+void LevelSelector::SetBelowLevel(uint32_t level) {
+    mode_ = Below;
+    belowLevel_ = level;
+    fromLevel_ = toLevel_ = aboveLevel_ = 0;
+}
+
+void LevelSelector::SetSubfolderChoice(uint32_t choice) {
+    subfolderChoice_ = choice;
+}
+
+void LevelSelector::SetFilterFromControl(const std::string& text) {
+    filter_ = AnsiLowerCase(ExcludeTrailingPathDelimiter(text));
+}
+
+void LevelSelector::Run() {
+    if (mode_ == NotSet)
+        return;
+    for (const std::string& folder : inputFolders_) {
+        baseDepth_ = DepthOf(folder);
+        queue_.emplace(baseDepth_, folder);
+        while (!queue_.empty())
+            FolderStep();
+        queue_.clear();
+    }
+}
+
+void LevelSelector::FolderStep() {
+    auto first = queue_.begin();
+    const std::string folder = std::move(first->second);
+    queue_.erase(first);
+
+    std::string previous;
+    const bool remembered = GetCurrentFolder(previous);
+    platform::SetCurrentDirectoryA(folder);
+    platform::FindData found;
+    platform::FindHandle handle = platform::FindFirstFileA(folder + "\\*.*", found);
+    if (handle) {
+        do {
+            if (found.cFileName == "." || found.cFileName == "..")
+                continue;
+            std::string path = folder + "\\" + found.cFileName;
+            // Entries that cannot be entered (files, folders without access)
+            // are no subfolders here.
+            if (platform::SetCurrentDirectoryA(path))
+                Judge(path);
+        } while (platform::FindNextFileA(handle, found));
+        platform::FindClose(handle);
+    }
+    if (remembered)
+        platform::SetCurrentDirectoryA(previous);
+}
+
+bool LevelSelector::IsLeaf() const {
+    return HasAtMostSubfolders(0, currentFolder_);
+}
+
+void LevelSelector::Descend() {
+    queue_.emplace(currentDepth_, currentFolder_);
+}
+
+void LevelSelector::Judge(const std::string& path) {
+    currentFolder_ = path;
+    currentDepth_ = DepthOf(path);
+    const uint32_t level = currentDepth_ - baseDepth_;
+    const bool everySubfolder = subfolderChoice_ == 2;
+
+    switch (mode_) {
+    case Range:
+        if (level < fromLevel_) {
+            Descend();
+        } else if (level <= toLevel_) {
+            if (everySubfolder || level == toLevel_ || IsLeaf())
+                AddMatch();
+            Descend();
+        }
+        break;
+    case Above:
+        if (level < aboveLevel_) {
+            if (everySubfolder || IsLeaf())
+                AddMatch();
+            Descend();
+        } else if (level == aboveLevel_ && !everySubfolder) {
+            // The last level of the branch: taken whole, not looked into.
+            AddMatch();
+        }
+        break;
+    case Below:
+        if (level <= belowLevel_) {
+            Descend();
+        } else {
+            if (everySubfolder || IsLeaf())
+                AddMatch();
+            Descend();
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+void LevelSelector::AddMatch() {
+    if (filter_.empty()) {
+        result_.push_back(currentFolder_);
+        return;
+    }
+    std::string path = AnsiLowerCase(Trim(currentFolder_));
+    std::string lastPart;
+    SplitFolderAndName(path, lastPart);
+    if (lastPart.find(filter_) != std::string::npos)
+        result_.push_back(currentFolder_);
+}

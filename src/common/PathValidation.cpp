@@ -1,0 +1,101 @@
+#include "common/PathValidation.h"
+
+#include "common/FileHelpers.h"
+#include "common/FrameworkPaths.h"
+#include "common/FrameworkText.h"
+#include "common/IllegalCharacters.h"
+#include "common/PathNormalising.h"
+#include "common/Utf8Text.h"
+
+namespace {
+
+bool IsAsciiLetter(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+
+} // namespace
+
+bool AnalyseDriveColons(const std::string& text, std::string& message) {
+    std::size_t colon = text.find(':');
+    if (colon == std::string::npos) {
+        message = "Not found any colon (:) in the text !!!!";
+        return false;
+    }
+    for (; colon != std::string::npos; colon = text.find(':', colon + 1)) {
+        if (colon == 0) {
+            message = "The colon (:) is the first character in the text.";
+            return false;
+        }
+        if (colon == text.size() - 1) {
+            message = "The colon (:) is the last character in the text.";
+            return false;
+        }
+        if (!IsAsciiLetter(text[colon - 1])) {
+            // The whole character, so that a message never ends in half of one.
+            message = "There is(are) no drive letter(s) before colon(s) (:) : " +
+                      utf8::CharacterBefore(text, colon);
+            return false;
+        }
+    }
+    message = "There is(are) a drive letter(s) before colon(s) (:).";
+    return true;
+}
+
+bool ValidateFolderName(const std::string& text, std::string& message) {
+    const std::string trimmed = Trim(text);
+    if (ExtractFileDrive(trimmed).empty()) {
+        message = "This item is not a valid Folder Name (No drive letter) !";
+        return false;
+    }
+    std::string typeName;
+    if (!DriveTypeName(trimmed, typeName)) {
+        message = "There is no valid drive letter.";
+        return false;
+    }
+    std::string drive;
+    std::string rest;
+    SplitDriveAndRest(TrimBlanks(trimmed), drive, rest);
+    if (TrimBlanks(rest).size() < 2) {
+        message = "There is no Folder part (just root).";
+        return false;
+    }
+    std::string found;
+    if (HasIllegalCharacter(trimmed, "N", found)) {
+        message = "Illegal character in the folder name : " + found;
+        return false;
+    }
+    return true;
+}
+
+bool ValidateIncludeText(const std::string& text, std::string& normalised, std::string& message) {
+    if (text.empty()) {
+        message =
+            "The text field is empty !\nAction : You must enter a text to add to the Include Folder List.";
+        return false;
+    }
+    std::string found;
+    if (HasIllegalCharacter(text, "n", found)) {
+        message = "Illegal character in the text : " + found;
+        return false;
+    }
+    normalised = CollapseDoubleColons(CollapseDoubleBackslashes(SlashesToBackslashes(text)));
+    return true;
+}
+
+bool CheckSourceNotDestination(const std::string& destination, const std::string& source,
+                               std::string& message) {
+    std::string normalisedDestination;
+    std::string normalisedSource;
+    if (!ValidateIncludeText(destination, normalisedDestination, message))
+        return true;
+    if (!ValidateIncludeText(source, normalisedSource, message))
+        return true;
+    if (AnsiSameText(normalisedDestination, normalisedSource)) {
+        message =
+            "The ATTACH/COPY/MOVE operation is NOT PERFORMED !!!\nThe Destination Folder is the same as the "
+            "source Folder !!! \nDestination Folder : " +
+            normalisedDestination + "\n" + "Source Folder      : " + normalisedSource;
+        return true;
+    }
+    return false;
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "common/SettingsRecord.h"
+
+#include <cstdio>
+#include <string>
+
+// Writes the shared setting lists to the settings file. The records go to a
+// temporary file beside the target, which replaces the target only when every
+// byte was written; on any failure the previous file stays as it was and
+// message 0130 tells the user.
+class SettingsWriter {
+public:
+    explicit SettingsWriter(const std::string& fileName);
+    ~SettingsWriter();
+    SettingsWriter(const SettingsWriter&) = delete;
+    SettingsWriter& operator=(const SettingsWriter&) = delete;
+
+    // Whether the temporary file could be created.
+    bool IsOpen() const { return file_ != nullptr; }
+    // Writes every record in type order, reading each value at that moment, then
+    // the end record. True when the settings file now holds them; one save per writer.
+    bool Save();
+
+private:
+    bool WriteRecord(const SettingsRecord& record);
+    void Discard();
+
+    std::string fileName_;
+    std::string targetPath_;
+    std::string temporaryPath_;
+    std::FILE* file_ = nullptr;
+};

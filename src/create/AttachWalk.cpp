@@ -1,0 +1,207 @@
+#include "create/AttachWalk.h"
+
+#include "common/FrameworkFiles.h"
+#include "common/FrameworkPaths.h"
+#include "common/FrameworkText.h"
+#include "platform/Drives.h"
+#include "platform/FileSystem.h"
+#include "ui/Desktop.h"
+
+#include <utility>
+
+namespace {
+
+// Whether anything (file or folder) stands at the path: a copy that fails if
+// the destination exists fails for both.
+bool EntryExists(const std::string& path) {
+    return platform::GetFileAttributesA(path) != platform::INVALID_FILE_ATTRIBUTES;
+}
+
+std::string HostFolder(const std::string& windowsPath) {
+    std::optional<std::string> host = platform::ToHostPath(windowsPath);
+    if (!host)
+        return {};
+    std::string folder = *host;
+    while (folder.size() > 1 && folder.back() == '/')
+        folder.pop_back();
+    return folder;
+}
+
+} // namespace
+
+AttachWalk::AttachWalk(CreationCounterBlock& block, const FileSizeMap& sizes, AttachWalkTexts runTexts,
+                       AttachWalkTexts simulationTexts)
+    : block_(block), sizes_(sizes), runTexts_(std::move(runTexts)),
+      simulationTexts_(std::move(simulationTexts)) {}
+
+void AttachWalk::ClearOwnFolders() {
+    ownHostFolders_.clear();
+    ownFolderInside_ = false;
+}
+
+void AttachWalk::AddOwnFolder(const std::string& folder) {
+    std::string host = HostFolder(folder);
+    if (!host.empty())
+        ownHostFolders_.insert(host);
+}
+
+void AttachWalk::StartStructure(const std::string& root) {
+    AttachFolderQueue.clear();
+    AttachFolderQueue.push_back(root);
+    rootLength_ = root.size();
+    ownFolderInside_ = false;
+    if (ownHostFolders_.empty())
+        return;
+    std::string hostRoot = HostFolder(root);
+    if (hostRoot.empty())
+        return;
+    std::string prefix = hostRoot.back() == '/' ? hostRoot : hostRoot + "/";
+    auto next = ownHostFolders_.lower_bound(prefix);
+    ownFolderInside_ = next != ownHostFolders_.end() && next->compare(0, prefix.size(), prefix) == 0;
+}
+
+bool AttachWalk::IsOwnFolder(const std::string& folder) const {
+    return ownFolderInside_ && ownHostFolders_.count(HostFolder(folder)) > 0;
+}
+
+std::string AttachWalk::DestinationOf(const std::string& folder, const std::string& entry) const {
+    std::string relative = folder.size() > rootLength_ + 1 ? folder.substr(rootLength_ + 1) : std::string();
+    if (Trim(relative).empty())
+        return AttachTargetRoot + "\\" + entry;
+    return AttachTargetRoot + "\\" + relative + "\\" + entry;
+}
+
+bool AttachWalk::LookUpSize(const std::string& source, uint64_t& size, const std::string& caption,
+                            const std::string& text) const {
+    auto found = sizes_.find(source);
+    if (found == sizes_.end()) {
+        ui::ShowBox(nullptr, caption, text + source, ui::Icon::Warning);
+        return false;
+    }
+    size = found->second;
+    return true;
+}
+
+void AttachWalk::CopyFolderStructure(const std::string& structure, AttachMode mode) {
+    AttachTopLevelDone = false;
+    StartStructure(Trim(structure));
+    if (!DirectoryExists(AttachTargetRoot) && ForceDirectories(AttachTargetRoot)) {
+        block_.Counters.Created.SubFolders += 1;
+        block_.RefreshBoth();
+        block_.AddToList(StatisticList::SubFoldersCreated, AttachTargetRoot);
+    }
+    while (!AttachFolderQueue.empty())
+        ProcessQueuedFolder(structure, mode);
+}
+
+void AttachWalk::ProcessQueuedFolder(const std::string& /*structure*/, AttachMode mode) {
+    std::string folder = std::move(AttachFolderQueue.front());
+    AttachFolderQueue.pop_front();
+
+    TSearchRec rec;
+    if (FindFirst(folder + "\\*.*", faAnyFile, rec) == 0) {
+        do {
+            if (rec.Name == "." || rec.Name == "..")
+                continue;
+            std::string source = folder + "\\" + rec.Name;
+            std::string destination = DestinationOf(folder, rec.Name);
+            if (rec.Attr & faDirectory) {
+                if (IsOwnFolder(source))
+                    continue;
+                if (!DirectoryExists(destination)) {
+                    if (ForceDirectories(ExcludeTrailingPathDelimiter(destination))) {
+                        block_.Counters.Created.SubFolders += 1;
+                        block_.AddToList(StatisticList::SubFoldersCreated, destination);
+                    } else {
+                        block_.Counters.Other.SubFolders += 1;
+                    }
+                } else {
+                    block_.Counters.Exists.SubFolders += 1;
+                }
+                block_.RefreshBoth();
+                AttachFolderQueue.push_back(source);
+            } else if (AttachesFiles(mode)) {
+                uint64_t size = 0;
+                if (platform::CopyFileA(Trim(source), Trim(destination), true)) {
+                    block_.Counters.Created.Files += 1;
+                    block_.RefreshBoth();
+                    block_.AddToList(StatisticList::FilesCreated, destination);
+                    if (mode == AttachMode::SubFoldersOnlyWithFiles && !AttachTopLevelDone)
+                        CreatedFilesList.push_back(destination);
+                    if (LookUpSize(source, size, runTexts_.copiedCaption, runTexts_.copiedText)) {
+                        block_.Counters.Created.FilesSize += static_cast<double>(size);
+                        block_.RefreshBoth();
+                    }
+                } else {
+                    block_.Counters.Exists.Files += 1;
+                    block_.RefreshBoth();
+                    if (LookUpSize(source, size, runTexts_.notCopiedCaption, runTexts_.notCopiedText)) {
+                        block_.Counters.Exists.FilesSize += static_cast<double>(size);
+                        block_.RefreshBoth();
+                    }
+                }
+            }
+        } while (FindNext(rec) == 0);
+    }
+    FindClose(rec);
+    AttachTopLevelDone = true;
+}
+
+void AttachWalk::SimulateCopyFolderStructure(const std::string& structure, AttachMode mode) {
+    StartStructure(Trim(structure));
+    if (AttachesTopFolder(mode) && !DirectoryExists(AttachTargetRoot)) {
+        block_.Counters.Created.SubFolders += 1;
+        block_.RefreshBoth();
+        block_.AddToList(StatisticList::SubFoldersCreated, AttachTargetRoot);
+    }
+    while (!AttachFolderQueue.empty())
+        SimulateProcessQueuedFolder(structure, mode);
+}
+
+void AttachWalk::SimulateProcessQueuedFolder(const std::string& /*structure*/, AttachMode mode) {
+    std::string folder = std::move(AttachFolderQueue.front());
+    AttachFolderQueue.pop_front();
+
+    TSearchRec rec;
+    if (FindFirst(folder + "\\*.*", faAnyFile, rec) == 0) {
+        do {
+            if (rec.Name == "." || rec.Name == "..")
+                continue;
+            std::string source = folder + "\\" + rec.Name;
+            std::string destination = DestinationOf(folder, rec.Name);
+            if (rec.Attr & faDirectory) {
+                if (IsOwnFolder(source))
+                    continue;
+                if (!DirectoryExists(destination)) {
+                    block_.Counters.Created.SubFolders += 1;
+                    block_.AddToList(StatisticList::SubFoldersCreated, destination);
+                } else {
+                    block_.Counters.Exists.SubFolders += 1;
+                }
+                block_.RefreshBoth();
+                AttachFolderQueue.push_back(source);
+            } else if (AttachesFiles(mode)) {
+                uint64_t size = 0;
+                if (!EntryExists(destination)) {
+                    block_.Counters.Created.Files += 1;
+                    block_.RefreshBoth();
+                    block_.AddToList(StatisticList::FilesCreated, destination);
+                    if (LookUpSize(source, size, simulationTexts_.copiedCaption,
+                                   simulationTexts_.copiedText)) {
+                        block_.Counters.Created.FilesSize += static_cast<double>(size);
+                        block_.RefreshBoth();
+                    }
+                } else {
+                    block_.Counters.Exists.Files += 1;
+                    block_.RefreshBoth();
+                    if (LookUpSize(source, size, simulationTexts_.notCopiedCaption,
+                                   simulationTexts_.notCopiedText)) {
+                        block_.Counters.Exists.FilesSize += static_cast<double>(size);
+                        block_.RefreshBoth();
+                    }
+                }
+            }
+        } while (FindNext(rec) == 0);
+    }
+    FindClose(rec);
+}

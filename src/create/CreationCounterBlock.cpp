@@ -1,0 +1,114 @@
+#include "create/CreationCounterBlock.h"
+
+#include "ui/ListBox.h"
+
+#include <QWidget>
+
+namespace {
+
+constexpr const char* ListNames[5] = {"FoldersCreated", "FoldersExists", "FoldersOther", "SubFoldersCreated",
+                                      "FilesCreated"};
+
+void Charge(CounterRow& row, const StructureTotals* charge) {
+    if (!charge)
+        return;
+    row.SubFolders += charge->subfolders;
+    row.Files += charge->files;
+    row.FilesSize += static_cast<double>(charge->bytes);
+}
+
+} // namespace
+
+void CreationCounterBlock::BindPage(QWidget& page, const std::string& labelPrefix) {
+    page_ = &page;
+    pageLabels_ = CounterLabels(page, labelPrefix);
+}
+
+void CreationCounterBlock::BindStatistics(QWidget* window, const std::string& labelPrefix,
+                                          const std::string& listPrefix) {
+    if (window == statisticsWindow_ && (window == nullptr || statisticsLabels_.Bound()))
+        return;
+    statisticsWindow_ = window;
+    statisticsLabels_ = window ? CounterLabels(*window, labelPrefix) : CounterLabels();
+    for (int i = 0; i < 5; ++i)
+        lists_[i] = window
+                        ? window->findChild<ui::ListBox*>(QString::fromStdString(listPrefix + ListNames[i]))
+                        : nullptr;
+    repaints_.AddWindow(window);
+}
+
+ui::ListBox* CreationCounterBlock::List(StatisticList which) const {
+    return lists_[static_cast<int>(which)];
+}
+
+void CreationCounterBlock::ResetAllCounters() {
+    Counters.ToCreate = CounterRow{};
+    ResetResultCounters();
+}
+
+void CreationCounterBlock::ResetResultCounters() {
+    Counters.Created = CounterRow{};
+    Counters.Exists = CounterRow{};
+    Counters.Other = CounterRow{};
+}
+
+void CreationCounterBlock::ClearAllResultLists() {
+    Results.ToCreate.Clear();
+    ClearResultLists();
+}
+
+void CreationCounterBlock::ClearResultLists() {
+    Results.Created.Clear();
+    Results.Exists.Clear();
+    Results.Other.Clear();
+}
+
+void CreationCounterBlock::ClearStatisticLists() {
+    for (const QPointer<ui::ListBox>& list : lists_) {
+        if (list)
+            list->Clear();
+    }
+}
+
+void CreationCounterBlock::RefreshResultLabels() {
+    if (!page_)
+        return;
+    pageLabels_.Write(Counters);
+    repaints_.Repaint(page_->window());
+}
+
+void CreationCounterBlock::RefreshStatisticLabels() {
+    if (!statisticsWindow_)
+        return;
+    statisticsLabels_.Write(Counters);
+    repaints_.Repaint(statisticsWindow_);
+}
+
+void CreationCounterBlock::RecordCreated(const std::string& name) {
+    Results.Created.Folders.push_back(name);
+    AddToList(StatisticList::FoldersCreated, name);
+    Counters.Created.Folders += 1;
+    RefreshBoth();
+}
+
+void CreationCounterBlock::RecordExists(const std::string& name, const StructureTotals* charge) {
+    Counters.Exists.Folders += 1;
+    Charge(Counters.Exists, charge);
+    RefreshBoth();
+    Results.Exists.Folders.push_back(name);
+    AddToList(StatisticList::FoldersExists, name);
+}
+
+void CreationCounterBlock::RecordOther(const std::string& name, const StructureTotals* charge) {
+    Counters.Other.Folders += 1;
+    Charge(Counters.Other, charge);
+    RefreshBoth();
+    Results.Other.Folders.push_back(name);
+    AddToList(StatisticList::FoldersOther, name);
+}
+
+void CreationCounterBlock::AddToList(StatisticList which, const std::string& name) {
+    ui::ListBox* list = lists_[static_cast<int>(which)];
+    if (list)
+        list->AddItem(name);
+}

@@ -1,0 +1,75 @@
+#pragma once
+// A creation page's counter block: its counters and result lists, the labels
+// that show them on the page and in the page's statistics window, and the
+// statistics window's five name lists. Each creation page owns one and binds
+// it to its own labels, window and lists; the operations are the same for all.
+
+#include "create/CounterLabels.h"
+#include "create/CreationCounters.h"
+#include "create/RepaintThrottle.h"
+
+#include <QPointer>
+
+#include <string>
+
+class QWidget;
+namespace ui {
+class ListBox;
+}
+
+// The statistics window's name lists, in the order they are emptied.
+enum class StatisticList { FoldersCreated, FoldersExists, FoldersOther, SubFoldersCreated, FilesCreated };
+
+class CreationCounterBlock {
+public:
+    CreationCounters Counters;
+    CreationResultLists Results;
+
+    // The page whose labels ("lblVol02" + column + row) show the counters.
+    void BindPage(QWidget& page, const std::string& labelPrefix);
+    // The statistics window: its labels ("lblStat02" + column + row) and its
+    // lists (listPrefix + "FoldersCreated" ...). Binding the window already
+    // bound changes nothing; nullptr unbinds.
+    void BindStatistics(QWidget* window, const std::string& labelPrefix, const std::string& listPrefix);
+    QWidget* StatisticsWindow() const { return statisticsWindow_; }
+    ui::ListBox* List(StatisticList which) const;
+
+    // The ToCreate row to 0, then ResetResultCounters.
+    void ResetAllCounters();
+    // Rows Created, Exists and Other to 0.
+    void ResetResultCounters();
+    // The four ToCreate lists, then ClearResultLists.
+    void ClearAllResultLists();
+    // The twelve lists of rows Created, Exists and Other (the undo list too).
+    void ClearResultLists();
+    // The statistics window's five lists.
+    void ClearStatisticLists();
+    // All sixteen counters into the page's labels, then the page's window repainted.
+    void RefreshResultLabels();
+    // The same into the statistics window's labels and that window.
+    void RefreshStatisticLabels();
+    void RefreshBoth() {
+        RefreshResultLabels();
+        RefreshStatisticLabels();
+    }
+
+    // A main folder the run created: the undo list, the statistics list, the count.
+    void RecordCreated(const std::string& name);
+    // A main folder that already existed, or could not be created. `charge`
+    // (nullptr for none) is the attach load the folder would have carried.
+    void RecordExists(const std::string& name, const StructureTotals* charge);
+    void RecordOther(const std::string& name, const StructureTotals* charge);
+
+    // Appends a name to one of the statistics window's lists.
+    void AddToList(StatisticList which, const std::string& name);
+
+    RepaintThrottle& Repaints() { return repaints_; }
+
+private:
+    QPointer<QWidget> page_;
+    CounterLabels pageLabels_;
+    QPointer<QWidget> statisticsWindow_;
+    CounterLabels statisticsLabels_;
+    QPointer<ui::ListBox> lists_[5];
+    RepaintThrottle repaints_;
+};

@@ -1,0 +1,58 @@
+#include "create/RepaintThrottle.h"
+
+void RepaintThrottle::Repaint(QWidget* window) {
+    if (!running_) {
+        if (window && window->isVisible())
+            window->repaint();
+        return;
+    }
+    if (sinceLastRepaint_.elapsed() >= FrameMilliseconds)
+        RepaintAll();
+}
+
+void RepaintThrottle::BeginRun(const std::vector<QWidget*>& windows) {
+    running_ = true;
+    runRepaints_ = 0;
+    windows_.clear();
+    for (QWidget* window : windows)
+        AddWindow(window);
+    sinceLastRepaint_.start();
+}
+
+void RepaintThrottle::AddWindow(QWidget* window) {
+    // A window whose updates someone else holds back stays as it is.
+    if (!running_ || !window || !window->updatesEnabled())
+        return;
+    for (const QPointer<QWidget>& held : windows_) {
+        if (held == window)
+            return;
+    }
+    windows_.emplace_back(window);
+    window->setUpdatesEnabled(false);
+}
+
+void RepaintThrottle::EndRun() {
+    if (!running_)
+        return;
+    running_ = false;
+    for (const QPointer<QWidget>& window : windows_) {
+        if (window) {
+            window->setUpdatesEnabled(true);
+            if (window->isVisible())
+                window->repaint();
+        }
+    }
+    windows_.clear();
+}
+
+void RepaintThrottle::RepaintAll() {
+    for (const QPointer<QWidget>& window : windows_) {
+        if (!window || !window->isVisible())
+            continue;
+        window->setUpdatesEnabled(true);
+        window->repaint();
+        window->setUpdatesEnabled(false);
+    }
+    ++runRepaints_;
+    sinceLastRepaint_.restart();
+}

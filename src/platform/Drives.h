@@ -1,0 +1,43 @@
+#pragma once
+// Drive letters mapped to host folders, and the translation between Windows
+// paths and host paths. At start C: is mapped to "/".
+
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <string>
+
+namespace platform {
+
+constexpr unsigned DRIVE_UNKNOWN = 0;
+constexpr unsigned DRIVE_NO_ROOT_DIR = 1;
+constexpr unsigned DRIVE_REMOVABLE = 2;
+constexpr unsigned DRIVE_FIXED = 3;
+constexpr unsigned DRIVE_REMOTE = 4;
+constexpr unsigned DRIVE_CDROM = 5;
+constexpr unsigned DRIVE_RAMDISK = 6;
+
+// Upper-case letter -> absolute host folder.
+using DriveTable = std::map<char, std::string>;
+
+DriveTable GetDriveTable();
+void SetDriveTable(const DriveTable& table);
+void MapDrive(char letter, const std::string& hostFolder);
+void UnmapDrive(char letter);
+
+// "C:\", "D:\" ... each followed by a zero byte, the whole list by one more.
+std::string GetLogicalDriveStringsA();
+unsigned GetDriveTypeA(const std::string& rootPath);
+
+// The host path a Windows path stands for, resolving existing components
+// ignoring case; nullopt for an unmapped drive, a refused name or a network path.
+std::optional<std::string> ToHostPath(const std::string& windowsPath);
+
+// The Windows form of a host path, through the mapped folder with the longest
+// matching prefix; nullopt outside every mapped folder.
+std::optional<std::string> ToWindowsPath(const std::string& hostPath);
+
+// Lets tests pretend a drive has a given number of free bytes; nullopt ends it.
+void SetFreeSpaceOverride(char letter, std::optional<uint64_t> freeBytes);
+
+} // namespace platform

@@ -1,0 +1,192 @@
+// CopyFileA: a file's content, mode and modification time to a new or an
+// existing file.
+
+#include "platform/Attributes.h"
+#include "platform/Errors.h"
+#include "platform/FileSystem.h"
+#include "platform/PathResolver.h"
+#include "platform/PlatformState.h"
+
+#include <fcntl.h>
+#include <sys/sendfile.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <vector>
+
+namespace platform {
+
+namespace {
+
+// Copies everything from `in` to `out`; the kernel copies without a trip
+// through this process where it can. 0 or an errno.
+int CopyContent(int in, int out, off_t size) {
+    bool kernelCopy = true;
+    off_t done = 0;
+    while (kernelCopy && done < size) {
+        const ssize_t copied =
+            copy_file_range(in, nullptr, out, nullptr, static_cast<std::size_t>(size - done), 0);
+        if (copied > 0) {
+            done += copied;
+        } else if (copied == 0) {
+            break; // the file got shorter meanwhile; read on to its end below
+        } else if (errno == EINTR) {
+            continue;
+        } else if (errno == EXDEV || errno == EINVAL || errno == ENOSYS || errno == EOPNOTSUPP ||
+                   errno == EBADF) {
+            kernelCopy = false;
+        } else {
+            return errno;
+        }
+    }
+    // Whatever copy_file_range left: sendfile first, plain reads last.
+    while (true) {
+        const ssize_t sent = sendfile(out, in, nullptr, 1 << 20);
+        if (sent > 0)
+            continue;
+        if (sent == 0)
+            return 0;
+        if (errno == EINTR)
+            continue;
+        if (errno != EINVAL && errno != ENOSYS)
+            return errno;
+        break;
+    }
+    std::vector<char> buffer(1 << 16);
+    while (true) {
+        const ssize_t got = read(in, buffer.data(), buffer.size());
+        if (got == 0)
+            return 0;
+        if (got < 0) {
+            if (errno == EINTR)
+                continue;
+            return errno;
+        }
+        for (ssize_t written = 0; written < got;) {
+            const ssize_t put = write(out, buffer.data() + written, static_cast<std::size_t>(got - written));
+            if (put < 0) {
+                if (errno == EINTR)
+                    continue;
+                return errno;
+            }
+            written += put;
+        }
+    }
+}
+
+// Copies into the open `out`, then gives it the source's times. 0 or an errno.
+int Fill(int in, int out, const struct stat& source) {
+    if (int error = CopyContent(in, out, source.st_size))
+        return error;
+    const timespec times[2] = {source.st_atim, source.st_mtim};
+    futimens(out, times);
+    return 0;
+}
+
+class FileDescriptor {
+public:
+    explicit FileDescriptor(int fd) : fd_(fd) {}
+    ~FileDescriptor() {
+        if (fd_ >= 0)
+            close(fd_);
+    }
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    int Get() const { return fd_; }
+    // Closes now, so that a failing close is seen. 0 or an errno.
+    int Close() {
+        const int result = close(fd_);
+        fd_ = -1;
+        return result == 0 ? 0 : errno;
+    }
+
+private:
+    int fd_;
+};
+
+// Writes a copy under a temporary name beside `target` and renames it over
+// the target, so that a failed copy never leaves the old file half
+// overwritten. 0 or an errno.
+int ReplaceWithCopy(int in, const struct stat& source, const std::string& folder, const std::string& target) {
+    std::string temporary = detail::JoinHost(folder, ".foldersmith-copy-XXXXXX");
+    FileDescriptor out(mkostemp(temporary.data(), O_CLOEXEC));
+    if (out.Get() < 0)
+        return errno;
+    int error = Fill(in, out.Get(), source);
+    if (!error && fchmod(out.Get(), source.st_mode & 07777) != 0)
+        error = errno;
+    if (int closed = out.Close(); !error)
+        error = closed;
+    if (!error && rename(temporary.c_str(), target.c_str()) != 0)
+        error = errno;
+    if (error)
+        unlink(temporary.c_str());
+    return error;
+}
+
+} // namespace
+
+bool CopyFileA(const std::string& existing, const std::string& target, bool failIfExists) {
+    detail::Resolved source;
+    if (!detail::ResolveText(existing, source))
+        return false;
+    if (!source.exists)
+        return detail::Fail(detail::MissingError(source));
+    // O_NONBLOCK keeps a named pipe from blocking the open; only regular files
+    // (also behind a link) are copied.
+    FileDescriptor in(open(source.host.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    if (in.Get() < 0)
+        return detail::FailWithErrno(errno, ERROR_FILE_NOT_FOUND);
+    struct stat sourceStatus;
+    if (fstat(in.Get(), &sourceStatus) != 0 || !S_ISREG(sourceStatus.st_mode))
+        return detail::Fail(ERROR_ACCESS_DENIED);
+    fcntl(in.Get(), F_SETFL, 0);
+
+    detail::Resolved destination;
+    if (!detail::ResolveText(target, destination, detail::Expect::New))
+        return false;
+    if (destination.isRoot)
+        return detail::Fail(ERROR_ACCESS_DENIED);
+    detail::FolderNameCache& cache = detail::State().folderNames;
+    if (destination.exists) {
+        if (failIfExists)
+            return detail::Fail(ERROR_FILE_EXISTS);
+        if (S_ISDIR(destination.st.st_mode))
+            return detail::Fail(ERROR_ACCESS_DENIED);
+        struct stat targetStatus;
+        if (stat(destination.host.c_str(), &targetStatus) == 0 &&
+            targetStatus.st_dev == sourceStatus.st_dev && targetStatus.st_ino == sourceStatus.st_ino)
+            return detail::Fail(ERROR_SHARING_VIOLATION); // a file onto itself
+        if (!S_ISLNK(destination.st.st_mode) && !detail::IsWritable(destination.st))
+            return detail::Fail(ERROR_ACCESS_DENIED); // Windows keeps read-only files
+        if (int error = ReplaceWithCopy(in.Get(), sourceStatus, destination.parent, destination.host))
+            return detail::FailWithErrno(error, ERROR_PATH_NOT_FOUND);
+        // The temporary name came and went; the names are the same as before.
+        cache.Added(destination.parent, destination.name, destination.parentCurrent);
+        return true;
+    }
+    if (!destination.parentExists)
+        return detail::Fail(ERROR_PATH_NOT_FOUND);
+    FileDescriptor out(
+        open(destination.host.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, sourceStatus.st_mode & 0777));
+    if (out.Get() < 0) {
+        // EEXIST: someone else created the target since it was looked up.
+        if (errno == EEXIST)
+            return detail::Fail(ERROR_FILE_EXISTS);
+        return detail::FailWithErrno(errno, ERROR_PATH_NOT_FOUND);
+    }
+    int error = Fill(in.Get(), out.Get(), sourceStatus);
+    if (int closed = out.Close(); !error)
+        error = closed;
+    if (error) {
+        unlink(destination.host.c_str());
+        cache.Removed(destination.parent, destination.name, false);
+        return detail::FailWithErrno(error, ERROR_PATH_NOT_FOUND);
+    }
+    cache.Added(destination.parent, destination.name, destination.parentCurrent);
+    return true;
+}
+
+} // namespace platform

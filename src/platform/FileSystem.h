@@ -1,0 +1,84 @@
+#pragma once
+// The Windows file-system calls the program relies on, answered from the host
+// file system through the drive table (see Drives.h). Paths are Windows paths:
+// a drive letter, a colon and backslash- or slash-separated components.
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+namespace platform {
+
+constexpr uint32_t FILE_ATTRIBUTE_READONLY = 0x01;
+constexpr uint32_t FILE_ATTRIBUTE_HIDDEN = 0x02;
+constexpr uint32_t FILE_ATTRIBUTE_SYSTEM = 0x04;
+constexpr uint32_t FILE_ATTRIBUTE_DIRECTORY = 0x10;
+constexpr uint32_t FILE_ATTRIBUTE_ARCHIVE = 0x20;
+constexpr uint32_t INVALID_FILE_ATTRIBUTES = 0xFFFFFFFFu;
+
+// Error codes returned by GetLastError after a failed call.
+constexpr uint32_t ERROR_SUCCESS = 0;
+constexpr uint32_t ERROR_FILE_NOT_FOUND = 2;
+constexpr uint32_t ERROR_PATH_NOT_FOUND = 3;
+constexpr uint32_t ERROR_ACCESS_DENIED = 5;
+constexpr uint32_t ERROR_NO_MORE_FILES = 18;
+constexpr uint32_t ERROR_FILE_EXISTS = 80;
+constexpr uint32_t ERROR_INVALID_NAME = 123;
+constexpr uint32_t ERROR_DIR_NOT_EMPTY = 145;
+constexpr uint32_t ERROR_ALREADY_EXISTS = 183;
+constexpr uint32_t ERROR_NOT_SAME_DEVICE = 17;
+constexpr uint32_t ERROR_NOT_READY = 21;
+constexpr uint32_t ERROR_SHARING_VIOLATION = 32;
+constexpr uint32_t ERROR_BAD_NETPATH = 53;
+constexpr uint32_t ERROR_INVALID_PARAMETER = 87;
+constexpr uint32_t ERROR_DISK_FULL = 112;
+constexpr uint32_t ERROR_FILENAME_EXCED_RANGE = 206;
+constexpr uint32_t ERROR_DIRECTORY = 267;
+
+// The code of the last failed call of this layer on this thread.
+uint32_t GetLastError();
+
+uint32_t GetFileAttributesA(const std::string& path);
+bool CreateDirectoryA(const std::string& path);
+bool RemoveDirectoryA(const std::string& path);
+bool DeleteFileA(const std::string& path);
+bool MoveFileA(const std::string& existing, const std::string& target);
+bool CopyFileA(const std::string& existing, const std::string& target, bool failIfExists);
+
+// One entry of a listing.
+struct FindData {
+    std::string cFileName;
+    uint32_t dwFileAttributes = 0;
+    uint32_t nFileSizeHigh = 0;
+    uint32_t nFileSizeLow = 0;
+    uint64_t fileSize = 0;
+};
+
+// A listing in progress; empty when FindFirstFileA found nothing.
+class FindHandleData;
+using FindHandle = std::shared_ptr<FindHandleData>;
+
+// pattern is folder + "\" + wildcard pattern. Entries come in the order NTFS
+// gives: "." and ".." first (not at a drive's root), then by name ignoring case.
+FindHandle FindFirstFileA(const std::string& pattern, FindData& found);
+bool FindNextFileA(const FindHandle& handle, FindData& found);
+bool FindClose(const FindHandle& handle);
+
+// Windows wildcard match: case-insensitive, * and ?, "*.*" matches every name.
+bool MatchesWildcard(const std::string& name, const std::string& pattern);
+
+bool GetDiskFreeSpaceExA(const std::string& directory, uint64_t* freeBytesAvailableToCaller,
+                         uint64_t* totalBytes, uint64_t* totalFreeBytes);
+
+std::string GetCurrentDirectoryA();
+bool SetCurrentDirectoryA(const std::string& path);
+
+// The shell's delete of "folder\*.*": everything inside the folder, without
+// confirmation and without a recycle bin. Symbolic links are removed, never
+// followed. True when everything matched was deleted.
+bool ShellDeleteFiles(const std::string& pattern);
+
+// The help service's quit command; there is no help file, so it succeeds.
+bool WinHelpQuit();
+
+} // namespace platform

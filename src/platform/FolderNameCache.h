@@ -1,0 +1,81 @@
+#pragma once
+// Internal to the platform layer: the names of recently searched folders,
+// keyed by their upper-case forms, so that looking a name up ignoring case
+// does not read the whole folder again for every call. A folder's copy is kept
+// only while its status (modification and change times, size, link count) is
+// the one it had when read or when this layer last changed it itself.
+
+#include <sys/stat.h>
+
+#include <cstddef>
+#include <ctime>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+namespace platform::detail {
+
+// The names of one folder.
+class FolderNames {
+public:
+    // The name on disk that `name` stands for: itself when present, else the
+    // first one equal ignoring case; nullptr when there is none.
+    const std::string* Find(const std::string& name) const;
+    void Add(const std::string& name);
+    void Remove(const std::string& name);
+    std::size_t Size() const { return count_; }
+
+private:
+    // Upper-case form -> the names with that form, in byte order (a host
+    // folder may hold "abc" and "ABC" side by side).
+    std::unordered_map<std::string, std::vector<std::string>> byFolded_;
+    std::size_t count_ = 0;
+};
+
+// What tells that a folder has changed since its names were read.
+struct FolderStatus {
+    dev_t device = 0;
+    ino_t inode = 0;
+    timespec modified{};
+    timespec changed{};
+    off_t size = 0;
+    nlink_t links = 0;
+
+    static FolderStatus Of(const struct stat& st);
+    bool operator==(const FolderStatus& other) const;
+};
+
+class FolderNameCache {
+public:
+    // True when a copy of `folder` is kept (it may be out of date).
+    bool Holds(const std::string& folder) const { return folders_.count(folder) != 0; }
+
+    // The names of `folder`, whose current status is `st`: the kept copy when
+    // it is up to date, else read again. nullptr when the folder cannot be read.
+    const FolderNames* Get(const std::string& folder, const struct stat& st);
+
+    // The kept copy when it is up to date with `st`; nullptr (and the copy is
+    // dropped) otherwise. Never reads the folder.
+    const FolderNames* GetIfCurrent(const std::string& folder, const struct stat& st);
+
+    // Records a change this layer made itself in `folder`. `wasCurrent` says
+    // the kept copy was found up to date just before the change; otherwise
+    // someone else may have changed the folder too, and the copy is dropped.
+    void Added(const std::string& folder, const std::string& name, bool wasCurrent);
+    void Removed(const std::string& folder, const std::string& name, bool wasCurrent);
+
+    // Drops the copies of `folder` and of every folder below it.
+    void Forget(const std::string& folder);
+    void Clear() { folders_.clear(); }
+
+private:
+    struct Entry {
+        FolderStatus status;
+        FolderNames names;
+    };
+    void Refresh(const std::string& folder, Entry& entry);
+
+    std::unordered_map<std::string, Entry> folders_;
+};
+
+} // namespace platform::detail

@@ -1,0 +1,207 @@
+#include "platform/PathResolver.h"
+
+#include "platform/Drives.h"
+#include "platform/Errors.h"
+#include "platform/FileSystem.h"
+#include "platform/PlatformState.h"
+
+#include <cerrno>
+#include <climits>
+
+namespace platform {
+
+namespace detail {
+
+namespace {
+
+void SetMissing(Resolved& out, const std::string& parent, const std::string& name, bool parentExists) {
+    out.parent = parent;
+    out.name = name;
+    out.host = JoinHost(parent, name);
+    out.exists = false;
+    out.parentExists = parentExists;
+}
+
+// Answers from the parent's cached names alone, when they are kept and up to
+// date: one stat of the parent instead of a search. False when not answered.
+bool ResolveThroughCache(const std::string& parent, const std::string& name, Resolved& out) {
+    FolderNameCache& cache = State().folderNames;
+    if (!cache.Holds(parent))
+        return false;
+    struct stat parentStatus;
+    if (stat(parent.c_str(), &parentStatus) != 0 || !S_ISDIR(parentStatus.st_mode)) {
+        cache.Forget(parent);
+        return false;
+    }
+    const FolderNames* names = cache.GetIfCurrent(parent, parentStatus);
+    if (!names)
+        return false;
+    const std::string* actual = names->Find(name);
+    if (!actual) {
+        SetMissing(out, parent, name, true);
+        out.parentCurrent = true;
+        return true;
+    }
+    const std::string onDisk = *actual;
+    const std::string host = JoinHost(parent, onDisk);
+    if (lstat(host.c_str(), &out.st) != 0) {
+        cache.Forget(parent);
+        return false;
+    }
+    out.parent = parent;
+    out.name = onDisk;
+    out.host = host;
+    out.exists = true;
+    out.parentExists = true;
+    out.parentCurrent = true;
+    return true;
+}
+
+// The search from the deepest existing folder of the exact path downwards,
+// matching each missing component ignoring case.
+void ResolveBySearch(const std::string& root, const std::vector<std::string>& components,
+                     const std::vector<std::size_t>& ends, const std::string& exact, Resolved& out) {
+    const std::size_t count = components.size();
+    // The deepest prefix of the exact path that is an existing folder.
+    std::size_t base = count - 1;
+    std::string folder;
+    struct stat folderStatus;
+    for (;; --base) {
+        folder = base == 0 ? root : exact.substr(0, ends[base - 1]);
+        if (stat(folder.c_str(), &folderStatus) == 0) {
+            if (S_ISDIR(folderStatus.st_mode))
+                break;
+            // A file on the way: nothing below it can exist.
+            SetMissing(out, folder, components.back(), false);
+            return;
+        }
+        if (base == 0) {
+            // The drive's own folder is gone or unreadable.
+            SetMissing(out, folder, components.back(), false);
+            return;
+        }
+    }
+    FolderNameCache& cache = State().folderNames;
+    for (std::size_t k = base; k < count; ++k) {
+        const FolderNames* names = cache.Get(folder, folderStatus);
+        const std::string* actual = names ? names->Find(components[k]) : nullptr;
+        if (!actual) {
+            std::string parent = folder;
+            for (std::size_t rest = k; rest + 1 < count; ++rest)
+                parent = JoinHost(parent, components[rest]);
+            SetMissing(out, parent, components.back(), k + 1 == count);
+            out.parentCurrent = k + 1 == count && names != nullptr;
+            return;
+        }
+        const std::string child = JoinHost(folder, *actual);
+        if (k + 1 == count) {
+            const std::string onDisk = *actual;
+            if (lstat(child.c_str(), &out.st) != 0) {
+                cache.Forget(folder);
+                SetMissing(out, folder, components.back(), true);
+                return;
+            }
+            out.parent = folder;
+            out.name = onDisk;
+            out.host = child;
+            out.exists = true;
+            out.parentExists = true;
+            out.parentCurrent = true;
+            return;
+        }
+        if (stat(child.c_str(), &folderStatus) != 0 || !S_ISDIR(folderStatus.st_mode)) {
+            SetMissing(out, child, components.back(), false);
+            return;
+        }
+        folder = child;
+    }
+}
+
+} // namespace
+
+std::string JoinHost(const std::string& folder, const std::string& name) {
+    std::string path;
+    path.reserve(folder.size() + name.size() + 1);
+    path = folder;
+    if (path.empty() || path.back() != '/')
+        path += '/';
+    path += name;
+    return path;
+}
+
+uint32_t MissingError(const Resolved& resolved) {
+    return resolved.parentExists ? ERROR_FILE_NOT_FOUND : ERROR_PATH_NOT_FOUND;
+}
+
+bool Resolve(const WindowsPath& path, Resolved& out, Expect expect) {
+    out = Resolved{};
+    const std::string* root = DriveRoot(path.drive);
+    if (!root)
+        return Fail(ERROR_PATH_NOT_FOUND);
+    if (path.IsRoot()) {
+        out.host = *root;
+        out.parent = *root;
+        out.isRoot = true;
+        out.exists = stat(root->c_str(), &out.st) == 0 && S_ISDIR(out.st.st_mode);
+        out.parentExists = out.exists;
+        return true;
+    }
+    // The exact host path, and where each of its prefixes ends.
+    std::string exact = *root;
+    std::vector<std::size_t> ends;
+    ends.reserve(path.components.size());
+    for (const std::string& component : path.components) {
+        if (component.size() > NAME_MAX)
+            return Fail(ERROR_FILENAME_EXCED_RANGE);
+        if (exact.back() != '/')
+            exact += '/';
+        exact += component;
+        if (exact.size() >= PATH_MAX)
+            return Fail(ERROR_FILENAME_EXCED_RANGE);
+        ends.push_back(exact.size());
+    }
+    const std::string& name = path.components.back();
+    const std::string parent = path.components.size() == 1 ? *root : exact.substr(0, ends[ends.size() - 2]);
+
+    if (expect == Expect::New && ResolveThroughCache(parent, name, out))
+        return true;
+    if (lstat(exact.c_str(), &out.st) == 0) {
+        out.host = std::move(exact);
+        out.parent = parent;
+        out.name = name;
+        out.exists = true;
+        out.parentExists = true;
+        return true;
+    }
+    if (errno == ENAMETOOLONG)
+        return Fail(ERROR_FILENAME_EXCED_RANGE);
+    if (expect == Expect::Existing && ResolveThroughCache(parent, name, out))
+        return true;
+    ResolveBySearch(*root, path.components, ends, exact, out);
+    return true;
+}
+
+bool ResolveText(const std::string& text, Resolved& out, Expect expect) {
+    WindowsPath path;
+    if (!ParsePath(text, path))
+        return false;
+    return Resolve(path, out, expect);
+}
+
+} // namespace detail
+
+std::optional<std::string> ToHostPath(const std::string& windowsPath) {
+    detail::Resolved resolved;
+    if (!detail::ResolveText(windowsPath, resolved))
+        return std::nullopt;
+    return resolved.host;
+}
+
+std::optional<std::string> ToWindowsPath(const std::string& hostPath) {
+    std::optional<detail::WindowsPath> path = detail::WindowsFormOf(detail::State().drives, hostPath);
+    if (!path)
+        return std::nullopt;
+    return path->ToString();
+}
+
+} // namespace platform

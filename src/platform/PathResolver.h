@@ -1,0 +1,43 @@
+#pragma once
+// Internal to the platform layer: finding the host path a Windows path stands
+// for. The exact path is tried first; a folder is searched ignoring case only
+// when the exact name is missing, through the folder-name cache.
+
+#include "platform/WindowsPath.h"
+
+#include <sys/stat.h>
+
+#include <cstdint>
+#include <string>
+
+namespace platform::detail {
+
+struct Resolved {
+    std::string host;   // the whole host path
+    std::string parent; // host path of the folder holding the last component
+    std::string name;   // the last component as on disk, or as written when missing
+    bool isRoot = false;
+    bool exists = false;        // the whole path exists; `st` holds its status
+    bool parentExists = false;  // the folder holding the last component exists
+    bool parentCurrent = false; // the cached names of `parent` were up to date
+    struct stat st {};          // lstat of the path (stat at a drive's root)
+};
+
+// Which lookup a call should try first: an existing path is found fastest by
+// its exact name, a new one by the folder's cached names.
+enum class Expect { Existing, New };
+
+// False (with the error recorded) for an unmapped drive or a path too long for
+// the host; otherwise true, and `out` says what exists.
+bool Resolve(const WindowsPath& path, Resolved& out, Expect expect = Expect::Existing);
+
+// Parses then resolves.
+bool ResolveText(const std::string& text, Resolved& out, Expect expect = Expect::Existing);
+
+// "a" + "/" + "b", without doubling the slash after the host root "/".
+std::string JoinHost(const std::string& folder, const std::string& name);
+
+// The error a call reports for a path that does not exist.
+uint32_t MissingError(const Resolved& resolved);
+
+} // namespace platform::detail

@@ -1,0 +1,127 @@
+// The shell's delete of "folder\pattern": every matching entry of the folder,
+// subtrees included, without confirmation and without a recycle bin. Links
+// are removed as entries of their own and never followed, and every step
+// below the folder goes through open folder handles, so that a link put in
+// place meanwhile is not followed either.
+
+#include "platform/Errors.h"
+#include "platform/FileSystem.h"
+#include "platform/PathResolver.h"
+#include "platform/PlatformState.h"
+#include "platform/Wildcard.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <string>
+#include <vector>
+
+namespace platform {
+
+namespace {
+
+// The names of the folder open as `fd` (the handle stays open).
+bool NamesIn(int fd, std::vector<std::string>& names, int& error) {
+    const int copy = dup(fd);
+    if (copy < 0) {
+        error = errno;
+        return false;
+    }
+    DIR* dir = fdopendir(copy);
+    if (!dir) {
+        error = errno;
+        close(copy);
+        return false;
+    }
+    rewinddir(dir);
+    while (const dirent* item = readdir(dir)) {
+        const std::string name = item->d_name;
+        if (name != "." && name != "..")
+            names.push_back(name);
+    }
+    closedir(dir);
+    return true;
+}
+
+// Deletes the entry `name` of the folder open as `parent`. Records the first
+// failure in `error` and goes on with the rest. True when it is gone.
+bool DeleteEntry(int parent, const std::string& name, int& error) {
+    struct stat st;
+    if (fstatat(parent, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
+        if (errno == ENOENT)
+            return true;
+        error = error ? error : errno;
+        return false;
+    }
+    if (!S_ISDIR(st.st_mode)) {
+        if (unlinkat(parent, name.c_str(), 0) == 0 || errno == ENOENT)
+            return true;
+        error = error ? error : errno;
+        return false;
+    }
+    const int fd = openat(parent, name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0) {
+        error = error ? error : errno;
+        return false;
+    }
+    bool all = true;
+    std::vector<std::string> names;
+    if (NamesIn(fd, names, error)) {
+        for (const std::string& child : names)
+            all = DeleteEntry(fd, child, error) && all;
+    } else {
+        all = false;
+    }
+    close(fd);
+    if (!all)
+        return false;
+    if (unlinkat(parent, name.c_str(), AT_REMOVEDIR) == 0 || errno == ENOENT)
+        return true;
+    error = error ? error : errno;
+    return false;
+}
+
+} // namespace
+
+bool ShellDeleteFiles(const std::string& pattern) {
+    detail::WindowsPath folderPath;
+    std::string namePattern;
+    uint32_t parseError = 0;
+    if (!detail::ParseWindowsPattern(pattern, detail::State().currentDirectory, folderPath, namePattern,
+                                     parseError))
+        return detail::Fail(parseError);
+    detail::Resolved folder;
+    if (!detail::Resolve(folderPath, folder))
+        return false;
+    if (!folder.exists)
+        return detail::Fail(ERROR_PATH_NOT_FOUND);
+    // A drive is never emptied as a whole, and a link to a folder is never a
+    // way into the folder it points to.
+    if (folder.isRoot || !S_ISDIR(folder.st.st_mode))
+        return detail::Fail(ERROR_ACCESS_DENIED);
+    const int fd = open(folder.host.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0)
+        return detail::FailWithErrno(errno, ERROR_PATH_NOT_FOUND);
+    const detail::WildcardPattern matcher(namePattern);
+    int error = 0;
+    bool all = true;
+    std::vector<std::string> names;
+    if (NamesIn(fd, names, error)) {
+        for (const std::string& name : names) {
+            if (matcher.Matches(name))
+                all = DeleteEntry(fd, name, error) && all;
+        }
+    } else {
+        all = false;
+    }
+    close(fd);
+    detail::State().folderNames.Forget(folder.host);
+    if (!all)
+        return detail::FailWithErrno(error ? error : EACCES, ERROR_FILE_NOT_FOUND);
+    return true;
+}
+
+} // namespace platform

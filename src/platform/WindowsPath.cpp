@@ -1,0 +1,179 @@
+#include "platform/WindowsPath.h"
+
+#include "platform/FileSystem.h"
+
+namespace platform::detail {
+
+namespace {
+
+bool IsSeparator(char c) {
+    return c == '\\' || c == '/';
+}
+
+bool IsLetter(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+
+char UpperLetter(char c) {
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c;
+}
+
+// Windows drops trailing dots and blanks of a name ("name. " is "name").
+std::string WithoutTrailingDotsAndBlanks(const std::string& name) {
+    std::size_t end = name.size();
+    while (end > 0 && (name[end - 1] == '.' || name[end - 1] == ' '))
+        --end;
+    return name.substr(0, end);
+}
+
+bool HoldsRefusedCharacter(const std::string& name, bool wildcardsAllowed) {
+    for (char c : name) {
+        if (wildcardsAllowed && (c == '*' || c == '?'))
+            continue;
+        if (IsRefusedNameCharacter(c))
+            return true;
+    }
+    return false;
+}
+
+// Splits off the drive and picks the folder the rest is relative to. `rest`
+// gets the text after the drive part.
+bool StartingPoint(const std::string& text, const WindowsPath& current, WindowsPath& out, std::string& rest,
+                   uint32_t& error) {
+    if (text.empty()) {
+        error = ERROR_PATH_NOT_FOUND;
+        return false;
+    }
+    if (text.size() >= 2 && IsSeparator(text[0]) && IsSeparator(text[1])) {
+        error = ERROR_BAD_NETPATH; // \\server\share and \\?\ forms
+        return false;
+    }
+    if (text.size() >= 2 && text[1] == ':' && IsLetter(text[0])) {
+        out.drive = UpperLetter(text[0]);
+        rest = text.substr(2);
+        // "C:rel" and "C:" are relative to the current directory only when it
+        // is on that drive; otherwise to the drive's root.
+        if (!rest.empty() && IsSeparator(rest[0]))
+            out.components.clear();
+        else
+            out.components = (current.drive == out.drive) ? current.components : std::vector<std::string>{};
+        return true;
+    }
+    out.drive = current.drive;
+    rest = text;
+    if (IsSeparator(text[0]))
+        out.components.clear();
+    else
+        out.components = current.components;
+    return true;
+}
+
+// Applies one component of the text to `out`.
+bool Apply(const std::string& component, WindowsPath& out, uint32_t& error) {
+    if (component.empty() || component == ".")
+        return true;
+    if (component == "..") {
+        if (!out.components.empty())
+            out.components.pop_back();
+        return true;
+    }
+    if (HoldsRefusedCharacter(component, false)) {
+        error = ERROR_INVALID_NAME;
+        return false;
+    }
+    std::string name = WithoutTrailingDotsAndBlanks(component);
+    if (!name.empty())
+        out.components.push_back(std::move(name));
+    return true;
+}
+
+bool ApplyAll(const std::string& rest, WindowsPath& out, uint32_t& error) {
+    std::size_t start = 0;
+    while (start <= rest.size()) {
+        std::size_t end = start;
+        while (end < rest.size() && !IsSeparator(rest[end]))
+            ++end;
+        if (!Apply(rest.substr(start, end - start), out, error))
+            return false;
+        start = end + 1;
+    }
+    return true;
+}
+
+} // namespace
+
+bool IsRefusedNameCharacter(char c) {
+    const auto code = static_cast<unsigned char>(c);
+    if (code < 32)
+        return true;
+    switch (c) {
+    case '<':
+    case '>':
+    case ':':
+    case '"':
+    case '|':
+    case '?':
+    case '*':
+        return true;
+    default:
+        return false;
+    }
+}
+
+std::string WindowsPath::ToString() const {
+    std::string text(1, drive);
+    text += ":\\";
+    for (std::size_t i = 0; i < components.size(); ++i) {
+        if (i > 0)
+            text += '\\';
+        text += components[i];
+    }
+    return text;
+}
+
+bool ParseWindowsPath(const std::string& text, const WindowsPath& current, WindowsPath& out,
+                      uint32_t& error) {
+    WindowsPath result;
+    std::string rest;
+    if (!StartingPoint(text, current, result, rest, error))
+        return false;
+    if (!ApplyAll(rest, result, error))
+        return false;
+    out = std::move(result);
+    return true;
+}
+
+bool ParseWindowsPattern(const std::string& text, const WindowsPath& current, WindowsPath& folder,
+                         std::string& pattern, uint32_t& error) {
+    WindowsPath result;
+    std::string rest;
+    if (!StartingPoint(text, current, result, rest, error))
+        return false;
+    std::size_t cut = rest.size();
+    while (cut > 0 && !IsSeparator(rest[cut - 1]))
+        --cut;
+    std::string last = rest.substr(cut);
+    if (!ApplyAll(rest.substr(0, cut), result, error))
+        return false;
+    if (last.empty() || HoldsRefusedCharacter(last, true)) {
+        error = last.empty() ? ERROR_FILE_NOT_FOUND : ERROR_INVALID_NAME;
+        return false;
+    }
+    if (last.find_first_of("*?") == std::string::npos) {
+        // A plain name follows the name rules of a path.
+        if (last == "." || last == "..") {
+            error = ERROR_FILE_NOT_FOUND;
+            return false;
+        }
+        last = WithoutTrailingDotsAndBlanks(last);
+        if (last.empty()) {
+            error = ERROR_FILE_NOT_FOUND;
+            return false;
+        }
+    }
+    folder = std::move(result);
+    pattern = std::move(last);
+    return true;
+}
+
+} // namespace platform::detail

@@ -1,0 +1,35 @@
+#pragma once
+// Internal to the platform layer: a Windows path read into its drive and its
+// clean components, by the rules Windows applies before it looks at a disk.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace platform::detail {
+
+struct WindowsPath {
+    char drive = 0;                      // upper-case letter
+    std::vector<std::string> components; // none at the drive's root
+
+    bool IsRoot() const { return components.empty(); }
+    // "C:\" at the root, else "C:\a\b".
+    std::string ToString() const;
+};
+
+// Reads `text` against the current directory `current`: both separators,
+// empty and "." components skipped, ".." never above the root, trailing dots
+// and blanks dropped, names with < > : " | ? * or control characters refused,
+// network paths refused. False with a Windows error code when refused.
+bool ParseWindowsPath(const std::string& text, const WindowsPath& current, WindowsPath& out, uint32_t& error);
+
+// The same for a listing or shell pattern: the last component is the name
+// pattern (which may hold * and ?), the rest is the folder.
+bool ParseWindowsPattern(const std::string& text, const WindowsPath& current, WindowsPath& folder,
+                         std::string& pattern, uint32_t& error);
+
+// True for a character Windows refuses in a name: < > : " | ? * and codes
+// below 32.
+bool IsRefusedNameCharacter(char c);
+
+} // namespace platform::detail

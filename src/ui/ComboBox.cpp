@@ -1,0 +1,188 @@
+#include "ui/ComboBox.h"
+
+#include "ui/FrameworkError.h"
+#include "ui/ListOrder.h"
+
+#include <QLineEdit>
+#include <QPersistentModelIndex>
+#include <QSignalBlocker>
+
+#include <algorithm>
+
+namespace ui {
+
+namespace {
+
+constexpr size_t kSmallBatch = 256;
+
+QStringList ToQStringList(const std::vector<std::string>& texts) {
+    QStringList list;
+    list.reserve(static_cast<qsizetype>(texts.size()));
+    for (const std::string& text : texts)
+        list.append(QString::fromStdString(text));
+    return list;
+}
+
+} // namespace
+
+ComboBox::ComboBox(QWidget* parent) : QComboBox(parent) {
+    // The framework's combo never turns what the person typed into an item.
+    setInsertPolicy(QComboBox::NoInsert);
+    index_.Attach(model(), modelColumn());
+}
+
+template <typename Change>
+void ComboBox::KeepingText(Change change) {
+    const QSignalBlocker blocker(this);
+    const QString text = currentText();
+    const QPersistentModelIndex current =
+        currentIndex() >= 0 ? QPersistentModelIndex(model()->index(currentIndex(), modelColumn()))
+                            : QPersistentModelIndex();
+    change();
+    // QComboBox picks an item when the first ones arrive and another when the
+    // selected one goes; the framework's combo does neither.
+    const int wanted = current.isValid() ? current.row() : -1;
+    if (currentIndex() != wanted)
+        setCurrentIndex(wanted);
+    if (isEditable() && lineEdit() && lineEdit()->text() != text)
+        setEditText(text);
+}
+
+std::string ComboBox::Text() const { return currentText().toStdString(); }
+
+void ComboBox::SetText(const std::string& text) {
+    const QSignalBlocker blocker(this);
+    if (isEditable()) {
+        setEditText(QString::fromStdString(text));
+        return;
+    }
+    setCurrentIndex(IndexOf(text));
+}
+
+void ComboBox::CheckIndex(int index) const {
+    if (index < 0 || index >= Count())
+        throw FrameworkError("List index out of bounds (" + std::to_string(index) + ")");
+}
+
+std::string ComboBox::Text(int index) const {
+    CheckIndex(index);
+    return index_.Text(index);
+}
+
+int ComboBox::AddItem(const std::string& text) {
+    const int row = sorted_ ? index_.SortedPosition(text) : Count();
+    KeepingText([&] { insertItem(row, QString::fromStdString(text)); });
+    return row;
+}
+
+void ComboBox::AddItems(const std::vector<std::string>& texts) {
+    if (texts.empty())
+        return;
+    if (!sorted_) {
+        KeepingText([&] { insertItems(Count(), ToQStringList(texts)); });
+        return;
+    }
+    if (texts.size() < kSmallBatch && index_.InOrder()) {
+        KeepingText([&] {
+            for (const std::string& text : texts)
+                insertItem(index_.SortedPosition(text), QString::fromStdString(text));
+        });
+        return;
+    }
+    RebuildInOrder(texts);
+}
+
+void ComboBox::RebuildInOrder(const std::vector<std::string>& added) {
+    std::vector<std::string> all = index_.Texts();
+    const int oldCurrent = currentIndex();
+    const std::string currentItem = oldCurrent >= 0 ? all[static_cast<size_t>(oldCurrent)] : std::string();
+    all.insert(all.end(), added.begin(), added.end());
+    std::stable_sort(all.begin(), all.end(), ListOrderLess());
+    KeepingText([&] {
+        clear();
+        insertItems(0, ToQStringList(all));
+    });
+    if (oldCurrent < 0)
+        return;
+    // The selected item stays selected (the first item of its exact text).
+    const QSignalBlocker blocker(this);
+    const QString shown = currentText();
+    setCurrentIndex(static_cast<int>(std::lower_bound(all.begin(), all.end(), currentItem, ListOrderLess()) -
+                                     all.begin()));
+    if (isEditable())
+        setEditText(shown);
+}
+
+int ComboBox::InsertItem(int index, const std::string& text) {
+    if (sorted_)
+        return AddItem(text);
+    if (index < 0 || index > Count())
+        throw FrameworkError("List index out of bounds (" + std::to_string(index) + ")");
+    KeepingText([&] { insertItem(index, QString::fromStdString(text)); });
+    return index;
+}
+
+int ComboBox::SetText(int index, const std::string& text) {
+    CheckIndex(index);
+    if (!sorted_) {
+        KeepingText([&] { setItemText(index, QString::fromStdString(text)); });
+        return index;
+    }
+    const bool wasCurrent = currentIndex() == index;
+    int row = -1;
+    KeepingText([&] {
+        removeItem(index);
+        row = index_.SortedPosition(text);
+        insertItem(row, QString::fromStdString(text));
+    });
+    if (wasCurrent) {
+        const QSignalBlocker blocker(this);
+        const QString shown = currentText();
+        setCurrentIndex(row);
+        if (isEditable())
+            setEditText(shown);
+    }
+    return row;
+}
+
+void ComboBox::Delete(int index) {
+    if (index < 0 || index >= Count())
+        return;
+    KeepingText([&] { removeItem(index); });
+}
+
+void ComboBox::Clear() {
+    const QSignalBlocker blocker(this);
+    clear();
+    if (isEditable())
+        clearEditText();
+}
+
+void ComboBox::SetSorted(bool sorted) {
+    sorted_ = sorted;
+    if (sorted_ && !index_.InOrder())
+        RebuildInOrder({});
+}
+
+void ComboBox::SetItemIndex(int index) {
+    const QSignalBlocker blocker(this);
+    if (index < 0 || index >= Count()) {
+        setCurrentIndex(-1);
+        if (isEditable())
+            clearEditText();
+        return;
+    }
+    setCurrentIndex(index);
+}
+
+void ComboBox::BeginUpdate() {
+    if (updateDepth_++ == 0)
+        setUpdatesEnabled(false);
+}
+
+void ComboBox::EndUpdate() {
+    if (updateDepth_ > 0 && --updateDepth_ == 0)
+        setUpdatesEnabled(true);
+}
+
+} // namespace ui

@@ -1,0 +1,185 @@
+#include "ui/ItemTextIndex.h"
+
+#include "ui/ListOrder.h"
+
+#include <QAbstractItemModel>
+
+#include <algorithm>
+
+namespace ui {
+
+ItemTextIndex::ItemTextIndex(QObject* parent) : QObject(parent) {}
+
+void ItemTextIndex::Attach(QAbstractItemModel* model, int column) {
+    if (model_)
+        disconnect(model_, nullptr, this, nullptr);
+    model_ = model;
+    column_ = column;
+    Resync();
+    if (!model_)
+        return;
+    connect(model_, &QAbstractItemModel::rowsInserted, this, [this](const QModelIndex& parent, int first, int last) {
+        if (!parent.isValid())
+            OnInserted(first, last);
+    });
+    connect(model_, &QAbstractItemModel::rowsRemoved, this, [this](const QModelIndex& parent, int first, int last) {
+        if (!parent.isValid())
+            OnRemoved(first, last);
+    });
+    connect(model_, &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex& topLeft, const QModelIndex& bottomRight, const QList<int>& roles) {
+                if (topLeft.parent().isValid() || column_ < topLeft.column() || column_ > bottomRight.column())
+                    return;
+                if (!roles.isEmpty() && !roles.contains(Qt::DisplayRole) && !roles.contains(Qt::EditRole))
+                    return;
+                OnChanged(topLeft.row(), bottomRight.row());
+            });
+    connect(model_, &QAbstractItemModel::rowsMoved, this, &ItemTextIndex::Resync);
+    connect(model_, &QAbstractItemModel::layoutChanged, this, &ItemTextIndex::Resync);
+    connect(model_, &QAbstractItemModel::modelReset, this, &ItemTextIndex::Resync);
+    connect(model_, &QObject::destroyed, this, [this] {
+        model_ = nullptr;
+        Resync();
+    });
+}
+
+std::string ItemTextIndex::ModelText(int row) const {
+    return model_->index(row, column_).data(Qt::DisplayRole).toString().toStdString();
+}
+
+void ItemTextIndex::CountIn(const std::string& text, int row) {
+    auto [it, added] = keys_.try_emplace(FoldCase(text));
+    ++it->second.count;
+    if (added || row < it->second.firstRow)
+        it->second.firstRow = row;
+}
+
+void ItemTextIndex::CountOut(const std::string& text) {
+    auto it = keys_.find(FoldCase(text));
+    if (it != keys_.end() && --it->second.count <= 0)
+        keys_.erase(it);
+}
+
+void ItemTextIndex::Resync() {
+    texts_.clear();
+    keys_.clear();
+    firstRowsValid_ = true;
+    inOrder_ = true;
+    if (!model_)
+        return;
+    const int rows = model_->rowCount();
+    texts_.reserve(static_cast<size_t>(rows));
+    for (int row = 0; row < rows; ++row) {
+        texts_.push_back(ModelText(row));
+        CountIn(texts_.back(), row);
+        if (row > 0 && inOrder_ && CompareListOrder(texts_[row - 1], texts_[row]) > 0)
+            inOrder_ = false;
+    }
+}
+
+bool ItemTextIndex::OrderedAround(int first, int last) const {
+    const int from = first > 0 ? first - 1 : first;
+    const int to = last + 1 < Count() ? last + 1 : last;
+    for (int row = from; row < to; ++row)
+        if (CompareListOrder(texts_[row], texts_[row + 1]) > 0)
+            return false;
+    return true;
+}
+
+void ItemTextIndex::OnInserted(int first, int last) {
+    const bool atEnd = first == Count();
+    std::vector<std::string> added;
+    added.reserve(static_cast<size_t>(last - first + 1));
+    for (int row = first; row <= last; ++row)
+        added.push_back(ModelText(row));
+    texts_.insert(texts_.begin() + first, std::make_move_iterator(added.begin()),
+                  std::make_move_iterator(added.end()));
+    if (!atEnd)
+        firstRowsValid_ = false;
+    for (int row = first; row <= last; ++row)
+        CountIn(texts_[row], row);
+    if (inOrder_)
+        inOrder_ = OrderedAround(first, last);
+}
+
+void ItemTextIndex::OnRemoved(int first, int last) {
+    const bool atEnd = last == Count() - 1;
+    for (int row = first; row <= last; ++row)
+        CountOut(texts_[row]);
+    texts_.erase(texts_.begin() + first, texts_.begin() + last + 1);
+    // Removing at the end shifts nothing, and a removed first row would have
+    // left no item of its text behind (the others all lie before it).
+    if (!atEnd)
+        firstRowsValid_ = false;
+}
+
+void ItemTextIndex::OnChanged(int first, int last) {
+    bool changed = false;
+    for (int row = first; row <= last && row < Count(); ++row) {
+        std::string text = ModelText(row);
+        if (text == texts_[row])
+            continue;
+        CountOut(texts_[row]);
+        texts_[row] = std::move(text);
+        CountIn(texts_[row], row);
+        changed = true;
+    }
+    if (!changed)
+        return;
+    firstRowsValid_ = false;
+    if (inOrder_)
+        inOrder_ = OrderedAround(first, std::min(last, Count() - 1));
+}
+
+void ItemTextIndex::RebuildFirstRows() const {
+    for (auto& entry : keys_)
+        entry.second.firstRow = -1;
+    for (int row = 0; row < Count(); ++row) {
+        auto it = keys_.find(FoldCase(texts_[row]));
+        if (it != keys_.end() && it->second.firstRow < 0)
+            it->second.firstRow = row;
+    }
+    firstRowsValid_ = true;
+}
+
+bool ItemTextIndex::Contains(const std::string& text) const { return keys_.count(FoldCase(text)) != 0; }
+
+int ItemTextIndex::IndexOf(const std::string& text) const {
+    const std::string key = FoldCase(text);
+    auto it = keys_.find(key);
+    if (it == keys_.end())
+        return -1;
+    if (firstRowsValid_)
+        return it->second.firstRow;
+    if (inOrder_) {
+        // Items equal ignoring case are neighbours here: find the first by halves.
+        int low = 0;
+        int high = Count();
+        while (low < high) {
+            int mid = low + (high - low) / 2;
+            if (FoldCase(texts_[mid]) < key)
+                low = mid + 1;
+            else
+                high = mid;
+        }
+        return low;
+    }
+    RebuildFirstRows();
+    return it->second.firstRow;
+}
+
+int ItemTextIndex::SortedPosition(const std::string& text) const {
+    const std::string key = FoldCase(text);
+    int low = 0;
+    int high = Count();
+    while (low < high) {
+        int mid = low + (high - low) / 2;
+        if (CompareListOrderFolded(text, key, texts_[mid]) < 0)
+            high = mid;
+        else
+            low = mid + 1;
+    }
+    return low;
+}
+
+} // namespace ui

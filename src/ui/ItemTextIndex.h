@@ -1,0 +1,70 @@
+#pragma once
+// The texts of a list control's items, mirrored as UTF-8 beside its model,
+// with a case-insensitive index. The mirror follows the model's own signals,
+// so every change is seen however it was made (the control's calls, the
+// widget's own Qt API, items a form adds). That keeps reads by index cheap,
+// makes "does the list hold this line?" O(1), and lets a sorted control find
+// where a new item goes without converting every text.
+
+#include <QObject>
+
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+class QAbstractItemModel;
+
+namespace ui {
+
+class ItemTextIndex : public QObject {
+    Q_OBJECT
+public:
+    explicit ItemTextIndex(QObject* parent = nullptr);
+
+    // Follows `model`'s rows (column `column`, display role) from now on.
+    void Attach(QAbstractItemModel* model, int column = 0);
+
+    int Count() const { return static_cast<int>(texts_.size()); }
+    const std::string& Text(int row) const { return texts_[static_cast<size_t>(row)]; }
+    const std::vector<std::string>& Texts() const { return texts_; }
+
+    // Whole-item lookup ignoring case (see ListOrder.h): the first row holding
+    // the text, or -1.
+    int IndexOf(const std::string& text) const;
+    bool Contains(const std::string& text) const;
+
+    // Whether every item is in list order (ListOrder.h), which sorted controls
+    // keep and which lets lookups and insertions search by halves.
+    bool InOrder() const { return inOrder_; }
+    // The row a new item goes to in a list in order: after every item that
+    // does not come after it.
+    int SortedPosition(const std::string& text) const;
+
+private:
+    void Resync();
+    void OnInserted(int first, int last);
+    void OnRemoved(int first, int last);
+    void OnChanged(int first, int last);
+    std::string ModelText(int row) const;
+    void CountIn(const std::string& text, int row);
+    void CountOut(const std::string& text);
+    bool OrderedAround(int first, int last) const;
+    void RebuildFirstRows() const;
+
+    struct KeyInfo {
+        int count = 0;    // items holding the folded text; exact after every change
+        int firstRow = 0; // the lowest of them, while firstRowsValid_
+    };
+
+    QAbstractItemModel* model_ = nullptr;
+    int column_ = 0;
+    std::vector<std::string> texts_;
+    // Folded text -> its items. Appending and removing at the end keep the
+    // first rows exact; any other change shifts rows, so the first rows are
+    // marked stale and the next lookup that needs one rebuilds them at once.
+    mutable std::unordered_map<std::string, KeyInfo> keys_;
+    mutable bool firstRowsValid_ = true;
+    bool inOrder_ = true;
+};
+
+} // namespace ui

@@ -1,0 +1,293 @@
+#include "ui/ListBox.h"
+
+#include "ui/FrameworkError.h"
+#include "ui/ListOrder.h"
+
+#include <QItemSelection>
+#include <QItemSelectionModel>
+#include <QSignalBlocker>
+#include <QStyledItemDelegate>
+
+#include <algorithm>
+
+namespace ui {
+
+namespace {
+
+// Every item is as wide as the horizontal extent (or no wider than the view),
+// so the view scrolls sideways exactly as far as the extent says, whatever the
+// texts are, and the layout never measures a text.
+class ExtentDelegate : public QStyledItemDelegate {
+public:
+    ExtentDelegate(const int& extent, QObject* parent) : QStyledItemDelegate(parent), extent_(extent) {}
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QSize size = QStyledItemDelegate::sizeHint(option, index);
+        size.setWidth(extent_);
+        return size;
+    }
+
+private:
+    const int& extent_;
+};
+
+// Below this many items, adding them one by one into a sorted list is cheaper
+// than rebuilding the list in one pass.
+constexpr size_t kSmallBatch = 256;
+
+QStringList ToQStringList(const std::vector<std::string>& texts) {
+    QStringList list;
+    list.reserve(static_cast<qsizetype>(texts.size()));
+    for (const std::string& text : texts)
+        list.append(QString::fromStdString(text));
+    return list;
+}
+
+} // namespace
+
+ListBox::ListBox(QWidget* parent) : QListWidget(parent) {
+    // All items have one size: layouts of very long lists stay cheap.
+    setUniformItemSizes(true);
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    setTextElideMode(Qt::ElideNone);
+    setItemDelegate(new ExtentDelegate(horizontalExtent_, this));
+    index_.Attach(model());
+}
+
+void ListBox::CheckIndex(int index) const {
+    if (index < 0 || index >= Count())
+        throw FrameworkError("List index out of bounds (" + std::to_string(index) + ")");
+}
+
+std::string ListBox::Text(int index) const {
+    CheckIndex(index);
+    return index_.Text(index);
+}
+
+int ListBox::AddItem(const std::string& text) {
+    const QSignalBlocker blocker(this);
+    int row = sorted_ ? index_.SortedPosition(text) : Count();
+    insertItem(row, QString::fromStdString(text));
+    return row;
+}
+
+void ListBox::AddItems(const std::vector<std::string>& texts) {
+    if (texts.empty())
+        return;
+    if (sorted_ && (texts.size() >= kSmallBatch || !index_.InOrder())) {
+        RebuildInOrder(texts);
+        return;
+    }
+    const QSignalBlocker blocker(this);
+    if (!sorted_) {
+        addItems(ToQStringList(texts));
+        return;
+    }
+    for (const std::string& text : texts)
+        insertItem(index_.SortedPosition(text), QString::fromStdString(text));
+}
+
+int ListBox::InsertItem(int index, const std::string& text) {
+    if (sorted_)
+        return AddItem(text);
+    if (index < 0 || index > Count())
+        throw FrameworkError("List index out of bounds (" + std::to_string(index) + ")");
+    const QSignalBlocker blocker(this);
+    insertItem(index, QString::fromStdString(text));
+    return index;
+}
+
+int ListBox::SetText(int index, const std::string& text) {
+    CheckIndex(index);
+    const QSignalBlocker blocker(this);
+    if (!sorted_) {
+        item(index)->setText(QString::fromStdString(text));
+        return index;
+    }
+    const bool wasSelected = Selected(index);
+    const bool wasCurrent = currentRow() == index;
+    delete takeItem(index);
+    const int row = index_.SortedPosition(text);
+    insertItem(row, QString::fromStdString(text));
+    if (wasSelected)
+        selectionModel()->select(model()->index(row, 0), QItemSelectionModel::Select);
+    if (wasCurrent)
+        selectionModel()->setCurrentIndex(model()->index(row, 0), QItemSelectionModel::NoUpdate);
+    return row;
+}
+
+void ListBox::Delete(int index) {
+    if (index < 0 || index >= Count())
+        return;
+    const QSignalBlocker blocker(this);
+    delete takeItem(index);
+}
+
+void ListBox::Clear() {
+    const QSignalBlocker blocker(this);
+    clear();
+}
+
+void ListBox::SetSorted(bool sorted) {
+    sorted_ = sorted;
+    if (sorted_ && !index_.InOrder())
+        RebuildInOrder({});
+}
+
+void ListBox::RebuildInOrder(const std::vector<std::string>& added) {
+    struct Entry {
+        std::string folded;
+        const std::string* text;
+        int oldRow; // -1 for an added item
+    };
+    const std::vector<std::string> present = index_.Texts();
+    std::vector<Entry> entries;
+    entries.reserve(present.size() + added.size());
+    for (size_t i = 0; i < present.size(); ++i)
+        entries.push_back({FoldCase(present[i]), &present[i], static_cast<int>(i)});
+    for (const std::string& text : added)
+        entries.push_back({FoldCase(text), &text, -1});
+    // Present items keep their relative order among equal texts, and added
+    // ones follow them, as adding them one by one would give.
+    std::stable_sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {
+        if (int c = a.folded.compare(b.folded); c != 0)
+            return c < 0;
+        return *a.text < *b.text;
+    });
+
+    std::vector<char> wasSelected(present.size(), 0);
+    for (const QModelIndex& selected : selectionModel()->selectedIndexes())
+        wasSelected[static_cast<size_t>(selected.row())] = 1;
+    const int oldCurrent = currentRow();
+
+    std::vector<std::string> ordered;
+    ordered.reserve(entries.size());
+    for (const Entry& entry : entries)
+        ordered.push_back(*entry.text);
+
+    const QSignalBlocker blocker(this);
+    BeginUpdate();
+    clear();
+    addItems(ToQStringList(ordered));
+    QItemSelection selection;
+    int newCurrent = -1;
+    int runStart = -1; // the first row of a run of selected rows
+    const auto closeRun = [&](int end) {
+        if (runStart >= 0)
+            selection.select(model()->index(runStart, 0), model()->index(end - 1, 0));
+        runStart = -1;
+    };
+    for (size_t i = 0; i < entries.size(); ++i) {
+        const int row = static_cast<int>(i);
+        const int oldRow = entries[i].oldRow;
+        if (oldRow >= 0 && oldRow == oldCurrent)
+            newCurrent = row;
+        if (oldRow >= 0 && wasSelected[static_cast<size_t>(oldRow)]) {
+            if (runStart < 0)
+                runStart = row;
+        } else {
+            closeRun(row);
+        }
+    }
+    closeRun(static_cast<int>(entries.size()));
+    if (newCurrent >= 0)
+        selectionModel()->setCurrentIndex(model()->index(newCurrent, 0), QItemSelectionModel::NoUpdate);
+    if (!selection.isEmpty())
+        selectionModel()->select(selection, QItemSelectionModel::Select);
+    EndUpdate();
+}
+
+bool ListBox::MultiSelect() const {
+    return selectionMode() == QAbstractItemView::ExtendedSelection ||
+           selectionMode() == QAbstractItemView::MultiSelection;
+}
+
+void ListBox::SetMultiSelect(bool multiSelect) {
+    setSelectionMode(multiSelect ? QAbstractItemView::ExtendedSelection : QAbstractItemView::SingleSelection);
+}
+
+bool ListBox::Selected(int index) const {
+    CheckIndex(index);
+    return selectionModel()->isSelected(model()->index(index, 0));
+}
+
+void ListBox::SetSelected(int index, bool selected) {
+    CheckIndex(index);
+    const QSignalBlocker blocker(this);
+    const QModelIndex at = model()->index(index, 0);
+    if (!MultiSelect()) {
+        if (selected)
+            selectionModel()->setCurrentIndex(at, QItemSelectionModel::ClearAndSelect);
+        else
+            selectionModel()->select(at, QItemSelectionModel::Deselect);
+        return;
+    }
+    selectionModel()->select(at, selected ? QItemSelectionModel::Select : QItemSelectionModel::Deselect);
+}
+
+std::vector<int> ListBox::SelectedIndexes() const {
+    std::vector<int> rows;
+    for (const QModelIndex& selected : selectionModel()->selectedIndexes())
+        rows.push_back(selected.row());
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    return rows;
+}
+
+int ListBox::SelCount() const { return static_cast<int>(SelectedIndexes().size()); }
+
+void ListBox::SelectAll() {
+    if (Count() == 0)
+        return;
+    const QSignalBlocker blocker(this);
+    if (!MultiSelect())
+        return;
+    selectionModel()->select(QItemSelection(model()->index(0, 0), model()->index(Count() - 1, 0)),
+                             QItemSelectionModel::Select);
+}
+
+void ListBox::ClearSelection() {
+    const QSignalBlocker blocker(this);
+    selectionModel()->clearSelection();
+}
+
+int ListBox::ItemIndex() const {
+    if (MultiSelect())
+        return currentRow();
+    const QModelIndexList selected = selectionModel()->selectedIndexes();
+    return selected.isEmpty() ? -1 : selected.first().row();
+}
+
+void ListBox::SetItemIndex(int index) {
+    const QSignalBlocker blocker(this);
+    const bool inside = index >= 0 && index < Count();
+    const QModelIndex at = inside ? model()->index(index, 0) : QModelIndex();
+    if (MultiSelect()) {
+        selectionModel()->setCurrentIndex(at, QItemSelectionModel::NoUpdate);
+        return;
+    }
+    if (!inside) {
+        selectionModel()->clearSelection();
+        selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+        return;
+    }
+    selectionModel()->setCurrentIndex(at, QItemSelectionModel::ClearAndSelect);
+    scrollTo(at);
+}
+
+void ListBox::BeginUpdate() {
+    if (updateDepth_++ == 0)
+        setUpdatesEnabled(false);
+}
+
+void ListBox::EndUpdate() {
+    if (updateDepth_ > 0 && --updateDepth_ == 0)
+        setUpdatesEnabled(true);
+}
+
+void ListBox::SetHorizontalExtent(int pixels) {
+    horizontalExtent_ = std::max(0, pixels);
+    // The view keeps the size of its first item for all; make it measure again.
+    scheduleDelayedItemsLayout();
+}
+
+} // namespace ui

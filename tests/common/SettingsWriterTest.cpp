@@ -1,0 +1,139 @@
+// The settings writer replaces the file only with a complete one: a save that
+// fails at any point shows message 0130 and leaves the previous file as it was.
+
+#include "SharedSettingsGuard.h"
+#include "common/SettingLists.h"
+#include "common/SettingsFile.h"
+#include "support/DriveSandbox.h"
+#include "support/ScriptedDesktop.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <csignal>
+#include <filesystem>
+#include <sys/resource.h>
+
+using namespace testsupport;
+
+namespace {
+
+const char* const kCaption = "Severe Error!    Msg no: 0130.";
+const char* const kText =
+    "Unable to open output file to save settings !\n\nAction: Try to save again the settings, "
+    "or \n\nimmediately e-mail us, please!";
+
+class SettingsWriterTest : public ::testing::Test {
+protected:
+    SettingsWriterTest() {
+        sandbox.MakeFolder("C:\\Settings");
+        SetStartDirectory("C:\\Settings");
+        ReplaceSeparatorList({",", ";"});
+    }
+
+    void ExpectFailureBox() const {
+        ASSERT_EQ(desktop.Boxes().size(), 1u);
+        const ShownBox& box = desktop.Boxes()[0];
+        EXPECT_EQ(box.caption, kCaption);
+        EXPECT_EQ(box.text, kText);
+        EXPECT_EQ(box.icon, ui::Icon::Stop);
+        EXPECT_EQ(box.buttons, ui::Buttons::Ok);
+        EXPECT_FALSE(box.hasOwner);
+    }
+
+    std::vector<std::string> FolderEntries(const std::string& folder) const {
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(sandbox.Host(folder)))
+            names.push_back(entry.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
+    SharedSettingsGuard settings;
+    DriveSandbox sandbox{"C"};
+    ScriptedDesktop desktop;
+};
+
+// Lets no file of this process grow beyond a limit for as long as it lives.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &previous_);
+        rlimit limited = previous_;
+        limited.rlim_cur = bytes;
+        applied_ = setrlimit(RLIMIT_FSIZE, &limited) == 0;
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &previous_);
+        std::signal(SIGXFSZ, previousHandler_);
+    }
+    bool Applied() const { return applied_; }
+
+private:
+    rlimit previous_{};
+    void (*previousHandler_)(int) = nullptr;
+    bool applied_ = false;
+};
+
+} // namespace
+
+TEST_F(SettingsWriterTest, ASuccessfulSaveLeavesOnlyTheSettingsFile) {
+    sandbox.MakeFile("C:\\Settings\\default.set", "previous");
+    SettingsWriter writer("");
+    ASSERT_TRUE(writer.IsOpen());
+    EXPECT_TRUE(writer.Save());
+    EXPECT_EQ(FolderEntries("C:\\Settings"), std::vector<std::string>{"default.set"});
+    EXPECT_EQ(sandbox.Read("C:\\Settings\\default.set").size(), 19u * 5312u);
+    EXPECT_TRUE(desktop.Boxes().empty());
+}
+
+TEST_F(SettingsWriterTest, AWriteThatBreaksOffKeepsThePreviousFile) {
+    const std::string previous = "the settings of an earlier save";
+    sandbox.MakeFile("C:\\Settings\\default.set", previous);
+    desktop.ExpectBox("0130");
+    {
+        FileSizeLimit limit(3 * 5312);
+        ASSERT_TRUE(limit.Applied());
+        SettingsWriter writer("");
+        EXPECT_FALSE(writer.Save());
+    }
+    ExpectFailureBox();
+    EXPECT_EQ(sandbox.Read("C:\\Settings\\default.set"), previous);
+    EXPECT_EQ(FolderEntries("C:\\Settings"), std::vector<std::string>{"default.set"});
+}
+
+TEST_F(SettingsWriterTest, AMissingFolderIsReportedAndNothingIsCreated) {
+    SetStartDirectory("C:\\Gone");
+    desktop.ExpectBox("0130");
+    SettingsWriter writer("");
+    EXPECT_FALSE(writer.IsOpen());
+    EXPECT_FALSE(writer.Save()); // writes nothing and does not report twice
+    ExpectFailureBox();
+    EXPECT_FALSE(sandbox.Exists("C:\\Gone"));
+}
+
+TEST_F(SettingsWriterTest, AFolderInThePlaceOfTheFileIsReportedAndKept) {
+    sandbox.MakeFile("C:\\Settings\\default.set\\inside.txt", "x");
+    desktop.ExpectBox("0130");
+    SettingsWriter writer("");
+    EXPECT_FALSE(writer.Save());
+    ExpectFailureBox();
+    EXPECT_EQ(sandbox.Read("C:\\Settings\\default.set\\inside.txt"), "x");
+    EXPECT_EQ(FolderEntries("C:\\Settings"), std::vector<std::string>{"default.set"});
+}
+
+TEST_F(SettingsWriterTest, AWriterThatNeverSavesLeavesThePreviousFile) {
+    sandbox.MakeFile("C:\\Settings\\default.set", "previous");
+    { SettingsWriter writer(""); }
+    EXPECT_EQ(sandbox.Read("C:\\Settings\\default.set"), "previous");
+    EXPECT_EQ(FolderEntries("C:\\Settings"), std::vector<std::string>{"default.set"});
+}
+
+TEST_F(SettingsWriterTest, TheFileIsMatchedIgnoringCaseAndReplacedInPlace) {
+    sandbox.MakeFile("C:\\Settings\\DEFAULT.SET", "previous");
+    SettingsWriter writer("");
+    EXPECT_TRUE(writer.Save());
+    EXPECT_EQ(FolderEntries("C:\\Settings"), std::vector<std::string>{"DEFAULT.SET"});
+    EXPECT_EQ(sandbox.Read("C:\\Settings\\DEFAULT.SET").size(), 19u * 5312u);
+}

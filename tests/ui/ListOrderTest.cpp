@@ -1,0 +1,51 @@
+#include "ui/ListOrder.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::vector<std::string> Sorted(std::vector<std::string> texts) {
+    std::sort(texts.begin(), texts.end(), ui::ListOrderLess());
+    return texts;
+}
+
+TEST(ListOrder, LettersCompareAsUpperCaseSoPunctuationBetweenZAndLowerCaseFollowsLetters) {
+    // '_' (0x5F) lies between 'Z' and 'a': upper-casing puts it after every letter.
+    EXPECT_EQ(Sorted({"b", "_x", "a", "Z", "B", "A", "1"}),
+              (std::vector<std::string>{"1", "A", "a", "B", "b", "Z", "_x"}));
+    EXPECT_EQ(Sorted({"abcd", "ABC", "abc", "ab"}), (std::vector<std::string>{"ab", "ABC", "abc", "abcd"}));
+}
+
+TEST(ListOrder, LettersBeyondAsciiAreFoldedTooAndTiesGoByExactBytes) {
+    // "é" folds to "É" (U+00C9), which comes after every ASCII letter.
+    EXPECT_EQ(Sorted({"\xC3\xA9" "b", "z", "\xC3\x89" "a", "e"}),
+              (std::vector<std::string>{"e", "z", "\xC3\x89" "a", "\xC3\xA9" "b"}));
+    // "Ä" and "ä" fold alike; their bytes decide (C3 84 before C3 A4).
+    EXPECT_EQ(Sorted({"\xC3\xA4", "\xC3\x84"}), (std::vector<std::string>{"\xC3\x84", "\xC3\xA4"}));
+}
+
+TEST(ListOrder, ZeroOnlyForIdenticalTexts) {
+    EXPECT_EQ(ui::CompareListOrder("Abc", "Abc"), 0);
+    EXPECT_LT(ui::CompareListOrder("ABC", "abc"), 0);
+    EXPECT_GT(ui::CompareListOrder("abc", "ABC"), 0);
+    EXPECT_LT(ui::CompareListOrder("", "a"), 0);
+    const std::string folded = ui::FoldCase("abc");
+    EXPECT_EQ(ui::CompareListOrderFolded("abc", folded, "abc"), 0);
+    EXPECT_LT(ui::CompareListOrderFolded("abc", folded, "abd"), 0);
+}
+
+TEST(ListOrder, FoldCaseMakesCaseVariantsEqual) {
+    EXPECT_EQ(ui::FoldCase("C:\\Data\\x"), ui::FoldCase("c:\\DATA\\X"));
+    EXPECT_EQ(ui::FoldCase("\xC3\xA9" "cole"), ui::FoldCase("\xC3\x89" "COLE")); // école / ÉCOLE
+    EXPECT_EQ(ui::FoldCase("\xD0\xB4\xD0\xBE\xD0\xBC"), "\xD0\x94\xD0\x9E\xD0\x9C"); // дом -> ДОМ
+    EXPECT_NE(ui::FoldCase("a"), ui::FoldCase("b"));
+    // Bytes that are not UTF-8 stay as they are; the text is not cut short.
+    EXPECT_EQ(ui::FoldCase(std::string("a\xFF" "b\xC3", 4)), std::string("A\xFF" "B\xC3", 4));
+    EXPECT_EQ(ui::FoldCase(std::string("x\0y", 3)), std::string("X\0Y", 3));
+}
+
+} // namespace
