@@ -159,7 +159,10 @@ int main(int argc, char** argv) {
     QCoreApplication::processEvents();
 
     // 1. 100,000 items, nothing attached.
-    const std::vector<std::string> many = Names(100000);
+    // Smaller counts can be given for a quick look: strings_run [items] [items with structure].
+    const int manyCount = argc > 1 ? std::atoi(argv[1]) : 100000;
+    const int fewCount = argc > 2 ? std::atoi(argv[2]) : 1000;
+    const std::vector<std::string> many = Names(manyCount);
     ::mkdir((hostD + "/Base1").c_str(), 0755);
     double base1 = Seconds([&] {
         for (const std::string& name : many)
@@ -168,13 +171,14 @@ int main(int argc, char** argv) {
     ::mkdir((hostD + "/Run1").c_str(), 0755);
     double run1 = bench.Run("D:\\Run1", many, page.Controls().rdoVol02AttachNothing, "");
     double peak = PeakMegabytes();
-    std::printf("100,000 items, Attach Nothing: run %.3f s, mkdir loop %.3f s, ratio %.2f (target <= 2)\n", run1,
-                base1, run1 / base1);
-    std::printf("peak memory after the 100,000-item run: %.1f MB (target <= 400)\n", peak);
+    std::printf("%d items, Attach Nothing: run %.3f s, mkdir loop %.3f s, ratio %.2f (target <= 2)\n", manyCount,
+                run1, base1, run1 / base1);
+    std::printf("peak memory after the %d-item run: %.1f MB (target <= 400)\n", manyCount, peak);
+    std::fflush(stdout);
     frmStatistic02->hide();
 
     // 2. 1,000 items with a structure of 50 folders and 200 files.
-    const std::vector<std::string> few = Names(1000);
+    const std::vector<std::string> few = Names(fewCount);
     const std::string structureHost = hostD + "/Struct";
     Structure structure = MakeStructure(structureHost);
     ::mkdir((hostD + "/Base2").c_str(), 0755);
@@ -191,9 +195,9 @@ int main(int argc, char** argv) {
     });
     ::mkdir((hostD + "/Run2").c_str(), 0755);
     double run2 = bench.Run("D:\\Run2", few, page.Controls().rdoVol02AttachMainFolderWithFiles, "D:\\Struct");
-    std::printf("1,000 items x (50 folders, 200 files of 4 KB), Main Folders With Files: run %.3f s, "
+    std::printf("%d items x (50 folders, 200 files of 4 KB), Main Folders With Files: run %.3f s, "
                 "mkdir+copy loop %.3f s, ratio %.2f (target <= 1.5)\n",
-                run2, base2, run2 / base2);
+                fewCount, run2, base2, run2 / base2);
     std::printf("created: %.0f folders, %.0f subfolders, %.0f files, %.0f bytes\n",
                 page.Counters().Created.Folders, page.Counters().Created.SubFolders, page.Counters().Created.Files,
                 page.Counters().Created.FilesSize);

@@ -1,3 +1,5 @@
 #include "app/ProgramEntry.h"
 
-int main(int argc, char** argv) { return WinMain(argc, argv); }
+int main(int argc, char** argv) {
+    return WinMain(argc, argv);
+}

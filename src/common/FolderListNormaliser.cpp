@@ -1,12 +1,14 @@
 #include "common/FolderListNormaliser.h"
 
 #include "common/FileHelpers.h"
+#include "common/FrameworkPaths.h"
 #include "common/FrameworkText.h"
 #include "common/PathNormalising.h"
+#include "common/Utf8Text.h"
 
-#include <list>
-#include <string_view>
+#include <unordered_map>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -23,9 +25,64 @@ bool LiesInside(const std::string& candidate, const std::string& kept) {
         backslashFollows = candidate.back() != '\\'; // the added one
     else
         return false;
-    // The cheap test first: most candidates fail it.
     return backslashFollows && AnsiSameText(candidate.substr(0, n), kept);
 }
+
+// A text's key: one byte per character, equal for all texts that AnsiSameText
+// takes as equal (backslashes stay backslashes), so a kept folder is only ever
+// compared with the prefixes of a candidate that share its key. Texts with the
+// same key need not be equal: the key only narrows the search.
+class FoldKeys {
+public:
+    // Calls `atBackslash` with the key of the text before each backslash.
+    template <typename Visit> std::string Key(const std::string& text, Visit atBackslash) {
+        std::string key;
+        key.reserve(text.size());
+        for (size_t pos = 0; pos < text.size();) {
+            const unsigned char byte = static_cast<unsigned char>(text[pos]);
+            if (byte < 0x80) {
+                if (byte == '\\')
+                    atBackslash(key);
+                key += static_cast<char>(byte >= 'A' && byte <= 'Z' ? byte + ('a' - 'A') : byte);
+                ++pos;
+                continue;
+            }
+            size_t length = 0;
+            const char32_t c = utf8::DecodeAt(text, pos, length);
+            key += c == utf8::InvalidByte ? NonAscii : KeyOfNonAscii(c);
+            pos += length;
+        }
+        return key;
+    }
+    std::string Key(const std::string& text) {
+        return Key(text, [](const std::string&) {});
+    }
+
+private:
+    static constexpr char NonAscii = '\x80';
+
+    // A few letters beyond ASCII fold to an ASCII one (the Kelvin sign to k);
+    // they must share its key. Asked of AnsiSameText itself, once per character.
+    char KeyOfNonAscii(char32_t c) {
+        auto found = nonAscii_.find(c);
+        if (found != nonAscii_.end())
+            return found->second;
+        const std::string encoded = utf8::Encode(c);
+        char key = NonAscii;
+        for (int ascii = 0; ascii < 0x80; ++ascii) {
+            if (ascii >= 'A' && ascii <= 'Z')
+                continue; // their lower-case twins are asked
+            if (AnsiSameText(encoded, std::string(1, static_cast<char>(ascii)))) {
+                key = static_cast<char>(ascii);
+                break;
+            }
+        }
+        nonAscii_.emplace(c, key);
+        return key;
+    }
+
+    std::unordered_map<char32_t, char> nonAscii_;
+};
 
 } // namespace
 
@@ -52,20 +109,32 @@ void FolderListNormaliser::BuildTopLevelList() {
         itemsByDepth_.emplace(CountBackslashes(depthCopy), item);
     }
 
-    std::list<std::string> work;
-    for (const auto& [depth, item] : itemsByDepth_)
-        work.push_back(item);
-
+    // Taking each kept folder in turn and striking every later item inside it
+    // keeps an item exactly when no earlier kept folder holds it; that is
+    // asked here of the kept folders whose key matches one of the item's
+    // prefixes, so a long list is not compared pair by pair.
+    FoldKeys keys;
+    std::unordered_map<std::string, std::vector<std::string>> keptByKey;
     result_.clear();
-    while (!work.empty()) {
-        std::string kept = std::move(work.front());
-        work.pop_front();
-        for (auto it = work.begin(); it != work.end();) {
-            if (LiesInside(*it, kept))
-                it = work.erase(it);
-            else
-                ++it;
-        }
-        result_.push_back(std::move(kept));
+    for (const auto& [depth, item] : itemsByDepth_) {
+        const std::string withDelimiter = IncludeTrailingPathDelimiter(item);
+        bool inside = false;
+        keys.Key(withDelimiter, [&](const std::string& prefixKey) {
+            if (inside || prefixKey.empty())
+                return;
+            auto bucket = keptByKey.find(prefixKey);
+            if (bucket == keptByKey.end())
+                return;
+            for (const std::string& kept : bucket->second) {
+                if (LiesInside(item, kept)) {
+                    inside = true;
+                    return;
+                }
+            }
+        });
+        if (inside)
+            continue;
+        keptByKey[keys.Key(item)].push_back(item);
+        result_.push_back(item);
     }
 }

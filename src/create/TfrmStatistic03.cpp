@@ -4,6 +4,9 @@
 
 TfrmStatistic03* frmStatistic03 = nullptr;
 
-TfrmStatistic03::TfrmStatistic03(QWidget* parent) : ui::Form(parent), ui_(std::make_unique<Ui::TfrmStatistic03>()) { ui_->setupUi(this); }
+TfrmStatistic03::TfrmStatistic03(QWidget* parent)
+    : ui::Form(parent), ui_(std::make_unique<Ui::TfrmStatistic03>()) {
+    ui_->setupUi(this);
+}
 
 TfrmStatistic03::~TfrmStatistic03() = default;

@@ -4,6 +4,9 @@
 
 TfrmStatistic04* frmStatistic04 = nullptr;
 
-TfrmStatistic04::TfrmStatistic04(QWidget* parent) : ui::Form(parent), ui_(std::make_unique<Ui::TfrmStatistic04>()) { ui_->setupUi(this); }
+TfrmStatistic04::TfrmStatistic04(QWidget* parent)
+    : ui::Form(parent), ui_(std::make_unique<Ui::TfrmStatistic04>()) {
+    ui_->setupUi(this);
+}
 
 TfrmStatistic04::~TfrmStatistic04() = default;

@@ -4,6 +4,9 @@
 
 TfrmVol08EditIncludeList* frmVol08EditIncludeList = nullptr;
 
-TfrmVol08EditIncludeList::TfrmVol08EditIncludeList(QWidget* parent) : ui::Form(parent), ui_(std::make_unique<Ui::TfrmVol08EditIncludeList>()) { ui_->setupUi(this); }
+TfrmVol08EditIncludeList::TfrmVol08EditIncludeList(QWidget* parent)
+    : ui::Form(parent), ui_(std::make_unique<Ui::TfrmVol08EditIncludeList>()) {
+    ui_->setupUi(this);
+}
 
 TfrmVol08EditIncludeList::~TfrmVol08EditIncludeList() = default;

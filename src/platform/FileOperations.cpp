@@ -14,7 +14,6 @@
 
 namespace platform {
 
-using detail::Expect;
 using detail::Fail;
 using detail::FailWithErrno;
 using detail::Resolved;
@@ -32,7 +31,7 @@ uint32_t GetFileAttributesA(const std::string& path) {
 
 bool CreateDirectoryA(const std::string& path) {
     Resolved resolved;
-    if (!detail::ResolveText(path, resolved, Expect::New))
+    if (!detail::ResolveText(path, resolved, detail::Expect::New))
         return false;
     if (resolved.exists)
         return Fail(ERROR_ALREADY_EXISTS);
@@ -112,7 +111,7 @@ bool MoveFileA(const std::string& existing, const std::string& target) {
     if (!detail::ParsePath(target, targetPath))
         return false;
     Resolved destination;
-    if (!detail::Resolve(targetPath, destination, Expect::New))
+    if (!detail::Resolve(targetPath, destination, detail::Expect::New))
         return false;
     if (destination.isRoot)
         return Fail(ERROR_ACCESS_DENIED);

@@ -3,7 +3,10 @@
 // keyed by their upper-case forms, so that looking a name up ignoring case
 // does not read the whole folder again for every call. A folder's copy is kept
 // only while its status (modification and change times, size, link count) is
-// the one it had when read or when this layer last changed it itself.
+// the one it had when read or when this layer last changed it itself. Where the
+// host keeps coarse times, a change by someone else within the same clock tick
+// as the layer's own can go unseen; exact names never depend on the copy, only
+// other cases of them do.
 
 #include <sys/stat.h>
 

@@ -163,6 +163,10 @@ bool Resolve(const WindowsPath& path, Resolved& out, Expect expect) {
     const std::string& name = path.components.back();
     const std::string parent = path.components.size() == 1 ? *root : exact.substr(0, ends[ends.size() - 2]);
 
+    // A new name is looked up in the folder's kept names first: one stat of
+    // the folder, and creating it would fail on an exact name anyway. Any
+    // other path is tried exactly first, so that an exact name never depends
+    // on the kept names, and only a miss costs a search.
     if (expect == Expect::New && ResolveThroughCache(parent, name, out))
         return true;
     if (lstat(exact.c_str(), &out.st) == 0) {

@@ -1,7 +1,7 @@
 #pragma once
 // Internal to the platform layer: finding the host path a Windows path stands
 // for. The exact path is tried first; a folder is searched ignoring case only
-// when the exact name is missing, through the folder-name cache.
+// when the exact name is missing, through its kept names (FolderNameCache).
 
 #include "platform/WindowsPath.h"
 
@@ -23,12 +23,12 @@ struct Resolved {
     struct stat st {};          // lstat of the path (stat at a drive's root)
 };
 
-// Which lookup a call should try first: an existing path is found fastest by
-// its exact name, a new one by the folder's cached names.
-enum class Expect { Existing, New };
-
 // False (with the error recorded) for an unmapped drive or a path too long for
 // the host; otherwise true, and `out` says what exists.
+// What the caller expects: a new name (to create) is looked up in the
+// folder's kept names first, which costs one stat of the folder.
+enum class Expect { Existing, New };
+
 bool Resolve(const WindowsPath& path, Resolved& out, Expect expect = Expect::Existing);
 
 // Parses then resolves.

@@ -107,7 +107,9 @@ std::vector<Window> ProgramWindows() {
             {frmExamplesDelete, "frmExamplesDelete"}};
 }
 
-QString Text(const char* utf8) { return QString::fromUtf8(utf8); }
+QString Text(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
 
 class MainWindowTest : public testsupport::ProgramWindowsFixture {};
 
@@ -176,8 +178,8 @@ TEST_F(MainWindowTest, SevenTabsInOrderThreeOfThemHidden) {
         bool visible;
     };
     const Tab tabs[] = {
-        {"tabFolderCreate03", "Creating Folder(s)  - From a List of Strings.", "Creating Folders from a given list.",
-         true},
+        {"tabFolderCreate03", "Creating Folder(s)  - From a List of Strings.",
+         "Creating Folders from a given list.", true},
         {"tabFolderCreate05", "Creating Folder(s)   - From a List of Paths.", "", true},
         {"tabFolderCreate04", "Creating Folder(s)  - Increased Numbers.", "", true},
         {"tabFolderCreate01", "Creating Folder -Manually.", "Creating folders - manually, two  ways.", true},
@@ -287,15 +289,16 @@ TEST_F(MainWindowTest, TheMenuBarHoldsItsMenusAndItems) {
                                    {"About1", "&About...", nullptr}});
     ExpectItems(menus[2]->menu()->actions()[2]->menu(),
                 {{"SingleUserLicenseAgreement1", "Single User License Agreement", nullptr}});
-    ExpectItems(menus[3]->menu(),
-                {{"VideoforCopyProcess01", "Video for Copy process", "Video tutorial for the COPY  process."},
-                 {"VideoforDeleteProcess01", "Video for Delete process", "Video tutorial for the DELETE process."},
-                 {"VideoforRenameProcess01", "Video for Rename process", "Video tutorial for the RENAME process."},
-                 {"VideoforCreateFoldersFolders01", "Video for Create Folders (Folders)",
-                  "Video tutorial for CREATE FOLDERS USING A LIST OF FOLDERS process."},
-                 {"VideoforCreaateFoldersStrings01", "Video for Creaate Folders (Strings)",
-                  "Video tutrial for the CREATING FOLDERS USING STRINGS process."},
-                 {"VideoforCreateFoldersIncNum01", "Video for Create Folders (Inc. Num)", ""}});
+    ExpectItems(
+        menus[3]->menu(),
+        {{"VideoforCopyProcess01", "Video for Copy process", "Video tutorial for the COPY  process."},
+         {"VideoforDeleteProcess01", "Video for Delete process", "Video tutorial for the DELETE process."},
+         {"VideoforRenameProcess01", "Video for Rename process", "Video tutorial for the RENAME process."},
+         {"VideoforCreateFoldersFolders01", "Video for Create Folders (Folders)",
+          "Video tutorial for CREATE FOLDERS USING A LIST OF FOLDERS process."},
+         {"VideoforCreaateFoldersStrings01", "Video for Creaate Folders (Strings)",
+          "Video tutrial for the CREATING FOLDERS USING STRINGS process."},
+         {"VideoforCreateFoldersIncNum01", "Video for Create Folders (Inc. Num)", ""}});
 }
 
 QAction* Action(const char* name) {
@@ -314,8 +317,8 @@ TEST_F(MainWindowTest, MenuItemsShowTheirWindowsModally) {
     Action("SingleUserLicenseAgreement1")->trigger();
     Action("About1")->trigger();
     Action("ManageSeparators1")->trigger();
-    EXPECT_EQ(desktop.ModalWindows(),
-              (std::vector<std::string>{"frmOverViewHelp", "frmLicenseSingleUser", "AboutBox", "frmDelimiters"}));
+    EXPECT_EQ(desktop.ModalWindows(), (std::vector<std::string>{"frmOverViewHelp", "frmLicenseSingleUser",
+                                                                "AboutBox", "frmDelimiters"}));
     EXPECT_TRUE(desktop.ShellOpens().empty());
 }
 
@@ -329,8 +332,9 @@ TEST_F(MainWindowTest, WebAndCopyVideoItemsOpenTheLocalTutorialPage) {
     Action("VisitZEKontheWeb1")->trigger();
     Action("VideoforCopyProcess01")->trigger();
     // The other tutorial items do nothing.
-    for (const char* name : {"VideoforDeleteProcess01", "VideoforRenameProcess01", "VideoforCreateFoldersFolders01",
-                             "VideoforCreaateFoldersStrings01", "VideoforCreateFoldersIncNum01"})
+    for (const char* name :
+         {"VideoforDeleteProcess01", "VideoforRenameProcess01", "VideoforCreateFoldersFolders01",
+          "VideoforCreaateFoldersStrings01", "VideoforCreateFoldersIncNum01"})
         Action(name)->trigger();
 
     ASSERT_EQ(desktop.ShellOpens().size(), 2u);
@@ -344,7 +348,8 @@ TEST_F(MainWindowTest, WebAndCopyVideoItemsOpenTheLocalTutorialPage) {
 
 TEST_F(MainWindowTest, ExitClosesTheMainWindowAndEndsTheLoop) {
     int closed = 0;
-    const QMetaObject::Connection connection = QObject::connect(frmMain, &TfrmMain::Closed, [&] { ++closed; });
+    const QMetaObject::Connection connection =
+        QObject::connect(frmMain, &TfrmMain::Closed, [&] { ++closed; });
     frmMain->show();
     ASSERT_TRUE(frmMain->isVisible());
     Action("Exit1")->trigger();
@@ -365,15 +370,18 @@ TEST_F(MainWindowTest, ActivationWritesTheStatisticsWindowsProcessCaptions) {
     const char* creationSimulated = "Simulate the Folder/File Creation Process.";
     const char* creationReal = "Folder/File Creation Process.";
     const ProcessCaption captions[] = {
-        {frmStatistic02, "lblVol02NormalSimulate", "chkStat02NormalSimulate", creationSimulated, creationReal},
-        {frmStatistic03, "lblVol03NormalSimulate", "chkStat03NormalSimulate", creationSimulated, creationReal},
-        {frmStatistic04, "lblVol04NormalSimulate", "chkStat04NormalSimulate", creationSimulated, creationReal},
-        {frmStatistic06, "lblVol06NormalSimulate", "chkStat06NormalSimulate", "Simulate the Folder Rename Process.",
-         "Folder Rename Process."},
+        {frmStatistic02, "lblVol02NormalSimulate", "chkStat02NormalSimulate", creationSimulated,
+         creationReal},
+        {frmStatistic03, "lblVol03NormalSimulate", "chkStat03NormalSimulate", creationSimulated,
+         creationReal},
+        {frmStatistic04, "lblVol04NormalSimulate", "chkStat04NormalSimulate", creationSimulated,
+         creationReal},
+        {frmStatistic06, "lblVol06NormalSimulate", "chkStat06NormalSimulate",
+         "Simulate the Folder Rename Process.", "Folder Rename Process."},
         {frmStatistics07, "lblVol07NormalSimulate", "chkStat07NormalSimulate",
          "Simulate the Folder/File Delete Process.", "Folder/File Delete Process."},
-        {frmStatistic08, "lblVol08NormalSimulate", "chkStat08NormalSimulate", "Simulate the Folder/File Copy Process.",
-         "Folder/File Copy Process."},
+        {frmStatistic08, "lblVol08NormalSimulate", "chkStat08NormalSimulate",
+         "Simulate the Folder/File Copy Process.", "Folder/File Copy Process."},
     };
     for (const ProcessCaption& caption : captions) {
         auto* label = caption.window->findChild<QLabel*>(caption.label);
@@ -386,7 +394,8 @@ TEST_F(MainWindowTest, ActivationWritesTheStatisticsWindowsProcessCaptions) {
             frmMain->FormActivate();
             EXPECT_EQ(label->text(), Text(real ? caption.real : caption.simulated)) << caption.label;
         }
-        EXPECT_EQ(label->palette().color(label->foregroundRole()), ui::ToQColor(ui::clMaroon)) << caption.label;
+        EXPECT_EQ(label->palette().color(label->foregroundRole()), ui::ToQColor(ui::clMaroon))
+            << caption.label;
         EXPECT_TRUE(label->alignment() & Qt::AlignHCenter) << caption.label;
     }
 

@@ -2,13 +2,14 @@
 // chosen destination, the error logs and their windows, and the other tabs.
 
 #include "app/ManualPage.h"
+#include "app/TfrmMain.h"
 #include "app/tools/MainWindowServices.h"
 #include "app/tools/TForcedUnSuccessFullForm.h"
 #include "app/tools/TSubFolderUnSuccessFullForm.h"
 #include "app/tools/TfrmAltalanosHelp.h"
-#include "app/tools/TfrmMoreHelp.h"
-#include "common/IllegalCharacters.h"
+#include "platform/Drives.h"
 #include "support/DriveSandbox.h"
+#include "support/ProgramWindowsFixture.h"
 #include "support/ScriptedDesktop.h"
 #include "ui/ComboBox.h"
 #include "ui/ListBox.h"
@@ -17,11 +18,14 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QImage>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabWidget>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -38,7 +42,11 @@ const std::vector<std::string> OtherTabs = {"tabFolderCreate05", "tabFolderCreat
 
 class FakeMainWindow : public MainWindowServices {
 public:
-    void SetTabEnabled(const std::string& tabName, bool enabled) override { enabled_[tabName] = enabled; }
+    void SetTabEnabled(const std::string& tabName, bool enabled) override {
+        enabled_[tabName] = enabled;
+        if (enabled && page != nullptr && !focusWhenEnabled)
+            focusWhenEnabled = page->focusWidget();
+    }
     void ShowTab(const std::string&) override {}
     const MainWindowTexts& Texts() const override { return texts_; }
 
@@ -52,52 +60,95 @@ public:
         return true;
     }
 
+    // Where the page's focus was when the first tab came back.
+    const QWidget* page = nullptr;
+    QWidget* focusWhenEnabled = nullptr;
+
 private:
     std::map<std::string, bool> enabled_;
     MainWindowTexts texts_;
 };
 
-// Also notes, for every box, whether the other tabs were out of reach while it was up.
-class TabWatchingDesktop : public ScriptedDesktop {
+// Also notes, for every box, what the probe said while the box was up.
+class BoxWatchingDesktop : public ScriptedDesktop {
 public:
-    explicit TabWatchingDesktop(const FakeMainWindow& main) : main_(main) {}
+    explicit BoxWatchingDesktop(std::function<bool()> probe) : probe_(std::move(probe)) {}
     ui::Answer MessageBox(const ui::MessageBoxRequest& request) override {
-        tabsDisabledDuringBox.push_back(main_.OtherTabsAre(false));
+        duringBox.push_back(probe_());
         return ScriptedDesktop::MessageBox(request);
     }
-    std::vector<bool> tabsDisabledDuringBox;
+    std::vector<bool> duringBox;
 
 private:
-    const FakeMainWindow& main_;
+    std::function<bool()> probe_;
+};
+
+// Whether the other tabs were out of reach while each box was up.
+class TabWatchingDesktop : public BoxWatchingDesktop {
+public:
+    explicit TabWatchingDesktop(const FakeMainWindow& main)
+        : BoxWatchingDesktop([&main] { return main.OtherTabsAre(false); }) {}
 };
 
 std::vector<std::string> Items(const ui::ListBox& list) {
     return list.Items();
 }
 
-class ManualPageTest : public testing::Test {
+enum class Kind { Warning, Question, Information };
+
+// A box as the page must show it: its exact caption and text, and the icon
+// and buttons of its kind, owned by a window.
+void ExpectBoxIs(const testsupport::ShownBox& box, const std::string& caption, const std::string& text,
+                 Kind kind) {
+    EXPECT_EQ(box.caption, caption);
+    EXPECT_EQ(box.text, text);
+    EXPECT_TRUE(box.hasOwner) << caption;
+    switch (kind) {
+    case Kind::Warning:
+        EXPECT_EQ(box.icon, ui::Icon::Warning) << caption;
+        EXPECT_EQ(box.buttons, ui::Buttons::Ok) << caption;
+        break;
+    case Kind::Information:
+        EXPECT_EQ(box.icon, ui::Icon::Information) << caption;
+        EXPECT_EQ(box.buttons, ui::Buttons::Ok) << caption;
+        break;
+    case Kind::Question:
+        EXPECT_EQ(box.icon, ui::Icon::Question) << caption;
+        EXPECT_EQ(box.buttons, ui::Buttons::YesNo) << caption;
+        EXPECT_EQ(box.defaultButton, ui::Answer::No) << caption;
+        break;
+    }
+}
+
+const char* const FolderExistsText =
+    "This folder exists !\nAction : You must enter other text to create a valid folder.";
+const char* const ShowErrorLogText =
+    "End of Creating Folders/Files !!!\nThe Error Log is not empty !!!\nDo you want to see it ?";
+const char* const EndText = "End of Creating Folders/Files !!!";
+const char* const NoRootFolderText =
+    "The selection field is empty !\nAction : You must select a root directory to create a valid folder.";
+
+// A key goes to the focus widget, which for an editable combo is the combo
+// itself (its line edit hands the focus on to it).
+void PressKey(QWidget* widget, Qt::Key key) {
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QStringLiteral("\r"));
+    QCoreApplication::sendEvent(widget, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, QStringLiteral("\r"));
+    QCoreApplication::sendEvent(widget, &release);
+}
+
+// The page on its own, beside the program's windows (the log and help windows
+// it shows are the program's own).
+class ManualPageTest : public testsupport::ProgramWindowsFixture {
 protected:
     void SetUp() override {
-        FillPathIllegalChars();
-        FillNameIllegalChars();
-        FillSubpathIllegalChars();
-        ForcedUnSuccessFullForm = new TForcedUnSuccessFullForm;
-        SubFolderUnSuccessFullForm = new TSubFolderUnSuccessFullForm;
-        frmMoreHelp = new TfrmMoreHelp;
-        frmAltalanosHelp = new TfrmAltalanosHelp;
         page = std::make_unique<ManualPage>(main);
+        main.page = page.get();
         page->InitialiseAtStart();
     }
     void TearDown() override {
+        main.page = nullptr;
         page.reset();
-        delete frmAltalanosHelp;
-        delete frmMoreHelp;
-        delete SubFolderUnSuccessFullForm;
-        delete ForcedUnSuccessFullForm;
-        frmAltalanosHelp = nullptr;
-        frmMoreHelp = nullptr;
-        SubFolderUnSuccessFullForm = nullptr;
-        ForcedUnSuccessFullForm = nullptr;
     }
 
     template <typename T> T* Find(const char* name) {
@@ -150,18 +201,13 @@ TEST_F(ManualPageTest, TwoPathsInOneTextAreEachAskedForAndCreatedInOrder) {
     CreateForced("D:\\one\\a D:\\two");
 
     ASSERT_EQ(desktop.Boxes().size(), 3u);
-    const testsupport::ShownBox& first = desktop.Boxes()[0];
-    EXPECT_EQ(first.caption, "Creating Folder(s).-Manually (1).            Information no: 0107.");
-    EXPECT_EQ(first.text, "D:\\one\\a\nDo you want to create this folder ?\nClick YES to Continue Creating "
-                          "folders,\nClick NO to Stop the Creating process.");
-    EXPECT_EQ(first.icon, ui::Icon::Question);
-    EXPECT_EQ(first.buttons, ui::Buttons::YesNo);
-    EXPECT_EQ(first.defaultButton, ui::Answer::No);
-    EXPECT_EQ(desktop.Boxes()[1].text.substr(0, 6), "D:\\two");
-    const testsupport::ShownBox& end = desktop.Boxes()[2];
-    EXPECT_EQ(end.caption, "Creating Folder(s).-Manually.            Information no: 0110.");
-    EXPECT_EQ(end.text, "End of Creating Folders/Files !!!");
-    EXPECT_EQ(end.icon, ui::Icon::Information);
+    ExpectBoxIs(desktop.Boxes()[0], "Creating Folder(s).-Manually (1).            Information no: 0107.",
+                "D:\\one\\a\nDo you want to create this folder ?\nClick YES to Continue Creating "
+                "folders,\nClick NO to Stop the Creating process.",
+                Kind::Question);
+    EXPECT_EQ(desktop.Boxes()[1].text.substr(0, 7), "D:\\two\n");
+    ExpectBoxIs(desktop.Boxes()[2], "Creating Folder(s).-Manually.            Information no: 0110.", EndText,
+                Kind::Information);
 
     EXPECT_TRUE(drives.Exists("D:\\one\\a"));
     EXPECT_TRUE(drives.Exists("D:\\two"));
@@ -178,11 +224,15 @@ TEST_F(ManualPageTest, SlashesAndDoubledBackslashesAreNormalisedInTheCombo) {
     CreateForced("  D:/x//y\\\\z  ");
     EXPECT_EQ(Forced()->Text(), "D:\\x\\y\\z");
     EXPECT_TRUE(drives.Exists("D:\\x\\y\\z"));
-    // Created once, listed once, whatever the case of a second request.
-    desktop.ExpectBox("0108");
-    desktop.ExpectBox("0109", ui::Answer::No);
+
+    // Made again after someone removed it, typed in other letters: listed as
+    // created again, but the combo keeps one item for it.
+    QDir(QString::fromStdString(drives.Host("D:\\x\\y\\z"))).removeRecursively();
+    desktop.ExpectBox("0107", ui::Answer::Yes);
+    desktop.ExpectBox("0110");
     CreateForced("d:\\X\\Y\\Z");
-    EXPECT_EQ(Forced()->Count(), 1);
+    EXPECT_EQ(Forced()->Items(), std::vector<std::string>{"D:\\x\\y\\z"});
+    EXPECT_EQ(Items(*Success()), (std::vector<std::string>{"D:\\x\\y\\z", "d:\\X\\Y\\Z"}));
 }
 
 TEST_F(ManualPageTest, NoForTheSecondOfThreePathsStopsWithoutEndMessage) {
@@ -195,36 +245,38 @@ TEST_F(ManualPageTest, NoForTheSecondOfThreePathsStopsWithoutEndMessage) {
     EXPECT_TRUE(drives.Exists("D:\\a"));
     EXPECT_FALSE(drives.Exists("D:\\b"));
     EXPECT_FALSE(drives.Exists("D:\\c"));
+    EXPECT_EQ(Items(*Success()), std::vector<std::string>{"D:\\a"});
     EXPECT_TRUE(main.OtherTabsAre(true));
 }
 
 TEST_F(ManualPageTest, AnExistingPathIsLoggedAndYesShowsTheLogWindow) {
     DriveSandbox drives("CD");
     drives.MakeFolder("D:\\old");
+    // What an earlier showing left in the window goes first.
+    ForcedUnSuccessFullForm->lstForcedUnSuccessFullExist()->AddItem("D:\\stale");
+    ForcedUnSuccessFullForm->lstForcedUnSuccessFullOther()->AddItem("D:\\stale");
     ScriptedDesktop desktop;
     desktop.ExpectBox("0108");
     desktop.ExpectBox("0107", ui::Answer::Yes);
     desktop.ExpectBox("0109", ui::Answer::Yes);
     std::vector<std::string> shownExist, shownOther;
+    std::string otherLabel;
     desktop.ExpectModal("ForcedUnSuccessFullForm", [&](ui::Form& window) {
         auto& log = static_cast<TForcedUnSuccessFullForm&>(window);
         shownExist = log.lstForcedUnSuccessFullExist()->Items();
         shownOther = log.lstForcedUnSuccessFullOther()->Items();
+        otherLabel = log.findChild<QLabel*>("Label2")->text().toStdString();
     });
     CreateForced("D:\\old D:\\new");
 
-    const testsupport::ShownBox& exists = desktop.Boxes()[0];
-    EXPECT_EQ(exists.caption, "Creating Folder.                     Warning no: 0108.");
-    EXPECT_EQ(exists.text,
-              "This folder exists !\nAction : You must enter other text to create a valid folder.");
-    EXPECT_EQ(exists.icon, ui::Icon::Warning);
-    const testsupport::ShownBox& question = desktop.Boxes()[2];
-    EXPECT_EQ(question.caption, "Creating Folder(s).- Manually.            Information no: 0109.");
-    EXPECT_EQ(question.text,
-              "End of Creating Folders/Files !!!\nThe Error Log is not empty !!!\nDo you want to see it ?");
-    EXPECT_EQ(question.defaultButton, ui::Answer::No);
+    ASSERT_EQ(desktop.Boxes().size(), 3u);
+    ExpectBoxIs(desktop.Boxes()[0], "Creating Folder.                     Warning no: 0108.",
+                FolderExistsText, Kind::Warning);
+    ExpectBoxIs(desktop.Boxes()[2], "Creating Folder(s).- Manually.            Information no: 0109.",
+                ShowErrorLogText, Kind::Question);
     EXPECT_EQ(shownExist, (std::vector<std::string>{"D:\\old"}));
     EXPECT_TRUE(shownOther.empty());
+    EXPECT_EQ(otherLabel, "Folders, that were not created for other reasons:");
     EXPECT_TRUE(drives.Exists("D:\\new"));
     EXPECT_EQ(CaptionColour("btnForcedErrorLog"), Red);
 }
@@ -240,6 +292,7 @@ TEST_F(ManualPageTest, AFolderThatCannotBeCreatedGoesToTheOtherReasonsLog) {
     EXPECT_TRUE(page->GetForcedExistingLog().empty());
     EXPECT_EQ(Success()->Count(), 0);
     EXPECT_EQ(Forced()->Count(), 0);
+    EXPECT_EQ(CaptionColour("btnForcedErrorLog"), Red);
 }
 
 TEST_F(ManualPageTest, RefusedTextsShowTheirRuleMessages) {
@@ -261,28 +314,37 @@ TEST_F(ManualPageTest, RefusedTextsShowTheirRuleMessages) {
         desktop.ExpectBox(c.number);
         CreateForced(c.text);
         ASSERT_EQ(desktop.Boxes().size(), 1u);
-        EXPECT_EQ(desktop.LastBox().caption, c.caption);
-        EXPECT_EQ(desktop.LastBox().text, c.message);
-        EXPECT_EQ(desktop.LastBox().icon, ui::Icon::Warning);
-        EXPECT_EQ(desktop.tabsDisabledDuringBox, std::vector<bool>{true});
+        ExpectBoxIs(desktop.LastBox(), c.caption, c.message, Kind::Warning);
+        EXPECT_EQ(desktop.duringBox, std::vector<bool>{true});
         EXPECT_TRUE(main.OtherTabsAre(true));
     }
+    // A refused path among others ends the run there: no question for the
+    // rest, no end message.
+    ScriptedDesktop desktop;
+    desktop.ExpectBox("0107", ui::Answer::Yes);
+    desktop.ExpectBox("0106");
+    CreateForced("D:\\first Q:\\gone D:\\third");
+    EXPECT_EQ(desktop.BoxNumbers(), (Numbers{"0107", "0106"}));
+    EXPECT_TRUE(drives.Exists("D:\\first"));
+    EXPECT_FALSE(drives.Exists("D:\\third"));
 }
 
-TEST_F(ManualPageTest, EnterInEitherComboCreates) {
+TEST_F(ManualPageTest, TheEnterKeyInEitherComboCreatesOnce) {
     DriveSandbox drives("CD");
     ScriptedDesktop desktop;
     desktop.ExpectBox("0107", ui::Answer::Yes);
     desktop.ExpectBox("0110");
     Forced()->SetText("D:\\entered");
-    emit Forced()->lineEdit()->returnPressed();
+    PressKey(Forced(), Qt::Key_Return);
     EXPECT_TRUE(drives.Exists("D:\\entered"));
+    EXPECT_EQ(desktop.BoxNumbers(), (Numbers{"0107", "0110"}));
 
     ChooseDestination(desktop, "D:\\entered");
     desktop.ExpectBox("0119");
     TypeSubFolder("below");
-    emit SubFolder()->lineEdit()->returnPressed();
+    PressKey(SubFolder(), Qt::Key_Enter);
     EXPECT_TRUE(drives.Exists("D:\\entered\\below"));
+    EXPECT_EQ(desktop.BoxNumbers(), (Numbers{"0107", "0110", "0119"}));
 }
 
 // --- Destination and subfolders -----------------------------------------
@@ -302,7 +364,8 @@ TEST_F(ManualPageTest, LeadingBackslashOrNotGivesTheSamePathBelowTheDestination)
     EXPECT_TRUE(drives.Exists("D:\\x\\a\\b"));
     EXPECT_EQ(Items(*SuccessSubFolders()), std::vector<std::string>{"D:\\x\\a\\b"});
     EXPECT_EQ(SubFolder()->Items(), std::vector<std::string>{"\\a\\b"});
-    EXPECT_EQ(desktop.LastBox().caption, "Creating Folder(s).-SubFolders.            Information no: 0119.");
+    ExpectBoxIs(desktop.LastBox(), "Creating Folder(s).-SubFolders.            Information no: 0119.",
+                EndText, Kind::Information);
 
     // The same folder without the leading backslash: it is there now.
     TypeSubFolder("a\\b");
@@ -311,20 +374,25 @@ TEST_F(ManualPageTest, LeadingBackslashOrNotGivesTheSamePathBelowTheDestination)
     desktop.ExpectBox("0118", ui::Answer::No);
     Find<QPushButton>("btnCreateSubFolder")->click();
     EXPECT_EQ(page->GetSubFolderExistingLog(), std::deque<std::string>{"D:\\x\\a\\b"});
-    EXPECT_EQ(desktop.Boxes()[1].caption, "Creating Folder.                     Warning no: 0115.");
-    EXPECT_EQ(desktop.LastBox().caption, "Creating Folder(s).- SubFolder.            Information no: 0118.");
+    ExpectBoxIs(desktop.Boxes()[1], "Creating Folder.                     Warning no: 0115.",
+                FolderExistsText, Kind::Warning);
+    ExpectBoxIs(desktop.LastBox(), "Creating Folder(s).- SubFolder.            Information no: 0118.",
+                ShowErrorLogText, Kind::Question);
     EXPECT_EQ(CaptionColour("btnSubFolderErrorLog"), Red);
+    EXPECT_EQ(SubFolder()->Items(), std::vector<std::string>{"\\a\\b"});
 }
 
-TEST_F(ManualPageTest, BelowADriveRootTheSubfolderGetsOneBackslash) {
+TEST_F(ManualPageTest, BelowADriveRootThePathKeepsBothBackslashes) {
     DriveSandbox drives("CD");
     ScriptedDesktop desktop;
     ChooseDestination(desktop, "D:\\");
     TypeSubFolder("new");
-    EXPECT_EQ(Preview(), "D:\\new");
+    EXPECT_EQ(Preview(), "D:\\\\new");
+    TypeSubFolder("\\new");
+    EXPECT_EQ(Preview(), "D:\\\\new");
     desktop.ExpectBox("0119");
     Find<QPushButton>("btnCreateSubFolder")->click();
-    EXPECT_EQ(Items(*SuccessSubFolders()), std::vector<std::string>{"D:\\new"});
+    EXPECT_EQ(Items(*SuccessSubFolders()), std::vector<std::string>{"D:\\\\new"});
     EXPECT_TRUE(drives.Exists("D:\\new"));
 }
 
@@ -335,57 +403,58 @@ TEST_F(ManualPageTest, EmptyOrDriveSubfolderTextsAreRefusedThenTheEndMessage) {
     desktop.ExpectBox("0117");
     desktop.ExpectBox("0119");
     CreateSubFolder("");
-    EXPECT_EQ(desktop.Boxes()[0].text,
-              "The text field is empty !\nAction : You must enter other text to create a valid path.");
+    ExpectBoxIs(desktop.Boxes()[0], "Creating Folder.                     Warning no: 0117.",
+                "The text field is empty !\nAction : You must enter other text to create a valid path.",
+                Kind::Warning);
     desktop.ExpectBox("0116");
     desktop.ExpectBox("0119");
     CreateSubFolder("C:\\elsewhere");
-    EXPECT_EQ(desktop.Boxes()[2].caption, "Creating Folder.                     Warning no: 0116.");
-    EXPECT_EQ(
-        desktop.Boxes()[2].text,
-        "There is a drive letter in text !\nAction : You can't enter a drive letter to Subfolder field.");
+    ExpectBoxIs(
+        desktop.Boxes()[2], "Creating Folder.                     Warning no: 0116.",
+        "There is a drive letter in text !\nAction : You can't enter a drive letter to Subfolder field.",
+        Kind::Warning);
     EXPECT_FALSE(drives.Exists("C:\\elsewhere"));
-    EXPECT_EQ(desktop.tabsDisabledDuringBox, (std::vector<bool>{true, true, true, true}));
+    EXPECT_EQ(desktop.duringBox, (std::vector<bool>{true, true, true, true}));
     EXPECT_TRUE(main.OtherTabsAre(true));
+    EXPECT_EQ(SubFolder()->Count(), 0);
 }
 
-TEST_F(ManualPageTest, ACancelledBrowseKeepsThePreviousDestination) {
+TEST_F(ManualPageTest, ACancelledBrowseWarnsAndKeepsThePreviousDestination) {
     DriveSandbox drives("CD");
     drives.MakeFolder("D:\\x");
     ScriptedDesktop desktop;
     ChooseDestination(desktop, "D:\\x");
-    ChooseDestination(desktop, "");
-    EXPECT_TRUE(desktop.Boxes().empty());
+    desktop.ExpectBrowse("");
+    desktop.ExpectBox("0112");
+    Find<QPushButton>("btnAddRootFolders")->click();
+    ExpectBoxIs(desktop.LastBox(), "Creating Folder.                     Warning no: 0112.", NoRootFolderText,
+                Kind::Warning);
     EXPECT_EQ(page->GetManualRootFolder(), "D:\\x");
     EXPECT_EQ(RootFolders()->Text(), "D:\\x");
 
     desktop.ExpectBox("0119");
     CreateSubFolder("a");
     EXPECT_TRUE(drives.Exists("D:\\x\\a"));
-}
-
-TEST_F(ManualPageTest, ACancelledBrowseWithoutAnyDestinationWarns) {
-    DriveSandbox drives("CD");
-    ScriptedDesktop desktop;
-    desktop.ExpectBrowse("");
-    desktop.ExpectBox("0112");
-    Find<QPushButton>("btnAddRootFolders")->click();
-    EXPECT_EQ(desktop.LastBox().caption, "Creating Folder.                     Warning no: 0112.");
-    EXPECT_EQ(desktop.LastBox().text,
-              "The selection field is empty !\nAction : You must select a root directory "
-              "to create a valid folder.");
-    EXPECT_EQ(page->GetManualRootFolder(), "");
+    EXPECT_EQ(Items(*SuccessSubFolders()), std::vector<std::string>{"D:\\x\\a"});
 }
 
 TEST_F(ManualPageTest, WithoutADestinationWithADrivePartNothingIsCreated) {
     DriveSandbox drives("CD");
-    // Nothing chosen yet: a one-letter name would otherwise pass for a root.
+    // Nothing chosen yet, or the first Browse cancelled: a one-letter name
+    // would otherwise pass for a root.
+    ScriptedDesktop cancelled;
+    cancelled.ExpectBrowse("");
+    cancelled.ExpectBox("0112");
+    Find<QPushButton>("btnAddRootFolders")->click();
+    EXPECT_EQ(page->GetManualRootFolder(), "");
     for (const std::string name : {"a", "longer"}) {
         SCOPED_TRACE(name);
         ScriptedDesktop desktop;
         desktop.ExpectBox("0112");
         desktop.ExpectBox("0119");
         CreateSubFolder(name);
+        ExpectBoxIs(desktop.Boxes()[0], "Creating Folder.                     Warning no: 0112.",
+                    NoRootFolderText, Kind::Warning);
         EXPECT_FALSE(drives.Exists("C:\\" + name));
         EXPECT_FALSE(drives.Exists("D:\\" + name));
         EXPECT_EQ(SuccessSubFolders()->Count(), 0);
@@ -404,6 +473,22 @@ TEST_F(ManualPageTest, WithoutADestinationWithADrivePartNothingIsCreated) {
     EXPECT_EQ(SuccessSubFolders()->Count(), 0);
 }
 
+TEST_F(ManualPageTest, AFolderThatIsNotThereAfterwardsIsNotListedAsCreated) {
+    // The destination's drive went away after it was chosen. Below its root,
+    // "\" makes a path the folder routine takes for a root: it answers true
+    // and creates nothing.
+    DriveSandbox drives("CDQ");
+    ScriptedDesktop desktop;
+    ChooseDestination(desktop, "Q:\\");
+    platform::UnmapDrive('Q');
+    desktop.ExpectBox("0118", ui::Answer::No);
+    CreateSubFolder("\\");
+    EXPECT_EQ(SuccessSubFolders()->Count(), 0);
+    EXPECT_EQ(SubFolder()->Count(), 0);
+    EXPECT_EQ(page->GetSubFolderOtherLog(), std::deque<std::string>{"Q:\\\\"});
+    EXPECT_TRUE(page->GetSubFolderExistingLog().empty());
+}
+
 TEST_F(ManualPageTest, ChoosingADestinationFromTheListTakesIt) {
     DriveSandbox drives("CD");
     drives.MakeFolder("D:\\one");
@@ -412,31 +497,58 @@ TEST_F(ManualPageTest, ChoosingADestinationFromTheListTakesIt) {
     ChooseDestination(desktop, "D:\\one");
     ChooseDestination(desktop, "D:\\two");
     EXPECT_EQ(RootFolders()->Items(), (std::vector<std::string>{"D:\\one", "D:\\two"}));
-    RootFolders()->SetItemIndex(0);
-    emit RootFolders()->activated(0);
-    EXPECT_EQ(page->GetManualRootFolder(), "D:\\one");
+    // Browsing again to a folder the list holds shows it without a second item.
+    ChooseDestination(desktop, "D:\\one");
+    EXPECT_EQ(RootFolders()->Items(), (std::vector<std::string>{"D:\\one", "D:\\two"}));
+    EXPECT_EQ(RootFolders()->Text(), "D:\\one");
+
+    RootFolders()->SetItemIndex(1);
+    emit RootFolders()->activated(1);
+    EXPECT_EQ(page->GetManualRootFolder(), "D:\\two");
     TypeSubFolder("s");
-    EXPECT_EQ(Preview(), "D:\\one\\s");
+    EXPECT_EQ(Preview(), "D:\\two\\s");
     // Typing into the destination alone changes nothing.
     RootFolders()->SetText("D:\\typed");
     TypeSubFolder("t");
-    EXPECT_EQ(Preview(), "D:\\one\\t");
+    EXPECT_EQ(Preview(), "D:\\two\\t");
+    EXPECT_EQ(page->GetManualRootFolder(), "D:\\two");
+}
+
+TEST_F(ManualPageTest, ChoosingAnEmptyItemWarns) {
+    DriveSandbox drives("CD");
+    ScriptedDesktop desktop;
+    ChooseDestination(desktop, "D:\\");
+    RootFolders()->AddItem("");
+    RootFolders()->SetItemIndex(1);
+    desktop.ExpectBox("0113");
+    emit RootFolders()->activated(1);
+    ExpectBoxIs(desktop.LastBox(), "Creating Folder.                     Warning no: 0113.", NoRootFolderText,
+                Kind::Warning);
+    EXPECT_EQ(page->GetManualRootFolder(), "");
+    EXPECT_EQ(RootFolders()->Count(), 2);
 }
 
 TEST_F(ManualPageTest, ASubfolderThatCannotBeCreatedGoesToTheLogWindow) {
     DriveSandbox drives("CD");
     drives.MakeFile("D:\\x\\file");
+    SubFolderUnSuccessFullForm->lstSubFolderUnSuccessFullExist()->AddItem("D:\\stale");
     ScriptedDesktop desktop;
     ChooseDestination(desktop, "D:\\x");
     desktop.ExpectBox("0118", ui::Answer::Yes);
-    std::vector<std::string> shownOther;
+    std::vector<std::string> shownExist, shownOther;
+    std::string otherLabel;
     desktop.ExpectModal("SubFolderUnSuccessFullForm", [&](ui::Form& window) {
-        shownOther =
-            static_cast<TSubFolderUnSuccessFullForm&>(window).lstSubFolderUnSuccessFullOther()->Items();
+        auto& log = static_cast<TSubFolderUnSuccessFullForm&>(window);
+        shownExist = log.lstSubFolderUnSuccessFullExist()->Items();
+        shownOther = log.lstSubFolderUnSuccessFullOther()->Items();
+        otherLabel = log.findChild<QLabel*>("Label2")->text().toStdString();
     });
     CreateSubFolder("file\\below");
+    EXPECT_TRUE(shownExist.empty());
     EXPECT_EQ(shownOther, std::vector<std::string>{"D:\\x\\file\\below"});
+    EXPECT_EQ(otherLabel, "Folders, that were not created for other reasons:");
     EXPECT_EQ(SuccessSubFolders()->Count(), 0);
+    EXPECT_EQ(SubFolder()->Count(), 0);
 }
 
 TEST_F(ManualPageTest, ViewingTheDestination) {
@@ -444,19 +556,78 @@ TEST_F(ManualPageTest, ViewingTheDestination) {
     drives.MakeFolder("D:\\x");
     ScriptedDesktop desktop;
     desktop.ExpectBox("0114");
+    RootFolders()->SetText("   ");
     Find<QPushButton>("btnSubViewDestFolder")->click();
-    EXPECT_EQ(desktop.LastBox().caption, "Creating Folder(s).\t\t\t            Warning no: 0114.");
+    ExpectBoxIs(
+        desktop.LastBox(), "Creating Folder(s).\t\t\t            Warning no: 0114.",
+        "The selection field is empty !\nAction : You must select a folder with subfolders structure.",
+        Kind::Warning);
     EXPECT_TRUE(desktop.ShellOpens().empty());
 
     ChooseDestination(desktop, "D:\\x");
+    RootFolders()->SetText(" D:\\x ");
     Find<QPushButton>("btnSubViewDestFolder")->click();
     Find<QCheckBox>("chkSubViewDestFolder")->setChecked(true);
     desktop.ExpectBox("0119");
+    CreateSubFolder("shown");
+    // Nothing new to show when the folder was there already.
+    desktop.ExpectBox("0115");
+    desktop.ExpectBox("0118", ui::Answer::No);
     CreateSubFolder("shown");
     EXPECT_EQ(desktop.ShellOpens(), (std::vector<std::string>{"D:\\x", "D:\\x"}));
 }
 
 // --- The rest of the page -------------------------------------------------
+
+TEST_F(ManualPageTest, ControlsCarryTheirCaptionsAndHints) {
+    struct Control {
+        const char* name;
+        const char* caption; // nullptr: not a captioned control
+        const char* hint;    // nullptr: none given
+    };
+    const Control controls[] = {
+        {"Label2", "Creating Full Paths - Manually.", nullptr},
+        {"Label3", "Full path (Folder Name with drive letter) :", nullptr},
+        {"cboCreateFolderForced", nullptr,
+         "Enter or select  the complete folder name with drive letter and eventually subfolders."},
+        {"btnCreateFolderForced", "Create Folder", "Create folder entered or selected in the  combo box."},
+        {"Label4", "Successfully created folders :", nullptr},
+        {"btnForcedErrorLog", "Error Log", "Folders, that were not created for some reasons."},
+        {"Label8", "Creating Folders - Manually.", nullptr},
+        {"Label5", "Destination  folder name:", nullptr},
+        {"cboRootFolders", nullptr, "Enter or select the destination folder."},
+        {"btnAddRootFolders", "Browse", "Enter the destination folder."},
+        {"Label6", "Subfolder(s) name(s):", nullptr},
+        {"cboSubFolder", nullptr, "Enter or select the subfolder structure."},
+        {"Label1", "Preview :", nullptr},
+        {"btnCreateSubFolder", "Create Folder",
+         "Create the folder structure from the destination folder and subfolder structure."},
+        {"chkSubViewDestFolder", "View D. Folder", "View destination folder after the creating process."},
+        {"btnSubViewDestFolder", "View", "View the Destination Folder."},
+        {"Label7", "Successfully created folders:", nullptr},
+        {"btnSubFolderErrorLog", "Error Log", nullptr},
+        {"btnForcedHelp", nullptr, "Help for this page."},
+    };
+    for (const Control& c : controls) {
+        SCOPED_TRACE(c.name);
+        QWidget* widget = Find<QWidget>(c.name);
+        ASSERT_NE(widget, nullptr);
+        if (c.caption) {
+            if (auto* label = qobject_cast<QLabel*>(widget)) {
+                EXPECT_EQ(label->text().toStdString(), c.caption);
+            } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+                EXPECT_EQ(button->text().toStdString(), c.caption);
+            } else {
+                ADD_FAILURE() << "no caption";
+            }
+        }
+        if (c.hint) {
+            EXPECT_EQ(widget->toolTip().toStdString(), c.hint);
+        }
+    }
+    for (const char* name : {"lstSuccess", "lstSuccessSubFolders", "lblSimple02CompleteFolder"})
+        EXPECT_NE(page->findChild<QWidget*>(name), nullptr) << name;
+}
 
 TEST_F(ManualPageTest, ErrorLogCaptionsAreGreenAfterACleanRunAndRedOtherwise) {
     DriveSandbox drives("CD");
@@ -473,6 +644,15 @@ TEST_F(ManualPageTest, ErrorLogCaptionsAreGreenAfterACleanRunAndRedOtherwise) {
     EXPECT_EQ(CaptionColour("btnForcedErrorLog"), Red);
     EXPECT_EQ(CaptionColour("btnSubFolderErrorLog"), Green);
 
+    // A refused text is a run too: it empties the logs and turns the caption green.
+    desktop.ExpectBox("0104");
+    CreateForced("nothing");
+    EXPECT_EQ(CaptionColour("btnForcedErrorLog"), Green);
+    EXPECT_TRUE(page->GetForcedExistingLog().empty());
+
+    desktop.ExpectBox("0108");
+    desktop.ExpectBox("0109", ui::Answer::No);
+    CreateForced("D:\\there");
     desktop.ExpectBox("0107", ui::Answer::Yes);
     desktop.ExpectBox("0110");
     CreateForced("D:\\fresh");
@@ -497,7 +677,76 @@ TEST_F(ManualPageTest, TheOtherTabsAreDisabledDuringEveryBoxAndEnabledAfterEvery
     desktop.ExpectBox("0119");
     CreateSubFolder("x");
     EXPECT_TRUE(main.OtherTabsAre(true));
-    EXPECT_EQ(desktop.tabsDisabledDuringBox, std::vector<bool>(6, true));
+    EXPECT_EQ(desktop.duringBox, std::vector<bool>(6, true));
+}
+
+TEST_F(ManualPageTest, TheFocusGoesBackToTheCombosBeforeTheTabsComeBack) {
+    DriveSandbox drives("CD");
+    ScriptedDesktop desktop;
+    Find<QPushButton>("btnForcedHelp")->setFocus();
+    desktop.ExpectBox("0104");
+    CreateForced("nothing");
+    QWidget* forced = Forced();
+    EXPECT_TRUE(main.focusWhenEnabled == forced || main.focusWhenEnabled == Forced()->lineEdit())
+        << (main.focusWhenEnabled ? main.focusWhenEnabled->objectName().toStdString() : "none");
+
+    main.focusWhenEnabled = nullptr;
+    Find<QPushButton>("btnForcedHelp")->setFocus();
+    desktop.ExpectBox("0117");
+    desktop.ExpectBox("0119");
+    CreateSubFolder("");
+    QWidget* sub = SubFolder();
+    EXPECT_TRUE(main.focusWhenEnabled == sub || main.focusWhenEnabled == SubFolder()->lineEdit())
+        << (main.focusWhenEnabled ? main.focusWhenEnabled->objectName().toStdString() : "none");
+}
+
+TEST_F(ManualPageTest, ShowingThePageFocusesTheFullPathCombo) {
+    Find<QPushButton>("btnForcedHelp")->setFocus();
+    page->show();
+    QWidget* focus = page->focusWidget();
+    EXPECT_TRUE(focus == Forced() || focus == Forced()->lineEdit())
+        << (focus ? focus->objectName().toStdString() : "none");
+    page->hide();
+}
+
+TEST_F(ManualPageTest, InTheMainWindowOnlyTheManualTabStaysInReachDuringARun) {
+    TfrmMain& mainWindow = *frmMain;
+    ManualPage& real = mainWindow.ManualFoldersPage();
+    QTabWidget* tabs = mainWindow.pgeMain();
+    const int manualTab = tabs->indexOf(tabs->findChild<QWidget*>("tabFolderCreate01"));
+    ASSERT_GE(manualTab, 0);
+    const auto onlyManualEnabled = [&] {
+        for (int i = 0; i < tabs->count(); ++i)
+            if (tabs->isTabEnabled(i) != (i == manualTab))
+                return false;
+        return true;
+    };
+    const auto allEnabled = [&] {
+        for (int i = 0; i < tabs->count(); ++i)
+            if (!tabs->isTabEnabled(i))
+                return false;
+        return true;
+    };
+    // The start-up's share.
+    auto* forcedLog = real.findChild<QPushButton*>("btnForcedErrorLog");
+    auto* subLog = real.findChild<QPushButton*>("btnSubFolderErrorLog");
+    EXPECT_EQ(forcedLog->palette().color(QPalette::ButtonText), Green);
+    EXPECT_EQ(subLog->palette().color(QPalette::ButtonText), Green);
+    EXPECT_EQ(real.findChild<ui::ListBox*>("lstSuccess")->HorizontalExtent(), 3000);
+    EXPECT_EQ(real.findChild<ui::ListBox*>("lstSuccessSubFolders")->HorizontalExtent(), 3000);
+
+    DriveSandbox drives("CD");
+    BoxWatchingDesktop desktop(onlyManualEnabled);
+    desktop.ExpectBox("0104");
+    real.findChild<ui::ComboBox*>("cboCreateFolderForced")->SetText("nothing");
+    real.findChild<QPushButton*>("btnCreateFolderForced")->click();
+    EXPECT_TRUE(allEnabled());
+    desktop.ExpectBox("0117");
+    desktop.ExpectBox("0119");
+    real.findChild<ui::ComboBox*>("cboSubFolder")->lineEdit()->clear();
+    real.findChild<QPushButton*>("btnCreateSubFolder")->click();
+    EXPECT_TRUE(allEnabled());
+    EXPECT_EQ(desktop.duringBox, std::vector<bool>(3, true));
 }
 
 TEST_F(ManualPageTest, HelpShowsTheManualTopicWithFurtherHelp) {

@@ -59,6 +59,7 @@ size_t CountOfType(const std::vector<Record>& records, int32_t type) {
 class StartUpTest : public testsupport::ProgramWindowsFixture {
 protected:
     void SetUp() override {
+        ProgramWindowsFixture::SetUp();
         savedStart_ = GetStartDirectory();
         savedHelp_ = GetHelpFileBaseName();
         savedSeparators_ = GetSeparatorList();

@@ -1,6 +1,16 @@
 #include "common/FolderListNormaliser.h"
 
+#include "common/FileHelpers.h"
+#include "common/FrameworkPaths.h"
+#include "common/FrameworkText.h"
+#include "common/PathNormalising.h"
+
 #include <gtest/gtest.h>
+
+#include <list>
+#include <map>
+#include <random>
+#include <set>
 
 namespace {
 
@@ -49,6 +59,67 @@ TEST(FolderListNormaliser, UniqueListIsEveryDistinctNonBlankItemInByteOrder) {
         FolderListNormaliser normaliser(example.items);
         normaliser.BuildUniqueList();
         EXPECT_EQ(normaliser.GetResult(), example.expected) << ::testing::PrintToString(example.items);
+    }
+}
+
+// The top-level pass as first described: take the first remaining item,
+// strike every later one inside it, repeat.
+Items TopLevelPairByPair(const Items& items) {
+    std::set<std::string> distinct;
+    for (const std::string& item : items) {
+        if (!TrimBlanks(item).empty())
+            distinct.insert(item);
+    }
+    std::multimap<unsigned, std::string> byDepth;
+    for (const std::string& item : distinct) {
+        std::string copy = item;
+        byDepth.emplace(CountBackslashes(copy), item);
+    }
+    std::list<std::string> work;
+    for (const auto& entry : byDepth)
+        work.push_back(entry.second);
+    Items result;
+    while (!work.empty()) {
+        const std::string kept = work.front();
+        work.pop_front();
+        result.push_back(kept);
+        for (auto it = work.begin(); it != work.end();) {
+            const std::string c = IncludeTrailingPathDelimiter(*it);
+            if (c.size() > kept.size() && c[kept.size()] == '\\' &&
+                AnsiSameText(c.substr(0, kept.size()), kept))
+                it = work.erase(it);
+            else
+                ++it;
+        }
+    }
+    return result;
+}
+
+TEST(FolderListNormaliser, TopLevelListMatchesThePairByPairPassOnRandomLists) {
+    // Names that differ in case, also beyond ASCII (the Kelvin sign and the
+    // dotted and dotless i fold to ASCII letters), a byte that is not UTF-8,
+    // slashes and trailing backslashes.
+    const std::vector<std::string> names = {"a",        "A",  "k",        "K",        "\xe2\x84\xaa",
+                                            "i",        "I",  "\xc4\xb0", "\xc4\xb1", "\xc3\xa4",
+                                            "\xc3\x84", "ab", "x1",       "\xff",     " "};
+    std::mt19937 random(20261207);
+    for (int round = 0; round < 400; ++round) {
+        Items items;
+        const int count = 1 + static_cast<int>(random() % 40);
+        for (int i = 0; i < count; ++i) {
+            std::string item = random() % 2 ? "C:" : "c:";
+            const int depth = 1 + static_cast<int>(random() % 4);
+            for (int d = 0; d < depth; ++d) {
+                item += random() % 8 ? "\\" : "/";
+                item += names[random() % names.size()];
+            }
+            if (random() % 5 == 0)
+                item += "\\";
+            items.push_back(item);
+        }
+        FolderListNormaliser normaliser(items);
+        normaliser.BuildTopLevelList();
+        ASSERT_EQ(normaliser.GetResult(), TopLevelPairByPair(items)) << ::testing::PrintToString(items);
     }
 }
 

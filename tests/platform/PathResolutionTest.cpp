@@ -160,6 +160,10 @@ TEST(PathResolution, FoldersChangedBehindTheLayerAreSeen) {
     EXPECT_EQ(GetFileAttributesA("D:\\dest\\item"), INVALID_FILE_ATTRIBUTES);
     EXPECT_TRUE(CreateDirectoryA("D:\\dest\\Item"));
     EXPECT_TRUE(sandbox.Exists("D:\\dest\\Item"));
+    // A file written around the layer right after its own change is there.
+    EXPECT_TRUE(RemoveDirectoryA("D:\\dest\\Item"));
+    sandbox.MakeFile("D:\\dest\\written.txt");
+    EXPECT_EQ(GetFileAttributesA("D:\\dest\\written.txt"), FILE_ATTRIBUTE_ARCHIVE);
     std::filesystem::rename(sandbox.Host("D:\\dest\\first"), sandbox.Host("D:\\dest\\SECOND"));
     EXPECT_TRUE(IsFolder("D:\\dest\\second"));
     EXPECT_FALSE(IsFolder("D:\\dest\\first"));

@@ -15,13 +15,16 @@ namespace testsupport {
 // Creates the windows unless they exist.
 void EnsureProgramWindows();
 
-// The Windows path of the sandbox folder the windows were started in ("C:\").
-const char* ProgramWindowsStartDirectory();
+// Points every process-wide window pointer (frmMain, frmFileExport ...) at the
+// window the entry created for it again, whatever a test put there since.
+void RestoreProgramWindowPointers();
 
-// Base of window tests: the windows exist before the suite's first test.
+// Base of window tests: the windows exist before the suite's first test, and
+// each test starts with the pointers at the entry's windows.
 class ProgramWindowsFixture : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { EnsureProgramWindows(); }
+    void SetUp() override { RestoreProgramWindowPointers(); }
 };
 
 } // namespace testsupport

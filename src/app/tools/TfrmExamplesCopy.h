@@ -1,6 +1,8 @@
 #pragma once
-// A worked example of the copy page.
+// A worked example of the copy page: three existing folders and the sample
+// structures, with a preview of what each copy option puts into them.
 
+#include "app/tools/ExamplePreviews.h"
 #include "ui/Form.h"
 
 #include <memory>
@@ -15,7 +17,15 @@ public:
     explicit TfrmExamplesCopy(QWidget* parent = nullptr);
     ~TfrmExamplesCopy() override;
 
+    Ui::TfrmExamplesCopy& Controls() { return *ui_; }
+
+    void FormCreate();
+    void rdoExCopyMainFoldersClick();
+    void rdoExCopySubFoldersOnlyClick();
+
 private:
+    void ShowPreview(ExampleAttach option);
+
     std::unique_ptr<Ui::TfrmExamplesCopy> ui_;
 };
 

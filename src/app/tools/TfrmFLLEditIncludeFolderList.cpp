@@ -4,6 +4,9 @@
 
 TfrmFLLEditIncludeFolderList* frmFLLEditIncludeFolderList = nullptr;
 
-TfrmFLLEditIncludeFolderList::TfrmFLLEditIncludeFolderList(QWidget* parent) : ui::Form(parent), ui_(std::make_unique<Ui::TfrmFLLEditIncludeFolderList>()) { ui_->setupUi(this); }
+TfrmFLLEditIncludeFolderList::TfrmFLLEditIncludeFolderList(QWidget* parent)
+    : ui::Form(parent), ui_(std::make_unique<Ui::TfrmFLLEditIncludeFolderList>()) {
+    ui_->setupUi(this);
+}
 
 TfrmFLLEditIncludeFolderList::~TfrmFLLEditIncludeFolderList() = default;

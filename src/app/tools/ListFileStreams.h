@@ -1,0 +1,22 @@
+#pragma once
+// Opening the list files that the import window and the pages' hidden open
+// and save buttons read and write, given their Windows paths.
+
+#include <fstream>
+#include <optional>
+#include <string>
+
+// The file opened for reading, or nothing when it cannot be: a drive that is
+// not present, a missing file, a folder, no permission.
+std::optional<std::ifstream> OpenListFileForReading(const std::string& fileName);
+
+// The file created anew (emptied when it exists), or nothing when it cannot be.
+std::optional<std::ofstream> CreateListFile(const std::string& fileName);
+
+// Reads one line up to its line feed; a carriage return before the line feed
+// (a Windows line end) is not part of the line. False at the end of the file.
+bool ReadListLine(std::istream& in, std::string& line);
+
+// The first `maxBytes` bytes of `text`, shortened further so that no UTF-8
+// character is cut in two.
+std::string CutToBytes(const std::string& text, size_t maxBytes);
