@@ -11,6 +11,10 @@
 
 int WinMain(int argc, char** argv) {
     QApplication application(argc, argv);
+    // The application's title is the caption of the framework's plain message
+    // boxes ("End of the loading process.").
+    QApplication::setApplicationName(QStringLiteral("Foldersmith"));
+    QApplication::setApplicationVersion(QStringLiteral("1.0.0"));
     ui::QtDesktop desktop;
     return RunProgram(desktop, CreateProgramWindows);
 }

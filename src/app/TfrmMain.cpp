@@ -144,9 +144,7 @@ void TfrmMain::FormCreate() {
     SetStartDirectory(currentDirectory);
     LoadOrCreateSettings();
 
-    stringsPage_->ResetAllCounters();
-    stringsPage_->RefreshResultLabels();
-    stringsPage_->SetPageControlsEnabled(false);
+    stringsPage_->InitialiseAtStart();
 
     manualPage_->InitialiseAtStart();
 

@@ -45,22 +45,30 @@ bool IsSameOrBelow(const std::filesystem::path& inner, const std::filesystem::pa
     return true;
 }
 
-std::filesystem::path Normalised(const std::string& hostPath) {
-    std::filesystem::path path = std::filesystem::path(hostPath).lexically_normal();
+// The folder a host path finally names: links resolved as far as the path
+// exists (a link met on the way may lead anywhere, a drive's root included),
+// "." and ".." taken out, no trailing separator.
+std::filesystem::path Resolved(const std::string& hostPath) {
+    std::error_code error;
+    std::filesystem::path path = std::filesystem::weakly_canonical(hostPath, error);
+    if (error)
+        path = hostPath;
+    path = path.lexically_normal();
     if (!path.has_filename() && path != path.root_path())
         path = path.parent_path();
     return path;
 }
 
 // Emptying a folder that holds a drive's root, or is one, would empty a whole
-// drive: never allowed, whatever the text looks like ("C:", "C:\.", "C:\a\..").
+// drive: never allowed, whatever the text looks like ("C:", "C:\.", "C:\a\..")
+// and whatever links the path runs through.
 bool HoldsADriveRoot(const std::string& folder) {
     std::optional<std::string> host = platform::ToHostPath(folder);
     if (!host || host->empty())
         return true; // cannot tell where it points: refuse
-    const std::filesystem::path target = Normalised(*host);
+    const std::filesystem::path target = Resolved(*host);
     for (const auto& [letter, root] : platform::GetDriveTable()) {
-        if (IsSameOrBelow(Normalised(root), target))
+        if (IsSameOrBelow(Resolved(root), target))
             return true;
     }
     return false;

@@ -5,6 +5,7 @@
 
 #include <charconv>
 #include <climits>
+#include <clocale>
 #include <cmath>
 #include <cwctype>
 #include <locale.h>
@@ -70,6 +71,15 @@ Digits SignificantDigits(double magnitude) {
     while (digits.mantissa.size() > 1 && digits.mantissa.back() == '0')
         digits.mantissa.pop_back();
     return digits;
+}
+
+// The user's decimal separator: the numeric convention of the process's
+// locale, which the application takes from the user's environment at start.
+std::string DecimalSeparator() {
+    const std::lconv* conventions = std::localeconv();
+    if (conventions && conventions->decimal_point && *conventions->decimal_point)
+        return conventions->decimal_point;
+    return ".";
 }
 
 } // namespace
@@ -205,13 +215,13 @@ std::string FloatToStr(double value) {
     if (e >= 15 || e < -5) {
         std::string text = sign + m.substr(0, 1);
         if (m.size() > 1)
-            text += "." + m.substr(1);
+            text += DecimalSeparator() + m.substr(1);
         return text + "E" + std::to_string(e);
     }
     if (e < 0)
-        return sign + "0." + std::string(static_cast<std::size_t>(-e - 1), '0') + m;
+        return sign + "0" + DecimalSeparator() + std::string(static_cast<std::size_t>(-e - 1), '0') + m;
     const std::size_t whole = static_cast<std::size_t>(e) + 1;
     if (m.size() <= whole)
         return sign + m + std::string(whole - m.size(), '0');
-    return sign + m.substr(0, whole) + "." + m.substr(whole);
+    return sign + m.substr(0, whole) + DecimalSeparator() + m.substr(whole);
 }

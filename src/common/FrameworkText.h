@@ -35,6 +35,7 @@ std::string IntToStr(int64_t value);
 int32_t StrToInt(const std::string& text);
 
 // General format with 15 significant digits: whole numbers below 10^15 as
-// plain digits ("0", "1234567"), fractions with "." and no trailing zeros,
-// very large or small values as "1.5E20" / "1E-7".
+// plain digits ("0", "1234567"), fractions with the user's decimal separator
+// (that of the process's numeric locale) and no trailing zeros, very large or
+// small values as "1.5E20" / "1E-7".
 std::string FloatToStr(double value);

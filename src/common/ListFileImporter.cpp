@@ -5,9 +5,11 @@
 #include "ui/Desktop.h"
 
 #include <algorithm>
+#include <array>
 #include <filesystem>
 #include <fstream>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -43,8 +45,11 @@ void ListFileImporter::SetColumn(int column) {
     column_ = column;
 }
 
-std::string ListFileImporter::CleanItem(const std::string& item) const {
-    std::string cleaned = Trim(item);
+std::string ListFileImporter::CleanItem(std::string item) const {
+    // Most items have nothing to trim; they are kept without a copy.
+    const auto trimmed = [](char c) { return static_cast<unsigned char>(c) <= 32; };
+    std::string cleaned =
+        item.empty() || trimmed(item.front()) || trimmed(item.back()) ? Trim(item) : std::move(item);
     // Dequoting gives back a text that does not begin with the quote
     // unchanged, so only such texts need the copy.
     if (abandonQuotationMarks_ && !cleaned.empty() && cleaned.front() == '"')
@@ -79,10 +84,10 @@ void ListFileImporter::Run() {
         }
         SplitFieldsInto(line, separator_, fields);
         if (importType_ == ImportAllColumns) {
-            for (const std::string& field : fields)
-                result_.push_back(CleanItem(field));
+            for (std::string& field : fields)
+                result_.push_back(CleanItem(std::move(field)));
         } else if (column_ >= 1 && fields.size() >= static_cast<size_t>(column_)) {
-            result_.push_back(CleanItem(fields[column_ - 1]));
+            result_.push_back(CleanItem(std::move(fields[column_ - 1])));
         }
     }
 }
@@ -97,7 +102,12 @@ std::deque<std::string> ListFileImporter::SplitFields(const std::string& line,
 void ListFileImporter::SplitFieldsInto(const std::string& line, const std::string& separators,
                                        std::vector<std::string>& fields) {
     fields.clear();
-    const auto isSeparator = [&separators](char c) { return separators.find(c) != std::string::npos; };
+    std::array<bool, 256> separatorTable{};
+    for (char c : separators)
+        separatorTable[static_cast<unsigned char>(c)] = true;
+    const auto isSeparator = [&separatorTable](char c) {
+        return separatorTable[static_cast<unsigned char>(c)];
+    };
     const bool blankSeparates = separators == " ";
     // With a blank as the separator, a blank at either end of the line starts
     // or ends no field.

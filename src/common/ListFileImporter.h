@@ -44,7 +44,7 @@ private:
     // SplitFields into a list kept from line to line.
     static void SplitFieldsInto(const std::string& line, const std::string& separators,
                                 std::vector<std::string>& fields);
-    std::string CleanItem(const std::string& item) const;
+    std::string CleanItem(std::string item) const;
 
     std::string fileName_;
     uint32_t importType_;

@@ -19,6 +19,25 @@ void Charge(CounterRow& row, const StructureTotals* charge) {
 
 } // namespace
 
+CreationCounterBlock::CreationCounterBlock() {
+    repaints_.SetBeforeRepaint([this] { Flush(); });
+}
+
+void CreationCounterBlock::Flush() {
+    if (pageDirty_ && page_)
+        pageLabels_.Write(Counters);
+    if (statisticsDirty_ && statisticsWindow_)
+        statisticsLabels_.Write(Counters);
+    pageDirty_ = statisticsDirty_ = false;
+    for (int i = 0; i < 5; ++i) {
+        if (pending_[i].empty())
+            continue;
+        if (lists_[i])
+            lists_[i]->AddItems(pending_[i]);
+        pending_[i].clear();
+    }
+}
+
 void CreationCounterBlock::BindPage(QWidget& page, const std::string& labelPrefix) {
     page_ = &page;
     pageLabels_ = CounterLabels(page, labelPrefix);
@@ -28,6 +47,7 @@ void CreationCounterBlock::BindStatistics(QWidget* window, const std::string& la
                                           const std::string& listPrefix) {
     if (window == statisticsWindow_ && (window == nullptr || statisticsLabels_.Bound()))
         return;
+    Flush();
     statisticsWindow_ = window;
     statisticsLabels_ = window ? CounterLabels(*window, labelPrefix) : CounterLabels();
     for (int i = 0; i < 5; ++i)
@@ -64,6 +84,8 @@ void CreationCounterBlock::ClearResultLists() {
 }
 
 void CreationCounterBlock::ClearStatisticLists() {
+    for (std::vector<std::string>& pending : pending_)
+        pending.clear();
     for (const QPointer<ui::ListBox>& list : lists_) {
         if (list)
             list->Clear();
@@ -73,14 +95,20 @@ void CreationCounterBlock::ClearStatisticLists() {
 void CreationCounterBlock::RefreshResultLabels() {
     if (!page_)
         return;
-    pageLabels_.Write(Counters);
+    if (repaints_.Running())
+        pageDirty_ = true;
+    else
+        pageLabels_.Write(Counters);
     repaints_.Repaint(page_->window());
 }
 
 void CreationCounterBlock::RefreshStatisticLabels() {
     if (!statisticsWindow_)
         return;
-    statisticsLabels_.Write(Counters);
+    if (repaints_.Running())
+        statisticsDirty_ = true;
+    else
+        statisticsLabels_.Write(Counters);
     repaints_.Repaint(statisticsWindow_);
 }
 
@@ -108,7 +136,11 @@ void CreationCounterBlock::RecordOther(const std::string& name, const StructureT
 }
 
 void CreationCounterBlock::AddToList(StatisticList which, const std::string& name) {
-    ui::ListBox* list = lists_[static_cast<int>(which)];
-    if (list)
-        list->AddItem(name);
+    int index = static_cast<int>(which);
+    if (!lists_[index])
+        return;
+    if (repaints_.Running())
+        pending_[index].push_back(name);
+    else
+        lists_[index]->AddItem(name);
 }

@@ -11,6 +11,7 @@
 #include <QPointer>
 
 #include <string>
+#include <vector>
 
 class QWidget;
 namespace ui {
@@ -22,6 +23,10 @@ enum class StatisticList { FoldersCreated, FoldersExists, FoldersOther, SubFolde
 
 class CreationCounterBlock {
 public:
+    CreationCounterBlock();
+    CreationCounterBlock(const CreationCounterBlock&) = delete;
+    CreationCounterBlock& operator=(const CreationCounterBlock&) = delete;
+
     CreationCounters Counters;
     CreationResultLists Results;
 
@@ -66,10 +71,17 @@ public:
     RepaintThrottle& Repaints() { return repaints_; }
 
 private:
+    // During a run the labels and lists are written once a frame (see
+    // RepaintThrottle); the counters and result lists always move at once.
+    void Flush();
+
     QPointer<QWidget> page_;
     CounterLabels pageLabels_;
     QPointer<QWidget> statisticsWindow_;
     CounterLabels statisticsLabels_;
     QPointer<ui::ListBox> lists_[5];
+    std::vector<std::string> pending_[5];
+    bool pageDirty_ = false;
+    bool statisticsDirty_ = false;
     RepaintThrottle repaints_;
 };

@@ -35,6 +35,8 @@ void RepaintThrottle::EndRun() {
     if (!running_)
         return;
     running_ = false;
+    if (flush_)
+        flush_();
     for (const QPointer<QWidget>& window : windows_) {
         if (window) {
             window->setUpdatesEnabled(true);
@@ -46,6 +48,8 @@ void RepaintThrottle::EndRun() {
 }
 
 void RepaintThrottle::RepaintAll() {
+    if (flush_)
+        flush_();
     for (const QPointer<QWidget>& window : windows_) {
         if (!window || !window->isVisible())
             continue;

@@ -3,15 +3,17 @@
 // thirty times a second while a run is under way.
 //
 // Every counter change writes its labels and asks for a repaint at once. Done
-// literally, a run of 100,000 folders would spend its time painting, so during
-// a run the windows' own updates are held back (pending input and paint events
-// are still processed between items) and the windows are repainted as a whole
-// whenever a frame's time has passed, and once more when the run ends.
+// literally, a run of 100,000 folders would spend its time laying out and
+// painting, so during a run the windows' own updates are held back (pending
+// input and paint events are still processed between items), and whenever a
+// frame's time has passed, and once more when the run ends, what was held back
+// is written and the windows are repainted as a whole.
 
 #include <QElapsedTimer>
 #include <QPointer>
 #include <QWidget>
 
+#include <functional>
 #include <vector>
 
 class RepaintThrottle {
@@ -30,6 +32,9 @@ public:
     void EndRun();
 
     bool Running() const { return running_; }
+    // Runs before every repaint of a run and when the run ends: whoever held
+    // back what the windows show writes it now.
+    void SetBeforeRepaint(std::function<void()> flush) { flush_ = std::move(flush); }
     // Repaints made during the current or last run (for tests and benchmarks).
     int RunRepaints() const { return runRepaints_; }
 
@@ -40,6 +45,7 @@ private:
     int runRepaints_ = 0;
     QElapsedTimer sinceLastRepaint_;
     std::vector<QPointer<QWidget>> windows_;
+    std::function<void()> flush_;
 };
 
 // Holds a throttle's run for the lifetime of the object, so that every way out

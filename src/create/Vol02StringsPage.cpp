@@ -34,6 +34,7 @@ Vol02StringsPage::Vol02StringsPage(MainWindowServices& mainWindow, QWidget* pare
     ui::OnClicked(ui_->btnVol02CreateFoldersSimulation, [this] { btnVol02CreateFoldersSimulationClick(); });
     ui::OnClicked(ui_->btnVol02Undo, [this] { btnVol02UndoClick(); });
     ui::OnClicked(ui_->btnVol02Statistic, [this] { btnVol02StatisticClick(); });
+    ConnectListsAndFields();
 }
 
 Vol02StringsPage::~Vol02StringsPage() = default;

@@ -27,6 +27,12 @@
 namespace Ui {
 class Vol02StringsPage;
 }
+namespace ui {
+class ListBox;
+}
+class QLineEdit;
+class QRadioButton;
+class UpdatePacer;
 
 class Vol02StringsPage : public QWidget {
     Q_OBJECT
@@ -80,6 +86,50 @@ public:
     void btnVol02UndoClick();
     void btnVol02StatisticClick();
 
+    // The page at start-up: counters, preview, the destination list's empty
+    // entry, controls off, counts and the lists' sideways extent.
+    void InitialiseAtStart();
+
+    // Lists (Vol02StringsPageLists.cpp).
+    void RefreshAfterListChange();
+    void UpdateVol02Preview();
+    void btnVol02AddToListClick();
+    void edtVol02AddToListKeyPress(); // Enter
+    void btnVol02IncToExcClick();
+    void btnVol02ExcToIncClick();
+    void btnVol02AllFromIncClick();
+    void btnVol02AllFromExcClick();
+    void btnVol02DeleteFromExcludeClick();
+    void btnVol02DeleteExcludeAllClick();
+    void btnVol02EditIncludeListClick();
+    void btnVol02SmartImportClick();
+    void btnVol02SmartExportClick();
+    void btnVol02ClearAllClick();
+    void btnVol02OpenClick();
+    void btnVol02SaveClick();
+
+    // Fields, structures and attach options (Vol02StringsPageFields.cpp).
+    void btnVol02AddDestFolderClick();
+    void cboVol02DestFoldersSelect();
+    void SetDestination(const std::string& path);
+    void btnVol02ViewDestFolderClick();
+    void edtVol02PrefixChange();
+    void edtVol02PrefixExit();
+    void edtVol02SuffixChange();
+    void edtVol02SuffixExit();
+    void chkVol02HyphenClick();
+    void btnVol02AddFolderStructureClick();
+    void AddStructure(const std::string& path);
+    void btnVol02ViewFolderStructureClick();
+    void btnVol02RemoveFolderStructureClick();
+    void btnVol02ListHelpClick();
+    void btnVol02ExampleClick();
+    void rdoVol02AttachNothingClick();
+    void rdoVol02AttachMainFolderWithFilesClick();
+    void rdoVol02AttachMainFolderWithoutFilesClick();
+    void rdoVol02AttachSubFoldersOnlyWithFilesClick();
+    void rdoVol02AttachSubFoldersOnlyWithoutFilesClick();
+
 private:
     // Binds the counter block to the statistics window once it exists.
     void BindStatisticsWindow();
@@ -110,4 +160,21 @@ private:
     std::deque<std::string> UndoStillThere;
     std::deque<std::string> UndoGone;
     bool runInProgress_ = false;
+
+    // Lists and fields.
+    void ConnectListsAndFields();
+    // The ToCreate row after a change: one folder per item and nothing else
+    // with "Attach Nothing." checked, else what the free-space check plans.
+    void PlanToCreate();
+    void ShowListCounts();
+    // Between items of long list work, at most about thirty times a second:
+    // the counts (the Include count with `pendingIncludeItems` not added yet),
+    // the progress bar (unless `progress` is negative), pending messages.
+    void ListWorkStep(UpdatePacer& pacer, int pendingIncludeItems = 0, int progress = -1);
+    void MoveBetweenLists(ui::ListBox& from, ui::ListBox& to, const std::vector<int>& rows);
+    // The prefix and suffix check: each illegal character found costs the
+    // field its last character, with one box each, until the text is clean.
+    void CheckNamePart(QLineEdit& field, const std::string& caption, const std::string& text);
+    void AttachOptionChosen(AttachMode mode, QRadioButton& radio);
+    bool checkingNamePart_ = false;
 };

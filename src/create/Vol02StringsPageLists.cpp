@@ -60,7 +60,8 @@ void Vol02StringsPage::ListWorkStep(UpdatePacer& pacer, int pendingIncludeItems,
         return;
     if (progress >= 0)
         ui_->pbVol02ProgressBar->setValue(progress);
-    ui_->lblVol02IncludeSum->setText(QString::number(ui_->lstVol02IncludeStrings->Count() + pendingIncludeItems));
+    ui_->lblVol02IncludeSum->setText(
+        QString::number(ui_->lstVol02IncludeStrings->Count() + pendingIncludeItems));
     ui_->lblVol02ExcludeSum->setText(QString::number(ui_->lstVol02ExcludeStrings->Count()));
     ui::desktop().ProcessMessages();
 }
@@ -70,7 +71,8 @@ void Vol02StringsPage::PlanToCreate() {
     // list still holds: the plan is one folder per item and nothing else, and
     // no free-space check of structures that no run will attach.
     if (ui_->rdoVol02AttachNothing->isChecked()) {
-        block_.Counters.ToCreate = CounterRow{static_cast<double>(ui_->lstVol02IncludeStrings->Count()), 0, 0, 0};
+        block_.Counters.ToCreate =
+            CounterRow{static_cast<double>(ui_->lstVol02IncludeStrings->Count()), 0, 0, 0};
         return;
     }
     CheckFreeSpace(WithFilesModeChecked());
@@ -111,10 +113,11 @@ void Vol02StringsPage::btnVol02AddToListClick() {
     QLineEdit& entry = *ui_->edtVol02AddToList;
     const std::string text = Trim(entry.text().toStdString());
     if (text.empty()) {
-        ui::ShowBox(this, Title + Blanks12 + "Warning no: 0004.",
-                    "The text field is empty !\nAction : You must enter a different name to add to the Include "
-                    "List.",
-                    ui::Icon::Warning);
+        ui::ShowBox(
+            this, Title + Blanks12 + "Warning no: 0004.",
+            "The text field is empty !\nAction : You must enter a different name to add to the Include "
+            "List.",
+            ui::Icon::Warning);
         return;
     }
     // The item as it would be stored counts as well: "a/b" is "a\b".
@@ -122,20 +125,21 @@ void Vol02StringsPage::btnVol02AddToListClick() {
     const ui::ListBox& include = *ui_->lstVol02IncludeStrings;
     const ui::ListBox& exclude = *ui_->lstVol02ExcludeStrings;
     if (include.Contains(text) || include.Contains(item)) {
-        ui::ShowBox(this, Title + Blanks12 + "Warning no: 0005.", "This item already exists in the Include list !",
-                    ui::Icon::Warning);
+        ui::ShowBox(this, Title + Blanks12 + "Warning no: 0005.",
+                    "This item already exists in the Include list !", ui::Icon::Warning);
         return;
     }
     if (exclude.Contains(text) || exclude.Contains(item)) {
-        ui::ShowBox(this, Title + Blanks12 + "Warning no: 0006.", "This item already exists in the Exclude list !",
-                    ui::Icon::Warning);
+        ui::ShowBox(this, Title + Blanks12 + "Warning no: 0006.",
+                    "This item already exists in the Exclude list !", ui::Icon::Warning);
         return;
     }
     if (!ExtractFileDrive(text).empty()) {
-        ui::ShowBox(this, Title + "          Warning no: 0007.",
-                    "This item is a Folder Name (with drive letter) !\nAction : You must enter a string without a "
-                    "drive letter !!!",
-                    ui::Icon::Warning);
+        ui::ShowBox(
+            this, Title + "          Warning no: 0007.",
+            "This item is a Folder Name (with drive letter) !\nAction : You must enter a string without a "
+            "drive letter !!!",
+            ui::Icon::Warning);
         return;
     }
     std::string found;
@@ -199,14 +203,16 @@ void Vol02StringsPage::btnVol02DeleteFromExcludeClick() {
         return;
     ui::ListBox& exclude = *ui_->lstVol02ExcludeStrings;
     if (exclude.Count() == 0) {
-        ui::ShowBox(this, Title + Blanks12 + "Warning no: 0144.",
-                    "The EXCLUDE list is empty !\nAction : You must enter at least one STRING to the EXCLUDE list to "
-                    "delete it.\n",
-                    ui::Icon::Warning);
-    } else if (ui::ShowBox(this, Title + Blanks12 + "Warning no: 0017.",
-                           "Do you want to delete the selected item(s) from the Exclude list ?\nNote: You can delete "
-                           "ONLY from the EXCLUDE list.\n",
-                           ui::Icon::Question, ui::Buttons::YesNo, ui::Answer::No) == ui::Answer::Yes) {
+        ui::ShowBox(
+            this, Title + Blanks12 + "Warning no: 0144.",
+            "The EXCLUDE list is empty !\nAction : You must enter at least one STRING to the EXCLUDE list to "
+            "delete it.\n",
+            ui::Icon::Warning);
+    } else if (ui::ShowBox(
+                   this, Title + Blanks12 + "Warning no: 0017.",
+                   "Do you want to delete the selected item(s) from the Exclude list ?\nNote: You can delete "
+                   "ONLY from the EXCLUDE list.\n",
+                   ui::Icon::Question, ui::Buttons::YesNo, ui::Answer::No) == ui::Answer::Yes) {
         DeleteListRows(exclude, exclude.SelectedIndexes());
     }
     RefreshAfterListChange();
@@ -242,8 +248,8 @@ void Vol02StringsPage::btnVol02SmartImportClick() {
     const ui::Answer answer = ui::desktop().ShowModal(*frmFileImport);
     const ui::ListBox& results = *frmFileImport->Controls().lstFileImportResults;
     if (results.Count() == 0) {
-        ui::ShowBox(this, Title + "             Warning no: 0377.", "Empty Result List in the File Import Window!\n",
-                    ui::Icon::Warning);
+        ui::ShowBox(this, Title + "             Warning no: 0377.",
+                    "Empty Result List in the File Import Window!\n", ui::Icon::Warning);
     } else if (answer == ui::Answer::Ok) {
         PageRunGuard busy(runInProgress_, *this);
         const ui::ListBox& include = *ui_->lstVol02IncludeStrings;
@@ -296,7 +302,8 @@ void Vol02StringsPage::btnVol02ClearAllClick() {
     if (runInProgress_)
         return;
     if (ui::ShowBox(this, Title + Blanks12 + "Information no: 0032.",
-                    "You will delete all fields !!!\nClick YES to Continue deleting all fields,\nClick NO to Stop the "
+                    "You will delete all fields !!!\nClick YES to Continue deleting all fields,\nClick NO to "
+                    "Stop the "
                     "delete process.",
                     ui::Icon::Question, ui::Buttons::YesNo, ui::Answer::No) == ui::Answer::No)
         return;
@@ -336,10 +343,11 @@ void Vol02StringsPage::btnVol02OpenClick() {
     if (!extension.empty())
         extension.erase(0, 1);
     if (AnsiLowerCase(extension) != "txt" &&
-        ui::ShowBox(this, Title + Blanks12 + "Information no: 0012.",
-                    "The file extension is not a txt.\nMaybe it is not a plain text file. \nDo you want to open this "
-                    "file ?\nClick YES to continue Loading this file,\nClick NO to Stop the Loading process.",
-                    ui::Icon::Question, ui::Buttons::YesNo, ui::Answer::No) != ui::Answer::Yes)
+        ui::ShowBox(
+            this, Title + Blanks12 + "Information no: 0012.",
+            "The file extension is not a txt.\nMaybe it is not a plain text file. \nDo you want to open this "
+            "file ?\nClick YES to continue Loading this file,\nClick NO to Stop the Loading process.",
+            ui::Icon::Question, ui::Buttons::YesNo, ui::Answer::No) != ui::Answer::Yes)
         return;
     std::optional<std::ifstream> in = OpenListFileForReading(fileName);
     if (!in) {
@@ -351,10 +359,11 @@ void Vol02StringsPage::btnVol02OpenClick() {
     }
     ui::ListBox& include = *ui_->lstVol02IncludeStrings;
     const ui::ListBox& exclude = *ui_->lstVol02ExcludeStrings;
-    if (ui::ShowBox(this, Title + Blanks12 + "Information no: 0014.",
-                    "Do you want to clear the previous content of the INCLUDE window ?\nClick YES to clear the "
-                    "previous content,\nClick NO to leave it.",
-                    ui::Icon::Question, ui::Buttons::YesNo, ui::Answer::No) == ui::Answer::Yes)
+    if (ui::ShowBox(
+            this, Title + Blanks12 + "Information no: 0014.",
+            "Do you want to clear the previous content of the INCLUDE window ?\nClick YES to clear the "
+            "previous content,\nClick NO to leave it.",
+            ui::Icon::Question, ui::Buttons::YesNo, ui::Answer::No) == ui::Answer::Yes)
         include.Clear();
 
     {
@@ -380,11 +389,11 @@ void Vol02StringsPage::btnVol02OpenClick() {
                 added.push_back(item);
             } else if (!askedAboutDrives) {
                 askedAboutDrives = true;
-                if (ui::ShowBox(this,
-                                "reating Folder(s).-From a String List.             Warning no: 0143.",
-                                "There is a drive letter in the string!\nClick YES to continue without asking\nClick "
-                                "NO  to Clear the INCULDE Window and quit the Import process",
-                                ui::Icon::Question, ui::Buttons::YesNo, ui::Answer::No) != ui::Answer::Yes) {
+                if (ui::ShowBox(
+                        this, "reating Folder(s).-From a String List.             Warning no: 0143.",
+                        "There is a drive letter in the string!\nClick YES to continue without asking\nClick "
+                        "NO  to Clear the INCULDE Window and quit the Import process",
+                        ui::Icon::Question, ui::Buttons::YesNo, ui::Answer::No) != ui::Answer::Yes) {
                     include.Clear();
                     added.clear();
                     quit = true;

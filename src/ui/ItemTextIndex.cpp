@@ -10,6 +10,11 @@ namespace ui {
 
 ItemTextIndex::ItemTextIndex(QObject* parent) : QObject(parent) {}
 
+ItemTextIndex::~ItemTextIndex() {
+    for (std::string* text : texts_)
+        delete text;
+}
+
 void ItemTextIndex::Attach(QAbstractItemModel* model, int column) {
     if (model_)
         disconnect(model_, nullptr, this, nullptr);
@@ -43,6 +48,14 @@ void ItemTextIndex::Attach(QAbstractItemModel* model, int column) {
     });
 }
 
+std::vector<std::string> ItemTextIndex::Texts() const {
+    std::vector<std::string> texts;
+    texts.reserve(texts_.size());
+    for (const std::string* text : texts_)
+        texts.push_back(*text);
+    return texts;
+}
+
 std::string ItemTextIndex::ModelText(int row) const {
     return model_->index(row, column_).data(Qt::DisplayRole).toString().toStdString();
 }
@@ -61,6 +74,8 @@ void ItemTextIndex::CountOut(const std::string& text) {
 }
 
 void ItemTextIndex::Resync() {
+    for (std::string* text : texts_)
+        delete text;
     texts_.clear();
     keys_.clear();
     firstRowsValid_ = true;
@@ -70,9 +85,9 @@ void ItemTextIndex::Resync() {
     const int rows = model_->rowCount();
     texts_.reserve(static_cast<size_t>(rows));
     for (int row = 0; row < rows; ++row) {
-        texts_.push_back(ModelText(row));
-        CountIn(texts_.back(), row);
-        if (row > 0 && inOrder_ && CompareListOrder(texts_[row - 1], texts_[row]) > 0)
+        texts_.push_back(new std::string(ModelText(row)));
+        CountIn(*texts_.back(), row);
+        if (row > 0 && inOrder_ && CompareListOrder(Text(row - 1), Text(row)) > 0)
             inOrder_ = false;
     }
 }
@@ -81,31 +96,32 @@ bool ItemTextIndex::OrderedAround(int first, int last) const {
     const int from = first > 0 ? first - 1 : first;
     const int to = last + 1 < Count() ? last + 1 : last;
     for (int row = from; row < to; ++row)
-        if (CompareListOrder(texts_[row], texts_[row + 1]) > 0)
+        if (CompareListOrder(Text(row), Text(row + 1)) > 0)
             return false;
     return true;
 }
 
 void ItemTextIndex::OnInserted(int first, int last) {
     const bool atEnd = first == Count();
-    std::vector<std::string> added;
+    std::vector<std::string*> added;
     added.reserve(static_cast<size_t>(last - first + 1));
     for (int row = first; row <= last; ++row)
-        added.push_back(ModelText(row));
-    texts_.insert(texts_.begin() + first, std::make_move_iterator(added.begin()),
-                  std::make_move_iterator(added.end()));
+        added.push_back(new std::string(ModelText(row)));
+    texts_.insert(texts_.begin() + first, added.begin(), added.end());
     if (!atEnd)
         firstRowsValid_ = false;
     for (int row = first; row <= last; ++row)
-        CountIn(texts_[row], row);
+        CountIn(Text(row), row);
     if (inOrder_)
         inOrder_ = OrderedAround(first, last);
 }
 
 void ItemTextIndex::OnRemoved(int first, int last) {
     const bool atEnd = last == Count() - 1;
-    for (int row = first; row <= last; ++row)
-        CountOut(texts_[row]);
+    for (int row = first; row <= last; ++row) {
+        CountOut(Text(row));
+        delete texts_[row];
+    }
     texts_.erase(texts_.begin() + first, texts_.begin() + last + 1);
     // Removing at the end shifts nothing, and a removed first row would have
     // left no item of its text behind (the others all lie before it).
@@ -117,11 +133,11 @@ void ItemTextIndex::OnChanged(int first, int last) {
     bool changed = false;
     for (int row = first; row <= last && row < Count(); ++row) {
         std::string text = ModelText(row);
-        if (text == texts_[row])
+        if (text == Text(row))
             continue;
-        CountOut(texts_[row]);
-        texts_[row] = std::move(text);
-        CountIn(texts_[row], row);
+        CountOut(Text(row));
+        *texts_[row] = std::move(text);
+        CountIn(Text(row), row);
         changed = true;
     }
     if (!changed)
@@ -135,7 +151,7 @@ void ItemTextIndex::RebuildFirstRows() const {
     for (auto& entry : keys_)
         entry.second.firstRow = -1;
     for (int row = 0; row < Count(); ++row) {
-        auto it = keys_.find(FoldCase(texts_[row]));
+        auto it = keys_.find(FoldCase(Text(row)));
         if (it != keys_.end() && it->second.firstRow < 0)
             it->second.firstRow = row;
     }
@@ -157,7 +173,7 @@ int ItemTextIndex::IndexOf(const std::string& text) const {
         int high = Count();
         while (low < high) {
             int mid = low + (high - low) / 2;
-            if (FoldCase(texts_[mid]) < key)
+            if (FoldCase(Text(mid)) < key)
                 low = mid + 1;
             else
                 high = mid;
@@ -174,7 +190,7 @@ int ItemTextIndex::SortedPosition(const std::string& text) const {
     int high = Count();
     while (low < high) {
         int mid = low + (high - low) / 2;
-        if (CompareListOrderFolded(text, key, texts_[mid]) < 0)
+        if (CompareListOrderFolded(text, key, Text(mid)) < 0)
             high = mid;
         else
             low = mid + 1;

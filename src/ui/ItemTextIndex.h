@@ -20,13 +20,16 @@ class ItemTextIndex : public QObject {
     Q_OBJECT
 public:
     explicit ItemTextIndex(QObject* parent = nullptr);
+    ~ItemTextIndex() override;
+    ItemTextIndex(const ItemTextIndex&) = delete;
+    ItemTextIndex& operator=(const ItemTextIndex&) = delete;
 
     // Follows `model`'s rows (column `column`, display role) from now on.
     void Attach(QAbstractItemModel* model, int column = 0);
 
     int Count() const { return static_cast<int>(texts_.size()); }
-    const std::string& Text(int row) const { return texts_[static_cast<size_t>(row)]; }
-    const std::vector<std::string>& Texts() const { return texts_; }
+    const std::string& Text(int row) const { return *texts_[static_cast<size_t>(row)]; }
+    std::vector<std::string> Texts() const;
 
     // Whole-item lookup ignoring case (see ListOrder.h): the first row holding
     // the text, or -1.
@@ -58,7 +61,9 @@ private:
 
     QAbstractItemModel* model_ = nullptr;
     int column_ = 0;
-    std::vector<std::string> texts_;
+    // Owned by plain pointers: inserting near the top of a long sorted list
+    // moves pointers in one block copy instead of moving strings one by one.
+    std::vector<std::string*> texts_;
     // Folded text -> its items. Appending and removing at the end keep the
     // first rows exact; any other change shifts rows, so the first rows are
     // marked stale and the next lookup that needs one rebuilds them at once.

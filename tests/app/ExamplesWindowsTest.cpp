@@ -75,8 +75,9 @@ TEST_F(ExamplesWindowsTest, StringsWindow) {
     EXPECT_EQ(c.lblADSTestOptions->text().toStdString(),
               "You can test different options by selecting different radio buttons");
     EXPECT_EQ(c.lstExamplesCreateStringsFolderStructures->Items(), (Lines{"e:\\Marketing", "f:\\Programs"}));
-    EXPECT_EQ(c.lstExamplesCreateStringsSubFolderStructures->Items(),
-              (Lines{"e:\\Marketing\\Emails", "e:\\Marketing\\SEO", "f:\\Programs\\Beta", "f:\\Programs\\Final"}));
+    EXPECT_EQ(
+        c.lstExamplesCreateStringsSubFolderStructures->Items(),
+        (Lines{"e:\\Marketing\\Emails", "e:\\Marketing\\SEO", "f:\\Programs\\Beta", "f:\\Programs\\Final"}));
     EXPECT_EQ(c.lstADSPreview->HorizontalExtent(), 3000);
     EXPECT_TRUE(c.GroupBox1->isHidden());
 
@@ -84,8 +85,8 @@ TEST_F(ExamplesWindowsTest, StringsWindow) {
                            "f:\\Clients\\2012-Customer3-June"};
     EXPECT_EQ(c.lstADSPreview->Items(), targets);
     c.rdoExCrStringsAttachMainFolders->click();
-    EXPECT_EQ(c.lstADSPreview->Items(),
-              Attached(targets, {"Marketing\\Emails", "Marketing\\SEO", "Programs\\Beta", "Programs\\Final"}));
+    EXPECT_EQ(c.lstADSPreview->Items(), Attached(targets, {"Marketing\\Emails", "Marketing\\SEO",
+                                                           "Programs\\Beta", "Programs\\Final"}));
     c.rdoExCrStringsAttachSubFoldersOnly->click();
     EXPECT_EQ(c.lstADSPreview->Items(), Attached(targets, {"Emails", "SEO", "Beta", "Final"}));
     c.rdoExCRStringsAttachNothing->click();
@@ -127,8 +128,10 @@ TEST_F(ExamplesWindowsTest, StringsWindowHiddenDriveSelection) {
     desktop.ExpectBrowse("");
     desktop.ExpectBox("0001");
     c.btnADSCompleteFolderBrowse->click();
-    EXPECT_EQ(desktop.LastBox().caption, "Creating Folder(s).-From a String List.            Warning no: 0001.");
-    EXPECT_EQ(desktop.LastBox().text, "The selection field is empty !\nAction : You must select a Destination Folder.");
+    EXPECT_EQ(desktop.LastBox().caption,
+              "Creating Folder(s).-From a String List.            Warning no: 0001.");
+    EXPECT_EQ(desktop.LastBox().text,
+              "The selection field is empty !\nAction : You must select a Destination Folder.");
     c.rdoADSCustomFolder->click();
     EXPECT_FALSE(c.cboADSCompleteFolder->isEnabled());
     EXPECT_TRUE(c.edtADSCustomFolderFolder->isEnabled());
@@ -171,7 +174,8 @@ TEST_F(ExamplesWindowsTest, PathsWindow) {
     EXPECT_EQ(c.lstExCrFoldersPreview->Items(), Attached(targets, SubTails));
     c.rdoExCrFoldersAttachNothing->click();
     EXPECT_EQ(c.lstExCrFoldersPreview->Items(), targets);
-    EXPECT_EQ(c.lblExCrFoldersSubFolderStructures->text().toStdString(), " Folder Structure Window (Subfolders)");
+    EXPECT_EQ(c.lblExCrFoldersSubFolderStructures->text().toStdString(),
+              " Folder Structure Window (Subfolders)");
 }
 
 TEST_F(ExamplesWindowsTest, CopyWindow) {
@@ -191,7 +195,8 @@ TEST_F(ExamplesWindowsTest, CopyWindow) {
 
 TEST_F(ExamplesWindowsTest, RenameWindow) {
     Ui::TfrmExamplesRename& c = frmExamplesRename->Controls();
-    const Lines prefixed = {"f:\\Clients\\Customer1\\2012-Emails-June", "f:\\Clients\\Customer2\\2012-SEO-June",
+    const Lines prefixed = {"f:\\Clients\\Customer1\\2012-Emails-June",
+                            "f:\\Clients\\Customer2\\2012-SEO-June",
                             "f:\\Clients\\Customer3\\2012-Programs-June"};
     EXPECT_EQ(c.lstExRePreview->Items(), prefixed);
     EXPECT_TRUE(c.edtExReNewPrefix->isEnabled());
@@ -200,8 +205,9 @@ TEST_F(ExamplesWindowsTest, RenameWindow) {
     EXPECT_EQ(c.edtExReSubFolderDelimiterSuffix->text().toStdString(), "-");
 
     c.rdoExRenameTheLastSubFolder->click();
-    EXPECT_EQ(c.lstExRePreview->Items(), (Lines{"f:\\Clients\\Customer1\\Company", "f:\\Clients\\Customer2\\Company",
-                                                "f:\\Clients\\Customer3\\Company"}));
+    EXPECT_EQ(c.lstExRePreview->Items(),
+              (Lines{"f:\\Clients\\Customer1\\Company", "f:\\Clients\\Customer2\\Company",
+                     "f:\\Clients\\Customer3\\Company"}));
     EXPECT_FALSE(c.edtExReNewPrefix->isEnabled());
     EXPECT_FALSE(c.edtExReNewSuffix->isEnabled());
     EXPECT_TRUE(c.edtExReNewLastSubFolder->isEnabled());
@@ -251,9 +257,12 @@ TEST_F(ExamplesWindowsTest, DeleteWindow) {
 TEST_F(ExamplesWindowsTest, CloseButtonsCloseTheWindows) {
     ScriptedDesktop desktop;
     const std::vector<std::pair<ui::Form*, const char*>> windows = {
-        {frmDriveSelect, "btnADSClose"},         {frmExamplesIncreasedNumbers, "btnExCrIncClose"},
-        {frmExamplesCreateFolders, "btnExCrFoldersClose"}, {frmExamplesCopy, "btnExamplesCopyClose"},
-        {frmExamplesRename, "btnExReClose"},     {frmExamplesDelete, "btnExDeClose"}};
+        {frmDriveSelect, "btnADSClose"},
+        {frmExamplesIncreasedNumbers, "btnExCrIncClose"},
+        {frmExamplesCreateFolders, "btnExCrFoldersClose"},
+        {frmExamplesCopy, "btnExamplesCopyClose"},
+        {frmExamplesRename, "btnExReClose"},
+        {frmExamplesDelete, "btnExDeClose"}};
     for (const auto& [window, button] : windows) {
         desktop.ExpectModal(window->objectName().toStdString(), [button = button](ui::Form& shown) {
             shown.findChild<QPushButton*>(button)->click();

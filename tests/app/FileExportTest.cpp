@@ -89,12 +89,12 @@ TEST_F(FileExportTest, WritesTheChosenLayout) {
 
 TEST_F(FileExportTest, AFileThatCannotBeWrittenIsReportedAndNothingCounted) {
     sandbox->MakeFolder("D:\\taken.txt");
-    sandbox->MakeFile("D:\\old.txt", "earlier");
     HandOver({"x", "y"}, [&] {
         ExportTo("D:\\taken.txt", "0601");
         EXPECT_EQ(desktop.LastBox().caption, "Export Datas to a File.            Warning no: 0601.");
-        EXPECT_EQ(desktop.LastBox().text, "The file could not be written : D:\\taken.txt\nAction : Please choose "
-                                          "another file name or folder.");
+        EXPECT_EQ(desktop.LastBox().text,
+                  "The file could not be written : D:\\taken.txt\nAction : Please choose "
+                  "another file name or folder.");
         EXPECT_EQ(desktop.LastBox().icon, ui::Icon::Warning);
         EXPECT_EQ(c().lblSmartExportExported->text().toStdString(), "0");
 
@@ -153,7 +153,8 @@ TEST_F(FileExportTest, DelimiterChoicesComeFromTheSeparatorsOrTheBuiltInSymbols)
         AddToSeparatorList(item);
     {
         TfrmFileExport window;
-        EXPECT_EQ(window.Controls().cboFileExportDelimiter->Items(), (std::vector<std::string>{";", "Space"}));
+        EXPECT_EQ(window.Controls().cboFileExportDelimiter->Items(),
+                  (std::vector<std::string>{";", "Space"}));
     }
     ClearSeparatorList();
     for (const std::string& item : saved)

@@ -4,13 +4,17 @@
 #include "common/LevelFillers.h"
 #include "app/tools/TfrmLevelSummFolder.h"
 #include "common/FolderTreeScanner.h"
+#include "common/SettingLists.h"
 #include "support/DriveSandbox.h"
 #include "support/ScriptedDesktop.h"
 
 #include <QLabel>
+#include <QPushButton>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
+#include <deque>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -44,14 +48,25 @@ void MakeTree(const DriveSandbox& drives) {
     drives.MakeFile("D:\\tree\\E\\last.dat", std::string(2048, 'z'));
 }
 
+// A level summary window of its own behind frmLevelSummFolder; the program's
+// window (when the program's windows exist in this process) is put back.
 class LevelSummaryTest : public testing::Test {
 protected:
-    void SetUp() override { frmLevelSummFolder = new TfrmLevelSummFolder; }
-    void TearDown() override {
-        delete frmLevelSummFolder;
-        frmLevelSummFolder = nullptr;
+    void SetUp() override {
+        programWindow_ = frmLevelSummFolder;
+        window_ = std::make_unique<TfrmLevelSummFolder>();
+        frmLevelSummFolder = window_.get();
     }
-    LevelSummaryTargets targets() { return frmLevelSummFolder->Targets(); }
+    void TearDown() override {
+        frmLevelSummFolder = programWindow_;
+        window_.reset();
+    }
+    LevelSummaryTargets targets() { return window_->Targets(); }
+    QLabel* Label(const char* name) { return window_->findChild<QLabel*>(name); }
+
+private:
+    TfrmLevelSummFolder* programWindow_ = nullptr;
+    std::unique_ptr<TfrmLevelSummFolder> window_;
 };
 
 TEST_F(LevelSummaryTest, TheSummaryShowsOneRowPerLevelBelowTheFolderAndTheTotals) {
@@ -109,14 +124,60 @@ TEST_F(LevelSummaryTest, AnEmptyFolderGivesNoRowsAndARefillReplacesTheRows) {
 TEST_F(LevelSummaryTest, TheMatchedSummaryShowsOnlyTheMatchedFiles) {
     DriveSandbox drives("CD");
     MakeTree(drives);
+    const std::deque<std::string> savedPatterns = GetFileNamePatternList();
+    SetFileNamePatternList({"*.txt"});
     FolderTreeScanner scanner("D:\\tree");
-    scanner.Run(); // no pattern run: nothing matched
+    scanner.RunWithPatterns();
+    SetFileNamePatternList(savedPatterns);
+
     ScriptedDesktop desktop;
     desktop.ExpectModal("frmLevelSummFolder");
     FillLevelSummaryMatched(scanner);
+    // top.txt and inner.txt match; last.dat does not.
+    EXPECT_EQ(Text(targets().fileSum), "2");
+    EXPECT_EQ(Text(targets().fileSize), "1024.00 Bytes  (1024 bytes)."); // exactly 1 KB stays in bytes
+    EXPECT_EQ(Text(targets().folderSum), "5");
+    EXPECT_EQ(RowsOf(*targets().levels), (Rows{{"1", "2"}, {"2", "2"}, {"3", "1"}}));
+
+    // A scan without patterns matches nothing.
+    FolderTreeScanner plain("D:\\tree");
+    plain.Run();
+    desktop.ExpectModal("frmLevelSummFolder");
+    FillLevelSummaryMatched(plain);
     EXPECT_EQ(Text(targets().fileSum), "0");
     EXPECT_EQ(Text(targets().fileSize), "0.00 Bytes  (0 bytes).");
-    EXPECT_EQ(RowsOf(*targets().levels).size(), 3u);
+}
+
+TEST_F(LevelSummaryTest, TheWindowsFixedLabelsAndItsHiddenOnes) {
+    const std::vector<std::pair<const char*, const char*>> fixed = {
+        {"Label1", "Folder Structure:"}, {"Label2", "Contains:"},
+        {"Label4", "Subfolders"},        {"Label3", "Files."},
+        {"Label5", "Sum file size:"},
+    };
+    for (const auto& [name, caption] : fixed) {
+        ASSERT_NE(Label(name), nullptr) << name;
+        EXPECT_EQ(Text(Label(name)), caption);
+    }
+    EXPECT_EQ(targets().levels->columnWidth(0), 120);
+    EXPECT_EQ(targets().levels->columnWidth(1), 120);
+
+    DriveSandbox drives("CD");
+    MakeTree(drives);
+    FolderTreeScanner scanner("D:\\tree");
+    scanner.Run();
+    ScriptedDesktop desktop;
+    desktop.ExpectModal("frmLevelSummFolder", [](ui::Form& window) {
+        window.findChild<QPushButton*>("btnLevelSummClose")->click();
+    });
+    FillLevelSummary(scanner);
+    EXPECT_EQ(frmLevelSummFolder->ModalResult(), ui::Answer::Cancel);
+    // The three size labels are never shown and never filled.
+    for (const char* name :
+         {"lblLevelSummFileSizeMB", "lblLevelSummFileSizeType", "lblLevelSummFileSizeInBytes"}) {
+        ASSERT_NE(Label(name), nullptr) << name;
+        EXPECT_TRUE(Label(name)->isHidden()) << name;
+        EXPECT_EQ(Text(Label(name)), "") << name;
+    }
 }
 
 TEST(BuilderLevelTable, FillsTheTableAndTotalsWithoutShowingAnything) {

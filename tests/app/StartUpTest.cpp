@@ -9,6 +9,7 @@
 #include "support/DriveSandbox.h"
 #include "support/ProgramWindowsFixture.h"
 #include "support/ScriptedDesktop.h"
+#include "ui/Hints.h"
 
 #include <QTabWidget>
 
@@ -131,8 +132,11 @@ TEST_F(StartUpTest, FirstRunWritesTheDefaultsIntoTheStartDirectory) {
     NameIllegalChars.clear();
     SubpathIllegalChars.clear();
 
+    ui::SetHintHidePause(0);
+
     StartIn("C:\\Work\\Lists");
 
+    EXPECT_EQ(ui::HintHidePause(), 600000);
     EXPECT_EQ(GetStartDirectory(), "C:\\Work\\Lists");
     EXPECT_EQ(GetHelpFileBaseName(), "FOLDERSMITH");
     EXPECT_EQ(GetSeparatorList(), kSymbols);
@@ -261,11 +265,58 @@ TEST_F(StartUpTest, PagesReachTheStartUpTextsThroughTheMainWindow) {
     DriveSandbox sandbox("C");
     ScriptedDesktop desktop;
     StartIn("C:\\");
-    const MainWindowServices& services = *frmMain;
-    EXPECT_EQ(services.Texts().AllFileTypesText, "All.");
-    EXPECT_EQ(services.Texts().UserSelectedFileTypesText, "User Selected.");
-    EXPECT_EQ(services.Texts().SelectFilesHintText,
-              "You can Select File Names/Types by Clicking on the <Select Files> button.");
+    const MainWindowTexts& texts = frmMain->Texts();
+    const std::pair<const std::string*, const char*> expected[] = {
+        {&texts.CreateSimulationIntroText,
+         "Simulation shows you the complete Folder Creation process \nwithout actually creating them on the "
+         "hard "
+         "drive.\n\nThis allows you to see the process in real time, eliminate errors or export\nResult "
+         "Folder/File lists - all without compromising existing Folder Structures.\n"},
+        {&texts.CreateSimulationEndText,
+         "End of Simulation !!!\n\nNo actual Folders were Created because of Simulation.\nThe purpose of the "
+         "Simulation is to show the Complete Folder creation process\n without actually creating them on the "
+         "hard "
+         "drive.\n\nIf You want to Create Folders, use the Create Folders button."},
+        {&texts.RenameSimulationIntroText,
+         "Simulation shows you the complete Rename Folder process \nwithout actually Rename them on the hard "
+         "drive.\n\n"},
+        {&texts.RenameSimulationEndText,
+         "End of Simulation !!!\n\nNo actual Folders were Renamed because of Simulation.\n\nThe purpose of "
+         "the "
+         "Simulation is to show the Complete Folder Renaming process\n without actually Renaming them on the "
+         "hard "
+         "drive.\n\nIf You want to Rename Folders, Use the Rename Folders button."},
+        {&texts.DeleteSimulationIntroText, "Simulation shows you the complete Delete Folder/File process "
+                                           "\nwithout actually Delete them on the hard "
+                                           "drive.\n\nThis allows you to see the process in real time, "
+                                           "eliminate errors or export\nResult Folder "
+                                           "lists - all without compromising existing Folder "
+                                           "Structures.\n\nNote: If the <Select Files> button is "
+                                           "active, only the Selected Files will be used."},
+        {&texts.DeleteSimulationEndText,
+         "End of Simulation !!!\n\nNo actual Folders were Deleted because of Simulation (Test Mode).\n\nThe "
+         "purpose of the Simulation is to show the Complete Folder Deleting process\n without actually "
+         "deleting "
+         "them on the hard drive.\n\nIf You want to Delete Folders/Files, Use the Delete Folders button."},
+        {&texts.CopySimulationIntroText,
+         "Simulation shows you the complete Copy Folder Structure(s) process \nwithout actually Copy them on "
+         "the "
+         "hard drive.\n\nThis allows you to see the process in real time, eliminate errors or export\nResult "
+         "Folder lists - all without compromising existing Folder Structures.\n\nNote: If the <Select Files> "
+         "button is active, only the Selected Files will be used."},
+        {&texts.CopySimulationEndText,
+         "End of Simulation !!!\n\nNo actual Folders/Files were copied because of Simulation (Test "
+         "Mode).\n\nThe "
+         "purpose of the Simulation is to show the Complete Folder Copy process\n without actually Copy them "
+         "on "
+         "the hard drive.\n\nIf You want to Copy Folder Structures, Use the Copy Folders button."},
+        {&texts.SelectFilesHintText,
+         "You can Select File Names/Types by Clicking on the <Select Files> button."},
+        {&texts.AllFileTypesText, "All."},
+        {&texts.UserSelectedFileTypesText, "User Selected."},
+    };
+    for (const auto& [text, wanted] : expected)
+        EXPECT_EQ(*text, wanted);
 }
 
 TEST_F(StartUpTest, ExitLeavesTheCurrentDirectoryAsItFoundIt) {

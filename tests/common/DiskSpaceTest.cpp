@@ -1,10 +1,10 @@
 #include "common/DiskSpace.h"
+#include "NumericLocale.h"
+#include "common/FrameworkText.h"
 #include "platform/Drives.h"
 #include "support/DriveSandbox.h"
 
 #include <gtest/gtest.h>
-
-#include <clocale>
 
 using testsupport::DriveSandbox;
 
@@ -30,13 +30,17 @@ TEST(SizeToText, UnitsAndBoundaries) {
     }
 }
 
-TEST(SizeToText, PointWhateverTheLocale) {
-    const std::string saved = std::setlocale(LC_NUMERIC, nullptr);
-    std::setlocale(LC_NUMERIC, "de_DE.UTF-8"); // may be missing; then nothing changes
+TEST(SizeToText, PointEvenWhereTheUserWritesAComma) {
+    DriveSandbox sandbox;
+    testsupport::NumericLocale comma(sandbox.HostRoot('C'));
+    if (!comma.IsActive())
+        GTEST_SKIP() << "no locale with a decimal comma is available";
+    ASSERT_EQ(FloatToStr(0.5), "0,5"); // the user's separator really is a comma now
     double value;
     std::string unit;
     EXPECT_EQ(SizeToText(1536, value, unit), "1.50 KB");
-    std::setlocale(LC_NUMERIC, saved.c_str());
+    EXPECT_EQ(SizeToText(1073741825, value, unit), "1.00 GB");
+    EXPECT_EQ(SizeToText(0, value, unit), "0.00 Bytes");
 }
 
 TEST(CheckDiskFreeSpace, FreeBytesOfThePathsDrive) {

@@ -166,6 +166,30 @@ TEST(EmptyFolderContents, RefusesAFolderThatHoldsAnotherDrive) {
     platform::UnmapDrive('E');
 }
 
+TEST(EmptyFolderContents, NoLinkLeadsToADriveRoot) {
+    DriveSandbox sandbox;
+    sandbox.MakeFile("C:\\outer\\inner\\x.txt", "x");
+    sandbox.MakeFile("C:\\plain\\p.txt", "p");
+    sandbox.MakeFile("D:\\y.txt", "y");
+    platform::MapDrive('E', sandbox.Host("C:\\outer\\inner"));
+    // C:\self leads back to C:'s own root, C:\up to the folder above the
+    // roots of C: and D:.
+    const std::filesystem::path root = sandbox.HostRoot('C');
+    std::filesystem::create_directory_symlink(root, root / "self");
+    std::filesystem::create_directory_symlink(root.parent_path(), root / "up");
+    const std::string driveD = std::filesystem::path(sandbox.HostRoot('D')).filename().string();
+
+    EXPECT_FALSE(EmptyFolderContents("C:\\self\\outer"));   // holds E:'s root
+    EXPECT_FALSE(EmptyFolderContents("C:\\up\\" + driveD)); // is D:'s root
+    EXPECT_FALSE(EmptyFolderContents("C:\\self"));
+    EXPECT_TRUE(sandbox.Exists("C:\\outer\\inner\\x.txt"));
+    EXPECT_TRUE(sandbox.Exists("D:\\y.txt"));
+    // A folder that holds no drive's root may still be reached through a link.
+    EXPECT_TRUE(EmptyFolderContents("C:\\self\\plain"));
+    EXPECT_FALSE(sandbox.Exists("C:\\plain\\p.txt"));
+    EXPECT_TRUE(sandbox.Exists("C:\\plain"));
+}
+
 TEST(EmptyFolderContents, MissingFolderOrLongTextFails) {
     DriveSandbox sandbox;
     EXPECT_FALSE(EmptyFolderContents("C:\\missing"));

@@ -1,4 +1,5 @@
 #include "common/FrameworkFiles.h"
+#include "platform/FileSystem.h"
 #include "support/DriveSandbox.h"
 #include "ui/FrameworkError.h"
 
@@ -91,6 +92,19 @@ TEST(ForceDirectories, DoubledSeparatorsAndSlashesStillCreateEveryLevel) {
     EXPECT_TRUE(sandbox.Exists("C:\\x\\y\\z"));
     EXPECT_TRUE(ForceDirectories("D:/p/q"));
     EXPECT_TRUE(sandbox.Exists("D:\\p\\q"));
+}
+
+TEST(ForceDirectories, RelativeNamesAreCreatedBelowTheCurrentFolder) {
+    DriveSandbox sandbox;
+    sandbox.MakeFolder("D:\\cwd");
+    ASSERT_TRUE(platform::SetCurrentDirectoryA("D:\\cwd"));
+    // A missing first level is created too: the name fails or succeeds as a
+    // whole, like any other, instead of raising an error halfway down.
+    EXPECT_TRUE(ForceDirectories("abcd\\e\\f"));
+    EXPECT_TRUE(sandbox.Exists("D:\\cwd\\abcd\\e\\f"));
+    EXPECT_TRUE(ForceDirectories("\\top\\sub"));
+    EXPECT_TRUE(sandbox.Exists("D:\\top\\sub"));
+    EXPECT_TRUE(std::filesystem::is_empty(sandbox.HostRoot('C')));
 }
 
 TEST(ForceDirectories, FailuresComeBackAsFalse) {

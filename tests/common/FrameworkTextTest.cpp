@@ -1,4 +1,6 @@
 #include "common/FrameworkText.h"
+#include "NumericLocale.h"
+#include "support/DriveSandbox.h"
 #include "ui/FrameworkError.h"
 
 #include <gtest/gtest.h>
@@ -107,6 +109,7 @@ TEST(StrToInt, RefusesEverythingElseWithTheConversionText) {
 }
 
 TEST(FloatToStr, FifteenSignificantDigits) {
+    testsupport::NumericLocale point;
     struct Case {
         double value;
         const char* expected;
@@ -132,4 +135,18 @@ TEST(FloatToStr, FifteenSignificantDigits) {
         EXPECT_EQ(FloatToStr(c.value), c.expected) << c.expected;
     EXPECT_EQ(FloatToStr(NAN), "NAN");
     EXPECT_EQ(FloatToStr(-INFINITY), "-INF");
+}
+
+TEST(FloatToStr, FractionsTakeTheUsersDecimalSeparator) {
+    testsupport::DriveSandbox sandbox;
+    testsupport::NumericLocale comma(sandbox.HostRoot('C'));
+    if (!comma.IsActive())
+        GTEST_SKIP() << "no locale with a decimal comma is available";
+    EXPECT_EQ(FloatToStr(1.25), "1,25");
+    EXPECT_EQ(FloatToStr(-0.001), "-0,001");
+    EXPECT_EQ(FloatToStr(2.0 / 3.0), "0,666666666666667");
+    EXPECT_EQ(FloatToStr(1.5e20), "1,5E20");
+    // Whole numbers carry no separator at all.
+    EXPECT_EQ(FloatToStr(1234567), "1234567");
+    EXPECT_EQ(FloatToStr(1e15), "1E15");
 }

@@ -4,7 +4,7 @@
 
 namespace {
 
-TEST(NumberTexts, AreThePlainDigits) {
+TEST(NumberToText, AndBigNumberToTextAreThePlainDigits) {
     EXPECT_EQ(NumberToText(0), "0");
     EXPECT_EQ(NumberToText(1234567), "1234567");
     EXPECT_EQ(NumberToText(4294967295u), "4294967295");

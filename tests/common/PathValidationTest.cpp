@@ -21,7 +21,6 @@ TEST_F(AnalyseDriveColons_, MessagesForEachFault) {
         {"1:\\x", false, "There is(are) no drive letter(s) before colon(s) (:) : 1"},
         {"C:", false, "The colon (:) is the last character in the text."},
         {":C\\a", false, "The colon (:) is the first character in the text."},
-        {"C:\\a", true, "There is(are) a drive letter(s) before colon(s) (:)."},
         {"\\a\\b", false, "Not found any colon (:) in the text !!!!"},
         {"", false, "Not found any colon (:) in the text !!!!"},
         {"C:\\a 2:\\b", false, "There is(are) no drive letter(s) before colon(s) (:) : 2"},

@@ -17,7 +17,9 @@ using ui::Answer;
 namespace {
 const std::string Title = "Creating Folder(s).-From a String List.            Warning no: ";
 
-std::vector<std::string> ExportSource() { return frmFileExport->Controls().lstFileExportSource->Items(); }
+std::vector<std::string> ExportSource() {
+    return frmFileExport->Controls().lstFileExportSource->Items();
+}
 } // namespace
 
 TEST_F(StringsPageTest, SmartExportOfAnEmptyListShowsItsBox) {
@@ -27,15 +29,19 @@ TEST_F(StringsPageTest, SmartExportOfAnEmptyListShowsItsBox) {
         const char* text;
     } cases[] = {
         {stat().btnStat02SmartExportFolders, "0410",
-         "The List of Successfully Created  Folder Names is empty !\nAction : You must create at least one Folder "
+         "The List of Successfully Created  Folder Names is empty !\nAction : You must create at least one "
+         "Folder "
          "to use the Smart Export Feature."},
         {stat().btnStat02SmartExportSubFolders, "0411",
-         "The List of Successfully Created  Subfolder Names is empty !\nAction : You must create at least one "
+         "The List of Successfully Created  Subfolder Names is empty !\nAction : You must create at least "
+         "one "
          "Subfolder to use the Smart Export Feature."},
         {stat().btnStat02SmartExportFiles, "0412",
-         "The List of Successfully Created  File Names is empty !\nAction : You must create at least one File to "
+         "The List of Successfully Created  File Names is empty !\nAction : You must create at least one "
+         "File to "
          "use the Smart Export Feature."},
-        {stat().btnStat02SmartExportFoldersExists, "0413", "The List of Already Created Folder Names is empty !\n"},
+        {stat().btnStat02SmartExportFoldersExists, "0413",
+         "The List of Already Created Folder Names is empty !\n"},
         {stat().btnStat02SmartExportFoldersOther, "0414",
          "The List of Uncreated Folder Names (Not Created - Other reasons) is empty !\n"},
     };
@@ -85,8 +91,7 @@ TEST_F(StringsPageTest, SmartExportHandsOverFoldersWithADrivePartOnce) {
         EXPECT_EQ(frmFileExport->Controls().lstFileExportSource->ItemIndex(), 0);
     });
     stat().btnStat02SmartExportFolders->click();
-    desktop->ExpectModal("frmFileExport",
-                         [](ui::Form&) { EXPECT_EQ(ExportSource().size(), 3u); });
+    desktop->ExpectModal("frmFileExport", [](ui::Form&) { EXPECT_EQ(ExportSource().size(), 3u); });
     stat().btnStat02SmartExportFolders->click();
     frmStatistic02->hide();
 }

@@ -31,20 +31,24 @@
 
 namespace createtests {
 
-inline const std::vector<std::string> RunTabs = {"tabFolderCreate05",  "tabFolderCreate04", "tabFolderCreate01",
-                                                 "tabFoldersCopy02",   "tabFoldersRename01",
-                                                 "tabFoldersDelete01"};
+inline const std::vector<std::string> RunTabs = {"tabFolderCreate05",  "tabFolderCreate04",
+                                                 "tabFolderCreate01",  "tabFoldersCopy02",
+                                                 "tabFoldersRename01", "tabFoldersDelete01"};
 
 class FakeMainWindow : public MainWindowServices {
 public:
     FakeMainWindow() {
         texts_.CreateSimulationIntroText =
-            "Simulation shows you the complete Folder Creation process \nwithout actually creating them on the "
-            "hard drive.\n\nThis allows you to see the process in real time, eliminate errors or export\nResult "
+            "Simulation shows you the complete Folder Creation process \nwithout actually creating them on "
+            "the "
+            "hard drive.\n\nThis allows you to see the process in real time, eliminate errors or "
+            "export\nResult "
             "Folder/File lists - all without compromising existing Folder Structures.\n";
         texts_.CreateSimulationEndText =
-            "End of Simulation !!!\n\nNo actual Folders were Created because of Simulation.\nThe purpose of the "
-            "Simulation is to show the Complete Folder creation process\n without actually creating them on the "
+            "End of Simulation !!!\n\nNo actual Folders were Created because of Simulation.\nThe purpose of "
+            "the "
+            "Simulation is to show the Complete Folder creation process\n without actually creating them on "
+            "the "
             "hard drive.\n\nIf You want to Create Folders, use the Create Folders button.";
     }
     void SetTabEnabled(const std::string& tabName, bool enabled) override { enabled_[tabName] = enabled; }
@@ -125,7 +129,9 @@ protected:
         QLabel* label = frmStatistic02->findChild<QLabel*>(QString::fromStdString("lblStat02" + name));
         return label ? label->text().toStdString() : "<missing>";
     }
-    static std::vector<std::string> Items(const std::deque<std::string>& list) { return {list.begin(), list.end()}; }
+    static std::vector<std::string> Items(const std::deque<std::string>& list) {
+        return {list.begin(), list.end()};
+    }
 
     // Every path below the sandbox's drives, with the size of each file.
     std::map<std::string, long long> Tree() const {
@@ -133,7 +139,8 @@ protected:
         for (char letter : std::string("CD")) {
             std::filesystem::path root = sandbox->HostRoot(letter);
             for (const auto& entry : std::filesystem::recursive_directory_iterator(root)) {
-                std::string relative = std::string(1, letter) + "/" + entry.path().lexically_relative(root).string();
+                std::string relative =
+                    std::string(1, letter) + "/" + entry.path().lexically_relative(root).string();
                 tree[relative] = entry.is_regular_file() ? static_cast<long long>(entry.file_size()) : -1;
             }
         }

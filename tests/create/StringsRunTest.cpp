@@ -39,7 +39,8 @@ TEST(NameParts, JoinPrefixItemAndSuffix) {
         {"", "A", "", true, "x", "\\A-x"},
     };
     for (const NameCase& c : cases)
-        EXPECT_EQ(BuildDestinationNameParts(c.destination, c.prefix, c.suffix, c.hyphen).NameOf(c.item), c.name)
+        EXPECT_EQ(BuildDestinationNameParts(c.destination, c.prefix, c.suffix, c.hyphen).NameOf(c.item),
+                  c.name)
             << c.destination << " " << c.item;
 }
 
@@ -54,8 +55,9 @@ TEST_F(StringsPageTest, AttachNothingCreatesSortsAndSortsOut) {
     desktop->ExpectBox("0026");
     Create();
 
-    EXPECT_EQ(Items(page->ResultLists().Created.Folders),
-              (std::vector<std::string>{"D:\\Work\\P-Alpha-S", "D:\\Work\\P-beta-S", "D:\\Work\\P-sub\\leaf-S"}));
+    EXPECT_EQ(
+        Items(page->ResultLists().Created.Folders),
+        (std::vector<std::string>{"D:\\Work\\P-Alpha-S", "D:\\Work\\P-beta-S", "D:\\Work\\P-sub\\leaf-S"}));
     EXPECT_EQ(Items(page->ResultLists().Exists.Folders), std::vector<std::string>{"D:\\Work\\P-old-S"});
     EXPECT_EQ(Items(page->ResultLists().Other.Folders), std::vector<std::string>{"C:\\Temp"});
     EXPECT_TRUE(sandbox->Exists("D:\\Work\\P-Alpha-S"));
@@ -179,8 +181,9 @@ TEST_F(StringsPageTest, FreeSpaceEqualToTheNeedIsNotEnough) {
     ASSERT_EQ(desktop->Boxes().size(), 1u);
     EXPECT_EQ(desktop->LastBox().caption, Title + "Information no: 0035.");
     EXPECT_EQ(desktop->LastBox().icon, ui::Icon::Warning);
-    EXPECT_EQ(desktop->LastBox().text, "There is not enough space on the disk.\nThe free space on the disk D:\\ is : "
-                                       "200.00 Bytes    200 bytes\nThe program requires : 200.00 Bytes    200 bytes.");
+    EXPECT_EQ(desktop->LastBox().text,
+              "There is not enough space on the disk.\nThe free space on the disk D:\\ is : "
+              "200.00 Bytes    200 bytes\nThe program requires : 200.00 Bytes    200 bytes.");
     EXPECT_FALSE(sandbox->Exists("D:\\Work\\a"));
     EXPECT_EQ(page->Counters().ToCreate.Folders, 0);
 
@@ -197,8 +200,8 @@ TEST_F(StringsPageTest, ChecksComeInTheirOrder) {
     AddItems({"a"});
     desktop->ExpectBox("0023");
     Create();
-    EXPECT_EQ(desktop->LastBox().text,
-              "There is no additional Subfolder structure. !\nAction : You must add at least one Subfolder structure.");
+    EXPECT_EQ(desktop->LastBox().text, "There is no additional Subfolder structure. !\nAction : You must add "
+                                       "at least one Subfolder structure.");
 
     AddStructure("D:\\Missing");
     desktop->ExpectBox("0024");

@@ -55,7 +55,8 @@ TEST_F(StringsPageTest, SimulationAfterARunCreatesNothingAndKeepsTheUndoList) {
     EXPECT_EQ(c.Other.SubFolders, 2);
     EXPECT_EQ(c.Other.FilesSize, 5);
     EXPECT_FALSE(stat().chkStat02NormalSimulate->isChecked());
-    EXPECT_EQ(stat().lblVol02NormalSimulate->text().toStdString(), "Simulate the Folder/File Creation Process.");
+    EXPECT_EQ(stat().lblVol02NormalSimulate->text().toStdString(),
+              "Simulate the Folder/File Creation Process.");
     EXPECT_EQ(desktop->Boxes()[2].caption, SimulationTitle + "Information no: 0455.");
     EXPECT_EQ(desktop->Boxes()[2].text, main.Texts().CreateSimulationIntroText);
     EXPECT_EQ(desktop->Boxes()[3].text, main.Texts().CreateSimulationEndText);
@@ -105,8 +106,9 @@ TEST_F(StringsPageTest, UndoRemovesTheRunsFoldersAndNamesWhatItCannot) {
     desktop->ExpectBox("0028");
     Undo();
     EXPECT_EQ(desktop->LastBox().caption, Title + "Warning no: 0028.");
-    EXPECT_EQ(desktop->LastBox().text, "No UNDO process !!!\nThere are no created folders (and files) !!!\nYou "
-                                       "must create at least one folder to UNDO them.");
+    EXPECT_EQ(desktop->LastBox().text,
+              "No UNDO process !!!\nThere are no created folders (and files) !!!\nYou "
+              "must create at least one folder to UNDO them.");
 
     sandbox->MakeFile("D:\\S\\f.txt", "f");
     sandbox->MakeFile("D:\\Keep\\precious.txt", "precious");
@@ -169,6 +171,7 @@ TEST_F(StringsPageTest, UndoRefusesEntriesThatAreNoFolderOfTheRun) {
     EXPECT_EQ(sandbox->Read("D:\\keep.txt"), "keep");
     EXPECT_EQ(sandbox->Read("C:\\rel\\keep.txt"), "keep");
     EXPECT_TRUE(sandbox->Exists("D:\\sub"));
-    EXPECT_EQ(desktop->Boxes()[1].text, "The program is unable to delete the following folders and their contents : \n"
-                                        "\nOTHER REASONS   : \n\nrel\nD:\\\nd:\\.\nD:\\sub\\..\n");
+    EXPECT_EQ(desktop->Boxes()[1].text,
+              "The program is unable to delete the following folders and their contents : \n"
+              "\nOTHER REASONS   : \n\nrel\nD:\\\nd:\\.\nD:\\sub\\..\n");
 }

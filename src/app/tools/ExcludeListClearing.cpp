@@ -7,9 +7,11 @@
 
 void ClearExcludeList(const ExcludeListClearing& page) {
     if (page.excludeList->Count() == 0) {
-        ui::ShowBox(page.owner, page.warningCaption, "Empty List in the Exclude Window!\n", ui::Icon::Warning);
-    } else if (ui::ShowBox(page.owner, page.questionCaption, "Do you want to delete all item(s) from the Exclude list ?",
-                           ui::Icon::Question, ui::Buttons::YesNo, ui::Answer::No) == ui::Answer::Yes) {
+        ui::ShowBox(page.owner, page.warningCaption, "Empty List in the Exclude Window!\n",
+                    ui::Icon::Warning);
+    } else if (ui::ShowBox(page.owner, page.questionCaption,
+                           "Do you want to delete all item(s) from the Exclude list ?", ui::Icon::Question,
+                           ui::Buttons::YesNo, ui::Answer::No) == ui::Answer::Yes) {
         page.excludeList->Clear();
         page.countLabel->setText("0");
     }

@@ -35,10 +35,10 @@ and "Simulation" buttons do not copy anything yet.
 THE TWO LISTS
 -------------
 INCLUDE list: the destination folders. Every line is one full path with its
-drive letter, for example D:\Projects\Alpha. The structures are copied into
+drive letter, for example C:\Projects\Alpha. The structures are copied into
 each of these folders.
 EXCLUDE list: a holding area. Lines moved there are kept but never used.
-Both lists compare lines ignoring letter case: D:\Data and d:\DATA are the
+Both lists compare lines ignoring letter case: C:\Data and c:\DATA are the
 same line, and a line is never held twice.
 
 FILLING THE INCLUDE LIST
@@ -53,7 +53,8 @@ FILLING THE INCLUDE LIST
     Opens the Subfolder List Builder. Choose a source folder, a level rule and
     optionally a name filter, click "Build a List", then "Import". Every
     folder of its Include list is added here.
-Only lines with a drive letter are taken into the lists.
+Give full paths with their drive letter: the moves between the two lists
+take only such lines, and a selected line without one is dropped when moved.
 
 WORKING WITH THE LISTS
 ----------------------
@@ -76,14 +77,15 @@ THE FOLDER STRUCTURES
 "Add Structure"     chooses a source folder whose tree is to be copied.
                     Choosing a whole drive asks for confirmation first.
 "View Selected"     opens the selected structure in the file manager.
-"Remove Selected"   removes the selected structure from the list.
-A structure must exist when it is added; the same folder is listed once.
+"Remove Selected"   removes the selected structures from the list, after a
+                    question.
+The same folder is listed once, whatever its letter case.
 
 COPY OPTIONS
 ------------
 "Main Folders and their Subfolders - Without Files."
     Copies each structure's own folder and every folder below it, without
-    files. A structure D:\Templates\Year gives <destination>\Year\...
+    files. A structure C:\Templates\Year gives <destination>\Year\...
 "Subfolders Only - Without Files."
     Copies only what lies below the structure's folder, without files.
 "Main Folders and their Subfolders - With Selected Files."
@@ -94,19 +96,20 @@ COPY OPTIONS
 names and patterns to copy (for example *.docx  report?.txt). "*.*" selects
 every file. "Active File Types:" shows "All." for "*.*" and "User
 Selected." for anything else.
-A file that already exists at its destination is never overwritten.
 
 THE PRE-COUNT
 -------------
-After every change of the lists, the structures or the options, the page
-counts what a copy would do:
-    "To Copy"                      folders, subfolders, files and bytes;
-    "Total Destination Folders"    the Include lines;
-    "Not Exists"                   Include folders that do not exist;
-    "Already Exists"               subfolders and files already there.
-In the options with files, the bytes needed on every drive are compared with
-the drive's free space; a drive without enough free space is reported with
-both figures.
+After every change of the lists, the structures, the options or the file
+selection, the page counts what a copy would need. The row "To Copy" shows
+the subfolders of the structures, their files and their bytes, times the
+number of destination folders; a destination that lies inside another
+listed destination counts once.
+In the options without files, files and bytes stay 0. In the options with
+files only the selected files count, and the bytes needed on every drive
+are compared with the drive's free space; a drive without enough free space
+is reported with both figures, and the counters then stay 0.
+The rows "Successfully Copied", "Not Copied (Already Exists)", "Not Exists"
+and "Already Exists" are kept for the copy itself and stay 0.
 Counts are whole numbers; sizes are shown in bytes.
 
 VISUAL LOG, UNDO AND THE OTHER BUTTONS
@@ -114,7 +117,7 @@ VISUAL LOG, UNDO AND THE OTHER BUTTONS
 "Visual Log"        opens the statistics window with the counters and the
                     result lists. Each result list has a "Smart Export"
                     button.
-"Show Visual Log"   opens the statistics window during a copy.
+"Show Visual Log"   kept for the copy itself.
 "Undo"              removes the folders and files that the last copy
                     created; as this version copies nothing, there is
                     nothing to undo yet.
@@ -126,10 +129,11 @@ HINTS
 -----
 - The destination folders must exist: this page does not create them. Use
   one of the creation pages first.
-- A structure must not be one of its own destination folders: such a pair is
-  refused.
-- Drive letters stand for folders of this computer (C: is the root folder /).
-  The folder browser shows only the mapped drives.
+- Every change scans every structure again: a large structure makes each
+  change take a moment.
+- Foldersmith has one drive: C: is the root folder / of this computer, so
+  C:\home\ann\work is the folder /home/ann/work. Other drive letters do not
+  exist here. The folder browser shows drive C: and its folders.
 - Nothing on this page is saved when the program ends. Use "Smart Export" to
   keep a list.
 )TXT";
@@ -147,11 +151,11 @@ Nothing on disk is changed by this page.
 THE TWO LISTS
 -------------
 INCLUDE list: the main folders. Every line is one full path with its drive
-letter, for example D:\Archive\2019.
+letter, for example C:\Archive\2019.
 EXCLUDE list: a holding area. Lines moved there are kept but never used.
 Both lists compare lines ignoring letter case, and a line is never held
 twice.
-A whole drive (for example D:\) is never accepted as a main folder.
+A whole drive (C:\) is never accepted as a main folder.
 
 FILLING THE INCLUDE LIST
 ------------------------
@@ -180,7 +184,8 @@ FILLING THE INCLUDE LIST
       contains this text (ignoring letter case) are listed;
     - click "Build a List", move unwanted lines to its Exclude list, and
       click "Import".
-Lines without a drive letter are not taken into the list.
+Give full paths with their drive letter: the moves between the two lists
+take only such lines, and a selected line without one is dropped when moved.
 
 
 WORKING WITH THE LISTS
@@ -236,18 +241,17 @@ counts what the deletion would remove, and shows it under "To Delete:":
     "Total Files"      the files concerned.
 The file modes count only the files that match the selection; the folder
 modes count every folder and file inside the main folders (and, in the last
-mode, the main folders themselves).
-A main folder that does not exist is counted under "NOT Deleted (not
-exists)".
-The rows "Deleted" and "NOT Deleted (Other Reasons)" are kept for the
-deletion itself.
+mode, the main folders themselves). A main folder that lies inside another
+listed main folder is counted once.
+A main folder that does not exist counts no folders and no files (in the
+last mode it still counts as one folder).
+The rows "Deleted", "NOT Deleted (not exists)" and "NOT Deleted (Other
+Reasons)" are kept for the deletion itself and stay 0.
 
 OTHER BUTTONS AND OPTIONS
 -------------------------
-"DOUBLE Confirmation for Deleting"
-    asks a second time before a deletion starts.
-"Show Visual Log"
-    shows the statistics window while a deletion runs.
+"DOUBLE Confirmation for Deleting", "Show Visual Log"
+    kept for the deletion itself.
 "Visual Log"
     opens the statistics window now. It repeats the counters and holds the
     result lists, each with a "Smart Export" button.
@@ -263,9 +267,9 @@ HINTS
   folders and files a deletion would concern.
 - Use the Exclude list to keep folders out without losing them from the
   list: moving them back is one click.
-- Drive letters stand for folders of this computer. At start C: is the
-  root folder /; further drives map to other folders. The folder browser
-  shows only mapped drives.
+- Foldersmith has one drive: C: is the root folder / of this computer, so
+  C:\home\ann\old is the folder /home/ann/old. Other drive letters do not
+  exist here. The folder browser shows drive C: and its folders.
 - The lists are not saved when the program ends. Use "Smart Export" to keep
   one in a text file, and "Import Folder List" to read it back.
 - A folder list can come from another program: one full path a line, or a
@@ -274,27 +278,25 @@ HINTS
 
 WHAT THE FIGURES MEAN
 ---------------------
-Folders and files are counted one by one; a folder that holds 3 folders and
-10 files counts 3 and 10 (the folder itself counts only in the last mode).
+Folders and files are counted one by one: in the folder modes a main folder
+whose tree holds 3 folders and 10 files counts 3 and 10 (4 and 10 in the
+last mode, which counts the main folder too).
 Files that are hidden are counted like the others.
 Folders that cannot be read count as empty.
-Symbolic links are counted as entries but never followed: the folder a link
-points to is not counted and is never concerned.
+A symbolic link counts as one file and is never followed: what it points
+to is not counted.
 
 SAFETY
 ------
+- This page changes nothing on disk: it builds lists and counts.
 - Whole drives are refused in the Include list.
 - A file mode never concerns a folder.
-- Nothing goes to a recycle bin: a deleted folder cannot be brought back by
-  this program.
-- Check the Include list line by line before any deletion, and keep a copy
-  of it with "Smart Export".
-- Keep backups of anything you cannot afford to lose.
+- Keep a copy of a checked list with "Smart Export".
 
 EXAMPLES
 --------
 Listing the build output of many projects:
-    1. "Subfolder List Builder": source folder D:\Projects, "From:" 1
+    1. "Subfolder List Builder": source folder C:\Projects, "From:" 1
        "To:" 1, "All Subfolders in Path": every project folder is listed.
     2. "Import" hands the list to this page.
     3. Mode "Delete Selected Files from Main Folders and their Subfolders
@@ -310,8 +312,9 @@ Checking a list of folders before removing them by hand:
     1. Fill the Include list.
     2. Mode "Delete list of Main Folders with complete Folder Structures -
        retain nothing.".
-    3. "NOT Deleted (not exists)" shows how many paths of the list are
-       wrong; "Visual Log" and "Smart Export" keep the figures and lists.
+    3. The counters show how many folders and files the list holds in
+       all; "Visual Log" shows them again and "Smart Export" keeps the
+       list.
 
 KEYS
 ----
@@ -330,7 +333,7 @@ builds and checks the list and previews the new names.
 THE TWO LISTS
 -------------
 INCLUDE list: the folders to rename. Every line is one full path with its
-drive letter, for example D:\Photos\2024 Summer.
+drive letter, for example C:\Photos\2024 Summer.
 EXCLUDE list: a holding area. Lines moved there are kept but never used.
 Both lists compare lines ignoring letter case, and a line is never held
 twice.
@@ -339,7 +342,7 @@ Fill the Include list with "Import Folder List", "Add Folders Manually" or
 Exclude lines with "Delete Selected" and "Delete All"; edit the whole
 Include list as text with "Edit List"; open a folder with "View Selected";
 hand the list to the Export window with "Smart Export".
-A line whose last part has an extension (D:\Photos\2024\img.jpg) is read as a
+A line whose last part has an extension (C:\Photos\2024\img.jpg) is read as a
 file: the folder that holds it is the one renamed.
 
 THE TWO RULES
@@ -355,13 +358,13 @@ THE TWO RULES
     nothing. There is no default delimiter: type "-", "_" or a blank if you
     want one.
     Example: prefix "Old", first delimiter "-", no suffix:
-        D:\Photos\2024 Summer  becomes  D:\Photos\Old-2024 Summer
+        C:\Photos\2024 Summer  becomes  C:\Photos\Old-2024 Summer
 "Rename the Last Subfolder"
     Every folder of the list gets the name typed in "New Name:".
     Example: New Name "Done":
-        D:\Jobs\A\Work  becomes  D:\Jobs\A\Done
+        C:\Jobs\A\Work  becomes  C:\Jobs\A\Done
 
-Characters that Windows refuses in names ( " * [ ] ; | < > ? : \ / ) are
+Characters that may not stand in a name ( " * [ ] ; | < > ? : \ / ) are
 refused in every field, with a message; the last character typed is
 removed.
 
@@ -383,12 +386,13 @@ OTHER BUTTONS
 "Visual Log"     opens the statistics window with the same counters.
 "Undo"           moves folders renamed by the last run back to their old
                  names, deepest folders last; folders that cannot be moved
-                 back are listed in a message.
+                 back are listed in a message. As this version renames
+                 nothing, there is nothing to undo yet.
 "Clear Fields"   empties the lists, the fields and the counters, after a
                  question.
 "Examples"       shows examples of renaming.
 
-Drive letters stand for folders of this computer (C: is the root folder /).
+Foldersmith has one drive: C: is the root folder / of this computer.
 )TXT";
 
 const char* const CreateFoldersText = R"TXT(
@@ -396,9 +400,9 @@ CREATING FOLDER(S) - FROM A LIST OF PATHS
 =========================================
 This page creates every folder of a list of full paths. Each line of the
 Include list names one folder with its drive letter, for example
-    D:\Clients\Miller\Invoices
+    C:\Clients\Miller\Invoices
 The folder is created together with every missing folder above it
-(D:\Clients and D:\Clients\Miller, when they are missing).
+(C:\Clients and C:\Clients\Miller, when they are missing).
 The page can add a prefix and a suffix to the last part of every path, and
 copy ("attach") chosen folder structures into every folder it creates.
 
@@ -407,12 +411,13 @@ STEP 1 - THE INCLUDE LIST
 Type one or more full paths into "Add Full Path to the list :" and press
 Enter or "Add". Several paths may stand on one line: every drive letter
 followed by a colon starts a new path, so
-    D:\Work\A D:\Work\B
-adds two lines. Slashes are turned into backslashes, and doubled
-backslashes and colons are removed (D://Work//A gives D:\Work\A).
+    C:\Work\A C:\Work\B
+adds two lines. Slashes are turned into backslashes, and a doubled
+backslash or colon becomes one (C://Work//A gives C:\Work\A).
 A path is refused with a message when:
-    - it has no drive letter, or the drive does not exist;
-    - it is only a drive (D:\) without a folder;
+    - it has no drive letter, or the drive does not exist (C: is the only
+      drive);
+    - it is only a drive (C:\) without a folder;
     - it holds one of the characters  " * [ ] ; | < > ?
     - it is already in the Include or in the Exclude list (letter case does
       not matter).
@@ -443,15 +448,15 @@ created.
 STEP 3 - PREFIX, SUFFIX AND HYPHEN
 ----------------------------------
 "Prefix :" and "Suffix :" are added to the last part of every path:
-    D:\Clients\Miller  with prefix "2026" and Hyphen ticked
-    gives D:\Clients\2026-Miller
+    C:\Clients\Miller  with prefix "2026" and Hyphen ticked
+    gives C:\Clients\2026-Miller
 Tick "Hyphen" to join the prefix and the suffix to the name with "-".
 Characters that may not stand in a name ( " * [ ] ; | < > ? : \ / ) are
 refused with a message; the last character typed is removed.
 "Start Folder :" and "End Folder :" preview the first and the last folder
 that will be created.
-A line whose last part has an extension (D:\Docs\plan.txt) is read as a
-file name: the folder that holds it (D:\Docs) is the one created and
+A line whose last part has an extension (C:\Docs\plan.txt) is read as a
+file name: the folder that holds it (C:\Docs) is the one created and
 decorated.
 
 STEP 4 - ATTACHING FOLDER STRUCTURES
@@ -460,13 +465,14 @@ A folder structure is an existing folder whose tree is copied into every
 folder the page creates.
 "Add Structure"     chooses a structure with the folder browser.
 "View Selected"     opens the selected structure in the file manager.
-"Remove Selected"   removes it from the list.
-The attach options:
+"Remove Selected"   removes it from the list, after a question.
+These buttons are enabled once an option other than "Attach Nothing." is
+chosen. The attach options:
 "Attach Nothing."
     Only the folders of the list are created.
 "Main Folders and their Subfolders - With Files."
     The structure's own folder, its subfolders and its files are copied:
-    D:\Templates\Project gives <new folder>\Project\...
+    C:\Templates\Project gives <new folder>\Project\...
 "Main Folders and their Subfolders - Without Files."
     The same, folders only.
 "Subfolders Only - With Files."
@@ -520,9 +526,9 @@ counters after a question; Undo then has nothing left to undo.
 
 HINTS
 -----
-- Drive letters stand for folders of this computer: C: is the root folder /,
-  and further drives map to other folders. The folder browser shows only
-  the mapped drives.
+- Foldersmith has one drive: C: is the root folder / of this computer, so
+  C:\home\ann\work is the folder /home/ann/work. Other drive letters do not
+  exist here. The folder browser shows drive C: and its folders.
 - Names are matched ignoring letter case: an existing folder is found
   whatever its case, and a new one is created as written.
 - Blanks and dots at the end of a name are dropped, as Windows does.
@@ -535,11 +541,11 @@ This page creates one folder for every string (name) of its Include list,
 inside one destination folder. Every folder can get a prefix and a suffix,
 and chosen folder structures can be copied ("attached") into every folder
 created.
-Example: destination D:\School, strings Anna, Ben and Carla, prefix "Class",
+Example: destination C:\School, strings Anna, Ben and Carla, prefix "Class",
 Hyphen ticked: the page creates
-    D:\School\Class-Anna
-    D:\School\Class-Ben
-    D:\School\Class-Carla
+    C:\School\Class-Anna
+    C:\School\Class-Ben
+    C:\School\Class-Carla
 
 STEP 1 - THE DESTINATION FOLDER
 -------------------------------
@@ -548,7 +554,8 @@ created, or choose one used before from the drop-down list.
 The page then shows the level summary of that folder: how many subfolders
 it holds at each level below it.
 "View" opens the destination folder in the file manager.
-The lists and fields of the page are enabled once a destination is chosen.
+Choosing a destination enables the entry field and the lists; the names,
+options and buttons below follow once the Include list holds a name.
 
 STEP 2 - THE INCLUDE LIST
 -------------------------
@@ -556,12 +563,12 @@ Type a name into the entry field and press Enter or "Add". The name is
 added to the Include list, which keeps its names in alphabetical order.
 A name may hold backslashes: Reports\2026 creates the folder 2026 inside a
 new folder Reports (both are created). Slashes are turned into backslashes
-and doubled backslashes are removed.
+and a doubled backslash becomes one.
 A name is refused with a message when:
     - the field is empty;
     - it is already in the Include list or in the Exclude list (letter
       case does not matter);
-    - it holds a drive letter (D:\...): this page creates folders only in
+    - it holds a drive letter (C:\...): this page creates folders only in
       its destination;
     - it holds one of the characters  " * [ ] ; | < > ? :
       (the field keeps the text before that character).
@@ -610,21 +617,22 @@ STEP 5 - ATTACHING FOLDER STRUCTURES
 A folder structure is an existing folder whose tree is copied into every
 folder the page creates. Use it for folders that always need the same
 subfolders (for example Letters, Invoices, Photos).
-"Add Structure"     chooses a structure with the folder browser. Choosing
-                    a whole drive asks for confirmation first.
-"View Selected"     opens the selected structure in the file manager.
-"Remove Selected"   removes the selected structures after a question.
-Attach options:
+"Add"      (below the structure list) chooses a structure with the folder
+           browser. Choosing a whole drive asks for confirmation first.
+"View"     opens the selected structure in the file manager.
+"Remove"   removes the selected structures after a question.
+These buttons are enabled once an option other than "Attach Nothing." is
+chosen. Attach options:
 "Attach Nothing."
     Only the folders of the list are created. This is the start setting.
 "Main Folders and their Subfolders - With Files."
     The structure's own folder is copied with its subfolders and files:
-    D:\Templates\Client gives D:\School\Class-Anna\Client\...
+    C:\Templates\Client gives C:\School\Class-Anna\Client\...
 "Main Folders and their Subfolders - Without Files."
     The same, folders only.
 "Subfolders Only - With Files."
     Only what lies inside the structure's folder is copied, straight into
-    every new folder: D:\School\Class-Anna\Letters ...
+    every new folder: C:\School\Class-Anna\Letters ...
 "Subfolders Only - Without Files."
     The same, folders only.
 Several structures are copied one after the other; with the "Subfolders
@@ -686,9 +694,9 @@ first state. Undo then has nothing left to undo.
 
 HINTS
 -----
-- Drive letters stand for folders of this computer: C: is the root folder /,
-  and further drives may map to other folders. The folder browser shows
-  only the mapped drives.
+- Foldersmith has one drive: C: is the root folder / of this computer, so
+  C:\home\ann\School is the folder /home/ann/School. Other drive letters
+  do not exist here. The folder browser shows drive C: and its folders.
 - An existing folder is found whatever its letter case; a new one is
   created as written. Blanks and dots at the end of a name are dropped.
 - Nothing of this page is saved when the program ends. Keep your list with
@@ -703,12 +711,12 @@ This page creates one folder for every whole number from a start number to
 an end number, inside one destination folder. Every folder can get a
 prefix and a suffix, the numbers can be padded with zeroes, and chosen
 folder structures can be copied ("attached") into every folder created.
-Example: destination D:\Invoices, start 1, end 12, prefix "Month",
+Example: destination C:\Invoices, start 1, end 12, prefix "Month",
 Hyphen and padded zeroes ticked: the page creates
-    D:\Invoices\Month-01
-    D:\Invoices\Month-02
+    C:\Invoices\Month-01
+    C:\Invoices\Month-02
     ...
-    D:\Invoices\Month-12
+    C:\Invoices\Month-12
 
 STEP 1 - THE DESTINATION FOLDER
 -------------------------------
@@ -746,6 +754,8 @@ STEP 4 - ATTACHING FOLDER STRUCTURES
                     every new folder. A whole drive asks for confirmation.
 "View Selected"     opens the selected structure in the file manager.
 "Remove Selected"   removes it after a question.
+These buttons are enabled once an option other than "Attach Nothing." is
+chosen.
 "Attaching Options":
 "Attach Nothing."
     Only the numbered folders are created (the start setting).
@@ -801,8 +811,9 @@ and the counters after a question; Undo then has nothing left to undo.
 
 HINTS
 -----
-- Drive letters stand for folders of this computer: C: is the root folder /.
-  The folder browser shows only the mapped drives.
+- Foldersmith has one drive: C: is the root folder / of this computer, so
+  C:\home\ann\Invoices is the folder /home/ann/Invoices. The folder
+  browser shows drive C: and its folders.
 - Use padded zeroes when the folders are to sort in number order in a file
   manager: 01 ... 12 sorts right, 1 ... 12 does not.
 - Nothing of this page is saved when the program ends.
@@ -811,9 +822,9 @@ HINTS
 const char* const CreateManuallyText = R"TXT(
 CREATING FOLDERS - MANUALLY: two ways of creating folders one request at a time.
 
-1. Full paths: type a complete path with its drive letter into the combo box, e.g. D:\Projects\2026\Reports,
+1. Full paths: type a complete path with its drive letter into the combo box, e.g. C:\Projects\2026\Reports,
    or several paths one after the other (every new drive letter starts a new path). Slashes become
-   backslashes and doubled backslashes are removed. Press Enter or "Create Folder": every path is confirmed
+   backslashes and a doubled backslash becomes one. Press Enter or "Create Folder": every path is confirmed
    on its own and created with its missing parent folders. Answering No stops the remaining paths.
    A path that exists already is reported and kept in the error log. Created paths are listed and kept in
    the combo box for later use.
@@ -932,9 +943,10 @@ name a line, in the list's alphabetical order.
       in the Exclude window are dropped. The list sorts the names again.
     - Cancel leaves the Include list unchanged.
 Names typed into the editor are not checked for drive letters or for the
-characters that may not stand in a name; such names are counted under
-"other reasons" when the run reaches them. Use the page's "Add" field when
-you want every name checked as you type it.
+characters that may not stand in a name; a name with a drive letter, or
+with a character Windows refuses in names (< > : " | ? *), is counted
+under "other reasons" when the run reaches it. Use the page's entry field
+when you want every name checked as you type it.
 
 VISUAL LOG - DETAILED RESULTS WINDOW.
 -------------------------------------
@@ -1010,10 +1022,10 @@ list from a text file (one item a line, or separated text such as CSV);
 
 DRIVES AND PATHS
 ----------------
-Foldersmith speaks Windows paths (D:\Projects\2026) on this computer. Each
-drive letter stands for a folder of the computer: at start C: is the root
-folder /, so C:\home\ann\work is the folder /home/ann/work. The folder
-browser shows only these drives.
+Foldersmith speaks Windows paths (C:\Projects\2026) on this computer. It
+has one drive: C: is the root folder / of this computer, so
+C:\home\ann\work is the folder /home/ann/work. Other drive letters do not
+exist here. The folder browser shows drive C: and its folders.
 Names follow the Windows rules: \ and / both separate folders; an existing
 folder is found whatever its letter case, a new one is created as written;
 blanks and dots at the end of a name are dropped; names holding
@@ -1023,7 +1035,8 @@ supported.
 SETTINGS
 --------
 The settings file "default.set" lies in the folder the program was started
-in. It keeps the delimiters, quotation marks and file selections.
+in (scripts/run starts it in ~/.local/share/foldersmith). It keeps the
+delimiters, quotation marks and file selections.
 The lists and fields of the pages are not saved: export a list to keep it.
 
 HELP

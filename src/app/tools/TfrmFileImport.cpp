@@ -252,25 +252,25 @@ void TfrmFileImport::ReadSourceFile(std::istream& in) {
     source.Clear();
     ui_->lstFileImportResults->Clear();
     busy_ = true;
-    std::vector<std::string> batch;
-    int appended = 0;
+    // The lines join the list in one go at the end: a list that grows while
+    // it is shown is laid out again at every step, which would make reading a
+    // long file quadratic. The counter follows the reading meanwhile.
+    std::vector<std::string> lines;
     UpdatePacer pacer;
-    const auto flush = [&] {
-        source.AddItems(batch);
-        batch.clear();
-        ui_->lblFileImportSourceLines->setText(QString::number(appended));
+    const auto showCount = [&] {
+        ui_->lblFileImportSourceLines->setText(QString::number(lines.size()));
         ui::desktop().ProcessMessages();
     };
     std::string line;
     while (ReadListLine(in, line)) {
         if (IsBlank(line))
             continue;
-        batch.push_back(CutToBytes(line, MaxSourceLineBytes));
-        ++appended;
+        lines.push_back(CutToBytes(line, MaxSourceLineBytes));
         if (pacer.Due())
-            flush();
+            showCount();
     }
-    flush();
+    source.AddItems(lines);
+    showCount();
     busy_ = false;
 }
 
@@ -309,33 +309,33 @@ void TfrmFileImport::btnFileImportFromClick() {
     ui_->pbSmartImport->setValue(0);
     ui_->pbSmartImport->setMaximum(ProgressMaximum(items.size()));
     ui_->pbSmartImport->show();
-    // Items wait in a batch between two progress steps; the batch's keys make
-    // the duplicate test see them as the list will.
-    std::vector<std::string> batch;
-    std::unordered_set<std::string> batchKeys;
-    size_t position = 0;
+    // The preview is empty until its items join it in one go at the end (see
+    // ReadSourceFile); meanwhile their keys make the duplicate test see them
+    // as the list will.
+    std::vector<std::string> kept;
+    std::unordered_set<std::string> keptKeys;
     UpdatePacer pacer;
-    const auto flush = [&] {
-        results.AddItems(batch);
-        batch.clear();
-        batchKeys.clear();
+    const auto showPosition = [&](size_t position) {
         ui_->pbSmartImport->setValue(ProgressMaximum(position));
         ui_->lblFileImportPreviewLines->setText(QString::number(position + 1));
         ui::desktop().ProcessMessages();
     };
-    for (position = 0; position < items.size(); ++position) {
+    for (size_t position = 0; position < items.size(); ++position) {
         const std::string& item = items[position];
-        if (!results.Contains(item) && !batchKeys.count(ui::FoldCase(item)) && !Trim(item).empty()) {
-            batch.push_back(Trim(item));
-            batchKeys.insert(ui::FoldCase(batch.back()));
+        std::string key = ui::FoldCase(item);
+        if (!keptKeys.count(key)) {
+            std::string trimmed = Trim(item);
+            if (!trimmed.empty()) {
+                keptKeys.insert(trimmed.size() == item.size() ? std::move(key) : ui::FoldCase(trimmed));
+                kept.push_back(std::move(trimmed));
+            }
         }
         if (pacer.Due())
-            flush();
+            showPosition(position);
     }
-    if (!items.empty()) {
-        position = items.size() - 1;
-        flush();
-    }
+    results.AddItems(kept);
+    if (!items.empty())
+        showPosition(items.size() - 1);
     busy_ = false;
     ui_->pbSmartImport->hide();
     const bool any = results.Count() > 0;

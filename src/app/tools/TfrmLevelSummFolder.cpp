@@ -4,11 +4,21 @@
 
 #include "ui_TfrmLevelSummFolder.h"
 
+#include <QTreeWidget>
+
 TfrmLevelSummFolder* frmLevelSummFolder = nullptr;
+
+namespace {
+constexpr int kLevelColumnWidth = 120;
+}
 
 TfrmLevelSummFolder::TfrmLevelSummFolder(QWidget* parent)
     : ui::Form(parent), ui_(std::make_unique<Ui::TfrmLevelSummFolder>()) {
     ui_->setupUi(this);
+    // The form's default section size does not survive the columns being
+    // made, so the two columns get their width here.
+    for (int column : {0, 1})
+        ui_->lstViewLevelSummFolder->setColumnWidth(column, kLevelColumnWidth);
     ui::OnClicked(ui_->btnLevelSummClose, [this] { btnLevelSummCloseClick(); });
 }
 
