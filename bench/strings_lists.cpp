@@ -259,16 +259,33 @@ int main(int argc, char** argv) {
         CreateProgramWindows();
     }
 
-    const RoundResult first = RunRound(small);
+    // Each size twice; each figure is the faster of the two.
+    const auto best = [](int lines) {
+        RoundResult result = RunRound(lines);
+        const RoundResult again = RunRound(lines);
+        result.baseline = std::min(result.baseline, again.baseline);
+        for (size_t i = 0; i < result.steps.size() && i < again.steps.size(); ++i) {
+            if (again.steps[i].milliseconds < result.steps[i].milliseconds)
+                result.steps[i] = again.steps[i];
+        }
+        result.correct = result.correct && again.correct;
+        return result;
+    };
+    const RoundResult first = best(small);
     Print(small, first);
-    const RoundResult second = RunRound(large);
+    const RoundResult second = best(large);
     Print(large, second);
 
+    // The baseline grows by more than ten as well: its hash set outgrows the
+    // processor's caches. The second column divides that out.
+    const double baselineGrowth = second.baseline / first.baseline;
     std::printf("\ngrowth from %d to %d lines (ten times the items):\n", small, large);
-    std::printf("  %-32s %8.1f\n", "baseline", second.baseline / first.baseline);
-    for (size_t i = 0; i < first.steps.size() && i < second.steps.size(); ++i)
-        std::printf("  %-32s %8.1f\n", first.steps[i].name.c_str(),
-                    second.steps[i].milliseconds / first.steps[i].milliseconds);
+    std::printf("  %-32s %8s %12s\n", "", "growth", "/ baseline's");
+    std::printf("  %-32s %8.1f %12.2f\n", "baseline", baselineGrowth, 1.0);
+    for (size_t i = 0; i < first.steps.size() && i < second.steps.size(); ++i) {
+        const double growth = second.steps[i].milliseconds / first.steps[i].milliseconds;
+        std::printf("  %-32s %8.1f %12.2f\n", first.steps[i].name.c_str(), growth, growth / baselineGrowth);
+    }
 
     DestroyProgramWindows();
     return first.correct && second.correct ? 0 : 1;

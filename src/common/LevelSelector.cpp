@@ -49,6 +49,9 @@ void LevelSelector::Run() {
     if (mode_ == NotSet)
         return;
     for (const std::string& folder : inputFolders_) {
+        // An empty name would list the root of the current drive instead.
+        if (folder.empty())
+            continue;
         baseDepth_ = DepthOf(folder);
         queue_.emplace(baseDepth_, folder);
         while (!queue_.empty())

@@ -15,13 +15,14 @@
 namespace {
 
 // The list file opened for reading, or nothing when it cannot be: a missing
-// drive, a missing file, no permission or a folder.
+// drive, a missing file, no permission, a folder, or anything that is not a
+// plain file (a pipe would wait for a writer, a device may never end).
 std::optional<std::ifstream> OpenListFile(const std::string& fileName) {
     std::optional<std::string> host = platform::ToHostPath(fileName);
     if (!host)
         return std::nullopt;
     std::error_code error;
-    if (std::filesystem::is_directory(*host, error))
+    if (!std::filesystem::is_regular_file(*host, error))
         return std::nullopt;
     std::ifstream in(*host, std::ios::binary);
     if (!in.is_open())

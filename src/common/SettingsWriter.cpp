@@ -11,6 +11,7 @@
 #include <optional>
 #include <random>
 #include <system_error>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -132,6 +133,9 @@ bool SettingsWriter::Save() {
     std::FILE* file = file_;
     file_ = nullptr;
     written = std::fflush(file) == 0 && written;
+    // On the disk before the rename, so that a crash cannot leave an empty
+    // file in the place of the previous one.
+    written = written && fsync(fileno(file)) == 0;
     written = std::fclose(file) == 0 && written;
     std::error_code error;
     if (written)

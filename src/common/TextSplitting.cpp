@@ -52,11 +52,11 @@ std::deque<std::string> SplitAroundMarks(const std::string& text, const std::deq
 } // namespace
 
 int FindAllPositions(const std::string& text, const std::string& mark, std::deque<int32_t>& positions) {
-    if (mark.empty())
-        return 0;
+    // An empty mark is found at every position; only positions inside the
+    // text count, so its end is never one.
     int found = 0;
     constexpr auto kLastPosition = static_cast<size_t>(std::numeric_limits<int32_t>::max());
-    for (size_t p = text.find(mark); p != std::string::npos && p <= kLastPosition;
+    for (size_t p = text.find(mark); p != std::string::npos && p < text.size() && p <= kLastPosition;
          p = text.find(mark, p + 1)) {
         positions.push_back(static_cast<int32_t>(p));
         ++found;

@@ -8,7 +8,8 @@
 #include <string>
 
 // Appends every position at which `mark` starts in `text`, ascending, and
-// returns how many were found. Occurrences may overlap; an empty mark marks nothing.
+// returns how many were found. Occurrences may overlap; an empty mark is found
+// at every position of the text.
 int FindAllPositions(const std::string& text, const std::string& mark, std::deque<int32_t>& positions);
 
 bool IsOdd(int32_t value);

@@ -258,6 +258,7 @@ void Vol02StringsPage::btnVol02SmartImportClick() {
         // keys make the duplicate test see them.
         std::vector<std::string> added;
         std::unordered_set<std::string> addedKeys;
+        addedKeys.reserve(static_cast<size_t>(results.Count()));
         QProgressBar& progress = *ui_->pbVol02ProgressBar;
         progress.setValue(0);
         progress.setMaximum(ProgressMaximum(static_cast<size_t>(results.Count())));

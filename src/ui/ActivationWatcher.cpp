@@ -72,13 +72,17 @@ ActivationWatcher::ActivationWatcher(QWidget* window, std::function<void()> hand
     ActivationTracker::Instance().Add(this);
 }
 
-ActivationWatcher::~ActivationWatcher() { ActivationTracker::Instance().Remove(this); }
+ActivationWatcher::~ActivationWatcher() {
+    ActivationTracker::Instance().Remove(this);
+}
 
 void ActivationWatcher::Fire() {
     if (handler_)
         Guard(handler_);
 }
 
-QWidget* LastActivatedWindow() { return ActivationTracker::Instance().Last(); }
+QWidget* LastActivatedWindow() {
+    return ActivationTracker::Instance().Last();
+}
 
 } // namespace ui

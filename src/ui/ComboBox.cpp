@@ -31,8 +31,7 @@ ComboBox::ComboBox(QWidget* parent) : QComboBox(parent) {
     index_.Attach(model(), modelColumn());
 }
 
-template <typename Change>
-void ComboBox::KeepingText(Change change) {
+template <typename Change> void ComboBox::KeepingText(Change change) {
     const QSignalBlocker blocker(this);
     const QString text = currentText();
     const QPersistentModelIndex current =
@@ -48,7 +47,9 @@ void ComboBox::KeepingText(Change change) {
         setEditText(text);
 }
 
-std::string ComboBox::Text() const { return currentText().toStdString(); }
+std::string ComboBox::Text() const {
+    return currentText().toStdString();
+}
 
 void ComboBox::SetText(const std::string& text) {
     const QSignalBlocker blocker(this);
@@ -70,6 +71,7 @@ std::string ComboBox::Text(int index) const {
 }
 
 int ComboBox::AddItem(const std::string& text) {
+    EnsureOrder();
     const int row = sorted_ ? index_.SortedPosition(text) : Count();
     KeepingText([&] { insertItem(row, QString::fromStdString(text)); });
     return row;
@@ -160,6 +162,10 @@ void ComboBox::Clear() {
 
 void ComboBox::SetSorted(bool sorted) {
     sorted_ = sorted;
+    EnsureOrder();
+}
+
+void ComboBox::EnsureOrder() {
     if (sorted_ && !index_.InOrder())
         RebuildInOrder({});
 }

@@ -66,10 +66,12 @@ private:
     void CheckIndex(int index) const;
     // Runs a change of the items, then puts the text and the selection back as
     // they were (the selection follows its item when rows move).
-    template <typename Change>
-    void KeepingText(Change change);
+    template <typename Change> void KeepingText(Change change);
     // Puts the present items and `added` in list order in one pass.
     void RebuildInOrder(const std::vector<std::string>& added);
+    // A sorted list whose order Qt's own calls upset is put in order again
+    // before the next sorted insertion.
+    void EnsureOrder();
 
     ItemTextIndex index_;
     bool sorted_ = false;

@@ -122,8 +122,8 @@ void FolderBrowseDialog::FillDrives() {
     computer_->setData(0, kLoadedRole, true);
     for (const auto& [letter, host] : platform::GetDriveTable()) {
         const std::string root = std::string(1, letter) + ":\\";
-        auto* drive = new QTreeWidgetItem(
-            computer_, QStringList(QString::fromStdString(root) + "   (" + QString::fromStdString(host) + ")"));
+        auto* drive = new QTreeWidgetItem(computer_, QStringList(QString::fromStdString(root) + "   (" +
+                                                                 QString::fromStdString(host) + ")"));
         drive->setIcon(0, style->standardIcon(QStyle::SP_DriveHDIcon));
         drive->setData(0, kWindowsPathRole, QString::fromStdString(root));
         drive->setData(0, kHostPathRole, QString::fromStdString(host));
@@ -167,8 +167,8 @@ QTreeWidgetItem* FolderBrowseDialog::ChildNamed(QTreeWidgetItem* parent, const Q
     auto* child = new QTreeWidgetItem(parent, QStringList(name));
     child->setIcon(0, QApplication::style()->standardIcon(QStyle::SP_DirIcon));
     child->setData(0, kWindowsPathRole,
-                   QString::fromStdString(
-                       JoinWindows(parent->data(0, kWindowsPathRole).toString().toStdString(), name.toStdString())));
+                   QString::fromStdString(JoinWindows(
+                       parent->data(0, kWindowsPathRole).toString().toStdString(), name.toStdString())));
     child->setData(0, kHostPathRole, host);
     child->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
     return child;
@@ -232,7 +232,9 @@ void FolderBrowseDialog::UpdateOkButton() {
     ok_->setEnabled(!SelectedFolder().empty() || (edited_ && !path_->text().trimmed().isEmpty()));
 }
 
-void FolderBrowseDialog::Refuse(const std::string& text) { ShowBox(this, kCaption, text, Icon::Warning); }
+void FolderBrowseDialog::Refuse(const std::string& text) {
+    ShowBox(this, kCaption, text, Icon::Warning);
+}
 
 std::string FolderBrowseDialog::ResolveTyped(const std::string& typed) {
     if (typed.starts_with('/') || typed.starts_with('~')) {
@@ -243,7 +245,8 @@ std::string FolderBrowseDialog::ResolveTyped(const std::string& typed) {
         const std::optional<std::string> windows = platform::ToWindowsPath(host.toStdString());
         if (!windows) {
             Refuse("The folder\n" + host.toStdString() +
-                   "\nlies outside every drive of the program.\n\nPick a folder on one of the drives in the list.");
+                   "\nlies outside every drive of the program.\n\nPick a folder on one of the drives in the "
+                   "list.");
             return "";
         }
         if (!QFileInfo(host).isDir()) {
@@ -254,19 +257,22 @@ std::string FolderBrowseDialog::ResolveTyped(const std::string& typed) {
     }
     if (typed.size() < 2 || typed[1] != ':' || !std::isalpha(static_cast<unsigned char>(typed[0]))) {
         Refuse("\"" + typed +
-               "\" is not a full path.\n\nType a path with its drive, such as C:\\Work, or pick a folder in the list.");
+               "\" is not a full path.\n\nType a path with its drive, such as C:\\Work, or pick a folder in "
+               "the list.");
         return "";
     }
     const char letter = static_cast<char>(std::toupper(static_cast<unsigned char>(typed[0])));
     if (!platform::GetDriveTable().count(letter)) {
-        Refuse(std::string("There is no drive ") + letter + ":.\n\nPick a folder on one of the drives in the list.");
+        Refuse(std::string("There is no drive ") + letter +
+               ":.\n\nPick a folder on one of the drives in the list.");
         return "";
     }
     const std::optional<std::string> host = platform::ToHostPath(typed);
     const std::string driveForm =
         host && QFileInfo(QString::fromStdString(*host)).isDir() ? OnDrive(letter, *host) : std::string();
     if (driveForm.empty()) {
-        Refuse("The folder\n" + typed + "\ndoes not exist.\n\nPick an existing folder, or type its full path.");
+        Refuse("The folder\n" + typed +
+               "\ndoes not exist.\n\nPick an existing folder, or type its full path.");
         return "";
     }
     return driveForm;

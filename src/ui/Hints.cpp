@@ -56,6 +56,8 @@ void SetHintHidePause(int milliseconds) {
         filter->hidePause = milliseconds;
 }
 
-int HintHidePause() { return filter ? filter->hidePause : 0; }
+int HintHidePause() {
+    return filter ? filter->hidePause : 0;
+}
 
 } // namespace ui

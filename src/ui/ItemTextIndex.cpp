@@ -23,17 +23,20 @@ void ItemTextIndex::Attach(QAbstractItemModel* model, int column) {
     Resync();
     if (!model_)
         return;
-    connect(model_, &QAbstractItemModel::rowsInserted, this, [this](const QModelIndex& parent, int first, int last) {
-        if (!parent.isValid())
-            OnInserted(first, last);
-    });
-    connect(model_, &QAbstractItemModel::rowsRemoved, this, [this](const QModelIndex& parent, int first, int last) {
-        if (!parent.isValid())
-            OnRemoved(first, last);
-    });
+    connect(model_, &QAbstractItemModel::rowsInserted, this,
+            [this](const QModelIndex& parent, int first, int last) {
+                if (!parent.isValid())
+                    OnInserted(first, last);
+            });
+    connect(model_, &QAbstractItemModel::rowsRemoved, this,
+            [this](const QModelIndex& parent, int first, int last) {
+                if (!parent.isValid())
+                    OnRemoved(first, last);
+            });
     connect(model_, &QAbstractItemModel::dataChanged, this,
             [this](const QModelIndex& topLeft, const QModelIndex& bottomRight, const QList<int>& roles) {
-                if (topLeft.parent().isValid() || column_ < topLeft.column() || column_ > bottomRight.column())
+                if (topLeft.parent().isValid() || column_ < topLeft.column() ||
+                    column_ > bottomRight.column())
                     return;
                 if (!roles.isEmpty() && !roles.contains(Qt::DisplayRole) && !roles.contains(Qt::EditRole))
                     return;
@@ -158,7 +161,9 @@ void ItemTextIndex::RebuildFirstRows() const {
     firstRowsValid_ = true;
 }
 
-bool ItemTextIndex::Contains(const std::string& text) const { return keys_.count(FoldCase(text)) != 0; }
+bool ItemTextIndex::Contains(const std::string& text) const {
+    return keys_.count(FoldCase(text)) != 0;
+}
 
 int ItemTextIndex::IndexOf(const std::string& text) const {
     const std::string key = FoldCase(text);

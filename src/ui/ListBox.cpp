@@ -64,6 +64,7 @@ std::string ListBox::Text(int index) const {
 }
 
 int ListBox::AddItem(const std::string& text) {
+    EnsureOrder();
     const QSignalBlocker blocker(this);
     int row = sorted_ ? index_.SortedPosition(text) : Count();
     insertItem(row, QString::fromStdString(text));
@@ -129,6 +130,10 @@ void ListBox::Clear() {
 
 void ListBox::SetSorted(bool sorted) {
     sorted_ = sorted;
+    EnsureOrder();
+}
+
+void ListBox::EnsureOrder() {
     if (sorted_ && !index_.InOrder())
         RebuildInOrder({});
 }
@@ -233,7 +238,9 @@ std::vector<int> ListBox::SelectedIndexes() const {
     return rows;
 }
 
-int ListBox::SelCount() const { return static_cast<int>(SelectedIndexes().size()); }
+int ListBox::SelCount() const {
+    return static_cast<int>(SelectedIndexes().size());
+}
 
 void ListBox::SelectAll() {
     if (Count() == 0)

@@ -85,6 +85,9 @@ private:
     // Puts every item, the present ones and `added`, in list order in one
     // pass, keeping the present items' selection and the current item.
     void RebuildInOrder(const std::vector<std::string>& added);
+    // A sorted list whose order Qt's own calls upset is put in order again
+    // before the next sorted insertion.
+    void EnsureOrder();
 
     ItemTextIndex index_;
     bool sorted_ = false;

@@ -71,7 +71,9 @@ QMessageBox::Icon ToQt(Icon icon) {
     return QMessageBox::NoIcon;
 }
 
-std::string Trimmed(const std::string& text) { return QString::fromStdString(text).trimmed().toStdString(); }
+std::string Trimmed(const std::string& text) {
+    return QString::fromStdString(text).trimmed().toStdString();
+}
 
 std::string RunFileDialog(const FileDialogRequest& request, bool save) {
     QFileDialog dialog(request.owner, QString::fromStdString(request.title));
@@ -119,7 +121,9 @@ std::string RunFileDialog(const FileDialogRequest& request, bool save) {
 
 } // namespace
 
-std::string ApplicationTitle() { return QGuiApplication::applicationDisplayName().toStdString(); }
+std::string ApplicationTitle() {
+    return QGuiApplication::applicationDisplayName().toStdString();
+}
 
 QStringList ToQtNameFilters(const std::string& filter) {
     QStringList result;
@@ -203,9 +207,13 @@ std::string QtDesktop::BrowseForFolder(QWidget* owner, const std::string& title)
     return dialog.exec() == QDialog::Accepted ? dialog.Result() : std::string();
 }
 
-std::string QtDesktop::OpenFileName(const FileDialogRequest& request) { return RunFileDialog(request, false); }
+std::string QtDesktop::OpenFileName(const FileDialogRequest& request) {
+    return RunFileDialog(request, false);
+}
 
-std::string QtDesktop::SaveFileName(const FileDialogRequest& request) { return RunFileDialog(request, true); }
+std::string QtDesktop::SaveFileName(const FileDialogRequest& request) {
+    return RunFileDialog(request, true);
+}
 
 bool QtDesktop::ShellOpen(const std::string& target) {
     const std::string trimmed = Trimmed(target);
@@ -221,7 +229,9 @@ bool QtDesktop::ShellOpen(const std::string& target) {
     return QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(*host)));
 }
 
-void QtDesktop::ProcessMessages() { QCoreApplication::processEvents(); }
+void QtDesktop::ProcessMessages() {
+    QCoreApplication::processEvents();
+}
 
 void QtDesktop::ShowFrameworkError(const std::string& text) {
     MessageBoxRequest request;

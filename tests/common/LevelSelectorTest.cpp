@@ -101,6 +101,16 @@ TEST_F(LevelSelectorTest, LevelsCountFromEachInputFolder) {
     EXPECT_EQ(selector.GetResult(), (Paths{"D:\\In\\A", "D:\\In\\B", "D:\\Other\\Deeper\\X"}));
 }
 
+TEST_F(LevelSelectorTest, AnEmptyInputFolderSelectsNothing) {
+    // Not the subfolders of the current drive's root.
+    ASSERT_TRUE(platform::SetCurrentDirectoryA("D:\\In"));
+    LevelSelector selector({"", "D:\\In\\B"});
+    selector.SetLevelRange(1, 1);
+    selector.SetSubfolderChoice(2);
+    selector.Run();
+    EXPECT_EQ(selector.GetResult(), (Paths{"D:\\In\\B\\E", "D:\\In\\B\\F"}));
+}
+
 TEST_F(LevelSelectorTest, TrailingBackslashOnTheInputGivesTheSameLevels) {
     LevelSelector plain({"D:\\In"});
     LevelSelector trailing({"D:\\In\\"});

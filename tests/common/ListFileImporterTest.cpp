@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <sys/stat.h>
 
 namespace {
 
@@ -101,6 +102,22 @@ TEST_F(ListFileImporterTest, FileThatCannotBeOpenedShowsWarning0313) {
         EXPECT_EQ(box.buttons, ui::Buttons::Ok);
     }
     EXPECT_EQ(desktop.Boxes().size(), 4u);
+}
+
+TEST_F(ListFileImporterTest, OnlyPlainFilesAreRead) {
+    // A device answers at once but is no list file; a pipe would block the
+    // window until someone writes to it.
+    std::filesystem::create_symlink("/dev/null", sandbox.Host("D:\\device.txt"));
+    ASSERT_EQ(mkfifo(sandbox.Host("D:\\pipe.txt").c_str(), 0600), 0);
+    for (const char* file : {"D:\\device.txt", "D:\\pipe.txt"}) {
+        desktop.ExpectBox("0313");
+        EXPECT_EQ(ImportFile(file, ImportPlainText), Items{}) << file;
+        ASSERT_TRUE(desktop.AllUsed()) << file; // before the pipe, which would hang
+    }
+    // A link to a plain file is read as that file.
+    sandbox.MakeFile("D:\\real.txt", "linked\n");
+    std::filesystem::create_symlink(sandbox.Host("D:\\real.txt"), sandbox.Host("D:\\link.txt"));
+    EXPECT_EQ(ImportFile("D:\\link.txt", ImportPlainText), Items{"linked"});
 }
 
 TEST_F(ListFileImporterTest, UnknownImportTypeReadsNothing) {

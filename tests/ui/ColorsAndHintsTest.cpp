@@ -13,9 +13,9 @@
 namespace {
 
 TEST(Colors, FrameworkValuesHoldRedInTheLowestByte) {
-    EXPECT_EQ(ui::ToQColor(0x008000), QColor(0, 128, 0));   // green
-    EXPECT_EQ(ui::ToQColor(0x000080), QColor(128, 0, 0));   // maroon
-    EXPECT_EQ(ui::ToQColor(0xC00000), QColor(0, 0, 192));   // the hyperlink blue
+    EXPECT_EQ(ui::ToQColor(0x008000), QColor(0, 128, 0)); // green
+    EXPECT_EQ(ui::ToQColor(0x000080), QColor(128, 0, 0)); // maroon
+    EXPECT_EQ(ui::ToQColor(0xC00000), QColor(0, 0, 192)); // the hyperlink blue
     EXPECT_EQ(ui::ToQColor(0x123456), QColor(0x56, 0x34, 0x12));
     EXPECT_EQ(ui::ToQColor(ui::clWhite), QColor(255, 255, 255));
     EXPECT_EQ(ui::ToQColor(ui::clBtnFace), QApplication::palette().color(QPalette::Button));

@@ -1,6 +1,6 @@
+#include "ui/Guard.h"
 #include "support/ScriptedDesktop.h"
 #include "ui/FrameworkError.h"
-#include "ui/Guard.h"
 
 #include <QAction>
 #include <QPushButton>

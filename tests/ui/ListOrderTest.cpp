@@ -22,8 +22,17 @@ TEST(ListOrder, LettersCompareAsUpperCaseSoPunctuationBetweenZAndLowerCaseFollow
 
 TEST(ListOrder, LettersBeyondAsciiAreFoldedTooAndTiesGoByExactBytes) {
     // "é" folds to "É" (U+00C9), which comes after every ASCII letter.
-    EXPECT_EQ(Sorted({"\xC3\xA9" "b", "z", "\xC3\x89" "a", "e"}),
-              (std::vector<std::string>{"e", "z", "\xC3\x89" "a", "\xC3\xA9" "b"}));
+    EXPECT_EQ(Sorted({"\xC3\xA9"
+                      "b",
+                      "z",
+                      "\xC3\x89"
+                      "a",
+                      "e"}),
+              (std::vector<std::string>{"e", "z",
+                                        "\xC3\x89"
+                                        "a",
+                                        "\xC3\xA9"
+                                        "b"}));
     // "Ä" and "ä" fold alike; their bytes decide (C3 84 before C3 A4).
     EXPECT_EQ(Sorted({"\xC3\xA4", "\xC3\x84"}), (std::vector<std::string>{"\xC3\x84", "\xC3\xA4"}));
 }
@@ -40,11 +49,19 @@ TEST(ListOrder, ZeroOnlyForIdenticalTexts) {
 
 TEST(ListOrder, FoldCaseMakesCaseVariantsEqual) {
     EXPECT_EQ(ui::FoldCase("C:\\Data\\x"), ui::FoldCase("c:\\DATA\\X"));
-    EXPECT_EQ(ui::FoldCase("\xC3\xA9" "cole"), ui::FoldCase("\xC3\x89" "COLE")); // école / ÉCOLE
+    EXPECT_EQ(ui::FoldCase("\xC3\xA9"
+                           "cole"),
+              ui::FoldCase("\xC3\x89"
+                           "COLE"));                                                 // école / ÉCOLE
     EXPECT_EQ(ui::FoldCase("\xD0\xB4\xD0\xBE\xD0\xBC"), "\xD0\x94\xD0\x9E\xD0\x9C"); // дом -> ДОМ
     EXPECT_NE(ui::FoldCase("a"), ui::FoldCase("b"));
     // Bytes that are not UTF-8 stay as they are; the text is not cut short.
-    EXPECT_EQ(ui::FoldCase(std::string("a\xFF" "b\xC3", 4)), std::string("A\xFF" "B\xC3", 4));
+    EXPECT_EQ(ui::FoldCase(std::string("a\xFF"
+                                       "b\xC3",
+                                       4)),
+              std::string("A\xFF"
+                          "B\xC3",
+                          4));
     EXPECT_EQ(ui::FoldCase(std::string("x\0y", 3)), std::string("X\0Y", 3));
 }
 

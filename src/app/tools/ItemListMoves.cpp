@@ -19,11 +19,15 @@ constexpr size_t kSingleDeletes = 64;
 void MoveListRows(ui::ListBox& from, ui::ListBox& to, const std::vector<int>& rows,
                   const std::function<void()>& perItem) {
     std::vector<std::string> added;
+    added.reserve(rows.size());
+    // Only a list holding the same item in two letter cases needs these keys,
+    // but they cost little when reserved at once.
     std::unordered_set<std::string> addedKeys;
+    addedKeys.reserve(rows.size());
     for (int row : rows) {
-        const std::string text = from.Text(row);
+        std::string text = from.Text(row);
         if (!to.Contains(text) && addedKeys.insert(ui::FoldCase(text)).second)
-            added.push_back(text);
+            added.push_back(std::move(text));
         if (perItem)
             perItem();
     }

@@ -314,6 +314,7 @@ void TfrmFileImport::btnFileImportFromClick() {
     // as the list will.
     std::vector<std::string> kept;
     std::unordered_set<std::string> keptKeys;
+    keptKeys.reserve(items.size());
     UpdatePacer pacer;
     const auto showPosition = [&](size_t position) {
         ui_->pbSmartImport->setValue(ProgressMaximum(position));
