@@ -3,6 +3,7 @@
 #include "common/FrameworkFiles.h"
 #include "common/FrameworkPaths.h"
 #include "common/FrameworkText.h"
+#include "create/RepaintThrottle.h"
 #include "platform/Drives.h"
 #include "platform/FileSystem.h"
 #include "ui/Desktop.h"
@@ -75,6 +76,7 @@ bool AttachWalk::LookUpSize(const std::string& source, uint64_t& size, const std
                             const std::string& text) const {
     auto found = sizes_.find(source);
     if (found == sizes_.end()) {
+        RepaintPause showCounters(block_.Repaints());
         ui::ShowBox(nullptr, caption, text + source, ui::Icon::Warning);
         return false;
     }

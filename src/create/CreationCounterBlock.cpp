@@ -112,6 +112,16 @@ void CreationCounterBlock::RefreshStatisticLabels() {
     repaints_.Repaint(statisticsWindow_);
 }
 
+void CreationCounterBlock::RefreshBoth() {
+    if (!repaints_.Running()) {
+        RefreshResultLabels();
+        RefreshStatisticLabels();
+        return;
+    }
+    pageDirty_ = statisticsDirty_ = true;
+    repaints_.Repaint(nullptr);
+}
+
 void CreationCounterBlock::RecordCreated(const std::string& name) {
     Results.Created.Folders.push_back(name);
     AddToList(StatisticList::FoldersCreated, name);

@@ -53,10 +53,10 @@ public:
     void RefreshResultLabels();
     // The same into the statistics window's labels and that window.
     void RefreshStatisticLabels();
-    void RefreshBoth() {
-        RefreshResultLabels();
-        RefreshStatisticLabels();
-    }
+    // Both of the above. During a run both label sets are marked before the
+    // frame is checked, so that a frame never shows the page a change ahead
+    // of the statistics window.
+    void RefreshBoth();
 
     // A main folder the run created: the undo list, the statistics list, the count.
     void RecordCreated(const std::string& name);

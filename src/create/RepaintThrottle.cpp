@@ -1,7 +1,7 @@
 #include "create/RepaintThrottle.h"
 
 void RepaintThrottle::Repaint(QWidget* window) {
-    if (!running_) {
+    if (!Running()) {
         if (window && window->isVisible())
             window->repaint();
         return;
@@ -12,6 +12,7 @@ void RepaintThrottle::Repaint(QWidget* window) {
 
 void RepaintThrottle::BeginRun(const std::vector<QWidget*>& windows) {
     running_ = true;
+    pauses_ = 0;
     runRepaints_ = 0;
     windows_.clear();
     for (QWidget* window : windows)
@@ -28,13 +29,15 @@ void RepaintThrottle::AddWindow(QWidget* window) {
             return;
     }
     windows_.emplace_back(window);
-    window->setUpdatesEnabled(false);
+    if (pauses_ == 0)
+        window->setUpdatesEnabled(false);
 }
 
 void RepaintThrottle::EndRun() {
     if (!running_)
         return;
     running_ = false;
+    pauses_ = 0;
     if (flush_)
         flush_();
     for (const QPointer<QWidget>& window : windows_) {
@@ -58,5 +61,29 @@ void RepaintThrottle::RepaintAll() {
         window->setUpdatesEnabled(false);
     }
     ++runRepaints_;
+    sinceLastRepaint_.restart();
+}
+
+void RepaintThrottle::Pause() {
+    if (!running_ || pauses_++ > 0)
+        return;
+    if (flush_)
+        flush_();
+    for (const QPointer<QWidget>& window : windows_) {
+        if (!window)
+            continue;
+        window->setUpdatesEnabled(true);
+        if (window->isVisible())
+            window->repaint();
+    }
+}
+
+void RepaintThrottle::Resume() {
+    if (!running_ || pauses_ == 0 || --pauses_ > 0)
+        return;
+    for (const QPointer<QWidget>& window : windows_) {
+        if (window)
+            window->setUpdatesEnabled(false);
+    }
     sinceLastRepaint_.restart();
 }

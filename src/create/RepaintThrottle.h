@@ -31,7 +31,14 @@ public:
     // Gives the windows their updates back and repaints them.
     void EndRun();
 
-    bool Running() const { return running_; }
+    // A box that comes up in the middle of a run waits for a person: until it
+    // is answered, the windows behind it show what the counters say and
+    // repaint as usual. Pauses nest; outside a run they do nothing.
+    void Pause();
+    void Resume();
+
+    // Whether what the windows show is held back now (a run, not paused).
+    bool Running() const { return running_ && pauses_ == 0; }
     // Runs before every repaint of a run and when the run ends: whoever held
     // back what the windows show writes it now.
     void SetBeforeRepaint(std::function<void()> flush) { flush_ = std::move(flush); }
@@ -42,6 +49,7 @@ private:
     void RepaintAll();
 
     bool running_ = false;
+    int pauses_ = 0;
     int runRepaints_ = 0;
     QElapsedTimer sinceLastRepaint_;
     std::vector<QPointer<QWidget>> windows_;
@@ -58,6 +66,18 @@ public:
     ~RepaintRunScope() { throttle_.EndRun(); }
     RepaintRunScope(const RepaintRunScope&) = delete;
     RepaintRunScope& operator=(const RepaintRunScope&) = delete;
+
+private:
+    RepaintThrottle& throttle_;
+};
+
+// Pauses a throttle's run while a box is up.
+class RepaintPause {
+public:
+    explicit RepaintPause(RepaintThrottle& throttle) : throttle_(throttle) { throttle_.Pause(); }
+    ~RepaintPause() { throttle_.Resume(); }
+    RepaintPause(const RepaintPause&) = delete;
+    RepaintPause& operator=(const RepaintPause&) = delete;
 
 private:
     RepaintThrottle& throttle_;

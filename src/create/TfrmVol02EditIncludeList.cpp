@@ -33,7 +33,7 @@ TfrmVol02EditIncludeList::TfrmVol02EditIncludeList(QWidget* parent)
     ui_->setupUi(this);
     new ui::ActivationWatcher(this, [this] { FormActivate(); });
     ui::Connect(ui_->mmoVol02EditIncludeList, &QPlainTextEdit::textChanged, this,
-                [this] { mmoVol02EditIncludeListChange(); });
+                [this] { mmoVol02EditIncludeListKeyPress(); });
     ui::OnClicked(ui_->btnVol02EditOk, [this] { btnVol02EditOkClick(); });
     ui::OnClicked(ui_->btnVol02EditCancel, [this] { btnVol02EditCancelClick(); });
     ui::OnClicked(ui_->btnVol02EditFormHelp, [this] { btnVol02EditFormHelpClick(); });
@@ -44,7 +44,7 @@ TfrmVol02EditIncludeList::~TfrmVol02EditIncludeList() = default;
 
 void TfrmVol02EditIncludeList::FormCreate() {
     ui_->mmoVol02EditIncludeList->clear();
-    mmoVol02EditIncludeListChange();
+    mmoVol02EditIncludeListKeyPress();
 }
 
 void TfrmVol02EditIncludeList::FormActivate() {
@@ -72,7 +72,7 @@ int TfrmVol02EditIncludeList::NonEmptyLineCount() const {
     return count;
 }
 
-void TfrmVol02EditIncludeList::mmoVol02EditIncludeListChange() {
+void TfrmVol02EditIncludeList::mmoVol02EditIncludeListKeyPress() {
     ui_->lblVol02EditLinesSum->setText(QString::number(NonEmptyLineCount()));
 }
 

@@ -32,8 +32,9 @@ public:
 
     void FormCreate();
     void FormActivate();
-    // The line counter follows every change of the text.
-    void mmoVol02EditIncludeListChange();
+    // The line counter after every key; it runs on every change of the text,
+    // so that a paste or a cut is counted as well.
+    void mmoVol02EditIncludeListKeyPress();
     void btnVol02EditOkClick();
     void btnVol02EditCancelClick();
     void btnVol02EditFormHelpClick();

@@ -433,8 +433,8 @@ void Vol02StringsPage::btnVol02SaveClick() {
             ui::ShowBox(this, Title + Blanks12 + "Warning no: 0016.",
                         "There was a problem saving the file !\nAction : The file is maybe corrupted.",
                         ui::Icon::Warning);
-        else
-            ui::desktop().ShowMessage("End of the saving process.");
+        // Saving ends with this notice whatever happened, as loading does.
+        ui::desktop().ShowMessage("End of the saving process.");
     }
     UpdateCreateButtons(true);
 }

@@ -9,6 +9,7 @@
 #include "common/PathNormalising.h"
 #include "common/PathValidation.h"
 #include "create/PageRunGuard.h"
+#include "create/RepaintThrottle.h"
 #include "create/StructureScan.h"
 #include "create/TfrmStatistic02.h"
 #include "ui/Colors.h"
@@ -199,6 +200,7 @@ void Vol02StringsPage::ProcessRunItem(const std::string& item, const _tagVol0XPa
     for (const std::string& structure : structures) {
         std::string refusal;
         if (CheckSourceNotDestination(name, structure, refusal)) {
+            RepaintPause showCounters(block_.Repaints());
             ui::ShowBox(this, Title + "Warning no: 0373.", refusal, ui::Icon::Warning);
             continue;
         }

@@ -11,6 +11,7 @@
 #include "common/PathSplitting.h"
 #include "common/PathValidation.h"
 #include "create/PageRunGuard.h"
+#include "create/RepaintThrottle.h"
 #include "create/TfrmStatistic02.h"
 #include "ui/ComboBox.h"
 #include "ui/Desktop.h"
@@ -136,6 +137,7 @@ void Vol02StringsPage::SimulateAttach(const std::string& name, AttachMode mode,
     for (const std::string& structure : structures) {
         std::string refusal;
         if (CheckSourceNotDestination(name, structure, refusal)) {
+            RepaintPause showCounters(block_.Repaints());
             ui::ShowBox(this, Title + "Warning no: 0456.", refusal, ui::Icon::Warning);
             continue;
         }

@@ -270,3 +270,103 @@ TEST_F(ExamplesWindowsTest, CloseButtonsCloseTheWindows) {
         EXPECT_EQ(ui::desktop().ShowModal(*window), ui::Answer::Cancel) << button;
     }
 }
+
+TEST_F(ExamplesWindowsTest, EachWindowCarriesItsCaptionNoticesAndSamples) {
+    struct Window {
+        ui::Form* form;
+        std::string caption;
+        std::string important; // objectName, text
+        std::string importantText;
+        std::string testOptions;
+        std::string testOptionsText;
+    };
+    const std::string test = "You can test different options by selecting different radio buttons.";
+    const std::vector<Window> windows = {
+        {frmDriveSelect, "Examples - Creating Multiple Folders from a List of Strings.", "lblADSImportant",
+         "IMPORTANT !!!", "lblADSTestOptions", test.substr(0, test.size() - 1)},
+        {frmExamplesIncreasedNumbers, "Examples - Creating Multiple Folders using Increased  Numbers.",
+         "lblExCrIncImportant", "IMPORTANT !!!", "lblExCrIncTestOptions", test},
+        {frmExamplesCreateFolders, "Examples - Creating Multiple Folders using a List of Folders",
+         "lblExCrFoldersImportant", "IMPORTANT !!!", "lblExCrFoldersTestOptions", test},
+        {frmExamplesRename, "Examples - Renaming Multiple Folders.", "lblExReImportant", "IMPORTANT !!!",
+         "lblExReTestOptions", test},
+        {frmExamplesDelete, "Examples - Deleting Multiple Folders and/or Files.", "lblExDeImportant",
+         "IMPORTANT !!!", "lblExDeTestOptions",
+         "You can select different options by selecting different radio buttons."},
+        {frmExamplesCopy, "Examples - Copying Folder Structures to a List of Folders",
+         "lblExamplesCopyImportant", "important !!!", "lblExamplesCopyTestOptions", test}};
+    for (const Window& window : windows) {
+        SCOPED_TRACE(window.caption);
+        EXPECT_EQ(window.form->windowTitle().toStdString(), window.caption);
+        for (const auto& [name, text] : {std::pair{window.important, window.importantText},
+                                         {window.testOptions, window.testOptionsText}}) {
+            auto* label = window.form->findChild<QLabel*>(QString::fromStdString(name));
+            ASSERT_NE(label, nullptr) << name;
+            EXPECT_EQ(label->text().toStdString(), text);
+        }
+        // Every list scrolls sideways; every field is read-only.
+        for (ui::ListBox* list : window.form->findChildren<ui::ListBox*>())
+            EXPECT_EQ(list->HorizontalExtent(), 3000) << list->objectName().toStdString();
+        for (QLineEdit* field : window.form->findChildren<QLineEdit*>()) {
+            if (field->objectName().startsWith("edt")) {
+                EXPECT_TRUE(field->isReadOnly()) << field->objectName().toStdString();
+            }
+        }
+    }
+
+    // The sample structures, with the strings window's own spelling.
+    const Lines mains = {"e:\\Marketing", "f:\\Programs"};
+    const Lines subs = {"e:\\Marketing\\E-mails", "e:\\Marketing\\SEO", "f:\\Programs\\Beta",
+                        "f:\\Programs\\Final"};
+    EXPECT_EQ(frmExamplesIncreasedNumbers->Controls().lstExCrIncFolderStructures->Items(), mains);
+    EXPECT_EQ(frmExamplesIncreasedNumbers->Controls().lstExCrIncSubFolderStructures->Items(), subs);
+    EXPECT_EQ(frmExamplesCreateFolders->Controls().lstExCrFoldersFolderStructures->Items(), mains);
+    EXPECT_EQ(frmExamplesCreateFolders->Controls().lstExCrFoldersSubFolderStructures->Items(), subs);
+    EXPECT_EQ(frmExamplesCopy->Controls().lstExamplesCopyFolderStructures->Items(), mains);
+    EXPECT_EQ(frmExamplesCopy->Controls().lstExamplesCopySubFolderStructures->Items(), subs);
+    // Their labels: a leading blank in some windows, none in others.
+    const std::vector<std::pair<QLabel*, std::string>> labels = {
+        {frmDriveSelect->Controls().lblExamplesCreateStringsFolderStructures,
+         " Folder Structure Window (Main Folders)"},
+        {frmDriveSelect->Controls().lblExamplesCreateStringsSubFolderStructures,
+         " Folder Structure Window (Subfolders)"},
+        {frmExamplesIncreasedNumbers->Controls().lblExCrIncFolderStructures,
+         "Folder Structure Window (Main Folders)"},
+        {frmExamplesIncreasedNumbers->Controls().lblExCrIncSubFolderStructures,
+         " Folder Structure Window (Subfolders)"},
+        {frmExamplesCreateFolders->Controls().lblExCrFoldersFolderStructures,
+         "Folder Structure Window (Main Folders)"},
+        {frmExamplesCopy->Controls().lblExamplesCopyFolderStructures,
+         " Folder Structure Window (Main Folders)"},
+        {frmExamplesCopy->Controls().lblExamplesCopySubFolderStructures,
+         "Folder Structure Window (Subfolders)"}};
+    for (const auto& [label, text] : labels)
+        EXPECT_EQ(label->text().toStdString(), text) << label->objectName().toStdString();
+
+    // The fields of the numbers and rename windows.
+    Ui::TfrmExamplesIncreasedNumbers& numbers = frmExamplesIncreasedNumbers->Controls();
+    EXPECT_EQ(
+        (Lines{numbers.edtExCrIncDestinationFolder->text().toStdString(),
+               numbers.edtExCrIncPrefix->text().toStdString(), numbers.edtExCrIncSuffix->text().toStdString(),
+               numbers.edtExCrIncStartNumber->text().toStdString(),
+               numbers.edtExCrIncStopNumber->text().toStdString()}),
+        (Lines{"f:\\Clients", "Customer", "2012", "1", "3"}));
+    Ui::TfrmExamplesRename& rename = frmExamplesRename->Controls();
+    EXPECT_EQ((Lines{rename.edtExReNewPrefix->text().toStdString(),
+                     rename.edtExRePrefixDelimiterSubFolder->text().toStdString(),
+                     rename.edtExReNewSuffix->text().toStdString(),
+                     rename.edtExReNewLastSubFolder->text().toStdString()}),
+              (Lines{"2012", "-", "June", "Company"}));
+
+    // The delete window's samples.
+    Ui::TfrmExamplesDelete& del = frmExamplesDelete->Controls();
+    EXPECT_EQ(del.lstExDeIncludeWindow->Items(),
+              (Lines{"f:\\Clients\\Customer1", "f:\\Clients\\Customer2", "f:\\Clients\\Customer3"}));
+    EXPECT_EQ(
+        del.lstExDeSubFolderStructures->Items(),
+        (Lines{"f:\\Clients\\Customer1\\Marketing\\Emails", "f:\\Clients\\Customer1\\Marketing\\SEO",
+               "f:\\Clients\\Customer2\\Programs\\Beta", "f:\\Clients\\Customer2\\Programs\\Final",
+               "f:\\Clients\\Customer3\\Analyses\\Exel", "f:\\Clients\\Customer3\\Analyses\\PowerPoint"}));
+    EXPECT_EQ(del.lstExDeFiles->Count(), 10);
+    EXPECT_EQ(del.lblExDeActiveFileTypes->text().toStdString(), "Active File Types: ALL.");
+}

@@ -26,7 +26,10 @@ namespace {
 
 class FileExportTest : public testsupport::ProgramWindowsFixture {
 protected:
-    void SetUp() override { sandbox = std::make_unique<DriveSandbox>("CD"); }
+    void SetUp() override {
+        testsupport::ProgramWindowsFixture::SetUp();
+        sandbox = std::make_unique<DriveSandbox>("CD");
+    }
     Ui::TfrmFileExport& c() { return frmFileExport->Controls(); }
 
     // Hands the items over as the statistics window does and runs `whileShown`.

@@ -2,7 +2,9 @@
 // options, the preview built by the import reader, and the OK result that the
 // pages' Smart Import waits for.
 
+#include "app/tools/ListFileStreams.h"
 #include "app/tools/TfrmFileImport.h"
+#include "common/SettingLists.h"
 #include "support/DriveSandbox.h"
 #include "support/ProgramWindowsFixture.h"
 #include "support/ScriptedDesktop.h"
@@ -19,7 +21,9 @@
 #include <QRadioButton>
 #include <gtest/gtest.h>
 
+#include <deque>
 #include <filesystem>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -35,7 +39,39 @@ protected:
         sandbox = std::make_unique<DriveSandbox>("CD");
         c().btnFileImportClear->click();
     }
+    // Every box of the window that a test met carried its caption, text,
+    // icon and buttons.
     void TearDown() override {
+        struct Expected {
+            std::string text;
+            ui::Icon icon;
+            bool question;
+        };
+        const std::map<std::string, Expected> boxes = {
+            {"0311",
+             {"The file extension is not txt.\nMaybe it is not a plain text file. \nDo you want to select "
+              "this file ?\nClick YES to Continue Selecting this file,\nClick NO to Stop the Select process.",
+              ui::Icon::Question, true}},
+            {"0312",
+             {"There was a problem opening the file !\nAction : The file is maybe corrupted.",
+              ui::Icon::Warning, false}},
+            {"0450", {"End of the IMPORT process!", ui::Icon::Information, false}},
+            {"0451", {"End of the making FOLDER LIST process! (Preview)", ui::Icon::Information, false}}};
+        for (const testsupport::ShownBox& box : desktop.Boxes()) {
+            auto expected = boxes.find(box.number);
+            if (expected == boxes.end())
+                continue;
+            SCOPED_TRACE("box " + box.number);
+            const std::string kind =
+                expected->second.icon == ui::Icon::Information ? "Information" : "Warnings";
+            EXPECT_EQ(box.caption, "Import File content.            " + kind + " no: " + box.number + ".");
+            EXPECT_EQ(box.text, expected->second.text);
+            EXPECT_EQ(box.icon, expected->second.icon);
+            EXPECT_EQ(box.buttons, expected->second.question ? ui::Buttons::YesNo : ui::Buttons::Ok);
+            if (expected->second.question) {
+                EXPECT_EQ(box.defaultButton, Answer::No);
+            }
+        }
         c().btnFileImportClear->click();
         sandbox.reset();
     }
@@ -332,4 +368,39 @@ TEST_F(FileImportWindowTest, TheDelimiterChoiceHoldsTheSharedSymbolsOnce) {
     EXPECT_TRUE(c().rdoFileImportColumnSeparatedFile->isHidden());
     EXPECT_TRUE(c().chkFileImportDeleteContent->isHidden());
     EXPECT_TRUE(c().btnFileImportVideo01->isHidden());
+
+    // Taken from the shared list when it holds any, each item once ignoring
+    // case, in its order, the first selected.
+    const std::deque<std::string> separators = GetSeparatorList();
+    const std::deque<std::string> marks = GetQuotationMarkList();
+    ClearSeparatorList();
+    for (const char* item : {";", "Tab", "|", "TAB", ";"})
+        AddToSeparatorList(item);
+    ClearQuotationMarkList();
+    AddToQuotationMarkList("'");
+    frmFileImport->FormCreate();
+    EXPECT_EQ(combo.Items(), (std::vector<std::string>{";", "Tab", "|"}));
+    EXPECT_EQ(combo.ItemIndex(), 0);
+    EXPECT_EQ(c().cboFileImportQuotationMark->Items(), std::vector<std::string>{"'"});
+    ClearSeparatorList();
+    for (const std::string& item : separators)
+        AddToSeparatorList(item);
+    ClearQuotationMarkList();
+    for (const std::string& item : marks)
+        AddToQuotationMarkList(item);
+    frmFileImport->FormCreate();
+    EXPECT_EQ(combo.Count(), 17);
+}
+
+TEST(CutToBytes, KeepsWholeCharactersAndCutsOtherBytesAtTheLimit) {
+    const std::string e = "\xC3\xA9"; // é, two bytes
+    EXPECT_EQ(CutToBytes("abc", 5), "abc");
+    EXPECT_EQ(CutToBytes("abcdef", 4), "abcd");
+    EXPECT_EQ(CutToBytes("ab" + e, 3), "ab");
+    EXPECT_EQ(CutToBytes("ab" + e, 4), "ab" + e);
+    EXPECT_EQ(CutToBytes("a\xF0\x9F\x98\x80", 4), "a"); // a four-byte character
+    // A file in a one-byte code page: its bytes 0x80 to 0xBF are characters of
+    // their own, and a long run of them is not lost.
+    EXPECT_EQ(CutToBytes(std::string(3000, '\xA0'), 2048), std::string(2048, '\xA0'));
+    EXPECT_EQ(CutToBytes("x" + std::string(10, '\xBF'), 5), "x" + std::string(4, '\xBF'));
 }

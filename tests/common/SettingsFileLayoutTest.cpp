@@ -164,4 +164,15 @@ TEST_F(SettingsLayout, EmptyTextsAreWrittenAsOneBlank) {
     EXPECT_EQ(values[21], " ");
     EXPECT_EQ(values[25], " ");
     EXPECT_EQ(values[16], "");
+
+    // An empty start directory too, saved under a name of its own.
+    SetStartDirectory("");
+    {
+        SettingsWriter writer("C:\\Settings\\named.set");
+        ASSERT_TRUE(writer.Save());
+    }
+    const std::vector<RawRecord> named = SplitRawRecords(sandbox.Read("C:\\Settings\\named.set"));
+    ASSERT_GE(named.size(), 2u);
+    EXPECT_EQ(named[1].type, 2);
+    EXPECT_EQ(named[1].valueField, Field(" ", 5262));
 }

@@ -241,12 +241,23 @@ TEST_F(StringsFieldsTest, SavingWritesTheItemsWithoutADrivePart) {
     EXPECT_EQ(sandbox->Read("D:\\saved.txt"), "a\nb\\c\n");
     EXPECT_EQ(desktop->FileDialogs().back().defaultExtension, "txt");
 
+    // A file that cannot be created: the warning, then the end of saving as
+    // always; nothing is written anywhere.
     desktop->ExpectSaveFile("Q:\\nowhere.txt");
     desktop->ExpectBox("0016");
+    desktop->ExpectMessage("End of the saving process.");
     page->btnVol02SaveClick();
     EXPECT_EQ(desktop->LastBox().caption, PageTitle + "Warning no: 0016.");
     EXPECT_EQ(desktop->LastBox().text,
               "There was a problem saving the file !\nAction : The file is maybe corrupted.");
+    EXPECT_EQ(desktop->Messages().size(), 2u);
+    // A folder in the file's place cannot be written either.
+    sandbox->MakeFolder("D:\\taken.txt");
+    desktop->ExpectSaveFile("D:\\taken.txt");
+    desktop->ExpectBox("0016");
+    desktop->ExpectMessage("End of the saving process.");
+    page->btnVol02SaveClick();
+    EXPECT_TRUE(sandbox->Exists("D:\\taken.txt"));
 
     desktop->ExpectSaveFile("");
     page->btnVol02SaveClick();

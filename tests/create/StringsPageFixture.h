@@ -23,6 +23,7 @@
 
 #include <deque>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <memory>
 #include <set>
@@ -69,15 +70,19 @@ private:
     MainWindowTexts texts_;
 };
 
-// Notes, for every box, which tabs were disabled while it was up.
+// Notes, for every box, which tabs were disabled while it was up, and runs
+// `whileBoxIsUp` (when set) before the box is answered.
 class RecordingDesktop : public testsupport::ScriptedDesktop {
 public:
     explicit RecordingDesktop(const FakeMainWindow& main) : main_(main) {}
     ui::Answer MessageBox(const ui::MessageBoxRequest& request) override {
         disabledDuringBox.push_back(main_.Disabled());
+        if (whileBoxIsUp)
+            whileBoxIsUp(request);
         return ScriptedDesktop::MessageBox(request);
     }
     std::vector<std::set<std::string>> disabledDuringBox;
+    std::function<void(const ui::MessageBoxRequest&)> whileBoxIsUp;
 
 private:
     const FakeMainWindow& main_;
@@ -86,6 +91,7 @@ private:
 class StringsPageTest : public testsupport::ProgramWindowsFixture {
 protected:
     void SetUp() override {
+        testsupport::ProgramWindowsFixture::SetUp();
         FillPathIllegalChars();
         FillNameIllegalChars();
         FillSubpathIllegalChars();

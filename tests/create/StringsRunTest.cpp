@@ -95,6 +95,9 @@ TEST_F(StringsPageTest, MainFoldersWithFilesCopiesBreadthFirstAndChargesExisting
     sandbox->MakeFile("D:\\S\\x", std::string(10, 'x'));
     sandbox->MakeFile("D:\\S\\a\\y", std::string(20, 'y'));
     sandbox->MakeFolder("D:\\S\\a\\b");
+    // A second folder on the first level: a walk that went deep first would
+    // copy a\b before c.
+    sandbox->MakeFolder("D:\\S\\c");
     sandbox->MakeFolder("D:\\Work\\n0");
     SetDestination("D:\\Work");
     AddItems({"n0", "n1", "n2"});
@@ -106,25 +109,26 @@ TEST_F(StringsPageTest, MainFoldersWithFilesCopiesBreadthFirstAndChargesExisting
 
     const CreationCounters& c = page->Counters();
     EXPECT_EQ(c.ToCreate.Folders, 3);
-    EXPECT_EQ(c.ToCreate.SubFolders, 9);
+    EXPECT_EQ(c.ToCreate.SubFolders, 12);
     EXPECT_EQ(c.ToCreate.Files, 6);
     EXPECT_EQ(c.ToCreate.FilesSize, 90);
     EXPECT_EQ(c.Created.Folders, 2);
-    EXPECT_EQ(c.Created.SubFolders, 6);
+    EXPECT_EQ(c.Created.SubFolders, 8);
     EXPECT_EQ(c.Created.Files, 4);
     EXPECT_EQ(c.Created.FilesSize, 60);
     EXPECT_EQ(c.Exists.Folders, 1);
-    EXPECT_EQ(c.Exists.SubFolders, 3);
+    EXPECT_EQ(c.Exists.SubFolders, 4);
     EXPECT_EQ(c.Exists.Files, 2);
     EXPECT_EQ(c.Exists.FilesSize, 30);
     EXPECT_EQ(c.Other.Folders, 0);
     EXPECT_EQ(PageLabel("FilesSizeCreated"), "60");
-    EXPECT_EQ(StatLabel("SubFoldersToCreate"), "9");
+    EXPECT_EQ(StatLabel("SubFoldersToCreate"), "12");
     EXPECT_EQ(StatLabel("FilesSizeExists"), "30"); // hidden, still written
 
     EXPECT_EQ(stat().lstStat02SubFoldersCreated->Items(),
-              (std::vector<std::string>{"D:\\Work\\n1\\S", "D:\\Work\\n1\\S\\a", "D:\\Work\\n1\\S\\a\\b",
-                                        "D:\\Work\\n2\\S", "D:\\Work\\n2\\S\\a", "D:\\Work\\n2\\S\\a\\b"}));
+              (std::vector<std::string>{"D:\\Work\\n1\\S", "D:\\Work\\n1\\S\\a", "D:\\Work\\n1\\S\\c",
+                                        "D:\\Work\\n1\\S\\a\\b", "D:\\Work\\n2\\S", "D:\\Work\\n2\\S\\a",
+                                        "D:\\Work\\n2\\S\\c", "D:\\Work\\n2\\S\\a\\b"}));
     EXPECT_EQ(stat().lstStat02FilesCreated->Items(),
               (std::vector<std::string>{"D:\\Work\\n1\\S\\x", "D:\\Work\\n1\\S\\a\\y", "D:\\Work\\n2\\S\\x",
                                         "D:\\Work\\n2\\S\\a\\y"}));
@@ -196,6 +200,12 @@ TEST_F(StringsPageTest, FreeSpaceEqualToTheNeedIsNotEnough) {
 
 TEST_F(StringsPageTest, ChecksComeInTheirOrder) {
     SetDestination("D:\\Work");
+    // With files and an empty Include list the free-space check ends the run
+    // before any other check, without a word.
+    Choose(controls().rdoVol02AttachMainFolderWithFiles);
+    Create();
+    EXPECT_TRUE(desktop->Boxes().empty());
+
     Choose(controls().rdoVol02AttachMainFolderWithoutFiles);
     AddItems({"a"});
     desktop->ExpectBox("0023");
@@ -350,4 +360,181 @@ TEST_F(StringsPageTest, CountersAboveFourGigabytesAreShownExactly) {
     page->ResetAllCounters();
     page->RefreshResultLabels();
     EXPECT_EQ(PageLabel("FilesSizeToCreate"), "0");
+}
+
+namespace {
+
+// What the page and the statistics window show while a box is up.
+struct ScreenAtBox {
+    std::string number;
+    std::string caption;
+    std::string text;
+    bool hasOwner = false;
+    std::map<std::string, std::string> labels; // "lblVol02..." and "lblStat02..." by name
+    std::vector<std::string> foldersCreated;
+    std::vector<std::string> filesCreated;
+    bool pageUpdates = false;
+    bool statisticsUpdates = false;
+};
+
+} // namespace
+
+class StringsBoxesDuringARunTest : public StringsPageTest {
+protected:
+    // Notes the screen at every box; `onQuestion` runs while the run's
+    // question (0025 or 0455) is up, after the structures were scanned.
+    void WatchBoxes(std::function<void()> onQuestion) {
+        desktop->whileBoxIsUp = [this, onQuestion](const ui::MessageBoxRequest& request) {
+            ScreenAtBox screen;
+            screen.number = testsupport::ScriptedDesktop::NumberOf(request.caption);
+            screen.caption = request.caption;
+            screen.text = request.text;
+            screen.hasOwner = request.owner != nullptr;
+            for (const char* row : {"Created", "Exists"}) {
+                for (const char* column : {"Folders", "SubFolders", "Files", "FilesSize"}) {
+                    std::string name = std::string(column) + row;
+                    screen.labels["lblVol02" + name] = PageLabel(name);
+                    screen.labels["lblStat02" + name] = StatLabel(name);
+                }
+            }
+            screen.foldersCreated = stat().lstStat02FoldersCreated->Items();
+            screen.filesCreated = stat().lstStat02FilesCreated->Items();
+            screen.pageUpdates = page->window()->updatesEnabled();
+            screen.statisticsUpdates = frmStatistic02->updatesEnabled();
+            screens.push_back(screen);
+            if ((screen.number == "0025" || screen.number == "0455") && onQuestion)
+                onQuestion();
+        };
+    }
+    // Both windows show `value` for the counter (column and row, "FilesCreated").
+    void ExpectShown(const ScreenAtBox& screen, const std::string& counter, const std::string& value) {
+        EXPECT_EQ(screen.labels.at("lblVol02" + counter), value) << screen.number << " " << counter;
+        EXPECT_EQ(screen.labels.at("lblStat02" + counter), value) << screen.number << " " << counter;
+    }
+
+    std::vector<ScreenAtBox> screens;
+};
+
+TEST_F(StringsBoxesDuringARunTest, BoxesOfTheRunFindTheScreenAsTheCountersAre) {
+    sandbox->MakeFile("D:\\S1\\f", "11111");
+    sandbox->MakeFile("D:\\S2\\f", "2222222");
+    SetDestination("D:\\Work");
+    AddItems({"n", "o[1]"});
+    AddStructure("D:\\S1");
+    AddStructure("D:\\S2");
+    Choose(controls().rdoVol02AttachSubFoldersOnlyWithFiles);
+    // Files that appear after the structure scan have no size to count.
+    WatchBoxes([this] {
+        sandbox->MakeFile("D:\\S1\\late", "333");
+        sandbox->MakeFile("D:\\S2\\late", "4444");
+    });
+    desktop->ExpectBox("0025", Answer::Yes);
+    desktop->ExpectBox("0036");
+    desktop->ExpectBox("0037");
+    desktop->ExpectBox("0373");
+    desktop->ExpectBox("0373");
+    desktop->ExpectBox("0026");
+    Create();
+    ASSERT_EQ(screens.size(), 6u);
+
+    // S1's late file was copied: counted, listed, no size.
+    const ScreenAtBox& copied = screens[1];
+    EXPECT_EQ(copied.caption, Title + "Warning no: 0036.");
+    EXPECT_EQ(copied.text, "The path doesn't exists : \nD:\\S1\\late");
+    EXPECT_FALSE(copied.hasOwner);
+    ExpectShown(copied, "FoldersCreated", "1");
+    ExpectShown(copied, "FilesCreated", "2");
+    ExpectShown(copied, "FilesSizeCreated", "5");
+    EXPECT_EQ(copied.filesCreated, (std::vector<std::string>{"D:\\Work\\n\\f", "D:\\Work\\n\\late"}));
+    EXPECT_TRUE(copied.pageUpdates);
+    EXPECT_TRUE(copied.statisticsUpdates);
+
+    // S2's files are there already: both counted as existing, one without size.
+    const ScreenAtBox& notCopied = screens[2];
+    EXPECT_EQ(notCopied.caption, Title + "Warning no: 0037.");
+    EXPECT_EQ(notCopied.text, "The path doesn't exists : \nD:\\S2\\late");
+    EXPECT_FALSE(notCopied.hasOwner);
+    ExpectShown(notCopied, "FilesExists", "2");
+    ExpectShown(notCopied, "FilesSizeExists", "7");
+    EXPECT_TRUE(notCopied.pageUpdates);
+
+    // "[" is a character the folder rules refuse in a path although the file
+    // system takes it: the folder is made, its structures are refused one by one.
+    const ScreenAtBox& refused = screens[3];
+    EXPECT_EQ(refused.caption, Title + "Warning no: 0373.");
+    EXPECT_EQ(refused.text, "Illegal character in the text : [");
+    EXPECT_TRUE(refused.hasOwner);
+    ExpectShown(refused, "FoldersCreated", "2");
+    EXPECT_EQ(refused.foldersCreated, (std::vector<std::string>{"D:\\Work\\n", "D:\\Work\\o[1]"}));
+    EXPECT_TRUE(refused.pageUpdates);
+    EXPECT_TRUE(refused.statisticsUpdates);
+    EXPECT_TRUE(sandbox->Exists("D:\\Work\\o[1]"));
+    EXPECT_FALSE(sandbox->Exists("D:\\Work\\o[1]\\f"));
+
+    // The end box: everything written, the windows' updates given back.
+    ExpectShown(screens[5], "FilesCreated", "2");
+    ExpectShown(screens[5], "FilesExists", "2");
+    EXPECT_TRUE(screens[5].pageUpdates);
+    EXPECT_EQ(page->Counters().Created.FilesSize, 5);
+    EXPECT_EQ(page->Counters().Exists.FilesSize, 7);
+    EXPECT_EQ(sandbox->Read("D:\\Work\\n\\late"), "333");
+    frmStatistic02->hide();
+}
+
+TEST_F(StringsBoxesDuringARunTest, BoxesOfTheSimulationFindTheScreenAsTheCountersAre) {
+    sandbox->MakeFile("D:\\S1\\f", "11111");
+    SetDestination("D:\\Work");
+    AddItems({"n", "o[1]"});
+    AddStructure("D:\\S1");
+    Choose(controls().rdoVol02AttachMainFolderWithFiles);
+    WatchBoxes([this] { sandbox->MakeFile("D:\\S1\\late", "333"); });
+    std::map<std::string, long long> before = Tree();
+    desktop->ExpectBox("0455", Answer::Yes);
+    desktop->ExpectBox("0459");
+    desktop->ExpectBox("0456");
+    desktop->ExpectBox("0457");
+    Simulate();
+    ASSERT_EQ(screens.size(), 4u);
+
+    const ScreenAtBox& unsized = screens[1];
+    EXPECT_EQ(unsized.caption,
+              "Simulate Creating Folder(s).-From a String List.            Warning no: 0459.");
+    EXPECT_EQ(unsized.text, "The path doesn't exists : \nD:\\S1\\late");
+    EXPECT_FALSE(unsized.hasOwner);
+    ExpectShown(unsized, "SubFoldersCreated", "1");
+    ExpectShown(unsized, "FilesCreated", "2");
+    ExpectShown(unsized, "FilesSizeCreated", "5");
+    EXPECT_EQ(unsized.filesCreated,
+              (std::vector<std::string>{"D:\\Work\\n\\S1\\f", "D:\\Work\\n\\S1\\late"}));
+    EXPECT_TRUE(unsized.pageUpdates);
+    EXPECT_TRUE(unsized.statisticsUpdates);
+
+    const ScreenAtBox& refused = screens[2];
+    EXPECT_EQ(refused.caption,
+              "Simulate Creating Folder(s).-From a String List.            Warning no: 0456.");
+    EXPECT_EQ(refused.text, "Illegal character in the text : [");
+    ExpectShown(refused, "FoldersCreated", "2");
+    EXPECT_EQ(refused.foldersCreated, (std::vector<std::string>{"D:\\Work\\n", "D:\\Work\\o[1]"}));
+    EXPECT_TRUE(refused.pageUpdates);
+
+    before["D/S1/late"] = 3; // made by the test while the question was up
+    EXPECT_EQ(Tree(), before);
+    frmStatistic02->hide();
+}
+
+TEST_F(StringsPageTest, AStructureGivenWithBlanksIsCopiedToTheSamePlaces) {
+    // The relative part of each listed folder is cut from the trimmed root:
+    // cut by the length of the item with its blanks, a\y would land beside a.
+    sandbox->MakeFile("D:\\S\\a\\y", "yy");
+    SetDestination("D:\\Work");
+    AddItems({"n"});
+    AddStructure("  D:\\S  ");
+    Choose(controls().rdoVol02AttachMainFolderWithFiles);
+    desktop->ExpectBox("0025", Answer::Yes);
+    desktop->ExpectBox("0026");
+    Create();
+    EXPECT_EQ(sandbox->Read("D:\\Work\\n\\S\\a\\y"), "yy");
+    EXPECT_FALSE(sandbox->Exists("D:\\Work\\n\\S\\y"));
+    EXPECT_EQ(page->Counters().Created.FilesSize, 2); // found in the size map: no box
+    frmStatistic02->hide();
 }

@@ -132,6 +132,9 @@ TEST_F(StringsPageTest, UndoRemovesTheRunsFoldersAndNamesWhatItCannot) {
     std::filesystem::remove_all(sandbox->Host("D:\\Work\\b"));
     std::filesystem::create_directory_symlink(sandbox->Host("D:\\Keep"), sandbox->Host("D:\\Work\\b"));
     std::filesystem::remove_all(sandbox->Host("D:\\Work\\c"));
+    // A link inside a created folder goes with the folder; what it points to stays.
+    std::filesystem::create_directory_symlink(sandbox->Host("D:\\Keep"),
+                                              sandbox->Host("D:\\Work\\a\\S\\link"));
     desktop->ExpectBox("0029", Answer::Yes);
     desktop->ExpectBox("0030");
     desktop->ExpectBox("0031");

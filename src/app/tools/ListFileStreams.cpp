@@ -41,10 +41,14 @@ bool ReadListLine(std::istream& in, std::string& line) {
 std::string CutToBytes(const std::string& text, size_t maxBytes) {
     if (text.size() <= maxBytes)
         return text;
+    const auto byte = [&](size_t at) { return static_cast<unsigned char>(text[at]); };
+    // Step back over the continuation bytes (10xxxxxx) of the character that
+    // would be cut, three at most, to its first byte. Bytes that are no UTF-8
+    // character (a file in another code page) are cut where the limit falls.
     size_t end = maxBytes;
-    // Step back over continuation bytes (10xxxxxx) to the start of the
-    // character that would be cut.
-    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80)
+    while (maxBytes - end < 3 && end > 0 && (byte(end) & 0xC0) == 0x80)
         --end;
+    if (end < maxBytes && (byte(end) & 0xC0) != 0xC0)
+        end = maxBytes;
     return text.substr(0, end);
 }

@@ -18,5 +18,5 @@ std::optional<std::ofstream> CreateListFile(const std::string& fileName);
 bool ReadListLine(std::istream& in, std::string& line);
 
 // The first `maxBytes` bytes of `text`, shortened further so that no UTF-8
-// character is cut in two.
+// character is cut in two; bytes that form no UTF-8 character are simply cut.
 std::string CutToBytes(const std::string& text, size_t maxBytes);
