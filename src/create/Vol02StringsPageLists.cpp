@@ -340,10 +340,7 @@ void Vol02StringsPage::btnVol02OpenClick() {
     const std::string fileName = ui::desktop().OpenFileName(request);
     if (fileName.empty())
         return;
-    std::string extension = ExtractFileExt(fileName);
-    if (!extension.empty())
-        extension.erase(0, 1);
-    if (AnsiLowerCase(extension) != "txt" &&
+    if (!HasTxtExtension(fileName) &&
         ui::ShowBox(
             this, Title + Blanks12 + "Information no: 0012.",
             "The file extension is not a txt.\nMaybe it is not a plain text file. \nDo you want to open this "

@@ -1,6 +1,6 @@
 #include "ui/ComboBox.h"
 
-#include "ui/FrameworkError.h"
+#include "ui/ListControlItems.h"
 #include "ui/ListOrder.h"
 
 #include <QLineEdit>
@@ -11,21 +11,7 @@
 
 namespace ui {
 
-namespace {
-
-constexpr size_t kSmallBatch = 256;
-
-QStringList ToQStringList(const std::vector<std::string>& texts) {
-    QStringList list;
-    list.reserve(static_cast<qsizetype>(texts.size()));
-    for (const std::string& text : texts)
-        list.append(QString::fromStdString(text));
-    return list;
-}
-
-} // namespace
-
-ComboBox::ComboBox(QWidget* parent) : QComboBox(parent) {
+ComboBox::ComboBox(QWidget* parent) : QComboBox(parent), updates_(*this) {
     // The framework's combo never turns what the person typed into an item.
     setInsertPolicy(QComboBox::NoInsert);
     index_.Attach(model(), modelColumn());
@@ -60,13 +46,8 @@ void ComboBox::SetText(const std::string& text) {
     setCurrentIndex(IndexOf(text));
 }
 
-void ComboBox::CheckIndex(int index) const {
-    if (index < 0 || index >= Count())
-        throw FrameworkError("List index out of bounds (" + std::to_string(index) + ")");
-}
-
 std::string ComboBox::Text(int index) const {
-    CheckIndex(index);
+    CheckListIndex(index, Count());
     return index_.Text(index);
 }
 
@@ -84,7 +65,7 @@ void ComboBox::AddItems(const std::vector<std::string>& texts) {
         KeepingText([&] { insertItems(Count(), ToQStringList(texts)); });
         return;
     }
-    if (texts.size() < kSmallBatch && index_.InOrder()) {
+    if (texts.size() < kSmallSortedBatch && index_.InOrder()) {
         KeepingText([&] {
             for (const std::string& text : texts)
                 insertItem(index_.SortedPosition(text), QString::fromStdString(text));
@@ -118,14 +99,13 @@ void ComboBox::RebuildInOrder(const std::vector<std::string>& added) {
 int ComboBox::InsertItem(int index, const std::string& text) {
     if (sorted_)
         return AddItem(text);
-    if (index < 0 || index > Count())
-        throw FrameworkError("List index out of bounds (" + std::to_string(index) + ")");
+    CheckListIndex(index, Count() + 1);
     KeepingText([&] { insertItem(index, QString::fromStdString(text)); });
     return index;
 }
 
 int ComboBox::SetText(int index, const std::string& text) {
-    CheckIndex(index);
+    CheckListIndex(index, Count());
     if (!sorted_) {
         KeepingText([&] { setItemText(index, QString::fromStdString(text)); });
         return index;
@@ -179,16 +159,6 @@ void ComboBox::SetItemIndex(int index) {
         return;
     }
     setCurrentIndex(index);
-}
-
-void ComboBox::BeginUpdate() {
-    if (updateDepth_++ == 0)
-        setUpdatesEnabled(false);
-}
-
-void ComboBox::EndUpdate() {
-    if (updateDepth_ > 0 && --updateDepth_ == 0)
-        setUpdatesEnabled(true);
 }
 
 } // namespace ui

@@ -11,6 +11,7 @@
 // (stdset="0").
 
 #include "ui/ItemTextIndex.h"
+#include "ui/UpdateNesting.h"
 
 #include <QComboBox>
 
@@ -59,11 +60,10 @@ public:
     // selects none and empties the text.
     void SetItemIndex(int index);
 
-    void BeginUpdate();
-    void EndUpdate();
+    void BeginUpdate() { updates_.Begin(); }
+    void EndUpdate() { updates_.End(); }
 
 private:
-    void CheckIndex(int index) const;
     // Runs a change of the items, then puts the text and the selection back as
     // they were (the selection follows its item when rows move).
     template <typename Change> void KeepingText(Change change);
@@ -75,7 +75,7 @@ private:
 
     ItemTextIndex index_;
     bool sorted_ = false;
-    int updateDepth_ = 0;
+    UpdateNesting updates_;
 };
 
 } // namespace ui

@@ -1,6 +1,6 @@
 #include "ui/ListBox.h"
 
-#include "ui/FrameworkError.h"
+#include "ui/ListControlItems.h"
 #include "ui/ListOrder.h"
 
 #include <QItemSelection>
@@ -30,21 +30,9 @@ private:
     const int& extent_;
 };
 
-// Below this many items, adding them one by one into a sorted list is cheaper
-// than rebuilding the list in one pass.
-constexpr size_t kSmallBatch = 256;
-
-QStringList ToQStringList(const std::vector<std::string>& texts) {
-    QStringList list;
-    list.reserve(static_cast<qsizetype>(texts.size()));
-    for (const std::string& text : texts)
-        list.append(QString::fromStdString(text));
-    return list;
-}
-
 } // namespace
 
-ListBox::ListBox(QWidget* parent) : QListWidget(parent) {
+ListBox::ListBox(QWidget* parent) : QListWidget(parent), updates_(*this) {
     // All items have one size: layouts of very long lists stay cheap.
     setUniformItemSizes(true);
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
@@ -53,13 +41,8 @@ ListBox::ListBox(QWidget* parent) : QListWidget(parent) {
     index_.Attach(model());
 }
 
-void ListBox::CheckIndex(int index) const {
-    if (index < 0 || index >= Count())
-        throw FrameworkError("List index out of bounds (" + std::to_string(index) + ")");
-}
-
 std::string ListBox::Text(int index) const {
-    CheckIndex(index);
+    CheckListIndex(index, Count());
     return index_.Text(index);
 }
 
@@ -74,7 +57,7 @@ int ListBox::AddItem(const std::string& text) {
 void ListBox::AddItems(const std::vector<std::string>& texts) {
     if (texts.empty())
         return;
-    if (sorted_ && (texts.size() >= kSmallBatch || !index_.InOrder())) {
+    if (sorted_ && (texts.size() >= kSmallSortedBatch || !index_.InOrder())) {
         RebuildInOrder(texts);
         return;
     }
@@ -90,15 +73,14 @@ void ListBox::AddItems(const std::vector<std::string>& texts) {
 int ListBox::InsertItem(int index, const std::string& text) {
     if (sorted_)
         return AddItem(text);
-    if (index < 0 || index > Count())
-        throw FrameworkError("List index out of bounds (" + std::to_string(index) + ")");
+    CheckListIndex(index, Count() + 1);
     const QSignalBlocker blocker(this);
     insertItem(index, QString::fromStdString(text));
     return index;
 }
 
 int ListBox::SetText(int index, const std::string& text) {
-    CheckIndex(index);
+    CheckListIndex(index, Count());
     const QSignalBlocker blocker(this);
     if (!sorted_) {
         item(index)->setText(QString::fromStdString(text));
@@ -211,12 +193,12 @@ void ListBox::SetMultiSelect(bool multiSelect) {
 }
 
 bool ListBox::Selected(int index) const {
-    CheckIndex(index);
+    CheckListIndex(index, Count());
     return selectionModel()->isSelected(model()->index(index, 0));
 }
 
 void ListBox::SetSelected(int index, bool selected) {
-    CheckIndex(index);
+    CheckListIndex(index, Count());
     const QSignalBlocker blocker(this);
     const QModelIndex at = model()->index(index, 0);
     if (!MultiSelect()) {
@@ -279,16 +261,6 @@ void ListBox::SetItemIndex(int index) {
     }
     selectionModel()->setCurrentIndex(at, QItemSelectionModel::ClearAndSelect);
     scrollTo(at);
-}
-
-void ListBox::BeginUpdate() {
-    if (updateDepth_++ == 0)
-        setUpdatesEnabled(false);
-}
-
-void ListBox::EndUpdate() {
-    if (updateDepth_ > 0 && --updateDepth_ == 0)
-        setUpdatesEnabled(true);
 }
 
 void ListBox::SetHorizontalExtent(int pixels) {

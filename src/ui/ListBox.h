@@ -10,6 +10,7 @@
 // properties (stdset="0"): sorted, horizontalExtent, multiSelect.
 
 #include "ui/ItemTextIndex.h"
+#include "ui/UpdateNesting.h"
 
 #include <QListWidget>
 
@@ -71,8 +72,8 @@ public:
     void SetItemIndex(int index);
 
     // Paints are held back between the calls; they nest.
-    void BeginUpdate();
-    void EndUpdate();
+    void BeginUpdate() { updates_.Begin(); }
+    void EndUpdate() { updates_.End(); }
 
     // The width in pixels the person can scroll sideways through, as the
     // framework's horizontal extent: with 0 (the default) there is no
@@ -81,7 +82,6 @@ public:
     void SetHorizontalExtent(int pixels);
 
 private:
-    void CheckIndex(int index) const;
     // Puts every item, the present ones and `added`, in list order in one
     // pass, keeping the present items' selection and the current item.
     void RebuildInOrder(const std::vector<std::string>& added);
@@ -92,7 +92,7 @@ private:
     ItemTextIndex index_;
     bool sorted_ = false;
     int horizontalExtent_ = 0;
-    int updateDepth_ = 0;
+    UpdateNesting updates_;
 };
 
 } // namespace ui

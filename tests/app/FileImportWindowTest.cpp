@@ -404,3 +404,13 @@ TEST(CutToBytes, KeepsWholeCharactersAndCutsOtherBytesAtTheLimit) {
     EXPECT_EQ(CutToBytes(std::string(3000, '\xA0'), 2048), std::string(2048, '\xA0'));
     EXPECT_EQ(CutToBytes("x" + std::string(10, '\xBF'), 5), "x" + std::string(4, '\xBF'));
 }
+
+TEST(HasTxtExtension, OnlyTheLastExtensionOfTheNameCounts) {
+    EXPECT_TRUE(HasTxtExtension("D:\\list.txt"));
+    EXPECT_TRUE(HasTxtExtension("D:\\LIST.TxT"));
+    EXPECT_FALSE(HasTxtExtension("D:\\list.csv"));
+    EXPECT_FALSE(HasTxtExtension("D:\\list.txt.bak"));
+    EXPECT_FALSE(HasTxtExtension("D:\\noext"));
+    EXPECT_FALSE(HasTxtExtension("D:\\folder.txt\\noext"));
+    EXPECT_FALSE(HasTxtExtension("D:\\list."));
+}

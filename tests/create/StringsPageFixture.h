@@ -126,6 +126,19 @@ protected:
     void Create() { Click(controls().btnVol02CreateFolders); }
     void Simulate() { Click(controls().btnVol02CreateFoldersSimulation); }
     void Undo() { Click(controls().btnVol02Undo); }
+    // A run the person confirms (0025, Yes) and that ends with its end box
+    // (0026) and no other.
+    void CreateToTheEnd() {
+        desktop->ExpectBox("0025", ui::Answer::Yes);
+        desktop->ExpectBox("0026");
+        Create();
+    }
+    // The same for a simulation: its question 0455, its end box 0457.
+    void SimulateToTheEnd() {
+        desktop->ExpectBox("0455", ui::Answer::Yes);
+        desktop->ExpectBox("0457");
+        Simulate();
+    }
 
     std::string PageLabel(const std::string& name) {
         QLabel* label = page->findChild<QLabel*>(QString::fromStdString("lblVol02" + name));

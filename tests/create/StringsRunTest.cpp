@@ -51,9 +51,7 @@ TEST_F(StringsPageTest, AttachNothingCreatesSortsAndSortsOut) {
     controls().edtVol02Suffix->setText("S");
     controls().chkVol02ViewDestFolder->setChecked(true);
     AddItems({"sub\\leaf", "old", "beta", "C:\\Temp", "Alpha"});
-    desktop->ExpectBox("0025", Answer::Yes);
-    desktop->ExpectBox("0026");
-    Create();
+    CreateToTheEnd();
 
     EXPECT_EQ(
         Items(page->ResultLists().Created.Folders),
@@ -103,9 +101,7 @@ TEST_F(StringsPageTest, MainFoldersWithFilesCopiesBreadthFirstAndChargesExisting
     AddItems({"n0", "n1", "n2"});
     AddStructure("D:\\S");
     Choose(controls().rdoVol02AttachMainFolderWithFiles);
-    desktop->ExpectBox("0025", Answer::Yes);
-    desktop->ExpectBox("0026");
-    Create();
+    CreateToTheEnd();
 
     const CreationCounters& c = page->Counters();
     EXPECT_EQ(c.ToCreate.Folders, 3);
@@ -148,9 +144,7 @@ TEST_F(StringsPageTest, SubfoldersOnlyMergesStructuresWithoutOverwriting) {
     AddStructure("D:\\S1");
     AddStructure("D:\\S2");
     Choose(controls().rdoVol02AttachSubFoldersOnlyWithFiles);
-    desktop->ExpectBox("0025", Answer::Yes);
-    desktop->ExpectBox("0026");
-    Create();
+    CreateToTheEnd();
 
     const CreationCounters& c = page->Counters();
     EXPECT_EQ(c.Created.SubFolders, 1); // k; the new folder itself is no subfolder
@@ -165,9 +159,7 @@ TEST_F(StringsPageTest, SubfoldersOnlyMergesStructuresWithoutOverwriting) {
     // one run only (the numbers and paths pages' Undo deletes what it names).
     AddItems({"m"});
     Choose(controls().rdoVol02AttachNothing);
-    desktop->ExpectBox("0025", Answer::Yes);
-    desktop->ExpectBox("0026");
-    Create();
+    CreateToTheEnd();
     EXPECT_TRUE(page->CreatedFilesList().empty());
     frmStatistic02->hide();
 }
@@ -247,9 +239,7 @@ TEST_F(StringsPageTest, NoDriveRootIsEverRecordedAsCreated) {
     sandbox->MakeFile("D:\\keep.txt", "keep");
     SetDestination("D:\\");
     AddItems({".", "..", "new"});
-    desktop->ExpectBox("0025", Answer::Yes);
-    desktop->ExpectBox("0026");
-    Create();
+    CreateToTheEnd();
     EXPECT_EQ(Items(page->ResultLists().Created.Folders), std::vector<std::string>{"D:\\new"});
     EXPECT_EQ(page->Counters().Exists.Folders, 2);
 
@@ -257,9 +247,7 @@ TEST_F(StringsPageTest, NoDriveRootIsEverRecordedAsCreated) {
     platform::UnmapDrive('D');
     controls().lstVol02IncludeStrings->Clear();
     AddItems({"x", "."});
-    desktop->ExpectBox("0025", Answer::Yes);
-    desktop->ExpectBox("0026");
-    Create();
+    CreateToTheEnd();
     EXPECT_TRUE(page->ResultLists().Created.Folders.empty());
     EXPECT_EQ(page->Counters().Other.Folders, 2);
     desktop->ExpectBox("0028");
@@ -279,14 +267,10 @@ TEST_F(StringsPageTest, StructureHoldingTheDestinationIsCopiedOnceAsSimulated) {
     AddStructure("D:\\S");
     Choose(controls().rdoVol02AttachMainFolderWithFiles);
 
-    desktop->ExpectBox("0455", Answer::Yes);
-    desktop->ExpectBox("0457");
-    Simulate();
+    SimulateToTheEnd();
     CreationCounters simulated = page->Counters();
 
-    desktop->ExpectBox("0025", Answer::Yes);
-    desktop->ExpectBox("0026");
-    Create();
+    CreateToTheEnd();
     const CreationCounters& real = page->Counters();
     EXPECT_EQ(real.Created.Folders, 3);
     EXPECT_EQ(real.Created.SubFolders, 9); // S, S\out, S\t for each new folder
@@ -308,13 +292,9 @@ TEST_F(StringsPageTest, AWholeDriveAttachedEndsAndAgreesWithTheSimulation) {
     AddItems({"a", "b"});
     AddStructure("D:\\");
     Choose(controls().rdoVol02AttachSubFoldersOnlyWithoutFiles);
-    desktop->ExpectBox("0455", Answer::Yes);
-    desktop->ExpectBox("0457");
-    Simulate();
+    SimulateToTheEnd();
     CreationCounters simulated = page->Counters();
-    desktop->ExpectBox("0025", Answer::Yes);
-    desktop->ExpectBox("0026");
-    Create();
+    CreateToTheEnd();
     EXPECT_EQ(page->Counters().Created.SubFolders, 2); // Work, once per new folder
     EXPECT_EQ(page->Counters().Created.SubFolders, simulated.Created.SubFolders);
     EXPECT_TRUE(sandbox->Exists("D:\\Work\\b\\Work"));
@@ -335,9 +315,7 @@ TEST_F(StringsPageTest, InputDuringARunIsIgnored) {
         QKeyEvent press(QEvent::KeyPress, Qt::Key_Z, Qt::NoModifier, "z");
         QCoreApplication::sendEvent(controls().edtVol02Prefix, &press);
     });
-    desktop->ExpectBox("0025", Answer::Yes);
-    desktop->ExpectBox("0026");
-    Create();
+    CreateToTheEnd();
     EXPECT_EQ(calls, 3);
     EXPECT_TRUE(controls().edtVol02Prefix->text().isEmpty());
     EXPECT_EQ(page->Counters().Created.Folders, 3);
@@ -530,9 +508,7 @@ TEST_F(StringsPageTest, AStructureGivenWithBlanksIsCopiedToTheSamePlaces) {
     AddItems({"n"});
     AddStructure("  D:\\S  ");
     Choose(controls().rdoVol02AttachMainFolderWithFiles);
-    desktop->ExpectBox("0025", Answer::Yes);
-    desktop->ExpectBox("0026");
-    Create();
+    CreateToTheEnd();
     EXPECT_EQ(sandbox->Read("D:\\Work\\n\\S\\a\\y"), "yy");
     EXPECT_FALSE(sandbox->Exists("D:\\Work\\n\\S\\y"));
     EXPECT_EQ(page->Counters().Created.FilesSize, 2); // found in the size map: no box

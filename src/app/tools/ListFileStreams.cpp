@@ -1,15 +1,30 @@
 #include "app/tools/ListFileStreams.h"
 
+#include "common/FrameworkPaths.h"
+#include "common/FrameworkText.h"
 #include "platform/Drives.h"
 
 #include <filesystem>
 
-std::optional<std::ifstream> OpenListFileForReading(const std::string& fileName) {
+namespace {
+
+// Where a list file of that Windows path lies on the host, or nothing when
+// there is no such place for a file: a drive that is not present, a folder.
+std::optional<std::string> ListFileHostPath(const std::string& fileName) {
     std::optional<std::string> host = platform::ToHostPath(fileName);
     if (!host)
         return std::nullopt;
     std::error_code error;
     if (std::filesystem::is_directory(*host, error))
+        return std::nullopt;
+    return host;
+}
+
+} // namespace
+
+std::optional<std::ifstream> OpenListFileForReading(const std::string& fileName) {
+    const std::optional<std::string> host = ListFileHostPath(fileName);
+    if (!host)
         return std::nullopt;
     std::ifstream in(*host, std::ios::binary);
     if (!in.is_open())
@@ -18,16 +33,20 @@ std::optional<std::ifstream> OpenListFileForReading(const std::string& fileName)
 }
 
 std::optional<std::ofstream> CreateListFile(const std::string& fileName) {
-    std::optional<std::string> host = platform::ToHostPath(fileName);
+    const std::optional<std::string> host = ListFileHostPath(fileName);
     if (!host)
-        return std::nullopt;
-    std::error_code error;
-    if (std::filesystem::is_directory(*host, error))
         return std::nullopt;
     std::ofstream out(*host, std::ios::binary | std::ios::trunc);
     if (!out.is_open())
         return std::nullopt;
     return out;
+}
+
+bool HasTxtExtension(const std::string& fileName) {
+    std::string extension = ExtractFileExt(fileName);
+    if (!extension.empty())
+        extension.erase(0, 1);
+    return AnsiLowerCase(extension) == "txt";
 }
 
 bool ReadListLine(std::istream& in, std::string& line) {

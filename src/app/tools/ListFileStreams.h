@@ -13,6 +13,10 @@ std::optional<std::ifstream> OpenListFileForReading(const std::string& fileName)
 // The file created anew (emptied when it exists), or nothing when it cannot be.
 std::optional<std::ofstream> CreateListFile(const std::string& fileName);
 
+// Whether the file name ends in ".txt", in any case: the one kind of file read
+// as a list without asking first.
+bool HasTxtExtension(const std::string& fileName);
+
 // Reads one line up to its line feed; a carriage return before the line feed
 // (a Windows line end) is not part of the line. False at the end of the file.
 bool ReadListLine(std::istream& in, std::string& line);

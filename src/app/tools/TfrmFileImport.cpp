@@ -4,7 +4,6 @@
 #include "app/tools/LocalTutorialPage.h"
 #include "app/tools/TfrmAltalanosHelp.h"
 #include "app/tools/UpdatePacer.h"
-#include "common/FrameworkPaths.h"
 #include "common/FrameworkText.h"
 #include "common/ListFileImporter.h"
 #include "common/SettingLists.h"
@@ -220,10 +219,7 @@ void TfrmFileImport::btnFileImportBrowseClick() {
     request.defaultExtension = "txt";
     const std::string fileName = ui::desktop().OpenFileName(request);
     if (!fileName.empty()) {
-        std::string extension = ExtractFileExt(fileName);
-        if (!extension.empty())
-            extension.erase(0, 1);
-        if (AnsiLowerCase(extension) != "txt" &&
+        if (!HasTxtExtension(fileName) &&
             ui::ShowBox(
                 this, std::string(Title) + "Warnings no: 0311.",
                 "The file extension is not txt.\nMaybe it is not a plain text file. \nDo you want to select "
