@@ -30,7 +30,7 @@ public:
     // Reads the file; one that cannot be opened gets warning 0313 and leaves
     // the result empty.
     void Run();
-    std::deque<std::string> GetResult() const { return result_; }
+    const std::deque<std::string>& GetResult() const { return result_; }
 
     // The fields of one separated line. Every character of `separators`
     // separates; a field beginning with a double quote runs to its closing

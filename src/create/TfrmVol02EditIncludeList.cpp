@@ -80,22 +80,39 @@ void TfrmVol02EditIncludeList::btnVol02EditOkClick() {
     if (include_) {
         // The lines in the order the sorted Include list would give them, so
         // that of two lines equal but for case the one it lists first stays.
-        std::vector<std::string> lines;
+        struct Line {
+            ui::ListOrderKey key;
+            std::string text;
+        };
+        std::vector<Line> lines;
         const QTextDocument* document = ui_->mmoVol02EditIncludeList->document();
         lines.reserve(static_cast<size_t>(document->blockCount()));
-        for (QTextBlock block = document->begin(); block.isValid(); block = block.next())
-            lines.push_back(block.text().toStdString());
-        std::stable_sort(lines.begin(), lines.end(), ui::ListOrderLess());
+        for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+            std::string text = block.text().toStdString();
+            ui::ListOrderKey key(text);
+            lines.push_back({std::move(key), std::move(text)});
+        }
+        // Each line is folded once here, not at every comparison; a list the
+        // editor was given comes back in order, which the check sees at once.
+        const auto before = [](const Line& a, const Line& b) {
+            return ui::CompareListOrderKeys(a.key, a.text, b.key, b.text) < 0;
+        };
+        if (!std::is_sorted(lines.begin(), lines.end(), before))
+            std::stable_sort(lines.begin(), lines.end(), before);
 
         std::vector<std::string> kept;
+        kept.reserve(lines.size());
         std::unordered_set<std::string> keys;
-        for (const std::string& line : lines) {
-            std::string item = Trim(line);
+        keys.reserve(lines.size());
+        for (const Line& line : lines) {
+            std::string item = Trim(line.text);
             if (item.empty())
                 continue;
-            if (exclude_ && exclude_->Contains(item))
+            // The folded line is the item's key unless trimming changed it.
+            std::string key = item.size() == line.text.size() ? line.key.folded : ui::FoldCase(item);
+            if (exclude_ && exclude_->ContainsFolded(key))
                 continue;
-            if (!keys.insert(ui::FoldCase(item)).second)
+            if (!keys.insert(std::move(key)).second)
                 continue;
             kept.push_back(std::move(item));
         }

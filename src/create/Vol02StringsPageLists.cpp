@@ -268,11 +268,14 @@ void Vol02StringsPage::btnVol02SmartImportClick() {
         for (int line = 0; line < results.Count(); ++line) {
             SplitPathsAtDrives(results.Text(line), paths);
             for (const std::string& path : paths) {
-                const std::string entry = Trim(path);
-                if (entry.empty() || include.Contains(entry) || exclude.Contains(entry))
+                std::string entry = Trim(path);
+                if (entry.empty())
                     continue;
-                if (addedKeys.insert(ui::FoldCase(entry)).second)
-                    added.push_back(entry);
+                std::string key = ui::FoldCase(entry);
+                if (include.ContainsFolded(key) || exclude.ContainsFolded(key))
+                    continue;
+                if (addedKeys.insert(std::move(key)).second)
+                    added.push_back(std::move(entry));
             }
             ListWorkStep(pacer, static_cast<int>(added.size()), line);
         }

@@ -8,6 +8,18 @@
 
 namespace ui {
 
+namespace {
+
+// List order of two texts whose folded forms are at hand.
+int CompareFolded(const std::string& a, const std::string& aFolded, const std::string& b,
+                  const std::string& bFolded) {
+    if (const int c = aFolded.compare(bFolded); c != 0)
+        return c;
+    return a.compare(b);
+}
+
+} // namespace
+
 ItemTextIndex::ItemTextIndex(QObject* parent) : QObject(parent) {}
 
 ItemTextIndex::~ItemTextIndex() {
@@ -64,7 +76,11 @@ std::string ItemTextIndex::ModelText(int row) const {
 }
 
 void ItemTextIndex::CountIn(const std::string& text, int row) {
-    auto [it, added] = keys_.try_emplace(FoldCase(text));
+    CountInFolded(FoldCase(text), row);
+}
+
+void ItemTextIndex::CountInFolded(std::string key, int row) {
+    auto [it, added] = keys_.try_emplace(std::move(key));
     ++it->second.count;
     if (added || row < it->second.firstRow)
         it->second.firstRow = row;
@@ -76,22 +92,33 @@ void ItemTextIndex::CountOut(const std::string& text) {
         keys_.erase(it);
 }
 
-void ItemTextIndex::Resync() {
+void ItemTextIndex::DropAll() {
     for (std::string* text : texts_)
         delete text;
-    texts_.clear();
-    keys_.clear();
+    // Swapped out rather than cleared: a table that held a long list keeps its
+    // buckets through clear(), and every later clear would wipe them again.
+    std::vector<std::string*>().swap(texts_);
+    decltype(keys_)().swap(keys_);
     firstRowsValid_ = true;
     inOrder_ = true;
+}
+
+void ItemTextIndex::Resync() {
+    DropAll();
     if (!model_)
         return;
     const int rows = model_->rowCount();
     texts_.reserve(static_cast<size_t>(rows));
+    keys_.reserve(static_cast<size_t>(rows));
+    std::string previousKey;
     for (int row = 0; row < rows; ++row) {
         texts_.push_back(new std::string(ModelText(row)));
-        CountIn(*texts_.back(), row);
-        if (row > 0 && inOrder_ && CompareListOrder(Text(row - 1), Text(row)) > 0)
+        std::string key = FoldCase(*texts_.back());
+        if (row > 0 && inOrder_ && CompareFolded(Text(row - 1), previousKey, Text(row), key) > 0)
             inOrder_ = false;
+        if (inOrder_)
+            previousKey = key;
+        CountInFolded(std::move(key), row);
     }
 }
 
@@ -106,21 +133,41 @@ bool ItemTextIndex::OrderedAround(int first, int last) const {
 
 void ItemTextIndex::OnInserted(int first, int last) {
     const bool atEnd = first == Count();
+    const size_t inserted = static_cast<size_t>(last - first + 1);
     std::vector<std::string*> added;
-    added.reserve(static_cast<size_t>(last - first + 1));
+    added.reserve(inserted);
     for (int row = first; row <= last; ++row)
         added.push_back(new std::string(ModelText(row)));
     texts_.insert(texts_.begin() + first, added.begin(), added.end());
     if (!atEnd)
         firstRowsValid_ = false;
-    for (int row = first; row <= last; ++row)
-        CountIn(Text(row), row);
-    if (inOrder_)
-        inOrder_ = OrderedAround(first, last);
+    // A bulk insertion grows the table once instead of rehashing it again and
+    // again; each text is folded once, for its key and for the order check.
+    if (inserted > 1)
+        keys_.reserve(keys_.size() + inserted);
+    std::string previousKey;
+    if (inOrder_ && first > 0)
+        previousKey = FoldCase(Text(first - 1));
+    for (int row = first; row <= last; ++row) {
+        std::string key = FoldCase(Text(row));
+        if (inOrder_ && row > 0 && CompareFolded(Text(row - 1), previousKey, Text(row), key) > 0)
+            inOrder_ = false;
+        if (inOrder_ && row == last && row + 1 < Count() &&
+            CompareListOrderFolded(Text(row), key, Text(row + 1)) > 0)
+            inOrder_ = false;
+        if (inOrder_)
+            previousKey = key;
+        CountInFolded(std::move(key), row);
+    }
 }
 
 void ItemTextIndex::OnRemoved(int first, int last) {
     const bool atEnd = last == Count() - 1;
+    if (first == 0 && atEnd) {
+        // Every row went: nothing to count out one by one.
+        DropAll();
+        return;
+    }
     for (int row = first; row <= last; ++row) {
         CountOut(Text(row));
         delete texts_[row];

@@ -35,6 +35,9 @@ public:
     // the text, or -1.
     int IndexOf(const std::string& text) const;
     bool Contains(const std::string& text) const;
+    // The same for a text already folded (FoldCase), which saves folding it
+    // again when the caller needs the folded form anyway.
+    bool ContainsFolded(const std::string& folded) const { return keys_.count(folded) != 0; }
 
     // Whether every item is in list order (ListOrder.h), which sorted controls
     // keep and which lets lookups and insertions search by halves.
@@ -45,11 +48,14 @@ public:
 
 private:
     void Resync();
+    // Forgets every item.
+    void DropAll();
     void OnInserted(int first, int last);
     void OnRemoved(int first, int last);
     void OnChanged(int first, int last);
     std::string ModelText(int row) const;
     void CountIn(const std::string& text, int row);
+    void CountInFolded(std::string key, int row);
     void CountOut(const std::string& text);
     bool OrderedAround(int first, int last) const;
     void RebuildFirstRows() const;

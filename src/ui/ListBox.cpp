@@ -122,7 +122,7 @@ void ListBox::EnsureOrder() {
 
 void ListBox::RebuildInOrder(const std::vector<std::string>& added) {
     struct Entry {
-        std::string folded;
+        ListOrderKey key;
         const std::string* text;
         int oldRow; // -1 for an added item
     };
@@ -130,31 +130,33 @@ void ListBox::RebuildInOrder(const std::vector<std::string>& added) {
     std::vector<Entry> entries;
     entries.reserve(present.size() + added.size());
     for (size_t i = 0; i < present.size(); ++i)
-        entries.push_back({FoldCase(present[i]), &present[i], static_cast<int>(i)});
+        entries.push_back({ListOrderKey(present[i]), &present[i], static_cast<int>(i)});
     for (const std::string& text : added)
-        entries.push_back({FoldCase(text), &text, -1});
+        entries.push_back({ListOrderKey(text), &text, -1});
     // Present items keep their relative order among equal texts, and added
     // ones follow them, as adding them one by one would give.
-    std::stable_sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {
-        if (int c = a.folded.compare(b.folded); c != 0)
-            return c < 0;
-        return *a.text < *b.text;
-    });
+    const auto before = [](const Entry& a, const Entry& b) {
+        return CompareListOrderKeys(a.key, *a.text, b.key, *b.text) < 0;
+    };
+    // Items often come in order already (moved from another sorted list, or
+    // put in order by the caller): one pass tells, and saves the sort.
+    if (!std::is_sorted(entries.begin(), entries.end(), before))
+        std::stable_sort(entries.begin(), entries.end(), before);
 
     std::vector<char> wasSelected(present.size(), 0);
     for (const QModelIndex& selected : selectionModel()->selectedIndexes())
         wasSelected[static_cast<size_t>(selected.row())] = 1;
     const int oldCurrent = currentRow();
 
-    std::vector<std::string> ordered;
-    ordered.reserve(entries.size());
+    QStringList ordered;
+    ordered.reserve(static_cast<qsizetype>(entries.size()));
     for (const Entry& entry : entries)
-        ordered.push_back(*entry.text);
+        ordered.append(QString::fromStdString(*entry.text));
 
     const QSignalBlocker blocker(this);
     BeginUpdate();
     clear();
-    addItems(ToQStringList(ordered));
+    addItems(ordered);
     QItemSelection selection;
     int newCurrent = -1;
     int runStart = -1; // the first row of a run of selected rows

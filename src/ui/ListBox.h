@@ -48,6 +48,8 @@ public:
     // Whole-item lookup ignoring case: the first index holding the text, or -1.
     int IndexOf(const std::string& text) const { return index_.IndexOf(text); }
     bool Contains(const std::string& text) const { return index_.Contains(text); }
+    // Contains for a text already folded (ListOrder.h's FoldCase).
+    bool ContainsFolded(const std::string& folded) const { return index_.ContainsFolded(folded); }
 
     bool Sorted() const { return sorted_; }
     // Turning sorting on puts the present items in order.

@@ -64,9 +64,22 @@ int CompareBytes(std::string_view a, std::string_view b) {
 } // namespace
 
 std::string FoldCase(std::string_view text) {
-    std::string folded;
-    folded.reserve(text.size());
-    for (size_t i = 0; i < text.size();) {
+    // Most texts are plain ASCII: those are copied in one go and their letters
+    // raised in place; only a text with other bytes takes the decoding path,
+    // from its first such byte on.
+    std::string folded(text);
+    size_t i = 0;
+    for (; i < folded.size(); ++i) {
+        const unsigned char b = static_cast<unsigned char>(folded[i]);
+        if (b >= 0x80)
+            break;
+        if (b >= 'a' && b <= 'z')
+            folded[i] = static_cast<char>(b - 'a' + 'A');
+    }
+    if (i == folded.size())
+        return folded;
+    folded.resize(i);
+    while (i < text.size()) {
         unsigned char b = static_cast<unsigned char>(text[i]);
         if (b < 0x80) {
             folded += (b >= 'a' && b <= 'z') ? static_cast<char>(b - 'a' + 'A') : static_cast<char>(b);
@@ -89,6 +102,25 @@ std::string FoldCase(std::string_view text) {
 int CompareListOrderFolded(std::string_view a, std::string_view aFolded, std::string_view b) {
     int c = CompareBytes(aFolded, FoldCase(b));
     return c != 0 ? c : CompareBytes(a, b);
+}
+
+ListOrderKey::ListOrderKey(std::string_view text) : head{0, 0}, folded(FoldCase(text)) {
+    // Big-endian, padded with zero bytes: when two heads differ, they order as
+    // the folded texts do (a text that ends inside the head is a prefix of the
+    // other, and comes first). Equal heads leave the decision to the texts.
+    for (size_t i = 0; i < 16 && i < folded.size(); ++i)
+        head[i / 8] |= static_cast<std::uint64_t>(static_cast<unsigned char>(folded[i]))
+                       << (56 - 8 * (i % 8));
+}
+
+int CompareListOrderKeys(const ListOrderKey& a, std::string_view aText, const ListOrderKey& b,
+                         std::string_view bText) {
+    for (int i = 0; i < 2; ++i) {
+        if (a.head[i] != b.head[i])
+            return a.head[i] < b.head[i] ? -1 : 1;
+    }
+    int c = CompareBytes(a.folded, b.folded);
+    return c != 0 ? c : CompareBytes(aText, bText);
 }
 
 int CompareListOrder(std::string_view a, std::string_view b) {

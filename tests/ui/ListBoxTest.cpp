@@ -185,6 +185,64 @@ TEST(ListBox, SortedBulkAddMergesAndKeepsTheSelection) {
     EXPECT_EQ(list.Text(list.ItemIndex()), "C");
 }
 
+TEST(ListBox, BlocksInsertedThroughQtKeepTheSortedOrderHonest) {
+    // Qt's own calls insert whole blocks anywhere; a block out of order with
+    // itself or with its neighbours must make the next sorted insertion put
+    // the list in order first.
+    std::mt19937 random(5);
+    for (int round = 0; round < 200; ++round) {
+        ui::ListBox list;
+        list.SetSorted(true);
+        Items start;
+        for (int i = 0; i < 20; ++i)
+            start.push_back(RandomText(random));
+        list.AddItems(start);
+        QStringList block;
+        const int size = 1 + static_cast<int>(random() % 4);
+        for (int i = 0; i < size; ++i)
+            block.append(QString::fromStdString(RandomText(random)));
+        if (random() % 2)
+            std::sort(block.begin(), block.end(), [](const QString& a, const QString& b) {
+                return ui::CompareListOrder(a.toStdString(), b.toStdString()) < 0;
+            });
+        list.insertItems(static_cast<int>(random() % (list.Count() + 1)), block);
+        const std::string probe = RandomText(random);
+        list.AddItem(probe);
+        ASSERT_TRUE(InListOrder(list.Items()));
+        ASSERT_EQ(list.Items(), Shown(list));
+        ASSERT_GE(list.IndexOf(probe), 0);
+        ASSERT_EQ(ui::FoldCase(list.Text(list.IndexOf(probe))), ui::FoldCase(probe));
+    }
+}
+
+TEST(ListBox, AnOrderedBatchAndRemovingEveryRowAtOnce) {
+    ui::ListBox list;
+    list.SetSorted(true);
+    list.SetMultiSelect(true);
+    list.AddItems({"b", "D"});
+    list.SetSelected(1, true);
+    // A batch already in order joins without a sort and still merges right.
+    Items batch;
+    for (int i = 0; i < 300; ++i)
+        batch.push_back("c" + std::to_string(1000 + i));
+    list.AddItems(batch);
+    EXPECT_EQ(list.Count(), 302);
+    EXPECT_TRUE(InListOrder(list.Items()));
+    EXPECT_EQ(list.Text(0), "b");
+    EXPECT_EQ(list.Text(301), "D");
+    EXPECT_EQ(list.SelectedIndexes(), std::vector<int>{301});
+    EXPECT_EQ(list.IndexOf("C1299"), 300);
+
+    // Every row removed in one go through the model.
+    list.model()->removeRows(0, list.Count());
+    EXPECT_EQ(list.Count(), 0);
+    EXPECT_FALSE(list.Contains("b"));
+    EXPECT_EQ(list.IndexOf("c1000"), -1);
+    list.AddItems({"z", "a"});
+    EXPECT_EQ(list.Items(), (Items{"a", "z"}));
+    EXPECT_EQ(list.IndexOf("Z"), 1);
+}
+
 TEST(ListBox, BulkAddOfManyItemsStaysFast) {
     // No timing is asserted; a quadratic add would not finish in the test's time.
     std::mt19937 random(3);

@@ -65,4 +65,49 @@ TEST(ListOrder, FoldCaseMakesCaseVariantsEqual) {
     EXPECT_EQ(ui::FoldCase(std::string("x\0y", 3)), std::string("X\0Y", 3));
 }
 
+TEST(ListOrder, SortKeysOrderAsTheTextsDo) {
+    // Texts that differ inside, at and beyond the keys' first sixteen bytes,
+    // end inside them, hold zero bytes, letters beyond ASCII or bytes that are
+    // not UTF-8.
+    const std::vector<std::string> texts = {"",
+                                            "a",
+                                            "A",
+                                            std::string("a\0", 2),
+                                            std::string("A\0b", 3),
+                                            "Client-12345-678",
+                                            "client-12345-678",
+                                            "Client-12345-6789",
+                                            "Client-12345-678\xC3\xA9",
+                                            "Client-12345-67\xC3\xA9",
+                                            "Client-12345-67\xC3\x89",
+                                            "CLIENT-12345-678-a",
+                                            "Client-12345-678-B",
+                                            "\xC3\xA9t\xC3\xA9",
+                                            "\xC3\x89T\xC3\x89",
+                                            "\xFF\xFE",
+                                            "x\xC3",
+                                            "_underscore",
+                                            "zzzzzzzzzzzzzzzzzzzzzz",
+                                            "ZZZZZZZZZZZZZZZZ"};
+    const auto sign = [](int c) { return c < 0 ? -1 : (c > 0 ? 1 : 0); };
+    for (const std::string& a : texts) {
+        const ui::ListOrderKey aKey(a);
+        EXPECT_EQ(aKey.folded, ui::FoldCase(a));
+        for (const std::string& b : texts) {
+            const ui::ListOrderKey bKey(b);
+            EXPECT_EQ(sign(ui::CompareListOrderKeys(aKey, a, bKey, b)), sign(ui::CompareListOrder(a, b)))
+                << a << " / " << b;
+        }
+    }
+}
+
+TEST(ListOrder, FoldCaseOfTextsThatTurnBeyondAsciiMidway) {
+    EXPECT_EQ(ui::FoldCase("abc\xC3\xA9"
+                           "def"),
+              "ABC\xC3\x89"
+              "DEF");
+    EXPECT_EQ(ui::FoldCase("long plain prefix \xD0\xB4x"), "LONG PLAIN PREFIX \xD0\x94X");
+    EXPECT_EQ(ui::FoldCase("ab\xFF"), "AB\xFF");
+}
+
 } // namespace

@@ -26,7 +26,8 @@ void MoveListRows(ui::ListBox& from, ui::ListBox& to, const std::vector<int>& ro
     addedKeys.reserve(rows.size());
     for (int row : rows) {
         std::string text = from.Text(row);
-        if (!to.Contains(text) && addedKeys.insert(ui::FoldCase(text)).second)
+        std::string key = ui::FoldCase(text);
+        if (!to.ContainsFolded(key) && addedKeys.insert(std::move(key)).second)
             added.push_back(std::move(text));
         if (perItem)
             perItem();

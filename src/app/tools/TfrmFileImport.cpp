@@ -299,7 +299,7 @@ void TfrmFileImport::btnFileImportFromClick() {
     if (request.importType == ImportOneColumn)
         importer.SetColumn(column);
     importer.Run();
-    const std::deque<std::string> items = importer.GetResult();
+    const std::deque<std::string>& items = importer.GetResult();
 
     busy_ = true;
     ui_->pbSmartImport->setValue(0);
