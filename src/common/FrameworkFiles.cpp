@@ -144,7 +144,15 @@ bool ForceDirectories(const std::string& path) {
         length = WithoutTrailingSeparators(path, parent);
     }
 
+    // The usual case, a new folder in a folder, is settled by creating it:
+    // what the levels below would find and do. Anything else takes the long
+    // way, and so do dot components, which make presence unordered.
+    if (!levels.empty() && !HasDotComponent(path) &&
+        platform::TryCreateDirectoryInFolder(path.substr(0, levels[0]), true))
+        return true;
+
     const auto exists = [&](std::size_t level) { return DirectoryExists(path.substr(0, levels[level])); };
+
     const std::size_t present = FirstPresentLevel(path, levels.size(), exists);
     for (std::size_t level = present; level-- > 0;) {
         if (!platform::CreateDirectoryA(path.substr(0, levels[level])))

@@ -9,6 +9,7 @@
 #include "ui/Desktop.h"
 
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -16,6 +17,15 @@ namespace {
 // the destination exists fails for both.
 bool EntryExists(const std::string& path) {
     return platform::GetFileAttributesA(path) != platform::INVALID_FILE_ATTRIBUTES;
+}
+
+// Trim(text), without a copy of the usual text that has nothing to trim.
+const std::string& Trimmed(const std::string& text, std::string& storage) {
+    if (text.empty() ||
+        (static_cast<unsigned char>(text.front()) > 32 && static_cast<unsigned char>(text.back()) > 32))
+        return text;
+    storage = Trim(text);
+    return storage;
 }
 
 std::string HostFolder(const std::string& windowsPath) {
@@ -72,6 +82,20 @@ std::string AttachWalk::DestinationOf(const std::string& folder, const std::stri
     return AttachTargetRoot + "\\" + relative + "\\" + entry;
 }
 
+AttachWalk::SubfolderResult AttachWalk::CreateSubfolder(const std::string& destination) {
+    // While most subfolders are new, each is first simply created: when that
+    // works it is what the checks below would have found and done, for less.
+    const CounterRow& created = block_.Counters.Created;
+    if (created.SubFolders >= block_.Counters.Exists.SubFolders &&
+        platform::TryCreateDirectoryInFolder(destination, true))
+        return SubfolderResult::Created;
+    if (DirectoryExists(destination))
+        return SubfolderResult::Exists;
+    if (ForceDirectories(ExcludeTrailingPathDelimiter(destination)))
+        return SubfolderResult::Created;
+    return SubfolderResult::Failed;
+}
+
 bool AttachWalk::LookUpSize(const std::string& source, uint64_t& size, const std::string& caption,
                             const std::string& text) const {
     auto found = sizes_.find(source);
@@ -100,52 +124,56 @@ void AttachWalk::ProcessQueuedFolder(const std::string& /*structure*/, AttachMod
     std::string folder = std::move(AttachFolderQueue.front());
     AttachFolderQueue.pop_front();
 
-    TSearchRec rec;
-    if (FindFirst(folder + "\\*.*", faAnyFile, rec) == 0) {
-        do {
-            if (rec.Name == "." || rec.Name == "..")
+    // The same entries, in the same order, as a listing of folder\*.* gives;
+    // the walk needs nothing of an entry but its name and kind.
+    std::vector<platform::FolderEntry> entries;
+    platform::ListFolderEntries(folder, entries);
+    const std::string target = DestinationOf(folder, std::string());
+    std::string trimmedSource;
+    std::string trimmedDestination;
+    for (const platform::FolderEntry& entry : entries) {
+        std::string source = folder + "\\" + entry.name;
+        std::string destination = target + entry.name;
+        if (entry.isDirectory) {
+            if (IsOwnFolder(source))
                 continue;
-            std::string source = folder + "\\" + rec.Name;
-            std::string destination = DestinationOf(folder, rec.Name);
-            if (rec.Attr & faDirectory) {
-                if (IsOwnFolder(source))
-                    continue;
-                if (!DirectoryExists(destination)) {
-                    if (ForceDirectories(ExcludeTrailingPathDelimiter(destination))) {
-                        block_.Counters.Created.SubFolders += 1;
-                        block_.AddToList(StatisticList::SubFoldersCreated, destination);
-                    } else {
-                        block_.Counters.Other.SubFolders += 1;
-                    }
-                } else {
-                    block_.Counters.Exists.SubFolders += 1;
-                }
+            switch (CreateSubfolder(destination)) {
+            case SubfolderResult::Created:
+                block_.Counters.Created.SubFolders += 1;
+                block_.AddToList(StatisticList::SubFoldersCreated, destination);
+                break;
+            case SubfolderResult::Exists:
+                block_.Counters.Exists.SubFolders += 1;
+                break;
+            case SubfolderResult::Failed:
+                block_.Counters.Other.SubFolders += 1;
+                break;
+            }
+            block_.RefreshBoth();
+            AttachFolderQueue.push_back(source);
+        } else if (AttachesFiles(mode)) {
+            uint64_t size = 0;
+            if (platform::CopyFileA(Trimmed(source, trimmedSource), Trimmed(destination, trimmedDestination),
+                                    true)) {
+                block_.Counters.Created.Files += 1;
                 block_.RefreshBoth();
-                AttachFolderQueue.push_back(source);
-            } else if (AttachesFiles(mode)) {
-                uint64_t size = 0;
-                if (platform::CopyFileA(Trim(source), Trim(destination), true)) {
-                    block_.Counters.Created.Files += 1;
+                block_.AddToList(StatisticList::FilesCreated, destination);
+                if (mode == AttachMode::SubFoldersOnlyWithFiles && !AttachTopLevelDone)
+                    CreatedFilesList.push_back(destination);
+                if (LookUpSize(source, size, runTexts_.copiedCaption, runTexts_.copiedText)) {
+                    block_.Counters.Created.FilesSize += static_cast<double>(size);
                     block_.RefreshBoth();
-                    block_.AddToList(StatisticList::FilesCreated, destination);
-                    if (mode == AttachMode::SubFoldersOnlyWithFiles && !AttachTopLevelDone)
-                        CreatedFilesList.push_back(destination);
-                    if (LookUpSize(source, size, runTexts_.copiedCaption, runTexts_.copiedText)) {
-                        block_.Counters.Created.FilesSize += static_cast<double>(size);
-                        block_.RefreshBoth();
-                    }
-                } else {
-                    block_.Counters.Exists.Files += 1;
+                }
+            } else {
+                block_.Counters.Exists.Files += 1;
+                block_.RefreshBoth();
+                if (LookUpSize(source, size, runTexts_.notCopiedCaption, runTexts_.notCopiedText)) {
+                    block_.Counters.Exists.FilesSize += static_cast<double>(size);
                     block_.RefreshBoth();
-                    if (LookUpSize(source, size, runTexts_.notCopiedCaption, runTexts_.notCopiedText)) {
-                        block_.Counters.Exists.FilesSize += static_cast<double>(size);
-                        block_.RefreshBoth();
-                    }
                 }
             }
-        } while (FindNext(rec) == 0);
+        }
     }
-    FindClose(rec);
     AttachTopLevelDone = true;
 }
 
@@ -164,46 +192,44 @@ void AttachWalk::SimulateProcessQueuedFolder(const std::string& /*structure*/, A
     std::string folder = std::move(AttachFolderQueue.front());
     AttachFolderQueue.pop_front();
 
-    TSearchRec rec;
-    if (FindFirst(folder + "\\*.*", faAnyFile, rec) == 0) {
-        do {
-            if (rec.Name == "." || rec.Name == "..")
+    // The same entries, in the same order, as a listing of folder\*.* gives;
+    // the walk needs nothing of an entry but its name and kind.
+    std::vector<platform::FolderEntry> entries;
+    platform::ListFolderEntries(folder, entries);
+    const std::string target = DestinationOf(folder, std::string());
+    for (const platform::FolderEntry& entry : entries) {
+        std::string source = folder + "\\" + entry.name;
+        std::string destination = target + entry.name;
+        if (entry.isDirectory) {
+            if (IsOwnFolder(source))
                 continue;
-            std::string source = folder + "\\" + rec.Name;
-            std::string destination = DestinationOf(folder, rec.Name);
-            if (rec.Attr & faDirectory) {
-                if (IsOwnFolder(source))
-                    continue;
-                if (!DirectoryExists(destination)) {
-                    block_.Counters.Created.SubFolders += 1;
-                    block_.AddToList(StatisticList::SubFoldersCreated, destination);
-                } else {
-                    block_.Counters.Exists.SubFolders += 1;
-                }
+            if (!DirectoryExists(destination)) {
+                block_.Counters.Created.SubFolders += 1;
+                block_.AddToList(StatisticList::SubFoldersCreated, destination);
+            } else {
+                block_.Counters.Exists.SubFolders += 1;
+            }
+            block_.RefreshBoth();
+            AttachFolderQueue.push_back(source);
+        } else if (AttachesFiles(mode)) {
+            uint64_t size = 0;
+            if (!EntryExists(destination)) {
+                block_.Counters.Created.Files += 1;
                 block_.RefreshBoth();
-                AttachFolderQueue.push_back(source);
-            } else if (AttachesFiles(mode)) {
-                uint64_t size = 0;
-                if (!EntryExists(destination)) {
-                    block_.Counters.Created.Files += 1;
+                block_.AddToList(StatisticList::FilesCreated, destination);
+                if (LookUpSize(source, size, simulationTexts_.copiedCaption, simulationTexts_.copiedText)) {
+                    block_.Counters.Created.FilesSize += static_cast<double>(size);
                     block_.RefreshBoth();
-                    block_.AddToList(StatisticList::FilesCreated, destination);
-                    if (LookUpSize(source, size, simulationTexts_.copiedCaption,
-                                   simulationTexts_.copiedText)) {
-                        block_.Counters.Created.FilesSize += static_cast<double>(size);
-                        block_.RefreshBoth();
-                    }
-                } else {
-                    block_.Counters.Exists.Files += 1;
+                }
+            } else {
+                block_.Counters.Exists.Files += 1;
+                block_.RefreshBoth();
+                if (LookUpSize(source, size, simulationTexts_.notCopiedCaption,
+                               simulationTexts_.notCopiedText)) {
+                    block_.Counters.Exists.FilesSize += static_cast<double>(size);
                     block_.RefreshBoth();
-                    if (LookUpSize(source, size, simulationTexts_.notCopiedCaption,
-                                   simulationTexts_.notCopiedText)) {
-                        block_.Counters.Exists.FilesSize += static_cast<double>(size);
-                        block_.RefreshBoth();
-                    }
                 }
             }
-        } while (FindNext(rec) == 0);
+        }
     }
-    FindClose(rec);
 }

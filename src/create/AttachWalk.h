@@ -57,6 +57,10 @@ private:
     void StartStructure(const std::string& root);
     bool IsOwnFolder(const std::string& folder) const;
     std::string DestinationOf(const std::string& folder, const std::string& entry) const;
+    enum class SubfolderResult { Created, Exists, Failed };
+    // What the walk makes of a subfolder of the structure: created (with any
+    // missing parents), already there, or not to be created.
+    SubfolderResult CreateSubfolder(const std::string& destination);
     bool LookUpSize(const std::string& source, uint64_t& size, const std::string& caption,
                     const std::string& text) const;
 

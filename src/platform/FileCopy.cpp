@@ -128,21 +128,46 @@ int ReplaceWithCopy(int in, const struct stat& source, const std::string& folder
 
 } // namespace
 
-bool CopyFileA(const std::string& existing, const std::string& target, bool failIfExists) {
+namespace {
+
+// Opens the file to copy: its exact path first, the search ignoring case only
+// when that fails. O_NONBLOCK keeps a named pipe from blocking the open; it
+// means nothing to the regular files that are copied. -1 with the error
+// recorded.
+int OpenSource(const std::string& existing) {
+    detail::WindowsPath path;
+    if (!detail::ParsePath(existing, path))
+        return -1;
+    constexpr int flags = O_RDONLY | O_CLOEXEC | O_NONBLOCK;
+    std::string exact;
+    if (!detail::ExactHostPath(path, exact))
+        return -1;
+    const int fd = open(exact.c_str(), flags);
+    if (fd >= 0)
+        return fd;
     detail::Resolved source;
-    if (!detail::ResolveText(existing, source))
-        return false;
-    if (!source.exists)
-        return detail::Fail(detail::MissingError(source));
-    // O_NONBLOCK keeps a named pipe from blocking the open; only regular files
-    // (also behind a link) are copied.
-    FileDescriptor in(open(source.host.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    if (!detail::Resolve(path, source))
+        return -1;
+    if (!source.exists) {
+        detail::Fail(detail::MissingError(source));
+        return -1;
+    }
+    const int found = open(source.host.c_str(), flags);
+    if (found < 0)
+        detail::FailWithErrno(errno, ERROR_FILE_NOT_FOUND);
+    return found;
+}
+
+} // namespace
+
+bool CopyFileA(const std::string& existing, const std::string& target, bool failIfExists) {
+    FileDescriptor in(OpenSource(existing));
     if (in.Get() < 0)
-        return detail::FailWithErrno(errno, ERROR_FILE_NOT_FOUND);
+        return false;
+    // Only regular files (also behind a link) are copied.
     struct stat sourceStatus;
     if (fstat(in.Get(), &sourceStatus) != 0 || !S_ISREG(sourceStatus.st_mode))
         return detail::Fail(ERROR_ACCESS_DENIED);
-    fcntl(in.Get(), F_SETFL, 0);
 
     detail::Resolved destination;
     if (!detail::ResolveText(target, destination, detail::Expect::New))

@@ -29,6 +29,27 @@ uint32_t GetFileAttributesA(const std::string& path) {
     return detail::AttributesOf(resolved.st, resolved.isRoot ? std::string() : resolved.name);
 }
 
+namespace {
+
+// Creates the folder `resolved` stands for, known to be missing with its
+// parent there.
+bool MakeFolder(const Resolved& resolved, bool keepNames) {
+    if (mkdir(resolved.host.c_str(), 0777) != 0)
+        return FailWithErrno(errno, ERROR_PATH_NOT_FOUND);
+    detail::FolderNameCache& cache = detail::State().folderNames;
+    cache.Added(resolved.parent, resolved.name, resolved.parentCurrent);
+    if (!keepNames)
+        return true;
+    // Entries are mostly created in a folder just created: its names (none)
+    // are kept from the start rather than read at the first one.
+    struct stat created;
+    if (stat(resolved.host.c_str(), &created) == 0 && S_ISDIR(created.st_mode))
+        cache.Created(resolved.host, created);
+    return true;
+}
+
+} // namespace
+
 bool CreateDirectoryA(const std::string& path) {
     Resolved resolved;
     if (!detail::ResolveText(path, resolved, detail::Expect::New))
@@ -37,10 +58,18 @@ bool CreateDirectoryA(const std::string& path) {
         return Fail(ERROR_ALREADY_EXISTS);
     if (!resolved.parentExists)
         return Fail(ERROR_PATH_NOT_FOUND);
-    if (mkdir(resolved.host.c_str(), 0777) != 0)
-        return FailWithErrno(errno, ERROR_PATH_NOT_FOUND);
-    detail::State().folderNames.Added(resolved.parent, resolved.name, resolved.parentCurrent);
-    return true;
+    return MakeFolder(resolved, true);
+}
+
+bool TryCreateDirectoryInFolder(const std::string& path, bool keepNames) {
+    Resolved resolved;
+    if (!detail::ResolveText(path, resolved, detail::Expect::New))
+        return false;
+    if (resolved.exists)
+        return Fail(ERROR_ALREADY_EXISTS);
+    if (!resolved.parentExists || !resolved.parentIsFolder)
+        return Fail(ERROR_PATH_NOT_FOUND);
+    return MakeFolder(resolved, keepNames);
 }
 
 bool RemoveDirectoryA(const std::string& path) {

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace platform {
 
@@ -40,6 +41,13 @@ uint32_t GetLastError();
 
 uint32_t GetFileAttributesA(const std::string& path);
 bool CreateDirectoryA(const std::string& path);
+// A quick try for the usual case of a creation run, a new folder in a folder:
+// creates the folder as CreateDirectoryA does when it is new and the folder
+// holding it is a folder itself (not a link to one) whose names this layer
+// keeps. False, having created nothing, in every other case, which the caller
+// then settles the long way. `keepNames`: entries will be created in the new
+// folder, so its (empty) names are kept from the start.
+bool TryCreateDirectoryInFolder(const std::string& path, bool keepNames);
 bool RemoveDirectoryA(const std::string& path);
 bool DeleteFileA(const std::string& path);
 bool MoveFileA(const std::string& existing, const std::string& target);
@@ -63,6 +71,19 @@ using FindHandle = std::shared_ptr<FindHandleData>;
 FindHandle FindFirstFileA(const std::string& pattern, FindData& found);
 bool FindNextFileA(const FindHandle& handle, FindData& found);
 bool FindClose(const FindHandle& handle);
+
+// One entry of a folder as ListFolderEntries gives it.
+struct FolderEntry {
+    std::string name;
+    bool isDirectory = false; // a symbolic link never is, as in a listing
+};
+
+// Every entry of `folder` but "." and "..", in the order FindFirstFileA gives,
+// with its name and whether it is a folder: what a walk needs, for less than
+// a listing costs. Nothing else of an entry is read, and a folder listed again
+// while unchanged is not read again. False (with the error recorded) when the
+// folder cannot be read.
+bool ListFolderEntries(const std::string& folder, std::vector<FolderEntry>& entries);
 
 // Windows wildcard match: case-insensitive, * and ?, "*.*" matches every name.
 bool MatchesWildcard(const std::string& name, const std::string& pattern);

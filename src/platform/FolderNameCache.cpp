@@ -4,14 +4,12 @@
 
 #include <dirent.h>
 
-#include <algorithm>
-
 namespace platform::detail {
 
 namespace {
 
-// A few hundred folders are plenty for one run; past that the oldest state
-// is not worth the memory.
+// A few hundred folders are plenty for one run; past that the folder used
+// longest ago is not worth the memory.
 constexpr std::size_t MaxFolders = 256;
 
 bool SameTime(const timespec& a, const timespec& b) {
@@ -21,39 +19,35 @@ bool SameTime(const timespec& a, const timespec& b) {
 } // namespace
 
 const std::string* FolderNames::Find(const std::string& name) const {
-    auto found = byFolded_.find(FoldCase(name));
-    if (found == byFolded_.end() || found->second.empty())
-        return nullptr;
-    const std::vector<std::string>& names = found->second;
-    if (names.size() > 1) {
-        auto exact = std::lower_bound(names.begin(), names.end(), name);
-        if (exact != names.end() && *exact == name)
-            return &*exact;
+    const auto [first, last] = byFolded_.equal_range(FoldCase(name));
+    const std::string* found = nullptr;
+    for (auto it = first; it != last; ++it) {
+        if (it->second == name)
+            return &it->second;
+        if (!found || it->second < *found)
+            found = &it->second;
     }
-    return &names.front();
+    return found;
 }
 
 void FolderNames::Add(const std::string& name) {
-    std::vector<std::string>& names = byFolded_[FoldCase(name)];
-    auto at = std::lower_bound(names.begin(), names.end(), name);
-    if (at != names.end() && *at == name)
-        return;
-    names.insert(at, name);
-    ++count_;
+    std::string key = FoldCase(name);
+    const auto [first, last] = byFolded_.equal_range(key);
+    for (auto it = first; it != last; ++it) {
+        if (it->second == name)
+            return;
+    }
+    byFolded_.emplace(std::move(key), name);
 }
 
 void FolderNames::Remove(const std::string& name) {
-    auto found = byFolded_.find(FoldCase(name));
-    if (found == byFolded_.end())
-        return;
-    std::vector<std::string>& names = found->second;
-    auto at = std::lower_bound(names.begin(), names.end(), name);
-    if (at == names.end() || *at != name)
-        return;
-    names.erase(at);
-    --count_;
-    if (names.empty())
-        byFolded_.erase(found);
+    const auto [first, last] = byFolded_.equal_range(FoldCase(name));
+    for (auto it = first; it != last; ++it) {
+        if (it->second == name) {
+            byFolded_.erase(it);
+            return;
+        }
+    }
 }
 
 FolderStatus FolderStatus::Of(const struct stat& st) {
@@ -72,15 +66,25 @@ bool FolderStatus::operator==(const FolderStatus& other) const {
            SameTime(changed, other.changed) && size == other.size && links == other.links;
 }
 
-const FolderNames* FolderNameCache::GetIfCurrent(const std::string& folder, const struct stat& st) {
-    auto found = folders_.find(folder);
-    if (found == folders_.end())
+FolderNameCache::FolderNameCache() : folders_(MaxFolders) {}
+
+const FolderNames* FolderNameCache::Peek(const std::string& folder, const FolderStatus*& status) {
+    Entry* found = folders_.Find(folder);
+    if (!found)
         return nullptr;
-    if (!(found->second.status == FolderStatus::Of(st))) {
-        folders_.erase(found);
+    status = &found->status;
+    return &found->names;
+}
+
+const FolderNames* FolderNameCache::GetIfCurrent(const std::string& folder, const struct stat& st) {
+    Entry* found = folders_.Find(folder);
+    if (!found)
+        return nullptr;
+    if (!(found->status == FolderStatus::Of(st))) {
+        folders_.Erase(folder);
         return nullptr;
     }
-    return &found->second.names;
+    return &found->names;
 }
 
 const FolderNames* FolderNameCache::Get(const std::string& folder, const struct stat& st) {
@@ -99,51 +103,53 @@ const FolderNames* FolderNameCache::Get(const std::string& folder, const struct 
             entry.names.Add(name);
     }
     closedir(dir);
-    if (folders_.size() >= MaxFolders)
-        folders_.clear();
-    return &(folders_[folder] = std::move(entry)).names;
+    return &folders_.Put(folder, std::move(entry)).names;
 }
 
 void FolderNameCache::Refresh(const std::string& folder, Entry& entry) {
+    // The status taken right after the change is what tells a later change by
+    // someone else from this one.
     struct stat st;
     if (stat(folder.c_str(), &st) != 0)
-        folders_.erase(folder);
+        folders_.Erase(folder);
     else
         entry.status = FolderStatus::Of(st);
 }
 
 void FolderNameCache::Added(const std::string& folder, const std::string& name, bool wasCurrent) {
-    auto found = folders_.find(folder);
-    if (found == folders_.end())
+    Entry* found = folders_.Find(folder);
+    if (!found)
         return;
     if (!wasCurrent) {
-        folders_.erase(found);
+        folders_.Erase(folder);
         return;
     }
-    found->second.names.Add(name);
-    Refresh(folder, found->second);
+    found->names.Add(name);
+    Refresh(folder, *found);
 }
 
 void FolderNameCache::Removed(const std::string& folder, const std::string& name, bool wasCurrent) {
-    auto found = folders_.find(folder);
-    if (found == folders_.end())
+    Entry* found = folders_.Find(folder);
+    if (!found)
         return;
     if (!wasCurrent) {
-        folders_.erase(found);
+        folders_.Erase(folder);
         return;
     }
-    found->second.names.Remove(name);
-    Refresh(folder, found->second);
+    found->names.Remove(name);
+    Refresh(folder, *found);
+}
+
+void FolderNameCache::Created(const std::string& folder, const struct stat& st) {
+    Entry entry;
+    entry.status = FolderStatus::Of(st);
+    folders_.Put(folder, std::move(entry));
 }
 
 void FolderNameCache::Forget(const std::string& folder) {
     const std::string below = folder == "/" ? folder : folder + "/";
-    for (auto it = folders_.begin(); it != folders_.end();) {
-        if (it->first == folder || it->first.compare(0, below.size(), below) == 0)
-            it = folders_.erase(it);
-        else
-            ++it;
-    }
+    folders_.EraseIf(
+        [&](const std::string& kept) { return kept == folder || kept.compare(0, below.size(), below) == 0; });
 }
 
 } // namespace platform::detail

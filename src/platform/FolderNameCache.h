@@ -8,6 +8,8 @@
 // as the layer's own can go unseen; exact names never depend on the copy, only
 // other cases of them do.
 
+#include "platform/RecentMap.h"
+
 #include <sys/stat.h>
 
 #include <cstddef>
@@ -26,13 +28,12 @@ public:
     const std::string* Find(const std::string& name) const;
     void Add(const std::string& name);
     void Remove(const std::string& name);
-    std::size_t Size() const { return count_; }
+    std::size_t Size() const { return byFolded_.size(); }
 
 private:
-    // Upper-case form -> the names with that form, in byte order (a host
-    // folder may hold "abc" and "ABC" side by side).
-    std::unordered_map<std::string, std::vector<std::string>> byFolded_;
-    std::size_t count_ = 0;
+    // Upper-case form -> a name with that form; a host folder may hold "abc"
+    // and "ABC" side by side, under one key.
+    std::unordered_multimap<std::string, std::string> byFolded_;
 };
 
 // What tells that a folder has changed since its names were read.
@@ -50,8 +51,17 @@ struct FolderStatus {
 
 class FolderNameCache {
 public:
+    FolderNameCache();
+
     // True when a copy of `folder` is kept (it may be out of date).
-    bool Holds(const std::string& folder) const { return folders_.count(folder) != 0; }
+    bool Holds(const std::string& folder) const { return folders_.Contains(folder); }
+
+    // The kept copy of `folder` and the status it goes with, whether up to
+    // date or not; nullptr when none is kept. Valid until the next change of
+    // the cache.
+    const FolderNames* Peek(const std::string& folder, const FolderStatus*& status);
+    // Drops the copy of `folder` alone.
+    void Drop(const std::string& folder) { folders_.Erase(folder); }
 
     // The names of `folder`, whose current status is `st`: the kept copy when
     // it is up to date, else read again. nullptr when the folder cannot be read.
@@ -67,9 +77,13 @@ public:
     void Added(const std::string& folder, const std::string& name, bool wasCurrent);
     void Removed(const std::string& folder, const std::string& name, bool wasCurrent);
 
+    // Records a folder this layer has just created, empty, whose status is
+    // `st`: the first name looked up in it need not read it.
+    void Created(const std::string& folder, const struct stat& st);
+
     // Drops the copies of `folder` and of every folder below it.
     void Forget(const std::string& folder);
-    void Clear() { folders_.clear(); }
+    void Clear() { folders_.Clear(); }
 
 private:
     struct Entry {
@@ -78,7 +92,7 @@ private:
     };
     void Refresh(const std::string& folder, Entry& entry);
 
-    std::unordered_map<std::string, Entry> folders_;
+    RecentMap<Entry> folders_;
 };
 
 } // namespace platform::detail

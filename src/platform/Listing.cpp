@@ -7,6 +7,7 @@
 #include "platform/FileSystem.h"
 #include "platform/PathResolver.h"
 #include "platform/PlatformState.h"
+#include "platform/RecentMap.h"
 #include "platform/Wildcard.h"
 
 #include <dirent.h>
@@ -45,44 +46,94 @@ FindData DotEntry(const std::string& name) {
     return data;
 }
 
-// The entries of `folder` that match, by name ignoring case, "." and ".."
-// first. False with the error recorded when the folder cannot be read.
-bool ReadListing(const detail::Resolved& folder, const detail::WildcardPattern& pattern,
+// NTFS order: by the upper-case form of the name, equal forms by their bytes.
+template <typename Entry, typename NameOf>
+void SortLikeNtfs(std::vector<Entry>& entries, const NameOf& nameOf) {
+    std::vector<std::pair<std::string, std::size_t>> keys;
+    keys.reserve(entries.size());
+    for (std::size_t i = 0; i < entries.size(); ++i)
+        keys.emplace_back(FoldCase(nameOf(entries[i])), i);
+    std::sort(keys.begin(), keys.end(), [&](const auto& a, const auto& b) {
+        if (a.first != b.first)
+            return a.first < b.first;
+        return nameOf(entries[a.second]) < nameOf(entries[b.second]);
+    });
+    std::vector<Entry> sorted;
+    sorted.reserve(entries.size());
+    for (const auto& key : keys)
+        sorted.push_back(std::move(entries[key.second]));
+    entries = std::move(sorted);
+}
+
+bool IsDots(const char* name) {
+    return name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0));
+}
+
+// The entries of the open folder `dir` that match, "." and ".." first except
+// at a drive's root. Closes `dir`.
+void ReadListing(DIR* dir, bool isRoot, const detail::WildcardPattern& pattern,
                  std::vector<FindData>& entries) {
-    DIR* dir = opendir(folder.host.c_str());
-    if (!dir)
-        return detail::FailWithErrno(errno, ERROR_PATH_NOT_FOUND);
     const int fd = dirfd(dir);
-    struct Named {
-        std::string key;
-        FindData data;
-    };
-    std::vector<Named> named;
+    std::vector<FindData> named;
     while (const dirent* item = readdir(dir)) {
+        if (IsDots(item->d_name))
+            continue;
         const std::string name = item->d_name;
-        if (name == "." || name == ".." || !pattern.Matches(name))
+        if (!pattern.Matches(name))
             continue;
         struct stat st;
         if (fstatat(fd, item->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0)
             continue; // gone since the folder was read
-        named.push_back({FoldCase(name), EntryOf(name, st)});
+        named.push_back(EntryOf(name, st));
     }
     closedir(dir);
-    std::sort(named.begin(), named.end(), [](const Named& a, const Named& b) {
-        if (a.key != b.key)
-            return a.key < b.key;
-        return a.data.cFileName < b.data.cFileName;
-    });
+    SortLikeNtfs(named, [](const FindData& entry) -> const std::string& { return entry.cFileName; });
     // A drive's root has no "." and "..", as on NTFS.
-    if (!folder.isRoot) {
+    if (!isRoot) {
         for (const char* dots : {".", ".."}) {
             if (pattern.Matches(dots))
                 entries.push_back(DotEntry(dots));
         }
     }
-    for (Named& entry : named)
-        entries.push_back(std::move(entry.data));
-    return true;
+    for (FindData& entry : named)
+        entries.push_back(std::move(entry));
+}
+
+// Opens a folder to list: its exact path first, the search ignoring case only
+// when that fails. A folder named by the caller may be reached through a link;
+// its entries are still listed without following theirs. nullptr with the
+// error recorded.
+DIR* OpenFolder(const detail::WindowsPath& path) {
+    std::string exact;
+    if (!detail::ExactHostPath(path, exact))
+        return nullptr;
+    if (DIR* dir = opendir(exact.c_str()))
+        return dir;
+    detail::Resolved folder;
+    if (!detail::Resolve(path, folder))
+        return nullptr;
+    struct stat st;
+    if (!folder.exists || stat(folder.host.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) {
+        detail::Fail(ERROR_PATH_NOT_FOUND);
+        return nullptr;
+    }
+    DIR* dir = opendir(folder.host.c_str());
+    if (!dir)
+        detail::FailWithErrno(errno, ERROR_PATH_NOT_FOUND);
+    return dir;
+}
+
+// The names and kinds of recently listed folders, kept while the folder's
+// status says nothing was added, removed or renamed in it: a kind cannot change
+// without the name going and coming back.
+struct KeptEntries {
+    detail::FolderStatus status;
+    std::vector<FolderEntry> entries;
+};
+
+detail::RecentMap<KeptEntries>& KeptListings() {
+    static detail::RecentMap<KeptEntries> kept(256);
+    return kept;
 }
 
 } // namespace
@@ -96,19 +147,11 @@ FindHandle FindFirstFileA(const std::string& pattern, FindData& found) {
         detail::Fail(error);
         return nullptr;
     }
-    detail::Resolved folder;
-    if (!detail::Resolve(folderPath, folder))
+    DIR* dir = OpenFolder(folderPath);
+    if (!dir)
         return nullptr;
-    struct stat st;
-    // The folder named by the caller may be reached through a link; its
-    // entries are still listed without following theirs.
-    if (!folder.exists || stat(folder.host.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) {
-        detail::Fail(ERROR_PATH_NOT_FOUND);
-        return nullptr;
-    }
     auto handle = std::make_shared<FindHandleData>();
-    if (!ReadListing(folder, detail::WildcardPattern(namePattern), handle->entries))
-        return nullptr;
+    ReadListing(dir, folderPath.IsRoot(), detail::WildcardPattern(namePattern), handle->entries);
     if (handle->entries.empty()) {
         detail::Fail(ERROR_FILE_NOT_FOUND);
         return nullptr;
@@ -116,6 +159,55 @@ FindHandle FindFirstFileA(const std::string& pattern, FindData& found) {
     found = handle->entries[0];
     handle->next = 1;
     return handle;
+}
+
+bool ListFolderEntries(const std::string& folder, std::vector<FolderEntry>& entries) {
+    entries.clear();
+    detail::WindowsPath path;
+    if (!detail::ParsePath(folder, path))
+        return false;
+    std::string host;
+    if (!detail::ExactHostPath(path, host))
+        return false;
+    struct stat st;
+    if (stat(host.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) {
+        detail::Resolved resolved;
+        if (!detail::Resolve(path, resolved))
+            return false;
+        host = resolved.host;
+        if (!resolved.exists || stat(host.c_str(), &st) != 0 || !S_ISDIR(st.st_mode))
+            return detail::Fail(ERROR_PATH_NOT_FOUND);
+    }
+    const detail::FolderStatus status = detail::FolderStatus::Of(st);
+    auto& kept = KeptListings();
+    if (KeptEntries* known = kept.Find(host); known && known->status == status) {
+        entries = known->entries;
+        return true;
+    }
+    // The status was taken before reading: a change made while reading shows
+    // as a different status next time.
+    DIR* dir = opendir(host.c_str());
+    if (!dir) {
+        kept.Erase(host);
+        return detail::FailWithErrno(errno, ERROR_PATH_NOT_FOUND);
+    }
+    const int fd = dirfd(dir);
+    while (const dirent* item = readdir(dir)) {
+        if (IsDots(item->d_name))
+            continue;
+        bool isDirectory = item->d_type == DT_DIR;
+        if (item->d_type == DT_UNKNOWN) {
+            struct stat entry;
+            if (fstatat(fd, item->d_name, &entry, AT_SYMLINK_NOFOLLOW) != 0)
+                continue; // gone since the folder was read
+            isDirectory = S_ISDIR(entry.st_mode);
+        }
+        entries.push_back({item->d_name, isDirectory});
+    }
+    closedir(dir);
+    SortLikeNtfs(entries, [](const FolderEntry& entry) -> const std::string& { return entry.name; });
+    kept.Put(host, {status, entries});
+    return true;
 }
 
 bool FindNextFileA(const FindHandle& handle, FindData& found) {

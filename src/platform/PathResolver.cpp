@@ -23,37 +23,52 @@ void SetMissing(Resolved& out, const std::string& parent, const std::string& nam
 }
 
 // Answers from the parent's cached names alone, when they are kept and up to
-// date: one stat of the parent instead of a search. False when not answered.
-bool ResolveThroughCache(const std::string& parent, const std::string& name, Resolved& out) {
+// date: one stat of the parent instead of a search (two when the parent is a
+// link to a folder). False when not answered.
+// `parent` and `exact` (the whole path as written) are taken over when answered.
+bool ResolveThroughCache(std::string& parent, const std::string& name, std::string& exact, Resolved& out) {
     FolderNameCache& cache = State().folderNames;
-    if (!cache.Holds(parent))
+    const FolderStatus* keptStatus = nullptr;
+    const FolderNames* names = cache.Peek(parent, keptStatus);
+    if (!names)
         return false;
     struct stat parentStatus;
-    if (stat(parent.c_str(), &parentStatus) != 0 || !S_ISDIR(parentStatus.st_mode)) {
+    bool reached = lstat(parent.c_str(), &parentStatus) == 0;
+    const bool throughLink = reached && S_ISLNK(parentStatus.st_mode);
+    if (throughLink)
+        reached = stat(parent.c_str(), &parentStatus) == 0;
+    if (!reached || !S_ISDIR(parentStatus.st_mode)) {
         cache.Forget(parent);
         return false;
     }
-    const FolderNames* names = cache.GetIfCurrent(parent, parentStatus);
-    if (!names)
+    if (!(*keptStatus == FolderStatus::Of(parentStatus))) {
+        cache.Drop(parent);
         return false;
+    }
     const std::string* actual = names->Find(name);
     if (!actual) {
-        SetMissing(out, parent, name, true);
+        out.name = name;
+        out.host = std::move(exact);
+        out.parent = std::move(parent);
+        out.exists = false;
+        out.parentExists = true;
         out.parentCurrent = true;
+        out.parentIsFolder = !throughLink;
         return true;
     }
-    const std::string onDisk = *actual;
-    const std::string host = JoinHost(parent, onDisk);
+    std::string onDisk = *actual;
+    std::string host = JoinHost(parent, onDisk);
     if (lstat(host.c_str(), &out.st) != 0) {
         cache.Forget(parent);
         return false;
     }
-    out.parent = parent;
-    out.name = onDisk;
-    out.host = host;
+    out.parent = std::move(parent);
+    out.name = std::move(onDisk);
+    out.host = std::move(host);
     out.exists = true;
     out.parentExists = true;
     out.parentCurrent = true;
+    out.parentIsFolder = !throughLink;
     return true;
 }
 
@@ -133,6 +148,44 @@ uint32_t MissingError(const Resolved& resolved) {
     return resolved.parentExists ? ERROR_FILE_NOT_FOUND : ERROR_PATH_NOT_FOUND;
 }
 
+namespace {
+
+// The exact host path, and where each of its prefixes ends.
+bool BuildExact(const std::string& root, const WindowsPath& path, std::string& exact,
+                std::vector<std::size_t>& ends) {
+    std::size_t length = root.size();
+    for (const std::string& component : path.components) {
+        length += component.size() + 1;
+        if (length >= PATH_MAX)
+            break; // refused below
+    }
+    exact.reserve(length);
+    exact = root;
+    ends.clear();
+    ends.reserve(path.components.size());
+    for (const std::string& component : path.components) {
+        if (component.size() > NAME_MAX)
+            return Fail(ERROR_FILENAME_EXCED_RANGE);
+        if (exact.back() != '/')
+            exact += '/';
+        exact += component;
+        if (exact.size() >= PATH_MAX)
+            return Fail(ERROR_FILENAME_EXCED_RANGE);
+        ends.push_back(exact.size());
+    }
+    return true;
+}
+
+} // namespace
+
+bool ExactHostPath(const WindowsPath& path, std::string& exact) {
+    const std::string* root = DriveRoot(path.drive);
+    if (!root)
+        return Fail(ERROR_PATH_NOT_FOUND);
+    std::vector<std::size_t> ends;
+    return BuildExact(*root, path, exact, ends);
+}
+
 bool Resolve(const WindowsPath& path, Resolved& out, Expect expect) {
     out = Resolved{};
     const std::string* root = DriveRoot(path.drive);
@@ -146,32 +199,22 @@ bool Resolve(const WindowsPath& path, Resolved& out, Expect expect) {
         out.parentExists = out.exists;
         return true;
     }
-    // The exact host path, and where each of its prefixes ends.
-    std::string exact = *root;
+    std::string exact;
     std::vector<std::size_t> ends;
-    ends.reserve(path.components.size());
-    for (const std::string& component : path.components) {
-        if (component.size() > NAME_MAX)
-            return Fail(ERROR_FILENAME_EXCED_RANGE);
-        if (exact.back() != '/')
-            exact += '/';
-        exact += component;
-        if (exact.size() >= PATH_MAX)
-            return Fail(ERROR_FILENAME_EXCED_RANGE);
-        ends.push_back(exact.size());
-    }
+    if (!BuildExact(*root, path, exact, ends))
+        return false;
     const std::string& name = path.components.back();
-    const std::string parent = path.components.size() == 1 ? *root : exact.substr(0, ends[ends.size() - 2]);
+    std::string parent = path.components.size() == 1 ? *root : exact.substr(0, ends[ends.size() - 2]);
 
     // A new name is looked up in the folder's kept names first: one stat of
     // the folder, and creating it would fail on an exact name anyway. Any
     // other path is tried exactly first, so that an exact name never depends
     // on the kept names, and only a miss costs a search.
-    if (expect == Expect::New && ResolveThroughCache(parent, name, out))
+    if (expect == Expect::New && ResolveThroughCache(parent, name, exact, out))
         return true;
     if (lstat(exact.c_str(), &out.st) == 0) {
         out.host = std::move(exact);
-        out.parent = parent;
+        out.parent = std::move(parent);
         out.name = name;
         out.exists = true;
         out.parentExists = true;
@@ -179,7 +222,7 @@ bool Resolve(const WindowsPath& path, Resolved& out, Expect expect) {
     }
     if (errno == ENAMETOOLONG)
         return Fail(ERROR_FILENAME_EXCED_RANGE);
-    if (expect == Expect::Existing && ResolveThroughCache(parent, name, out))
+    if (expect == Expect::Existing && ResolveThroughCache(parent, name, exact, out))
         return true;
     ResolveBySearch(*root, path.components, ends, exact, out);
     return true;

@@ -20,7 +20,10 @@ struct Resolved {
     bool exists = false;        // the whole path exists; `st` holds its status
     bool parentExists = false;  // the folder holding the last component exists
     bool parentCurrent = false; // the cached names of `parent` were up to date
-    struct stat st {};          // lstat of the path (stat at a drive's root)
+    // `parent` was found to be a folder itself, not a link to one (known only
+    // when the path was answered from the kept names).
+    bool parentIsFolder = false;
+    struct stat st {}; // lstat of the path (stat at a drive's root)
 };
 
 // False (with the error recorded) for an unmapped drive or a path too long for
@@ -33,6 +36,12 @@ bool Resolve(const WindowsPath& path, Resolved& out, Expect expect = Expect::Exi
 
 // Parses then resolves.
 bool ResolveText(const std::string& text, Resolved& out, Expect expect = Expect::Existing);
+
+// The host path the path stands for when every component exists exactly as
+// written (or is to be created as written), without asking the disk. False
+// (with the error recorded) where Resolve fails too. A call that only succeeds
+// on an existing entry may try this path first and resolve only on a miss.
+bool ExactHostPath(const WindowsPath& path, std::string& exact);
 
 // "a" + "/" + "b", without doubling the slash after the host root "/".
 std::string JoinHost(const std::string& folder, const std::string& name);

@@ -2,6 +2,8 @@
 
 #include "platform/FileSystem.h"
 
+#include <string_view>
+
 namespace platform::detail {
 
 namespace {
@@ -19,14 +21,14 @@ char UpperLetter(char c) {
 }
 
 // Windows drops trailing dots and blanks of a name ("name. " is "name").
-std::string WithoutTrailingDotsAndBlanks(const std::string& name) {
+std::string_view WithoutTrailingDotsAndBlanks(std::string_view name) {
     std::size_t end = name.size();
     while (end > 0 && (name[end - 1] == '.' || name[end - 1] == ' '))
         --end;
     return name.substr(0, end);
 }
 
-bool HoldsRefusedCharacter(const std::string& name, bool wildcardsAllowed) {
+bool HoldsRefusedCharacter(std::string_view name, bool wildcardsAllowed) {
     for (char c : name) {
         if (wildcardsAllowed && (c == '*' || c == '?'))
             continue;
@@ -38,8 +40,8 @@ bool HoldsRefusedCharacter(const std::string& name, bool wildcardsAllowed) {
 
 // Splits off the drive and picks the folder the rest is relative to. `rest`
 // gets the text after the drive part.
-bool StartingPoint(const std::string& text, const WindowsPath& current, WindowsPath& out, std::string& rest,
-                   uint32_t& error) {
+bool StartingPoint(std::string_view text, const WindowsPath& current, WindowsPath& out,
+                   std::string_view& rest, uint32_t& error) {
     if (text.empty()) {
         error = ERROR_PATH_NOT_FOUND;
         return false;
@@ -69,7 +71,7 @@ bool StartingPoint(const std::string& text, const WindowsPath& current, WindowsP
 }
 
 // Applies one component of the text to `out`.
-bool Apply(const std::string& component, WindowsPath& out, uint32_t& error) {
+bool Apply(std::string_view component, WindowsPath& out, uint32_t& error) {
     if (component.empty() || component == ".")
         return true;
     if (component == "..") {
@@ -81,13 +83,13 @@ bool Apply(const std::string& component, WindowsPath& out, uint32_t& error) {
         error = ERROR_INVALID_NAME;
         return false;
     }
-    std::string name = WithoutTrailingDotsAndBlanks(component);
+    const std::string_view name = WithoutTrailingDotsAndBlanks(component);
     if (!name.empty())
-        out.components.push_back(std::move(name));
+        out.components.emplace_back(name);
     return true;
 }
 
-bool ApplyAll(const std::string& rest, WindowsPath& out, uint32_t& error) {
+bool ApplyAll(std::string_view rest, WindowsPath& out, uint32_t& error) {
     std::size_t start = 0;
     while (start <= rest.size()) {
         std::size_t end = start;
@@ -134,9 +136,10 @@ std::string WindowsPath::ToString() const {
 bool ParseWindowsPath(const std::string& text, const WindowsPath& current, WindowsPath& out,
                       uint32_t& error) {
     WindowsPath result;
-    std::string rest;
+    std::string_view rest;
     if (!StartingPoint(text, current, result, rest, error))
         return false;
+    result.components.reserve(result.components.size() + 16);
     if (!ApplyAll(rest, result, error))
         return false;
     out = std::move(result);
@@ -146,13 +149,13 @@ bool ParseWindowsPath(const std::string& text, const WindowsPath& current, Windo
 bool ParseWindowsPattern(const std::string& text, const WindowsPath& current, WindowsPath& folder,
                          std::string& pattern, uint32_t& error) {
     WindowsPath result;
-    std::string rest;
+    std::string_view rest;
     if (!StartingPoint(text, current, result, rest, error))
         return false;
     std::size_t cut = rest.size();
     while (cut > 0 && !IsSeparator(rest[cut - 1]))
         --cut;
-    std::string last = rest.substr(cut);
+    std::string last(rest.substr(cut));
     if (!ApplyAll(rest.substr(0, cut), result, error))
         return false;
     if (last.empty() || HoldsRefusedCharacter(last, true)) {
@@ -165,7 +168,7 @@ bool ParseWindowsPattern(const std::string& text, const WindowsPath& current, Wi
             error = ERROR_FILE_NOT_FOUND;
             return false;
         }
-        last = WithoutTrailingDotsAndBlanks(last);
+        last = std::string(WithoutTrailingDotsAndBlanks(last));
         if (last.empty()) {
             error = ERROR_FILE_NOT_FOUND;
             return false;
