@@ -20,15 +20,28 @@ void Charge(CounterRow& row, const StructureTotals* charge) {
 } // namespace
 
 CreationCounterBlock::CreationCounterBlock() {
-    repaints_.SetBeforeRepaint([this] { Flush(); });
+    // The throttle flushes at every frame of a run, and when the run ends or a
+    // box pauses it (it is not running then).
+    repaints_.SetBeforeRepaint([this] { Flush(!repaints_.Running()); });
 }
 
-void CreationCounterBlock::Flush() {
+void CreationCounterBlock::Flush(bool whole) {
     if (pageDirty_ && page_)
         pageLabels_.Write(Counters);
     if (statisticsDirty_ && statisticsWindow_)
         statisticsLabels_.Write(Counters);
     pageDirty_ = statisticsDirty_ = false;
+    // A list view lays all its items out again for every batch added to it,
+    // so that a frame's cost grows with the list: while a run goes on, the
+    // lists take their names a few times a second; at its end (or when a box
+    // comes up) they take them all.
+    if (whole) {
+        listsFlushed_.invalidate();
+    } else {
+        if (listsFlushed_.isValid() && !listsFlushed_.hasExpired(ListMilliseconds))
+            return;
+        listsFlushed_.start();
+    }
     for (int i = 0; i < 5; ++i) {
         if (pending_[i].empty())
             continue;
@@ -47,7 +60,7 @@ void CreationCounterBlock::BindStatistics(QWidget* window, const std::string& la
                                           const std::string& listPrefix) {
     if (window == statisticsWindow_ && (window == nullptr || statisticsLabels_.Bound()))
         return;
-    Flush();
+    Flush(true);
     statisticsWindow_ = window;
     statisticsLabels_ = window ? CounterLabels(*window, labelPrefix) : CounterLabels();
     for (int i = 0; i < 5; ++i)

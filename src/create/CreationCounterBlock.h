@@ -8,6 +8,7 @@
 #include "create/CreationCounters.h"
 #include "create/RepaintThrottle.h"
 
+#include <QElapsedTimer>
 #include <QPointer>
 
 #include <string>
@@ -70,10 +71,15 @@ public:
 
     RepaintThrottle& Repaints() { return repaints_; }
 
+    // How often the statistics window's lists take the names held back
+    // during a run.
+    static constexpr qint64 ListMilliseconds = 250;
+
 private:
-    // During a run the labels and lists are written once a frame (see
-    // RepaintThrottle); the counters and result lists always move at once.
-    void Flush();
+    // During a run the labels are written once a frame (see RepaintThrottle)
+    // and the lists every ListMilliseconds, or also when `whole`; the counters
+    // and result lists always move at once.
+    void Flush(bool whole);
 
     QPointer<QWidget> page_;
     CounterLabels pageLabels_;
@@ -81,6 +87,7 @@ private:
     CounterLabels statisticsLabels_;
     QPointer<ui::ListBox> lists_[5];
     std::vector<std::string> pending_[5];
+    QElapsedTimer listsFlushed_;
     bool pageDirty_ = false;
     bool statisticsDirty_ = false;
     RepaintThrottle repaints_;

@@ -4,41 +4,65 @@
 //
 // Every counter change writes its labels and asks for a repaint at once. Done
 // literally, a run of 100,000 folders would spend its time laying out and
-// painting, so during a run the windows' own updates are held back (pending
-// input and paint events are still processed between items), and whenever a
-// frame's time has passed, and once more when the run ends, what was held back
-// is written and the windows are repainted as a whole.
+// painting, so during a run what the windows show is held back: the counter
+// block keeps its label and list writes, and widgets that change at every item
+// on their own (a progress bar) have their updates held. Whenever a frame's
+// time has passed, what was held back is written and the parts of the windows
+// that changed are painted; a frame never repaints a window whole, which costs
+// far more than the few labels that change. Pending input and paint events are
+// still processed between items. When the run ends the windows are repainted
+// whole once.
+//
+// A label that gets a new text asks its layouts to be redone, up to the window;
+// a tab widget answers that by repainting itself and its page whole, however
+// little changed. During a run the tab widgets of the run's windows keep their
+// layout (their size is the window's, which a run does not change), and the
+// requests they were sent are handed to them when the run ends or pauses.
 
 #include <QElapsedTimer>
 #include <QPointer>
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 class RepaintThrottle {
 public:
+    RepaintThrottle();
+    ~RepaintThrottle();
+    RepaintThrottle(const RepaintThrottle&) = delete;
+    RepaintThrottle& operator=(const RepaintThrottle&) = delete;
+
     static constexpr qint64 FrameMilliseconds = 33;
 
     // Outside a run: repaints the window now. During a run: repaints every
     // window of the run when a frame's time has passed since the last repaint.
     void Repaint(QWidget* window);
 
-    // Holds back the updates of these windows until EndRun.
-    void BeginRun(const std::vector<QWidget*>& windows);
+    // Starts a run over these windows. `held` are widgets inside them that
+    // change at every item by themselves; their updates are held back between
+    // frames until EndRun.
+    void BeginRun(const std::vector<QWidget*>& windows, const std::vector<QWidget*>& held = {});
     // Adds a window to the running run (a window shown during the run).
     void AddWindow(QWidget* window);
-    // Gives the windows their updates back and repaints them.
+    // Gives the held widgets their updates back and repaints the windows whole.
     void EndRun();
 
     // A box that comes up in the middle of a run waits for a person: until it
     // is answered, the windows behind it show what the counters say and
-    // repaint as usual. Pauses nest; outside a run they do nothing.
+    // repaint as usual, held widgets included. Pauses nest; outside a run they
+    // do nothing.
     void Pause();
     void Resume();
 
     // Whether what the windows show is held back now (a run, not paused).
     bool Running() const { return running_ && pauses_ == 0; }
+    // Whether what is written now is shown now: outside a run, while paused,
+    // or when the next repaint of a run will be a frame. A value that is
+    // written only to be shown (the position of a held progress bar) need be
+    // written only then.
+    bool ShownNow() const { return !Running() || sinceLastRepaint_.elapsed() >= FrameMilliseconds; }
     // Runs before every repaint of a run and when the run ends: whoever held
     // back what the windows show writes it now.
     void SetBeforeRepaint(std::function<void()> flush) { flush_ = std::move(flush); }
@@ -46,13 +70,19 @@ public:
     int RunRepaints() const { return runRepaints_; }
 
 private:
-    void RepaintAll();
+    class TabLayoutHold;
+
+    // A frame: what was held back is written and the changed parts painted.
+    void PaintChanges();
+    void SetHeldUpdates(bool enabled);
 
     bool running_ = false;
     int pauses_ = 0;
     int runRepaints_ = 0;
     QElapsedTimer sinceLastRepaint_;
     std::vector<QPointer<QWidget>> windows_;
+    std::vector<QPointer<QWidget>> held_;
+    std::unique_ptr<TabLayoutHold> tabLayouts_;
     std::function<void()> flush_;
 };
 
@@ -60,8 +90,10 @@ private:
 // of a run gives the windows their updates back.
 class RepaintRunScope {
 public:
-    RepaintRunScope(RepaintThrottle& throttle, const std::vector<QWidget*>& windows) : throttle_(throttle) {
-        throttle_.BeginRun(windows);
+    RepaintRunScope(RepaintThrottle& throttle, const std::vector<QWidget*>& windows,
+                    const std::vector<QWidget*>& held = {})
+        : throttle_(throttle) {
+        throttle_.BeginRun(windows, held);
     }
     ~RepaintRunScope() { throttle_.EndRun(); }
     RepaintRunScope(const RepaintRunScope&) = delete;

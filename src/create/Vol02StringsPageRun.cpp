@@ -12,6 +12,7 @@
 #include "create/RepaintThrottle.h"
 #include "create/StructureScan.h"
 #include "create/TfrmStatistic02.h"
+#include "platform/FileSystem.h"
 #include "ui/Colors.h"
 #include "ui/ComboBox.h"
 #include "ui/Desktop.h"
@@ -148,12 +149,16 @@ void Vol02StringsPage::btnVol02CreateFoldersClick() {
         AttachMode mode = SelectedAttachMode();
         std::vector<std::string> structures = StructureItems();
         {
-            RepaintRunScope repaints(block_.Repaints(), {window(), frmStatistic02});
+            RepaintRunScope repaints(block_.Repaints(), {window(), frmStatistic02},
+                                     {ui_->pbVol02ProgressBar});
             ui_->pbVol02ProgressBar->setMaximum(ProgressMaximum(items.size()));
             ui_->pbVol02ProgressBar->setValue(0);
             ui_->pbVol02ProgressBar->show();
             for (size_t i = 0; i < items.size(); ++i) {
-                ui_->pbVol02ProgressBar->setValue(static_cast<int>(std::min<size_t>(i, INT32_MAX)));
+                // Working out whether the bar has changed costs more than a
+                // small item: its position is written when it can be seen.
+                if (block_.Repaints().ShownNow() || i + 1 == items.size())
+                    ui_->pbVol02ProgressBar->setValue(static_cast<int>(std::min<size_t>(i, INT32_MAX)));
                 ui::desktop().ProcessMessages();
                 ProcessRunItem(items[i], parts, mode, structures);
             }
@@ -179,19 +184,29 @@ void Vol02StringsPage::ProcessRunItem(const std::string& item, const _tagVol0XPa
         RecordOther(name);
         return;
     }
-    if (DirectoryExists(name)) {
-        RecordExists(name);
-        return;
-    }
     // Only what this item adds to the disk is the walk's own: a structure that
     // contains the destination must not copy it into the next new folder.
-    std::string created = mode == AttachMode::Nothing ? std::string() : TopmostMissingFolder(name);
-    // A folder counts as created only when it was not there before and is
-    // there now: ForceDirectories reports a drive root (or a drive that is not
-    // present) as done without creating anything, and Undo would empty it.
-    if (!ForceDirectories(name) || !DirectoryExists(name)) {
-        RecordOther(name);
-        return;
+    std::string created;
+    // While most items are new folders, each is first simply created: when
+    // that works, the folder was new and its parent there, which is what the
+    // checks below would have found, and they would have created it too.
+    const bool mostlyNew = block_.Counters.Created.Folders >= block_.Counters.Exists.Folders;
+    if (mostlyNew && platform::TryCreateDirectoryInFolder(name, mode != AttachMode::Nothing)) {
+        created = name;
+    } else {
+        if (DirectoryExists(name)) {
+            RecordExists(name);
+            return;
+        }
+        if (mode != AttachMode::Nothing)
+            created = TopmostMissingFolder(name);
+        // A folder counts as created only when it was not there before and is
+        // there now: ForceDirectories reports a drive root (or a drive that is
+        // not present) as done without creating anything, and Undo would empty it.
+        if (!ForceDirectories(name) || !DirectoryExists(name)) {
+            RecordOther(name);
+            return;
+        }
     }
     RecordCreated(name);
     if (mode == AttachMode::Nothing)

@@ -63,14 +63,18 @@ void Vol02StringsPage::btnVol02CreateFoldersSimulationClick() {
         AttachMode mode = SelectedAttachMode();
         std::vector<std::string> structures = StructureItems();
         {
-            RepaintRunScope repaints(block_.Repaints(), {window(), frmStatistic02});
+            RepaintRunScope repaints(block_.Repaints(), {window(), frmStatistic02},
+                                     {ui_->pbVol02ProgressBar});
             ui_->pbVol02ProgressBar->setMaximum(
                 static_cast<int>(std::min<size_t>(items.size(), std::numeric_limits<int>::max())));
             ui_->pbVol02ProgressBar->setValue(0);
             ui_->pbVol02ProgressBar->show();
             for (size_t i = 0; i < items.size(); ++i) {
-                ui_->pbVol02ProgressBar->setValue(
-                    static_cast<int>(std::min<size_t>(i, std::numeric_limits<int>::max())));
+                // Working out whether the bar has changed costs more than a
+                // small item: its position is written when it can be seen.
+                if (block_.Repaints().ShownNow() || i + 1 == items.size())
+                    ui_->pbVol02ProgressBar->setValue(
+                        static_cast<int>(std::min<size_t>(i, std::numeric_limits<int>::max())));
                 ui::desktop().ProcessMessages();
                 SimulateRunItem(items[i], parts, mode, structures);
             }

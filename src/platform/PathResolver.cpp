@@ -150,9 +150,9 @@ uint32_t MissingError(const Resolved& resolved) {
 
 namespace {
 
-// The exact host path, and where each of its prefixes ends.
+// The exact host path; `ends` (when given) gets where each of its prefixes ends.
 bool BuildExact(const std::string& root, const WindowsPath& path, std::string& exact,
-                std::vector<std::size_t>& ends) {
+                std::vector<std::size_t>* ends) {
     std::size_t length = root.size();
     for (const std::string& component : path.components) {
         length += component.size() + 1;
@@ -161,8 +161,10 @@ bool BuildExact(const std::string& root, const WindowsPath& path, std::string& e
     }
     exact.reserve(length);
     exact = root;
-    ends.clear();
-    ends.reserve(path.components.size());
+    if (ends) {
+        ends->clear();
+        ends->reserve(path.components.size());
+    }
     for (const std::string& component : path.components) {
         if (component.size() > NAME_MAX)
             return Fail(ERROR_FILENAME_EXCED_RANGE);
@@ -171,7 +173,8 @@ bool BuildExact(const std::string& root, const WindowsPath& path, std::string& e
         exact += component;
         if (exact.size() >= PATH_MAX)
             return Fail(ERROR_FILENAME_EXCED_RANGE);
-        ends.push_back(exact.size());
+        if (ends)
+            ends->push_back(exact.size());
     }
     return true;
 }
@@ -182,8 +185,7 @@ bool ExactHostPath(const WindowsPath& path, std::string& exact) {
     const std::string* root = DriveRoot(path.drive);
     if (!root)
         return Fail(ERROR_PATH_NOT_FOUND);
-    std::vector<std::size_t> ends;
-    return BuildExact(*root, path, exact, ends);
+    return BuildExact(*root, path, exact, nullptr);
 }
 
 bool Resolve(const WindowsPath& path, Resolved& out, Expect expect) {
@@ -200,11 +202,12 @@ bool Resolve(const WindowsPath& path, Resolved& out, Expect expect) {
         return true;
     }
     std::string exact;
-    std::vector<std::size_t> ends;
-    if (!BuildExact(*root, path, exact, ends))
+    if (!BuildExact(*root, path, exact, nullptr))
         return false;
     const std::string& name = path.components.back();
-    std::string parent = path.components.size() == 1 ? *root : exact.substr(0, ends[ends.size() - 2]);
+    // The exact path is the parent's, a slash (unless the parent is "/") and the name.
+    std::string parent =
+        path.components.size() == 1 ? *root : exact.substr(0, exact.size() - name.size() - 1);
 
     // A new name is looked up in the folder's kept names first: one stat of
     // the folder, and creating it would fail on an exact name anyway. Any
@@ -224,6 +227,8 @@ bool Resolve(const WindowsPath& path, Resolved& out, Expect expect) {
         return Fail(ERROR_FILENAME_EXCED_RANGE);
     if (expect == Expect::Existing && ResolveThroughCache(parent, name, exact, out))
         return true;
+    std::vector<std::size_t> ends;
+    BuildExact(*root, path, exact, &ends);
     ResolveBySearch(*root, path.components, ends, exact, out);
     return true;
 }

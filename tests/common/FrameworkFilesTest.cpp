@@ -155,6 +155,29 @@ TEST(ForceDirectories, DeepPathUnderAnExistingFolder) {
     EXPECT_TRUE(sandbox.Exists(path));
 }
 
+TEST(ForceDirectories, ALinkToAFolderIsNoFolderOnTheWay) {
+    DriveSandbox sandbox;
+    sandbox.MakeFolder("D:\\real\\kept");
+    std::filesystem::create_directory_symlink(sandbox.Host("D:\\real"), sandbox.Host("D:\\link"));
+    // The link reads as a file, and a folder cannot be made in its place;
+    // asked twice, once the layer knows the folder behind it. A folder
+    // reached through the link is a folder, as a path leads through it.
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        EXPECT_FALSE(ForceDirectories("D:\\link\\x"));
+        EXPECT_TRUE(ForceDirectories("D:\\link\\kept\\y" + std::to_string(attempt)));
+    }
+    EXPECT_FALSE(sandbox.Exists("D:\\real\\x"));
+    EXPECT_TRUE(sandbox.Exists("D:\\real\\kept\\y0"));
+    EXPECT_TRUE(sandbox.Exists("D:\\real\\kept\\y1"));
+    // A new folder among others, once and again.
+    EXPECT_TRUE(ForceDirectories("D:\\real\\x"));
+    EXPECT_TRUE(ForceDirectories("D:\\real\\X"));
+    EXPECT_TRUE(ForceDirectories("D:\\real\\y\\"));
+    EXPECT_TRUE(sandbox.Exists("D:\\real\\x"));
+    EXPECT_TRUE(sandbox.Exists("D:\\real\\y"));
+    EXPECT_FALSE(sandbox.Exists("D:\\real\\X"));
+}
+
 TEST(DeleteFile, DeletesFilesOnly) {
     DriveSandbox sandbox;
     sandbox.MakeFile("C:\\a\\f.txt", "x");

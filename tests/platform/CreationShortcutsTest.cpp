@@ -1,0 +1,177 @@
+// The shortcuts a creation run takes through the layer: creating a folder at
+// once where that is sure to be what the full checks would do, keeping the
+// names of folders it has just created, and opening the file to copy by its
+// exact name first. Each must behave exactly as the long way does.
+
+#include "platform/FileSystem.h"
+#include "platform/RecentMap.h"
+#include "support/DriveSandbox.h"
+
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <string>
+
+namespace {
+
+using namespace platform;
+using testsupport::DriveSandbox;
+namespace fs = std::filesystem;
+
+bool IsFolder(const std::string& path) {
+    const uint32_t attributes = GetFileAttributesA(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+TEST(CreationShortcuts, AFolderIsCreatedAtOnceOnlyInAFolderWhoseNamesAreKept) {
+    DriveSandbox sandbox;
+    sandbox.MakeFolder("D:\\dest\\Taken");
+    sandbox.MakeFile("D:\\dest\\file");
+    // Nothing is known of the folder yet: the try creates nothing.
+    EXPECT_FALSE(TryCreateDirectoryInFolder("D:\\dest\\first", false));
+    EXPECT_FALSE(sandbox.Exists("D:\\dest\\first"));
+    // Once a lookup has read its names, a new folder is created at once...
+    EXPECT_FALSE(IsFolder("D:\\dest\\first"));
+    EXPECT_TRUE(TryCreateDirectoryInFolder("D:\\dest\\first", false));
+    EXPECT_TRUE(sandbox.Exists("D:\\dest\\first"));
+    // A path that names the folder in another case is matched the long way.
+    EXPECT_FALSE(TryCreateDirectoryInFolder("d:\\DEST\\second", false));
+    EXPECT_FALSE(sandbox.Exists("D:\\dest\\second"));
+    // ...and a name there in any case, folder or file, is left alone.
+    for (const std::string taken : {"D:\\dest\\TAKEN", "D:\\dest\\First", "D:\\dest\\FILE"}) {
+        SCOPED_TRACE(taken);
+        EXPECT_FALSE(TryCreateDirectoryInFolder(taken, true));
+        EXPECT_EQ(GetLastError(), ERROR_ALREADY_EXISTS);
+    }
+    EXPECT_FALSE(sandbox.Exists("D:\\dest\\First"));
+    EXPECT_FALSE(TryCreateDirectoryInFolder("D:\\dest\\missing\\sub", true));
+    EXPECT_FALSE(TryCreateDirectoryInFolder("D:\\dest\\bad|name", true));
+    EXPECT_EQ(GetLastError(), ERROR_INVALID_NAME);
+    EXPECT_FALSE(TryCreateDirectoryInFolder("D:\\", true));
+    // A name another program gave the folder meanwhile is seen too.
+    sandbox.MakeFolder("D:\\dest\\LATER");
+    EXPECT_FALSE(TryCreateDirectoryInFolder("D:\\dest\\later", true));
+    EXPECT_FALSE(sandbox.Exists("D:\\dest\\later"));
+}
+
+TEST(CreationShortcuts, AFolderReachedThroughALinkTakesTheLongWay) {
+    DriveSandbox sandbox;
+    sandbox.MakeFolder("D:\\real");
+    fs::create_directory_symlink(sandbox.Host("D:\\real"), sandbox.Host("D:\\link"));
+    EXPECT_FALSE(IsFolder("D:\\link\\x"));
+    EXPECT_FALSE(TryCreateDirectoryInFolder("D:\\link\\x", true));
+    EXPECT_FALSE(sandbox.Exists("D:\\real\\x"));
+    // Windows itself creates through the link.
+    EXPECT_TRUE(CreateDirectoryA("D:\\link\\x"));
+    EXPECT_TRUE(sandbox.Exists("D:\\real\\x"));
+}
+
+TEST(CreationShortcuts, NamesOfANewFolderFollowChangesAroundTheLayer) {
+    DriveSandbox sandbox;
+    sandbox.MakeFolder("D:\\dest");
+    EXPECT_FALSE(IsFolder("D:\\dest\\item"));
+    for (bool keepNames : {true, false}) {
+        SCOPED_TRACE(keepNames);
+        const std::string item = keepNames ? "D:\\dest\\kept" : "D:\\dest\\plain";
+        ASSERT_TRUE(TryCreateDirectoryInFolder(item, keepNames));
+        EXPECT_TRUE(CreateDirectoryA(item + "\\Sub"));
+        EXPECT_FALSE(CreateDirectoryA(item + "\\SUB"));
+        // Another program adds a name right after the layer's own change.
+        sandbox.MakeFile(item + "\\Other.txt");
+        EXPECT_FALSE(CreateDirectoryA(item + "\\OTHER.TXT"));
+        EXPECT_EQ(GetLastError(), ERROR_ALREADY_EXISTS);
+        sandbox.MakeFile("D:\\source.txt", "data");
+        EXPECT_FALSE(CopyFileA("D:\\source.txt", item + "\\other.txt", true));
+        EXPECT_EQ(GetLastError(), ERROR_FILE_EXISTS);
+        EXPECT_TRUE(CopyFileA("D:\\source.txt", item + "\\copy.txt", true));
+        EXPECT_FALSE(CopyFileA("D:\\source.txt", item + "\\COPY.TXT", true));
+    }
+}
+
+TEST(CreationShortcuts, FoldersBeyondTheKeptOnesAreReadAgain) {
+    DriveSandbox sandbox;
+    constexpr int Folders = 300; // more than the layer keeps
+    for (int i = 0; i < Folders; ++i)
+        sandbox.MakeFolder("D:\\f" + std::to_string(i) + "\\Name");
+    for (int round = 0; round < 2; ++round) {
+        for (int i = 0; i < Folders; ++i) {
+            const std::string folder = "D:\\f" + std::to_string(round == 0 ? i : Folders - 1 - i);
+            ASSERT_TRUE(IsFolder(folder + "\\NAME")) << folder;
+            ASSERT_FALSE(CreateDirectoryA(folder + "\\name")) << folder;
+        }
+    }
+    fs::rename(sandbox.Host("D:\\f0\\Name"), sandbox.Host("D:\\f0\\Renamed"));
+    EXPECT_FALSE(IsFolder("D:\\f0\\NAME"));
+    EXPECT_TRUE(IsFolder("D:\\f0\\RENAMED"));
+}
+
+TEST(CreationShortcuts, TheFileToCopyIsFoundAsTheLongWayFindsIt) {
+    DriveSandbox sandbox;
+    sandbox.MakeFile("D:\\from\\Data.bin", "content");
+    sandbox.MakeFolder("D:\\to");
+    const std::string source = sandbox.Host("D:\\from\\Data.bin");
+    const timespec times[2] = {{1000000000, 0}, {1200000000, 500}};
+    ASSERT_EQ(utimensat(AT_FDCWD, source.c_str(), times, 0), 0);
+    ASSERT_EQ(chmod(source.c_str(), 0640), 0);
+    const mode_t mask = umask(0);
+    umask(mask);
+    EXPECT_TRUE(CopyFileA("D:\\FROM\\DATA.BIN", "D:\\to\\a", true));
+    EXPECT_TRUE(CopyFileA("D:\\from\\Data.bin", "D:\\to\\b", true));
+    for (const std::string copy : {"D:\\to\\a", "D:\\to\\b"}) {
+        SCOPED_TRACE(copy);
+        EXPECT_EQ(sandbox.Read(copy), "content");
+        struct stat st {};
+        ASSERT_EQ(stat(sandbox.Host(copy).c_str(), &st), 0);
+        EXPECT_EQ(st.st_mtim.tv_sec, 1200000000);
+        EXPECT_EQ(st.st_mode & 0777, 0640u & ~mask);
+    }
+    // A link to a file is copied as the file; a link to nothing, a folder and
+    // a pipe are not, and nothing appears in their place.
+    fs::create_symlink(source, sandbox.Host("D:\\from\\link"));
+    fs::create_symlink(sandbox.Host("D:\\nowhere"), sandbox.Host("D:\\from\\dangling"));
+    ASSERT_EQ(mkfifo(sandbox.Host("D:\\from\\pipe").c_str(), 0600), 0);
+    EXPECT_TRUE(CopyFileA("D:\\from\\LINK", "D:\\to\\c", true));
+    EXPECT_EQ(sandbox.Read("D:\\to\\c"), "content");
+    EXPECT_FALSE(CopyFileA("D:\\from\\dangling", "D:\\to\\d", true));
+    EXPECT_EQ(GetLastError(), ERROR_FILE_NOT_FOUND);
+    EXPECT_FALSE(CopyFileA("D:\\from\\pipe", "D:\\to\\e", true));
+    EXPECT_EQ(GetLastError(), ERROR_ACCESS_DENIED);
+    EXPECT_FALSE(CopyFileA("D:\\from\\missing", "D:\\to\\f", true));
+    EXPECT_EQ(GetLastError(), ERROR_FILE_NOT_FOUND);
+    EXPECT_FALSE(CopyFileA("D:\\nowhere\\x", "D:\\to\\g", true));
+    EXPECT_EQ(GetLastError(), ERROR_PATH_NOT_FOUND);
+    for (const std::string absent : {"D:\\to\\d", "D:\\to\\e", "D:\\to\\f", "D:\\to\\g"})
+        EXPECT_FALSE(sandbox.Exists(absent)) << absent;
+}
+
+TEST(RecentMap, GivesUpTheEntryUsedLongestAgo) {
+    detail::RecentMap<int> map(3);
+    map.Put("a", 1);
+    map.Put("b", 2);
+    map.Put("c", 3);
+    ASSERT_NE(map.Find("a"), nullptr); // a is now the most recent
+    map.Put("d", 4);                   // b goes
+    EXPECT_FALSE(map.Contains("b"));
+    EXPECT_EQ(map.Size(), 3u);
+    map.Put("c", 30); // replaced, and now the most recent
+    map.Put("e", 5);  // a goes
+    EXPECT_FALSE(map.Contains("a"));
+    ASSERT_NE(map.Find("c"), nullptr);
+    EXPECT_EQ(*map.Find("c"), 30);
+    map.EraseIf([](const std::string& key) { return key != "e"; });
+    EXPECT_EQ(map.Size(), 1u);
+    EXPECT_EQ(*map.Find("e"), 5);
+    map.Erase("e");
+    map.Erase("e");
+    EXPECT_EQ(map.Find("e"), nullptr);
+    map.Put("f", 6);
+    map.Clear();
+    EXPECT_EQ(map.Size(), 0u);
+    EXPECT_FALSE(map.Contains("f"));
+}
+
+} // namespace
