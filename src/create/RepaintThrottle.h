@@ -15,9 +15,10 @@
 //
 // A label that gets a new text asks its layouts to be redone, up to the window;
 // a tab widget answers that by repainting itself and its page whole, however
-// little changed. During a run the tab widgets of the run's windows keep their
-// layout (their size is the window's, which a run does not change), and the
-// requests they were sent are handed to them when the run ends or pauses.
+// little changed. During a run the tab widgets of the run's windows are not
+// laid out again for what their pages ask (a resized window still resizes
+// them), and the requests they were sent are handed to them when the run ends
+// or pauses.
 
 #include <QElapsedTimer>
 #include <QPointer>
@@ -87,7 +88,7 @@ private:
 };
 
 // Holds a throttle's run for the lifetime of the object, so that every way out
-// of a run gives the windows their updates back.
+// of a run gives the windows back what was held.
 class RepaintRunScope {
 public:
     RepaintRunScope(RepaintThrottle& throttle, const std::vector<QWidget*>& windows,
