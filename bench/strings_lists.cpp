@@ -13,10 +13,10 @@
 
 #include "app/ProgramWindows.h"
 #include "app/TfrmMain.h"
-#include "app/tools/TfrmFileImport.h"
-#include "create/TfrmVol02EditIncludeList.h"
-#include "create/Vol02StringsPage.h"
+#include "create/strings/TfrmVol02EditIncludeList.h"
+#include "create/strings/Vol02StringsPage.h"
 #include "support/DriveSandbox.h"
+#include "tools/TfrmFileImport.h"
 #include "ui/Desktop.h"
 #include "ui/Form.h"
 #include "ui/ListBox.h"

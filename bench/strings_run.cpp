@@ -19,8 +19,8 @@
 
 #include "app/ProgramWindows.h"
 #include "app/TfrmMain.h"
-#include "create/TfrmStatistic02.h"
-#include "create/Vol02StringsPage.h"
+#include "create/strings/TfrmStatistic02.h"
+#include "create/strings/Vol02StringsPage.h"
 #include "support/DriveSandbox.h"
 #include "support/ProgramWindowsFixture.h"
 #include "support/ScriptedDesktop.h"

@@ -3,8 +3,8 @@
 // pages. It owns the pages, and so every page's lists, counters and undo
 // records; the pages reach it only through MainWindowServices.
 
-#include "app/tools/MainWindowServices.h"
-#include "app/tools/MainWindowTexts.h"
+#include "tools/MainWindowServices.h"
+#include "tools/MainWindowTexts.h"
 
 #include <QMainWindow>
 

@@ -19,8 +19,8 @@ Desktop* SetDesktop(Desktop* d) {
     return previous;
 }
 
-Answer ShowBox(QWidget* owner, const std::string& caption, const std::string& text, Icon icon, Buttons buttons,
-               Answer defaultButton) {
+Answer ShowBox(QWidget* owner, const std::string& caption, const std::string& text, Icon icon,
+               Buttons buttons, Answer defaultButton) {
     MessageBoxRequest request;
     request.owner = owner;
     request.caption = caption;

@@ -3,14 +3,14 @@
 
 #include "app/ManualPage.h"
 #include "app/TfrmMain.h"
-#include "app/tools/MainWindowServices.h"
-#include "app/tools/TForcedUnSuccessFullForm.h"
-#include "app/tools/TSubFolderUnSuccessFullForm.h"
-#include "app/tools/TfrmAltalanosHelp.h"
 #include "platform/Drives.h"
 #include "support/DriveSandbox.h"
 #include "support/ProgramWindowsFixture.h"
 #include "support/ScriptedDesktop.h"
+#include "tools/MainWindowServices.h"
+#include "tools/TForcedUnSuccessFullForm.h"
+#include "tools/TSubFolderUnSuccessFullForm.h"
+#include "tools/TfrmAltalanosHelp.h"
 #include "ui/ComboBox.h"
 #include "ui/ListBox.h"
 

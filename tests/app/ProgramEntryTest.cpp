@@ -4,7 +4,7 @@
 #include "app/ProgramEntry.h"
 #include "app/ProgramWindows.h"
 #include "app/TfrmMain.h"
-#include "create/TfrmStatistic03.h"
+#include "create/numbers/TfrmStatistic03.h"
 #include "support/ProgramWindowsFixture.h"
 #include "support/ScriptedDesktop.h"
 #include "ui/FrameworkError.h"

@@ -4,13 +4,13 @@
 // export, Undo and Clear All, with every box answered and every count checked.
 
 #include "app/TfrmMain.h"
-#include "app/tools/TfrmFileExport.h"
-#include "app/tools/TfrmFileImport.h"
-#include "create/TfrmStatistic02.h"
-#include "create/Vol02StringsPage.h"
+#include "create/strings/TfrmStatistic02.h"
+#include "create/strings/Vol02StringsPage.h"
 #include "support/DriveSandbox.h"
 #include "support/ProgramWindowsFixture.h"
 #include "support/ScriptedDesktop.h"
+#include "tools/TfrmFileExport.h"
+#include "tools/TfrmFileImport.h"
 #include "ui/ComboBox.h"
 #include "ui/ListBox.h"
 

@@ -48,7 +48,8 @@ DriveSandbox::~DriveSandbox() {
 }
 
 std::string DriveSandbox::HostRoot(char letter) const {
-    return (fs::path(base_) / std::string(1, static_cast<char>(std::toupper(static_cast<unsigned char>(letter)))))
+    return (fs::path(base_) /
+            std::string(1, static_cast<char>(std::toupper(static_cast<unsigned char>(letter)))))
         .string();
 }
 
@@ -71,7 +72,9 @@ std::string DriveSandbox::Host(const std::string& windowsPath) const {
     return result.string();
 }
 
-void DriveSandbox::MakeFolder(const std::string& windowsPath) const { fs::create_directories(Host(windowsPath)); }
+void DriveSandbox::MakeFolder(const std::string& windowsPath) const {
+    fs::create_directories(Host(windowsPath));
+}
 
 void DriveSandbox::MakeFile(const std::string& windowsPath, const std::string& content) const {
     fs::path host = Host(windowsPath);

@@ -10,13 +10,15 @@ namespace testsupport {
 
 namespace {
 const char* KindName(int kind) {
-    static const char* names[] = {"message box", "modal window", "browse dialog", "open dialog",
+    static const char* names[] = {"message box", "modal window",    "browse dialog", "open dialog",
                                   "save dialog", "framework error", "plain message"};
     return names[kind];
 }
 } // namespace
 
-ScriptedDesktop::ScriptedDesktop() { previous_ = ui::SetDesktop(this); }
+ScriptedDesktop::ScriptedDesktop() {
+    previous_ = ui::SetDesktop(this);
+}
 
 ScriptedDesktop::~ScriptedDesktop() {
     for (const Expected& e : expected_)
@@ -46,7 +48,9 @@ void ScriptedDesktop::ExpectMessage(const std::string& text) {
     expected_.push_back({Expected::Message, text, ui::Answer::Ok, {}});
 }
 
-bool ScriptedDesktop::AllUsed() const { return expected_.empty(); }
+bool ScriptedDesktop::AllUsed() const {
+    return expected_.empty();
+}
 
 const ShownBox& ScriptedDesktop::LastBox() const {
     static const ShownBox none;
@@ -78,8 +82,8 @@ ScriptedDesktop::Expected ScriptedDesktop::Take(Expected::Kind kind, const std::
     }
     Expected next = expected_.front();
     if (next.kind != kind) {
-        ADD_FAILURE() << "expected " << KindName(next.kind) << " '" << next.key << "' but got " << KindName(kind)
-                      << ": " << what;
+        ADD_FAILURE() << "expected " << KindName(next.kind) << " '" << next.key << "' but got "
+                      << KindName(kind) << ": " << what;
         return {kind, "", ui::Answer::Cancel, {}};
     }
     expected_.pop_front();
@@ -87,8 +91,9 @@ ScriptedDesktop::Expected ScriptedDesktop::Take(Expected::Kind kind, const std::
 }
 
 ui::Answer ScriptedDesktop::MessageBox(const ui::MessageBoxRequest& request) {
-    ShownBox box{NumberOf(request.caption), request.caption, request.text, request.icon,
-                 request.buttons,           request.defaultButton, request.owner != nullptr};
+    ShownBox box{
+        NumberOf(request.caption), request.caption,         request.text, request.icon, request.buttons,
+        request.defaultButton,     request.owner != nullptr};
     boxes_.push_back(box);
     Expected e = Take(Expected::Box, box.number + " " + box.caption + " | " + box.text);
     if (e.kind == Expected::Box && !e.key.empty() && e.key != box.number) {

@@ -1,0 +1,76 @@
+#pragma once
+// The attach walk: copies one folder structure, breadth first, into a folder a
+// creation run has just created, without ever overwriting a file, and counts
+// every subfolder and file it creates, finds already there or fails on; and its
+// counting twin for simulations, which creates nothing. Each creation page owns
+// one walk over its own counter block, with its own message numbers and texts.
+//
+// The walk never lists, copies or descends into a folder the run itself
+// created (registered with AddOwnFolder): a structure that contains the
+// destination would otherwise copy its own copies until paths overflow, and a
+// run and its simulation would not agree on what a structure holds.
+
+#include "common/FolderTreeScanner.h"
+#include "create/engine/CreationCounterBlock.h"
+#include "create/engine/CreationCounters.h"
+
+#include <deque>
+#include <set>
+#include <string>
+
+// The boxes a walk shows when a file it counts has no size in the page's
+// size map (it appeared after the structure scan): one for a file copied (or,
+// in a simulation, to be copied), one for a file that was not.
+struct AttachWalkTexts {
+    std::string copiedCaption;
+    std::string copiedText; // the source file's path follows
+    std::string notCopiedCaption;
+    std::string notCopiedText;
+};
+
+class AttachWalk {
+public:
+    AttachWalk(CreationCounterBlock& block, const FileSizeMap& sizes, AttachWalkTexts runTexts,
+               AttachWalkTexts simulationTexts);
+
+    // Source folders still to list, first in first out.
+    std::deque<std::string> AttachFolderQueue;
+    // The folder the current structure is copied into, no trailing backslash.
+    std::string AttachTargetRoot;
+    // False exactly while the structure's top folder is listed.
+    bool AttachTopLevelDone = false;
+    // Files copied straight into the new folder in "Subfolders Only - With Files.".
+    std::deque<std::string> CreatedFilesList;
+
+    // The folders this run created; the walk leaves them alone.
+    void ClearOwnFolders();
+    void AddOwnFolder(const std::string& folder);
+
+    // Copies the structure into AttachTargetRoot (set it first).
+    void CopyFolderStructure(const std::string& structure, AttachMode mode);
+    // Counts what CopyFolderStructure would do, creating nothing.
+    void SimulateCopyFolderStructure(const std::string& structure, AttachMode mode);
+
+private:
+    void ProcessQueuedFolder(const std::string& structure, AttachMode mode);
+    void SimulateProcessQueuedFolder(const std::string& structure, AttachMode mode);
+    void StartStructure(const std::string& root);
+    bool IsOwnFolder(const std::string& folder) const;
+    std::string DestinationOf(const std::string& folder, const std::string& entry) const;
+    enum class SubfolderResult { Created, Exists, Failed };
+    // What the walk makes of a subfolder of the structure: created (with any
+    // missing parents), already there, or not to be created.
+    SubfolderResult CreateSubfolder(const std::string& destination);
+    bool LookUpSize(const std::string& source, uint64_t& size, const std::string& caption,
+                    const std::string& text) const;
+
+    CreationCounterBlock& block_;
+    const FileSizeMap& sizes_;
+    AttachWalkTexts runTexts_;
+    AttachWalkTexts simulationTexts_;
+    std::set<std::string> ownHostFolders_;
+    // Set per structure: whether one of the own folders lies inside it, so that
+    // only such walks pay for looking each folder up.
+    bool ownFolderInside_ = false;
+    size_t rootLength_ = 0;
+};

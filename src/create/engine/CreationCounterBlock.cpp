@@ -1,0 +1,169 @@
+#include "create/engine/CreationCounterBlock.h"
+
+#include "ui/ListBox.h"
+
+#include <QWidget>
+
+namespace {
+
+constexpr const char* ListNames[5] = {"FoldersCreated", "FoldersExists", "FoldersOther", "SubFoldersCreated",
+                                      "FilesCreated"};
+
+void Charge(CounterRow& row, const StructureTotals* charge) {
+    if (!charge)
+        return;
+    row.SubFolders += charge->subfolders;
+    row.Files += charge->files;
+    row.FilesSize += static_cast<double>(charge->bytes);
+}
+
+} // namespace
+
+CreationCounterBlock::CreationCounterBlock() {
+    // The throttle flushes at every frame of a run, and when the run ends or a
+    // box pauses it (it is not running then).
+    repaints_.SetBeforeRepaint([this] { Flush(!repaints_.Running()); });
+}
+
+void CreationCounterBlock::Flush(bool whole) {
+    if (pageDirty_ && page_)
+        pageLabels_.Write(Counters);
+    if (statisticsDirty_ && statisticsWindow_)
+        statisticsLabels_.Write(Counters);
+    pageDirty_ = statisticsDirty_ = false;
+    // A list view lays all its items out again for every batch added to it,
+    // so that a frame's cost grows with the list: while a run goes on, the
+    // lists take their names a few times a second; at its end (or when a box
+    // comes up) they take them all.
+    if (whole) {
+        listsFlushed_.invalidate();
+    } else {
+        if (listsFlushed_.isValid() && !listsFlushed_.hasExpired(ListMilliseconds))
+            return;
+        listsFlushed_.start();
+    }
+    for (int i = 0; i < 5; ++i) {
+        if (pending_[i].empty())
+            continue;
+        if (lists_[i])
+            lists_[i]->AddItems(pending_[i]);
+        pending_[i].clear();
+    }
+}
+
+void CreationCounterBlock::BindPage(QWidget& page, const std::string& labelPrefix) {
+    page_ = &page;
+    pageLabels_ = CounterLabels(page, labelPrefix);
+}
+
+void CreationCounterBlock::BindStatistics(QWidget* window, const std::string& labelPrefix,
+                                          const std::string& listPrefix) {
+    if (window == statisticsWindow_ && (window == nullptr || statisticsLabels_.Bound()))
+        return;
+    Flush(true);
+    statisticsWindow_ = window;
+    statisticsLabels_ = window ? CounterLabels(*window, labelPrefix) : CounterLabels();
+    for (int i = 0; i < 5; ++i)
+        lists_[i] = window
+                        ? window->findChild<ui::ListBox*>(QString::fromStdString(listPrefix + ListNames[i]))
+                        : nullptr;
+    repaints_.AddWindow(window);
+}
+
+ui::ListBox* CreationCounterBlock::List(StatisticList which) const {
+    return lists_[static_cast<int>(which)];
+}
+
+void CreationCounterBlock::ResetAllCounters() {
+    Counters.ToCreate = CounterRow{};
+    ResetResultCounters();
+}
+
+void CreationCounterBlock::ResetResultCounters() {
+    Counters.Created = CounterRow{};
+    Counters.Exists = CounterRow{};
+    Counters.Other = CounterRow{};
+}
+
+void CreationCounterBlock::ClearAllResultLists() {
+    Results.ToCreate.Clear();
+    ClearResultLists();
+}
+
+void CreationCounterBlock::ClearResultLists() {
+    Results.Created.Clear();
+    Results.Exists.Clear();
+    Results.Other.Clear();
+}
+
+void CreationCounterBlock::ClearStatisticLists() {
+    for (std::vector<std::string>& pending : pending_)
+        pending.clear();
+    for (const QPointer<ui::ListBox>& list : lists_) {
+        if (list)
+            list->Clear();
+    }
+}
+
+void CreationCounterBlock::RefreshResultLabels() {
+    if (!page_)
+        return;
+    if (repaints_.Running())
+        pageDirty_ = true;
+    else
+        pageLabels_.Write(Counters);
+    repaints_.Repaint(page_->window());
+}
+
+void CreationCounterBlock::RefreshStatisticLabels() {
+    if (!statisticsWindow_)
+        return;
+    if (repaints_.Running())
+        statisticsDirty_ = true;
+    else
+        statisticsLabels_.Write(Counters);
+    repaints_.Repaint(statisticsWindow_);
+}
+
+void CreationCounterBlock::RefreshBoth() {
+    if (!repaints_.Running()) {
+        RefreshResultLabels();
+        RefreshStatisticLabels();
+        return;
+    }
+    pageDirty_ = statisticsDirty_ = true;
+    repaints_.Repaint(nullptr);
+}
+
+void CreationCounterBlock::RecordCreated(const std::string& name) {
+    Results.Created.Folders.push_back(name);
+    AddToList(StatisticList::FoldersCreated, name);
+    Counters.Created.Folders += 1;
+    RefreshBoth();
+}
+
+void CreationCounterBlock::RecordExists(const std::string& name, const StructureTotals* charge) {
+    Counters.Exists.Folders += 1;
+    Charge(Counters.Exists, charge);
+    RefreshBoth();
+    Results.Exists.Folders.push_back(name);
+    AddToList(StatisticList::FoldersExists, name);
+}
+
+void CreationCounterBlock::RecordOther(const std::string& name, const StructureTotals* charge) {
+    Counters.Other.Folders += 1;
+    Charge(Counters.Other, charge);
+    RefreshBoth();
+    Results.Other.Folders.push_back(name);
+    AddToList(StatisticList::FoldersOther, name);
+}
+
+void CreationCounterBlock::AddToList(StatisticList which, const std::string& name) {
+    int index = static_cast<int>(which);
+    if (!lists_[index])
+        return;
+    if (repaints_.Running())
+        pending_[index].push_back(name);
+    else
+        lists_[index]->AddItem(name);
+}

@@ -1,0 +1,94 @@
+#pragma once
+// A creation page's counter block: its counters and result lists, the labels
+// that show them on the page and in the page's statistics window, and the
+// statistics window's five name lists. Each creation page owns one and binds
+// it to its own labels, window and lists; the operations are the same for all.
+
+#include "create/engine/CounterLabels.h"
+#include "create/engine/CreationCounters.h"
+#include "create/engine/RepaintThrottle.h"
+
+#include <QElapsedTimer>
+#include <QPointer>
+
+#include <string>
+#include <vector>
+
+class QWidget;
+namespace ui {
+class ListBox;
+}
+
+// The statistics window's name lists, in the order they are emptied.
+enum class StatisticList { FoldersCreated, FoldersExists, FoldersOther, SubFoldersCreated, FilesCreated };
+
+class CreationCounterBlock {
+public:
+    CreationCounterBlock();
+    CreationCounterBlock(const CreationCounterBlock&) = delete;
+    CreationCounterBlock& operator=(const CreationCounterBlock&) = delete;
+
+    CreationCounters Counters;
+    CreationResultLists Results;
+
+    // The page whose labels ("lblVol02" + column + row) show the counters.
+    void BindPage(QWidget& page, const std::string& labelPrefix);
+    // The statistics window: its labels ("lblStat02" + column + row) and its
+    // lists (listPrefix + "FoldersCreated" ...). Binding the window already
+    // bound changes nothing; nullptr unbinds.
+    void BindStatistics(QWidget* window, const std::string& labelPrefix, const std::string& listPrefix);
+    QWidget* StatisticsWindow() const { return statisticsWindow_; }
+    ui::ListBox* List(StatisticList which) const;
+
+    // The ToCreate row to 0, then ResetResultCounters.
+    void ResetAllCounters();
+    // Rows Created, Exists and Other to 0.
+    void ResetResultCounters();
+    // The four ToCreate lists, then ClearResultLists.
+    void ClearAllResultLists();
+    // The twelve lists of rows Created, Exists and Other (the undo list too).
+    void ClearResultLists();
+    // The statistics window's five lists.
+    void ClearStatisticLists();
+    // All sixteen counters into the page's labels, then the page's window repainted.
+    void RefreshResultLabels();
+    // The same into the statistics window's labels and that window.
+    void RefreshStatisticLabels();
+    // Both of the above. During a run both label sets are marked before the
+    // frame is checked, so that a frame never shows the page a change ahead
+    // of the statistics window.
+    void RefreshBoth();
+
+    // A main folder the run created: the undo list, the statistics list, the count.
+    void RecordCreated(const std::string& name);
+    // A main folder that already existed, or could not be created. `charge`
+    // (nullptr for none) is the attach load the folder would have carried.
+    void RecordExists(const std::string& name, const StructureTotals* charge);
+    void RecordOther(const std::string& name, const StructureTotals* charge);
+
+    // Appends a name to one of the statistics window's lists.
+    void AddToList(StatisticList which, const std::string& name);
+
+    RepaintThrottle& Repaints() { return repaints_; }
+
+    // How often the statistics window's lists take the names held back
+    // during a run.
+    static constexpr qint64 ListMilliseconds = 250;
+
+private:
+    // During a run the labels are written once a frame (see RepaintThrottle)
+    // and the lists every ListMilliseconds, or also when `whole`; the counters
+    // and result lists always move at once.
+    void Flush(bool whole);
+
+    QPointer<QWidget> page_;
+    CounterLabels pageLabels_;
+    QPointer<QWidget> statisticsWindow_;
+    CounterLabels statisticsLabels_;
+    QPointer<ui::ListBox> lists_[5];
+    std::vector<std::string> pending_[5];
+    QElapsedTimer listsFlushed_;
+    bool pageDirty_ = false;
+    bool statisticsDirty_ = false;
+    RepaintThrottle repaints_;
+};

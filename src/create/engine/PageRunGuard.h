@@ -1,0 +1,43 @@
+#pragma once
+// What a creation page holds while one of its runs is under way, released on
+// every way out of the run (an error box included): the page's busy flag with
+// its input blocker, and the other pages' tabs disabled.
+
+#include "create/engine/RunInputBlocker.h"
+#include "tools/MainWindowServices.h"
+
+#include <string>
+#include <vector>
+
+class PageRunGuard {
+public:
+    PageRunGuard(bool& busy, QWidget& page) : busy_(busy), blocker_(page) { busy_ = true; }
+    ~PageRunGuard() { busy_ = false; }
+    PageRunGuard(const PageRunGuard&) = delete;
+    PageRunGuard& operator=(const PageRunGuard&) = delete;
+
+private:
+    bool& busy_;
+    RunInputBlocker blocker_;
+};
+
+class OtherTabsDisabled {
+public:
+    OtherTabsDisabled(MainWindowServices& mainWindow, std::vector<std::string> tabs)
+        : mainWindow_(mainWindow), tabs_(std::move(tabs)) {
+        for (const std::string& tab : tabs_)
+            mainWindow_.SetTabEnabled(tab, false);
+    }
+    ~OtherTabsDisabled() { EnableAgain(); }
+    void EnableAgain() {
+        for (const std::string& tab : tabs_)
+            mainWindow_.SetTabEnabled(tab, true);
+        tabs_.clear();
+    }
+    OtherTabsDisabled(const OtherTabsDisabled&) = delete;
+    OtherTabsDisabled& operator=(const OtherTabsDisabled&) = delete;
+
+private:
+    MainWindowServices& mainWindow_;
+    std::vector<std::string> tabs_;
+};

@@ -1,0 +1,180 @@
+#pragma once
+// The strings page (tab "Creating Folder(s)  - From a List of Strings."): one
+// folder per Include item inside a destination, named prefix, item and suffix,
+// with the chosen folder structures copied into each; counted, listed in the
+// statistics window, simulated and undone. The main window owns the page and
+// so the page's state.
+//
+// The page's work is spread over files of their own: Vol02StringsPage.cpp
+// (the controls, the counter block and the enabling), Vol02StringsPageRun.cpp
+// (the create run and what it relies on), Vol02StringsPageSimulation.cpp and
+// Vol02StringsPageUndo.cpp.
+
+#include "common/FolderTreeScanner.h"
+#include "create/engine/AttachWalk.h"
+#include "create/engine/CreationCounterBlock.h"
+#include "create/engine/CreationCounters.h"
+#include "create/engine/NameParts.h"
+#include "tools/MainWindowServices.h"
+
+#include <QWidget>
+
+#include <deque>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace Ui {
+class Vol02StringsPage;
+}
+namespace ui {
+class ListBox;
+}
+class QLineEdit;
+class QRadioButton;
+class UpdatePacer;
+
+class Vol02StringsPage : public QWidget {
+    Q_OBJECT
+public:
+    explicit Vol02StringsPage(MainWindowServices& mainWindow, QWidget* parent = nullptr);
+    ~Vol02StringsPage() override;
+
+    Ui::Vol02StringsPage& Controls() { return *ui_; }
+
+    // Counters and result lists.
+    CreationCounters& Counters() { return block_.Counters; }
+    CreationResultLists& ResultLists() { return block_.Results; }
+    void ResetAllCounters();
+    void ResetResultCounters();
+    void ClearAllResultLists();
+    void ClearResultLists();
+    void ClearStatisticLists();
+    void RefreshResultLabels();
+    void RefreshStatisticLabels();
+    void RecordCreated(const std::string& name);
+    void RecordExists(const std::string& name);
+    void RecordOther(const std::string& name);
+
+    // What the run relies on.
+    _tagVol0XParts BuildNameParts() const;
+    void ScanAllStructures(bool withFiles);
+    bool CheckFreeSpace(bool withFiles);
+    AttachMode SelectedAttachMode() const;
+    bool WithFilesModeChecked() const { return AttachesFiles(SelectedAttachMode()); }
+    const StructureTotals& GetStructureTotals() const { return structureTotals_; }
+    const FileSizeMap& GetFileSizeMap() const { return fileSizeMap_; }
+    // Files copied straight into a new folder in "Subfolders Only - With Files.".
+    const std::deque<std::string>& CreatedFilesList() const { return walk_.CreatedFilesList; }
+
+    // Enabling.
+    void SetPageControlsEnabled(bool enabled);
+    void SetListControlsEnabled(bool enabled);
+    void SetNameControlsEnabled(bool enabled);
+    // The create buttons end up enabled exactly when "Attach Nothing." is
+    // enabled and checked or the structure list is not empty.
+    void UpdateCreateButtons(bool enabled = true);
+
+    // Whether a run, a simulation or an undo is under way. Every handler that
+    // would start a run or change the page's lists and fields returns at once
+    // while it is.
+    bool RunInProgress() const { return runInProgress_; }
+
+    // Handlers.
+    void btnVol02CreateFoldersClick();
+    void btnVol02CreateFoldersSimulationClick();
+    void btnVol02UndoClick();
+    void btnVol02StatisticClick();
+
+    // The page at start-up: counters, preview, the destination list's empty
+    // entry, controls off, counts and the lists' sideways extent.
+    void InitialiseAtStart();
+
+    // Lists (Vol02StringsPageLists.cpp).
+    void RefreshAfterListChange();
+    void UpdateVol02Preview();
+    void btnVol02AddToListClick();
+    void edtVol02AddToListKeyPress(); // Enter
+    void btnVol02IncToExcClick();
+    void btnVol02ExcToIncClick();
+    void btnVol02AllFromIncClick();
+    void btnVol02AllFromExcClick();
+    void btnVol02DeleteFromExcludeClick();
+    void btnVol02DeleteExcludeAllClick();
+    void btnVol02EditIncludeListClick();
+    void btnVol02SmartImportClick();
+    void btnVol02SmartExportClick();
+    void btnVol02ClearAllClick();
+    void btnVol02OpenClick();
+    void btnVol02SaveClick();
+
+    // Fields, structures and attach options (Vol02StringsPageFields.cpp).
+    void btnVol02AddDestFolderClick();
+    void cboVol02DestFoldersSelect();
+    void SetDestination(const std::string& path);
+    void btnVol02ViewDestFolderClick();
+    void edtVol02PrefixChange();
+    void edtVol02PrefixExit();
+    void edtVol02SuffixChange();
+    void edtVol02SuffixExit();
+    void chkVol02HyphenClick();
+    void btnVol02AddFolderStructureClick();
+    void AddStructure(const std::string& path);
+    void btnVol02ViewFolderStructureClick();
+    void btnVol02RemoveFolderStructureClick();
+    void btnVol02ListHelpClick();
+    void btnVol02ExampleClick();
+    void rdoVol02AttachNothingClick();
+    void rdoVol02AttachMainFolderWithFilesClick();
+    void rdoVol02AttachMainFolderWithoutFilesClick();
+    void rdoVol02AttachSubFoldersOnlyWithFilesClick();
+    void rdoVol02AttachSubFoldersOnlyWithoutFilesClick();
+
+private:
+    // Binds the counter block to the statistics window once it exists.
+    void BindStatisticsWindow();
+    std::vector<std::string> StructureItems() const;
+    std::vector<std::string> IncludeItems() const;
+    // The checks before the question of a run and of a simulation: a missing or
+    // vanished structure ends the handler with the given box.
+    bool CheckStructures(const std::string& emptyCaption, const std::string& missingCaption);
+    void PrepareStatisticsWindow(bool realRun);
+    void ProcessRunItem(const std::string& item, const _tagVol0XParts& parts, AttachMode mode,
+                        const std::vector<std::string>& structures);
+    void SimulateRunItem(const std::string& item, const _tagVol0XParts& parts, AttachMode mode,
+                         const std::vector<std::string>& structures);
+    void SimulateOther(const std::string& entry, AttachMode mode);
+    void SimulateAttach(const std::string& name, AttachMode mode, const std::vector<std::string>& structures);
+    // Whether an undo entry may be emptied and removed: a folder with a drive
+    // part that is neither a drive's root nor a symbolic link.
+    static bool MayUndo(const std::string& folder);
+
+    MainWindowServices& mainWindow_;
+    std::unique_ptr<Ui::Vol02StringsPage> ui_;
+    CreationCounterBlock block_;
+    StructureTotals structureTotals_;
+    FileSizeMap fileSizeMap_;
+    AttachWalk walk_;
+    // Work lists of an undo: folders that could not be removed and are still
+    // there, and those that are gone although their removal failed.
+    std::deque<std::string> UndoStillThere;
+    std::deque<std::string> UndoGone;
+    bool runInProgress_ = false;
+
+    // Lists and fields.
+    void ConnectListsAndFields();
+    // The ToCreate row after a change: one folder per item and nothing else
+    // with "Attach Nothing." checked, else what the free-space check plans.
+    void PlanToCreate();
+    void ShowListCounts();
+    // Between items of long list work, at most about thirty times a second:
+    // the counts (the Include count with `pendingIncludeItems` not added yet),
+    // the progress bar (unless `progress` is negative), pending messages.
+    void ListWorkStep(UpdatePacer& pacer, int pendingIncludeItems = 0, int progress = -1);
+    void MoveBetweenLists(ui::ListBox& from, ui::ListBox& to, const std::vector<int>& rows);
+    // The prefix and suffix check: each illegal character found costs the
+    // field its last character, with one box each, until the text is clean.
+    void CheckNamePart(QLineEdit& field, const std::string& caption, const std::string& text);
+    void AttachOptionChosen(AttachMode mode, QRadioButton& radio);
+    bool checkingNamePart_ = false;
+};

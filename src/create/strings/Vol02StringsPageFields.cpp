@@ -1,0 +1,308 @@
+// The strings page's fields: the destination, prefix, suffix and Hyphen, the
+// attach structures and options, help and examples, and the page's state at
+// start-up; also where every handler of the page's lists and fields is
+// connected.
+
+#include "create/strings/Vol02StringsPage.h"
+
+#include "common/BrowseFolder.h"
+#include "common/FileHelpers.h"
+#include "common/FrameworkText.h"
+#include "common/IllegalCharacters.h"
+#include "create/engine/AttachOptions.h"
+#include "create/engine/DestinationSummary.h"
+#include "tools/TfrmAltalanosHelp.h"
+#include "tools/TfrmDriveSelect.h"
+#include "ui/ComboBox.h"
+#include "ui/Desktop.h"
+#include "ui/Guard.h"
+#include "ui/ListBox.h"
+
+#include "ui_Vol02StringsPage.h"
+
+#include <QSignalBlocker>
+
+namespace {
+
+const std::string Title = "Creating Folder(s).-From a String List.            ";
+
+// The text without its last character (a whole UTF-16 pair where it ends in one).
+QString WithoutLastCharacter(const QString& text) {
+    if (text.size() >= 2 && text.back().isLowSurrogate() && text.at(text.size() - 2).isHighSurrogate())
+        return text.chopped(2);
+    return text.isEmpty() ? text : text.chopped(1);
+}
+
+} // namespace
+
+void Vol02StringsPage::ConnectListsAndFields() {
+    ui::OnClicked(ui_->btnVol02AddToList, [this] { btnVol02AddToListClick(); });
+    ui::Connect(ui_->edtVol02AddToList, &QLineEdit::returnPressed, this,
+                [this] { edtVol02AddToListKeyPress(); });
+    ui::OnClicked(ui_->btnVol02IncToExc, [this] { btnVol02IncToExcClick(); });
+    ui::OnClicked(ui_->btnVol02ExcToInc, [this] { btnVol02ExcToIncClick(); });
+    ui::OnClicked(ui_->btnVol02AllFromInc, [this] { btnVol02AllFromIncClick(); });
+    ui::OnClicked(ui_->btnVol02AllFromExc, [this] { btnVol02AllFromExcClick(); });
+    ui::OnClicked(ui_->btnVol02DeleteFromExclude, [this] { btnVol02DeleteFromExcludeClick(); });
+    ui::OnClicked(ui_->btnVol02DeleteExcludeAll, [this] { btnVol02DeleteExcludeAllClick(); });
+    ui::OnClicked(ui_->btnVol02EditIncludeList, [this] { btnVol02EditIncludeListClick(); });
+    ui::OnClicked(ui_->btnVol02SmartImport, [this] { btnVol02SmartImportClick(); });
+    ui::OnClicked(ui_->btnVol02SmartExport, [this] { btnVol02SmartExportClick(); });
+    ui::OnClicked(ui_->btnVol02ClearAll, [this] { btnVol02ClearAllClick(); });
+    ui::OnClicked(ui_->btnVol02Open, [this] { btnVol02OpenClick(); });
+    ui::OnClicked(ui_->btnVol02Save, [this] { btnVol02SaveClick(); });
+
+    ui::OnClicked(ui_->btnVol02AddDestFolder, [this] { btnVol02AddDestFolderClick(); });
+    ui::Connect(ui_->cboVol02DestFolders, &QComboBox::activated, this,
+                [this] { cboVol02DestFoldersSelect(); });
+    ui::OnClicked(ui_->btnVol02ViewDestFolder, [this] { btnVol02ViewDestFolderClick(); });
+    ui::Connect(ui_->edtVol02Prefix, &QLineEdit::textChanged, this, [this] { edtVol02PrefixChange(); });
+    ui::Connect(ui_->edtVol02Prefix, &QLineEdit::editingFinished, this, [this] { edtVol02PrefixExit(); });
+    ui::Connect(ui_->edtVol02Suffix, &QLineEdit::textChanged, this, [this] { edtVol02SuffixChange(); });
+    ui::Connect(ui_->edtVol02Suffix, &QLineEdit::editingFinished, this, [this] { edtVol02SuffixExit(); });
+    ui::Connect(ui_->chkVol02Hyphen, &QCheckBox::toggled, this, [this] { chkVol02HyphenClick(); });
+    ui::OnClicked(ui_->btnVol02AddFolderStructure, [this] { btnVol02AddFolderStructureClick(); });
+    ui::OnClicked(ui_->btnVol02ViewFolderStructure, [this] { btnVol02ViewFolderStructureClick(); });
+    ui::OnClicked(ui_->btnVol02RemoveFolderStructure, [this] { btnVol02RemoveFolderStructureClick(); });
+    ui::OnClicked(ui_->btnVol02ListHelp, [this] { btnVol02ListHelpClick(); });
+    ui::OnClicked(ui_->btnVol02Example, [this] { btnVol02ExampleClick(); });
+
+    ui::OnClicked(ui_->rdoVol02AttachNothing, [this] { rdoVol02AttachNothingClick(); });
+    ui::OnClicked(ui_->rdoVol02AttachMainFolderWithFiles,
+                  [this] { rdoVol02AttachMainFolderWithFilesClick(); });
+    ui::OnClicked(ui_->rdoVol02AttachMainFolderWithoutFiles,
+                  [this] { rdoVol02AttachMainFolderWithoutFilesClick(); });
+    ui::OnClicked(ui_->rdoVol02AttachSubFoldersOnlyWithFiles,
+                  [this] { rdoVol02AttachSubFoldersOnlyWithFilesClick(); });
+    ui::OnClicked(ui_->rdoVol02AttachSubFoldersOnlyWithoutFiles,
+                  [this] { rdoVol02AttachSubFoldersOnlyWithoutFilesClick(); });
+}
+
+void Vol02StringsPage::InitialiseAtStart() {
+    ResetAllCounters();
+    RefreshResultLabels();
+    ui_->lblVol02StartFolder->clear();
+    ui_->lblVol02EndFolder->clear();
+    // The destination list starts with an empty entry, selected; Clear All
+    // goes back to it.
+    ui::ComboBox& destinations = *ui_->cboVol02DestFolders;
+    if (!destinations.Contains(""))
+        destinations.AddItem("");
+    destinations.SetItemIndex(destinations.Count() - 1);
+    SetPageControlsEnabled(false);
+    ui_->lblVol02IncludeSum->setText("0");
+    ui_->lblVol02ExcludeSum->setText("0");
+    for (ui::ListBox* list :
+         {ui_->lstVol02IncludeStrings, ui_->lstVol02ExcludeStrings, ui_->lstVol02AddFolderStructure})
+        list->SetHorizontalExtent(3000);
+}
+
+void Vol02StringsPage::btnVol02AddDestFolderClick() {
+    if (runInProgress_)
+        return;
+    SetDestination(BrowseForFolder(this, "Select the Destination Directory."));
+}
+
+void Vol02StringsPage::cboVol02DestFoldersSelect() {
+    if (runInProgress_)
+        return;
+    SetDestination(ui_->cboVol02DestFolders->Text());
+}
+
+void Vol02StringsPage::SetDestination(const std::string& path) {
+    ui::ComboBox& destinations = *ui_->cboVol02DestFolders;
+    if (Trim(path).empty()) {
+        if (Trim(destinations.Text()).empty()) {
+            SetPageControlsEnabled(false);
+            UpdateCreateButtons(false);
+        }
+        ui::ShowBox(this, Title + "Warning no: 0001.",
+                    "The selection field is empty !\nAction : You must select a Destination Folder.",
+                    ui::Icon::Warning);
+        destinations.setFocus();
+        return;
+    }
+    const bool subfoldersOnly = ui_->rdoVol02AttachSubFoldersOnlyWithFiles->isChecked() ||
+                                ui_->rdoVol02AttachSubFoldersOnlyWithoutFiles->isChecked();
+    ShowDestinationSummary(path, !subfoldersOnly);
+    int index = destinations.IndexOf(path);
+    if (index < 0)
+        index = destinations.AddItem(path);
+    destinations.SetItemIndex(index);
+    ui_->btnVol02ViewDestFolder->setEnabled(true);
+    SetListControlsEnabled(true);
+    UpdateVol02Preview();
+    ui_->edtVol02AddToList->setFocus();
+}
+
+void Vol02StringsPage::btnVol02ViewDestFolderClick() {
+    const std::string destination = Trim(ui_->cboVol02DestFolders->Text());
+    if (destination.empty()) {
+        ui::ShowBox(this, Title + "Warning no: 0002.",
+                    "The selection field is empty !\nAction : You must select a destination folder.",
+                    ui::Icon::Warning);
+        return;
+    }
+    ui::desktop().ShellOpen(destination);
+}
+
+void Vol02StringsPage::CheckNamePart(QLineEdit& field, const std::string& caption, const std::string& text) {
+    // Each removal below changes the text, which would run this check again
+    // from inside itself; the loop does what those nested checks would do.
+    if (checkingNamePart_ || runInProgress_)
+        return;
+    checkingNamePart_ = true;
+    std::string found;
+    while (HasIllegalCharacter(field.text().toStdString(), "F", found)) {
+        ui::ShowBox(this, caption, text + found, ui::Icon::Warning);
+        // The last character goes, whichever character was illegal.
+        const QSignalBlocker quiet(field);
+        field.setText(WithoutLastCharacter(field.text()));
+        field.setFocus();
+    }
+    checkingNamePart_ = false;
+    UpdateVol02Preview();
+}
+
+void Vol02StringsPage::edtVol02PrefixChange() {
+    CheckNamePart(*ui_->edtVol02Prefix, Title + "Warning no: 0018.", "Illegal character in the Prefix : ");
+}
+
+void Vol02StringsPage::edtVol02PrefixExit() {
+    edtVol02PrefixChange();
+}
+
+void Vol02StringsPage::edtVol02SuffixChange() {
+    CheckNamePart(*ui_->edtVol02Suffix, Title + "Warning no: 0019.", "Illegal character in the Suffix : ");
+}
+
+void Vol02StringsPage::edtVol02SuffixExit() {
+    edtVol02SuffixChange();
+}
+
+void Vol02StringsPage::chkVol02HyphenClick() {
+    UpdateVol02Preview();
+}
+
+void Vol02StringsPage::btnVol02AddFolderStructureClick() {
+    if (runInProgress_)
+        return;
+    const std::string path = BrowseForFolder(this, "Select a Folder Structure.");
+    const std::string trimmed = Trim(path);
+    if (trimmed.size() == 3) {
+        std::string driveType;
+        if (DriveTypeName(trimmed, driveType) &&
+            ui::ShowBox(
+                this, Title + "Warning no: 0331.",
+                "Do you want to Attach the Entire Disk to the Folders specified in The Include Window "
+                "?\nClick YES to Attach,\nClick NO to Cancel.",
+                ui::Icon::Question, ui::Buttons::YesNo, ui::Answer::No) == ui::Answer::Yes)
+            AddStructure(path);
+    } else if (trimmed.size() > 3) {
+        AddStructure(path);
+    }
+}
+
+void Vol02StringsPage::AddStructure(const std::string& path) {
+    if (Trim(path).empty()) {
+        ui_->btnVol02CreateFolders->setEnabled(false);
+        ui_->btnVol02CreateFoldersSimulation->setEnabled(false);
+        ui::ShowBox(
+            this, Title + "Warning no: 0020.",
+            "The selection field is empty !\nAction : You must select a folder with subfolders structure.",
+            ui::Icon::Warning);
+        return;
+    }
+    ui::ListBox& structures = *ui_->lstVol02AddFolderStructure;
+    if (!structures.Contains(path))
+        structures.AddItem(path);
+    ResetAllCounters();
+    PlanToCreate();
+    RefreshResultLabels();
+    RefreshStatisticLabels();
+    UpdateCreateButtons(true);
+    ui_->btnVol02CreateFolders->setEnabled(true);
+    ui_->btnVol02CreateFoldersSimulation->setEnabled(true);
+}
+
+void Vol02StringsPage::btnVol02ViewFolderStructureClick() {
+    const ui::ListBox& structures = *ui_->lstVol02AddFolderStructure;
+    const std::vector<int> selected = structures.SelectedIndexes();
+    if (selected.empty()) {
+        ui::ShowBox(
+            this, Title + "Warning no: 0021.",
+            "There is no selected Folder Structure !\nAction : You must select a folder with subfolders "
+            "structure.",
+            ui::Icon::Warning);
+        return;
+    }
+    ui::desktop().ShellOpen(Trim(structures.Text(selected.front())));
+}
+
+void Vol02StringsPage::btnVol02RemoveFolderStructureClick() {
+    if (runInProgress_)
+        return;
+    ui::ListBox& structures = *ui_->lstVol02AddFolderStructure;
+    if (ui::ShowBox(
+            this, Title + "Warning no: 0022.",
+            "Do you want to remove the selected Folder Structure(s) from the list ?\nClick YES to remove,\n"
+            "Click NO to keep.",
+            ui::Icon::Question, ui::Buttons::YesNo, ui::Answer::No) == ui::Answer::Yes) {
+        const std::vector<int> selected = structures.SelectedIndexes();
+        for (auto row = selected.rbegin(); row != selected.rend(); ++row)
+            structures.Delete(*row);
+    }
+    ResetAllCounters();
+    PlanToCreate();
+    RefreshResultLabels();
+    RefreshStatisticLabels();
+    UpdateCreateButtons(true);
+}
+
+void Vol02StringsPage::btnVol02ListHelpClick() {
+    frmAltalanosHelp->SetHelpTopic("CreateStrings");
+    frmAltalanosHelp->SetMoreHelpVisible(true);
+    ui::desktop().ShowModal(*frmAltalanosHelp);
+}
+
+void Vol02StringsPage::btnVol02ExampleClick() {
+    ui::desktop().ShowModal(*frmDriveSelect);
+}
+
+void Vol02StringsPage::AttachOptionChosen(AttachMode mode, QRadioButton& radio) {
+    if (runInProgress_)
+        return;
+    AttachOptionPage page;
+    page.structureControls = {ui_->lstVol02AddFolderStructure, ui_->btnVol02AddFolderStructure,
+                              ui_->btnVol02ViewFolderStructure, ui_->btnVol02RemoveFolderStructure};
+    page.resetAllCounters = [this] { ResetAllCounters(); };
+    page.planFolders = [this] {
+        block_.Counters.ToCreate.Folders = static_cast<double>(ui_->lstVol02IncludeStrings->Count());
+    };
+    page.checkFreeSpace = [this](bool withFiles) { CheckFreeSpace(withFiles); };
+    page.refreshResultLabels = [this] { RefreshResultLabels(); };
+    page.refreshStatisticLabels = [this] { RefreshStatisticLabels(); };
+    page.updateCreateButtons = [this](bool enabled) { UpdateCreateButtons(enabled); };
+    AttachOptionClick(page, mode, radio.isChecked());
+}
+
+void Vol02StringsPage::rdoVol02AttachNothingClick() {
+    AttachOptionChosen(AttachMode::Nothing, *ui_->rdoVol02AttachNothing);
+}
+
+void Vol02StringsPage::rdoVol02AttachMainFolderWithFilesClick() {
+    AttachOptionChosen(AttachMode::MainFolderWithFiles, *ui_->rdoVol02AttachMainFolderWithFiles);
+}
+
+void Vol02StringsPage::rdoVol02AttachMainFolderWithoutFilesClick() {
+    AttachOptionChosen(AttachMode::MainFolderWithoutFiles, *ui_->rdoVol02AttachMainFolderWithoutFiles);
+}
+
+void Vol02StringsPage::rdoVol02AttachSubFoldersOnlyWithFilesClick() {
+    AttachOptionChosen(AttachMode::SubFoldersOnlyWithFiles, *ui_->rdoVol02AttachSubFoldersOnlyWithFiles);
+}
+
+void Vol02StringsPage::rdoVol02AttachSubFoldersOnlyWithoutFilesClick() {
+    AttachOptionChosen(AttachMode::SubFoldersOnlyWithoutFiles,
+                       *ui_->rdoVol02AttachSubFoldersOnlyWithoutFiles);
+}

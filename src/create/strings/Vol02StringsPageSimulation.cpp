@@ -1,0 +1,152 @@
+// The strings page's simulation: the run's checks, then what the run would
+// create, find existing or refuse, counted and listed without touching the
+// disk. The main window's result lists, and so the last run's undo list, stay
+// as they are.
+
+#include "create/strings/Vol02StringsPage.h"
+
+#include "common/FrameworkFiles.h"
+#include "common/FrameworkPaths.h"
+#include "common/FrameworkText.h"
+#include "common/PathSplitting.h"
+#include "common/PathValidation.h"
+#include "create/engine/PageRunGuard.h"
+#include "create/engine/RepaintThrottle.h"
+#include "create/strings/TfrmStatistic02.h"
+#include "ui/ComboBox.h"
+#include "ui/Desktop.h"
+#include "ui/ListBox.h"
+
+#include "ui_Vol02StringsPage.h"
+
+#include <limits>
+
+namespace {
+
+const std::string Title = "Simulate Creating Folder(s).-From a String List.            ";
+
+const std::vector<std::string> SimulationDisabledTabs = {"tabFolderCreate05", "tabFolderCreate04",
+                                                         "tabFolderCreate01"};
+
+} // namespace
+
+void Vol02StringsPage::btnVol02CreateFoldersSimulationClick() {
+    if (runInProgress_)
+        return;
+    PageRunGuard busy(runInProgress_, *this);
+
+    if (WithFilesModeChecked() && !CheckFreeSpace(true))
+        return;
+    if (!CheckStructures(Title + "Warning no: 0453.", Title + "Warning no: 0454."))
+        return;
+    if (ui::ShowBox(this, Title + "Information no: 0455.", mainWindow_.Texts().CreateSimulationIntroText,
+                    ui::Icon::Question, ui::Buttons::YesNo, ui::Answer::No) != ui::Answer::Yes)
+        return;
+
+    PrepareStatisticsWindow(false);
+    ResetResultCounters();
+    ClearStatisticLists();
+    walk_.ClearOwnFolders();
+    RefreshResultLabels();
+    RefreshStatisticLabels();
+    if (ui_->chkVol02ViewDetailedResults->isChecked() && frmStatistic02)
+        frmStatistic02->show();
+
+    OtherTabsDisabled tabs(mainWindow_, SimulationDisabledTabs);
+    _tagVol0XParts parts = BuildNameParts();
+    std::vector<std::string> items = IncludeItems();
+    if (items.empty()) {
+        ui::ShowBox(this, Title + "Warning no: 0458.",
+                    "The Include list is empty !!!\nYou must enter at least one item to create folders.",
+                    ui::Icon::Warning);
+    } else {
+        AttachMode mode = SelectedAttachMode();
+        std::vector<std::string> structures = StructureItems();
+        {
+            RepaintRunScope repaints(block_.Repaints(), {window(), frmStatistic02},
+                                     {ui_->pbVol02ProgressBar});
+            ui_->pbVol02ProgressBar->setMaximum(
+                static_cast<int>(std::min<size_t>(items.size(), std::numeric_limits<int>::max())));
+            ui_->pbVol02ProgressBar->setValue(0);
+            ui_->pbVol02ProgressBar->show();
+            for (size_t i = 0; i < items.size(); ++i) {
+                // Working out whether the bar has changed costs more than a
+                // small item: its position is written when it can be seen.
+                if (block_.Repaints().ShownNow() || i + 1 == items.size())
+                    ui_->pbVol02ProgressBar->setValue(
+                        static_cast<int>(std::min<size_t>(i, std::numeric_limits<int>::max())));
+                ui::desktop().ProcessMessages();
+                SimulateRunItem(items[i], parts, mode, structures);
+            }
+        }
+        ui_->pbVol02ProgressBar->hide();
+        ui::ShowBox(this, Title + "Information no: 0457.", mainWindow_.Texts().CreateSimulationEndText,
+                    ui::Icon::Information);
+        if (ui_->chkVol02ViewDestFolder->isChecked())
+            ui::desktop().ShellOpen(Trim(ui_->cboVol02DestFolders->Text()));
+    }
+    tabs.EnableAgain();
+}
+
+void Vol02StringsPage::SimulateRunItem(const std::string& item, const _tagVol0XParts& parts, AttachMode mode,
+                                       const std::vector<std::string>& structures) {
+    std::deque<std::string> accepted;
+    std::deque<std::string> rejected;
+    SplitPathText(item, accepted, rejected);
+    // A full path given as an item is never created.
+    for (const std::string& entry : accepted)
+        SimulateOther(entry, mode);
+    for (const std::string& entry : rejected) {
+        // What the run refuses, the simulation refuses too: an entry that has a
+        // drive part of its own (a drive that is not present, say), or a name
+        // that has none (no destination).
+        if (!Trim(ExtractFileDrive(entry)).empty()) {
+            SimulateOther(entry, mode);
+            continue;
+        }
+        std::string name = parts.NameOf(entry);
+        if (Trim(ExtractFileDrive(name)).empty()) {
+            SimulateOther(name, mode);
+            continue;
+        }
+        if (DirectoryExists(name)) {
+            block_.Counters.Exists.Folders += 1;
+            block_.RefreshBoth();
+            block_.AddToList(StatisticList::FoldersExists, name);
+            continue;
+        }
+        block_.AddToList(StatisticList::FoldersCreated, name);
+        block_.Counters.Created.Folders += 1;
+        block_.RefreshBoth();
+        if (mode != AttachMode::Nothing)
+            SimulateAttach(name, mode, structures);
+    }
+}
+
+void Vol02StringsPage::SimulateOther(const std::string& entry, AttachMode mode) {
+    CounterRow& other = block_.Counters.Other;
+    other.Folders += 1;
+    if (mode != AttachMode::Nothing)
+        other.SubFolders += structureTotals_.subfolders;
+    if (AttachesFiles(mode)) {
+        other.Files += structureTotals_.files;
+        other.FilesSize += static_cast<double>(structureTotals_.bytes);
+    }
+    block_.RefreshBoth();
+    block_.AddToList(StatisticList::FoldersOther, entry);
+}
+
+void Vol02StringsPage::SimulateAttach(const std::string& name, AttachMode mode,
+                                      const std::vector<std::string>& structures) {
+    for (const std::string& structure : structures) {
+        std::string refusal;
+        if (CheckSourceNotDestination(name, structure, refusal)) {
+            RepaintPause showCounters(block_.Repaints());
+            ui::ShowBox(this, Title + "Warning no: 0456.", refusal, ui::Icon::Warning);
+            continue;
+        }
+        std::string target = AttachesTopFolder(mode) ? name + "\\" + ExtractFileName(Trim(structure)) : name;
+        walk_.AttachTargetRoot = ExcludeTrailingPathDelimiter(target);
+        walk_.SimulateCopyFolderStructure(structure, mode);
+    }
+}

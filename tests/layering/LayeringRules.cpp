@@ -1,0 +1,108 @@
+#include "LayeringRules.h"
+
+#include <algorithm>
+#include <fstream>
+#include <map>
+#include <regex>
+
+namespace layering {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::vector<std::string> Base = {"platform", "ui", "common", "tools"};
+
+std::vector<std::string> With(std::vector<std::string> folders, std::initializer_list<const char*> more) {
+    folders.insert(folders.end(), more.begin(), more.end());
+    return folders;
+}
+
+std::string Join(const std::vector<std::string>& folders) {
+    std::string text;
+    for (const auto& folder : folders)
+        text += (text.empty() ? "" : ", ") + folder;
+    return text;
+}
+
+// Generated form headers ("ui_X.h") belong to the folder that holds X.ui.
+std::map<std::string, std::string> FormFolders(const fs::path& sourceRoot) {
+    std::map<std::string, std::string> folders;
+    for (const auto& entry : fs::recursive_directory_iterator(sourceRoot))
+        if (entry.is_regular_file() && entry.path().extension() == ".ui")
+            folders["ui_" + entry.path().stem().string() + ".h"] =
+                FolderOf(fs::relative(entry.path(), sourceRoot));
+    return folders;
+}
+
+} // namespace
+
+std::string FolderOf(const fs::path& relativeFile) {
+    const std::string parent = relativeFile.parent_path().generic_string();
+    if (parent.rfind("create/", 0) == 0 || parent.rfind("manage/", 0) == 0)
+        return parent.substr(0, parent.find('/', 7));
+    return parent.substr(0, parent.find('/'));
+}
+
+std::vector<std::string> AllowedFolders(const std::string& folder) {
+    if (folder == "platform")
+        return {"platform"};
+    if (folder == "ui")
+        return {"ui", "platform"};
+    if (folder == "common")
+        return {"common", "ui", "platform"};
+    if (folder == "tools")
+        return Base;
+    if (folder == "create/engine" || folder == "manage/shared")
+        return With(Base, {folder.c_str()});
+    if (folder.rfind("create/", 0) == 0)
+        return With(Base, {"create/engine", folder.c_str()});
+    if (folder.rfind("manage/", 0) == 0)
+        return With(Base, {"manage/shared", "create/engine", folder.c_str()});
+    return {}; // the program entry and the main window may use everything
+}
+
+std::vector<Violation> CheckTree(const fs::path& sourceRoot) {
+    static const std::regex quoted(R"(^\s*#\s*include\s*"([^"]+)\")");
+    static const std::regex angled(R"(^\s*#\s*include\s*<(Q[A-Za-z]*)>)");
+    const auto forms = FormFolders(sourceRoot);
+    std::vector<Violation> violations;
+    std::vector<fs::path> files;
+    for (const auto& entry : fs::recursive_directory_iterator(sourceRoot)) {
+        const auto extension = entry.path().extension();
+        if (entry.is_regular_file() && (extension == ".h" || extension == ".cpp"))
+            files.push_back(entry.path());
+    }
+    std::sort(files.begin(), files.end());
+    for (const auto& file : files) {
+        const fs::path relative = fs::relative(file, sourceRoot);
+        const std::string folder = FolderOf(relative);
+        const auto allowed = AllowedFolders(folder);
+        std::ifstream in(file);
+        std::string text;
+        for (int line = 1; std::getline(in, text); ++line) {
+            std::smatch match;
+            if (folder == "platform" && std::regex_search(text, match, angled)) {
+                violations.push_back({relative.generic_string(), line, match[1].str(),
+                                      "platform may use the C++ standard library and POSIX only, not Qt"});
+                continue;
+            }
+            if (!std::regex_search(text, match, quoted) || allowed.empty())
+                continue;
+            const std::string include = match[1].str();
+            std::string target;
+            if (const auto form = forms.find(include); form != forms.end())
+                target = form->second;
+            else if (include.find('/') != std::string::npos)
+                target = FolderOf(include);
+            else
+                continue; // a header beside the file
+            if (std::find(allowed.begin(), allowed.end(), target) == allowed.end())
+                violations.push_back({relative.generic_string(), line, include,
+                                      (folder.empty() ? "src" : folder) + " may use only " + Join(allowed)});
+        }
+    }
+    return violations;
+}
+
+} // namespace layering

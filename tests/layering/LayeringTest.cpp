@@ -1,0 +1,59 @@
+#include "LayeringRules.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace {
+
+std::string Describe(const std::vector<layering::Violation>& violations) {
+    std::ostringstream text;
+    for (const auto& v : violations)
+        text << v.file << ":" << v.line << ": includes \"" << v.include << "\": " << v.rule << "\n";
+    return text.str();
+}
+
+TEST(Layering, EveryIncludeOfTheProgramPointsDownTheTable) {
+    const auto violations = layering::CheckTree(FOLDERSMITH_SOURCE_ROOT);
+    EXPECT_TRUE(violations.empty()) << Describe(violations);
+}
+
+// A small tree with one wrong include of each kind proves the check can fail.
+TEST(Layering, WrongIncludesAreNamedWithFileLineAndRule) {
+    const auto violations = layering::CheckTree(FOLDERSMITH_LAYERING_FIXTURE);
+    ASSERT_EQ(violations.size(), 3u) << Describe(violations);
+    EXPECT_EQ(violations[0].file, "common/ReachesUp.cpp");
+    EXPECT_EQ(violations[0].line, 3);
+    EXPECT_EQ(violations[0].include, "tools/TfrmFileImport.h");
+    EXPECT_EQ(violations[0].rule, "common may use only common, ui, platform");
+    EXPECT_EQ(violations[1].file, "create/numbers/ReachesSideways.cpp");
+    EXPECT_EQ(violations[1].include, "ui_Vol02StringsPage.h");
+    EXPECT_EQ(violations[2].file, "platform/UsesQt.cpp");
+    EXPECT_EQ(violations[2].include, "QString");
+}
+
+TEST(Layering, FoldersAndTheirAllowedNeighbours) {
+    struct Case {
+        const char* file;
+        const char* folder;
+        std::vector<std::string> allowed;
+    };
+    const Case cases[] = {
+        {"platform/Drives.cpp", "platform", {"platform"}},
+        {"tools/TfrmFileImport.cpp", "tools", {"platform", "ui", "common", "tools"}},
+        {"create/paths/Vol04PathsPage.cpp",
+         "create/paths",
+         {"platform", "ui", "common", "tools", "create/engine", "create/paths"}},
+        {"manage/copy/Vol08CopyPage.cpp",
+         "manage/copy",
+         {"platform", "ui", "common", "tools", "manage/shared", "create/engine", "manage/copy"}},
+        {"app/TfrmMain.cpp", "app", {}},
+        {"main.cpp", "", {}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(layering::FolderOf(c.file), c.folder) << c.file;
+        EXPECT_EQ(layering::AllowedFolders(c.folder), c.allowed) << c.file;
+    }
+}
+
+} // namespace
