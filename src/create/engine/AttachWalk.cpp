@@ -111,10 +111,18 @@ bool AttachWalk::LookUpSize(const std::string& source, uint64_t& size, const std
 void AttachWalk::CopyFolderStructure(const std::string& structure, AttachMode mode) {
     AttachTopLevelDone = false;
     StartStructure(Trim(structure));
-    if (!DirectoryExists(AttachTargetRoot) && ForceDirectories(AttachTargetRoot)) {
-        block_.Counters.Created.SubFolders += 1;
+    if (!DirectoryExists(AttachTargetRoot)) {
+        if (ForceDirectories(AttachTargetRoot)) {
+            block_.Counters.Created.SubFolders += 1;
+            block_.RefreshBoth();
+            block_.AddToList(StatisticList::SubFoldersCreated, AttachTargetRoot);
+            if (RecordedFolders)
+                RecordedFolders->push_back(AttachTargetRoot);
+        }
+    } else if (CountExistingTopFolder && AttachesTopFolder(mode)) {
+        block_.Counters.Exists.SubFolders += 1;
         block_.RefreshBoth();
-        block_.AddToList(StatisticList::SubFoldersCreated, AttachTargetRoot);
+        block_.AddToList(StatisticList::SubFoldersExists, AttachTargetRoot);
     }
     while (!AttachFolderQueue.empty())
         ProcessQueuedFolder(structure, mode);
@@ -141,9 +149,12 @@ void AttachWalk::ProcessQueuedFolder(const std::string& /*structure*/, AttachMod
             case SubfolderResult::Created:
                 block_.Counters.Created.SubFolders += 1;
                 block_.AddToList(StatisticList::SubFoldersCreated, destination);
+                if (RecordedFolders)
+                    RecordedFolders->push_back(destination);
                 break;
             case SubfolderResult::Exists:
                 block_.Counters.Exists.SubFolders += 1;
+                block_.AddToList(StatisticList::SubFoldersExists, destination);
                 break;
             case SubfolderResult::Failed:
                 block_.Counters.Other.SubFolders += 1;
@@ -160,6 +171,8 @@ void AttachWalk::ProcessQueuedFolder(const std::string& /*structure*/, AttachMod
                 block_.AddToList(StatisticList::FilesCreated, destination);
                 if (mode == AttachMode::SubFoldersOnlyWithFiles && !AttachTopLevelDone)
                     CreatedFilesList.push_back(destination);
+                if (RecordedFiles)
+                    RecordedFiles->push_back(destination);
                 if (LookUpSize(source, size, runTexts_.copiedCaption, runTexts_.copiedText)) {
                     block_.Counters.Created.FilesSize += static_cast<double>(size);
                     block_.RefreshBoth();
@@ -167,6 +180,7 @@ void AttachWalk::ProcessQueuedFolder(const std::string& /*structure*/, AttachMod
             } else {
                 block_.Counters.Exists.Files += 1;
                 block_.RefreshBoth();
+                block_.AddToList(StatisticList::FilesExists, destination);
                 if (LookUpSize(source, size, runTexts_.notCopiedCaption, runTexts_.notCopiedText)) {
                     block_.Counters.Exists.FilesSize += static_cast<double>(size);
                     block_.RefreshBoth();
@@ -179,10 +193,16 @@ void AttachWalk::ProcessQueuedFolder(const std::string& /*structure*/, AttachMod
 
 void AttachWalk::SimulateCopyFolderStructure(const std::string& structure, AttachMode mode) {
     StartStructure(Trim(structure));
-    if (AttachesTopFolder(mode) && !DirectoryExists(AttachTargetRoot)) {
-        block_.Counters.Created.SubFolders += 1;
-        block_.RefreshBoth();
-        block_.AddToList(StatisticList::SubFoldersCreated, AttachTargetRoot);
+    if (AttachesTopFolder(mode)) {
+        if (!DirectoryExists(AttachTargetRoot)) {
+            block_.Counters.Created.SubFolders += 1;
+            block_.RefreshBoth();
+            block_.AddToList(StatisticList::SubFoldersCreated, AttachTargetRoot);
+        } else if (CountExistingTopFolder) {
+            block_.Counters.Exists.SubFolders += 1;
+            block_.RefreshBoth();
+            block_.AddToList(StatisticList::SubFoldersExists, AttachTargetRoot);
+        }
     }
     while (!AttachFolderQueue.empty())
         SimulateProcessQueuedFolder(structure, mode);
@@ -208,6 +228,7 @@ void AttachWalk::SimulateProcessQueuedFolder(const std::string& /*structure*/, A
                 block_.AddToList(StatisticList::SubFoldersCreated, destination);
             } else {
                 block_.Counters.Exists.SubFolders += 1;
+                block_.AddToList(StatisticList::SubFoldersExists, destination);
             }
             block_.RefreshBoth();
             AttachFolderQueue.push_back(source);
@@ -224,6 +245,7 @@ void AttachWalk::SimulateProcessQueuedFolder(const std::string& /*structure*/, A
             } else {
                 block_.Counters.Exists.Files += 1;
                 block_.RefreshBoth();
+                block_.AddToList(StatisticList::FilesExists, destination);
                 if (LookUpSize(source, size, simulationTexts_.notCopiedCaption,
                                simulationTexts_.notCopiedText)) {
                     block_.Counters.Exists.FilesSize += static_cast<double>(size);

@@ -42,6 +42,16 @@ public:
     // Files copied straight into the new folder in "Subfolders Only - With Files.".
     std::deque<std::string> CreatedFilesList;
 
+    // The copy page copies into folders that exist already, so the top folder
+    // of a structure may be there from an earlier run: it then counts as an
+    // existing subfolder (the creation pages have just created its parent).
+    bool CountExistingTopFolder = false;
+    // When set, every subfolder the walk creates (parents before children)
+    // and every file it copies is appended here, for an undo that takes back
+    // exactly what the walk added.
+    std::deque<std::string>* RecordedFolders = nullptr;
+    std::deque<std::string>* RecordedFiles = nullptr;
+
     // The folders this run created; the walk leaves them alone.
     void ClearOwnFolders();
     void AddOwnFolder(const std::string& folder);

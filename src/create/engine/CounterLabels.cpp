@@ -35,10 +35,10 @@ double ColumnOf(const CounterRow& row, int column) {
 
 } // namespace
 
-CounterLabels::CounterLabels(QWidget& root, const std::string& prefix) {
+CounterLabels::CounterLabels(QWidget& root, const std::string& prefix, const CounterBlockNames& names) {
     for (int row = 0; row < 4; ++row) {
         for (int column = 0; column < 4; ++column) {
-            std::string name = prefix + ColumnNames[column] + RowNames[row];
+            std::string name = prefix + names.columns[column] + names.rows[row];
             labels_[row * 4 + column] = root.findChild<QLabel*>(QString::fromStdString(name));
         }
     }

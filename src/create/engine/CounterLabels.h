@@ -13,20 +13,29 @@
 class QLabel;
 class QWidget;
 
+// How a page names the labels and statistics lists of its counter block:
+// label = prefix + column + row, list = list prefix + list name. The creation
+// pages use the defaults; the copy page names the same counters after copying.
+struct CounterBlockNames {
+    std::array<const char*, 4> columns = {"Folders", "SubFolders", "Files", "FilesSize"};
+    std::array<const char*, 4> rows = {"ToCreate", "Created", "Exists", "Other"};
+    // In the order of StatisticList.
+    std::array<const char*, 7> lists = {"FoldersCreated",    "FoldersExists", "FoldersOther",
+                                        "SubFoldersCreated", "FilesCreated",  "SubFoldersExists",
+                                        "FilesExists"};
+};
+
 class CounterLabels {
 public:
     CounterLabels() = default;
     // Looks the labels up below `root`; a label that is missing is skipped.
-    CounterLabels(QWidget& root, const std::string& prefix);
+    CounterLabels(QWidget& root, const std::string& prefix, const CounterBlockNames& names = {});
 
     // Writes every counter into its label, row by row. A label that still
     // shows what was last written for an unchanged counter is left untouched.
     void Write(const CreationCounters& counters);
 
     bool Bound() const { return bound_; }
-
-    static constexpr const char* ColumnNames[4] = {"Folders", "SubFolders", "Files", "FilesSize"};
-    static constexpr const char* RowNames[4] = {"ToCreate", "Created", "Exists", "Other"};
 
 private:
     std::array<QLabel*, 16> labels_{};

@@ -6,9 +6,6 @@
 
 namespace {
 
-constexpr const char* ListNames[5] = {"FoldersCreated", "FoldersExists", "FoldersOther", "SubFoldersCreated",
-                                      "FilesCreated"};
-
 void Charge(CounterRow& row, const StructureTotals* charge) {
     if (!charge)
         return;
@@ -42,7 +39,7 @@ void CreationCounterBlock::Flush(bool whole) {
             return;
         listsFlushed_.start();
     }
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < StatisticListCount; ++i) {
         if (pending_[i].empty())
             continue;
         if (lists_[i])
@@ -51,21 +48,22 @@ void CreationCounterBlock::Flush(bool whole) {
     }
 }
 
-void CreationCounterBlock::BindPage(QWidget& page, const std::string& labelPrefix) {
+void CreationCounterBlock::BindPage(QWidget& page, const std::string& labelPrefix,
+                                    const CounterBlockNames& names) {
     page_ = &page;
-    pageLabels_ = CounterLabels(page, labelPrefix);
+    pageLabels_ = CounterLabels(page, labelPrefix, names);
 }
 
 void CreationCounterBlock::BindStatistics(QWidget* window, const std::string& labelPrefix,
-                                          const std::string& listPrefix) {
+                                          const std::string& listPrefix, const CounterBlockNames& names) {
     if (window == statisticsWindow_ && (window == nullptr || statisticsLabels_.Bound()))
         return;
     Flush(true);
     statisticsWindow_ = window;
-    statisticsLabels_ = window ? CounterLabels(*window, labelPrefix) : CounterLabels();
-    for (int i = 0; i < 5; ++i)
+    statisticsLabels_ = window ? CounterLabels(*window, labelPrefix, names) : CounterLabels();
+    for (int i = 0; i < StatisticListCount; ++i)
         lists_[i] = window
-                        ? window->findChild<ui::ListBox*>(QString::fromStdString(listPrefix + ListNames[i]))
+                        ? window->findChild<ui::ListBox*>(QString::fromStdString(listPrefix + names.lists[i]))
                         : nullptr;
     repaints_.AddWindow(window);
 }

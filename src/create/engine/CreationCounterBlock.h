@@ -19,8 +19,18 @@ namespace ui {
 class ListBox;
 }
 
-// The statistics window's name lists, in the order they are emptied.
-enum class StatisticList { FoldersCreated, FoldersExists, FoldersOther, SubFoldersCreated, FilesCreated };
+// The statistics window's name lists, in the order they are emptied. Only the
+// copy page's window has lists for the subfolders and files already there.
+enum class StatisticList {
+    FoldersCreated,
+    FoldersExists,
+    FoldersOther,
+    SubFoldersCreated,
+    FilesCreated,
+    SubFoldersExists,
+    FilesExists
+};
+constexpr int StatisticListCount = 7;
 
 class CreationCounterBlock {
 public:
@@ -32,11 +42,12 @@ public:
     CreationResultLists Results;
 
     // The page whose labels ("lblVol02" + column + row) show the counters.
-    void BindPage(QWidget& page, const std::string& labelPrefix);
+    void BindPage(QWidget& page, const std::string& labelPrefix, const CounterBlockNames& names = {});
     // The statistics window: its labels ("lblStat02" + column + row) and its
     // lists (listPrefix + "FoldersCreated" ...). Binding the window already
     // bound changes nothing; nullptr unbinds.
-    void BindStatistics(QWidget* window, const std::string& labelPrefix, const std::string& listPrefix);
+    void BindStatistics(QWidget* window, const std::string& labelPrefix, const std::string& listPrefix,
+                        const CounterBlockNames& names = {});
     QWidget* StatisticsWindow() const { return statisticsWindow_; }
     ui::ListBox* List(StatisticList which) const;
 
@@ -85,8 +96,8 @@ private:
     CounterLabels pageLabels_;
     QPointer<QWidget> statisticsWindow_;
     CounterLabels statisticsLabels_;
-    QPointer<ui::ListBox> lists_[5];
-    std::vector<std::string> pending_[5];
+    QPointer<ui::ListBox> lists_[StatisticListCount];
+    std::vector<std::string> pending_[StatisticListCount];
     QElapsedTimer listsFlushed_;
     bool pageDirty_ = false;
     bool statisticsDirty_ = false;
