@@ -1,34 +1,17 @@
 #include "common/ListFileImporter.h"
 
 #include "common/FrameworkText.h"
-#include "platform/Drives.h"
+#include "common/ListFileText.h"
 #include "ui/Desktop.h"
 
 #include <algorithm>
 #include <array>
-#include <filesystem>
-#include <fstream>
 #include <optional>
+#include <sstream>
 #include <utility>
 #include <vector>
 
 namespace {
-
-// The list file opened for reading, or nothing when it cannot be: a missing
-// drive, a missing file, no permission, a folder, or anything that is not a
-// plain file (a pipe would wait for a writer, a device may never end).
-std::optional<std::ifstream> OpenListFile(const std::string& fileName) {
-    std::optional<std::string> host = platform::ToHostPath(fileName);
-    if (!host)
-        return std::nullopt;
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(*host, error))
-        return std::nullopt;
-    std::ifstream in(*host, std::ios::binary);
-    if (!in.is_open())
-        return std::nullopt;
-    return in;
-}
 
 // Whether Trim would leave nothing of the line, without making the copy.
 bool IsBlankLine(const std::string& line) {
@@ -61,8 +44,8 @@ std::string ListFileImporter::CleanItem(std::string item) const {
 }
 
 void ListFileImporter::Run() {
-    std::optional<std::ifstream> in = OpenListFile(fileName_);
-    if (!in) {
+    const std::optional<std::string> text = ReadListFileText(fileName_);
+    if (!text) {
         ui::ShowBox(nullptr, "Import File content.            Warnings no: 0313.",
                     "There was a problem opening the file !\nAction : The file is maybe corrupted.",
                     ui::Icon::Warning, ui::Buttons::Ok);
@@ -72,11 +55,12 @@ void ListFileImporter::Run() {
         return;
 
     result_.clear();
+    std::istringstream in(*text);
     std::string line;
     std::vector<std::string> fields;
     // Lines end at a line feed; the carriage return of a Windows line end is
     // one of the characters Trim and the cleaning take off.
-    while (std::getline(*in, line)) {
+    while (std::getline(in, line)) {
         if (IsBlankLine(line))
             continue;
         if (importType_ == ImportPlainText) {

@@ -2,9 +2,11 @@
 
 #include "common/FrameworkPaths.h"
 #include "common/FrameworkText.h"
+#include "common/ListFileText.h"
 #include "platform/Drives.h"
 
 #include <filesystem>
+#include <utility>
 
 namespace {
 
@@ -22,14 +24,11 @@ std::optional<std::string> ListFileHostPath(const std::string& fileName) {
 
 } // namespace
 
-std::optional<std::ifstream> OpenListFileForReading(const std::string& fileName) {
-    const std::optional<std::string> host = ListFileHostPath(fileName);
-    if (!host)
+std::optional<std::istringstream> OpenListFileForReading(const std::string& fileName) {
+    std::optional<std::string> text = ReadListFileText(fileName);
+    if (!text)
         return std::nullopt;
-    std::ifstream in(*host, std::ios::binary);
-    if (!in.is_open())
-        return std::nullopt;
-    return in;
+    return std::istringstream(std::move(*text));
 }
 
 std::optional<std::ofstream> CreateListFile(const std::string& fileName) {

@@ -4,11 +4,14 @@
 
 #include <fstream>
 #include <optional>
+#include <sstream>
 #include <string>
 
-// The file opened for reading, or nothing when it cannot be: a drive that is
-// not present, a missing file, a folder, no permission.
-std::optional<std::ifstream> OpenListFileForReading(const std::string& fileName);
+// The file's text, read whole and decoded as every list file is
+// (common/ListFileText.h), to be read line by line; or nothing when it cannot
+// be read: a drive that is not present, a missing file, no permission,
+// anything that is not a regular file, a read that fails part-way.
+std::optional<std::istringstream> OpenListFileForReading(const std::string& fileName);
 
 // The file created anew (emptied when it exists), or nothing when it cannot be.
 std::optional<std::ofstream> CreateListFile(const std::string& fileName);

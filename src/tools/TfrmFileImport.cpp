@@ -228,7 +228,7 @@ void TfrmFileImport::btnFileImportBrowseClick() {
                 ui::Icon::Question, ui::Buttons::YesNo, ui::Answer::No) != ui::Answer::Yes)
             return;
         ui_->edtFileImportFileName->setText(QString::fromStdString(fileName));
-        std::optional<std::ifstream> in = OpenListFileForReading(fileName);
+        std::optional<std::istringstream> in = OpenListFileForReading(fileName);
         if (!in) {
             ui::ShowBox(this, std::string(Title) + "Warnings no: 0312.",
                         "There was a problem opening the file !\nAction : The file is maybe corrupted.",
@@ -236,7 +236,6 @@ void TfrmFileImport::btnFileImportBrowseClick() {
             return;
         }
         ReadSourceFile(*in);
-        in->close();
         ui::ShowBox(this, std::string(Title) + "Information no: 0450.", "End of the IMPORT process!",
                     ui::Icon::Information);
     }
@@ -247,6 +246,9 @@ void TfrmFileImport::ReadSourceFile(std::istream& in) {
     ui::ListBox& source = *ui_->lstFileImportSource;
     source.Clear();
     ui_->lstFileImportResults->Clear();
+    // The counters follow the lists they count: the previous file's preview
+    // is gone.
+    ui_->lblFileImportPreviewLines->setText("0");
     busy_ = true;
     // The lines join the list in one go at the end: a list that grows while
     // it is shown is laid out again at every step, which would make reading a
@@ -285,8 +287,15 @@ void TfrmFileImport::btnFileImportFromClick() {
     // The column is read first: a column number that is not a number stops
     // here, with the framework's error, before the preview is touched.
     int column = 0;
-    if (request.importType == ImportOneColumn)
+    if (request.importType == ImportOneColumn) {
         column = StrToInt(ui_->edtFileImportColumnNumber->text().toStdString());
+        // A typed number below the arrows' minimum would give an empty
+        // preview without a word; it is taken as the minimum, visibly.
+        if (column < MinColumn) {
+            column = MinColumn;
+            ui_->edtFileImportColumnNumber->setText(QString::number(column));
+        }
+    }
 
     ui::ListBox& results = *ui_->lstFileImportResults;
     results.Clear();

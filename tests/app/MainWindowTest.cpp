@@ -352,6 +352,8 @@ TEST_F(MainWindowTest, WebAndCopyVideoItemsOpenTheLocalTutorialPage) {
 
     EXPECT_EQ(desktop.ShellOpens(),
               (std::vector<std::string>{"C:\\Start\\basic.htm", "C:\\Start\\basic.htm"}));
+    // The start directory had no page: the program wrote the one it carries.
+    EXPECT_NE(sandbox.Read("C:\\Start\\basic.htm").find("<html"), std::string::npos);
     EXPECT_TRUE(desktop.ModalWindows().empty());
 }
 

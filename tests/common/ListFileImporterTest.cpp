@@ -136,8 +136,9 @@ TEST_F(ListFileImporterTest, OddFilesGiveThePlainResults) {
     // NUL bytes are characters like others; at the ends they are trimmed.
     EXPECT_EQ(Import(std::string("a\0b\n\0\n\0c,d\0\n", 12), ImportAllColumns),
               (Items{std::string("a\0b", 3), "c", "d"}));
-    // Bytes that are not UTF-8 pass unchanged.
-    EXPECT_EQ(Import("\xff\xfe name\n\xc3(\n", ImportPlainText), (Items{"\xff\xfe name", "\xc3("}));
+    // A file that is not UTF-8 is Windows text, read as its code page.
+    EXPECT_EQ(Import("\xe9t\xe9 name\n\xc3(\n", ImportPlainText),
+              (Items{"\xc3\xa9t\xc3\xa9 name", "\xc3\x83("}));
 }
 
 TEST_F(ListFileImporterTest, LongLinesAndManyLines) {

@@ -1,6 +1,7 @@
 // The help, information and error-log windows.
 
 #include "common/SettingLists.h"
+#include "support/DriveSandbox.h"
 #include "support/ScriptedDesktop.h"
 #include "tools/HelpTexts.h"
 #include "tools/TAboutBox.h"
@@ -164,6 +165,8 @@ TEST(InformationWindows, TheAboutBoxNamesTheProgramItsVersionAndItsLicence) {
 }
 
 TEST(InformationWindows, TheTutorialButtonsOpenTheLocalTutorialPageAndCloseCloses) {
+    testsupport::DriveSandbox sandbox("C");
+    sandbox.MakeFolder("C:\\start");
     const std::string savedStart = GetStartDirectory();
     SetStartDirectory("C:\\start");
     TfrmVideoTutorials tutorials;

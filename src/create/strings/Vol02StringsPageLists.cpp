@@ -350,7 +350,7 @@ void Vol02StringsPage::btnVol02OpenClick() {
             "file ?\nClick YES to continue Loading this file,\nClick NO to Stop the Loading process.",
             ui::Icon::Question, ui::Buttons::YesNo, ui::Answer::No) != ui::Answer::Yes)
         return;
-    std::optional<std::ifstream> in = OpenListFileForReading(fileName);
+    std::optional<std::istringstream> in = OpenListFileForReading(fileName);
     if (!in) {
         ui::ShowBox(this, Title + Blanks12 + "Warning no: 0013.",
                     "There was a problem opening the file !\nAction : The file is maybe corrupted.",
@@ -404,7 +404,6 @@ void Vol02StringsPage::btnVol02OpenClick() {
         }
         include.AddItems(added);
     }
-    in->close();
     ui::desktop().ShowMessage("End of the Loading process.");
     RefreshAfterListChange();
     ui_->edtVol02AddToList->setFocus();
