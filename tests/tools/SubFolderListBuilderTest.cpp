@@ -1,0 +1,385 @@
+// The subfolder list builder as the rename, delete and copy pages use it:
+// shown modally, built from a sandbox tree by each level rule, edited,
+// exported, and read back on OK.
+
+#include "support/DriveSandbox.h"
+#include "support/ProgramWindowsFixture.h"
+#include "support/ScriptedDesktop.h"
+#include "tools/TfrmFLLEditIncludeFolderList.h"
+#include "tools/TfrmFileExport.h"
+#include "tools/TfrmSubFolderListBuilder.h"
+#include "ui/ComboBox.h"
+#include "ui/ListBox.h"
+#include "ui/UpDown.h"
+
+#include "ui_TfrmFLLEditIncludeFolderList.h"
+#include "ui_TfrmFileExport.h"
+#include "ui_TfrmSubFolderListBuilder.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+using Lines = std::vector<std::string>;
+using testsupport::DriveSandbox;
+using testsupport::ScriptedDesktop;
+
+namespace {
+
+// D:\Src: level 1 A, B, Temp; level 2 A\A1, A\A2, B\B1; level 3 A\A1\A11; one file.
+class SubFolderListBuilderTest : public testsupport::ProgramWindowsFixture {
+protected:
+    void SetUp() override {
+        testsupport::ProgramWindowsFixture::SetUp();
+        sandbox = std::make_unique<DriveSandbox>("CD");
+        for (const char* folder :
+             {"D:\\Src\\A\\A1\\A11", "D:\\Src\\A\\A2", "D:\\Src\\B\\B1", "D:\\Src\\Temp"})
+            sandbox->MakeFolder(folder);
+        sandbox->MakeFile("D:\\Src\\file.txt", "12345");
+        c().lstIncludeFolderList->Clear();
+        c().lstExcludeFolderList->Clear();
+        c().cboMainSourceFolder->Clear();
+        c().edtSubFolderFilter->clear();
+        c().rdoBuildAllSubFolders->setChecked(true);
+        c().rdoFromToLevelNumber->click();
+    }
+    Ui::TfrmSubFolderListBuilder& c() { return frmSubFolderListBuilder->Controls(); }
+    Lines Include() { return c().lstIncludeFolderList->Items(); }
+
+    void Choose(const std::string& folder) {
+        desktop.ExpectBrowse(folder);
+        c().btnMainSourceFolderAdd->click();
+    }
+    void SetRange(const char* from, const char* to) {
+        c().edtFromLevelNumber->setText(from);
+        c().edtToLevelNumber->setText(to);
+    }
+    // Build, answering 0580 with `answer`.
+    void Build(ui::Answer answer = ui::Answer::Yes) {
+        desktop.ExpectBox("0580", answer);
+        c().btnBuildList->click();
+    }
+
+    std::unique_ptr<DriveSandbox> sandbox;
+    ScriptedDesktop desktop;
+};
+
+} // namespace
+
+TEST_F(SubFolderListBuilderTest, EachLevelRuleOnTheTree) {
+    const std::string s = "D:\\Src\\";
+    struct Case {
+        QRadioButton* rule;
+        const char* first;
+        const char* last;
+        bool lastSubfolderOnly;
+        const char* filter;
+        Lines expected;
+    } cases[] = {
+        {c().rdoFromToLevelNumber, "1", "1", false, "", {s + "A", s + "B", s + "Temp"}},
+        {c().rdoFromToLevelNumber,
+         "1",
+         "2",
+         false,
+         "",
+         {s + "A", s + "B", s + "Temp", s + "A\\A1", s + "A\\A2", s + "B\\B1"}},
+        {c().rdoFromToLevelNumber, "2", "3", true, "", {s + "A\\A2", s + "B\\B1", s + "A\\A1\\A11"}},
+        {c().rdoAboveLevelNumber, "2", "", false, "", {s + "A", s + "B", s + "Temp"}},
+        {c().rdoAboveLevelNumber, "2", "", true, "", {s + "Temp", s + "A\\A1", s + "A\\A2", s + "B\\B1"}},
+        {c().rdoBelowLevelNumber,
+         "1",
+         "",
+         false,
+         "",
+         {s + "A\\A1", s + "A\\A2", s + "B\\B1", s + "A\\A1\\A11"}},
+        {c().rdoBelowLevelNumber, "1", "", true, "", {s + "A\\A2", s + "B\\B1", s + "A\\A1\\A11"}},
+        {c().rdoFromToLevelNumber, "1", "3", false, "a1\\", {s + "A\\A1", s + "A\\A1\\A11"}},
+    };
+    Choose("D:\\Src");
+    for (const Case& k : cases) {
+        k.rule->click();
+        if (k.rule == c().rdoFromToLevelNumber)
+            SetRange(k.first, k.last);
+        else
+            (k.rule == c().rdoAboveLevelNumber ? c().edtAboveLevelNumber : c().edtBelowLevelNumber)
+                ->setText(k.first);
+        (k.lastSubfolderOnly ? c().rdoBuildLastSubFolder : c().rdoBuildAllSubFolders)->setChecked(true);
+        c().edtSubFolderFilter->setText(k.filter);
+        Build();
+        EXPECT_EQ(Include(), k.expected) << k.rule->text().toStdString() << " " << k.first << " " << k.last;
+        EXPECT_EQ(c().lblIncludeSum->text().toStdString(), std::to_string(k.expected.size()));
+    }
+}
+
+TEST_F(SubFolderListBuilderTest, ChoosingTheSourceFillsTheLevelTableAndBoundsTheArrows) {
+    Choose("D:\\Src");
+    QTreeWidget& table = *c().lstViewLevelSumFolder;
+    ASSERT_EQ(table.topLevelItemCount(), 3);
+    const char* rows[][2] = {{"1", "3"}, {"2", "3"}, {"3", "1"}};
+    for (int row = 0; row < 3; ++row) {
+        EXPECT_EQ(table.topLevelItem(row)->text(0).toStdString(), rows[row][0]);
+        EXPECT_EQ(table.topLevelItem(row)->text(1).toStdString(), rows[row][1]);
+    }
+    EXPECT_EQ(c().lblMainLevelSumSubFolder->text(), "7");
+    EXPECT_EQ(c().lblMainLevelSumFiles->text(), "1");
+    EXPECT_EQ(c().cboMainSourceFolder->Items(), Lines{"D:\\Src"});
+
+    // The arrows stop at the deepest level the tree has; a leaf folder still offers level 1.
+    for (int click = 0; click < 5; ++click)
+        c().udToLevelNumber->UpButton()->click();
+    EXPECT_EQ(c().edtToLevelNumber->text(), "3");
+    c().udFromLevelNumber->DownButton()->click();
+    EXPECT_EQ(c().edtFromLevelNumber->text(), "1");
+    Choose("d:\\src\\a\\a1\\a11");
+    EXPECT_EQ(frmSubFolderListBuilder->DeepestLevel(), 1u);
+    c().udToLevelNumber->UpButton()->click();
+    EXPECT_EQ(c().edtToLevelNumber->text(), "1");
+
+    // Picking a folder the combo holds in other case selects that item.
+    Choose("D:\\SRC");
+    EXPECT_EQ(c().cboMainSourceFolder->Count(), 2);
+    EXPECT_EQ(c().cboMainSourceFolder->Text(), "D:\\Src");
+}
+
+TEST_F(SubFolderListBuilderTest, ExcludedAndHeldFoldersAreNotAddedAgain) {
+    Choose("D:\\Src");
+    c().lstExcludeFolderList->AddItem("d:\\SRC\\b");
+    Build();
+    EXPECT_EQ(Include(), (Lines{"D:\\Src\\A", "D:\\Src\\Temp"}));
+    Build(ui::Answer::Yes);
+    EXPECT_EQ(Include(), (Lines{"D:\\Src\\A", "D:\\Src\\Temp"}));
+    c().lstIncludeFolderList->AddItem("mine");
+    Build(ui::Answer::No);
+    EXPECT_EQ(Include(), (Lines{"D:\\Src\\A", "D:\\Src\\Temp", "mine"}));
+    EXPECT_EQ(c().lblIncludeSum->text(), "3");
+}
+
+// A build that cannot run leaves the list as it was: the level boxes are read
+// before the question, and an empty result does not empty the list.
+TEST_F(SubFolderListBuilderTest, ABuildThatCannotRunKeepsTheList) {
+    Choose("D:\\Src");
+    const Lines before = {"kept"};
+    c().lstIncludeFolderList->AddItem("kept");
+
+    SetRange("3", "2");
+    desktop.ExpectBox("0581");
+    c().btnBuildList->click();
+    EXPECT_EQ(Include(), before);
+
+    SetRange("x", "2");
+    desktop.ExpectFrameworkError("'x' is not a valid integer value");
+    c().btnBuildList->click();
+    EXPECT_EQ(Include(), before);
+
+    SetRange("9", "9");
+    desktop.ExpectBox("0580", ui::Answer::Yes);
+    desktop.ExpectBox("0582");
+    c().btnBuildList->click();
+    EXPECT_EQ(Include(), before);
+    EXPECT_EQ(desktop.BoxNumbers(), (Lines{"0581", "0580", "0582"}));
+}
+
+// The shell's "open" runs files: only an existing folder is handed to it.
+TEST_F(SubFolderListBuilderTest, ViewOpensOnlyFolders) {
+    c().cboMainSourceFolder->SetText(" D:\\Src ");
+    c().btnMainSourceFolderView->click();
+    c().cboMainSourceFolder->SetText("D:\\Src\\file.txt");
+    desktop.ExpectMessage("The folder \"D:\\Src\\file.txt\" does not exist, so it cannot be viewed.");
+    c().btnMainSourceFolderView->click();
+
+    c().lstIncludeFolderList->AddItems({"D:\\Src\\A", "D:\\Src\\file.txt"});
+    desktop.ExpectBox("0574");
+    c().btnIncludeFolderListView->click();
+    c().lstIncludeFolderList->SetSelected(0, true);
+    c().btnIncludeFolderListView->click();
+    c().lstIncludeFolderList->ClearSelection();
+    c().lstIncludeFolderList->SetSelected(1, true);
+    desktop.ExpectMessage("The folder \"D:\\Src\\file.txt\" does not exist, so it cannot be viewed.");
+    c().btnIncludeFolderListView->click();
+    EXPECT_EQ(desktop.ShellOpens(), (Lines{"D:\\Src", "D:\\Src\\A"}));
+}
+
+TEST_F(SubFolderListBuilderTest, MovesBetweenTheLists) {
+    ui::ListBox& include = *c().lstIncludeFolderList;
+    ui::ListBox& exclude = *c().lstExcludeFolderList;
+    struct Case {
+        QPushButton* button;
+        std::vector<int> selected; // Include rows for ">", Exclude rows for "<"
+        Lines include, exclude;
+    } cases[] = {
+        // "a" is held by the Exclude list as "A": it leaves the Include list all the same.
+        {c().btnFromIncToExc, {0, 2}, {"b"}, {"A", "x", "c"}},
+        {c().btnFromExcToInc, {1}, {"a", "b", "c", "x"}, {"A"}},
+        {c().btnAllFromIncToExc, {}, {}, {"A", "x", "b", "c"}},
+        {c().btnAllFromExcToInc, {}, {"a", "b", "c", "x"}, {}},
+        {c().btnExchangeIncToExc, {}, {"A", "x"}, {"a", "b", "c"}},
+    };
+    for (const Case& k : cases) {
+        include.Clear();
+        exclude.Clear();
+        include.AddItems({"a", "b", "c"});
+        exclude.AddItems({"A", "x"});
+        ui::ListBox& from = k.button == c().btnFromExcToInc ? exclude : include;
+        for (int row : k.selected)
+            from.SetSelected(row, true);
+        k.button->click();
+        EXPECT_EQ(include.Items(), k.include) << k.button->objectName().toStdString();
+        EXPECT_EQ(exclude.Items(), k.exclude) << k.button->objectName().toStdString();
+        EXPECT_EQ(c().lblIncludeSum->text().toStdString(), std::to_string(k.include.size()));
+        EXPECT_EQ(c().lblExcludeSum->text().toStdString(), std::to_string(k.exclude.size()));
+    }
+}
+
+TEST_F(SubFolderListBuilderTest, EveryBoxWithItsCaptionAndText) {
+    const std::string title = "SubFolder Level List Builder.            Warning no: ";
+    const std::string selection =
+        "The selection field is empty !\nAction : You must select a destination folder.";
+    struct Case {
+        std::function<void()> action;
+        std::string number, caption, text;
+    } cases[] = {
+        {[] { frmSubFolderListBuilder->ChooseSourceFolder("  "); }, "0572", title + "0572.", selection},
+        {[&] { c().btnMainSourceFolderView->click(); }, "0573", title + "0573.", selection},
+        {[&] { c().btnDeleteFromExcludeList->click(); }, "0576", title + "0576.",
+         "The EXCLUDE list is empty !\nAction : You must enter at least one FOLDER to the EXCLUDE list to "
+         "delete "
+         "it.\n"},
+        {[&] { c().btnDeleteExcludedAll->click(); }, "0577", title + "0577.",
+         "Empty List in the Exclude Window!\n"},
+        {[&] { c().btnBuildList->click(); }, "0579", title + "0579.", selection},
+        {[&] { c().btnSmartExport->click(); }, "0584",
+         "SubFolder Level List Builder.             Warning no: 0584.",
+         "The Include Folder List is empty !\n"},
+    };
+    for (const Case& k : cases) {
+        desktop.ExpectBox(k.number);
+        k.action();
+        ASSERT_FALSE(desktop.Boxes().empty());
+        EXPECT_EQ(desktop.LastBox().caption, k.caption);
+        EXPECT_EQ(desktop.LastBox().text, k.text);
+        EXPECT_EQ(desktop.LastBox().icon, ui::Icon::Warning);
+    }
+
+    // The two questions: No keeps the Exclude list, Yes empties it.
+    c().lstExcludeFolderList->AddItems({"p", "q", "r"});
+    c().lstExcludeFolderList->SetSelected(1, true);
+    desktop.ExpectBox("0575", ui::Answer::No);
+    c().btnDeleteFromExcludeList->click();
+    desktop.ExpectBox("0575", ui::Answer::Yes);
+    c().btnDeleteFromExcludeList->click();
+    EXPECT_EQ(c().lstExcludeFolderList->Items(), (Lines{"p", "r"}));
+    EXPECT_EQ(desktop.LastBox().defaultButton, ui::Answer::No);
+    desktop.ExpectBox("0578", ui::Answer::Yes);
+    c().btnDeleteExcludedAll->click();
+    EXPECT_EQ(c().lstExcludeFolderList->Count(), 0);
+    EXPECT_EQ(c().lblExcludeSum->text(), "0");
+    EXPECT_EQ(desktop.LastBox().text, "Do you want to delete all item(s) from the Exclude list ?");
+}
+
+TEST_F(SubFolderListBuilderTest, LevelRadiosAndLevelEdits) {
+    c().rdoBelowLevelNumber->click();
+    EXPECT_EQ(c().edtBelowLevelNumber->text(), "1");
+    EXPECT_TRUE(c().edtBelowLevelNumber->isEnabled());
+    EXPECT_FALSE(c().edtFromLevelNumber->isEnabled());
+    EXPECT_FALSE(c().lblFromTo->isEnabled());
+    EXPECT_FALSE(c().udAboveLevelNumber->isEnabled());
+    c().rdoFromToLevelNumber->click();
+    EXPECT_TRUE(c().edtToLevelNumber->isEnabled());
+    EXPECT_FALSE(c().edtBelowLevelNumber->isEnabled());
+
+    struct Case {
+        const char *from, *to;
+        bool leavingFrom;
+        const char *fromAfter, *toAfter;
+    } cases[] = {{"abc", "4", true, "1", "4"},
+                 {"3", "", true, "3", "3"},
+                 {"", "x", false, "1", "1"},
+                 {"2", "5", false, "2", "5"}};
+    for (const Case& k : cases) {
+        SetRange(k.from, k.to);
+        k.leavingFrom ? frmSubFolderListBuilder->edtFromLevelNumberExit()
+                      : frmSubFolderListBuilder->edtToLevelNumberExit();
+        EXPECT_EQ(c().edtFromLevelNumber->text().toStdString(), k.fromAfter);
+        EXPECT_EQ(c().edtToLevelNumber->text().toStdString(), k.toAfter);
+    }
+}
+
+TEST_F(SubFolderListBuilderTest, SmartExportHandsOverTheIncludeList) {
+    c().lstIncludeFolderList->AddItems({"D:\\Src\\A", "D:\\Src\\B"});
+    desktop.ExpectModal("frmFileExport");
+    c().btnSmartExport->click();
+    EXPECT_EQ(frmFileExport->Controls().lstFileExportSource->Items(), (Lines{"D:\\Src\\A", "D:\\Src\\B"}));
+    EXPECT_EQ(frmFileExport->ListType(), "FOLDERS");
+}
+
+// As a page opens it: modally, taking the Include list on OK only.
+TEST_F(SubFolderListBuilderTest, OkAndCancelAsAPageOpensIt) {
+    for (ui::Answer closing : {ui::Answer::Ok, ui::Answer::Cancel}) {
+        desktop.ExpectModal("frmSubFolderListBuilder", [&](ui::Form&) {
+            Choose("D:\\Src");
+            Build();
+            (closing == ui::Answer::Ok ? c().BitBtn1 : c().BitBtn2)->click();
+        });
+        EXPECT_EQ(ui::desktop().ShowModal(*frmSubFolderListBuilder), closing);
+    }
+    EXPECT_EQ(Include(), (Lines{"D:\\Src\\A", "D:\\Src\\B", "D:\\Src\\Temp"}));
+}
+
+TEST_F(SubFolderListBuilderTest, EditorRebuildsTheIncludeList) {
+    Ui::TfrmFLLEditIncludeFolderList& e = frmFLLEditIncludeFolderList->Controls();
+    c().lstIncludeFolderList->AddItems({"D:\\Z", "D:\\A"});
+    c().lstExcludeFolderList->AddItem("D:\\Held");
+    std::string loaded;
+    desktop.ExpectModal("frmFLLEditIncludeFolderList", [&](ui::Form&) {
+        loaded = e.mmoEditIncludeList->toPlainText().toStdString();
+        e.mmoEditIncludeList->setPlainText("D:\\Z\n  D:\\New  \n\n d:\\z\nd:\\held\n");
+        EXPECT_EQ(e.lblEditLinesSum->text(), "4");
+        e.btnEditIncludeListOk->click();
+    });
+    c().btnEditIncludeList->click();
+    EXPECT_EQ(loaded, "D:\\Z\nD:\\A");
+    EXPECT_EQ(Include(), (Lines{"D:\\Z", "D:\\New"}));
+    EXPECT_EQ(c().lblIncludeSum->text(), "2");
+
+    desktop.ExpectModal("frmFLLEditIncludeFolderList", [&](ui::Form&) {
+        e.mmoEditIncludeList->setPlainText("other");
+        e.btnEditIncludeCancel->click();
+    });
+    c().btnEditIncludeList->click();
+    EXPECT_EQ(Include(), (Lines{"D:\\Z", "D:\\New"}));
+    EXPECT_TRUE(e.mmoEditIncludeList->toPlainText().isEmpty());
+}
+
+TEST_F(SubFolderListBuilderTest, EditorHoldsAtMostThirtyThousandLines) {
+    Ui::TfrmFLLEditIncludeFolderList& e = frmFLLEditIncludeFolderList->Controls();
+    QStringList lines;
+    for (int i = 0; i < TfrmFLLEditIncludeFolderList::MaxLines; ++i)
+        lines.append(QString("D:\\F%1").arg(i));
+    desktop.ExpectModal("frmFLLEditIncludeFolderList", [&](ui::Form&) {
+        e.mmoEditIncludeList->setPlainText(lines.join('\n') + "\n\n");
+        e.mmoEditIncludeList->moveCursor(QTextCursor::End);
+        desktop.ExpectBox("0013");
+        e.mmoEditIncludeList->insertPlainText("x");
+        EXPECT_EQ(e.lblEditLinesSum->text(), "30000");
+        e.btnEditIncludeListOk->click();
+    });
+    c().btnEditIncludeList->click();
+    EXPECT_EQ(c().lstIncludeFolderList->Count(), TfrmFLLEditIncludeFolderList::MaxLines);
+    EXPECT_EQ(desktop.LastBox().caption, "Folder Level List Builder.            Warning no: 0013.");
+
+    // A longer list is not opened, so editing cannot lose any of it.
+    c().lstIncludeFolderList->AddItem("D:\\one more");
+    desktop.ExpectBox("0012");
+    c().btnEditIncludeList->click();
+    EXPECT_EQ(c().lstIncludeFolderList->Count(), TfrmFLLEditIncludeFolderList::MaxLines + 1);
+}
