@@ -30,10 +30,14 @@ uint64_t CheckDiskFreeSpace(const std::string& path, std::string& root) {
     SplitDriveAndRest(path, drive, rest);
     // Without a drive part the root is a bare ":\", which no drive answers to.
     root = (drive.empty() ? std::string() : drive.substr(0, 1)) + ":\\";
+    if (drive.empty())
+        return 0;
     uint64_t available = 0;
     uint64_t total = 0;
     uint64_t totalFree = 0;
-    if (!platform::GetDiskFreeSpaceExA(root, &available, &total, &totalFree))
+    // Asked for the path itself, not the drive's root: a folder of the drive
+    // may be another disk mounted there, and that disk is the one written to.
+    if (!platform::GetDiskFreeSpaceExA(path, &available, &total, &totalFree))
         return 0; // a drive that cannot be read has no room
     return available;
 }

@@ -8,7 +8,7 @@
 // unit (" GB", " MB", " KB" or " Bytes"): 1024 gives "1024.00 Bytes".
 std::string SizeToText(uint64_t bytes, double& value, std::string& unit);
 
-// The bytes the user may still write on the drive of `path`; `root` gets the
-// drive's root ("C:\"). A drive that cannot be read, or a path without a
-// drive part, gives 0.
+// The bytes the user may still write where `path` is (the file system that
+// holds its deepest existing folder); `root` gets the drive's root ("C:\\").
+// A path that cannot be read, or one without a drive part, gives 0.
 uint64_t CheckDiskFreeSpace(const std::string& path, std::string& root);

@@ -195,6 +195,10 @@ bool HasAtMostSubfolders(unsigned count, const std::string& folder) {
         do {
             if (entry.cFileName == "." || entry.cFileName == "..")
                 continue;
+            // A link is never a subfolder of the folder it stands in.
+            if ((entry.dwFileAttributes & platform::FILE_ATTRIBUTE_REPARSE_POINT) ||
+                !platform::IsWindowsName(entry.cFileName))
+                continue;
             if (platform::SetCurrentDirectoryA(folder + "\\" + entry.cFileName) && ++found > count) {
                 atMost = false;
                 break;

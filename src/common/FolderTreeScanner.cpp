@@ -56,6 +56,18 @@ uint64_t SizeOf(const platform::FindData& found) {
     return (static_cast<uint64_t>(found.nFileSizeHigh) << 32) + found.nFileSizeLow;
 }
 
+bool IsLink(uint32_t attributes) {
+    return (attributes & platform::FILE_ATTRIBUTE_REPARSE_POINT) != 0;
+}
+
+// A folder the walk may step into: a folder by its listing, not a link, and
+// with a name that can be joined into a path.
+bool MayDescend(const platform::FindData& found, const std::string& fullPath) {
+    if (IsLink(found.dwFileAttributes) || !platform::IsWindowsName(found.cFileName))
+        return false;
+    return platform::SetCurrentDirectoryA(fullPath);
+}
+
 } // namespace
 
 FolderTreeScanner::FolderTreeScanner(const std::string& rootFolder) : rootFolder_(rootFolder) {
@@ -97,13 +109,21 @@ void FolderTreeScanner::FolderStep() {
     ++levelCountMap_[entry.depth];
     CurrentFolderSwitch inFolder(entry.path);
     ForEachEntry(entry.path, [this](const platform::FindData& found, std::string fullPath) {
-        if (platform::SetCurrentDirectoryA(fullPath)) {
+        if (MayDescend(found, fullPath)) {
             QueueFolder(fullPath);
             ++folderCount_;
             return;
         }
-        // Also a subfolder that may not be entered: it is counted with the
-        // size the listing gives for it and not descended into.
+        // A folder whose name no path can hold is counted as the walks count
+        // it, one subfolder not looked into.
+        if (!platform::IsWindowsName(found.cFileName) && !IsLink(found.dwFileAttributes) &&
+            (found.dwFileAttributes & platform::FILE_ATTRIBUTE_DIRECTORY)) {
+            ++folderCount_;
+            return;
+        }
+        // A link is a file of 0 bytes (the listing's size for it); also a
+        // subfolder that may not be entered is counted with the size the
+        // listing gives for it and not descended into.
         uint64_t size = SizeOf(found);
         totalBytes_ += size;
         ++fileCount_;
@@ -132,8 +152,8 @@ void FolderTreeScanner::PatternFolderStep(const std::string& pattern) {
         ++levelCountMap_[entry.depth];
     CurrentFolderSwitch inFolder(entry.path);
     MatchPattern(entry.path, pattern);
-    ForEachEntry(entry.path, [this](const platform::FindData&, const std::string& fullPath) {
-        if (!platform::SetCurrentDirectoryA(fullPath))
+    ForEachEntry(entry.path, [this](const platform::FindData& found, const std::string& fullPath) {
+        if (!MayDescend(found, fullPath))
             return;
         QueueFolder(fullPath);
         if (!firstPatternDone_)
@@ -147,9 +167,12 @@ void FolderTreeScanner::MatchPattern(const std::string& folder, const std::strin
         do {
             if (IsDotEntry(rec.Name))
                 continue;
-            std::string fullPath = folder + "\\" + rec.Name;
-            if (DirectoryExists(fullPath))
+            // A folder link is matched as the file of 0 bytes the walks copy
+            // it as; a real folder is no match.
+            const auto attributes = static_cast<uint32_t>(rec.Attr);
+            if ((attributes & platform::FILE_ATTRIBUTE_DIRECTORY) && !IsLink(attributes))
                 continue;
+            std::string fullPath = folder + "\\" + rec.Name;
             // A file matched by several patterns adds to the totals once per
             // pattern; the map keeps it once.
             uint64_t size = (static_cast<uint64_t>(rec.SizeHigh) << 32) + rec.SizeLow;

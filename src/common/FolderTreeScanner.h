@@ -6,6 +6,9 @@
 //
 // A folder is told from a file by making it the current directory, so every
 // folder step changes the current directory and gives it back before it ends.
+// A link is never entered: it counts as a file of 0 bytes, as the attach walk
+// copies it. An entry whose name cannot be joined into a path is counted (a
+// folder as one subfolder, a file with its size) and never looked into.
 
 #include "common/NumberTexts.h"
 

@@ -74,6 +74,11 @@ void LevelSelector::FolderStep() {
         do {
             if (found.cFileName == "." || found.cFileName == "..")
                 continue;
+            // Links are never followed, and a name no path can hold is no
+            // subfolder that could be listed.
+            if ((found.dwFileAttributes & platform::FILE_ATTRIBUTE_REPARSE_POINT) ||
+                !platform::IsWindowsName(found.cFileName))
+                continue;
             std::string path = folder + "\\" + found.cFileName;
             // Entries that cannot be entered (files, folders without access)
             // are no subfolders here.

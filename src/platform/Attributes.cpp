@@ -39,12 +39,20 @@ bool IsWritable(const struct stat& st) {
     return (st.st_mode & S_IWOTH) != 0;
 }
 
-uint32_t AttributesOf(const struct stat& st, const std::string& name) {
+bool LinkLeadsToFolder(const std::string& host) {
+    struct stat target;
+    return stat(host.c_str(), &target) == 0 && S_ISDIR(target.st_mode);
+}
+
+uint32_t AttributesOf(const struct stat& st, const std::string& name, bool linkToFolder) {
     uint32_t attributes = 0;
-    if (S_ISDIR(st.st_mode))
+    const bool link = S_ISLNK(st.st_mode);
+    if (S_ISDIR(st.st_mode) || (link && linkToFolder))
         attributes |= FILE_ATTRIBUTE_DIRECTORY;
     else
         attributes |= FILE_ATTRIBUTE_ARCHIVE;
+    if (link)
+        attributes |= FILE_ATTRIBUTE_REPARSE_POINT;
     if (!S_ISLNK(st.st_mode) && !IsWritable(st))
         attributes |= FILE_ATTRIBUTE_READONLY;
     if (!name.empty() && name[0] == '.' && name != "." && name != "..")

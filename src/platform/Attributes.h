@@ -13,8 +13,13 @@ namespace platform::detail {
 bool IsWritable(const struct stat& st);
 
 // Directory for a folder; archive for a file; read-only when not writable;
-// hidden for a name beginning with a dot. A symbolic link is a file, whatever
-// it points to, so that no walk ever descends through one.
-uint32_t AttributesOf(const struct stat& st, const std::string& name);
+// hidden for a name beginning with a dot. `st` is the entry's own status
+// (lstat): a symbolic link carries the reparse-point attribute, with the
+// directory attribute when `linkToFolder` (it leads to a folder), else the
+// archive attribute, as Windows shows folder links and file links.
+uint32_t AttributesOf(const struct stat& st, const std::string& name, bool linkToFolder = false);
+
+// Whether the link at `host` leads to a folder.
+bool LinkLeadsToFolder(const std::string& host);
 
 } // namespace platform::detail

@@ -26,9 +26,10 @@ bool SetCurrentDirectoryA(const std::string& path) {
         return false;
     if (!resolved.exists)
         return detail::Fail(detail::MissingError(resolved));
-    // A link is never entered (it counts as a file), so a walk that tells
-    // folders by entering them cannot follow one.
-    if (!S_ISDIR(resolved.st.st_mode))
+    // A folder link is entered as Windows enters it; a walk tells links by
+    // their reparse-point attribute before it tries to enter an entry.
+    struct stat target;
+    if (stat(resolved.host.c_str(), &target) != 0 || !S_ISDIR(target.st_mode))
         return detail::Fail(ERROR_DIRECTORY);
     if (faccessat(AT_FDCWD, resolved.host.c_str(), X_OK, AT_EACCESS) != 0)
         return detail::FailWithErrno(errno, ERROR_FILE_NOT_FOUND);

@@ -26,7 +26,9 @@ uint32_t GetFileAttributesA(const std::string& path) {
         Fail(detail::MissingError(resolved));
         return INVALID_FILE_ATTRIBUTES;
     }
-    return detail::AttributesOf(resolved.st, resolved.isRoot ? std::string() : resolved.name);
+    const bool link = S_ISLNK(resolved.st.st_mode);
+    return detail::AttributesOf(resolved.st, resolved.isRoot ? std::string() : resolved.name,
+                                link && detail::LinkLeadsToFolder(resolved.host));
 }
 
 namespace {
@@ -80,8 +82,16 @@ bool RemoveDirectoryA(const std::string& path) {
         return Fail(detail::MissingError(resolved));
     if (resolved.isRoot)
         return Fail(ERROR_ACCESS_DENIED);
-    // A link is a file here, even when it points to a folder: removing a
-    // folder never reaches through one.
+    // Removing a folder link removes the link, as on Windows; what it points
+    // to stays as it is.
+    if (S_ISLNK(resolved.st.st_mode)) {
+        if (!detail::LinkLeadsToFolder(resolved.host))
+            return Fail(ERROR_DIRECTORY);
+        if (unlink(resolved.host.c_str()) != 0)
+            return FailWithErrno(errno, ERROR_FILE_NOT_FOUND);
+        detail::State().folderNames.Removed(resolved.parent, resolved.name, resolved.parentCurrent);
+        return true;
+    }
     if (!S_ISDIR(resolved.st.st_mode))
         return Fail(ERROR_DIRECTORY);
     if (rmdir(resolved.host.c_str()) != 0)

@@ -2,6 +2,21 @@
 // The Windows file-system calls the program relies on, answered from the host
 // file system through the drive table (see Drives.h). Paths are Windows paths:
 // a drive letter, a colon and backslash- or slash-separated components.
+//
+// Symbolic links are what Windows calls junctions and folder links. A link to
+// a folder reports the directory and reparse-point attributes, a link to a
+// file (or to nothing) the archive and reparse-point attributes, and a path
+// leads through links in any of its components. How a walk over a tree uses
+// these calls:
+// - An entry with FILE_ATTRIBUTE_REPARSE_POINT (FolderEntry::isLink) is an
+//   entry of its own, never descended into: it counts as a file of 0 bytes,
+//   is copied as a link (CopySymbolicLinkA), never through its target, and is
+//   removed as a link (DeleteFileA, or RemoveDirectoryA for a folder link).
+// - A listed name for which IsWindowsName is false (it holds a backslash, a
+//   character Windows refuses, a trailing dot or blank, or is a device name)
+//   is never joined into a path: it would name some other entry, or none.
+// - Whether two paths name the same folder is asked of GetFileIdentity, never
+//   of their texts.
 
 #include <cstdint>
 #include <memory>
@@ -15,6 +30,7 @@ constexpr uint32_t FILE_ATTRIBUTE_HIDDEN = 0x02;
 constexpr uint32_t FILE_ATTRIBUTE_SYSTEM = 0x04;
 constexpr uint32_t FILE_ATTRIBUTE_DIRECTORY = 0x10;
 constexpr uint32_t FILE_ATTRIBUTE_ARCHIVE = 0x20;
+constexpr uint32_t FILE_ATTRIBUTE_REPARSE_POINT = 0x400;
 constexpr uint32_t INVALID_FILE_ATTRIBUTES = 0xFFFFFFFFu;
 
 // Error codes returned by GetLastError after a failed call.
@@ -51,7 +67,32 @@ bool TryCreateDirectoryInFolder(const std::string& path, bool keepNames);
 bool RemoveDirectoryA(const std::string& path);
 bool DeleteFileA(const std::string& path);
 bool MoveFileA(const std::string& existing, const std::string& target);
+// Copies the content of the file `existing` leads to (through a link too).
 bool CopyFileA(const std::string& existing, const std::string& target, bool failIfExists);
+// Copies the link `existing` itself as a new link with the same target text,
+// as CopyFileEx with COPY_FILE_COPY_SYMLINK does; fails when `target` exists
+// or `existing` is no link. The target of the link is never read.
+bool CopySymbolicLinkA(const std::string& existing, const std::string& target);
+
+// Which file system and which entry on it a path leads to, links followed in
+// every component: two paths name the same folder exactly when their
+// identities are equal (the volume serial and file index of Windows).
+struct FileIdentity {
+    uint64_t volume = 0;
+    uint64_t index = 0;
+    bool operator==(const FileIdentity& other) const = default;
+    bool operator<(const FileIdentity& other) const {
+        return volume != other.volume ? volume < other.volume : index < other.index;
+    }
+};
+bool GetFileIdentity(const std::string& path, FileIdentity& identity);
+
+// True when `name` can be the name of an entry on Windows: not empty, not "."
+// or "..", no backslash, slash or refused character (< > : " | ? * or a
+// control character), no trailing dot or blank, not a reserved device name
+// (CON, PRN, AUX, NUL, COM1-COM9, LPT1-LPT9, also with an extension), and at
+// most 255 bytes. A host entry whose name is not one has no Windows path.
+bool IsWindowsName(const std::string& name);
 
 // One entry of a listing.
 struct FindData {
@@ -75,7 +116,8 @@ bool FindClose(const FindHandle& handle);
 // One entry of a folder as ListFolderEntries gives it.
 struct FolderEntry {
     std::string name;
-    bool isDirectory = false; // a symbolic link never is, as in a listing
+    bool isDirectory = false; // a folder to descend into; a link never is
+    bool isLink = false;      // a symbolic link of any kind: an entry of its own
 };
 
 // Every entry of `folder` but "." and "..", in the order FindFirstFileA gives,
@@ -88,6 +130,9 @@ bool ListFolderEntries(const std::string& folder, std::vector<FolderEntry>& entr
 // Windows wildcard match: case-insensitive, * and ?, "*.*" matches every name.
 bool MatchesWildcard(const std::string& name, const std::string& pattern);
 
+// Measured on the file system that holds the deepest existing folder of
+// `directory`, so that a folder still to be created is measured where it
+// will be created; 0 bytes (and false) when nothing of the path can be read.
 bool GetDiskFreeSpaceExA(const std::string& directory, uint64_t* freeBytesAvailableToCaller,
                          uint64_t* totalBytes, uint64_t* totalFreeBytes);
 

@@ -7,6 +7,7 @@
 #include "platform/PathResolver.h"
 #include "platform/PlatformState.h"
 
+#include <sys/stat.h>
 #include <sys/statvfs.h>
 
 #include <cerrno>
@@ -34,6 +35,29 @@ void SetFreeSpaceOverride(char letter, std::optional<uint64_t> freeBytes) {
         overrides.erase(letter);
 }
 
+namespace {
+
+// The host path of the deepest existing folder of `path`: the path itself
+// when it is one, else the folder that holds its first missing component.
+// False when not even the drive's folder can be reached.
+bool DeepestExistingFolder(detail::WindowsPath path, std::string& host) {
+    for (;;) {
+        detail::Resolved resolved;
+        if (!detail::Resolve(path, resolved))
+            return false;
+        struct stat st;
+        if (resolved.exists && stat(resolved.host.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) {
+            host = resolved.host;
+            return true;
+        }
+        if (path.IsRoot())
+            return detail::Fail(ERROR_PATH_NOT_FOUND);
+        path.components.pop_back();
+    }
+}
+
+} // namespace
+
 bool GetDiskFreeSpaceExA(const std::string& directory, uint64_t* freeBytesAvailableToCaller,
                          uint64_t* totalBytes, uint64_t* totalFreeBytes) {
     Put(freeBytesAvailableToCaller, 0);
@@ -42,20 +66,22 @@ bool GetDiskFreeSpaceExA(const std::string& directory, uint64_t* freeBytesAvaila
     detail::WindowsPath path;
     if (!detail::ParsePath(directory, path))
         return false;
-    detail::Resolved resolved;
-    if (!detail::Resolve(path, resolved))
-        return false;
     const auto& overrides = detail::State().freeSpaceOverrides;
     if (auto found = overrides.find(path.drive); found != overrides.end()) {
+        if (!detail::DriveRoot(path.drive))
+            return detail::Fail(ERROR_PATH_NOT_FOUND);
         Put(freeBytesAvailableToCaller, found->second);
         Put(totalBytes, found->second);
         Put(totalFreeBytes, found->second);
         return true;
     }
-    if (!resolved.exists)
-        return detail::Fail(detail::MissingError(resolved));
+    // A drive may hold several file systems (a disk mounted into a folder):
+    // what counts is the one a folder of the path will be written to.
+    std::string host;
+    if (!DeepestExistingFolder(path, host))
+        return false;
     struct statvfs fs;
-    if (statvfs(resolved.host.c_str(), &fs) != 0)
+    if (statvfs(host.c_str(), &fs) != 0)
         return detail::FailWithErrno(errno, ERROR_NOT_READY);
     const uint64_t unit = fs.f_frsize ? fs.f_frsize : fs.f_bsize;
     Put(freeBytesAvailableToCaller, static_cast<uint64_t>(fs.f_bavail) * unit);

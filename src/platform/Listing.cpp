@@ -28,10 +28,11 @@ public:
 
 namespace {
 
-FindData EntryOf(const std::string& name, const struct stat& st) {
+// `st` is the entry's own status; `linkToFolder` says where a link leads.
+FindData EntryOf(const std::string& name, const struct stat& st, bool linkToFolder) {
     FindData data;
     data.cFileName = name;
-    data.dwFileAttributes = detail::AttributesOf(st, name);
+    data.dwFileAttributes = detail::AttributesOf(st, name, linkToFolder);
     if (S_ISREG(st.st_mode))
         data.fileSize = static_cast<uint64_t>(st.st_size);
     data.nFileSizeHigh = static_cast<uint32_t>(data.fileSize >> 32);
@@ -84,7 +85,10 @@ void ReadListing(DIR* dir, bool isRoot, const detail::WildcardPattern& pattern,
         struct stat st;
         if (fstatat(fd, item->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0)
             continue; // gone since the folder was read
-        named.push_back(EntryOf(name, st));
+        struct stat target;
+        const bool linkToFolder =
+            S_ISLNK(st.st_mode) && fstatat(fd, item->d_name, &target, 0) == 0 && S_ISDIR(target.st_mode);
+        named.push_back(EntryOf(name, st, linkToFolder));
     }
     closedir(dir);
     SortLikeNtfs(named, [](const FindData& entry) -> const std::string& { return entry.cFileName; });
@@ -196,13 +200,15 @@ bool ListFolderEntries(const std::string& folder, std::vector<FolderEntry>& entr
         if (IsDots(item->d_name))
             continue;
         bool isDirectory = item->d_type == DT_DIR;
+        bool isLink = item->d_type == DT_LNK;
         if (item->d_type == DT_UNKNOWN) {
             struct stat entry;
             if (fstatat(fd, item->d_name, &entry, AT_SYMLINK_NOFOLLOW) != 0)
                 continue; // gone since the folder was read
             isDirectory = S_ISDIR(entry.st_mode);
+            isLink = S_ISLNK(entry.st_mode);
         }
-        entries.push_back({item->d_name, isDirectory});
+        entries.push_back({item->d_name, isDirectory, isLink});
     }
     closedir(dir);
     SortLikeNtfs(entries, [](const FolderEntry& entry) -> const std::string& { return entry.name; });

@@ -38,6 +38,10 @@ bool HoldsRefusedCharacter(std::string_view name, bool wildcardsAllowed) {
     return false;
 }
 
+char UpperAscii(char c) {
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c;
+}
+
 // Splits off the drive and picks the folder the rest is relative to. `rest`
 // gets the text after the drive part.
 bool StartingPoint(std::string_view text, const WindowsPath& current, WindowsPath& out,
@@ -84,6 +88,10 @@ bool Apply(std::string_view component, WindowsPath& out, uint32_t& error) {
         return false;
     }
     const std::string_view name = WithoutTrailingDotsAndBlanks(component);
+    if (IsReservedDeviceName(name)) {
+        error = ERROR_INVALID_NAME;
+        return false;
+    }
     if (!name.empty())
         out.components.emplace_back(name);
     return true;
@@ -103,6 +111,21 @@ bool ApplyAll(std::string_view rest, WindowsPath& out, uint32_t& error) {
 }
 
 } // namespace
+
+bool IsReservedDeviceName(std::string_view name) {
+    // The part before the first dot, without the blanks Windows drops before
+    // an extension: "nul.txt" and "NUL .txt" are the device too.
+    std::string_view base = name.substr(0, name.find('.'));
+    while (!base.empty() && base.back() == ' ')
+        base.remove_suffix(1);
+    std::string upper;
+    for (char c : base)
+        upper += UpperAscii(c);
+    if (upper == "CON" || upper == "PRN" || upper == "AUX" || upper == "NUL")
+        return true;
+    return upper.size() == 4 && (upper.compare(0, 3, "COM") == 0 || upper.compare(0, 3, "LPT") == 0) &&
+           upper[3] >= '1' && upper[3] <= '9';
+}
 
 bool IsRefusedNameCharacter(char c) {
     const auto code = static_cast<unsigned char>(c);
@@ -173,6 +196,10 @@ bool ParseWindowsPattern(const std::string& text, const WindowsPath& current, Wi
             error = ERROR_FILE_NOT_FOUND;
             return false;
         }
+        if (IsReservedDeviceName(last)) {
+            error = ERROR_INVALID_NAME;
+            return false;
+        }
     }
     folder = std::move(result);
     pattern = std::move(last);
@@ -180,3 +207,19 @@ bool ParseWindowsPattern(const std::string& text, const WindowsPath& current, Wi
 }
 
 } // namespace platform::detail
+
+namespace platform {
+
+bool IsWindowsName(const std::string& name) {
+    if (name.empty() || name == "." || name == ".." || name.size() > 255)
+        return false;
+    if (name.back() == '.' || name.back() == ' ')
+        return false;
+    for (char c : name) {
+        if (c == '\\' || c == '/' || detail::IsRefusedNameCharacter(c))
+            return false;
+    }
+    return !detail::IsReservedDeviceName(name);
+}
+
+} // namespace platform

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace platform::detail {
@@ -27,6 +28,10 @@ bool ParseWindowsPath(const std::string& text, const WindowsPath& current, Windo
 // pattern (which may hold * and ?), the rest is the folder.
 bool ParseWindowsPattern(const std::string& text, const WindowsPath& current, WindowsPath& folder,
                          std::string& pattern, uint32_t& error);
+
+// True for a name Windows keeps for a device (CON, PRN, AUX, NUL, COM1-COM9,
+// LPT1-LPT9), also with an extension ("nul.txt"); letters of any case.
+bool IsReservedDeviceName(std::string_view name);
 
 // True for a character Windows refuses in a name: < > : " | ? * and codes
 // below 32.

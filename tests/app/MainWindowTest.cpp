@@ -53,6 +53,7 @@
 #include <QMenuBar>
 #include <QPixmap>
 #include <QTabWidget>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -431,10 +432,14 @@ TEST_F(MainWindowTest, ClientAreaFontAndPicture) {
     EXPECT_EQ(frmMain->font().families().value(0), "Tahoma");
     EXPECT_TRUE(frmMain->windowTitle().startsWith("Foldersmith "));
 
-    // A picture of the window for a person to look at, beside the test program.
+    // A picture of the window: it can be taken and written.
     const QPixmap picture = frmMain->grab();
     ASSERT_FALSE(picture.isNull());
-    const QString file = QDir(QCoreApplication::applicationDirPath()).filePath("main-window.png");
+    // The picture goes to the test's own temporary folder, never beside the
+    // test program.
+    const QTemporaryDir pictures;
+    ASSERT_TRUE(pictures.isValid());
+    const QString file = pictures.filePath("main-window.png");
     EXPECT_TRUE(picture.save(file, "PNG"));
     EXPECT_FALSE(QImage(file).isNull());
     frmMain->hide();

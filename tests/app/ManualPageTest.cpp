@@ -23,6 +23,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -780,8 +781,13 @@ TEST_F(ManualPageTest, TheGrabbedPageShowsItsControls) {
     const QImage image = page->grab().toImage();
     ASSERT_FALSE(image.isNull());
     EXPECT_EQ(image.width(), 1053);
-    const QString file = QDir(QCoreApplication::applicationDirPath()).filePath("ManualPage.png");
+    // The picture goes to the test's own temporary folder, never beside the
+    // test program.
+    const QTemporaryDir pictures;
+    ASSERT_TRUE(pictures.isValid());
+    const QString file = pictures.filePath("ManualPage.png");
     EXPECT_TRUE(image.save(file));
+    EXPECT_FALSE(QImage(file).isNull());
 }
 
 } // namespace

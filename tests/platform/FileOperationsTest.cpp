@@ -10,7 +10,9 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <map>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -132,31 +134,56 @@ protected:
     DriveSandbox sandbox;
 };
 
-TEST_F(SymbolicLinks, AreFilesToEveryWalk) {
-    EXPECT_EQ(GetFileAttributesA("D:\\walk\\folderlink"), FILE_ATTRIBUTE_ARCHIVE);
-    EXPECT_FALSE(SetCurrentDirectoryA("D:\\walk\\FolderLink"));
+TEST_F(SymbolicLinks, ShowAsWindowsShowsFolderAndFileLinks) {
+    fs::create_symlink(sandbox.Host("D:\\nowhere"), sandbox.Host("D:\\walk\\dangling"));
+    const uint32_t folderLink = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT;
+    const uint32_t fileLink = FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_REPARSE_POINT;
+    const std::map<std::string, uint32_t> expected = {
+        {"dangling", fileLink}, {"fileLink", fileLink}, {"FolderLink", folderLink}, {"real.txt", 0}};
+    for (const auto& [name, attributes] : expected) {
+        const uint32_t got = GetFileAttributesA("D:\\walk\\" + name);
+        EXPECT_EQ(got & (folderLink | FILE_ATTRIBUTE_ARCHIVE),
+                  attributes ? attributes : FILE_ATTRIBUTE_ARCHIVE)
+            << name;
+    }
+    std::map<std::string, uint32_t> listed;
     FindData found;
     FindHandle handle = FindFirstFileA("D:\\walk\\*.*", found);
     ASSERT_NE(handle, nullptr);
-    int links = 0;
     do {
-        if (found.cFileName == "FolderLink" || found.cFileName == "fileLink") {
-            ++links;
-            EXPECT_EQ(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY, 0u);
+        listed[found.cFileName] = found.dwFileAttributes;
+        if (found.cFileName != "." && found.cFileName != ".." && found.cFileName != "real.txt") {
+            EXPECT_EQ(found.fileSize, 0u) << found.cFileName;
         }
     } while (FindNextFileA(handle, found));
     FindClose(handle);
-    EXPECT_EQ(links, 2);
-    // A path through a link in its middle still leads somewhere.
+    EXPECT_EQ(listed["FolderLink"], folderLink);
+    EXPECT_EQ(listed["fileLink"], fileLink);
+    EXPECT_EQ(listed["dangling"], fileLink);
+    // What a walk reads of an entry: a link is an entry of its own, never a
+    // folder to descend into.
+    std::vector<FolderEntry> entries;
+    ASSERT_TRUE(ListFolderEntries("D:\\walk", entries));
+    for (const FolderEntry& entry : entries) {
+        EXPECT_EQ(entry.isLink, entry.name != "real.txt") << entry.name;
+        EXPECT_FALSE(entry.isDirectory) << entry.name;
+    }
+    // A folder link is entered and led through as the folder it points to.
+    EXPECT_TRUE(SetCurrentDirectoryA("D:\\walk\\FolderLink"));
+    EXPECT_EQ(GetFileAttributesA("keep.txt"), FILE_ATTRIBUTE_ARCHIVE);
     EXPECT_EQ(GetFileAttributesA("D:\\walk\\FolderLink\\keep.txt"), FILE_ATTRIBUTE_ARCHIVE);
+    EXPECT_FALSE(SetCurrentDirectoryA("D:\\walk\\fileLink"));
 }
 
 TEST_F(SymbolicLinks, DeletingRemovesTheLinkNeverTheTarget) {
-    EXPECT_FALSE(RemoveDirectoryA("D:\\walk\\FolderLink"));
-    EXPECT_TRUE(DeleteFileA("D:\\walk\\FolderLink"));
+    EXPECT_FALSE(RemoveDirectoryA("D:\\walk\\fileLink"));
+    EXPECT_TRUE(RemoveDirectoryA("D:\\walk\\FolderLink"));
     EXPECT_TRUE(DeleteFileA("D:\\walk\\fileLink"));
     EXPECT_FALSE(sandbox.Exists("D:\\walk\\FolderLink"));
     EXPECT_FALSE(sandbox.Exists("D:\\walk\\fileLink"));
+    ExpectTargetIntact();
+    fs::create_directory_symlink(sandbox.Host("D:\\target"), sandbox.Host("D:\\walk\\again"));
+    EXPECT_TRUE(DeleteFileA("D:\\walk\\again"));
     ExpectTargetIntact();
 }
 

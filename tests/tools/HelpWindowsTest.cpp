@@ -21,6 +21,7 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <cctype>
@@ -258,7 +259,7 @@ TEST(HelpTexts, ExamplesUseTheDriveThatExistsAndTheTextsSayWhatItIs) {
     EXPECT_NE(overview.find("C: is the root folder /"), std::string::npos);
 }
 
-// A picture of a help window for a person to look at, beside the test program.
+// A picture of a help window: it can be taken and written.
 TEST(InformationWindows, AGrabbedHelpWindowShowsItsTopic) {
     TfrmAltalanosHelp help;
     help.SetHelpTopic("CreateStrings");
@@ -268,7 +269,11 @@ TEST(InformationWindows, AGrabbedHelpWindowShowsItsTopic) {
     const QPixmap picture = help.grab();
     help.hide();
     ASSERT_FALSE(picture.isNull());
-    const QString file = QDir(QCoreApplication::applicationDirPath()).filePath("help-window.png");
+    // The picture goes to the test's own temporary folder, never beside the
+    // test program.
+    const QTemporaryDir pictures;
+    ASSERT_TRUE(pictures.isValid());
+    const QString file = pictures.filePath("help-window.png");
     EXPECT_TRUE(picture.save(file, "PNG"));
     EXPECT_FALSE(QImage(file).isNull());
 }

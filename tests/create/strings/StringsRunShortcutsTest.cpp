@@ -13,15 +13,17 @@ using namespace createtests;
 
 namespace fs = std::filesystem;
 
-TEST_F(StringsPageTest, ADestinationThatIsALinkGetsNothing) {
+TEST_F(StringsPageTest, ADestinationThatIsALinkIsCreatedInto) {
     sandbox->MakeFolder("D:\\Real");
     fs::create_directory_symlink(sandbox->Host("D:\\Real"), sandbox->Host("D:\\Link"));
     SetDestination("D:\\Link");
     AddItems({"a", "b", "c\\d"});
     CreateToTheEnd();
-    EXPECT_EQ(page->Counters().Other.Folders, 3);
-    EXPECT_EQ(page->Counters().Created.Folders, 0);
-    EXPECT_TRUE(fs::is_empty(sandbox->Host("D:\\Real")));
+    EXPECT_EQ(page->Counters().Created.Folders, 3);
+    EXPECT_EQ(page->Counters().Other.Folders, 0);
+    EXPECT_TRUE(sandbox->Exists("D:\\Real\\a"));
+    EXPECT_TRUE(sandbox->Exists("D:\\Real\\c\\d"));
+    EXPECT_TRUE(fs::is_symlink(sandbox->Host("D:\\Link")));
 
     // A folder reached through the link is a folder like any other.
     sandbox->MakeFolder("D:\\Real\\Inner");
