@@ -36,6 +36,17 @@ void TfrmFileExport::FormCreate() {
     for (const char* symbol : BuiltInDelimiters)
         delimiterDefaults_.push_back(Trim(AnsiLowerCase(symbol)));
 
+    FillDelimiterChoices();
+
+    ui_->lstFileExportSource->SetHorizontalExtent(2000);
+    ui_->rdoFileExportPlainTextFile->setChecked(true);
+    ui_->cboFileExportDelimiter->setEnabled(false);
+    listType_ = "FOLDERS";
+    ui_->lblSmartExportSource->setText("0");
+    ui_->lblSmartExportExported->setText("0");
+}
+
+void TfrmFileExport::FillDelimiterChoices() {
     std::deque<std::string> taken = GetSeparatorList();
     if (taken.empty()) {
         for (const std::string& symbol : delimiterDefaults_)
@@ -47,13 +58,14 @@ void TfrmFileExport::FormCreate() {
             ui_->cboFileExportDelimiter->AddItem(item);
     }
     ui_->cboFileExportDelimiter->SetItemIndex(0);
+}
 
-    ui_->lstFileExportSource->SetHorizontalExtent(2000);
-    ui_->rdoFileExportPlainTextFile->setChecked(true);
-    ui_->cboFileExportDelimiter->setEnabled(false);
-    listType_ = "FOLDERS";
-    ui_->lblSmartExportSource->setText("0");
-    ui_->lblSmartExportExported->setText("0");
+void TfrmFileExport::RefillDelimiterChoices() {
+    const std::string chosen = ui_->cboFileExportDelimiter->Text();
+    FillDelimiterChoices();
+    const int index = ui_->cboFileExportDelimiter->IndexOf(chosen);
+    if (index >= 0)
+        ui_->cboFileExportDelimiter->SetItemIndex(index);
 }
 
 void TfrmFileExport::ResetExportSource() {

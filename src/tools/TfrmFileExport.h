@@ -29,12 +29,17 @@ public:
     const std::string& ListType() const { return listType_; }
 
     void FormCreate();
+    // The delimiter choices again from SeparatorList, after the delimiters
+    // window stored it; the current choice stays when it is still offered.
+    void RefillDelimiterChoices();
     void rdoFileExportPlainTextFileClick();
     void rdoFileExportCSVSeparatedFileClick();
     void btnFileExportToClick();
     void BitBtn1Click();
 
 private:
+    void FillDelimiterChoices();
+
     std::unique_ptr<Ui::TfrmFileExport> ui_;
     std::deque<std::string> delimiterDefaults_;
     std::string listType_ = "FOLDERS";

@@ -114,6 +114,23 @@ void TfrmFileImport::FillChoiceCombo(ui::ComboBox& combo, std::deque<std::string
     combo.SetItemIndex(0);
 }
 
+void TfrmFileImport::RefillChoiceCombo(ui::ComboBox& combo, std::deque<std::string> taken,
+                                       const std::deque<std::string>& defaults) {
+    const std::string chosen = combo.Text();
+    FillChoiceCombo(combo, std::move(taken), defaults);
+    const int index = combo.IndexOf(chosen);
+    if (index >= 0)
+        combo.SetItemIndex(index);
+}
+
+void TfrmFileImport::RefillDelimiterChoices() {
+    RefillChoiceCombo(*ui_->cboFileImportDelimiter, GetSeparatorList(), separatorDefaults_);
+}
+
+void TfrmFileImport::RefillQuotationMarkChoices() {
+    RefillChoiceCombo(*ui_->cboFileImportQuotationMark, GetQuotationMarkList(), quotationMarkDefaults_);
+}
+
 void TfrmFileImport::FormCreate() {
     separatorDefaults_ = BuiltInDefaults();
     FillChoiceCombo(*ui_->cboFileImportDelimiter, GetSeparatorList(), separatorDefaults_);

@@ -45,6 +45,12 @@ public:
     void rdoFileImportOneColumnClick();
     void rdoFileImportColumnSeparatedFileClick();
 
+    // The choices again from the shared lists, after the delimiters or the
+    // quotation-mark window stored them; the current choice stays when it is
+    // still offered.
+    void RefillDelimiterChoices();
+    void RefillQuotationMarkChoices();
+
     // The controls that need a loaded file follow `fileLoaded`; OK needs a
     // non-empty preview as well.
     void ApplyEnablingRule(bool fileLoaded);
@@ -57,6 +63,8 @@ private:
     // the shared list is empty, each once, and its first item selected.
     static void FillChoiceCombo(ui::ComboBox& combo, std::deque<std::string> taken,
                                 const std::deque<std::string>& defaults);
+    static void RefillChoiceCombo(ui::ComboBox& combo, std::deque<std::string> taken,
+                                  const std::deque<std::string>& defaults);
     // The file's non-blank lines into the source list, each cut to 2048 bytes.
     void ReadSourceFile(std::istream& in);
     void StepColumnNumber(int step);

@@ -2,12 +2,12 @@
 
 #include "common/FirstRunSettings.h"
 #include "SettingsRecordBytes.h"
-#include "SharedSettingsGuard.h"
 #include "common/DefaultFileTypes.h"
 #include "common/SettingLists.h"
 #include "common/SettingsFile.h"
 #include "support/DriveSandbox.h"
 #include "support/ScriptedDesktop.h"
+#include "support/SharedSettingsGuard.h"
 
 #include <gtest/gtest.h>
 

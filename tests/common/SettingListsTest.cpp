@@ -1,7 +1,7 @@
 // The shared setting lists: copies out, replacing setters, appending accessors.
 
 #include "common/SettingLists.h"
-#include "SharedSettingsGuard.h"
+#include "support/SharedSettingsGuard.h"
 
 #include <gtest/gtest.h>
 

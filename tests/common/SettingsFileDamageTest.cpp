@@ -3,11 +3,11 @@
 // by type, never reads past a field, and ignores the rest.
 
 #include "SettingsRecordBytes.h"
-#include "SharedSettingsGuard.h"
 #include "common/SettingLists.h"
 #include "common/SettingsFile.h"
 #include "support/DriveSandbox.h"
 #include "support/ScriptedDesktop.h"
+#include "support/SharedSettingsGuard.h"
 
 #include <gtest/gtest.h>
 

@@ -2,11 +2,11 @@
 // record types, the blank written for empty texts and the end record.
 
 #include "SettingsRecordBytes.h"
-#include "SharedSettingsGuard.h"
 #include "common/SettingLists.h"
 #include "common/SettingsFile.h"
 #include "support/DriveSandbox.h"
 #include "support/ScriptedDesktop.h"
+#include "support/SharedSettingsGuard.h"
 
 #include <gtest/gtest.h>
 

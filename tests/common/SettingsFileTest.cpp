@@ -3,10 +3,10 @@
 
 #include "common/SettingsFile.h"
 #include "SettingsRecordBytes.h"
-#include "SharedSettingsGuard.h"
 #include "common/SettingLists.h"
 #include "support/DriveSandbox.h"
 #include "support/ScriptedDesktop.h"
+#include "support/SharedSettingsGuard.h"
 
 #include <gtest/gtest.h>
 

@@ -1,18 +1,17 @@
 // The settings writer replaces the file only with a complete one: a save that
 // fails at any point shows message 0130 and leaves the previous file as it was.
 
-#include "SharedSettingsGuard.h"
 #include "common/SettingLists.h"
 #include "common/SettingsFile.h"
 #include "support/DriveSandbox.h"
+#include "support/FileSizeLimit.h"
 #include "support/ScriptedDesktop.h"
+#include "support/SharedSettingsGuard.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <csignal>
 #include <filesystem>
-#include <sys/resource.h>
 
 using namespace testsupport;
 
@@ -52,28 +51,6 @@ protected:
     SharedSettingsGuard settings;
     DriveSandbox sandbox{"C"};
     ScriptedDesktop desktop;
-};
-
-// Lets no file of this process grow beyond a limit for as long as it lives.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &previous_);
-        rlimit limited = previous_;
-        limited.rlim_cur = bytes;
-        applied_ = setrlimit(RLIMIT_FSIZE, &limited) == 0;
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &previous_);
-        std::signal(SIGXFSZ, previousHandler_);
-    }
-    bool Applied() const { return applied_; }
-
-private:
-    rlimit previous_{};
-    void (*previousHandler_)(int) = nullptr;
-    bool applied_ = false;
 };
 
 } // namespace

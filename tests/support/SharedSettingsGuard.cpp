@@ -1,4 +1,4 @@
-#include "SharedSettingsGuard.h"
+#include "support/SharedSettingsGuard.h"
 
 #include "common/SettingLists.h"
 

@@ -1,0 +1,27 @@
+#include "tools/SettingsFileSync.h"
+
+#include "common/SettingsFile.h"
+
+namespace {
+
+bool unsaved = false;
+
+} // namespace
+
+bool SaveSharedSettings() {
+    SettingsWriter writer("");
+    unsaved = !writer.Save();
+    return !unsaved;
+}
+
+void ReloadSharedSettings() {
+    if (unsaved)
+        return;
+    SettingsReader reader("");
+    reader.ClearAll();
+    reader.Load();
+}
+
+bool SharedSettingsUnsaved() {
+    return unsaved;
+}
