@@ -148,6 +148,8 @@ void TfrmMain::FormCreate() {
 
     manualPage_->InitialiseAtStart();
 
+    renamePage_->InitialiseAtStart();
+
     // The strings page is in front at start, whichever page the form puts there.
     ui_->pgeMain->setCurrentWidget(ui_->tabFolderCreate03);
 

@@ -1,10 +1,361 @@
 #include "manage/rename/Vol06RenamePage.h"
 
+#include "common/FrameworkPaths.h"
+#include "common/FrameworkText.h"
+#include "common/IllegalCharacters.h"
+#include "manage/rename/RenameNameParts.h"
+#include "manage/rename/TfrmStatistic06.h"
+#include "tools/TfrmAltalanosHelp.h"
+#include "tools/TfrmExamplesRename.h"
+#include "ui/Desktop.h"
+#include "ui/Guard.h"
+#include "ui/ListBox.h"
+
+#include "ui_TfrmStatistic06.h"
 #include "ui_Vol06RenamePage.h"
+
+#include <QSignalBlocker>
+
+namespace {
+
+const std::string Title = "Rename Folders. - From a Folder List.            ";
+
+const std::string LevelTitle = "Rename Folders - From a Folder List - Level.            ";
+
+// The text without its last character (a whole UTF-16 pair where it ends in one).
+QString WithoutLastCharacter(const QString& text) {
+    if (text.size() >= 2 && text.back().isLowSurrogate() && text.at(text.size() - 2).isHighSurrogate())
+        return text.chopped(2);
+    return text.isEmpty() ? text : text.chopped(1);
+}
+
+std::string TextOf(const QLineEdit* edit) {
+    return edit->text().toStdString();
+}
+
+void SetLabel(QLabel* label, double value) {
+    const QString text = QString::fromStdString(FloatToStr(value));
+    if (label->text() != text)
+        label->setText(text);
+}
+
+} // namespace
 
 Vol06RenamePage::Vol06RenamePage(MainWindowServices& mainWindow, QWidget* parent)
     : QWidget(parent), mainWindow_(mainWindow), ui_(std::make_unique<Ui::Vol06RenamePage>()) {
     ui_->setupUi(this);
+
+    LevelBuilderControls c;
+    c.makeListSelector = ui_->rdoVol06MakeListSelector;
+    c.makeListImport = ui_->rdoVol06MakeListImport;
+    c.addToListManually = ui_->rdoVol06AddToListManually;
+    c.smartImport = ui_->btnVol06SmartImport;
+    c.addFolderToList = ui_->btnVol06AddFolderToList;
+    c.rootLabel = ui_->lblVol06DestFolderName;
+    c.rootFolder = ui_->cboVol06LevelDestFolder;
+    c.browse = ui_->btnVol06AddDestFolder;
+    c.view = ui_->btnVol06ViewDestFolder;
+    c.filterLabel = ui_->lblVol06SubFolderFilter;
+    c.filter = ui_->edtVol06SubFolderFilter;
+    c.levelGroup = ui_->grpVol06LevelNumber;
+    c.levelLabel = ui_->lblVol06LevelNumber;
+    c.fromTo = ui_->rdoVol06SLNFromTo;
+    c.above = ui_->rdoVol06SLNAbove;
+    c.below = ui_->rdoVol06SLNBelow;
+    c.fromLevel = ui_->edtVol06FromLevelNumber;
+    c.fromUpDown = ui_->udVol06FromLevelNumber;
+    c.toLabel = ui_->lblVol06SLNTo;
+    c.toLevel = ui_->edtVol06ToLevelNumber;
+    c.toUpDown = ui_->udVol06ToLevelNumber;
+    c.aboveLevel = ui_->edtVol06AboveLevelNumber;
+    c.aboveUpDown = ui_->udVol06AboveLevelNumber;
+    c.belowLevel = ui_->edtVol06BelowLevelNumber;
+    c.belowUpDown = ui_->udVol06BelowLevelNumber;
+    c.lastSubFolder = ui_->rdoVol06GenLastSubFolder;
+    c.allSubFolders = ui_->rdoVol06GenAllSubFolders;
+    c.makeList = ui_->btnVol06MakeList;
+
+    LevelBuilderPage page;
+    page.owner = this;
+    page.include = ui_->lstVol06IncludeFolderList;
+    page.exclude = ui_->lstVol06ExcludeFolderList;
+    page.includeSum = ui_->lblVol06IncludeSum;
+    page.progressBar = ui_->pbVol06ProgressBar;
+    page.refresh = [this] { RefreshVol06Page(); };
+    const std::string selectRoot =
+        "The selection field is empty !\nAction : You must select a destination folder.";
+    page.messages.rootEmpty = {"Rename Folders - From a Folder List - Level.            Warning no: 0321.",
+                               selectRoot};
+    page.messages.viewEmpty = {"Rename Folders - From a Folder List - Level.            Warning no: 0322.",
+                               selectRoot};
+    page.messages.buildRootEmpty = {
+        "Rename Folders - From a Folder List - Level.            Warning no: 0323.", selectRoot};
+    page.messages.noResults = {
+        "Rename Folders - From a Folder List - Level.            Warning no: 0325.",
+        "There are no matching results for subfolder selection !\nAction : You must select "
+        "a proper Subfolder level, or a filter."};
+    page.messages.noDrivePart = {"Rename Folders -From a Folder List - Level.             Warning no: 0326.",
+                                 "There is no drive letter !\n"};
+    page.messages.levelsReversed = {
+        LevelTitle + "Warning no: 0189.",
+        "The From level is greater than the To level !\nAction : You must enter a From "
+        "level that is not greater than the To level."};
+    levelBuilder_ = std::make_unique<LevelListBuilder>(c, std::move(page));
+    levelBuilder_->Connect(this);
+
+    ConnectControls();
+    ConnectLists();
 }
 
 Vol06RenamePage::~Vol06RenamePage() = default;
+
+void Vol06RenamePage::ConnectControls() {
+    ui::OnClicked(ui_->rdoVol06RenameAddPrefixesSuffixes,
+                  [this] { rdoVol06RenameAddPrefixesSuffixesClick(); });
+    ui::OnClicked(ui_->rdoVol06RenameTheLastSubFolder, [this] { rdoVol06RenameTheLastSubFolderClick(); });
+    // Leaving a field runs its check as a change does.
+    const auto field = [this](QLineEdit* edit, void (Vol06RenamePage::*check)()) {
+        ui::Connect(edit, &QLineEdit::textChanged, this, [this, check] { (this->*check)(); });
+        ui::Connect(edit, &QLineEdit::editingFinished, this, [this, check] { (this->*check)(); });
+    };
+    field(ui_->edtVol06NewPrefix, &Vol06RenamePage::edtVol06NewPrefixChange);
+    field(ui_->edtVol06NewSuffix, &Vol06RenamePage::edtVol06NewSuffixChange);
+    field(ui_->edtVol06DelimiterPrefixSubFolder, &Vol06RenamePage::edtVol06DelimiterPrefixSubFolderChange);
+    field(ui_->edtVol06DelimiterSubFolderSuffix, &Vol06RenamePage::edtVol06DelimiterSubFolderSuffixChange);
+    field(ui_->edtVol06RenameNewLastSubFolder, &Vol06RenamePage::edtVol06RenameNewLastSubFolderChange);
+
+    ui::OnClicked(ui_->btnVol06RenameFolders, [this] { btnVol06RenameFoldersClick(); });
+    ui::OnClicked(ui_->btnVol06RenameFoldersSimulation, [this] { btnVol06RenameFoldersSimulationClick(); });
+    ui::OnClicked(ui_->btnVol06Undo, [this] { btnVol06UndoClick(); });
+    ui::OnClicked(ui_->btnVol06Statistics, [this] { btnVol06StatisticsClick(); });
+    ui::OnClicked(ui_->btnVol06Help, [this] { btnVol06HelpClick(); });
+    ui::OnClicked(ui_->btnVol06Examples, [this] { btnVol06ExamplesClick(); });
+}
+
+void Vol06RenamePage::InitialiseAtStart() {
+    EnableVol06Options(false);
+    ResetVol06Counters();
+    ShowVol06Counters();
+    ui_->lblVol06StartFolder->clear();
+    ui_->lblVol06EndFolder->clear();
+    ui_->lblVol06IncludeSum->setText("0");
+    ui_->lblVol06ExcludeSum->setText("0");
+    ui_->lstVol06IncludeFolderList->SetHorizontalExtent(3000);
+    ui_->lstVol06ExcludeFolderList->SetHorizontalExtent(3000);
+}
+
+_tagVol0XParts Vol06RenamePage::NamePartsOf(const std::string& line) const {
+    if (ui_->rdoVol06RenameAddPrefixesSuffixes->isChecked())
+        return BuildRenameNameParts(
+            line, TextOf(ui_->edtVol06NewPrefix), TextOf(ui_->edtVol06DelimiterPrefixSubFolder),
+            TextOf(ui_->edtVol06DelimiterSubFolderSuffix), TextOf(ui_->edtVol06NewSuffix));
+    return BuildLastSubFolderNameParts(line, TextOf(ui_->edtVol06RenameNewLastSubFolder));
+}
+
+void Vol06RenamePage::RefreshVol06Page() {
+    if (ui_->rdoVol06RenameAddPrefixesSuffixes->isChecked())
+        UpdateRenamePreview();
+    else
+        UpdateLastSubFolderPreview(TextOf(ui_->edtVol06RenameNewLastSubFolder));
+    const bool lines = ui_->lstVol06IncludeFolderList->Count() > 0;
+    EnableVol06Options(lines);
+    EnableVol06RunButtons(lines);
+    ResetVol06Counters();
+    if (ui_->rdoVol06RenameAddPrefixesSuffixes->isChecked())
+        UpdateRenamePreview();
+    else
+        UpdateLastSubFolderPreview(TextOf(ui_->edtVol06RenameNewLastSubFolder));
+    Vol06FoldersToRename = ui_->lstVol06IncludeFolderList->Count();
+    ShowVol06Counters();
+    ShowListCounts();
+    ui_->pbVol06ProgressBar->hide();
+}
+
+void Vol06RenamePage::ShowListCounts() {
+    ui_->lblVol06IncludeSum->setText(QString::number(ui_->lstVol06IncludeFolderList->Count()));
+    ui_->lblVol06ExcludeSum->setText(QString::number(ui_->lstVol06ExcludeFolderList->Count()));
+}
+
+void Vol06RenamePage::UpdateRenamePreview() {
+    const ui::ListBox& include = *ui_->lstVol06IncludeFolderList;
+    if (include.Count() == 0) {
+        ui_->lblVol06StartFolder->clear();
+        ui_->lblVol06EndFolder->clear();
+        return;
+    }
+    const auto preview = [this](const std::string& line, QLabel* label) {
+        if (Trim(ExtractFileDrive(line)).empty())
+            return;
+        const _tagVol0XParts parts = BuildRenameNameParts(
+            line, TextOf(ui_->edtVol06NewPrefix), TextOf(ui_->edtVol06DelimiterPrefixSubFolder),
+            TextOf(ui_->edtVol06DelimiterSubFolderSuffix), TextOf(ui_->edtVol06NewSuffix));
+        label->setText(QString::fromStdString(JoinNameParts(parts)));
+    };
+    preview(include.Text(0), ui_->lblVol06StartFolder);
+    preview(include.Text(include.Count() - 1), ui_->lblVol06EndFolder);
+}
+
+void Vol06RenamePage::UpdateLastSubFolderPreview(const std::string& newName) {
+    const ui::ListBox& include = *ui_->lstVol06IncludeFolderList;
+    if (include.Count() == 0) {
+        ui_->lblVol06StartFolder->clear();
+        ui_->lblVol06EndFolder->clear();
+        return;
+    }
+    const auto preview = [&newName](const std::string& line, QLabel* label) {
+        if (Trim(ExtractFileDrive(line)).empty())
+            return;
+        label->setText(QString::fromStdString(JoinNameParts(BuildLastSubFolderNameParts(line, newName))));
+    };
+    preview(include.Text(0), ui_->lblVol06StartFolder);
+    preview(include.Text(include.Count() - 1), ui_->lblVol06EndFolder);
+}
+
+void Vol06RenamePage::SetRuleControls(bool prefixesAndSuffixes) {
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             ui_->lblVol06NewPrefix, ui_->edtVol06NewPrefix, ui_->lblVol06DelimiterPrefixSubFolder,
+             ui_->edtVol06DelimiterPrefixSubFolder, ui_->lblVol06DelimiterSubFolderSuffix,
+             ui_->edtVol06DelimiterSubFolderSuffix, ui_->lblVol06NewSuffix, ui_->edtVol06NewSuffix})
+        control->setEnabled(prefixesAndSuffixes);
+    ui_->lblVol06RenameNewLastSubFolder->setEnabled(!prefixesAndSuffixes);
+    ui_->edtVol06RenameNewLastSubFolder->setEnabled(!prefixesAndSuffixes);
+}
+
+void Vol06RenamePage::EnableVol06Options(bool enabled) {
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             ui_->rdoVol06RenameAddPrefixesSuffixes, ui_->rdoVol06RenameTheLastSubFolder,
+             ui_->lblVol06NewPrefix, ui_->edtVol06NewPrefix, ui_->lblVol06DelimiterPrefixSubFolder,
+             ui_->edtVol06DelimiterPrefixSubFolder, ui_->lblVol06DelimiterSubFolderSuffix,
+             ui_->edtVol06DelimiterSubFolderSuffix, ui_->lblVol06NewSuffix, ui_->edtVol06NewSuffix,
+             ui_->lblVol06RenameNewLastSubFolder, ui_->edtVol06RenameNewLastSubFolder})
+        control->setEnabled(enabled);
+    if (ui_->rdoVol06RenameAddPrefixesSuffixes->isEnabled() &&
+        ui_->rdoVol06RenameAddPrefixesSuffixes->isChecked())
+        SetRuleControls(true);
+    else if (ui_->rdoVol06RenameTheLastSubFolder->isEnabled() &&
+             ui_->rdoVol06RenameTheLastSubFolder->isChecked())
+        SetRuleControls(false);
+    // The previews and the counters with their captions.
+    for (QLabel* label : ui_->grpVol06Preview->findChildren<QLabel*>())
+        label->setEnabled(enabled);
+    for (QLabel* label : ui_->grpVol06Statistics->findChildren<QLabel*>())
+        label->setEnabled(enabled);
+    for (QWidget* control : std::initializer_list<QWidget*>{ui_->btnVol06Statistics, ui_->btnVol06Undo,
+                                                            ui_->chkVol06ShowDetailedResults})
+        control->setEnabled(enabled);
+    EnableVol06RunButtons(enabled);
+}
+
+void Vol06RenamePage::EnableVol06RunButtons(bool /*enabled*/) {
+    const bool lines = ui_->lstVol06IncludeFolderList->Count() > 0;
+    ui_->btnVol06RenameFolders->setEnabled(lines);
+    ui_->btnVol06RenameFoldersSimulation->setEnabled(lines);
+}
+
+void Vol06RenamePage::ResetVol06Counters() {
+    Vol06FoldersToRename = 0;
+    Vol06FoldersRenamed = 0;
+    Vol06FoldersSourceNotExists = 0;
+    Vol06FoldersDestinationExists = 0;
+    Vol06FoldersOtherReasons = 0;
+}
+
+void Vol06RenamePage::WriteCounterLabels() {
+    SetLabel(ui_->lblVol06FoldersToRename, Vol06FoldersToRename);
+    SetLabel(ui_->lblVol06FoldersRenamed, Vol06FoldersRenamed);
+    SetLabel(ui_->lblVol06FoldersSourceNotExists, Vol06FoldersSourceNotExists);
+    SetLabel(ui_->lblVol06FoldersDestinationExists, Vol06FoldersDestinationExists);
+    SetLabel(ui_->lblVol06FoldersOtherReasons, Vol06FoldersOtherReasons);
+    if (!frmStatistic06)
+        return;
+    Ui::TfrmStatistic06& statistics = frmStatistic06->Controls();
+    SetLabel(statistics.lblStat06FoldersToRename, Vol06FoldersToRename);
+    SetLabel(statistics.lblStat06FoldersRenamed, Vol06FoldersRenamed);
+    SetLabel(statistics.lblStat06FoldersSourceNotExists, Vol06FoldersSourceNotExists);
+    SetLabel(statistics.lblStat06FoldersDestinationExists, Vol06FoldersDestinationExists);
+    SetLabel(statistics.lblStat06FoldersOtherReasons, Vol06FoldersOtherReasons);
+}
+
+void Vol06RenamePage::ShowVol06Counters() {
+    // During a run the labels are written when a frame is due; the counters
+    // themselves always move at once.
+    if (!repaints_.ShownNow())
+        return;
+    WriteCounterLabels();
+    repaints_.Repaint(window());
+    if (frmStatistic06)
+        repaints_.Repaint(frmStatistic06);
+}
+
+void Vol06RenamePage::rdoVol06RenameAddPrefixesSuffixesClick() {
+    SetRuleControls(ui_->rdoVol06RenameAddPrefixesSuffixes->isChecked());
+    UpdateRenamePreview();
+}
+
+void Vol06RenamePage::rdoVol06RenameTheLastSubFolderClick() {
+    SetRuleControls(!ui_->rdoVol06RenameTheLastSubFolder->isChecked());
+    UpdateLastSubFolderPreview(TextOf(ui_->edtVol06RenameNewLastSubFolder));
+}
+
+void Vol06RenamePage::CheckRuleField(QLineEdit& field, const std::string& caption, const std::string& text,
+                                     bool lastSubFolder) {
+    // Each removal below changes the text, which would run this check again
+    // from inside itself; the loop does what those nested checks would do.
+    if (checkingField_ || runInProgress_)
+        return;
+    checkingField_ = true;
+    std::string found;
+    while (HasIllegalCharacter(field.text().toStdString(), "F", found)) {
+        ui::ShowBox(this, caption, text + found, ui::Icon::Warning);
+        const QSignalBlocker quiet(field);
+        field.setText(WithoutLastCharacter(field.text()));
+        field.setFocus();
+    }
+    checkingField_ = false;
+    if (lastSubFolder)
+        UpdateLastSubFolderPreview(field.text().toStdString());
+    else
+        UpdateRenamePreview();
+}
+
+void Vol06RenamePage::edtVol06NewPrefixChange() {
+    CheckRuleField(*ui_->edtVol06NewPrefix, Title + "Warning no: 0200.",
+                   "Illegal character in the Prefix : ", false);
+}
+
+void Vol06RenamePage::edtVol06NewSuffixChange() {
+    CheckRuleField(*ui_->edtVol06NewSuffix,
+                   "Rename Folder(s).-From a Folder List.            Warning no: 0201.",
+                   "Illegal character in the Suffix : ", false);
+}
+
+void Vol06RenamePage::edtVol06DelimiterPrefixSubFolderChange() {
+    CheckRuleField(*ui_->edtVol06DelimiterPrefixSubFolder, Title + "Warning no: 0202.",
+                   "Illegal character in the Delimiter : ", false);
+}
+
+void Vol06RenamePage::edtVol06DelimiterSubFolderSuffixChange() {
+    CheckRuleField(*ui_->edtVol06DelimiterSubFolderSuffix, Title + "Warning no: 0203.",
+                   "Illegal character in the Delimiter : ", false);
+}
+
+void Vol06RenamePage::edtVol06RenameNewLastSubFolderChange() {
+    CheckRuleField(*ui_->edtVol06RenameNewLastSubFolder, Title + "Warning no: 0600.",
+                   "Illegal character in the New Subfolder string : ", true);
+}
+
+void Vol06RenamePage::btnVol06HelpClick() {
+    frmAltalanosHelp->SetHelpTopic("Rename");
+    frmAltalanosHelp->SetMoreHelpVisible(true);
+    ui::desktop().ShowModal(*frmAltalanosHelp);
+}
+
+void Vol06RenamePage::btnVol06ExamplesClick() {
+    ui::desktop().ShowModal(*frmExamplesRename);
+}
+
+void Vol06RenamePage::btnVol06StatisticsClick() {
+    WriteCounterLabels();
+    if (frmStatistic06)
+        frmStatistic06->show();
+}

@@ -1,15 +1,46 @@
 #pragma once
-// The rename page: builds and checks lists of folders to rename.
+// The rename page (tab " Rename Multiple Folders "): full folder paths in an
+// Include list, one of two rename rules with a preview of the first and the
+// last line, the rename run and its simulation with five counters and the
+// statistics window, and Undo of the last run. The main window owns the page
+// and so the page's state.
+//
+// The page's work is spread over files of their own: Vol06RenamePage.cpp (the
+// controls, counters, enabling, previews and rule fields),
+// Vol06RenamePageLists.cpp (filling, moving, editing and exporting the lists),
+// Vol06RenamePageRun.cpp (the run and the simulation) and
+// Vol06RenamePageUndo.cpp.
 
+#include "create/engine/NameParts.h"
+#include "create/engine/RepaintThrottle.h"
+#include "manage/rename/FolderEntries.h"
+#include "manage/shared/LevelListBuilder.h"
 #include "tools/MainWindowServices.h"
 
 #include <QWidget>
 
+#include <deque>
 #include <memory>
+#include <optional>
+#include <string>
+#include <vector>
 
 namespace Ui {
 class Vol06RenamePage;
 }
+namespace ui {
+class ListBox;
+}
+class QLineEdit;
+class RenameDisk;
+
+// One folder the last rename run renamed: its full path before and after,
+// and which entry it was, so that Undo moves back only that entry.
+struct _tagReplaceFoldersStruct {
+    std::string Before;
+    std::string After;
+    std::optional<EntryIdentity> Renamed;
+};
 
 class Vol06RenamePage : public QWidget {
     Q_OBJECT
@@ -17,7 +48,101 @@ public:
     explicit Vol06RenamePage(MainWindowServices& mainWindow, QWidget* parent = nullptr);
     ~Vol06RenamePage() override;
 
+    Ui::Vol06RenamePage& Controls() { return *ui_; }
+    LevelListBuilder& LevelBuilder() { return *levelBuilder_; }
+
+    // The five counters.
+    double Vol06FoldersToRename = 0;
+    double Vol06FoldersRenamed = 0;
+    double Vol06FoldersSourceNotExists = 0;
+    double Vol06FoldersDestinationExists = 0;
+    double Vol06FoldersOtherReasons = 0;
+
+    // The records of the last rename run, in the order it renamed.
+    std::deque<_tagReplaceFoldersStruct> RenameUndoList;
+    // The last run's lines in the order it took them, and the lines it could
+    // not rename: source missing, destination exists, other reasons.
+    std::deque<std::string> RenameWorkList;
+    std::deque<std::string> RenameSourceMissingList;
+    std::deque<std::string> RenameDestinationExistsList;
+    std::deque<std::string> RenameOtherReasonsList;
+
+    // The page at start-up: options off, counters 0, previews and counts empty.
+    void InitialiseAtStart();
+
+    void RefreshVol06Page();
+    void UpdateRenamePreview();
+    void UpdateLastSubFolderPreview(const std::string& newName);
+    void EnableVol06Options(bool enabled);
+    void EnableVol06RunButtons(bool enabled);
+    void ResetVol06Counters();
+    void ShowVol06Counters();
+
+    // Rule radios and fields.
+    void rdoVol06RenameAddPrefixesSuffixesClick();
+    void rdoVol06RenameTheLastSubFolderClick();
+    void edtVol06NewPrefixChange();
+    void edtVol06NewSuffixChange();
+    void edtVol06DelimiterPrefixSubFolderChange();
+    void edtVol06DelimiterSubFolderSuffixChange();
+    void edtVol06RenameNewLastSubFolderChange();
+
+    // Lists (Vol06RenamePageLists.cpp).
+    void btnVol06SubFolderLevelListBuilderClick();
+    void btnVol06SmartImportClick();
+    void btnVol06AddFolderToListClick();
+    void btnVol06IncToExcClick();
+    void btnVol06ExcToIncClick();
+    void btnVol06AllFromIncClick();
+    void btnVol06AllFromExcClick();
+    void btnVol06ExchangeIncToExcClick();
+    void btnVol06DeleteFromExcludeListClick();
+    void btnVol06DeleteExcludeAllClick();
+    void btnVol06includeFolderListClick();
+    void btnVol06EditIncludeWindowClick();
+    void btnVol06SmartExportClick();
+    void btnVol06ClearAllClick();
+    void btnVol06LoadFromClick();
+    void btnVol06SaveToClick();
+    void btnVol06HelpClick();
+    void btnVol06ExamplesClick();
+    void btnVol06StatisticsClick();
+
+    // Run, simulation and undo.
+    void btnVol06RenameFoldersClick();
+    void btnVol06RenameFoldersSimulationClick();
+    void btnVol06UndoClick();
+
+    // The new full path of a line under the checked rule.
+    _tagVol0XParts NamePartsOf(const std::string& line) const;
+
+    bool RunInProgress() const { return runInProgress_; }
+
 private:
+    void ConnectControls();
+    void ConnectLists();
+    // The five counters on the page and in the statistics window.
+    void WriteCounterLabels();
+    void ShowListCounts();
+    void SetRuleControls(bool prefixesAndSuffixes);
+    // The check of one rule field: each illegal character found costs the
+    // field its last character, with one box each; a clean text updates the
+    // preview.
+    void CheckRuleField(QLineEdit& field, const std::string& caption, const std::string& text,
+                        bool lastSubFolder);
+    // Adds the lines of a tool window's result list that neither list holds.
+    void AddResultLines(const std::vector<std::string>& lines);
+    void MoveLines(ui::ListBox& from, ui::ListBox& to, const std::vector<int>& rows);
+    void ClearStatisticLists();
+    // The checks before the question of a run or a simulation.
+    bool CheckRuleBeforeRun(const std::string& title);
+    void PrepareStatisticsWindow(bool realRun);
+    void RenameLines(RenameDisk& disk, bool realRun);
+
     MainWindowServices& mainWindow_;
     std::unique_ptr<Ui::Vol06RenamePage> ui_;
+    std::unique_ptr<LevelListBuilder> levelBuilder_;
+    RepaintThrottle repaints_;
+    bool runInProgress_ = false;
+    bool checkingField_ = false;
 };

@@ -1,0 +1,34 @@
+#pragma once
+// What the rename run and its undo ask of the disk about one path: what kind
+// of entry it names, whether it is reached through a folder link, which entry
+// it is, and the entry's own name as the disk spells it.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+enum class EntryKind {
+    Missing,    // nothing there
+    Folder,     // a folder
+    FolderLink, // a link to a folder (renamed as a link, never followed)
+    Other       // a file, a link to a file, a link to nothing
+};
+
+EntryKind KindOfEntry(const std::string& path);
+
+// True when a folder on the way to the path (the path itself not counted) is
+// a link: the path then names something inside the link's target.
+bool ReachedThroughLink(const std::string& path);
+
+// Which entry the path names, kept across renames: two paths name the same
+// entry exactly when their identities are equal.
+struct EntryIdentity {
+    uint64_t device = 0;
+    uint64_t inode = 0;
+    bool operator==(const EntryIdentity& other) const = default;
+};
+std::optional<EntryIdentity> IdentityOf(const std::string& path);
+
+// The last element of the path as the entry is named on disk (its letter case
+// may differ from the path's); "" when there is no entry.
+std::string NameOnDisk(const std::string& path);

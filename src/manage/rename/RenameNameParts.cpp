@@ -1,0 +1,53 @@
+#include "manage/rename/RenameNameParts.h"
+
+#include "common/FrameworkFiles.h"
+#include "common/FrameworkPaths.h"
+#include "common/FrameworkText.h"
+#include "common/PathNormalising.h"
+
+namespace {
+
+// One form of a line: trimmed, backslashes only, and no trailing backslash
+// unless it is a drive's root, so that its last element is the folder's name.
+std::string NormalisedLine(const std::string& line) {
+    std::string path = SlashesToBackslashes(Trim(line));
+    while (path.size() > 3 && path.back() == '\\')
+        path.pop_back();
+    return path;
+}
+
+} // namespace
+
+RenameFolder RenameFolderOf(const std::string& line) {
+    const std::string path = NormalisedLine(line);
+    RenameFolder result;
+    if (!Trim(ExtractFileExt(path)).empty() && !DirectoryExists(path))
+        result.folder = ExtractFileDir(path);
+    else
+        result.folder = path;
+    result.parent = ExtractFileDir(result.folder);
+    result.name = ExtractFileName(result.folder);
+    return result;
+}
+
+_tagVol0XParts BuildRenameNameParts(const std::string& line, const std::string& prefix,
+                                    const std::string& prefixDelimiter, const std::string& suffixDelimiter,
+                                    const std::string& suffix) {
+    const RenameFolder folder = RenameFolderOf(line);
+    _tagVol0XParts parts;
+    parts.Part0 = IncludeTrailingPathDelimiter(folder.parent) + Trim(prefix);
+    if (!Trim(prefixDelimiter).empty())
+        parts.Part0 += Trim(prefixDelimiter);
+    parts.Part1 = folder.name;
+    parts.Part2 = Trim(suffixDelimiter);
+    parts.Part3 = Trim(suffix);
+    return parts;
+}
+
+_tagVol0XParts BuildLastSubFolderNameParts(const std::string& line, const std::string& newName) {
+    const RenameFolder folder = RenameFolderOf(line);
+    _tagVol0XParts parts;
+    parts.Part0 = IncludeTrailingPathDelimiter(folder.parent);
+    parts.Part1 = newName;
+    return parts;
+}

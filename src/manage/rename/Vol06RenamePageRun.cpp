@@ -1,0 +1,207 @@
+// The rename page's run and its simulation. Both take every Include line,
+// work out the folder it stands for and that folder's new full path under the
+// checked rule (all before anything is renamed), and then decide the lines
+// deepest folder first by the same rules: the run on the disk, the simulation
+// on a view of it that only remembers its renames. A folder's subfolders are
+// thus renamed before the folder itself, so each undo record's path after
+// renaming is the one that exists once the shallower records are undone.
+
+#include "manage/rename/Vol06RenamePage.h"
+
+#include "common/FrameworkPaths.h"
+#include "common/FrameworkText.h"
+#include "common/PathNormalising.h"
+#include "create/engine/PageRunGuard.h"
+#include "manage/rename/RenameDisk.h"
+#include "manage/rename/RenameNameParts.h"
+#include "manage/rename/RenameRules.h"
+#include "manage/rename/TfrmStatistic06.h"
+#include "ui/Colors.h"
+#include "ui/Desktop.h"
+#include "ui/ListBox.h"
+
+#include "ui_TfrmStatistic06.h"
+#include "ui_Vol06RenamePage.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace {
+
+const std::string RunTitle = "Rename Folder(s).-From a Folder List.            ";
+const std::string SimulationTitle = "Simulate Rename Folder(s).-From a Folder List.            ";
+
+// No other page may be used while the page renames.
+const std::vector<std::string> OtherTabs = {"tabFolderCreate03", "tabFolderCreate05", "tabFolderCreate04",
+                                            "tabFolderCreate01", "tabFoldersCopy02",  "tabFoldersDelete01"};
+
+int ProgressPosition(size_t index) {
+    return static_cast<int>(std::min<size_t>(index, static_cast<size_t>(std::numeric_limits<int>::max())));
+}
+
+// One Include line as the run takes it.
+struct PlannedRename {
+    std::string line;   // trimmed
+    std::string source; // the folder it stands for; the line itself without a drive part
+    std::string target; // its new full path
+    bool hasDrive = false;
+    unsigned depth = 0;
+};
+
+} // namespace
+
+bool Vol06RenamePage::CheckRuleBeforeRun(const std::string& title) {
+    if (ui_->rdoVol06RenameTheLastSubFolder->isChecked()) {
+        if (Trim(ui_->edtVol06RenameNewLastSubFolder->text().toStdString()).empty()) {
+            ui::ShowBox(this, title + "Warning no: 0210.",
+                        "The New Name field is empty !\nAction : You must enter the new name of the last "
+                        "subfolder.",
+                        ui::Icon::Warning);
+            ui_->edtVol06RenameNewLastSubFolder->setFocus();
+            return false;
+        }
+        return true;
+    }
+    for (const QLineEdit* edit : {ui_->edtVol06NewPrefix, ui_->edtVol06DelimiterPrefixSubFolder,
+                                  ui_->edtVol06DelimiterSubFolderSuffix, ui_->edtVol06NewSuffix}) {
+        if (!Trim(edit->text().toStdString()).empty())
+            return true;
+    }
+    ui::ShowBox(this, title + "Warning no: 0216.",
+                "There is no Prefix, Suffix or Delimiter !\nAction : You must enter at least one of them to "
+                "rename folders.",
+                ui::Icon::Warning);
+    ui_->edtVol06NewPrefix->setFocus();
+    return false;
+}
+
+void Vol06RenamePage::PrepareStatisticsWindow(bool realRun) {
+    if (!frmStatistic06)
+        return;
+    Ui::TfrmStatistic06& statistics = frmStatistic06->Controls();
+    statistics.chkStat06NormalSimulate->setChecked(realRun);
+    ui::SetFontColor(statistics.lblVol06NormalSimulate, ui::clMaroon);
+    statistics.lblVol06NormalSimulate->setText(realRun ? "Folder Rename Process."
+                                                       : "Simulate the Folder Rename Process.");
+    ClearStatisticLists();
+    if (ui_->chkVol06ShowDetailedResults->isChecked())
+        frmStatistic06->show();
+}
+
+void Vol06RenamePage::btnVol06RenameFoldersClick() {
+    if (runInProgress_)
+        return;
+    PageRunGuard busy(runInProgress_, *this);
+    if (!CheckRuleBeforeRun(RunTitle))
+        return;
+    if (ui::ShowBox(this, RunTitle + "Information no: 0206.", "Do you want to rename folders ?\n",
+                    ui::Icon::Question, ui::Buttons::YesNo, ui::Answer::No) != ui::Answer::Yes)
+        return;
+    // Undo reverses every record it finds: an earlier run's records, reversed
+    // already or not, must not be reversed again.
+    RenameUndoList.clear();
+    RenameWorkList.clear();
+    RenameSourceMissingList.clear();
+    RenameDestinationExistsList.clear();
+    RenameOtherReasonsList.clear();
+    HostRenameDisk disk;
+    RenameLines(disk, true);
+    ui::ShowBox(this, RunTitle + "Information no: 0207.", "End of Renaming Folders !!!",
+                ui::Icon::Information);
+}
+
+void Vol06RenamePage::btnVol06RenameFoldersSimulationClick() {
+    if (runInProgress_)
+        return;
+    PageRunGuard busy(runInProgress_, *this);
+    if (!CheckRuleBeforeRun(SimulationTitle))
+        return;
+    if (ui::ShowBox(this, SimulationTitle + "Information no: 0208.",
+                    mainWindow_.Texts().RenameSimulationIntroText, ui::Icon::Question, ui::Buttons::YesNo,
+                    ui::Answer::No) != ui::Answer::Yes)
+        return;
+    SimulatedRenameDisk disk;
+    RenameLines(disk, false);
+    ui::ShowBox(this, SimulationTitle + "Information no: 0209.", mainWindow_.Texts().RenameSimulationEndText,
+                ui::Icon::Information);
+}
+
+void Vol06RenamePage::RenameLines(RenameDisk& disk, bool realRun) {
+    std::vector<PlannedRename> plan;
+    for (const std::string& item : ui_->lstVol06IncludeFolderList->Items()) {
+        PlannedRename planned;
+        planned.line = Trim(item);
+        planned.hasDrive = !Trim(ExtractFileDrive(planned.line)).empty();
+        planned.source = planned.hasDrive ? RenameFolderOf(planned.line).folder : planned.line;
+        if (planned.hasDrive)
+            planned.target = JoinNameParts(NamePartsOf(planned.line));
+        std::string depthOf = planned.source;
+        planned.depth = CountBackslashes(depthOf);
+        plan.push_back(std::move(planned));
+    }
+    std::stable_sort(plan.begin(), plan.end(),
+                     [](const PlannedRename& a, const PlannedRename& b) { return a.depth > b.depth; });
+
+    PrepareStatisticsWindow(realRun);
+    Vol06FoldersRenamed = 0;
+    Vol06FoldersSourceNotExists = 0;
+    Vol06FoldersDestinationExists = 0;
+    Vol06FoldersOtherReasons = 0;
+    Vol06FoldersToRename = static_cast<double>(plan.size());
+    WriteCounterLabels();
+
+    OtherTabsDisabled tabs(mainWindow_, OtherTabs);
+    Ui::TfrmStatistic06* statistics = frmStatistic06 ? &frmStatistic06->Controls() : nullptr;
+    const auto list = [statistics](ui::ListBox* Ui::TfrmStatistic06::*box, const std::string& text) {
+        if (statistics)
+            (statistics->*box)->AddItem(text);
+    };
+    QProgressBar& progress = *ui_->pbVol06ProgressBar;
+    progress.setMaximum(ProgressPosition(plan.size()));
+    progress.setValue(0);
+    progress.show();
+    {
+        RepaintRunScope repaints(repaints_, {window(), frmStatistic06}, {&progress});
+        for (size_t index = 0; index < plan.size(); ++index) {
+            const PlannedRename& planned = plan[index];
+            if (repaints_.ShownNow())
+                progress.setValue(ProgressPosition(index));
+            ui::desktop().ProcessMessages();
+            if (realRun)
+                RenameWorkList.push_back(planned.line);
+            std::optional<EntryIdentity> identity;
+            const RenameOutcome outcome = planned.hasDrive
+                                              ? RenameOne(disk, planned.source, planned.target, identity)
+                                              : RenameOutcome::Other;
+            switch (outcome) {
+            case RenameOutcome::Renamed:
+                Vol06FoldersRenamed += 1;
+                list(&Ui::TfrmStatistic06::lstStat06FoldersRenamed, planned.target);
+                if (realRun)
+                    RenameUndoList.push_back({planned.source, planned.target, identity});
+                break;
+            case RenameOutcome::SourceMissing:
+                Vol06FoldersSourceNotExists += 1;
+                list(&Ui::TfrmStatistic06::lstStat06FoldersSourceNotExists, planned.source);
+                if (realRun)
+                    RenameSourceMissingList.push_back(planned.source);
+                break;
+            case RenameOutcome::DestinationExists:
+                Vol06FoldersDestinationExists += 1;
+                list(&Ui::TfrmStatistic06::lstStat06FoldersDestinationExists, planned.source);
+                if (realRun)
+                    RenameDestinationExistsList.push_back(planned.source);
+                break;
+            case RenameOutcome::Other:
+                Vol06FoldersOtherReasons += 1;
+                list(&Ui::TfrmStatistic06::lstStat06FoldersOtherReasons, planned.source);
+                if (realRun)
+                    RenameOtherReasonsList.push_back(planned.source);
+                break;
+            }
+            ShowVol06Counters();
+        }
+    }
+    WriteCounterLabels();
+    progress.hide();
+}

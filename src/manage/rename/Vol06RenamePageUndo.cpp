@@ -1,0 +1,93 @@
+// Undo of the rename page's last run: every folder the run renamed is moved
+// back, shallowest path after renaming first. A record is reversed only while
+// its path after renaming still leads to the folder the run renamed and its
+// old path is free (or taken by that same folder, when only the case of its
+// name changed); otherwise it is named in the report and nothing is moved.
+
+#include "manage/rename/Vol06RenamePage.h"
+
+#include "common/FrameworkText.h"
+#include "common/PathNormalising.h"
+#include "create/engine/PageRunGuard.h"
+#include "manage/rename/FolderEntries.h"
+#include "platform/FileSystem.h"
+#include "ui/Desktop.h"
+
+#include "ui_Vol06RenamePage.h"
+
+#include <cstdint>
+#include <map>
+
+namespace {
+
+const std::string Title = "Rename Folder(s).-From a Folder List.            ";
+
+} // namespace
+
+void Vol06RenamePage::btnVol06UndoClick() {
+    if (runInProgress_)
+        return;
+    PageRunGuard busy(runInProgress_, *this);
+    if (RenameUndoList.empty()) {
+        ui::ShowBox(
+            this, Title + "Warning no: 0211.",
+            "No UNDO process !!!\nThere are no renamed Folders !!!\nYou must rename at least on one Folder "
+            "to UNDO it.",
+            ui::Icon::Warning);
+        return;
+    }
+    if (ui::ShowBox(this, Title + "Information no: 0212.", "Do you want UNDO all Folders renamed last time ?",
+                    ui::Icon::Question, ui::Buttons::YesNo, ui::Answer::No) != ui::Answer::Yes)
+        return;
+
+    std::multimap<uint32_t, _tagReplaceFoldersStruct> workOrder;
+    for (const _tagReplaceFoldersStruct& record : RenameUndoList) {
+        std::string after = record.After;
+        workOrder.emplace(CountBackslashes(after), record);
+    }
+    std::deque<std::string> sourceMissing;
+    std::deque<std::string> destinationExists;
+    std::deque<std::string> otherReasons;
+    int number = 0;
+    for (const auto& [depth, record] : workOrder) {
+        ui_->pbVol06ProgressBar->setValue(++number);
+        const std::optional<EntryIdentity> now = IdentityOf(record.After);
+        if (KindOfEntry(record.After) == EntryKind::Missing || !now || now != record.Renamed) {
+            sourceMissing.push_back(Trim(record.After));
+            continue;
+        }
+        if (KindOfEntry(record.Before) != EntryKind::Missing && IdentityOf(record.Before) != record.Renamed) {
+            destinationExists.push_back(Trim(record.Before));
+            continue;
+        }
+        if (!platform::MoveFileA(record.After, record.Before))
+            otherReasons.push_back(Trim(record.Before));
+    }
+
+    RenameUndoList.clear();
+    RenameSourceMissingList.clear();
+    RenameDestinationExistsList.clear();
+    RenameOtherReasonsList.clear();
+    ClearStatisticLists();
+    Vol06FoldersRenamed = 0;
+    Vol06FoldersSourceNotExists = 0;
+    Vol06FoldersDestinationExists = 0;
+    Vol06FoldersOtherReasons = 0;
+    ShowVol06Counters();
+
+    if (!sourceMissing.empty() || !destinationExists.empty() || !otherReasons.empty()) {
+        std::string text = "The program is unable to rename the following folders  : \n";
+        const auto section = [&text](const std::string& heading, const std::deque<std::string>& entries) {
+            if (entries.empty())
+                return;
+            text += heading;
+            for (const std::string& entry : entries)
+                text += entry + "\n";
+        };
+        section("\nSOURCE FOLDERS DO NOT EXISTS : \n\n", sourceMissing);
+        section("\nDESTINATION FOLDERS DO EXISTS : \n\n", destinationExists);
+        section("\nOTHER REASONS   : \n\n", otherReasons);
+        ui::ShowBox(this, Title + "Information no: 0213.", text, ui::Icon::Warning);
+    }
+    ui::ShowBox(this, Title + "Information no: 0214.", "End of Undo process !!!", ui::Icon::Information);
+}
