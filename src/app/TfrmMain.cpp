@@ -17,6 +17,7 @@
 #include "create/strings/Vol02StringsPage.h"
 #include "manage/copy/TfrmStatistic08.h"
 #include "manage/copy/Vol08CopyPage.h"
+#include "ui_Vol08CopyPage.h"
 #include "manage/delete/TfrmStatistics07.h"
 #include "manage/delete/Vol07DeletePage.h"
 #include "manage/rename/TfrmStatistic06.h"
@@ -146,6 +147,8 @@ void TfrmMain::FormCreate() {
 
     stringsPage_->InitialiseAtStart();
 
+    copyPage_->InitialiseAtStart();
+
     manualPage_->InitialiseAtStart();
 
     renamePage_->InitialiseAtStart();
@@ -249,6 +252,10 @@ void TfrmMain::FormActivate() {
     };
     for (const ProcessCaption& caption : captions)
         ShowProcessCaption(caption);
+
+    const std::string& fileTypes =
+        GetFileNamePatternText() == "*.*" ? texts_.AllFileTypesText : texts_.UserSelectedFileTypesText;
+    copyPage_->Controls().lblVol08FileTypesAllSelected->setText(QString::fromStdString(fileTypes));
 }
 
 void TfrmMain::FormDestroy() {

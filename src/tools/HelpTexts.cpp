@@ -28,9 +28,10 @@ COPY MULTIPLE FOLDERS
 =====================
 This page copies chosen folder structures into every folder of a list of
 existing folders.
-In this version of Foldersmith the page's tab is not shown. The page builds,
-checks and counts everything a copy needs, but its "Copy Folder Structures"
-and "Simulation" buttons do not copy anything yet.
+In this version of Foldersmith the page's tab is not shown. "Simulation"
+counts and lists what a copy would do without touching the disk; "Copy
+Folder Structures" copies, never overwriting a folder or file that is there
+already, and "Undo" takes back what the last copy added.
 
 THE TWO LISTS
 -------------

@@ -162,7 +162,7 @@ void AttachWalk::ProcessQueuedFolder(const std::string& /*structure*/, AttachMod
             }
             block_.RefreshBoth();
             AttachFolderQueue.push_back(source);
-        } else if (AttachesFiles(mode)) {
+        } else if (AttachesFiles(mode) && (!FilesFromSizeMapOnly || sizes_.count(source) > 0)) {
             uint64_t size = 0;
             if (platform::CopyFileA(Trimmed(source, trimmedSource), Trimmed(destination, trimmedDestination),
                                     true)) {
@@ -232,7 +232,7 @@ void AttachWalk::SimulateProcessQueuedFolder(const std::string& /*structure*/, A
             }
             block_.RefreshBoth();
             AttachFolderQueue.push_back(source);
-        } else if (AttachesFiles(mode)) {
+        } else if (AttachesFiles(mode) && (!FilesFromSizeMapOnly || sizes_.count(source) > 0)) {
             uint64_t size = 0;
             if (!EntryExists(destination)) {
                 block_.Counters.Created.Files += 1;

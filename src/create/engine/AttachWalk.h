@@ -46,6 +46,9 @@ public:
     // of a structure may be there from an earlier run: it then counts as an
     // existing subfolder (the creation pages have just created its parent).
     bool CountExistingTopFolder = false;
+    // The copy page copies only the files the person selected: those the size
+    // map holds. Other files are passed over without a count.
+    bool FilesFromSizeMapOnly = false;
     // When set, every subfolder the walk creates (parents before children)
     // and every file it copies is appended here, for an undo that takes back
     // exactly what the walk added.

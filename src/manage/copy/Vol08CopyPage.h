@@ -1,14 +1,40 @@
 #pragma once
-// The copy page: builds and checks lists of folders to copy structures into.
+// The copy page (tab "  Copy Multiple Folders "): copies chosen folder
+// structures, with or without their selected files, into every folder of its
+// Include list; counted beforehand with a free-space check, counted and listed
+// by the run, simulated and undone. The main window owns the page and so the
+// page's state. The tab is hidden in the window layout.
+//
+// The page's work is spread over files of their own: Vol08CopyPage.cpp (the
+// controls, counters and enabling), Vol08CopyPagePrecount.cpp (structures,
+// attach modes, pre-count and free space), Vol08CopyPageLists.cpp (the Include
+// and Exclude lists and the tool windows), Vol08CopyPageListFiles.cpp,
+// Vol08CopyPageRun.cpp (the copy run and its simulation) and
+// Vol08CopyPageUndo.cpp.
 
+#include "common/FolderTreeScanner.h"
+#include "create/engine/AttachWalk.h"
+#include "create/engine/CreationCounterBlock.h"
+#include "create/engine/CreationCounters.h"
+#include "manage/shared/LevelListBuilder.h"
+#include "platform/FileSystem.h"
 #include "tools/MainWindowServices.h"
 
 #include <QWidget>
 
+#include <cstdint>
+#include <deque>
+#include <map>
 #include <memory>
+#include <optional>
+#include <string>
+#include <vector>
 
 namespace Ui {
 class Vol08CopyPage;
+}
+namespace ui {
+class ListBox;
 }
 
 class Vol08CopyPage : public QWidget {
@@ -17,7 +43,122 @@ public:
     explicit Vol08CopyPage(MainWindowServices& mainWindow, QWidget* parent = nullptr);
     ~Vol08CopyPage() override;
 
+    Ui::Vol08CopyPage& Controls() { return *ui_; }
+    LevelListBuilder& LevelBuilder() { return *levelBuilder_; }
+
+    // The twelve counters: rows ToCreate (to copy), Created (copied), Exists
+    // (already there) and Other, whose Folders column counts the Include
+    // folders that do not exist and whose other columns count what could not
+    // be copied.
+    const CreationCounters& CopyCounters() const { return block_.Counters; }
+    const StructureTotals& GetStructureTotals() const { return structureTotals_; }
+    const FileSizeMap& StructureFileMap() const { return structureFileMap_; }
+    // What the last copy run added, for Undo.
+    const std::deque<std::string>& CopyUndoFolders() const { return copyUndoFolders_; }
+    const std::deque<std::string>& CopyUndoFiles() const { return copyUndoFiles_; }
+
+    // The page at start-up: options off, counters 0, lists' sideways extent.
+    void InitialiseAtStart();
+
+    // Counters and enabling (Vol08CopyPage.cpp).
+    void RefreshVol08Page();
+    void EnableVol08Options(bool enabled);
+    void EnableVol08RunButtons();
+    void ResetVol08Counters();
+    void ResetVol08Results();
+    void ShowVol08Counters();
+    void ShowVol08StatisticCounters();
+    bool WithFilesModeChecked() const;
+    AttachMode SelectedAttachMode() const;
+    bool RunInProgress() const { return runInProgress_; }
+
+    // Structures, attach modes and the pre-count (Vol08CopyPagePrecount.cpp).
+    void SumVol08Structures(bool withFiles);
+    // Bytes needed per file system, keyed by the drive root named to the user.
+    struct DriveNeed {
+        std::string root;   // "C:\" of the first line met on that file system
+        std::string folder; // that line, where the free space is measured
+        uint64_t bytes = 0;
+    };
+    std::vector<DriveNeed> SumVol08DriveNeeds() const;
+    bool CountVol08ToCopy(bool withFiles);
+    void AddVol08Structure(const std::string& folder);
+    void btnVol08AddFolderStructureClick();
+    void btnVol08ViewFolderStructureClick();
+    void btnVol08RemoveFolderStructureClick();
+    void rdoVol08AttachMainFolderWithoutFilesClick();
+    void rdoVol08AttachSubFoldersOnlyWithoutFilesClick();
+    void rdoVol08AttachMainFolderWithFilesClick();
+    void rdoVol08AttachSubFoldersOnlyWithFilesClick();
+    void btnVol08FileSelectionClick();
+    // The root folder step of the level builder: its tree summarised.
+    void SummariseVol08Root(const std::string& folder);
+
+    // Lists (Vol08CopyPageLists.cpp).
+    void btnVol08SubFolderLevelListBuilderClick();
+    void btnVol08SmartImportClick();
+    void btnVol08AddFolderToListClick();
+    void btnVol08IncToExcClick();
+    void btnVol08ExcToIncClick();
+    void btnVol08AllfromIncClick();
+    void btnVol08AllfromExcClick();
+    void btnVol08DeleteExcludeListClick();
+    void btnVol08DeleteExcludeAllClick();
+    void btnVol08IncludeFolderListViewClick();
+    void btnVol08SmartExportClick();
+    void btnVol08EditIncludeListClick();
+    void btnVol08ClearAllClick();
+    void btnVol08HelpClick();
+    void btnVol08ExamplesClick();
+    void btnVol08StatisticsClick();
+    void btnVol08LoadFromClick();
+    void btnVol08SaveToClick();
+
+    // The copy run, its simulation and Undo (Vol08CopyPageRun.cpp,
+    // Vol08CopyPageUndo.cpp).
+    void btnVol08CopyFoldersClick();
+    void btnVol08CopyFoldersSimulationClick();
+    void btnVol08UndoClick();
+
 private:
+    void ConnectHandlers();
+    void BindStatisticsWindow();
+    void AttachRadioClicked(bool withFiles, bool showsHint, bool& hintShown);
+    void RecountToCopy(bool withFiles);
+    void ShowCountersEverywhere();
+    void AddResultLines(const ui::ListBox& results);
+    void MoveSelected(ui::ListBox& from, ui::ListBox& to);
+    void MoveAll(ui::ListBox& from, ui::ListBox& to);
+    std::vector<std::string> StructureItems() const;
+    std::deque<std::string> IncludeItems() const;
+    // The checks and the question before a run or a simulation; false ends it.
+    bool PrepareRun(bool realRun);
+    void CopyIntoFolder(const std::string& folder, AttachMode mode,
+                        const std::vector<std::string>& structures, bool realRun);
+    void RunCopy(bool realRun);
+    void EndRunBox(bool realRun);
+
     MainWindowServices& mainWindow_;
     std::unique_ptr<Ui::Vol08CopyPage> ui_;
+    std::unique_ptr<LevelListBuilder> levelBuilder_;
+    CreationCounterBlock block_;
+    StructureTotals structureTotals_;
+    FileSizeMap structureFileMap_;
+    AttachWalk walk_;
+    // Identities recorded next to the paths the walk records, so that Undo
+    // touches only what is still the entry the run made.
+    static std::optional<platform::FileIdentity> IdentityOf(const std::string& path);
+    void RecordIdentities();
+    void ClearUndoLists();
+    std::deque<std::string> copyUndoFolders_;
+    std::deque<std::string> copyUndoFiles_;
+    std::deque<std::optional<platform::FileIdentity>> copyUndoFolderIds_;
+    std::deque<std::optional<platform::FileIdentity>> copyUndoFileIds_;
+    bool mainWithFilesHintShown_ = false;
+    bool subFoldersWithFilesHintShown_ = false;
+    bool runInProgress_ = false;
 };
+
+// The shell's "open" runs a file rather than showing it: a folder that exists
+// is opened, anything else is named in a plain message.
+void OpenExistingFolder(QWidget* owner, const std::string& folder);

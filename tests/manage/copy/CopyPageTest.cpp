@@ -1,0 +1,288 @@
+// The copy page: the pre-count with its free-space check per file system, the
+// copy run and its simulation in each attach mode, and Undo, on a sandbox tree.
+
+#include "ui_TfrmStatistic08.h"
+#include "ui_Vol08CopyPage.h"
+
+#include "common/IllegalCharacters.h"
+#include "common/SettingLists.h"
+#include "manage/copy/TfrmStatistic08.h"
+#include "manage/copy/Vol08CopyPage.h"
+#include "platform/Drives.h"
+#include "support/DriveSandbox.h"
+#include "support/ProgramWindowsFixture.h"
+#include "support/ScriptedDesktop.h"
+#include "tools/MainWindowServices.h"
+#include "ui/ListBox.h"
+
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <filesystem>
+#include <map>
+#include <memory>
+
+namespace {
+
+using ui::Answer;
+
+class QuietMainWindow : public MainWindowServices {
+public:
+    void SetTabEnabled(const std::string&, bool) override {}
+    void ShowTab(const std::string&) override {}
+    const MainWindowTexts& Texts() const override { return texts_; }
+
+private:
+    MainWindowTexts texts_;
+};
+
+class CopyPageTest : public testsupport::ProgramWindowsFixture {
+protected:
+    void SetUp() override {
+        testsupport::ProgramWindowsFixture::SetUp();
+        FillPathIllegalChars();
+        FillNameIllegalChars();
+        FillSubpathIllegalChars();
+        patterns_ = GetFileNamePatternList();
+        SetFileNamePatternList({"*.*"});
+        sandbox = std::make_unique<testsupport::DriveSandbox>("CD");
+        page = std::make_unique<Vol08CopyPage>(main);
+        desktop = std::make_unique<testsupport::ScriptedDesktop>();
+        // A structure of two folders and three files of 100 bytes.
+        sandbox->MakeFile("D:\\S\\a.txt", std::string(100, 'a'));
+        sandbox->MakeFile("D:\\S\\X\\b.txt", std::string(100, 'b'));
+        sandbox->MakeFile("D:\\S\\X\\Y\\c.doc", std::string(100, 'c'));
+    }
+    void TearDown() override {
+        platform::SetFreeSpaceOverride('C', std::nullopt);
+        desktop.reset();
+        page.reset();
+        sandbox.reset();
+        SetFileNamePatternList(patterns_);
+    }
+
+    Ui::Vol08CopyPage& controls() { return page->Controls(); }
+    void Include(const std::vector<std::string>& folders) {
+        for (const std::string& folder : folders)
+            controls().lstVol08IncludeFolderList->AddItem(folder);
+    }
+    void Structure(const std::string& folder) { controls().lstVol08AddFolderStructure->AddItem(folder); }
+    void Mode(QRadioButton* radio) { radio->setChecked(true); }
+    void Refresh() { page->RefreshVol08Page(); }
+    void Copy() {
+        desktop->ExpectBox("0284", Answer::Yes);
+        desktop->ExpectBox("0286");
+        controls().btnVol08CopyFolders->click();
+    }
+    void Simulate() {
+        desktop->ExpectBox("0289", Answer::Yes);
+        desktop->ExpectBox("0266");
+        controls().btnVol08CopyFoldersSimulation->click();
+    }
+    void Undo(const std::vector<std::string>& boxes = {"0291", "0293"}) {
+        for (const std::string& box : boxes)
+            desktop->ExpectBox(box, box == "0291" ? Answer::Yes : Answer::Ok);
+        controls().btnVol08Undo->click();
+    }
+    // Every path below C:, with the size of each file (-1 for a folder).
+    std::map<std::string, long long> Tree() const {
+        std::map<std::string, long long> tree;
+        const std::filesystem::path root = sandbox->HostRoot('C');
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(root))
+            tree[entry.path().lexically_relative(root).string()] =
+                entry.is_regular_file() ? static_cast<long long>(entry.file_size()) : -1;
+        return tree;
+    }
+    static std::vector<double> Row(const CounterRow& row) {
+        return {row.Folders, row.SubFolders, row.Files, row.FilesSize};
+    }
+
+    QuietMainWindow main;
+    std::unique_ptr<testsupport::DriveSandbox> sandbox;
+    std::unique_ptr<Vol08CopyPage> page;
+    std::unique_ptr<testsupport::ScriptedDesktop> desktop;
+
+private:
+    std::deque<std::string> patterns_;
+};
+
+TEST_F(CopyPageTest, PreCountCountsTopLevelFoldersAndTheStructuresPerMode) {
+    sandbox->MakeFolder("C:\\A\\B");
+    Include({"C:\\A", "C:\\A\\B"});
+    Structure("D:\\S");
+    struct Case {
+        QRadioButton* mode;
+        std::vector<double> toCopy;
+    };
+    const Case cases[] = {
+        {controls().rdoVol08AttachMainFolderWithFiles, {1, 3, 3, 300}},
+        {controls().rdoVol08AttachSubFoldersOnlyWithFiles, {1, 2, 3, 300}},
+        {controls().rdoVol08AttachMainFolderWithoutFiles, {1, 3, 0, 0}},
+        {controls().rdoVol08AttachSubFoldersOnlyWithoutFiles, {1, 2, 0, 0}},
+    };
+    for (const Case& c : cases) {
+        Mode(c.mode);
+        Refresh();
+        EXPECT_EQ(Row(page->CopyCounters().ToCreate), c.toCopy) << c.mode->objectName().toStdString();
+    }
+    EXPECT_EQ(controls().lblVol08FileSizeToCopy->text().toStdString(), "0");
+    EXPECT_TRUE(controls().btnVol08CopyFolders->isEnabled());
+}
+
+// Two lines on one file system share its free space however their drives are
+// written; a need equal to the free space passes.
+TEST_F(CopyPageTest, FreeSpaceIsSummedPerFileSystem) {
+    sandbox->MakeFolder("C:\\a");
+    sandbox->MakeFolder("C:\\b");
+    Include({"c:\\a", "C:\\b", "NoDrive"});
+    Structure("D:\\S");
+    Mode(controls().rdoVol08AttachMainFolderWithFiles);
+
+    platform::SetFreeSpaceOverride('C', 600);
+    Refresh();
+    EXPECT_EQ(page->CopyCounters().ToCreate.FilesSize, 600);
+    ASSERT_EQ(page->SumVol08DriveNeeds().size(), 1u);
+    EXPECT_EQ(page->SumVol08DriveNeeds()[0].bytes, 600u);
+
+    platform::SetFreeSpaceOverride('C', 599);
+    desktop->ExpectBox("0177");
+    Refresh();
+    EXPECT_NE(desktop->LastBox().text.find("The free space on the disk C:\\ is : "), std::string::npos);
+    EXPECT_EQ(Row(page->CopyCounters().ToCreate), (std::vector<double>{0, 0, 0, 0}));
+}
+
+TEST_F(CopyPageTest, EachModeCopiesWhatTheExamplesShow) {
+    struct Case {
+        QRadioButton* mode;
+        std::map<std::string, long long> tree;
+    };
+    const Case cases[] = {
+        {controls().rdoVol08AttachMainFolderWithFiles,
+         {{"T", -1},
+          {"T/S", -1},
+          {"T/S/a.txt", 100},
+          {"T/S/X", -1},
+          {"T/S/X/b.txt", 100},
+          {"T/S/X/Y", -1},
+          {"T/S/X/Y/c.doc", 100}}},
+        {controls().rdoVol08AttachMainFolderWithoutFiles,
+         {{"T", -1}, {"T/S", -1}, {"T/S/X", -1}, {"T/S/X/Y", -1}}},
+        {controls().rdoVol08AttachSubFoldersOnlyWithFiles,
+         {{"T", -1}, {"T/a.txt", 100}, {"T/X", -1}, {"T/X/b.txt", 100}, {"T/X/Y", -1}, {"T/X/Y/c.doc", 100}}},
+        {controls().rdoVol08AttachSubFoldersOnlyWithoutFiles, {{"T", -1}, {"T/X", -1}, {"T/X/Y", -1}}},
+    };
+    Include({"C:\\T", "C:\\Missing"});
+    Structure("D:\\S");
+    for (const Case& c : cases) {
+        std::filesystem::remove_all(sandbox->Host("C:\\T"));
+        sandbox->MakeFolder("C:\\T");
+        Mode(c.mode);
+        Refresh();
+        Simulate();
+        const CreationCounters simulated = page->CopyCounters();
+        EXPECT_EQ(Tree(), (std::map<std::string, long long>{{"T", -1}}));
+        Copy();
+        EXPECT_EQ(Tree(), c.tree) << c.mode->objectName().toStdString();
+        const CreationCounters& run = page->CopyCounters();
+        EXPECT_EQ(Row(run.Created), Row(simulated.Created));
+        EXPECT_EQ(Row(run.Exists), Row(simulated.Exists));
+        EXPECT_EQ(Row(run.Other), Row(simulated.Other));
+        EXPECT_EQ(run.Other.Folders, 1); // C:\Missing does not exist
+        EXPECT_EQ(frmStatistic08->Controls().lstStat08FoldersNotExists->Items(),
+                  std::vector<std::string>{"C:\\Missing"});
+    }
+}
+
+TEST_F(CopyPageTest, OnlyTheSelectedFilesAreCopiedAndASecondRunFindsThemThere) {
+    SetFileNamePatternList({"*.txt"});
+    sandbox->MakeFolder("C:\\T");
+    Include({"C:\\T"});
+    Structure("D:\\S");
+    Mode(controls().rdoVol08AttachSubFoldersOnlyWithFiles);
+    Refresh();
+    EXPECT_EQ(Row(page->CopyCounters().ToCreate), (std::vector<double>{1, 2, 2, 200}));
+    Copy();
+    EXPECT_FALSE(sandbox->Exists("C:\\T\\X\\Y\\c.doc"));
+    EXPECT_EQ(Row(page->CopyCounters().Created), (std::vector<double>{1, 2, 2, 200}));
+    Copy();
+    EXPECT_EQ(Row(page->CopyCounters().Created), (std::vector<double>{1, 0, 0, 0}));
+    EXPECT_EQ(Row(page->CopyCounters().Exists), (std::vector<double>{0, 2, 2, 200}));
+    EXPECT_EQ(frmStatistic08->Controls().lstStat08FilesExists->Items(),
+              (std::vector<std::string>{"C:\\T\\a.txt", "C:\\T\\X\\b.txt"}));
+}
+
+// Files copied into folders that were there before are undone too; a second
+// run's Undo leaves the first run's files; a file that went with its folder is
+// not reported; an entry replaced since the run is named and left.
+TEST_F(CopyPageTest, UndoTakesBackExactlyWhatTheLastRunAdded) {
+    sandbox->MakeFolder("C:\\T\\S\\X");
+    Include({"C:\\T"});
+    Structure("D:\\S");
+    Mode(controls().rdoVol08AttachMainFolderWithFiles);
+    Refresh();
+    Copy();
+    EXPECT_EQ(page->CopyUndoFolders(), (std::deque<std::string>{"C:\\T\\S\\X\\Y"}));
+    EXPECT_EQ(page->CopyUndoFiles().size(), 3u);
+    Undo();
+    EXPECT_EQ(Tree(), (std::map<std::string, long long>{{"T", -1}, {"T/S", -1}, {"T/S/X", -1}}));
+
+    // First run copies a.txt; the person adds b.doc to the structure; the
+    // second run adds only b.doc, and its Undo leaves a.txt.
+    Copy();
+    sandbox->MakeFile("D:\\S\\new.txt", "n");
+    Refresh();
+    Copy();
+    EXPECT_EQ(page->CopyUndoFiles(), std::deque<std::string>{"C:\\T\\S\\new.txt"});
+    Undo();
+    EXPECT_TRUE(sandbox->Exists("C:\\T\\S\\a.txt"));
+    EXPECT_FALSE(sandbox->Exists("C:\\T\\S\\new.txt"));
+
+    // The person replaces a copied file before the Undo (the copy moved
+    // aside, so the new file cannot reuse its number): it is named, and kept.
+    Copy();
+    std::filesystem::rename(sandbox->Host("C:\\T\\S\\new.txt"), sandbox->Host("C:\\T\\S\\moved.txt"));
+    sandbox->MakeFile("C:\\T\\S\\new.txt", "the person's own");
+    Undo({"0291", "0292", "0293"});
+    EXPECT_EQ(
+        desktop->Boxes()[desktop->Boxes().size() - 2].text,
+        "The program is unable to delete the following folders (and their contents), and/or separate files "
+        ": \n\nOTHER REASONS   : \n\nC:\\T\\S\\new.txt\n");
+    EXPECT_EQ(sandbox->Read("C:\\T\\S\\new.txt"), "the person's own");
+
+    // Nothing recorded any more, and Clear Fields leaves nothing to undo.
+    desktop->ExpectBox("0290");
+    controls().btnVol08Undo->click();
+}
+
+TEST_F(CopyPageTest, ClearFieldsEmptiesBothUndoLists) {
+    sandbox->MakeFolder("C:\\T\\S");
+    Include({"C:\\T"});
+    Structure("D:\\S");
+    Mode(controls().rdoVol08AttachMainFolderWithFiles);
+    Refresh();
+    Copy();
+    ASSERT_FALSE(page->CopyUndoFiles().empty());
+    desktop->ExpectBox("0287", Answer::Yes);
+    desktop->ExpectBox("0288");
+    controls().btnVol08ClearAll->click();
+    EXPECT_TRUE(page->CopyUndoFolders().empty());
+    EXPECT_TRUE(page->CopyUndoFiles().empty());
+    EXPECT_FALSE(controls().btnVol08Undo->isEnabled());
+    desktop->ExpectBox("0290");
+    page->btnVol08UndoClick();
+    EXPECT_TRUE(sandbox->Exists("C:\\T\\S\\a.txt"));
+}
+
+TEST_F(CopyPageTest, ViewSelectedOpensOnlyAFolder) {
+    sandbox->MakeFile("C:\\file.txt", "x");
+    sandbox->MakeFolder("C:\\T");
+    Include({"C:\\file.txt", "C:\\T"});
+    controls().lstVol08IncludeFolderList->SetItemIndex(0);
+    desktop->ExpectMessage("The folder doesn't exist : C:\\file.txt");
+    controls().btnVol08IncludeFolderListView->click();
+    controls().lstVol08IncludeFolderList->SetItemIndex(1);
+    controls().btnVol08IncludeFolderListView->click();
+    EXPECT_EQ(desktop->ShellOpens(), std::vector<std::string>{"C:\\T"});
+}
+
+} // namespace
