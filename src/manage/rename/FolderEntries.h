@@ -20,8 +20,8 @@ EntryKind KindOfEntry(const std::string& path);
 // a link: the path then names something inside the link's target.
 bool ReachedThroughLink(const std::string& path);
 
-// Which entry the path names, kept across renames: two paths name the same
-// entry exactly when their identities are equal.
+// Which folder the path leads to (a link followed), kept across renames: two
+// paths lead to the same folder exactly when their identities are equal.
 struct EntryIdentity {
     uint64_t device = 0;
     uint64_t inode = 0;

@@ -350,7 +350,7 @@ void Vol06RenamePage::btnVol06LoadFromClick() {
         ui_->btnVol06AddFolderToList->setFocus();
         return;
     }
-    std::optional<std::ifstream> in = OpenListFileForReading(fileName);
+    std::optional<std::istringstream> in = OpenListFileForReading(fileName);
     if (!in) {
         ui::ShowBox(this, "Rename Folders. - From Folder List.             Warning no: 0191.",
                     "There was a problem opening the file !\nAction : The file is maybe corrupted.",
@@ -403,7 +403,6 @@ void Vol06RenamePage::btnVol06LoadFromClick() {
             }
         }
     }
-    in->close();
     ui::desktop().ShowMessage("End of the loading process.");
     RefreshVol06Page();
     ui_->btnVol06AddFolderToList->setFocus();
