@@ -17,6 +17,7 @@
 // that cost fades during a measurement.
 //  3. The process's peak memory after the 100,000-item run (target: 400 MB).
 
+#include "BenchTree.h"
 #include "app/ProgramWindows.h"
 #include "app/TfrmMain.h"
 #include "create/strings/TfrmStatistic02.h"
@@ -48,13 +49,7 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-double Seconds(const std::function<void()>& work) {
-    const auto start = Clock::now();
-    work();
-    return std::chrono::duration<double>(Clock::now() - start).count();
-}
+using namespace benchtree;
 
 std::vector<std::string> Names(int count) {
     std::vector<std::string> names;
@@ -65,55 +60,6 @@ std::vector<std::string> Names(int count) {
         names.emplace_back(buffer);
     }
     return names;
-}
-
-void CopyPlain(const std::string& from, const std::string& to) {
-    int in = ::open(from.c_str(), O_RDONLY);
-    int out = ::open(to.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644);
-    char buffer[65536];
-    ssize_t n;
-    while ((n = ::read(in, buffer, sizeof buffer)) > 0) {
-        if (::write(out, buffer, static_cast<size_t>(n)) != n)
-            break;
-    }
-    ::close(in);
-    ::close(out);
-}
-
-struct Structure {
-    std::vector<std::string> folders; // relative, parents first
-    std::vector<std::string> files;   // relative
-};
-
-// 50 folders (5 at the top, 9 below each) and 200 files of 4 KB, 4 in each folder.
-Structure MakeStructure(const std::string& hostRoot) {
-    Structure s;
-    ::mkdir(hostRoot.c_str(), 0755);
-    for (int top = 0; top < 5; ++top) {
-        std::string t = "Top" + std::to_string(top);
-        s.folders.push_back(t);
-        for (int sub = 0; sub < 9; ++sub)
-            s.folders.push_back(t + "/Sub" + std::to_string(sub));
-    }
-    std::string content(4096, 'x');
-    for (const std::string& folder : s.folders) {
-        ::mkdir((hostRoot + "/" + folder).c_str(), 0755);
-        for (int f = 0; f < 4; ++f) {
-            std::string file = folder + "/file" + std::to_string(f) + ".dat";
-            int fd = ::open((hostRoot + "/" + file).c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-            if (::write(fd, content.data(), content.size()) < 0)
-                std::perror("write");
-            ::close(fd);
-            s.files.push_back(file);
-        }
-    }
-    return s;
-}
-
-double PeakMegabytes() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss / 1024.0;
 }
 
 class Bench {
