@@ -112,7 +112,10 @@ void LevelSelector::Judge(const std::string& path) {
         } else if (level <= toLevel_) {
             if (everySubfolder || level == toLevel_ || IsLeaf())
                 AddMatch();
-            Descend();
+            // Below the last level of the range nothing is taken: a folder
+            // of that level is not listed at all.
+            if (level < toLevel_)
+                Descend();
         }
         break;
     case Above:
