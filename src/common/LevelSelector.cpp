@@ -74,16 +74,20 @@ void LevelSelector::FolderStep() {
         do {
             if (found.cFileName == "." || found.cFileName == "..")
                 continue;
-            // Links are never followed, and a name no path can hold is no
-            // subfolder that could be listed.
-            if ((found.dwFileAttributes & platform::FILE_ATTRIBUTE_REPARSE_POINT) ||
-                !platform::IsWindowsName(found.cFileName))
+            // A name no path can hold is no subfolder that could be listed.
+            if (!platform::IsWindowsName(found.cFileName))
+                continue;
+            // A link to a folder is a subfolder of its own level with nothing
+            // below it: listed by the rules, never followed. A link to a file
+            // or to nothing is no folder.
+            const bool link = (found.dwFileAttributes & platform::FILE_ATTRIBUTE_REPARSE_POINT) != 0;
+            if (link && !(found.dwFileAttributes & platform::FILE_ATTRIBUTE_DIRECTORY))
                 continue;
             std::string path = folder + "\\" + found.cFileName;
             // Entries that cannot be entered (files, folders without access)
             // are no subfolders here.
-            if (platform::SetCurrentDirectoryA(path))
-                Judge(path);
+            if (link || platform::SetCurrentDirectoryA(path))
+                Judge(path, link);
         } while (platform::FindNextFileA(handle, found));
         platform::FindClose(handle);
     }
@@ -92,15 +96,17 @@ void LevelSelector::FolderStep() {
 }
 
 bool LevelSelector::IsLeaf() const {
-    return HasAtMostSubfolders(0, currentFolder_);
+    return currentIsLink_ || HasAtMostSubfolders(0, currentFolder_);
 }
 
 void LevelSelector::Descend() {
-    queue_.emplace(currentDepth_, currentFolder_);
+    if (!currentIsLink_)
+        queue_.emplace(currentDepth_, currentFolder_);
 }
 
-void LevelSelector::Judge(const std::string& path) {
+void LevelSelector::Judge(const std::string& path, bool link) {
     currentFolder_ = path;
+    currentIsLink_ = link;
     currentDepth_ = DepthOf(path);
     const uint32_t level = currentDepth_ - baseDepth_;
     const bool everySubfolder = subfolderChoice_ == 2;

@@ -32,7 +32,7 @@ private:
     enum Mode : uint32_t { NotSet = 0, Range = 1, Above = 2, Below = 3 };
 
     void FolderStep();
-    void Judge(const std::string& path);
+    void Judge(const std::string& path, bool link);
     void AddMatch();
     void Descend();
     bool IsLeaf() const;
@@ -46,6 +46,7 @@ private:
     uint32_t baseDepth_ = 0;
     uint32_t currentDepth_ = 0;
     std::string currentFolder_;
+    bool currentIsLink_ = false;
     std::multimap<uint32_t, std::string> queue_;
     std::deque<std::string> inputFolders_;
     std::deque<std::string> result_;

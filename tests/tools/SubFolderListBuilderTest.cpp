@@ -25,10 +25,14 @@
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
+
+#include <unistd.h>
 
 using Lines = std::vector<std::string>;
 using testsupport::DriveSandbox;
@@ -382,4 +386,27 @@ TEST_F(SubFolderListBuilderTest, EditorHoldsAtMostThirtyThousandLines) {
     desktop.ExpectBox("0012");
     c().btnEditIncludeList->click();
     EXPECT_EQ(c().lstIncludeFolderList->Count(), TfrmFLLEditIncludeFolderList::MaxLines + 1);
+}
+
+// A folder link is listed at its level but never followed; a folder that
+// cannot be read does not stop the scan or the build.
+TEST_F(SubFolderListBuilderTest, LinksAreListedNotFollowedAndUnreadableFoldersDoNotStopTheWalk) {
+    std::filesystem::create_directory_symlink(sandbox->Host("D:\\Src\\A"), sandbox->Host("D:\\Src\\Link"));
+    sandbox->MakeFolder("D:\\Src\\Shut\\Inside");
+    const bool asRoot = ::geteuid() == 0; // root reads every folder
+    if (!asRoot)
+        std::filesystem::permissions(sandbox->Host("D:\\Src\\Shut"), std::filesystem::perms::none);
+    Choose("D:\\Src");
+    SetRange("1", "2");
+    Build();
+    if (!asRoot)
+        std::filesystem::permissions(sandbox->Host("D:\\Src\\Shut"), std::filesystem::perms::owner_all);
+    const Lines include = Include();
+    EXPECT_NE(std::find(include.begin(), include.end(), "D:\\Src\\Link"), include.end());
+    EXPECT_EQ(std::count_if(include.begin(), include.end(),
+                            [](const std::string& item) { return item.rfind("D:\\Src\\Link\\", 0) == 0; }),
+              0);
+    EXPECT_NE(std::find(include.begin(), include.end(), "D:\\Src\\B\\B1"), include.end());
+    if (asRoot)
+        EXPECT_NE(std::find(include.begin(), include.end(), "D:\\Src\\Shut\\Inside"), include.end());
 }
