@@ -64,8 +64,11 @@ bool SymbolListWindow::Ask(const char* number, const std::string& text) {
                        ui::Icon::Question, ui::Buttons::YesNo, ui::Answer::No) == ui::Answer::Yes;
 }
 
+// As the framework's edit fields do on focus, the text is selected, so that
+// what the person types next replaces it.
 void SymbolListWindow::FocusEntry() {
     controls_.entry->setFocus();
+    controls_.entry->selectAll();
 }
 
 void SymbolListWindow::CreateItems() {

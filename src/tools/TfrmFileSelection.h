@@ -4,7 +4,9 @@
 // pages treat as their selected files. The window hands its result on only
 // through the shared setting lists and the settings file, which OK writes:
 // a caller shows it modally and, on the OK result, reads FileNamePatternList
-// (and the other file-selection settings) again.
+// (and the other file-selection settings) again. The delete and copy pages
+// register their file-type labels (FileTypesLabels.h); OK names the choice
+// there ("All." or "User Selected.").
 //
 // A hidden, disabled group also holds a file-type choice and two name-term
 // filters. Nobody can reach them, but activation loads them and OK stores

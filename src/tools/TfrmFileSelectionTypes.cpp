@@ -33,7 +33,9 @@ void TfrmFileSelection::btnFileTypesAddClick() {
         Warn("0537", "This item is already exists in the Exclude list !");
     else
         include.AddItem(Trim(typed));
+    // Selected, as on any focus, so that the next type replaces the text.
     ui_->edtFileTypesAdd->setFocus();
+    ui_->edtFileTypesAdd->selectAll();
 }
 
 void TfrmFileSelection::edtFileTypesAddKeyPress(char& key) {
