@@ -145,9 +145,6 @@ private:
                          const std::vector<std::string>& structures);
     void SimulateOther(const std::string& entry, AttachMode mode);
     void SimulateAttach(const std::string& name, AttachMode mode, const std::vector<std::string>& structures);
-    // Whether an undo entry may be emptied and removed: a folder with a drive
-    // part that is neither a drive's root nor a symbolic link.
-    static bool MayUndo(const std::string& folder);
 
     MainWindowServices& mainWindow_;
     std::unique_ptr<Ui::Vol02StringsPage> ui_;
@@ -155,10 +152,6 @@ private:
     StructureTotals structureTotals_;
     FileSizeMap fileSizeMap_;
     AttachWalk walk_;
-    // Work lists of an undo: folders that could not be removed and are still
-    // there, and those that are gone although their removal failed.
-    std::deque<std::string> UndoStillThere;
-    std::deque<std::string> UndoGone;
     bool runInProgress_ = false;
 
     // Lists and fields.
@@ -172,8 +165,7 @@ private:
     // the progress bar (unless `progress` is negative), pending messages.
     void ListWorkStep(UpdatePacer& pacer, int pendingIncludeItems = 0, int progress = -1);
     void MoveBetweenLists(ui::ListBox& from, ui::ListBox& to, const std::vector<int>& rows);
-    // The prefix and suffix check: each illegal character found costs the
-    // field its last character, with one box each, until the text is clean.
+    // The prefix and suffix check, then the preview.
     void CheckNamePart(QLineEdit& field, const std::string& caption, const std::string& text);
     void AttachOptionChosen(AttachMode mode, QRadioButton& radio);
     bool checkingNamePart_ = false;

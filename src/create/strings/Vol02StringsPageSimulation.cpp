@@ -9,17 +9,14 @@
 #include "common/FrameworkPaths.h"
 #include "common/FrameworkText.h"
 #include "common/PathSplitting.h"
-#include "common/PathValidation.h"
 #include "create/engine/PageRunGuard.h"
-#include "create/engine/RepaintThrottle.h"
+#include "create/engine/RunChecks.h"
 #include "create/strings/TfrmStatistic02.h"
 #include "ui/ComboBox.h"
 #include "ui/Desktop.h"
 #include "ui/ListBox.h"
 
 #include "ui_Vol02StringsPage.h"
-
-#include <limits>
 
 namespace {
 
@@ -62,23 +59,8 @@ void Vol02StringsPage::btnVol02CreateFoldersSimulationClick() {
     } else {
         AttachMode mode = SelectedAttachMode();
         std::vector<std::string> structures = StructureItems();
-        {
-            RepaintRunScope repaints(block_.Repaints(), {window(), frmStatistic02},
-                                     {ui_->pbVol02ProgressBar});
-            ui_->pbVol02ProgressBar->setMaximum(
-                static_cast<int>(std::min<size_t>(items.size(), std::numeric_limits<int>::max())));
-            ui_->pbVol02ProgressBar->setValue(0);
-            ui_->pbVol02ProgressBar->show();
-            for (size_t i = 0; i < items.size(); ++i) {
-                // Working out whether the bar has changed costs more than a
-                // small item: its position is written when it can be seen.
-                if (block_.Repaints().ShownNow() || i + 1 == items.size())
-                    ui_->pbVol02ProgressBar->setValue(
-                        static_cast<int>(std::min<size_t>(i, std::numeric_limits<int>::max())));
-                ui::desktop().ProcessMessages();
-                SimulateRunItem(items[i], parts, mode, structures);
-            }
-        }
+        ForEachRunItem(block_.Repaints(), {window(), frmStatistic02}, *ui_->pbVol02ProgressBar, items.size(),
+                       [&](uint64_t i) { SimulateRunItem(items[i], parts, mode, structures); });
         ui_->pbVol02ProgressBar->hide();
         ui::ShowBox(this, Title + "Information no: 0457.", mainWindow_.Texts().CreateSimulationEndText,
                     ui::Icon::Information);
@@ -138,15 +120,6 @@ void Vol02StringsPage::SimulateOther(const std::string& entry, AttachMode mode) 
 
 void Vol02StringsPage::SimulateAttach(const std::string& name, AttachMode mode,
                                       const std::vector<std::string>& structures) {
-    for (const std::string& structure : structures) {
-        std::string refusal;
-        if (CheckSourceNotDestination(name, structure, refusal)) {
-            RepaintPause showCounters(block_.Repaints());
-            ui::ShowBox(this, Title + "Warning no: 0456.", refusal, ui::Icon::Warning);
-            continue;
-        }
-        std::string target = AttachesTopFolder(mode) ? name + "\\" + ExtractFileName(Trim(structure)) : name;
-        walk_.AttachTargetRoot = ExcludeTrailingPathDelimiter(target);
-        walk_.SimulateCopyFolderStructure(structure, mode);
-    }
+    AttachStructures(walk_, block_.Repaints(), this, Title + "Warning no: 0456.", name, mode, structures,
+                     true);
 }

@@ -1,0 +1,33 @@
+#pragma once
+// Undo of a creation page's last real run: every main folder the run created
+// is emptied and removed, with the files the page recorded separately, then
+// the run's counters and lists are cleared. One routine for the creation
+// pages; each passes its own boxes and texts.
+
+#include "create/engine/CreationCounterBlock.h"
+
+#include <deque>
+#include <string>
+
+class QWidget;
+
+struct CreationUndoTexts {
+    std::string noUndoCaption;   // nothing to undo
+    std::string questionCaption; // "Do you want to delete ..."
+    std::string failedCaption;   // what could not be deleted
+    std::string failedText;      // its first line; the folders that are still there follow
+    std::string endCaption;      // "End of Undo process !!!"
+};
+
+// The page's undo list is the block's Created.Folders list. `createdFiles`
+// (none on the strings page) are files the run copied straight into a new
+// folder; they are deleted before the folders, so that a file the folder loop
+// would take along is never named as one that could not be deleted, and the
+// list is emptied at the end. A recorded file that is gone already counts as
+// deleted.
+void UndoCreationRun(QWidget* owner, CreationCounterBlock& block, std::deque<std::string>* createdFiles,
+                     const CreationUndoTexts& texts);
+
+// Whether an undo entry may be emptied and removed: a folder with a drive
+// part that is neither a drive's root nor a symbolic link.
+bool MayUndoFolder(const std::string& folder);

@@ -1,0 +1,48 @@
+#include "create/engine/NameFieldChecks.h"
+
+#include "common/BrowseFolder.h"
+#include "common/FileHelpers.h"
+#include "common/FrameworkText.h"
+#include "common/IllegalCharacters.h"
+#include "ui/Desktop.h"
+
+#include <QLineEdit>
+#include <QSignalBlocker>
+
+namespace {
+
+// The text without its last character (a whole UTF-16 pair where it ends in one).
+QString WithoutLastCharacter(const QString& text) {
+    if (text.size() >= 2 && text.back().isLowSurrogate() && text.at(text.size() - 2).isHighSurrogate())
+        return text.chopped(2);
+    return text.isEmpty() ? text : text.chopped(1);
+}
+
+} // namespace
+
+void RemoveIllegalNameCharacters(QWidget* owner, QLineEdit& field, const std::string& caption,
+                                 const std::string& text) {
+    std::string found;
+    while (HasIllegalCharacter(field.text().toStdString(), "F", found)) {
+        // The last character goes, whichever character was illegal.
+        ui::ShowBox(owner, caption, text + found, ui::Icon::Warning);
+        const QSignalBlocker quiet(field);
+        field.setText(WithoutLastCharacter(field.text()));
+        field.setFocus();
+    }
+}
+
+std::string BrowseForStructure(QWidget* owner, const std::string& driveCaption,
+                               const std::string& driveText) {
+    const std::string path = BrowseForFolder(owner, "Select a Folder Structure.");
+    const std::string trimmed = Trim(path);
+    if (trimmed.size() == 3) {
+        std::string driveType;
+        if (DriveTypeName(trimmed, driveType) &&
+            ui::ShowBox(owner, driveCaption, driveText, ui::Icon::Question, ui::Buttons::YesNo,
+                        ui::Answer::No) == ui::Answer::Yes)
+            return path;
+        return {};
+    }
+    return trimmed.size() > 3 ? path : std::string();
+}

@@ -1,0 +1,56 @@
+#pragma once
+// What a creation run and its simulation check, and how they step through
+// their items, the same on every creation page; each page passes its own
+// boxes, lists and controls.
+
+#include "create/engine/AttachWalk.h"
+#include "create/engine/CreationCounters.h"
+#include "create/engine/RepaintThrottle.h"
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+class QCheckBox;
+class QLabel;
+class QProgressBar;
+class QWidget;
+
+// With a structure mode chosen, every structure must still be a folder: an
+// empty list gives the `emptyCaption` box, a structure that is gone the
+// `missingCaption` box naming it; either way `focus` takes the focus and the
+// result is false. With "Attach Nothing." it is always true.
+bool CheckAttachStructures(QWidget* owner, AttachMode mode, const std::vector<std::string>& structures,
+                           const std::string& emptyCaption, const std::string& missingCaption,
+                           QWidget* focus);
+
+// The statistics window's title and hidden Normal/Simulate box for a real
+// run or a simulation.
+void ShowRunKind(QCheckBox& normalSimulate, QLabel& title, bool realRun);
+
+// Steps through `count` items of a run or a simulation: the progress bar
+// shown from 0 to `count`, pending messages processed before each item, and
+// the windows' repaints held to frames until the last item is done.
+void ForEachRunItem(RepaintThrottle& repaints, const std::vector<QWidget*>& windows, QProgressBar& bar,
+                    uint64_t count, const std::function<void(uint64_t index)>& item);
+
+enum class MainFolderResult { Created, Exists, Failed };
+
+// Creates one main folder of a run, with any missing parents. A folder counts
+// as created only when it was missing before and is there after:
+// ForceDirectories reports a drive's root (or a drive that is not present) as
+// done without creating anything, and Undo would empty it. When `attaching`,
+// `created` gets the highest folder that was missing, which is what the
+// attach walk must leave alone. `mostlyNew`: most folders of the run so far
+// were new, so the folder is first simply created.
+MainFolderResult CreateMainFolder(const std::string& name, bool attaching, bool mostlyNew,
+                                  std::string& created);
+
+// Attaches (or, with `simulate`, counts) every structure to a main folder: a
+// structure that is the folder itself is skipped with the `refusalCaption`
+// box; the others are copied into the folder, or into a folder of their own
+// name inside it in the "Main Folders" modes.
+void AttachStructures(AttachWalk& walk, RepaintThrottle& repaints, QWidget* owner,
+                      const std::string& refusalCaption, const std::string& name, AttachMode mode,
+                      const std::vector<std::string>& structures, bool simulate);
