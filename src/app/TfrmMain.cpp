@@ -146,6 +146,7 @@ void TfrmMain::FormCreate() {
     LoadOrCreateSettings();
 
     stringsPage_->InitialiseAtStart();
+    numbersPage_->InitialiseAtStart();
 
     copyPage_->InitialiseAtStart();
 

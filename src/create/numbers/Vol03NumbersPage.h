@@ -1,15 +1,38 @@
 #pragma once
-// The increased-numbers page: creates folders numbered from a start number to an end number.
+// The increased-numbers page (tab "Creating Folder(s)  - Increased Numbers."):
+// one folder for every whole number from a start number to an end number
+// inside a destination, named prefix, number and suffix, the number padded
+// with zeroes to the end number's width when asked, with the chosen folder
+// structures copied into each; counted, listed in the statistics window,
+// simulated and undone. The main window owns the page and so its state.
+//
+// The page's work is spread over files of their own: Vol03NumbersPage.cpp
+// (the controls, the counter block, the number texts and the enabling),
+// Vol03NumbersPageRun.cpp (the create run and what it relies on),
+// Vol03NumbersPageSimulation.cpp, Vol03NumbersPageUndo.cpp and
+// Vol03NumbersPageFields.cpp (numbers, names, destination, structures).
 
+#include "common/FolderTreeScanner.h"
+#include "create/engine/AttachWalk.h"
+#include "create/engine/CreationCounterBlock.h"
+#include "create/engine/CreationCounters.h"
+#include "create/engine/NameParts.h"
 #include "tools/MainWindowServices.h"
 
 #include <QWidget>
 
+#include <cstdint>
+#include <deque>
 #include <memory>
+#include <optional>
+#include <string>
+#include <vector>
 
 namespace Ui {
 class Vol03NumbersPage;
 }
+class QLineEdit;
+class QRadioButton;
 
 class Vol03NumbersPage : public QWidget {
     Q_OBJECT
@@ -17,7 +40,123 @@ public:
     explicit Vol03NumbersPage(MainWindowServices& mainWindow, QWidget* parent = nullptr);
     ~Vol03NumbersPage() override;
 
+    Ui::Vol03NumbersPage& Controls() { return *ui_; }
+
+    // The range of the last reading of the number boxes, and the padding width.
+    int32_t StartNumber = 1;
+    int32_t EndNumber = 1;
+    int NumberWidth = 1;
+
+    // Counters and result lists.
+    CreationCounters& Counters() { return block_.Counters; }
+    CreationResultLists& ResultLists() { return block_.Results; }
+    void ResetAllCounters();
+    void ResetResultCounters();
+    void ClearAllResultLists();
+    void ClearResultLists();
+    void ClearStatisticLists();
+    void RefreshResultLabels();
+    void RefreshStatisticLabels();
+
+    // The folder name's number: its decimal digits, padded with "0" to
+    // NumberWidth when "Padded zeroes" is ticked.
+    std::string NumberText(int64_t number) const;
+
+    // What the run relies on.
+    _tagVol0XParts BuildNameParts() const;
+    void ScanAllStructures(bool withFiles);
+    bool CheckFreeSpace(bool withFiles);
+    AttachMode SelectedAttachMode() const;
+    bool WithFilesModeChecked() const { return AttachesFiles(SelectedAttachMode()); }
+    const StructureTotals& GetStructureTotals() const { return structureTotals_; }
+    // Files copied straight into the last new folder in "Subfolders Only - With Files.".
+    const std::deque<std::string>& CreatedFilesList() const { return walk_.CreatedFilesList; }
+
+    // Enabling. The page starts with its name controls off; choosing a
+    // destination turns them on.
+    void SetNameControlsEnabled(bool enabled);
+    // The create buttons end up enabled exactly when "Attach Nothing." is
+    // enabled and checked or the structure list is not empty.
+    void UpdateCreateButtons(bool enabled = true);
+
+    // Whether a run, a simulation or an undo is under way.
+    bool RunInProgress() const { return runInProgress_; }
+
+    // The page at start-up: counters, number boxes, preview, the destination
+    // list's empty entry, controls off.
+    void InitialiseAtStart();
+
+    // Run, simulation, undo, statistics.
+    void btnVol03CreateFoldersClick();
+    void btnVol03CreateFoldersSimulationClick();
+    void btnVol03UndoClick();
+    void btnVol03StatisticsClick();
+
+    // Fields (Vol03NumbersPageFields.cpp).
+    void edtVol03StartNumberExit();
+    void edtVol03EndNumberExit();
+    void UpdateNumberPreview();
+    void chkVol03PaddedZeroesClick();
+    void chkVol03HyphenClick();
+    void edtVol03PrefixChange();
+    void edtVol03PrefixExit();
+    void edtVol03SuffixChange();
+    void edtVol03SuffixExit();
+    void btnVol03AddDestFolderClick();
+    void cboVol03DestFoldersSelect();
+    void SetDestination(const std::string& path);
+    void btnVol03ViewDestFolderClick();
+    void btnVol03AddFolderStructureClick();
+    void AddStructure(const std::string& path);
+    void btnVol03ViewFolderStructureClick();
+    void btnVol03RemoveFolderStructureClick();
+    void btnVol03ClearAllClick();
+    void btnVol03HelpClick();
+    void btnVol03ExamplesClick();
+    void btnVol03AcceptAllSettingsClick();
+    void btnVol03ErrorLogClick() {}
+    void rdoVol03AttachNothingClick();
+    void rdoVol03AttachMainFolderWithFilesClick();
+    void rdoVol03AttachMainFolderWithoutFilesClick();
+    void rdoVol03AttachSubFoldersOnlyWithFilesClick();
+    void rdoVol03AttachSubFoldersOnlyWithoutFilesClick();
+
 private:
+    void BindStatisticsWindow();
+    std::vector<std::string> StructureItems() const;
+    void PrepareStatisticsWindow(bool realRun);
+    // The number a box holds: its text as a signed 32-bit decimal number, or
+    // none when it is no such number.
+    static std::optional<int32_t> BoxNumber(const QLineEdit& box);
+    // Steps 1 to 3 of the exit rules of the start box (`leavingStart`) or the
+    // end box: a text that is no number, or a number below 1, is put right.
+    void ApplyExitRules(bool leavingStart);
+    // Before a run or a simulation: both boxes hold whole numbers from 1 up.
+    // A box that does not (its exit handler has not run) gets the exit rule's
+    // correction, and the run does not start.
+    bool NumberBoxesReady();
+    // Reads both boxes into StartNumber and EndNumber.
+    void ReadNumberBoxes();
+    // The numbers from StartNumber to EndNumber, none when the end is below the start.
+    uint64_t RangeCount() const;
+    // The ToCreate row after a change: one folder per number and nothing else
+    // with "Attach Nothing." checked, else what the free-space check plans.
+    void PlanToCreate();
+    // The counters planned anew and shown, after a change of the numbers or structures.
+    void Replan();
+    void ProcessRunNumber(int64_t number, const _tagVol0XParts& parts, AttachMode mode,
+                          const std::vector<std::string>& structures);
+    void SimulateRunNumber(int64_t number, const _tagVol0XParts& parts, AttachMode mode,
+                           const std::vector<std::string>& structures);
+    void ConnectFields();
+    void AttachOptionChosen(AttachMode mode, QRadioButton& radio);
+
     MainWindowServices& mainWindow_;
     std::unique_ptr<Ui::Vol03NumbersPage> ui_;
+    CreationCounterBlock block_;
+    StructureTotals structureTotals_;
+    FileSizeMap fileSizeMap_;
+    AttachWalk walk_;
+    bool runInProgress_ = false;
+    bool checkingField_ = false;
 };

@@ -1,0 +1,383 @@
+// The increased-numbers page's fields: the number boxes and their exit rules,
+// the preview of the first and last folder, prefix, suffix, Hyphen and
+// padding, the destination, the attach structures and options, Clear Fields,
+// help and examples; also where every handler of these is connected.
+
+#include "create/numbers/Vol03NumbersPage.h"
+
+#include "common/BrowseFolder.h"
+#include "common/FrameworkText.h"
+#include "create/engine/AttachOptions.h"
+#include "create/engine/DestinationSummary.h"
+#include "create/engine/NameFieldChecks.h"
+#include "tools/TfrmAltalanosHelp.h"
+#include "tools/TfrmExamplesIncreasedNumbers.h"
+#include "ui/ComboBox.h"
+#include "ui/Desktop.h"
+#include "ui/Guard.h"
+#include "ui/ListBox.h"
+
+#include "ui_Vol03NumbersPage.h"
+
+#include <QSignalBlocker>
+
+namespace {
+
+const std::string Title = "Creating Folder(s).-Increased Numbers.";
+
+} // namespace
+
+void Vol03NumbersPage::ConnectFields() {
+    ui::Connect(ui_->edtVol03StartNumber, &QLineEdit::editingFinished, this,
+                [this] { edtVol03StartNumberExit(); });
+    ui::Connect(ui_->edtVol03EndNumber, &QLineEdit::editingFinished, this,
+                [this] { edtVol03EndNumberExit(); });
+    ui::Connect(ui_->chkVol03PaddedZeroes, &QCheckBox::toggled, this,
+                [this] { chkVol03PaddedZeroesClick(); });
+    ui::Connect(ui_->chkVol03Hyphen, &QCheckBox::toggled, this, [this] { chkVol03HyphenClick(); });
+    ui::Connect(ui_->edtVol03Prefix, &QLineEdit::textChanged, this, [this] { edtVol03PrefixChange(); });
+    ui::Connect(ui_->edtVol03Prefix, &QLineEdit::editingFinished, this, [this] { edtVol03PrefixExit(); });
+    ui::Connect(ui_->edtVol03Suffix, &QLineEdit::textChanged, this, [this] { edtVol03SuffixChange(); });
+    ui::Connect(ui_->edtVol03Suffix, &QLineEdit::editingFinished, this, [this] { edtVol03SuffixExit(); });
+    ui::OnClicked(ui_->btnVol03AddDestFolder, [this] { btnVol03AddDestFolderClick(); });
+    ui::Connect(ui_->cboVol03DestFolders, &QComboBox::activated, this,
+                [this] { cboVol03DestFoldersSelect(); });
+    ui::OnClicked(ui_->btnVol03ViewDestFolder, [this] { btnVol03ViewDestFolderClick(); });
+    ui::OnClicked(ui_->btnVol03AddFolderStructure, [this] { btnVol03AddFolderStructureClick(); });
+    ui::OnClicked(ui_->btnVol03ViewFolderStructure, [this] { btnVol03ViewFolderStructureClick(); });
+    ui::OnClicked(ui_->btnVol03RemoveFolderStructure, [this] { btnVol03RemoveFolderStructureClick(); });
+    ui::OnClicked(ui_->btnVol03ClearAll, [this] { btnVol03ClearAllClick(); });
+    ui::OnClicked(ui_->btnVol03Help, [this] { btnVol03HelpClick(); });
+    ui::OnClicked(ui_->btnVol03Examples, [this] { btnVol03ExamplesClick(); });
+
+    ui::OnClicked(ui_->rdoVol03AttachNothing, [this] { rdoVol03AttachNothingClick(); });
+    ui::OnClicked(ui_->rdoVol03AttachMainFolderWithFiles,
+                  [this] { rdoVol03AttachMainFolderWithFilesClick(); });
+    ui::OnClicked(ui_->rdoVol03AttachMainFolderWithoutFiles,
+                  [this] { rdoVol03AttachMainFolderWithoutFilesClick(); });
+    ui::OnClicked(ui_->rdoVol03AttachSubFoldersOnlyWithFiles,
+                  [this] { rdoVol03AttachSubFoldersOnlyWithFilesClick(); });
+    ui::OnClicked(ui_->rdoVol03AttachSubFoldersOnlyWithoutFiles,
+                  [this] { rdoVol03AttachSubFoldersOnlyWithoutFilesClick(); });
+}
+
+void Vol03NumbersPage::PlanToCreate() {
+    // With "Attach Nothing." no structure is copied, whatever the structure
+    // list still holds: the plan is one folder per number and nothing else,
+    // and no free-space check of structures that no run will attach.
+    if (ui_->rdoVol03AttachNothing->isChecked()) {
+        const uint64_t n = RangeCount();
+        if (n > 0)
+            block_.Counters.ToCreate = CounterRow{static_cast<double>(n), 0, 0, 0};
+        return;
+    }
+    CheckFreeSpace(WithFilesModeChecked());
+}
+
+void Vol03NumbersPage::Replan() {
+    ResetAllCounters();
+    PlanToCreate();
+    RefreshResultLabels();
+    RefreshStatisticLabels();
+}
+
+void Vol03NumbersPage::ApplyExitRules(bool leavingStart) {
+    QLineEdit& startBox = *ui_->edtVol03StartNumber;
+    QLineEdit& endBox = *ui_->edtVol03EndNumber;
+    std::optional<int32_t> start = BoxNumber(startBox);
+    if (start) {
+        StartNumber = *start;
+    } else {
+        startBox.setText("1");
+        StartNumber = 1;
+        (leavingStart ? endBox : startBox).setFocus();
+    }
+    std::optional<int32_t> end = BoxNumber(endBox);
+    if (end) {
+        EndNumber = *end;
+    } else {
+        EndNumber = StartNumber;
+        endBox.setText(QString::number(EndNumber));
+        endBox.setFocus();
+    }
+    if (leavingStart && StartNumber < 1) {
+        StartNumber = 1;
+        startBox.setText("1");
+    }
+    if (!leavingStart && EndNumber < 1) {
+        EndNumber = 1;
+        endBox.setText("1");
+    }
+}
+
+void Vol03NumbersPage::edtVol03StartNumberExit() {
+    // A box shown meanwhile takes the focus: it must not run the rules a
+    // second time inside the first.
+    if (checkingField_ || runInProgress_)
+        return;
+    checkingField_ = true;
+    ApplyExitRules(true);
+    Replan();
+    UpdateNumberPreview();
+    UpdateCreateButtons(true);
+    checkingField_ = false;
+}
+
+void Vol03NumbersPage::edtVol03EndNumberExit() {
+    if (checkingField_ || runInProgress_)
+        return;
+    checkingField_ = true;
+    ApplyExitRules(false);
+    UpdateNumberPreview();
+    UpdateCreateButtons(true);
+    Replan();
+    checkingField_ = false;
+}
+
+void Vol03NumbersPage::UpdateNumberPreview() {
+    StartNumber = BoxNumber(*ui_->edtVol03StartNumber).value_or(StartNumber);
+    EndNumber = BoxNumber(*ui_->edtVol03EndNumber).value_or(EndNumber);
+    NumberWidth = static_cast<int>(std::to_string(EndNumber).size());
+    // Until a destination has been chosen there is no folder to show.
+    if (Trim(ui_->cboVol03DestFolders->Text()).empty()) {
+        ui_->lblVol03StartFolder->clear();
+        ui_->lblVol03EndFolder->clear();
+        return;
+    }
+    const _tagVol0XParts parts = BuildNameParts();
+    ui_->lblVol03StartFolder->setText(QString::fromStdString(parts.NameOf(NumberText(StartNumber))));
+    ui_->lblVol03EndFolder->setText(QString::fromStdString(parts.NameOf(NumberText(EndNumber))));
+}
+
+void Vol03NumbersPage::chkVol03PaddedZeroesClick() {
+    UpdateNumberPreview();
+}
+
+void Vol03NumbersPage::chkVol03HyphenClick() {
+    UpdateNumberPreview();
+}
+
+void Vol03NumbersPage::edtVol03PrefixChange() {
+    if (checkingField_ || runInProgress_)
+        return;
+    checkingField_ = true;
+    RemoveIllegalNameCharacters(this, *ui_->edtVol03Prefix, Title + "            Warning no: 0079.",
+                                "Illegal character in the Prefix : ");
+    checkingField_ = false;
+    UpdateNumberPreview();
+}
+
+void Vol03NumbersPage::edtVol03PrefixExit() {
+    edtVol03PrefixChange();
+}
+
+void Vol03NumbersPage::edtVol03SuffixChange() {
+    if (checkingField_ || runInProgress_)
+        return;
+    checkingField_ = true;
+    RemoveIllegalNameCharacters(this, *ui_->edtVol03Suffix,
+                                "Creating Folder(s).-Increased numbers.            Warning no: 0080.",
+                                "Illegal character in the Suffix : ");
+    checkingField_ = false;
+    UpdateNumberPreview();
+}
+
+void Vol03NumbersPage::edtVol03SuffixExit() {
+    edtVol03SuffixChange();
+}
+
+void Vol03NumbersPage::btnVol03AddDestFolderClick() {
+    if (runInProgress_)
+        return;
+    SetDestination(BrowseForFolder(this, "Select the Destination Directory."));
+}
+
+void Vol03NumbersPage::cboVol03DestFoldersSelect() {
+    if (runInProgress_)
+        return;
+    SetDestination(ui_->cboVol03DestFolders->Text());
+}
+
+void Vol03NumbersPage::SetDestination(const std::string& path) {
+    ui::ComboBox& destinations = *ui_->cboVol03DestFolders;
+    if (Trim(path).empty()) {
+        SetNameControlsEnabled(false);
+        UpdateCreateButtons(false);
+        ui::ShowBox(this, Title + "\t\t\tWarning no: 0077.",
+                    "The selection field is empty !\nAction : You must select a destination folder.",
+                    ui::Icon::Warning);
+        destinations.setFocus();
+        return;
+    }
+    const bool subfoldersOnly = ui_->rdoVol03AttachSubFoldersOnlyWithFiles->isChecked() ||
+                                ui_->rdoVol03AttachSubFoldersOnlyWithoutFiles->isChecked();
+    ShowDestinationSummary(path, !subfoldersOnly);
+    int index = destinations.IndexOf(path);
+    if (index < 0)
+        index = destinations.AddItem(path);
+    destinations.SetItemIndex(index);
+    SetNameControlsEnabled(true);
+    UpdateNumberPreview();
+    UpdateCreateButtons(true);
+}
+
+void Vol03NumbersPage::btnVol03ViewDestFolderClick() {
+    const std::string destination = Trim(ui_->cboVol03DestFolders->Text());
+    if (destination.empty()) {
+        ui::ShowBox(this, Title + "\t\t\tWarning no: 0078.",
+                    "The selection field is empty !\nAction : You must select a destination folder.",
+                    ui::Icon::Warning);
+        return;
+    }
+    ui::desktop().ShellOpen(destination);
+}
+
+void Vol03NumbersPage::btnVol03AddFolderStructureClick() {
+    if (runInProgress_)
+        return;
+    const std::string path =
+        BrowseForStructure(this, Title + "            Warning no: 0332.",
+                           "Do you want to Attach the Entire Disk to every Created Folder ?\nClick YES to "
+                           "Attach,\nClick NO to Cancel.");
+    if (!path.empty())
+        AddStructure(path);
+}
+
+void Vol03NumbersPage::AddStructure(const std::string& path) {
+    ui::ListBox& structures = *ui_->lstVol03AddFolderStructure;
+    if (Trim(path).empty()) {
+        ui_->btnVol03CreateFolders->setEnabled(false);
+        ui_->btnVol03CreateFoldersSimulation->setEnabled(false);
+        ui::ShowBox(
+            this, "Creating Folder(s).- Increased Numbers.            Warning no: 0085.",
+            "The selection field is empty !\nAction : You must select a folder with subfolder structure.",
+            ui::Icon::Warning);
+        UpdateCreateButtons(false);
+        structures.setFocus();
+        return;
+    }
+    if (!structures.Contains(path))
+        structures.AddItem(path);
+    Replan();
+    UpdateCreateButtons(true);
+    ui_->btnVol03CreateFolders->setEnabled(true);
+    ui_->btnVol03CreateFoldersSimulation->setEnabled(true);
+    structures.setFocus();
+}
+
+void Vol03NumbersPage::btnVol03ViewFolderStructureClick() {
+    const ui::ListBox& structures = *ui_->lstVol03AddFolderStructure;
+    const std::vector<int> selected = structures.SelectedIndexes();
+    if (selected.empty()) {
+        ui::ShowBox(
+            this, Title + "\t\t\tWarning no: 0086.",
+            "There is no selected Folder Structure !\nAction : You must select a folder with subfolder "
+            "structure.",
+            ui::Icon::Warning);
+        return;
+    }
+    ui::desktop().ShellOpen(Trim(structures.Text(selected.front())));
+}
+
+void Vol03NumbersPage::btnVol03RemoveFolderStructureClick() {
+    if (runInProgress_)
+        return;
+    ui::ListBox& structures = *ui_->lstVol03AddFolderStructure;
+    if (ui::ShowBox(
+            this, Title + "\t\t\tWarning no: 0087.",
+            "Do you want to remove the selected Folder Structure(s) from the list ?\nClick YES to remove,\n"
+            "Click NO to keep.",
+            ui::Icon::Question, ui::Buttons::YesNo, ui::Answer::No) == ui::Answer::Yes) {
+        const std::vector<int> selected = structures.SelectedIndexes();
+        for (auto row = selected.rbegin(); row != selected.rend(); ++row)
+            structures.Delete(*row);
+    }
+    Replan();
+    UpdateCreateButtons(true);
+    ui_->btnVol03RemoveFolderStructure->setFocus();
+}
+
+void Vol03NumbersPage::btnVol03ClearAllClick() {
+    if (runInProgress_)
+        return;
+    if (ui::ShowBox(this, Title + "            Information no: 0083.",
+                    "You will delete all fields !!!\nClick YES to Continue deleting all fields,\nClick NO to "
+                    "Stop the delete process.",
+                    ui::Icon::Question, ui::Buttons::YesNo, ui::Answer::No) == ui::Answer::No)
+        return;
+    ui_->cboVol03DestFolders->SetItemIndex(0);
+    ui_->edtVol03StartNumber->setText("1");
+    ui_->edtVol03EndNumber->setText("1");
+    {
+        // The preview goes anyway, and the stored range keeps its values.
+        const QSignalBlocker quietPrefix(ui_->edtVol03Prefix);
+        const QSignalBlocker quietSuffix(ui_->edtVol03Suffix);
+        const QSignalBlocker quietHyphen(ui_->chkVol03Hyphen);
+        ui_->edtVol03Prefix->clear();
+        ui_->edtVol03Suffix->clear();
+        ui_->chkVol03Hyphen->setChecked(true);
+    }
+    ui_->lblVol03StartFolder->clear();
+    ui_->lblVol03EndFolder->clear();
+    ui_->lstVol03AddFolderStructure->Clear();
+    ResetAllCounters();
+    ClearAllResultLists();
+    // Nothing is left to undo, the separately recorded files included.
+    walk_.CreatedFilesList.clear();
+    RefreshResultLabels();
+    RefreshStatisticLabels();
+    SetNameControlsEnabled(false);
+    ui::ShowBox(this, Title + "            Information no: 0084.", "End of the CLEAR FIELDS process !!!",
+                ui::Icon::Information);
+}
+
+void Vol03NumbersPage::btnVol03HelpClick() {
+    frmAltalanosHelp->SetHelpTopic("CreateNumbers");
+    frmAltalanosHelp->SetMoreHelpVisible(true);
+    ui::desktop().ShowModal(*frmAltalanosHelp);
+}
+
+void Vol03NumbersPage::btnVol03ExamplesClick() {
+    ui::desktop().ShowModal(*frmExamplesIncreasedNumbers);
+}
+
+void Vol03NumbersPage::btnVol03AcceptAllSettingsClick() {
+    ui_->btnVol03CreateFolders->setFocus();
+}
+
+void Vol03NumbersPage::AttachOptionChosen(AttachMode mode, QRadioButton& radio) {
+    if (runInProgress_)
+        return;
+    AttachOptionPage page;
+    page.structureControls = {ui_->lstVol03AddFolderStructure, ui_->btnVol03AddFolderStructure,
+                              ui_->btnVol03ViewFolderStructure, ui_->btnVol03RemoveFolderStructure};
+    page.resetAllCounters = [this] { ResetAllCounters(); };
+    page.planFolders = [this] { block_.Counters.ToCreate.Folders = static_cast<double>(RangeCount()); };
+    page.checkFreeSpace = [this](bool withFiles) { CheckFreeSpace(withFiles); };
+    page.planFoldersBeforeCheck = true;
+    page.refreshResultLabels = [this] { RefreshResultLabels(); };
+    page.refreshStatisticLabels = [this] { RefreshStatisticLabels(); };
+    page.updateCreateButtons = [this](bool enabled) { UpdateCreateButtons(enabled); };
+    AttachOptionClick(page, mode, radio.isChecked());
+}
+
+void Vol03NumbersPage::rdoVol03AttachNothingClick() {
+    AttachOptionChosen(AttachMode::Nothing, *ui_->rdoVol03AttachNothing);
+}
+
+void Vol03NumbersPage::rdoVol03AttachMainFolderWithFilesClick() {
+    AttachOptionChosen(AttachMode::MainFolderWithFiles, *ui_->rdoVol03AttachMainFolderWithFiles);
+}
+
+void Vol03NumbersPage::rdoVol03AttachMainFolderWithoutFilesClick() {
+    AttachOptionChosen(AttachMode::MainFolderWithoutFiles, *ui_->rdoVol03AttachMainFolderWithoutFiles);
+}
+
+void Vol03NumbersPage::rdoVol03AttachSubFoldersOnlyWithFilesClick() {
+    AttachOptionChosen(AttachMode::SubFoldersOnlyWithFiles, *ui_->rdoVol03AttachSubFoldersOnlyWithFiles);
+}
+
+void Vol03NumbersPage::rdoVol03AttachSubFoldersOnlyWithoutFilesClick() {
+    AttachOptionChosen(AttachMode::SubFoldersOnlyWithoutFiles,
+                       *ui_->rdoVol03AttachSubFoldersOnlyWithoutFiles);
+}
