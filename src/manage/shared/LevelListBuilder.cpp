@@ -10,6 +10,7 @@
 #include "ui/Desktop.h"
 #include "ui/Guard.h"
 #include "ui/ListBox.h"
+#include "ui/UpDown.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -77,14 +78,34 @@ void LevelListBuilder::Connect(QWidget* context) {
     ui::OnClicked(c_.makeList, [this] { btnMakeListClick(); });
     ui::Connect(c_.rootFolder, &QComboBox::activated, context, [this] { cboLevelDestFolderSelect(); });
     const std::array<QWidget*, 4> upDowns = {c_.fromUpDown, c_.toUpDown, c_.aboveUpDown, c_.belowUpDown};
-    for (int which = 0; which < 4; ++which) {
-        if (!upDowns[which])
+    const std::array<QLineEdit*, 4> edits = {c_.fromLevel, c_.toLevel, c_.aboveLevel, c_.belowLevel};
+    for (size_t which = 0; which < upDowns.size(); ++which) {
+        QToolButton* up = nullptr;
+        QToolButton* down = nullptr;
+        if (auto* upDown = qobject_cast<ui::UpDown*>(upDowns[which])) {
+            upDown->SetAssociate(edits[which]);
+            upDown->SetMinimum(1);
+            upDown->SetMaximum(MaxLevel);
+            // It steps within its bounds by itself; one that wraps around is
+            // stepped here instead.
+            if (!page_.upDownWraps[which])
+                continue;
+            up = upDown->UpButton();
+            down = upDown->DownButton();
+            QObject::disconnect(up, &QToolButton::clicked, nullptr, nullptr);
+            QObject::disconnect(down, &QToolButton::clicked, nullptr, nullptr);
+        } else if (upDowns[which]) {
+            const QList<QToolButton*> arrows = upDowns[which]->findChildren<QToolButton*>();
+            if (arrows.size() < 2)
+                continue;
+            up = arrows[0];
+            down = arrows[1];
+        } else {
             continue;
-        const QList<QToolButton*> arrows = upDowns[which]->findChildren<QToolButton*>();
-        if (arrows.size() < 2)
-            continue;
-        ui::OnClicked(arrows[0], [this, which] { StepLevel(which, 1); });
-        ui::OnClicked(arrows[1], [this, which] { StepLevel(which, -1); });
+        }
+        const int index = static_cast<int>(which);
+        ui::OnClicked(up, [this, index] { StepLevel(index, 1); });
+        ui::OnClicked(down, [this, index] { StepLevel(index, -1); });
     }
 }
 
@@ -161,11 +182,12 @@ void LevelListBuilder::StepLevel(int which, int step) {
         return;
     int level = 1;
     try {
-        level = StrToInt(Trim(edit->text().toStdString())) + step;
+        level = StrToInt(Trim(edit->text().toStdString()));
     } catch (...) {
         // Like the framework's up-down control, a text that is no number
         // starts again from the lowest position.
     }
+    level += step;
     if (page_.upDownWraps[static_cast<size_t>(which)]) {
         if (level > MaxLevel)
             level = 1;

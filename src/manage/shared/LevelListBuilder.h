@@ -46,7 +46,8 @@ struct LevelBuilderControls {
     QLabel* filterLabel = nullptr;
     QLineEdit* filter = nullptr;
 
-    // The levels. Each up-down is a widget holding two tool buttons, up first.
+    // The levels. Each up-down is a ui::UpDown, or a widget holding two tool
+    // buttons, up first.
     QGroupBox* levelGroup = nullptr;
     QLabel* levelLabel = nullptr;
     QRadioButton* fromTo = nullptr;

@@ -7,6 +7,7 @@
 #include "support/ScriptedDesktop.h"
 #include "ui/ComboBox.h"
 #include "ui/ListBox.h"
+#include "ui/UpDown.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -46,7 +47,10 @@ struct BuilderPage {
     std::unique_ptr<LevelListBuilder> builder;
 
     template <typename T> T* Make(QWidget* parent) { return new T(parent); }
-    QWidget* UpDown() {
+    // The framework's up-down for Above and Below, two plain arrows for the rest.
+    QWidget* UpDown(bool framework = false) {
+        if (framework)
+            return new ui::UpDown(levelGroup);
         auto* upDown = new QWidget(levelGroup);
         new QToolButton(upDown);
         new QToolButton(upDown);
@@ -79,9 +83,9 @@ struct BuilderPage {
         c.toLevel = Make<QLineEdit>(levelGroup);
         c.toUpDown = UpDown();
         c.aboveLevel = Make<QLineEdit>(levelGroup);
-        c.aboveUpDown = UpDown();
+        c.aboveUpDown = UpDown(true);
         c.belowLevel = Make<QLineEdit>(levelGroup);
-        c.belowUpDown = UpDown();
+        c.belowUpDown = UpDown(true);
         c.lastSubFolder = Make<QRadioButton>(choice);
         c.allSubFolders = Make<QRadioButton>(choice);
         c.lastSubFolder->setChecked(true);
@@ -284,7 +288,7 @@ TEST_F(LevelListBuilderTest, MethodRadiosSwitchTheListButtons) {
 
 TEST_F(LevelListBuilderTest, UpDownsStayWithinTheirRange) {
     LevelBuilderPage rules;
-    rules.upDownWraps = {false, true, false, false};
+    rules.upDownWraps = {false, true, false, true};
     BuilderPage page(rules);
     auto arrows = [](QWidget* upDown) { return upDown->findChildren<QToolButton*>(); };
     arrows(page.c.fromUpDown)[1]->click();
@@ -293,9 +297,19 @@ TEST_F(LevelListBuilderTest, UpDownsStayWithinTheirRange) {
     EXPECT_EQ(page.c.fromLevel->text(), "2");
     arrows(page.c.toUpDown)[1]->click();
     EXPECT_EQ(page.c.toLevel->text(), QString::number(LevelListBuilder::MaxLevel));
+    page.c.fromLevel->setText("x");
+    arrows(page.c.fromUpDown)[0]->click();
+    EXPECT_EQ(page.c.fromLevel->text(), "2");
     page.c.aboveLevel->setText("x");
     arrows(page.c.aboveUpDown)[0]->click();
+    EXPECT_EQ(page.c.aboveLevel->text(), "2");
+    arrows(page.c.aboveUpDown)[1]->click();
+    arrows(page.c.aboveUpDown)[1]->click();
     EXPECT_EQ(page.c.aboveLevel->text(), "1");
+    arrows(page.c.belowUpDown)[1]->click();
+    EXPECT_EQ(page.c.belowLevel->text(), QString::number(LevelListBuilder::MaxLevel));
+    arrows(page.c.belowUpDown)[0]->click();
+    EXPECT_EQ(page.c.belowLevel->text(), "1");
 }
 
 } // namespace
