@@ -23,6 +23,7 @@
 #include "manage/rename/TfrmStatistic06.h"
 #include "manage/rename/Vol06RenamePage.h"
 #include "platform/FileSystem.h"
+#include "tools/FileTypesLabels.h"
 #include "tools/LocalTutorialPage.h"
 #include "tools/TAboutBox.h"
 #include "tools/TfrmDelimiters.h"
@@ -103,6 +104,8 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent), ui_(std::make_unique<
     AddPage(ui_->tabFoldersCopy02, copyPage_);
     AddPage(ui_->tabFoldersDelete01, deletePage_);
     AddPage(ui_->tabFoldersRename01, renamePage_);
+    // The file selection window's OK names the active file choice here.
+    RegisterFileTypesLabel(copyPage_->Controls().lblVol08FileTypesAllSelected);
 
     // The rename, delete and copy pages are kept but not offered.
     for (QWidget* tab : {ui_->tabFoldersCopy02, ui_->tabFoldersDelete01, ui_->tabFoldersRename01})

@@ -21,6 +21,7 @@
 
 #include "ui_TfrmFileSelection.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <gtest/gtest.h>
 
@@ -257,12 +258,20 @@ TEST_F(FileSelectionWindowTest, TheFileTypeLabelsNameTheChoice) {
     SetIncluded({"doc"});
     const std::pair<std::string, std::string> cases[] = {
         {"*.txt", "User Selected."}, {"*.*", "All."}, {"", "All."}, {"*.* *.*", "All."}};
+    // The copy page's label, which the main window registers.
+    QLabel* copyPageLabel = nullptr;
+    for (QWidget* widget : QApplication::allWidgets()) {
+        if (widget->objectName() == "lblVol08FileTypesAllSelected")
+            copyPageLabel = qobject_cast<QLabel*>(widget);
+    }
+    ASSERT_NE(copyPageLabel, nullptr);
     for (const auto& [typed, label] : cases) {
         SCOPED_TRACE(typed);
         Open();
         ConfirmPatterns(typed);
         EXPECT_EQ(deleteLabel.text().toStdString(), label);
         EXPECT_EQ(copyLabel.text().toStdString(), label);
+        EXPECT_EQ(copyPageLabel->text().toStdString(), label);
     }
 }
 
