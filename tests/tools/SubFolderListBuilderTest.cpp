@@ -153,6 +153,12 @@ TEST_F(SubFolderListBuilderTest, ChoosingTheSourceFillsTheLevelTableAndBoundsThe
     Choose("D:\\SRC");
     EXPECT_EQ(c().cboMainSourceFolder->Count(), 2);
     EXPECT_EQ(c().cboMainSourceFolder->Text(), "D:\\Src");
+
+    // Picking an item of the combo scans that folder again.
+    c().cboMainSourceFolder->SetItemIndex(1);
+    emit c().cboMainSourceFolder->activated(1);
+    EXPECT_EQ(table.topLevelItemCount(), 0);
+    EXPECT_EQ(c().lblMainLevelSumSubFolder->text(), "0");
 }
 
 TEST_F(SubFolderListBuilderTest, ExcludedAndHeldFoldersAreNotAddedAgain) {
@@ -362,6 +368,10 @@ TEST_F(SubFolderListBuilderTest, EditorRebuildsTheIncludeList) {
     c().btnEditIncludeList->click();
     EXPECT_EQ(Include(), (Lines{"D:\\Z", "D:\\New"}));
     EXPECT_TRUE(e.mmoEditIncludeList->toPlainText().isEmpty());
+
+    desktop.ExpectModal("frmMoreHelp");
+    e.btnEditIncludeHelp->click();
+    EXPECT_TRUE(desktop.AllUsed());
 }
 
 TEST_F(SubFolderListBuilderTest, EditorHoldsAtMostThirtyThousandLines) {
