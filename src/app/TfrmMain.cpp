@@ -157,6 +157,8 @@ void TfrmMain::FormCreate() {
 
     renamePage_->InitialiseAtStart();
 
+    deletePage_->InitialiseAtStart();
+
     // The strings page is in front at start, whichever page the form puts there.
     ui_->pgeMain->setCurrentWidget(ui_->tabFolderCreate03);
 
@@ -260,6 +262,8 @@ void TfrmMain::FormActivate() {
     const std::string& fileTypes =
         GetFileNamePatternText() == "*.*" ? texts_.AllFileTypesText : texts_.UserSelectedFileTypesText;
     copyPage_->Controls().lblVol08FileTypesAllSelected->setText(QString::fromStdString(fileTypes));
+    deletePage_->ShowVol07StatisticsResults();
+    deletePage_->ShowActiveFileTypes();
 }
 
 void TfrmMain::FormDestroy() {

@@ -1,15 +1,37 @@
 #pragma once
-// The delete page: builds and checks lists of folders to delete.
+// The delete page (tab "  Delete Multiple Folders "): main folders collected in
+// an Include list, one of four delete modes, and after every change a
+// pre-count of what a delete would remove; the delete run and its simulation
+// work from that pre-count. Deleting cannot be undone: the page keeps no undo.
+// The main window owns the page and so the page's state.
+//
+// The page's work is spread over files of their own: Vol07DeletePage.cpp (the
+// controls, the modes, the counters and the enabling), Vol07DeletePagePreCount.cpp,
+// Vol07DeletePageLists.cpp (lists, list files, Clear Fields) and
+// Vol07DeletePageRun.cpp (the run and the simulation).
 
+#include "common/FolderTreeScanner.h"
+#include "manage/delete/DeleteCounters.h"
+#include "manage/delete/DeleteInventory.h"
+#include "manage/delete/DeletePass.h"
 #include "tools/MainWindowServices.h"
 
 #include <QWidget>
 
+#include <deque>
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace Ui {
 class Vol07DeletePage;
 }
+namespace ui {
+class ListBox;
+}
+class QLabel;
+class QRadioButton;
+class UpdatePacer;
 
 class Vol07DeletePage : public QWidget {
     Q_OBJECT
@@ -17,7 +39,99 @@ public:
     explicit Vol07DeletePage(MainWindowServices& mainWindow, QWidget* parent = nullptr);
     ~Vol07DeletePage() override;
 
+    Ui::Vol07DeletePage& Controls() { return *ui_; }
+
+    // State the main window keeps for the page.
+    DeleteCounters Counters;
+    // The files a files-only delete would remove, by path.
+    FileSizeMap DeleteFileSet;
+    // What the last pre-count found; the run deletes from it.
+    const DeleteInventory& Inventory() const { return inventory_; }
+    // Reserved result lists of the run, in two groups of four and twelve.
+    std::vector<std::deque<std::string>> ResultLists = std::vector<std::deque<std::string>>(16);
+
+    // Whether a pre-count, a run or a simulation is under way: handlers that
+    // would change the page return at once meanwhile.
+    bool RunInProgress() const { return runInProgress_; }
+
+    // At start-up: options off, counters reset and shown, counts "0".
+    void InitialiseAtStart();
+    // Each time the main window becomes active: the result counters into the
+    // statistics window and the name of the active file-type choice.
+    void ShowVol07StatisticsResults();
+    void ShowActiveFileTypes();
+
+    // Modes, pre-count and counters.
+    void RefreshVol07Page();
+    bool CountVol07ToDelete(DeleteMode mode);
+    void EnableVol07Options(bool enabled);
+    void EnableVol07FolderCounters(bool enabled);
+    void EnableVol07RunButtons(bool enabled = true);
+    void ResetVol07ToDeleteCounters();
+    void ShowVol07ToDeleteCounters();
+    void ShowVol07ResultCounters();
+    // The mode as the refresh finds it.
+    DeleteMode CheckedMode() const;
+    void rdoVol07DeleteOnlyFilesClick();
+    void rdoVol07DeleteOnlyFilesInMainFolderClick();
+    void rdoVol07DeleteSubFoldersClick();
+    void rdoVol07DeleteCompleteFoldersClick();
+    void btnVol07FileSelectionClick();
+    void btnVol07StatisticsClick();
+
+    // Run and simulation (Vol07DeletePageRun.cpp).
+    void btnVol07DeleteFoldersClick();
+    void btnVol07DeleteFoldersSimulationClick();
+
+    // Lists, fields and list files (Vol07DeletePageLists.cpp).
+    bool CheckVol07DeletePath(const std::string& path);
+    void btnVol07SubFolderLevelListBuilderClick();
+    void btnVol07SmartImportClick();
+    void btnVol07AddFoldersToListClick();
+    void btnVol07IncToExcClick();
+    void btnVol07ExcToIncClick();
+    void btnVol07AllFromIncClick();
+    void btnVol07AllFromExcClick();
+    void btnVol07ExchangeIncExcClick();
+    void btnVol07DeleteFromExcludeListClick();
+    void btnVol07DeleteExcludeAllClick();
+    void btnVol07IncludeFolderListViewClick();
+    void btnVol07EditIncludeListClick();
+    void btnVol07SmartExportClick();
+    void btnVol07ClearAllClick();
+    void btnVol07HelpClick();
+    void btnVol07ExamplesClick();
+    void btnVol07LoadFromClick();
+    void btnVol07SaveToClick();
+    void rdoVol07AddToListManuallyClick();
+
 private:
+    void ConnectControls();
+    void ConnectLists();
+    void ModeChosen(QRadioButton& radio, bool filesOnly, bool folderCounters, bool& hintShown);
+    std::vector<QLabel*> FolderCounterLabels() const;
+    void WriteCounterLabels(QWidget& root, const std::string& prefix, bool toDelete, bool results);
+    void ShowListCounts();
+    void ListWorkStep(UpdatePacer& pacer, int pendingIncludeItems = 0, int progress = -1);
+    // The lines of a builder or import result list that the page takes.
+    void AddResultLines(const std::vector<std::string>& lines);
+    void MoveLines(ui::ListBox& from, ui::ListBox& to, const std::vector<int>& rows);
+    void LevelBuilderToStart();
+
+    // The run and the simulation share everything but the deleting.
+    void DeletePass(bool simulate);
+    void PrepareStatisticsWindow(bool realRun);
+    void RecordResult(const std::string& path, bool folder, DeleteOutcome outcome);
+    std::string DeleteEndText(uint64_t deletedBytes) const;
+    std::string ConfirmationCountText() const;
+    std::string CheckedModeCaption() const;
+
     MainWindowServices& mainWindow_;
     std::unique_ptr<Ui::Vol07DeletePage> ui_;
+    DeleteInventory inventory_;
+    bool runInProgress_ = false;
+    // The Select Files hint comes once in the program's run for each of the
+    // two file modes.
+    bool filesHintShown_ = false;
+    bool mainFolderFilesHintShown_ = false;
 };

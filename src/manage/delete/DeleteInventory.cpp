@@ -1,0 +1,175 @@
+#include "manage/delete/DeleteInventory.h"
+
+#include "common/FrameworkText.h"
+#include "common/SettingLists.h"
+#include "platform/Drives.h"
+#include "platform/FileSystem.h"
+
+#include <set>
+#include <utility>
+
+namespace {
+
+using platform::EntryDetails;
+using platform::EntryKind;
+
+struct QueuedFolder {
+    std::string path;
+    uint32_t level;
+};
+
+class InventoryWalk {
+public:
+    InventoryWalk(DeleteInventory& inventory, const std::function<void()>& step)
+        : inventory_(inventory), step_(step) {}
+
+    void WalkMain(uint32_t main, const std::string& path, const EntryDetails& details) {
+        if (inventory_.mode == DeleteMode::Everything)
+            Add(main, path, details, 0);
+        if (details.kind != EntryKind::Folder)
+            return; // a main folder that is a link is removed as a link, never entered
+        std::deque<QueuedFolder> queue{{path, 0}};
+        while (!queue.empty()) {
+            QueuedFolder folder = std::move(queue.front());
+            queue.pop_front();
+            if (!platform::ListEntryDetails(folder.path, entries_))
+                continue;
+            for (const EntryDetails& entry : entries_)
+                Visit(main, folder, entry, queue);
+            if (step_)
+                step_();
+        }
+    }
+
+    bool FirstVisit(const platform::EntryIdentity& folder) { return seenFolders_.insert(Key(folder)).second; }
+
+private:
+    static std::pair<uint64_t, uint64_t> Key(const platform::EntryIdentity& identity) {
+        return {identity.device, identity.inode};
+    }
+
+    void Visit(uint32_t main, const QueuedFolder& folder, const EntryDetails& entry,
+               std::deque<QueuedFolder>& queue) {
+        const uint32_t level = folder.level + 1;
+        const std::string path = folder.path + "\\" + entry.name;
+        const bool isFolder = entry.kind == EntryKind::Folder;
+        switch (inventory_.mode) {
+        case DeleteMode::FilesEverywhere:
+        case DeleteMode::FilesInMainFolders:
+            if (isFolder) {
+                if (inventory_.mode == DeleteMode::FilesEverywhere && platform::IsWindowsName(entry.name) &&
+                    FirstVisit(entry.identity))
+                    queue.push_back({path, level});
+            } else if (!entry.linkToFolder && Matches(entry.name)) {
+                Add(main, path, entry, level);
+            }
+            return;
+        case DeleteMode::Subfolders:
+        case DeleteMode::Everything:
+            if (isFolder && !FirstVisit(entry.identity))
+                return; // already walked under another path
+            Add(main, path, entry, level);
+            if (isFolder && platform::IsWindowsName(entry.name))
+                queue.push_back({path, level});
+            return;
+        }
+    }
+
+    bool Matches(const std::string& name) const {
+        for (const std::string& pattern : inventory_.patterns) {
+            if (platform::MatchesWildcard(name, pattern))
+                return true;
+        }
+        return false;
+    }
+
+    void Add(uint32_t main, const std::string& path, const EntryDetails& entry, uint32_t level) {
+        DeleteItem item;
+        item.path = path;
+        item.kind = entry.kind;
+        item.identity = entry.identity;
+        item.size = entry.size;
+        item.level = level;
+        item.main = main;
+        item.nameless = level > 0 && !platform::IsWindowsName(entry.name);
+        if (item.CountsAsFolder()) {
+            ++inventory_.folders;
+        } else {
+            ++inventory_.files;
+            inventory_.bytes += item.size;
+        }
+        inventory_.items.push_back(std::move(item));
+    }
+
+    DeleteInventory& inventory_;
+    const std::function<void()>& step_;
+    std::vector<EntryDetails> entries_;
+    std::set<std::pair<uint64_t, uint64_t>> seenFolders_;
+};
+
+// "C:\", "D:\" ... of the drive table.
+std::vector<std::string> DriveRoots() {
+    std::vector<std::string> roots;
+    const std::string list = platform::GetLogicalDriveStringsA();
+    for (size_t start = 0; start < list.size() && list[start] != '\0';) {
+        const size_t end = list.find('\0', start);
+        roots.push_back(list.substr(start, end - start));
+        if (end == std::string::npos)
+            break;
+        start = end + 1;
+    }
+    return roots;
+}
+
+} // namespace
+
+bool DeletesFolders(DeleteMode mode) {
+    return mode == DeleteMode::Subfolders || mode == DeleteMode::Everything;
+}
+
+bool IsProtectedFolder(const std::string& folder) {
+    const std::string path = Trim(folder);
+    // A drive as it is typed ("D:", "D:\") is never a folder to delete from,
+    // whatever the drive table says.
+    if (path.size() <= 3)
+        return true;
+    for (const std::string& root : DriveRoots()) {
+        if (platform::FolderIsOrHolds(path, root))
+            return true;
+    }
+    const std::string start = GetStartDirectory();
+    return !start.empty() && platform::FolderIsOrHolds(path, start);
+}
+
+DeleteInventory TakeDeleteInventory(DeleteMode mode, const std::deque<std::string>& mainFolders,
+                                    const std::deque<std::string>& patterns,
+                                    const std::function<void()>& step) {
+    DeleteInventory inventory;
+    inventory.mode = mode;
+    inventory.patterns = patterns;
+    InventoryWalk walk(inventory, step);
+    for (const std::string& line : mainFolders) {
+        MainFolder main;
+        main.path = Trim(line);
+        const uint32_t index = static_cast<uint32_t>(inventory.mains.size());
+        const EntryDetails details = platform::GetEntryDetails(main.path);
+        if (IsProtectedFolder(main.path)) {
+            main.state = MainFolderState::Refused;
+        } else if (details.kind == EntryKind::Missing) {
+            main.state = MainFolderState::Missing;
+        } else if (details.kind == EntryKind::File ||
+                   (details.kind == EntryKind::Link && !details.linkToFolder)) {
+            main.state = MainFolderState::NotAFolder;
+        } else if (details.kind == EntryKind::Folder && !walk.FirstVisit(details.identity)) {
+            main.state = MainFolderState::Repeated;
+        } else {
+            main.state = MainFolderState::Present;
+        }
+        inventory.mains.push_back(main);
+        if (main.state == MainFolderState::Present)
+            walk.WalkMain(index, main.path, details);
+        else if (step)
+            step();
+    }
+    return inventory;
+}

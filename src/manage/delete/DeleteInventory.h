@@ -1,0 +1,71 @@
+#pragma once
+// What a delete would remove, found by one walk over the main folders: every
+// entry the mode concerns, with its kind, size and identity, and what became of
+// each main folder. The page's pre-count takes one after every change and the
+// run deletes from it; the run and the simulation take a second one when they
+// start, to see what changed since.
+//
+// The walk meets a link as an entry of its own and never descends through it;
+// a folder reached twice (through a link in a main folder's path) is walked
+// once. A main folder that is or holds a drive's root or the program's start
+// directory is refused and not walked at all.
+
+#include "platform/EntryDetails.h"
+
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+// The modes as the page numbers them.
+enum class DeleteMode {
+    FilesEverywhere = 1,    // selected files of the main folders and their subfolders
+    FilesInMainFolders = 2, // selected files of the main folders alone
+    Subfolders = 3,         // everything below the main folders
+    Everything = 4,         // the main folders with everything below them
+};
+
+bool DeletesFolders(DeleteMode mode);
+
+struct DeleteItem {
+    std::string path;
+    platform::EntryKind kind = platform::EntryKind::File; // File, Folder or Link
+    platform::EntryIdentity identity;
+    uint64_t size = 0;
+    uint32_t level = 0; // 0: the main folder itself, 1: directly inside it ...
+    uint32_t main = 0;  // index of its main folder
+    // A host name that no Windows path can carry: never joined into a path,
+    // never deleted, always reported.
+    bool nameless = false;
+
+    bool CountsAsFolder() const { return kind == platform::EntryKind::Folder; }
+};
+
+enum class MainFolderState { Present, Missing, Refused, Repeated, NotAFolder };
+
+struct MainFolder {
+    std::string path;
+    MainFolderState state = MainFolderState::Missing;
+};
+
+struct DeleteInventory {
+    DeleteMode mode = DeleteMode::Subfolders;
+    std::deque<std::string> patterns;
+    std::vector<MainFolder> mains;
+    std::vector<DeleteItem> items; // in the order the walk found them
+    uint32_t folders = 0;
+    uint32_t files = 0;
+    uint64_t bytes = 0;
+};
+
+// Whether a main folder may never be deleted from: it is a drive's root, holds
+// one, or is or holds the program's start directory.
+bool IsProtectedFolder(const std::string& folder);
+
+// Walks the main folders (already normalised for the mode) in order. In the
+// file modes only files matching one of `patterns` count, each once. `step`
+// runs after each folder read, to let the window repaint.
+DeleteInventory TakeDeleteInventory(DeleteMode mode, const std::deque<std::string>& mainFolders,
+                                    const std::deque<std::string>& patterns,
+                                    const std::function<void()>& step = {});

@@ -1,0 +1,147 @@
+#include "platform/EntryDetails.h"
+
+#include "platform/CaseFolding.h"
+#include "platform/Drives.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <optional>
+
+namespace platform {
+
+namespace {
+
+constexpr unsigned StatxMask = STATX_TYPE | STATX_INO | STATX_SIZE | STATX_BTIME;
+
+// The entry itself (a link is not followed), relative to `folder` (a
+// descriptor, or AT_FDCWD for a whole path).
+bool StatEntry(int folder, const char* name, struct statx& st) {
+    return statx(folder, name, AT_SYMLINK_NOFOLLOW, StatxMask, &st) == 0;
+}
+
+bool TargetIsFolder(int folder, const char* name) {
+    struct stat target;
+    return fstatat(folder, name, &target, 0) == 0 && S_ISDIR(target.st_mode);
+}
+
+EntryDetails DetailsOf(const std::string& name, const struct statx& st, bool linkToFolder) {
+    EntryDetails details;
+    details.name = name;
+    details.identity.device = makedev(st.stx_dev_major, st.stx_dev_minor);
+    details.identity.inode = st.stx_ino;
+    if (st.stx_mask & STATX_BTIME) {
+        details.identity.bornSeconds = st.stx_btime.tv_sec;
+        details.identity.bornNanoseconds = st.stx_btime.tv_nsec;
+    }
+    if (S_ISLNK(st.stx_mode)) {
+        details.kind = EntryKind::Link;
+        details.linkToFolder = linkToFolder;
+    } else if (S_ISDIR(st.stx_mode)) {
+        details.kind = EntryKind::Folder;
+    } else {
+        details.kind = EntryKind::File;
+        if (S_ISREG(st.stx_mode))
+            details.size = st.stx_size;
+    }
+    return details;
+}
+
+bool IsDots(const char* name) {
+    return name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0));
+}
+
+// File system and inode of what the path leads to, links followed.
+std::optional<std::pair<dev_t, ino_t>> FollowedIdentity(const std::string& host) {
+    struct stat st;
+    if (stat(host.c_str(), &st) != 0)
+        return std::nullopt;
+    return std::make_pair(st.st_dev, st.st_ino);
+}
+
+} // namespace
+
+EntryDetails GetEntryDetails(const std::string& path) {
+    std::optional<std::string> host = ToHostPath(path);
+    struct statx st;
+    if (!host || !StatEntry(AT_FDCWD, host->c_str(), st))
+        return {};
+    const bool linkToFolder = S_ISLNK(st.stx_mode) && TargetIsFolder(AT_FDCWD, host->c_str());
+    const std::size_t slash = host->find_last_of('/');
+    return DetailsOf(slash == std::string::npos ? *host : host->substr(slash + 1), st, linkToFolder);
+}
+
+bool ListEntryDetails(const std::string& folder, std::vector<EntryDetails>& entries) {
+    entries.clear();
+    std::optional<std::string> host = ToHostPath(folder);
+    if (!host)
+        return false;
+    DIR* dir = opendir(host->c_str());
+    if (!dir)
+        return false;
+    const int fd = dirfd(dir);
+    while (const dirent* item = readdir(dir)) {
+        if (IsDots(item->d_name))
+            continue;
+        struct statx st;
+        if (!StatEntry(fd, item->d_name, st))
+            continue; // gone since the folder was read
+        const bool linkToFolder = S_ISLNK(st.stx_mode) && TargetIsFolder(fd, item->d_name);
+        entries.push_back(DetailsOf(item->d_name, st, linkToFolder));
+    }
+    closedir(dir);
+    std::vector<std::pair<std::string, std::size_t>> keys;
+    keys.reserve(entries.size());
+    for (std::size_t i = 0; i < entries.size(); ++i)
+        keys.emplace_back(FoldCase(entries[i].name), i);
+    std::sort(keys.begin(), keys.end(), [&](const auto& a, const auto& b) {
+        if (a.first != b.first)
+            return a.first < b.first;
+        return entries[a.second].name < entries[b.second].name;
+    });
+    std::vector<EntryDetails> sorted;
+    sorted.reserve(entries.size());
+    for (const auto& key : keys)
+        sorted.push_back(std::move(entries[key.second]));
+    entries = std::move(sorted);
+    return true;
+}
+
+bool FolderIsOrHolds(const std::string& folder, const std::string& other) {
+    std::optional<std::string> folderHost = ToHostPath(folder);
+    std::optional<std::string> otherHost = ToHostPath(other);
+    if (!folderHost || !otherHost)
+        return false;
+    const auto folderIdentity = FollowedIdentity(*folderHost);
+    if (!folderIdentity)
+        return false;
+    char* resolved = realpath(otherHost->c_str(), nullptr);
+    if (!resolved)
+        return false;
+    std::string path = resolved;
+    free(resolved);
+    // Up from the resolved path, which holds no link any more, to the root.
+    for (;;) {
+        if (FollowedIdentity(path) == folderIdentity)
+            return true;
+        if (path == "/" || path.empty())
+            return false;
+        const std::size_t slash = path.find_last_of('/');
+        path = slash == 0 ? "/" : path.substr(0, slash);
+    }
+}
+
+bool IsWindowsName(const std::string& name) {
+    for (unsigned char c : name) {
+        if (c < 32 || c == '\\' || c == '<' || c == '>' || c == ':' || c == '"' || c == '|' || c == '?' ||
+            c == '*')
+            return false;
+    }
+    return true;
+}
+
+} // namespace platform

@@ -1,0 +1,170 @@
+#pragma once
+// Include "ui_TfrmStatistics07.h" and "ui_Vol07DeletePage.h" before this
+// header. A delete page of its own for each test, on a fake main window that
+// records which tabs are enabled, with the program's windows made as the
+// program entry makes them, a drive sandbox with C:, D: and F:, the program's
+// start directory in C:\Program and the file-name patterns the test sets.
+
+#include "common/SettingLists.h"
+#include "manage/delete/TfrmStatistics07.h"
+#include "manage/delete/Vol07DeletePage.h"
+#include "support/DriveSandbox.h"
+#include "support/ProgramWindowsFixture.h"
+#include "support/ScriptedDesktop.h"
+#include "tools/MainWindowServices.h"
+#include "ui/ListBox.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace deletetests {
+
+using Lines = std::vector<std::string>;
+
+class FakeMainWindow : public MainWindowServices {
+public:
+    FakeMainWindow() {
+        texts_.DeleteSimulationIntroText = "simulation intro";
+        texts_.DeleteSimulationEndText = "simulation end";
+        texts_.SelectFilesHintText =
+            "You can Select File Names/Types by Clicking on the <Select Files> button.";
+        texts_.AllFileTypesText = "All.";
+        texts_.UserSelectedFileTypesText = "User Selected.";
+    }
+    void SetTabEnabled(const std::string& tabName, bool enabled) override { enabled_[tabName] = enabled; }
+    void ShowTab(const std::string&) override {}
+    const MainWindowTexts& Texts() const override { return texts_; }
+    std::set<std::string> Disabled() const {
+        std::set<std::string> names;
+        for (const auto& [name, enabled] : enabled_)
+            if (!enabled)
+                names.insert(name);
+        return names;
+    }
+
+private:
+    std::map<std::string, bool> enabled_;
+    MainWindowTexts texts_;
+};
+
+class DeletePageTest : public testsupport::ProgramWindowsFixture {
+protected:
+    void SetUp() override {
+        testsupport::ProgramWindowsFixture::SetUp();
+        savedPatterns_ = GetFileNamePatternList();
+        savedPatternText_ = GetFileNamePatternText();
+        savedStart_ = GetStartDirectory();
+        sandbox = std::make_unique<testsupport::DriveSandbox>("CDF");
+        sandbox->MakeFolder("C:\\Program");
+        SetStartDirectory("C:\\Program");
+        SetPatterns({"*.*"});
+        page = std::make_unique<Vol07DeletePage>(main);
+        page->InitialiseAtStart();
+        desktop = std::make_unique<testsupport::ScriptedDesktop>();
+    }
+    void TearDown() override {
+        desktop.reset();
+        page.reset();
+        sandbox.reset();
+        SetFileNamePatternList(savedPatterns_);
+        SetFileNamePatternText(savedPatternText_);
+        SetStartDirectory(savedStart_);
+    }
+
+    Ui::Vol07DeletePage& c() { return page->Controls(); }
+    Ui::TfrmStatistics07& stat() { return frmStatistics07->Controls(); }
+
+    static void SetPatterns(const std::deque<std::string>& patterns) {
+        SetFileNamePatternList(patterns);
+        SetFileNamePatternText(patterns.size() == 1 ? patterns.front() : "*.txt;*.doc");
+    }
+
+    // Include lines as a person would leave them, then the mode's radio
+    // checked and the page refreshed.
+    void Include(const Lines& lines, DeleteMode mode) {
+        c().lstVol07IncludeFolderList->Clear();
+        c().lstVol07IncludeFolderList->AddItems(lines);
+        CheckMode(mode);
+        page->RefreshVol07Page();
+    }
+    QRadioButton* ModeRadio(DeleteMode mode) {
+        switch (mode) {
+        case DeleteMode::FilesEverywhere:
+            return c().rdoVol07DeleteOnlyFiles;
+        case DeleteMode::FilesInMainFolders:
+            return c().rdoVol07DeleteOnlyFilesInMainFolder;
+        case DeleteMode::Subfolders:
+            return c().rdoVol07DeleteSubFolders;
+        case DeleteMode::Everything:
+            break;
+        }
+        return c().rdoVol07DeleteCompleteFolders;
+    }
+    void CheckMode(DeleteMode mode) { ModeRadio(mode)->setChecked(true); }
+
+    std::string Label(QWidget* root, const std::string& name) {
+        auto* label = root->findChild<QLabel*>(QString::fromStdString(name));
+        return label ? label->text().toStdString() : "<missing>";
+    }
+    // To delete: folders, files (page labels), bytes.
+    Lines ToDelete() {
+        return {Label(page.get(), "lblVol07FoldersToDelete"), Label(page.get(), "lblVol07FilesToDelete"),
+                std::to_string(static_cast<uint64_t>(page->Counters.Vol07BytesToDelete))};
+    }
+    // Deleted, not existing, other reasons: folders then files, as the page
+    // and the statistics window show them.
+    Lines Results(QWidget* root, const std::string& prefix) {
+        Lines row;
+        for (const char* kind : {"Folders", "Files"})
+            for (const char* what : {"Deleted", "NotExists", "OtherReasons"})
+                row.push_back(Label(root, prefix + kind + what));
+        return row;
+    }
+    Lines PageResults() { return Results(page.get(), "lblVol07"); }
+    Lines StatisticsResults() { return Results(frmStatistics07, "lblStat07"); }
+
+    std::vector<std::string> FileSet() {
+        std::vector<std::string> paths;
+        for (const auto& [path, size] : page->DeleteFileSet)
+            paths.push_back(path + "=" + std::to_string(size));
+        return paths;
+    }
+
+    // Every entry below a drive's host folder, as sorted relative paths;
+    // folders end in "/", links in "@".
+    std::set<std::string> Tree(char drive) {
+        std::set<std::string> entries;
+        const std::filesystem::path root = sandbox->HostRoot(drive);
+        for (auto it = std::filesystem::recursive_directory_iterator(root); it != std::filesystem::end(it);
+             ++it) {
+            std::string relative = std::filesystem::relative(it->path(), root).generic_string();
+            if (it->is_symlink())
+                relative += "@";
+            else if (it->is_directory())
+                relative += "/";
+            entries.insert(relative);
+        }
+        return entries;
+    }
+
+    FakeMainWindow main;
+    std::unique_ptr<testsupport::DriveSandbox> sandbox;
+    std::unique_ptr<Vol07DeletePage> page;
+    std::unique_ptr<testsupport::ScriptedDesktop> desktop;
+
+private:
+    std::deque<std::string> savedPatterns_;
+    std::string savedPatternText_;
+    std::string savedStart_;
+};
+
+} // namespace deletetests

@@ -1,0 +1,194 @@
+// The pre-count of the delete page: what each mode would remove, for nested
+// Include folders, file-name patterns and main folders that are missing,
+// refused or hold links.
+
+#include "ui_TfrmStatistics07.h"
+#include "ui_Vol07DeletePage.h"
+
+#include "DeletePageFixture.h"
+
+#include "platform/Drives.h"
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+using namespace deletetests;
+
+namespace {
+
+class DeletePreCountTest : public DeletePageTest {
+protected:
+    void MakeTree() {
+        sandbox->MakeFile("D:\\A\\a.txt", "abc");
+        sandbox->MakeFile("D:\\A\\b.doc", "abcde");
+        sandbox->MakeFile("D:\\A\\B\\c.txt", "abcdefg");
+        sandbox->MakeFile("D:\\A\\B\\e.doc", "ab");
+        sandbox->MakeFile("D:\\A\\B\\C\\d.txt", "abcdefghijk");
+    }
+};
+
+struct PreCountCase {
+    const char* name;
+    DeleteMode mode;
+    std::deque<std::string> patterns;
+    Lines include;
+    Lines toDelete; // folders, files, bytes
+    Lines fileSet;
+};
+
+} // namespace
+
+TEST_F(DeletePreCountTest, EachModeCountsWhatItWouldRemove) {
+    MakeTree();
+    const PreCountCase cases[] = {
+        {"subfolders: the nested folder is walked once, the main folder not counted",
+         DeleteMode::Subfolders,
+         {"*.*"},
+         {"D:\\A", "D:\\A\\B"},
+         {"2", "5", "28"},
+         {}},
+        {"everything: the main folder counts too",
+         DeleteMode::Everything,
+         {"*.*"},
+         {"D:\\A", "D:\\A\\B"},
+         {"3", "5", "28"},
+         {}},
+        {"files of whole trees by pattern",
+         DeleteMode::FilesEverywhere,
+         {"*.txt"},
+         {"D:\\A", "D:\\A\\B"},
+         {"0", "3", "21"},
+         {"D:\\A\\B\\C\\d.txt=11", "D:\\A\\B\\c.txt=7", "D:\\A\\a.txt=3"}},
+        {"files of each main folder alone, nested ones included",
+         DeleteMode::FilesInMainFolders,
+         {"*.txt"},
+         {"D:\\A", "D:\\A\\B"},
+         {"0", "2", "10"},
+         {"D:\\A\\B\\c.txt=7", "D:\\A\\a.txt=3"}},
+        {"two patterns",
+         DeleteMode::FilesEverywhere,
+         {"*.txt", "*.doc"},
+         {"D:\\A\\B"},
+         {"0", "3", "20"},
+         {"D:\\A\\B\\C\\d.txt=11", "D:\\A\\B\\c.txt=7", "D:\\A\\B\\e.doc=2"}},
+        {"a pattern matching nothing",
+         DeleteMode::FilesInMainFolders,
+         {"*.xls"},
+         {"D:\\A"},
+         {"0", "0", "0"},
+         {}},
+    };
+    for (const PreCountCase& test : cases) {
+        SCOPED_TRACE(test.name);
+        SetPatterns(test.patterns);
+        Include(test.include, test.mode);
+        EXPECT_EQ(ToDelete(), test.toDelete);
+        EXPECT_EQ(FileSet(), test.fileSet);
+        // The statistics window shows what the page shows.
+        EXPECT_EQ(Label(frmStatistics07, "lblStat07FoldersToDelete"), test.toDelete[0]);
+        EXPECT_EQ(Label(frmStatistics07, "lblStat07FilesToDelete"), test.toDelete[1]);
+    }
+}
+
+TEST_F(DeletePreCountTest, AFileMatchingTwoPatternsCountsOnce) {
+    MakeTree();
+    SetPatterns({"*.txt", "*.*"});
+    Include({"D:\\A\\B\\C"}, DeleteMode::FilesEverywhere);
+    EXPECT_EQ(ToDelete(), (Lines{"0", "1", "11"}));
+    EXPECT_EQ(FileSet(), (Lines{"D:\\A\\B\\C\\d.txt=11"}));
+}
+
+TEST_F(DeletePreCountTest, AMissingMainFolderCountsNothingInEveryMode) {
+    MakeTree();
+    for (DeleteMode mode : {DeleteMode::FilesEverywhere, DeleteMode::FilesInMainFolders,
+                            DeleteMode::Subfolders, DeleteMode::Everything}) {
+        SCOPED_TRACE(static_cast<int>(mode));
+        Include({"D:\\Gone", "D:\\A\\B\\C"}, mode);
+        const bool folders = mode == DeleteMode::Everything;
+        EXPECT_EQ(ToDelete(), (Lines{folders ? "1" : "0", "1", "11"}));
+    }
+}
+
+TEST_F(DeletePreCountTest, ALinkIsAnEntryOfItsOwnAndNeverFollowed) {
+    sandbox->MakeFile("D:\\Outside\\keep.txt", "1234567890");
+    sandbox->MakeFile("D:\\A\\own.txt", "12");
+    ASSERT_EQ(symlink(sandbox->Host("D:\\Outside").c_str(), sandbox->Host("D:\\A\\ToOutside").c_str()), 0);
+    ASSERT_EQ(
+        symlink(sandbox->Host("D:\\Outside\\keep.txt").c_str(), sandbox->Host("D:\\A\\file.txt").c_str()), 0);
+    Include({"D:\\A"}, DeleteMode::Subfolders);
+    EXPECT_EQ(ToDelete(), (Lines{"0", "3", "2"}));
+    // By pattern, the link to a file is a file; the link to a folder is none.
+    SetPatterns({"*.*"});
+    Include({"D:\\A"}, DeleteMode::FilesEverywhere);
+    EXPECT_EQ(FileSet(), (Lines{"D:\\A\\file.txt=0", "D:\\A\\own.txt=2"}));
+}
+
+TEST_F(DeletePreCountTest, ProtectedMainFoldersAreNeverWalked) {
+    MakeTree();
+    sandbox->MakeFile("D:\\Holder\\Mapped\\x.txt", "x");
+    platform::MapDrive('G', sandbox->Host("D:\\Holder\\Mapped"));
+    sandbox->MakeFile("C:\\Program\\default.set", "settings");
+    const Lines refused[] = {
+        {"D:\\A\\.."},       // a drive's root under another name
+        {"D:\\Holder"},      // holds G:'s root
+        {"G:\\.."},          // G:'s root itself
+        {"C:\\Program"},     // the start directory
+        {"C:\\Program\\.."}, // holds it
+        {"D:"},              // a drive as typed
+    };
+    for (const Lines& include : refused) {
+        SCOPED_TRACE(include.front());
+        Include(include, DeleteMode::Everything);
+        EXPECT_EQ(ToDelete(), (Lines{"0", "0", "0"}));
+        ASSERT_EQ(page->Inventory().mains.size(), 1u);
+        EXPECT_EQ(page->Inventory().mains[0].state, MainFolderState::Refused);
+    }
+}
+
+TEST_F(DeletePreCountTest, TheModeComesFromTheCheckedRadioAndAnEmptyListCountsNothing) {
+    MakeTree();
+    Include({}, DeleteMode::Everything);
+    EXPECT_EQ(ToDelete(), (Lines{"0", "0", "0"}));
+    EXPECT_FALSE(c().rdoVol07DeleteCompleteFolders->isEnabled());
+    EXPECT_FALSE(c().btnVol07DeleteFolders->isEnabled());
+    EXPECT_FALSE(c().btnVol07DeleteFoldersSimulation->isEnabled());
+    EXPECT_FALSE(c().chkVol07DeleteDoubleConfirm->isEnabled());
+
+    Include({"D:\\A"}, DeleteMode::Everything);
+    EXPECT_TRUE(c().btnVol07DeleteFolders->isEnabled());
+    EXPECT_TRUE(c().lblVol07FoldersToDelete->isEnabled());
+    EXPECT_FALSE(c().btnVol07FileSelection->isEnabled());
+    EXPECT_EQ(page->Inventory().mode, DeleteMode::Everything);
+    Include({"D:\\A"}, DeleteMode::FilesInMainFolders);
+    EXPECT_TRUE(c().btnVol07FileSelection->isEnabled());
+    // No folder is deleted in a files mode: its column is off.
+    EXPECT_FALSE(c().lblVol07FoldersToDelete->isEnabled());
+    EXPECT_TRUE(c().lblVol07FilesToDelete->isEnabled());
+    EXPECT_EQ(c().lblVol07IncludeSum->text().toStdString(), "1");
+}
+
+TEST_F(DeletePreCountTest, TheWindowRepaintsDuringThePreCountAndIgnoresThePage) {
+    for (int i = 0; i < 40; ++i)
+        sandbox->MakeFile("D:\\A\\F" + std::to_string(i) + "\\x.txt", "x");
+    c().lstVol07IncludeFolderList->AddItem("D:\\A");
+    c().rdoVol07DeleteSubFolders->setChecked(true);
+    int processed = 0;
+    bool barShown = false;
+    desktop->OnProcessMessages([&] {
+        ++processed;
+        barShown = c().pbVol07ProgressBar->isVisibleTo(page.get());
+        // A click meanwhile would ask question 0236, which the desktop does
+        // not expect: it must be ignored.
+        c().btnVol07ClearAll->click();
+        EXPECT_TRUE(page->RunInProgress());
+    });
+    page->RefreshVol07Page();
+    desktop->OnProcessMessages({});
+    EXPECT_GT(processed, 0);
+    EXPECT_TRUE(barShown);
+    EXPECT_FALSE(page->RunInProgress());
+    EXPECT_FALSE(c().pbVol07ProgressBar->isVisibleTo(page.get()));
+    EXPECT_EQ(ToDelete(), (Lines{"40", "40", "40"}));
+    EXPECT_TRUE(desktop->Boxes().empty());
+}
