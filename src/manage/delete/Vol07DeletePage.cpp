@@ -27,6 +27,7 @@ Vol07DeletePage::Vol07DeletePage(MainWindowServices& mainWindow, QWidget* parent
     ui_->setupUi(this);
     ConnectControls();
     ConnectLists();
+    MakeLevelBuilder();
 }
 
 Vol07DeletePage::~Vol07DeletePage() = default;

@@ -14,6 +14,7 @@
 #include "manage/delete/DeleteCounters.h"
 #include "manage/delete/DeleteInventory.h"
 #include "manage/delete/DeletePass.h"
+#include "manage/shared/LevelListBuilder.h"
 #include "tools/MainWindowServices.h"
 
 #include <QWidget>
@@ -40,6 +41,7 @@ public:
     ~Vol07DeletePage() override;
 
     Ui::Vol07DeletePage& Controls() { return *ui_; }
+    LevelListBuilder& LevelBuilder() { return *levels_; }
 
     // State the main window keeps for the page.
     DeleteCounters Counters;
@@ -108,6 +110,7 @@ public:
 private:
     void ConnectControls();
     void ConnectLists();
+    void MakeLevelBuilder();
     void ModeChosen(QRadioButton& radio, bool filesOnly, bool folderCounters, bool& hintShown);
     std::vector<QLabel*> FolderCounterLabels() const;
     void WriteCounterLabels(QWidget& root, const std::string& prefix, bool toDelete, bool results);
@@ -116,7 +119,6 @@ private:
     // The lines of a builder or import result list that the page takes.
     void AddResultLines(const std::vector<std::string>& lines);
     void MoveLines(ui::ListBox& from, ui::ListBox& to, const std::vector<int>& rows);
-    void LevelBuilderToStart();
 
     // The run and the simulation share everything but the deleting.
     void DeletePass(bool simulate);
@@ -128,6 +130,7 @@ private:
 
     MainWindowServices& mainWindow_;
     std::unique_ptr<Ui::Vol07DeletePage> ui_;
+    std::unique_ptr<LevelListBuilder> levels_;
     DeleteInventory inventory_;
     bool runInProgress_ = false;
     // The Select Files hint comes once in the program's run for each of the

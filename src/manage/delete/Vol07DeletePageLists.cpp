@@ -13,7 +13,7 @@
 #include "create/engine/PageRunGuard.h"
 #include "manage/delete/TfrmStatistics07.h"
 #include "manage/delete/TfrmVol07EditIncludeList.h"
-#include "tools/ExcludeListClearing.h"
+#include "manage/shared/DeleteExcludeAll.h"
 #include "tools/ExportHandOver.h"
 #include "tools/ItemListMoves.h"
 #include "tools/ListFileStreams.h"
@@ -70,7 +70,6 @@ void Vol07DeletePage::ConnectLists() {
     ui::OnClicked(ui_->btnVol07Examples, [this] { btnVol07ExamplesClick(); });
     ui::OnClicked(ui_->btnVol07LoadFrom, [this] { btnVol07LoadFromClick(); });
     ui::OnClicked(ui_->btnVol07SaveTo, [this] { btnVol07SaveToClick(); });
-    ui::OnClicked(ui_->rdoVol07AddToListManually, [this] { rdoVol07AddToListManuallyClick(); });
 }
 
 void Vol07DeletePage::ListWorkStep(UpdatePacer& pacer, int pendingIncludeItems, int progress) {
@@ -284,15 +283,13 @@ void Vol07DeletePage::btnVol07DeleteFromExcludeListClick() {
 void Vol07DeletePage::btnVol07DeleteExcludeAllClick() {
     if (runInProgress_)
         return;
-    ExcludeListClearing page;
-    page.owner = this;
-    page.excludeList = ui_->lstVol07ExcludeFolderList;
-    page.countLabel = ui_->lblVol07ExcludeSum;
-    page.warningCaption = "Delete Folder(s).-From a Folder List - Level.            Warning no: 0522.";
-    page.questionCaption = "Delete Folder(s).-From a Folder List - Level.            Warning no: 0523.";
-    page.refresh = [this] { RefreshVol07Page(); };
-    page.button = ui_->btnVol07DeleteExcludeAll;
-    ClearExcludeList(page);
+    ManagePageExcludeList list;
+    list.owner = this;
+    list.excludeList = ui_->lstVol07ExcludeFolderList;
+    list.countLabel = ui_->lblVol07ExcludeSum;
+    list.refresh = [this] { RefreshVol07Page(); };
+    list.button = ui_->btnVol07DeleteExcludeAll;
+    DeleteExcludeAll(ManagePage::Delete, list);
 }
 
 void Vol07DeletePage::btnVol07IncludeFolderListViewClick() {
@@ -343,34 +340,6 @@ void Vol07DeletePage::btnVol07SmartExportClick() {
     ui_->btnVol07SmartExport->setFocus();
 }
 
-void Vol07DeletePage::LevelBuilderToStart() {
-    ui_->rdoVol07MakeListSelector->setChecked(true);
-    ui_->rdoVol07MakeListImport->setChecked(false);
-    ui_->cboVol07LevelDestFolder->clear();
-    ui_->edtVol07SubFolderFilter->clear();
-    ui_->rdoVol07SLNFromTo->setChecked(true);
-    for (QLineEdit* edit : {ui_->edtVol07FromLevelNumber, ui_->edtVol07ToLevelNumber,
-                            ui_->edtVol07AboveLevelNumber, ui_->edtVol07BelowLevelNumber})
-        edit->setText("1");
-    for (QWidget* control :
-         std::initializer_list<QWidget*>{ui_->lblVol07DestFolderName, ui_->cboVol07LevelDestFolder,
-                                         ui_->btnVol07AddDestFolder, ui_->btnVol07ViewDestFolder})
-        control->setEnabled(true);
-    for (QWidget* control : std::initializer_list<QWidget*>{
-             ui_->grpVol07LevelNumber, ui_->rdoVol07SLNFromTo, ui_->rdoVol07SLNAbove, ui_->rdoVol07SLNBelow,
-             ui_->edtVol07FromLevelNumber, ui_->udVol07FromLevelNumber, ui_->edtVol07ToLevelNumber,
-             ui_->udVol07ToLevelNumber, ui_->edtVol07AboveLevelNumber, ui_->udVol07AboveLevelNumber,
-             ui_->edtVol07BelowLevelNumber, ui_->udVol07BelowLevelNumber, ui_->lblVol07SLNTo,
-             ui_->lblVol07LevelNumber, ui_->lblVol07SubFolderFilter, ui_->edtVol07SubFolderFilter,
-             ui_->btnVol07MakeList, ui_->rdoVol07GenLastSubFolder, ui_->rdoVol07GenAllSubFolders})
-        control->setEnabled(false);
-    ui_->rdoVol07GenLastSubFolder->setChecked(false);
-    ui_->rdoVol07GenAllSubFolders->setChecked(false);
-    // The builder's group is hidden, so no method radio can give the import
-    // button back: it stays usable.
-    ui_->btnVol07SmartImport->setEnabled(true);
-}
-
 void Vol07DeletePage::btnVol07ClearAllClick() {
     if (runInProgress_)
         return;
@@ -380,7 +349,10 @@ void Vol07DeletePage::btnVol07ClearAllClick() {
                     "delete process.",
                     ui::Icon::Question, ui::Buttons::YesNo, ui::Answer::No) == ui::Answer::No)
         return;
-    LevelBuilderToStart();
+    levels_->ResetToStart();
+    // The builder's group is hidden, so no method radio could give the
+    // import button back: it stays usable.
+    ui_->btnVol07SmartImport->setEnabled(true);
     ui_->lblVol07IncludeSum->setText("0");
     ui_->lblVol07ExcludeSum->setText("0");
     ui_->lstVol07IncludeFolderList->Clear();
@@ -517,19 +489,73 @@ void Vol07DeletePage::btnVol07SaveToClick() {
 }
 
 void Vol07DeletePage::rdoVol07AddToListManuallyClick() {
-    for (QWidget* control : std::initializer_list<QWidget*>{
-             ui_->lblVol07DestFolderName,   ui_->cboVol07LevelDestFolder, ui_->btnVol07AddDestFolder,
-             ui_->btnVol07ViewDestFolder,   ui_->grpVol07LevelNumber,     ui_->rdoVol07SLNFromTo,
-             ui_->rdoVol07SLNAbove,         ui_->rdoVol07SLNBelow,        ui_->edtVol07FromLevelNumber,
-             ui_->udVol07FromLevelNumber,   ui_->edtVol07ToLevelNumber,   ui_->udVol07ToLevelNumber,
-             ui_->edtVol07AboveLevelNumber, ui_->udVol07AboveLevelNumber, ui_->edtVol07BelowLevelNumber,
-             ui_->udVol07BelowLevelNumber,  ui_->lblVol07SLNTo,           ui_->lblVol07LevelNumber,
-             ui_->lblVol07SubFolderFilter,  ui_->edtVol07SubFolderFilter, ui_->btnVol07MakeList,
-             ui_->rdoVol07GenLastSubFolder, ui_->rdoVol07GenAllSubFolders})
-        control->setEnabled(false);
-    ui_->rdoVol07GenLastSubFolder->setChecked(false);
-    ui_->rdoVol07GenAllSubFolders->setChecked(false);
-    ui_->btnVol07SmartImport->setEnabled(false);
-    ui_->btnVol07AddFoldersToList->setEnabled(true);
-    ui_->btnVol07AddFoldersToList->setFocus();
+    levels_->rdoAddToListManuallyClick();
+}
+
+void Vol07DeletePage::MakeLevelBuilder() {
+    LevelBuilderControls controls;
+    controls.makeListSelector = ui_->rdoVol07MakeListSelector;
+    controls.makeListImport = ui_->rdoVol07MakeListImport;
+    controls.addToListManually = ui_->rdoVol07AddToListManually;
+    controls.smartImport = ui_->btnVol07SmartImport;
+    controls.addFolderToList = ui_->btnVol07AddFoldersToList;
+    controls.rootLabel = ui_->lblVol07DestFolderName;
+    controls.rootFolder = ui_->cboVol07LevelDestFolder;
+    controls.browse = ui_->btnVol07AddDestFolder;
+    controls.view = ui_->btnVol07ViewDestFolder;
+    controls.filterLabel = ui_->lblVol07SubFolderFilter;
+    controls.filter = ui_->edtVol07SubFolderFilter;
+    controls.levelGroup = ui_->grpVol07LevelNumber;
+    controls.levelLabel = ui_->lblVol07LevelNumber;
+    controls.fromTo = ui_->rdoVol07SLNFromTo;
+    controls.above = ui_->rdoVol07SLNAbove;
+    controls.below = ui_->rdoVol07SLNBelow;
+    controls.fromLevel = ui_->edtVol07FromLevelNumber;
+    controls.fromUpDown = ui_->udVol07FromLevelNumber;
+    controls.toLabel = ui_->lblVol07SLNTo;
+    controls.toLevel = ui_->edtVol07ToLevelNumber;
+    controls.toUpDown = ui_->udVol07ToLevelNumber;
+    controls.aboveLevel = ui_->edtVol07AboveLevelNumber;
+    controls.aboveUpDown = ui_->udVol07AboveLevelNumber;
+    controls.belowLevel = ui_->edtVol07BelowLevelNumber;
+    controls.belowUpDown = ui_->udVol07BelowLevelNumber;
+    controls.lastSubFolder = ui_->rdoVol07GenLastSubFolder;
+    controls.allSubFolders = ui_->rdoVol07GenAllSubFolders;
+    controls.makeList = ui_->btnVol07MakeList;
+
+    const std::string empty =
+        "The selection field is empty !\nAction : You must select a destination folder.";
+    LevelBuilderPage page;
+    page.owner = this;
+    page.include = ui_->lstVol07IncludeFolderList;
+    page.exclude = ui_->lstVol07ExcludeFolderList;
+    page.includeSum = ui_->lblVol07IncludeSum;
+    page.progressBar = ui_->pbVol07ProgressBar;
+    page.refresh = [this] { RefreshVol07Page(); };
+    page.messages.rootEmpty = {"Delete Folder(s).- From a Folder List." + Blanks12 + "Warning no: 0314.",
+                               empty};
+    page.messages.viewEmpty = {Title + Blanks12 + "Warning no: 0315.", empty};
+    page.messages.buildRootEmpty = {Title + Blanks12 + "Warning no: 0316.", empty};
+    page.messages.noResults = {
+        "Delete Folder(s).-From a Folder List - Level." + Blanks12 + "Warning no: 0318.",
+        "There are no matching results for subfolder selection !\nAction : You must select a "
+        "proper Subfolder level, or a filter."};
+    page.messages.noDrivePart = {Title + Blanks13 + "Warning no: 0319.", "There is no drive letter !\n"};
+    page.messages.levelsReversed = {"Delete Folder(s).-From a Folder List - Level." + Blanks12 +
+                                        "Warning no: 0243.",
+                                    "The From level is greater than the To level !\nAction : You must select "
+                                    "a From level not greater than "
+                                    "the To level."};
+    page.refuseBeforeDriveCheck = [this](const std::string& path) {
+        if (Trim(path).size() > 3)
+            return false;
+        ui::ShowBox(this, Title + Blanks13 + "Warning no: 0335.", "The Entire disk can't be Deleted !\n",
+                    ui::Icon::Warning);
+        return true;
+    };
+    page.acceptWithDrive = [this](const std::string& path) { return CheckVol07DeletePath(path); };
+    page.smartImportFollowsRoot = true;
+    page.upDownWraps = {false, true, false, false};
+    levels_ = std::make_unique<LevelListBuilder>(controls, std::move(page));
+    levels_->Connect(this);
 }
