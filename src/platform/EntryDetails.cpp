@@ -135,13 +135,4 @@ bool FolderIsOrHolds(const std::string& folder, const std::string& other) {
     }
 }
 
-bool IsWindowsName(const std::string& name) {
-    for (unsigned char c : name) {
-        if (c < 32 || c == '\\' || c == '<' || c == '>' || c == ':' || c == '"' || c == '|' || c == '?' ||
-            c == '*')
-            return false;
-    }
-    return true;
-}
-
 } // namespace platform

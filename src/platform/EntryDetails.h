@@ -44,8 +44,4 @@ bool ListEntryDetails(const std::string& folder, std::vector<EntryDetails>& entr
 // depth: compared by identity, each path followed through its links.
 bool FolderIsOrHolds(const std::string& folder, const std::string& other);
 
-// Whether a host name can be a component of a Windows path: no backslash,
-// none of < > : " | ? * and no control character.
-bool IsWindowsName(const std::string& name);
-
 } // namespace platform

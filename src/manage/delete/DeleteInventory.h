@@ -11,6 +11,7 @@
 // directory is refused and not walked at all.
 
 #include "platform/EntryDetails.h"
+#include "platform/FileSystem.h"
 
 #include <cstdint>
 #include <deque>

@@ -401,7 +401,7 @@ void Vol07DeletePage::btnVol07LoadFromClick() {
             "file ?\nClick YES to Continue Loading this file,\nClick NO to Stop the Loading process.",
             ui::Icon::Question, ui::Buttons::YesNo, ui::Answer::No) != ui::Answer::Yes)
         return;
-    std::optional<std::ifstream> in = OpenListFileForReading(fileName);
+    auto in = OpenListFileForReading(fileName);
     if (!in) {
         ui::ShowBox(this, Title + Blanks13 + "Warning no: 0226.",
                     "There was a problem opening the file !\nAction : The file is maybe corrupted.",
@@ -450,7 +450,6 @@ void Vol07DeletePage::btnVol07LoadFromClick() {
             ListWorkStep(pacer);
         }
     }
-    in->close();
     ui::desktop().ShowMessage("End of the loading process.");
     RefreshVol07Page();
 }
