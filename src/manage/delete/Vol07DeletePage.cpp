@@ -3,6 +3,7 @@
 #include "common/FrameworkText.h"
 #include "common/SettingLists.h"
 #include "manage/delete/TfrmStatistics07.h"
+#include "tools/FileTypesLabels.h"
 #include "tools/TfrmFileSelection.h"
 #include "ui/Desktop.h"
 #include "ui/Guard.h"
@@ -28,6 +29,7 @@ Vol07DeletePage::Vol07DeletePage(MainWindowServices& mainWindow, QWidget* parent
     ConnectControls();
     ConnectLists();
     MakeLevelBuilder();
+    RegisterFileTypesLabel(ui_->lblVol07FileTypesAllSelected);
 }
 
 Vol07DeletePage::~Vol07DeletePage() = default;
