@@ -14,6 +14,7 @@
 #include "ui/Desktop.h"
 #include "ui/Guard.h"
 #include "ui/ListBox.h"
+#include "ui/ShellOpening.h"
 
 #include "ui_ManualPage.h"
 
@@ -253,7 +254,7 @@ void ManualPage::btnSubViewDestFolderClick() {
         Warning(window(), Caption0114, NoViewFolderText);
         return;
     }
-    ui::desktop().ShellOpen(folder);
+    ui::OpenInShell(folder);
 }
 
 std::string ManualPage::SubFolderPath(const std::string& subFolder) const {
@@ -300,7 +301,7 @@ void ManualPage::btnCreateSubFolderClick() {
             AddUnlessHeld(*ui_->cboSubFolder, subFolder);
             ui_->lstSuccessSubFolders->AddItem(path);
             if (ui_->chkSubViewDestFolder->isChecked())
-                ui::desktop().ShellOpen(Trim(ui_->cboRootFolders->Text()));
+                ui::OpenInShell(Trim(ui_->cboRootFolders->Text()));
         } else {
             SubFolderOtherLog.push_back(path);
         }

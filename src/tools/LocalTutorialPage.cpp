@@ -4,7 +4,7 @@
 #include "common/FrameworkPaths.h"
 #include "common/SettingLists.h"
 #include "platform/Drives.h"
-#include "ui/Desktop.h"
+#include "ui/ShellOpening.h"
 
 #include <QFile>
 #include <QStandardPaths>
@@ -93,7 +93,7 @@ void OpenLocalTutorialPage() {
     // be switched to the start directory and back.
     const std::string page = LocalTutorialPagePath();
     if (!page.empty())
-        ui::desktop().ShellOpen(page);
+        ui::OpenInShell(page);
 }
 
 void OpenMakerHomePage() {

@@ -16,6 +16,7 @@
 #include "ui/Guard.h"
 #include "ui/ListBox.h"
 #include "ui/ListOrder.h"
+#include "ui/ShellOpening.h"
 #include "ui/UpDown.h"
 
 #include "ui_TfrmSubFolderListBuilder.h"
@@ -198,7 +199,7 @@ void TfrmSubFolderListBuilder::SetUpDownBounds(uint32_t deepest) {
 void TfrmSubFolderListBuilder::ViewFolder(const std::string& folder) {
     // The shell's "open" runs a file it is given: only a folder goes there.
     if (DirectoryExists(folder))
-        ui::desktop().ShellOpen(folder);
+        ui::OpenInShell(folder);
     else
         ui::desktop().ShowMessage("The folder \"" + folder + "\" does not exist, so it cannot be viewed.");
 }

@@ -135,7 +135,7 @@ std::string ScriptedDesktop::SaveFileName(const ui::FileDialogRequest& request) 
 
 bool ScriptedDesktop::ShellOpen(const std::string& target) {
     shellOpens_.push_back(target);
-    return true;
+    return !refuseShellOpens_;
 }
 
 void ScriptedDesktop::ProcessMessages() {

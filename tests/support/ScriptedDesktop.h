@@ -38,7 +38,9 @@ public:
     void ExpectSaveFile(const std::string& file); // "" = cancelled
     void ExpectFrameworkError(const std::string& text);
     void ExpectMessage(const std::string& text);
-    // Shell opens are recorded, never refused.
+    // Shell opens are recorded; they succeed unless refused here (a desktop
+    // with no program to open folders with).
+    void RefuseShellOpens(bool refuse) { refuseShellOpens_ = refuse; }
 
     // What was shown, in order.
     const std::vector<ShownBox>& Boxes() const { return boxes_; }
@@ -86,6 +88,7 @@ private:
     std::vector<ui::FileDialogRequest> fileDialogs_;
     std::function<void()> processHook_;
     int processMessagesCalls_ = 0;
+    bool refuseShellOpens_ = false;
     ui::Desktop* previous_ = nullptr;
 };
 

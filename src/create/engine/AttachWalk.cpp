@@ -114,15 +114,15 @@ void AttachWalk::CopyFolderStructure(const std::string& structure, AttachMode mo
     if (!DirectoryExists(AttachTargetRoot)) {
         if (ForceDirectories(AttachTargetRoot)) {
             block_.Counters.Created.SubFolders += 1;
-            block_.RefreshBoth();
             block_.AddToList(StatisticList::SubFoldersCreated, AttachTargetRoot);
+            block_.RefreshBoth();
             if (RecordedFolders)
                 RecordedFolders->push_back(AttachTargetRoot);
         }
     } else if (CountExistingTopFolder && AttachesTopFolder(mode)) {
         block_.Counters.Exists.SubFolders += 1;
-        block_.RefreshBoth();
         block_.AddToList(StatisticList::SubFoldersExists, AttachTargetRoot);
+        block_.RefreshBoth();
     }
     while (!AttachFolderQueue.empty())
         ProcessQueuedFolder(structure, mode);
@@ -167,8 +167,8 @@ void AttachWalk::ProcessQueuedFolder(const std::string& /*structure*/, AttachMod
             if (platform::CopyFileA(Trimmed(source, trimmedSource), Trimmed(destination, trimmedDestination),
                                     true)) {
                 block_.Counters.Created.Files += 1;
-                block_.RefreshBoth();
                 block_.AddToList(StatisticList::FilesCreated, destination);
+                block_.RefreshBoth();
                 if (mode == AttachMode::SubFoldersOnlyWithFiles && !AttachTopLevelDone)
                     CreatedFilesList.push_back(destination);
                 if (RecordedFiles)
@@ -179,8 +179,8 @@ void AttachWalk::ProcessQueuedFolder(const std::string& /*structure*/, AttachMod
                 }
             } else {
                 block_.Counters.Exists.Files += 1;
-                block_.RefreshBoth();
                 block_.AddToList(StatisticList::FilesExists, destination);
+                block_.RefreshBoth();
                 if (LookUpSize(source, size, runTexts_.notCopiedCaption, runTexts_.notCopiedText)) {
                     block_.Counters.Exists.FilesSize += static_cast<double>(size);
                     block_.RefreshBoth();
@@ -196,12 +196,12 @@ void AttachWalk::SimulateCopyFolderStructure(const std::string& structure, Attac
     if (AttachesTopFolder(mode)) {
         if (!DirectoryExists(AttachTargetRoot)) {
             block_.Counters.Created.SubFolders += 1;
-            block_.RefreshBoth();
             block_.AddToList(StatisticList::SubFoldersCreated, AttachTargetRoot);
+            block_.RefreshBoth();
         } else if (CountExistingTopFolder) {
             block_.Counters.Exists.SubFolders += 1;
-            block_.RefreshBoth();
             block_.AddToList(StatisticList::SubFoldersExists, AttachTargetRoot);
+            block_.RefreshBoth();
         }
     }
     while (!AttachFolderQueue.empty())
@@ -236,16 +236,16 @@ void AttachWalk::SimulateProcessQueuedFolder(const std::string& /*structure*/, A
             uint64_t size = 0;
             if (!EntryExists(destination)) {
                 block_.Counters.Created.Files += 1;
-                block_.RefreshBoth();
                 block_.AddToList(StatisticList::FilesCreated, destination);
+                block_.RefreshBoth();
                 if (LookUpSize(source, size, simulationTexts_.copiedCaption, simulationTexts_.copiedText)) {
                     block_.Counters.Created.FilesSize += static_cast<double>(size);
                     block_.RefreshBoth();
                 }
             } else {
                 block_.Counters.Exists.Files += 1;
-                block_.RefreshBoth();
                 block_.AddToList(StatisticList::FilesExists, destination);
+                block_.RefreshBoth();
                 if (LookUpSize(source, size, simulationTexts_.notCopiedCaption,
                                simulationTexts_.notCopiedText)) {
                     block_.Counters.Exists.FilesSize += static_cast<double>(size);

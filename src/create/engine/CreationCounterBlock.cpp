@@ -19,26 +19,17 @@ void Charge(CounterRow& row, const StructureTotals* charge) {
 CreationCounterBlock::CreationCounterBlock() {
     // The throttle flushes at every frame of a run, and when the run ends or a
     // box pauses it (it is not running then).
-    repaints_.SetBeforeRepaint([this] { Flush(!repaints_.Running()); });
+    repaints_.SetBeforeRepaint([this] { Flush(); });
 }
 
-void CreationCounterBlock::Flush(bool whole) {
+void CreationCounterBlock::Flush() {
     if (pageDirty_ && page_)
         pageLabels_.Write(Counters);
     if (statisticsDirty_ && statisticsWindow_)
         statisticsLabels_.Write(Counters);
     pageDirty_ = statisticsDirty_ = false;
-    // A list view lays all its items out again for every batch added to it,
-    // so that a frame's cost grows with the list: while a run goes on, the
-    // lists take their names a few times a second; at its end (or when a box
-    // comes up) they take them all.
-    if (whole) {
-        listsFlushed_.invalidate();
-    } else {
-        if (listsFlushed_.isValid() && !listsFlushed_.hasExpired(ListMilliseconds))
-            return;
-        listsFlushed_.start();
-    }
+    // A list is laid out again for every batch added to it; with uniform item
+    // sizes that stays cheap enough for a batch a frame.
     for (int i = 0; i < StatisticListCount; ++i) {
         if (pending_[i].empty())
             continue;
@@ -58,7 +49,7 @@ void CreationCounterBlock::BindStatistics(QWidget* window, const std::string& la
                                           const std::string& listPrefix, const CounterBlockNames& names) {
     if (window == statisticsWindow_ && (window == nullptr || statisticsLabels_.Bound()))
         return;
-    Flush(true);
+    Flush();
     statisticsWindow_ = window;
     statisticsLabels_ = window ? CounterLabels(*window, labelPrefix, names) : CounterLabels();
     for (int i = 0; i < StatisticListCount; ++i)
@@ -143,17 +134,19 @@ void CreationCounterBlock::RecordCreated(const std::string& name) {
 void CreationCounterBlock::RecordExists(const std::string& name, const StructureTotals* charge) {
     Counters.Exists.Folders += 1;
     Charge(Counters.Exists, charge);
-    RefreshBoth();
+    // The name joins its list before the counters are shown, so that no
+    // frame shows a count its list does not hold.
     Results.Exists.Folders.push_back(name);
     AddToList(StatisticList::FoldersExists, name);
+    RefreshBoth();
 }
 
 void CreationCounterBlock::RecordOther(const std::string& name, const StructureTotals* charge) {
     Counters.Other.Folders += 1;
     Charge(Counters.Other, charge);
-    RefreshBoth();
     Results.Other.Folders.push_back(name);
     AddToList(StatisticList::FoldersOther, name);
+    RefreshBoth();
 }
 
 void CreationCounterBlock::AddToList(StatisticList which, const std::string& name) {

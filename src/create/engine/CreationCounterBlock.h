@@ -8,7 +8,6 @@
 #include "create/engine/CreationCounters.h"
 #include "create/engine/RepaintThrottle.h"
 
-#include <QElapsedTimer>
 #include <QPointer>
 
 #include <string>
@@ -82,15 +81,12 @@ public:
 
     RepaintThrottle& Repaints() { return repaints_; }
 
-    // How often the statistics window's lists take the names held back
-    // during a run.
-    static constexpr qint64 ListMilliseconds = 250;
-
 private:
-    // During a run the labels are written once a frame (see RepaintThrottle)
-    // and the lists every ListMilliseconds, or also when `whole`; the counters
-    // and result lists always move at once.
-    void Flush(bool whole);
+    // During a run the labels and the lists are written together once a frame
+    // (see RepaintThrottle), so that the statistics window never shows a
+    // count its list does not hold yet; the counters and result lists always
+    // move at once.
+    void Flush();
 
     QPointer<QWidget> page_;
     CounterLabels pageLabels_;
@@ -98,7 +94,6 @@ private:
     CounterLabels statisticsLabels_;
     QPointer<ui::ListBox> lists_[StatisticListCount];
     std::vector<std::string> pending_[StatisticListCount];
-    QElapsedTimer listsFlushed_;
     bool pageDirty_ = false;
     bool statisticsDirty_ = false;
     RepaintThrottle repaints_;

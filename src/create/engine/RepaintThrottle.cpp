@@ -65,7 +65,7 @@ void RepaintThrottle::Repaint(QWidget* window) {
             window->repaint();
         return;
     }
-    if (sinceLastRepaint_.elapsed() >= FrameMilliseconds)
+    if (sinceLastRepaint_.elapsed() >= frameMilliseconds_)
         PaintChanges();
 }
 

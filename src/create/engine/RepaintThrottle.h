@@ -6,10 +6,12 @@
 // literally, a run of 100,000 folders would spend its time laying out and
 // painting, so during a run what the windows show is held back: the counter
 // block keeps its label and list writes, and widgets that change at every item
-// on their own (a progress bar) have their updates held. Whenever a frame's
-// time has passed, what was held back is written and the parts of the windows
-// that changed are painted; a frame never repaints a window whole, which costs
-// far more than the few labels that change. Pending input and paint events are
+// on their own (a progress bar, whose position a run sets at every item) have
+// their updates held. Whenever a frame's time has passed, everything held back
+// is written and the parts of the windows that changed are painted together,
+// so that each frame shows one moment of the run: the bar, every counter and
+// every list agree. A frame never repaints a window whole, which costs far
+// more than the few labels that change. Pending input and paint events are
 // still processed between items. When the run ends the windows are repainted
 // whole once.
 //
@@ -60,10 +62,14 @@ public:
     // Whether what the windows show is held back now (a run, not paused).
     bool Running() const { return running_ && pauses_ == 0; }
     // Whether what is written now is shown now: outside a run, while paused,
-    // or when the next repaint of a run will be a frame. A value that is
-    // written only to be shown (the position of a held progress bar) need be
-    // written only then.
-    bool ShownNow() const { return !Running() || sinceLastRepaint_.elapsed() >= FrameMilliseconds; }
+    // or when the next repaint of a run will be a frame. Labels that are
+    // written only to be shown may wait for it; a progress bar is set at
+    // every item all the same, so that a frame in the middle of an item shows
+    // where the run stands.
+    bool ShownNow() const { return !Running() || sinceLastRepaint_.elapsed() >= frameMilliseconds_; }
+    // The frame's length; 0 makes every repaint of a run a frame, so that a
+    // check can look at what each frame shows.
+    void SetFrameMilliseconds(qint64 milliseconds) { frameMilliseconds_ = milliseconds; }
     // Runs before every repaint of a run and when the run ends: whoever held
     // back what the windows show writes it now.
     void SetBeforeRepaint(std::function<void()> flush) { flush_ = std::move(flush); }
@@ -80,6 +86,7 @@ private:
     bool running_ = false;
     int pauses_ = 0;
     int runRepaints_ = 0;
+    qint64 frameMilliseconds_ = FrameMilliseconds;
     QElapsedTimer sinceLastRepaint_;
     std::vector<QPointer<QWidget>> windows_;
     std::vector<QPointer<QWidget>> held_;

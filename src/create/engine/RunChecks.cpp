@@ -79,10 +79,9 @@ void ForEachRunItem(RepaintThrottle& repaints, const std::vector<QWidget*>& wind
     bar.setValue(0);
     bar.show();
     for (uint64_t i = 0; i < count; ++i) {
-        // Working out whether the bar has changed costs more than a small
-        // item: its position is written when it can be seen.
-        if (repaints.ShownNow() || i + 1 == count)
-            bar.setValue(ProgressValue(i));
+        // Set at every item: a frame may come in the middle of any item, and
+        // the throttle paints the bar together with the counters.
+        bar.setValue(ProgressValue(i));
         ui::desktop().ProcessMessages();
         item(i);
     }

@@ -16,6 +16,7 @@
 #include "ui/Desktop.h"
 #include "ui/Guard.h"
 #include "ui/ListBox.h"
+#include "ui/ShellOpening.h"
 
 #include "ui_Vol03NumbersPage.h"
 
@@ -229,7 +230,7 @@ void Vol03NumbersPage::btnVol03ViewDestFolderClick() {
                     ui::Icon::Warning);
         return;
     }
-    ui::desktop().ShellOpen(destination);
+    ui::OpenInShell(destination);
 }
 
 void Vol03NumbersPage::btnVol03AddFolderStructureClick() {
@@ -276,7 +277,7 @@ void Vol03NumbersPage::btnVol03ViewFolderStructureClick() {
             ui::Icon::Warning);
         return;
     }
-    ui::desktop().ShellOpen(Trim(structures.Text(selected.front())));
+    ui::OpenInShell(Trim(structures.Text(selected.front())));
 }
 
 void Vol03NumbersPage::btnVol03RemoveFolderStructureClick() {

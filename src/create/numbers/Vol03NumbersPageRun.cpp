@@ -14,6 +14,7 @@
 #include "ui/Desktop.h"
 #include "ui/FrameworkError.h"
 #include "ui/ListBox.h"
+#include "ui/ShellOpening.h"
 
 #include "ui_TfrmStatistic03.h"
 #include "ui_Vol03NumbersPage.h"
@@ -163,7 +164,7 @@ void Vol03NumbersPage::btnVol03CreateFoldersClick() {
         ui::ShowBox(this, Title + "            Information no: 0094.", "End of Creating Folders/Files !!!",
                     ui::Icon::Information);
         if (ui_->chkVol03ViewDestFolder->isChecked())
-            ui::desktop().ShellOpen(Trim(ui_->cboVol03DestFolders->Text()));
+            ui::OpenInShell(Trim(ui_->cboVol03DestFolders->Text()));
     }
     ui_->pbVol03ProgressBar->hide();
     tabs.EnableAgain();

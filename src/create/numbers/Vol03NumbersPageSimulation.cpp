@@ -16,6 +16,7 @@
 #include "ui/ComboBox.h"
 #include "ui/Desktop.h"
 #include "ui/ListBox.h"
+#include "ui/ShellOpening.h"
 
 #include "ui_Vol03NumbersPage.h"
 
@@ -120,7 +121,7 @@ void Vol03NumbersPage::btnVol03CreateFoldersSimulationClick() {
         ui::ShowBox(this, Title + "            Information no: 0467.",
                     mainWindow_.Texts().CreateSimulationEndText, ui::Icon::Information);
         if (ui_->chkVol03ViewDestFolder->isChecked())
-            ui::desktop().ShellOpen(Trim(ui_->cboVol03DestFolders->Text()));
+            ui::OpenInShell(Trim(ui_->cboVol03DestFolders->Text()));
     }
     tabs.EnableAgain();
 }

@@ -45,6 +45,7 @@ public:
     // Counters and result lists.
     CreationCounters& Counters() { return block_.Counters; }
     CreationResultLists& ResultLists() { return block_.Results; }
+    RepaintThrottle& Repaints() { return block_.Repaints(); }
     void ResetAllCounters();
     void ResetResultCounters();
     void ClearAllResultLists();

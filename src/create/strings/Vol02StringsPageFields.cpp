@@ -16,6 +16,7 @@
 #include "ui/Desktop.h"
 #include "ui/Guard.h"
 #include "ui/ListBox.h"
+#include "ui/ShellOpening.h"
 
 #include "ui_Vol02StringsPage.h"
 
@@ -133,7 +134,7 @@ void Vol02StringsPage::btnVol02ViewDestFolderClick() {
                     ui::Icon::Warning);
         return;
     }
-    ui::desktop().ShellOpen(destination);
+    ui::OpenInShell(destination);
 }
 
 void Vol02StringsPage::CheckNamePart(QLineEdit& field, const std::string& caption, const std::string& text) {
@@ -211,7 +212,7 @@ void Vol02StringsPage::btnVol02ViewFolderStructureClick() {
             ui::Icon::Warning);
         return;
     }
-    ui::desktop().ShellOpen(Trim(structures.Text(selected.front())));
+    ui::OpenInShell(Trim(structures.Text(selected.front())));
 }
 
 void Vol02StringsPage::btnVol02RemoveFolderStructureClick() {

@@ -13,6 +13,7 @@
 #include "ui/ComboBox.h"
 #include "ui/Desktop.h"
 #include "ui/ListBox.h"
+#include "ui/ShellOpening.h"
 
 #include "ui_TfrmStatistic02.h"
 #include "ui_Vol02StringsPage.h"
@@ -108,7 +109,7 @@ void Vol02StringsPage::btnVol02CreateFoldersClick() {
         ui::ShowBox(this, Title + "Information no: 0026.", "End of Creating Folders/Files !!!",
                     ui::Icon::Information);
         if (ui_->chkVol02ViewDestFolder->isChecked())
-            ui::desktop().ShellOpen(Trim(ui_->cboVol02DestFolders->Text()));
+            ui::OpenInShell(Trim(ui_->cboVol02DestFolders->Text()));
     }
     ui_->pbVol02ProgressBar->hide();
     tabs.EnableAgain();

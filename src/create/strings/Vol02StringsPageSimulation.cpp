@@ -15,6 +15,7 @@
 #include "ui/ComboBox.h"
 #include "ui/Desktop.h"
 #include "ui/ListBox.h"
+#include "ui/ShellOpening.h"
 
 #include "ui_Vol02StringsPage.h"
 
@@ -65,7 +66,7 @@ void Vol02StringsPage::btnVol02CreateFoldersSimulationClick() {
         ui::ShowBox(this, Title + "Information no: 0457.", mainWindow_.Texts().CreateSimulationEndText,
                     ui::Icon::Information);
         if (ui_->chkVol02ViewDestFolder->isChecked())
-            ui::desktop().ShellOpen(Trim(ui_->cboVol02DestFolders->Text()));
+            ui::OpenInShell(Trim(ui_->cboVol02DestFolders->Text()));
     }
     tabs.EnableAgain();
 }

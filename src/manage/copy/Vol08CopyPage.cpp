@@ -8,6 +8,7 @@
 #include "ui/Desktop.h"
 #include "ui/Guard.h"
 #include "ui/ListBox.h"
+#include "ui/ShellOpening.h"
 
 #include "ui_Vol08CopyPage.h"
 
@@ -267,5 +268,5 @@ void OpenExistingFolder(QWidget* /*owner*/, const std::string& folder) {
         ui::desktop().ShowMessage("The folder doesn't exist : " + trimmed);
         return;
     }
-    ui::desktop().ShellOpen(trimmed);
+    ui::OpenInShell(trimmed);
 }

@@ -23,6 +23,7 @@
 #include "ui/Guard.h"
 #include "ui/ListBox.h"
 #include "ui/ListOrder.h"
+#include "ui/ShellOpening.h"
 
 #include "ui_TfrmFileImport.h"
 #include "ui_TfrmStatistic06.h"
@@ -257,7 +258,7 @@ void Vol06RenamePage::btnVol06includeFolderListClick() {
             ui::Icon::Warning);
         return;
     }
-    ui::desktop().ShellOpen(folder);
+    ui::OpenInShell(folder);
 }
 
 void Vol06RenamePage::btnVol06EditIncludeWindowClick() {

@@ -164,8 +164,7 @@ void Vol06RenamePage::RenameLines(RenameDisk& disk, bool realRun) {
         RepaintRunScope repaints(repaints_, {window(), frmStatistic06}, {&progress});
         for (size_t index = 0; index < plan.size(); ++index) {
             const PlannedRename& planned = plan[index];
-            if (repaints_.ShownNow())
-                progress.setValue(ProgressPosition(index));
+            progress.setValue(ProgressPosition(index));
             ui::desktop().ProcessMessages();
             if (realRun)
                 RenameWorkList.push_back(planned.line);

@@ -10,6 +10,7 @@
 #include "ui/Desktop.h"
 #include "ui/Guard.h"
 #include "ui/ListBox.h"
+#include "ui/ShellOpening.h"
 #include "ui/UpDown.h"
 
 #include <QComboBox>
@@ -235,7 +236,7 @@ void LevelListBuilder::btnViewDestFolderClick() {
         Warn(page_.owner, page_.messages.viewEmpty);
         return;
     }
-    ui::desktop().ShellOpen(root);
+    ui::OpenInShell(root);
 }
 
 void LevelListBuilder::btnMakeListClick() {

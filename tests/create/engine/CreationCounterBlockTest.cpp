@@ -1,16 +1,16 @@
-// A counter block during a run: the statistics window's lists take the names
-// held back a few times a second, and all of them whenever the run ends or a
-// box comes up.
+// A counter block during a run: at each frame the statistics window's lists
+// take the names held back together with the labels, and all of them whenever
+// the run ends or a box comes up.
 
 #include "create/engine/CreationCounterBlock.h"
 
 #include "ui/ListBox.h"
 
 #include <QLabel>
-#include <QThread>
 #include <QWidget>
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <string>
 
 namespace {
@@ -33,13 +33,9 @@ struct StatisticsWindow {
     int Count(StatisticList which) const { return lists[static_cast<int>(which)]->Count(); }
 };
 
-void Sleep(qint64 milliseconds) {
-    QThread::msleep(static_cast<unsigned long>(milliseconds));
-}
-
 } // namespace
 
-TEST(CreationCounterBlock, ListsTakeTheirNamesAFewTimesASecondDuringARun) {
+TEST(CreationCounterBlock, ListsAndLabelsAreWrittenTogetherAtEachFrame) {
     StatisticsWindow w;
     CreationCounterBlock block;
     block.BindStatistics(&w.window, "lblStat02", "lstStat02");
@@ -48,32 +44,27 @@ TEST(CreationCounterBlock, ListsTakeTheirNamesAFewTimesASecondDuringARun) {
     EXPECT_EQ(w.Count(StatisticList::FoldersCreated), 1);
     {
         RepaintRunScope run(block.Repaints(), {&w.window});
+        // Between frames nothing is written.
+        block.Repaints().SetFrameMilliseconds(std::numeric_limits<qint64>::max());
         block.RecordCreated("D:\\a");
         block.AddToList(StatisticList::FilesCreated, "D:\\a\\f");
         EXPECT_EQ(w.Count(StatisticList::FoldersCreated), 1);
         EXPECT_EQ(w.Count(StatisticList::FilesCreated), 0);
         EXPECT_EQ(w.foldersCreated->text(), "0");
 
-        // The first frame writes labels and lists.
-        Sleep(RepaintThrottle::FrameMilliseconds + 5);
-        block.RecordCreated("D:\\b");
-        EXPECT_EQ(w.foldersCreated->text(), "2");
-        EXPECT_EQ(w.Count(StatisticList::FoldersCreated), 3);
+        // Every frame writes labels and lists alike.
+        block.Repaints().SetFrameMilliseconds(0);
+        for (const char* name : {"D:\\b", "D:\\c"}) {
+            block.RecordCreated(name);
+            EXPECT_EQ(w.foldersCreated->text().toInt() + 1, w.Count(StatisticList::FoldersCreated));
+        }
+        block.RecordExists("D:\\x", nullptr);
+        EXPECT_EQ(w.Count(StatisticList::FoldersExists), 1);
         EXPECT_EQ(w.Count(StatisticList::FilesCreated), 1);
-
-        // The next frame writes the labels only...
-        block.RecordCreated("D:\\c");
-        Sleep(RepaintThrottle::FrameMilliseconds + 5);
-        block.RefreshBoth();
         EXPECT_EQ(w.foldersCreated->text(), "3");
-        EXPECT_EQ(w.Count(StatisticList::FoldersCreated), 3);
-
-        // ...and the lists have their turn again once their time has come.
-        Sleep(CreationCounterBlock::ListMilliseconds);
-        block.RefreshBoth();
-        EXPECT_EQ(w.Count(StatisticList::FoldersCreated), 4);
 
         // A box in the middle of the run finds every name in its list.
+        block.Repaints().SetFrameMilliseconds(std::numeric_limits<qint64>::max());
         block.RecordCreated("D:\\d");
         {
             RepaintPause box(block.Repaints());
@@ -97,15 +88,14 @@ TEST(CreationCounterBlock, ANewStatisticsWindowGetsOnlyItsOwnNames) {
     CreationCounterBlock block;
     block.BindStatistics(&first.window, "lblStat02", "lstStat02");
     RepaintRunScope run(block.Repaints(), {&first.window});
-    Sleep(RepaintThrottle::FrameMilliseconds + 5);
-    block.RecordCreated("D:\\a"); // a frame: the lists' clock starts
+    block.Repaints().SetFrameMilliseconds(std::numeric_limits<qint64>::max());
+    block.RecordCreated("D:\\a");
     block.RecordCreated("D:\\b"); // held back
     block.BindStatistics(&second.window, "lblStat02", "lstStat02");
     EXPECT_EQ(first.lists[0]->Items(), (std::vector<std::string>{"D:\\a", "D:\\b"}));
     block.RecordCreated("D:\\c");
     block.ClearStatisticLists();
+    block.Repaints().SetFrameMilliseconds(0);
     block.RecordCreated("D:\\d");
-    Sleep(CreationCounterBlock::ListMilliseconds);
-    block.RefreshBoth();
     EXPECT_EQ(second.lists[0]->Items(), std::vector<std::string>{"D:\\d"});
 }

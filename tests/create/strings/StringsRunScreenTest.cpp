@@ -1,0 +1,147 @@
+// What the screen shows during a run of the strings page: at every paint the
+// progress bar, the counters of the page and of its statistics window, and the
+// statistics window's lists show the same moment of the run.
+
+#include "ui_TfrmStatistic02.h"
+#include "ui_Vol02StringsPage.h"
+
+#include "StringsPageFixture.h"
+
+#include "ui/ShellOpening.h"
+
+#include <QApplication>
+#include <QProgressBar>
+
+using namespace createtests;
+
+namespace {
+
+const char* const Columns[4] = {"Folders", "SubFolders", "Files", "FilesSize"};
+const char* const Rows[4] = {"ToCreate", "Created", "Exists", "Other"};
+
+// One look at the screen, taken whenever a widget of the page or of the
+// statistics window is painted while the run goes on.
+struct Sample {
+    bool barShown = false;
+    int bar = 0;
+    std::map<std::string, std::string> page;
+    std::map<std::string, std::string> statistics;
+    std::map<std::string, int> lists;
+};
+
+class PaintWatcher : public QObject {
+public:
+    PaintWatcher(RepaintThrottle& throttle, std::function<Sample()> look, std::vector<QWidget*> windows)
+        : throttle_(throttle), look_(std::move(look)), windows_(std::move(windows)) {
+        qApp->installEventFilter(this);
+    }
+    ~PaintWatcher() override { qApp->removeEventFilter(this); }
+    std::vector<Sample> samples;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint && watched->isWidgetType() && throttle_.Running()) {
+            QWidget* window = static_cast<QWidget*>(watched)->window();
+            if (std::find(windows_.begin(), windows_.end(), window) != windows_.end())
+                samples.push_back(look_());
+        }
+        return false;
+    }
+
+private:
+    RepaintThrottle& throttle_;
+    std::function<Sample()> look_;
+    std::vector<QWidget*> windows_;
+};
+
+class StringsRunScreenTest : public StringsPageTest {
+protected:
+    Sample Look() {
+        Sample sample;
+        sample.barShown = controls().pbVol02ProgressBar->isVisible();
+        sample.bar = controls().pbVol02ProgressBar->value();
+        for (const char* row : Rows) {
+            for (const char* column : Columns) {
+                const std::string name = std::string(column) + row;
+                sample.page[name] = PageLabel(name);
+                sample.statistics[name] = StatLabel(name);
+            }
+        }
+        for (const char* list :
+             {"FoldersCreated", "FoldersExists", "FoldersOther", "SubFoldersCreated", "FilesCreated"})
+            sample.lists[list] =
+                frmStatistic02->findChild<ui::ListBox*>(QString("lstStat02") + list)->Count();
+        return sample;
+    }
+};
+
+} // namespace
+
+TEST_F(StringsRunScreenTest, EveryPaintOfARunShowsOneMoment) {
+    sandbox->MakeFolder("D:\\Work\\Old");
+    sandbox->MakeFile("D:\\Frame\\a\\one.txt", "1");
+    sandbox->MakeFile("D:\\Frame\\a\\b\\two.txt", "22");
+    sandbox->MakeFile("D:\\Frame\\three.txt", "333");
+    SetDestination("D:\\Work");
+    AddItems({"A", "B", "C", "Old", "D", "E"});
+    AddStructure("D:\\Frame");
+    Choose(controls().rdoVol02AttachMainFolderWithFiles);
+    controls().chkVol02ViewDetailedResults->setChecked(true);
+    page->show();
+    frmStatistic02->show();
+    QApplication::processEvents(); // both windows are on the screen before the run
+    // Every repaint of the run is a frame, so that each one is looked at.
+    page->Repaints().SetFrameMilliseconds(0);
+    PaintWatcher watcher(page->Repaints(), [this] { return Look(); }, {page.get(), frmStatistic02});
+
+    CreateToTheEnd();
+    frmStatistic02->hide();
+    page->hide();
+
+    int duringRun = 0;
+    for (size_t i = 0; i < watcher.samples.size(); ++i) {
+        const Sample& s = watcher.samples[i];
+        SCOPED_TRACE("paint " + std::to_string(i));
+        EXPECT_EQ(s.page, s.statistics);
+        EXPECT_EQ(std::stoi(s.statistics.at("FoldersCreated")), s.lists.at("FoldersCreated"));
+        EXPECT_EQ(std::stoi(s.statistics.at("FoldersExists")), s.lists.at("FoldersExists"));
+        EXPECT_EQ(std::stoi(s.statistics.at("FoldersOther")), s.lists.at("FoldersOther"));
+        EXPECT_EQ(std::stoi(s.statistics.at("SubFoldersCreated")), s.lists.at("SubFoldersCreated"));
+        EXPECT_EQ(std::stoi(s.statistics.at("FilesCreated")), s.lists.at("FilesCreated"));
+        if (s.barShown) {
+            ++duringRun;
+            // The bar stands at the item under way, which is already counted.
+            const int recorded =
+                s.lists.at("FoldersCreated") + s.lists.at("FoldersExists") + s.lists.at("FoldersOther");
+            EXPECT_EQ(s.bar, recorded - 1);
+        }
+    }
+    EXPECT_FALSE(watcher.samples.empty());
+    // Each item was painted at least once while the bar was up.
+    EXPECT_GE(duringRun, 6);
+    EXPECT_EQ(PageLabel("FoldersCreated"), "5");
+    EXPECT_EQ(PageLabel("SubFoldersCreated"), "15"); // Frame, a and b for each new folder
+    EXPECT_EQ(PageLabel("FilesCreated"), "15");
+}
+
+TEST_F(StringsRunScreenTest, ADestinationTheShellCannotShowIsToldOnceAndPlainly) {
+    SetDestination("D:\\Work");
+    AddItems({"A", "B", "C"});
+    controls().chkVol02ViewDestFolder->setChecked(true);
+    desktop->RefuseShellOpens(true);
+    const std::string told = ui::ShellOpenFailedText("D:\\Work");
+    EXPECT_NE(told.find("D:\\Work"), std::string::npos);
+
+    desktop->ExpectBox("0025", ui::Answer::Yes);
+    desktop->ExpectBox("0026");
+    desktop->ExpectMessage(told);
+    Create();
+    desktop->ExpectBox("0455", ui::Answer::Yes);
+    desktop->ExpectBox("0457");
+    desktop->ExpectMessage(told);
+    Simulate();
+
+    // One plain message per run, and no box besides the runs' own.
+    EXPECT_EQ(desktop->Messages(), (std::vector<std::string>{told, told}));
+    EXPECT_EQ(desktop->BoxNumbers(), (std::vector<std::string>{"0025", "0026", "0455", "0457"}));
+}
