@@ -150,6 +150,7 @@ void TfrmMain::FormCreate() {
 
     stringsPage_->InitialiseAtStart();
     numbersPage_->InitialiseAtStart();
+    pathsPage_->InitialiseAtStart();
 
     copyPage_->InitialiseAtStart();
 

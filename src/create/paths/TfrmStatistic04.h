@@ -1,13 +1,20 @@
 #pragma once
-// The paths page's visual log: its counters and result lists.
+// The paths page's statistics window ("Visual Log"): the run's counters, the
+// names of what was created or not, and a Smart Export for each name list.
+// The page's runs fill it and show it, not modally.
 
 #include "ui/Form.h"
 
 #include <memory>
+#include <string>
 
 namespace Ui {
 class TfrmStatistic04;
 }
+namespace ui {
+class ListBox;
+}
+class QPushButton;
 
 class TfrmStatistic04 : public ui::Form {
     Q_OBJECT
@@ -15,7 +22,20 @@ public:
     explicit TfrmStatistic04(QWidget* parent = nullptr);
     ~TfrmStatistic04() override;
 
+    Ui::TfrmStatistic04& Controls() { return *ui_; }
+
+    void FormCreate();
+    void btnStat04OkClick();
+    void btnStat04SmartExportFoldersClick();
+    void btnStat04SmartExportSubFoldersClick();
+    void btnStat04SmartExportFilesClick();
+    void btnStat04SmartExportDoldersAlreadyExistsClick();
+    void btnStat04SmartExportFoldersOtherReasonsClick();
+
 private:
+    void SmartExport(ui::ListBox* list, const std::string& number, const std::string& emptyText,
+                     QPushButton* button);
+
     std::unique_ptr<Ui::TfrmStatistic04> ui_;
 };
 

@@ -1,15 +1,41 @@
 #pragma once
-// The paths page: creates the folders that the lines of its Include list name.
+// The paths page (tab "Creating Folder(s)   - From a List of Paths."): one
+// folder per Include line, where the line says, named after the line's last
+// element with the prefix and suffix around it, with the chosen folder
+// structures copied into each; counted, listed in the statistics window,
+// simulated and undone. The main window owns the page and so its state.
+//
+// The page's work is spread over files of their own: Vol04PathsPage.cpp (the
+// controls, the counter block and the enabling), Vol04PathsPageRun.cpp (the
+// create run, the name parts and the free-space check),
+// Vol04PathsPageSimulation.cpp, Vol04PathsPageUndo.cpp, Vol04PathsPageLists.cpp
+// (the Include and Exclude lists), Vol04PathsPageListFiles.cpp (opening and
+// saving list files) and Vol04PathsPageFields.cpp (prefix, suffix,
+// structures, attach options).
 
+#include "common/FolderTreeScanner.h"
+#include "create/engine/AttachWalk.h"
+#include "create/engine/CreationCounterBlock.h"
+#include "create/engine/CreationCounters.h"
+#include "create/engine/NameParts.h"
 #include "tools/MainWindowServices.h"
 
 #include <QWidget>
 
+#include <deque>
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace Ui {
 class Vol04PathsPage;
 }
+namespace ui {
+class ListBox;
+}
+class QLineEdit;
+class QRadioButton;
+class UpdatePacer;
 
 class Vol04PathsPage : public QWidget {
     Q_OBJECT
@@ -17,7 +43,132 @@ public:
     explicit Vol04PathsPage(MainWindowServices& mainWindow, QWidget* parent = nullptr);
     ~Vol04PathsPage() override;
 
+    Ui::Vol04PathsPage& Controls() { return *ui_; }
+
+    // Counters and result lists.
+    CreationCounters& Counters() { return block_.Counters; }
+    CreationResultLists& ResultLists() { return block_.Results; }
+    void ResetAllCounters();
+    void ResetResultCounters();
+    void ClearAllResultLists();
+    void ClearResultLists();
+    void ClearStatisticLists();
+    void RefreshResultLabels();
+    void RefreshStatisticLabels();
+    void RecordCreated(const std::string& name);
+    void RecordOther(const std::string& name);
+
+    // What the run relies on.
+    _tagVol0XParts BuildNameParts(const std::string& line) const;
+    std::string FolderNameOf(const std::string& line) const;
+    void ScanAllStructures(bool withFiles);
+    bool CheckFreeSpace(bool withFiles);
+    AttachMode SelectedAttachMode() const;
+    bool WithFilesModeChecked() const { return AttachesFiles(SelectedAttachMode()); }
+    const StructureTotals& GetStructureTotals() const { return structureTotals_; }
+    // Files copied straight into a new folder in "Subfolders Only - With Files.".
+    const std::deque<std::string>& CreatedFilesList() const { return walk_.CreatedFilesList; }
+
+    // Enabling.
+    void SetPageControlsEnabled(bool enabled);
+    void SetNameControlsEnabled(bool enabled);
+    // The create buttons end up enabled exactly when "Attach Nothing." is
+    // enabled and checked or the structure list is not empty.
+    void UpdateCreateButtons(bool enabled = true);
+
+    // Whether a run, a simulation or list work is under way; every handler
+    // that would start one or change the lists returns at once while it is.
+    bool RunInProgress() const { return runInProgress_; }
+
+    // The page at start-up: counters, preview, controls off, counts, extents.
+    void InitialiseAtStart();
+
+    // Run, simulation, undo, statistics.
+    void btnVol04CreateFoldersClick();
+    void btnVol04CreateFoldersSimulationClick();
+    void btnVol04UndoClick();
+    void btnVol04StatisticsClick();
+
+    // Lists (Vol04PathsPageLists.cpp).
+    void RefreshAfterListChange();
+    void UpdateVol04Preview();
+    void btnVol04AddToListClick();
+    void edtVol04AddToListKeyPress(); // Enter
+    // Appends the full paths of `text`; false with `message` at the first
+    // (with `stopAtFirst`) or last path refused. Paths appended stay.
+    bool AddPathsToIncludeList(const std::string& text, bool stopAtFirst, std::string& message,
+                               std::string& normalised);
+    void btnVol04IncToExcClick();
+    void btnVol04ExcToIncClick();
+    void btnVol04AllfromIncClick();
+    void btnVol04AllfromExcClick();
+    void btnVol04ExchangeIncExcClick();
+    void btnVol04DeleteFromExcludeClick();
+    void btnVol04DeleteExcludeAllClick();
+    void btnVol04EditIncludeListClick();
+    void btnVol04SmartImportClick();
+    void btnVol04SmartExportClick();
+    void btnVol04ClearAllClick();
+
+    // List files (Vol04PathsPageListFiles.cpp).
+    void btnVol04OpenClick();
+    void btnVol04SaveClick();
+
+    // Fields, structures and attach options (Vol04PathsPageFields.cpp).
+    void edtVol04PrefixChange();
+    void edtVol04PrefixExit();
+    void edtVol04SuffixChange();
+    void edtVol04SuffixExit();
+    void chkVol04HyphenClick();
+    void btnVol04AddFolderStructureClick();
+    void AddStructure(const std::string& path);
+    void btnVol04ViewFolderStructureClick();
+    void btnVol04RemoveFolderStructureClick();
+    void btnVol04HelpClick();
+    void btnVol04ExamplesClick();
+    void rdoVol04AttachNothingClick();
+    void rdoVol04AttachMainFolderWithFilesClick();
+    void rdoVol04AttachMainFolderWithoutFilesClick();
+    void rdoVol04AttachSubFoldersOnlyWithFilesClick();
+    void rdoVol04AttachSubFoldersOnlyWithoutFilesClick();
+
 private:
+    void BindStatisticsWindow();
+    std::vector<std::string> StructureItems() const;
+    std::vector<std::string> IncludeItems() const;
+    bool CheckStructures(const std::string& emptyCaption, const std::string& missingCaption);
+    void PrepareStatisticsWindow(bool realRun);
+    void ProcessRunLine(const std::string& line, AttachMode mode, const std::vector<std::string>& structures);
+    void SimulateRunLine(const std::string& line, AttachMode mode,
+                         const std::vector<std::string>& structures);
+    void SimulateOther(const std::string& entry, AttachMode mode);
+    // What the run charges a folder it counts under Other: the structures it
+    // would have carried, unless nothing is attached.
+    const StructureTotals* OtherCharge() const;
+    // Whether an undo entry may be emptied and removed: a folder with a drive
+    // part that is neither a drive's root nor a symbolic link.
+    static bool MayUndo(const std::string& folder);
+
+    void ConnectListsAndFields();
+    // The ToCreate row after a change: one folder per line with "Attach
+    // Nothing." checked, else what the free-space check plans.
+    void PlanToCreate();
+    void ShowListCounts();
+    void ListWorkStep(UpdatePacer& pacer, int pendingIncludeItems = 0, int progress = -1);
+    void MoveBetweenLists(ui::ListBox& from, ui::ListBox& to, const std::vector<int>& rows);
+    void CheckNamePart(QLineEdit& field, const std::string& caption, const std::string& text);
+    void AttachOptionChosen(AttachMode mode, QRadioButton& radio);
+
     MainWindowServices& mainWindow_;
     std::unique_ptr<Ui::Vol04PathsPage> ui_;
+    CreationCounterBlock block_;
+    StructureTotals structureTotals_;
+    FileSizeMap fileSizeMap_;
+    AttachWalk walk_;
+    // Work lists of an undo: what could not be removed and is still there,
+    // and folders that are gone although their removal failed.
+    std::deque<std::string> UndoStillThere;
+    std::deque<std::string> UndoGone;
+    bool runInProgress_ = false;
+    bool checkingNamePart_ = false;
 };

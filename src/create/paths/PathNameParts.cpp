@@ -1,0 +1,49 @@
+#include "create/paths/PathNameParts.h"
+
+#include "common/FrameworkPaths.h"
+#include "common/FrameworkText.h"
+
+namespace {
+
+// The line without the backslashes it ends in, unless what is left would be
+// a drive without its root ("D:\" stays as it is).
+std::string WithoutTrailingDelimiters(std::string line) {
+    while (line.size() > 1 && line.back() == '\\' && line[line.size() - 2] != ':')
+        line.pop_back();
+    return line;
+}
+
+} // namespace
+
+_tagVol0XParts BuildPathNameParts(const std::string& line, const std::string& prefix,
+                                  const std::string& suffix, bool hyphen) {
+    const std::string path = WithoutTrailingDelimiters(line);
+    std::string parent;
+    std::string last;
+    if (!Trim(ExtractFileExt(path)).empty()) {
+        const std::string folder = ExtractFileDir(path);
+        parent = ExtractFileDir(folder);
+        last = ExtractFileName(folder);
+    } else {
+        parent = ExtractFileDir(path);
+        last = ExtractFileName(path);
+    }
+    _tagVol0XParts parts;
+    std::string prefixSeparator;
+    std::string suffixSeparator;
+    if (hyphen) {
+        if (!Trim(prefix).empty())
+            prefixSeparator = "-";
+        if (!Trim(suffix).empty())
+            suffixSeparator = "-";
+    }
+    parts.Part0 = IncludeTrailingPathDelimiter(parent) + prefix + prefixSeparator;
+    parts.Part1 = last;
+    parts.Part2 = suffixSeparator;
+    parts.Part3 = suffix;
+    return parts;
+}
+
+std::string JoinedName(const _tagVol0XParts& parts) {
+    return parts.Part0 + parts.Part1 + parts.Part2 + parts.Part3;
+}

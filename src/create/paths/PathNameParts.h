@@ -1,0 +1,19 @@
+#pragma once
+// The name parts of the paths page: one Include line names the folder to
+// create by its full path; the folder keeps its parent and gets the prefix
+// and suffix around its last element.
+
+#include "create/engine/NameParts.h"
+
+#include <string>
+
+// Part 0 is the parent folder with a trailing backslash, the prefix as typed
+// and its separator; part 1 the line's last element; part 2 the suffix
+// separator; part 3 the suffix as typed. A last element with an extension
+// names a file, whose folder is decorated instead. Trailing backslashes are
+// dropped first: "D:\Work\Jan\" names Jan, not an empty element inside it.
+_tagVol0XParts BuildPathNameParts(const std::string& line, const std::string& prefix,
+                                  const std::string& suffix, bool hyphen);
+
+// The folder name the parts describe: all four joined in order.
+std::string JoinedName(const _tagVol0XParts& parts);

@@ -1,0 +1,248 @@
+// The paths page's fields: prefix, suffix and Hyphen, the attach structures
+// and options, help and examples, and the page's state at start-up; also
+// where every handler of the page's lists and fields is connected.
+
+#include "create/paths/Vol04PathsPage.h"
+
+#include "common/BrowseFolder.h"
+#include "common/FileHelpers.h"
+#include "common/FrameworkText.h"
+#include "common/IllegalCharacters.h"
+#include "create/engine/AttachOptions.h"
+#include "tools/TfrmAltalanosHelp.h"
+#include "tools/TfrmExamplesCreateFolders.h"
+#include "ui/Desktop.h"
+#include "ui/Guard.h"
+#include "ui/ListBox.h"
+
+#include "ui_Vol04PathsPage.h"
+
+#include <QSignalBlocker>
+
+namespace {
+
+const std::string Title = "Creating Folder(s).-From a Folder List.            ";
+
+// The text without its last character (a whole UTF-16 pair where it ends in one).
+QString WithoutLastCharacter(const QString& text) {
+    if (text.size() >= 2 && text.back().isLowSurrogate() && text.at(text.size() - 2).isHighSurrogate())
+        return text.chopped(2);
+    return text.isEmpty() ? text : text.chopped(1);
+}
+
+} // namespace
+
+void Vol04PathsPage::ConnectListsAndFields() {
+    ui::OnClicked(ui_->btnVol04AddToList, [this] { btnVol04AddToListClick(); });
+    ui::Connect(ui_->edtVol04AddToList, &QLineEdit::returnPressed, this,
+                [this] { edtVol04AddToListKeyPress(); });
+    ui::OnClicked(ui_->btnVol04IncToExc, [this] { btnVol04IncToExcClick(); });
+    ui::OnClicked(ui_->btnVol04ExcToInc, [this] { btnVol04ExcToIncClick(); });
+    ui::OnClicked(ui_->btnVol04AllfromInc, [this] { btnVol04AllfromIncClick(); });
+    ui::OnClicked(ui_->btnVol04AllfromExc, [this] { btnVol04AllfromExcClick(); });
+    ui::OnClicked(ui_->btnVol04ExchangeIncExc, [this] { btnVol04ExchangeIncExcClick(); });
+    ui::OnClicked(ui_->btnVol04DeleteFromExclude, [this] { btnVol04DeleteFromExcludeClick(); });
+    ui::OnClicked(ui_->btnVol04DeleteExcludeAll, [this] { btnVol04DeleteExcludeAllClick(); });
+    ui::OnClicked(ui_->btnVol04EditIncludeList, [this] { btnVol04EditIncludeListClick(); });
+    ui::OnClicked(ui_->btnVol04SmartImport, [this] { btnVol04SmartImportClick(); });
+    ui::OnClicked(ui_->btnVol04SmartExport, [this] { btnVol04SmartExportClick(); });
+    ui::OnClicked(ui_->btnVol04ClearAll, [this] { btnVol04ClearAllClick(); });
+    ui::OnClicked(ui_->btnVol04Open, [this] { btnVol04OpenClick(); });
+    ui::OnClicked(ui_->btnVol04Save, [this] { btnVol04SaveClick(); });
+
+    ui::Connect(ui_->edtVol04Prefix, &QLineEdit::textChanged, this, [this] { edtVol04PrefixChange(); });
+    ui::Connect(ui_->edtVol04Prefix, &QLineEdit::editingFinished, this, [this] { edtVol04PrefixExit(); });
+    ui::Connect(ui_->edtVol04Suffix, &QLineEdit::textChanged, this, [this] { edtVol04SuffixChange(); });
+    ui::Connect(ui_->edtVol04Suffix, &QLineEdit::editingFinished, this, [this] { edtVol04SuffixExit(); });
+    ui::Connect(ui_->chkVol04Hyphen, &QCheckBox::toggled, this, [this] { chkVol04HyphenClick(); });
+    ui::OnClicked(ui_->btnVol04AddFolderStructure, [this] { btnVol04AddFolderStructureClick(); });
+    ui::OnClicked(ui_->btnVol04ViewFolderStructure, [this] { btnVol04ViewFolderStructureClick(); });
+    ui::OnClicked(ui_->btnVol04RemoveFolderStructure, [this] { btnVol04RemoveFolderStructureClick(); });
+    ui::OnClicked(ui_->btnVol04Help, [this] { btnVol04HelpClick(); });
+    ui::OnClicked(ui_->btnVol04Examples, [this] { btnVol04ExamplesClick(); });
+
+    ui::OnClicked(ui_->rdoVol04AttachNothing, [this] { rdoVol04AttachNothingClick(); });
+    ui::OnClicked(ui_->rdoVol04AttachMainFolderWithFiles,
+                  [this] { rdoVol04AttachMainFolderWithFilesClick(); });
+    ui::OnClicked(ui_->rdoVol04AttachMainFolderWithoutFiles,
+                  [this] { rdoVol04AttachMainFolderWithoutFilesClick(); });
+    ui::OnClicked(ui_->rdoVol04AttachSubFoldersOnlyWithFiles,
+                  [this] { rdoVol04AttachSubFoldersOnlyWithFilesClick(); });
+    ui::OnClicked(ui_->rdoVol04AttachSubFoldersOnlyWithoutFiles,
+                  [this] { rdoVol04AttachSubFoldersOnlyWithoutFilesClick(); });
+}
+
+void Vol04PathsPage::InitialiseAtStart() {
+    ResetAllCounters();
+    RefreshResultLabels();
+    ui_->lblVol04StartFolder->clear();
+    ui_->lblVol04EndFolder->clear();
+    SetPageControlsEnabled(false);
+    ui_->lblVol04IncludeSum->setText("0");
+    ui_->lblVol04ExcludeSum->setText("0");
+    for (ui::ListBox* list :
+         {ui_->lstVol04IncludeFolderList, ui_->lstVol04ExcludeFolderList, ui_->lstVol04AddFolderStructure})
+        list->SetHorizontalExtent(3000);
+}
+
+void Vol04PathsPage::CheckNamePart(QLineEdit& field, const std::string& caption, const std::string& text) {
+    // Each removal below changes the text, which would run this check again
+    // from inside itself; the loop does what those nested checks would do.
+    if (checkingNamePart_ || runInProgress_)
+        return;
+    checkingNamePart_ = true;
+    std::string found;
+    while (HasIllegalCharacter(field.text().toStdString(), "F", found)) {
+        ui::ShowBox(this, caption, text + found, ui::Icon::Warning);
+        const QSignalBlocker quiet(field);
+        field.setText(WithoutLastCharacter(field.text()));
+        field.setFocus();
+    }
+    checkingNamePart_ = false;
+    UpdateVol04Preview();
+}
+
+void Vol04PathsPage::edtVol04PrefixChange() {
+    CheckNamePart(*ui_->edtVol04Prefix, Title + "Warning no: 0054.", "Illegal character in the Prefix : ");
+}
+
+void Vol04PathsPage::edtVol04PrefixExit() {
+    edtVol04PrefixChange();
+}
+
+void Vol04PathsPage::edtVol04SuffixChange() {
+    CheckNamePart(*ui_->edtVol04Suffix, Title + "Warning no: 0055.", "Illegal character in the Suffix : ");
+}
+
+void Vol04PathsPage::edtVol04SuffixExit() {
+    edtVol04SuffixChange();
+}
+
+void Vol04PathsPage::chkVol04HyphenClick() {
+    UpdateVol04Preview();
+}
+
+void Vol04PathsPage::btnVol04AddFolderStructureClick() {
+    if (runInProgress_)
+        return;
+    const std::string path = BrowseForFolder(this, "Select a Folder Structure.");
+    const std::string trimmed = Trim(path);
+    if (trimmed.size() == 3) {
+        std::string driveType;
+        if (DriveTypeName(trimmed, driveType) &&
+            ui::ShowBox(
+                this, Title + "Warning no: 0333.",
+                "Do you want to Attach the Entire Disk to the Folders specified in The Include Window "
+                "?\nClick YES to Attach,\nClick NO to Cancel.",
+                ui::Icon::Question, ui::Buttons::YesNo, ui::Answer::No) == ui::Answer::Yes)
+            AddStructure(path);
+    } else if (trimmed.size() > 3) {
+        AddStructure(path);
+    }
+}
+
+void Vol04PathsPage::AddStructure(const std::string& path) {
+    if (Trim(path).empty()) {
+        ui_->btnVol04CreateFolders->setEnabled(false);
+        ui_->btnVol04CreateFoldersSimulation->setEnabled(false);
+        ui::ShowBox(
+            this, Title + "Warning no: 0056.",
+            "The selection field is empty !\nAction : You must select a folder with subfolder structure.",
+            ui::Icon::Warning);
+        UpdateCreateButtons(false);
+        return;
+    }
+    ui::ListBox& structures = *ui_->lstVol04AddFolderStructure;
+    if (!structures.Contains(path))
+        structures.AddItem(path);
+    ResetAllCounters();
+    PlanToCreate();
+    RefreshResultLabels();
+    RefreshStatisticLabels();
+    UpdateCreateButtons(true);
+    ui_->btnVol04CreateFolders->setEnabled(true);
+    ui_->btnVol04CreateFoldersSimulation->setEnabled(true);
+    structures.setFocus();
+}
+
+void Vol04PathsPage::btnVol04ViewFolderStructureClick() {
+    const ui::ListBox& structures = *ui_->lstVol04AddFolderStructure;
+    const std::vector<int> selected = structures.SelectedIndexes();
+    if (selected.empty()) {
+        ui::ShowBox(
+            this, Title + "Warning no: 0057.",
+            "There is no selected Folder Structure !\nAction : You must select a Folder with subfolders "
+            "structure.",
+            ui::Icon::Warning);
+        return;
+    }
+    ui::desktop().ShellOpen(Trim(structures.Text(selected.front())));
+}
+
+void Vol04PathsPage::btnVol04RemoveFolderStructureClick() {
+    if (runInProgress_)
+        return;
+    ui::ListBox& structures = *ui_->lstVol04AddFolderStructure;
+    if (ui::ShowBox(
+            this, Title + "Warning no: 0058.",
+            "Do you want to remove the selected Folder Structure(s) from the list ?\nClick YES to remove,\n"
+            "Click NO to keep.",
+            ui::Icon::Question, ui::Buttons::YesNo, ui::Answer::No) == ui::Answer::Yes) {
+        const std::vector<int> selected = structures.SelectedIndexes();
+        for (auto row = selected.rbegin(); row != selected.rend(); ++row)
+            structures.Delete(*row);
+    }
+    ResetAllCounters();
+    PlanToCreate();
+    RefreshResultLabels();
+    RefreshStatisticLabels();
+    UpdateCreateButtons(true);
+}
+
+void Vol04PathsPage::btnVol04HelpClick() {
+    frmAltalanosHelp->SetHelpTopic("CreateFolders");
+    frmAltalanosHelp->SetMoreHelpVisible(true);
+    ui::desktop().ShowModal(*frmAltalanosHelp);
+}
+
+void Vol04PathsPage::btnVol04ExamplesClick() {
+    ui::desktop().ShowModal(*frmExamplesCreateFolders);
+}
+
+void Vol04PathsPage::AttachOptionChosen(AttachMode mode, QRadioButton& radio) {
+    if (runInProgress_)
+        return;
+    AttachOptionPage page;
+    page.structureControls = {ui_->lstVol04AddFolderStructure, ui_->btnVol04AddFolderStructure,
+                              ui_->btnVol04ViewFolderStructure, ui_->btnVol04RemoveFolderStructure};
+    page.resetAllCounters = [this] { ResetAllCounters(); };
+    page.planFolders = [this] {
+        block_.Counters.ToCreate.Folders = static_cast<double>(ui_->lstVol04IncludeFolderList->Count());
+    };
+    page.checkFreeSpace = [this](bool withFiles) { CheckFreeSpace(withFiles); };
+    page.refreshResultLabels = [this] { RefreshResultLabels(); };
+    page.refreshStatisticLabels = [this] { RefreshStatisticLabels(); };
+    page.updateCreateButtons = [this](bool enabled) { UpdateCreateButtons(enabled); };
+    AttachOptionClick(page, mode, radio.isChecked());
+}
+
+void Vol04PathsPage::rdoVol04AttachNothingClick() {
+    AttachOptionChosen(AttachMode::Nothing, *ui_->rdoVol04AttachNothing);
+}
+
+void Vol04PathsPage::rdoVol04AttachMainFolderWithFilesClick() {
+    AttachOptionChosen(AttachMode::MainFolderWithFiles, *ui_->rdoVol04AttachMainFolderWithFiles);
+}
+
+void Vol04PathsPage::rdoVol04AttachMainFolderWithoutFilesClick() {
+    AttachOptionChosen(AttachMode::MainFolderWithoutFiles, *ui_->rdoVol04AttachMainFolderWithoutFiles);
+}
+
+void Vol04PathsPage::rdoVol04AttachSubFoldersOnlyWithFilesClick() {
+    AttachOptionChosen(AttachMode::SubFoldersOnlyWithFiles, *ui_->rdoVol04AttachSubFoldersOnlyWithFiles);
+}
+
+void Vol04PathsPage::rdoVol04AttachSubFoldersOnlyWithoutFilesClick() {
+    AttachOptionChosen(AttachMode::SubFoldersOnlyWithoutFiles,
+                       *ui_->rdoVol04AttachSubFoldersOnlyWithoutFiles);
+}

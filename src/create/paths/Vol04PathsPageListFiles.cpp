@@ -1,0 +1,156 @@
+// The paths page's list files (the hidden "Import List" and "Export List"
+// buttons): plain text, one full path per line, read through the program's
+// one list-file opener and written as UTF-8 with "\n" line ends.
+
+#include "create/paths/Vol04PathsPage.h"
+
+#include "common/FileHelpers.h"
+#include "common/FrameworkPaths.h"
+#include "common/FrameworkText.h"
+#include "create/engine/PageRunGuard.h"
+#include "tools/ExportHandOver.h"
+#include "tools/ListFileStreams.h"
+#include "tools/UpdatePacer.h"
+#include "ui/Desktop.h"
+#include "ui/ListBox.h"
+#include "ui/ListOrder.h"
+
+#include "ui_Vol04PathsPage.h"
+
+#include <unordered_set>
+
+namespace {
+
+const std::string Title = "Creating Folder(s).-From a Folder List.";
+const std::string Blanks12 = "            ";
+const std::string Blanks13 = "             ";
+
+ui::FileDialogRequest ListFileRequest(QWidget* owner, const std::string& title) {
+    ui::FileDialogRequest request;
+    request.owner = owner;
+    request.title = title;
+    request.filter = "Text Files (*.txt)|*.txt|Comma Separated (*.csv)|*.csv|All Files (*.*)|*.*";
+    request.defaultExtension = "txt";
+    return request;
+}
+
+} // namespace
+
+void Vol04PathsPage::btnVol04SaveClick() {
+    if (runInProgress_)
+        return;
+    const std::string fileName = ui::desktop().SaveFileName(ListFileRequest(this, "Save As"));
+    if (!fileName.empty()) {
+        std::optional<std::ofstream> out = CreateListFile(fileName);
+        if (out) {
+            for (const std::string& line : ui_->lstVol04IncludeFolderList->Items()) {
+                if (HasDrivePart(line))
+                    *out << line << "\n";
+            }
+            out->close();
+        }
+        // A file that could not be written to the end is no saved list either.
+        if (!out || out->fail())
+            ui::ShowBox(this, Title + Blanks12 + "Warning no: 0052.",
+                        "There was a problem saving the file !\nAction : The file is maybe corrupted.",
+                        ui::Icon::Warning);
+        else
+            ui::desktop().ShowMessage("End of the saving process.");
+    }
+    const bool lines = ui_->lstVol04IncludeFolderList->Count() > 0;
+    SetNameControlsEnabled(lines);
+    UpdateCreateButtons(lines);
+}
+
+void Vol04PathsPage::btnVol04OpenClick() {
+    if (runInProgress_)
+        return;
+    const std::string fileName = ui::desktop().OpenFileName(ListFileRequest(this, "Open"));
+    if (fileName.empty()) {
+        RefreshAfterListChange();
+        ui_->edtVol04AddToList->setFocus();
+        return;
+    }
+    if (!HasTxtExtension(fileName) &&
+        ui::ShowBox(
+            this, Title + Blanks12 + "Information no: 0048.",
+            "The file extension is not txt.\nMaybe it is not a plain text file. \nDo you want to open "
+            "this file ?\nClick YES to Continue Loading this file,\nClick NO to Stop the Loading "
+            "process.",
+            ui::Icon::Question, ui::Buttons::YesNo, ui::Answer::No) != ui::Answer::Yes) {
+        ui_->edtVol04AddToList->setFocus();
+        return;
+    }
+    std::optional<std::ifstream> in = OpenListFileForReading(fileName);
+    if (!in) {
+        ui::ShowBox(this, Title + Blanks13 + "Warning no: 0049.",
+                    "There was a problem opening the file !\nAction : The file is maybe corrupted.",
+                    ui::Icon::Warning);
+    } else {
+        ui::ListBox& include = *ui_->lstVol04IncludeFolderList;
+        const ui::ListBox& exclude = *ui_->lstVol04ExcludeFolderList;
+        if (ui::ShowBox(
+                this, Title + Blanks12 + "Information no: 0050.",
+                "Do you want to clear the previous content of the INCLUDE window ?\nClick YES to clear "
+                "the previous content,\nClick NO to leave it.",
+                ui::Icon::Question, ui::Buttons::YesNo, ui::Answer::No) == ui::Answer::Yes)
+            include.Clear();
+
+        bool quit = false;
+        {
+            PageRunGuard busy(runInProgress_, *this);
+            // The lines join the list in one go at the end; meanwhile their
+            // keys make the duplicate test see them.
+            std::vector<std::string> added;
+            std::unordered_set<std::string> addedKeys;
+            bool asking = true;
+            UpdatePacer pacer;
+            std::string text;
+            std::string driveType;
+            while (!quit && ReadListLine(*in, text)) {
+                const std::string line = Trim(text);
+                std::string key = ui::FoldCase(line);
+                if (include.ContainsFolded(key) || addedKeys.count(key)) {
+                    ui::ShowBox(this, Title + Blanks13 + "Warning no: 0138.",
+                                "This folder already exists in the Include window !\n", ui::Icon::Warning);
+                } else if (exclude.ContainsFolded(key)) {
+                    ui::ShowBox(this, Title + Blanks13 + "Warning no: 0139.",
+                                "This folder already exists in the Exclude window !\n", ui::Icon::Warning);
+                } else if (line.empty()) {
+                    continue;
+                } else if (!ExtractFileDrive(line).empty()) {
+                    // A drive that is not there is passed over without a word.
+                    if (DriveTypeName(line, driveType)) {
+                        added.push_back(line);
+                        addedKeys.insert(std::move(key));
+                    }
+                } else if (asking) {
+                    if (ui::ShowBox(this, Title + Blanks13 + "Warning no: 0140.",
+                                    "There is no drive letter !\nClick YES to continue without asking\nClick "
+                                    "NO  to Clear the INCULDE Window and quit the Import process",
+                                    ui::Icon::Question, ui::Buttons::YesNo,
+                                    ui::Answer::No) == ui::Answer::Yes)
+                        asking = false;
+                    else
+                        quit = true;
+                }
+                ListWorkStep(pacer, static_cast<int>(added.size()));
+            }
+            if (quit)
+                include.Clear();
+            else
+                include.AddItems(added);
+        }
+        in->close();
+        if (quit) {
+            // The list is empty now: the counters, labels and controls must
+            // say so as well, not describe the list that was there.
+            RefreshAfterListChange();
+            ui_->edtVol04AddToList->setFocus();
+            return;
+        }
+    }
+    ui::desktop().ShowMessage("End of the loading process.");
+    RefreshAfterListChange();
+    ui_->edtVol04AddToList->setFocus();
+}

@@ -1,0 +1,341 @@
+// The paths page's Include and Exclude lists: typing full paths in, moving
+// and exchanging lines between the lists, deleting them, the list editor, the
+// import and export windows, Clear Fields, and the refresh that follows every
+// change.
+//
+// Lists may hold 100,000 lines: every "is it already there" test is the list
+// control's own lookup, a list is changed in one go rather than line by line,
+// and per-line work shows its progress at most about thirty times a second.
+
+#include "create/paths/Vol04PathsPage.h"
+
+#include "common/FileHelpers.h"
+#include "common/FrameworkPaths.h"
+#include "common/FrameworkText.h"
+#include "common/PathSplitting.h"
+#include "common/PathValidation.h"
+#include "create/engine/PageRunGuard.h"
+#include "create/paths/TfrmVol04EditIncludeList.h"
+#include "tools/ExcludeListClearing.h"
+#include "tools/ExportHandOver.h"
+#include "tools/ItemListMoves.h"
+#include "tools/TfrmFileImport.h"
+#include "tools/UpdatePacer.h"
+#include "ui/Desktop.h"
+#include "ui/ListBox.h"
+#include "ui/ListOrder.h"
+
+#include "ui_TfrmFileImport.h"
+#include "ui_Vol04PathsPage.h"
+
+#include <limits>
+#include <unordered_set>
+
+namespace {
+
+const std::string Title = "Creating Folder(s).-From a Folder List.";
+const std::string Blanks12 = "            ";
+
+int ProgressMaximum(size_t count) {
+    return static_cast<int>(std::min<size_t>(count, static_cast<size_t>(std::numeric_limits<int>::max())));
+}
+
+} // namespace
+
+void Vol04PathsPage::ShowListCounts() {
+    ui_->lblVol04IncludeSum->setText(QString::number(ui_->lstVol04IncludeFolderList->Count()));
+    ui_->lblVol04ExcludeSum->setText(QString::number(ui_->lstVol04ExcludeFolderList->Count()));
+}
+
+void Vol04PathsPage::ListWorkStep(UpdatePacer& pacer, int pendingIncludeItems, int progress) {
+    if (!pacer.Due())
+        return;
+    if (progress >= 0)
+        ui_->pbVol04ProgressBar->setValue(progress);
+    ui_->lblVol04IncludeSum->setText(
+        QString::number(ui_->lstVol04IncludeFolderList->Count() + pendingIncludeItems));
+    ui_->lblVol04ExcludeSum->setText(QString::number(ui_->lstVol04ExcludeFolderList->Count()));
+    ui::desktop().ProcessMessages();
+}
+
+void Vol04PathsPage::PlanToCreate() {
+    // With "Attach Nothing." no structure is copied, whatever the structure
+    // list still holds: one folder per line, and no free-space check of
+    // structures no run will attach.
+    if (ui_->rdoVol04AttachNothing->isChecked()) {
+        block_.Counters.ToCreate =
+            CounterRow{static_cast<double>(ui_->lstVol04IncludeFolderList->Count()), 0, 0, 0};
+        return;
+    }
+    CheckFreeSpace(WithFilesModeChecked());
+}
+
+void Vol04PathsPage::RefreshAfterListChange() {
+    UpdateVol04Preview();
+    const bool lines = ui_->lstVol04IncludeFolderList->Count() > 0;
+    SetNameControlsEnabled(lines);
+    UpdateCreateButtons(lines);
+    ResetAllCounters();
+    PlanToCreate();
+    RefreshResultLabels();
+    RefreshStatisticLabels();
+    ShowListCounts();
+    ui_->pbVol04ProgressBar->hide();
+}
+
+void Vol04PathsPage::UpdateVol04Preview() {
+    const ui::ListBox& include = *ui_->lstVol04IncludeFolderList;
+    if (include.Count() == 0) {
+        ui_->lblVol04StartFolder->clear();
+        ui_->lblVol04EndFolder->clear();
+        return;
+    }
+    // A line without a drive part names no folder: its label keeps what it showed.
+    const std::string first = include.Text(0);
+    if (!Trim(ExtractFileDrive(first)).empty())
+        ui_->lblVol04StartFolder->setText(QString::fromStdString(FolderNameOf(first)));
+    const std::string last = include.Text(include.Count() - 1);
+    if (!Trim(ExtractFileDrive(last)).empty())
+        ui_->lblVol04EndFolder->setText(QString::fromStdString(FolderNameOf(last)));
+}
+
+bool Vol04PathsPage::AddPathsToIncludeList(const std::string& text, bool stopAtFirst, std::string& message,
+                                           std::string& normalised) {
+    std::deque<std::string> paths;
+    if (!ValidateAndSplitPathText(text, paths, message, normalised))
+        return false;
+    ui::ListBox& include = *ui_->lstVol04IncludeFolderList;
+    const ui::ListBox& exclude = *ui_->lstVol04ExcludeFolderList;
+    bool result = true;
+    for (const std::string& cut : paths) {
+        const std::string path = TrimBlanks(cut);
+        std::string refusal;
+        if (!ValidateFolderName(path, refusal)) {
+        } else if (include.Contains(path)) {
+            refusal = "This item already exists in the Include list !";
+        } else if (exclude.Contains(path)) {
+            refusal = "This item already exists in the Exclude list !";
+        } else {
+            include.AddItem(path);
+            continue;
+        }
+        result = false;
+        message = refusal;
+        if (stopAtFirst)
+            return false;
+    }
+    return result;
+}
+
+void Vol04PathsPage::btnVol04AddToListClick() {
+    if (runInProgress_)
+        return;
+    QLineEdit& entry = *ui_->edtVol04AddToList;
+    const std::string text = Trim(entry.text().toStdString());
+    if (text.empty()) {
+        ui::ShowBox(this, Title + Blanks12 + "Warning no: 0042.", "The text field is empty !!!",
+                    ui::Icon::Warning);
+        return;
+    }
+    std::string message;
+    if (!AnalyseDriveColons(text, message)) {
+        ui::ShowBox(this, Title + Blanks12 + "Warning no: 0043.", message, ui::Icon::Warning);
+    } else {
+        std::string normalised;
+        if (!AddPathsToIncludeList(text, true, message, normalised))
+            ui::ShowBox(this, Title + Blanks12 + "Warning no: 0044.", message, ui::Icon::Warning);
+        else
+            entry.setText(QString::fromStdString(normalised));
+    }
+    RefreshAfterListChange();
+    entry.setFocus();
+}
+
+void Vol04PathsPage::edtVol04AddToListKeyPress() {
+    btnVol04AddToListClick();
+}
+
+void Vol04PathsPage::MoveBetweenLists(ui::ListBox& from, ui::ListBox& to, const std::vector<int>& rows) {
+    {
+        PageRunGuard busy(runInProgress_, *this);
+        UpdatePacer pacer;
+        MoveListRows(from, to, rows, [&] { ListWorkStep(pacer); });
+    }
+    RefreshAfterListChange();
+    ui_->edtVol04AddToList->setFocus();
+}
+
+void Vol04PathsPage::btnVol04IncToExcClick() {
+    if (runInProgress_)
+        return;
+    MoveBetweenLists(*ui_->lstVol04IncludeFolderList, *ui_->lstVol04ExcludeFolderList,
+                     ui_->lstVol04IncludeFolderList->SelectedIndexes());
+}
+
+void Vol04PathsPage::btnVol04ExcToIncClick() {
+    if (runInProgress_)
+        return;
+    MoveBetweenLists(*ui_->lstVol04ExcludeFolderList, *ui_->lstVol04IncludeFolderList,
+                     ui_->lstVol04ExcludeFolderList->SelectedIndexes());
+}
+
+void Vol04PathsPage::btnVol04AllfromIncClick() {
+    if (runInProgress_)
+        return;
+    MoveBetweenLists(*ui_->lstVol04IncludeFolderList, *ui_->lstVol04ExcludeFolderList,
+                     AllListRows(*ui_->lstVol04IncludeFolderList));
+}
+
+void Vol04PathsPage::btnVol04AllfromExcClick() {
+    if (runInProgress_)
+        return;
+    MoveBetweenLists(*ui_->lstVol04ExcludeFolderList, *ui_->lstVol04IncludeFolderList,
+                     AllListRows(*ui_->lstVol04ExcludeFolderList));
+}
+
+void Vol04PathsPage::btnVol04ExchangeIncExcClick() {
+    if (runInProgress_)
+        return;
+    // Each list takes the other's lines in their order; one refresh follows.
+    ui::ListBox& include = *ui_->lstVol04IncludeFolderList;
+    ui::ListBox& exclude = *ui_->lstVol04ExcludeFolderList;
+    std::vector<std::string> included = include.Items();
+    std::vector<std::string> excluded = exclude.Items();
+    include.Clear();
+    include.AddItems(excluded);
+    exclude.Clear();
+    exclude.AddItems(included);
+    RefreshAfterListChange();
+    ui_->edtVol04AddToList->setFocus();
+}
+
+void Vol04PathsPage::btnVol04DeleteFromExcludeClick() {
+    if (runInProgress_)
+        return;
+    ui::ListBox& exclude = *ui_->lstVol04ExcludeFolderList;
+    if (exclude.Count() == 0) {
+        ui::ShowBox(
+            this, Title + Blanks12 + "Warning no: 0145.",
+            "The EXCLUDE list is empty !\nAction : You must enter at least one FOLDER to the EXCLUDE list to "
+            "delete it.\n",
+            ui::Icon::Warning);
+    } else if (ui::ShowBox(
+                   this, Title + Blanks12 + "Warning no: 0053.",
+                   "Do you want to delete the selected item(s) from the Exclude list ?\nNote: You can delete "
+                   "ONLY from the EXCLUDE list.\n",
+                   ui::Icon::Question, ui::Buttons::YesNo, ui::Answer::No) == ui::Answer::Yes) {
+        DeleteListRows(exclude, exclude.SelectedIndexes());
+    }
+    RefreshAfterListChange();
+    ui_->edtVol04AddToList->setFocus();
+}
+
+void Vol04PathsPage::btnVol04DeleteExcludeAllClick() {
+    if (runInProgress_)
+        return;
+    ExcludeListClearing page;
+    page.owner = this;
+    page.excludeList = ui_->lstVol04ExcludeFolderList;
+    page.countLabel = ui_->lblVol04ExcludeSum;
+    page.warningCaption = "Creating Folder List(s).-From a Folder List.            Warning no: 0526.";
+    page.questionCaption = "Creating Folder List(s).-From a Folder List.             Warning no: 0527.";
+    page.refresh = [this] { RefreshAfterListChange(); };
+    page.button = ui_->btnVol04DeleteExcludeAll;
+    ClearExcludeList(page);
+}
+
+void Vol04PathsPage::btnVol04EditIncludeListClick() {
+    if (runInProgress_)
+        return;
+    frmVol04EditIncludeList->LoadList(*ui_->lstVol04IncludeFolderList, *ui_->lstVol04ExcludeFolderList);
+    if (ui::desktop().ShowModal(*frmVol04EditIncludeList) == ui::Answer::Ok)
+        RefreshAfterListChange();
+    ui_->edtVol04AddToList->setFocus();
+}
+
+void Vol04PathsPage::btnVol04SmartImportClick() {
+    if (runInProgress_)
+        return;
+    const ui::Answer answer = ui::desktop().ShowModal(*frmFileImport);
+    const ui::ListBox& results = *frmFileImport->Controls().lstFileImportResults;
+    if (results.Count() == 0) {
+        ui::ShowBox(this, Title + "             Warning no: 0383.",
+                    "Empty Result List in the File Import Window!\n", ui::Icon::Warning);
+    } else if (answer == ui::Answer::Ok) {
+        PageRunGuard busy(runInProgress_, *this);
+        const ui::ListBox& include = *ui_->lstVol04IncludeFolderList;
+        const ui::ListBox& exclude = *ui_->lstVol04ExcludeFolderList;
+        // The new lines join the list in one go at the end; meanwhile their
+        // keys make the duplicate test see them.
+        std::vector<std::string> added;
+        std::unordered_set<std::string> addedKeys;
+        addedKeys.reserve(static_cast<size_t>(results.Count()));
+        QProgressBar& progress = *ui_->pbVol04ProgressBar;
+        progress.setValue(0);
+        progress.setMaximum(ProgressMaximum(static_cast<size_t>(results.Count())));
+        progress.show();
+        UpdatePacer pacer;
+        std::deque<std::string> paths;
+        for (int line = 0; line < results.Count(); ++line) {
+            SplitPathsAtDrives(results.Text(line), paths);
+            for (const std::string& path : paths) {
+                if (Trim(path).empty())
+                    continue;
+                std::string key = ui::FoldCase(path);
+                if (include.ContainsFolded(key) || exclude.ContainsFolded(key))
+                    continue;
+                // Appended as cut, blanks and all.
+                if (addedKeys.insert(std::move(key)).second)
+                    added.push_back(path);
+            }
+            ListWorkStep(pacer, static_cast<int>(added.size()), line);
+        }
+        ui_->lstVol04IncludeFolderList->AddItems(added);
+        progress.hide();
+    }
+    RefreshAfterListChange();
+    ui_->btnVol04AddToList->setFocus();
+}
+
+void Vol04PathsPage::btnVol04SmartExportClick() {
+    if (runInProgress_)
+        return;
+    ExportHandOver how;
+    how.owner = this;
+    how.emptyCaption = Title + Blanks12 + "Warning no: 0557.";
+    how.emptyText = "The Include List is empty !\n";
+    how.accept = HasDrivePart;
+    how.listType = "FOLDERS";
+    how.progressBar = ui_->pbVol04ProgressBar;
+    if (HandOverToFileExport(ui_->lstVol04IncludeFolderList->Items(), how))
+        RefreshAfterListChange();
+    ui_->btnVol04SmartExport->setFocus();
+}
+
+void Vol04PathsPage::btnVol04ClearAllClick() {
+    if (runInProgress_)
+        return;
+    if (ui::ShowBox(this, Title + Blanks12 + "Information no: 0064",
+                    "You will delete all fields !!!\nClick YES to Continue deleting all fields,\nClick NO to "
+                    "Stop the delete process.",
+                    ui::Icon::Question, ui::Buttons::YesNo, ui::Answer::No) == ui::Answer::No)
+        return;
+    ui_->edtVol04AddToList->clear();
+    ui_->lstVol04IncludeFolderList->Clear();
+    ui_->lstVol04ExcludeFolderList->Clear();
+    ui_->edtVol04Prefix->clear();
+    ui_->edtVol04Suffix->clear();
+    ui_->lblVol04StartFolder->clear();
+    ui_->lblVol04EndFolder->clear();
+    ui_->lblVol04IncludeSum->setText("0");
+    ui_->lblVol04ExcludeSum->setText("0");
+    ui_->chkVol04Hyphen->setChecked(true);
+    ui_->lstVol04AddFolderStructure->Clear();
+    ResetAllCounters();
+    ClearAllResultLists();
+    RefreshResultLabels();
+    RefreshStatisticLabels();
+    SetNameControlsEnabled(false);
+    ui::ShowBox(this, Title + "           Warning no: 0065.", "End of the CLEAR FIELDS process !!!\n",
+                ui::Icon::Warning);
+}

@@ -1,0 +1,147 @@
+// The paths page's simulation: the run's checks, then what the run would
+// create, find existing or refuse, counted and listed without touching the
+// disk. The result lists (and so the last run's undo list) and the run's list
+// of copied files stay as they are.
+
+#include "create/paths/Vol04PathsPage.h"
+
+#include "common/FrameworkFiles.h"
+#include "common/FrameworkPaths.h"
+#include "common/FrameworkText.h"
+#include "common/PathSplitting.h"
+#include "common/PathValidation.h"
+#include "create/engine/PageRunGuard.h"
+#include "create/engine/RepaintThrottle.h"
+#include "create/paths/TfrmStatistic04.h"
+#include "platform/Drives.h"
+#include "tools/ExportHandOver.h"
+#include "ui/Desktop.h"
+#include "ui/ListBox.h"
+
+#include "ui_Vol04PathsPage.h"
+
+#include <limits>
+
+namespace {
+
+const std::string Title = "Simulate Creating Folder(s).-From a Folder List.            ";
+
+// The run cannot create a folder on a drive that is not there.
+bool DriveIsPresent(const std::string& name) {
+    const std::string drive = ExtractFileDrive(Trim(name));
+    return drive.size() == 2 && platform::GetDriveTypeA(drive + "\\") != platform::DRIVE_NO_ROOT_DIR;
+}
+
+const std::vector<std::string> SimulationDisabledTabs = {"tabFolderCreate04", "tabFolderCreate03",
+                                                         "tabFolderCreate01"};
+
+} // namespace
+
+void Vol04PathsPage::btnVol04CreateFoldersSimulationClick() {
+    if (runInProgress_)
+        return;
+    PageRunGuard busy(runInProgress_, *this);
+
+    if (WithFilesModeChecked() && !CheckFreeSpace(true))
+        return;
+    if (!CheckStructures(Title + "Warning no: 0471.", Title + "Warning no: 0472."))
+        return;
+    if (ui::ShowBox(this, Title + "Information no: 0473.", mainWindow_.Texts().CreateSimulationIntroText,
+                    ui::Icon::Question, ui::Buttons::YesNo, ui::Answer::No) != ui::Answer::Yes)
+        return;
+
+    PrepareStatisticsWindow(false);
+    ResetResultCounters();
+    ClearStatisticLists();
+    walk_.ClearOwnFolders();
+    RefreshResultLabels();
+    RefreshStatisticLabels();
+    if (ui_->chkVol04ViewDetailedResults->isChecked() && frmStatistic04)
+        frmStatistic04->show();
+
+    OtherTabsDisabled tabs(mainWindow_, SimulationDisabledTabs);
+    const std::vector<std::string> lines = IncludeItems();
+    if (lines.empty()) {
+        ui::ShowBox(this, "Simulate Creating Folder(s).-From a Folder List.           Warning no: 0476.",
+                    "The Include list is empty !!!\nYou must enter at least one Folder to create folders.",
+                    ui::Icon::Warning);
+    } else {
+        const AttachMode mode = SelectedAttachMode();
+        const std::vector<std::string> structures = StructureItems();
+        {
+            RepaintRunScope repaints(block_.Repaints(), {window(), frmStatistic04},
+                                     {ui_->pbVol04ProgressBar});
+            ui_->pbVol04ProgressBar->setMaximum(
+                static_cast<int>(std::min<size_t>(lines.size(), std::numeric_limits<int>::max())));
+            ui_->pbVol04ProgressBar->setValue(0);
+            ui_->pbVol04ProgressBar->show();
+            for (size_t i = 0; i < lines.size(); ++i) {
+                if (block_.Repaints().ShownNow() || i + 1 == lines.size())
+                    ui_->pbVol04ProgressBar->setValue(
+                        static_cast<int>(std::min<size_t>(i, std::numeric_limits<int>::max())));
+                ui::desktop().ProcessMessages();
+                SimulateRunLine(lines[i], mode, structures);
+            }
+        }
+        ui_->pbVol04ProgressBar->hide();
+        ui::ShowBox(this, Title + "Information no: 0475.", mainWindow_.Texts().CreateSimulationEndText,
+                    ui::Icon::Information);
+    }
+    tabs.EnableAgain();
+}
+
+void Vol04PathsPage::SimulateRunLine(const std::string& line, AttachMode mode,
+                                     const std::vector<std::string>& structures) {
+    BindStatisticsWindow();
+    std::deque<std::string> accepted;
+    std::deque<std::string> rejected;
+    SplitPathText(line, accepted, rejected);
+    // What the run refuses, the simulation refuses alike: a text that is no
+    // path carries no structures, a path it cannot create carries them.
+    for (const std::string& entry : rejected)
+        SimulateOther(entry, HasDrivePart(entry) ? mode : AttachMode::Nothing);
+    for (const std::string& entry : accepted) {
+        const std::string name = FolderNameOf(entry);
+        if (!DriveIsPresent(name)) {
+            SimulateOther(name, mode);
+            continue;
+        }
+        if (DirectoryExists(name)) {
+            block_.Counters.Exists.Folders += 1;
+            block_.RefreshBoth();
+            block_.AddToList(StatisticList::FoldersExists, name);
+            continue;
+        }
+        block_.AddToList(StatisticList::FoldersCreated, name);
+        block_.Counters.Created.Folders += 1;
+        block_.RefreshBoth();
+        walk_.AttachTargetRoot = name;
+        if (mode == AttachMode::Nothing)
+            continue;
+        for (const std::string& structure : structures) {
+            std::string refusal;
+            if (CheckSourceNotDestination(name, structure, refusal)) {
+                RepaintPause showCounters(block_.Repaints());
+                ui::ShowBox(this, Title + "Warning no: 0474.", refusal, ui::Icon::Warning);
+                continue;
+            }
+            std::string target =
+                AttachesTopFolder(mode) ? name + "\\" + ExtractFileName(Trim(structure)) : name;
+            walk_.AttachTargetRoot = ExcludeTrailingPathDelimiter(target);
+            walk_.SimulateCopyFolderStructure(structure, mode);
+        }
+    }
+}
+
+void Vol04PathsPage::SimulateOther(const std::string& entry, AttachMode mode) {
+    CounterRow& other = block_.Counters.Other;
+    other.Folders += 1;
+    if (mode != AttachMode::Nothing)
+        other.SubFolders += structureTotals_.subfolders;
+    if (AttachesFiles(mode)) {
+        other.Files += structureTotals_.files;
+        other.FilesSize += static_cast<double>(structureTotals_.bytes);
+    }
+    block_.RefreshBoth();
+    block_.AddToList(StatisticList::FoldersOther, entry);
+}
