@@ -1,0 +1,47 @@
+// How one Include line of the paths page becomes the folder a run creates.
+
+#include "create/paths/PathNameParts.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct NameCase {
+    std::string line;
+    std::string prefix;
+    std::string suffix;
+    bool hyphen;
+    std::string name;
+};
+
+TEST(PathNameParts, LinesBecomeDecoratedFoldersInTheirParent) {
+    const NameCase cases[] = {
+        {"D:\\Work\\Jan", "A", "Z", true, "D:\\Work\\A-Jan-Z"},
+        {"D:\\Work\\Jan\\report.doc", "A", "Z", true, "D:\\Work\\A-Jan-Z"},
+        // A dotted last element is taken as a file name.
+        {"D:\\Work\\rel1.2", "A", "Z", true, "D:\\A-Work-Z"},
+        {"D:\\Work\\Jan", "", "", true, "D:\\Work\\Jan"},
+        {"D:\\Work\\Jan", "A", "Z", false, "D:\\Work\\AJanZ"},
+        // Blank prefix: no separator, the blank stays as typed.
+        {"D:\\Work\\Jan", " ", "Z", true, "D:\\Work\\ Jan-Z"},
+        {"D:\\", "", "", true, "D:\\"},
+        {"D:\\Jan", "A", "", true, "D:\\A-Jan"},
+        // A trailing backslash names the folder itself, not an empty element in it.
+        {"D:\\Work\\Jan\\", "A", "Z", true, "D:\\Work\\A-Jan-Z"},
+        {"D:\\Work\\Jan\\\\", "", "", true, "D:\\Work\\Jan"},
+    };
+    for (const NameCase& c : cases) {
+        _tagVol0XParts parts = BuildPathNameParts(c.line, c.prefix, c.suffix, c.hyphen);
+        EXPECT_EQ(JoinedName(parts), c.name) << c.line;
+    }
+}
+
+TEST(PathNameParts, PartsHoldParentElementAndSeparators) {
+    _tagVol0XParts parts = BuildPathNameParts("D:\\Work\\Jan", "A", "Z", true);
+    EXPECT_EQ(parts.Part0, "D:\\Work\\A-");
+    EXPECT_EQ(parts.Part1, "Jan");
+    EXPECT_EQ(parts.Part2, "-");
+    EXPECT_EQ(parts.Part3, "Z");
+}
+
+} // namespace

@@ -1,0 +1,247 @@
+// The paths page's lists: typing paths in, moving and exchanging lines, the
+// list files, the Include-list editor and Clear Fields.
+
+#include "ui_TfrmStatistic04.h"
+#include "ui_TfrmVol04EditIncludeList.h"
+#include "ui_Vol04PathsPage.h"
+
+#include "PathsPageFixture.h"
+
+#include "create/paths/TfrmVol04EditIncludeList.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+using namespace pathstests;
+using ui::Answer;
+
+namespace {
+const std::string Title = "Creating Folder(s).-From a Folder List.";
+} // namespace
+
+TEST_F(PathsPageTest, TypedPathsAreNormalisedCheckedAndAdded) {
+    struct Case {
+        std::string typed;
+        std::string box; // "" for none
+        std::string boxText;
+        std::vector<std::string> include;
+        std::string editAfter;
+    };
+    const Case cases[] = {
+        {"D:/Data//Jan", "", "", {"D:\\Data\\Jan"}, "D:\\Data\\Jan"},
+        {"D:\\a E:\\b", "0044", "This item already exists in the Exclude list !", {"D:\\a"}, "D:\\a E:\\b"},
+        {"no colon here", "0043", "", {}, "no colon here"},
+        {"   ", "0042", "The text field is empty !!!", {}, "   "},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        include().Clear();
+        exclude().Clear();
+        exclude().AddItem("E:\\b");
+        controls().edtVol04AddToList->setText(QString::fromStdString(c.typed));
+        if (!c.box.empty())
+            desktop->ExpectBox(c.box);
+        controls().edtVol04AddToList->returnPressed();
+        EXPECT_TRUE(desktop->AllUsed());
+        if (!c.boxText.empty()) {
+            EXPECT_EQ(desktop->LastBox().text, c.boxText);
+        }
+        EXPECT_EQ(include().Items(), c.include);
+        EXPECT_EQ(controls().edtVol04AddToList->text().toStdString(), c.editAfter);
+        EXPECT_EQ(PageLabel("IncludeSum"), std::to_string(c.include.size()));
+    }
+    EXPECT_EQ(desktop->LastBox().caption, Title + "            Warning no: 0042.");
+}
+
+TEST_F(PathsPageTest, MovesAndTheExchangeKeepEachLineOnce) {
+    AddLines({"D:\\a", "D:\\b", "D:\\c"});
+    exclude().AddItem("d:\\B");
+    include().SetSelected(1, true);
+    Click(controls().btnVol04IncToExc);
+    // Already in the Exclude list (ignoring case): it only leaves the Include list.
+    EXPECT_EQ(include().Items(), (std::vector<std::string>{"D:\\a", "D:\\c"}));
+    EXPECT_EQ(exclude().Items(), std::vector<std::string>{"d:\\B"});
+
+    controls().edtVol04Prefix->setText("X");
+    Click(controls().btnVol04ExchangeIncExc);
+    EXPECT_EQ(include().Items(), std::vector<std::string>{"d:\\B"});
+    EXPECT_EQ(exclude().Items(), (std::vector<std::string>{"D:\\a", "D:\\c"}));
+    // One refresh: counts, preview and the planned row describe the new lists.
+    EXPECT_EQ(PageLabel("IncludeSum"), "1");
+    EXPECT_EQ(PageLabel("ExcludeSum"), "2");
+    EXPECT_EQ(PageLabel("StartFolder"), "d:\\XB");
+    EXPECT_EQ(page->Counters().ToCreate.Folders, 1);
+
+    Click(controls().btnVol04AllfromExc);
+    EXPECT_EQ(include().Items(), (std::vector<std::string>{"d:\\B", "D:\\a", "D:\\c"}));
+    Click(controls().btnVol04ExchangeIncExc);
+    EXPECT_EQ(include().Count(), 0);
+    EXPECT_FALSE(controls().edtVol04Prefix->isEnabled());
+    EXPECT_TRUE(controls().btnVol04ExchangeIncExc->isEnabled());
+    EXPECT_EQ(page->Counters().ToCreate.Folders, 0);
+
+    desktop->ExpectBox("0527", Answer::Yes);
+    Click(controls().btnVol04DeleteExcludeAll);
+    EXPECT_EQ(exclude().Count(), 0);
+    EXPECT_EQ(desktop->LastBox().caption,
+              "Creating Folder List(s).-From a Folder List.             Warning no: 0527.");
+}
+
+TEST_F(PathsPageTest, ListFilesOpenWithEachAnswer) {
+    sandbox->MakeFile("D:\\list.txt",
+                      "D:\\One\nd:\\one\nE:\\Two\r\n\nF:\\Absent\nrelative\nD:\\Three\n  C:\\Four  \n");
+    sandbox->MakeFile("D:\\list.csv", "D:\\Csv\n");
+    struct Case {
+        std::string file;
+        std::vector<std::pair<std::string, Answer>> boxes;
+        std::vector<std::string> before;
+        std::vector<std::string> after;
+        bool endMessage;
+    };
+    const Case cases[] = {
+        // Not a .txt file: No stops, Yes reads it.
+        {"D:\\list.csv", {{"0048", Answer::No}}, {"D:\\Old"}, {"D:\\Old"}, false},
+        {"D:\\list.csv",
+         {{"0048", Answer::Yes}, {"0050", Answer::No}},
+         {"D:\\Old"},
+         {"D:\\Old", "D:\\Csv"},
+         true},
+        // Yes to 0050 clears first; a duplicate in any case is named; Yes to
+        // 0140 skips every line without a drive from then on; an absent drive is
+        // passed over.
+        {"D:\\list.txt",
+         {{"0050", Answer::Yes}, {"0138", Answer::Ok}, {"0140", Answer::Yes}},
+         {"D:\\Old"},
+         {"D:\\One", "E:\\Two", "D:\\Three", "C:\\Four"},
+         true},
+        {"D:\\list.txt",
+         {{"0050", Answer::No}, {"0139", Answer::Ok}, {"0139", Answer::Ok}, {"0140", Answer::Yes}},
+         {"D:\\Old"},
+         {"D:\\Old", "E:\\Two", "D:\\Three", "C:\\Four"},
+         true},
+        {"D:\\missing.txt", {{"0049", Answer::Ok}}, {"D:\\Old"}, {"D:\\Old"}, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file + " " + std::to_string(c.boxes.size()));
+        include().Clear();
+        exclude().Clear();
+        if (c.boxes.size() == 4)
+            exclude().AddItem("d:\\ONE");
+        AddLines(c.before);
+        desktop->ExpectOpenFile(c.file);
+        for (const auto& [number, answer] : c.boxes)
+            desktop->ExpectBox(number, answer);
+        if (c.endMessage)
+            desktop->ExpectMessage("End of the loading process.");
+        Click(controls().btnVol04Open);
+        EXPECT_TRUE(desktop->AllUsed());
+        EXPECT_EQ(include().Items(), c.after);
+        EXPECT_EQ(PageLabel("IncludeSum"), std::to_string(c.after.size()));
+    }
+    EXPECT_EQ(desktop->FileDialogs().back().filter,
+              "Text Files (*.txt)|*.txt|Comma Separated (*.csv)|*.csv|All Files (*.*)|*.*");
+}
+
+TEST_F(PathsPageTest, NoToTheDriveQuestionEmptiesTheListAndRefreshesThePage) {
+    sandbox->MakeFile("D:\\list.txt", "D:\\New\nrelative\nD:\\Later\n");
+    controls().edtVol04Prefix->setText("P");
+    AddLines({"D:\\Old", "D:\\Older"});
+    ASSERT_EQ(page->Counters().ToCreate.Folders, 2);
+    ASSERT_TRUE(controls().edtVol04Prefix->isEnabled());
+    desktop->ExpectOpenFile("D:\\list.txt");
+    desktop->ExpectBox("0050", Answer::No);
+    desktop->ExpectBox("0140", Answer::No);
+    Click(controls().btnVol04Open);
+    EXPECT_TRUE(desktop->AllUsed());
+    EXPECT_EQ(include().Count(), 0);
+    // Counters, labels and controls describe the empty list, not the old one.
+    EXPECT_EQ(page->Counters().ToCreate.Folders, 0);
+    EXPECT_EQ(PageLabel("FoldersToCreate"), "0");
+    EXPECT_EQ(PageLabel("IncludeSum"), "0");
+    EXPECT_EQ(PageLabel("StartFolder"), "");
+    EXPECT_FALSE(controls().edtVol04Prefix->isEnabled());
+    EXPECT_FALSE(controls().btnVol04Undo->isEnabled());
+    EXPECT_TRUE(desktop->Messages().empty());
+}
+
+TEST_F(PathsPageTest, SavedListsComeBackWithTheirNames) {
+    const std::vector<std::string> lines = {"D:\\Kör\\Ünïcødé", "E:\\日本\\フォルダ", "relative\\skipped",
+                                            "C:\\plain"};
+    AddLines(lines);
+    desktop->ExpectSaveFile("D:\\saved.txt");
+    desktop->ExpectMessage("End of the saving process.");
+    Click(controls().btnVol04Save);
+    EXPECT_EQ(sandbox->Read("D:\\saved.txt"), "D:\\Kör\\Ünïcødé\nE:\\日本\\フォルダ\nC:\\plain\n");
+
+    desktop->ExpectOpenFile("D:\\saved.txt");
+    desktop->ExpectBox("0050", Answer::Yes);
+    desktop->ExpectMessage("End of the loading process.");
+    Click(controls().btnVol04Open);
+    EXPECT_EQ(include().Items(),
+              (std::vector<std::string>{"D:\\Kör\\Ünïcødé", "E:\\日本\\フォルダ", "C:\\plain"}));
+
+    // A file that cannot be written is reported.
+    desktop->ExpectSaveFile("Q:\\nowhere.txt");
+    desktop->ExpectBox("0052");
+    Click(controls().btnVol04Save);
+    EXPECT_EQ(desktop->LastBox().caption, Title + "            Warning no: 0052.");
+}
+
+TEST_F(PathsPageTest, EditorOkRebuildsTheListInItsOrderAndCancelKeepsIt) {
+    AddLines({"D:\\b", "D:\\a"});
+    exclude().AddItem("D:\\X");
+    Ui::TfrmVol04EditIncludeList& editor = frmVol04EditIncludeList->Controls();
+    struct Case {
+        QPushButton* button;
+        std::string text;
+        std::vector<std::string> after;
+        std::string lines;
+    };
+    const Case cases[] = {
+        {editor.btnVol04EditIncludeListCancel, "D:\\z", {"D:\\b", "D:\\a"}, "1"},
+        // Memo order kept; blanks trimmed; empty, excluded and repeated lines
+        // left out; a line without a drive is accepted.
+        {editor.btnVol04EditIncludeListOk,
+         "D:\\z\n  D:\\b  \n\nd:\\x\nD:\\B\nrelative",
+         {"D:\\z", "D:\\b", "relative"},
+         "5"},
+    };
+    for (const Case& c : cases) {
+        std::string loaded;
+        std::string counted;
+        desktop->ExpectModal("frmVol04EditIncludeList", [&](ui::Form&) {
+            loaded = editor.mmoVol04EditIncludeList->toPlainText().toStdString();
+            editor.mmoVol04EditIncludeList->setPlainText(QString::fromStdString(c.text));
+            counted = editor.lblVol04EditLinesSum->text().toStdString();
+            c.button->click();
+        });
+        const std::vector<std::string> before = include().Items();
+        Click(controls().btnVol04EditIncludeList);
+        EXPECT_EQ(loaded, before.size() == 2 ? "D:\\b\nD:\\a" : "");
+        EXPECT_EQ(counted, c.lines);
+        EXPECT_EQ(include().Items(), c.after);
+        EXPECT_EQ(PageLabel("IncludeSum"), std::to_string(include().Count()));
+    }
+    EXPECT_EQ(PageLabel("StartFolder"), "D:\\z");
+}
+
+TEST_F(PathsPageTest, ClearFieldsEmptiesEverythingAndTicksHyphen) {
+    AddLines({"D:\\a"});
+    exclude().AddItem("D:\\b");
+    controls().edtVol04Prefix->setText("P");
+    AddStructure("D:\\S");
+    ASSERT_FALSE(controls().chkVol04Hyphen->isChecked());
+    desktop->ExpectBox("0064", Answer::No);
+    Click(controls().btnVol04ClearAll);
+    EXPECT_EQ(include().Count(), 1);
+    desktop->ExpectBox("0064", Answer::Yes);
+    desktop->ExpectBox("0065");
+    Click(controls().btnVol04ClearAll);
+    EXPECT_EQ(include().Count() + exclude().Count() + controls().lstVol04AddFolderStructure->Count(), 0);
+    EXPECT_TRUE(controls().edtVol04Prefix->text().isEmpty());
+    EXPECT_TRUE(controls().chkVol04Hyphen->isChecked());
+    EXPECT_FALSE(controls().edtVol04Prefix->isEnabled());
+    EXPECT_EQ(desktop->Boxes()[0].caption, Title + "            Information no: 0064");
+    EXPECT_EQ(desktop->LastBox().caption, Title + "           Warning no: 0065.");
+}

@@ -1,0 +1,240 @@
+// The paths page's create run, its simulation and Undo, and the free-space
+// check per file system.
+
+#include "ui_TfrmStatistic04.h"
+#include "ui_Vol04PathsPage.h"
+
+#include "PathsPageFixture.h"
+
+#include <QCheckBox>
+
+#include <cstdlib>
+#include <filesystem>
+#include <unistd.h>
+
+using namespace pathstests;
+using ui::Answer;
+
+namespace {
+const std::string Title = "Creating Folder(s).-From a Folder List.            ";
+} // namespace
+
+TEST_F(PathsPageTest, RunCreatesEachLineWhereItSaysAndCountsTheRest) {
+    sandbox->MakeFolder("D:\\Work\\Old");
+    sandbox->MakeFolder("E:\\Data");
+    controls().edtVol04Prefix->setText("P");
+    controls().edtVol04Suffix->setText("S");
+    controls().chkVol04Hyphen->setChecked(true);
+    AddLines({"D:\\Work\\Jan", "D:\\Work\\Feb\\", "E:\\Data\\Mar\\notes.txt", "relative\\folder",
+              "  D:\\Data\\Jan", "D:\\Work\\Jan"});
+    sandbox->MakeFolder("D:\\Work\\P-Old-S");
+    AddLines({"D:\\Work\\Old"});
+    CreateToTheEnd();
+
+    EXPECT_EQ(Items(page->ResultLists().Created.Folders),
+              (std::vector<std::string>{"D:\\Work\\P-Jan-S", "D:\\Work\\P-Feb-S", "E:\\Data\\P-Mar-S"}));
+    EXPECT_EQ(Items(page->ResultLists().Exists.Folders),
+              (std::vector<std::string>{"D:\\Work\\P-Jan-S", "D:\\Work\\P-Old-S"}));
+    // No drive part in the line; the blanks before the drive leave its name without one.
+    EXPECT_EQ(Items(page->ResultLists().Other.Folders),
+              (std::vector<std::string>{"relative\\folder", "  D:\\Data\\P-Jan-S"}));
+    EXPECT_TRUE(sandbox->Exists("D:\\Work\\P-Feb-S"));
+    EXPECT_FALSE(sandbox->Exists("D:\\Work\\Feb\\P--S"));
+    EXPECT_EQ(PageLabel("FoldersCreated"), "3");
+    EXPECT_EQ(PageLabel("FoldersExists"), "2");
+    EXPECT_EQ(PageLabel("FoldersOther"), "2");
+    EXPECT_EQ(stat().lstStat04FoldersCreated->Items(), Items(page->ResultLists().Created.Folders));
+    EXPECT_TRUE(stat().chkStat04NormalSimulate->isChecked());
+    EXPECT_TRUE(main.Disabled().empty());
+    EXPECT_EQ(desktop->Boxes()[0].caption, Title + "Information no: 0061.");
+    EXPECT_EQ(desktop->Boxes()[0].defaultButton, Answer::No);
+    EXPECT_EQ(desktop->Boxes()[1].text, "End of Creating Folders/Files !!!");
+    EXPECT_TRUE(desktop->ShellOpens().empty());
+}
+
+TEST_F(PathsPageTest, ChecksBeforeTheQuestionEndTheRunUntouched) {
+    AddLines({"D:\\Work\\Jan"});
+    // A structure option without structures, then with one that has gone.
+    Choose(controls().rdoVol04AttachMainFolderWithoutFiles);
+    controls().btnVol04CreateFolders->setEnabled(true);
+    desktop->ExpectBox("0059");
+    controls().btnVol04CreateFolders->click();
+    AddStructure("D:\\Gone");
+    desktop->ExpectBox("0060");
+    controls().btnVol04CreateFolders->click();
+    EXPECT_EQ(desktop->Boxes()[1].text,
+              "The folder doesn't exist : D:\\Gone\nAction : Please enter or select an existing folder.");
+    // The question answered No.
+    controls().lstVol04AddFolderStructure->Clear();
+    Choose(controls().rdoVol04AttachNothing);
+    desktop->ExpectBox("0061", Answer::No);
+    controls().btnVol04CreateFolders->click();
+    EXPECT_FALSE(sandbox->Exists("D:\\Work\\Jan"));
+    EXPECT_EQ(page->Counters().Created.Folders, 0);
+    // "Attach Nothing." with an empty list asks, then says the list is empty.
+    include().Clear();
+    desktop->ExpectBox("0061", Answer::Yes);
+    desktop->ExpectBox("0063");
+    controls().btnVol04CreateFolders->click();
+    EXPECT_EQ(desktop->LastBox().caption,
+              "Creating Folder(s).-From a Folder List.           Warning no: 0063.");
+    EXPECT_TRUE(desktop->AllUsed());
+}
+
+TEST_F(PathsPageTest, SimulationCountsWhatTheRunThenDoes) {
+    sandbox->MakeFile("D:\\S\\f.txt", "12345");
+    sandbox->MakeFolder("D:\\S\\sub");
+    sandbox->MakeFolder("D:\\Work\\Old");
+    sandbox->MakeFolder("E:\\Deep\\New");
+    const std::vector<std::string> lines = {"D:\\Work\\Jan",   "D:\\Work\\Old",   "relative\\folder",
+                                            "D:\\Work\\Feb\\", "F:\\Absent\\Dir", "E:\\Deep\\New\\Leaf"};
+    AddLines(lines);
+    AddStructure("D:\\S");
+    const QRadioButton* modes[] = {controls().rdoVol04AttachNothing,
+                                   controls().rdoVol04AttachMainFolderWithFiles,
+                                   controls().rdoVol04AttachSubFoldersOnlyWithoutFiles};
+    for (const QRadioButton* mode : modes) {
+        SCOPED_TRACE(mode->objectName().toStdString());
+        Choose(const_cast<QRadioButton*>(mode));
+        std::map<std::string, long long> before = Tree();
+        SimulateToTheEnd();
+        EXPECT_EQ(Tree(), before);
+        const CreationCounters simulated = page->Counters();
+        const std::vector<std::string> created = stat().lstStat04FoldersCreated->Items();
+        const std::vector<std::string> exists = stat().lstStat04FoldersExists->Items();
+        const std::vector<std::string> subfolders = stat().lstStat04SubFoldersCreated->Items();
+        const std::vector<std::string> files = stat().lstStat04FilesCreated->Items();
+        EXPECT_FALSE(stat().chkStat04NormalSimulate->isChecked());
+
+        CreateToTheEnd();
+        const CreationCounters& run = page->Counters();
+        for (auto row : {&CreationCounters::Created, &CreationCounters::Exists, &CreationCounters::Other}) {
+            EXPECT_EQ((simulated.*row).Folders, (run.*row).Folders);
+            EXPECT_EQ((simulated.*row).SubFolders, (run.*row).SubFolders);
+            EXPECT_EQ((simulated.*row).Files, (run.*row).Files);
+            EXPECT_EQ((simulated.*row).FilesSize, (run.*row).FilesSize);
+        }
+        EXPECT_EQ(created, stat().lstStat04FoldersCreated->Items());
+        EXPECT_EQ(exists, stat().lstStat04FoldersExists->Items());
+        EXPECT_EQ(subfolders, stat().lstStat04SubFoldersCreated->Items());
+        EXPECT_EQ(files, stat().lstStat04FilesCreated->Items());
+        EXPECT_EQ(run.Other.Folders, 2);
+
+        desktop->ExpectBox("0068", Answer::Yes);
+        desktop->ExpectBox("0070");
+        Click(controls().btnVol04Undo);
+        EXPECT_EQ(Tree(), before);
+    }
+}
+
+TEST_F(PathsPageTest, UndoOfSubfoldersOnlyWithFilesRemovesWhatTheRunMade) {
+    sandbox->MakeFile("D:\\S\\top.txt", "abc");
+    sandbox->MakeFile("D:\\S\\sub\\inner.txt", "defg");
+    sandbox->MakeFolder("D:\\Work\\Keep");
+    sandbox->MakeFile("D:\\Work\\Keep\\mine.txt", "x");
+    AddLines({"D:\\Work\\A", "D:\\Work\\New\\B", "D:\\Work\\Keep"});
+    AddStructure("D:\\S");
+    Choose(controls().rdoVol04AttachSubFoldersOnlyWithFiles);
+    const std::map<std::string, long long> before = Tree();
+    CreateToTheEnd();
+    EXPECT_TRUE(sandbox->Exists("D:\\Work\\A\\top.txt"));
+    EXPECT_TRUE(sandbox->Exists("D:\\Work\\New\\B\\sub\\inner.txt"));
+    EXPECT_FALSE(sandbox->Exists("D:\\Work\\Keep\\top.txt")); // an existing folder gets nothing
+    // The list holds the files copied straight into the last new folder.
+    EXPECT_EQ(Items(page->CreatedFilesList()), std::vector<std::string>{"D:\\Work\\New\\B\\top.txt"});
+
+    // A simulation in between changes neither the undo list nor the file list.
+    SimulateToTheEnd();
+    EXPECT_EQ(Items(page->CreatedFilesList()), std::vector<std::string>{"D:\\Work\\New\\B\\top.txt"});
+
+    desktop->ExpectBox("0068", Answer::Yes);
+    desktop->ExpectBox("0070");
+    Click(controls().btnVol04Undo);
+    // "New" was made on the way to B and is no folder of the list: it stays, empty.
+    std::map<std::string, long long> expected = before;
+    expected["D/Work/New"] = -1;
+    EXPECT_EQ(Tree(), expected);
+    EXPECT_TRUE(page->CreatedFilesList().empty());
+    EXPECT_EQ(page->Counters().Created.Folders, 0);
+    EXPECT_EQ(desktop->Boxes()[desktop->Boxes().size() - 2].caption, Title + "Information no: 0068.");
+
+    desktop->ExpectBox("0067");
+    Click(controls().btnVol04Undo);
+    EXPECT_EQ(
+        desktop->LastBox().text,
+        "No UNDO process !!!\nThere are no created folders (and files) !!!\nYou must at least one Folder to "
+        "UNDO them.");
+}
+
+TEST_F(PathsPageTest, FreeSpaceIsSummedPerFileSystemWhateverTheDriveIsCalled) {
+    sandbox->MakeFile("D:\\S\\big", std::string(1000, 'b'));
+    AddStructure("D:\\S");
+    Choose(controls().rdoVol04AttachMainFolderWithFiles);
+    struct Case {
+        std::vector<std::string> lines;
+        uint64_t freeOnD;
+        bool passes;
+    };
+    const Case cases[] = {
+        // One drive written two ways: 2000 bytes on one file system.
+        {{"c:\\x\\a", "C:\\x\\b"}, 1999, false},
+        {{"c:\\x\\a", "C:\\x\\b"}, 2000, true},
+        // C:, D: and E: of the sandbox lie on one file system: summed together,
+        // measured where the first line is.
+        {{"D:\\a", "E:\\b", "C:\\c"}, 2999, false},
+        {{"D:\\a", "E:\\b", "C:\\c"}, 3000, true},
+        // A line without a drive part, or on a drive that is not there, cannot
+        // be created and needs nothing.
+        {{"D:\\a", "relative\\b", "F:\\c", "x"}, 1000, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.lines.front() + " free " + std::to_string(c.freeOnD));
+        include().Clear();
+        AddLines(c.lines);
+        for (char letter : std::string("CDE"))
+            platform::SetFreeSpaceOverride(letter, c.freeOnD);
+        page->ResetAllCounters();
+        if (!c.passes)
+            desktop->ExpectBox("0071");
+        EXPECT_EQ(page->CheckFreeSpace(true), c.passes);
+        if (c.passes) {
+            EXPECT_EQ(page->Counters().ToCreate.FilesSize, 1000.0 * static_cast<double>(c.lines.size()));
+        } else {
+            EXPECT_EQ(page->Counters().ToCreate.Folders, 0);
+            // The root of the first line on the file system, as it is written.
+            const std::string root = c.lines.front().substr(0, 3);
+            EXPECT_NE(desktop->LastBox().text.find("The free space on the disk " + root + " is : "),
+                      std::string::npos)
+                << desktop->LastBox().text;
+            EXPECT_EQ(desktop->LastBox().caption, Title + "Information no: 0071.");
+        }
+    }
+    EXPECT_TRUE(desktop->AllUsed());
+}
+
+TEST_F(PathsPageTest, ALineOnAnotherFileSystemIsMeasuredThere) {
+    // A folder on a second file system, mapped as F:.
+    std::string shm = "/dev/shm/foldersmith-paths-XXXXXX";
+    struct stat tmpStat {};
+    struct stat shmStat {};
+    if (::stat("/dev/shm", &shmStat) != 0 || ::stat(sandbox->HostRoot('D').c_str(), &tmpStat) != 0 ||
+        shmStat.st_dev == tmpStat.st_dev || !::mkdtemp(shm.data()))
+        GTEST_SKIP() << "no second file system here";
+    platform::MapDrive('F', shm);
+    sandbox->MakeFile("D:\\S\\big", std::string(1000, 'b'));
+    AddStructure("D:\\S");
+    Choose(controls().rdoVol04AttachMainFolderWithFiles);
+    AddLines({"D:\\a", "F:\\b"});
+    platform::SetFreeSpaceOverride('D', 1000);
+    platform::SetFreeSpaceOverride('F', 1000);
+    // 1000 bytes on each file system: each line fits on its own.
+    EXPECT_TRUE(page->CheckFreeSpace(true));
+    AddLines({"F:\\c"});
+    desktop->ExpectBox("0071");
+    EXPECT_FALSE(page->CheckFreeSpace(true));
+    EXPECT_NE(desktop->LastBox().text.find("disk F:\\ is : "), std::string::npos);
+    EXPECT_NE(desktop->LastBox().text.find("2000 bytes."), std::string::npos);
+    platform::SetFreeSpaceOverride('F', std::nullopt);
+    platform::UnmapDrive('F');
+    std::filesystem::remove_all(shm);
+}
