@@ -81,7 +81,7 @@ void Vol04PathsPage::btnVol04OpenClick() {
         ui_->edtVol04AddToList->setFocus();
         return;
     }
-    std::optional<std::ifstream> in = OpenListFileForReading(fileName);
+    std::optional<std::istringstream> in = OpenListFileForReading(fileName);
     if (!in) {
         ui::ShowBox(this, Title + Blanks13 + "Warning no: 0049.",
                     "There was a problem opening the file !\nAction : The file is maybe corrupted.",
@@ -141,7 +141,6 @@ void Vol04PathsPage::btnVol04OpenClick() {
             else
                 include.AddItems(added);
         }
-        in->close();
         if (quit) {
             // The list is empty now: the counters, labels and controls must
             // say so as well, not describe the list that was there.

@@ -181,6 +181,23 @@ TEST_F(PathsPageTest, SavedListsComeBackWithTheirNames) {
     EXPECT_EQ(include().Items(),
               (std::vector<std::string>{"D:\\Kör\\Ünïcødé", "E:\\日本\\フォルダ", "C:\\plain"}));
 
+    // A list written elsewhere in Windows-1252, or as UTF-8 with a byte-order
+    // mark, reads as the same names.
+    sandbox->MakeFile("D:\\ansi.txt", "D:\\K\xf6r\r\n");
+    sandbox->MakeFile("D:\\bom.txt", std::string("\xef\xbb\xbf") + "E:\\été\n");
+    for (const std::string file : {"D:\\ansi.txt", "D:\\bom.txt"}) {
+        desktop->ExpectOpenFile(file);
+        desktop->ExpectBox("0050", Answer::Yes);
+        desktop->ExpectMessage("End of the loading process.");
+        Click(controls().btnVol04Open);
+    }
+    EXPECT_EQ(include().Items(), std::vector<std::string>{"E:\\été"});
+    desktop->ExpectOpenFile("D:\\ansi.txt");
+    desktop->ExpectBox("0050", Answer::No);
+    desktop->ExpectMessage("End of the loading process.");
+    Click(controls().btnVol04Open);
+    EXPECT_EQ(include().Items(), (std::vector<std::string>{"E:\\été", "D:\\Kör"}));
+
     // A file that cannot be written is reported.
     desktop->ExpectSaveFile("Q:\\nowhere.txt");
     desktop->ExpectBox("0052");
