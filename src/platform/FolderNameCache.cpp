@@ -8,9 +8,11 @@ namespace platform::detail {
 
 namespace {
 
-// A few hundred folders are plenty for one run; past that the folder used
-// longest ago is not worth the memory.
-constexpr std::size_t MaxFolders = 256;
+// A list of full paths may create its folders in a thousand parents, one
+// after the other and round again: each parent's names must still be kept
+// when its turn comes back, or every folder created reads its parent anew.
+// Past a few thousand folders the one used longest ago is not worth the memory.
+constexpr std::size_t MaxFolders = 4096;
 
 bool SameTime(const timespec& a, const timespec& b) {
     return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec;

@@ -3,10 +3,7 @@
 #include "common/FrameworkFiles.h"
 #include "common/FrameworkPaths.h"
 #include "common/FrameworkText.h"
-#include "platform/Drives.h"
 #include "platform/FileSystem.h"
-
-#include <sys/stat.h>
 
 #include <limits>
 #include <map>
@@ -26,12 +23,12 @@ std::string DeepestExistingFolder(std::string path) {
     }
 }
 
-std::optional<dev_t> FileSystemOf(const std::string& folder) {
-    std::optional<std::string> host = platform::ToHostPath(folder);
-    struct stat st {};
-    if (!host || ::stat(host->c_str(), &st) != 0)
+// The file system a folder lies on, as the platform tells folders apart.
+std::optional<uint64_t> FileSystemOf(const std::string& folder) {
+    platform::FileIdentity identity;
+    if (!platform::GetFileIdentity(folder, identity))
         return std::nullopt;
-    return st.st_dev;
+    return identity.volume;
 }
 
 uint64_t AddCapped(uint64_t a, uint64_t b) {
@@ -42,9 +39,9 @@ uint64_t AddCapped(uint64_t a, uint64_t b) {
 
 std::vector<FileSystemNeed> SumVol04DriveNeeds(const std::vector<std::string>& lines, uint64_t bytesPerLine) {
     std::vector<FileSystemNeed> needs;
-    std::map<dev_t, size_t> index;
+    std::map<uint64_t, size_t> index;
     // Lines of a list mostly share a few parent folders: each is looked up once.
-    std::map<std::string, std::optional<dev_t>> parents;
+    std::map<std::string, std::optional<uint64_t>> parents;
     for (const std::string& line : lines) {
         const std::string path = Trim(line);
         const std::string drive = ExtractFileDrive(path);
