@@ -71,13 +71,6 @@ std::vector<std::string> Relatives(int count, int parents) {
     return lines;
 }
 
-std::string HostForm(std::string relative) {
-    for (char& c : relative)
-        if (c == '\\')
-            c = '/';
-    return relative;
-}
-
 void MakeParents(const std::string& hostFolder, int parents) {
     ::mkdir(hostFolder.c_str(), 0755);
     char buffer[32];

@@ -46,11 +46,7 @@ void UndoCreationRun(QWidget* owner, CreationCounterBlock& block, std::deque<std
                      const CreationUndoTexts& texts) {
     const std::deque<std::string>& undoList = block.Results.Created.Folders;
     if (undoList.empty()) {
-        ui::ShowBox(
-            owner, texts.noUndoCaption,
-            "No UNDO process !!!\nThere are no created folders (and files) !!!\nYou must create at least "
-            "one folder to UNDO them.",
-            ui::Icon::Warning);
+        ui::ShowBox(owner, texts.noUndoCaption, texts.noUndoText, ui::Icon::Warning);
         return;
     }
     if (ui::ShowBox(owner, texts.questionCaption,

@@ -12,7 +12,10 @@
 class QWidget;
 
 struct CreationUndoTexts {
-    std::string noUndoCaption;   // nothing to undo
+    std::string noUndoCaption; // nothing to undo
+    std::string noUndoText = "No UNDO process !!!\nThere are no created folders (and files) !!!\nYou must "
+                             "create at least one folder to "
+                             "UNDO them.";
     std::string questionCaption; // "Do you want to delete ..."
     std::string failedCaption;   // what could not be deleted
     std::string failedText;      // its first line; the folders that are still there follow

@@ -17,6 +17,7 @@
 #include "create/engine/AttachWalk.h"
 #include "create/engine/CreationCounterBlock.h"
 #include "create/engine/CreationCounters.h"
+#include "create/engine/FileSystemNeeds.h"
 #include "create/engine/NameParts.h"
 #include "tools/MainWindowServices.h"
 
@@ -62,6 +63,11 @@ public:
     _tagVol0XParts BuildNameParts(const std::string& line) const;
     std::string FolderNameOf(const std::string& line) const;
     void ScanAllStructures(bool withFiles);
+    // The bytes the structures need on each file system the lines create
+    // folders on: every line that can be created needs the whole load where
+    // its parent lies. A line without a drive part, or on a drive that is
+    // not there, cannot be created and needs nothing.
+    std::vector<FileSystemNeed> SumVol04DriveNeeds() const;
     bool CheckFreeSpace(bool withFiles);
     AttachMode SelectedAttachMode() const;
     bool WithFilesModeChecked() const { return AttachesFiles(SelectedAttachMode()); }
@@ -145,9 +151,6 @@ private:
     // What the run charges a folder it counts under Other: the structures it
     // would have carried, unless nothing is attached.
     const StructureTotals* OtherCharge() const;
-    // Whether an undo entry may be emptied and removed: a folder with a drive
-    // part that is neither a drive's root nor a symbolic link.
-    static bool MayUndo(const std::string& folder);
 
     void ConnectListsAndFields();
     // The ToCreate row after a change: one folder per line with "Attach
@@ -165,10 +168,6 @@ private:
     StructureTotals structureTotals_;
     FileSizeMap fileSizeMap_;
     AttachWalk walk_;
-    // Work lists of an undo: what could not be removed and is still there,
-    // and folders that are gone although their removal failed.
-    std::deque<std::string> UndoStillThere;
-    std::deque<std::string> UndoGone;
     bool runInProgress_ = false;
     bool checkingNamePart_ = false;
 };

@@ -9,6 +9,7 @@
 #include "common/FrameworkText.h"
 #include "common/IllegalCharacters.h"
 #include "create/engine/AttachOptions.h"
+#include "create/engine/NameFieldChecks.h"
 #include "tools/TfrmAltalanosHelp.h"
 #include "tools/TfrmExamplesCreateFolders.h"
 #include "ui/Desktop.h"
@@ -17,18 +18,9 @@
 
 #include "ui_Vol04PathsPage.h"
 
-#include <QSignalBlocker>
-
 namespace {
 
 const std::string Title = "Creating Folder(s).-From a Folder List.            ";
-
-// The text without its last character (a whole UTF-16 pair where it ends in one).
-QString WithoutLastCharacter(const QString& text) {
-    if (text.size() >= 2 && text.back().isLowSurrogate() && text.at(text.size() - 2).isHighSurrogate())
-        return text.chopped(2);
-    return text.isEmpty() ? text : text.chopped(1);
-}
 
 } // namespace
 
@@ -86,18 +78,10 @@ void Vol04PathsPage::InitialiseAtStart() {
 }
 
 void Vol04PathsPage::CheckNamePart(QLineEdit& field, const std::string& caption, const std::string& text) {
-    // Each removal below changes the text, which would run this check again
-    // from inside itself; the loop does what those nested checks would do.
     if (checkingNamePart_ || runInProgress_)
         return;
     checkingNamePart_ = true;
-    std::string found;
-    while (HasIllegalCharacter(field.text().toStdString(), "F", found)) {
-        ui::ShowBox(this, caption, text + found, ui::Icon::Warning);
-        const QSignalBlocker quiet(field);
-        field.setText(WithoutLastCharacter(field.text()));
-        field.setFocus();
-    }
+    RemoveIllegalNameCharacters(this, field, caption, text);
     checkingNamePart_ = false;
     UpdateVol04Preview();
 }
@@ -125,20 +109,12 @@ void Vol04PathsPage::chkVol04HyphenClick() {
 void Vol04PathsPage::btnVol04AddFolderStructureClick() {
     if (runInProgress_)
         return;
-    const std::string path = BrowseForFolder(this, "Select a Folder Structure.");
-    const std::string trimmed = Trim(path);
-    if (trimmed.size() == 3) {
-        std::string driveType;
-        if (DriveTypeName(trimmed, driveType) &&
-            ui::ShowBox(
-                this, Title + "Warning no: 0333.",
-                "Do you want to Attach the Entire Disk to the Folders specified in The Include Window "
-                "?\nClick YES to Attach,\nClick NO to Cancel.",
-                ui::Icon::Question, ui::Buttons::YesNo, ui::Answer::No) == ui::Answer::Yes)
-            AddStructure(path);
-    } else if (trimmed.size() > 3) {
+    const std::string path = BrowseForStructure(
+        this, Title + "Warning no: 0333.",
+        "Do you want to Attach the Entire Disk to the Folders specified in The Include Window "
+        "?\nClick YES to Attach,\nClick NO to Cancel.");
+    if (!path.empty())
         AddStructure(path);
-    }
 }
 
 void Vol04PathsPage::AddStructure(const std::string& path) {

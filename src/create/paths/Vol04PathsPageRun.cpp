@@ -11,8 +11,8 @@
 #include "common/PathValidation.h"
 #include "create/engine/PageRunGuard.h"
 #include "create/engine/RepaintThrottle.h"
+#include "create/engine/RunChecks.h"
 #include "create/engine/StructureScan.h"
-#include "create/paths/FileSystemNeeds.h"
 #include "create/paths/PathNameParts.h"
 #include "create/paths/TfrmStatistic04.h"
 #include "platform/FileSystem.h"
@@ -24,6 +24,7 @@
 #include "ui_Vol04PathsPage.h"
 
 #include <limits>
+#include <unordered_map>
 
 namespace {
 
@@ -33,22 +34,6 @@ const std::string Title = "Creating Folder(s).-From a Folder List.            ";
 const std::vector<std::string> RunDisabledTabs = {"tabFolderCreate04",  "tabFolderCreate03",
                                                   "tabFolderCreate01",  "tabFoldersCopy02",
                                                   "tabFoldersRename01", "tabFoldersDelete01"};
-
-// The highest folder of `name` that does not exist yet: what creating `name`
-// with its missing parents adds to the disk.
-std::string TopmostMissingFolder(const std::string& name) {
-    std::string top = ExcludeTrailingPathDelimiter(SlashesToBackslashes(name));
-    for (;;) {
-        std::string parent = ExcludeTrailingPathDelimiter(ExtractFileDir(top));
-        if (parent.size() < 3 || parent == top || DirectoryExists(parent))
-            return top;
-        top = parent;
-    }
-}
-
-int ProgressMaximum(size_t count) {
-    return static_cast<int>(std::min<size_t>(count, static_cast<size_t>(std::numeric_limits<int>::max())));
-}
 
 } // namespace
 
@@ -67,53 +52,58 @@ void Vol04PathsPage::ScanAllStructures(bool withFiles) {
     ::ScanAllStructures(StructureItems(), !subfoldersOnly, withFiles, structureTotals_, fileSizeMap_);
 }
 
+std::vector<FileSystemNeed> Vol04PathsPage::SumVol04DriveNeeds() const {
+    // Lines mostly share a few parent folders: each parent is looked up once,
+    // with the load of all its lines, in the order the parents are met.
+    const uint64_t bytes = structureTotals_.bytes;
+    std::vector<std::pair<std::string, uint64_t>> parents;
+    std::unordered_map<std::string, size_t> index;
+    for (const std::string& line : IncludeItems()) {
+        const std::string path = Trim(line);
+        if (Trim(ExtractFileDrive(path)).empty())
+            continue;
+        std::string parent = ExtractFileDir(path);
+        if (parent.empty())
+            parent = path;
+        auto [found, added] = index.try_emplace(parent, parents.size());
+        if (added)
+            parents.emplace_back(parent, 0);
+        uint64_t& load = parents[found->second].second;
+        load = bytes > std::numeric_limits<uint64_t>::max() - load ? std::numeric_limits<uint64_t>::max()
+                                                                   : load + bytes;
+    }
+    FileSystemNeeds needs;
+    for (const auto& [parent, load] : parents)
+        needs.Add(parent, load);
+    return needs.Needs();
+}
+
 bool Vol04PathsPage::CheckFreeSpace(bool withFiles) {
     ScanAllStructures(withFiles);
-    const std::vector<std::string> lines = IncludeItems();
-    if (lines.empty())
+    const uint64_t n = static_cast<uint64_t>(ui_->lstVol04IncludeFolderList->Count());
+    if (n == 0)
         return false;
     // Without files nothing is needed: no file system need be looked at.
     if (structureTotals_.bytes > 0) {
-        for (const FileSystemNeed& need : SumVol04DriveNeeds(lines, structureTotals_.bytes)) {
-            if (need.neededBytes <= need.freeBytes)
-                continue;
+        const std::vector<FileSystemNeed> needs = SumVol04DriveNeeds();
+        uint64_t freeBytes = 0;
+        if (const FileSystemNeed* shortNeed = FirstShortNeed(needs, freeBytes)) {
             FreeSpaceResult shortage;
-            shortage.root = need.root;
-            shortage.freeBytes = need.freeBytes;
-            shortage.neededBytes = need.neededBytes;
-            std::string text = NotEnoughSpaceText(shortage);
-            ui::ShowBox(this, Title + "Information no: 0071.", text, ui::Icon::Warning);
+            shortage.root = shortNeed->root;
+            shortage.freeBytes = freeBytes;
+            shortage.neededBytes = shortNeed->neededBytes;
+            ui::ShowBox(this, Title + "Information no: 0071.", NotEnoughSpaceText(shortage),
+                        ui::Icon::Warning);
             return false;
         }
     }
-    block_.Counters.ToCreate = PlannedRow(lines.size(), structureTotals_);
+    block_.Counters.ToCreate = PlannedRow(n, structureTotals_);
     return true;
 }
 
 bool Vol04PathsPage::CheckStructures(const std::string& emptyCaption, const std::string& missingCaption) {
-    if (ui_->rdoVol04AttachNothing->isChecked())
-        return true;
-    std::vector<std::string> structures = StructureItems();
-    if (structures.empty()) {
-        ui::ShowBox(
-            this, emptyCaption,
-            "There is no additional Subfolder structure. !\nAction : You must add at least one Subfolder "
-            "structure.",
-            ui::Icon::Warning);
-        ui_->btnVol04AddFolderStructure->setFocus();
-        return false;
-    }
-    for (const std::string& structure : structures) {
-        if (!DirectoryExists(Trim(structure))) {
-            ui::ShowBox(this, missingCaption,
-                        "The folder doesn't exist : " + structure +
-                            "\nAction : Please enter or select an existing folder.",
-                        ui::Icon::Warning);
-            ui_->btnVol04AddFolderStructure->setFocus();
-            return false;
-        }
-    }
-    return true;
+    return CheckAttachStructures(this, SelectedAttachMode(), StructureItems(), emptyCaption, missingCaption,
+                                 ui_->btnVol04AddFolderStructure);
 }
 
 void Vol04PathsPage::PrepareStatisticsWindow(bool realRun) {
@@ -121,10 +111,7 @@ void Vol04PathsPage::PrepareStatisticsWindow(bool realRun) {
     if (!frmStatistic04)
         return;
     Ui::TfrmStatistic04& statistics = frmStatistic04->Controls();
-    statistics.chkStat04NormalSimulate->setChecked(realRun);
-    ui::SetFontColor(statistics.lblVol04NormalSimulate, 128);
-    statistics.lblVol04NormalSimulate->setText(realRun ? "Folder/File Creation Process."
-                                                       : "Simulate the Folder/File Creation Process.");
+    ShowRunKind(*statistics.chkStat04NormalSimulate, *statistics.lblVol04NormalSimulate, realRun);
 }
 
 void Vol04PathsPage::btnVol04CreateFoldersClick() {
@@ -160,19 +147,8 @@ void Vol04PathsPage::btnVol04CreateFoldersClick() {
     } else {
         const AttachMode mode = SelectedAttachMode();
         const std::vector<std::string> structures = StructureItems();
-        {
-            RepaintRunScope repaints(block_.Repaints(), {window(), frmStatistic04},
-                                     {ui_->pbVol04ProgressBar});
-            ui_->pbVol04ProgressBar->setMaximum(ProgressMaximum(lines.size()));
-            ui_->pbVol04ProgressBar->setValue(0);
-            ui_->pbVol04ProgressBar->show();
-            for (size_t i = 0; i < lines.size(); ++i) {
-                if (block_.Repaints().ShownNow() || i + 1 == lines.size())
-                    ui_->pbVol04ProgressBar->setValue(static_cast<int>(std::min<size_t>(i, INT32_MAX)));
-                ui::desktop().ProcessMessages();
-                ProcessRunLine(lines[i], mode, structures);
-            }
-        }
+        ForEachRunItem(block_.Repaints(), {window(), frmStatistic04}, *ui_->pbVol04ProgressBar, lines.size(),
+                       [&](uint64_t i) { ProcessRunLine(lines[i], mode, structures); });
         ui_->pbVol04ProgressBar->hide();
         ui::ShowBox(this, Title + "Information no: 0062.", "End of Creating Folders/Files !!!",
                     ui::Icon::Information);
@@ -197,43 +173,25 @@ void Vol04PathsPage::ProcessRunLine(const std::string& line, AttachMode mode,
     // Only what this line adds to the disk is the walk's own: a structure that
     // contains the new folder must not copy it into the next one.
     std::string created;
-    // While most lines are new folders, each is first simply created: when
-    // that works, the folder was new and its parent there, which is what the
-    // checks below would have found.
     const bool mostlyNew = block_.Counters.Created.Folders >= block_.Counters.Exists.Folders;
-    if (mostlyNew && platform::TryCreateDirectoryInFolder(name, mode != AttachMode::Nothing)) {
-        created = name;
-    } else {
-        if (DirectoryExists(name)) {
-            // An existing folder gets nothing attached, so it carries no load.
-            block_.RecordExists(name, nullptr);
-            return;
-        }
-        if (mode != AttachMode::Nothing)
-            created = TopmostMissingFolder(name);
-        // A folder counts as created only when it was not there before and is
-        // there now: ForceDirectories reports a drive that is not present as
-        // done without creating anything, and Undo would empty it.
-        if (!ForceDirectories(name) || !DirectoryExists(name)) {
-            RecordOther(name);
-            return;
-        }
+    switch (CreateMainFolder(name, mode != AttachMode::Nothing, mostlyNew, created)) {
+    case MainFolderResult::Exists:
+        // An existing folder gets nothing attached, so it carries no load.
+        block_.RecordExists(name, nullptr);
+        return;
+    case MainFolderResult::Failed:
+        RecordOther(name);
+        return;
+    case MainFolderResult::Created:
+        break;
     }
     RecordCreated(name);
     walk_.AttachTargetRoot = name;
     if (mode == AttachMode::Nothing)
         return;
+    // The list holds the files copied straight into the newest folder.
     walk_.CreatedFilesList.clear();
     walk_.AddOwnFolder(created);
-    for (const std::string& structure : structures) {
-        std::string refusal;
-        if (CheckSourceNotDestination(name, structure, refusal)) {
-            RepaintPause showCounters(block_.Repaints());
-            ui::ShowBox(this, Title + "Warning no: 0375.", refusal, ui::Icon::Warning);
-            continue;
-        }
-        std::string target = AttachesTopFolder(mode) ? name + "\\" + ExtractFileName(Trim(structure)) : name;
-        walk_.AttachTargetRoot = ExcludeTrailingPathDelimiter(target);
-        walk_.CopyFolderStructure(structure, mode);
-    }
+    AttachStructures(walk_, block_.Repaints(), this, Title + "Warning no: 0375.", name, mode, structures,
+                     false);
 }

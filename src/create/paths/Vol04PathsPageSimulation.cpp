@@ -12,6 +12,7 @@
 #include "common/PathValidation.h"
 #include "create/engine/PageRunGuard.h"
 #include "create/engine/RepaintThrottle.h"
+#include "create/engine/RunChecks.h"
 #include "create/paths/TfrmStatistic04.h"
 #include "platform/Drives.h"
 #include "tools/ExportHandOver.h"
@@ -68,21 +69,8 @@ void Vol04PathsPage::btnVol04CreateFoldersSimulationClick() {
     } else {
         const AttachMode mode = SelectedAttachMode();
         const std::vector<std::string> structures = StructureItems();
-        {
-            RepaintRunScope repaints(block_.Repaints(), {window(), frmStatistic04},
-                                     {ui_->pbVol04ProgressBar});
-            ui_->pbVol04ProgressBar->setMaximum(
-                static_cast<int>(std::min<size_t>(lines.size(), std::numeric_limits<int>::max())));
-            ui_->pbVol04ProgressBar->setValue(0);
-            ui_->pbVol04ProgressBar->show();
-            for (size_t i = 0; i < lines.size(); ++i) {
-                if (block_.Repaints().ShownNow() || i + 1 == lines.size())
-                    ui_->pbVol04ProgressBar->setValue(
-                        static_cast<int>(std::min<size_t>(i, std::numeric_limits<int>::max())));
-                ui::desktop().ProcessMessages();
-                SimulateRunLine(lines[i], mode, structures);
-            }
-        }
+        ForEachRunItem(block_.Repaints(), {window(), frmStatistic04}, *ui_->pbVol04ProgressBar, lines.size(),
+                       [&](uint64_t i) { SimulateRunLine(lines[i], mode, structures); });
         ui_->pbVol04ProgressBar->hide();
         ui::ShowBox(this, Title + "Information no: 0475.", mainWindow_.Texts().CreateSimulationEndText,
                     ui::Icon::Information);
@@ -118,18 +106,8 @@ void Vol04PathsPage::SimulateRunLine(const std::string& line, AttachMode mode,
         walk_.AttachTargetRoot = name;
         if (mode == AttachMode::Nothing)
             continue;
-        for (const std::string& structure : structures) {
-            std::string refusal;
-            if (CheckSourceNotDestination(name, structure, refusal)) {
-                RepaintPause showCounters(block_.Repaints());
-                ui::ShowBox(this, Title + "Warning no: 0474.", refusal, ui::Icon::Warning);
-                continue;
-            }
-            std::string target =
-                AttachesTopFolder(mode) ? name + "\\" + ExtractFileName(Trim(structure)) : name;
-            walk_.AttachTargetRoot = ExcludeTrailingPathDelimiter(target);
-            walk_.SimulateCopyFolderStructure(structure, mode);
-        }
+        AttachStructures(walk_, block_.Repaints(), this, Title + "Warning no: 0474.", name, mode, structures,
+                         true);
     }
 }
 
