@@ -1,7 +1,6 @@
 // The file selection window: pattern texts split, cleaned and joined; the
-// file-type lists with their duplicate, limit and move rules; OK storing
-// everything in the shared setting lists and the settings file; Cancel
-// storing nothing.
+// file-type lists with their duplicate and limit rules; OK storing everything
+// in the shared setting lists and the settings file; Cancel storing nothing.
 
 #include "common/SettingLists.h"
 #include "common/SettingsFile.h"
@@ -10,10 +9,8 @@
 #include "support/ProgramWindowsFixture.h"
 #include "support/ScriptedDesktop.h"
 #include "support/SharedSettingsGuard.h"
-#include "tools/FileNamePatterns.h"
 #include "tools/FileTypesLabels.h"
 #include "tools/SettingsFileSync.h"
-#include "tools/TfrmAltalanosHelp.h"
 #include "tools/TfrmDelimiters.h"
 #include "tools/TfrmFileSelection.h"
 #include "ui/ComboBox.h"
@@ -125,24 +122,7 @@ protected:
     ScriptedDesktop desktop;
 };
 
-TEST(FileNamePatterns, ItemsAreJoinedWithBlanksAndQuotedWhenTheyHoldWhiteSpace) {
-    struct Case {
-        TextList items;
-        std::string joined;
-    };
-    const Case cases[] = {
-        {{}, ""},
-        {{"*.*"}, "*.*"},
-        {{"*.txt", "my file.doc"}, "*.txt \"my file.doc\""},
-        {{"a\tb.txt", "c.doc"}, "\"a\tb.txt\" c.doc"},
-    };
-    for (const Case& k : cases) {
-        SCOPED_TRACE(k.joined);
-        EXPECT_EQ(JoinPatternItems(k.items, ""), k.joined);
-    }
-}
-
-// The Part's pattern texts through the window's OK: what is stored as the
+// Pattern texts through the window's OK: what is stored as the
 // pattern list and as the pattern text, and which items 0544 names.
 TEST_F(FileSelectionWindowTest, PatternTextsAreSplitCleanedAndJoined) {
     struct Case {
@@ -275,31 +255,29 @@ TEST_F(FileSelectionWindowTest, TheFileTypeLabelsNameTheChoice) {
     }
 }
 
-TEST_F(FileSelectionWindowTest, AnOddNumberOfQuotesKeepsThePatternsAndStillWritesTheFile) {
-    SetFileNamePatternList({"*.doc"});
-    SetFileNamePatternText("*.doc");
-    SetIncluded({"doc"});
-    Open();
-    ConfirmPatterns("\"a b.txt\" \"c", {"0519"});
-    EXPECT_EQ(GetFileNamePatternList(), TextList{"*.doc"});
-    EXPECT_EQ(GetFileNamePatternText(), "*.doc");
-    EXPECT_EQ(frmFileSelection->ModalResult(), Answer::Ok);
-    EXPECT_TRUE(sandbox.Exists(kSettings));
-}
-
-TEST_F(FileSelectionWindowTest, AnEmptyIncludeTypeListStoresNothingButStillWritesTheFile) {
-    SetFileNamePatternList({"*.doc"});
-    SetFileNamePatternText("*.doc");
-    Open(); // no stored types at all: the Include list stays empty
-    ASSERT_EQ(c().lstFileTypesInclude->Count(), 0);
-    EXPECT_TRUE(c().rdoAllFileTypes->isChecked());
-    EXPECT_FALSE(Enabled(c().rdoIncludedFileTypes));
-    ConfirmPatterns("*.txt", {"0543"});
-    EXPECT_EQ(desktop.Boxes().back().text,
+// OK ends early on a text with an odd number of double quotes (0519) and on an
+// empty Include type list (0543): what came before stays, the patterns are
+// kept, and the file is written and the window closed all the same.
+TEST_F(FileSelectionWindowTest, OKEndsEarlyButStillWritesTheFileAndCloses) {
+    struct Case {
+        std::vector<std::string> includedTypes;
+        std::string typed, box;
+    };
+    const Case cases[] = {{{"doc"}, "\"a b.txt\" \"c", "0519"}, {{}, "*.txt", "0543"}};
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.box);
+        SetFileNamePatternList({"*.doc"});
+        SetFileNamePatternText("*.doc");
+        SetIncluded(k.includedTypes);
+        frmFileSelection->BeginModal();
+        ConfirmPatterns(k.typed, {k.box});
+        EXPECT_EQ(GetFileNamePatternList(), TextList{"*.doc"});
+        EXPECT_EQ(GetFileNamePatternText(), "*.doc");
+        EXPECT_EQ(frmFileSelection->ModalResult(), Answer::Ok);
+        EXPECT_TRUE(sandbox.Exists(kSettings));
+    }
+    EXPECT_EQ(desktop.LastBox().text,
               "The Include File Type Window is Empty !!!\nYou must enter at least one File Type !!");
-    EXPECT_EQ(GetFileNamePatternList(), TextList{"*.doc"});
-    EXPECT_EQ(frmFileSelection->ModalResult(), Answer::Ok);
-    EXPECT_TRUE(sandbox.Exists(kSettings));
 }
 
 TEST_F(FileSelectionWindowTest, CancelLeavesTheSharedListsAsTheyWere) {
@@ -429,92 +407,6 @@ TEST_F(FileSelectionWindowTest, TheTypeListsHoldAtMost30000Items) {
     }
 }
 
-TEST_F(FileSelectionWindowTest, MovesAddOnlyMissingTypesAndAlwaysEmptyTheSource) {
-    struct Case {
-        std::vector<std::string> include, exclude, selectedInclude, selectedExclude;
-        void (TfrmFileSelection::*handler)();
-        std::vector<std::string> includeAfter, excludeAfter;
-    };
-    const Case cases[] = {
-        {{"doc", "htm", "txt"},
-         {"TXT"},
-         {"doc", "txt"},
-         {},
-         &TfrmFileSelection::btnFileTypesIncToExcClick,
-         {"htm"},
-         {"doc", "TXT"}},
-        {{"doc"},
-         {"bak", "DOC", "old"},
-         {},
-         {"bak", "DOC"},
-         &TfrmFileSelection::btnFileTypesExcToIncClick,
-         {"bak", "doc"},
-         {"old"}},
-        {{"doc", "htm"},
-         {"HTM"},
-         {},
-         {},
-         &TfrmFileSelection::btnFileTypesAllFromIncClick,
-         {},
-         {"doc", "HTM"}},
-        {{"doc"},
-         {"bak", "Doc"},
-         {},
-         {},
-         &TfrmFileSelection::btnFileTypesAllFromExcClick,
-         {"bak", "doc"},
-         {}},
-    };
-    for (const Case& k : cases) {
-        SetIncluded(k.include);
-        SetExcluded(k.exclude);
-        Select(*c().lstFileTypesInclude, k.selectedInclude);
-        Select(*c().lstFileTypesExclude, k.selectedExclude);
-        (frmFileSelection->*k.handler)();
-        EXPECT_EQ(c().lstFileTypesInclude->Items(), k.includeAfter);
-        EXPECT_EQ(c().lstFileTypesExclude->Items(), k.excludeAfter);
-    }
-    EXPECT_TRUE(desktop.Boxes().empty());
-}
-
-TEST_F(FileSelectionWindowTest, DeletingWorksOnlyOnAFilledExcludeListAndAsksFirst) {
-    struct Case {
-        std::vector<std::string> exclude, selected;
-        void (TfrmFileSelection::*handler)();
-        std::string box;
-        Answer answer;
-        std::vector<std::string> excludeAfter;
-    };
-    const Case cases[] = {
-        {{}, {}, &TfrmFileSelection::btnFileTypesDeleteClick, "0539", Answer::Ok, {}},
-        {{"bak", "old"},
-         {"old"},
-         &TfrmFileSelection::btnFileTypesDeleteClick,
-         "0538",
-         Answer::No,
-         {"bak", "old"}},
-        {{"bak", "old"}, {"old"}, &TfrmFileSelection::btnFileTypesDeleteClick, "0538", Answer::Yes, {"bak"}},
-        {{}, {}, &TfrmFileSelection::btnFileTypesRemoveAllClick, "0541", Answer::Ok, {}},
-        {{"bak", "old"},
-         {},
-         &TfrmFileSelection::btnFileTypesRemoveAllClick,
-         "0540",
-         Answer::No,
-         {"bak", "old"}},
-        {{"bak", "old"}, {}, &TfrmFileSelection::btnFileTypesRemoveAllClick, "0540", Answer::Yes, {}},
-    };
-    for (const Case& k : cases) {
-        SCOPED_TRACE(k.box);
-        SetIncluded({"doc"});
-        SetExcluded(k.exclude);
-        Select(*c().lstFileTypesExclude, k.selected);
-        desktop.ExpectBox(k.box, k.answer);
-        (frmFileSelection->*k.handler)();
-        EXPECT_EQ(c().lstFileTypesExclude->Items(), k.excludeAfter);
-        EXPECT_EQ(c().lstFileTypesInclude->Items(), std::vector<std::string>{"doc"});
-    }
-}
-
 TEST_F(FileSelectionWindowTest, LocatingSelectsTheFirstTypeNotLessThanTheText) {
     SetIncluded({"bat", "doc", "htm", "txt"});
     const std::pair<std::string, std::string> cases[] = {
@@ -526,41 +418,6 @@ TEST_F(FileSelectionWindowTest, LocatingSelectsTheFirstTypeNotLessThanTheText) {
         const std::vector<int> selected = c().lstFileTypesInclude->SelectedIndexes();
         ASSERT_EQ(selected.size(), 1u);
         EXPECT_EQ(c().lstFileTypesInclude->Text(selected[0]), found);
-    }
-}
-
-TEST_F(FileSelectionWindowTest, ClearMenuWarnsOnAnEmptyMenuAndAsksOtherwise) {
-    struct Case {
-        ui::ComboBox* combo;
-        void (TfrmFileSelection::*handler)();
-        std::string emptyBox, question, emptyText, questionText;
-    };
-    const Case cases[] = {
-        {c().cboFileManNames, &TfrmFileSelection::btnFileManClearFileNamesClick, "0545", "0546",
-         "Empty List in the File Names Menu!\n",
-         "Do you want to delete all item(s) from the File Names Menu ?"},
-        {c().cboFileManTermsInclude, &TfrmFileSelection::btnFileManClearTermsIncludeClick, "0547", "0548",
-         "Empty List in the Include Terms Menu!\n",
-         "Do you want to delete all item(s) from the Include Terms Menu ?"},
-        {c().cboFileManTermsExclude, &TfrmFileSelection::btnFileManClearTermsExcludeClick, "0549", "0550",
-         "Empty List in the Exclude Terms Menu!\n",
-         "Do you want to delete all the item(s) from the Exclude Terms Menu ?"},
-    };
-    for (const Case& k : cases) {
-        SCOPED_TRACE(k.question);
-        k.combo->Clear();
-        desktop.ExpectBox(k.emptyBox);
-        (frmFileSelection->*k.handler)();
-        EXPECT_EQ(desktop.LastBox().text, k.emptyText);
-
-        k.combo->AddItems({"*.doc", "*.txt"});
-        desktop.ExpectBox(k.question, Answer::No);
-        (frmFileSelection->*k.handler)();
-        EXPECT_EQ(desktop.LastBox().text, k.questionText);
-        EXPECT_EQ(k.combo->Count(), 2);
-        desktop.ExpectBox(k.question, Answer::Yes);
-        (frmFileSelection->*k.handler)();
-        EXPECT_EQ(k.combo->Count(), 0);
     }
 }
 
@@ -576,13 +433,6 @@ TEST_F(FileSelectionWindowTest, AfterAFirstRunTheWindowOpensInFileNameModeWithAl
     EXPECT_EQ(GetIncludedTypeList(), (TextList{"exe", "zip"}));
     EXPECT_EQ(c().lstFileTypesInclude->Items(), (std::vector<std::string>{"exe", "zip"}));
     EXPECT_FALSE(Enabled(c().cboFileManTermsInclude));
-}
-
-TEST_F(FileSelectionWindowTest, TheHelpButtonShowsTheFileSelectionTopicWithoutMoreHelp) {
-    desktop.ExpectModal("frmAltalanosHelp");
-    c().btnFileSelectionHelp->click();
-    EXPECT_EQ(desktop.ModalWindows(), std::vector<std::string>{"frmAltalanosHelp"});
-    EXPECT_FALSE(frmAltalanosHelp->MoreHelpVisible());
 }
 
 } // namespace
