@@ -28,6 +28,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 namespace Ui {
@@ -53,7 +54,8 @@ public:
     const CreationCounters& CopyCounters() const { return block_.Counters; }
     const StructureTotals& GetStructureTotals() const { return structureTotals_; }
     const FileSizeMap& StructureFileMap() const { return structureFileMap_; }
-    // What the last copy run added, for Undo.
+    // What the last copy run added, for Undo: the folders it created, parents
+    // first, and the files it copied into folders that were there before.
     const std::deque<std::string>& CopyUndoFolders() const { return copyUndoFolders_; }
     const std::deque<std::string>& CopyUndoFiles() const { return copyUndoFiles_; }
 
@@ -154,6 +156,7 @@ private:
     std::deque<std::string> copyUndoFiles_;
     std::deque<std::optional<platform::FileIdentity>> copyUndoFolderIds_;
     std::deque<std::optional<platform::FileIdentity>> copyUndoFileIds_;
+    std::unordered_set<std::string> createdFolders_;
     bool mainWithFilesHintShown_ = false;
     bool subFoldersWithFilesHintShown_ = false;
     bool runInProgress_ = false;

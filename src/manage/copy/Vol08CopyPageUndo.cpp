@@ -9,6 +9,7 @@
 
 #include "common/FileHelpers.h"
 #include "common/FrameworkFiles.h"
+#include "common/FrameworkPaths.h"
 #include "common/FrameworkText.h"
 #include "create/engine/PageRunGuard.h"
 #include "manage/copy/TfrmStatistic08.h"
@@ -36,10 +37,24 @@ std::optional<platform::FileIdentity> Vol08CopyPage::IdentityOf(const std::strin
 }
 
 void Vol08CopyPage::RecordIdentities() {
-    while (copyUndoFolderIds_.size() < copyUndoFolders_.size())
-        copyUndoFolderIds_.push_back(IdentityOf(copyUndoFolders_[copyUndoFolderIds_.size()]));
-    while (copyUndoFileIds_.size() < copyUndoFiles_.size())
-        copyUndoFileIds_.push_back(IdentityOf(copyUndoFiles_[copyUndoFileIds_.size()]));
+    while (copyUndoFolderIds_.size() < copyUndoFolders_.size()) {
+        const std::string& folder = copyUndoFolders_[copyUndoFolderIds_.size()];
+        createdFolders_.insert(folder);
+        copyUndoFolderIds_.push_back(IdentityOf(folder));
+    }
+    // A file copied into a folder the run created goes when Undo removes that
+    // folder; only files copied into folders that were there before are kept
+    // to be deleted one by one.
+    size_t kept = copyUndoFileIds_.size();
+    for (size_t i = kept; i < copyUndoFiles_.size(); ++i) {
+        if (createdFolders_.count(ExtractFileDir(copyUndoFiles_[i])) > 0)
+            continue;
+        if (kept != i)
+            copyUndoFiles_[kept] = std::move(copyUndoFiles_[i]);
+        copyUndoFileIds_.push_back(IdentityOf(copyUndoFiles_[kept]));
+        ++kept;
+    }
+    copyUndoFiles_.resize(kept);
 }
 
 void Vol08CopyPage::ClearUndoLists() {
@@ -47,6 +62,7 @@ void Vol08CopyPage::ClearUndoLists() {
     copyUndoFiles_.clear();
     copyUndoFolderIds_.clear();
     copyUndoFileIds_.clear();
+    createdFolders_.clear();
 }
 
 void Vol08CopyPage::btnVol08UndoClick() {

@@ -222,7 +222,7 @@ TEST_F(CopyPageTest, UndoTakesBackExactlyWhatTheLastRunAdded) {
     Refresh();
     Copy();
     EXPECT_EQ(page->CopyUndoFolders(), (std::deque<std::string>{"C:\\T\\S\\X\\Y"}));
-    EXPECT_EQ(page->CopyUndoFiles().size(), 3u);
+    EXPECT_EQ(page->CopyUndoFiles(), (std::deque<std::string>{"C:\\T\\S\\a.txt", "C:\\T\\S\\X\\b.txt"}));
     Undo();
     EXPECT_EQ(Tree(), (std::map<std::string, long long>{{"T", -1}, {"T/S", -1}, {"T/S/X", -1}}));
 
