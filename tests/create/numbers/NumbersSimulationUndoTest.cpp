@@ -124,6 +124,17 @@ TEST_F(NumbersPageTest, SimulationAgreesWithTheRun) {
         EXPECT_EQ(run.Other.Folders, round == 0 ? 1 : 0) << label;
         ++round;
     }
+
+    // A name Windows keeps for a device is refused by both alike.
+    controls().edtVol03Prefix->setText("COM");
+    controls().chkVol03Hyphen->setChecked(false);
+    controls().chkVol03PaddedZeroes->setChecked(false);
+    SetRange("1", "1");
+    SimulateToTheEnd();
+    EXPECT_EQ(page->Counters().Other.Folders, 1);
+    CreateToTheEnd();
+    EXPECT_EQ(page->Counters().Other.Folders, 1);
+    EXPECT_EQ(stat().lstStat03FoldersOther->Items(), Lines{"D:\\Work\\COM1"});
 }
 
 TEST_F(NumbersPageTest, UndoRemovesTheRunAndItsRecordedFiles) {
