@@ -274,3 +274,25 @@ TEST_F(NumbersPageTest, BoxWithoutANumberRefusesTheRun) {
     EXPECT_EQ(page->Counters().Created.Folders, 4);
     EXPECT_TRUE(Children("D:\\Work").empty());
 }
+
+TEST_F(NumbersPageTest, RunLeavesItsOwnFoldersAloneAndIgnoresASecondStart) {
+    // The structure is the destination itself: each new folder gets what was
+    // there before the run, never a copy of the folders the run made.
+    sandbox->MakeFile("D:\\Work\\keep.txt", "keep");
+    ChooseDestination("D:\\Work");
+    SetRange("1", "3");
+    AddStructure("D:\\Work");
+    Choose(controls().rdoVol03AttachSubFoldersOnlyWithFiles);
+    int secondStarts = 0;
+    desktop->OnProcessMessages([&] {
+        ++secondStarts;
+        controls().btnVol03CreateFolders->click();
+        controls().btnVol03CreateFoldersSimulation->click();
+    });
+    CreateToTheEnd();
+    EXPECT_EQ(secondStarts, 3);
+    EXPECT_EQ(Children("D:\\Work\\3"), std::set<std::string>{"keep.txt"});
+    EXPECT_EQ(page->Counters().Created.Files, 3);
+    EXPECT_EQ(page->Counters().Created.SubFolders, 0);
+    EXPECT_EQ(page->CreatedFilesList(), std::deque<std::string>{"D:\\Work\\3\\keep.txt"});
+}
