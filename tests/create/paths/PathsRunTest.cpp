@@ -202,7 +202,8 @@ TEST_F(PathsPageTest, FreeSpaceIsSummedPerFileSystemWhateverTheDriveIsCalled) {
         } else {
             EXPECT_EQ(page->Counters().ToCreate.Folders, 0);
             // The root of the first line on the file system, as it is written.
-            const std::string root = std::string(1, static_cast<char>(std::toupper(c.lines.front()[0]))) + ":\\";
+            const std::string root =
+                std::string(1, static_cast<char>(std::toupper(c.lines.front()[0]))) + ":\\";
             EXPECT_NE(desktop->LastBox().text.find("The free space on the disk " + root + " is : "),
                       std::string::npos)
                 << desktop->LastBox().text;
