@@ -17,7 +17,6 @@
 #include "create/strings/Vol02StringsPage.h"
 #include "manage/copy/TfrmStatistic08.h"
 #include "manage/copy/Vol08CopyPage.h"
-#include "ui_Vol08CopyPage.h"
 #include "manage/delete/TfrmStatistics07.h"
 #include "manage/delete/Vol07DeletePage.h"
 #include "manage/rename/TfrmStatistic06.h"
@@ -32,8 +31,10 @@
 #include "ui/ActivationWatcher.h"
 #include "ui/Colors.h"
 #include "ui/Desktop.h"
+#include "ui/ElidedLabel.h"
 #include "ui/Guard.h"
 #include "ui/Hints.h"
+#include "ui_Vol08CopyPage.h"
 
 #include "ui_TfrmMain.h"
 
@@ -41,6 +42,7 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMenuBar>
+#include <QProgressBar>
 
 TfrmMain* frmMain = nullptr;
 
@@ -126,8 +128,24 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent), ui_(std::make_unique<
 
     new ui::ActivationWatcher(this, [this] { FormActivate(); });
 
-    // The fixed size is the client area, below the menu bar.
-    resize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
+    // Labels that show a person's own texts elide them instead of widening
+    // the window.
+    for (const char* name : {"lblVol02StartFolder", "lblVol02EndFolder", "lblVol03StartFolder",
+                             "lblVol03EndFolder", "lblVol04StartFolder", "lblVol04EndFolder",
+                             "lblVol06StartFolder", "lblVol06EndFolder", "lblSimple02CompleteFolder"})
+        ui::ElideInMiddle(findChild<QLabel*>(QString::fromLatin1(name)));
+
+    // A run's progress bar appears in room kept for it, so that nothing moves
+    // when it comes and goes.
+    for (QProgressBar* bar : findChildren<QProgressBar*>()) {
+        QSizePolicy policy = bar->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        bar->setSizePolicy(policy);
+    }
+
+    // The client area, below the menu bar, keeps its size whatever the pages
+    // show.
+    setFixedSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
 
     FormCreate();
 }

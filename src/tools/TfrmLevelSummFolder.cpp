@@ -1,10 +1,14 @@
 #include "tools/TfrmLevelSummFolder.h"
 
+#include "ui/ElidedLabel.h"
 #include "ui/Guard.h"
 
 #include "ui_TfrmLevelSummFolder.h"
 
+#include <QHeaderView>
 #include <QTreeWidget>
+
+#include <algorithm>
 
 TfrmLevelSummFolder* frmLevelSummFolder = nullptr;
 
@@ -17,9 +21,15 @@ TfrmLevelSummFolder::TfrmLevelSummFolder(QWidget* parent)
     ui_->setupUi(this);
     // The form's default section size does not survive the columns being
     // made, so the two columns get their width here.
-    for (int column : {0, 1})
-        ui_->lstViewLevelSummFolder->setColumnWidth(column, kLevelColumnWidth);
+    // A caption wider than that still shows whole.
+    QTreeWidget& levels = *ui_->lstViewLevelSummFolder;
+    for (int column : {0, 1}) {
+        const int caption =
+            levels.header()->fontMetrics().horizontalAdvance(levels.headerItem()->text(column)) + 24;
+        levels.setColumnWidth(column, std::max(kLevelColumnWidth, caption));
+    }
     ui::OnClicked(ui_->btnLevelSummClose, [this] { btnLevelSummCloseClick(); });
+    ui::ElideInMiddle(ui_->lblLevelSummFolderName);
 }
 
 TfrmLevelSummFolder::~TfrmLevelSummFolder() = default;

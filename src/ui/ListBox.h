@@ -73,6 +73,11 @@ public:
     // there and leaves the selection as it is.
     void SetItemIndex(int index);
 
+    // Lays the items out now instead of when the event loop next runs, so
+    // that a paint that comes before it (a long piece of work that paints as
+    // it goes) shows the items already added.
+    void LayOutNow() { executeDelayedItemsLayout(); }
+
     // Paints are held back between the calls; they nest.
     void BeginUpdate() { updates_.Begin(); }
     void EndUpdate() { updates_.End(); }

@@ -10,9 +10,13 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QUrl>
+
+#include <algorithm>
 
 namespace ui {
 
@@ -152,6 +156,16 @@ Answer QtDesktop::MessageBox(const MessageBoxRequest& request) {
     box.setTextFormat(Qt::PlainText);
     box.setText(QString::fromStdString(request.text));
     box.setIcon(ToQt(request.icon));
+    // The box wraps at a width of its own choosing, which leaves the last word
+    // of a long line alone on the next one; the text's longest line sets the
+    // least width instead (no wider than most of the screen).
+    int longest = 0;
+    for (const QString& line : box.text().split(QLatin1Char('\n')))
+        longest = std::max(longest, box.fontMetrics().horizontalAdvance(line));
+    const QScreen* screen = request.owner ? request.owner->screen() : QGuiApplication::primaryScreen();
+    const int most = screen ? screen->availableGeometry().width() * 3 / 4 : 800;
+    box.setStyleSheet(
+        QStringLiteral("QLabel#qt_msgbox_label { min-width: %1px; }").arg(std::min(longest + 8, most)));
     QMessageBox::StandardButtons buttons;
     QMessageBox::StandardButton first = QMessageBox::Ok;
     switch (request.buttons) {

@@ -33,8 +33,12 @@ void CreationCounterBlock::Flush() {
     for (int i = 0; i < StatisticListCount; ++i) {
         if (pending_[i].empty())
             continue;
-        if (lists_[i])
+        if (lists_[i]) {
             lists_[i]->AddItems(pending_[i]);
+            // The frame paints next; the list would otherwise lay its new
+            // items out only when the run next lets pending messages run.
+            lists_[i]->LayOutNow();
+        }
         pending_[i].clear();
     }
 }
