@@ -262,30 +262,6 @@ TEST_F(LevelListBuilderTest, RootStepKeepsEachRootOnceAndEnablesTheLevels) {
     EXPECT_EQ(desktop.ShellOpens().size(), 1u);
 }
 
-TEST_F(LevelListBuilderTest, MethodRadiosSwitchTheListButtons) {
-    BuilderPage page;
-    page.c.addToListManually->click();
-    EXPECT_FALSE(page.c.rootFolder->isEnabled());
-    EXPECT_FALSE(page.c.makeList->isEnabled());
-    EXPECT_FALSE(page.c.smartImport->isEnabled());
-    EXPECT_TRUE(page.c.addFolderToList->isEnabled());
-
-    page.c.makeListImport->click();
-    EXPECT_TRUE(page.c.smartImport->isEnabled());
-    EXPECT_FALSE(page.c.addFolderToList->isEnabled());
-    EXPECT_FALSE(page.c.browse->isEnabled());
-
-    // The level controls come back only with a root.
-    page.c.makeListSelector->click();
-    EXPECT_TRUE(page.c.browse->isEnabled());
-    EXPECT_FALSE(page.c.makeList->isEnabled());
-    page.c.rootFolder->setEditText("D:\\Root");
-    page.c.makeListSelector->click();
-    EXPECT_TRUE(page.c.makeList->isEnabled());
-    EXPECT_FALSE(page.c.smartImport->isEnabled());
-    EXPECT_FALSE(page.c.addFolderToList->isEnabled());
-}
-
 TEST_F(LevelListBuilderTest, UpDownsStayWithinTheirRange) {
     LevelBuilderPage rules;
     rules.upDownWraps = {false, true, false, true};
