@@ -435,4 +435,16 @@ TEST_F(FileSelectionWindowTest, AfterAFirstRunTheWindowOpensInFileNameModeWithAl
     EXPECT_FALSE(Enabled(c().cboFileManTermsInclude));
 }
 
+// Switching to file types selects the stored single type where the sorted
+// list puts it, so that the next OK stores that type and not the last one.
+TEST_F(FileSelectionWindowTest, TypesModeSelectsTheStoredSingleType) {
+    c().cboSelectOneFileTypes->AddItems({"txt", "zip"});
+    SetSelectOneTypeText("doc");
+    frmFileSelection->rdoFileManTypesClick();
+    EXPECT_EQ(c().cboSelectOneFileTypes->Text(), "doc");
+    EXPECT_EQ(c().cboSelectOneFileTypes->Items(), (std::vector<std::string>{"doc", "txt", "zip"}));
+    EXPECT_TRUE(c().rdoAllFileTypes->isChecked());
+    EXPECT_EQ(c().cboFileManNames->Text(), " ");
+}
+
 } // namespace
