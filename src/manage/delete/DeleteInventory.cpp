@@ -1,5 +1,6 @@
 #include "manage/delete/DeleteInventory.h"
 
+#include "common/FrameworkPaths.h"
 #include "common/FrameworkText.h"
 #include "common/SettingLists.h"
 #include "platform/Drives.h"
@@ -133,6 +134,10 @@ bool IsProtectedFolder(const std::string& folder) {
     // whatever the drive table says.
     if (path.size() <= 3)
         return true;
+    // Without a drive the path would name a folder below wherever the
+    // program happens to stand.
+    if (Trim(ExtractFileDrive(path)).empty())
+        return true;
     for (const std::string& root : DriveRoots()) {
         if (platform::FolderIsOrHolds(path, root))
             return true;
@@ -151,6 +156,10 @@ DeleteInventory TakeDeleteInventory(DeleteMode mode, const std::deque<std::strin
     for (const std::string& line : mainFolders) {
         MainFolder main;
         main.path = Trim(line);
+        // "D:\Data\" walks as "D:\Data": its entries are listed without a
+        // doubled backslash.
+        while (main.path.size() > 3 && (main.path.back() == '\\' || main.path.back() == '/'))
+            main.path.pop_back();
         const uint32_t index = static_cast<uint32_t>(inventory.mains.size());
         const EntryDetails details = platform::GetEntryDetails(main.path);
         if (IsProtectedFolder(main.path)) {

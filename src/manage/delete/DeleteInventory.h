@@ -60,8 +60,8 @@ struct DeleteInventory {
     uint64_t bytes = 0;
 };
 
-// Whether a main folder may never be deleted from: it is a drive's root, holds
-// one, or is or holds the program's start directory.
+// Whether a main folder may never be deleted from: it has no drive, is a
+// drive's root, holds one, or is or holds the program's start directory.
 bool IsProtectedFolder(const std::string& folder);
 
 // Walks the main folders (already normalised for the mode) in order. In the

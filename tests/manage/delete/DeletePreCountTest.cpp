@@ -136,6 +136,7 @@ TEST_F(DeletePreCountTest, ProtectedMainFoldersAreNeverWalked) {
         {"C:\\Program"},     // the start directory
         {"C:\\Program\\.."}, // holds it
         {"D:"},              // a drive as typed
+        {"Program"},         // no drive: wherever the program stands
     };
     for (const Lines& include : refused) {
         SCOPED_TRACE(include.front());
