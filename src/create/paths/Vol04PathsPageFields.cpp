@@ -15,6 +15,7 @@
 #include "ui/Desktop.h"
 #include "ui/Guard.h"
 #include "ui/ListBox.h"
+#include "ui/ShellOpening.h"
 
 #include "ui_Vol04PathsPage.h"
 
@@ -152,7 +153,7 @@ void Vol04PathsPage::btnVol04ViewFolderStructureClick() {
             ui::Icon::Warning);
         return;
     }
-    ui::desktop().ShellOpen(Trim(structures.Text(selected.front())));
+    ui::OpenInShell(Trim(structures.Text(selected.front())));
 }
 
 void Vol04PathsPage::btnVol04RemoveFolderStructureClick() {

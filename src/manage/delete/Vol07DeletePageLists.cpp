@@ -27,6 +27,7 @@
 #include "ui/Guard.h"
 #include "ui/ListBox.h"
 #include "ui/ListOrder.h"
+#include "ui/ShellOpening.h"
 
 #include "ui_TfrmFileImport.h"
 #include "ui_Vol07DeletePage.h"
@@ -314,7 +315,7 @@ void Vol07DeletePage::btnVol07IncludeFolderListViewClick() {
                     ui::Icon::Warning);
         return;
     }
-    ui::desktop().ShellOpen(folder);
+    ui::OpenInShell(folder);
 }
 
 void Vol07DeletePage::btnVol07EditIncludeListClick() {
