@@ -108,6 +108,8 @@ Vol08CopyPage::Vol08CopyPage(MainWindowServices& mainWindow, QWidget* parent)
         "0258", "The From level is greater than the To level !\nAction : You must select a From level "
                 "that is not greater than the To level.");
     page.beforeRootSelected = [this](const std::string& folder) { SummariseVol08Root(folder); };
+    // This page's four level up-downs run round from the highest level to 1.
+    page.upDownWraps = {true, true, true, true};
     levelBuilder_ = std::make_unique<LevelListBuilder>(c, std::move(page));
     levelBuilder_->Connect(this);
     ConnectHandlers();

@@ -137,6 +137,9 @@ private:
     bool PrepareRun(bool realRun);
     void CopyIntoFolder(const std::string& folder, AttachMode mode,
                         const std::vector<std::string>& structures, bool realRun);
+    // A file, not a folder, at the place the structure's own folder would take.
+    static bool TopFolderBlocked(const std::string& target);
+    void CountStructureNotCopied(const std::string& structure, AttachMode mode);
     void RunCopy(bool realRun);
     void EndRunBox(bool realRun);
 

@@ -13,6 +13,7 @@
 #include "create/engine/PageRunGuard.h"
 #include "create/engine/RepaintThrottle.h"
 #include "manage/copy/TfrmStatistic08.h"
+#include "platform/FileSystem.h"
 #include "ui/Colors.h"
 #include "ui/Desktop.h"
 #include "ui/ListBox.h"
@@ -95,6 +96,10 @@ void Vol08CopyPage::CopyIntoFolder(const std::string& line, AttachMode mode,
         const std::string target =
             AttachesTopFolder(mode) ? folder + "\\" + ExtractFileName(Trim(structure)) : folder;
         walk_.AttachTargetRoot = ExcludeTrailingPathDelimiter(target);
+        if (TopFolderBlocked(walk_.AttachTargetRoot)) {
+            CountStructureNotCopied(structure, mode);
+            continue;
+        }
         if (realRun) {
             if (!DirectoryExists(walk_.AttachTargetRoot))
                 walk_.AddOwnFolder(walk_.AttachTargetRoot);
@@ -105,6 +110,27 @@ void Vol08CopyPage::CopyIntoFolder(const std::string& line, AttachMode mode,
         }
     }
     block_.RecordCreated(folder);
+}
+
+bool Vol08CopyPage::TopFolderBlocked(const std::string& target) {
+    return platform::GetFileAttributesA(target) != platform::INVALID_FILE_ATTRIBUTES &&
+           !DirectoryExists(target);
+}
+
+void Vol08CopyPage::CountStructureNotCopied(const std::string& structure, AttachMode mode) {
+    // A file of the structure's name already sits where its folder would go:
+    // none of the structure can be copied there, and run and simulation alike
+    // count all of it, the folder first, under other reasons.
+    FolderTreeScanner scanner(Trim(structure));
+    scanner.SetCountRootFolder(true);
+    scanner.RunWithPatterns();
+    CounterRow& other = block_.Counters.Other;
+    other.SubFolders += scanner.GetFolderCount();
+    if (AttachesFiles(mode)) {
+        other.Files += scanner.GetMatchedFileCount();
+        other.FilesSize += static_cast<double>(scanner.GetMatchedBytes());
+    }
+    block_.RefreshBoth();
 }
 
 void Vol08CopyPage::EndRunBox(bool realRun) {

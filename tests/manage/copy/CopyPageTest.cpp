@@ -15,8 +15,10 @@
 #include "tools/MainWindowServices.h"
 #include "ui/ListBox.h"
 
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QToolButton>
 
 #include <filesystem>
 #include <map>
@@ -283,6 +285,60 @@ TEST_F(CopyPageTest, ViewSelectedOpensOnlyAFolder) {
     controls().lstVol08IncludeFolderList->SetItemIndex(1);
     controls().btnVol08IncludeFolderListView->click();
     EXPECT_EQ(desktop->ShellOpens(), std::vector<std::string>{"C:\\T"});
+}
+
+// A file of the structure's name where its folder would go: nothing of the
+// structure is copied, all of it is counted as not copied, alike in the
+// simulation and the run, and the end box warns.
+TEST_F(CopyPageTest, AFileInPlaceOfTheStructureFolderCountsTheStructureAsNotCopied) {
+    sandbox->MakeFile("C:\\T\\S", "the person's own");
+    Include({"C:\\T"});
+    Structure("D:\\S");
+    struct Case {
+        QRadioButton* mode;
+        std::vector<double> other;
+    };
+    const Case cases[] = {
+        {controls().rdoVol08AttachMainFolderWithFiles, {0, 3, 3, 300}},
+        {controls().rdoVol08AttachMainFolderWithoutFiles, {0, 3, 0, 0}},
+    };
+    for (const Case& c : cases) {
+        Mode(c.mode);
+        Refresh();
+        Simulate();
+        EXPECT_EQ(Row(page->CopyCounters().Other), c.other) << c.mode->objectName().toStdString();
+        Copy();
+        EXPECT_EQ(Row(page->CopyCounters().Other), c.other) << c.mode->objectName().toStdString();
+        EXPECT_EQ(Row(page->CopyCounters().Exists), (std::vector<double>{0, 0, 0, 0}));
+        EXPECT_EQ(desktop->LastBox().icon, ui::Icon::Warning);
+        EXPECT_EQ(desktop->LastBox().text.substr(desktop->LastBox().text.find('\n')),
+                  "\n3 subfolder(s) and " + std::to_string(static_cast<int>(c.other[2])) +
+                      " file(s) could not be copied.");
+        EXPECT_EQ(sandbox->Read("C:\\T\\S"), "the person's own");
+        EXPECT_TRUE(page->CopyUndoFolders().empty());
+    }
+}
+
+// The page's four level up-downs run round: below 1 comes the highest level,
+// above it comes 1.
+TEST_F(CopyPageTest, LevelUpDownsRunRound) {
+    page->LevelBuilder().EnableLevelNumberControls(true);
+    const std::string highest = std::to_string(LevelListBuilder::MaxLevel);
+    const std::pair<QWidget*, QLineEdit*> upDowns[] = {
+        {controls().udVol08FromLevelNumber, controls().edtVol08FromLevelNumber},
+        {controls().udVol08ToLevelNumber, controls().edtVol08ToLevelNumber},
+        {controls().udVol08AboveLevelNumber, controls().edtVol08AboveLevelNumber},
+        {controls().udVol08BelowLevelNumber, controls().edtVol08BelowLevelNumber},
+    };
+    for (const auto& [upDown, edit] : upDowns) {
+        const QList<QToolButton*> arrows = upDown->findChildren<QToolButton*>();
+        ASSERT_EQ(arrows.size(), 2);
+        edit->setText("1");
+        arrows[1]->click();
+        EXPECT_EQ(edit->text().toStdString(), highest) << upDown->objectName().toStdString();
+        arrows[0]->click();
+        EXPECT_EQ(edit->text().toStdString(), "1") << upDown->objectName().toStdString();
+    }
 }
 
 } // namespace
