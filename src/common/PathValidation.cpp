@@ -1,16 +1,28 @@
 #include "common/PathValidation.h"
 
 #include "common/FileHelpers.h"
+#include "common/FrameworkFiles.h"
 #include "common/FrameworkPaths.h"
 #include "common/FrameworkText.h"
 #include "common/IllegalCharacters.h"
 #include "common/PathNormalising.h"
 #include "common/Utf8Text.h"
+#include "platform/CaseFolding.h"
+#include "platform/FileSystem.h"
 
 namespace {
 
 bool IsAsciiLetter(char c) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+
+// Both paths lead to one folder on disk (through links, other letter cases,
+// "." and "..").
+bool SameExistingFolder(const std::string& first, const std::string& second) {
+    platform::FileIdentity a;
+    platform::FileIdentity b;
+    return DirectoryExists(first) && DirectoryExists(second) && platform::GetFileIdentity(first, a) &&
+           platform::GetFileIdentity(second, b) && a == b;
 }
 
 } // namespace
@@ -90,7 +102,9 @@ bool CheckSourceNotDestination(const std::string& destination, const std::string
         return true;
     if (!ValidateIncludeText(source, normalisedSource, message))
         return true;
-    if (AnsiSameText(normalisedDestination, normalisedSource)) {
+    if (AnsiSameText(ExcludeTrailingPathDelimiter(normalisedDestination),
+                     ExcludeTrailingPathDelimiter(normalisedSource)) ||
+        SameExistingFolder(normalisedDestination, normalisedSource)) {
         message =
             "The ATTACH/COPY/MOVE operation is NOT PERFORMED !!!\nThe Destination Folder is the same as the "
             "source Folder !!! \nDestination Folder : " +
@@ -98,4 +112,22 @@ bool CheckSourceNotDestination(const std::string& destination, const std::string
         return true;
     }
     return false;
+}
+
+bool LeavesFolder(const std::string& folder, const std::string& path) {
+    std::string fullFolder;
+    std::string fullPath;
+    if (!platform::GetFullPathNameA(folder, fullFolder) || !platform::GetFullPathNameA(path, fullPath))
+        return false;
+    std::string inside = platform::FoldCase(fullFolder);
+    if (inside.back() != '\\')
+        inside += '\\';
+    const std::string folded = platform::FoldCase(fullPath);
+    return folded.size() <= inside.size() || folded.compare(0, inside.size(), inside) != 0;
+}
+
+bool ItemLeavesItsFolder(const std::string& item) {
+    // Any folder will do: ".." is taken out by the text alone.
+    const std::string folder = "C:\\a\\b\\c";
+    return LeavesFolder(folder, folder + "\\" + item);
 }

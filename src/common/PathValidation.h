@@ -20,7 +20,20 @@ bool ValidateFolderName(const std::string& text, std::string& message);
 bool ValidateIncludeText(const std::string& text, std::string& normalised, std::string& message);
 
 // True when the operation must be refused: one of the texts fails
-// ValidateIncludeText (its message), or both name the same folder ignoring
-// case. Only equality is refused; a destination inside the source passes.
+// ValidateIncludeText (its message), or both name the same folder: the same
+// text ignoring case and one trailing backslash, or, when both exist, the
+// same folder on disk however it is reached. Only the same folder is refused;
+// a destination inside the source passes.
 bool CheckSourceNotDestination(const std::string& destination, const std::string& source,
                                std::string& message);
+
+// True when `path`, read as Windows reads it ("." and ".." taken out, trailing
+// dots and blanks dropped), is not a folder strictly inside `folder`: a name
+// built from a list item must never lead out of the destination, nor be the
+// destination itself. Paths Windows cannot read at all are not judged here
+// (false): every call on them fails anyway.
+bool LeavesFolder(const std::string& folder, const std::string& path);
+
+// Whether a list item would lead out of whatever folder it is created in
+// ("..\\x", "a\\..\\..\\x", ".."): such an item is refused when typed.
+bool ItemLeavesItsFolder(const std::string& item);

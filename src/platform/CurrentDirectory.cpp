@@ -17,6 +17,18 @@ std::string GetCurrentDirectoryA() {
     return detail::State().currentDirectory.ToString();
 }
 
+bool GetFullPathNameA(const std::string& path, std::string& full) {
+    detail::WindowsPath parsed;
+    if (!detail::ParsePath(path, parsed))
+        return false;
+    for (const std::string& component : parsed.components) {
+        if (component.size() > 255)
+            return detail::Fail(ERROR_FILENAME_EXCED_RANGE);
+    }
+    full = parsed.ToString();
+    return true;
+}
+
 bool SetCurrentDirectoryA(const std::string& path) {
     detail::WindowsPath parsed;
     if (!detail::ParsePath(path, parsed))

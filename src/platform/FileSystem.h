@@ -136,6 +136,13 @@ bool MatchesWildcard(const std::string& name, const std::string& pattern);
 bool GetDiskFreeSpaceExA(const std::string& directory, uint64_t* freeBytesAvailableToCaller,
                          uint64_t* totalBytes, uint64_t* totalFreeBytes);
 
+// The full Windows form of `path` as Windows reads it before it looks at a
+// disk: against the current directory, "." and ".." taken out (".." never
+// above the root), trailing dots and blanks of each name dropped ("C:\a\b").
+// False for a path no call could use: a refused character or device name
+// (ERROR_INVALID_NAME), a name over 255 bytes (ERROR_FILENAME_EXCED_RANGE).
+bool GetFullPathNameA(const std::string& path, std::string& full);
+
 std::string GetCurrentDirectoryA();
 bool SetCurrentDirectoryA(const std::string& path);
 

@@ -3,6 +3,8 @@
 #include "common/PathValidation.h"
 #include "support/DriveSandbox.h"
 
+#include <filesystem>
+
 using testsupport::DriveSandbox;
 
 using AnalyseDriveColons_ = PathRulesTest;
@@ -92,10 +94,28 @@ TEST_F(CheckSourceNotDestination_, RefusesOnlyTheSameFolder) {
     EXPECT_TRUE(CheckSourceNotDestination("c:/data", "C:\\\\DATA", message));
     EXPECT_TRUE(CheckSourceNotDestination("C:\\\xc3\x84rger", "c:\\\xc3\xa4RGER", message));
 
+    // A trailing backslash names the same folder.
+    EXPECT_TRUE(CheckSourceNotDestination("c:\\data", "C:\\DATA\\", message));
+
     message = "untouched";
-    EXPECT_FALSE(CheckSourceNotDestination("c:\\data", "C:\\DATA\\", message));
     EXPECT_FALSE(CheckSourceNotDestination("C:\\data\\inner", "C:\\data", message));
+    EXPECT_FALSE(CheckSourceNotDestination("C:\\data", "C:\\data2\\", message));
     EXPECT_EQ(message, "untouched");
+}
+
+TEST(CheckSourceNotDestinationOnDisk, RefusesOneFolderReachedByTwoPaths) {
+    DriveSandbox sandbox;
+    sandbox.MakeFolder("D:\\Real\\Sub");
+    std::filesystem::create_directory_symlink(sandbox.Host("D:\\Real"), sandbox.Host("D:\\Link"));
+    const std::pair<std::string, bool> cases[] = {
+        {"D:\\Link", true},          {"d:\\link\\", true},
+        {"D:\\Real\\Sub\\..", true}, {"D:\\Link\\Sub\\..\\", true},
+        {"D:\\Link\\Sub", false},    {"D:\\Missing", false},
+    };
+    for (const auto& [destination, refused] : cases) {
+        std::string message;
+        EXPECT_EQ(CheckSourceNotDestination(destination, "D:\\Real", message), refused) << destination;
+    }
 }
 
 TEST_F(CheckSourceNotDestination_, InvalidTextsRefuseWithTheirMessage) {

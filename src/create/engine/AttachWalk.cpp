@@ -8,16 +8,12 @@
 #include "platform/FileSystem.h"
 #include "ui/Desktop.h"
 
+#include <filesystem>
+#include <optional>
 #include <utility>
 #include <vector>
 
 namespace {
-
-// Whether anything (file or folder) stands at the path: a copy that fails if
-// the destination exists fails for both.
-bool EntryExists(const std::string& path) {
-    return platform::GetFileAttributesA(path) != platform::INVALID_FILE_ATTRIBUTES;
-}
 
 // Trim(text), without a copy of the usual text that has nothing to trim.
 const std::string& Trimmed(const std::string& text, std::string& storage) {
@@ -28,14 +24,29 @@ const std::string& Trimmed(const std::string& text, std::string& storage) {
     return storage;
 }
 
-std::string HostFolder(const std::string& windowsPath) {
+// Where a Windows path finally is on the host, links resolved; "" when it
+// cannot be told.
+std::string CanonicalHostFolder(const std::string& windowsPath) {
     std::optional<std::string> host = platform::ToHostPath(windowsPath);
     if (!host)
         return {};
-    std::string folder = *host;
+    std::error_code error;
+    std::string folder = std::filesystem::canonical(*host, error).string();
+    if (error)
+        return {};
     while (folder.size() > 1 && folder.back() == '/')
         folder.pop_back();
     return folder;
+}
+
+bool IsRealFolder(uint32_t attributes) {
+    return attributes != platform::INVALID_FILE_ATTRIBUTES &&
+           (attributes & platform::FILE_ATTRIBUTE_DIRECTORY) &&
+           !(attributes & platform::FILE_ATTRIBUTE_REPARSE_POINT);
+}
+
+bool TakenByAnother(uint32_t error) {
+    return error == platform::ERROR_FILE_EXISTS || error == platform::ERROR_ALREADY_EXISTS;
 }
 
 } // namespace
@@ -46,12 +57,18 @@ AttachWalk::AttachWalk(CreationCounterBlock& block, const FileSizeMap& sizes, At
       simulationTexts_(std::move(simulationTexts)) {}
 
 void AttachWalk::ClearOwnFolders() {
+    ownFolders_.clear();
     ownHostFolders_.clear();
     ownFolderInside_ = false;
+    simulated_.Clear();
 }
 
 void AttachWalk::AddOwnFolder(const std::string& folder) {
-    std::string host = HostFolder(folder);
+    platform::FileIdentity identity;
+    if (!platform::GetFileIdentity(folder, identity))
+        return;
+    ownFolders_.insert(identity);
+    std::string host = CanonicalHostFolder(folder);
     if (!host.empty())
         ownHostFolders_.insert(host);
 }
@@ -59,20 +76,28 @@ void AttachWalk::AddOwnFolder(const std::string& folder) {
 void AttachWalk::StartStructure(const std::string& root) {
     AttachFolderQueue.clear();
     AttachFolderQueue.push_back(root);
+    blockedSources_.clear();
     rootLength_ = root.size();
     ownFolderInside_ = false;
-    if (ownHostFolders_.empty())
+    if (ownFolders_.empty())
         return;
-    std::string hostRoot = HostFolder(root);
-    if (hostRoot.empty())
+    // The walk never follows a link below the structure's folder, so a folder
+    // it lists lies below where that folder finally is.
+    std::string hostRoot = CanonicalHostFolder(root);
+    if (hostRoot.empty()) {
+        ownFolderInside_ = true; // cannot tell: look every folder up
         return;
+    }
     std::string prefix = hostRoot.back() == '/' ? hostRoot : hostRoot + "/";
     auto next = ownHostFolders_.lower_bound(prefix);
     ownFolderInside_ = next != ownHostFolders_.end() && next->compare(0, prefix.size(), prefix) == 0;
 }
 
 bool AttachWalk::IsOwnFolder(const std::string& folder) const {
-    return ownFolderInside_ && ownHostFolders_.count(HostFolder(folder)) > 0;
+    if (!ownFolderInside_)
+        return false;
+    platform::FileIdentity identity;
+    return platform::GetFileIdentity(folder, identity) && ownFolders_.count(identity) > 0;
 }
 
 std::string AttachWalk::DestinationOf(const std::string& folder, const std::string& entry) const {
@@ -89,11 +114,111 @@ AttachWalk::SubfolderResult AttachWalk::CreateSubfolder(const std::string& desti
     if (created.SubFolders >= block_.Counters.Exists.SubFolders &&
         platform::TryCreateDirectoryInFolder(destination, true))
         return SubfolderResult::Created;
-    if (DirectoryExists(destination))
+    const uint32_t attributes = platform::GetFileAttributesA(destination);
+    if (IsRealFolder(attributes))
         return SubfolderResult::Exists;
-    if (ForceDirectories(ExcludeTrailingPathDelimiter(destination)))
+    // A link in the place of the folder is no folder to merge into: what the
+    // walk would write through it would land wherever it points.
+    if (attributes != platform::INVALID_FILE_ATTRIBUTES)
+        return SubfolderResult::Failed;
+    if (ForceDirectories(ExcludeTrailingPathDelimiter(destination)) &&
+        IsRealFolder(platform::GetFileAttributesA(destination)))
         return SubfolderResult::Created;
     return SubfolderResult::Failed;
+}
+
+AttachWalk::SubfolderResult AttachWalk::SimulateSubfolder(const std::string& destination) {
+    if (simulated_.FolderExists(destination))
+        return SubfolderResult::Exists;
+    if (simulated_.CanCreateFolder(destination)) {
+        simulated_.AddFolder(destination);
+        return SubfolderResult::Created;
+    }
+    return SubfolderResult::Failed;
+}
+
+AttachWalk::FileResult AttachWalk::CopyEntry(const platform::FolderEntry& entry, const std::string& source,
+                                             const std::string& destination) {
+    std::string trimmedSource;
+    std::string trimmedDestination;
+    const std::string& from = Trimmed(source, trimmedSource);
+    const std::string& to = Trimmed(destination, trimmedDestination);
+    // A link is copied as a link: its target is never read, so a link to a
+    // folder cannot pull that folder (or the new folder itself) into the copy.
+    const bool copied =
+        entry.isLink ? platform::CopySymbolicLinkA(from, to) : platform::CopyFileA(from, to, true);
+    if (copied)
+        return FileResult::Created;
+    return TakenByAnother(platform::GetLastError()) ? FileResult::Exists : FileResult::Failed;
+}
+
+AttachWalk::FileResult AttachWalk::SimulateEntry(const std::string& destination) {
+    if (simulated_.EntryExists(destination))
+        return FileResult::Exists;
+    if (simulated_.CanCreateFile(destination)) {
+        simulated_.AddFile(destination);
+        return FileResult::Created;
+    }
+    return FileResult::Failed;
+}
+
+void AttachWalk::CountSubfolder(SubfolderResult result, const std::string& destination, bool simulated) {
+    switch (result) {
+    case SubfolderResult::Created:
+        block_.Counters.Created.SubFolders += 1;
+        block_.AddToList(StatisticList::SubFoldersCreated, destination);
+        if (RecordedFolders && !simulated)
+            RecordedFolders->push_back(destination);
+        break;
+    case SubfolderResult::Exists:
+        block_.Counters.Exists.SubFolders += 1;
+        block_.AddToList(StatisticList::SubFoldersExists, destination);
+        break;
+    case SubfolderResult::Failed:
+        block_.Counters.Other.SubFolders += 1;
+        block_.AddToList(StatisticList::FoldersOther, destination);
+        break;
+    }
+    block_.RefreshBoth();
+}
+
+void AttachWalk::CountFile(FileResult result, const std::string& source, const std::string& destination,
+                           bool simulated) {
+    const AttachWalkTexts& texts = simulated ? simulationTexts_ : runTexts_;
+    uint64_t size = 0;
+    CounterRow* row = nullptr;
+    switch (result) {
+    case FileResult::Created:
+        row = &block_.Counters.Created;
+        row->Files += 1;
+        block_.AddToList(StatisticList::FilesCreated, destination);
+        block_.RefreshBoth();
+        if (RecordedFiles && !simulated)
+            RecordedFiles->push_back(destination);
+        if (LookUpSize(source, size, texts.copiedCaption, texts.copiedText)) {
+            row->FilesSize += static_cast<double>(size);
+            block_.RefreshBoth();
+        }
+        return;
+    case FileResult::Exists:
+        row = &block_.Counters.Exists;
+        block_.AddToList(StatisticList::FilesExists, destination);
+        break;
+    case FileResult::Failed:
+        row = &block_.Counters.Other;
+        block_.AddToList(StatisticList::FoldersOther, destination);
+        break;
+    }
+    row->Files += 1;
+    block_.RefreshBoth();
+    if (LookUpSize(source, size, texts.notCopiedCaption, texts.notCopiedText)) {
+        row->FilesSize += static_cast<double>(size);
+        block_.RefreshBoth();
+    }
+}
+
+bool AttachWalk::TakesFile(AttachMode mode, const std::string& source) const {
+    return AttachesFiles(mode) && (!FilesFromSizeMapOnly || sizes_.count(source) > 0);
 }
 
 bool AttachWalk::LookUpSize(const std::string& source, uint64_t& size, const std::string& caption,
@@ -131,61 +256,35 @@ void AttachWalk::CopyFolderStructure(const std::string& structure, AttachMode mo
 void AttachWalk::ProcessQueuedFolder(const std::string& /*structure*/, AttachMode mode) {
     std::string folder = std::move(AttachFolderQueue.front());
     AttachFolderQueue.pop_front();
+    const bool blocked = blockedSources_.count(folder) > 0;
 
     // The same entries, in the same order, as a listing of folder\*.* gives;
     // the walk needs nothing of an entry but its name and kind.
     std::vector<platform::FolderEntry> entries;
     platform::ListFolderEntries(folder, entries);
     const std::string target = DestinationOf(folder, std::string());
-    std::string trimmedSource;
-    std::string trimmedDestination;
     for (const platform::FolderEntry& entry : entries) {
         std::string source = folder + "\\" + entry.name;
         std::string destination = target + entry.name;
+        const bool joinable = platform::IsWindowsName(entry.name);
         if (entry.isDirectory) {
-            if (IsOwnFolder(source))
+            if (joinable && IsOwnFolder(source))
                 continue;
-            switch (CreateSubfolder(destination)) {
-            case SubfolderResult::Created:
-                block_.Counters.Created.SubFolders += 1;
-                block_.AddToList(StatisticList::SubFoldersCreated, destination);
-                if (RecordedFolders)
-                    RecordedFolders->push_back(destination);
-                break;
-            case SubfolderResult::Exists:
-                block_.Counters.Exists.SubFolders += 1;
-                block_.AddToList(StatisticList::SubFoldersExists, destination);
-                break;
-            case SubfolderResult::Failed:
-                block_.Counters.Other.SubFolders += 1;
-                break;
-            }
-            block_.RefreshBoth();
+            const SubfolderResult result =
+                blocked || !joinable ? SubfolderResult::Failed : CreateSubfolder(destination);
+            CountSubfolder(result, destination, false);
+            if (!joinable)
+                continue;
+            if (result == SubfolderResult::Failed)
+                blockedSources_.insert(source);
             AttachFolderQueue.push_back(source);
-        } else if (AttachesFiles(mode) && (!FilesFromSizeMapOnly || sizes_.count(source) > 0)) {
-            uint64_t size = 0;
-            if (platform::CopyFileA(Trimmed(source, trimmedSource), Trimmed(destination, trimmedDestination),
-                                    true)) {
-                block_.Counters.Created.Files += 1;
-                block_.AddToList(StatisticList::FilesCreated, destination);
-                block_.RefreshBoth();
-                if (mode == AttachMode::SubFoldersOnlyWithFiles && !AttachTopLevelDone)
-                    CreatedFilesList.push_back(destination);
-                if (RecordedFiles)
-                    RecordedFiles->push_back(destination);
-                if (LookUpSize(source, size, runTexts_.copiedCaption, runTexts_.copiedText)) {
-                    block_.Counters.Created.FilesSize += static_cast<double>(size);
-                    block_.RefreshBoth();
-                }
-            } else {
-                block_.Counters.Exists.Files += 1;
-                block_.AddToList(StatisticList::FilesExists, destination);
-                block_.RefreshBoth();
-                if (LookUpSize(source, size, runTexts_.notCopiedCaption, runTexts_.notCopiedText)) {
-                    block_.Counters.Exists.FilesSize += static_cast<double>(size);
-                    block_.RefreshBoth();
-                }
-            }
+        } else if (TakesFile(mode, source)) {
+            const FileResult result =
+                blocked || !joinable ? FileResult::Failed : CopyEntry(entry, source, destination);
+            if (result == FileResult::Created && mode == AttachMode::SubFoldersOnlyWithFiles &&
+                !AttachTopLevelDone)
+                CreatedFilesList.push_back(destination);
+            CountFile(result, source, destination, false);
         }
     }
     AttachTopLevelDone = true;
@@ -193,16 +292,19 @@ void AttachWalk::ProcessQueuedFolder(const std::string& /*structure*/, AttachMod
 
 void AttachWalk::SimulateCopyFolderStructure(const std::string& structure, AttachMode mode) {
     StartStructure(Trim(structure));
-    if (AttachesTopFolder(mode)) {
-        if (!DirectoryExists(AttachTargetRoot)) {
+    // The same as the run: the top folder is counted when it is made, and it
+    // is made only where the new folder is not the target itself.
+    if (!simulated_.FolderExists(AttachTargetRoot) && !DirectoryExists(AttachTargetRoot)) {
+        if (simulated_.CanCreateFolder(AttachTargetRoot)) {
+            simulated_.AddFolder(AttachTargetRoot);
             block_.Counters.Created.SubFolders += 1;
             block_.AddToList(StatisticList::SubFoldersCreated, AttachTargetRoot);
             block_.RefreshBoth();
-        } else if (CountExistingTopFolder) {
-            block_.Counters.Exists.SubFolders += 1;
-            block_.AddToList(StatisticList::SubFoldersExists, AttachTargetRoot);
-            block_.RefreshBoth();
         }
+    } else if (CountExistingTopFolder && AttachesTopFolder(mode)) {
+        block_.Counters.Exists.SubFolders += 1;
+        block_.AddToList(StatisticList::SubFoldersExists, AttachTargetRoot);
+        block_.RefreshBoth();
     }
     while (!AttachFolderQueue.empty())
         SimulateProcessQueuedFolder(structure, mode);
@@ -211,47 +313,29 @@ void AttachWalk::SimulateCopyFolderStructure(const std::string& structure, Attac
 void AttachWalk::SimulateProcessQueuedFolder(const std::string& /*structure*/, AttachMode mode) {
     std::string folder = std::move(AttachFolderQueue.front());
     AttachFolderQueue.pop_front();
+    const bool blocked = blockedSources_.count(folder) > 0;
 
-    // The same entries, in the same order, as a listing of folder\*.* gives;
-    // the walk needs nothing of an entry but its name and kind.
     std::vector<platform::FolderEntry> entries;
     platform::ListFolderEntries(folder, entries);
     const std::string target = DestinationOf(folder, std::string());
     for (const platform::FolderEntry& entry : entries) {
         std::string source = folder + "\\" + entry.name;
         std::string destination = target + entry.name;
+        const bool joinable = platform::IsWindowsName(entry.name);
         if (entry.isDirectory) {
-            if (IsOwnFolder(source))
+            if (joinable && IsOwnFolder(source))
                 continue;
-            if (!DirectoryExists(destination)) {
-                block_.Counters.Created.SubFolders += 1;
-                block_.AddToList(StatisticList::SubFoldersCreated, destination);
-            } else {
-                block_.Counters.Exists.SubFolders += 1;
-                block_.AddToList(StatisticList::SubFoldersExists, destination);
-            }
-            block_.RefreshBoth();
+            const SubfolderResult result =
+                blocked || !joinable ? SubfolderResult::Failed : SimulateSubfolder(destination);
+            CountSubfolder(result, destination, true);
+            if (!joinable)
+                continue;
+            if (result == SubfolderResult::Failed)
+                blockedSources_.insert(source);
             AttachFolderQueue.push_back(source);
-        } else if (AttachesFiles(mode) && (!FilesFromSizeMapOnly || sizes_.count(source) > 0)) {
-            uint64_t size = 0;
-            if (!EntryExists(destination)) {
-                block_.Counters.Created.Files += 1;
-                block_.AddToList(StatisticList::FilesCreated, destination);
-                block_.RefreshBoth();
-                if (LookUpSize(source, size, simulationTexts_.copiedCaption, simulationTexts_.copiedText)) {
-                    block_.Counters.Created.FilesSize += static_cast<double>(size);
-                    block_.RefreshBoth();
-                }
-            } else {
-                block_.Counters.Exists.Files += 1;
-                block_.AddToList(StatisticList::FilesExists, destination);
-                block_.RefreshBoth();
-                if (LookUpSize(source, size, simulationTexts_.notCopiedCaption,
-                               simulationTexts_.notCopiedText)) {
-                    block_.Counters.Exists.FilesSize += static_cast<double>(size);
-                    block_.RefreshBoth();
-                }
-            }
+        } else if (TakesFile(mode, source)) {
+            const FileResult result = blocked || !joinable ? FileResult::Failed : SimulateEntry(destination);
+            CountFile(result, source, destination, true);
         }
     }
 }

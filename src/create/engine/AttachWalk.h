@@ -6,13 +6,32 @@
 // one walk over its own counter block, with its own message numbers and texts.
 //
 // The walk never lists, copies or descends into a folder the run itself
-// created (registered with AddOwnFolder): a structure that contains the
-// destination would otherwise copy its own copies until paths overflow, and a
-// run and its simulation would not agree on what a structure holds.
+// created (registered with AddOwnFolder, told by its identity on disk, not by
+// its text): a structure that contains the destination, also through a link,
+// would otherwise copy its own copies until paths overflow, and a run and its
+// simulation would not agree on what a structure holds.
+//
+// What the walk meets in a structure:
+// - a folder is created (or found, when a real folder is there) and walked;
+//   one that cannot be created counts under Other, and so does all below it,
+//   which is then never written: a link or file in its place could lead out
+//   of the new folder;
+// - a file is copied in the with-files modes; a link (to a folder, a file or
+//   nothing) is copied as a link with the same target, counted as a file of
+//   0 bytes, and never followed; a copy that fails counts under Other, one
+//   whose destination is taken under Exists;
+// - an entry whose name no Windows path can hold counts under Other and is
+//   never joined into a path.
+// Subfolders and files under Other are listed in the statistics window's
+// "Other reasons" list. The simulation applies the same rules to the disk as
+// it is plus what it has simulated so far (SimulatedDisk), so that a run and
+// its simulation count alike.
 
 #include "common/FolderTreeScanner.h"
 #include "create/engine/CreationCounterBlock.h"
 #include "create/engine/CreationCounters.h"
+#include "create/engine/SimulatedDisk.h"
+#include "platform/FileSystem.h"
 
 #include <deque>
 #include <set>
@@ -55,9 +74,14 @@ public:
     std::deque<std::string>* RecordedFolders = nullptr;
     std::deque<std::string>* RecordedFiles = nullptr;
 
-    // The folders this run created; the walk leaves them alone.
+    // The folders this run created; the walk leaves them alone. Clearing
+    // also forgets what a simulation has simulated.
     void ClearOwnFolders();
     void AddOwnFolder(const std::string& folder);
+
+    // What the current simulation has made so far; a simulation records its
+    // main folders here too, so that later checks see them.
+    SimulatedDisk& Simulated() { return simulated_; }
 
     // Copies the structure into AttachTargetRoot (set it first).
     void CopyFolderStructure(const std::string& structure, AttachMode mode);
@@ -72,8 +96,19 @@ private:
     std::string DestinationOf(const std::string& folder, const std::string& entry) const;
     enum class SubfolderResult { Created, Exists, Failed };
     // What the walk makes of a subfolder of the structure: created (with any
-    // missing parents), already there, or not to be created.
+    // missing parents), already there as a real folder, or not to be created.
     SubfolderResult CreateSubfolder(const std::string& destination);
+    SubfolderResult SimulateSubfolder(const std::string& destination);
+    enum class FileResult { Created, Exists, Failed };
+    FileResult CopyEntry(const platform::FolderEntry& entry, const std::string& source,
+                         const std::string& destination);
+    FileResult SimulateEntry(const std::string& destination);
+    // `simulated`: counted by a simulation, which records nothing for an undo.
+    void CountSubfolder(SubfolderResult result, const std::string& destination, bool simulated);
+    void CountFile(FileResult result, const std::string& source, const std::string& destination,
+                   bool simulated);
+    // Whether the walk copies this file at all in `mode`.
+    bool TakesFile(AttachMode mode, const std::string& source) const;
     bool LookUpSize(const std::string& source, uint64_t& size, const std::string& caption,
                     const std::string& text) const;
 
@@ -81,9 +116,15 @@ private:
     const FileSizeMap& sizes_;
     AttachWalkTexts runTexts_;
     AttachWalkTexts simulationTexts_;
+    std::set<platform::FileIdentity> ownFolders_;
+    // Where the own folders finally are on the host, links resolved.
     std::set<std::string> ownHostFolders_;
     // Set per structure: whether one of the own folders lies inside it, so that
     // only such walks pay for looking each folder up.
     bool ownFolderInside_ = false;
+    // Source folders whose destination could not be made: nothing below them
+    // is written.
+    std::set<std::string> blockedSources_;
+    SimulatedDisk simulated_;
     size_t rootLength_ = 0;
 };

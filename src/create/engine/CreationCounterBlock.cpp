@@ -1,5 +1,7 @@
 #include "create/engine/CreationCounterBlock.h"
 
+#include "common/FrameworkPaths.h"
+#include "common/FrameworkText.h"
 #include "ui/ListBox.h"
 
 #include <QWidget>
@@ -85,6 +87,7 @@ void CreationCounterBlock::ClearAllResultLists() {
 
 void CreationCounterBlock::ClearResultLists() {
     Results.Created.Clear();
+    CreatedIdentities.clear();
     Results.Exists.Clear();
     Results.Other.Clear();
 }
@@ -130,6 +133,10 @@ void CreationCounterBlock::RefreshBoth() {
 
 void CreationCounterBlock::RecordCreated(const std::string& name) {
     Results.Created.Folders.push_back(name);
+    platform::FileIdentity identity;
+    CreatedIdentities.push_back(platform::GetFileIdentity(Trim(name), identity)
+                                    ? std::optional<platform::FileIdentity>(identity)
+                                    : std::nullopt);
     AddToList(StatisticList::FoldersCreated, name);
     Counters.Created.Folders += 1;
     RefreshBoth();
@@ -161,4 +168,27 @@ void CreationCounterBlock::AddToList(StatisticList which, const std::string& nam
         pending_[index].push_back(name);
     else
         lists_[index]->AddItem(name);
+}
+
+bool CreationCounterBlock::IsStillCreatedFolder(std::size_t index) const {
+    if (index >= Results.Created.Folders.size() || index >= CreatedIdentities.size() ||
+        !CreatedIdentities[index])
+        return false;
+    const std::string folder = Trim(Results.Created.Folders[index]);
+    const std::string drive = ExtractFileDrive(folder);
+    if (drive.size() != 2)
+        return false;
+    std::string root;
+    std::string full;
+    if (!platform::GetFullPathNameA(drive + "\\", root) || !platform::GetFullPathNameA(folder, full) ||
+        full.size() <= root.size())
+        return false;
+    // Emptying through a link would empty whatever it points to.
+    const uint32_t attributes = platform::GetFileAttributesA(folder);
+    if (attributes == platform::INVALID_FILE_ATTRIBUTES ||
+        !(attributes & platform::FILE_ATTRIBUTE_DIRECTORY) ||
+        (attributes & platform::FILE_ATTRIBUTE_REPARSE_POINT))
+        return false;
+    platform::FileIdentity now;
+    return platform::GetFileIdentity(folder, now) && now == *CreatedIdentities[index];
 }

@@ -7,9 +7,12 @@
 #include "create/engine/CounterLabels.h"
 #include "create/engine/CreationCounters.h"
 #include "create/engine/RepaintThrottle.h"
+#include "platform/FileSystem.h"
 
 #include <QPointer>
 
+#include <deque>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -39,6 +42,15 @@ public:
 
     CreationCounters Counters;
     CreationResultLists Results;
+    // The identity on disk of each entry of the undo list (Results.Created.
+    // Folders), taken when the run recorded it: Undo removes a folder only
+    // while its path still leads to that very folder.
+    std::deque<std::optional<platform::FileIdentity>> CreatedIdentities;
+    // Whether the undo entry `index` may be emptied and removed: a folder
+    // with a drive part, not a drive's root, not a link, and still the folder
+    // the run created (not moved away, replaced, or reached through a link
+    // that now points elsewhere).
+    bool IsStillCreatedFolder(std::size_t index) const;
 
     // The page whose labels ("lblVol02" + column + row) show the counters.
     void BindPage(QWidget& page, const std::string& labelPrefix, const CounterBlockNames& names = {});

@@ -65,15 +65,18 @@ void UndoCreationRun(QWidget* owner, CreationCounterBlock& block, std::deque<std
                 UndoStillThere.push_back(file);
         }
     }
-    for (const std::string& entry : undoList) {
-        std::string folder = Trim(entry);
+    for (std::size_t index = 0; index < undoList.size(); ++index) {
+        std::string folder = Trim(undoList[index]);
         bool removed = false;
-        if (MayUndoFolder(folder)) {
+        // Only the very folder the run created is emptied: a folder moved
+        // away and another put in its place, or a path that now leads through
+        // a link elsewhere, is named below and left as it is.
+        if (MayUndoFolder(folder) && block.IsStillCreatedFolder(index)) {
             EmptyFolderContents(folder);
             removed = platform::RemoveDirectoryA(folder);
         }
         if (!removed) {
-            // A link refused above is still there although it is no folder.
+            // Whatever is at the path now is still there, folder or not.
             if (EntryExists(folder))
                 UndoStillThere.push_back(folder);
             else

@@ -108,6 +108,15 @@ MainFolderResult CreateMainFolder(const std::string& name, bool attaching, bool 
     return MainFolderResult::Created;
 }
 
+MainFolderResult SimulateMainFolder(SimulatedDisk& simulated, const std::string& name) {
+    if (DirectoryExists(name) || simulated.FolderExists(name))
+        return MainFolderResult::Exists;
+    if (!simulated.CanCreateFolder(name))
+        return MainFolderResult::Failed;
+    simulated.AddFolder(name);
+    return MainFolderResult::Created;
+}
+
 void AttachStructures(AttachWalk& walk, RepaintThrottle& repaints, QWidget* owner,
                       const std::string& refusalCaption, const std::string& name, AttachMode mode,
                       const std::vector<std::string>& structures, bool simulate) {

@@ -6,6 +6,7 @@
 #include "create/engine/AttachWalk.h"
 #include "create/engine/CreationCounters.h"
 #include "create/engine/RepaintThrottle.h"
+#include "create/engine/SimulatedDisk.h"
 
 #include <cstdint>
 #include <functional>
@@ -46,6 +47,13 @@ enum class MainFolderResult { Created, Exists, Failed };
 // were new, so the folder is first simply created.
 MainFolderResult CreateMainFolder(const std::string& name, bool attaching, bool mostlyNew,
                                   std::string& created);
+
+// The simulation's twin of CreateMainFolder: what creating `name` would
+// find, judged against the disk and what the simulation has made so far;
+// a folder it would create is recorded there with its missing parents. A
+// name no call can use (a refused character, a colon, a device name, a
+// name over 255 bytes) or a file in the way fails, as in the run.
+MainFolderResult SimulateMainFolder(SimulatedDisk& simulated, const std::string& name);
 
 // Attaches (or, with `simulate`, counts) every structure to a main folder: a
 // structure that is the folder itself is skipped with the `refusalCaption`

@@ -2,6 +2,7 @@
 
 #include "common/DiskSpace.h"
 #include "common/FileHelpers.h"
+#include "common/FrameworkPaths.h"
 #include "common/FrameworkText.h"
 #include "common/NumberTexts.h"
 
@@ -13,7 +14,10 @@ void ScanAllStructures(const std::vector<std::string>& structures, bool countTop
     sizes.clear();
     for (const std::string& structure : structures) {
         FolderTreeScanner scanner(TrimBlanks(structure));
-        scanner.SetCountRootFolder(countTopFolder);
+        // A structure without a last name of its own (a drive's root, "D:\\")
+        // is attached into the new folder itself, as in the "Subfolders
+        // Only" modes: there is no top folder to make.
+        scanner.SetCountRootFolder(countTopFolder && !ExtractFileName(Trim(structure)).empty());
         scanner.Run();
         totals.subfolders += scanner.GetFolderCount();
         FileSizeMap found = scanner.GetFileSizeMap();

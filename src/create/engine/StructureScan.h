@@ -11,7 +11,7 @@
 
 // Scans every structure (blanks trimmed) into the totals and the size map,
 // which are emptied first. `countTopFolder`: the structure's own top folder
-// counts as a subfolder (the "Main Folders" modes). Without files the byte
+// counts as a subfolder (the "Main Folders" modes), when it has a name. Without files the byte
 // and file totals stay 0; the size map is filled either way.
 void ScanAllStructures(const std::vector<std::string>& structures, bool countTopFolder, bool withFiles,
                        StructureTotals& totals, FileSizeMap& sizes);

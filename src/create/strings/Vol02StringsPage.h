@@ -145,6 +145,7 @@ private:
     void SimulateRunItem(const std::string& item, const _tagVol0XParts& parts, AttachMode mode,
                          const std::vector<std::string>& structures);
     void SimulateOther(const std::string& entry, AttachMode mode);
+    void SimulateExists(const std::string& name, AttachMode mode);
     void SimulateAttach(const std::string& name, AttachMode mode, const std::vector<std::string>& structures);
 
     MainWindowServices& mainWindow_;

@@ -14,6 +14,7 @@
 #include "common/IllegalCharacters.h"
 #include "common/PathNormalising.h"
 #include "common/PathSplitting.h"
+#include "common/PathValidation.h"
 #include "create/engine/PageRunGuard.h"
 #include "create/strings/TfrmVol02EditIncludeList.h"
 #include "tools/ExcludeListClearing.h"
@@ -147,6 +148,14 @@ void Vol02StringsPage::btnVol02AddToListClick() {
         ui::ShowBox(this, Title + Blanks12 + "Warning no: 0008.", "Illegal character in the Text : " + found,
                     ui::Icon::Warning);
         entry.setText(QString::fromStdString(text.substr(0, text.find(found))));
+        return;
+    }
+    // ".." that leads out of the destination would make the folder somewhere
+    // else: refused as an illegal character is, up to where it begins.
+    if (item.find("..") != std::string::npos && ItemLeavesItsFolder(item)) {
+        ui::ShowBox(this, Title + Blanks12 + "Warning no: 0008.", "Illegal character in the Text : ..",
+                    ui::Icon::Warning);
+        entry.setText(QString::fromStdString(text.substr(0, text.find(".."))));
         return;
     }
     ui_->lstVol02IncludeStrings->AddItem(item);

@@ -6,8 +6,10 @@
 #include "common/FrameworkFiles.h"
 #include "common/FrameworkPaths.h"
 #include "common/FrameworkText.h"
+#include "common/PathValidation.h"
 #include "create/engine/PageRunGuard.h"
 #include "create/engine/RunChecks.h"
+#include "create/engine/RunEndBox.h"
 #include "create/engine/StructureScan.h"
 #include "create/strings/TfrmStatistic02.h"
 #include "ui/ComboBox.h"
@@ -106,8 +108,8 @@ void Vol02StringsPage::btnVol02CreateFoldersClick() {
         ForEachRunItem(block_.Repaints(), {window(), frmStatistic02}, *ui_->pbVol02ProgressBar, items.size(),
                        [&](uint64_t i) { ProcessRunItem(items[i], parts, mode, structures); });
         ui_->pbVol02ProgressBar->hide();
-        ui::ShowBox(this, Title + "Information no: 0026.", "End of Creating Folders/Files !!!",
-                    ui::Icon::Information);
+        ShowRunEndBox(this, Title + "Information no: 0026.", "End of Creating Folders/Files !!!",
+                      block_.Counters, ui::Icon::Information);
         if (ui_->chkVol02ViewDestFolder->isChecked())
             ui::OpenInShell(Trim(ui_->cboVol02DestFolders->Text()));
     }
@@ -123,6 +125,12 @@ void Vol02StringsPage::ProcessRunItem(const std::string& item, const _tagVol0XPa
     }
     std::string name = parts.NameOf(item);
     if (Trim(ExtractFileDrive(name)).empty()) {
+        RecordOther(name);
+        return;
+    }
+    // An item that ".." leads out of the destination (it came from a list
+    // file, the import or the editor: typing refuses it) is never created.
+    if (LeavesFolder(Trim(ui_->cboVol02DestFolders->Text()), name)) {
         RecordOther(name);
         return;
     }

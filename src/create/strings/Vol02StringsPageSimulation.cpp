@@ -8,9 +8,10 @@
 #include "common/FrameworkFiles.h"
 #include "common/FrameworkPaths.h"
 #include "common/FrameworkText.h"
-#include "common/PathSplitting.h"
+#include "common/PathValidation.h"
 #include "create/engine/PageRunGuard.h"
 #include "create/engine/RunChecks.h"
+#include "create/engine/RunEndBox.h"
 #include "create/strings/TfrmStatistic02.h"
 #include "ui/ComboBox.h"
 #include "ui/Desktop.h"
@@ -63,8 +64,8 @@ void Vol02StringsPage::btnVol02CreateFoldersSimulationClick() {
         ForEachRunItem(block_.Repaints(), {window(), frmStatistic02}, *ui_->pbVol02ProgressBar, items.size(),
                        [&](uint64_t i) { SimulateRunItem(items[i], parts, mode, structures); });
         ui_->pbVol02ProgressBar->hide();
-        ui::ShowBox(this, Title + "Information no: 0457.", mainWindow_.Texts().CreateSimulationEndText,
-                    ui::Icon::Information);
+        ShowRunEndBox(this, Title + "Information no: 0457.", mainWindow_.Texts().CreateSimulationEndText,
+                      block_.Counters, ui::Icon::Information);
         if (ui_->chkVol02ViewDestFolder->isChecked())
             ui::OpenInShell(Trim(ui_->cboVol02DestFolders->Text()));
     }
@@ -73,45 +74,54 @@ void Vol02StringsPage::btnVol02CreateFoldersSimulationClick() {
 
 void Vol02StringsPage::SimulateRunItem(const std::string& item, const _tagVol0XParts& parts, AttachMode mode,
                                        const std::vector<std::string>& structures) {
-    std::deque<std::string> accepted;
-    std::deque<std::string> rejected;
-    SplitPathText(item, accepted, rejected);
-    // A full path given as an item is never created.
-    for (const std::string& entry : accepted)
-        SimulateOther(entry, mode);
-    for (const std::string& entry : rejected) {
-        // What the run refuses, the simulation refuses too: an entry that has a
-        // drive part of its own (a drive that is not present, say), or a name
-        // that has none (no destination).
-        if (!Trim(ExtractFileDrive(entry)).empty()) {
-            SimulateOther(entry, mode);
-            continue;
-        }
-        std::string name = parts.NameOf(entry);
-        if (Trim(ExtractFileDrive(name)).empty()) {
-            SimulateOther(name, mode);
-            continue;
-        }
-        if (DirectoryExists(name)) {
-            block_.Counters.Exists.Folders += 1;
-            block_.RefreshBoth();
-            block_.AddToList(StatisticList::FoldersExists, name);
-            continue;
-        }
-        block_.AddToList(StatisticList::FoldersCreated, name);
-        block_.Counters.Created.Folders += 1;
-        block_.RefreshBoth();
-        if (mode != AttachMode::Nothing)
-            SimulateAttach(name, mode, structures);
+    // Each item is judged as the run judges it, one outcome per item: the
+    // same checks in the same order, against the disk as it is plus what the
+    // simulation has made so far.
+    if (!Trim(ExtractFileDrive(item)).empty()) {
+        SimulateOther(item, mode);
+        return;
     }
+    std::string name = parts.NameOf(item);
+    if (Trim(ExtractFileDrive(name)).empty() || LeavesFolder(Trim(ui_->cboVol02DestFolders->Text()), name)) {
+        SimulateOther(name, mode);
+        return;
+    }
+    switch (SimulateMainFolder(walk_.Simulated(), name)) {
+    case MainFolderResult::Exists:
+        SimulateExists(name, mode);
+        return;
+    case MainFolderResult::Failed:
+        SimulateOther(name, mode);
+        return;
+    case MainFolderResult::Created:
+        break;
+    }
+    block_.AddToList(StatisticList::FoldersCreated, name);
+    block_.Counters.Created.Folders += 1;
+    block_.RefreshBoth();
+    if (mode != AttachMode::Nothing)
+        SimulateAttach(name, mode, structures);
+}
+
+void Vol02StringsPage::SimulateExists(const std::string& name, AttachMode mode) {
+    // An existing folder carries the attach load it would have had, as in the run.
+    CounterRow& exists = block_.Counters.Exists;
+    exists.Folders += 1;
+    if (mode != AttachMode::Nothing) {
+        exists.SubFolders += structureTotals_.subfolders;
+        exists.Files += structureTotals_.files;
+        exists.FilesSize += static_cast<double>(structureTotals_.bytes);
+    }
+    block_.RefreshBoth();
+    block_.AddToList(StatisticList::FoldersExists, name);
 }
 
 void Vol02StringsPage::SimulateOther(const std::string& entry, AttachMode mode) {
+    // A folder that is not made carries its attach load, as in the run.
     CounterRow& other = block_.Counters.Other;
     other.Folders += 1;
-    if (mode != AttachMode::Nothing)
+    if (mode != AttachMode::Nothing) {
         other.SubFolders += structureTotals_.subfolders;
-    if (AttachesFiles(mode)) {
         other.Files += structureTotals_.files;
         other.FilesSize += static_cast<double>(structureTotals_.bytes);
     }

@@ -50,7 +50,9 @@ TEST_F(StringsPageTest, SimulationAfterARunCreatesNothingAndKeepsTheUndoList) {
     EXPECT_EQ(c.Created.SubFolders, 2);
     EXPECT_EQ(c.Created.FilesSize, 5);
     EXPECT_EQ(c.Exists.Folders, 2);
-    EXPECT_EQ(c.Exists.SubFolders, 0); // a simulated existing folder carries no load
+    // An existing folder carries the load it would have had, as in the run.
+    EXPECT_EQ(c.Exists.SubFolders, 4);
+    EXPECT_EQ(c.Exists.FilesSize, 10);
     EXPECT_EQ(c.Other.Folders, 1);
     EXPECT_EQ(c.Other.SubFolders, 2);
     EXPECT_EQ(c.Other.FilesSize, 5);
@@ -59,7 +61,10 @@ TEST_F(StringsPageTest, SimulationAfterARunCreatesNothingAndKeepsTheUndoList) {
               "Simulate the Folder/File Creation Process.");
     EXPECT_EQ(desktop->Boxes()[2].caption, SimulationTitle + "Information no: 0455.");
     EXPECT_EQ(desktop->Boxes()[2].text, main.Texts().CreateSimulationIntroText);
-    EXPECT_EQ(desktop->Boxes()[3].text, main.Texts().CreateSimulationEndText);
+    EXPECT_EQ(desktop->Boxes()[3].text,
+              main.Texts().CreateSimulationEndText +
+                  "\n\nNot created (other reasons) : 2 subfolder(s) and 1 file(s) of the folder structures.");
+    EXPECT_EQ(desktop->Boxes()[3].icon, ui::Icon::Warning);
     EXPECT_EQ(desktop->disabledDuringBox[3],
               (std::set<std::string>{"tabFolderCreate05", "tabFolderCreate04", "tabFolderCreate01"}));
 

@@ -1,0 +1,44 @@
+#pragma once
+// What a simulation has so far "created": the folders and files a real run
+// would have made by now, so that each later check of the simulation sees
+// them as the run would see its own work (an item naming a folder an earlier
+// item created exists; a structure merged into a folder finds the files of
+// the one before it). Entries are kept by where they are, not by their text:
+// the identity of their deepest existing folder and the rest of the path
+// ignoring case, so "dup" and "dup." or a path through a link to the same
+// folder are one entry.
+
+#include <map>
+#include <optional>
+#include <string>
+
+class SimulatedDisk {
+public:
+    void Clear() { planned_.clear(); }
+
+    // The folder as ForceDirectories makes it: its missing parents too.
+    void AddFolder(const std::string& path);
+    void AddFile(const std::string& path);
+
+    // A real folder (not a link) or one the simulation made.
+    bool FolderExists(const std::string& path) const;
+    // Anything real or simulated at the path.
+    bool EntryExists(const std::string& path) const;
+    // Whether ForceDirectories would create the folder: a path every call can
+    // use whose deepest existing level, real or simulated, is a folder.
+    bool CanCreateFolder(const std::string& path) const;
+    // Whether a file (or link) can be put at the path: a usable path whose
+    // folder exists, real or simulated, and nothing at the path itself.
+    bool CanCreateFile(const std::string& path) const;
+
+private:
+    enum class Kind { Folder, File };
+    std::optional<std::string> KeyOf(const std::string& fullPath) const;
+    // What the simulation made at the full path, if anything.
+    std::optional<Kind> Planned(const std::string& fullPath) const;
+    // A real entry: nullopt when there is none.
+    static std::optional<Kind> Real(const std::string& fullPath);
+    std::optional<Kind> Either(const std::string& fullPath) const;
+
+    std::map<std::string, Kind> planned_;
+};
