@@ -76,10 +76,9 @@ std::optional<SimulatedDisk::Kind> SimulatedDisk::Real(const std::string& full) 
     const uint32_t attributes = platform::GetFileAttributesA(full);
     if (attributes == platform::INVALID_FILE_ATTRIBUTES)
         return std::nullopt;
-    // A folder link is no folder a run would create into or merge with.
-    const bool folder = (attributes & platform::FILE_ATTRIBUTE_DIRECTORY) &&
-                        !(attributes & platform::FILE_ATTRIBUTE_REPARSE_POINT);
-    return folder ? Kind::Folder : Kind::File;
+    if (!(attributes & platform::FILE_ATTRIBUTE_DIRECTORY))
+        return Kind::File;
+    return (attributes & platform::FILE_ATTRIBUTE_REPARSE_POINT) ? Kind::FolderLink : Kind::Folder;
 }
 
 std::optional<SimulatedDisk::Kind> SimulatedDisk::Either(const std::string& full) const {
@@ -133,7 +132,7 @@ bool SimulatedDisk::CanCreateFolder(const std::string& path) const {
     std::string level = full;
     for (;;) {
         if (std::optional<Kind> found = Either(level))
-            return *found == Kind::Folder && level != full;
+            return *found != Kind::File && level != full;
         std::string parent;
         if (!ParentOf(level, parent))
             return false;
@@ -146,5 +145,6 @@ bool SimulatedDisk::CanCreateFile(const std::string& path) const {
     std::string parent;
     if (!FullPath(path, full) || !ParentOf(full, parent))
         return false;
-    return !Either(full) && Either(parent) == Kind::Folder;
+    const std::optional<Kind> folder = Either(parent);
+    return !Either(full) && folder && *folder != Kind::File;
 }

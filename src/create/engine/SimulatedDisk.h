@@ -32,7 +32,8 @@ public:
     bool CanCreateFile(const std::string& path) const;
 
 private:
-    enum class Kind { Folder, File };
+    // A folder link leads through to a folder, but is no folder to merge into.
+    enum class Kind { Folder, FolderLink, File };
     std::optional<std::string> KeyOf(const std::string& fullPath) const;
     // What the simulation made at the full path, if anything.
     std::optional<Kind> Planned(const std::string& fullPath) const;

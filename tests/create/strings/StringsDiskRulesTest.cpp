@@ -130,8 +130,9 @@ TEST_F(StringsDiskRulesTest, NamesNoWindowsPathCanHoldAreNeverJoined) {
                                       "0.000000/1.000000/2.000000/4.000000");
     // Nothing outside the new folder, and Undo leaves the disk as it was.
     for (const auto& [path, size] : Tree()) {
-        if (!before.count(path))
+        if (!before.count(path)) {
             EXPECT_EQ(path.rfind("D/Work/n", 0), 0u) << path;
+        }
     }
     EXPECT_EQ(stat().lstStat02FoldersOther->Count(), 3);
     desktop->ExpectBox("0029", Answer::Yes);
@@ -232,8 +233,9 @@ TEST_F(StringsDiskRulesTest, TheSimulationJudgesEachItemAsTheRunDoes) {
     EXPECT_FALSE(sandbox->Exists("D:\\out"));
     // Every new entry lies inside the destination.
     for (const auto& [path, size] : Tree()) {
-        if (!before.count(path))
+        if (!before.count(path)) {
             EXPECT_EQ(path.rfind("D/Work/", 0), 0u) << path;
+        }
     }
     frmStatistic02->hide();
 }
