@@ -295,7 +295,7 @@ void AttachWalk::SimulateCopyFolderStructure(const std::string& structure, Attac
     // The same as the run: the top folder is counted when it is made, and it
     // is made only where the new folder is not the target itself.
     if (!simulated_.FolderExists(AttachTargetRoot) && !DirectoryExists(AttachTargetRoot)) {
-        if (simulated_.CanCreateFolder(AttachTargetRoot)) {
+        if (AttachesTopFolder(mode) && simulated_.CanCreateFolder(AttachTargetRoot)) {
             simulated_.AddFolder(AttachTargetRoot);
             block_.Counters.Created.SubFolders += 1;
             block_.AddToList(StatisticList::SubFoldersCreated, AttachTargetRoot);

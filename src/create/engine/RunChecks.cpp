@@ -120,6 +120,10 @@ MainFolderResult SimulateMainFolder(SimulatedDisk& simulated, const std::string&
 void AttachStructures(AttachWalk& walk, RepaintThrottle& repaints, QWidget* owner,
                       const std::string& refusalCaption, const std::string& name, AttachMode mode,
                       const std::vector<std::string>& structures, bool simulate) {
+    // The simulated new folder is there for the walk, as the real one is
+    // for the run's walk.
+    if (simulate)
+        walk.Simulated().AddFolder(name);
     for (const std::string& structure : structures) {
         std::string refusal;
         if (CheckSourceNotDestination(name, structure, refusal)) {
