@@ -1,6 +1,7 @@
 #include "common/SettingsWriter.h"
 
 #include "common/FrameworkText.h"
+#include "common/ReplacedFile.h"
 #include "common/SettingLists.h"
 #include "common/SettingsFile.h"
 #include "platform/Drives.h"
@@ -10,6 +11,7 @@
 #include <filesystem>
 #include <optional>
 #include <random>
+#include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
 
@@ -48,8 +50,11 @@ void ShowWriteFailure() {
 SettingsWriter::SettingsWriter(const std::string& fileName) : fileName_(SettingsFileName(fileName)) {
     const std::optional<std::string> host = platform::ToHostPath(fileName_);
     std::error_code error;
-    if (host && !fs::is_directory(*host, error)) {
-        targetPath_ = *host;
+    // Written through a link to the file it names, which keeps its permissions.
+    ReplacementTarget target;
+    if (host && FindReplacementTarget(*host, target) && !fs::is_directory(target.path, error)) {
+        targetPath_ = target.path;
+        mode_ = target.mode;
         std::random_device seed;
         std::mt19937_64 random(seed());
         for (int attempt = 0; attempt < 8 && !file_; ++attempt) {
@@ -135,7 +140,7 @@ bool SettingsWriter::Save() {
     written = std::fflush(file) == 0 && written;
     // On the disk before the rename, so that a crash cannot leave an empty
     // file in the place of the previous one.
-    written = written && fsync(fileno(file)) == 0;
+    written = written && fchmod(fileno(file), mode_) == 0 && fsync(fileno(file)) == 0;
     written = std::fclose(file) == 0 && written;
     std::error_code error;
     if (written)

@@ -6,9 +6,10 @@
 #include <string>
 
 // Writes the shared setting lists to the settings file. The records go to a
-// temporary file beside the target, which replaces the target only when every
-// byte was written; on any failure the previous file stays as it was and
-// message 0130 tells the user.
+// temporary file beside the target (the file a link names, when the settings
+// file is a link, which stays one), which replaces the target, with the
+// target's permissions, only when every byte was written; on any failure the previous file stays as it was
+// and message 0130 tells the user.
 class SettingsWriter {
 public:
     explicit SettingsWriter(const std::string& fileName);
@@ -30,4 +31,5 @@ private:
     std::string targetPath_;
     std::string temporaryPath_;
     std::FILE* file_ = nullptr;
+    unsigned mode_ = 0644; // the permissions the replaced file had
 };

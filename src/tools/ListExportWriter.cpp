@@ -1,5 +1,7 @@
 #include "tools/ListExportWriter.h"
 
+#include "common/ReplacedFile.h"
+
 #include "common/FrameworkText.h"
 #include "platform/Drives.h"
 
@@ -68,24 +70,24 @@ bool WriteExportFile(const std::string& windowsPath, const std::string& content)
     std::optional<std::string> host = platform::ToHostPath(windowsPath);
     if (!host || host->empty() || host->back() == '/')
         return false;
-    struct stat existing {};
-    if (::stat(host->c_str(), &existing) == 0 && S_ISDIR(existing.st_mode))
+    // A link is written through to the file it names and stays a link; an
+    // existing file keeps its permissions.
+    ReplacementTarget target;
+    if (!FindReplacementTarget(*host, target))
         return false;
-    size_t slash = host->rfind('/');
-    std::string folder = slash == std::string::npos ? std::string(".") : host->substr(0, slash + 1);
-    std::string name = slash == std::string::npos ? *host : host->substr(slash + 1);
-    std::string temporary = folder + "." + name + ".XXXXXX";
+    struct stat existing {};
+    if (::stat(target.path.c_str(), &existing) == 0 && S_ISDIR(existing.st_mode))
+        return false;
+    size_t slash = target.path.rfind('/');
+    std::string name = slash == std::string::npos ? target.path : target.path.substr(slash + 1);
+    std::string temporary = target.folder + "/." + name + ".XXXXXX";
     int fd = ::mkstemp(temporary.data());
     if (fd < 0)
         return false;
-    bool written = WriteAll(fd, content) && ::fsync(fd) == 0;
-    // A new file gets the usual permissions, not mkstemp's private ones.
-    mode_t mask = ::umask(0);
-    ::umask(mask);
-    ::fchmod(fd, 0666 & ~mask);
+    bool written = WriteAll(fd, content) && ::fchmod(fd, target.mode) == 0 && ::fsync(fd) == 0;
     if (::close(fd) != 0)
         written = false;
-    if (!written || ::rename(temporary.c_str(), host->c_str()) != 0) {
+    if (!written || ::rename(temporary.c_str(), target.path.c_str()) != 0) {
         ::unlink(temporary.c_str());
         return false;
     }

@@ -114,3 +114,24 @@ TEST_F(SettingsWriterTest, TheFileIsMatchedIgnoringCaseAndReplacedInPlace) {
     EXPECT_EQ(FolderEntries("C:\\Settings"), std::vector<std::string>{"DEFAULT.SET"});
     EXPECT_EQ(sandbox.Read("C:\\Settings\\DEFAULT.SET").size(), 19u * 5312u);
 }
+
+TEST_F(SettingsWriterTest, ALinkedFileIsWrittenThroughAndKeepsItsPermissions) {
+    // The settings file is a link to a file elsewhere that only its owner may
+    // read: after the save the link is still a link, the file it names has
+    // the settings and its permissions, and nothing else was left behind.
+    sandbox.MakeFile("C:\\Elsewhere\\real.set", "previous");
+    const std::string real = sandbox.Host("C:\\Elsewhere\\real.set");
+    std::filesystem::permissions(real,
+                                 std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+    std::filesystem::create_symlink("../Elsewhere/real.set", sandbox.Host("C:\\Settings\\default.set"));
+    SettingsWriter writer("");
+    ASSERT_TRUE(writer.IsOpen());
+    EXPECT_TRUE(writer.Save());
+    EXPECT_TRUE(std::filesystem::is_symlink(sandbox.Host("C:\\Settings\\default.set")));
+    EXPECT_EQ(std::filesystem::file_size(real), 19u * 5312u);
+    EXPECT_EQ(std::filesystem::status(real).permissions(),
+              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+    EXPECT_EQ(FolderEntries("C:\\Elsewhere"), std::vector<std::string>{"real.set"});
+    EXPECT_EQ(FolderEntries("C:\\Settings"), std::vector<std::string>{"default.set"});
+    EXPECT_TRUE(desktop.Boxes().empty());
+}

@@ -6,6 +6,7 @@
 #include "support/ProgramWindowsFixture.h"
 #include "support/ScriptedDesktop.h"
 #include "tools/ExportHandOver.h"
+#include "tools/ListExportWriter.h"
 #include "tools/TfrmFileExport.h"
 #include "ui/ComboBox.h"
 #include "ui/ListBox.h"
@@ -162,4 +163,37 @@ TEST_F(FileExportTest, DelimiterChoicesComeFromTheSeparatorsOrTheBuiltInSymbols)
     ClearSeparatorList();
     for (const std::string& item : saved)
         AddToSeparatorList(item);
+}
+
+TEST(ExportFileWriting, GoesThroughALinkAndKeepsPermissions) {
+    testsupport::DriveSandbox sandbox;
+    namespace fs = std::filesystem;
+    struct Case {
+        const char* name;
+        bool link;
+        fs::perms mode;
+    };
+    const Case cases[] = {
+        {"private.txt", false, fs::perms::owner_read | fs::perms::owner_write},
+        {"linked.txt", true, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read},
+    };
+    for (const Case& c : cases) {
+        const std::string real = sandbox.Host(std::string("D:\\real\\") + c.name);
+        sandbox.MakeFile(std::string("D:\\real\\") + c.name, "old");
+        fs::permissions(real, c.mode);
+        std::string written = std::string("D:\\real\\") + c.name;
+        if (c.link) {
+            sandbox.MakeFolder("D:\\links");
+            fs::create_symlink(real, sandbox.Host(std::string("D:\\links\\") + c.name));
+            written = std::string("D:\\links\\") + c.name;
+        }
+        ASSERT_TRUE(WriteExportFile(written, "new\n")) << c.name;
+        EXPECT_EQ(sandbox.Read(std::string("D:\\real\\") + c.name), "new\n") << c.name;
+        EXPECT_EQ(fs::status(real).permissions(), c.mode) << c.name;
+        EXPECT_EQ(fs::is_symlink(sandbox.Host(written)), c.link) << c.name;
+    }
+    std::size_t entries = 0;
+    for ([[maybe_unused]] const auto& entry : fs::directory_iterator(sandbox.Host("D:\\real")))
+        ++entries;
+    EXPECT_EQ(entries, 2u);
 }
