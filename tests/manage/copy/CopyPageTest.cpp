@@ -20,6 +20,7 @@
 #include <QRadioButton>
 #include <QToolButton>
 
+#include <algorithm>
 #include <filesystem>
 #include <map>
 #include <memory>
@@ -339,6 +340,106 @@ TEST_F(CopyPageTest, LevelUpDownsRunRound) {
         arrows[0]->click();
         EXPECT_EQ(edit->text().toStdString(), "1") << upDown->objectName().toStdString();
     }
+}
+
+// The boxes of the attach modes and the structure list, each answered by number.
+TEST_F(CopyPageTest, ModeAndStructureBoxes) {
+    sandbox->MakeFolder("C:\\T");
+    Include({"C:\\T"});
+    Refresh();
+    EXPECT_FALSE(controls().btnVol08CopyFolders->isEnabled()); // no structure yet
+
+    // Each with-files radio gives its hint once.
+    desktop->ExpectBox("0277");
+    controls().rdoVol08AttachMainFolderWithFiles->click();
+    controls().rdoVol08AttachMainFolderWithFiles->click();
+    desktop->ExpectBox("0277");
+    controls().rdoVol08AttachSubFoldersOnlyWithFiles->click();
+    controls().rdoVol08AttachSubFoldersOnlyWithFiles->click();
+    EXPECT_EQ(desktop->LastBox().caption,
+              "Copy Folder Structure(s).-From a Folder List - Level.            Warning no: 0277.");
+    EXPECT_EQ(desktop->LastBox().text,
+              "You can Select File Names/Types by Clicking on the <Select Files> button.");
+    EXPECT_TRUE(controls().btnVol08FileSelection->isEnabled());
+    controls().rdoVol08AttachMainFolderWithoutFiles->click();
+    EXPECT_FALSE(controls().btnVol08FileSelection->isEnabled());
+
+    desktop->ExpectBox("0280");
+    controls().btnVol08ViewFolderStructure->click();
+
+    // A whole drive is asked about first; a structure listed in other letter
+    // case is not added again.
+    desktop->ExpectBrowse("D:\\");
+    desktop->ExpectBox("0330", Answer::No);
+    controls().btnVol08AddFolderStructure->click();
+    EXPECT_EQ(controls().lstVol08AddFolderStructure->Count(), 0);
+    desktop->ExpectBrowse("D:\\S");
+    controls().btnVol08AddFolderStructure->click();
+    desktop->ExpectBrowse("d:\\s");
+    controls().btnVol08AddFolderStructure->click();
+    EXPECT_EQ(controls().lstVol08AddFolderStructure->Items(), std::vector<std::string>{"D:\\S"});
+    EXPECT_EQ(Row(page->CopyCounters().ToCreate), (std::vector<double>{1, 3, 0, 0}));
+    EXPECT_TRUE(controls().btnVol08CopyFolders->isEnabled());
+
+    controls().lstVol08AddFolderStructure->item(0)->setSelected(true);
+    desktop->ExpectBox("0281", Answer::No);
+    controls().btnVol08RemoveFolderStructure->click();
+    EXPECT_EQ(controls().lstVol08AddFolderStructure->Count(), 1);
+    desktop->ExpectBox("0281", Answer::Yes);
+    controls().btnVol08RemoveFolderStructure->click();
+    EXPECT_EQ(controls().lstVol08AddFolderStructure->Count(), 0);
+    EXPECT_EQ(Row(page->CopyCounters().ToCreate), (std::vector<double>{1, 0, 0, 0}));
+    EXPECT_FALSE(controls().btnVol08CopyFolders->isEnabled());
+    EXPECT_TRUE(desktop->AllUsed());
+}
+
+// The boxes of the lists and the list files, each answered by number.
+TEST_F(CopyPageTest, ListBoxesAndListFiles) {
+    sandbox->MakeFolder("C:\\T");
+    desktop->ExpectBox("0277");
+    controls().btnVol08DeleteExcludeList->click();
+    EXPECT_EQ(desktop->LastBox().text,
+              "The EXCLUDE list is empty !\nAction : You must enter at least one FOLDER "
+              "to the EXCLUDE list to delete it.\n");
+    desktop->ExpectBox("0560");
+    controls().btnVol08SmartExport->click();
+    desktop->ExpectBox("0278");
+    controls().btnVol08IncludeFolderListView->click();
+    desktop->ExpectBrowse("");
+    desktop->ExpectBox("0262");
+    controls().btnVol08AddFolderToList->click();
+    desktop->ExpectBrowse("C:\\T");
+    controls().btnVol08AddFolderToList->click();
+    desktop->ExpectBrowse("c:\\t");
+    desktop->ExpectBox("0263");
+    controls().btnVol08AddFolderToList->click();
+
+    // Loading: a line already listed is told, the first line without a drive
+    // is asked about and later ones skipped, a drive that is not there is
+    // skipped, an Exclude line is told.
+    sandbox->MakeFile("D:\\list.txt", "c:\\t\n  C:\\U  \nNoDrive\nOther\nX:\\Gone\nC:\\Kept\n");
+    controls().lstVol08ExcludeFolderList->AddItem("C:\\Kept");
+    desktop->ExpectOpenFile("D:\\list.txt");
+    desktop->ExpectBox("0270", Answer::No);
+    desktop->ExpectBox("0274");
+    desktop->ExpectBox("0272", Answer::Yes);
+    desktop->ExpectBox("0273");
+    desktop->ExpectMessage("End of the loading process.");
+    controls().btnVol08LoadFrom->click();
+    EXPECT_EQ(controls().lstVol08IncludeFolderList->Items(), (std::vector<std::string>{"C:\\T", "C:\\U"}));
+    EXPECT_EQ(controls().lblVol08IncludeSum->text().toStdString(), "2");
+    const std::vector<std::string> numbers = desktop->BoxNumbers();
+    const size_t at = std::find(numbers.begin(), numbers.end(), "0272") - numbers.begin();
+    ASSERT_LT(at, numbers.size());
+    EXPECT_EQ(desktop->Boxes()[at].caption,
+              "Copy Folder Structure(s).-From a Folder List - Level.             Warning no: 0272.");
+
+    controls().lstVol08IncludeFolderList->AddItem("NoDrive");
+    desktop->ExpectSaveFile("D:\\saved.txt");
+    desktop->ExpectMessage("End of the saving process.");
+    controls().btnVol08SaveTo->click();
+    EXPECT_EQ(sandbox->Read("D:\\saved.txt"), "C:\\T\nC:\\U\n");
+    EXPECT_TRUE(desktop->AllUsed());
 }
 
 } // namespace
