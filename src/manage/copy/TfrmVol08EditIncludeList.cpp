@@ -1,6 +1,6 @@
 #include "manage/copy/TfrmVol08EditIncludeList.h"
 
-#include "manage/shared/EditedIncludeLines.h"
+#include "tools/EditedIncludeLines.h"
 #include "tools/TfrmMoreHelp.h"
 #include "ui/ActivationWatcher.h"
 #include "ui/Desktop.h"

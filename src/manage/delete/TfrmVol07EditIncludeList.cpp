@@ -1,20 +1,13 @@
 #include "manage/delete/TfrmVol07EditIncludeList.h"
 
-#include "common/FrameworkText.h"
+#include "tools/EditedIncludeLines.h"
 #include "tools/TfrmMoreHelp.h"
 #include "ui/ActivationWatcher.h"
 #include "ui/Desktop.h"
 #include "ui/Guard.h"
 #include "ui/ListBox.h"
-#include "ui/ListOrder.h"
 
 #include "ui_TfrmVol07EditIncludeList.h"
-
-#include <QTextBlock>
-
-#include <string>
-#include <unordered_set>
-#include <vector>
 
 TfrmVol07EditIncludeList* frmVol07EditIncludeList = nullptr;
 
@@ -44,41 +37,16 @@ void TfrmVol07EditIncludeList::FormActivate() {
 void TfrmVol07EditIncludeList::LoadList(ui::ListBox& include, const ui::ListBox& exclude) {
     include_ = &include;
     exclude_ = &exclude;
-    QStringList lines;
-    lines.reserve(include.Count());
-    for (const std::string& item : include.Items())
-        lines.append(QString::fromStdString(item));
-    ui_->mmoVol07EditIncludeList->clear();
-    ui_->mmoVol07EditIncludeList->setPlainText(lines.join('\n'));
+    LoadMemoLines(*ui_->mmoVol07EditIncludeList, include);
 }
 
 void TfrmVol07EditIncludeList::mmoVol07EditIncludeListKeyPress() {
-    int count = 0;
-    const QTextDocument* document = ui_->mmoVol07EditIncludeList->document();
-    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
-        if (!Trim(block.text().toStdString()).empty())
-            ++count;
-    }
-    ui_->lblVol07EditLinesSum->setText(QString::number(count));
+    ui_->lblVol07EditLinesSum->setText(QString::number(NonEmptyMemoLines(*ui_->mmoVol07EditIncludeList)));
 }
 
 void TfrmVol07EditIncludeList::btnVol07EditIncludeListOkClick() {
-    if (include_) {
-        std::vector<std::string> kept;
-        std::unordered_set<std::string> keys;
-        const QTextDocument* document = ui_->mmoVol07EditIncludeList->document();
-        for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
-            std::string line = Trim(block.text().toStdString());
-            if (line.empty())
-                continue;
-            std::string key = ui::FoldCase(line);
-            if ((exclude_ && exclude_->ContainsFolded(key)) || !keys.insert(std::move(key)).second)
-                continue;
-            kept.push_back(std::move(line));
-        }
-        include_->Clear();
-        include_->AddItems(kept);
-    }
+    if (include_)
+        ApplyEditedLines(*ui_->mmoVol07EditIncludeList, *include_, exclude_);
     ui_->mmoVol07EditIncludeList->clear();
     SetModalResult(ui::Answer::Ok);
 }

@@ -1,9 +1,9 @@
 #pragma once
-// What the Include-list editors of the rename, delete and copy pages do with
-// their memo: it is filled from the Include list, and on OK the Include list
-// is rebuilt from the memo's lines in their order, each trimmed, empty lines
-// dropped, each folder once (letter case ignored) and none the Exclude list
-// holds.
+// What the Include-list editors that keep the list's order (the paths,
+// rename, delete and copy pages) do with their memo: it is filled from the
+// Include list, and on OK the Include list is rebuilt from the memo's lines in
+// their order, each trimmed, empty lines dropped, each folder once (letter
+// case ignored) and none the Exclude list holds.
 
 class QPlainTextEdit;
 namespace ui {

@@ -1,4 +1,4 @@
-#include "manage/shared/EditedIncludeLines.h"
+#include "tools/EditedIncludeLines.h"
 
 #include "common/FrameworkText.h"
 #include "ui/ListBox.h"
