@@ -14,6 +14,7 @@
 #include "manage/delete/TfrmStatistics07.h"
 #include "manage/delete/TfrmVol07EditIncludeList.h"
 #include "manage/shared/DeleteExcludeAll.h"
+#include "manage/shared/IncludeListFile.h"
 #include "tools/ExportHandOver.h"
 #include "tools/ItemListMoves.h"
 #include "tools/ListFileStreams.h"
@@ -385,102 +386,51 @@ void Vol07DeletePage::btnVol07ExamplesClick() {
 void Vol07DeletePage::btnVol07LoadFromClick() {
     if (runInProgress_)
         return;
-    ui::FileDialogRequest request;
-    request.owner = this;
-    request.title = "Open";
-    request.filter = "Text Files (*.txt)|*.txt|Comma Separated (*.csv)|*.csv|All Files (*.*|*.*";
-    request.defaultExtension = "txt";
-    const std::string fileName = ui::desktop().OpenFileName(request);
-    if (fileName.empty()) {
-        RefreshVol07Page();
-        return;
-    }
-    if (!HasTxtExtension(fileName) &&
-        ui::ShowBox(
-            this, "Delete Folders(s).-From a Folder List." + Blanks12 + "Information no: 0225.",
-            "The file extension is not txt.\nMaybe it is not a plain text file. \nDo you want to open this "
-            "file ?\nClick YES to Continue Loading this file,\nClick NO to Stop the Loading process.",
-            ui::Icon::Question, ui::Buttons::YesNo, ui::Answer::No) != ui::Answer::Yes)
-        return;
-    auto in = OpenListFileForReading(fileName);
-    if (!in) {
-        ui::ShowBox(this, Title + Blanks13 + "Warning no: 0226.",
-                    "There was a problem opening the file !\nAction : The file is maybe corrupted.",
-                    ui::Icon::Warning);
-        ui::desktop().ShowMessage("End of the loading process.");
-        RefreshVol07Page();
-        return;
-    }
-    ui::ListBox& include = *ui_->lstVol07IncludeFolderList;
-    const ui::ListBox& exclude = *ui_->lstVol07ExcludeFolderList;
-    if (ui::ShowBox(
-            this, Title + Blanks12 + "Information no: 0227.",
-            "Do you want to clear the previous content of the INCLUDE window ?\nClick YES to clear the "
-            "previous content,\nClick NO to leave it.",
-            ui::Icon::Question, ui::Buttons::YesNo, ui::Answer::No) == ui::Answer::Yes)
-        include.Clear();
-    {
+    IncludeListFileLoad load;
+    load.owner = this;
+    load.include = ui_->lstVol07IncludeFolderList;
+    load.exclude = ui_->lstVol07ExcludeFolderList;
+    load.notTxt = {
+        "Delete Folders(s).-From a Folder List." + Blanks12 + "Information no: 0225.",
+        "The file extension is not txt.\nMaybe it is not a plain text file. \nDo you want to open this "
+        "file ?\nClick YES to Continue Loading this file,\nClick NO to Stop the Loading process."};
+    load.openFailed = {Title + Blanks13 + "Warning no: 0226.",
+                       "There was a problem opening the file !\nAction : The file is maybe corrupted."};
+    load.clearInclude = {
+        Title + Blanks12 + "Information no: 0227.",
+        "Do you want to clear the previous content of the INCLUDE window ?\nClick YES to clear the "
+        "previous content,\nClick NO to leave it."};
+    load.inInclude = {Title + Blanks13 + "Warning no: 0231.",
+                      "This folder already exists in the Include window !\n"};
+    load.inExclude = {Title + Blanks13 + "Warning no: 0230.",
+                      "This folder already exists in the Exclude window !\n"};
+    load.noDrive = {Title + Blanks13 + "Warning no: 0229.",
+                    "There is no drive letter !\nClick YES to continue without asking\nClick NO  "
+                    "to Clear "
+                    "the INCULDE Window and quit the Import process"};
+    // A drive's root or less is never a folder this page takes.
+    load.tooShort = [](const std::string& item) { return item.size() <= 3; };
+    load.shortLineFirst = true;
+    load.hasDrive = HasDrive;
+    load.whileReading = [this](const std::function<void()>& read) {
         PageRunGuard busy(runInProgress_, *this);
-        bool asking = true;
-        UpdatePacer pacer;
-        std::string line;
-        while (ReadListLine(*in, line)) {
-            const std::string item = Trim(line);
-            if (item.size() <= 3)
-                continue;
-            if (include.Contains(item)) {
-                ui::ShowBox(this, Title + Blanks13 + "Warning no: 0231.",
-                            "This folder already exists in the Include window !\n", ui::Icon::Warning);
-            } else if (exclude.Contains(item)) {
-                ui::ShowBox(this, Title + Blanks13 + "Warning no: 0230.",
-                            "This folder already exists in the Exclude window !\n", ui::Icon::Warning);
-            } else if (HasDrive(item)) {
-                include.AddItem(item);
-            } else if (asking) {
-                if (ui::ShowBox(this, Title + Blanks13 + "Warning no: 0229.",
-                                "There is no drive letter !\nClick YES to continue without asking\nClick NO  "
-                                "to Clear "
-                                "the INCULDE Window and quit the Import process",
-                                ui::Icon::Question, ui::Buttons::YesNo, ui::Answer::No) != ui::Answer::Yes) {
-                    include.Clear();
-                    ShowListCounts();
-                    return;
-                }
-                asking = false;
-            }
-            ListWorkStep(pacer);
-        }
-    }
-    ui::desktop().ShowMessage("End of the loading process.");
-    RefreshVol07Page();
+        read();
+    };
+    load.showProgress = [this] {
+        ShowListCounts();
+        ui::desktop().ProcessMessages();
+    };
+    load.afterQuit = [this] { ShowListCounts(); };
+    load.refresh = [this] { RefreshVol07Page(); };
+    LoadIncludeListFile(load);
 }
 
 void Vol07DeletePage::btnVol07SaveToClick() {
     if (runInProgress_)
         return;
-    ui::FileDialogRequest request;
-    request.owner = this;
-    request.title = "Save As";
-    request.filter = "Text Files (*.txt)|*.txt|Comma Separated (*.csv)|*.csv|All Files (*.*)|*.*";
-    request.defaultExtension = "txt";
-    const std::string fileName = ui::desktop().SaveFileName(request);
-    if (!fileName.empty()) {
-        std::optional<std::ofstream> out = CreateListFile(fileName);
-        if (out) {
-            for (const std::string& line : ui_->lstVol07IncludeFolderList->Items()) {
-                if (HasDrive(line))
-                    *out << line << "\n";
-            }
-            out->close();
-        }
-        // A file that could not be written to its end is no saved list either.
-        if (!out || out->fail())
-            ui::ShowBox(this, Title + Blanks12 + "Warning no: 0232.",
-                        "There was a problem saving the file !\nAction : The file is maybe corrupted.",
-                        ui::Icon::Warning);
-        else
-            ui::desktop().ShowMessage("End of the saving process.");
-    }
+    SaveIncludeListFile(this, *ui_->lstVol07IncludeFolderList, HasDrive,
+                        {Title + Blanks12 + "Warning no: 0232.",
+                         "There was a problem saving the file !\nAction : The file is maybe corrupted."});
     const bool lines = ui_->lstVol07IncludeFolderList->Count() > 0;
     EnableVol07Options(lines);
     EnableVol07RunButtons(lines);

@@ -12,6 +12,7 @@
 #include "manage/rename/TfrmStatistic06.h"
 #include "manage/rename/TfrmVol06EditIncludeList.h"
 #include "manage/shared/DeleteExcludeAll.h"
+#include "manage/shared/IncludeListFile.h"
 #include "tools/ExportHandOver.h"
 #include "tools/ItemListMoves.h"
 #include "tools/ListFileStreams.h"
@@ -331,110 +332,49 @@ void Vol06RenamePage::btnVol06ClearAllClick() {
 void Vol06RenamePage::btnVol06LoadFromClick() {
     if (runInProgress_)
         return;
-    ui::FileDialogRequest request;
-    request.owner = this;
-    request.title = "Open";
-    request.filter = "Text Files (*.txt)|*.txt|Comma Separated (*.csv)|*.csv|All Files (*.*|*.*";
-    request.defaultExtension = "txt";
-    const std::string fileName = ui::desktop().OpenFileName(request);
-    if (fileName.empty()) {
-        RefreshVol06Page();
-        ui_->btnVol06AddFolderToList->setFocus();
-        return;
-    }
-    if (!HasTxtExtension(fileName) &&
-        ui::ShowBox(
-            this, Title + "Information no: 0190.",
-            "The file extension is not txt.\nMaybe it is not a plain text file. \nDo you want to open this "
-            "file ?\nClick YES to Continue Loading this file,\nClick NO to Stop the Loading process.",
-            ui::Icon::Question, ui::Buttons::YesNo, ui::Answer::No) != ui::Answer::Yes) {
-        ui_->btnVol06AddFolderToList->setFocus();
-        return;
-    }
-    std::optional<std::istringstream> in = OpenListFileForReading(fileName);
-    if (!in) {
-        ui::ShowBox(this, "Rename Folders. - From Folder List.             Warning no: 0191.",
-                    "There was a problem opening the file !\nAction : The file is maybe corrupted.",
-                    ui::Icon::Warning);
-        ui::desktop().ShowMessage("End of the loading process.");
-        RefreshVol06Page();
-        ui_->btnVol06AddFolderToList->setFocus();
-        return;
-    }
-    ui::ListBox& include = *ui_->lstVol06IncludeFolderList;
-    const ui::ListBox& exclude = *ui_->lstVol06ExcludeFolderList;
-    if (ui::ShowBox(
-            this, Title + "Information no: 0192.",
-            "Do you want to clear the previous content of the INCLUDE window ?\nClick YES to clear the "
-            "previous content,\nClick NO to leave it.",
-            ui::Icon::Question, ui::Buttons::YesNo, ui::Answer::No) == ui::Answer::Yes)
-        include.Clear();
-    {
+    const std::string pageCaption = "Rename Folders. - From a Folder List.             ";
+    IncludeListFileLoad load;
+    load.owner = this;
+    load.include = ui_->lstVol06IncludeFolderList;
+    load.exclude = ui_->lstVol06ExcludeFolderList;
+    load.notTxt = {
+        Title + "Information no: 0190.",
+        "The file extension is not txt.\nMaybe it is not a plain text file. \nDo you want to open this "
+        "file ?\nClick YES to Continue Loading this file,\nClick NO to Stop the Loading process."};
+    load.openFailed = {"Rename Folders. - From Folder List.             Warning no: 0191.",
+                       "There was a problem opening the file !\nAction : The file is maybe corrupted."};
+    load.clearInclude = {
+        Title + "Information no: 0192.",
+        "Do you want to clear the previous content of the INCLUDE window ?\nClick YES to clear the "
+        "previous content,\nClick NO to leave it."};
+    load.inInclude = {pageCaption + "Warning no: 0196.",
+                      "This folder already exists in the Include window !\n"};
+    load.inExclude = {pageCaption + "Warning no: 0195.",
+                      "This folder already exists in the Exclude window !\n"};
+    load.noDrive = {pageCaption + "Warning no: 0194.",
+                    "There is no drive letter !\nClick YES to continue without asking\nClick NO  to "
+                    "Clear the INCULDE Window and quit the Import process"};
+    load.tooShort = [](const std::string& folder) { return folder.empty(); };
+    load.hasDrive = [](const std::string& folder) { return !ExtractFileDrive(folder).empty(); };
+    load.whileReading = [this](const std::function<void()>& read) {
         PageRunGuard busy(runInProgress_, *this);
-        bool asking = true;
-        UpdatePacer pacer;
-        std::string line;
-        while (ReadListLine(*in, line)) {
-            const std::string folder = Trim(line);
-            if (include.Contains(folder)) {
-                ui::ShowBox(this, "Rename Folders. - From a Folder List.             Warning no: 0196.",
-                            "This folder already exists in the Include window !\n", ui::Icon::Warning);
-            } else if (exclude.Contains(folder)) {
-                ui::ShowBox(this, "Rename Folders. - From a Folder List.             Warning no: 0195.",
-                            "This folder already exists in the Exclude window !\n", ui::Icon::Warning);
-            } else if (folder.empty()) {
-                continue;
-            } else if (!ExtractFileDrive(folder).empty()) {
-                include.AddItem(folder);
-            } else if (asking) {
-                if (ui::ShowBox(
-                        this, "Rename Folders. - From a Folder List.             Warning no: 0194.",
-                        "There is no drive letter !\nClick YES to continue without asking\nClick NO  to "
-                        "Clear the INCULDE Window and quit the Import process",
-                        ui::Icon::Question, ui::Buttons::YesNo, ui::Answer::No) != ui::Answer::Yes) {
-                    include.Clear();
-                    ui_->btnVol06AddFolderToList->setFocus();
-                    return;
-                }
-                asking = false;
-            }
-            if (pacer.Due()) {
-                ShowListCounts();
-                ui::desktop().ProcessMessages();
-            }
-        }
-    }
-    ui::desktop().ShowMessage("End of the loading process.");
-    RefreshVol06Page();
-    ui_->btnVol06AddFolderToList->setFocus();
+        read();
+    };
+    load.showProgress = [this] {
+        ShowListCounts();
+        ui::desktop().ProcessMessages();
+    };
+    load.refresh = [this] { RefreshVol06Page(); };
+    load.focus = [this] { ui_->btnVol06AddFolderToList->setFocus(); };
+    LoadIncludeListFile(load);
 }
 
 void Vol06RenamePage::btnVol06SaveToClick() {
     if (runInProgress_)
         return;
-    ui::FileDialogRequest request;
-    request.owner = this;
-    request.title = "Save As";
-    request.filter = "Text Files (*.txt)|*.txt|Comma Separated (*.csv)|*.csv|All Files (*.*)|*.*";
-    request.defaultExtension = "txt";
-    const std::string fileName = ui::desktop().SaveFileName(request);
-    if (!fileName.empty()) {
-        std::optional<std::ofstream> out = CreateListFile(fileName);
-        if (out) {
-            for (const std::string& line : ui_->lstVol06IncludeFolderList->Items()) {
-                if (HasDrivePart(line))
-                    *out << line << "\n";
-            }
-            out->close();
-        }
-        // A file that could not be written to its end is no saved list either.
-        if (!out || out->fail())
-            ui::ShowBox(this, Title + "Warning no: 0197.",
-                        "There was a problem saving the file !\nAction : The file is maybe corrupted.",
-                        ui::Icon::Warning);
-        else
-            ui::desktop().ShowMessage("End of the saving process.");
-    }
+    SaveIncludeListFile(this, *ui_->lstVol06IncludeFolderList, HasDrivePart,
+                        {Title + "Warning no: 0197.",
+                         "There was a problem saving the file !\nAction : The file is maybe corrupted."});
     const bool lines = ui_->lstVol06IncludeFolderList->Count() > 0;
     EnableVol06Options(lines);
     EnableVol06RunButtons(lines);
