@@ -12,6 +12,7 @@
 #include "manage/copy/TfrmStatistic08.h"
 #include "manage/copy/TfrmVol08EditIncludeList.h"
 #include "manage/shared/DeleteExcludeAll.h"
+#include "manage/shared/DriveRowMoves.h"
 #include "tools/ExportHandOver.h"
 #include "tools/ItemListMoves.h"
 #include "tools/TfrmAltalanosHelp.h"
@@ -132,32 +133,11 @@ void Vol08CopyPage::btnVol08AddFolderToListClick() {
 }
 
 void Vol08CopyPage::MoveSelected(ui::ListBox& from, ui::ListBox& to) {
-    const std::vector<int> rows = from.SelectedIndexes();
-    std::vector<std::string> moved;
-    std::unordered_set<std::string> keys;
-    for (int row : rows) {
-        const std::string line = from.Text(row);
-        std::string key = ui::FoldCase(line);
-        // A line without a drive part leaves its list all the same.
-        if (!HasDrive(line) || to.ContainsFolded(key) || !keys.insert(std::move(key)).second)
-            continue;
-        moved.push_back(line);
-    }
-    to.AddItems(moved);
-    DeleteListRows(from, rows);
+    MoveDriveRows(from, to, from.SelectedIndexes(), HasDrive);
 }
 
 void Vol08CopyPage::MoveAll(ui::ListBox& from, ui::ListBox& to) {
-    std::vector<std::string> moved;
-    std::unordered_set<std::string> keys;
-    for (const std::string& line : from.Items()) {
-        std::string key = ui::FoldCase(line);
-        if (!HasDrive(line) || to.ContainsFolded(key) || !keys.insert(std::move(key)).second)
-            continue;
-        moved.push_back(line);
-    }
-    to.AddItems(moved);
-    from.Clear();
+    MoveDriveRows(from, to, AllListRows(from), HasDrive);
 }
 
 void Vol08CopyPage::btnVol08IncToExcClick() {

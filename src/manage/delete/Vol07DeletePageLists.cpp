@@ -14,6 +14,7 @@
 #include "manage/delete/TfrmStatistics07.h"
 #include "manage/delete/TfrmVol07EditIncludeList.h"
 #include "manage/shared/DeleteExcludeAll.h"
+#include "manage/shared/DriveRowMoves.h"
 #include "manage/shared/IncludeListFile.h"
 #include "tools/ExportHandOver.h"
 #include "tools/ItemListMoves.h"
@@ -180,20 +181,10 @@ void Vol07DeletePage::btnVol07AddFoldersToListClick() {
 void Vol07DeletePage::MoveLines(ui::ListBox& from, ui::ListBox& to, const std::vector<int>& rows) {
     {
         PageRunGuard busy(runInProgress_, *this);
-        std::vector<std::string> added;
-        std::unordered_set<std::string> addedKeys;
         UpdatePacer pacer;
-        for (int row : rows) {
-            const std::string line = from.Text(row);
-            std::string key = ui::FoldCase(line);
-            // A line without a drive, or one the other list holds, leaves
-            // its list without going anywhere.
-            if (HasDrive(line) && !to.ContainsFolded(key) && addedKeys.insert(std::move(key)).second)
-                added.push_back(line);
-            ListWorkStep(pacer);
-        }
-        to.AddItems(added);
-        DeleteListRows(from, rows);
+        // A line without a drive, or one the other list holds, leaves its
+        // list without going anywhere.
+        MoveDriveRows(from, to, rows, HasDrive, [&] { ListWorkStep(pacer); });
     }
     RefreshVol07Page();
 }

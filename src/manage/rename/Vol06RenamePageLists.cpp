@@ -12,6 +12,7 @@
 #include "manage/rename/TfrmStatistic06.h"
 #include "manage/rename/TfrmVol06EditIncludeList.h"
 #include "manage/shared/DeleteExcludeAll.h"
+#include "manage/shared/DriveRowMoves.h"
 #include "manage/shared/IncludeListFile.h"
 #include "tools/ExportHandOver.h"
 #include "tools/ItemListMoves.h"
@@ -149,23 +150,13 @@ void Vol06RenamePage::btnVol06AddFolderToListClick() {
 void Vol06RenamePage::MoveLines(ui::ListBox& from, ui::ListBox& to, const std::vector<int>& rows) {
     {
         PageRunGuard busy(runInProgress_, *this);
-        // Every moved line leaves its list; it joins the other list only with
-        // a drive part and when that list does not hold it yet.
-        std::vector<std::string> added;
-        std::unordered_set<std::string> addedKeys;
         UpdatePacer pacer;
-        for (int row : rows) {
-            std::string line = from.Text(row);
-            std::string key = ui::FoldCase(line);
-            if (HasDrivePart(line) && !to.ContainsFolded(key) && addedKeys.insert(std::move(key)).second)
-                added.push_back(std::move(line));
+        MoveDriveRows(from, to, rows, HasDrivePart, [&] {
             if (pacer.Due()) {
                 ShowListCounts();
                 ui::desktop().ProcessMessages();
             }
-        }
-        to.AddItems(added);
-        DeleteListRows(from, rows);
+        });
     }
     RefreshVol06Page();
 }
