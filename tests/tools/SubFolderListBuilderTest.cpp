@@ -417,6 +417,7 @@ TEST_F(SubFolderListBuilderTest, LinksAreListedNotFollowedAndUnreadableFoldersDo
                             [](const std::string& item) { return item.rfind("D:\\Src\\Link\\", 0) == 0; }),
               0);
     EXPECT_NE(std::find(include.begin(), include.end(), "D:\\Src\\B\\B1"), include.end());
-    if (asRoot)
+    if (asRoot) {
         EXPECT_NE(std::find(include.begin(), include.end(), "D:\\Src\\Shut\\Inside"), include.end());
+    }
 }
