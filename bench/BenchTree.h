@@ -1,7 +1,8 @@
 #pragma once
-// What the benchmarks that copy folder structures share: a clock, the plain
-// copy of one file, the benchmarks' structure of 50 folders and 200 files of
-// 4 KB, and the process's peak memory.
+// What the benchmarks that create folders and copy folder structures share: a
+// clock, the plain copy of one file, the benchmarks' structure of 50 folders
+// and 200 files of 4 KB, the plain mkdir() and copy loops a run is measured
+// against, and the process's peak memory.
 
 #include <fcntl.h>
 #include <sys/resource.h>
@@ -65,6 +66,48 @@ inline Structure MakeStructure(const std::string& hostRoot) {
         }
     }
     return s;
+}
+
+// Copies the structure at `structureHost` to `top`, which is made first: the
+// plainest code that attaches the structure with its files.
+inline void CopyStructureInto(const std::string& structureHost, const Structure& structure,
+                              const std::string& top) {
+    ::mkdir(top.c_str(), 0755);
+    for (const std::string& relative : structure.folders)
+        ::mkdir((top + "/" + relative).c_str(), 0755);
+    for (const std::string& file : structure.files)
+        CopyPlain(structureHost + "/" + file, top + "/" + file);
+}
+
+// mkdir() of each name below host/folder.
+inline void MkdirEach(const std::string& host, const std::string& folder,
+                      const std::vector<std::string>& names) {
+    for (const std::string& name : names)
+        ::mkdir((host + "/" + folder + "/" + name).c_str(), 0755);
+}
+
+// The baseline of a run that attaches nothing: host/folder is made, then the
+// names below it are timed.
+inline double MkdirLoop(const std::string& host, const std::string& folder,
+                        const std::vector<std::string>& names) {
+    ::mkdir((host + "/" + folder).c_str(), 0755);
+    return Seconds([&] { MkdirEach(host, folder, names); });
+}
+
+// The baseline of a run that attaches the structure with its files to each
+// new folder: host/folder is made, then each name below it with the structure
+// copied in as "Struct" is timed.
+inline double CopyLoop(const std::string& host, const std::string& folder,
+                       const std::vector<std::string>& names, const std::string& structureHost,
+                       const Structure& structure) {
+    ::mkdir((host + "/" + folder).c_str(), 0755);
+    return Seconds([&] {
+        for (const std::string& name : names) {
+            const std::string item = host + "/" + folder + "/" + name;
+            ::mkdir(item.c_str(), 0755);
+            CopyStructureInto(structureHost, structure, item + "/Struct");
+        }
+    });
 }
 
 inline double PeakMegabytes() {

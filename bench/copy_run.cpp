@@ -13,20 +13,15 @@
 //  2. `cp -r` of the structure into each folder, from one shell loop
 //     (target: the run is faster).
 
+#include "BenchProgram.h"
 #include "BenchTree.h"
-#include "app/ProgramWindows.h"
-#include "app/TfrmMain.h"
 #include "common/SettingLists.h"
 #include "manage/copy/TfrmStatistic08.h"
 #include "manage/copy/Vol08CopyPage.h"
-#include "support/DriveSandbox.h"
-#include "support/ProgramWindowsFixture.h"
-#include "support/ScriptedDesktop.h"
 #include "ui/ListBox.h"
 
 #include "ui_Vol08CopyPage.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -34,6 +29,7 @@
 #include <cstdlib>
 
 using namespace benchtree;
+using namespace benchprogram;
 
 namespace {
 
@@ -50,12 +46,9 @@ std::vector<std::string> MakeDestinations(const std::string& host, const std::st
 } // namespace
 
 int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    testsupport::EnsureProgramWindows();
-    testsupport::DriveSandbox sandbox("CD");
-    const std::string hostC = sandbox.HostRoot('C');
-    const std::string hostD = sandbox.HostRoot('D');
+    ProgramBench program(argc, argv);
+    const std::string hostC = program.HostRoot('C');
+    const std::string hostD = program.HostRoot('D');
     SetFileNamePatternList({"*.*"});
     const int count = argc > 1 ? std::atoi(argv[1]) : 1000;
 
@@ -65,14 +58,8 @@ int main(int argc, char** argv) {
     auto copyLoop = [&](const std::string& folder) {
         const std::vector<std::string> destinations = MakeDestinations(hostC, folder, count);
         return Seconds([&] {
-            for (const std::string& destination : destinations) {
-                const std::string top = hostC + "/" + destination + "/Struct";
-                ::mkdir(top.c_str(), 0755);
-                for (const std::string& relative : structure.folders)
-                    ::mkdir((top + "/" + relative).c_str(), 0755);
-                for (const std::string& file : structure.files)
-                    CopyPlain(structureHost + "/" + file, top + "/" + file);
-            }
+            for (const std::string& destination : destinations)
+                CopyStructureInto(structureHost, structure, hostC + "/" + destination + "/Struct");
         });
     };
     auto cpLoop = [&](const std::string& folder) {
@@ -102,14 +89,7 @@ int main(int argc, char** argv) {
     QCoreApplication::processEvents();
 
     const double before = copyLoop("Base1");
-    double run = 0;
-    {
-        testsupport::ScriptedDesktop desktop;
-        desktop.OnProcessMessages([] { QCoreApplication::processEvents(); });
-        desktop.ExpectBox("0284", ui::Answer::Yes);
-        desktop.ExpectBox("0286");
-        run = Seconds([&] { c.btnVol08CopyFolders->click(); });
-    }
+    const double run = TimedRun(c.btnVol08CopyFolders, "0284", "0286");
     const double after = copyLoop("Base2");
     const double cp = cpLoop("Cp");
     const double base = (before + after) / 2;
@@ -123,8 +103,5 @@ int main(int argc, char** argv) {
     std::printf("against cp -r: run %.3f s, cp -r loop %.3f s, ratio %.2f (target < 1)\n", run, cp, run / cp);
     std::printf("peak memory: %.1f MB\n", PeakMegabytes());
     frmStatistic08->hide();
-    frmMain->hide();
-    testsupport::ScriptedDesktop quiet;
-    DestroyProgramWindows();
     return 0;
 }

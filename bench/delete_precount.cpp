@@ -5,11 +5,12 @@
 // readdir()+lstat() walk that matches each file name with fnmatch(). Both run
 // on the same tree in the same run; the figure is their ratio.
 
+#include "BenchDesktop.h"
+#include "BenchWalk.h"
 #include "common/SettingLists.h"
 #include "manage/delete/Vol07DeletePage.h"
 #include "support/DriveSandbox.h"
 #include "tools/MainWindowServices.h"
-#include "ui/Desktop.h"
 #include "ui/ListBox.h"
 
 #include "ui_Vol07DeletePage.h"
@@ -17,16 +18,11 @@
 #include <QApplication>
 #include <QRadioButton>
 
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <dirent.h>
-#include <fcntl.h>
 #include <fnmatch.h>
-#include <functional>
 #include <string>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -34,52 +30,19 @@ constexpr int TopFolders = 100;
 constexpr int SubfoldersEach = 100; // each top folder and 99 below it: 10,000 folders
 constexpr int FilesPerFolder = 9;   // 90,000 files
 constexpr int Rounds = 5;
-const char* const Extensions[3] = {".txt", ".doc", ".bin"};
+const benchwalk::TreeShape Shape{TopFolders, SubfoldersEach - 1, FilesPerFolder, {".txt", ".doc", ".bin"}};
 
 struct Totals {
     uint64_t files = 0;
     uint64_t bytes = 0;
 };
 
-void MakeFiles(const std::string& folder, int seed) {
-    for (int i = 0; i < FilesPerFolder; ++i) {
-        std::string path = folder + "/file" + std::to_string(i) + Extensions[i % 3];
-        int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        std::string content((seed + i) % 200 + 1, 'x');
-        if (fd >= 0) {
-            ssize_t written = ::write(fd, content.data(), content.size());
-            (void)written;
-            ::close(fd);
-        }
-    }
-}
-
-void MakeTree(const std::string& root) {
-    ::mkdir(root.c_str(), 0755);
-    for (int top = 0; top < TopFolders; ++top) {
-        std::string topFolder = root + "/Folder" + std::to_string(top);
-        ::mkdir(topFolder.c_str(), 0755);
-        MakeFiles(topFolder, top);
-        for (int sub = 0; sub < SubfoldersEach - 1; ++sub) {
-            std::string subFolder = topFolder + "/Sub" + std::to_string(sub);
-            ::mkdir(subFolder.c_str(), 0755);
-            MakeFiles(subFolder, top + sub);
-        }
-    }
-}
-
 // The baseline: what any tool must do at least to find the files to delete.
 void PlainWalk(const std::string& folder, Totals& totals) {
-    DIR* dir = ::opendir(folder.c_str());
-    if (!dir)
-        return;
-    while (dirent* entry = ::readdir(dir)) {
-        if (entry->d_name[0] == '.' && (!entry->d_name[1] || (entry->d_name[1] == '.' && !entry->d_name[2])))
-            continue;
-        std::string path = folder + "/" + entry->d_name;
+    benchwalk::ForEachEntry(folder, [&](const std::string& path, const dirent* entry) {
         struct stat info;
         if (::lstat(path.c_str(), &info) != 0)
-            continue;
+            return;
         if (S_ISDIR(info.st_mode)) {
             PlainWalk(path, totals);
         } else if (::fnmatch("*.txt", entry->d_name, FNM_CASEFOLD) == 0 ||
@@ -87,14 +50,7 @@ void PlainWalk(const std::string& folder, Totals& totals) {
             ++totals.files;
             totals.bytes += static_cast<uint64_t>(info.st_size);
         }
-    }
-    ::closedir(dir);
-}
-
-double Seconds(const std::function<void()>& work) {
-    auto start = std::chrono::steady_clock::now();
-    work();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    });
 }
 
 class QuietMainWindow : public MainWindowServices {
@@ -107,29 +63,15 @@ private:
     MainWindowTexts texts_;
 };
 
-// No box is expected; pending events run as the program's own desktop does.
-class BenchDesktop : public ui::Desktop {
+// No box is expected.
+class BenchDesktop : public benchdesktop::BenchDesktopBase {
 public:
-    BenchDesktop() { previous_ = ui::SetDesktop(this); }
-    ~BenchDesktop() override { ui::SetDesktop(previous_); }
     int boxes = 0;
     ui::Answer MessageBox(const ui::MessageBoxRequest&) override {
         ++boxes;
         return ui::Answer::No;
     }
     ui::Answer ShowModal(ui::Form&) override { return ui::Answer::Cancel; }
-    std::string BrowseForFolder(QWidget*, const std::string&) override { return ""; }
-    std::string OpenFileName(const ui::FileDialogRequest&) override { return ""; }
-    std::string SaveFileName(const ui::FileDialogRequest&) override { return ""; }
-    bool ShellOpen(const std::string&) override { return true; }
-    void ProcessMessages() override { QCoreApplication::processEvents(); }
-    void ShowFrameworkError(const std::string& text) override {
-        std::fprintf(stderr, "error: %s\n", text.c_str());
-    }
-    void ShowMessage(const std::string&) override {}
-
-private:
-    ui::Desktop* previous_ = nullptr;
 };
 
 } // namespace
@@ -140,7 +82,7 @@ int main(int argc, char** argv) {
     testsupport::DriveSandbox sandbox("CD");
     BenchDesktop desktop;
     const std::string hostTree = sandbox.Host("D:\\Tree");
-    MakeTree(hostTree);
+    benchwalk::MakeTree(hostTree, Shape);
     std::printf("tree: %d folders, %d files\n", TopFolders * SubfoldersEach,
                 TopFolders * SubfoldersEach * FilesPerFolder);
     SetStartDirectory("C:\\");
@@ -171,11 +113,7 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    double bestOurs = 1e30, bestBaseline = 1e30;
-    for (int round = 0; round < Rounds; ++round) {
-        bestBaseline = std::min(bestBaseline, Seconds(baseline));
-        bestOurs = std::min(bestOurs, Seconds(precount));
-    }
+    const auto [bestOurs, bestBaseline] = benchwalk::BestOf(Rounds, precount, baseline);
     std::printf("pre-count mode 1 with patterns %9.1f ms  baseline %9.1f ms  ratio %.2f\n", bestOurs * 1000,
                 bestBaseline * 1000, bestOurs / bestBaseline);
     return 0;

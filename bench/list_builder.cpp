@@ -5,10 +5,11 @@
 // for the same folders, and a plain readdir() walk down to level 5. Each
 // figure is the best of several alternating rounds.
 
+#include "BenchDesktop.h"
+#include "BenchWalk.h"
 #include "support/DriveSandbox.h"
 #include "tools/TfrmSubFolderListBuilder.h"
 #include "ui/ComboBox.h"
-#include "ui/Desktop.h"
 #include "ui/Form.h"
 #include "ui/ListBox.h"
 
@@ -19,7 +20,6 @@
 #include <QRadioButton>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <deque>
@@ -40,29 +40,14 @@ constexpr int Rounds = 5;
 
 // Answers every box with Yes (0580: start from an empty list, so that every
 // round builds the whole list) and lets pending events run.
-class BenchDesktop : public ui::Desktop {
+class BenchDesktop : public benchdesktop::BenchDesktopBase {
 public:
-    BenchDesktop() { previous_ = ui::SetDesktop(this); }
-    ~BenchDesktop() override { ui::SetDesktop(previous_); }
-
     ui::Answer MessageBox(const ui::MessageBoxRequest& request) override {
         if (request.buttons == ui::Buttons::Ok)
             std::fprintf(stderr, "box: %s\n", request.caption.c_str());
         return ui::Answer::Yes;
     }
     ui::Answer ShowModal(ui::Form& window) override { return window.ModalResult(); }
-    std::string BrowseForFolder(QWidget*, const std::string&) override { return ""; }
-    std::string OpenFileName(const ui::FileDialogRequest&) override { return ""; }
-    std::string SaveFileName(const ui::FileDialogRequest&) override { return ""; }
-    bool ShellOpen(const std::string&) override { return true; }
-    void ProcessMessages() override { QCoreApplication::processEvents(); }
-    void ShowFrameworkError(const std::string& text) override {
-        std::fprintf(stderr, "error: %s\n", text.c_str());
-    }
-    void ShowMessage(const std::string&) override {}
-
-private:
-    ui::Desktop* previous_ = nullptr;
 };
 
 // Breadth first, FanOut subfolders a folder, until TotalFolders exist; the
@@ -94,21 +79,14 @@ bool IsFolder(const std::string& path, const dirent* entry) {
 
 // The plainest code that finds the same folders.
 void PlainWalk(const std::string& folder, int level, std::vector<std::string>& found) {
-    DIR* dir = ::opendir(folder.c_str());
-    if (!dir)
-        return;
-    while (dirent* entry = ::readdir(dir)) {
-        if (entry->d_name[0] == '.' && (!entry->d_name[1] || (entry->d_name[1] == '.' && !entry->d_name[2])))
-            continue;
-        std::string path = folder + "/" + entry->d_name;
+    benchwalk::ForEachEntry(folder, [&](const std::string& path, const dirent* entry) {
         if (!IsFolder(path, entry))
-            continue;
+            return;
         if (level + 1 >= FromLevel)
             found.push_back(path);
         if (level + 1 < ToLevel)
             PlainWalk(path, level + 1, found);
-    }
-    ::closedir(dir);
+    });
 }
 
 size_t RunFind(const std::string& root) {
@@ -127,9 +105,7 @@ size_t RunFind(const std::string& root) {
 }
 
 double Milliseconds(const std::function<void()>& work) {
-    const auto start = std::chrono::steady_clock::now();
-    work();
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    return benchtree::Seconds(work) * 1000;
 }
 
 void Report(const char* what, double ours, const char* baselineName, double baseline) {

@@ -17,45 +17,31 @@
 // on the machine, and creating many entries costs the host more for a while
 // after many were deleted.
 
-#include "app/ProgramWindows.h"
-#include "app/TfrmMain.h"
+#include "BenchProgram.h"
+#include "BenchTree.h"
 #include "create/numbers/TfrmStatistic03.h"
 #include "create/numbers/Vol03NumbersPage.h"
-#include "support/DriveSandbox.h"
-#include "support/ProgramWindowsFixture.h"
-#include "support/ScriptedDesktop.h"
 #include "ui/ComboBox.h"
 #include "ui/ListBox.h"
 
 #include "ui_Vol03NumbersPage.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 
-#include <fcntl.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <functional>
 #include <string>
 #include <vector>
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-double Seconds(const std::function<void()>& work) {
-    const auto start = Clock::now();
-    work();
-    return std::chrono::duration<double>(Clock::now() - start).count();
-}
+using namespace benchtree;
+using namespace benchprogram;
 
 // The folder names of 1 to `count`, padded to the width of `count`.
 std::vector<std::string> PaddedNumbers(int count) {
@@ -67,55 +53,6 @@ std::vector<std::string> PaddedNumbers(int count) {
         names.push_back(std::string(width - digits.size(), '0') + digits);
     }
     return names;
-}
-
-void CopyPlain(const std::string& from, const std::string& to) {
-    int in = ::open(from.c_str(), O_RDONLY);
-    int out = ::open(to.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644);
-    char buffer[65536];
-    ssize_t n;
-    while ((n = ::read(in, buffer, sizeof buffer)) > 0) {
-        if (::write(out, buffer, static_cast<size_t>(n)) != n)
-            break;
-    }
-    ::close(in);
-    ::close(out);
-}
-
-struct Structure {
-    std::vector<std::string> folders; // relative, parents first
-    std::vector<std::string> files;   // relative
-};
-
-// 50 folders (5 at the top, 9 below each) and 200 files of 4 KB, 4 in each folder.
-Structure MakeStructure(const std::string& hostRoot) {
-    Structure s;
-    ::mkdir(hostRoot.c_str(), 0755);
-    for (int top = 0; top < 5; ++top) {
-        std::string t = "Top" + std::to_string(top);
-        s.folders.push_back(t);
-        for (int sub = 0; sub < 9; ++sub)
-            s.folders.push_back(t + "/Sub" + std::to_string(sub));
-    }
-    std::string content(4096, 'x');
-    for (const std::string& folder : s.folders) {
-        ::mkdir((hostRoot + "/" + folder).c_str(), 0755);
-        for (int f = 0; f < 4; ++f) {
-            std::string file = folder + "/file" + std::to_string(f) + ".dat";
-            int fd = ::open((hostRoot + "/" + file).c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-            if (::write(fd, content.data(), content.size()) < 0)
-                std::perror("write");
-            ::close(fd);
-            s.files.push_back(file);
-        }
-    }
-    return s;
-}
-
-double PeakMegabytes() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss / 1024.0;
 }
 
 class Bench {
@@ -137,11 +74,7 @@ public:
         page_.edtVol03EndNumberExit();
         page_.UpdateCreateButtons(true);
 
-        testsupport::ScriptedDesktop desktop;
-        desktop.OnProcessMessages([] { QCoreApplication::processEvents(); });
-        desktop.ExpectBox("0093", ui::Answer::Yes);
-        desktop.ExpectBox("0094");
-        double seconds = Seconds([&] { c_.btnVol03CreateFolders->click(); });
+        double seconds = TimedRun(c_.btnVol03CreateFolders, "0093", "0094");
         if (page_.Counters().Created.Folders != static_cast<double>(count))
             std::fprintf(stderr, "run created %.0f of %d folders\n", page_.Counters().Created.Folders, count);
         return seconds;
@@ -155,11 +88,8 @@ private:
 } // namespace
 
 int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    testsupport::EnsureProgramWindows();
-    testsupport::DriveSandbox sandbox("CD");
-    const std::string hostD = sandbox.HostRoot('D');
+    ProgramBench program(argc, argv);
+    const std::string hostD = program.HostRoot('D');
 
     frmMain->show();
     frmMain->ShowTab("tabFolderCreate04");
@@ -173,59 +103,37 @@ int main(int argc, char** argv) {
 
     // 1. 1 to 100,000, padded, nothing attached.
     const std::vector<std::string> many = PaddedNumbers(manyCount);
-    auto mkdirLoop = [&](const std::string& folder) {
-        ::mkdir((hostD + "/" + folder).c_str(), 0755);
-        return Seconds([&] {
-            for (const std::string& name : many)
-                ::mkdir((hostD + "/" + folder + "/" + name).c_str(), 0755);
+    const Between first = MeasureBetween(
+        hostD, 1, [&](const std::string& folder) { return MkdirLoop(hostD, folder, many); },
+        [&](const std::string& destination) {
+            return bench.Run(destination, manyCount, page.Controls().rdoVol03AttachNothing, "");
         });
-    };
-    double before1 = mkdirLoop("Base1");
-    ::mkdir((hostD + "/Run1").c_str(), 0755);
-    double run1 = bench.Run("D:\\Run1", manyCount, page.Controls().rdoVol03AttachNothing, "");
-    double peak = PeakMegabytes();
-    double after1 = mkdirLoop("Base1b");
-    double base1 = (before1 + after1) / 2;
     std::printf("1 to %d, padded, Attach Nothing: run %.3f s, mkdir loop %.3f s (%.3f before, %.3f after), "
                 "ratio %.2f (target <= 1.2)\n",
-                manyCount, run1, base1, before1, after1, run1 / base1);
-    std::printf("peak memory after the %d-number run: %.1f MB (target <= 200)\n", manyCount, peak);
+                manyCount, first.run, first.Baseline(), first.before, first.after,
+                first.run / first.Baseline());
+    std::printf("peak memory after the %d-number run: %.1f MB (target <= 200)\n", manyCount, first.peak);
     std::fflush(stdout);
     frmStatistic03->hide();
 
     // 2. 1 to 1,000 with a structure of 50 folders and 200 files.
     const std::vector<std::string> few = PaddedNumbers(fewCount);
     const std::string structureHost = hostD + "/Struct";
-    Structure structure = MakeStructure(structureHost);
-    auto copyLoop = [&](const std::string& folder) {
-        ::mkdir((hostD + "/" + folder).c_str(), 0755);
-        return Seconds([&] {
-            for (const std::string& name : few) {
-                std::string item = hostD + "/" + folder + "/" + name;
-                ::mkdir(item.c_str(), 0755);
-                ::mkdir((item + "/Struct").c_str(), 0755);
-                for (const std::string& relative : structure.folders)
-                    ::mkdir((item + "/Struct/" + relative).c_str(), 0755);
-                for (const std::string& file : structure.files)
-                    CopyPlain(structureHost + "/" + file, item + "/Struct/" + file);
-            }
+    const Structure structure = MakeStructure(structureHost);
+    const Between second = MeasureBetween(
+        hostD, 2,
+        [&](const std::string& folder) { return CopyLoop(hostD, folder, few, structureHost, structure); },
+        [&](const std::string& destination) {
+            return bench.Run(destination, fewCount, page.Controls().rdoVol03AttachMainFolderWithFiles,
+                             "D:\\Struct");
         });
-    };
-    double before2 = copyLoop("Base2");
-    ::mkdir((hostD + "/Run2").c_str(), 0755);
-    double run2 =
-        bench.Run("D:\\Run2", fewCount, page.Controls().rdoVol03AttachMainFolderWithFiles, "D:\\Struct");
-    double after2 = copyLoop("Base2b");
-    double base2 = (before2 + after2) / 2;
     std::printf("1 to %d x (50 folders, 200 files of 4 KB), Main Folders With Files: run %.3f s, "
                 "mkdir+copy loop %.3f s (%.3f before, %.3f after), ratio %.2f (target <= 1.3)\n",
-                fewCount, run2, base2, before2, after2, run2 / base2);
+                fewCount, second.run, second.Baseline(), second.before, second.after,
+                second.run / second.Baseline());
     std::printf("created: %.0f folders, %.0f subfolders, %.0f files, %.0f bytes\n",
                 page.Counters().Created.Folders, page.Counters().Created.SubFolders,
                 page.Counters().Created.Files, page.Counters().Created.FilesSize);
     frmStatistic03->hide();
-    frmMain->hide();
-    testsupport::ScriptedDesktop quiet;
-    DestroyProgramWindows();
     return 0;
 }

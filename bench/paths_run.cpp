@@ -14,50 +14,33 @@
 //     most 20 times).
 //  3. The process's peak memory after the 100,000-line run (target: 250 MB).
 
-#include "app/ProgramWindows.h"
-#include "app/TfrmMain.h"
+#include "BenchProgram.h"
+#include "BenchTree.h"
 #include "create/paths/TfrmStatistic04.h"
 #include "create/paths/Vol04PathsPage.h"
-#include "support/DriveSandbox.h"
-#include "support/ProgramWindowsFixture.h"
 #include "support/ScriptedDesktop.h"
 #include "ui/ListBox.h"
 
 #include "ui_Vol04PathsPage.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 
-#include <sys/resource.h>
 #include <sys/stat.h>
 
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
-#include <functional>
 #include <string>
 #include <unordered_set>
 #include <vector>
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-double Seconds(const std::function<void()>& work) {
-    const auto start = Clock::now();
-    work();
-    return std::chrono::duration<double>(Clock::now() - start).count();
-}
-
-double PeakMegabytes() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss / 1024.0;
-}
+using namespace benchtree;
+using namespace benchprogram;
 
 // "Parent0042\Line012345": line i lies in parent i mod `parents`.
 std::vector<std::string> Relatives(int count, int parents) {
@@ -83,11 +66,8 @@ void MakeParents(const std::string& hostFolder, int parents) {
 } // namespace
 
 int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    testsupport::EnsureProgramWindows();
-    testsupport::DriveSandbox sandbox("CD");
-    const std::string hostD = sandbox.HostRoot('D');
+    ProgramBench program(argc, argv);
+    const std::string hostD = program.HostRoot('D');
 
     frmMain->show();
     Vol04PathsPage& page = frmMain->PathsPage();
@@ -108,10 +88,7 @@ int main(int argc, char** argv) {
     }
     auto mkdirLoop = [&](const std::string& folder) {
         MakeParents(hostD + "/" + folder, parents);
-        return Seconds([&] {
-            for (const std::string& name : finalNames)
-                ::mkdir((hostD + "/" + folder + "/" + name).c_str(), 0755);
-        });
+        return Seconds([&] { MkdirEach(hostD, folder, finalNames); });
     };
     double before1 = mkdirLoop("Base1");
 
@@ -128,14 +105,7 @@ int main(int argc, char** argv) {
     c.edtVol04Prefix->setText("P");
     c.edtVol04Suffix->setText("S");
     page.RefreshAfterListChange();
-    double run1 = 0;
-    {
-        testsupport::ScriptedDesktop desktop;
-        desktop.OnProcessMessages([] { QCoreApplication::processEvents(); });
-        desktop.ExpectBox("0061", ui::Answer::Yes);
-        desktop.ExpectBox("0062");
-        run1 = Seconds([&] { c.btnVol04CreateFolders->click(); });
-    }
+    double run1 = TimedRun(c.btnVol04CreateFolders, "0061", "0062");
     if (page.Counters().Created.Folders != static_cast<double>(count))
         std::fprintf(stderr, "run created %.0f of %d folders\n", page.Counters().Created.Folders, count);
     double peak = PeakMegabytes();
@@ -181,9 +151,5 @@ int main(int argc, char** argv) {
         "loading a list file of %d paths with Open: %.3f s, getline into a hash set %.3f s, ratio %.2f "
         "(target <= 20)\n",
         count, open2, baseline2, open2 / baseline2);
-
-    frmMain->hide();
-    testsupport::ScriptedDesktop quiet;
-    DestroyProgramWindows();
     return 0;
 }

@@ -3,22 +3,20 @@
 // readdir()+lstat() walk for the scan, a getline loop for the import. Each pair
 // runs on the same data in the same run; the figures are ratios.
 
+#include "BenchWalk.h"
 #include "common/FolderTreeScanner.h"
 #include "common/ListFileImporter.h"
 #include "platform/FileSystem.h"
 #include "support/DriveSandbox.h"
 
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <deque>
 #include <dirent.h>
-#include <fcntl.h>
 #include <fstream>
 #include <functional>
 #include <string>
 #include <sys/stat.h>
-#include <unistd.h>
+#include <utility>
 
 namespace {
 
@@ -27,6 +25,7 @@ constexpr int SubfoldersEach = 99; // 100 + 9,900 = 10,000 folders
 constexpr int FilesPerFolder = 9;  // 90,000 files
 constexpr int ListLines = 100000;
 constexpr int Rounds = 5;
+const benchwalk::TreeShape Shape{TopFolders, SubfoldersEach, FilesPerFolder, {".txt"}};
 
 struct Totals {
     uint64_t folders = 0;
@@ -34,45 +33,12 @@ struct Totals {
     uint64_t bytes = 0;
 };
 
-void MakeFiles(const std::string& folder, int seed) {
-    for (int i = 0; i < FilesPerFolder; ++i) {
-        std::string path = folder + "/file" + std::to_string(i) + ".txt";
-        int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        std::string content((seed + i) % 200 + 1, 'x');
-        if (fd >= 0) {
-            ssize_t written = ::write(fd, content.data(), content.size());
-            (void)written;
-            ::close(fd);
-        }
-    }
-}
-
-void MakeTree(const std::string& root) {
-    ::mkdir(root.c_str(), 0755);
-    for (int top = 0; top < TopFolders; ++top) {
-        std::string topFolder = root + "/Folder" + std::to_string(top);
-        ::mkdir(topFolder.c_str(), 0755);
-        MakeFiles(topFolder, top);
-        for (int sub = 0; sub < SubfoldersEach; ++sub) {
-            std::string subFolder = topFolder + "/Sub" + std::to_string(sub);
-            ::mkdir(subFolder.c_str(), 0755);
-            MakeFiles(subFolder, top + sub);
-        }
-    }
-}
-
 // The baseline: what any tool must do at least to total a tree.
 void PlainWalk(const std::string& folder, Totals& totals) {
-    DIR* dir = ::opendir(folder.c_str());
-    if (!dir)
-        return;
-    while (dirent* entry = ::readdir(dir)) {
-        if (entry->d_name[0] == '.' && (!entry->d_name[1] || (entry->d_name[1] == '.' && !entry->d_name[2])))
-            continue;
-        std::string path = folder + "/" + entry->d_name;
+    benchwalk::ForEachEntry(folder, [&](const std::string& path, const dirent*) {
         struct stat info;
         if (::lstat(path.c_str(), &info) != 0)
-            continue;
+            return;
         if (S_ISDIR(info.st_mode)) {
             ++totals.folders;
             PlainWalk(path, totals);
@@ -80,26 +46,14 @@ void PlainWalk(const std::string& folder, Totals& totals) {
             ++totals.files;
             totals.bytes += static_cast<uint64_t>(info.st_size);
         }
-    }
-    ::closedir(dir);
+    });
 }
 
-double Seconds(const std::function<void()>& work) {
-    auto start = std::chrono::steady_clock::now();
-    work();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
-// Best of several alternating rounds, so that both sides see the same caches.
+// Each side once to warm the caches, then the best of several alternating rounds.
 std::pair<double, double> Compare(const std::function<void()>& ours, const std::function<void()>& baseline) {
     ours();
     baseline();
-    double bestOurs = 1e30, bestBaseline = 1e30;
-    for (int round = 0; round < Rounds; ++round) {
-        bestBaseline = std::min(bestBaseline, Seconds(baseline));
-        bestOurs = std::min(bestOurs, Seconds(ours));
-    }
-    return {bestOurs, bestBaseline};
+    return benchwalk::BestOf(Rounds, ours, baseline);
 }
 
 void Report(const char* what, std::pair<double, double> times) {
@@ -135,7 +89,7 @@ int main() {
     const std::string hostTree = sandbox.Host("D:\\Tree");
     std::printf("Generating %d folders and %d files ...\n", TopFolders * (1 + SubfoldersEach),
                 TopFolders * (1 + SubfoldersEach) * FilesPerFolder);
-    MakeTree(hostTree);
+    benchwalk::MakeTree(hostTree, Shape);
 
     Totals plain;
     PlainWalk(hostTree, plain);

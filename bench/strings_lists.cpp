@@ -11,13 +11,14 @@
 // repainted at most about thirty times a second; each step's paints of the
 // most painted of them are printed too.
 
+#include "BenchDesktop.h"
+#include "BenchTree.h"
 #include "app/ProgramWindows.h"
 #include "app/TfrmMain.h"
 #include "create/strings/TfrmVol02EditIncludeList.h"
 #include "create/strings/Vol02StringsPage.h"
 #include "support/DriveSandbox.h"
 #include "tools/TfrmFileImport.h"
-#include "ui/Desktop.h"
 #include "ui/Form.h"
 #include "ui/ListBox.h"
 #include "ui/ListOrder.h"
@@ -33,7 +34,6 @@
 #include <QPushButton>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -46,7 +46,7 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using benchtree::Clock;
 
 double MillisecondsSince(Clock::time_point start) {
     return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
@@ -55,11 +55,8 @@ double MillisecondsSince(Clock::time_point start) {
 // Answers every box with Yes, runs the action of a modal window while the
 // window is shown, chooses the file it was given, and lets pending events run
 // as the program's own desktop does.
-class BenchDesktop : public ui::Desktop {
+class BenchDesktop : public benchdesktop::BenchDesktopBase {
 public:
-    BenchDesktop() { previous_ = ui::SetDesktop(this); }
-    ~BenchDesktop() override { ui::SetDesktop(previous_); }
-
     std::string fileToOpen;
     std::map<std::string, std::function<void(ui::Form&)>> modalActions;
     int boxes = 0;
@@ -78,18 +75,7 @@ public:
         window.hide();
         return window.ModalResult();
     }
-    std::string BrowseForFolder(QWidget*, const std::string&) override { return ""; }
     std::string OpenFileName(const ui::FileDialogRequest&) override { return fileToOpen; }
-    std::string SaveFileName(const ui::FileDialogRequest&) override { return ""; }
-    bool ShellOpen(const std::string&) override { return true; }
-    void ProcessMessages() override { QCoreApplication::processEvents(); }
-    void ShowFrameworkError(const std::string& text) override {
-        std::fprintf(stderr, "error: %s\n", text.c_str());
-    }
-    void ShowMessage(const std::string&) override {}
-
-private:
-    ui::Desktop* previous_ = nullptr;
 };
 
 // Counts the paints of each widget that per-item work keeps changing.

@@ -17,39 +17,30 @@
 // that cost fades during a measurement.
 //  3. The process's peak memory after the 100,000-item run (target: 400 MB).
 
+#include "BenchProgram.h"
 #include "BenchTree.h"
-#include "app/ProgramWindows.h"
-#include "app/TfrmMain.h"
 #include "create/strings/TfrmStatistic02.h"
 #include "create/strings/Vol02StringsPage.h"
-#include "support/DriveSandbox.h"
-#include "support/ProgramWindowsFixture.h"
-#include "support/ScriptedDesktop.h"
 #include "ui/ComboBox.h"
 #include "ui/ListBox.h"
 
 #include "ui_Vol02StringsPage.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QPushButton>
 #include <QRadioButton>
 
-#include <fcntl.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <functional>
 #include <string>
 #include <vector>
 
 namespace {
 
 using namespace benchtree;
+using namespace benchprogram;
 
 std::vector<std::string> Names(int count) {
     std::vector<std::string> names;
@@ -79,11 +70,7 @@ public:
         c_.chkVol02ViewDestFolder->setChecked(false);
         page_.UpdateCreateButtons(true);
 
-        testsupport::ScriptedDesktop desktop;
-        desktop.OnProcessMessages([] { QCoreApplication::processEvents(); });
-        desktop.ExpectBox("0025", ui::Answer::Yes);
-        desktop.ExpectBox("0026");
-        double seconds = Seconds([&] { c_.btnVol02CreateFolders->click(); });
+        double seconds = TimedRun(c_.btnVol02CreateFolders, "0025", "0026");
         if (page_.Counters().Created.Folders != static_cast<double>(items.size()))
             std::fprintf(stderr, "run created %.0f of %zu folders\n", page_.Counters().Created.Folders,
                          items.size());
@@ -98,11 +85,8 @@ private:
 } // namespace
 
 int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    testsupport::EnsureProgramWindows();
-    testsupport::DriveSandbox sandbox("CD");
-    const std::string hostD = sandbox.HostRoot('D');
+    ProgramBench program(argc, argv);
+    const std::string hostD = program.HostRoot('D');
 
     frmMain->show();
     Vol02StringsPage& page = frmMain->StringsPage();
@@ -115,61 +99,37 @@ int main(int argc, char** argv) {
     const int manyCount = argc > 1 ? std::atoi(argv[1]) : 100000;
     const int fewCount = argc > 2 ? std::atoi(argv[2]) : 1000;
     const std::vector<std::string> many = Names(manyCount);
-    // The disk's speed drifts while other work runs on the machine: the
-    // baseline is measured before and after the run, and their mean is used.
-    auto mkdirLoop = [&](const std::string& folder) {
-        ::mkdir((hostD + "/" + folder).c_str(), 0755);
-        return Seconds([&] {
-            for (const std::string& name : many)
-                ::mkdir((hostD + "/" + folder + "/" + name).c_str(), 0755);
+    const Between first = MeasureBetween(
+        hostD, 1, [&](const std::string& folder) { return MkdirLoop(hostD, folder, many); },
+        [&](const std::string& destination) {
+            return bench.Run(destination, many, page.Controls().rdoVol02AttachNothing, "");
         });
-    };
-    double before1 = mkdirLoop("Base1");
-    ::mkdir((hostD + "/Run1").c_str(), 0755);
-    double run1 = bench.Run("D:\\Run1", many, page.Controls().rdoVol02AttachNothing, "");
-    double peak = PeakMegabytes();
-    double after1 = mkdirLoop("Base1b");
-    double base1 = (before1 + after1) / 2;
     std::printf("%d items, Attach Nothing: run %.3f s, mkdir loop %.3f s (%.3f before, %.3f after), "
                 "ratio %.2f (target <= 2)\n",
-                manyCount, run1, base1, before1, after1, run1 / base1);
-    std::printf("peak memory after the %d-item run: %.1f MB (target <= 400)\n", manyCount, peak);
+                manyCount, first.run, first.Baseline(), first.before, first.after,
+                first.run / first.Baseline());
+    std::printf("peak memory after the %d-item run: %.1f MB (target <= 400)\n", manyCount, first.peak);
     std::fflush(stdout);
     frmStatistic02->hide();
 
     // 2. 1,000 items with a structure of 50 folders and 200 files.
     const std::vector<std::string> few = Names(fewCount);
     const std::string structureHost = hostD + "/Struct";
-    Structure structure = MakeStructure(structureHost);
-    auto copyLoop = [&](const std::string& folder) {
-        ::mkdir((hostD + "/" + folder).c_str(), 0755);
-        return Seconds([&] {
-            for (const std::string& name : few) {
-                std::string item = hostD + "/" + folder + "/" + name;
-                ::mkdir(item.c_str(), 0755);
-                ::mkdir((item + "/Struct").c_str(), 0755);
-                for (const std::string& relative : structure.folders)
-                    ::mkdir((item + "/Struct/" + relative).c_str(), 0755);
-                for (const std::string& file : structure.files)
-                    CopyPlain(structureHost + "/" + file, item + "/Struct/" + file);
-            }
+    const Structure structure = MakeStructure(structureHost);
+    const Between second = MeasureBetween(
+        hostD, 2,
+        [&](const std::string& folder) { return CopyLoop(hostD, folder, few, structureHost, structure); },
+        [&](const std::string& destination) {
+            return bench.Run(destination, few, page.Controls().rdoVol02AttachMainFolderWithFiles,
+                             "D:\\Struct");
         });
-    };
-    // As above, the baseline is measured before and after the run.
-    double before2 = copyLoop("Base2");
-    ::mkdir((hostD + "/Run2").c_str(), 0755);
-    double run2 = bench.Run("D:\\Run2", few, page.Controls().rdoVol02AttachMainFolderWithFiles, "D:\\Struct");
-    double after2 = copyLoop("Base2b");
-    double base2 = (before2 + after2) / 2;
     std::printf("%d items x (50 folders, 200 files of 4 KB), Main Folders With Files: run %.3f s, "
                 "mkdir+copy loop %.3f s (%.3f before, %.3f after), ratio %.2f (target <= 1.5)\n",
-                fewCount, run2, base2, before2, after2, run2 / base2);
+                fewCount, second.run, second.Baseline(), second.before, second.after,
+                second.run / second.Baseline());
     std::printf("created: %.0f folders, %.0f subfolders, %.0f files, %.0f bytes\n",
                 page.Counters().Created.Folders, page.Counters().Created.SubFolders,
                 page.Counters().Created.Files, page.Counters().Created.FilesSize);
     frmStatistic02->hide();
-    frmMain->hide();
-    testsupport::ScriptedDesktop quiet;
-    DestroyProgramWindows();
     return 0;
 }

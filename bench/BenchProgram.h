@@ -1,0 +1,88 @@
+#pragma once
+// What the benchmarks that drive a page in the program's own windows share:
+// the windows on the offscreen platform over a sandbox of drives C and D, a
+// click timed while a scripted desktop answers the run's question and end box,
+// and a run measured between two passes of its baseline.
+
+#include "BenchTree.h"
+#include "app/ProgramWindows.h"
+#include "app/TfrmMain.h"
+#include "support/DriveSandbox.h"
+#include "support/ProgramWindowsFixture.h"
+#include "support/ScriptedDesktop.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+
+#include <cstdlib>
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace benchprogram {
+
+// The program's windows, created as the program entry creates them, then a
+// sandbox of drives C and D; on leaving, the main window is hidden and the
+// windows are destroyed with a desktop that expects nothing.
+class ProgramBench {
+public:
+    ProgramBench(int& argc, char** argv) : offscreen_(Offscreen()), app_(argc, argv) {
+        testsupport::EnsureProgramWindows();
+        sandbox_.emplace("CD");
+    }
+    ~ProgramBench() {
+        frmMain->hide();
+        testsupport::ScriptedDesktop quiet;
+        DestroyProgramWindows();
+    }
+    ProgramBench(const ProgramBench&) = delete;
+    ProgramBench& operator=(const ProgramBench&) = delete;
+
+    std::string HostRoot(char drive) const { return sandbox_->HostRoot(drive); }
+
+private:
+    static bool Offscreen() { return ::setenv("QT_QPA_PLATFORM", "offscreen", 0) == 0; }
+
+    bool offscreen_;
+    QApplication app_;
+    std::optional<testsupport::DriveSandbox> sandbox_;
+};
+
+// Clicks `button` while a scripted desktop answers the box `question` with
+// Yes, expects the box `endBox`, and lets Qt process pending events whenever
+// the run does; returns the seconds the click took.
+inline double TimedRun(QAbstractButton* button, const std::string& question, const std::string& endBox) {
+    testsupport::ScriptedDesktop desktop;
+    desktop.OnProcessMessages([] { QCoreApplication::processEvents(); });
+    desktop.ExpectBox(question, ui::Answer::Yes);
+    desktop.ExpectBox(endBox);
+    return benchtree::Seconds([&] { button->click(); });
+}
+
+struct Between {
+    double before = 0;
+    double run = 0;
+    double after = 0;
+    double peak = 0; // MB, just after the run
+    double Baseline() const { return (before + after) / 2; }
+};
+
+// The disk's speed drifts while other work runs on the machine, and creating
+// many entries costs the host more for a while after many were deleted: the
+// baseline runs into "Base<n>" before the run and into "Base<n>b" after it,
+// and the run is measured against their mean. The run goes into a fresh
+// "D:\Run<n>"; `hostD` is where drive D lies on the host.
+inline Between MeasureBetween(const std::string& hostD, int n,
+                              const std::function<double(const std::string& folder)>& baseline,
+                              const std::function<double(const std::string& destination)>& run) {
+    const std::string number = std::to_string(n);
+    Between measured;
+    measured.before = baseline("Base" + number);
+    ::mkdir((hostD + "/Run" + number).c_str(), 0755);
+    measured.run = run("D:\\Run" + number);
+    measured.peak = benchtree::PeakMegabytes();
+    measured.after = baseline("Base" + number + "b");
+    return measured;
+}
+
+} // namespace benchprogram
