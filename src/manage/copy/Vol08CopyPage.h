@@ -24,6 +24,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -35,8 +36,9 @@ namespace Ui {
 class Vol08CopyPage;
 }
 namespace ui {
+class Form;
 class ListBox;
-}
+} // namespace ui
 
 class Vol08CopyPage : public QWidget {
     Q_OBJECT
@@ -128,7 +130,11 @@ private:
     void AttachRadioClicked(bool withFiles, bool showsHint, bool& hintShown);
     void RecountToCopy(bool withFiles);
     void ShowCountersEverywhere();
-    void AddResultLines(const ui::ListBox& results);
+    void AddResultLines(const std::vector<std::string>& lines);
+    // The import window's or the subfolder list builder's results, with the
+    // page's warning number for an empty list.
+    void TakeResults(ui::Form& window, std::function<std::vector<std::string>()> results,
+                     const std::string& number);
     void MoveSelected(ui::ListBox& from, ui::ListBox& to);
     void MoveAll(ui::ListBox& from, ui::ListBox& to);
     std::vector<std::string> StructureItems() const;

@@ -13,6 +13,7 @@
 #include "manage/copy/TfrmVol08EditIncludeList.h"
 #include "manage/shared/DeleteExcludeAll.h"
 #include "manage/shared/DriveRowMoves.h"
+#include "manage/shared/WindowResults.h"
 #include "tools/ExportHandOver.h"
 #include "tools/ItemListMoves.h"
 #include "tools/TfrmAltalanosHelp.h"
@@ -54,20 +55,20 @@ int ProgressMaximum(int count) {
 
 } // namespace
 
-void Vol08CopyPage::AddResultLines(const ui::ListBox& results) {
+void Vol08CopyPage::AddResultLines(const std::vector<std::string>& results) {
     ui::ListBox& include = *ui_->lstVol08IncludeFolderList;
     const ui::ListBox& exclude = *ui_->lstVol08ExcludeFolderList;
     QProgressBar& progress = *ui_->pbVol08ProgressBar;
     progress.setValue(0);
-    progress.setMaximum(ProgressMaximum(results.Count()));
+    progress.setMaximum(ProgressMaximum(static_cast<int>(results.size())));
     progress.show();
     // The new lines join the list in one go at the end; meanwhile their keys
     // make the duplicate test see them.
     std::vector<std::string> added;
     std::unordered_set<std::string> addedKeys;
     UpdatePacer pacer;
-    for (int line = 0; line < results.Count(); ++line) {
-        const std::string text = results.Text(line);
+    for (int line = 0; line < static_cast<int>(results.size()); ++line) {
+        const std::string& text = results[line];
         std::string key = ui::FoldCase(text);
         if (include.ContainsFolded(key) || exclude.ContainsFolded(key) || addedKeys.count(key) > 0 ||
             Trim(text).size() < 2)
@@ -85,36 +86,40 @@ void Vol08CopyPage::AddResultLines(const ui::ListBox& results) {
     progress.hide();
 }
 
+void Vol08CopyPage::TakeResults(ui::Form& window, std::function<std::vector<std::string>()> results,
+                                const std::string& number) {
+    WindowResults take;
+    take.owner = this;
+    take.window = &window;
+    take.results = std::move(results);
+    take.emptyCaption = Title + Blanks12 + "Warning no: " + number + ".";
+    take.emptyText = "Empty Result List in the File Import Window!\n";
+    take.add = [this](const std::vector<std::string>& lines) {
+        PageRunGuard busy(runInProgress_, *this);
+        AddResultLines(lines);
+    };
+    take.refresh = [this] { RefreshVol08Page(); };
+    TakeWindowResults(take);
+}
+
 void Vol08CopyPage::btnVol08SubFolderLevelListBuilderClick() {
     if (runInProgress_ || !frmSubFolderListBuilder)
         return;
-    const ui::Answer answer = ui::desktop().ShowModal(*frmSubFolderListBuilder);
-    const ui::ListBox* results = frmSubFolderListBuilder->findChild<ui::ListBox*>("lstIncludeFolderList");
-    if (!results || results->Count() == 0) {
-        Warn(this, "0595", "Empty Result List in the File Import Window!\n");
-        return;
-    }
-    if (answer == ui::Answer::Ok) {
-        PageRunGuard busy(runInProgress_, *this);
-        AddResultLines(*results);
-    }
-    RefreshVol08Page();
+    TakeResults(
+        *frmSubFolderListBuilder,
+        [this] {
+            const ui::ListBox* results =
+                frmSubFolderListBuilder->findChild<ui::ListBox*>("lstIncludeFolderList");
+            return results ? results->Items() : std::vector<std::string>{};
+        },
+        "0595");
 }
 
 void Vol08CopyPage::btnVol08SmartImportClick() {
     if (runInProgress_ || !frmFileImport)
         return;
-    const ui::Answer answer = ui::desktop().ShowModal(*frmFileImport);
-    const ui::ListBox& results = *frmFileImport->Controls().lstFileImportResults;
-    if (results.Count() == 0) {
-        Warn(this, "0401", "Empty Result List in the File Import Window!\n");
-        return;
-    }
-    if (answer == ui::Answer::Ok) {
-        PageRunGuard busy(runInProgress_, *this);
-        AddResultLines(results);
-    }
-    RefreshVol08Page();
+    TakeResults(
+        *frmFileImport, [this] { return frmFileImport->Controls().lstFileImportResults->Items(); }, "0401");
 }
 
 void Vol08CopyPage::btnVol08AddFolderToListClick() {

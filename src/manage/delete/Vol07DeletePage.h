@@ -20,6 +20,7 @@
 #include <QWidget>
 
 #include <deque>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -28,8 +29,9 @@ namespace Ui {
 class Vol07DeletePage;
 }
 namespace ui {
+class Form;
 class ListBox;
-}
+} // namespace ui
 class QLabel;
 class QRadioButton;
 class UpdatePacer;
@@ -118,6 +120,10 @@ private:
     void ListWorkStep(UpdatePacer& pacer, int pendingIncludeItems = 0, int progress = -1);
     // The lines of a builder or import result list that the page takes.
     void AddResultLines(const std::vector<std::string>& lines);
+    // The import window's or the subfolder list builder's results, with the
+    // page's warning number for an empty list.
+    void TakeResults(ui::Form& window, std::function<std::vector<std::string>()> results,
+                     const std::string& number);
     void MoveLines(ui::ListBox& from, ui::ListBox& to, const std::vector<int>& rows);
 
     // The run and the simulation share everything but the deleting.

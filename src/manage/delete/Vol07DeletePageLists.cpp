@@ -16,6 +16,7 @@
 #include "manage/shared/DeleteExcludeAll.h"
 #include "manage/shared/DriveRowMoves.h"
 #include "manage/shared/IncludeListFile.h"
+#include "manage/shared/WindowResults.h"
 #include "tools/ExportHandOver.h"
 #include "tools/ItemListMoves.h"
 #include "tools/ListFileStreams.h"
@@ -120,41 +121,38 @@ void Vol07DeletePage::AddResultLines(const std::vector<std::string>& lines) {
         ui_->lstVol07IncludeFolderList->AddItems(added);
         progress.hide();
     }
-    RefreshVol07Page();
+}
+
+void Vol07DeletePage::TakeResults(ui::Form& window, std::function<std::vector<std::string>()> results,
+                                  const std::string& number) {
+    WindowResults take;
+    take.owner = this;
+    take.window = &window;
+    take.results = std::move(results);
+    take.emptyCaption = Title + Blanks13 + "Warning no: " + number + ".";
+    take.emptyText = "Empty Result List in the File Import Window!\n";
+    take.add = [this](const std::vector<std::string>& lines) { AddResultLines(lines); };
+    take.refresh = [this] { RefreshVol07Page(); };
+    TakeWindowResults(take);
 }
 
 void Vol07DeletePage::btnVol07SubFolderLevelListBuilderClick() {
     if (runInProgress_ || !frmSubFolderListBuilder)
         return;
-    const ui::Answer answer = ui::desktop().ShowModal(*frmSubFolderListBuilder);
-    const auto* results = frmSubFolderListBuilder->findChild<ui::ListBox*>("lstIncludeFolderList");
-    if (!results || results->Count() == 0) {
-        ui::ShowBox(this, Title + Blanks13 + "Warning no: 0590.",
-                    "Empty Result List in the File Import Window!\n", ui::Icon::Warning);
-        return;
-    }
-    if (answer != ui::Answer::Ok) {
-        RefreshVol07Page();
-        return;
-    }
-    AddResultLines(results->Items());
+    TakeResults(
+        *frmSubFolderListBuilder,
+        [this] {
+            const auto* results = frmSubFolderListBuilder->findChild<ui::ListBox*>("lstIncludeFolderList");
+            return results ? results->Items() : std::vector<std::string>{};
+        },
+        "0590");
 }
 
 void Vol07DeletePage::btnVol07SmartImportClick() {
     if (runInProgress_)
         return;
-    const ui::Answer answer = ui::desktop().ShowModal(*frmFileImport);
-    const ui::ListBox& results = *frmFileImport->Controls().lstFileImportResults;
-    if (results.Count() == 0) {
-        ui::ShowBox(this, Title + Blanks13 + "Warning no: 0395.",
-                    "Empty Result List in the File Import Window!\n", ui::Icon::Warning);
-        return;
-    }
-    if (answer != ui::Answer::Ok) {
-        RefreshVol07Page();
-        return;
-    }
-    AddResultLines(results.Items());
+    TakeResults(
+        *frmFileImport, [this] { return frmFileImport->Controls().lstFileImportResults->Items(); }, "0395");
 }
 
 void Vol07DeletePage::btnVol07AddFoldersToListClick() {

@@ -20,6 +20,7 @@
 #include <QWidget>
 
 #include <deque>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -29,8 +30,9 @@ namespace Ui {
 class Vol06RenamePage;
 }
 namespace ui {
+class Form;
 class ListBox;
-}
+} // namespace ui
 class QLineEdit;
 class RenameDisk;
 
@@ -132,6 +134,10 @@ private:
                         bool lastSubFolder);
     // Adds the lines of a tool window's result list that neither list holds.
     void AddResultLines(const std::vector<std::string>& lines);
+    // The import window's or the subfolder list builder's results, with the
+    // page's warning number for an empty list.
+    void TakeResults(ui::Form& window, std::function<std::vector<std::string>()> results,
+                     const std::string& number);
     void MoveLines(ui::ListBox& from, ui::ListBox& to, const std::vector<int>& rows);
     void ClearStatisticLists();
     // The checks before the question of a run or a simulation.

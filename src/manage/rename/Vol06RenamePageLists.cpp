@@ -14,6 +14,7 @@
 #include "manage/shared/DeleteExcludeAll.h"
 #include "manage/shared/DriveRowMoves.h"
 #include "manage/shared/IncludeListFile.h"
+#include "manage/shared/WindowResults.h"
 #include "tools/ExportHandOver.h"
 #include "tools/ItemListMoves.h"
 #include "tools/ListFileStreams.h"
@@ -97,35 +98,33 @@ void Vol06RenamePage::AddResultLines(const std::vector<std::string>& lines) {
     progress.hide();
 }
 
+void Vol06RenamePage::TakeResults(ui::Form& window, std::function<std::vector<std::string>()> results,
+                                  const std::string& number) {
+    WindowResults take;
+    take.owner = this;
+    take.window = &window;
+    take.results = std::move(results);
+    take.emptyCaption = ListTitle + "Warning no: " + number + ".";
+    take.emptyText = "Empty Result List in the File Import Window!\n";
+    take.add = [this](const std::vector<std::string>& lines) { AddResultLines(lines); };
+    take.refresh = [this] { RefreshVol06Page(); };
+    TakeWindowResults(take);
+}
+
 void Vol06RenamePage::btnVol06SubFolderLevelListBuilderClick() {
     if (runInProgress_ || !frmSubFolderListBuilder)
         return;
-    const ui::Answer answer = ui::desktop().ShowModal(*frmSubFolderListBuilder);
-    const std::vector<std::string> results =
-        LinesOf(frmSubFolderListBuilder->findChild<ui::ListBox*>("lstIncludeFolderList"));
-    if (results.empty()) {
-        ui::ShowBox(this, ListTitle + "Warning no: 0585.", "Empty Result List in the File Import Window!\n",
-                    ui::Icon::Warning);
-        return;
-    }
-    if (answer == ui::Answer::Ok)
-        AddResultLines(results);
-    RefreshVol06Page();
+    TakeResults(
+        *frmSubFolderListBuilder,
+        [this] { return LinesOf(frmSubFolderListBuilder->findChild<ui::ListBox*>("lstIncludeFolderList")); },
+        "0585");
 }
 
 void Vol06RenamePage::btnVol06SmartImportClick() {
     if (runInProgress_)
         return;
-    const ui::Answer answer = ui::desktop().ShowModal(*frmFileImport);
-    const std::vector<std::string> results = frmFileImport->Controls().lstFileImportResults->Items();
-    if (results.empty()) {
-        ui::ShowBox(this, ListTitle + "Warning no: 0389.", "Empty Result List in the File Import Window!\n",
-                    ui::Icon::Warning);
-        return;
-    }
-    if (answer == ui::Answer::Ok)
-        AddResultLines(results);
-    RefreshVol06Page();
+    TakeResults(
+        *frmFileImport, [this] { return frmFileImport->Controls().lstFileImportResults->Items(); }, "0389");
 }
 
 void Vol06RenamePage::btnVol06AddFolderToListClick() {
