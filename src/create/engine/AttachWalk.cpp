@@ -233,6 +233,14 @@ bool AttachWalk::LookUpSize(const std::string& source, uint64_t& size, const std
     return true;
 }
 
+void AttachWalk::CountTopFolderThere(AttachMode mode) {
+    if (!CountExistingTopFolder || !AttachesTopFolder(mode))
+        return;
+    block_.Counters.Exists.SubFolders += 1;
+    block_.AddToList(StatisticList::SubFoldersExists, AttachTargetRoot);
+    block_.RefreshBoth();
+}
+
 void AttachWalk::CopyFolderStructure(const std::string& structure, AttachMode mode) {
     AttachTopLevelDone = false;
     StartStructure(Trim(structure));
@@ -244,22 +252,22 @@ void AttachWalk::CopyFolderStructure(const std::string& structure, AttachMode mo
             if (RecordedFolders)
                 RecordedFolders->push_back(AttachTargetRoot);
         }
-    } else if (CountExistingTopFolder && AttachesTopFolder(mode)) {
-        block_.Counters.Exists.SubFolders += 1;
-        block_.AddToList(StatisticList::SubFoldersExists, AttachTargetRoot);
-        block_.RefreshBoth();
+    } else {
+        CountTopFolderThere(mode);
     }
     while (!AttachFolderQueue.empty())
-        ProcessQueuedFolder(structure, mode);
+        ProcessQueuedFolder(mode, false);
 }
 
-void AttachWalk::ProcessQueuedFolder(const std::string& /*structure*/, AttachMode mode) {
+void AttachWalk::ProcessQueuedFolder(AttachMode mode, bool simulate) {
     std::string folder = std::move(AttachFolderQueue.front());
     AttachFolderQueue.pop_front();
     const bool blocked = blockedSources_.count(folder) > 0;
 
     // The same entries, in the same order, as a listing of folder\*.* gives;
-    // the walk needs nothing of an entry but its name and kind.
+    // the walk needs nothing of an entry but its name and kind. The run and
+    // the simulation go through one loop, so that they cannot judge an entry
+    // differently; only making it differs.
     std::vector<platform::FolderEntry> entries;
     platform::ListFolderEntries(folder, entries);
     const std::string target = DestinationOf(folder, std::string());
@@ -270,24 +278,27 @@ void AttachWalk::ProcessQueuedFolder(const std::string& /*structure*/, AttachMod
         if (entry.isDirectory) {
             if (joinable && IsOwnFolder(source))
                 continue;
-            const SubfolderResult result =
-                blocked || !joinable ? SubfolderResult::Failed : CreateSubfolder(destination);
-            CountSubfolder(result, destination, false);
+            const SubfolderResult result = blocked || !joinable ? SubfolderResult::Failed
+                                           : simulate           ? SimulateSubfolder(destination)
+                                                                : CreateSubfolder(destination);
+            CountSubfolder(result, destination, simulate);
             if (!joinable)
                 continue;
             if (result == SubfolderResult::Failed)
                 blockedSources_.insert(source);
             AttachFolderQueue.push_back(source);
         } else if (TakesFile(mode, source)) {
-            const FileResult result =
-                blocked || !joinable ? FileResult::Failed : CopyEntry(entry, source, destination);
-            if (result == FileResult::Created && mode == AttachMode::SubFoldersOnlyWithFiles &&
+            const FileResult result = blocked || !joinable ? FileResult::Failed
+                                      : simulate           ? SimulateEntry(destination)
+                                                           : CopyEntry(entry, source, destination);
+            if (!simulate && result == FileResult::Created && mode == AttachMode::SubFoldersOnlyWithFiles &&
                 !AttachTopLevelDone)
                 CreatedFilesList.push_back(destination);
-            CountFile(result, source, destination, false);
+            CountFile(result, source, destination, simulate);
         }
     }
-    AttachTopLevelDone = true;
+    if (!simulate)
+        AttachTopLevelDone = true;
 }
 
 void AttachWalk::SimulateCopyFolderStructure(const std::string& structure, AttachMode mode) {
@@ -301,41 +312,9 @@ void AttachWalk::SimulateCopyFolderStructure(const std::string& structure, Attac
             block_.AddToList(StatisticList::SubFoldersCreated, AttachTargetRoot);
             block_.RefreshBoth();
         }
-    } else if (CountExistingTopFolder && AttachesTopFolder(mode)) {
-        block_.Counters.Exists.SubFolders += 1;
-        block_.AddToList(StatisticList::SubFoldersExists, AttachTargetRoot);
-        block_.RefreshBoth();
+    } else {
+        CountTopFolderThere(mode);
     }
     while (!AttachFolderQueue.empty())
-        SimulateProcessQueuedFolder(structure, mode);
-}
-
-void AttachWalk::SimulateProcessQueuedFolder(const std::string& /*structure*/, AttachMode mode) {
-    std::string folder = std::move(AttachFolderQueue.front());
-    AttachFolderQueue.pop_front();
-    const bool blocked = blockedSources_.count(folder) > 0;
-
-    std::vector<platform::FolderEntry> entries;
-    platform::ListFolderEntries(folder, entries);
-    const std::string target = DestinationOf(folder, std::string());
-    for (const platform::FolderEntry& entry : entries) {
-        std::string source = folder + "\\" + entry.name;
-        std::string destination = target + entry.name;
-        const bool joinable = platform::IsWindowsName(entry.name);
-        if (entry.isDirectory) {
-            if (joinable && IsOwnFolder(source))
-                continue;
-            const SubfolderResult result =
-                blocked || !joinable ? SubfolderResult::Failed : SimulateSubfolder(destination);
-            CountSubfolder(result, destination, true);
-            if (!joinable)
-                continue;
-            if (result == SubfolderResult::Failed)
-                blockedSources_.insert(source);
-            AttachFolderQueue.push_back(source);
-        } else if (TakesFile(mode, source)) {
-            const FileResult result = blocked || !joinable ? FileResult::Failed : SimulateEntry(destination);
-            CountFile(result, source, destination, true);
-        }
-    }
+        ProcessQueuedFolder(mode, true);
 }

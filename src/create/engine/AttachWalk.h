@@ -89,8 +89,10 @@ public:
     void SimulateCopyFolderStructure(const std::string& structure, AttachMode mode);
 
 private:
-    void ProcessQueuedFolder(const std::string& structure, AttachMode mode);
-    void SimulateProcessQueuedFolder(const std::string& structure, AttachMode mode);
+    // Lists the first queued folder and makes (or, simulating, counts) its entries.
+    void ProcessQueuedFolder(AttachMode mode, bool simulate);
+    // The structure's top folder found already there, where a page counts it.
+    void CountTopFolderThere(AttachMode mode);
     void StartStructure(const std::string& root);
     bool IsOwnFolder(const std::string& folder) const;
     std::string DestinationOf(const std::string& folder, const std::string& entry) const;
