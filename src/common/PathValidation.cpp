@@ -19,10 +19,10 @@ bool IsAsciiLetter(char c) {
 // Both paths lead to one folder on disk (through links, other letter cases,
 // "." and "..").
 bool SameExistingFolder(const std::string& first, const std::string& second) {
-    platform::FileIdentity a;
-    platform::FileIdentity b;
-    return DirectoryExists(first) && DirectoryExists(second) && platform::GetFileIdentity(first, a) &&
-           platform::GetFileIdentity(second, b) && a == b;
+    platform::EntryIdentity a;
+    platform::EntryIdentity b;
+    return DirectoryExists(first) && DirectoryExists(second) && platform::GetResolvedIdentity(first, a) &&
+           platform::GetResolvedIdentity(second, b) && a == b;
 }
 
 } // namespace

@@ -2,11 +2,11 @@
 
 #include "platform/CaseFolding.h"
 #include "platform/Drives.h"
+#include "platform/StatxIdentity.h"
 
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <sys/sysmacros.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -16,7 +16,7 @@ namespace platform {
 
 namespace {
 
-constexpr unsigned StatxMask = STATX_TYPE | STATX_INO | STATX_SIZE | STATX_BTIME;
+constexpr unsigned StatxMask = STATX_TYPE | STATX_SIZE | detail::IdentityStatxMask;
 
 // The entry itself (a link is not followed), relative to `folder` (a
 // descriptor, or AT_FDCWD for a whole path).
@@ -32,12 +32,7 @@ bool TargetIsFolder(int folder, const char* name) {
 EntryDetails DetailsOf(const std::string& name, const struct statx& st, bool linkToFolder) {
     EntryDetails details;
     details.name = name;
-    details.identity.device = makedev(st.stx_dev_major, st.stx_dev_minor);
-    details.identity.inode = st.stx_ino;
-    if (st.stx_mask & STATX_BTIME) {
-        details.identity.bornSeconds = st.stx_btime.tv_sec;
-        details.identity.bornNanoseconds = st.stx_btime.tv_nsec;
-    }
+    details.identity = detail::IdentityOf(st);
     if (S_ISLNK(st.stx_mode)) {
         details.kind = EntryKind::Link;
         details.linkToFolder = linkToFolder;
@@ -55,12 +50,12 @@ bool IsDots(const char* name) {
     return name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0));
 }
 
-// File system and inode of what the path leads to, links followed.
-std::optional<std::pair<dev_t, ino_t>> FollowedIdentity(const std::string& host) {
-    struct stat st;
-    if (stat(host.c_str(), &st) != 0)
+// The identity of what the host path leads to, links followed.
+std::optional<EntryIdentity> FollowedIdentity(const std::string& host) {
+    struct statx st;
+    if (statx(AT_FDCWD, host.c_str(), 0, detail::IdentityStatxMask, &st) != 0)
         return std::nullopt;
-    return std::make_pair(st.st_dev, st.st_ino);
+    return detail::IdentityOf(st);
 }
 
 } // namespace

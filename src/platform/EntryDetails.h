@@ -1,25 +1,16 @@
 #pragma once
 // What a walk that removes entries needs to know of each one: its kind, its
-// size and its identity (file system and inode of the entry itself, a link
-// being an entry of its own), so that it removes only what it found before
-// and never reaches through a link.
+// size and its identity (EntryIdentity.h: of the entry itself, a link being
+// an entry of its own), so that it removes only what it found before and
+// never reaches through a link.
+
+#include "platform/EntryIdentity.h"
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
 namespace platform {
-
-// File system and inode, with the entry's birth time where the file system
-// keeps one: an inode freed by a delete is soon given to a new entry, which
-// must not pass for the old one.
-struct EntryIdentity {
-    uint64_t device = 0;
-    uint64_t inode = 0;
-    int64_t bornSeconds = 0;
-    uint32_t bornNanoseconds = 0;
-    bool operator==(const EntryIdentity&) const = default;
-};
 
 enum class EntryKind { Missing, File, Folder, Link };
 

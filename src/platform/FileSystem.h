@@ -15,8 +15,11 @@
 // - A listed name for which IsWindowsName is false (it holds a backslash, a
 //   character Windows refuses, a trailing dot or blank, or is a device name)
 //   is never joined into a path: it would name some other entry, or none.
-// - Whether two paths name the same folder is asked of GetFileIdentity, never
-//   of their texts.
+// - Whether two paths name the same folder is asked of GetResolvedIdentity,
+//   whether a path still names the entry a run made of GetEntryIdentity
+//   (EntryIdentity.h), never of their texts.
+
+#include "platform/EntryIdentity.h"
 
 #include <cstdint>
 #include <memory>
@@ -73,19 +76,6 @@ bool CopyFileA(const std::string& existing, const std::string& target, bool fail
 // as CopyFileEx with COPY_FILE_COPY_SYMLINK does; fails when `target` exists
 // or `existing` is no link. The target of the link is never read.
 bool CopySymbolicLinkA(const std::string& existing, const std::string& target);
-
-// Which file system and which entry on it a path leads to, links followed in
-// every component: two paths name the same folder exactly when their
-// identities are equal (the volume serial and file index of Windows).
-struct FileIdentity {
-    uint64_t volume = 0;
-    uint64_t index = 0;
-    bool operator==(const FileIdentity& other) const = default;
-    bool operator<(const FileIdentity& other) const {
-        return volume != other.volume ? volume < other.volume : index < other.index;
-    }
-};
-bool GetFileIdentity(const std::string& path, FileIdentity& identity);
 
 // True when `name` can be the name of an entry on Windows: not empty, not "."
 // or "..", no backslash, slash or refused character (< > : " | ? * or a

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
@@ -75,38 +76,101 @@ TEST(WindowsNames, OnlyWhatAPathCanHoldIsAName) {
         EXPECT_EQ(IsWindowsName(name), valid) << name;
 }
 
-TEST(FileIdentity, TellsTheSameFolderWhateverThePath) {
+TEST(ResolvedIdentity, TellsTheSameFolderWhateverThePath) {
     DriveSandbox sandbox;
     sandbox.MakeFolder("D:\\Data\\Sub");
     sandbox.MakeFolder("D:\\Other");
     fs::create_directory_symlink(sandbox.Host("D:\\Data"), sandbox.Host("D:\\Link"));
-    FileIdentity data;
-    ASSERT_TRUE(GetFileIdentity("D:\\Data", data));
+    EntryIdentity data;
+    ASSERT_TRUE(GetResolvedIdentity("D:\\Data", data));
     const std::pair<std::string, bool> cases[] = {
         {"d:\\DATA", true},       {"D:\\Data\\", true},        {"D:\\Link", true},
         {"D:\\link\\", true},     {"D:\\Data\\Sub\\..", true}, {"D:\\Data\\.", true},
         {"D:\\Link\\Sub", false}, {"D:\\Other", false},        {"D:\\", false},
     };
     for (const auto& [path, same] : cases) {
-        FileIdentity other;
-        ASSERT_TRUE(GetFileIdentity(path, other)) << path;
+        EntryIdentity other;
+        ASSERT_TRUE(GetResolvedIdentity(path, other)) << path;
         EXPECT_EQ(other == data, same) << path;
     }
-    FileIdentity missing;
-    EXPECT_FALSE(GetFileIdentity("D:\\Nowhere", missing));
+    EntryIdentity missing;
+    EXPECT_FALSE(GetResolvedIdentity("D:\\Nowhere", missing));
     // A folder replaced by another of the same name is not the same folder.
     fs::remove(sandbox.Host("D:\\Data\\Sub"));
     fs::rename(sandbox.Host("D:\\Other"), sandbox.Host("D:\\Data\\Sub"));
-    FileIdentity before;
-    ASSERT_TRUE(GetFileIdentity("D:\\Link\\Sub", before));
-    FileIdentity moved;
+    EntryIdentity before;
+    ASSERT_TRUE(GetResolvedIdentity("D:\\Link\\Sub", before));
+    EntryIdentity moved;
     fs::rename(sandbox.Host("D:\\Data\\Sub"), sandbox.Host("D:\\Moved"));
     sandbox.MakeFolder("D:\\Data\\Sub");
-    ASSERT_TRUE(GetFileIdentity("D:\\Moved", moved));
+    ASSERT_TRUE(GetResolvedIdentity("D:\\Moved", moved));
     EXPECT_EQ(moved, before);
-    FileIdentity replaced;
-    ASSERT_TRUE(GetFileIdentity("D:\\Data\\Sub", replaced));
+    EntryIdentity replaced;
+    ASSERT_TRUE(GetResolvedIdentity("D:\\Data\\Sub", replaced));
     EXPECT_FALSE(replaced == before);
+}
+
+TEST(EntryIdentity, IsOfTheEntryItselfNeverThroughItsLastLink) {
+    DriveSandbox sandbox;
+    sandbox.MakeFolder("D:\\Data\\Sub");
+    sandbox.MakeFile("D:\\Data\\f.txt", "x");
+    fs::create_directory_symlink(sandbox.Host("D:\\Data"), sandbox.Host("D:\\FolderLink"));
+    fs::create_symlink(sandbox.Host("D:\\Data\\f.txt"), sandbox.Host("D:\\FileLink"));
+    fs::create_symlink(sandbox.Host("D:\\Nowhere"), sandbox.Host("D:\\Dangling"));
+    struct Case {
+        const char* path;
+        const char* sameEntryAs; // nullptr: an entry of its own
+    };
+    const Case cases[] = {
+        {"D:\\Data", "d:\\DATA\\"},
+        {"D:\\FolderLink", nullptr},
+        {"D:\\FolderLink\\Sub", "D:\\Data\\Sub"}, // a link on the way leads through
+        {"D:\\FileLink", nullptr},
+        {"D:\\Dangling", nullptr},
+        {"D:\\", "d:\\."},
+    };
+    for (const Case& c : cases) {
+        EntryIdentity entry;
+        ASSERT_TRUE(GetEntryIdentity(c.path, entry)) << c.path;
+        EntryIdentity resolved;
+        const bool resolves = GetResolvedIdentity(c.path, resolved);
+        if (c.sameEntryAs) {
+            EntryIdentity other;
+            ASSERT_TRUE(GetEntryIdentity(c.sameEntryAs, other)) << c.sameEntryAs;
+            EXPECT_EQ(entry, other) << c.path;
+            EXPECT_EQ(resolved, entry) << c.path;
+        } else {
+            // A link is not what it leads to; a dangling one leads nowhere.
+            EXPECT_EQ(resolves, std::string(c.path) != "D:\\Dangling") << c.path;
+            EXPECT_NE(resolved, entry) << c.path;
+        }
+    }
+    EntryIdentity missing;
+    EXPECT_FALSE(GetEntryIdentity("D:\\Nowhere", missing));
+}
+
+TEST(EntryIdentity, AFolderMadeAnewIsAnotherEntryEvenOnTheSameInode) {
+    DriveSandbox sandbox;
+    sandbox.MakeFolder("D:\\T\\S");
+    struct statx status;
+    ASSERT_EQ(statx(AT_FDCWD, sandbox.Host("D:\\T\\S").c_str(), 0, STATX_BTIME, &status), 0);
+    if (!(status.stx_mask & STATX_BTIME))
+        GTEST_SKIP() << "this file system records no birth time";
+    EntryIdentity made;
+    ASSERT_TRUE(GetEntryIdentity("D:\\T\\S", made));
+    // File systems hand a freed inode to the next entry: try until one does,
+    // so that only the birth time can tell the two apart.
+    bool reused = false;
+    for (int round = 0; round < 50 && !reused; ++round) {
+        fs::remove(sandbox.Host("D:\\T\\S"));
+        fs::create_directory(sandbox.Host("D:\\T\\S"));
+        EntryIdentity anew;
+        ASSERT_TRUE(GetEntryIdentity("D:\\T\\S", anew));
+        EXPECT_NE(anew, made) << "round " << round;
+        reused = anew.device == made.device && anew.inode == made.inode;
+    }
+    if (!reused)
+        GTEST_SKIP() << "the file system gave no inode back";
 }
 
 TEST(SymbolicLinkCopy, CopiesTheLinkNeverItsTarget) {

@@ -64,8 +64,8 @@ void AttachWalk::ClearOwnFolders() {
 }
 
 void AttachWalk::AddOwnFolder(const std::string& folder) {
-    platform::FileIdentity identity;
-    if (!platform::GetFileIdentity(folder, identity))
+    platform::EntryIdentity identity;
+    if (!platform::GetResolvedIdentity(folder, identity))
         return;
     ownFolders_.insert(identity);
     std::string host = CanonicalHostFolder(folder);
@@ -96,8 +96,8 @@ void AttachWalk::StartStructure(const std::string& root) {
 bool AttachWalk::IsOwnFolder(const std::string& folder) const {
     if (!ownFolderInside_)
         return false;
-    platform::FileIdentity identity;
-    return platform::GetFileIdentity(folder, identity) && ownFolders_.count(identity) > 0;
+    platform::EntryIdentity identity;
+    return platform::GetResolvedIdentity(folder, identity) && ownFolders_.count(identity) > 0;
 }
 
 std::string AttachWalk::DestinationOf(const std::string& folder, const std::string& entry) const {

@@ -118,7 +118,7 @@ private:
     const FileSizeMap& sizes_;
     AttachWalkTexts runTexts_;
     AttachWalkTexts simulationTexts_;
-    std::set<platform::FileIdentity> ownFolders_;
+    std::set<platform::EntryIdentity> ownFolders_;
     // Where the own folders finally are on the host, links resolved.
     std::set<std::string> ownHostFolders_;
     // Set per structure: whether one of the own folders lies inside it, so that

@@ -133,9 +133,9 @@ void CreationCounterBlock::RefreshBoth() {
 
 void CreationCounterBlock::RecordCreated(const std::string& name) {
     Results.Created.Folders.push_back(name);
-    platform::FileIdentity identity;
-    CreatedIdentities.push_back(platform::GetFileIdentity(Trim(name), identity)
-                                    ? std::optional<platform::FileIdentity>(identity)
+    platform::EntryIdentity identity;
+    CreatedIdentities.push_back(platform::GetEntryIdentity(Trim(name), identity)
+                                    ? std::optional<platform::EntryIdentity>(identity)
                                     : std::nullopt);
     AddToList(StatisticList::FoldersCreated, name);
     Counters.Created.Folders += 1;
@@ -189,6 +189,6 @@ bool CreationCounterBlock::IsStillCreatedFolder(std::size_t index) const {
         !(attributes & platform::FILE_ATTRIBUTE_DIRECTORY) ||
         (attributes & platform::FILE_ATTRIBUTE_REPARSE_POINT))
         return false;
-    platform::FileIdentity now;
-    return platform::GetFileIdentity(folder, now) && now == *CreatedIdentities[index];
+    platform::EntryIdentity now;
+    return platform::GetEntryIdentity(folder, now) && now == *CreatedIdentities[index];
 }

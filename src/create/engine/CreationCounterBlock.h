@@ -45,7 +45,7 @@ public:
     // The identity on disk of each entry of the undo list (Results.Created.
     // Folders), taken when the run recorded it: Undo removes a folder only
     // while its path still leads to that very folder.
-    std::deque<std::optional<platform::FileIdentity>> CreatedIdentities;
+    std::deque<std::optional<platform::EntryIdentity>> CreatedIdentities;
     // Whether the undo entry `index` may be emptied and removed: a folder
     // with a drive part, not a drive's root, not a link, and still the folder
     // the run created (not moved away, replaced, or reached through a link

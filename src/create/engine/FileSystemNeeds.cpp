@@ -15,9 +15,9 @@ namespace {
 std::optional<uint64_t> FileSystemOf(const std::string& folder) {
     std::string path = ExcludeTrailingPathDelimiter(folder);
     while (true) {
-        platform::FileIdentity identity;
-        if (platform::GetFileIdentity(path, identity))
-            return identity.volume;
+        platform::EntryIdentity identity;
+        if (platform::GetResolvedIdentity(path, identity))
+            return identity.device;
         std::string parent = ExtractFileDir(path);
         if (parent.empty() || parent == path)
             return std::nullopt;

@@ -49,10 +49,12 @@ bool ParentOf(const std::string& full, std::string& parent) {
 std::optional<std::string> SimulatedDisk::KeyOf(const std::string& full) const {
     const std::vector<std::string> parts = ComponentsOf(full);
     for (std::size_t count = parts.size() + 1; count-- > 0;) {
-        platform::FileIdentity identity;
-        if (!platform::GetFileIdentity(Prefix(full, parts, count), identity))
+        platform::EntryIdentity identity;
+        if (!platform::GetResolvedIdentity(Prefix(full, parts, count), identity))
             continue;
-        std::string key = std::to_string(identity.volume) + ":" + std::to_string(identity.index);
+        std::string key = std::to_string(identity.device) + ":" + std::to_string(identity.inode) + ":" +
+                          std::to_string(identity.bornSeconds) + "." +
+                          std::to_string(identity.bornNanoseconds);
         for (std::size_t i = count; i < parts.size(); ++i)
             key += "\\" + platform::FoldCase(parts[i]);
         return key;

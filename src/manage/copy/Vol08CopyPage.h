@@ -158,13 +158,13 @@ private:
     AttachWalk walk_;
     // Identities recorded next to the paths the walk records, so that Undo
     // touches only what is still the entry the run made.
-    static std::optional<platform::FileIdentity> IdentityOf(const std::string& path);
+    static std::optional<platform::EntryIdentity> IdentityOf(const std::string& path);
     void RecordIdentities();
     void ClearUndoLists();
     std::deque<std::string> copyUndoFolders_;
     std::deque<std::string> copyUndoFiles_;
-    std::deque<std::optional<platform::FileIdentity>> copyUndoFolderIds_;
-    std::deque<std::optional<platform::FileIdentity>> copyUndoFileIds_;
+    std::deque<std::optional<platform::EntryIdentity>> copyUndoFolderIds_;
+    std::deque<std::optional<platform::EntryIdentity>> copyUndoFileIds_;
     std::unordered_set<std::string> createdFolders_;
     bool mainWithFilesHintShown_ = false;
     bool subFoldersWithFilesHintShown_ = false;

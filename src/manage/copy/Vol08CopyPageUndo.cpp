@@ -29,9 +29,9 @@ bool Exists(const std::string& path) {
 
 } // namespace
 
-std::optional<platform::FileIdentity> Vol08CopyPage::IdentityOf(const std::string& path) {
-    platform::FileIdentity identity;
-    if (!platform::GetFileIdentity(path, identity))
+std::optional<platform::EntryIdentity> Vol08CopyPage::IdentityOf(const std::string& path) {
+    platform::EntryIdentity identity;
+    if (!platform::GetEntryIdentity(path, identity))
         return std::nullopt;
     return identity;
 }

@@ -35,11 +35,11 @@ bool ReachedThroughLink(const std::string& path) {
     }
 }
 
-std::optional<EntryIdentity> IdentityOf(const std::string& path) {
-    platform::FileIdentity identity;
-    if (!platform::GetFileIdentity(path, identity))
+std::optional<platform::EntryIdentity> IdentityOf(const std::string& path) {
+    platform::EntryIdentity identity;
+    if (!platform::GetEntryIdentity(path, identity))
         return std::nullopt;
-    return EntryIdentity{identity.volume, identity.index};
+    return identity;
 }
 
 std::string NameOnDisk(const std::string& path) {

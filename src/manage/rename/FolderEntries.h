@@ -3,6 +3,8 @@
 // of entry it names, whether it is reached through a folder link, which entry
 // it is, and the entry's own name as the disk spells it.
 
+#include "platform/EntryIdentity.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -20,14 +22,10 @@ EntryKind KindOfEntry(const std::string& path);
 // a link: the path then names something inside the link's target.
 bool ReachedThroughLink(const std::string& path);
 
-// Which folder the path leads to (a link followed), kept across renames: two
-// paths lead to the same folder exactly when their identities are equal.
-struct EntryIdentity {
-    uint64_t device = 0;
-    uint64_t inode = 0;
-    bool operator==(const EntryIdentity& other) const = default;
-};
-std::optional<EntryIdentity> IdentityOf(const std::string& path);
+// Which entry the path names itself (a link is not followed), kept across
+// renames: two paths name the same entry exactly when their identities are
+// equal.
+std::optional<platform::EntryIdentity> IdentityOf(const std::string& path);
 
 // The last element of the path as the entry is named on disk (its letter case
 // may differ from the path's); "" when there is no entry.

@@ -68,7 +68,7 @@ std::string SimulatedRenameDisk::OwnName(const std::string& path) {
     return renamedTo.empty() ? NameOnDisk(onDisk) : renamedTo;
 }
 
-std::optional<EntryIdentity> SimulatedRenameDisk::Identity(const std::string& path) {
+std::optional<platform::EntryIdentity> SimulatedRenameDisk::Identity(const std::string& path) {
     std::string onDisk;
     if (!OnDisk(path, onDisk))
         return std::nullopt;

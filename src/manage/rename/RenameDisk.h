@@ -15,7 +15,7 @@ public:
     virtual EntryKind Kind(const std::string& path) = 0;
     virtual bool ThroughLink(const std::string& path) = 0;
     virtual std::string OwnName(const std::string& path) = 0;
-    virtual std::optional<EntryIdentity> Identity(const std::string& path) = 0;
+    virtual std::optional<platform::EntryIdentity> Identity(const std::string& path) = 0;
     // Renames the entry; never replaces one.
     virtual bool Move(const std::string& from, const std::string& to) = 0;
 };
@@ -25,7 +25,9 @@ public:
     EntryKind Kind(const std::string& path) override { return KindOfEntry(path); }
     bool ThroughLink(const std::string& path) override { return ReachedThroughLink(path); }
     std::string OwnName(const std::string& path) override { return NameOnDisk(path); }
-    std::optional<EntryIdentity> Identity(const std::string& path) override { return IdentityOf(path); }
+    std::optional<platform::EntryIdentity> Identity(const std::string& path) override {
+        return IdentityOf(path);
+    }
     bool Move(const std::string& from, const std::string& to) override;
 };
 
@@ -34,7 +36,7 @@ public:
     EntryKind Kind(const std::string& path) override;
     bool ThroughLink(const std::string& path) override;
     std::string OwnName(const std::string& path) override;
-    std::optional<EntryIdentity> Identity(const std::string& path) override;
+    std::optional<platform::EntryIdentity> Identity(const std::string& path) override;
     bool Move(const std::string& from, const std::string& to) override;
 
 private:

@@ -4,7 +4,7 @@
 #include "common/FrameworkText.h"
 
 RenameOutcome RenameOne(RenameDisk& disk, const std::string& source, const std::string& target,
-                        std::optional<EntryIdentity>& identity) {
+                        std::optional<platform::EntryIdentity>& identity) {
     identity.reset();
     if (Trim(ExtractFileDrive(source)).empty() || ExcludeTrailingPathDelimiter(Trim(source)).size() <= 2)
         return RenameOutcome::Other;
@@ -22,7 +22,7 @@ RenameOutcome RenameOne(RenameDisk& disk, const std::string& source, const std::
     const std::string newName = ExtractFileName(target);
     if (Trim(newName).empty())
         return RenameOutcome::Other;
-    const std::optional<EntryIdentity> renamed = disk.Identity(source);
+    const std::optional<platform::EntryIdentity> renamed = disk.Identity(source);
     if (disk.Kind(target) != EntryKind::Missing) {
         const std::string ownName = disk.OwnName(source);
         const bool caseOnly = renamed && disk.Identity(target) == renamed && AnsiSameText(ownName, newName) &&

@@ -15,4 +15,4 @@ enum class RenameOutcome { Renamed, SourceMissing, DestinationExists, Other };
 // Renames `source` to `target` (a path in the same folder). When renamed,
 // `identity` gets which entry was renamed.
 RenameOutcome RenameOne(RenameDisk& disk, const std::string& source, const std::string& target,
-                        std::optional<EntryIdentity>& identity);
+                        std::optional<platform::EntryIdentity>& identity);

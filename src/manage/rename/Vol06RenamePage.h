@@ -41,7 +41,7 @@ class RenameDisk;
 struct _tagReplaceFoldersStruct {
     std::string Before;
     std::string After;
-    std::optional<EntryIdentity> Renamed;
+    std::optional<platform::EntryIdentity> Renamed;
 };
 
 class Vol06RenamePage : public QWidget {

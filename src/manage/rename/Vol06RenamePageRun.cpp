@@ -168,7 +168,7 @@ void Vol06RenamePage::RenameLines(RenameDisk& disk, bool realRun) {
             ui::desktop().ProcessMessages();
             if (realRun)
                 RenameWorkList.push_back(planned.line);
-            std::optional<EntryIdentity> identity;
+            std::optional<platform::EntryIdentity> identity;
             const RenameOutcome outcome = planned.hasDrive
                                               ? RenameOne(disk, planned.source, planned.target, identity)
                                               : RenameOutcome::Other;

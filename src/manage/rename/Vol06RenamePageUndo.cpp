@@ -51,7 +51,7 @@ void Vol06RenamePage::btnVol06UndoClick() {
     int number = 0;
     for (const auto& [depth, record] : workOrder) {
         ui_->pbVol06ProgressBar->setValue(++number);
-        const std::optional<EntryIdentity> now = IdentityOf(record.After);
+        const std::optional<platform::EntryIdentity> now = IdentityOf(record.After);
         if (KindOfEntry(record.After) == EntryKind::Missing || !now || now != record.Renamed) {
             sourceMissing.push_back(Trim(record.After));
             continue;
