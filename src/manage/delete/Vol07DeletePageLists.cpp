@@ -202,13 +202,17 @@ void Vol07DeletePage::btnVol07ExcToIncClick() {
     const std::vector<int> rows = exclude.SelectedIndexes();
     // Every line that would go over is checked first; a drive as a whole ends
     // the move at once, the lines before it already in the Include list and
-    // every selected line still in the Exclude list.
+    // every selected line still in the Exclude list. The counts and the
+    // pre-count follow what did move, or a run would delete from a list the
+    // page no longer shows.
     for (int row : rows) {
         const std::string line = exclude.Text(row);
         if (!HasDrive(line) || include.Contains(line))
             continue;
-        if (!CheckVol07DeletePath(line))
+        if (!CheckVol07DeletePath(line)) {
+            RefreshVol07Page();
             return;
+        }
         include.AddItem(line);
     }
     ShowListCounts();
@@ -237,17 +241,24 @@ void Vol07DeletePage::btnVol07ExchangeIncExcClick() {
     ui::ListBox& exclude = *ui_->lstVol07ExcludeFolderList;
     const std::vector<std::string> included = include.Items();
     const std::vector<std::string> excluded = exclude.Items();
+    // A drive as a whole may rest in the Exclude list but never enters the
+    // Include list: it stays behind, after the lines that come over, and the
+    // person is told why. No line is lost.
+    std::vector<std::string> taken;
+    std::vector<std::string> staying;
+    for (const std::string& line : excluded)
+        (Trim(line).size() > 3 ? taken : staying).push_back(line);
     include.Clear();
     exclude.Clear();
-    // A drive as a whole may rest in the Exclude list but never enters the
-    // Include list.
-    std::vector<std::string> taken;
-    for (const std::string& line : excluded) {
-        if (Trim(line).size() > 3)
-            taken.push_back(line);
-    }
     include.AddItems(taken);
     exclude.AddItems(included);
+    for (const std::string& line : staying) {
+        if (!exclude.Contains(line))
+            exclude.AddItem(line);
+    }
+    ShowListCounts();
+    if (!staying.empty())
+        CheckVol07DeletePath(staying.front());
     RefreshVol07Page();
 }
 

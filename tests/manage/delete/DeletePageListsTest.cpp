@@ -228,3 +228,59 @@ TEST_F(DeletePageListsTest, TheLevelBuilderAndTheEditorFillTheIncludeList) {
     EXPECT_EQ(IncludeLines(), (Lines{"D:\\A", "D:\\Root"}));
     EXPECT_EQ(ToDelete(), (Lines{"3", "0", "0"}));
 }
+
+TEST_F(DeletePageListsTest, ExchangeKeepsEveryLineEachListInItsOrder) {
+    sandbox->MakeFile("D:\\One\\x.txt", "xyz");
+    struct Case {
+        const char* name;
+        Lines include;
+        Lines exclude;
+        bool refused; // warning 0334 for a drive that stays behind
+        Lines includeAfter;
+        Lines excludeAfter;
+    };
+    const Case cases[] = {
+        {"plain exchange", {"D:\\Two"}, {"D:\\One", "D:\\Four"}, false, {"D:\\One", "D:\\Four"}, {"D:\\Two"}},
+        {"a drive stays in the Exclude list",
+         {"D:\\Two", "D:\\Three"},
+         {"D:\\One", "D:\\", "D:\\Four"},
+         true,
+         {"D:\\One", "D:\\Four"},
+         {"D:\\Two", "D:\\Three", "D:\\"}},
+        {"an empty Include list", {}, {"C:", "D:\\One"}, true, {"D:\\One"}, {"C:"}},
+    };
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.name);
+        c().lstVol07IncludeFolderList->Clear();
+        c().lstVol07ExcludeFolderList->Clear();
+        c().lstVol07IncludeFolderList->AddItems(test.include);
+        c().lstVol07ExcludeFolderList->AddItems(test.exclude);
+        if (test.refused)
+            desktop->ExpectBox("0334");
+        c().btnVol07ExchangeIncExc->click();
+        EXPECT_TRUE(desktop->AllUsed());
+        EXPECT_EQ(IncludeLines(), test.includeAfter);
+        EXPECT_EQ(ExcludeLines(), test.excludeAfter);
+        EXPECT_EQ(c().lblVol07IncludeSum->text().toStdString(), std::to_string(test.includeAfter.size()));
+        EXPECT_EQ(c().lblVol07ExcludeSum->text().toStdString(), std::to_string(test.excludeAfter.size()));
+        // The pre-count follows the new Include list (D:\One holds 3 bytes).
+        EXPECT_EQ(ToDelete(), (Lines{"0", "1", "3"}));
+    }
+}
+
+TEST_F(DeletePageListsTest, ARefusedMoveBackStillCountsWhatMoved) {
+    sandbox->MakeFile("D:\\One\\x.txt", "xyz");
+    c().lstVol07ExcludeFolderList->AddItems({"D:\\One", "D:\\", "D:\\Three"});
+    page->RefreshVol07Page();
+    EXPECT_EQ(c().lblVol07IncludeSum->text().toStdString(), "0");
+    c().lstVol07ExcludeFolderList->SelectAll();
+    desktop->ExpectBox("0334");
+    c().btnVol07ExcToInc->click();
+    EXPECT_TRUE(desktop->AllUsed());
+    EXPECT_EQ(IncludeLines(), (Lines{"D:\\One"}));
+    EXPECT_EQ(c().lblVol07IncludeSum->text().toStdString(), "1");
+    EXPECT_EQ(c().lblVol07ExcludeSum->text().toStdString(), "3");
+    // What a run would delete is what the Include list now shows.
+    EXPECT_EQ(ToDelete(), (Lines{"0", "1", "3"}));
+    EXPECT_TRUE(c().btnVol07DeleteFolders->isEnabled());
+}
