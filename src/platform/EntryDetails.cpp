@@ -70,7 +70,8 @@ EntryDetails GetEntryDetails(const std::string& path) {
     return DetailsOf(slash == std::string::npos ? *host : host->substr(slash + 1), st, linkToFolder);
 }
 
-bool ListEntryDetails(const std::string& folder, std::vector<EntryDetails>& entries) {
+bool ListEntryDetails(const std::string& folder, std::vector<EntryDetails>& entries,
+                      const std::function<void()>& afterEach) {
     entries.clear();
     std::optional<std::string> host = ToHostPath(folder);
     if (!host)
@@ -87,12 +88,17 @@ bool ListEntryDetails(const std::string& folder, std::vector<EntryDetails>& entr
             continue; // gone since the folder was read
         const bool linkToFolder = S_ISLNK(st.stx_mode) && TargetIsFolder(fd, item->d_name);
         entries.push_back(DetailsOf(item->d_name, st, linkToFolder));
+        if (afterEach)
+            afterEach();
     }
     closedir(dir);
     std::vector<std::pair<std::string, std::size_t>> keys;
     keys.reserve(entries.size());
-    for (std::size_t i = 0; i < entries.size(); ++i)
+    for (std::size_t i = 0; i < entries.size(); ++i) {
         keys.emplace_back(FoldCase(entries[i].name), i);
+        if (afterEach)
+            afterEach();
+    }
     std::sort(keys.begin(), keys.end(), [&](const auto& a, const auto& b) {
         if (a.first != b.first)
             return a.first < b.first;

@@ -7,6 +7,7 @@
 #include "platform/EntryIdentity.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -29,7 +30,11 @@ EntryDetails GetEntryDetails(const std::string& path);
 
 // Every entry of the folder but "." and "..", in the order a listing gives
 // them (by name ignoring case). False when the folder cannot be read.
-bool ListEntryDetails(const std::string& folder, std::vector<EntryDetails>& entries);
+// `afterEach` runs after each entry is read and after each is readied for
+// the ordering: a folder of 200,000 entries takes long enough that a window
+// waiting for the listing must go on painting meanwhile.
+bool ListEntryDetails(const std::string& folder, std::vector<EntryDetails>& entries,
+                      const std::function<void()>& afterEach = {});
 
 // Whether `folder` is the folder `other` resolves to, or holds it at any
 // depth: compared by identity, each path followed through its links.

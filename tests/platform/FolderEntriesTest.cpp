@@ -1,6 +1,7 @@
 // A walk's listing of a folder (names and kinds only), kept between calls
 // while the folder does not change.
 
+#include "platform/EntryDetails.h"
 #include "platform/FileSystem.h"
 #include "support/DriveSandbox.h"
 
@@ -113,3 +114,19 @@ TEST(FolderEntries, ChangesMadeAroundTheLayerAreSeen) {
 }
 
 } // namespace
+
+TEST(FolderEntries, ADetailedListingLetsItsCallerStepWhileItReads) {
+    DriveSandbox sandbox;
+    const size_t count = 50;
+    for (size_t i = 0; i < count; ++i)
+        sandbox.MakeFile("D:\\Many\\f" + std::to_string(i) + ".txt");
+    std::vector<EntryDetails> entries;
+    std::vector<size_t> readWhenStepped;
+    ASSERT_TRUE(ListEntryDetails("D:\\Many", entries, [&] { readWhenStepped.push_back(entries.size()); }));
+    ASSERT_EQ(entries.size(), count);
+    // The caller is called back from the first entry on, not once the whole
+    // folder is read.
+    ASSERT_GE(readWhenStepped.size(), count);
+    for (size_t i = 0; i < count; ++i)
+        EXPECT_EQ(readWhenStepped[i], i + 1);
+}

@@ -21,32 +21,43 @@ struct QueuedFolder {
 
 class InventoryWalk {
 public:
-    InventoryWalk(DeleteInventory& inventory, const std::function<void()>& step)
-        : inventory_(inventory), step_(step) {}
+    InventoryWalk(DeleteInventory& inventory, const std::function<void()>& step,
+                  const FileSystemProbe& fileSystemOf)
+        : inventory_(inventory), step_(step), fileSystemOf_(fileSystemOf) {}
 
     void WalkMain(uint32_t main, const std::string& path, const EntryDetails& details) {
         if (inventory_.mode == DeleteMode::Everything)
             Add(main, path, details, 0);
         if (details.kind != EntryKind::Folder)
             return; // a main folder that is a link is removed as a link, never entered
+        mainFileSystem_ = FileSystemOf(path, details);
         std::deque<QueuedFolder> queue{{path, 0}};
         while (!queue.empty()) {
             QueuedFolder folder = std::move(queue.front());
             queue.pop_front();
-            if (!platform::ListEntryDetails(folder.path, entries_))
+            if (!platform::ListEntryDetails(folder.path, entries_, step_))
                 continue;
-            for (const EntryDetails& entry : entries_)
+            for (const EntryDetails& entry : entries_) {
                 Visit(main, folder, entry, queue);
-            if (step_)
-                step_();
+                Step();
+            }
         }
     }
 
     bool FirstVisit(const platform::EntryIdentity& folder) { return seenFolders_.insert(Key(folder)).second; }
 
+    void Step() const {
+        if (step_)
+            step_();
+    }
+
 private:
     static std::pair<uint64_t, uint64_t> Key(const platform::EntryIdentity& identity) {
         return {identity.device, identity.inode};
+    }
+
+    uint64_t FileSystemOf(const std::string& path, const EntryDetails& entry) const {
+        return fileSystemOf_ ? fileSystemOf_(path, entry) : entry.identity.device;
     }
 
     void Visit(uint32_t main, const QueuedFolder& folder, const EntryDetails& entry,
@@ -58,9 +69,8 @@ private:
         case DeleteMode::FilesEverywhere:
         case DeleteMode::FilesInMainFolders:
             if (isFolder) {
-                if (inventory_.mode == DeleteMode::FilesEverywhere && platform::IsWindowsName(entry.name) &&
-                    FirstVisit(entry.identity))
-                    queue.push_back({path, level});
+                if (inventory_.mode == DeleteMode::FilesEverywhere && FirstVisit(entry.identity))
+                    Enter(main, path, entry, level, queue);
             } else if (!entry.linkToFolder && Matches(entry.name)) {
                 Add(main, path, entry, level);
             }
@@ -69,11 +79,29 @@ private:
         case DeleteMode::Everything:
             if (isFolder && !FirstVisit(entry.identity))
                 return; // already walked under another path
+            if (isFolder && OnOtherFileSystem(path, entry)) {
+                AddOtherFileSystem(main, path, entry, level);
+                return;
+            }
             Add(main, path, entry, level);
             if (isFolder && platform::IsWindowsName(entry.name))
                 queue.push_back({path, level});
             return;
         }
+    }
+
+    // A subfolder the files mode goes into, unless it lies on another file
+    // system.
+    void Enter(uint32_t main, const std::string& path, const EntryDetails& entry, uint32_t level,
+               std::deque<QueuedFolder>& queue) {
+        if (OnOtherFileSystem(path, entry))
+            AddOtherFileSystem(main, path, entry, level);
+        else if (platform::IsWindowsName(entry.name))
+            queue.push_back({path, level});
+    }
+
+    bool OnOtherFileSystem(const std::string& path, const EntryDetails& entry) const {
+        return FileSystemOf(path, entry) != mainFileSystem_;
     }
 
     bool Matches(const std::string& name) const {
@@ -84,7 +112,7 @@ private:
         return false;
     }
 
-    void Add(uint32_t main, const std::string& path, const EntryDetails& entry, uint32_t level) {
+    DeleteItem& Item(uint32_t main, const std::string& path, const EntryDetails& entry, uint32_t level) {
         DeleteItem item;
         item.path = path;
         item.kind = entry.kind;
@@ -93,17 +121,29 @@ private:
         item.level = level;
         item.main = main;
         item.nameless = level > 0 && !platform::IsWindowsName(entry.name);
+        inventory_.items.push_back(std::move(item));
+        return inventory_.items.back();
+    }
+
+    void Add(uint32_t main, const std::string& path, const EntryDetails& entry, uint32_t level) {
+        const DeleteItem& item = Item(main, path, entry, level);
         if (item.CountsAsFolder()) {
             ++inventory_.folders;
         } else {
             ++inventory_.files;
             inventory_.bytes += item.size;
         }
-        inventory_.items.push_back(std::move(item));
+    }
+
+    void AddOtherFileSystem(uint32_t main, const std::string& path, const EntryDetails& entry,
+                            uint32_t level) {
+        Item(main, path, entry, level).otherFileSystem = true;
     }
 
     DeleteInventory& inventory_;
     const std::function<void()>& step_;
+    const FileSystemProbe& fileSystemOf_;
+    uint64_t mainFileSystem_ = 0;
     std::vector<EntryDetails> entries_;
     std::set<std::pair<uint64_t, uint64_t>> seenFolders_;
 };
@@ -148,11 +188,11 @@ bool IsProtectedFolder(const std::string& folder) {
 
 DeleteInventory TakeDeleteInventory(DeleteMode mode, const std::deque<std::string>& mainFolders,
                                     const std::deque<std::string>& patterns,
-                                    const std::function<void()>& step) {
+                                    const std::function<void()>& step, const FileSystemProbe& fileSystemOf) {
     DeleteInventory inventory;
     inventory.mode = mode;
     inventory.patterns = patterns;
-    InventoryWalk walk(inventory, step);
+    InventoryWalk walk(inventory, step, fileSystemOf);
     for (const std::string& line : mainFolders) {
         MainFolder main;
         main.path = Trim(line);
@@ -169,6 +209,10 @@ DeleteInventory TakeDeleteInventory(DeleteMode mode, const std::deque<std::strin
         } else if (details.kind == EntryKind::File ||
                    (details.kind == EntryKind::Link && !details.linkToFolder)) {
             main.state = MainFolderState::NotAFolder;
+        } else if (details.kind == EntryKind::Link && mode != DeleteMode::Everything) {
+            // What the files and subfolder modes would take lies behind the
+            // link, somewhere else: it is not entered.
+            main.state = MainFolderState::Link;
         } else if (details.kind == EntryKind::Folder && !walk.FirstVisit(details.identity)) {
             main.state = MainFolderState::Repeated;
         } else {
@@ -177,8 +221,7 @@ DeleteInventory TakeDeleteInventory(DeleteMode mode, const std::deque<std::strin
         inventory.mains.push_back(main);
         if (main.state == MainFolderState::Present)
             walk.WalkMain(index, main.path, details);
-        else if (step)
-            step();
+        walk.Step();
     }
     return inventory;
 }

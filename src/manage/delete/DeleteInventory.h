@@ -8,7 +8,13 @@
 // The walk meets a link as an entry of its own and never descends through it;
 // a folder reached twice (through a link in a main folder's path) is walked
 // once. A main folder that is or holds a drive's root or the program's start
-// directory is refused and not walked at all.
+// directory is refused and not walked at all. A main folder given as a link
+// is never entered: only the Everything mode removes it, as a link.
+//
+// The walk stays on the file system of each main folder, as
+// `rm --one-file-system` does: a folder on another one (a mount point) is
+// kept as an item of its own, never counted, entered or deleted, so that a
+// delete never reaches into a disk someone mounted inside a main folder.
 
 #include "platform/EntryDetails.h"
 #include "platform/FileSystem.h"
@@ -39,11 +45,17 @@ struct DeleteItem {
     // A host name that no Windows path can carry: never joined into a path,
     // never deleted, always reported.
     bool nameless = false;
+    // A folder on another file system than its main folder: reported, and
+    // neither it nor anything below it is counted or touched.
+    bool otherFileSystem = false;
 
-    bool CountsAsFolder() const { return kind == platform::EntryKind::Folder; }
+    // A main folder given as a link counts as the main folder it stands for.
+    bool CountsAsFolder() const { return kind == platform::EntryKind::Folder || level == 0; }
 };
 
-enum class MainFolderState { Present, Missing, Refused, Repeated, NotAFolder };
+// Link: a link to a folder, given as a main folder where the mode would
+// enter it; it is reported, never entered.
+enum class MainFolderState { Present, Missing, Refused, Repeated, NotAFolder, Link };
 
 struct MainFolder {
     std::string path;
@@ -55,6 +67,8 @@ struct DeleteInventory {
     std::deque<std::string> patterns;
     std::vector<MainFolder> mains;
     std::vector<DeleteItem> items; // in the order the walk found them
+    // What a delete would remove: neither the entries kept for their names
+    // nor the folders on another file system count.
     uint32_t folders = 0;
     uint32_t files = 0;
     uint64_t bytes = 0;
@@ -64,9 +78,16 @@ struct DeleteInventory {
 // drive's root, holds one, or is or holds the program's start directory.
 bool IsProtectedFolder(const std::string& folder);
 
+// The file system an entry lies on, given its path and what the listing says
+// of it. The walk takes the entry's own device; checks stage another one
+// where the machine cannot mount a file system.
+using FileSystemProbe = std::function<uint64_t(const std::string& path, const platform::EntryDetails& entry)>;
+
 // Walks the main folders (already normalised for the mode) in order. In the
 // file modes only files matching one of `patterns` count, each once. `step`
-// runs after each folder read, to let the window repaint.
+// runs after each entry met, inside one folder's listing too, to let the
+// window repaint.
 DeleteInventory TakeDeleteInventory(DeleteMode mode, const std::deque<std::string>& mainFolders,
                                     const std::deque<std::string>& patterns,
-                                    const std::function<void()>& step = {});
+                                    const std::function<void()>& step = {},
+                                    const FileSystemProbe& fileSystemOf = {});

@@ -93,6 +93,7 @@ private:
             switch (folder.state) {
             case MainFolderState::Refused:
             case MainFolderState::NotAFolder:
+            case MainFolderState::Link:
                 sink_.record(folder.path, true, DeleteOutcome::OtherReasons);
                 break;
             case MainFolderState::Missing:
@@ -109,7 +110,7 @@ private:
     }
 
     DeleteOutcome Outcome(const DeleteItem& item) {
-        if (item.nameless)
+        if (item.nameless || item.otherFileSystem)
             return Kept(item.path);
         auto found = nowByPath_.find(item.path);
         if (found == nowByPath_.end()) {
@@ -118,23 +119,26 @@ private:
             const platform::EntryDetails details = platform::GetEntryDetails(item.path);
             return details.kind == EntryKind::Missing ? DeleteOutcome::NotExists : Kept(item.path);
         }
-        if (!SameEntry(item, found->second->kind, found->second->identity))
+        const DeleteItem& current = *found->second;
+        if (current.otherFileSystem || !SameEntry(item, current.kind, current.identity))
             return Kept(item.path);
         if (item.CountsAsFolder() && kept_.count(item.path))
             return Kept(item.path);
+        // A file may have grown or shrunk since the pre-count: what is
+        // reported is what went, at the size it had then.
         if (simulate_)
-            return Deleted(item);
+            return Deleted(current.size);
         // The disk is asked once more just before the item goes.
         const platform::EntryDetails details = platform::GetEntryDetails(item.path);
         if (details.kind == EntryKind::Missing)
             return DeleteOutcome::NotExists;
         if (!SameEntry(item, details.kind, details.identity) || !RemoveEntry(item))
             return Kept(item.path);
-        return Deleted(item);
+        return Deleted(details.size);
     }
 
-    DeleteOutcome Deleted(const DeleteItem& item) {
-        totals_.deletedBytes += item.size;
+    DeleteOutcome Deleted(uint64_t size) {
+        totals_.deletedBytes += size;
         return DeleteOutcome::Deleted;
     }
 

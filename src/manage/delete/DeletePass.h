@@ -8,7 +8,11 @@
 //   is left alone and counts under other reasons;
 // - an entry that appeared since is left alone and listed under other
 //   reasons, and so is every folder that still holds something;
-// - a main folder refused for safety is listed under other reasons.
+// - a main folder refused for safety, or given as a link where the mode
+//   would enter it, is listed under other reasons;
+// - a folder on another file system than its main folder is listed under
+//   other reasons, and so are the folders that hold it.
+// What was deleted is reported with the size it had when it went.
 // The simulation walks the same way and decides the same, deleting nothing,
 // so on an unchanged disk its results are the run's.
 

@@ -11,6 +11,7 @@
 // Vol07DeletePageRun.cpp (the run and the simulation).
 
 #include "common/FolderTreeScanner.h"
+#include "create/engine/RepaintThrottle.h"
 #include "manage/delete/DeleteCounters.h"
 #include "manage/delete/DeleteInventory.h"
 #include "manage/delete/DeletePass.h"
@@ -57,6 +58,11 @@ public:
     // Whether a pre-count, a run or a simulation is under way: handlers that
     // would change the page return at once meanwhile.
     bool RunInProgress() const { return runInProgress_; }
+    // What keeps the window painting during a pre-count.
+    RepaintThrottle& Repaints() { return repaints_; }
+    // Where the walks learn which file system a folder lies on (see
+    // FileSystemProbe); empty: the folder's own device.
+    void SetFileSystemProbe(FileSystemProbe probe) { fileSystemOf_ = std::move(probe); }
 
     // At start-up: options off, counters reset and shown, counts "0".
     void InitialiseAtStart();
@@ -138,6 +144,8 @@ private:
     std::unique_ptr<Ui::Vol07DeletePage> ui_;
     std::unique_ptr<LevelListBuilder> levels_;
     DeleteInventory inventory_;
+    FileSystemProbe fileSystemOf_;
+    RepaintThrottle repaints_;
     bool runInProgress_ = false;
     // The Select Files hint comes once in the program's run for each of the
     // two file modes.

@@ -1,15 +1,16 @@
 // The delete page's pre-count: after every change, what a delete in the
 // checked mode would remove. Large trees take a while, so the window goes on
-// repainting meanwhile, as during the creation runs: the progress bar moves
-// with the main folders, pending messages are processed a few dozen times a
-// second, and input to the page is ignored until the count is done.
+// repainting meanwhile, as during the creation runs: after every entry met,
+// one folder of 200,000 files included, the repaint throttle is asked whether
+// a frame is due, pending messages are processed when it is (a few dozen
+// times a second), and input to the page is ignored until the count is done.
 
 #include "manage/delete/Vol07DeletePage.h"
 
 #include "common/FolderListNormaliser.h"
 #include "common/SettingLists.h"
 #include "create/engine/PageRunGuard.h"
-#include "tools/UpdatePacer.h"
+#include "manage/delete/TfrmStatistics07.h"
 #include "ui/Desktop.h"
 #include "ui/ListBox.h"
 
@@ -48,17 +49,27 @@ bool Vol07DeletePage::CountVol07ToDelete(DeleteMode mode) {
     // that work goes on rather than how much is left.
     progress.setRange(0, 0);
     progress.show();
-    UpdatePacer pacer;
-    inventory_ = TakeDeleteInventory(mode, mainFolders, GetFileNamePatternList(), [&] {
-        if (pacer.Due())
-            ui::desktop().ProcessMessages();
-    });
+    ui::desktop().ProcessMessages();
+    {
+        RepaintRunScope repaints(repaints_, {window(), frmStatistics07}, {&progress});
+        inventory_ = TakeDeleteInventory(
+            mode, mainFolders, GetFileNamePatternList(),
+            [this] {
+                if (!repaints_.ShownNow())
+                    return;
+                repaints_.Repaint(window());
+                ui::desktop().ProcessMessages();
+            },
+            fileSystemOf_);
+    }
     progress.hide();
     progress.setRange(0, 100);
 
     if (mode == DeleteMode::FilesEverywhere || mode == DeleteMode::FilesInMainFolders) {
-        for (const DeleteItem& item : inventory_.items)
-            DeleteFileSet.emplace(item.path, item.size);
+        for (const DeleteItem& item : inventory_.items) {
+            if (!item.CountsAsFolder() && !item.otherFileSystem)
+                DeleteFileSet.emplace(item.path, item.size);
+        }
     }
     Counters.Vol07FoldersToDelete = inventory_.folders;
     Counters.Vol07FilesToDelete = inventory_.files;

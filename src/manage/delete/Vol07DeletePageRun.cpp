@@ -179,7 +179,8 @@ void Vol07DeletePage::DeletePass(bool simulate) {
             flush();
             ui::desktop().ProcessMessages();
         };
-        const DeleteInventory now = TakeDeleteInventory(inventory_.mode, mains, inventory_.patterns, step);
+        const DeleteInventory now =
+            TakeDeleteInventory(inventory_.mode, mains, inventory_.patterns, step, fileSystemOf_);
         if (progress.maximum() == 0)
             progress.setRange(
                 0, static_cast<int>(std::min<size_t>(inventory_.items.size() + now.items.size(), INT32_MAX)));

@@ -146,7 +146,8 @@ protected:
         const std::filesystem::path root = sandbox->HostRoot(drive);
         for (auto it = std::filesystem::recursive_directory_iterator(root); it != std::filesystem::end(it);
              ++it) {
-            std::string relative = std::filesystem::relative(it->path(), root).generic_string();
+            // Lexically: a link must keep its own name, not take its target's.
+            std::string relative = it->path().lexically_relative(root).generic_string();
             if (it->is_symlink())
                 relative += "@";
             else if (it->is_directory())

@@ -193,3 +193,20 @@ TEST_F(DeletePreCountTest, TheWindowRepaintsDuringThePreCountAndIgnoresThePage) 
     EXPECT_EQ(ToDelete(), (Lines{"40", "40", "40"}));
     EXPECT_TRUE(desktop->Boxes().empty());
 }
+
+TEST_F(DeletePreCountTest, ThePreCountAsksForAFrameAfterEveryEntryOfALargeFolder) {
+    const int files = 300;
+    for (int i = 0; i < files; ++i)
+        sandbox->MakeFile("D:\\A\\Big\\f" + std::to_string(i) + ".txt", "x");
+    c().lstVol07IncludeFolderList->AddItem("D:\\A");
+    c().rdoVol07DeleteSubFolders->setChecked(true);
+    // Every question to the throttle finds a frame due, so each one shows.
+    page->Repaints().SetFrameMilliseconds(0);
+    int processed = 0;
+    desktop->OnProcessMessages([&] { ++processed; });
+    page->RefreshVol07Page();
+    desktop->OnProcessMessages({});
+    EXPECT_GE(processed, files);
+    EXPECT_GE(page->Repaints().RunRepaints(), files);
+    EXPECT_EQ(ToDelete(), (Lines{"1", "300", "300"}));
+}

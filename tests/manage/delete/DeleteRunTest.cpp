@@ -210,3 +210,54 @@ TEST_F(DeleteRunTest, NoConfirmationNoDeletion) {
               "End of Deleting Folders/Files !!!\n\nDeleted: 1 Folder(s) and 1 File(s) (5.00 "
               "Bytes).\n\nDeleted Folders/Files can not be restored (NO UNDO).");
 }
+
+TEST_F(DeleteRunTest, TheEndBoxGivesTheSizeAFileHadWhenItWent) {
+    sandbox->MakeFile("D:\\A\\Sub\\grown.txt", "abc");
+    Include({"D:\\A"}, DeleteMode::Subfolders);
+    EXPECT_EQ(ToDelete(), (Lines{"1", "1", "3"}));
+    // The same file, grown after the pre-count.
+    sandbox->MakeFile("D:\\A\\Sub\\grown.txt", std::string(100000, 'x'));
+    Delete();
+    EXPECT_EQ(stat().lstStat07FilesDeleted->Items(), (Lines{"D:\\A\\Sub\\grown.txt"}));
+    EXPECT_EQ(desktop->Boxes().back().text,
+              "End of Deleting Folders/Files !!!\n\nDeleted: 1 Folder(s) and 1 File(s) (97.66 "
+              "KB).\n\nDeleted Folders/Files can not be restored (NO UNDO).");
+}
+
+TEST_F(DeleteRunTest, ALinkGivenAsAMainFolderIsNeverEntered) {
+    struct Case {
+        DeleteMode mode;
+        Lines toDelete;
+        Lines results;
+        Lines foldersDeleted;
+        Lines foldersKept;
+    };
+    const Case cases[] = {
+        {DeleteMode::FilesEverywhere, {"0", "0", "0"}, {"0", "0", "1", "0", "0", "0"}, {}, {"D:\\Link"}},
+        {DeleteMode::FilesInMainFolders, {"0", "0", "0"}, {"0", "0", "1", "0", "0", "0"}, {}, {"D:\\Link"}},
+        {DeleteMode::Subfolders, {"0", "0", "0"}, {"0", "0", "1", "0", "0", "0"}, {}, {"D:\\Link"}},
+        // Removed as the main folder it stands for: the link alone.
+        {DeleteMode::Everything, {"1", "0", "0"}, {"1", "0", "0", "0", "0", "0"}, {"D:\\Link"}, {}},
+    };
+    sandbox->MakeFile("D:\\Target\\t.txt", "t");
+    sandbox->MakeFile("D:\\Target\\Sub\\u.txt", "u");
+    const std::set<std::string> target = Tree('D');
+    for (const Case& test : cases) {
+        SCOPED_TRACE(static_cast<int>(test.mode));
+        std::filesystem::remove(sandbox->Host("D:\\Link"));
+        ASSERT_EQ(symlink(sandbox->Host("D:\\Target").c_str(), sandbox->Host("D:\\Link").c_str()), 0);
+        Include({"D:\\Link"}, test.mode);
+        EXPECT_EQ(ToDelete(), test.toDelete);
+        Simulate();
+        EXPECT_EQ(PageResults(), test.results);
+        Delete();
+        EXPECT_EQ(PageResults(), test.results);
+        EXPECT_EQ(stat().lstStat07FoldersDeleted->Items(), test.foldersDeleted);
+        EXPECT_EQ(stat().lstStat07FoldersOtherReasons->Items(), test.foldersKept);
+        EXPECT_TRUE(stat().lstStat07FilesDeleted->Items().empty());
+        std::set<std::string> expected = target;
+        if (test.foldersDeleted.empty())
+            expected.insert("Link@");
+        EXPECT_EQ(Tree('D'), expected);
+    }
+}

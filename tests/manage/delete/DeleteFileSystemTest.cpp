@@ -1,0 +1,180 @@
+// The delete page stays on the file system of each main folder: a folder on
+// another one, mounted inside a main folder, is listed and kept, and nothing
+// on it is counted or deleted. Once with a real tmpfs in a private mount
+// namespace (where the machine lets the test make one), once with the walk
+// told that a plain folder lies on another file system.
+
+#include "ui_TfrmStatistics07.h"
+#include "ui_Vol07DeletePage.h"
+
+#include "DeletePageFixture.h"
+
+#include <gtest/gtest.h>
+
+#include <spawn.h>
+#include <sys/mount.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <iostream>
+
+extern char** environ;
+
+using namespace deletetests;
+using ui::Answer;
+
+namespace {
+
+// Set for the copy of the test program that runs inside the namespace.
+const char* const InsideNamespace = "FOLDERSMITH_TEST_IN_PRIVATE_MOUNTS";
+// Its exit status when it may not mount a file system there.
+constexpr int CannotMount = 77;
+
+const std::string Main = "D:\\T\\M";
+const std::string MountPoint = "D:\\T\\M\\Mnt";
+
+// The exit status of a program, or -1 when it could not be started.
+int ExitStatusOf(const std::vector<std::string>& arguments) {
+    std::vector<char*> argv;
+    for (const std::string& argument : arguments)
+        argv.push_back(const_cast<char*>(argument.c_str()));
+    argv.push_back(nullptr);
+    pid_t child = 0;
+    if (posix_spawnp(&child, argv[0], nullptr, nullptr, argv.data(), environ) != 0)
+        return -1;
+    int status = 0;
+    if (waitpid(child, &status, 0) != child || !WIFEXITED(status))
+        return -1;
+    return WEXITSTATUS(status);
+}
+
+std::string ThisProgram() {
+    char path[4096];
+    const ssize_t length = readlink("/proc/self/exe", path, sizeof path);
+    return length > 0 ? std::string(path, static_cast<size_t>(length)) : std::string();
+}
+
+std::string ThisTest() {
+    const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
+    return std::string(test->test_suite_name()) + "." + test->name();
+}
+
+struct ModeCase {
+    DeleteMode mode;
+    Lines toDelete;       // folders, files, bytes
+    Lines results;        // folders then files: deleted, not existing, other reasons
+    Lines foldersDeleted; // in the order they went
+    Lines filesDeleted;
+    Lines foldersKept;
+};
+
+class DeleteFileSystemTest : public DeletePageTest {
+protected:
+    // The main folder's own entries, and the mounted file system's.
+    void MakeMainFolder() {
+        sandbox->MakeFile(Main + "\\m.txt", "m");
+        sandbox->MakeFile(Main + "\\Sub\\s.txt", "ss");
+    }
+    void MakeMountedEntries() {
+        sandbox->MakeFile(MountPoint + "\\other-fs.txt", "other");
+        sandbox->MakeFile(MountPoint + "\\Dir\\deeper.txt", "deeper");
+    }
+
+    // Every mode over the main folder: the simulation and the run agree, the
+    // mount point is listed under other reasons where the mode would enter
+    // it, and what lies on the other file system stays.
+    void ExpectEveryModeStaysOnItsFileSystem() {
+        const std::string sub = Main + "\\Sub";
+        const std::string m = Main + "\\m.txt";
+        const std::string s = Main + "\\Sub\\s.txt";
+        const ModeCase cases[] = {
+            {DeleteMode::FilesEverywhere,
+             {"0", "2", "3"},
+             {"0", "0", "1", "2", "0", "0"},
+             {},
+             {s, m},
+             {MountPoint}},
+            {DeleteMode::FilesInMainFolders, {"0", "1", "1"}, {"0", "0", "0", "1", "0", "0"}, {}, {m}, {}},
+            {DeleteMode::Subfolders,
+             {"1", "2", "3"},
+             {"1", "0", "1", "2", "0", "0"},
+             {sub},
+             {s, m},
+             {MountPoint}},
+            {DeleteMode::Everything,
+             {"2", "2", "3"},
+             {"1", "0", "2", "2", "0", "0"},
+             {sub},
+             {s, m},
+             {MountPoint, Main}},
+        };
+        for (const ModeCase& test : cases) {
+            SCOPED_TRACE(static_cast<int>(test.mode));
+            MakeMainFolder();
+            Include({Main}, test.mode);
+            EXPECT_EQ(ToDelete(), test.toDelete);
+            for (const auto& [path, size] : page->DeleteFileSet)
+                EXPECT_EQ(path.find(MountPoint), std::string::npos) << path;
+
+            desktop->ExpectBox("0241", Answer::Yes);
+            desktop->ExpectBox("0242");
+            c().btnVol07DeleteFoldersSimulation->click();
+            EXPECT_EQ(PageResults(), test.results);
+            desktop->ExpectBox("0238", Answer::Yes);
+            desktop->ExpectBox("0239", Answer::Yes);
+            desktop->ExpectBox("0240");
+            c().btnVol07DeleteFolders->click();
+            EXPECT_TRUE(desktop->AllUsed());
+
+            EXPECT_EQ(PageResults(), test.results);
+            EXPECT_EQ(stat().lstStat07FoldersDeleted->Items(), test.foldersDeleted);
+            EXPECT_EQ(stat().lstStat07FilesDeleted->Items(), test.filesDeleted);
+            EXPECT_EQ(stat().lstStat07FoldersOtherReasons->Items(), test.foldersKept);
+            EXPECT_TRUE(sandbox->Exists(MountPoint + "\\other-fs.txt"));
+            EXPECT_TRUE(sandbox->Exists(MountPoint + "\\Dir\\deeper.txt"));
+        }
+    }
+};
+
+} // namespace
+
+TEST_F(DeleteFileSystemTest, AFileSystemMountedInsideAMainFolderIsNeverEntered) {
+    if (!std::getenv(InsideNamespace)) {
+        // Mounting needs a mount namespace of the test's own, so that no
+        // other program sees the file system and it goes when the test ends.
+        if (ExitStatusOf({"unshare", "-m", "--propagation", "private", "true"}) != 0)
+            GTEST_SKIP() << "no private mount namespace here (`unshare -m` needs root and a kernel that "
+                            "allows it): the file-system rule is checked through the walk's probe only";
+        setenv(InsideNamespace, "1", 1);
+        const int status = ExitStatusOf(
+            {"unshare", "-m", "--propagation", "private", ThisProgram(), "--gtest_filter=" + ThisTest()});
+        unsetenv(InsideNamespace);
+        if (status == CannotMount)
+            GTEST_SKIP() << "no file system may be mounted in a private mount namespace here: the "
+                            "file-system rule is checked through the walk's probe only";
+        EXPECT_EQ(status, 0) << "the check inside the private mount namespace failed (its output is above)";
+        return;
+    }
+
+    sandbox->MakeFolder(MountPoint);
+    const std::string host = sandbox->Host(MountPoint);
+    if (mount("none", host.c_str(), "tmpfs", 0, "size=1m") != 0) {
+        std::cerr << "cannot mount a tmpfs at " << host << "\n";
+        _exit(CannotMount);
+    }
+    struct Unmount {
+        std::string host;
+        ~Unmount() { umount2(host.c_str(), MNT_DETACH); }
+    } unmount{host};
+    MakeMountedEntries();
+    ExpectEveryModeStaysOnItsFileSystem();
+}
+
+TEST_F(DeleteFileSystemTest, AFolderOnAnotherFileSystemIsListedAndKept) {
+    MakeMountedEntries();
+    page->SetFileSystemProbe([](const std::string& path, const platform::EntryDetails& entry) {
+        return path == MountPoint ? entry.identity.device + 1 : entry.identity.device;
+    });
+    ExpectEveryModeStaysOnItsFileSystem();
+}
