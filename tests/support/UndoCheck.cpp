@@ -1,0 +1,91 @@
+#include "support/UndoCheck.h"
+
+#include <set>
+
+namespace testsupport {
+
+namespace {
+
+std::string ParentOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash);
+}
+
+// Whether some folder above `path` was made by the run and is still the very
+// folder it made: Undo empties it, and what the person put inside goes too.
+bool InsideOwnCreatedFolder(const UndoCheck& check, const std::string& path) {
+    for (std::string folder = ParentOf(path); !folder.empty(); folder = ParentOf(folder)) {
+        auto made = check.afterRun.find(folder);
+        auto now = check.afterChanges.find(folder);
+        if (made != check.afterRun.end() && made->second.kind == EntryState::Kind::Folder &&
+            !check.beforeRun.count(folder) && now != check.afterChanges.end() && now->second == made->second)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+std::vector<std::string> ChangesOutside(const TreeSnapshot& before, const TreeSnapshot& after,
+                                        const std::function<bool(const std::string&)>& inside) {
+    std::vector<std::string> outside;
+    for (const std::string& line : SnapshotDifferences(before, after)) {
+        const std::size_t start = line[0] == '~' ? 2 : 2;
+        std::string path = line.substr(start);
+        path = path.substr(0, path.find(line[0] == '~' ? ": " : " ("));
+        if (!inside(path))
+            outside.push_back(line);
+    }
+    return outside;
+}
+
+std::vector<std::string> UndoViolations(const UndoCheck& check) {
+    std::vector<std::string> violations;
+    std::set<std::string> touchedBeforeRun;
+    for (const std::string& path : check.changes.touched)
+        touchedBeforeRun.insert(check.placeBeforeRun(path));
+
+    // What the person did not touch is as it was before the run.
+    for (const auto& [path, state] : check.beforeRun) {
+        if (touchedBeforeRun.count(path))
+            continue;
+        auto now = check.afterUndo.find(path);
+        if (now == check.afterUndo.end())
+            violations.push_back("not given back: " + path + " (" + state.Describe() + ")");
+        else if (!(now->second == state))
+            violations.push_back("not as before the run: " + path + " (" + state.Describe() + " -> " +
+                                 now->second.Describe() + ")");
+    }
+
+    // What the person made or changed stays as they left it.
+    std::set<std::string> kept;
+    for (const std::string& path : check.changes.made) {
+        auto made = check.afterChanges.find(path);
+        if (made == check.afterChanges.end())
+            continue; // made, then removed by a later change
+        const std::string undone = check.placeBeforeRun(path);
+        for (const std::string& place : {path, undone}) {
+            auto now = check.afterUndo.find(place);
+            if (now != check.afterUndo.end() && now->second == made->second)
+                kept.insert(place);
+        }
+        const bool keptSomewhere = kept.count(path) || kept.count(undone);
+        if (!keptSomewhere && !(check.emptiesCreatedFolders && InsideOwnCreatedFolder(check, path)))
+            violations.push_back("the person's entry removed or altered: " + path + " (" +
+                                 made->second.Describe() + ")");
+    }
+
+    // Nothing else of the run's is left.
+    for (const auto& [path, state] : check.afterUndo) {
+        if (check.beforeRun.count(path) || kept.count(path) || check.keptByDesign(path))
+            continue;
+        bool holdsKept = false;
+        for (auto it = kept.upper_bound(path); it != kept.end() && IsAtOrBelow(*it, path) && !holdsKept; ++it)
+            holdsKept = state.kind == EntryState::Kind::Folder;
+        if (!holdsKept)
+            violations.push_back("left after Undo: " + path + " (" + state.Describe() + ")");
+    }
+    return violations;
+}
+
+} // namespace testsupport
