@@ -6,6 +6,7 @@
 #include "platform/Drives.h"
 #include "platform/FileSystem.h"
 
+#include <optional>
 #include <set>
 #include <utility>
 
@@ -17,6 +18,7 @@ using platform::EntryKind;
 struct QueuedFolder {
     std::string path;
     uint32_t level;
+    std::optional<size_t> item; // the folder's own entry of the inventory, if it has one
 };
 
 class InventoryWalk {
@@ -26,17 +28,21 @@ public:
         : inventory_(inventory), step_(step), fileSystemOf_(fileSystemOf) {}
 
     void WalkMain(uint32_t main, const std::string& path, const EntryDetails& details) {
+        std::optional<size_t> item;
         if (inventory_.mode == DeleteMode::Everything)
-            Add(main, path, details, 0);
+            item = Add(main, path, details, 0);
         if (details.kind != EntryKind::Folder)
             return; // a main folder that is a link is removed as a link, never entered
         mainFileSystem_ = FileSystemOf(path, details);
-        std::deque<QueuedFolder> queue{{path, 0}};
+        std::deque<QueuedFolder> queue{{path, 0, item}};
         while (!queue.empty()) {
             QueuedFolder folder = std::move(queue.front());
             queue.pop_front();
-            if (!platform::ListEntryDetails(folder.path, entries_, step_))
+            if (!platform::ListEntryDetails(folder.path, entries_, step_)) {
+                if (folder.item)
+                    inventory_.items[*folder.item].unlisted = true;
                 continue;
+            }
             for (const EntryDetails& entry : entries_) {
                 Visit(main, folder, entry, queue);
                 Step();
@@ -83,9 +89,9 @@ private:
                 AddOtherFileSystem(main, path, entry, level);
                 return;
             }
-            Add(main, path, entry, level);
+            const size_t item = Add(main, path, entry, level);
             if (isFolder && platform::IsWindowsName(entry.name))
-                queue.push_back({path, level});
+                queue.push_back({path, level, item});
             return;
         }
     }
@@ -97,7 +103,7 @@ private:
         if (OnOtherFileSystem(path, entry))
             AddOtherFileSystem(main, path, entry, level);
         else if (platform::IsWindowsName(entry.name))
-            queue.push_back({path, level});
+            queue.push_back({path, level, std::nullopt});
     }
 
     bool OnOtherFileSystem(const std::string& path, const EntryDetails& entry) const {
@@ -125,7 +131,7 @@ private:
         return inventory_.items.back();
     }
 
-    void Add(uint32_t main, const std::string& path, const EntryDetails& entry, uint32_t level) {
+    size_t Add(uint32_t main, const std::string& path, const EntryDetails& entry, uint32_t level) {
         const DeleteItem& item = Item(main, path, entry, level);
         if (item.CountsAsFolder()) {
             ++inventory_.folders;
@@ -133,6 +139,7 @@ private:
             ++inventory_.files;
             inventory_.bytes += item.size;
         }
+        return inventory_.items.size() - 1;
     }
 
     void AddOtherFileSystem(uint32_t main, const std::string& path, const EntryDetails& entry,

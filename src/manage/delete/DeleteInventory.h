@@ -48,6 +48,9 @@ struct DeleteItem {
     // A folder on another file system than its main folder: reported, and
     // neither it nor anything below it is counted or touched.
     bool otherFileSystem = false;
+    // A folder whose entries could not be read: what it holds is unknown, so
+    // it is never deleted, in the run as in the simulation.
+    bool unlisted = false;
 
     // A main folder given as a link counts as the main folder it stands for.
     bool CountsAsFolder() const { return kind == platform::EntryKind::Folder || level == 0; }

@@ -110,7 +110,7 @@ private:
     }
 
     DeleteOutcome Outcome(const DeleteItem& item) {
-        if (item.nameless || item.otherFileSystem)
+        if (item.nameless || item.otherFileSystem || item.unlisted)
             return Kept(item.path);
         auto found = nowByPath_.find(item.path);
         if (found == nowByPath_.end()) {
