@@ -83,8 +83,8 @@ private:
             return;
         case DeleteMode::Subfolders:
         case DeleteMode::Everything:
-            if (isFolder && !FirstVisit(entry.identity))
-                return; // already walked under another path
+            if ((isFolder || entry.kind == EntryKind::Link) && !FirstVisit(entry.identity))
+                return; // already walked, or taken as a main folder, under another path
             if (isFolder && OnOtherFileSystem(path, entry)) {
                 AddOtherFileSystem(main, path, entry, level);
                 return;
@@ -220,7 +220,9 @@ DeleteInventory TakeDeleteInventory(DeleteMode mode, const std::deque<std::strin
             // What the files and subfolder modes would take lies behind the
             // link, somewhere else: it is not entered.
             main.state = MainFolderState::Link;
-        } else if (details.kind == EntryKind::Folder && !walk.FirstVisit(details.identity)) {
+        } else if (!walk.FirstVisit(details.identity)) {
+            // One folder, or one link, however its lines write it, is
+            // deleted from once.
             main.state = MainFolderState::Repeated;
         } else {
             main.state = MainFolderState::Present;
