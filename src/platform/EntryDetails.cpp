@@ -16,7 +16,7 @@ namespace platform {
 
 namespace {
 
-constexpr unsigned StatxMask = STATX_TYPE | STATX_SIZE | detail::IdentityStatxMask;
+constexpr unsigned StatxMask = STATX_TYPE | STATX_SIZE | STATX_MTIME | detail::IdentityStatxMask;
 
 // The entry itself (a link is not followed), relative to `folder` (a
 // descriptor, or AT_FDCWD for a whole path).
@@ -33,6 +33,8 @@ EntryDetails DetailsOf(const std::string& name, const struct statx& st, bool lin
     EntryDetails details;
     details.name = name;
     details.identity = detail::IdentityOf(st);
+    details.modifiedSeconds = st.stx_mtime.tv_sec;
+    details.modifiedNanoseconds = st.stx_mtime.tv_nsec;
     if (S_ISLNK(st.stx_mode)) {
         details.kind = EntryKind::Link;
         details.linkToFolder = linkToFolder;

@@ -20,6 +20,10 @@ struct EntryDetails {
     EntryKind kind = EntryKind::Missing;
     bool linkToFolder = false; // a link whose target is a folder now
     uint64_t size = 0;         // regular files only
+    // When the entry's content was last written: with the size, what tells
+    // a file edited in place from the one that was there.
+    int64_t modifiedSeconds = 0;
+    uint32_t modifiedNanoseconds = 0;
     EntryIdentity identity;
 };
 

@@ -28,6 +28,7 @@
 // its simulation count alike.
 
 #include "common/FolderTreeScanner.h"
+#include "create/engine/CreatedFileList.h"
 #include "create/engine/CreationCounterBlock.h"
 #include "create/engine/CreationCounters.h"
 #include "create/engine/SimulatedDisk.h"
@@ -59,7 +60,7 @@ public:
     // False exactly while the structure's top folder is listed.
     bool AttachTopLevelDone = false;
     // Files copied straight into the new folder in "Subfolders Only - With Files.".
-    std::deque<std::string> CreatedFilesList;
+    CreatedFileList CreatedFilesList;
 
     // The copy page copies into folders that exist already, so the top folder
     // of a structure may be there from an earlier run: it then counts as an

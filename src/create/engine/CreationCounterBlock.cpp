@@ -87,7 +87,8 @@ void CreationCounterBlock::ClearAllResultLists() {
 
 void CreationCounterBlock::ClearResultLists() {
     Results.Created.Clear();
-    CreatedIdentities.clear();
+    CreatedEntries.clear();
+    recorder_ = {};
     Results.Exists.Clear();
     Results.Other.Clear();
 }
@@ -133,10 +134,7 @@ void CreationCounterBlock::RefreshBoth() {
 
 void CreationCounterBlock::RecordCreated(const std::string& name) {
     Results.Created.Folders.push_back(name);
-    platform::EntryIdentity identity;
-    CreatedIdentities.push_back(platform::GetEntryIdentity(Trim(name), identity)
-                                    ? std::optional<platform::EntryIdentity>(identity)
-                                    : std::nullopt);
+    CreatedEntries.push_back(recorder_.Record(Trim(name)));
     AddToList(StatisticList::FoldersCreated, name);
     Counters.Created.Folders += 1;
     RefreshBoth();
@@ -171,8 +169,7 @@ void CreationCounterBlock::AddToList(StatisticList which, const std::string& nam
 }
 
 bool CreationCounterBlock::IsStillCreatedFolder(std::size_t index) const {
-    if (index >= Results.Created.Folders.size() || index >= CreatedIdentities.size() ||
-        !CreatedIdentities[index])
+    if (index >= Results.Created.Folders.size() || index >= CreatedEntries.size() || !CreatedEntries[index])
         return false;
     const std::string folder = Trim(Results.Created.Folders[index]);
     const std::string drive = ExtractFileDrive(folder);
@@ -183,12 +180,8 @@ bool CreationCounterBlock::IsStillCreatedFolder(std::size_t index) const {
     if (!platform::GetFullPathNameA(drive + "\\", root) || !platform::GetFullPathNameA(folder, full) ||
         full.size() <= root.size())
         return false;
-    // Emptying through a link would empty whatever it points to.
-    const uint32_t attributes = platform::GetFileAttributesA(folder);
-    if (attributes == platform::INVALID_FILE_ATTRIBUTES ||
-        !(attributes & platform::FILE_ATTRIBUTE_DIRECTORY) ||
-        (attributes & platform::FILE_ATTRIBUTE_REPARSE_POINT))
-        return false;
-    platform::EntryIdentity now;
-    return platform::GetEntryIdentity(folder, now) && now == *CreatedIdentities[index];
+    // A link in the folder's place is another entry: emptying through it
+    // would empty whatever it points to.
+    return CreatedEntries[index]->kind == platform::EntryKind::Folder &&
+           StandingOf(folder, CreatedEntries[index]) == UndoStanding::RunsOwn;
 }

@@ -5,6 +5,7 @@
 // it to its own labels, window and lists; the operations are the same for all.
 
 #include "create/engine/CounterLabels.h"
+#include "create/engine/CreatedEntry.h"
 #include "create/engine/CreationCounters.h"
 #include "create/engine/RepaintThrottle.h"
 #include "platform/FileSystem.h"
@@ -42,14 +43,14 @@ public:
 
     CreationCounters Counters;
     CreationResultLists Results;
-    // The identity on disk of each entry of the undo list (Results.Created.
-    // Folders), taken when the run recorded it: Undo removes a folder only
-    // while its path still leads to that very folder.
-    std::deque<std::optional<platform::EntryIdentity>> CreatedIdentities;
+    // What the run noted of each entry of the undo list (Results.Created.
+    // Folders) when it recorded it: Undo removes a folder only while its path
+    // still leads to that very folder.
+    std::deque<std::optional<CreatedEntry>> CreatedEntries;
     // Whether the undo entry `index` may be emptied and removed: a folder
     // with a drive part, not a drive's root, not a link, and still the folder
     // the run created (not moved away, replaced, or reached through a link
-    // that now points elsewhere).
+    // put on its way since).
     bool IsStillCreatedFolder(std::size_t index) const;
 
     // The page whose labels ("lblVol02" + column + row) show the counters.
@@ -109,4 +110,5 @@ private:
     bool pageDirty_ = false;
     bool statisticsDirty_ = false;
     RepaintThrottle repaints_;
+    CreatedEntryRecorder recorder_;
 };

@@ -42,7 +42,7 @@ bool MayUndoFolder(const std::string& folder) {
     return ::lstat(host.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
-void UndoCreationRun(QWidget* owner, CreationCounterBlock& block, std::deque<std::string>* createdFiles,
+void UndoCreationRun(QWidget* owner, CreationCounterBlock& block, CreatedFileList* createdFiles,
                      const CreationUndoTexts& texts) {
     const std::deque<std::string>& undoList = block.Results.Created.Folders;
     if (undoList.empty()) {
@@ -58,13 +58,6 @@ void UndoCreationRun(QWidget* owner, CreationCounterBlock& block, std::deque<std
     // gone although its removal failed.
     std::deque<std::string> UndoStillThere;
     std::deque<std::string> UndoGone;
-    if (createdFiles) {
-        for (const std::string& entry : *createdFiles) {
-            std::string file = Trim(entry);
-            if (!platform::DeleteFileA(file) && EntryExists(file))
-                UndoStillThere.push_back(file);
-        }
-    }
     for (std::size_t index = 0; index < undoList.size(); ++index) {
         std::string folder = Trim(undoList[index]);
         bool removed = false;
@@ -81,6 +74,22 @@ void UndoCreationRun(QWidget* owner, CreationCounterBlock& block, std::deque<std
                 UndoStillThere.push_back(folder);
             else
                 UndoGone.push_back(folder);
+        }
+    }
+    if (createdFiles) {
+        for (std::size_t index = 0; index < createdFiles->size(); ++index) {
+            std::string file = Trim(createdFiles->Paths()[index]);
+            switch (StandingOf(file, createdFiles->Recorded(index))) {
+            case UndoStanding::Gone:
+                break;
+            case UndoStanding::NotOwn:
+                UndoStillThere.push_back(file);
+                break;
+            case UndoStanding::RunsOwn:
+                if (!platform::DeleteFileA(file) && EntryExists(file))
+                    UndoStillThere.push_back(file);
+                break;
+            }
         }
     }
 

@@ -4,6 +4,7 @@
 // the run's counters and lists are cleared. One routine for the creation
 // pages; each passes its own boxes and texts.
 
+#include "create/engine/CreatedFileList.h"
 #include "create/engine/CreationCounterBlock.h"
 
 #include <deque>
@@ -22,13 +23,15 @@ struct CreationUndoTexts {
     std::string endCaption;      // "End of Undo process !!!"
 };
 
-// The page's undo list is the block's Created.Folders list. `createdFiles`
-// (none on the strings page) are files the run copied straight into a new
-// folder; they are deleted before the folders, so that a file the folder loop
-// would take along is never named as one that could not be deleted, and the
-// list is emptied at the end. A recorded file that is gone already counts as
-// deleted.
-void UndoCreationRun(QWidget* owner, CreationCounterBlock& block, std::deque<std::string>* createdFiles,
+// The page's undo list is the block's Created.Folders list. A created folder
+// that is still the run's own is emptied and removed with all it holds, as
+// the question box says. `createdFiles` (none on the strings page) are files
+// the run copied straight into a new folder; they are deleted after the
+// folders, one by one and only while each is still the file the run made
+// (unchanged since), and the list is emptied at the end. What is not the
+// run's own any more is left and named; what is gone (the person deleted it,
+// or it went with its folder) is not named.
+void UndoCreationRun(QWidget* owner, CreationCounterBlock& block, CreatedFileList* createdFiles,
                      const CreationUndoTexts& texts);
 
 // Whether an undo entry may be emptied and removed: a folder with a drive

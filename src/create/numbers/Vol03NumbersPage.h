@@ -70,7 +70,7 @@ public:
     bool WithFilesModeChecked() const { return AttachesFiles(SelectedAttachMode()); }
     const StructureTotals& GetStructureTotals() const { return structureTotals_; }
     // Files copied straight into the last new folder in "Subfolders Only - With Files.".
-    const std::deque<std::string>& CreatedFilesList() const { return walk_.CreatedFilesList; }
+    const std::deque<std::string>& CreatedFilesList() const { return walk_.CreatedFilesList.Paths(); }
 
     // Enabling. The page starts with its name controls off; choosing a
     // destination turns them on.

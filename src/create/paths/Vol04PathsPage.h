@@ -73,7 +73,7 @@ public:
     bool WithFilesModeChecked() const { return AttachesFiles(SelectedAttachMode()); }
     const StructureTotals& GetStructureTotals() const { return structureTotals_; }
     // Files copied straight into a new folder in "Subfolders Only - With Files.".
-    const std::deque<std::string>& CreatedFilesList() const { return walk_.CreatedFilesList; }
+    const std::deque<std::string>& CreatedFilesList() const { return walk_.CreatedFilesList.Paths(); }
 
     // Enabling.
     void SetPageControlsEnabled(bool enabled);

@@ -66,7 +66,7 @@ public:
     const StructureTotals& GetStructureTotals() const { return structureTotals_; }
     const FileSizeMap& GetFileSizeMap() const { return fileSizeMap_; }
     // Files copied straight into a new folder in "Subfolders Only - With Files.".
-    const std::deque<std::string>& CreatedFilesList() const { return walk_.CreatedFilesList; }
+    const std::deque<std::string>& CreatedFilesList() const { return walk_.CreatedFilesList.Paths(); }
 
     // Enabling.
     void SetPageControlsEnabled(bool enabled);

@@ -14,6 +14,7 @@
 
 #include "common/FolderTreeScanner.h"
 #include "create/engine/AttachWalk.h"
+#include "create/engine/CreatedEntry.h"
 #include "create/engine/CreationCounterBlock.h"
 #include "create/engine/CreationCounters.h"
 #include "manage/shared/LevelListBuilder.h"
@@ -156,15 +157,15 @@ private:
     StructureTotals structureTotals_;
     FileSizeMap structureFileMap_;
     AttachWalk walk_;
-    // Identities recorded next to the paths the walk records, so that Undo
-    // touches only what is still the entry the run made.
-    static std::optional<platform::EntryIdentity> IdentityOf(const std::string& path);
+    // What the run noted of each entry next to the paths the walk records,
+    // so that Undo touches only what is still the entry the run made.
     void RecordIdentities();
     void ClearUndoLists();
     std::deque<std::string> copyUndoFolders_;
     std::deque<std::string> copyUndoFiles_;
-    std::deque<std::optional<platform::EntryIdentity>> copyUndoFolderIds_;
-    std::deque<std::optional<platform::EntryIdentity>> copyUndoFileIds_;
+    std::deque<std::optional<CreatedEntry>> copyUndoFolderEntries_;
+    std::deque<std::optional<CreatedEntry>> copyUndoFileEntries_;
+    CreatedEntryRecorder undoRecorder_;
     std::unordered_set<std::string> createdFolders_;
     bool mainWithFilesHintShown_ = false;
     bool subFoldersWithFilesHintShown_ = false;

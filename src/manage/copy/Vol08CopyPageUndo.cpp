@@ -29,29 +29,22 @@ bool Exists(const std::string& path) {
 
 } // namespace
 
-std::optional<platform::EntryIdentity> Vol08CopyPage::IdentityOf(const std::string& path) {
-    platform::EntryIdentity identity;
-    if (!platform::GetEntryIdentity(path, identity))
-        return std::nullopt;
-    return identity;
-}
-
 void Vol08CopyPage::RecordIdentities() {
-    while (copyUndoFolderIds_.size() < copyUndoFolders_.size()) {
-        const std::string& folder = copyUndoFolders_[copyUndoFolderIds_.size()];
+    while (copyUndoFolderEntries_.size() < copyUndoFolders_.size()) {
+        const std::string& folder = copyUndoFolders_[copyUndoFolderEntries_.size()];
         createdFolders_.insert(folder);
-        copyUndoFolderIds_.push_back(IdentityOf(folder));
+        copyUndoFolderEntries_.push_back(undoRecorder_.Record(folder));
     }
     // A file copied into a folder the run created goes when Undo removes that
     // folder; only files copied into folders that were there before are kept
     // to be deleted one by one.
-    size_t kept = copyUndoFileIds_.size();
+    size_t kept = copyUndoFileEntries_.size();
     for (size_t i = kept; i < copyUndoFiles_.size(); ++i) {
         if (createdFolders_.count(ExtractFileDir(copyUndoFiles_[i])) > 0)
             continue;
         if (kept != i)
             copyUndoFiles_[kept] = std::move(copyUndoFiles_[i]);
-        copyUndoFileIds_.push_back(IdentityOf(copyUndoFiles_[kept]));
+        copyUndoFileEntries_.push_back(undoRecorder_.Record(copyUndoFiles_[kept]));
         ++kept;
     }
     copyUndoFiles_.resize(kept);
@@ -60,8 +53,9 @@ void Vol08CopyPage::RecordIdentities() {
 void Vol08CopyPage::ClearUndoLists() {
     copyUndoFolders_.clear();
     copyUndoFiles_.clear();
-    copyUndoFolderIds_.clear();
-    copyUndoFileIds_.clear();
+    copyUndoFolderEntries_.clear();
+    copyUndoFileEntries_.clear();
+    undoRecorder_ = {};
     createdFolders_.clear();
 }
 
@@ -87,24 +81,32 @@ void Vol08CopyPage::btnVol08UndoClick() {
     std::deque<std::string> failures;
     for (size_t i = 0; i < copyUndoFolders_.size(); ++i) {
         const std::string& folder = copyUndoFolders_[i];
-        // A folder gone already went with its parent, or by hand.
-        if (!Exists(folder))
-            continue;
-        if (!copyUndoFolderIds_[i] || IdentityOf(folder) != copyUndoFolderIds_[i]) {
+        switch (StandingOf(folder, copyUndoFolderEntries_[i])) {
+        case UndoStanding::Gone: // went with its parent, or by hand
+            break;
+        case UndoStanding::NotOwn: // a link or the person's own folder in its place
             failures.push_back(folder);
-            continue;
+            break;
+        case UndoStanding::RunsOwn:
+            EmptyFolderContents(folder);
+            if (!platform::RemoveDirectoryA(folder) && DirectoryExists(folder))
+                failures.push_back(folder);
+            break;
         }
-        EmptyFolderContents(folder);
-        if (!platform::RemoveDirectoryA(folder) && DirectoryExists(folder))
-            failures.push_back(folder);
     }
     for (size_t i = 0; i < copyUndoFiles_.size(); ++i) {
         const std::string& file = copyUndoFiles_[i];
-        // A file gone already went with its folder: it is deleted as asked.
-        if (!Exists(file))
-            continue;
-        if (!copyUndoFileIds_[i] || IdentityOf(file) != copyUndoFileIds_[i] || !platform::DeleteFileA(file))
+        switch (StandingOf(file, copyUndoFileEntries_[i])) {
+        case UndoStanding::Gone: // deleted as asked
+            break;
+        case UndoStanding::NotOwn: // replaced or edited since the run
             failures.push_back(file);
+            break;
+        case UndoStanding::RunsOwn:
+            if (!platform::DeleteFileA(file) && Exists(file))
+                failures.push_back(file);
+            break;
+        }
     }
 
     block_.ClearResultLists();

@@ -172,8 +172,8 @@ TEST_F(NumbersPageTest, UndoRemovesTheRunAndItsRecordedFiles) {
     EXPECT_EQ(PageLabel("FoldersCreated"), "0");
 }
 
-// Mended: the recorded files are deleted before the folders, and one that is
-// gone already counts as deleted, so box 0098 names only what is still there.
+// Mended: a recorded file that is gone already (by hand, or with its folder)
+// counts as deleted, so box 0098 names only what is still there.
 TEST_F(NumbersPageTest, UndoNamesOnlyWhatIsStillThere) {
     sandbox->MakeFile("D:\\S\\a.txt", "a");
     sandbox->MakeFile("D:\\S\\b.txt", "b");
@@ -206,6 +206,49 @@ TEST_F(NumbersPageTest, UndoNamesOnlyWhatIsStillThere) {
                         "separate files : \n\nOTHER REASONS   : \n\nD:\\Work\\1\n");
     EXPECT_TRUE(sandbox->Exists("D:\\Keep"));
     EXPECT_FALSE(sandbox->Exists("D:\\Work\\2"));
+}
+
+// Mended: the files copied straight into a new folder were deleted by their
+// paths, so a link or a new folder put in that folder's place lost the
+// person's own files to Undo.
+TEST_F(NumbersPageTest, UndoLeavesTheFilesOfWhatThePersonPutInANewFoldersPlace) {
+    sandbox->MakeFile("D:\\S\\f.txt", "structure");
+    sandbox->MakeFile("D:\\Precious\\f.txt", "precious");
+    const auto createIn = [this](const std::string& destination) {
+        ChooseDestination(destination);
+        SetRange("1", "2");
+        AddStructure("D:\\S");
+        Choose(controls().rdoVol03AttachSubFoldersOnlyWithFiles);
+        CreateToTheEnd();
+    };
+    const auto undoNaming = [this](const std::string& folder) {
+        desktop->ExpectBox("0097", Answer::Yes);
+        desktop->ExpectBox("0098");
+        desktop->ExpectBox("0099");
+        page->btnVol03UndoClick();
+        EXPECT_EQ(desktop->Boxes()[desktop->Boxes().size() - 2].text,
+                  "The program is unable to delete the following folders (and their contents), and/or "
+                  "separate files : \n\nOTHER REASONS   : \n\n" +
+                      folder + "\n" + folder + "\\f.txt\n");
+    };
+
+    // The new folder moved away and a link to another folder put in its place.
+    createIn("D:\\W7");
+    ASSERT_EQ(page->CreatedFilesList(), std::deque<std::string>{"D:\\W7\\2\\f.txt"});
+    std::filesystem::rename(sandbox->Host("D:\\W7\\2"), sandbox->Host("D:\\Away"));
+    std::filesystem::create_directory_symlink(sandbox->Host("D:\\Precious"), sandbox->Host("D:\\W7\\2"));
+    undoNaming("D:\\W7\\2");
+    EXPECT_EQ(sandbox->Read("D:\\Precious\\f.txt"), "precious");
+    EXPECT_EQ(sandbox->Read("D:\\Away\\f.txt"), "structure");
+    EXPECT_FALSE(sandbox->Exists("D:\\W7\\1"));
+
+    // The new folder deleted and one of the person's own made in its place.
+    createIn("D:\\W8");
+    std::filesystem::remove_all(sandbox->Host("D:\\W8\\2"));
+    sandbox->MakeFile("D:\\W8\\2\\f.txt", "own");
+    undoNaming("D:\\W8\\2");
+    EXPECT_EQ(sandbox->Read("D:\\W8\\2\\f.txt"), "own");
+    EXPECT_FALSE(sandbox->Exists("D:\\W8\\1"));
 }
 
 TEST_F(NumbersPageTest, SmartExportWarnsOfEmptyListsAndHandsOverFolders) {

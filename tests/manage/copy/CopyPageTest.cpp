@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <map>
 
 using namespace copytests;
@@ -160,6 +161,79 @@ TEST_F(CopyPageTest, UndoTakesBackExactlyWhatTheLastRunAdded) {
     // Nothing recorded any more, and Clear Fields leaves nothing to undo.
     desktop->ExpectBox("0290");
     controls().btnVol08Undo->click();
+}
+
+// Mended: a folder deleted and made anew under the same name often gets the
+// old inode back, which passed for the folder the run made.
+TEST_F(CopyPageTest, UndoLeavesAFolderThePersonMadeAnewUnderTheSameName) {
+    sandbox->MakeFolder("C:\\T");
+    Include({"C:\\T"});
+    Structure("D:\\S");
+    Mode(controls().rdoVol08AttachMainFolderWithFiles);
+    Refresh();
+    Copy();
+    ASSERT_EQ(page->CopyUndoFolders().front(), "C:\\T\\S");
+    std::filesystem::remove_all(sandbox->Host("C:\\T\\S"));
+    sandbox->MakeFile("C:\\T\\S\\own.txt", "own");
+    Undo({"0291", "0292", "0293"});
+    EXPECT_EQ(desktop->Boxes()[desktop->Boxes().size() - 2].text,
+              "The program is unable to delete the following folders (and their contents), and/or separate "
+              "files : \n\nOTHER REASONS   : \n\nC:\\T\\S\n");
+    EXPECT_EQ(sandbox->Read("C:\\T\\S\\own.txt"), "own");
+}
+
+// Mended: a link put in a created folder's place was removed without a word.
+TEST_F(CopyPageTest, UndoLeavesAndNamesALinkInACreatedFoldersPlace) {
+    sandbox->MakeFolder("C:\\T");
+    Include({"C:\\T"});
+    Structure("D:\\S");
+    Mode(controls().rdoVol08AttachMainFolderWithFiles);
+    Refresh();
+    Copy();
+    std::filesystem::rename(sandbox->Host("C:\\T\\S"), sandbox->Host("C:\\Kept"));
+    std::filesystem::create_directory_symlink(sandbox->Host("C:\\Kept"), sandbox->Host("C:\\T\\S"));
+    Undo({"0291", "0292", "0293"});
+    // The folders the run made below it are now reached through the link:
+    // left and named as well.
+    EXPECT_EQ(desktop->Boxes()[desktop->Boxes().size() - 2].text,
+              "The program is unable to delete the following folders (and their contents), and/or separate "
+              "files : \n\nOTHER REASONS   : \n\nC:\\T\\S\nC:\\T\\S\\X\nC:\\T\\S\\X\\Y\n");
+    EXPECT_TRUE(std::filesystem::is_symlink(sandbox->Host("C:\\T\\S")));
+    EXPECT_TRUE(sandbox->Exists("C:\\Kept\\a.txt"));
+    EXPECT_TRUE(sandbox->Exists("C:\\Kept\\X\\Y\\c.doc"));
+}
+
+// Mended: a copied link to nothing had no identity, so Undo left it on disk
+// and named it.
+TEST_F(CopyPageTest, UndoRemovesACopiedDanglingLink) {
+    std::filesystem::create_symlink(sandbox->Host("D:\\Nowhere"), sandbox->Host("D:\\S\\dangling"));
+    sandbox->MakeFolder("C:\\T\\S");
+    Include({"C:\\T"});
+    Structure("D:\\S");
+    Mode(controls().rdoVol08AttachMainFolderWithFiles);
+    Refresh();
+    Copy();
+    ASSERT_TRUE(std::filesystem::is_symlink(sandbox->Host("C:\\T\\S\\dangling")));
+    Undo();
+    EXPECT_FALSE(std::filesystem::is_symlink(sandbox->Host("C:\\T\\S\\dangling")));
+    EXPECT_FALSE(sandbox->Exists("C:\\T\\S\\a.txt"));
+}
+
+// A file the person edited in place after the run is the person's now.
+TEST_F(CopyPageTest, UndoLeavesAndNamesACopiedFileEditedSince) {
+    sandbox->MakeFolder("C:\\T\\S");
+    Include({"C:\\T"});
+    Structure("D:\\S");
+    Mode(controls().rdoVol08AttachMainFolderWithFiles);
+    Refresh();
+    Copy();
+    std::ofstream(sandbox->Host("C:\\T\\S\\a.txt"), std::ios::app) << " and the person's notes";
+    Undo({"0291", "0292", "0293"});
+    EXPECT_EQ(desktop->Boxes()[desktop->Boxes().size() - 2].text,
+              "The program is unable to delete the following folders (and their contents), and/or separate "
+              "files : \n\nOTHER REASONS   : \n\nC:\\T\\S\\a.txt\n");
+    EXPECT_EQ(sandbox->Read("C:\\T\\S\\a.txt"), std::string(100, 'a') + " and the person's notes");
+    EXPECT_FALSE(sandbox->Exists("C:\\T\\S\\X\\b.txt"));
 }
 
 TEST_F(CopyPageTest, ClearFieldsEmptiesBothUndoLists) {

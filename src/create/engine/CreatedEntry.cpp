@@ -1,0 +1,73 @@
+#include "create/engine/CreatedEntry.h"
+
+#include "platform/Drives.h"
+
+#include <cstdlib>
+
+namespace {
+
+// The host path of the folder that holds the entry, or "" when the path has
+// no host form.
+std::string HostParentOf(const std::string& path) {
+    std::optional<std::string> host = platform::ToHostPath(path);
+    if (!host)
+        return {};
+    std::string entry = *host;
+    while (entry.size() > 1 && entry.back() == '/')
+        entry.pop_back();
+    const std::size_t slash = entry.find_last_of('/');
+    if (slash == std::string::npos)
+        return {};
+    return slash == 0 ? "/" : entry.substr(0, slash);
+}
+
+// Where that folder finally is, every link on the way resolved.
+std::string Resolved(const std::string& hostFolder) {
+    if (hostFolder.empty())
+        return {};
+    char* resolved = realpath(hostFolder.c_str(), nullptr);
+    if (!resolved)
+        return {};
+    std::string folder = resolved;
+    free(resolved);
+    return folder;
+}
+
+} // namespace
+
+std::optional<CreatedEntry> CreatedEntryRecorder::Record(const std::string& path) {
+    const platform::EntryDetails details = platform::GetEntryDetails(path);
+    if (details.kind == platform::EntryKind::Missing)
+        return std::nullopt;
+    CreatedEntry entry;
+    entry.identity = details.identity;
+    entry.kind = details.kind;
+    entry.size = details.size;
+    entry.modifiedSeconds = details.modifiedSeconds;
+    entry.modifiedNanoseconds = details.modifiedNanoseconds;
+    const std::string hostParent = HostParentOf(path);
+    if (hostParent.empty() || hostParent != lastHostParent_) {
+        lastHostParent_ = hostParent;
+        lastHostFolder_ = Resolved(hostParent);
+    }
+    entry.hostFolder = lastHostFolder_;
+    return entry;
+}
+
+UndoStanding StandingOf(const std::string& path, const std::optional<CreatedEntry>& recorded) {
+    const platform::EntryDetails now = platform::GetEntryDetails(path);
+    if (now.kind == platform::EntryKind::Missing)
+        return UndoStanding::Gone;
+    if (!recorded || now.kind != recorded->kind || now.identity != recorded->identity)
+        return UndoStanding::NotOwn;
+    // A folder's own times change with what is made in it; only a file's
+    // tell that the person changed it.
+    if (now.kind == platform::EntryKind::File &&
+        (now.size != recorded->size || now.modifiedSeconds != recorded->modifiedSeconds ||
+         now.modifiedNanoseconds != recorded->modifiedNanoseconds))
+        return UndoStanding::NotOwn;
+    const std::string hostFolder = Resolved(HostParentOf(path));
+    if (hostFolder.empty() || hostFolder != recorded->hostFolder)
+        return UndoStanding::NotOwn;
+    return UndoStanding::RunsOwn;
+}

@@ -1,0 +1,46 @@
+#pragma once
+// What Undo knows of an entry a run made, and whether a path still leads to
+// it. An entry is still the run's own while its path leads, through the very
+// folders it was made in (no link put in their place since), to the same
+// entry (EntryIdentity: a folder the person made anew under the old name is
+// another entry), and a file keeps the size and modification time it had when
+// the run made it: a file the person edited in place is the person's now.
+// Undo removes only what is still the run's own and names everything else.
+
+#include "platform/EntryDetails.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+struct CreatedEntry {
+    platform::EntryIdentity identity;
+    platform::EntryKind kind = platform::EntryKind::Missing;
+    uint64_t size = 0;
+    int64_t modifiedSeconds = 0;
+    uint32_t modifiedNanoseconds = 0;
+    // Where the folder holding the entry was on the host, links resolved.
+    std::string hostFolder;
+};
+
+// Takes note of the entry a run has just made at `path`; nothing when
+// nothing is there. The folder holding the last entry noted is remembered, so
+// that a run making many entries in one folder resolves it once.
+class CreatedEntryRecorder {
+public:
+    std::optional<CreatedEntry> Record(const std::string& path);
+
+private:
+    std::string lastHostParent_;
+    std::string lastHostFolder_;
+};
+
+enum class UndoStanding {
+    Gone,    // nothing at the path: the person deleted it, or it went with its folder
+    RunsOwn, // still the entry the run made, reached as it was then
+    NotOwn   // another entry, a changed file, or reached through another way
+};
+
+// `recorded` empty: the run could not take note of the entry, so whatever is
+// at the path now cannot be told to be the run's own.
+UndoStanding StandingOf(const std::string& path, const std::optional<CreatedEntry>& recorded);

@@ -1,0 +1,91 @@
+// Whether a path still leads to the entry a run made: what Undo of every page
+// asks before it removes anything.
+
+#include "create/engine/CreatedEntry.h"
+
+#include "support/DriveSandbox.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <string>
+
+namespace {
+
+using testsupport::DriveSandbox;
+namespace fs = std::filesystem;
+
+TEST(CreatedEntry, OnlyTheUntouchedEntryReachedAsBeforeIsTheRunsOwn) {
+    struct Case {
+        const char* name;
+        const char* path;
+        std::function<void(const DriveSandbox&)> change;
+        UndoStanding expected;
+    };
+    const Case cases[] = {
+        {"untouched file", "D:\\W\\1\\f.txt", [](const DriveSandbox&) {}, UndoStanding::RunsOwn},
+        {"untouched folder", "D:\\W\\1", [](const DriveSandbox&) {}, UndoStanding::RunsOwn},
+        {"untouched dangling link", "D:\\W\\1\\dangling", [](const DriveSandbox&) {}, UndoStanding::RunsOwn},
+        {"file deleted", "D:\\W\\1\\f.txt",
+         [](const DriveSandbox& s) { fs::remove(s.Host("D:\\W\\1\\f.txt")); }, UndoStanding::Gone},
+        {"folder deleted with its files", "D:\\W\\1\\f.txt",
+         [](const DriveSandbox& s) { fs::remove_all(s.Host("D:\\W\\1")); }, UndoStanding::Gone},
+        {"file edited in place", "D:\\W\\1\\f.txt",
+         [](const DriveSandbox& s) { std::ofstream(s.Host("D:\\W\\1\\f.txt"), std::ios::app) << "more"; },
+         UndoStanding::NotOwn},
+        {"file touched, same size", "D:\\W\\1\\f.txt",
+         [](const DriveSandbox& s) {
+             const fs::path file = s.Host("D:\\W\\1\\f.txt");
+             fs::last_write_time(file, fs::last_write_time(file) - std::chrono::hours(1));
+         },
+         UndoStanding::NotOwn},
+        {"file made anew", "D:\\W\\1\\f.txt",
+         [](const DriveSandbox& s) {
+             fs::remove(s.Host("D:\\W\\1\\f.txt"));
+             s.MakeFile("D:\\W\\1\\f.txt", "run");
+         },
+         UndoStanding::NotOwn},
+        {"folder replaced by a link to a folder of the person", "D:\\W\\1\\f.txt",
+         [](const DriveSandbox& s) {
+             fs::rename(s.Host("D:\\W\\1"), s.Host("D:\\Away"));
+             s.MakeFile("D:\\Precious\\f.txt", "run");
+             fs::create_directory_symlink(s.Host("D:\\Precious"), s.Host("D:\\W\\1"));
+         },
+         UndoStanding::NotOwn},
+        {"folder moved away and reached through a link", "D:\\W\\1\\f.txt",
+         [](const DriveSandbox& s) {
+             fs::rename(s.Host("D:\\W\\1"), s.Host("D:\\Away"));
+             fs::create_directory_symlink(s.Host("D:\\Away"), s.Host("D:\\W\\1"));
+         },
+         UndoStanding::NotOwn},
+        {"link in the folder's own place", "D:\\W\\1",
+         [](const DriveSandbox& s) {
+             fs::rename(s.Host("D:\\W\\1"), s.Host("D:\\Away"));
+             fs::create_directory_symlink(s.Host("D:\\Away"), s.Host("D:\\W\\1"));
+         },
+         UndoStanding::NotOwn},
+    };
+    for (const Case& c : cases) {
+        DriveSandbox sandbox;
+        sandbox.MakeFile("D:\\W\\1\\f.txt", "run");
+        fs::create_symlink(sandbox.Host("D:\\Nowhere"), sandbox.Host("D:\\W\\1\\dangling"));
+        CreatedEntryRecorder recorder;
+        const std::optional<CreatedEntry> recorded = recorder.Record(c.path);
+        ASSERT_TRUE(recorded) << c.name;
+        c.change(sandbox);
+        EXPECT_EQ(StandingOf(c.path, recorded), c.expected) << c.name;
+    }
+}
+
+TEST(CreatedEntry, WhatTheRunCouldNotNoteIsNeverItsOwn) {
+    DriveSandbox sandbox;
+    CreatedEntryRecorder recorder;
+    EXPECT_FALSE(recorder.Record("D:\\W\\1"));
+    EXPECT_EQ(StandingOf("D:\\W\\1", std::nullopt), UndoStanding::Gone);
+    sandbox.MakeFolder("D:\\W\\1");
+    EXPECT_EQ(StandingOf("D:\\W\\1", std::nullopt), UndoStanding::NotOwn);
+}
+
+} // namespace
