@@ -1,8 +1,12 @@
 // Undo of the rename page's last run: every folder the run renamed is moved
-// back, shallowest path after renaming first. A record is reversed only while
-// its path after renaming still leads to the folder the run renamed and its
-// old path is free (or taken by that same folder, when only the case of its
-// name changed); otherwise it is named in the report and nothing is moved.
+// back, shallowest path after renaming first, and the records of one depth in
+// the opposite order of the run: the run may have given one folder a name
+// another had just left (xA to xxA, then A to xA), which comes free again
+// only once the later rename is undone. A record is reversed only while its
+// path after renaming still names the very entry the run renamed (a link
+// being an entry of its own, whatever became of its target) and its old path
+// is free (or taken by that same entry, when only the case of its name
+// changed); otherwise it is named in the report and nothing is moved.
 
 #include "manage/rename/Vol06RenamePage.h"
 
@@ -41,9 +45,9 @@ void Vol06RenamePage::btnVol06UndoClick() {
         return;
 
     std::multimap<uint32_t, _tagReplaceFoldersStruct> workOrder;
-    for (const _tagReplaceFoldersStruct& record : RenameUndoList) {
-        std::string after = record.After;
-        workOrder.emplace(CountBackslashes(after), record);
+    for (auto record = RenameUndoList.rbegin(); record != RenameUndoList.rend(); ++record) {
+        std::string after = record->After;
+        workOrder.emplace(CountBackslashes(after), *record);
     }
     std::deque<std::string> sourceMissing;
     std::deque<std::string> destinationExists;
