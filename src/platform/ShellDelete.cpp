@@ -2,7 +2,10 @@
 // subtrees included, without confirmation and without a recycle bin. Links
 // are removed as entries of their own and never followed, and every step
 // below the folder goes through open folder handles, so that a link put in
-// place meanwhile is not followed either.
+// place meanwhile is not followed either. A folder on another file system
+// than the emptied one (something mounted inside it) is never entered nor
+// removed, as `rm --one-file-system` does: what lies there is not the
+// folder's to give away.
 
 #include "platform/Errors.h"
 #include "platform/FileSystem.h"
@@ -46,9 +49,10 @@ bool NamesIn(int fd, std::vector<std::string>& names, int& error) {
     return true;
 }
 
-// Deletes the entry `name` of the folder open as `parent`. Records the first
-// failure in `error` and goes on with the rest. True when it is gone.
-bool DeleteEntry(int parent, const std::string& name, int& error) {
+// Deletes the entry `name` of the folder open as `parent`, staying on the
+// file system `device`. Records the first failure in `error` and goes on
+// with the rest. True when it is gone.
+bool DeleteEntry(int parent, const std::string& name, dev_t device, int& error) {
     struct stat st;
     if (fstatat(parent, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
         if (errno == ENOENT)
@@ -62,6 +66,10 @@ bool DeleteEntry(int parent, const std::string& name, int& error) {
         error = error ? error : errno;
         return false;
     }
+    if (st.st_dev != device) {
+        error = error ? error : EXDEV;
+        return false;
+    }
     const int fd = openat(parent, name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
     if (fd < 0) {
         error = error ? error : errno;
@@ -71,7 +79,7 @@ bool DeleteEntry(int parent, const std::string& name, int& error) {
     std::vector<std::string> names;
     if (NamesIn(fd, names, error)) {
         for (const std::string& child : names)
-            all = DeleteEntry(fd, child, error) && all;
+            all = DeleteEntry(fd, child, device, error) && all;
     } else {
         all = false;
     }
@@ -112,7 +120,7 @@ bool ShellDeleteFiles(const std::string& pattern) {
     if (NamesIn(fd, names, error)) {
         for (const std::string& name : names) {
             if (matcher.Matches(name))
-                all = DeleteEntry(fd, name, error) && all;
+                all = DeleteEntry(fd, name, folder.st.st_dev, error) && all;
         }
     } else {
         all = false;

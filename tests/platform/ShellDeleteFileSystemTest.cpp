@@ -1,0 +1,49 @@
+// The shell's delete empties a folder on its own file system only: what is
+// mounted inside the folder is neither entered nor removed.
+
+#include "platform/FileSystem.h"
+#include "support/DriveSandbox.h"
+#include "support/PrivateMounts.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/mount.h>
+
+#include <string>
+
+namespace {
+
+using testsupport::DriveSandbox;
+using testsupport::PrivateMountResult;
+
+TEST(ShellDelete, NeverGoesBelowAFolderOnAnotherFileSystem) {
+    if (!testsupport::InsidePrivateMounts()) {
+        const PrivateMountResult result = testsupport::RunInPrivateMounts();
+        if (result == PrivateMountResult::Unavailable)
+            GTEST_SKIP() << "no file system may be mounted in a private mount namespace here";
+        EXPECT_EQ(result, PrivateMountResult::Passed)
+            << "the check inside the namespace failed (output above)";
+        return;
+    }
+    DriveSandbox sandbox;
+    sandbox.MakeFile("D:\\box\\a.txt", "a");
+    sandbox.MakeFile("D:\\box\\sub\\b.txt", "b");
+    sandbox.MakeFolder("D:\\box\\sub\\Mnt");
+    const std::string host = sandbox.Host("D:\\box\\sub\\Mnt");
+    if (mount("none", host.c_str(), "tmpfs", 0, "size=1m") != 0)
+        testsupport::CannotMountHere();
+    struct Unmount {
+        std::string host;
+        ~Unmount() { umount2(host.c_str(), MNT_DETACH); }
+    } unmount{host};
+    sandbox.MakeFile("D:\\box\\sub\\Mnt\\other.txt", "other");
+    sandbox.MakeFile("D:\\box\\sub\\Mnt\\Dir\\deeper.txt", "deeper");
+
+    EXPECT_FALSE(platform::ShellDeleteFiles("D:\\box\\*.*"));
+    EXPECT_FALSE(sandbox.Exists("D:\\box\\a.txt"));
+    EXPECT_FALSE(sandbox.Exists("D:\\box\\sub\\b.txt"));
+    EXPECT_EQ(sandbox.Read("D:\\box\\sub\\Mnt\\other.txt"), "other");
+    EXPECT_EQ(sandbox.Read("D:\\box\\sub\\Mnt\\Dir\\deeper.txt"), "deeper");
+}
+
+} // namespace
