@@ -1,6 +1,7 @@
 #include "create/engine/CreatedEntry.h"
 
 #include "platform/Drives.h"
+#include "platform/FileSystem.h"
 
 #include <cstdlib>
 
@@ -45,10 +46,18 @@ std::optional<CreatedEntry> CreatedEntryRecorder::Record(const std::string& path
     entry.size = details.size;
     entry.modifiedSeconds = details.modifiedSeconds;
     entry.modifiedNanoseconds = details.modifiedNanoseconds;
-    const std::string hostParent = HostParentOf(path);
-    if (hostParent.empty() || hostParent != lastHostParent_) {
-        lastHostParent_ = hostParent;
-        lastHostFolder_ = Resolved(hostParent);
+    // The folder is told by the full form of its text, which costs no look at
+    // the disk; only a new one is resolved.
+    std::string full;
+    if (!platform::GetFullPathNameA(path, full))
+        full.clear();
+    while (full.size() > 3 && full.back() == '\\')
+        full.pop_back();
+    const std::size_t cut = full.rfind('\\');
+    const std::string parent = cut == std::string::npos ? std::string() : full.substr(0, cut);
+    if (parent.empty() || parent != lastParent_) {
+        lastParent_ = parent;
+        lastHostFolder_ = Resolved(HostParentOf(path));
     }
     entry.hostFolder = lastHostFolder_;
     return entry;

@@ -25,13 +25,15 @@ struct CreatedEntry {
 
 // Takes note of the entry a run has just made at `path`; nothing when
 // nothing is there. The folder holding the last entry noted is remembered, so
-// that a run making many entries in one folder resolves it once.
+// that a run making many entries in one folder resolves it once: a link put
+// in its way during the run then makes Undo leave the entries, never take
+// more.
 class CreatedEntryRecorder {
 public:
     std::optional<CreatedEntry> Record(const std::string& path);
 
 private:
-    std::string lastHostParent_;
+    std::string lastParent_; // full Windows form
     std::string lastHostFolder_;
 };
 

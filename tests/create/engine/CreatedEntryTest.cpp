@@ -11,6 +11,7 @@
 #include <fstream>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -76,6 +77,25 @@ TEST(CreatedEntry, OnlyTheUntouchedEntryReachedAsBeforeIsTheRunsOwn) {
         ASSERT_TRUE(recorded) << c.name;
         c.change(sandbox);
         EXPECT_EQ(StandingOf(c.path, recorded), c.expected) << c.name;
+    }
+}
+
+// One recorder notes a whole run: a folder and the entries made in it, in
+// whatever spelling the run gives their paths, each keep their own folder.
+TEST(CreatedEntry, EachEntryOfARunKeepsItsOwnFolder) {
+    DriveSandbox sandbox;
+    sandbox.MakeFile("D:\\W\\1\\f.txt", "run");
+    sandbox.MakeFile("D:\\W\\1\\g.txt", "run");
+    sandbox.MakeFolder("D:\\W\\2");
+    const char* const paths[] = {"D:\\W\\1\\",  "D:\\W\\1\\f.txt", "d:\\w\\1\\G.TXT",
+                                 "D:\\W\\1\\.", "D:\\W\\2",        "D:\\W\\1\\..\\2\\"};
+    CreatedEntryRecorder recorder;
+    std::vector<std::optional<CreatedEntry>> recorded;
+    for (const char* path : paths)
+        recorded.push_back(recorder.Record(path));
+    for (std::size_t i = 0; i < recorded.size(); ++i) {
+        ASSERT_TRUE(recorded[i]) << paths[i];
+        EXPECT_EQ(StandingOf(paths[i], recorded[i]), UndoStanding::RunsOwn) << paths[i];
     }
 }
 
