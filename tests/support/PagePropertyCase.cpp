@@ -56,6 +56,10 @@ std::function<std::string(const std::string&)> PlacesBeforeRun(const TreeSnapsho
 
 bool RunPagePropertyCase(const fs::path& root, CaseRandom& random, CaseInputs& inputs,
                          const PagePropertySteps& steps) {
+    // Where the person will park folders is there from the start: making it
+    // is no change of theirs that Undo must keep.
+    if (!steps.park.empty())
+        fs::create_directories(steps.park);
     const TreeSnapshot before = TakeSnapshot(root);
     const std::string simulated = steps.simulate();
     const TreeSnapshot afterSimulation = TakeSnapshot(root);

@@ -95,7 +95,6 @@ PersonChanges MakePersonChanges(CaseRandom& random, const fs::path& root, const 
                     continue;
                 Touch(changes, afterRun, path);
                 const fs::path moved = park / ("moved" + std::to_string(i));
-                fs::create_directories(park);
                 fs::rename(host, moved);
                 const bool toMoved = random.OneIn(2);
                 fs::create_directory_symlink(toMoved ? moved : precious, host);
