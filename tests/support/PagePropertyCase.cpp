@@ -83,7 +83,7 @@ bool RunPagePropertyCase(const fs::path& root, CaseRandom& random, CaseInputs& i
 
     const PersonChanges changes =
         MakePersonChanges(random, root, afterRun, ChangeCandidates(afterSimulation, afterRun, steps),
-                          steps.park, steps.precious, random.Pick(4));
+                          steps.park, steps.precious, random.Pick(4), steps.mayReplaceByLink);
     for (const std::string& note : changes.notes)
         inputs.Note("person: " + note);
     const TreeSnapshot afterChanges = TakeSnapshot(root);

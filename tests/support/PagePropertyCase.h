@@ -38,6 +38,8 @@ struct PagePropertySteps {
     // own a link may lead to; both below the root, outside every target.
     std::filesystem::path park;
     std::filesystem::path precious;
+    // The folders the person may replace by a link; empty: every one.
+    std::function<bool(const std::string&)> mayReplaceByLink;
 };
 
 // Runs the steps on the tree below `root`; returns false when a check failed

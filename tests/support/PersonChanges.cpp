@@ -56,7 +56,8 @@ void RemoveEntry(const fs::path& path) {
 
 PersonChanges MakePersonChanges(CaseRandom& random, const fs::path& root, const TreeSnapshot& afterRun,
                                 const std::vector<std::string>& candidates, const fs::path& park,
-                                const fs::path& precious, int count) {
+                                const fs::path& precious, int count,
+                                const std::function<bool(const std::string&)>& mayReplaceByLink) {
     PersonChanges changes;
     if (candidates.empty())
         return changes;
@@ -91,7 +92,7 @@ PersonChanges MakePersonChanges(CaseRandom& random, const fs::path& root, const 
                 break;
             }
             case 2: {
-                if (kind != EntryState::Kind::Folder)
+                if (kind != EntryState::Kind::Folder || (mayReplaceByLink && !mayReplaceByLink(path)))
                     continue;
                 Touch(changes, afterRun, path);
                 const fs::path moved = park / ("moved" + std::to_string(i));

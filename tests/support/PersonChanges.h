@@ -9,6 +9,7 @@
 #include "support/TreeSnapshot.h"
 
 #include <filesystem>
+#include <functional>
 #include <set>
 #include <string>
 #include <vector>
@@ -33,6 +34,7 @@ struct PersonChanges {
 PersonChanges MakePersonChanges(CaseRandom& random, const std::filesystem::path& root,
                                 const TreeSnapshot& afterRun, const std::vector<std::string>& candidates,
                                 const std::filesystem::path& park, const std::filesystem::path& precious,
-                                int count);
+                                int count,
+                                const std::function<bool(const std::string&)>& mayReplaceByLink = {});
 
 } // namespace testsupport
