@@ -10,6 +10,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <unistd.h>
 
 using namespace pathstests;
@@ -164,6 +165,38 @@ TEST_F(PathsPageTest, UndoOfSubfoldersOnlyWithFilesRemovesWhatTheRunMade) {
         desktop->LastBox().text,
         "No UNDO process !!!\nThere are no created folders (and files) !!!\nYou must at least one Folder to "
         "UNDO them.");
+}
+
+// A new folder that is still the run's own goes with all it holds, the
+// person's changes inside it included, as the question says; a link put in
+// its place is left with its target's files, and named.
+TEST_F(PathsPageTest, UndoEmptiesAFolderStillItsOwnAndLeavesWhatTookItsPlace) {
+    sandbox->MakeFile("D:\\S\\top.txt", "abc");
+    sandbox->MakeFile("D:\\Mine\\top.txt", "mine");
+    AddLines({"D:\\Work\\B"});
+    AddStructure("D:\\S");
+    Choose(controls().rdoVol04AttachSubFoldersOnlyWithFiles);
+    CreateToTheEnd();
+    ASSERT_EQ(Items(page->CreatedFilesList()), std::vector<std::string>{"D:\\Work\\B\\top.txt"});
+    std::ofstream(sandbox->Host("D:\\Work\\B\\top.txt"), std::ios::app) << "edited";
+    sandbox->MakeFile("D:\\Work\\B\\added.txt", "added");
+    desktop->ExpectBox("0068", Answer::Yes);
+    desktop->ExpectBox("0070");
+    Click(controls().btnVol04Undo);
+    EXPECT_FALSE(sandbox->Exists("D:\\Work\\B"));
+
+    CreateToTheEnd();
+    std::filesystem::rename(sandbox->Host("D:\\Work\\B"), sandbox->Host("D:\\Away"));
+    std::filesystem::create_directory_symlink(sandbox->Host("D:\\Mine"), sandbox->Host("D:\\Work\\B"));
+    desktop->ExpectBox("0068", Answer::Yes);
+    desktop->ExpectBox("0069");
+    desktop->ExpectBox("0070");
+    Click(controls().btnVol04Undo);
+    EXPECT_EQ(desktop->Boxes()[desktop->Boxes().size() - 2].text,
+              "The program is unable to delete the following folders (and their contents), and/or separate "
+              "files : \n\nOTHER REASONS   : \n\nD:\\Work\\B\nD:\\Work\\B\\top.txt\n");
+    EXPECT_EQ(sandbox->Read("D:\\Mine\\top.txt"), "mine");
+    EXPECT_TRUE(std::filesystem::is_symlink(sandbox->Host("D:\\Work\\B")));
 }
 
 TEST_F(PathsPageTest, FreeSpaceIsSummedPerFileSystemWhateverTheDriveIsCalled) {
