@@ -9,56 +9,19 @@
 
 #include "DeletePageFixture.h"
 
+#include "support/PrivateMounts.h"
+
 #include <gtest/gtest.h>
 
-#include <spawn.h>
 #include <sys/mount.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <cstdlib>
-#include <iostream>
-
-extern char** environ;
 
 using namespace deletetests;
 using ui::Answer;
 
 namespace {
 
-// Set for the copy of the test program that runs inside the namespace.
-const char* const InsideNamespace = "FOLDERSMITH_TEST_IN_PRIVATE_MOUNTS";
-// Its exit status when it may not mount a file system there.
-constexpr int CannotMount = 77;
-
 const std::string Main = "D:\\T\\M";
 const std::string MountPoint = "D:\\T\\M\\Mnt";
-
-// The exit status of a program, or -1 when it could not be started.
-int ExitStatusOf(const std::vector<std::string>& arguments) {
-    std::vector<char*> argv;
-    for (const std::string& argument : arguments)
-        argv.push_back(const_cast<char*>(argument.c_str()));
-    argv.push_back(nullptr);
-    pid_t child = 0;
-    if (posix_spawnp(&child, argv[0], nullptr, nullptr, argv.data(), environ) != 0)
-        return -1;
-    int status = 0;
-    if (waitpid(child, &status, 0) != child || !WIFEXITED(status))
-        return -1;
-    return WEXITSTATUS(status);
-}
-
-std::string ThisProgram() {
-    char path[4096];
-    const ssize_t length = readlink("/proc/self/exe", path, sizeof path);
-    return length > 0 ? std::string(path, static_cast<size_t>(length)) : std::string();
-}
-
-std::string ThisTest() {
-    const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
-    return std::string(test->test_suite_name()) + "." + test->name();
-}
 
 struct ModeCase {
     DeleteMode mode;
@@ -140,29 +103,20 @@ protected:
 } // namespace
 
 TEST_F(DeleteFileSystemTest, AFileSystemMountedInsideAMainFolderIsNeverEntered) {
-    if (!std::getenv(InsideNamespace)) {
-        // Mounting needs a mount namespace of the test's own, so that no
-        // other program sees the file system and it goes when the test ends.
-        if (ExitStatusOf({"unshare", "-m", "--propagation", "private", "true"}) != 0)
-            GTEST_SKIP() << "no private mount namespace here (`unshare -m` needs root and a kernel that "
-                            "allows it): the file-system rule is checked through the walk's probe only";
-        setenv(InsideNamespace, "1", 1);
-        const int status = ExitStatusOf(
-            {"unshare", "-m", "--propagation", "private", ThisProgram(), "--gtest_filter=" + ThisTest()});
-        unsetenv(InsideNamespace);
-        if (status == CannotMount)
-            GTEST_SKIP() << "no file system may be mounted in a private mount namespace here: the "
-                            "file-system rule is checked through the walk's probe only";
-        EXPECT_EQ(status, 0) << "the check inside the private mount namespace failed (its output is above)";
+    if (!testsupport::InsidePrivateMounts()) {
+        const testsupport::PrivateMountResult result = testsupport::RunInPrivateMounts();
+        if (result == testsupport::PrivateMountResult::Unavailable)
+            GTEST_SKIP() << "no file system may be mounted in a private mount namespace here (`unshare -m` "
+                            "needs root): the rule is checked through the walk's probe only";
+        EXPECT_EQ(result, testsupport::PrivateMountResult::Passed)
+            << "the check inside the private mount namespace failed (its output is above)";
         return;
     }
 
     sandbox->MakeFolder(MountPoint);
     const std::string host = sandbox->Host(MountPoint);
-    if (mount("none", host.c_str(), "tmpfs", 0, "size=1m") != 0) {
-        std::cerr << "cannot mount a tmpfs at " << host << "\n";
-        _exit(CannotMount);
-    }
+    if (mount("none", host.c_str(), "tmpfs", 0, "size=1m") != 0)
+        testsupport::CannotMountHere();
     struct Unmount {
         std::string host;
         ~Unmount() { umount2(host.c_str(), MNT_DETACH); }
