@@ -79,6 +79,10 @@ void FolderTreeScanner::SetCountRootFolder(bool countRoot) {
     countRootFolder_ = countRoot;
 }
 
+void FolderTreeScanner::SetCountClosedFolders(bool countClosed) {
+    countClosedFolders_ = countClosed;
+}
+
 void FolderTreeScanner::QueueFolder(const std::string& path) {
     // A multimap keeps equal keys in order of arrival, so the walk takes the
     // folders of one depth in the order they were found.
@@ -153,8 +157,13 @@ void FolderTreeScanner::PatternFolderStep(const std::string& pattern) {
     CurrentFolderSwitch inFolder(entry.path);
     MatchPattern(entry.path, pattern);
     ForEachEntry(entry.path, [this](const platform::FindData& found, const std::string& fullPath) {
-        if (!MayDescend(found, fullPath))
+        if (!MayDescend(found, fullPath)) {
+            const bool closedFolder = (found.dwFileAttributes & platform::FILE_ATTRIBUTE_DIRECTORY) &&
+                                      !IsLink(found.dwFileAttributes);
+            if (closedFolder && countClosedFolders_ && !firstPatternDone_)
+                ++folderCount_;
             return;
+        }
         QueueFolder(fullPath);
         if (!firstPatternDone_)
             ++folderCount_;

@@ -33,6 +33,10 @@ public:
 
     // With true, the root itself stays in the folder count.
     void SetCountRootFolder(bool countRoot);
+    // With true, the pattern runs count a subfolder they cannot enter (or
+    // whose name no path can hold) as one folder, not looked into, as a copy
+    // of the tree meets it; otherwise such a folder is not counted.
+    void SetCountClosedFolders(bool countClosed);
 
     // Every folder and file of the tree, into the all-files totals.
     void Run();
@@ -72,6 +76,7 @@ private:
     uint32_t matchedFileCount_ = 0;
     bool firstPatternDone_ = false;
     bool countRootFolder_ = false;
+    bool countClosedFolders_ = false;
     FileSizeMap fileSizeMap_;
     FileSizeMap matchedFileSizeMap_;
 };

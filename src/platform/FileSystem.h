@@ -77,6 +77,17 @@ bool CopyFileA(const std::string& existing, const std::string& target, bool fail
 // or `existing` is no link. The target of the link is never read.
 bool CopySymbolicLinkA(const std::string& existing, const std::string& target);
 
+// The identity of what `path` leads to, then of each folder holding it on
+// the host up to the host's root, links resolved in every component: a
+// folder holds another exactly when its identity is in the other's chain.
+bool GetHoldingIdentities(const std::string& path, std::vector<EntryIdentity>& chain);
+
+// Whether the effective user may read the file `path` leads to, and may
+// create entries in the folder `folder` leads to: what a copy into it or
+// from it will be refused on, asked beforehand.
+bool MayReadFile(const std::string& path);
+bool MayCreateEntriesIn(const std::string& folder);
+
 // True when `name` can be the name of an entry on Windows: not empty, not "."
 // or "..", no backslash, slash or refused character (< > : " | ? * or a
 // control character), no trailing dot or blank, not a reserved device name

@@ -73,11 +73,21 @@ void AttachWalk::AddOwnFolder(const std::string& folder) {
         ownHostFolders_.insert(host);
 }
 
-void AttachWalk::StartStructure(const std::string& root) {
+bool AttachWalk::StartStructure(const std::string& root) {
     AttachFolderQueue.clear();
-    AttachFolderQueue.push_back(root);
+    queuedEntries_.clear();
     blockedSources_.clear();
     rootLength_ = root.size();
+    ownFolderInside_ = false;
+    std::vector<platform::FolderEntry> entries;
+    if (!platform::ListFolderEntries(root, entries))
+        return false;
+    AttachFolderQueue.push_back(root);
+    queuedEntries_.push_back(std::move(entries));
+    return true;
+}
+
+void AttachWalk::FindOwnFoldersAround(const std::string& root) {
     ownFolderInside_ = false;
     if (ownFolders_.empty())
         return;
@@ -91,6 +101,14 @@ void AttachWalk::StartStructure(const std::string& root) {
     std::string prefix = hostRoot.back() == '/' ? hostRoot : hostRoot + "/";
     auto next = ownHostFolders_.lower_bound(prefix);
     ownFolderInside_ = next != ownHostFolders_.end() && next->compare(0, prefix.size(), prefix) == 0;
+    // A structure inside one of the own folders: what the walk makes may land
+    // inside the structure too.
+    std::string level = hostRoot;
+    while (!ownFolderInside_ && level != "/") {
+        ownFolderInside_ = ownHostFolders_.count(level) > 0;
+        level = level.substr(0, std::max<std::size_t>(level.rfind('/'), 1));
+    }
+    ownFolderInside_ = ownFolderInside_ || ownHostFolders_.count("/") > 0;
 }
 
 bool AttachWalk::IsOwnFolder(const std::string& folder) const {
@@ -152,7 +170,12 @@ AttachWalk::FileResult AttachWalk::CopyEntry(const platform::FolderEntry& entry,
     return TakenByAnother(platform::GetLastError()) ? FileResult::Exists : FileResult::Failed;
 }
 
-AttachWalk::FileResult AttachWalk::SimulateEntry(const std::string& destination) {
+AttachWalk::FileResult AttachWalk::SimulateEntry(const platform::FolderEntry& entry,
+                                                 const std::string& source, const std::string& destination) {
+    // As the copy: the source is opened before the destination is looked at;
+    // a link is copied as a link, its target never read.
+    if (!entry.isLink && !platform::MayReadFile(source))
+        return FileResult::Failed;
     if (simulated_.EntryExists(destination))
         return FileResult::Exists;
     if (simulated_.CanCreateFile(destination)) {
@@ -176,7 +199,7 @@ void AttachWalk::CountSubfolder(SubfolderResult result, const std::string& desti
         break;
     case SubfolderResult::Failed:
         block_.Counters.Other.SubFolders += 1;
-        block_.AddToList(StatisticList::FoldersOther, destination);
+        Fail(destination);
         break;
     }
     block_.RefreshBoth();
@@ -206,7 +229,7 @@ void AttachWalk::CountFile(FileResult result, const std::string& source, const s
         break;
     case FileResult::Failed:
         row = &block_.Counters.Other;
-        block_.AddToList(StatisticList::FoldersOther, destination);
+        Fail(destination);
         break;
     }
     row->Files += 1;
@@ -233,6 +256,13 @@ bool AttachWalk::LookUpSize(const std::string& source, uint64_t& size, const std
     return true;
 }
 
+void AttachWalk::Fail(const std::string& destination) {
+    if (RecordedFailures)
+        RecordedFailures->push_back(destination);
+    else
+        block_.AddToList(StatisticList::FoldersOther, destination);
+}
+
 void AttachWalk::CountTopFolderThere(AttachMode mode) {
     if (!CountExistingTopFolder || !AttachesTopFolder(mode))
         return;
@@ -241,9 +271,26 @@ void AttachWalk::CountTopFolderThere(AttachMode mode) {
     block_.RefreshBoth();
 }
 
+void AttachWalk::CountUnreadableRoot(const std::string& root, AttachMode mode) {
+    // The top folder is one subfolder of the structure where the mode copies
+    // it; in the other modes nothing of the structure is counted, and the
+    // structure itself is named.
+    if (!AttachesTopFolder(mode)) {
+        Fail(root);
+        return;
+    }
+    block_.Counters.Other.SubFolders += 1;
+    Fail(AttachTargetRoot);
+    block_.RefreshBoth();
+}
+
 void AttachWalk::CopyFolderStructure(const std::string& structure, AttachMode mode) {
     AttachTopLevelDone = false;
-    StartStructure(Trim(structure));
+    const std::string root = Trim(structure);
+    if (!StartStructure(root)) {
+        CountUnreadableRoot(root, mode);
+        return;
+    }
     if (!DirectoryExists(AttachTargetRoot)) {
         if (ForceDirectories(AttachTargetRoot)) {
             block_.Counters.Created.SubFolders += 1;
@@ -255,6 +302,9 @@ void AttachWalk::CopyFolderStructure(const std::string& structure, AttachMode mo
     } else {
         CountTopFolderThere(mode);
     }
+    if (KeepOutOfTarget)
+        AddOwnFolder(AttachTargetRoot);
+    FindOwnFoldersAround(root);
     while (!AttachFolderQueue.empty())
         ProcessQueuedFolder(mode, false);
 }
@@ -262,14 +312,14 @@ void AttachWalk::CopyFolderStructure(const std::string& structure, AttachMode mo
 void AttachWalk::ProcessQueuedFolder(AttachMode mode, bool simulate) {
     std::string folder = std::move(AttachFolderQueue.front());
     AttachFolderQueue.pop_front();
-    const bool blocked = blockedSources_.count(folder) > 0;
-
     // The same entries, in the same order, as a listing of folder\*.* gives;
     // the walk needs nothing of an entry but its name and kind. The run and
     // the simulation go through one loop, so that they cannot judge an entry
     // differently; only making it differs.
-    std::vector<platform::FolderEntry> entries;
-    platform::ListFolderEntries(folder, entries);
+    const std::vector<platform::FolderEntry> entries = std::move(queuedEntries_.front());
+    queuedEntries_.pop_front();
+    const bool blocked = blockedSources_.count(folder) > 0;
+
     const std::string target = DestinationOf(folder, std::string());
     for (const platform::FolderEntry& entry : entries) {
         std::string source = folder + "\\" + entry.name;
@@ -278,18 +328,25 @@ void AttachWalk::ProcessQueuedFolder(AttachMode mode, bool simulate) {
         if (entry.isDirectory) {
             if (joinable && IsOwnFolder(source))
                 continue;
-            const SubfolderResult result = blocked || !joinable ? SubfolderResult::Failed
+            // Listed before its copy is made: a folder that cannot be read is
+            // not copied, and nothing below it is known.
+            std::vector<platform::FolderEntry> inner;
+            const bool readable = joinable && platform::ListFolderEntries(source, inner);
+            const SubfolderResult result = blocked || !readable ? SubfolderResult::Failed
                                            : simulate           ? SimulateSubfolder(destination)
                                                                 : CreateSubfolder(destination);
             CountSubfolder(result, destination, simulate);
-            if (!joinable)
+            if (!readable)
                 continue;
             if (result == SubfolderResult::Failed)
                 blockedSources_.insert(source);
-            AttachFolderQueue.push_back(source);
+            else if (result == SubfolderResult::Created && !simulate && ownFolderInside_)
+                AddOwnFolder(destination);
+            AttachFolderQueue.push_back(std::move(source));
+            queuedEntries_.push_back(std::move(inner));
         } else if (TakesFile(mode, source)) {
             const FileResult result = blocked || !joinable ? FileResult::Failed
-                                      : simulate           ? SimulateEntry(destination)
+                                      : simulate           ? SimulateEntry(entry, source, destination)
                                                            : CopyEntry(entry, source, destination);
             if (!simulate && result == FileResult::Created && mode == AttachMode::SubFoldersOnlyWithFiles &&
                 !AttachTopLevelDone)
@@ -302,7 +359,16 @@ void AttachWalk::ProcessQueuedFolder(AttachMode mode, bool simulate) {
 }
 
 void AttachWalk::SimulateCopyFolderStructure(const std::string& structure, AttachMode mode) {
-    StartStructure(Trim(structure));
+    const std::string root = Trim(structure);
+    if (!StartStructure(root)) {
+        CountUnreadableRoot(root, mode);
+        return;
+    }
+    // A target that is there already is kept out of as in the run; one the
+    // run would make is not on the disk the simulation lists.
+    if (KeepOutOfTarget)
+        AddOwnFolder(AttachTargetRoot);
+    FindOwnFoldersAround(root);
     // The same as the run: the top folder is counted when it is made, and it
     // is made only where the new folder is not the target itself.
     if (!simulated_.FolderExists(AttachTargetRoot) && !DirectoryExists(AttachTargetRoot)) {

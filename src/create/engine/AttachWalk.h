@@ -7,15 +7,17 @@
 //
 // The walk never lists, copies or descends into a folder the run itself
 // created (registered with AddOwnFolder, told by its identity on disk, not by
-// its text): a structure that contains the destination, also through a link,
-// would otherwise copy its own copies until paths overflow, and a run and its
+// its text), nor, where the page asks for it, into the folder it copies into:
+// a structure that contains the destination, also through a link, would
+// otherwise copy its own copies until paths overflow, and a run and its
 // simulation would not agree on what a structure holds.
 //
 // What the walk meets in a structure:
 // - a folder is created (or found, when a real folder is there) and walked;
 //   one that cannot be created counts under Other, and so does all below it,
 //   which is then never written: a link or file in its place could lead out
-//   of the new folder;
+//   of the new folder; one that cannot be listed is not created (an empty
+//   copy would pass for a whole one) and counts under Other, as `cp -r` does;
 // - a file is copied in the with-files modes; a link (to a folder, a file or
 //   nothing) is copied as a link with the same target, counted as a file of
 //   0 bytes, and never followed; a copy that fails counts under Other, one
@@ -23,9 +25,11 @@
 // - an entry whose name no Windows path can hold counts under Other and is
 //   never joined into a path.
 // Subfolders and files under Other are listed in the statistics window's
-// "Other reasons" list. The simulation applies the same rules to the disk as
-// it is plus what it has simulated so far (SimulatedDisk), so that a run and
-// its simulation count alike.
+// "Other reasons" list, or where the page keeps them (RecordedFailures). The
+// simulation applies the same rules to the disk as it is plus what it has
+// simulated so far (SimulatedDisk), and asks what the run will be refused on
+// (a source file it may not read, a folder it may not write into), so that a
+// run and its simulation count alike.
 
 #include "common/FolderTreeScanner.h"
 #include "create/engine/CreatedFileList.h"
@@ -37,6 +41,7 @@
 #include <deque>
 #include <set>
 #include <string>
+#include <vector>
 
 // The boxes a walk shows when a file it counts has no size in the page's
 // size map (it appeared after the structure scan): one for a file copied (or,
@@ -74,6 +79,14 @@ public:
     // exactly what the walk added.
     std::deque<std::string>* RecordedFolders = nullptr;
     std::deque<std::string>* RecordedFiles = nullptr;
+    // When set, what could not be copied (subfolders and files counted under
+    // Other) is named here, in the run and the simulation alike, instead of
+    // in the statistics window's list of main folders under Other.
+    std::deque<std::string>* RecordedFailures = nullptr;
+    // The copy page copies into folders that may lie anywhere: the target of
+    // each structure is then one of the walk's own folders too, existing or
+    // made, so that no walk ever enters it.
+    bool KeepOutOfTarget = false;
 
     // The folders this run created; the walk leaves them alone. Clearing
     // also forgets what a simulation has simulated.
@@ -94,7 +107,13 @@ private:
     void ProcessQueuedFolder(AttachMode mode, bool simulate);
     // The structure's top folder found already there, where a page counts it.
     void CountTopFolderThere(AttachMode mode);
-    void StartStructure(const std::string& root);
+    // False when the structure's folder cannot be listed.
+    bool StartStructure(const std::string& root);
+    // A structure's folder that cannot be listed: nothing of it is copied.
+    void CountUnreadableRoot(const std::string& root, AttachMode mode);
+    // Which own folders a structure's walk must look out for.
+    void FindOwnFoldersAround(const std::string& root);
+    void Fail(const std::string& destination);
     bool IsOwnFolder(const std::string& folder) const;
     std::string DestinationOf(const std::string& folder, const std::string& entry) const;
     enum class SubfolderResult { Created, Exists, Failed };
@@ -105,7 +124,8 @@ private:
     enum class FileResult { Created, Exists, Failed };
     FileResult CopyEntry(const platform::FolderEntry& entry, const std::string& source,
                          const std::string& destination);
-    FileResult SimulateEntry(const std::string& destination);
+    FileResult SimulateEntry(const platform::FolderEntry& entry, const std::string& source,
+                             const std::string& destination);
     // `simulated`: counted by a simulation, which records nothing for an undo.
     void CountSubfolder(SubfolderResult result, const std::string& destination, bool simulated);
     void CountFile(FileResult result, const std::string& source, const std::string& destination,
@@ -128,6 +148,9 @@ private:
     // Source folders whose destination could not be made: nothing below them
     // is written.
     std::set<std::string> blockedSources_;
+    // The listing of each queued folder, taken when the folder was met: a
+    // folder that cannot be listed is known before its copy is made.
+    std::deque<std::vector<platform::FolderEntry>> queuedEntries_;
     SimulatedDisk simulated_;
     size_t rootLength_ = 0;
 };

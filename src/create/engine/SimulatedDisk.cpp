@@ -125,6 +125,17 @@ bool SimulatedDisk::EntryExists(const std::string& path) const {
     return Either(full).has_value();
 }
 
+bool SimulatedDisk::Writable(const std::string& full, Kind kind) const {
+    if (kind == Kind::File)
+        return false;
+    if (!Real(full))
+        return true;
+    auto [known, added] = writable_.try_emplace(platform::FoldCase(full), false);
+    if (added)
+        known->second = platform::MayCreateEntriesIn(full);
+    return known->second;
+}
+
 bool SimulatedDisk::CanCreateFolder(const std::string& path) const {
     std::string full;
     if (!FullPath(path, full))
@@ -134,7 +145,7 @@ bool SimulatedDisk::CanCreateFolder(const std::string& path) const {
     std::string level = full;
     for (;;) {
         if (std::optional<Kind> found = Either(level))
-            return *found != Kind::File && level != full;
+            return level != full && Writable(level, *found);
         std::string parent;
         if (!ParentOf(level, parent))
             return false;
@@ -148,5 +159,5 @@ bool SimulatedDisk::CanCreateFile(const std::string& path) const {
     if (!FullPath(path, full) || !ParentOf(full, parent))
         return false;
     const std::optional<Kind> folder = Either(parent);
-    return !Either(full) && folder && *folder != Kind::File;
+    return !Either(full) && folder && Writable(parent, *folder);
 }

@@ -14,7 +14,10 @@
 
 class SimulatedDisk {
 public:
-    void Clear() { planned_.clear(); }
+    void Clear() {
+        planned_.clear();
+        writable_.clear();
+    }
 
     // The folder as ForceDirectories makes it: its missing parents too.
     void AddFolder(const std::string& path);
@@ -25,10 +28,12 @@ public:
     // Anything real or simulated at the path.
     bool EntryExists(const std::string& path) const;
     // Whether ForceDirectories would create the folder: a path every call can
-    // use whose deepest existing level, real or simulated, is a folder.
+    // use whose deepest existing level, real or simulated, is a folder, and,
+    // when that level is real, one the user may write into.
     bool CanCreateFolder(const std::string& path) const;
     // Whether a file (or link) can be put at the path: a usable path whose
-    // folder exists, real or simulated, and nothing at the path itself.
+    // folder exists, real or simulated (a real one the user may write into),
+    // and nothing at the path itself.
     bool CanCreateFile(const std::string& path) const;
 
 private:
@@ -40,6 +45,11 @@ private:
     // A real entry: nullopt when there is none.
     static std::optional<Kind> Real(const std::string& fullPath);
     std::optional<Kind> Either(const std::string& fullPath) const;
+    // Whether the run could make entries in the existing level `fullPath`:
+    // a simulated folder always (the run makes it the user's own), a real one
+    // when the user may write into it, asked once per simulation.
+    bool Writable(const std::string& fullPath, Kind kind) const;
 
     std::map<std::string, Kind> planned_;
+    mutable std::map<std::string, bool> writable_;
 };

@@ -58,6 +58,10 @@ Vol08CopyPage::Vol08CopyPage(MainWindowServices& mainWindow, QWidget* parent)
     walk_.FilesFromSizeMapOnly = true;
     walk_.RecordedFolders = &copyUndoFolders_;
     walk_.RecordedFiles = &copyUndoFiles_;
+    // What could not be copied is told apart from the Include folders that
+    // do not exist, and no walk enters the folder it copies into.
+    walk_.RecordedFailures = &notCopied_;
+    walk_.KeepOutOfTarget = true;
 
     LevelBuilderControls c;
     c.makeListSelector = ui_->rdoVol08MakeListSelector;
@@ -100,6 +104,7 @@ Vol08CopyPage::Vol08CopyPage(MainWindowServices& mainWindow, QWidget* parent)
     page.messages.rootEmpty = Warning("0253", selectFolder);
     page.messages.viewEmpty = Warning("0254", selectFolder);
     page.messages.buildRootEmpty = Warning("0255", selectFolder);
+    page.noInputFolder = Warning("0260", selectFolder);
     page.messages.noResults =
         Warning("0310", "There are no matching results for subfolder selection !\nAction : You "
                         "must select a proper Subfolder level, or a filter.");

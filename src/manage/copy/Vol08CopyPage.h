@@ -17,6 +17,8 @@
 #include "create/engine/CreatedEntry.h"
 #include "create/engine/CreationCounterBlock.h"
 #include "create/engine/CreationCounters.h"
+#include "create/engine/FileSystemNeeds.h"
+#include "manage/copy/CopyFolders.h"
 #include "manage/shared/LevelListBuilder.h"
 #include "platform/FileSystem.h"
 #include "tools/MainWindowServices.h"
@@ -61,6 +63,11 @@ public:
     // first, and the files it copied into folders that were there before.
     const std::deque<std::string>& CopyUndoFolders() const { return copyUndoFolders_; }
     const std::deque<std::string>& CopyUndoFiles() const { return copyUndoFiles_; }
+    // What the last run or simulation could not copy (the subfolders and
+    // files it counted under other reasons), and the Include folders it
+    // refused because a structure is, holds or lies in them.
+    const std::deque<std::string>& NotCopied() const { return notCopied_; }
+    const std::deque<std::string>& RefusedFolders() const { return refusedFolders_; }
 
     // The page at start-up: options off, counters 0, lists' sideways extent.
     void InitialiseAtStart();
@@ -139,14 +146,20 @@ private:
     void MoveSelected(ui::ListBox& from, ui::ListBox& to);
     void MoveAll(ui::ListBox& from, ui::ListBox& to);
     std::vector<std::string> StructureItems() const;
+    std::vector<FileSystemNeed> NeedsOf(const std::vector<CopyFolder>& folders) const;
     std::deque<std::string> IncludeItems() const;
     // The checks and the question before a run or a simulation; false ends it.
     bool PrepareRun(bool realRun);
-    void CopyIntoFolder(const std::string& folder, AttachMode mode,
-                        const std::vector<std::string>& structures, bool realRun);
+    void CopyIntoFolder(const CopyFolder& folder, AttachMode mode, const std::vector<CopyFolder>& structures,
+                        bool realRun);
+    // Refuses (with its box) a structure that is, holds or lies in the folder.
+    bool RefuseStructure(const CopyFolder& folder, const std::string& structureLine,
+                         const CopyFolder& structure, bool realRun);
     // A file, not a folder, at the place the structure's own folder would take.
     static bool TopFolderBlocked(const std::string& target);
-    void CountStructureNotCopied(const std::string& structure, AttachMode mode);
+    // All of the structure `index` counted as not copied, as the pre-count
+    // counted it.
+    void CountStructureNotCopied(size_t index);
     void RunCopy(bool realRun);
     void EndRunBox(bool realRun);
 
@@ -155,6 +168,8 @@ private:
     std::unique_ptr<LevelListBuilder> levelBuilder_;
     CreationCounterBlock block_;
     StructureTotals structureTotals_;
+    // The totals of each line of the structure list, from the last pre-count.
+    std::vector<StructureTotals> structureParts_;
     FileSizeMap structureFileMap_;
     AttachWalk walk_;
     // What the run noted of each entry next to the paths the walk records,
@@ -167,6 +182,8 @@ private:
     std::deque<std::optional<CreatedEntry>> copyUndoFileEntries_;
     CreatedEntryRecorder undoRecorder_;
     std::unordered_set<std::string> createdFolders_;
+    std::deque<std::string> notCopied_;
+    std::deque<std::string> refusedFolders_;
     bool mainWithFilesHintShown_ = false;
     bool subFoldersWithFilesHintShown_ = false;
     bool runInProgress_ = false;

@@ -14,6 +14,7 @@
 #include "common/LevelFillers.h"
 #include "common/NumberTexts.h"
 #include "create/engine/FileSystemNeeds.h"
+#include "manage/copy/CopyFolders.h"
 #include "tools/ItemListMoves.h"
 #include "tools/TfrmFileSelection.h"
 #include "tools/TfrmLevelSummFolder.h"
@@ -44,54 +45,65 @@ uint64_t SaturatingProduct(uint64_t a, uint64_t b) {
 void Vol08CopyPage::SumVol08Structures(bool withFiles) {
     structureTotals_ = StructureTotals{};
     structureFileMap_.clear();
-    for (const std::string& line : StructureItems()) {
+    const std::vector<std::string> lines = StructureItems();
+    structureParts_.assign(lines.size(), StructureTotals{});
+    for (size_t i = 0; i < lines.size(); ++i) {
         // The scan and the run name the structure's files alike: from the
         // trimmed line, as the run walks it.
-        const std::string structure = TrimBlanks(line);
+        const std::string structure = TrimBlanks(lines[i]);
         if (structure.empty())
             continue;
         FolderTreeScanner scanner(structure);
         scanner.SetCountRootFolder(CountsTopFolder(*ui_));
+        // A folder the run cannot read is one it counts as not copied.
+        scanner.SetCountClosedFolders(true);
         scanner.RunWithPatterns();
-        structureTotals_.subfolders += scanner.GetFolderCount();
+        StructureTotals& part = structureParts_[i];
+        part.subfolders = scanner.GetFolderCount();
         const FileSizeMap matched = scanner.GetMatchedFileSizeMap();
         structureFileMap_.insert(matched.begin(), matched.end());
         if (withFiles) {
-            structureTotals_.bytes += scanner.GetMatchedBytes();
-            structureTotals_.files += scanner.GetMatchedFileCount();
+            part.bytes = scanner.GetMatchedBytes();
+            part.files = scanner.GetMatchedFileCount();
         }
+        structureTotals_.subfolders += part.subfolders;
+        structureTotals_.files += part.files;
+        structureTotals_.bytes += part.bytes;
     }
 }
 
 std::vector<Vol08CopyPage::DriveNeed> Vol08CopyPage::SumVol08DriveNeeds() const {
-    FolderListNormaliser normaliser(IncludeItems());
-    normaliser.BuildUniqueList();
-    FileSystemNeeds needs;
-    // A line without a drive part, or on a drive that is not there, needs no
-    // space: the run cannot copy into it.
-    for (const std::string& folder : normaliser.GetResult())
-        needs.Add(folder, structureTotals_.bytes);
     std::vector<DriveNeed> result;
-    for (const FileSystemNeed& need : needs.Needs())
+    for (const FileSystemNeed& need : NeedsOf(UniqueCopyFolders(ui_->lstVol08IncludeFolderList->Items())))
         result.push_back({need.root, need.folder, need.neededBytes});
     return result;
 }
 
+std::vector<FileSystemNeed> Vol08CopyPage::NeedsOf(const std::vector<CopyFolder>& folders) const {
+    FileSystemNeeds needs;
+    // Each folder once, however many lines name it. A line without a drive
+    // part, or on a drive that is not there, needs no space: the run cannot
+    // copy into it.
+    for (const CopyFolder& folder : folders)
+        needs.Add(PathOf(folder), structureTotals_.bytes);
+    return needs.Needs();
+}
+
 bool Vol08CopyPage::CountVol08ToCopy(bool withFiles) {
     SumVol08Structures(withFiles);
-    // A line without a drive part names no folder a run could copy into.
+    // A line without a drive part names no folder a run could copy into;
+    // lines naming one folder count once.
+    const std::vector<CopyFolder> unique = UniqueCopyFolders(ui_->lstVol08IncludeFolderList->Items());
     std::deque<std::string> folders;
-    for (const std::string& line : IncludeItems())
-        if (!ExtractFileDrive(Trim(line)).empty())
-            folders.push_back(line);
+    for (const CopyFolder& folder : unique)
+        if (folder.hasDrive)
+            folders.push_back(PathOf(folder));
     FolderListNormaliser normaliser(std::move(folders));
     normaliser.BuildTopLevelList();
     const uint64_t n = normaliser.GetResult().size();
     if (n == 0)
         return false;
-    std::vector<FileSystemNeed> needs;
-    for (const DriveNeed& need : SumVol08DriveNeeds())
-        needs.push_back({need.root, need.folder, need.bytes});
+    const std::vector<FileSystemNeed> needs = NeedsOf(unique);
     uint64_t freeBytes = 0;
     if (const FileSystemNeed* shortNeed = FirstShortNeed(needs, freeBytes)) {
         double value = 0;

@@ -17,14 +17,13 @@
 #include "ui/Colors.h"
 #include "ui/Desktop.h"
 #include "ui/ListBox.h"
-#include "ui/ListOrder.h"
 
 #include "ui_TfrmStatistic08.h"
 #include "ui_Vol08CopyPage.h"
 
 #include <QProgressBar>
 
-#include <unordered_set>
+#include <algorithm>
 
 namespace {
 
@@ -44,6 +43,16 @@ std::string Caption(bool realRun, const std::string& kind, const std::string& nu
 } // namespace
 
 bool Vol08CopyPage::PrepareRun(bool realRun) {
+    const std::vector<CopyFolder> folders = UniqueCopyFolders(ui_->lstVol08IncludeFolderList->Items());
+    if (std::none_of(folders.begin(), folders.end(),
+                     [](const CopyFolder& folder) { return folder.hasDrive; })) {
+        ui::ShowBox(this, Caption(realRun, "Warning", realRun ? "0279" : "0267"),
+                    "There is no Folder with a drive letter in the Include List !\nAction : You must add at "
+                    "least one Folder with a drive letter.",
+                    ui::Icon::Warning);
+        ui_->btnVol08AddFolderToList->setFocus();
+        return false;
+    }
     const std::vector<std::string> structures = StructureItems();
     if (structures.empty()) {
         ui::ShowBox(
@@ -78,38 +87,64 @@ bool Vol08CopyPage::PrepareRun(bool realRun) {
                        ui::Icon::Question, ui::Buttons::YesNo, ui::Answer::No) == ui::Answer::Yes;
 }
 
-void Vol08CopyPage::CopyIntoFolder(const std::string& line, AttachMode mode,
-                                   const std::vector<std::string>& structures, bool realRun) {
-    const std::string folder = ExcludeTrailingPathDelimiter(Trim(line));
-    if (ExtractFileDrive(folder).empty() || !DirectoryExists(folder)) {
-        block_.RecordOther(folder, nullptr);
+bool Vol08CopyPage::RefuseStructure(const CopyFolder& folder, const std::string& structureLine,
+                                    const CopyFolder& structure, bool realRun) {
+    std::string refusal;
+    if (!CheckSourceNotDestination(folder.line, structureLine, refusal)) {
+        const StructurePlace place = PlaceOfStructure(structure, folder);
+        if (place == StructurePlace::Apart)
+            return false;
+        const std::string how = place == StructurePlace::Same          ? "is the same as"
+                                : place == StructurePlace::HoldsFolder ? "holds"
+                                                                       : "lies inside";
+        refusal = "The ATTACH/COPY/MOVE operation is NOT PERFORMED !!!\nThe source Folder " + how +
+                  " the Destination Folder !!! \nDestination Folder : " + folder.line + "\n" +
+                  "Source Folder      : " + structure.line;
+    }
+    RepaintPause showCounters(block_.Repaints());
+    ui::ShowBox(this, Caption(realRun, "Warning", realRun ? "0285" : "0265"), refusal, ui::Icon::Warning);
+    return true;
+}
+
+void Vol08CopyPage::CopyIntoFolder(const CopyFolder& folder, AttachMode mode,
+                                   const std::vector<CopyFolder>& structures, bool realRun) {
+    if (!folder.exists) {
+        block_.RecordOther(folder.line, nullptr);
         return;
     }
-    for (const std::string& structure : structures) {
-        std::string refusal;
-        if (CheckSourceNotDestination(folder, structure, refusal)) {
-            RepaintPause showCounters(block_.Repaints());
-            ui::ShowBox(this, Caption(realRun, "Warning", realRun ? "0285" : "0265"), refusal,
-                        ui::Icon::Warning);
+    const std::vector<std::string> lines = StructureItems();
+    bool copied = false;
+    bool refused = false;
+    for (size_t i = 0; i < structures.size(); ++i) {
+        if (RefuseStructure(folder, lines[i], structures[i], realRun)) {
+            // Nothing of it is copied into this folder: all of it counts as
+            // not copied, and the folder is named as refused.
+            CountStructureNotCopied(i);
+            refused = true;
             continue;
         }
+        const std::string structure = Trim(lines[i]);
         const std::string target =
-            AttachesTopFolder(mode) ? folder + "\\" + ExtractFileName(Trim(structure)) : folder;
+            AttachesTopFolder(mode) ? folder.line + "\\" + ExtractFileName(structure) : folder.line;
         walk_.AttachTargetRoot = ExcludeTrailingPathDelimiter(target);
         if (TopFolderBlocked(walk_.AttachTargetRoot)) {
-            CountStructureNotCopied(structure, mode);
+            CountStructureNotCopied(i);
+            notCopied_.push_back(walk_.AttachTargetRoot);
             continue;
         }
         if (realRun) {
-            if (!DirectoryExists(walk_.AttachTargetRoot))
-                walk_.AddOwnFolder(walk_.AttachTargetRoot);
             walk_.CopyFolderStructure(structure, mode);
             RecordIdentities();
         } else {
             walk_.SimulateCopyFolderStructure(structure, mode);
         }
+        copied = true;
     }
-    block_.RecordCreated(folder);
+    if (refused)
+        refusedFolders_.push_back(folder.line);
+    // A folder counts as copied into when a structure went into it.
+    if (copied)
+        block_.RecordCreated(folder.line);
 }
 
 bool Vol08CopyPage::TopFolderBlocked(const std::string& target) {
@@ -117,19 +152,14 @@ bool Vol08CopyPage::TopFolderBlocked(const std::string& target) {
            !DirectoryExists(target);
 }
 
-void Vol08CopyPage::CountStructureNotCopied(const std::string& structure, AttachMode mode) {
-    // A file of the structure's name already sits where its folder would go:
-    // none of the structure can be copied there, and run and simulation alike
-    // count all of it, the folder first, under other reasons.
-    FolderTreeScanner scanner(Trim(structure));
-    scanner.SetCountRootFolder(true);
-    scanner.RunWithPatterns();
+void Vol08CopyPage::CountStructureNotCopied(size_t index) {
+    // Run and simulation alike count all of the structure, as the pre-count
+    // counted it for this mode, under other reasons.
+    const StructureTotals part = index < structureParts_.size() ? structureParts_[index] : StructureTotals{};
     CounterRow& other = block_.Counters.Other;
-    other.SubFolders += scanner.GetFolderCount();
-    if (AttachesFiles(mode)) {
-        other.Files += scanner.GetMatchedFileCount();
-        other.FilesSize += static_cast<double>(scanner.GetMatchedBytes());
-    }
+    other.SubFolders += part.subfolders;
+    other.Files += part.files;
+    other.FilesSize += static_cast<double>(part.bytes);
     block_.RefreshBoth();
 }
 
@@ -137,10 +167,27 @@ void Vol08CopyPage::EndRunBox(bool realRun) {
     std::string text =
         realRun ? "End of Copying Folders/Files !!!" : "End of Simulating the Copy of Folders/Files !!!";
     ui::Icon icon = ui::Icon::Information;
+    // A long list of names would not fit a box; the first ones tell where to look.
+    const auto names = [](const std::deque<std::string>& paths) {
+        constexpr size_t Shown = 10;
+        std::string lines;
+        for (size_t i = 0; i < paths.size() && i < Shown; ++i)
+            lines += "\n" + paths[i];
+        if (paths.size() > Shown)
+            lines += "\n... and " + std::to_string(paths.size() - Shown) + " more.";
+        return lines;
+    };
+    if (!refusedFolders_.empty()) {
+        text +=
+            "\n" + std::to_string(refusedFolders_.size()) +
+            " folder(s) where a Folder Structure is, holds or lies in the folder:" + names(refusedFolders_);
+        icon = ui::Icon::Warning;
+    }
     const CounterRow& other = block_.Counters.Other;
-    if (other.SubFolders > 0 || other.Files > 0) {
+    if (other.SubFolders > 0 || other.Files > 0 || !notCopied_.empty()) {
         text += "\n" + FloatToStr(other.SubFolders) + " subfolder(s) and " + FloatToStr(other.Files) +
-                (realRun ? " file(s) could not be copied." : " file(s) could not be copied by a run.");
+                (realRun ? " file(s) could not be copied." : " file(s) could not be copied by a run.") +
+                names(notCopied_);
         icon = ui::Icon::Warning;
     }
     ui::ShowBox(this, Caption(realRun, "Information", realRun ? "0286" : "0266"), text, icon);
@@ -170,6 +217,8 @@ void Vol08CopyPage::RunCopy(bool realRun) {
     block_.ClearResultLists();
     block_.ClearStatisticLists();
     walk_.ClearOwnFolders();
+    notCopied_.clear();
+    refusedFolders_.clear();
     if (realRun) {
         // Undo takes back only the last run.
         ClearUndoLists();
@@ -187,13 +236,12 @@ void Vol08CopyPage::RunCopy(bool realRun) {
 
     OtherTabsDisabled tabs(mainWindow_, RunDisabledTabs);
     const AttachMode mode = SelectedAttachMode();
-    const std::vector<std::string> structures = StructureItems();
-    // Each folder once, in list order, however often the list names it.
-    std::vector<std::string> folders;
-    std::unordered_set<std::string> seen;
-    for (const std::string& line : ui_->lstVol08IncludeFolderList->Items())
-        if (!Trim(line).empty() && seen.insert(ui::FoldCase(Trim(line))).second)
-            folders.push_back(line);
+    std::vector<CopyFolder> structures;
+    for (const std::string& line : StructureItems())
+        structures.push_back(ResolveCopyFolder(line));
+    // Each folder once, in list order, however often and however the list
+    // names it.
+    const std::vector<CopyFolder> folders = UniqueCopyFolders(ui_->lstVol08IncludeFolderList->Items());
     {
         RepaintRunScope repaints(block_.Repaints(), {window(), frmStatistic08}, {ui_->pbVol08ProgressBar});
         QProgressBar& progress = *ui_->pbVol08ProgressBar;

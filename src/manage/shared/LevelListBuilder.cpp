@@ -250,6 +250,12 @@ void LevelListBuilder::btnMakeListClick() {
             page_.refresh();
         return;
     }
+    if (page_.noInputFolder && !DirectoryExists(root)) {
+        Warn(page_.owner, *page_.noInputFolder);
+        if (page_.refresh)
+            page_.refresh();
+        return;
+    }
 
     LevelSelector selector({root});
     if (c_.fromTo->isChecked()) {

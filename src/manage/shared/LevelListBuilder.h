@@ -12,6 +12,7 @@
 #include <array>
 #include <deque>
 #include <functional>
+#include <optional>
 #include <string>
 
 class QGroupBox;
@@ -105,6 +106,10 @@ struct LevelBuilderPage {
     std::function<bool(const std::string&)> acceptWithDrive;
     // Runs with the chosen path before it becomes the root (a summary of it).
     std::function<void(const std::string&)> beforeRootSelected;
+    // Build a List with a root that is no folder has no input folder to
+    // select below: the copy page says so with a box of its own; the others
+    // report it as giving no result.
+    std::optional<LevelBuilderBox> noInputFolder;
     // The delete page offers its import button exactly while the root
     // controls are off.
     bool smartImportFollowsRoot = false;

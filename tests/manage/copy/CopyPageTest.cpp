@@ -293,7 +293,7 @@ TEST_F(CopyPageTest, AFileInPlaceOfTheStructureFolderCountsTheStructureAsNotCopi
         EXPECT_EQ(desktop->LastBox().icon, ui::Icon::Warning);
         EXPECT_EQ(desktop->LastBox().text.substr(desktop->LastBox().text.find('\n')),
                   "\n3 subfolder(s) and " + std::to_string(static_cast<int>(c.other[2])) +
-                      " file(s) could not be copied.");
+                      " file(s) could not be copied.\nC:\\T\\S");
         EXPECT_EQ(sandbox->Read("C:\\T\\S"), "the person's own");
         EXPECT_TRUE(page->CopyUndoFolders().empty());
     }
