@@ -31,9 +31,15 @@ CopyFolder ResolveCopyFolder(const std::string& line) {
     if (!platform::GetFullPathNameA(trimmed, folder.full))
         folder.full.clear();
     folder.exists = DirectoryExists(trimmed);
-    if (folder.exists && !platform::GetHoldingIdentities(trimmed, folder.holding))
-        folder.holding.clear();
+    platform::EntryIdentity identity;
+    if (folder.exists && platform::GetResolvedIdentity(trimmed, identity))
+        folder.identity = identity;
     return folder;
+}
+
+void FindHolding(CopyFolder& folder) {
+    if (!folder.exists || !platform::GetHoldingIdentities(PathOf(folder), folder.holding))
+        folder.holding.clear();
 }
 
 std::vector<CopyFolder> UniqueCopyFolders(const std::vector<std::string>& lines) {
@@ -45,8 +51,8 @@ std::vector<CopyFolder> UniqueCopyFolders(const std::vector<std::string>& lines)
             continue;
         CopyFolder folder = ResolveCopyFolder(line);
         const bool first =
-            !folder.holding.empty()
-                ? identities.insert(folder.holding.front()).second
+            folder.identity
+                ? identities.insert(*folder.identity).second
                 : texts.insert(platform::FoldCase(folder.full.empty() ? folder.line : folder.full)).second;
         if (first)
             folders.push_back(std::move(folder));
@@ -55,8 +61,7 @@ std::vector<CopyFolder> UniqueCopyFolders(const std::vector<std::string>& lines)
 }
 
 StructurePlace PlaceOfStructure(const CopyFolder& structure, const CopyFolder& folder) {
-    if (!structure.holding.empty() && !folder.holding.empty() &&
-        structure.holding.front() == folder.holding.front())
+    if (structure.identity && structure.identity == folder.identity)
         return StructurePlace::Same;
     if (Holds(structure, folder))
         return StructurePlace::HoldsFolder;

@@ -7,6 +7,7 @@
 
 #include "platform/FileSystem.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,12 +16,17 @@ struct CopyFolder {
     std::string full; // its full Windows form ("C:\a\b"), empty where it has none
     bool hasDrive = false;
     bool exists = false; // a folder, through links too
+    // What it leads to, links resolved, where it exists.
+    std::optional<platform::EntryIdentity> identity;
     // Its identity, then those of the folders holding it, up to the host's
-    // root; empty where it cannot be told.
+    // root (FindHolding); empty where it cannot be told.
     std::vector<platform::EntryIdentity> holding;
 };
 
 CopyFolder ResolveCopyFolder(const std::string& line);
+// Fills in `holding` of a folder that exists: only a run asks where folders
+// lie, so the pre-count does not pay for it.
+void FindHolding(CopyFolder& folder);
 
 // The folder's path for the calls that follow it: its full form where it has
 // one, else its line.
@@ -35,6 +41,7 @@ std::vector<CopyFolder> UniqueCopyFolders(const std::vector<std::string>& lines)
 
 enum class StructurePlace { Apart, Same, HoldsFolder, InsideFolder };
 
-// Where a structure lies against an Include folder. A drive's root holds
-// every folder of its drive, whatever the links on the way to them.
+// Where a structure lies against an Include folder (both with FindHolding
+// done). A drive's root holds every folder of its drive, whatever the links
+// on the way to them.
 StructurePlace PlaceOfStructure(const CopyFolder& structure, const CopyFolder& folder);

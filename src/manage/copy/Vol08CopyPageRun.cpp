@@ -237,11 +237,15 @@ void Vol08CopyPage::RunCopy(bool realRun) {
     OtherTabsDisabled tabs(mainWindow_, RunDisabledTabs);
     const AttachMode mode = SelectedAttachMode();
     std::vector<CopyFolder> structures;
-    for (const std::string& line : StructureItems())
+    for (const std::string& line : StructureItems()) {
         structures.push_back(ResolveCopyFolder(line));
+        FindHolding(structures.back());
+    }
     // Each folder once, in list order, however often and however the list
     // names it.
-    const std::vector<CopyFolder> folders = UniqueCopyFolders(ui_->lstVol08IncludeFolderList->Items());
+    std::vector<CopyFolder> folders = UniqueCopyFolders(ui_->lstVol08IncludeFolderList->Items());
+    for (CopyFolder& folder : folders)
+        FindHolding(folder);
     {
         RepaintRunScope repaints(block_.Repaints(), {window(), frmStatistic08}, {ui_->pbVol08ProgressBar});
         QProgressBar& progress = *ui_->pbVol08ProgressBar;
