@@ -1,5 +1,6 @@
 #include "support/UndoCheck.h"
 
+#include <map>
 #include <set>
 
 namespace testsupport {
@@ -45,18 +46,6 @@ std::vector<std::string> UndoViolations(const UndoCheck& check) {
     for (const std::string& path : check.changes.touched)
         touchedBeforeRun.insert(check.placeBeforeRun(path));
 
-    // What the person did not touch is as it was before the run.
-    for (const auto& [path, state] : check.beforeRun) {
-        if (touchedBeforeRun.count(path))
-            continue;
-        auto now = check.afterUndo.find(path);
-        if (now == check.afterUndo.end())
-            violations.push_back("not given back: " + path + " (" + state.Describe() + ")");
-        else if (!(now->second == state))
-            violations.push_back("not as before the run: " + path + " (" + state.Describe() + " -> " +
-                                 now->second.Describe() + ")");
-    }
-
     // What the person made or changed stays as they left it.
     std::set<std::string> kept;
     for (const std::string& path : check.changes.made) {
@@ -75,9 +64,39 @@ std::vector<std::string> UndoViolations(const UndoCheck& check) {
                                  made->second.Describe() + ")");
     }
 
+    // What the person did not touch is as it was before the run, unless an
+    // entry of the person's now holds its place, so that Undo could not put
+    // it back: then it is still there, unchanged, where the run left it.
+    std::map<std::pair<uint64_t, uint64_t>, std::string> placeNow;
+    for (const auto& [path, state] : check.afterUndo)
+        placeNow[{state.identity.device, state.identity.inode}] = path;
+    std::set<std::string> keptAside;
+    for (const auto& [path, state] : check.beforeRun) {
+        if (touchedBeforeRun.count(path))
+            continue;
+        auto now = check.afterUndo.find(path);
+        if (now != check.afterUndo.end() && now->second == state)
+            continue;
+        auto aside = placeNow.find({state.identity.device, state.identity.inode});
+        if (kept.count(path) && aside != placeNow.end() && check.afterUndo.at(aside->second) == state) {
+            keptAside.insert(aside->second);
+            continue;
+        }
+        if (now == check.afterUndo.end())
+            violations.push_back("not given back: " + path + " (" + state.Describe() + ")");
+        else
+            violations.push_back("not as before the run: " + path + " (" + state.Describe() + " -> " +
+                                 now->second.Describe() + ")");
+    }
+
     // Nothing else of the run's is left.
     for (const auto& [path, state] : check.afterUndo) {
         if (check.beforeRun.count(path) || kept.count(path) || check.keptByDesign(path))
+            continue;
+        bool asideOrBelow = false;
+        for (const std::string& aside : keptAside)
+            asideOrBelow = asideOrBelow || IsAtOrBelow(path, aside);
+        if (asideOrBelow)
             continue;
         bool holdsKept = false;
         for (auto it = kept.upper_bound(path); it != kept.end() && IsAtOrBelow(*it, path) && !holdsKept; ++it)
