@@ -1,0 +1,200 @@
+// For random trees (folder links in them, folders whose new names are taken,
+// chained renames in one folder, an unreadable folder) and random rules, the
+// rename page's simulation shows what its run then does, the run only moves
+// the listed folders within their own folders, and Undo, after the person has
+// changed some of what the run renamed, puts back what they did not touch and
+// keeps what they made.
+//
+// Left out: names that differ only in letter case in one folder (one name on
+// the drives this program stands in for, so Undo may rightly find a rename's
+// old name taken). Left out for now: see below.
+
+#include "ui_TfrmStatistic06.h"
+#include "ui_Vol06RenamePage.h"
+
+#include "RenamePageFixture.h"
+
+#include "platform/FileSystem.h"
+#include "support/AnsweringDesktop.h"
+#include "support/PagePropertyCase.h"
+#include "support/PathSpellings.h"
+#include "support/PermissionsAsAUser.h"
+#include "support/RandomTree.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <map>
+
+using namespace renametests;
+using namespace testsupport;
+namespace fs = std::filesystem;
+
+namespace {
+
+// Left out for now, as the run and its simulation do not yet take lines in
+// their normal form, see what the run's own renames do to the links it
+// holds, nor list the folders where they end up, and Undo puts a folder
+// back under its name as the line wrote it: lines written otherwise than the
+// folder's own path, folder links among the lines, and lines whose folders
+// hold one another.
+constexpr bool linesWrittenOtherwise = false;
+constexpr bool linksAmongTheLines = false;
+constexpr bool linesInsideOtherLines = false;
+
+std::string NameOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+class RenamePagePropertyTest : public RenamePageTest {
+protected:
+    std::string Shown() {
+        std::string counters;
+        for (const std::string& counter : PageCounters())
+            counters += counter + " ";
+        return counters + "\n" + ListBoxContents(*frmStatistic06);
+    }
+};
+
+TEST_F(RenamePagePropertyTest, RunSimulationAndUndoAgreeWhateverThePersonChanges) {
+    const fs::path root = fs::path(sandbox->HostRoot('D')).parent_path();
+    for (uint32_t seed : PropertySeeds(2600, 200)) {
+        CaseRandom random(seed);
+        CaseInputs inputs(seed);
+        // As a user, whom an unreadable folder keeps out, even when the
+        // tests run as root.
+        PermissionsAsAUser asUser;
+        AnsweringDesktop answers;
+        const std::string caseName = "c" + std::to_string(seed);
+        const fs::path base = fs::path(sandbox->HostRoot('D')) / caseName;
+        RandomTree tree(random, base / "O", false);
+        const fs::path area = base / "T";
+        // Folders whose renames meet: "xA" is what "A" becomes with prefix x.
+        fs::create_directories(area / "A" / "B");
+        if (random.OneIn(2))
+            fs::create_directories(area / "xA");
+        if (random.OneIn(2))
+            fs::create_directory_symlink(area / "A", area / "L");
+        tree.Fill(area, 2, 3);
+        tree.Fill(area / "A", 1, 3);
+        if (random.OneIn(4))
+            tree.AddUnreadableFolder(area);
+
+        // Lines: folders and links of the area, one that is missing, some
+        // written otherwise or twice.
+        std::vector<std::string> places = {"missing"};
+        for (const auto& [path, state] : TakeSnapshot(area))
+            if (path.rfind("locked/", 0) != 0 &&
+                (state.kind == EntryState::Kind::Folder ||
+                 (linksAmongTheLines && state.kind == EntryState::Kind::Link)))
+                places.push_back(path);
+        std::vector<std::string> lines;
+        std::vector<std::string> chosen;
+        const int lineCount = 1 + random.Pick(4);
+        for (int i = 0; i < lineCount; ++i) {
+            std::string place = random.Choose(places);
+            bool nested = false;
+            for (const std::string& earlier : chosen)
+                nested = nested || IsAtOrBelow(earlier, place) || IsAtOrBelow(place, earlier);
+            if (nested && !linesInsideOtherLines)
+                continue;
+            chosen.push_back(place);
+            std::replace(place.begin(), place.end(), '/', '\\');
+            const std::string path = "D:\\" + caseName + "\\T\\" + place;
+            const std::string spelled = RandomSpelling(random, path);
+            const std::string line = random.OneIn(3) && linesWrittenOtherwise ? spelled : path;
+            if (std::find(lines.begin(), lines.end(), line) == lines.end())
+                lines.push_back(line);
+        }
+        SetLines(lines);
+        std::string noted;
+        for (const std::string& line : include().Items())
+            noted += " [" + line + "]";
+        inputs.Note("lines" + noted);
+        if (random.OneIn(2)) {
+            const std::string name = random.Choose(std::vector<std::string>{"N", "A", "B", "xA", "n"});
+            RenameTheLastSubFolder(name);
+            inputs.Note("rename the last subfolder to '" + name + "'");
+        } else {
+            Click(controls().rdoVol06RenameAddPrefixesSuffixes);
+            const std::string prefix = random.Choose(std::vector<std::string>{"x", "", "p"});
+            const std::string suffix = prefix.empty() || random.OneIn(3) ? "s" : "";
+            const std::string delimiter = random.OneIn(3) ? "-" : "";
+            Type(controls().edtVol06NewPrefix, prefix);
+            Type(controls().edtVol06NewSuffix, suffix);
+            Type(controls().edtVol06DelimiterPrefixSubFolder, prefix.empty() ? "" : delimiter);
+            Type(controls().edtVol06DelimiterSubFolderSuffix, suffix.empty() ? "" : delimiter);
+            inputs.Note("prefix '" + prefix + "', suffix '" + suffix + "', delimiter '" + delimiter + "'");
+        }
+
+        // A line that names a file stands for the folder holding it, so the
+        // area itself may be renamed; never the person's own folders.
+        const std::string caseFolder = RelativeTo(root, base);
+        const std::string outsideFolder = RelativeTo(root, base / "O");
+        std::vector<std::string> renamedPaths;
+        PagePropertySteps steps;
+        steps.park = base / "O" / "park";
+        steps.precious = tree.Precious();
+        steps.simulate = [&] {
+            Click(controls().btnVol06RenameFoldersSimulation);
+            return Shown();
+        };
+        steps.run = [&] {
+            Click(controls().btnVol06RenameFolders);
+            return Shown();
+        };
+        steps.inTargets = [&](const std::string& path) {
+            return IsAtOrBelow(path, caseFolder) && path != caseFolder && !IsAtOrBelow(path, outsideFolder);
+        };
+        // A rename moves entries, never makes, changes or removes one: each
+        // entry is there after the run, the same, and the renamed ones are
+        // as many as the page counts.
+        steps.checkRun = [&](const TreeSnapshot& before, const TreeSnapshot& after) {
+            std::map<std::pair<uint64_t, uint64_t>, std::string> placeBefore;
+            for (const auto& [path, state] : before)
+                placeBefore[{state.identity.device, state.identity.inode}] = path;
+            int renamed = 0;
+            std::vector<std::string> wrong;
+            for (const auto& [path, state] : after) {
+                auto old = placeBefore.find({state.identity.device, state.identity.inode});
+                if (old == placeBefore.end() || !before.at(old->second).SameContent(state))
+                    wrong.push_back(path);
+                else if (NameOf(old->second) != NameOf(path)) {
+                    ++renamed;
+                    renamedPaths.push_back(path);
+                }
+            }
+            EXPECT_EQ(before.size(), after.size()) << inputs.Trace();
+            EXPECT_TRUE(wrong.empty()) << "made or changed by the run: " << wrong.front() << "\n"
+                                       << inputs.Trace();
+            EXPECT_EQ(renamed, page->Vol06FoldersRenamed) << inputs.Trace();
+            for (const std::string& listed : stat().lstStat06FoldersRenamed->Items()) {
+                EXPECT_NE(platform::GetFileAttributesA(listed), platform::INVALID_FILE_ATTRIBUTES)
+                    << "listed as renamed: " << listed << "\n"
+                    << inputs.Trace();
+            }
+        };
+        steps.undo = [&] {
+            answers.Forget();
+            Click(controls().btnVol06Undo);
+            inputs.Note("Undo's boxes: " + answers.ShownTexts());
+        };
+        steps.emptiesCreatedFolders = false;
+        // Left out: a link the person puts in the place of a folder that
+        // holds a renamed folder. Undo still moves the renamed folder back
+        // through it, inside the folder the person moved away.
+        steps.mayReplaceByLink = [&](const std::string& path) {
+            for (const std::string& renamedPath : renamedPaths)
+                if (IsAtOrBelow(renamedPath, path) && renamedPath != path)
+                    return false;
+            return true;
+        };
+        steps.undoMovesBack = true;
+        const bool passed = RunPagePropertyCase(root, random, inputs, steps);
+        RemoveCaseFolder(base);
+        if (!passed)
+            break;
+    }
+}
+
+} // namespace
