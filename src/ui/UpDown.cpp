@@ -82,7 +82,10 @@ void UpDown::Step(int direction) {
 }
 
 bool UpDown::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == associate_ && event->type() == QEvent::KeyPress) {
+    // The type comes first: while the edit is being destroyed it still sends
+    // events (focus and hide) through this filter, and comparing it with the
+    // QPointer then reads an object that is no longer a QLineEdit.
+    if (event->type() == QEvent::KeyPress && watched == associate_) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Up || key == Qt::Key_Down) {
             Guard([&] { Step(key == Qt::Key_Up ? 1 : -1); });

@@ -48,4 +48,24 @@ TEST(UpDown, ArrowKeysInTheEditStepAndADisabledControlDoesNot) {
     EXPECT_EQ(edit.text(), "1");
 }
 
+// An edit destroyed while it has the focus still sends its last events through
+// the up-down's filter; the up-down lets go of it and steps nothing after.
+TEST(UpDown, LetsGoOfAnEditDestroyedWhileItHasTheFocus) {
+    QWidget window;
+    auto* edit = new QLineEdit(&window);
+    ui::UpDown upDown(&window);
+    upDown.SetAssociate(edit);
+    window.show();
+    window.activateWindow();
+    edit->setFocus();
+    edit->setText("4");
+    QKeyEvent up(QEvent::KeyPress, Qt::Key_Up, Qt::NoModifier);
+    QCoreApplication::sendEvent(edit, &up);
+    EXPECT_EQ(edit->text(), "5");
+    delete edit;
+    EXPECT_EQ(upDown.Associate(), nullptr);
+    upDown.Step(1);
+    EXPECT_EQ(upDown.Position(), upDown.Minimum());
+}
+
 } // namespace
