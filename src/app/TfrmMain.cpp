@@ -54,6 +54,10 @@ const char* const kHelpFileBaseName = "FOLDERSMITH";
 // Hints stay up until the pointer leaves the control, practically.
 constexpr int kHintHidePause = 600000;
 
+const char* const kExitRefusedText =
+    "The program is still at work: folders are being created, simulated, counted or undone.\n\n"
+    "Exit when the work has ended.";
+
 constexpr int kClientWidth = 1061;
 constexpr int kClientHeight = 713;
 
@@ -314,7 +318,21 @@ void TfrmMain::ShowTab(const std::string& tabName) {
         ui_->pgeMain->setCurrentIndex(index);
 }
 
+bool TfrmMain::WorkInProgress() const {
+    return stringsPage_->RunInProgress() || numbersPage_->RunInProgress() || pathsPage_->RunInProgress() ||
+           renamePage_->RunInProgress() || deletePage_->RunInProgress() || copyPage_->RunInProgress();
+}
+
 void TfrmMain::closeEvent(QCloseEvent* event) {
+    // A run lets the message loop turn, so Exit and the window's close box
+    // reach here while it works. Closing then would hide the window and leave
+    // the run going on unseen, and its undo list would end with the process:
+    // the window stays until the work has ended.
+    if (WorkInProgress()) {
+        event->ignore();
+        ui::desktop().ShowMessage(kExitRefusedText);
+        return;
+    }
     QMainWindow::closeEvent(event);
     if (event->isAccepted())
         emit Closed();

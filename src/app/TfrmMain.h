@@ -77,6 +77,8 @@ private:
     void LoadOrCreateSettings();
     void SetSharedTexts();
     int TabIndex(const std::string& tabName) const;
+    // Whether a page is running, simulating, counting or undoing.
+    bool WorkInProgress() const;
 
     std::unique_ptr<Ui::TfrmMain> ui_;
     MainWindowTexts texts_;
