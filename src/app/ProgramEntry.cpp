@@ -2,6 +2,7 @@
 
 #include "app/ProgramWindows.h"
 #include "app/TfrmMain.h"
+#include "platform/FileSizeSignal.h"
 #include "ui/Desktop.h"
 #include "ui/QtDesktop.h"
 
@@ -20,6 +21,9 @@ int WinMain(int argc, char** argv) {
 }
 
 int RunProgram(ui::Desktop& desktop, const std::function<void()>& createWindows) {
+    // A settings file that outgrows the file-size limit is a save that failed
+    // and says so, not the end of the program.
+    platform::IgnoreFileSizeSignal();
     ui::Desktop* previous = ui::SetDesktop(&desktop);
     // The loop runs until the main window closes, even while a statistics
     // window is still open beside it.

@@ -12,7 +12,8 @@ class Desktop;
 // error box first).
 int WinMain(int argc, char** argv);
 
-// What the entry does once the application object exists: installs the
+// What the entry does once the application object exists: lets writes beyond
+// the file-size limit fail instead of ending the process, installs the
 // desktop, creates the windows with `createWindows`, runs the message loop
 // until the main window closes, and takes the windows down again.
 int RunProgram(ui::Desktop& desktop, const std::function<void()>& createWindows);
