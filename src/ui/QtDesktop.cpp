@@ -4,6 +4,7 @@
 #include "platform/FileSystem.h"
 #include "ui/FolderBrowseDialog.h"
 #include "ui/Form.h"
+#include "ui/WindowsPathFileDialog.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -79,8 +80,8 @@ std::string Trimmed(const std::string& text) {
     return QString::fromStdString(text).trimmed().toStdString();
 }
 
-std::string RunFileDialog(const FileDialogRequest& request, bool save) {
-    QFileDialog dialog(request.owner, QString::fromStdString(request.title));
+std::string RunFileDialog(const FileDialogRequest& request, bool save, std::string& lastFolder) {
+    WindowsPathFileDialog dialog(request.owner, QString::fromStdString(request.title));
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     // The person sees the framework's descriptions ("All Files (*.*)"), the
@@ -95,11 +96,18 @@ std::string RunFileDialog(const FileDialogRequest& request, bool save) {
     if (!extension.empty())
         dialog.setDefaultSuffix(QString::fromStdString(extension));
 
-    const std::string start =
-        request.initialDirectory.empty() ? platform::GetCurrentDirectoryA() : request.initialDirectory;
-    if (std::optional<std::string> host = platform::ToHostPath(start);
-        host && QFileInfo(QString::fromStdString(*host)).isDir())
-        dialog.setDirectory(QString::fromStdString(*host));
+    // The folder the caller names, else the one a file was last chosen in,
+    // else the current directory: the first of them that is still there.
+    for (const std::string& start :
+         {request.initialDirectory, lastFolder, platform::GetCurrentDirectoryA()}) {
+        if (start.empty())
+            continue;
+        if (std::optional<std::string> host = platform::ToHostPath(start);
+            host && QFileInfo(QString::fromStdString(*host)).isDir()) {
+            dialog.setDirectory(QString::fromStdString(*host));
+            break;
+        }
+    }
     if (!request.fileName.empty()) {
         const bool isPath = request.fileName.find_first_of("\\:/") != std::string::npos;
         std::optional<std::string> host = isPath ? platform::ToHostPath(request.fileName) : request.fileName;
@@ -120,6 +128,7 @@ std::string RunFileDialog(const FileDialogRequest& request, bool save) {
                 Icon::Warning);
         return "";
     }
+    lastFolder = windows->substr(0, windows->find_last_of('\\') + 1);
     return *windows;
 }
 
@@ -222,11 +231,11 @@ std::string QtDesktop::BrowseForFolder(QWidget* owner, const std::string& title)
 }
 
 std::string QtDesktop::OpenFileName(const FileDialogRequest& request) {
-    return RunFileDialog(request, false);
+    return RunFileDialog(request, false, lastFileFolder_);
 }
 
 std::string QtDesktop::SaveFileName(const FileDialogRequest& request) {
-    return RunFileDialog(request, true);
+    return RunFileDialog(request, true, lastFileFolder_);
 }
 
 bool QtDesktop::ShellOpen(const std::string& target) {

@@ -1,8 +1,9 @@
 #pragma once
 // The desktop of the running program: Qt's message boxes and file dialogs,
 // the program's own folder browse dialog, and the system's opening of folders,
-// files and web addresses. Dialogs speak Windows paths; a file the person
-// picks outside every mapped drive is refused with a box.
+// files and web addresses. Dialogs speak Windows paths, and their name fields
+// take them too; a file the person picks outside every mapped drive is
+// refused with a box.
 
 #include "ui/Desktop.h"
 
@@ -30,6 +31,11 @@ public:
     void ProcessMessages() override;
     void ShowFrameworkError(const std::string& text) override;
     void ShowMessage(const std::string& text) override;
+
+private:
+    // Where the person last chose a file: the next file dialog opens there
+    // unless its caller names a folder.
+    std::string lastFileFolder_;
 };
 
 // The application's title, as the framework's plain and error boxes show it.

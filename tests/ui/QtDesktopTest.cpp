@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
@@ -231,6 +232,74 @@ TEST_F(QtDesktopFileDialogs, SaveAddsTheDefaultExtension) {
 
     WhenModalOpens([](QWidget* modal) { static_cast<QDialog*>(modal)->reject(); });
     EXPECT_EQ(desktop.SaveFileName(request), "");
+}
+
+// The name field takes the program's own paths; the next dialog opens where
+// the last file was chosen.
+TEST_F(QtDesktopFileDialogs, TypedProgramPathsLeadToTheirFilesAndTheNextDialogOpensThere) {
+    sandbox.MakeFolder("C:\\Elsewhere");
+    struct Case {
+        bool save;
+        const char* typed;
+        const char* chosen;
+    } cases[] = {
+        {false, "D:\\Lists\\names.TXT", "D:\\Lists\\names.TXT"},
+        {false, "d:/lists/NAMES.txt", "D:\\Lists\\names.TXT"},
+        {false, "  D:\\Lists\\..\\Lists\\other.dat ", "D:\\Lists\\other.dat"},
+        {true, "D:\\Lists\\result.txt", "D:\\Lists\\result.txt"},
+        {true, "C:\\Elsewhere\\kept", "C:\\Elsewhere\\kept.txt"},
+    };
+    for (const Case& k : cases) {
+        ui::FileDialogRequest request;
+        request.title = "A List File";
+        request.defaultExtension = "txt";
+        request.initialDirectory = "C:\\";
+        bool acceptEnabled = false;
+        WhenModalOpens([&](QWidget* modal) {
+            auto* dialog = qobject_cast<QFileDialog*>(modal);
+            ASSERT_NE(dialog, nullptr);
+            auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+            ASSERT_NE(name, nullptr);
+            name->setText(k.typed);
+            for (QPushButton* button : dialog->findChildren<QPushButton*>())
+                if (button->text().contains(k.save ? "Save" : "Open"))
+                    acceptEnabled = button->isEnabled();
+            static_cast<QDialog*>(dialog)->accept();
+            if (dialog->isVisible())
+                dialog->reject();
+        });
+        EXPECT_EQ(k.save ? desktop.SaveFileName(request) : desktop.OpenFileName(request), k.chosen)
+            << k.typed;
+        EXPECT_TRUE(acceptEnabled) << k.typed;
+    }
+
+    // A drive the program does not have: the box, and the dialog stays.
+    scripted.ExpectBox("", ui::Answer::Ok);
+    bool stayed = false;
+    WhenModalOpens([&](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        dialog->findChild<QLineEdit*>("fileNameEdit")->setText("Q:\\lists\\names.txt");
+        static_cast<QDialog*>(dialog)->accept();
+        stayed = dialog->isVisible();
+        dialog->reject();
+    });
+    ui::FileDialogRequest request;
+    request.title = "Open a List File";
+    EXPECT_EQ(desktop.OpenFileName(request), "");
+    EXPECT_TRUE(stayed);
+    EXPECT_NE(scripted.LastBox().text.find("Q:\\lists\\names.txt"), std::string::npos);
+
+    // No folder named by the caller: the last file was chosen in C:\Elsewhere.
+    QString directory;
+    WhenModalOpens([&](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        directory = dialog->directory().absolutePath();
+        dialog->reject();
+    });
+    EXPECT_EQ(desktop.OpenFileName(request), "");
+    EXPECT_EQ(directory.toStdString(), sandbox.Host("C:\\Elsewhere"));
 }
 
 TEST(QtDesktop, ShellOpenRefusesWhatIsNotThere) {
