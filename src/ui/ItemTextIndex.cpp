@@ -13,7 +13,7 @@ namespace {
 // List order of two texts whose folded forms are at hand.
 int CompareFolded(const std::string& a, const std::string& aFolded, const std::string& b,
                   const std::string& bFolded) {
-    if (const int c = aFolded.compare(bFolded); c != 0)
+    if (const int c = CompareFoldedTexts(aFolded, bFolded); c != 0)
         return c;
     return a.compare(b);
 }
@@ -225,7 +225,7 @@ int ItemTextIndex::IndexOf(const std::string& text) const {
         int high = Count();
         while (low < high) {
             int mid = low + (high - low) / 2;
-            if (FoldCase(Text(mid)) < key)
+            if (CompareFoldedTexts(FoldCase(Text(mid)), key) < 0)
                 low = mid + 1;
             else
                 high = mid;

@@ -20,21 +20,34 @@ TEST(ListOrder, LettersCompareAsUpperCaseSoPunctuationBetweenZAndLowerCaseFollow
     EXPECT_EQ(Sorted({"abcd", "ABC", "abc", "ab"}), (std::vector<std::string>{"ab", "ABC", "abc", "abcd"}));
 }
 
-TEST(ListOrder, LettersBeyondAsciiAreFoldedTooAndTiesGoByExactBytes) {
-    // "é" folds to "É" (U+00C9), which comes after every ASCII letter.
-    EXPECT_EQ(Sorted({"\xC3\xA9"
-                      "b",
-                      "z",
-                      "\xC3\x89"
-                      "a",
-                      "e"}),
-              (std::vector<std::string>{"e", "z",
-                                        "\xC3\x89"
-                                        "a",
-                                        "\xC3\xA9"
-                                        "b"}));
-    // "Ä" and "ä" fold alike; their bytes decide (C3 84 before C3 A4).
-    EXPECT_EQ(Sorted({"\xC3\xA4", "\xC3\x84"}), (std::vector<std::string>{"\xC3\x84", "\xC3\xA4"}));
+// A letter with a mark sorts with its base letter, as a person's alphabet has
+// it, the plain letter first; letters of other scripts follow the Latin ones.
+TEST(ListOrder, LettersWithMarksSortWithTheirBaseLetter) {
+    struct Case {
+        std::vector<std::string> given;
+        std::vector<std::string> sorted;
+    } cases[] = {
+        {{"Zebra", "Äpfel", "Apfel", "Anton", "Öl", "Ofen", "Übel", "Ufer"},
+         {"Anton", "Apfel", "Äpfel", "Ofen", "Öl", "Übel", "Ufer", "Zebra"}},
+        {{"éb", "z", "Éa", "e"}, {"e", "Éa", "éb", "z"}},
+        {{"Strasze", "Straße", "Strasse", "Strase"}, {"Strase", "Strasse", "Straße", "Strasze"}},
+        {{"ä", "Ä", "b", "A"}, {"A", "Ä", "ä", "b"}},
+        {{"дом", "Zoo", "Über"}, {"Über", "Zoo", "дом"}},
+        {{"œuvre", "Oeuvre", "Of"}, {"Oeuvre", "œuvre", "Of"}},
+    };
+    for (const Case& k : cases) {
+        EXPECT_EQ(Sorted(k.given), k.sorted) << k.given.front();
+        for (size_t i = 0; i + 1 < k.sorted.size(); ++i) {
+            const ui::ListOrderKey a(k.sorted[i]);
+            const ui::ListOrderKey b(k.sorted[i + 1]);
+            EXPECT_LT(ui::CompareListOrderKeys(a, k.sorted[i], b, k.sorted[i + 1]), 0) << k.sorted[i];
+            EXPECT_LT(ui::CompareListOrderFolded(k.sorted[i], a.folded, k.sorted[i + 1]), 0) << k.sorted[i];
+        }
+    }
+    // Sorting with A does not make Ä the same item as A.
+    EXPECT_NE(ui::FoldCase("Äpfel"), ui::FoldCase("Apfel"));
+    EXPECT_NE(ui::CompareFoldedTexts(ui::FoldCase("Äpfel"), ui::FoldCase("Apfel")), 0);
+    EXPECT_EQ(ui::CompareFoldedTexts(ui::FoldCase("äpfel"), ui::FoldCase("ÄPFEL")), 0);
 }
 
 TEST(ListOrder, ZeroOnlyForIdenticalTexts) {
@@ -87,6 +100,11 @@ TEST(ListOrder, SortKeysOrderAsTheTextsDo) {
                                             "\xFF\xFE",
                                             "x\xC3",
                                             "_underscore",
+                                            "Ärger",
+                                            "Arger",
+                                            "ärger-und-noch-mehr-Text",
+                                            "Straße",
+                                            "STRASSE",
                                             "zzzzzzzzzzzzzzzzzzzzzz",
                                             "ZZZZZZZZZZZZZZZZ"};
     const auto sign = [](int c) { return c < 0 ? -1 : (c > 0 ? 1 : 0); };
