@@ -3,9 +3,15 @@
 #include "ui/ListControlItems.h"
 #include "ui/ListOrder.h"
 
+#include <QAbstractItemView>
+#include <QHelpEvent>
 #include <QLineEdit>
 #include <QPersistentModelIndex>
+#include <QScreen>
 #include <QSignalBlocker>
+#include <QStyle>
+#include <QStyleOptionComboBox>
+#include <QToolTip>
 
 #include <algorithm>
 
@@ -159,6 +165,32 @@ void ComboBox::SetItemIndex(int index) {
         return;
     }
     setCurrentIndex(index);
+}
+
+void ComboBox::showPopup() {
+    int widest = 0;
+    const QFontMetrics metrics = view()->fontMetrics();
+    for (int row = 0; row < Count(); ++row)
+        widest = std::max(widest, metrics.horizontalAdvance(QString::fromStdString(Text(row))));
+    const int frame =
+        2 * view()->frameWidth() + view()->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 16;
+    const int most = screen() ? screen()->availableGeometry().width() : widest + frame;
+    view()->setMinimumWidth(std::min(widest + frame, most));
+    QComboBox::showPopup();
+}
+
+bool ComboBox::event(QEvent* event) {
+    if (event->type() != QEvent::ToolTip || currentText().isEmpty())
+        return QComboBox::event(event);
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    const QRect textRect =
+        style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
+    if (fontMetrics().horizontalAdvance(currentText()) <= textRect.width())
+        return QComboBox::event(event);
+    const auto* help = static_cast<QHelpEvent*>(event);
+    QToolTip::showText(help->globalPos(), currentText(), this, rect());
+    return true;
 }
 
 } // namespace ui

@@ -63,6 +63,14 @@ public:
     void BeginUpdate() { updates_.Begin(); }
     void EndUpdate() { updates_.End(); }
 
+    // The drop-down list opens as wide as its longest item needs (within the
+    // screen), however narrow the box is on its page.
+    void showPopup() override;
+
+protected:
+    // A text the box shows cut carries its whole text as the tooltip.
+    bool event(QEvent* event) override;
+
 private:
     // Runs a change of the items, then puts the text and the selection back as
     // they were (the selection follows its item when rows move).

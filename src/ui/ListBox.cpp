@@ -3,10 +3,12 @@
 #include "ui/ListControlItems.h"
 #include "ui/ListOrder.h"
 
+#include <QHelpEvent>
 #include <QItemSelection>
 #include <QItemSelectionModel>
 #include <QSignalBlocker>
 #include <QStyledItemDelegate>
+#include <QToolTip>
 
 #include <algorithm>
 
@@ -263,6 +265,26 @@ void ListBox::SetItemIndex(int index) {
     }
     selectionModel()->setCurrentIndex(at, QItemSelectionModel::ClearAndSelect);
     scrollTo(at);
+}
+
+bool ListBox::viewportEvent(QEvent* event) {
+    if (event->type() != QEvent::ToolTip)
+        return QListWidget::viewportEvent(event);
+    const auto* help = static_cast<QHelpEvent*>(event);
+    const QModelIndex at = indexAt(help->pos());
+    if (!at.isValid())
+        return QListWidget::viewportEvent(event);
+    const QString text = at.data(Qt::DisplayRole).toString();
+    const QRect item = visualRect(at);
+    // The text starts at the item's left edge plus the style's margin; a few
+    // pixels more than its width leave room for that margin.
+    const int textWidth =
+        fontMetrics().horizontalAdvance(text) + 2 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 4;
+    if (item.left() < 0 || item.left() + textWidth > viewport()->width())
+        QToolTip::showText(help->globalPos(), text, viewport(), item);
+    else
+        QToolTip::hideText();
+    return true;
 }
 
 void ListBox::SetHorizontalExtent(int pixels) {

@@ -88,6 +88,11 @@ public:
     int HorizontalExtent() const { return horizontalExtent_; }
     void SetHorizontalExtent(int pixels);
 
+protected:
+    // An item the list shows cut at its edge carries its whole text as its
+    // tooltip, so a long line can be read without scrolling sideways.
+    bool viewportEvent(QEvent* event) override;
+
 private:
     // Puts every item, the present ones and `added`, in list order in one
     // pass, keeping the present items' selection and the current item.
