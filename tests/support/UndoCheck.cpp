@@ -25,6 +25,20 @@ bool InsideOwnCreatedFolder(const UndoCheck& check, const std::string& path) {
     return false;
 }
 
+// Where Undo may have moved an entry of the person's: the entry is theirs,
+// not the run's, so only the nearest folder above it that is still the very
+// entry the run left goes back where it was before the run, taking it along.
+std::string PlaceAfterUndo(const UndoCheck& check, const std::string& path) {
+    for (std::string folder = ParentOf(path); !folder.empty(); folder = ParentOf(folder)) {
+        auto ran = check.afterRun.find(folder);
+        auto now = check.afterChanges.find(folder);
+        if (ran != check.afterRun.end() && now != check.afterChanges.end() &&
+            ran->second.identity == now->second.identity)
+            return check.placeBeforeRun(folder) + path.substr(folder.size());
+    }
+    return path;
+}
+
 } // namespace
 
 std::vector<std::string> ChangesOutside(const TreeSnapshot& before, const TreeSnapshot& after,
@@ -52,7 +66,7 @@ std::vector<std::string> UndoViolations(const UndoCheck& check) {
         auto made = check.afterChanges.find(path);
         if (made == check.afterChanges.end())
             continue; // made, then removed by a later change
-        const std::string undone = check.placeBeforeRun(path);
+        const std::string undone = PlaceAfterUndo(check, path);
         for (const std::string& place : {path, undone}) {
             auto now = check.afterUndo.find(place);
             if (now != check.afterUndo.end() && now->second == made->second)
