@@ -4,6 +4,8 @@
 // click timed while a scripted desktop answers the run's question and end box,
 // and a run measured between two passes of its baseline.
 
+#include "BenchCalls.h"
+#include "BenchFileSystem.h"
 #include "BenchTree.h"
 #include "app/ProgramWindows.h"
 #include "app/TfrmMain.h"
@@ -18,15 +20,20 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace benchprogram {
 
 // The program's windows, created as the program entry creates them, then a
-// sandbox of drives C and D; on leaving, the main window is hidden and the
-// windows are destroyed with a desktop that expects nothing.
+// sandbox of drives C and D on the file system chosen; on leaving, the main
+// window is hidden and the windows are destroyed with a desktop that expects
+// nothing. The flags of the file system and of the counted calls are taken out
+// of the arguments.
 class ProgramBench {
 public:
-    ProgramBench(int& argc, char** argv) : offscreen_(Offscreen()), app_(argc, argv) {
+    ProgramBench(int& argc, char** argv)
+        : countsWanted_(TakeCountingFlags(argc, argv)), fileSystem_(benchfs::ChooseFileSystem(argc, argv)),
+          offscreen_(Offscreen()), app_(argc, argv) {
         testsupport::EnsureProgramWindows();
         sandbox_.emplace("CD");
     }
@@ -40,9 +47,31 @@ public:
 
     std::string HostRoot(char drive) const { return sandbox_->HostRoot(drive); }
 
+    // This is the run under strace: its figures are not printed.
+    bool Counting() const { return benchcalls::Counting(); }
+
+    // Runs the benchmark again under strace with `sizes` as its arguments, on
+    // the same file system, unless the figures are being counted already or
+    // were not asked for.
+    benchcalls::Phases CountCalls(const std::vector<std::string>& sizes) const {
+        if (Counting() || !countsWanted_)
+            return {};
+        std::vector<std::string> arguments = sizes;
+        if (fileSystem_.disk)
+            arguments.push_back(benchfs::DiskFlag);
+        return benchcalls::CountPhases(arguments);
+    }
+
 private:
+    // True unless the counts were turned off.
+    static bool TakeCountingFlags(int& argc, char** argv) {
+        benchcalls::Counting() = benchfs::TakeFlag(argc, argv, benchcalls::CountingFlag);
+        return !benchfs::TakeFlag(argc, argv, benchcalls::NoCountsFlag);
+    }
     static bool Offscreen() { return ::setenv("QT_QPA_PLATFORM", "offscreen", 0) == 0; }
 
+    bool countsWanted_;
+    benchfs::Choice fileSystem_;
     bool offscreen_;
     QApplication app_;
     std::optional<testsupport::DriveSandbox> sandbox_;
@@ -77,9 +106,9 @@ inline Between MeasureBetween(const std::string& hostD, int n,
                               const std::function<double(const std::string& destination)>& run) {
     const std::string number = std::to_string(n);
     Between measured;
-    measured.before = baseline("Base" + number);
+    measured.before = benchcalls::InPhase("baseline" + number, [&] { return baseline("Base" + number); });
     ::mkdir((hostD + "/Run" + number).c_str(), 0755);
-    measured.run = run("D:\\Run" + number);
+    measured.run = benchcalls::InPhase("run" + number, [&] { return run("D:\\Run" + number); });
     measured.peak = benchtree::PeakMegabytes();
     measured.after = baseline("Base" + number + "b");
     return measured;

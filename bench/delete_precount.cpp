@@ -6,6 +6,7 @@
 // on the same tree in the same run; the figure is their ratio.
 
 #include "BenchDesktop.h"
+#include "BenchFileSystem.h"
 #include "BenchWalk.h"
 #include "common/SettingLists.h"
 #include "manage/delete/Vol07DeletePage.h"
@@ -77,6 +78,7 @@ public:
 } // namespace
 
 int main(int argc, char** argv) {
+    benchfs::ChooseFileSystem(argc, argv);
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication app(argc, argv);
     testsupport::DriveSandbox sandbox("CD");

@@ -6,6 +6,7 @@
 // figure is the best of several alternating rounds.
 
 #include "BenchDesktop.h"
+#include "BenchFileSystem.h"
 #include "BenchWalk.h"
 #include "support/DriveSandbox.h"
 #include "tools/TfrmSubFolderListBuilder.h"
@@ -116,6 +117,7 @@ void Report(const char* what, double ours, const char* baselineName, double base
 } // namespace
 
 int main(int argc, char** argv) {
+    benchfs::ChooseFileSystem(argc, argv);
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication app(argc, argv);
     testsupport::DriveSandbox sandbox("CD");

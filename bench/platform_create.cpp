@@ -9,6 +9,7 @@
 // The three take turns in blocks of names, so that whatever else the machine
 // does at the time weighs on all of them alike.
 
+#include "BenchFileSystem.h"
 #include "BenchTree.h"
 #include "common/FrameworkFiles.h"
 #include "platform/FileSystem.h"
@@ -94,7 +95,8 @@ std::array<double, Ways> Measure(const testsupport::DriveSandbox& sandbox, std::
 
 } // namespace
 
-int main() {
+int main(int argc, char** argv) {
+    benchfs::ChooseFileSystem(argc, argv);
     testsupport::DriveSandbox sandbox("C");
     std::printf("%8s %10s %26s %7s %36s %7s\n", "names", "mkdir() s", "DirectoryExists+Force... s", "ratio",
                 "GetFileAttributesA+CreateDirectoryA s", "ratio");

@@ -3,6 +3,7 @@
 // readdir()+lstat() walk for the scan, a getline loop for the import. Each pair
 // runs on the same data in the same run; the figures are ratios.
 
+#include "BenchFileSystem.h"
 #include "BenchWalk.h"
 #include "common/FolderTreeScanner.h"
 #include "common/ListFileImporter.h"
@@ -84,7 +85,8 @@ std::deque<std::string> Import(uint32_t type) {
 
 } // namespace
 
-int main() {
+int main(int argc, char** argv) {
+    benchfs::ChooseFileSystem(argc, argv);
     testsupport::DriveSandbox sandbox("D");
     const std::string hostTree = sandbox.Host("D:\\Tree");
     std::printf("Generating %d folders and %d files ...\n", TopFolders * (1 + SubfoldersEach),

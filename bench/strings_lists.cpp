@@ -12,6 +12,7 @@
 // most painted of them are printed too.
 
 #include "BenchDesktop.h"
+#include "BenchFileSystem.h"
 #include "BenchTree.h"
 #include "app/ProgramWindows.h"
 #include "app/TfrmMain.h"
@@ -231,6 +232,7 @@ void Print(int lines, const RoundResult& round) {
 } // namespace
 
 int main(int argc, char** argv) {
+    benchfs::ChooseFileSystem(argc, argv);
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication app(argc, argv);
     int small = 100000;
