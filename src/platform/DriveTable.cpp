@@ -45,6 +45,8 @@ void SetDriveTable(const DriveTable& table) {
             clean[upper] = CleanHostFolder(folder);
     }
     detail::State().drives = std::move(clean);
+    // The folders of the old table are seldom those of the new one.
+    detail::State().openFolders.Clear();
 }
 
 void MapDrive(char letter, const std::string& hostFolder) {

@@ -205,8 +205,13 @@ bool CopyFileA(const std::string& existing, const std::string& target, bool fail
     }
     if (!destination.parentExists)
         return detail::Fail(ERROR_PATH_NOT_FOUND);
+    // Relative to the open folder where the target was looked up in its kept
+    // names: no walk of the whole path, and the folder's new status is one fstat.
+    const int folder = detail::ParentDescriptor(destination);
+    const int at = folder >= 0 ? folder : AT_FDCWD;
+    const char* name = folder >= 0 ? destination.name.c_str() : destination.host.c_str();
     FileDescriptor out(
-        open(destination.host.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, sourceStatus.st_mode & 0777));
+        openat(at, name, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, sourceStatus.st_mode & 0777));
     if (out.Get() < 0) {
         // EEXIST: someone else created the target since it was looked up.
         if (errno == EEXIST)
@@ -217,11 +222,16 @@ bool CopyFileA(const std::string& existing, const std::string& target, bool fail
     if (int closed = out.Close(); !error)
         error = closed;
     if (error) {
-        unlink(destination.host.c_str());
+        unlinkat(at, name, 0);
         cache.Removed(destination.parent, destination.name, false);
         return detail::FailWithErrno(error, ERROR_PATH_NOT_FOUND);
     }
-    cache.Added(destination.parent, destination.name, destination.parentCurrent);
+    struct stat folderNow;
+    if (folder >= 0 && fstat(folder, &folderNow) == 0)
+        cache.Added(destination.parent, destination.name, destination.parentCurrent,
+                    detail::FolderStatus::Of(folderNow));
+    else
+        cache.Added(destination.parent, destination.name, destination.parentCurrent && folder < 0);
     return true;
 }
 

@@ -5,9 +5,12 @@
 #include "platform/FileSystem.h"
 #include "platform/PathResolver.h"
 #include "platform/PlatformState.h"
+#include "platform/StatxIdentity.h"
 
 #include <fcntl.h>
 #include <stdio.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -33,20 +36,67 @@ uint32_t GetFileAttributesA(const std::string& path) {
 
 namespace {
 
+// What a new folder is, as GetEntryDetails gives it.
+EntryDetails MadeFolder(const std::string& name, const struct statx& st) {
+    EntryDetails details;
+    details.name = name;
+    details.kind = EntryKind::Folder;
+    details.modifiedSeconds = st.stx_mtime.tv_sec;
+    details.modifiedNanoseconds = st.stx_mtime.tv_nsec;
+    details.identity = detail::IdentityOf(st);
+    return details;
+}
+
+// What statx is asked of a new folder: the status its kept names go with, and
+// its identity.
+constexpr unsigned MadeFolderMask = STATX_BASIC_STATS | detail::IdentityStatxMask;
+
 // Creates the folder `resolved` stands for, known to be missing with its
-// parent there.
-bool MakeFolder(const Resolved& resolved, bool keepNames) {
+// parent there, by its whole path.
+bool MakeFolderByPath(const Resolved& resolved, bool keepNames, std::optional<EntryDetails>* made) {
     if (mkdir(resolved.host.c_str(), 0777) != 0)
         return FailWithErrno(errno, ERROR_PATH_NOT_FOUND);
     detail::FolderNameCache& cache = detail::State().folderNames;
     cache.Added(resolved.parent, resolved.name, resolved.parentCurrent);
-    if (!keepNames)
+    if (!keepNames && !made)
         return true;
-    // Entries are mostly created in a folder just created: its names (none)
-    // are kept from the start rather than read at the first one.
-    struct stat created;
-    if (stat(resolved.host.c_str(), &created) == 0 && S_ISDIR(created.st_mode))
-        cache.Created(resolved.host, created);
+    struct statx created;
+    if (statx(AT_FDCWD, resolved.host.c_str(), AT_SYMLINK_NOFOLLOW, MadeFolderMask, &created) != 0 ||
+        !S_ISDIR(created.stx_mode))
+        return true;
+    if (keepNames)
+        cache.Created(resolved.host, detail::FolderStatus::Of(created));
+    if (made)
+        *made = MadeFolder(resolved.name, created);
+    return true;
+}
+
+// The same, relative to the open folder holding it where the path was
+// answered from that folder's kept names: the kernel walks no path, and the
+// folder's new status is one fstat. `made` (when given) gets the new folder's
+// details, from the one statx that also gives the status its (empty) names
+// are kept with.
+bool MakeFolder(const Resolved& resolved, bool keepNames, std::optional<EntryDetails>* made) {
+    const int parent = detail::ParentDescriptor(resolved);
+    if (parent < 0)
+        return MakeFolderByPath(resolved, keepNames, made);
+    if (mkdirat(parent, resolved.name.c_str(), 0777) != 0)
+        return FailWithErrno(errno, ERROR_PATH_NOT_FOUND);
+    detail::FolderNameCache& cache = detail::State().folderNames;
+    struct stat parentNow;
+    const bool seen = fstat(parent, &parentNow) == 0;
+    cache.Added(resolved.parent, resolved.name, resolved.parentCurrent && seen,
+                seen ? detail::FolderStatus::Of(parentNow) : detail::FolderStatus{});
+    if (!keepNames && !made)
+        return true;
+    struct statx created;
+    if (statx(parent, resolved.name.c_str(), AT_SYMLINK_NOFOLLOW, MadeFolderMask, &created) != 0 ||
+        !S_ISDIR(created.stx_mode))
+        return true;
+    if (keepNames)
+        cache.Created(resolved.host, detail::FolderStatus::Of(created));
+    if (made)
+        *made = MadeFolder(resolved.name, created);
     return true;
 }
 
@@ -60,10 +110,12 @@ bool CreateDirectoryA(const std::string& path) {
         return Fail(ERROR_ALREADY_EXISTS);
     if (!resolved.parentExists)
         return Fail(ERROR_PATH_NOT_FOUND);
-    return MakeFolder(resolved, true);
+    return MakeFolder(resolved, true, nullptr);
 }
 
-bool TryCreateDirectoryInFolder(const std::string& path, bool keepNames) {
+bool TryCreateDirectoryInFolder(const std::string& path, bool keepNames, std::optional<EntryDetails>* made) {
+    if (made)
+        made->reset();
     Resolved resolved;
     if (!detail::ResolveText(path, resolved, detail::Expect::New))
         return false;
@@ -71,7 +123,7 @@ bool TryCreateDirectoryInFolder(const std::string& path, bool keepNames) {
         return Fail(ERROR_ALREADY_EXISTS);
     if (!resolved.parentExists || !resolved.parentIsFolder)
         return Fail(ERROR_PATH_NOT_FOUND);
-    return MakeFolder(resolved, keepNames);
+    return MakeFolder(resolved, keepNames, made);
 }
 
 bool RemoveDirectoryA(const std::string& path) {

@@ -19,10 +19,12 @@
 //   whether a path still names the entry a run made of GetEntryIdentity
 //   (EntryIdentity.h), never of their texts.
 
+#include "platform/EntryDetails.h"
 #include "platform/EntryIdentity.h"
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -60,13 +62,6 @@ uint32_t GetLastError();
 
 uint32_t GetFileAttributesA(const std::string& path);
 bool CreateDirectoryA(const std::string& path);
-// A quick try for the usual case of a creation run, a new folder in a folder:
-// creates the folder as CreateDirectoryA does when it is new and the folder
-// holding it is a folder itself (not a link to one) whose names this layer
-// keeps. False, having created nothing, in every other case, which the caller
-// then settles the long way. `keepNames`: entries will be created in the new
-// folder, so its (empty) names are kept from the start.
-bool TryCreateDirectoryInFolder(const std::string& path, bool keepNames);
 bool RemoveDirectoryA(const std::string& path);
 bool DeleteFileA(const std::string& path);
 bool MoveFileA(const std::string& existing, const std::string& target);
@@ -87,6 +82,17 @@ bool GetHoldingIdentities(const std::string& path, std::vector<EntryIdentity>& c
 // from it will be refused on, asked beforehand.
 bool MayReadFile(const std::string& path);
 bool MayCreateEntriesIn(const std::string& folder);
+
+// A quick try for the usual case of a creation run, a new folder in a folder:
+// creates the folder as CreateDirectoryA does when it is new and the folder
+// holding it is a folder itself (not a link to one) whose names this layer
+// keeps. False, having created nothing, in every other case, which the caller
+// then settles the long way. `keepNames`: entries will be created in the new
+// folder, so its (empty) names are kept from the start. `made` (when given)
+// gets the new folder as GetEntryDetails would give it, read as it is
+// created; it stays empty when that could not be read.
+bool TryCreateDirectoryInFolder(const std::string& path, bool keepNames,
+                                std::optional<EntryDetails>* made = nullptr);
 
 // True when `name` can be the name of an entry on Windows: not empty, not "."
 // or "..", no backslash, slash or refused character (< > : " | ? * or a

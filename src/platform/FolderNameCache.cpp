@@ -3,6 +3,7 @@
 #include "platform/CaseFolding.h"
 
 #include <dirent.h>
+#include <sys/sysmacros.h>
 
 namespace platform::detail {
 
@@ -60,6 +61,17 @@ FolderStatus FolderStatus::Of(const struct stat& st) {
     status.changed = st.st_ctim;
     status.size = st.st_size;
     status.links = st.st_nlink;
+    return status;
+}
+
+FolderStatus FolderStatus::Of(const struct statx& st) {
+    FolderStatus status;
+    status.device = makedev(st.stx_dev_major, st.stx_dev_minor);
+    status.inode = st.stx_ino;
+    status.modified = {static_cast<time_t>(st.stx_mtime.tv_sec), static_cast<long>(st.stx_mtime.tv_nsec)};
+    status.changed = {static_cast<time_t>(st.stx_ctime.tv_sec), static_cast<long>(st.stx_ctime.tv_nsec)};
+    status.size = static_cast<off_t>(st.stx_size);
+    status.links = st.stx_nlink;
     return status;
 }
 
@@ -130,6 +142,19 @@ void FolderNameCache::Added(const std::string& folder, const std::string& name, 
     Refresh(folder, *found);
 }
 
+void FolderNameCache::Added(const std::string& folder, const std::string& name, bool wasCurrent,
+                            const FolderStatus& now) {
+    Entry* found = folders_.Find(folder);
+    if (!found)
+        return;
+    if (!wasCurrent) {
+        folders_.Erase(folder);
+        return;
+    }
+    found->names.Add(name);
+    found->status = now;
+}
+
 void FolderNameCache::Removed(const std::string& folder, const std::string& name, bool wasCurrent) {
     Entry* found = folders_.Find(folder);
     if (!found)
@@ -142,9 +167,9 @@ void FolderNameCache::Removed(const std::string& folder, const std::string& name
     Refresh(folder, *found);
 }
 
-void FolderNameCache::Created(const std::string& folder, const struct stat& st) {
+void FolderNameCache::Created(const std::string& folder, const FolderStatus& status) {
     Entry entry;
-    entry.status = FolderStatus::Of(st);
+    entry.status = status;
     folders_.Put(folder, std::move(entry));
 }
 

@@ -46,6 +46,7 @@ struct FolderStatus {
     nlink_t links = 0;
 
     static FolderStatus Of(const struct stat& st);
+    static FolderStatus Of(const struct statx& st);
     bool operator==(const FolderStatus& other) const;
 };
 
@@ -76,10 +77,13 @@ public:
     // someone else may have changed the folder too, and the copy is dropped.
     void Added(const std::string& folder, const std::string& name, bool wasCurrent);
     void Removed(const std::string& folder, const std::string& name, bool wasCurrent);
+    // The same, with the folder's status `now` taken right after the change
+    // by the caller.
+    void Added(const std::string& folder, const std::string& name, bool wasCurrent, const FolderStatus& now);
 
     // Records a folder this layer has just created, empty, whose status is
-    // `st`: the first name looked up in it need not read it.
-    void Created(const std::string& folder, const struct stat& st);
+    // `status`: the first name looked up in it need not read it.
+    void Created(const std::string& folder, const FolderStatus& status);
 
     // Drops the copies of `folder` and of every folder below it.
     void Forget(const std::string& folder);

@@ -46,6 +46,7 @@ bool ResolveThroughCache(std::string& parent, const std::string& name, std::stri
         return false;
     }
     const std::string* actual = names->Find(name);
+    out.parentSt = parentStatus;
     if (!actual) {
         out.name = name;
         out.host = std::move(exact);
@@ -133,6 +134,12 @@ void ResolveBySearch(const std::string& root, const std::vector<std::string>& co
 }
 
 } // namespace
+
+int ParentDescriptor(const Resolved& resolved) {
+    if (!resolved.parentIsFolder || !resolved.parentCurrent)
+        return -1;
+    return State().openFolders.Descriptor(resolved.parent, resolved.parentSt);
+}
 
 std::string JoinHost(const std::string& folder, const std::string& name) {
     std::string path;

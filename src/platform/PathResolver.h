@@ -24,7 +24,15 @@ struct Resolved {
     // when the path was answered from the kept names).
     bool parentIsFolder = false;
     struct stat st {}; // lstat of the path (stat at a drive's root)
+    // With parentIsFolder: the lstat of `parent` that found its kept names up
+    // to date, taken just now.
+    struct stat parentSt {};
 };
+
+// A descriptor of the folder `resolved` was found in, for creating an entry
+// relative to it; -1 when the path was not answered from the folder's kept
+// names or the folder cannot be opened. Valid until the next call.
+int ParentDescriptor(const Resolved& resolved);
 
 // False (with the error recorded) for an unmapped drive or a path too long for
 // the host; otherwise true, and `out` says what exists.

@@ -4,6 +4,7 @@
 
 #include "platform/Drives.h"
 #include "platform/FolderNameCache.h"
+#include "platform/OpenFolders.h"
 #include "platform/WindowsPath.h"
 
 #include <cstdint>
@@ -20,6 +21,7 @@ struct PlatformState {
     WindowsPath currentDirectory;
     std::map<char, uint64_t> freeSpaceOverrides;
     FolderNameCache folderNames;
+    OpenFolders openFolders;
 };
 
 PlatformState& State();

@@ -14,6 +14,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <optional>
 #include <string>
 
 namespace {
@@ -90,6 +91,54 @@ TEST(CreationShortcuts, NamesOfANewFolderFollowChangesAroundTheLayer) {
         EXPECT_TRUE(CopyFileA("D:\\source.txt", item + "\\copy.txt", true));
         EXPECT_FALSE(CopyFileA("D:\\source.txt", item + "\\COPY.TXT", true));
     }
+}
+
+TEST(CreationShortcuts, TheFolderReadAtCreationIsTheOneReadAfterwards) {
+    DriveSandbox sandbox;
+    sandbox.MakeFolder("D:\\dest");
+    EXPECT_FALSE(IsFolder("D:\\dest\\item"));
+    for (bool keepNames : {true, false}) {
+        SCOPED_TRACE(keepNames);
+        const std::string item = keepNames ? "D:\\dest\\kept" : "D:\\dest\\plain";
+        std::optional<EntryDetails> made;
+        ASSERT_TRUE(TryCreateDirectoryInFolder(item, keepNames, &made));
+        ASSERT_TRUE(made.has_value());
+        const EntryDetails read = GetEntryDetails(item);
+        EXPECT_EQ(made->identity, read.identity);
+        EXPECT_EQ(made->kind, EntryKind::Folder);
+        EXPECT_EQ(made->name, read.name);
+        EXPECT_EQ(made->modifiedSeconds, read.modifiedSeconds);
+        EXPECT_EQ(made->modifiedNanoseconds, read.modifiedNanoseconds);
+        // A try that creates nothing leaves nothing behind.
+        EXPECT_FALSE(TryCreateDirectoryInFolder(item, keepNames, &made));
+        EXPECT_FALSE(made.has_value());
+    }
+}
+
+TEST(CreationShortcuts, AFolderMovedAwayAndReplacedIsNeverCreatedInAgain) {
+    DriveSandbox sandbox;
+    sandbox.MakeFolder("D:\\dest");
+    sandbox.MakeFile("D:\\source.txt", "data");
+    EXPECT_FALSE(IsFolder("D:\\dest\\item"));
+    ASSERT_TRUE(TryCreateDirectoryInFolder("D:\\dest\\first", false));
+    ASSERT_TRUE(CopyFileA("D:\\source.txt", "D:\\dest\\first.txt", true));
+    // Another program moves the folder away and puts a new one in its place.
+    fs::rename(sandbox.Host("D:\\dest"), sandbox.Host("D:\\moved"));
+    sandbox.MakeFolder("D:\\dest");
+    EXPECT_FALSE(IsFolder("D:\\dest\\item")); // reads the new folder's names
+    EXPECT_TRUE(TryCreateDirectoryInFolder("D:\\dest\\second", false));
+    EXPECT_TRUE(CopyFileA("D:\\source.txt", "D:\\dest\\second.txt", true));
+    EXPECT_TRUE(CreateDirectoryA("D:\\dest\\third"));
+    for (const std::string name : {"second", "second.txt", "third"}) {
+        SCOPED_TRACE(name);
+        EXPECT_TRUE(sandbox.Exists("D:\\dest\\" + name));
+        EXPECT_FALSE(sandbox.Exists("D:\\moved\\" + name));
+    }
+    // The names the layer added follow the new folder, in any case.
+    EXPECT_FALSE(CreateDirectoryA("D:\\dest\\SECOND"));
+    EXPECT_EQ(GetLastError(), ERROR_ALREADY_EXISTS);
+    EXPECT_FALSE(CopyFileA("D:\\source.txt", "D:\\dest\\SECOND.TXT", true));
+    EXPECT_EQ(GetLastError(), ERROR_FILE_EXISTS);
 }
 
 TEST(CreationShortcuts, FoldersBeyondTheKeptOnesAreReadAgain) {

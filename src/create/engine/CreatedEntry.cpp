@@ -36,8 +36,9 @@ std::string Resolved(const std::string& hostFolder) {
 
 } // namespace
 
-std::optional<CreatedEntry> CreatedEntryRecorder::Record(const std::string& path) {
-    const platform::EntryDetails details = platform::GetEntryDetails(path);
+std::optional<CreatedEntry> CreatedEntryRecorder::Record(const std::string& path,
+                                                         const std::optional<platform::EntryDetails>& made) {
+    const platform::EntryDetails details = made ? *made : platform::GetEntryDetails(path);
     if (details.kind == platform::EntryKind::Missing)
         return std::nullopt;
     CreatedEntry entry;

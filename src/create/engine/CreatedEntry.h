@@ -27,10 +27,12 @@ struct CreatedEntry {
 // nothing is there. The folder holding the last entry noted is remembered, so
 // that a run making many entries in one folder resolves it once: a link put
 // in its way during the run then makes Undo leave the entries, never take
-// more.
+// more. `made`: the entry as it was read when it was made, when it was; else
+// it is read now.
 class CreatedEntryRecorder {
 public:
-    std::optional<CreatedEntry> Record(const std::string& path);
+    std::optional<CreatedEntry> Record(const std::string& path,
+                                       const std::optional<platform::EntryDetails>& made = std::nullopt);
 
 private:
     std::string lastParent_; // full Windows form

@@ -132,9 +132,10 @@ void CreationCounterBlock::RefreshBoth() {
     repaints_.Repaint(nullptr);
 }
 
-void CreationCounterBlock::RecordCreated(const std::string& name) {
+void CreationCounterBlock::RecordCreated(const std::string& name,
+                                         const std::optional<platform::EntryDetails>& made) {
     Results.Created.Folders.push_back(name);
-    CreatedEntries.push_back(recorder_.Record(Trim(name)));
+    CreatedEntries.push_back(recorder_.Record(Trim(name), made));
     AddToList(StatisticList::FoldersCreated, name);
     Counters.Created.Folders += 1;
     RefreshBoth();

@@ -83,7 +83,9 @@ public:
     void RefreshBoth();
 
     // A main folder the run created: the undo list, the statistics list, the count.
-    void RecordCreated(const std::string& name);
+    // `made`: what the folder was as it was created, when known; else it is read now.
+    void RecordCreated(const std::string& name,
+                       const std::optional<platform::EntryDetails>& made = std::nullopt);
     // A main folder that already existed, or could not be created. `charge`
     // (nullptr for none) is the attach load the folder would have carried.
     void RecordExists(const std::string& name, const StructureTotals* charge);

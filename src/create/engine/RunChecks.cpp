@@ -88,12 +88,13 @@ void ForEachRunItem(RepaintThrottle& repaints, const std::vector<QWidget*>& wind
 }
 
 MainFolderResult CreateMainFolder(const std::string& name, bool attaching, bool mostlyNew,
-                                  std::string& created) {
+                                  std::string& created, std::optional<platform::EntryDetails>& made) {
     created.clear();
+    made.reset();
     // While most folders are new, each is first simply created: when that
     // works, the folder was new and its parent there, which is what the
     // checks below would have found, and they would have created it too.
-    if (mostlyNew && platform::TryCreateDirectoryInFolder(name, attaching)) {
+    if (mostlyNew && platform::TryCreateDirectoryInFolder(name, attaching, &made)) {
         created = name;
         return MainFolderResult::Created;
     }

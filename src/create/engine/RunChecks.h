@@ -7,9 +7,11 @@
 #include "create/engine/CreationCounters.h"
 #include "create/engine/RepaintThrottle.h"
 #include "create/engine/SimulatedDisk.h"
+#include "platform/FileSystem.h"
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -44,9 +46,10 @@ enum class MainFolderResult { Created, Exists, Failed };
 // done without creating anything, and Undo would empty it. When `attaching`,
 // `created` gets the highest folder that was missing, which is what the
 // attach walk must leave alone. `mostlyNew`: most folders of the run so far
-// were new, so the folder is first simply created.
+// were new, so the folder is first simply created; `made` then gets the new
+// folder as it was read when created (else it stays empty).
 MainFolderResult CreateMainFolder(const std::string& name, bool attaching, bool mostlyNew,
-                                  std::string& created);
+                                  std::string& created, std::optional<platform::EntryDetails>& made);
 
 // The simulation's twin of CreateMainFolder: what creating `name` would
 // find, judged against the disk and what the simulation has made so far;

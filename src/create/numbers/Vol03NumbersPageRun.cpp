@@ -182,7 +182,8 @@ void Vol03NumbersPage::ProcessRunNumber(int64_t number, const _tagVol0XParts& pa
     const bool attaching = mode != AttachMode::Nothing;
     const bool mostlyNew = block_.Counters.Created.Folders >= block_.Counters.Exists.Folders;
     std::string created;
-    switch (CreateMainFolder(name, attaching, mostlyNew, created)) {
+    std::optional<platform::EntryDetails> made;
+    switch (CreateMainFolder(name, attaching, mostlyNew, created, made)) {
     case MainFolderResult::Exists:
         // An existing or failed folder carries no structure load on this page.
         block_.RecordExists(name, nullptr);
@@ -193,7 +194,7 @@ void Vol03NumbersPage::ProcessRunNumber(int64_t number, const _tagVol0XParts& pa
     case MainFolderResult::Created:
         break;
     }
-    block_.RecordCreated(name);
+    block_.RecordCreated(name, made);
     if (!attaching)
         return;
     walk_.CreatedFilesList.clear();

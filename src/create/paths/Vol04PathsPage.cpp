@@ -71,9 +71,10 @@ void Vol04PathsPage::RefreshStatisticLabels() {
     block_.RefreshStatisticLabels();
 }
 
-void Vol04PathsPage::RecordCreated(const std::string& name) {
+void Vol04PathsPage::RecordCreated(const std::string& name,
+                                   const std::optional<platform::EntryDetails>& made) {
     BindStatisticsWindow();
-    block_.RecordCreated(name);
+    block_.RecordCreated(name, made);
 }
 
 void Vol04PathsPage::RecordOther(const std::string& name) {

@@ -25,6 +25,7 @@
 
 #include <deque>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -56,7 +57,9 @@ public:
     void ClearStatisticLists();
     void RefreshResultLabels();
     void RefreshStatisticLabels();
-    void RecordCreated(const std::string& name);
+    // `made`: the new folder as it was read when created, when known.
+    void RecordCreated(const std::string& name,
+                       const std::optional<platform::EntryDetails>& made = std::nullopt);
     void RecordOther(const std::string& name);
 
     // What the run relies on.

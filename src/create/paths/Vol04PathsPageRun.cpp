@@ -173,8 +173,9 @@ void Vol04PathsPage::ProcessRunLine(const std::string& line, AttachMode mode,
     // Only what this line adds to the disk is the walk's own: a structure that
     // contains the new folder must not copy it into the next one.
     std::string created;
+    std::optional<platform::EntryDetails> made;
     const bool mostlyNew = block_.Counters.Created.Folders >= block_.Counters.Exists.Folders;
-    switch (CreateMainFolder(name, mode != AttachMode::Nothing, mostlyNew, created)) {
+    switch (CreateMainFolder(name, mode != AttachMode::Nothing, mostlyNew, created, made)) {
     case MainFolderResult::Exists:
         // An existing folder gets nothing attached, so it carries no load.
         block_.RecordExists(name, nullptr);
@@ -185,7 +186,7 @@ void Vol04PathsPage::ProcessRunLine(const std::string& line, AttachMode mode,
     case MainFolderResult::Created:
         break;
     }
-    RecordCreated(name);
+    RecordCreated(name, made);
     walk_.AttachTargetRoot = name;
     if (mode == AttachMode::Nothing)
         return;

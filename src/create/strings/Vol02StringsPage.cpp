@@ -70,9 +70,10 @@ void Vol02StringsPage::RefreshStatisticLabels() {
     block_.RefreshStatisticLabels();
 }
 
-void Vol02StringsPage::RecordCreated(const std::string& name) {
+void Vol02StringsPage::RecordCreated(const std::string& name,
+                                     const std::optional<platform::EntryDetails>& made) {
     BindStatisticsWindow();
-    block_.RecordCreated(name);
+    block_.RecordCreated(name, made);
 }
 
 void Vol02StringsPage::RecordExists(const std::string& name) {

@@ -21,6 +21,7 @@
 
 #include <deque>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -53,7 +54,9 @@ public:
     void ClearStatisticLists();
     void RefreshResultLabels();
     void RefreshStatisticLabels();
-    void RecordCreated(const std::string& name);
+    // `made`: the new folder as it was read when created, when known.
+    void RecordCreated(const std::string& name,
+                       const std::optional<platform::EntryDetails>& made = std::nullopt);
     void RecordExists(const std::string& name);
     void RecordOther(const std::string& name);
 

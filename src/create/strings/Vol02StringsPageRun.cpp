@@ -137,8 +137,9 @@ void Vol02StringsPage::ProcessRunItem(const std::string& item, const _tagVol0XPa
     // Only what this item adds to the disk is the walk's own: a structure that
     // contains the destination must not copy it into the next new folder.
     std::string created;
+    std::optional<platform::EntryDetails> made;
     const bool mostlyNew = block_.Counters.Created.Folders >= block_.Counters.Exists.Folders;
-    switch (CreateMainFolder(name, mode != AttachMode::Nothing, mostlyNew, created)) {
+    switch (CreateMainFolder(name, mode != AttachMode::Nothing, mostlyNew, created, made)) {
     case MainFolderResult::Exists:
         RecordExists(name);
         return;
@@ -148,7 +149,7 @@ void Vol02StringsPage::ProcessRunItem(const std::string& item, const _tagVol0XPa
     case MainFolderResult::Created:
         break;
     }
-    RecordCreated(name);
+    RecordCreated(name, made);
     if (mode == AttachMode::Nothing)
         return;
     walk_.AddOwnFolder(created);
