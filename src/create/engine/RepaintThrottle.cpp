@@ -73,6 +73,7 @@ void RepaintThrottle::BeginRun(const std::vector<QWidget*>& windows, const std::
     running_ = true;
     pauses_ = 0;
     runRepaints_ = 0;
+    progressBar_ = nullptr;
     windows_.clear();
     held_.clear();
     for (QWidget* window : windows)
@@ -106,11 +107,27 @@ void RepaintThrottle::SetHeldUpdates(bool enabled) {
     }
 }
 
+void RepaintThrottle::SetProgress(QProgressBar& bar, int value) {
+    if (!running_) {
+        bar.setValue(value);
+        return;
+    }
+    progressBar_ = &bar;
+    progressValue_ = value;
+}
+
+void RepaintThrottle::ShowProgress() {
+    if (progressBar_)
+        progressBar_->setValue(progressValue_);
+}
+
 void RepaintThrottle::EndRun() {
     if (!running_)
         return;
     running_ = false;
     pauses_ = 0;
+    ShowProgress();
+    progressBar_ = nullptr;
     if (flush_)
         flush_();
     SetHeldUpdates(true);
@@ -124,6 +141,7 @@ void RepaintThrottle::EndRun() {
 }
 
 void RepaintThrottle::PaintChanges() {
+    ShowProgress();
     if (flush_)
         flush_();
     SetHeldUpdates(true);
@@ -142,6 +160,7 @@ void RepaintThrottle::PaintChanges() {
 void RepaintThrottle::Pause() {
     if (!running_ || pauses_++ > 0)
         return;
+    ShowProgress();
     if (flush_)
         flush_();
     SetHeldUpdates(true);

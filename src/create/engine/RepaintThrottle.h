@@ -24,6 +24,7 @@
 
 #include <QElapsedTimer>
 #include <QPointer>
+#include <QProgressBar>
 #include <QWidget>
 
 #include <functional>
@@ -63,9 +64,9 @@ public:
     bool Running() const { return running_ && pauses_ == 0; }
     // Whether what is written now is shown now: outside a run, while paused,
     // or when the next repaint of a run will be a frame. Labels that are
-    // written only to be shown may wait for it; a progress bar is set at
-    // every item all the same, so that a frame in the middle of an item shows
-    // where the run stands.
+    // written only to be shown may wait for it; a progress bar's place is
+    // given at every item all the same (SetProgress), so that a frame in the
+    // middle of an item shows where the run stands.
     bool ShownNow() const { return !Running() || sinceLastRepaint_.elapsed() >= frameMilliseconds_; }
     // The frame's length; 0 makes every repaint of a run a frame, so that a
     // check can look at what each frame shows.
@@ -73,6 +74,11 @@ public:
     // Runs before every repaint of a run and when the run ends: whoever held
     // back what the windows show writes it now.
     void SetBeforeRepaint(std::function<void()> flush) { flush_ = std::move(flush); }
+    // Where the run's progress bar stands. The bar is set to it before every
+    // repaint of a run, at a pause and when the run ends, not at once: asking
+    // the bar whether a new value shows costs more than many a run's item.
+    // Outside a run the bar is set at once.
+    void SetProgress(QProgressBar& bar, int value);
     // Repaints made during the current or last run (for tests and benchmarks).
     int RunRepaints() const { return runRepaints_; }
 
@@ -82,6 +88,7 @@ private:
     // A frame: what was held back is written and the changed parts painted.
     void PaintChanges();
     void SetHeldUpdates(bool enabled);
+    void ShowProgress();
 
     bool running_ = false;
     int pauses_ = 0;
@@ -92,6 +99,8 @@ private:
     std::vector<QPointer<QWidget>> held_;
     std::unique_ptr<TabLayoutHold> tabLayouts_;
     std::function<void()> flush_;
+    QPointer<QProgressBar> progressBar_;
+    int progressValue_ = 0;
 };
 
 // Holds a throttle's run for the lifetime of the object, so that every way out

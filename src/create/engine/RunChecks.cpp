@@ -79,9 +79,9 @@ void ForEachRunItem(RepaintThrottle& repaints, const std::vector<QWidget*>& wind
     bar.setValue(0);
     bar.show();
     for (uint64_t i = 0; i < count; ++i) {
-        // Set at every item: a frame may come in the middle of any item, and
+        // Given at every item: a frame may come in the middle of any item, and
         // the throttle paints the bar together with the counters.
-        bar.setValue(ProgressValue(i));
+        repaints.SetProgress(bar, ProgressValue(i));
         ui::desktop().ProcessMessages();
         item(i);
     }
