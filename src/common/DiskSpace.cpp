@@ -6,7 +6,10 @@
 #include <charconv>
 
 std::string SizeToText(uint64_t bytes, double& value, std::string& unit) {
-    const double count = static_cast<double>(bytes);
+    return SizeFigureToText(static_cast<double>(bytes), value, unit);
+}
+
+std::string SizeFigureToText(double count, double& value, std::string& unit) {
     // A quotient of exactly 1 takes the next smaller unit.
     if ((value = count / 1073741824.0) > 1) {
         unit = " GB";

@@ -27,7 +27,7 @@ std::optional<uint64_t> FileSystemOf(const std::string& folder) {
 
 } // namespace
 
-bool FileSystemNeeds::Add(const std::string& folder, uint64_t bytes) {
+bool FileSystemNeeds::Add(const std::string& folder, uint64_t bytes, uint64_t times) {
     const std::string trimmed = Trim(folder);
     const std::string drive = Trim(ExtractFileDrive(trimmed));
     if (drive.empty())
@@ -40,10 +40,12 @@ bool FileSystemNeeds::Add(const std::string& folder, uint64_t bytes) {
         needs_.push_back(
             {std::string(1, static_cast<char>(std::toupper(static_cast<unsigned char>(drive[0])))) +
                  drive.substr(1) + "\\",
-             trimmed, 0});
-    uint64_t& needed = needs_[found->second].neededBytes;
-    needed = bytes > std::numeric_limits<uint64_t>::max() - needed ? std::numeric_limits<uint64_t>::max()
-                                                                   : needed + bytes;
+             trimmed, 0, 0});
+    FileSystemNeed& need = needs_[found->second];
+    constexpr uint64_t most = std::numeric_limits<uint64_t>::max();
+    const uint64_t load = bytes != 0 && times > most / bytes ? most : bytes * times;
+    need.neededBytes = load > most - need.neededBytes ? most : need.neededBytes + load;
+    need.neededFigure += static_cast<double>(bytes) * static_cast<double>(times);
     return true;
 }
 

@@ -15,13 +15,15 @@ struct FileSystemNeed {
     std::string root;         // the drive root of the first folder met there, "C:\"
     std::string folder;       // that folder: the free space is measured where it will be written
     uint64_t neededBytes = 0; // saturates at UINT64_MAX, which no disk has free
+    double neededFigure = 0;  // the same need unsaturated, for the person to read
 };
 
 class FileSystemNeeds {
 public:
-    // Adds `bytes` to the need of the file system of `folder`. False, adding
-    // nothing, for a folder without a drive part or whose drive is not there.
-    bool Add(const std::string& folder, uint64_t bytes);
+    // Adds `times` x `bytes` to the need of the file system of `folder`.
+    // False, adding nothing, for a folder without a drive part or whose drive
+    // is not there.
+    bool Add(const std::string& folder, uint64_t bytes, uint64_t times = 1);
 
     // The needs in ascending order of their roots, then in the order met.
     std::vector<FileSystemNeed> Needs() const;

@@ -37,6 +37,7 @@ FreeSpaceResult CheckDestinationFreeSpace(uint64_t itemCount, const std::string&
         result.neededBytes = std::numeric_limits<uint64_t>::max();
     else
         result.neededBytes = itemCount * totals.bytes;
+    result.neededFigure = static_cast<double>(itemCount) * static_cast<double>(totals.bytes);
     result.enough = result.freeBytes > result.neededBytes;
     return result;
 }
@@ -45,11 +46,11 @@ std::string NotEnoughSpaceText(const FreeSpaceResult& result) {
     double value = 0;
     std::string unit;
     std::string freeText = SizeToText(result.freeBytes, value, unit);
-    std::string neededText = SizeToText(result.neededBytes, value, unit);
+    // The need is shown as it is, also where it is beyond what 64 bits hold.
+    std::string neededText = SizeFigureToText(result.neededFigure, value, unit);
     return "There is not enough space on the disk.\nThe free space on the disk " + result.root +
            " is : " + freeText + "    " + BigNumberToText(result.freeBytes) + " bytes\n" +
-           "The program requires : " + neededText + "    " +
-           DoubleToText(static_cast<double>(result.neededBytes)) + " bytes.";
+           "The program requires : " + neededText + "    " + DoubleToText(result.neededFigure) + " bytes.";
 }
 
 CounterRow PlannedRow(uint64_t itemCount, const StructureTotals& totals) {

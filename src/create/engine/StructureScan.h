@@ -20,6 +20,7 @@ struct FreeSpaceResult {
     bool enough = false;
     uint64_t freeBytes = 0;
     uint64_t neededBytes = 0; // itemCount x structure bytes, UINT64_MAX when that overflows
+    double neededFigure = 0;  // the same product unsaturated: what the box says is needed
     std::string root;         // "D:\"
 };
 

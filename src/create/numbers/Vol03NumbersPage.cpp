@@ -151,12 +151,9 @@ void Vol03NumbersPage::InitialiseAtStart() {
     ui_->edtVol03EndNumber->setText("1");
     ui_->lblVol03StartFolder->clear();
     ui_->lblVol03EndFolder->clear();
-    // The destination list starts with an empty entry, selected; Clear Fields
-    // goes back to it.
-    ui::ComboBox& destinations = *ui_->cboVol03DestFolders;
-    if (!destinations.Contains(""))
-        destinations.AddItem("");
-    destinations.SetItemIndex(destinations.Count() - 1);
+    // The destination list holds the folders chosen so far and nothing else:
+    // an empty entry would be a destination the person could pick.
+    ui_->cboVol03DestFolders->SetItemIndex(-1);
     ui_->lstVol03AddFolderStructure->SetHorizontalExtent(3000);
     SetNameControlsEnabled(false);
 }

@@ -306,7 +306,7 @@ void Vol03NumbersPage::btnVol03ClearAllClick() {
                     "Stop the delete process.",
                     ui::Icon::Question, ui::Buttons::YesNo, ui::Answer::No) == ui::Answer::No)
         return;
-    ui_->cboVol03DestFolders->SetItemIndex(0);
+    ui_->cboVol03DestFolders->SetItemIndex(ui_->cboVol03DestFolders->Count() > 0 ? 0 : -1);
     ui_->edtVol03StartNumber->setText("1");
     ui_->edtVol03EndNumber->setText("1");
     {

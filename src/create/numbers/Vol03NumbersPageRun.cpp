@@ -93,9 +93,12 @@ bool Vol03NumbersPage::NumberBoxesReady() {
 }
 
 void Vol03NumbersPage::ReadNumberBoxes() {
-    // NumberBoxesReady has made sure both boxes hold whole numbers.
-    StartNumber = BoxNumber(*ui_->edtVol03StartNumber).value_or(StartNumber);
-    EndNumber = BoxNumber(*ui_->edtVol03EndNumber).value_or(EndNumber);
+    // The boxes may have changed while a question was open: what is read now
+    // is held to the rules of typing (a whole number, at least 1), and the
+    // padding width follows the end number actually run.
+    ApplyExitRules(true);
+    ApplyExitRules(false);
+    UpdateNumberPreview();
 }
 
 void Vol03NumbersPage::PrepareStatisticsWindow(bool realRun) {

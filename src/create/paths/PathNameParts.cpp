@@ -1,5 +1,6 @@
 #include "create/paths/PathNameParts.h"
 
+#include "common/FolderNormalForm.h"
 #include "common/FrameworkPaths.h"
 #include "common/FrameworkText.h"
 
@@ -17,18 +18,18 @@ std::string WithoutTrailingDelimiters(std::string line) {
 
 _tagVol0XParts BuildPathNameParts(const std::string& line, const std::string& prefix,
                                   const std::string& suffix, bool hyphen) {
-    const std::string path = WithoutTrailingDelimiters(line);
-    std::string parent;
-    std::string last;
-    if (!Trim(ExtractFileExt(path)).empty()) {
-        const std::string folder = ExtractFileDir(path);
-        parent = ExtractFileDir(folder);
-        last = ExtractFileName(folder);
-    } else {
-        parent = ExtractFileDir(path);
-        last = ExtractFileName(path);
-    }
+    // Taken apart in the form Windows reads it in, or "D:/Work/Jan" would be
+    // cut at its only backslash and "D:\Work\x\.." would decorate "..".
+    const std::string path = WithoutTrailingDelimiters(FolderNormalForm(line));
+    const std::string folder = Trim(ExtractFileExt(path)).empty() ? path : ExtractFileDir(path);
     _tagVol0XParts parts;
+    if (IsDriveRoot(folder)) {
+        // A drive's root has no name to decorate: the line names the root.
+        parts.Part0 = folder;
+        return parts;
+    }
+    const std::string parent = ExtractFileDir(folder);
+    const std::string last = ExtractFileName(folder);
     std::string prefixSeparator;
     std::string suffixSeparator;
     if (hyphen) {

@@ -10,8 +10,10 @@
 // Part 0 is the parent folder with a trailing backslash, the prefix as typed
 // and its separator; part 1 the line's last element; part 2 the suffix
 // separator; part 3 the suffix as typed. A last element with an extension
-// names a file, whose folder is decorated instead. Trailing backslashes are
-// dropped first: "D:\Work\Jan\" names Jan, not an empty element inside it.
+// names a file, whose folder is decorated instead. The line is read in its
+// normal form first: "D:/Work/Jan/" and "D:\Work\.\Jan" name Jan, not an
+// empty element or "." inside it. A line naming a drive's root names the root
+// itself, which has no name to decorate.
 _tagVol0XParts BuildPathNameParts(const std::string& line, const std::string& prefix,
                                   const std::string& suffix, bool hyphen);
 

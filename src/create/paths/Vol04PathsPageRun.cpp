@@ -56,25 +56,30 @@ std::vector<FileSystemNeed> Vol04PathsPage::SumVol04DriveNeeds() const {
     // Lines mostly share a few parent folders: each parent is looked up once,
     // with the load of all its lines, in the order the parents are met.
     const uint64_t bytes = structureTotals_.bytes;
-    std::vector<std::pair<std::string, uint64_t>> parents;
+    const std::string prefix = ui_->edtVol04Prefix->text().toStdString();
+    const std::string suffix = ui_->edtVol04Suffix->text().toStdString();
+    const bool hyphen = ui_->chkVol04Hyphen->isChecked();
+    std::vector<std::pair<std::string, uint64_t>> parents; // with their number of lines
     std::unordered_map<std::string, size_t> index;
     for (const std::string& line : IncludeItems()) {
-        const std::string path = Trim(line);
-        if (Trim(ExtractFileDrive(path)).empty())
+        if (Trim(ExtractFileDrive(Trim(line))).empty())
             continue;
-        std::string parent = ExtractFileDir(path);
+        // Charged where the run writes: the parent of the folder it creates,
+        // which for a line naming a file is one level above the line's own.
+        const std::string name = JoinedName(BuildPathNameParts(line, prefix, suffix, hyphen));
+        if (Trim(ExtractFileDrive(name)).empty())
+            continue;
+        std::string parent = ExtractFileDir(name);
         if (parent.empty())
-            parent = path;
+            parent = name;
         auto [found, added] = index.try_emplace(parent, parents.size());
         if (added)
             parents.emplace_back(parent, 0);
-        uint64_t& load = parents[found->second].second;
-        load = bytes > std::numeric_limits<uint64_t>::max() - load ? std::numeric_limits<uint64_t>::max()
-                                                                   : load + bytes;
+        parents[found->second].second += 1;
     }
     FileSystemNeeds needs;
-    for (const auto& [parent, load] : parents)
-        needs.Add(parent, load);
+    for (const auto& [parent, lines] : parents)
+        needs.Add(parent, bytes, lines);
     return needs.Needs();
 }
 
@@ -92,6 +97,7 @@ bool Vol04PathsPage::CheckFreeSpace(bool withFiles) {
             shortage.root = shortNeed->root;
             shortage.freeBytes = freeBytes;
             shortage.neededBytes = shortNeed->neededBytes;
+            shortage.neededFigure = shortNeed->neededFigure;
             ui::ShowBox(this, Title + "Information no: 0071.", NotEnoughSpaceText(shortage),
                         ui::Icon::Warning);
             return false;

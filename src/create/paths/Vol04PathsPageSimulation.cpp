@@ -8,13 +8,11 @@
 #include "common/FrameworkFiles.h"
 #include "common/FrameworkPaths.h"
 #include "common/FrameworkText.h"
-#include "common/PathSplitting.h"
 #include "common/PathValidation.h"
 #include "create/engine/PageRunGuard.h"
 #include "create/engine/RepaintThrottle.h"
 #include "create/engine/RunChecks.h"
 #include "create/paths/TfrmStatistic04.h"
-#include "platform/Drives.h"
 #include "tools/ExportHandOver.h"
 #include "ui/Desktop.h"
 #include "ui/ListBox.h"
@@ -26,12 +24,6 @@
 namespace {
 
 const std::string Title = "Simulate Creating Folder(s).-From a Folder List.            ";
-
-// The run cannot create a folder on a drive that is not there.
-bool DriveIsPresent(const std::string& name) {
-    const std::string drive = ExtractFileDrive(Trim(name));
-    return drive.size() == 2 && platform::GetDriveTypeA(drive + "\\") != platform::DRIVE_NO_ROOT_DIR;
-}
 
 const std::vector<std::string> SimulationDisabledTabs = {"tabFolderCreate04", "tabFolderCreate03",
                                                          "tabFolderCreate01"};
@@ -81,34 +73,41 @@ void Vol04PathsPage::btnVol04CreateFoldersSimulationClick() {
 void Vol04PathsPage::SimulateRunLine(const std::string& line, AttachMode mode,
                                      const std::vector<std::string>& structures) {
     BindStatisticsWindow();
-    std::deque<std::string> accepted;
-    std::deque<std::string> rejected;
-    SplitPathText(line, accepted, rejected);
-    // What the run refuses, the simulation refuses alike: a text that is no
-    // path carries no structures, a path it cannot create carries them.
-    for (const std::string& entry : rejected)
-        SimulateOther(entry, HasDrivePart(entry) ? mode : AttachMode::Nothing);
-    for (const std::string& entry : accepted) {
-        const std::string name = FolderNameOf(entry);
-        if (!DriveIsPresent(name)) {
-            SimulateOther(name, mode);
-            continue;
-        }
-        if (DirectoryExists(name)) {
-            block_.Counters.Exists.Folders += 1;
-            block_.RefreshBoth();
-            block_.AddToList(StatisticList::FoldersExists, name);
-            continue;
-        }
-        block_.AddToList(StatisticList::FoldersCreated, name);
-        block_.Counters.Created.Folders += 1;
-        block_.RefreshBoth();
-        walk_.AttachTargetRoot = name;
-        if (mode == AttachMode::Nothing)
-            continue;
-        AttachStructures(walk_, block_.Repaints(), this, Title + "Warning no: 0474.", name, mode, structures,
-                         true);
+    // Each line is judged as the run judges it, one outcome per line: the
+    // same checks in the same order, against the disk as it is plus what the
+    // simulation has made so far, so that two lines naming one folder, or a
+    // line below a file, come out as the run finds them.
+    if (Trim(ExtractFileDrive(Trim(line))).empty()) {
+        // Not a path at all: nothing would have been attached to it.
+        SimulateOther(line, AttachMode::Nothing);
+        return;
     }
+    const std::string name = FolderNameOf(line);
+    if (Trim(ExtractFileDrive(name)).empty()) {
+        SimulateOther(name, mode);
+        return;
+    }
+    switch (SimulateMainFolder(walk_.Simulated(), name)) {
+    case MainFolderResult::Exists:
+        // An existing folder gets nothing attached, so it carries no load.
+        block_.Counters.Exists.Folders += 1;
+        block_.RefreshBoth();
+        block_.AddToList(StatisticList::FoldersExists, name);
+        return;
+    case MainFolderResult::Failed:
+        SimulateOther(name, mode);
+        return;
+    case MainFolderResult::Created:
+        break;
+    }
+    block_.AddToList(StatisticList::FoldersCreated, name);
+    block_.Counters.Created.Folders += 1;
+    block_.RefreshBoth();
+    walk_.AttachTargetRoot = name;
+    if (mode == AttachMode::Nothing)
+        return;
+    AttachStructures(walk_, block_.Repaints(), this, Title + "Warning no: 0474.", name, mode, structures,
+                     true);
 }
 
 void Vol04PathsPage::SimulateOther(const std::string& entry, AttachMode mode) {

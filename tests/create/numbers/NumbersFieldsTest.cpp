@@ -103,7 +103,7 @@ TEST_F(NumbersPageTest, DestinationEnablesThePageOnceListed) {
 
     ChooseDestination("D:\\Work");
     ChooseDestination("d:\\work");
-    EXPECT_EQ(controls().cboVol03DestFolders->Items(), (Lines{"", "D:\\Work"}));
+    EXPECT_EQ(controls().cboVol03DestFolders->Items(), (Lines{"D:\\Work"}));
     EXPECT_TRUE(controls().edtVol03StartNumber->isEnabled());
     EXPECT_TRUE(controls().btnVol03CreateFolders->isEnabled()); // "Attach Nothing."
     Click(controls().btnVol03ViewDestFolder);
@@ -190,7 +190,7 @@ TEST_F(NumbersPageTest, ClearFieldsEmptiesThePageAndItsUndo) {
     desktop->ExpectBox("0084");
     Click(controls().btnVol03ClearAll);
     EXPECT_EQ(desktop->LastBox().text, "End of the CLEAR FIELDS process !!!");
-    EXPECT_EQ(controls().cboVol03DestFolders->Text(), "");
+    EXPECT_EQ(controls().cboVol03DestFolders->Text(), "D:\\Work"); // the first entry
     EXPECT_EQ(controls().edtVol03StartNumber->text().toStdString(), "1");
     EXPECT_EQ(controls().edtVol03EndNumber->text().toStdString(), "1");
     EXPECT_TRUE(controls().edtVol03Prefix->text().isEmpty());
@@ -202,4 +202,24 @@ TEST_F(NumbersPageTest, ClearFieldsEmptiesThePageAndItsUndo) {
     EXPECT_EQ(page->StartNumber, 3); // the stored range stays
     desktop->ExpectBox("0096");
     page->btnVol03UndoClick();
+}
+
+// Mended: the destination list held an empty entry that Clear Fields chose
+// and that, picked, said no destination was selected.
+TEST_F(NumbersPageTest, DestinationListHoldsOnlyChosenFolders) {
+    EXPECT_EQ(controls().cboVol03DestFolders->Count(), 0);
+    EXPECT_EQ(controls().cboVol03DestFolders->Text(), "");
+    ChooseDestination("D:\\Work");
+    ChooseDestination("D:\\Other");
+    EXPECT_EQ(controls().cboVol03DestFolders->Items(), (Lines{"D:\\Work", "D:\\Other"}));
+    desktop->ExpectBox("0083", Answer::Yes);
+    desktop->ExpectBox("0084");
+    Click(controls().btnVol03ClearAll);
+    EXPECT_EQ(controls().cboVol03DestFolders->Items(), (Lines{"D:\\Work", "D:\\Other"}));
+    EXPECT_EQ(controls().cboVol03DestFolders->Text(), "D:\\Work");
+    // Picking the entry Clear Fields chose makes it the destination again.
+    desktop->ExpectModal("frmLevelSummFolder");
+    emit controls().cboVol03DestFolders->activated(0);
+    EXPECT_TRUE(controls().edtVol03StartNumber->isEnabled());
+    EXPECT_TRUE(desktop->AllUsed());
 }

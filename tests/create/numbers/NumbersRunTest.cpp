@@ -296,3 +296,47 @@ TEST_F(NumbersPageTest, RunLeavesItsOwnFoldersAloneAndIgnoresASecondStart) {
     EXPECT_EQ(page->Counters().Created.SubFolders, 0);
     EXPECT_EQ(page->CreatedFilesList(), std::deque<std::string>{"D:\\Work\\3\\keep.txt"});
 }
+
+// Mended: numbers changed while the question was open were checked for their
+// order only: no padding width of their own, and a start of 0 was run.
+TEST_F(NumbersPageTest, NumbersChangedDuringTheQuestionAreCheckedAsWhenTyped) {
+    ChooseDestination("D:\\Work");
+    controls().chkVol03PaddedZeroes->setChecked(true);
+    SetRange("1", "9");
+    desktop->whileBoxIsUp = [this](const ui::MessageBoxRequest& request) {
+        if (testsupport::ScriptedDesktop::NumberOf(request.caption) != "0093")
+            return;
+        controls().edtVol03StartNumber->setText("98");
+        controls().edtVol03EndNumber->setText("100");
+    };
+    CreateToTheEnd();
+    EXPECT_EQ(Children("D:\\Work"), (std::set<std::string>{"098", "099", "100"}));
+
+    desktop->whileBoxIsUp = [this](const ui::MessageBoxRequest& request) {
+        if (testsupport::ScriptedDesktop::NumberOf(request.caption) != "0465")
+            return;
+        controls().edtVol03StartNumber->setText("0");
+        controls().edtVol03EndNumber->setText("2");
+    };
+    SimulateToTheEnd();
+    EXPECT_EQ(stat().lstStat03FoldersCreated->Items(), (Lines{"D:\\Work\\1", "D:\\Work\\2"}));
+    EXPECT_EQ(controls().edtVol03StartNumber->text().toStdString(), "1");
+}
+
+// Mended: a need beyond 2^64 bytes was shown as 2^64.
+TEST_F(NumbersPageTest, NeedBeyondSixtyFourBitsIsShownAsItIs) {
+    sandbox->MakeFile("D:\\Huge\\sparse");
+    std::filesystem::resize_file(sandbox->Host("D:\\Huge\\sparse"), uint64_t{1} << 34);
+    ChooseDestination("D:\\Work");
+    SetRange("1", "2147483647");
+    AddStructure("D:\\Huge");
+    Choose(controls().rdoVol03AttachMainFolderWithFiles);
+    desktop->ExpectBox("0100");
+    Click(controls().btnVol03CreateFolders);
+    // (2^31 - 1) x 2^34 bytes.
+    const std::string text = desktop->LastBox().text;
+    EXPECT_NE(text.find("The program requires : 34359738352.00 GB    36893488130239234048 bytes."),
+              std::string::npos)
+        << text;
+    EXPECT_TRUE(Children("D:\\Work").empty());
+}

@@ -29,6 +29,15 @@ TEST(PathNameParts, LinesBecomeDecoratedFoldersInTheirParent) {
         // A trailing backslash names the folder itself, not an empty element in it.
         {"D:\\Work\\Jan\\", "A", "Z", true, "D:\\Work\\A-Jan-Z"},
         {"D:\\Work\\Jan\\\\", "", "", true, "D:\\Work\\Jan"},
+        // Read as Windows reads the path: any separator, "." and ".." taken out.
+        {"D:/Work/Jan", "A", "Z", true, "D:\\Work\\A-Jan-Z"},
+        {"D:/Work//Jan/", "A", "Z", true, "D:\\Work\\A-Jan-Z"},
+        {"D:\\Work\\.\\Jan", "A", "Z", true, "D:\\Work\\A-Jan-Z"},
+        {"D:\\Work\\x\\..\\Jan", "", "", true, "D:\\Work\\Jan"},
+        {"d:\\work\\jan", "", "", true, "D:\\work\\jan"},
+        // A drive's root has no name to decorate.
+        {"D:\\", "A", "Z", true, "D:\\"},
+        {"D:\\rel1.2", "A", "Z", true, "D:\\"},
     };
     for (const NameCase& c : cases) {
         _tagVol0XParts parts = BuildPathNameParts(c.line, c.prefix, c.suffix, c.hyphen);

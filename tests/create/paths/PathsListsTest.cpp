@@ -70,7 +70,7 @@ TEST_F(PathsPageTest, MovesAndTheExchangeKeepEachLineOnce) {
     // One refresh: counts, preview and the planned row describe the new lists.
     EXPECT_EQ(PageLabel("IncludeSum"), "1");
     EXPECT_EQ(PageLabel("ExcludeSum"), "2");
-    EXPECT_EQ(PageLabel("StartFolder"), "d:\\XB");
+    EXPECT_EQ(PageLabel("StartFolder"), "D:\\XB"); // the folder as the run creates it
     EXPECT_EQ(page->Counters().ToCreate.Folders, 1);
 
     Click(controls().btnVol04AllfromExc);

@@ -1,0 +1,43 @@
+#include "common/FolderNormalForm.h"
+
+#include "platform/CaseFolding.h"
+#include "platform/FileSystem.h"
+
+#include <algorithm>
+
+namespace {
+
+bool BeginsWithDrive(const std::string& path) {
+    const unsigned char letter = static_cast<unsigned char>(path.empty() ? 0 : path[0]);
+    return path.size() >= 2 && path[1] == ':' &&
+           ((letter >= 'A' && letter <= 'Z') || (letter >= 'a' && letter <= 'z'));
+}
+
+} // namespace
+
+std::string FolderNormalForm(const std::string& path) {
+    if (!BeginsWithDrive(path))
+        return path;
+    // "D:" alone is the current folder of the drive to Windows; a person
+    // writing it in a list of folders means the drive.
+    std::string full;
+    if (!platform::GetFullPathNameA(path.size() == 2 ? path + "\\" : path, full))
+        return path;
+    return full;
+}
+
+std::string FolderKey(const std::string& path) {
+    return platform::FoldCase(FolderNormalForm(path));
+}
+
+unsigned FolderDepth(const std::string& path) {
+    const std::string normal = FolderNormalForm(path);
+    if (IsDriveRoot(normal))
+        return 0;
+    return static_cast<unsigned>(std::count(normal.begin(), normal.end(), '\\'));
+}
+
+bool IsDriveRoot(const std::string& path) {
+    const std::string normal = FolderNormalForm(path);
+    return normal.size() == 3 && BeginsWithDrive(normal) && normal[2] == '\\';
+}
