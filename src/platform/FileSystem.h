@@ -71,6 +71,10 @@ bool CopyFileA(const std::string& existing, const std::string& target, bool fail
 // as CopyFileEx with COPY_FILE_COPY_SYMLINK does; fails when `target` exists
 // or `existing` is no link. The target of the link is never read.
 bool CopySymbolicLinkA(const std::string& existing, const std::string& target);
+// The Windows path the link `link` leads to, as its target text names it
+// (whether anything is there or not); false when `link` is no link or its
+// target lies outside every drive.
+bool GetLinkTargetA(const std::string& link, std::string& target);
 
 // The identity of what `path` leads to, then of each folder holding it on
 // the host up to the host's root, links resolved in every component: a

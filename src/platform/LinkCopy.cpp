@@ -1,5 +1,7 @@
-// CopySymbolicLinkA: a link copied as a link, its target never read.
+// A link as an entry of its own: copied as a link (CopySymbolicLinkA, its
+// target never read), and asked where it leads (GetLinkTargetA).
 
+#include "platform/Drives.h"
 #include "platform/Errors.h"
 #include "platform/FileSystem.h"
 #include "platform/PathResolver.h"
@@ -9,6 +11,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <filesystem>
 #include <vector>
 
 namespace platform {
@@ -58,6 +61,28 @@ bool CopySymbolicLinkA(const std::string& existing, const std::string& target) {
         return errno == EEXIST ? detail::Fail(ERROR_FILE_EXISTS)
                                : detail::FailWithErrno(errno, ERROR_PATH_NOT_FOUND);
     detail::State().folderNames.Added(destination.parent, destination.name, destination.parentCurrent);
+    return true;
+}
+
+bool GetLinkTargetA(const std::string& link, std::string& target) {
+    detail::Resolved resolved;
+    if (!detail::ResolveText(link, resolved))
+        return false;
+    if (!resolved.exists)
+        return detail::Fail(detail::MissingError(resolved));
+    if (!S_ISLNK(resolved.st.st_mode))
+        return detail::Fail(ERROR_INVALID_PARAMETER);
+    std::string text;
+    if (!ReadLinkText(resolved.host, text))
+        return detail::FailWithErrno(errno, ERROR_FILE_NOT_FOUND);
+    // A relative target is read from the folder that holds the link.
+    std::filesystem::path host(text);
+    if (host.is_relative())
+        host = std::filesystem::path(resolved.parent) / host;
+    std::optional<std::string> windows = ToWindowsPath(host.lexically_normal().string());
+    if (!windows)
+        return detail::Fail(ERROR_PATH_NOT_FOUND);
+    target = *windows;
     return true;
 }
 

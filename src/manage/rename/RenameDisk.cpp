@@ -1,5 +1,6 @@
 #include "manage/rename/RenameDisk.h"
 
+#include "common/FolderNormalForm.h"
 #include "common/FrameworkPaths.h"
 #include "common/FrameworkText.h"
 #include "common/PathNormalising.h"
@@ -9,7 +10,8 @@
 namespace {
 
 std::string Normalised(const std::string& path) {
-    return ExcludeTrailingPathDelimiter(CollapseDoubleBackslashes(SlashesToBackslashes(path)));
+    return ExcludeTrailingPathDelimiter(
+        CollapseDoubleBackslashes(SlashesToBackslashes(FolderNormalForm(path))));
 }
 
 // The rest of `path` below `folder` ("" for the folder itself, "\x" below it),
@@ -51,8 +53,27 @@ bool SimulatedRenameDisk::OnDisk(const std::string& path, std::string& onDisk, s
 }
 
 EntryKind SimulatedRenameDisk::Kind(const std::string& path) {
+    return KindAfterRenames(path, 0);
+}
+
+EntryKind SimulatedRenameDisk::KindAfterRenames(const std::string& path, int linksFollowed) const {
     std::string onDisk;
-    return OnDisk(path, onDisk) ? KindOfEntry(onDisk) : EntryKind::Missing;
+    if (!OnDisk(path, onDisk))
+        return EntryKind::Missing;
+    const EntryKind kind = KindOfEntry(onDisk);
+    // A link leads to whatever is at its target now: a rename of the target
+    // (or of a folder above it) leaves the link leading nowhere, as the run
+    // finds it, and a rename to the target's name gives it a folder again.
+    // A ring of links leads nowhere.
+    std::string target;
+    if (kind == EntryKind::Folder || kind == EntryKind::Missing || !platform::GetLinkTargetA(onDisk, target))
+        return kind;
+    constexpr int MostLinksFollowed = 32;
+    if (linksFollowed >= MostLinksFollowed)
+        return EntryKind::Other;
+    const EntryKind targetKind = KindAfterRenames(target, linksFollowed + 1);
+    return targetKind == EntryKind::Folder || targetKind == EntryKind::FolderLink ? EntryKind::FolderLink
+                                                                                  : EntryKind::Other;
 }
 
 bool SimulatedRenameDisk::ThroughLink(const std::string& path) {

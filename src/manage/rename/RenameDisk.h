@@ -48,6 +48,8 @@ private:
     // rename has taken it away. `renamedTo` gets the name a simulated rename
     // gave the entry itself, if one did.
     bool OnDisk(const std::string& path, std::string& onDisk, std::string* renamedTo = nullptr) const;
+    // What the path names once the simulated renames are done, links included.
+    EntryKind KindAfterRenames(const std::string& path, int linksFollowed) const;
 
     std::vector<Rename> renames_;
 };

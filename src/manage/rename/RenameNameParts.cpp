@@ -1,5 +1,6 @@
 #include "manage/rename/RenameNameParts.h"
 
+#include "common/FolderNormalForm.h"
 #include "common/FrameworkFiles.h"
 #include "common/FrameworkPaths.h"
 #include "common/FrameworkText.h"
@@ -7,10 +8,12 @@
 
 namespace {
 
-// One form of a line: trimmed, backslashes only, and no trailing backslash
-// unless it is a drive's root, so that its last element is the folder's name.
+// One form of a line: trimmed and read as Windows reads it, so that its last
+// element is the folder's name ("D:\W\.\A\" names A), and lines for one
+// folder are one folder when they are ordered and compared. A text without a
+// drive keeps its form, with backslashes only.
 std::string NormalisedLine(const std::string& line) {
-    std::string path = SlashesToBackslashes(Trim(line));
+    std::string path = SlashesToBackslashes(FolderNormalForm(Trim(line)));
     while (path.size() > 3 && path.back() == '\\')
         path.pop_back();
     return path;

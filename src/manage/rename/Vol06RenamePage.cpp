@@ -97,7 +97,7 @@ Vol06RenamePage::Vol06RenamePage(MainWindowServices& mainWindow, QWidget* parent
     page.messages.noDrivePart = {"Rename Folders -From a Folder List - Level.             Warning no: 0326.",
                                  "There is no drive letter !\n"};
     page.messages.levelsReversed = {
-        LevelTitle + "Warning no: 0189.",
+        LevelTitle + "Warning no: 0324.",
         "The From level is greater than the To level !\nAction : You must enter a From "
         "level that is not greater than the To level."};
     levelBuilder_ = std::make_unique<LevelListBuilder>(c, std::move(page));

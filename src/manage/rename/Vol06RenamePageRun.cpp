@@ -8,10 +8,11 @@
 
 #include "manage/rename/Vol06RenamePage.h"
 
+#include "common/FolderNormalForm.h"
 #include "common/FrameworkPaths.h"
 #include "common/FrameworkText.h"
-#include "common/PathNormalising.h"
 #include "create/engine/PageRunGuard.h"
+#include "manage/rename/FinalRenamedPaths.h"
 #include "manage/rename/RenameDisk.h"
 #include "manage/rename/RenameNameParts.h"
 #include "manage/rename/RenameRules.h"
@@ -135,8 +136,9 @@ void Vol06RenamePage::RenameLines(RenameDisk& disk, bool realRun) {
         planned.source = planned.hasDrive ? RenameFolderOf(planned.line).folder : planned.line;
         if (planned.hasDrive)
             planned.target = JoinNameParts(NamePartsOf(planned.line));
-        std::string depthOf = planned.source;
-        planned.depth = CountBackslashes(depthOf);
+        // Ordered by the folder's depth, not by how its line is written:
+        // "D:\W\\A" and "D:\W\.\A" are as deep as "D:\W\A".
+        planned.depth = FolderDepth(planned.source);
         plan.push_back(std::move(planned));
     }
     std::stable_sort(plan.begin(), plan.end(),
@@ -156,6 +158,7 @@ void Vol06RenamePage::RenameLines(RenameDisk& disk, bool realRun) {
         if (statistics)
             (statistics->*box)->AddItem(text);
     };
+    std::vector<DoneRename> done;
     QProgressBar& progress = *ui_->pbVol06ProgressBar;
     progress.setMaximum(ProgressPosition(plan.size()));
     progress.setValue(0);
@@ -176,6 +179,7 @@ void Vol06RenamePage::RenameLines(RenameDisk& disk, bool realRun) {
             case RenameOutcome::Renamed:
                 Vol06FoldersRenamed += 1;
                 list(&Ui::TfrmStatistic06::lstStat06FoldersRenamed, planned.target);
+                done.push_back({planned.source, planned.target});
                 if (realRun)
                     RenameUndoList.push_back({planned.source, planned.target, identity});
                 break;
@@ -200,6 +204,13 @@ void Vol06RenamePage::RenameLines(RenameDisk& disk, bool realRun) {
             }
             ShowVol06Counters();
         }
+    }
+    // The log names each renamed folder where it ended up, so that what it
+    // hands on leads to folders that exist.
+    if (statistics) {
+        ui::ListBox& renamed = *statistics->lstStat06FoldersRenamed;
+        renamed.Clear();
+        renamed.AddItems(FinalRenamedPaths(done));
     }
     WriteCounterLabels();
     progress.hide();

@@ -1,6 +1,7 @@
 #include "manage/shared/LevelListBuilder.h"
 
 #include "common/BrowseFolder.h"
+#include "common/FolderNormalForm.h"
 #include "common/FrameworkFiles.h"
 #include "common/FrameworkPaths.h"
 #include "common/FrameworkText.h"
@@ -25,6 +26,7 @@
 #include <algorithm>
 #include <initializer_list>
 #include <limits>
+#include <unordered_set>
 
 namespace {
 
@@ -264,6 +266,9 @@ void LevelListBuilder::btnMakeListClick() {
         const uint32_t to = LevelOf(c_.toLevel);
         if (from > to) {
             Warn(page_.owner, page_.messages.levelsReversed);
+            // The page is refreshed whatever ends the build.
+            if (page_.refresh)
+                page_.refresh();
             Focus(c_.fromLevel);
             return;
         }
@@ -316,10 +321,17 @@ void LevelListBuilder::AddResults(const std::deque<std::string>& results) {
             page_.includeSum->setText(QString::number(include.Count()));
         ui::desktop().ProcessMessages();
     };
+    // A folder either list holds, however its line is written there, is not
+    // added again.
+    std::unordered_set<std::string> held;
+    for (const ui::ListBox* list : std::initializer_list<const ui::ListBox*>{&include, &exclude}) {
+        for (const std::string& line : list->Items())
+            held.insert(FolderKey(Trim(line)));
+    }
     for (size_t position = 0; position < results.size(); ++position) {
         step(position);
         const std::string& path = results[position];
-        if (Trim(path).empty() || include.Contains(path) || exclude.Contains(path))
+        if (Trim(path).empty() || held.count(FolderKey(Trim(path))) > 0)
             continue;
         if (page_.refuseBeforeDriveCheck && page_.refuseBeforeDriveCheck(path))
             continue;
@@ -330,6 +342,7 @@ void LevelListBuilder::AddResults(const std::deque<std::string>& results) {
         if (page_.acceptWithDrive && !page_.acceptWithDrive(path))
             continue;
         include.AddItem(path);
+        held.insert(FolderKey(Trim(path)));
     }
     if (page_.includeSum)
         page_.includeSum->setText(QString::number(include.Count()));

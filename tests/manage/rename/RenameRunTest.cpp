@@ -106,8 +106,9 @@ TEST_F(RenameRunTest, RunRenamesDeepestFirstAndUndoRestoresEverything) {
     EXPECT_TRUE(std::filesystem::is_symlink(sandbox->Host("D:\\X")));
     EXPECT_TRUE(sandbox->Exists("D:\\T\\inner"));
     EXPECT_TRUE(sandbox->Exists("D:\\U\\old"));
+    // Each folder where it ended up: the subfolder moved with its folder.
     EXPECT_EQ(stat().lstStat06FoldersRenamed->Items(),
-              (Lines{"D:\\W\\A\\X", "D:\\W\\X", "D:\\V\\X", "D:\\X"}));
+              (Lines{"D:\\W\\X\\X", "D:\\W\\X", "D:\\V\\X", "D:\\X"}));
     EXPECT_EQ(stat().lstStat06FoldersSourceNotExists->Items(), Lines{"D:\\Gone\\y"});
     EXPECT_EQ(stat().lstStat06FoldersDestinationExists->Items(), Lines{"D:\\U\\old"});
     EXPECT_EQ(stat().lstStat06FoldersOtherReasons->Items(), (Lines{"D:\\L\\inner", "D:\\"}));

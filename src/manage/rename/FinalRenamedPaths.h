@@ -1,0 +1,16 @@
+#pragma once
+// Where the folders of a rename run are once the whole run is done. The run
+// renames deepest first, so a folder renamed early moves again with its
+// parent when the parent is renamed later: its target as computed at its
+// own rename is no longer where it is.
+
+#include <string>
+#include <vector>
+
+struct DoneRename {
+    std::string source; // the folder's path when it was renamed
+    std::string target; // its path right after
+};
+
+// The final path of each rename, in the order given (the run's order).
+std::vector<std::string> FinalRenamedPaths(const std::vector<DoneRename>& renames);
