@@ -83,6 +83,10 @@ void FolderTreeScanner::SetCountClosedFolders(bool countClosed) {
     countClosedFolders_ = countClosed;
 }
 
+void FolderTreeScanner::SetFolderLinksAsFolders(bool asFolders) {
+    folderLinksAsFolders_ = asFolders;
+}
+
 void FolderTreeScanner::QueueFolder(const std::string& path) {
     // A multimap keeps equal keys in order of arrival, so the walk takes the
     // folders of one depth in the order they were found.
@@ -115,6 +119,12 @@ void FolderTreeScanner::FolderStep() {
     ForEachEntry(entry.path, [this](const platform::FindData& found, std::string fullPath) {
         if (MayDescend(found, fullPath)) {
             QueueFolder(fullPath);
+            ++folderCount_;
+            return;
+        }
+        if (folderLinksAsFolders_ && IsLink(found.dwFileAttributes) &&
+            (found.dwFileAttributes & platform::FILE_ATTRIBUTE_DIRECTORY)) {
+            ++levelCountMap_[DepthOf(fullPath)];
             ++folderCount_;
             return;
         }

@@ -37,6 +37,9 @@ public:
     // whose name no path can hold) as one folder, not looked into, as a copy
     // of the tree meets it; otherwise such a folder is not counted.
     void SetCountClosedFolders(bool countClosed);
+    // With true, a link to a folder counts as a folder at its depth (still
+    // never entered) instead of a file: what the level selector lists.
+    void SetFolderLinksAsFolders(bool asFolders);
 
     // Every folder and file of the tree, into the all-files totals.
     void Run();
@@ -77,6 +80,7 @@ private:
     bool firstPatternDone_ = false;
     bool countRootFolder_ = false;
     bool countClosedFolders_ = false;
+    bool folderLinksAsFolders_ = false;
     FileSizeMap fileSizeMap_;
     FileSizeMap matchedFileSizeMap_;
 };

@@ -1,17 +1,24 @@
 #include "common/LevelSelector.h"
 
 #include "common/FileHelpers.h"
+#include "common/FolderNormalForm.h"
 #include "common/FrameworkPaths.h"
 #include "common/FrameworkText.h"
-#include "common/PathNormalising.h"
 #include "platform/FileSystem.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace {
 
-uint32_t DepthOf(std::string path) {
-    return CountBackslashes(path);
+// The paths here are in their normal form: a drive's root ends in its
+// backslash and lies at depth 0, every name below it adds one.
+uint32_t DepthOf(const std::string& path) {
+    return IsDriveRoot(path) ? 0 : static_cast<uint32_t>(std::count(path.begin(), path.end(), '\\'));
+}
+
+std::string Joined(const std::string& folder, const std::string& name) {
+    return IncludeTrailingPathDelimiter(folder) + name;
 }
 
 } // namespace
@@ -48,10 +55,14 @@ void LevelSelector::SetFilterFromControl(const std::string& text) {
 void LevelSelector::Run() {
     if (mode_ == NotSet)
         return;
-    for (const std::string& folder : inputFolders_) {
+    for (const std::string& input : inputFolders_) {
         // An empty name would list the root of the current drive instead.
-        if (folder.empty())
+        if (input.empty())
             continue;
+        // Found folders are joined to the input as Windows reads it: "D:\",
+        // "D:\T\", "D:/a" and "D:\a\." give "D:\x", "D:\T\x" and "D:\a\x",
+        // which the lists they go to can compare.
+        const std::string folder = FolderNormalForm(input);
         baseDepth_ = DepthOf(folder);
         queue_.emplace(baseDepth_, folder);
         while (!queue_.empty())
@@ -69,7 +80,7 @@ void LevelSelector::FolderStep() {
     const bool remembered = GetCurrentFolder(previous);
     platform::SetCurrentDirectoryA(folder);
     platform::FindData found;
-    platform::FindHandle handle = platform::FindFirstFileA(folder + "\\*.*", found);
+    platform::FindHandle handle = platform::FindFirstFileA(Joined(folder, "*.*"), found);
     if (handle) {
         do {
             if (found.cFileName == "." || found.cFileName == "..")
@@ -83,7 +94,7 @@ void LevelSelector::FolderStep() {
             const bool link = (found.dwFileAttributes & platform::FILE_ATTRIBUTE_REPARSE_POINT) != 0;
             if (link && !(found.dwFileAttributes & platform::FILE_ATTRIBUTE_DIRECTORY))
                 continue;
-            std::string path = folder + "\\" + found.cFileName;
+            std::string path = Joined(folder, found.cFileName);
             // Entries that cannot be entered (files, folders without access)
             // are no subfolders here.
             if (link || platform::SetCurrentDirectoryA(path))
@@ -97,6 +108,16 @@ void LevelSelector::FolderStep() {
 
 bool LevelSelector::IsLeaf() const {
     return currentIsLink_ || HasAtMostSubfolders(0, currentFolder_);
+}
+
+bool LevelSelector::LinkEndsNoBranch() const {
+    // A folder link is never entered and never makes its folder "not last":
+    // where only the last subfolder of each branch is wanted, a link whose
+    // folder has no real subfolder is below the end of its branch, which
+    // its folder is. Its folder's real subfolders end their branches beside it.
+    if (!currentIsLink_ || subfolderChoice_ == 2)
+        return false;
+    return HasAtMostSubfolders(0, ExtractFileDir(currentFolder_));
 }
 
 void LevelSelector::Descend() {
@@ -149,6 +170,8 @@ void LevelSelector::Judge(const std::string& path, bool link) {
 }
 
 void LevelSelector::AddMatch() {
+    if (LinkEndsNoBranch())
+        return;
     if (filter_.empty()) {
         result_.push_back(currentFolder_);
         return;

@@ -36,6 +36,8 @@ private:
     void AddMatch();
     void Descend();
     bool IsLeaf() const;
+    // A folder link that only-the-last choice leaves out: see the .cpp.
+    bool LinkEndsNoBranch() const;
 
     uint32_t mode_ = NotSet;
     uint32_t fromLevel_ = 0;

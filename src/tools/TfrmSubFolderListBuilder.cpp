@@ -1,6 +1,7 @@
 #include "tools/TfrmSubFolderListBuilder.h"
 
 #include "common/BrowseFolder.h"
+#include "common/FolderNormalForm.h"
 #include "common/FolderTreeScanner.h"
 #include "common/FrameworkFiles.h"
 #include "common/FrameworkText.h"
@@ -23,7 +24,10 @@
 
 #include <QFocusEvent>
 #include <QHeaderView>
+#include <QKeyEvent>
+#include <QRadioButton>
 #include <QTimer>
+#include <QToolButton>
 
 #include <algorithm>
 #include <initializer_list>
@@ -111,6 +115,15 @@ void TfrmSubFolderListBuilder::ConnectHandlers() {
     ui::OnClicked(ui_->rdoBelowLevelNumber, [this] { rdoBelowLevelNumberClick(); });
     ui_->edtFromLevelNumber->installEventFilter(this);
     ui_->edtToLevelNumber->installEventFilter(this);
+    // Before an arrow steps, its bounds are those of the folder in the box.
+    for (ui::UpDown* upDown :
+         {ui_->udFromLevelNumber, ui_->udToLevelNumber, ui_->udAboveLevelNumber, ui_->udBelowLevelNumber}) {
+        for (QToolButton* arrow : {upDown->UpButton(), upDown->DownButton()})
+            ui::Connect(arrow, &QToolButton::pressed, this, [this] { FollowFolderInTheBox(); });
+        upDown->Associate()->installEventFilter(this);
+    }
+    ui::Connect(ui_->rdoBuildAllSubFolders, &QRadioButton::toggled, this,
+                [this] { SetUpDownBounds(deepestLevel_); });
     ui::OnClicked(ui_->btnBuildList, [this] { btnBuildListClick(); });
     ui::OnClicked(ui_->btnFromIncToExc, [this] { btnFromIncToExcClick(); });
     ui::OnClicked(ui_->btnFromExcToInc, [this] { btnFromExcToIncClick(); });
@@ -140,6 +153,12 @@ void TfrmSubFolderListBuilder::FormCreate() {
 }
 
 bool TfrmSubFolderListBuilder::eventFilter(QObject* watched, QEvent* event) {
+    // The arrow keys in a level edit step as the arrows do: after this filter.
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Up || key == Qt::Key_Down)
+            ui::Guard([this] { FollowFolderInTheBox(); });
+    }
     // Leaving an edit for another control of this window, not the window
     // losing its activation to a box or another program.
     if (event->type() == QEvent::FocusOut) {
@@ -174,32 +193,61 @@ void TfrmSubFolderListBuilder::ChooseSourceFolder(const std::string& folder) {
         ui::ShowBox(this, Caption("0572"), SelectionEmptyText, ui::Icon::Warning);
         return;
     }
-    FolderTreeScanner scanner(root);
-    scanner.SetCountRootFolder(false);
-    scanner.Run();
-    FillBuilderLevelTable(scanner, {ui_->lstViewLevelSumFolder, ui_->lblMainLevelSumSubFolder,
-                                    ui_->lblMainLevelSumFiles, ui_->lblMainLevelSumFileSize});
-    // The map's first depth is the source folder's own.
-    const LevelCountMap& levels = scanner.GetLevelCountMap();
-    SetUpDownBounds(levels.empty() ? 0 : levels.rbegin()->first - levels.begin()->first);
-
+    ScanSourceFolder(root);
     ui::ComboBox& combo = *ui_->cboMainSourceFolder;
     const int held = combo.IndexOf(folder);
     combo.SetItemIndex(held >= 0 ? held : combo.AddItem(folder));
 }
 
+void TfrmSubFolderListBuilder::ScanSourceFolder(const std::string& root) {
+    // Scanned as the level selector walks it: the same folder however it is
+    // written, and a folder link a folder of its level.
+    const std::string folder = FolderNormalForm(root);
+    FolderTreeScanner scanner(folder);
+    scanner.SetCountRootFolder(false);
+    scanner.SetFolderLinksAsFolders(true);
+    scanner.Run();
+    FillBuilderLevelTable(scanner, {ui_->lstViewLevelSumFolder, ui_->lblMainLevelSumSubFolder,
+                                    ui_->lblMainLevelSumFiles, ui_->lblMainLevelSumFileSize});
+    scannedFolderKey_ = FolderKey(folder);
+    // The map's first depth is the source folder's own.
+    const LevelCountMap& levels = scanner.GetLevelCountMap();
+    SetUpDownBounds(levels.empty() ? 0 : levels.rbegin()->first - levels.begin()->first);
+}
+
+void TfrmSubFolderListBuilder::FollowFolderInTheBox() {
+    // The arrows offer the levels of the folder the box shows, which the
+    // person may have typed since the last scan.
+    const std::string root = Trim(ui_->cboMainSourceFolder->Text());
+    if (!root.empty() && FolderKey(root) != scannedFolderKey_)
+        ScanSourceFolder(root);
+}
+
 void TfrmSubFolderListBuilder::SetUpDownBounds(uint32_t deepest) {
     deepestLevel_ = std::max<uint32_t>(deepest, 1);
-    const int maximum = static_cast<int>(std::min<uint32_t>(deepestLevel_, std::numeric_limits<int>::max()));
-    for (ui::UpDown* upDown :
-         {ui_->udFromLevelNumber, ui_->udToLevelNumber, ui_->udAboveLevelNumber, ui_->udBelowLevelNumber})
-        upDown->SetMaximum(maximum);
+    const auto bound = [](uint64_t level) {
+        return static_cast<int>(std::min<uint64_t>(level, std::numeric_limits<int>::max()));
+    };
+    // Each rule stops at the last level that still selects a folder: a
+    // range at the deepest level; "Below" one level above it, as it takes
+    // the levels below its number; "Above" every level but the deepest below
+    // its number, and the level itself when only the last subfolder of each
+    // branch is wanted; with every subfolder wanted, "Above 1" would select
+    // nothing and "Above" the deepest level plus one takes them all.
+    const bool everySubfolder = ui_->rdoBuildAllSubFolders->isChecked();
+    ui_->udFromLevelNumber->SetMaximum(bound(deepestLevel_));
+    ui_->udToLevelNumber->SetMaximum(bound(deepestLevel_));
+    ui_->udBelowLevelNumber->SetMaximum(bound(std::max<uint32_t>(deepestLevel_ - 1, 1)));
+    ui_->udAboveLevelNumber->SetMinimum(everySubfolder ? 2 : 1);
+    ui_->udAboveLevelNumber->SetMaximum(bound(everySubfolder ? uint64_t{deepestLevel_} + 1 : deepestLevel_));
 }
 
 void TfrmSubFolderListBuilder::ViewFolder(const std::string& folder) {
     // The shell's "open" runs a file it is given: only a folder goes there.
     if (DirectoryExists(folder))
         ui::OpenInShell(folder);
+    else if (FileExists(folder))
+        ui::desktop().ShowMessage("\"" + folder + "\" is a file, not a folder, so it cannot be viewed.");
     else
         ui::desktop().ShowMessage("The folder \"" + folder + "\" does not exist, so it cannot be viewed.");
 }
@@ -369,18 +417,21 @@ void TfrmSubFolderListBuilder::btnBuildListClick() {
     const ui::ListBox& exclude = *ui_->lstExcludeFolderList;
     if (clearFirst)
         include.Clear();
+    // A folder either list holds, however its line is written there, is not
+    // taken again: "D:/T/a/" in the Exclude list keeps D:\T\a out.
+    std::unordered_set<std::string> keys;
+    keys.reserve(result.size() + static_cast<size_t>(include.Count() + exclude.Count()));
+    for (const ui::ListBox* list : std::initializer_list<const ui::ListBox*>{&include, &exclude}) {
+        for (const std::string& line : list->Items())
+            keys.insert(FolderKey(Trim(line)));
+    }
     // The list is filled in one go at the end; the count runs as folders are taken.
     std::vector<std::string> added;
-    std::unordered_set<std::string> keys;
     added.reserve(result.size());
-    keys.reserve(result.size());
     UpdatePacer pacer;
     for (const std::string& folder : result) {
         std::string item = Trim(folder);
-        if (item.empty())
-            continue;
-        std::string key = ui::FoldCase(item);
-        if (include.ContainsFolded(key) || exclude.ContainsFolded(key) || !keys.insert(std::move(key)).second)
+        if (item.empty() || !keys.insert(FolderKey(item)).second)
             continue;
         added.push_back(std::move(item));
         if (pacer.Due()) {

@@ -83,6 +83,10 @@ private:
     // error for a text that is no whole number.
     LevelChoice ReadLevelChoice() const;
     void SetLevelRule(LevelRule rule);
+    // Scans the source folder into the level table and the arrows' bounds.
+    void ScanSourceFolder(const std::string& root);
+    // Scans the folder the box shows when it is not the one scanned last.
+    void FollowFolderInTheBox();
     void SetUpDownBounds(uint32_t deepest);
     // Opens the folder in the shell when it is one; says so otherwise.
     void ViewFolder(const std::string& folder);
@@ -91,6 +95,7 @@ private:
 
     std::unique_ptr<Ui::TfrmSubFolderListBuilder> ui_;
     uint32_t deepestLevel_ = 1;
+    std::string scannedFolderKey_; // FolderKey of the folder last scanned
     // Build and the moves let pending input run; a second start meanwhile is ignored.
     bool busy_ = false;
 };

@@ -77,6 +77,12 @@ int UpDown::Position() const {
 void UpDown::Step(int direction) {
     if (!associate_ || !isEnabled())
         return;
+    // An arrow never moves the number against its own direction: Up on a
+    // number above the maximum leaves it, as Down on one below the minimum.
+    long long typed = 0;
+    if (ReadWholeNumber(associate_->text(), typed) &&
+        ((direction > 0 && typed > maximum_) || (direction < 0 && typed < minimum_)))
+        return;
     const int position = std::clamp(Position() + direction, minimum_, maximum_);
     associate_->setText(QString::number(position));
 }

@@ -146,6 +146,7 @@ TEST_F(SubFolderListBuilderTest, ChoosingTheSourceFillsTheLevelTableAndBoundsThe
     EXPECT_EQ(c().edtFromLevelNumber->text(), "1");
     Choose("d:\\src\\a\\a1\\a11");
     EXPECT_EQ(frmSubFolderListBuilder->DeepestLevel(), 1u);
+    c().edtToLevelNumber->setText("1");
     c().udToLevelNumber->UpButton()->click();
     EXPECT_EQ(c().edtToLevelNumber->text(), "1");
 
@@ -204,7 +205,7 @@ TEST_F(SubFolderListBuilderTest, ViewOpensOnlyFolders) {
     c().cboMainSourceFolder->SetText(" D:\\Src ");
     c().btnMainSourceFolderView->click();
     c().cboMainSourceFolder->SetText("D:\\Src\\file.txt");
-    desktop.ExpectMessage("The folder \"D:\\Src\\file.txt\" does not exist, so it cannot be viewed.");
+    desktop.ExpectMessage("\"D:\\Src\\file.txt\" is a file, not a folder, so it cannot be viewed.");
     c().btnMainSourceFolderView->click();
 
     c().lstIncludeFolderList->AddItems({"D:\\Src\\A", "D:\\Src\\file.txt"});
@@ -214,7 +215,7 @@ TEST_F(SubFolderListBuilderTest, ViewOpensOnlyFolders) {
     c().btnIncludeFolderListView->click();
     c().lstIncludeFolderList->ClearSelection();
     c().lstIncludeFolderList->SetSelected(1, true);
-    desktop.ExpectMessage("The folder \"D:\\Src\\file.txt\" does not exist, so it cannot be viewed.");
+    desktop.ExpectMessage("\"D:\\Src\\file.txt\" is a file, not a folder, so it cannot be viewed.");
     c().btnIncludeFolderListView->click();
     EXPECT_EQ(desktop.ShellOpens(), (Lines{"D:\\Src", "D:\\Src\\A"}));
 }
@@ -420,4 +421,99 @@ TEST_F(SubFolderListBuilderTest, LinksAreListedNotFollowedAndUnreadableFoldersDo
     if (asRoot) {
         EXPECT_NE(std::find(include.begin(), include.end(), "D:\\Src\\Shut\\Inside"), include.end());
     }
+}
+
+// Mended: a source folder written as "D:\", "D:\T\", "D:/a" or "D:\a\." gave
+// paths with "\\", "/" or "\.\" in them, which the Exclude list could not
+// keep out.
+TEST_F(SubFolderListBuilderTest, SourceWrittenAnyWayGivesPathsTheListsCompare) {
+    for (const char* folder : {"D:\\a\\b", "D:\\T\\a", "D:\\x"})
+        sandbox->MakeFolder(folder);
+    struct Case {
+        const char* source;
+        Lines exclude;
+        Lines expected;
+    } cases[] = {
+        {"D:\\", {"D:\\x", "d:/src/"}, {"D:\\a", "D:\\T"}},
+        {"D:\\T\\", {}, {"D:\\T\\a"}},
+        {"D:\\T\\", {"D:\\T\\a"}, {}},
+        {"D:/a", {}, {"D:\\a\\b"}},
+        {"D:\\a\\.", {}, {"D:\\a\\b"}},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.source);
+        c().lstExcludeFolderList->Clear();
+        c().lstExcludeFolderList->AddItems(k.exclude);
+        Choose(k.source);
+        SetRange("1", "1");
+        Build();
+        EXPECT_EQ(Include(), k.expected);
+    }
+}
+
+// Mended: "Only the Last" listed a folder together with its own folder link,
+// and the level table counted links as files.
+TEST_F(SubFolderListBuilderTest, AFolderLinkIsAFolderOfItsLevelThatEndsNoBranch) {
+    std::filesystem::create_directory_symlink(sandbox->Host("D:\\Src\\A"), sandbox->Host("D:\\Src\\Temp\\L"));
+    std::filesystem::create_directory_symlink(sandbox->Host("D:\\Src\\A"), sandbox->Host("D:\\Src\\B\\LB"));
+    const std::string s = "D:\\Src\\";
+    Choose("D:\\Src");
+    EXPECT_EQ(c().lstViewLevelSumFolder->topLevelItem(1)->text(1).toStdString(), "5");
+    EXPECT_EQ(c().lblMainLevelSumSubFolder->text(), "9");
+    EXPECT_EQ(c().lblMainLevelSumFiles->text(), "1");
+    SetRange("1", "2");
+    c().rdoBuildLastSubFolder->setChecked(true);
+    Build();
+    EXPECT_EQ(Include(), (Lines{s + "Temp", s + "A\\A1", s + "A\\A2", s + "B\\B1", s + "B\\LB"}));
+    c().rdoBuildAllSubFolders->setChecked(true);
+    Build();
+    EXPECT_EQ(Include(), (Lines{s + "A", s + "B", s + "Temp", s + "A\\A1", s + "A\\A2", s + "B\\B1",
+                                s + "B\\LB", s + "Temp\\L"}));
+}
+
+// Mended: "Below" and "Above" reached levels that select nothing, the bounds
+// were those of the last tree scanned rather than the folder in the box, and
+// Up could lower a number above the bound.
+TEST_F(SubFolderListBuilderTest, ArrowsOfferTheLevelsThatSelectAndFollowTheFolderInTheBox) {
+    Choose("D:\\Src"); // levels 1 to 3
+    const auto upToTheEnd = [](ui::UpDown* upDown) {
+        for (int click = 0; click < 6; ++click)
+            upDown->UpButton()->click();
+        return upDown->Associate()->text().toStdString();
+    };
+    c().rdoBelowLevelNumber->click();
+    EXPECT_EQ(upToTheEnd(c().udBelowLevelNumber), "2");
+    c().rdoAboveLevelNumber->click();
+    c().rdoBuildAllSubFolders->setChecked(true);
+    EXPECT_EQ(upToTheEnd(c().udAboveLevelNumber), "4");
+    Build();
+    EXPECT_EQ(Include().size(), 7u); // every folder of the tree
+    // "Above 1" selects nothing here: the arrows start from 2.
+    c().edtAboveLevelNumber->setText("1");
+    c().udAboveLevelNumber->DownButton()->click();
+    EXPECT_EQ(c().edtAboveLevelNumber->text(), "1");
+    EXPECT_EQ(c().udAboveLevelNumber->Position(), 2);
+    c().rdoBuildLastSubFolder->setChecked(true);
+    EXPECT_EQ(upToTheEnd(c().udAboveLevelNumber), "3");
+
+    c().rdoFromToLevelNumber->click();
+    c().edtToLevelNumber->setText("7");
+    c().udToLevelNumber->UpButton()->click();
+    EXPECT_EQ(c().edtToLevelNumber->text(), "7");
+    // A folder typed into the box: its own levels, 1 and 2.
+    c().cboMainSourceFolder->SetText("D:\\Src\\A");
+    c().edtToLevelNumber->setText("1");
+    EXPECT_EQ(upToTheEnd(c().udToLevelNumber), "2");
+    EXPECT_EQ(c().lstViewLevelSumFolder->topLevelItemCount(), 2);
+}
+
+// Mended: View on a file said the folder did not exist.
+TEST_F(SubFolderListBuilderTest, ViewSaysWhetherThePathIsAFileOrMissing) {
+    c().cboMainSourceFolder->SetText("D:\\Src\\file.txt");
+    desktop.ExpectMessage("\"D:\\Src\\file.txt\" is a file, not a folder, so it cannot be viewed.");
+    c().btnMainSourceFolderView->click();
+    c().cboMainSourceFolder->SetText("D:\\Src\\gone");
+    desktop.ExpectMessage("The folder \"D:\\Src\\gone\" does not exist, so it cannot be viewed.");
+    c().btnMainSourceFolderView->click();
+    EXPECT_TRUE(desktop.ShellOpens().empty());
 }

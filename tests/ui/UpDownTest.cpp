@@ -15,8 +15,20 @@ TEST(UpDown, StepsFromTheEditsNumberWithinTheBounds) {
         int direction;
         const char* after;
     } cases[] = {
-        {"2", 1, "3"},   {"3", 1, "3"},  {"3", -1, "2"}, {"1", -1, "1"}, {"x", 1, "2"},   {"", -1, "1"},
-        {" 2 ", 1, "3"}, {"+2", 1, "3"}, {"9", -1, "2"}, {"-5", 1, "2"}, {"2.5", 1, "2"},
+        {"2", 1, "3"},
+        {"3", 1, "3"},
+        {"3", -1, "2"},
+        {"1", -1, "1"},
+        {"x", 1, "2"},
+        {"", -1, "1"},
+        {" 2 ", 1, "3"},
+        {"+2", 1, "3"},
+        {"9", -1, "2"},
+        {"-5", 1, "2"},
+        {"2.5", 1, "2"},
+        // Mended: an arrow never moves a number against its direction.
+        {"9", 1, "9"},
+        {"-5", -1, "-5"},
     };
     QLineEdit edit;
     ui::UpDown upDown;
