@@ -11,8 +11,6 @@
 #include "create/engine/PageRunGuard.h"
 #include "create/engine/RunChecks.h"
 #include "create/numbers/TfrmStatistic03.h"
-#include "platform/Drives.h"
-#include "platform/FileSystem.h"
 #include "ui/ComboBox.h"
 #include "ui/Desktop.h"
 #include "ui/ListBox.h"
@@ -29,25 +27,6 @@ const std::vector<std::string> SimulationDisabledTabs = {"tabFolderCreate05", "t
 
 // A simulation covers at most this many numbers past the first.
 constexpr int64_t SimulationLimit = 30000;
-
-// Whether the run could not create a folder of this name: no drive part (the
-// run does not try), a name the platform refuses (a character Windows does
-// not allow, a drive that is not there), or something other than a folder in
-// the way, at the name or above it.
-bool RunWouldRefuse(const std::string& name) {
-    if (Trim(ExtractFileDrive(name)).empty() || !platform::ToHostPath(name))
-        return true;
-    std::string path = ExcludeTrailingPathDelimiter(name);
-    for (;;) {
-        uint32_t attributes = platform::GetFileAttributesA(path);
-        if (attributes != platform::INVALID_FILE_ATTRIBUTES)
-            return (attributes & platform::FILE_ATTRIBUTE_DIRECTORY) == 0;
-        std::string parent = ExcludeTrailingPathDelimiter(ExtractFileDir(path));
-        if (parent.size() < 3 || parent == path)
-            return false;
-        path = parent;
-    }
-}
 
 void RangeTooWide(QWidget* owner, QWidget& focus) {
     ui::ShowBox(owner, Title + "    Warning no: 0462.",
@@ -129,14 +108,18 @@ void Vol03NumbersPage::btnVol03CreateFoldersSimulationClick() {
 void Vol03NumbersPage::SimulateRunNumber(int64_t number, const _tagVol0XParts& parts, AttachMode mode,
                                          const std::vector<std::string>& structures) {
     const std::string name = parts.NameOf(NumberText(number));
-    if (!Trim(ExtractFileDrive(name)).empty() && DirectoryExists(name)) {
+    // Judged as the run judges it, against the disk as it is plus what the
+    // simulation has made so far.
+    MainFolderResult result = MainFolderResult::Failed;
+    if (!Trim(ExtractFileDrive(name)).empty())
+        result = SimulateMainFolder(walk_.Simulated(), name);
+    if (result == MainFolderResult::Exists) {
         block_.Counters.Exists.Folders += 1;
         block_.RefreshBoth();
         block_.AddToList(StatisticList::FoldersExists, name);
         return;
     }
-    // The run's own refusals, so that a simulation agrees with the run.
-    if (RunWouldRefuse(name)) {
+    if (result == MainFolderResult::Failed) {
         block_.Counters.Other.Folders += 1;
         block_.RefreshBoth();
         block_.AddToList(StatisticList::FoldersOther, name);
