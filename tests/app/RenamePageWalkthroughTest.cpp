@@ -128,7 +128,7 @@ TEST_F(RenamePageWalkthroughTest, FromAnEmptyPageToUndoAndClearFields) {
     desktop.ExpectModal("frmFileExport");
     statistics.btnStat06SmartExportFoldersRenamed->click();
     EXPECT_EQ(frmFileExport->Controls().lstFileExportSource->Items(),
-              (Lines{"D:\\Photos\\2024\\Summer_Old", "D:\\Photos\\2025_Old", "D:\\Photos\\2024_Old",
+              (Lines{"D:\\Photos\\2024_Old\\Summer_Old", "D:\\Photos\\2025_Old", "D:\\Photos\\2024_Old",
                      "D:\\Music_Old"}));
 
     desktop.ExpectBox("0212", Answer::Yes);
