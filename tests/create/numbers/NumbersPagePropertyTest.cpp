@@ -10,6 +10,7 @@
 #include "NumbersPageFixture.h"
 
 #include "support/AnsweringDesktop.h"
+#include "support/CountersText.h"
 #include "support/PagePropertyCase.h"
 #include "support/PathSpellings.h"
 #include "support/PermissionsAsAUser.h"
@@ -24,17 +25,11 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string RowText(const CounterRow& row) {
-    return std::to_string(row.Folders) + "/" + std::to_string(row.SubFolders) + "/" +
-           std::to_string(row.Files) + "/" + std::to_string(row.FilesSize);
-}
-
 class NumbersPagePropertyTest : public NumbersPageTest {
 protected:
     std::string Shown() {
         const CreationCounters& counters = page->Counters();
-        return "created " + RowText(counters.Created) + ", exists " + RowText(counters.Exists) + ", other " +
-               RowText(counters.Other) + "\n" + ListBoxContents(*frmStatistic03);
+        return CountersText(counters) + "\n" + ListBoxContents(*frmStatistic03);
     }
 };
 

@@ -15,6 +15,7 @@
 
 #include "platform/Drives.h"
 #include "support/AnsweringDesktop.h"
+#include "support/CountersText.h"
 #include "support/PagePropertyCase.h"
 #include "support/PathSpellings.h"
 #include "support/PermissionsAsAUser.h"
@@ -56,17 +57,11 @@ bool OnlyThroughFolders(const fs::path& base, const std::string& place) {
     return true;
 }
 
-std::string RowText(const CounterRow& row) {
-    return std::to_string(row.Folders) + "/" + std::to_string(row.SubFolders) + "/" +
-           std::to_string(row.Files) + "/" + std::to_string(row.FilesSize);
-}
-
 class PathsPagePropertyTest : public PathsPageTest {
 protected:
     std::string Shown() {
         const CreationCounters& counters = page->Counters();
-        return "created " + RowText(counters.Created) + ", exists " + RowText(counters.Exists) + ", other " +
-               RowText(counters.Other) + "\n" + ListBoxContents(*frmStatistic04);
+        return CountersText(counters) + "\n" + ListBoxContents(*frmStatistic04);
     }
 };
 

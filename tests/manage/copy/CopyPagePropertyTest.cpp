@@ -11,6 +11,7 @@
 #include "CopyPageFixture.h"
 
 #include "support/AnsweringDesktop.h"
+#include "support/CountersText.h"
 #include "support/PagePropertyCase.h"
 #include "support/PathSpellings.h"
 #include "support/PermissionsAsAUser.h"
@@ -26,17 +27,11 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string RowText(const CounterRow& row) {
-    return std::to_string(row.Folders) + "/" + std::to_string(row.SubFolders) + "/" +
-           std::to_string(row.Files) + "/" + std::to_string(row.FilesSize);
-}
-
 class CopyPagePropertyTest : public CopyPageTest {
 protected:
     std::string Shown() {
         const CreationCounters& counters = page->CopyCounters();
-        return "copied " + RowText(counters.Created) + ", exists " + RowText(counters.Exists) + ", other " +
-               RowText(counters.Other) + "\n" + ListBoxContents(*frmStatistic08);
+        return CountersText(counters, "copied") + "\n" + ListBoxContents(*frmStatistic08);
     }
     void Click(QPushButton* button) {
         ASSERT_TRUE(button->isEnabled()) << button->objectName().toStdString();
