@@ -27,9 +27,9 @@ TEST_F(NumbersPageTest, SimulationCoversAtMost30001Numbers) {
     EXPECT_TRUE(Children("D:\\Work").empty());
     EXPECT_EQ(desktop->Boxes()[1].caption,
               "Simulate Creating Folder(s).- Increased Numbers.            Information no: 0465.");
-    EXPECT_EQ(desktop->Boxes()[1].text, "intro");
+    EXPECT_EQ(desktop->Boxes()[1].text, main.Texts().CreateSimulationIntroText);
     EXPECT_EQ(desktop->Boxes()[2].caption, SimulationTitle + "            Information no: 0467.");
-    EXPECT_EQ(desktop->Boxes()[2].text, "end");
+    EXPECT_EQ(desktop->Boxes()[2].text, main.Texts().CreateSimulationEndText);
     EXPECT_EQ(desktop->disabledDuringBox[2],
               (std::set<std::string>{"tabFolderCreate05", "tabFolderCreate03", "tabFolderCreate01"}));
     EXPECT_FALSE(stat().chkStat03NormalSimulate->isChecked());
