@@ -18,6 +18,7 @@
 #include "create/engine/CreationCounterBlock.h"
 #include "create/engine/CreationCounters.h"
 #include "create/engine/FileSystemNeeds.h"
+#include "create/engine/IncludeExcludePair.h"
 #include "create/engine/NameParts.h"
 #include "tools/MainWindowServices.h"
 
@@ -159,9 +160,8 @@ private:
     // The ToCreate row after a change: one folder per line with "Attach
     // Nothing." checked, else what the free-space check plans.
     void PlanToCreate();
-    void ShowListCounts();
-    void ListWorkStep(UpdatePacer& pacer, int pendingIncludeItems = 0, int progress = -1);
-    void MoveBetweenLists(ui::ListBox& from, ui::ListBox& to, const std::vector<int>& rows);
+    // The Include and Exclude lists with this page's controls and texts.
+    IncludeExcludePair ListPair();
     void CheckNamePart(QLineEdit& field, const std::string& caption, const std::string& text);
     void AttachOptionChosen(AttachMode mode, QRadioButton& radio);
 

@@ -104,6 +104,7 @@ void Vol04PathsPage::btnVol04OpenClick() {
             std::vector<std::string> added;
             std::unordered_set<std::string> addedKeys;
             bool asking = true;
+            IncludeExcludePair lists = ListPair();
             UpdatePacer pacer;
             std::string text;
             std::string driveType;
@@ -134,7 +135,7 @@ void Vol04PathsPage::btnVol04OpenClick() {
                     else
                         quit = true;
                 }
-                ListWorkStep(pacer, static_cast<int>(added.size()));
+                lists.WorkStep(pacer, static_cast<int>(added.size()));
             }
             if (quit)
                 include.Clear();

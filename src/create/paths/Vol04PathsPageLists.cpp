@@ -36,26 +36,30 @@ namespace {
 const std::string Title = "Creating Folder(s).-From a Folder List.";
 const std::string Blanks12 = "            ";
 
-int ProgressMaximum(size_t count) {
-    return static_cast<int>(std::min<size_t>(count, static_cast<size_t>(std::numeric_limits<int>::max())));
+const IncludeExcludeTexts& ListTexts() {
+    static const IncludeExcludeTexts texts{
+        Title + Blanks12 + "Warning no: 0145.",
+        "The EXCLUDE list is empty !\nAction : You must enter at least one FOLDER to the EXCLUDE list to "
+        "delete it.\n",
+        Title + Blanks12 + "Warning no: 0053.",
+        "Do you want to delete the selected item(s) from the Exclude list ?\nNote: You can delete ONLY from "
+        "the EXCLUDE list.\n",
+        "Creating Folder List(s).-From a Folder List.            Warning no: 0526.",
+        "Creating Folder List(s).-From a Folder List.             Warning no: 0527.",
+        Title + "             Warning no: 0383.",
+        Title + Blanks12 + "Warning no: 0557.",
+        "The Include List is empty !\n",
+        "FOLDERS"};
+    return texts;
 }
 
 } // namespace
 
-void Vol04PathsPage::ShowListCounts() {
-    ui_->lblVol04IncludeSum->setText(QString::number(ui_->lstVol04IncludeFolderList->Count()));
-    ui_->lblVol04ExcludeSum->setText(QString::number(ui_->lstVol04ExcludeFolderList->Count()));
-}
-
-void Vol04PathsPage::ListWorkStep(UpdatePacer& pacer, int pendingIncludeItems, int progress) {
-    if (!pacer.Due())
-        return;
-    if (progress >= 0)
-        ui_->pbVol04ProgressBar->setValue(progress);
-    ui_->lblVol04IncludeSum->setText(
-        QString::number(ui_->lstVol04IncludeFolderList->Count() + pendingIncludeItems));
-    ui_->lblVol04ExcludeSum->setText(QString::number(ui_->lstVol04ExcludeFolderList->Count()));
-    ui::desktop().ProcessMessages();
+IncludeExcludePair Vol04PathsPage::ListPair() {
+    return IncludeExcludePair(
+        {this, ui_->lstVol04IncludeFolderList, ui_->lstVol04ExcludeFolderList, ui_->lblVol04IncludeSum,
+         ui_->lblVol04ExcludeSum, ui_->pbVol04ProgressBar, ui_->edtVol04AddToList},
+        runInProgress_, [this] { RefreshAfterListChange(); }, ListTexts());
 }
 
 void Vol04PathsPage::PlanToCreate() {
@@ -79,7 +83,7 @@ void Vol04PathsPage::RefreshAfterListChange() {
     PlanToCreate();
     RefreshResultLabels();
     RefreshStatisticLabels();
-    ShowListCounts();
+    ListPair().ShowCounts();
     ui_->pbVol04ProgressBar->hide();
 }
 
@@ -155,161 +159,45 @@ void Vol04PathsPage::edtVol04AddToListKeyPress() {
     btnVol04AddToListClick();
 }
 
-void Vol04PathsPage::MoveBetweenLists(ui::ListBox& from, ui::ListBox& to, const std::vector<int>& rows) {
-    {
-        PageRunGuard busy(runInProgress_, *this);
-        UpdatePacer pacer;
-        MoveListRows(from, to, rows, [&] { ListWorkStep(pacer); });
-    }
-    RefreshAfterListChange();
-    ui_->edtVol04AddToList->setFocus();
-}
-
 void Vol04PathsPage::btnVol04IncToExcClick() {
-    if (runInProgress_)
-        return;
-    MoveBetweenLists(*ui_->lstVol04IncludeFolderList, *ui_->lstVol04ExcludeFolderList,
-                     ui_->lstVol04IncludeFolderList->SelectedIndexes());
+    ListPair().IncludeToExclude();
 }
 
 void Vol04PathsPage::btnVol04ExcToIncClick() {
-    if (runInProgress_)
-        return;
-    MoveBetweenLists(*ui_->lstVol04ExcludeFolderList, *ui_->lstVol04IncludeFolderList,
-                     ui_->lstVol04ExcludeFolderList->SelectedIndexes());
+    ListPair().ExcludeToInclude();
 }
 
 void Vol04PathsPage::btnVol04AllfromIncClick() {
-    if (runInProgress_)
-        return;
-    MoveBetweenLists(*ui_->lstVol04IncludeFolderList, *ui_->lstVol04ExcludeFolderList,
-                     AllListRows(*ui_->lstVol04IncludeFolderList));
+    ListPair().AllFromInclude();
 }
 
 void Vol04PathsPage::btnVol04AllfromExcClick() {
-    if (runInProgress_)
-        return;
-    MoveBetweenLists(*ui_->lstVol04ExcludeFolderList, *ui_->lstVol04IncludeFolderList,
-                     AllListRows(*ui_->lstVol04ExcludeFolderList));
+    ListPair().AllFromExclude();
 }
 
 void Vol04PathsPage::btnVol04ExchangeIncExcClick() {
-    if (runInProgress_)
-        return;
-    // Each list takes the other's lines in their order; one refresh follows.
-    ui::ListBox& include = *ui_->lstVol04IncludeFolderList;
-    ui::ListBox& exclude = *ui_->lstVol04ExcludeFolderList;
-    std::vector<std::string> included = include.Items();
-    std::vector<std::string> excluded = exclude.Items();
-    include.Clear();
-    include.AddItems(excluded);
-    exclude.Clear();
-    exclude.AddItems(included);
-    RefreshAfterListChange();
-    ui_->edtVol04AddToList->setFocus();
+    ListPair().Exchange();
 }
 
 void Vol04PathsPage::btnVol04DeleteFromExcludeClick() {
-    if (runInProgress_)
-        return;
-    ui::ListBox& exclude = *ui_->lstVol04ExcludeFolderList;
-    if (exclude.Count() == 0) {
-        ui::ShowBox(
-            this, Title + Blanks12 + "Warning no: 0145.",
-            "The EXCLUDE list is empty !\nAction : You must enter at least one FOLDER to the EXCLUDE list to "
-            "delete it.\n",
-            ui::Icon::Warning);
-    } else if (ui::ShowBox(
-                   this, Title + Blanks12 + "Warning no: 0053.",
-                   "Do you want to delete the selected item(s) from the Exclude list ?\nNote: You can delete "
-                   "ONLY from the EXCLUDE list.\n",
-                   ui::Icon::Question, ui::Buttons::YesNo, ui::Answer::No) == ui::Answer::Yes) {
-        DeleteListRows(exclude, exclude.SelectedIndexes());
-    }
-    RefreshAfterListChange();
-    ui_->edtVol04AddToList->setFocus();
+    ListPair().DeleteFromExclude();
 }
 
 void Vol04PathsPage::btnVol04DeleteExcludeAllClick() {
-    if (runInProgress_)
-        return;
-    ExcludeListClearing page;
-    page.owner = this;
-    page.excludeList = ui_->lstVol04ExcludeFolderList;
-    page.countLabel = ui_->lblVol04ExcludeSum;
-    page.warningCaption = "Creating Folder List(s).-From a Folder List.            Warning no: 0526.";
-    page.questionCaption = "Creating Folder List(s).-From a Folder List.             Warning no: 0527.";
-    page.refresh = [this] { RefreshAfterListChange(); };
-    page.button = ui_->btnVol04DeleteExcludeAll;
-    ClearExcludeList(page);
+    ListPair().ClearExclude(ui_->btnVol04DeleteExcludeAll);
 }
 
 void Vol04PathsPage::btnVol04EditIncludeListClick() {
-    if (runInProgress_)
-        return;
-    frmVol04EditIncludeList->LoadList(*ui_->lstVol04IncludeFolderList, *ui_->lstVol04ExcludeFolderList);
-    if (ui::desktop().ShowModal(*frmVol04EditIncludeList) == ui::Answer::Ok)
-        RefreshAfterListChange();
-    ui_->edtVol04AddToList->setFocus();
+    ListPair().EditInclude(*frmVol04EditIncludeList);
 }
 
 void Vol04PathsPage::btnVol04SmartImportClick() {
-    if (runInProgress_)
-        return;
-    const ui::Answer answer = ui::desktop().ShowModal(*frmFileImport);
-    const ui::ListBox& results = *frmFileImport->Controls().lstFileImportResults;
-    if (results.Count() == 0) {
-        ui::ShowBox(this, Title + "             Warning no: 0383.",
-                    "Empty Result List in the File Import Window!\n", ui::Icon::Warning);
-    } else if (answer == ui::Answer::Ok) {
-        PageRunGuard busy(runInProgress_, *this);
-        const ui::ListBox& include = *ui_->lstVol04IncludeFolderList;
-        const ui::ListBox& exclude = *ui_->lstVol04ExcludeFolderList;
-        // The new lines join the list in one go at the end; meanwhile their
-        // keys make the duplicate test see them.
-        std::vector<std::string> added;
-        std::unordered_set<std::string> addedKeys;
-        addedKeys.reserve(static_cast<size_t>(results.Count()));
-        QProgressBar& progress = *ui_->pbVol04ProgressBar;
-        progress.setValue(0);
-        progress.setMaximum(ProgressMaximum(static_cast<size_t>(results.Count())));
-        progress.show();
-        UpdatePacer pacer;
-        std::deque<std::string> paths;
-        for (int line = 0; line < results.Count(); ++line) {
-            SplitPathsAtDrives(results.Text(line), paths);
-            for (const std::string& path : paths) {
-                if (Trim(path).empty())
-                    continue;
-                std::string key = ui::FoldCase(path);
-                if (include.ContainsFolded(key) || exclude.ContainsFolded(key))
-                    continue;
-                // Appended as cut, blanks and all.
-                if (addedKeys.insert(std::move(key)).second)
-                    added.push_back(path);
-            }
-            ListWorkStep(pacer, static_cast<int>(added.size()), line);
-        }
-        ui_->lstVol04IncludeFolderList->AddItems(added);
-        progress.hide();
-    }
-    RefreshAfterListChange();
-    ui_->btnVol04AddToList->setFocus();
+    // Lines join as cut, blanks and all.
+    ListPair().SmartImport(false, ui_->btnVol04AddToList);
 }
 
 void Vol04PathsPage::btnVol04SmartExportClick() {
-    if (runInProgress_)
-        return;
-    ExportHandOver how;
-    how.owner = this;
-    how.emptyCaption = Title + Blanks12 + "Warning no: 0557.";
-    how.emptyText = "The Include List is empty !\n";
-    how.accept = HasDrivePart;
-    how.listType = "FOLDERS";
-    how.progressBar = ui_->pbVol04ProgressBar;
-    if (HandOverToFileExport(ui_->lstVol04IncludeFolderList->Items(), how))
-        RefreshAfterListChange();
-    ui_->btnVol04SmartExport->setFocus();
+    ListPair().SmartExport(HasDrivePart, ui_->btnVol04SmartExport);
 }
 
 void Vol04PathsPage::btnVol04ClearAllClick() {

@@ -14,6 +14,7 @@
 #include "create/engine/AttachWalk.h"
 #include "create/engine/CreationCounterBlock.h"
 #include "create/engine/CreationCounters.h"
+#include "create/engine/IncludeExcludePair.h"
 #include "create/engine/NameParts.h"
 #include "tools/MainWindowServices.h"
 
@@ -164,12 +165,8 @@ private:
     // The ToCreate row after a change: one folder per item and nothing else
     // with "Attach Nothing." checked, else what the free-space check plans.
     void PlanToCreate();
-    void ShowListCounts();
-    // Between items of long list work, at most about thirty times a second:
-    // the counts (the Include count with `pendingIncludeItems` not added yet),
-    // the progress bar (unless `progress` is negative), pending messages.
-    void ListWorkStep(UpdatePacer& pacer, int pendingIncludeItems = 0, int progress = -1);
-    void MoveBetweenLists(ui::ListBox& from, ui::ListBox& to, const std::vector<int>& rows);
+    // The Include and Exclude lists with this page's controls and texts.
+    IncludeExcludePair ListPair();
     // The prefix and suffix check, then the preview.
     void CheckNamePart(QLineEdit& field, const std::string& caption, const std::string& text);
     void AttachOptionChosen(AttachMode mode, QRadioButton& radio);

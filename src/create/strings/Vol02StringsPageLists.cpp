@@ -39,32 +39,36 @@ namespace {
 const std::string Title = "Creating Folder(s).-From a String List.";
 const std::string Blanks12 = "            ";
 
-int ProgressMaximum(size_t count) {
-    return static_cast<int>(std::min<size_t>(count, static_cast<size_t>(std::numeric_limits<int>::max())));
-}
-
 // The list's text in the form the run and the preview expect: backslashes,
 // no doubled ones.
 std::string NormalisedItem(const std::string& text) {
     return CollapseDoubleBackslashes(SlashesToBackslashes(text));
 }
 
-} // namespace
-
-void Vol02StringsPage::ShowListCounts() {
-    ui_->lblVol02IncludeSum->setText(QString::number(ui_->lstVol02IncludeStrings->Count()));
-    ui_->lblVol02ExcludeSum->setText(QString::number(ui_->lstVol02ExcludeStrings->Count()));
+const IncludeExcludeTexts& ListTexts() {
+    static const IncludeExcludeTexts texts{
+        Title + Blanks12 + "Warning no: 0144.",
+        "The EXCLUDE list is empty !\nAction : You must enter at least one STRING to the EXCLUDE list to "
+        "delete it.\n",
+        Title + Blanks12 + "Warning no: 0017.",
+        "Do you want to delete the selected item(s) from the Exclude list ?\nNote: You can delete ONLY from "
+        "the EXCLUDE list.\n",
+        Title + Blanks12 + "Warning no: 0528.",
+        Title + Blanks12 + "Warning no: 0529.",
+        Title + "             Warning no: 0377.",
+        Title + Blanks12 + "Warning no: 0556.",
+        "The Include List is empty !\n",
+        "STRINGS"};
+    return texts;
 }
 
-void Vol02StringsPage::ListWorkStep(UpdatePacer& pacer, int pendingIncludeItems, int progress) {
-    if (!pacer.Due())
-        return;
-    if (progress >= 0)
-        ui_->pbVol02ProgressBar->setValue(progress);
-    ui_->lblVol02IncludeSum->setText(
-        QString::number(ui_->lstVol02IncludeStrings->Count() + pendingIncludeItems));
-    ui_->lblVol02ExcludeSum->setText(QString::number(ui_->lstVol02ExcludeStrings->Count()));
-    ui::desktop().ProcessMessages();
+} // namespace
+
+IncludeExcludePair Vol02StringsPage::ListPair() {
+    return IncludeExcludePair(
+        {this, ui_->lstVol02IncludeStrings, ui_->lstVol02ExcludeStrings, ui_->lblVol02IncludeSum,
+         ui_->lblVol02ExcludeSum, ui_->pbVol02ProgressBar, ui_->edtVol02AddToList},
+        runInProgress_, [this] { RefreshAfterListChange(); }, ListTexts());
 }
 
 void Vol02StringsPage::PlanToCreate() {
@@ -92,7 +96,7 @@ void Vol02StringsPage::RefreshAfterListChange() {
     PlanToCreate();
     RefreshResultLabels();
     RefreshStatisticLabels();
-    ShowListCounts();
+    ListPair().ShowCounts();
     ui_->pbVol02ProgressBar->hide();
 }
 
@@ -169,146 +173,42 @@ void Vol02StringsPage::edtVol02AddToListKeyPress() {
     btnVol02AddToListClick();
 }
 
-void Vol02StringsPage::MoveBetweenLists(ui::ListBox& from, ui::ListBox& to, const std::vector<int>& rows) {
-    {
-        PageRunGuard busy(runInProgress_, *this);
-        UpdatePacer pacer;
-        MoveListRows(from, to, rows, [&] { ListWorkStep(pacer); });
-    }
-    RefreshAfterListChange();
-    ui_->edtVol02AddToList->setFocus();
-}
-
 void Vol02StringsPage::btnVol02IncToExcClick() {
-    if (runInProgress_)
-        return;
-    MoveBetweenLists(*ui_->lstVol02IncludeStrings, *ui_->lstVol02ExcludeStrings,
-                     ui_->lstVol02IncludeStrings->SelectedIndexes());
+    ListPair().IncludeToExclude();
 }
 
 void Vol02StringsPage::btnVol02ExcToIncClick() {
-    if (runInProgress_)
-        return;
-    MoveBetweenLists(*ui_->lstVol02ExcludeStrings, *ui_->lstVol02IncludeStrings,
-                     ui_->lstVol02ExcludeStrings->SelectedIndexes());
+    ListPair().ExcludeToInclude();
 }
 
 void Vol02StringsPage::btnVol02AllFromIncClick() {
-    if (runInProgress_)
-        return;
-    MoveBetweenLists(*ui_->lstVol02IncludeStrings, *ui_->lstVol02ExcludeStrings,
-                     AllListRows(*ui_->lstVol02IncludeStrings));
+    ListPair().AllFromInclude();
 }
 
 void Vol02StringsPage::btnVol02AllFromExcClick() {
-    if (runInProgress_)
-        return;
-    MoveBetweenLists(*ui_->lstVol02ExcludeStrings, *ui_->lstVol02IncludeStrings,
-                     AllListRows(*ui_->lstVol02ExcludeStrings));
+    ListPair().AllFromExclude();
 }
 
 void Vol02StringsPage::btnVol02DeleteFromExcludeClick() {
-    if (runInProgress_)
-        return;
-    ui::ListBox& exclude = *ui_->lstVol02ExcludeStrings;
-    if (exclude.Count() == 0) {
-        ui::ShowBox(
-            this, Title + Blanks12 + "Warning no: 0144.",
-            "The EXCLUDE list is empty !\nAction : You must enter at least one STRING to the EXCLUDE list to "
-            "delete it.\n",
-            ui::Icon::Warning);
-    } else if (ui::ShowBox(
-                   this, Title + Blanks12 + "Warning no: 0017.",
-                   "Do you want to delete the selected item(s) from the Exclude list ?\nNote: You can delete "
-                   "ONLY from the EXCLUDE list.\n",
-                   ui::Icon::Question, ui::Buttons::YesNo, ui::Answer::No) == ui::Answer::Yes) {
-        DeleteListRows(exclude, exclude.SelectedIndexes());
-    }
-    RefreshAfterListChange();
-    ui_->edtVol02AddToList->setFocus();
+    ListPair().DeleteFromExclude();
 }
 
 void Vol02StringsPage::btnVol02DeleteExcludeAllClick() {
-    if (runInProgress_)
-        return;
-    ExcludeListClearing page;
-    page.owner = this;
-    page.excludeList = ui_->lstVol02ExcludeStrings;
-    page.countLabel = ui_->lblVol02ExcludeSum;
-    page.warningCaption = Title + Blanks12 + "Warning no: 0528.";
-    page.questionCaption = Title + Blanks12 + "Warning no: 0529.";
-    page.refresh = [this] { RefreshAfterListChange(); };
-    page.button = ui_->btnVol02DeleteExcludeAll;
-    ClearExcludeList(page);
+    ListPair().ClearExclude(ui_->btnVol02DeleteExcludeAll);
 }
 
 void Vol02StringsPage::btnVol02EditIncludeListClick() {
-    if (runInProgress_)
-        return;
-    frmVol02EditIncludeList->LoadList(*ui_->lstVol02IncludeStrings, *ui_->lstVol02ExcludeStrings);
-    if (ui::desktop().ShowModal(*frmVol02EditIncludeList) == ui::Answer::Ok)
-        RefreshAfterListChange();
-    ui_->edtVol02AddToList->setFocus();
+    ListPair().EditInclude(*frmVol02EditIncludeList);
 }
 
 void Vol02StringsPage::btnVol02SmartImportClick() {
-    if (runInProgress_)
-        return;
-    const ui::Answer answer = ui::desktop().ShowModal(*frmFileImport);
-    const ui::ListBox& results = *frmFileImport->Controls().lstFileImportResults;
-    if (results.Count() == 0) {
-        ui::ShowBox(this, Title + "             Warning no: 0377.",
-                    "Empty Result List in the File Import Window!\n", ui::Icon::Warning);
-    } else if (answer == ui::Answer::Ok) {
-        PageRunGuard busy(runInProgress_, *this);
-        const ui::ListBox& include = *ui_->lstVol02IncludeStrings;
-        const ui::ListBox& exclude = *ui_->lstVol02ExcludeStrings;
-        // The new items join the list in one go at the end; meanwhile their
-        // keys make the duplicate test see them.
-        std::vector<std::string> added;
-        std::unordered_set<std::string> addedKeys;
-        addedKeys.reserve(static_cast<size_t>(results.Count()));
-        QProgressBar& progress = *ui_->pbVol02ProgressBar;
-        progress.setValue(0);
-        progress.setMaximum(ProgressMaximum(static_cast<size_t>(results.Count())));
-        progress.show();
-        UpdatePacer pacer;
-        std::deque<std::string> paths;
-        for (int line = 0; line < results.Count(); ++line) {
-            SplitPathsAtDrives(results.Text(line), paths);
-            for (const std::string& path : paths) {
-                std::string entry = Trim(path);
-                if (entry.empty())
-                    continue;
-                std::string key = ui::FoldCase(entry);
-                if (include.ContainsFolded(key) || exclude.ContainsFolded(key))
-                    continue;
-                if (addedKeys.insert(std::move(key)).second)
-                    added.push_back(std::move(entry));
-            }
-            ListWorkStep(pacer, static_cast<int>(added.size()), line);
-        }
-        ui_->lstVol02IncludeStrings->AddItems(added);
-        progress.hide();
-    }
-    RefreshAfterListChange();
-    ui_->edtVol02AddToList->setFocus();
+    ListPair().SmartImport(true, ui_->edtVol02AddToList);
 }
 
 void Vol02StringsPage::btnVol02SmartExportClick() {
-    if (runInProgress_)
-        return;
-    ExportHandOver how;
-    how.owner = this;
-    how.emptyCaption = Title + Blanks12 + "Warning no: 0556.";
-    how.emptyText = "The Include List is empty !\n";
     // The strings page hands over the items a run can make folders of.
-    how.accept = [](const std::string& item) { return !HasDrivePart(item); };
-    how.listType = "STRINGS";
-    how.progressBar = ui_->pbVol02ProgressBar;
-    if (HandOverToFileExport(ui_->lstVol02IncludeStrings->Items(), how))
-        RefreshAfterListChange();
-    ui_->btnVol02SmartExport->setFocus();
+    ListPair().SmartExport([](const std::string& item) { return !HasDrivePart(item); },
+                           ui_->btnVol02SmartExport);
 }
 
 void Vol02StringsPage::btnVol02ClearAllClick() {
@@ -382,6 +282,7 @@ void Vol02StringsPage::btnVol02OpenClick() {
         std::unordered_set<std::string> addedKeys;
         bool askedAboutDrives = false;
         bool quit = false;
+        IncludeExcludePair lists = ListPair();
         UpdatePacer pacer;
         std::string line;
         while (!quit && ReadListLine(*in, line)) {
@@ -409,7 +310,7 @@ void Vol02StringsPage::btnVol02OpenClick() {
                     quit = true;
                 }
             }
-            ListWorkStep(pacer, static_cast<int>(added.size()));
+            lists.WorkStep(pacer, static_cast<int>(added.size()));
         }
         include.AddItems(added);
     }

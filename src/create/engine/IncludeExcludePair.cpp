@@ -1,0 +1,194 @@
+#include "create/engine/IncludeExcludePair.h"
+
+#include "common/FrameworkText.h"
+#include "common/PathSplitting.h"
+#include "create/engine/IncludeListEditor.h"
+#include "create/engine/PageRunGuard.h"
+#include "tools/ExcludeListClearing.h"
+#include "tools/ExportHandOver.h"
+#include "tools/ItemListMoves.h"
+#include "tools/TfrmFileImport.h"
+#include "tools/UpdatePacer.h"
+#include "ui/Desktop.h"
+#include "ui/ListBox.h"
+#include "ui/ListOrder.h"
+
+#include "ui_TfrmFileImport.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+
+#include <deque>
+#include <limits>
+#include <unordered_set>
+
+namespace {
+
+int ProgressMaximum(size_t count) {
+    return static_cast<int>(std::min<size_t>(count, static_cast<size_t>(std::numeric_limits<int>::max())));
+}
+
+} // namespace
+
+IncludeExcludePair::IncludeExcludePair(const IncludeExcludeControls& controls, bool& busy,
+                                       std::function<void()> refresh, const IncludeExcludeTexts& texts)
+    : controls_(controls), busy_(busy), refresh_(std::move(refresh)), texts_(texts) {}
+
+void IncludeExcludePair::ShowCounts() {
+    controls_.includeCount->setText(QString::number(controls_.include->Count()));
+    controls_.excludeCount->setText(QString::number(controls_.exclude->Count()));
+}
+
+void IncludeExcludePair::WorkStep(UpdatePacer& pacer, int pendingIncludeItems, int progress) {
+    if (!pacer.Due())
+        return;
+    if (progress >= 0)
+        controls_.progress->setValue(progress);
+    controls_.includeCount->setText(QString::number(controls_.include->Count() + pendingIncludeItems));
+    controls_.excludeCount->setText(QString::number(controls_.exclude->Count()));
+    ui::desktop().ProcessMessages();
+}
+
+void IncludeExcludePair::RefreshAndFocusEntry() {
+    refresh_();
+    controls_.entry->setFocus();
+}
+
+void IncludeExcludePair::MoveRows(ui::ListBox& from, ui::ListBox& to, const std::vector<int>& rows) {
+    if (busy_)
+        return;
+    {
+        PageRunGuard guard(busy_, *controls_.page);
+        UpdatePacer pacer;
+        MoveListRows(from, to, rows, [&] { WorkStep(pacer); });
+    }
+    RefreshAndFocusEntry();
+}
+
+void IncludeExcludePair::IncludeToExclude() {
+    MoveRows(*controls_.include, *controls_.exclude, controls_.include->SelectedIndexes());
+}
+
+void IncludeExcludePair::ExcludeToInclude() {
+    MoveRows(*controls_.exclude, *controls_.include, controls_.exclude->SelectedIndexes());
+}
+
+void IncludeExcludePair::AllFromInclude() {
+    MoveRows(*controls_.include, *controls_.exclude, AllListRows(*controls_.include));
+}
+
+void IncludeExcludePair::AllFromExclude() {
+    MoveRows(*controls_.exclude, *controls_.include, AllListRows(*controls_.exclude));
+}
+
+void IncludeExcludePair::Exchange() {
+    if (busy_)
+        return;
+    ui::ListBox& include = *controls_.include;
+    ui::ListBox& exclude = *controls_.exclude;
+    std::vector<std::string> included = include.Items();
+    std::vector<std::string> excluded = exclude.Items();
+    include.Clear();
+    include.AddItems(excluded);
+    exclude.Clear();
+    exclude.AddItems(included);
+    RefreshAndFocusEntry();
+}
+
+void IncludeExcludePair::DeleteFromExclude() {
+    if (busy_)
+        return;
+    ui::ListBox& exclude = *controls_.exclude;
+    if (exclude.Count() == 0) {
+        ui::ShowBox(controls_.page, texts_.deleteEmptyCaption, texts_.deleteEmptyText, ui::Icon::Warning);
+    } else if (ui::ShowBox(controls_.page, texts_.deleteQuestionCaption, texts_.deleteQuestionText,
+                           ui::Icon::Question, ui::Buttons::YesNo, ui::Answer::No) == ui::Answer::Yes) {
+        DeleteListRows(exclude, exclude.SelectedIndexes());
+    }
+    RefreshAndFocusEntry();
+}
+
+void IncludeExcludePair::ClearExclude(QWidget* button) {
+    if (busy_)
+        return;
+    ExcludeListClearing clearing;
+    clearing.owner = controls_.page;
+    clearing.excludeList = controls_.exclude;
+    clearing.countLabel = controls_.excludeCount;
+    clearing.warningCaption = texts_.clearEmptyCaption;
+    clearing.questionCaption = texts_.clearQuestionCaption;
+    clearing.refresh = refresh_;
+    clearing.button = button;
+    ClearExcludeList(clearing);
+}
+
+void IncludeExcludePair::EditInclude(IncludeListEditor& editor) {
+    if (busy_)
+        return;
+    editor.LoadList(*controls_.include, *controls_.exclude);
+    if (ui::desktop().ShowModal(editor) == ui::Answer::Ok)
+        refresh_();
+    controls_.entry->setFocus();
+}
+
+void IncludeExcludePair::SmartImport(bool trimItems, QWidget* focusAfter) {
+    if (busy_)
+        return;
+    const ui::Answer answer = ui::desktop().ShowModal(*frmFileImport);
+    const ui::ListBox& results = *frmFileImport->Controls().lstFileImportResults;
+    if (results.Count() == 0) {
+        ui::ShowBox(controls_.page, texts_.importEmptyCaption,
+                    "Empty Result List in the File Import Window!\n", ui::Icon::Warning);
+    } else if (answer == ui::Answer::Ok) {
+        PageRunGuard guard(busy_, *controls_.page);
+        const ui::ListBox& include = *controls_.include;
+        const ui::ListBox& exclude = *controls_.exclude;
+        // The new items join the list in one go at the end; meanwhile their
+        // keys make the duplicate test see them.
+        std::vector<std::string> added;
+        std::unordered_set<std::string> addedKeys;
+        addedKeys.reserve(static_cast<size_t>(results.Count()));
+        QProgressBar& progress = *controls_.progress;
+        progress.setValue(0);
+        progress.setMaximum(ProgressMaximum(static_cast<size_t>(results.Count())));
+        progress.show();
+        UpdatePacer pacer;
+        std::deque<std::string> paths;
+        for (int line = 0; line < results.Count(); ++line) {
+            SplitPathsAtDrives(results.Text(line), paths);
+            for (const std::string& path : paths) {
+                std::string trimmed = Trim(path);
+                if (trimmed.empty())
+                    continue;
+                std::string entry = trimItems ? std::move(trimmed) : path;
+                std::string key = ui::FoldCase(entry);
+                if (include.ContainsFolded(key) || exclude.ContainsFolded(key))
+                    continue;
+                if (addedKeys.insert(std::move(key)).second)
+                    added.push_back(std::move(entry));
+            }
+            WorkStep(pacer, static_cast<int>(added.size()), line);
+        }
+        controls_.include->AddItems(added);
+        progress.hide();
+    }
+    refresh_();
+    focusAfter->setFocus();
+}
+
+void IncludeExcludePair::SmartExport(const std::function<bool(const std::string&)>& accept,
+                                     QWidget* focusAfter) {
+    if (busy_)
+        return;
+    ExportHandOver how;
+    how.owner = controls_.page;
+    how.emptyCaption = texts_.exportEmptyCaption;
+    how.emptyText = texts_.exportEmptyText;
+    how.accept = accept;
+    how.listType = texts_.exportListType;
+    how.progressBar = controls_.progress;
+    if (HandOverToFileExport(controls_.include->Items(), how))
+        refresh_();
+    focusAfter->setFocus();
+}

@@ -1,0 +1,86 @@
+#pragma once
+// The Include and Exclude lists of the strings and paths pages and what their
+// buttons do to them: moving items across, exchanging the lists, deleting
+// from the Exclude list, the list editor, the import and export windows, and
+// the counts. A page builds one on the spot from its own controls, its busy
+// flag, its refresh and its texts; each of its handlers is one call.
+//
+// Lists may hold 100,000 items: every "is it already there" test is the list
+// control's own lookup, a list is changed in one go rather than item by item,
+// and per-item work shows its progress at most about thirty times a second.
+
+#include <functional>
+#include <string>
+#include <vector>
+
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QWidget;
+class IncludeListEditor;
+class UpdatePacer;
+namespace ui {
+class ListBox;
+} // namespace ui
+
+struct IncludeExcludeControls {
+    QWidget* page = nullptr; // owner of the boxes, blocked while list work runs
+    ui::ListBox* include = nullptr;
+    ui::ListBox* exclude = nullptr;
+    QLabel* includeCount = nullptr;
+    QLabel* excludeCount = nullptr;
+    QProgressBar* progress = nullptr;
+    QLineEdit* entry = nullptr; // the add field: has the focus after most list work
+};
+
+// The page's own captions and texts, exactly as it shows them.
+struct IncludeExcludeTexts {
+    std::string deleteEmptyCaption;
+    std::string deleteEmptyText;
+    std::string deleteQuestionCaption;
+    std::string deleteQuestionText;
+    std::string clearEmptyCaption;
+    std::string clearQuestionCaption;
+    std::string importEmptyCaption;
+    std::string exportEmptyCaption;
+    std::string exportEmptyText;
+    std::string exportListType; // what the export window is told the items are
+};
+
+class IncludeExcludePair {
+public:
+    IncludeExcludePair(const IncludeExcludeControls& controls, bool& busy, std::function<void()> refresh,
+                       const IncludeExcludeTexts& texts);
+
+    void ShowCounts();
+    // Between items of long list work, when the pacer says so: the counts (the
+    // Include count with `pendingIncludeItems` not added yet), the progress
+    // bar (unless `progress` is negative), pending messages.
+    void WorkStep(UpdatePacer& pacer, int pendingIncludeItems = 0, int progress = -1);
+
+    void IncludeToExclude();
+    void ExcludeToInclude();
+    void AllFromInclude();
+    void AllFromExclude();
+    // Each list takes the other's items in their order.
+    void Exchange();
+    void DeleteFromExclude();
+    // Empties the Exclude list after a question; `button` has the focus after.
+    void ClearExclude(QWidget* button);
+    // The page's editor, shown modally with the lists.
+    void EditInclude(IncludeListEditor& editor);
+    // The import window's results join the Include list, each cut at its drive
+    // letters; `trimItems` keeps the trimmed text rather than the cut as it is.
+    void SmartImport(bool trimItems, QWidget* focusAfter);
+    // The Include items `accept` lets through go to the export window.
+    void SmartExport(const std::function<bool(const std::string&)>& accept, QWidget* focusAfter);
+
+private:
+    void MoveRows(ui::ListBox& from, ui::ListBox& to, const std::vector<int>& rows);
+    void RefreshAndFocusEntry();
+
+    IncludeExcludeControls controls_;
+    bool& busy_;
+    std::function<void()> refresh_;
+    const IncludeExcludeTexts& texts_;
+};
