@@ -1,48 +1,18 @@
 #pragma once
-// Edits the copy page's Include list as plain text, one folder per line. The
-// page loads its lists and shows the window modally; OK rebuilds the Include
-// list from the trimmed, non-empty lines in their order, each once ignoring
-// case, leaving out what the Exclude list holds, and closes with the OK
-// result. Cancel leaves the Include list as it was.
+// The copy page's Include-list editor (see IncludeListEditor) on its own form.
 
-#include "ui/Form.h"
-
-#include <QPointer>
-
-#include <memory>
+#include "manage/shared/IncludeListEditor.h"
+#include "manage/shared/WindowWithForm.h"
 
 namespace Ui {
 class TfrmVol08EditIncludeList;
 }
-namespace ui {
-class ListBox;
-}
 
-class TfrmVol08EditIncludeList : public ui::Form {
+class TfrmVol08EditIncludeList : public WindowWithForm<IncludeListEditor, Ui::TfrmVol08EditIncludeList> {
     Q_OBJECT
 public:
     explicit TfrmVol08EditIncludeList(QWidget* parent = nullptr);
     ~TfrmVol08EditIncludeList() override;
-
-    Ui::TfrmVol08EditIncludeList& Controls() { return *ui_; }
-
-    // The memo gets the Include list's lines; OK writes back into `include`
-    // and consults `exclude`.
-    void LoadList(ui::ListBox& include, const ui::ListBox& exclude);
-
-    void FormCreate();
-    void FormActivate();
-    // The line counter; it runs on every change of the text, so that a paste
-    // or a cut is counted as well as a key.
-    void mmoVol08EditIncludeListKeyPress();
-    void btnVol08EditIncludeListOkClick();
-    void btnVol08EditIncludeListCancelClick();
-    void btnVol08EditIncludeListHelpClick();
-
-private:
-    std::unique_ptr<Ui::TfrmVol08EditIncludeList> ui_;
-    QPointer<ui::ListBox> include_;
-    QPointer<const ui::ListBox> exclude_;
 };
 
 extern TfrmVol08EditIncludeList* frmVol08EditIncludeList;

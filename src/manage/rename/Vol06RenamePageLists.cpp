@@ -29,7 +29,6 @@
 #include "ui/ShellOpening.h"
 
 #include "ui_TfrmFileImport.h"
-#include "ui_TfrmStatistic06.h"
 #include "ui_Vol06RenamePage.h"
 
 #include <limits>
@@ -276,13 +275,8 @@ void Vol06RenamePage::btnVol06SmartExportClick() {
 }
 
 void Vol06RenamePage::ClearStatisticLists() {
-    if (!frmStatistic06)
-        return;
-    Ui::TfrmStatistic06& statistics = frmStatistic06->Controls();
-    for (ui::ListBox* list :
-         {statistics.lstStat06FoldersRenamed, statistics.lstStat06FoldersSourceNotExists,
-          statistics.lstStat06FoldersDestinationExists, statistics.lstStat06FoldersOtherReasons})
-        list->Clear();
+    if (frmStatistic06)
+        frmStatistic06->ClearLists();
 }
 
 void Vol06RenamePage::btnVol06ClearAllClick() {

@@ -1,0 +1,43 @@
+#pragma once
+// The visual log of the rename, delete and copy pages: counter labels the page
+// writes, result lists its runs fill, and a Smart Export button under each
+// list that hands the list's folders to the export window. Each page's window
+// hands over its own OK button and its table of lists with their texts.
+
+#include "ui/Form.h"
+
+#include <string>
+#include <vector>
+
+class QAbstractButton;
+namespace ui {
+class ListBox;
+}
+
+// One result list with its Smart Export button and the warning shown when
+// the list is empty.
+struct ResultListExport {
+    ui::ListBox* list = nullptr;
+    QAbstractButton* button = nullptr;
+    std::string emptyCaption;
+    std::string emptyText;
+};
+
+class StatisticsWindow : public ui::Form {
+    Q_OBJECT
+public:
+    void OkClick();
+    // Empties every result list, as the page's Undo and Clear Fields do.
+    void ClearLists();
+
+protected:
+    explicit StatisticsWindow(QWidget* parent);
+    // Wires the window's own controls; called once its form is set up. Long
+    // paths can be scrolled sideways in every result list.
+    void Attach(QAbstractButton* ok, std::vector<ResultListExport> exports);
+
+private:
+    void SmartExport(const ResultListExport& list);
+
+    std::vector<ResultListExport> exports_;
+};
