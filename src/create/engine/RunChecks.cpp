@@ -110,7 +110,7 @@ MainFolderResult CreateMainFolder(const std::string& name, bool attaching, bool 
 }
 
 MainFolderResult SimulateMainFolder(SimulatedDisk& simulated, const std::string& name) {
-    if (DirectoryExists(name) || simulated.FolderExists(name))
+    if (DirectoryExists(name) || simulated.LeadsToFolder(name))
         return MainFolderResult::Exists;
     if (!simulated.CanCreateFolder(name))
         return MainFolderResult::Failed;

@@ -118,6 +118,26 @@ bool SimulatedDisk::FolderExists(const std::string& path) const {
     return Either(full) == Kind::Folder;
 }
 
+bool SimulatedDisk::LeadsToFolder(const std::string& path) const {
+    std::string full;
+    if (!FullPath(path, full))
+        return false;
+    // Links lead on to links at most as far as the host follows them.
+    for (int hops = 0; hops < 40; ++hops) {
+        const std::optional<Kind> kind = Either(full);
+        if (kind == Kind::Folder)
+            return true;
+        const uint32_t attributes = platform::GetFileAttributesA(full);
+        if (kind != Kind::File || attributes == platform::INVALID_FILE_ATTRIBUTES ||
+            !(attributes & platform::FILE_ATTRIBUTE_REPARSE_POINT))
+            return false;
+        std::string target;
+        if (!platform::GetLinkTargetA(full, target) || !FullPath(target, full))
+            return false;
+    }
+    return false;
+}
+
 bool SimulatedDisk::EntryExists(const std::string& path) const {
     std::string full;
     if (!FullPath(path, full))

@@ -25,6 +25,10 @@ public:
 
     // A real folder (not a link) or one the simulation made.
     bool FolderExists(const std::string& path) const;
+    // A folder, real or simulated, or a link that leads to one the simulation
+    // made: a link leading nowhere on the disk leads to its target once the
+    // run has made it, as the run then finds.
+    bool LeadsToFolder(const std::string& path) const;
     // Anything real or simulated at the path.
     bool EntryExists(const std::string& path) const;
     // Whether ForceDirectories would create the folder: a path every call can

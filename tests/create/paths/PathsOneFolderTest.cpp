@@ -140,3 +140,26 @@ TEST_F(PathsPageTest, PreviewLabelsSitInTheirOwnGroup) {
         EXPECT_EQ(group->title().toStdString(), "Preview");
     }
 }
+
+// Mended: the simulation counted a link that led nowhere under other reasons
+// though an earlier line makes its target, where the run finds the folder.
+TEST_F(PathsPageTest, ALinkLeadingToWhatAnEarlierLineMakesExistsInSimulationAndRun) {
+    sandbox->MakeFolder("D:\\Work");
+    std::filesystem::create_directory_symlink("sub", sandbox->Host("D:\\Work\\toSub"));
+    std::filesystem::create_directory_symlink("toSub", sandbox->Host("D:\\Work\\toLink"));
+    std::filesystem::create_directory_symlink("nowhere", sandbox->Host("D:\\Work\\dangling"));
+    AddLines({"D:\\Work\\toSub", "D:\\Work\\sub\\more", "D:\\Work\\toSub", "D:\\Work\\toLink",
+              "D:\\Work\\dangling"});
+    const Outcome expected = {{"D:\\Work\\sub\\more"},
+                              {"D:\\Work\\toSub", "D:\\Work\\toLink"},
+                              {"D:\\Work\\toSub", "D:\\Work\\dangling"}};
+
+    SimulateToTheEnd();
+    EXPECT_EQ(stat().lstStat04FoldersCreated->Items(), expected.created);
+    EXPECT_EQ(stat().lstStat04FoldersExists->Items(), expected.exists);
+    EXPECT_EQ(stat().lstStat04FoldersOther->Items(), expected.other);
+    CreateToTheEnd();
+    EXPECT_EQ(Items(page->ResultLists().Created.Folders), expected.created);
+    EXPECT_EQ(Items(page->ResultLists().Exists.Folders), expected.exists);
+    EXPECT_EQ(Items(page->ResultLists().Other.Folders), expected.other);
+}
