@@ -1,16 +1,16 @@
 #pragma once
-// The copy page's visual log (see StatisticsWindow): the run's twelve
+// The copy page's visual log (see ManageStatisticsWindow): the run's twelve
 // counters, the names of what was copied or not, and a Smart Export for each
 // name list. The page's runs fill it and show it, not modally.
 
-#include "manage/shared/StatisticsWindow.h"
+#include "manage/shared/ManageStatisticsWindow.h"
 #include "manage/shared/WindowWithForm.h"
 
 namespace Ui {
 class TfrmStatistic08;
 }
 
-class TfrmStatistic08 : public WindowWithForm<StatisticsWindow, Ui::TfrmStatistic08> {
+class TfrmStatistic08 : public WindowWithForm<ManageStatisticsWindow, Ui::TfrmStatistic08> {
     Q_OBJECT
 public:
     explicit TfrmStatistic08(QWidget* parent = nullptr);

@@ -1,14 +1,15 @@
 #pragma once
-// The copy page's Include-list editor (see IncludeListEditor) on its own form.
+// The copy page's Include-list editor (see ManageIncludeListEditor) on its own form.
 
-#include "manage/shared/IncludeListEditor.h"
+#include "manage/shared/ManageIncludeListEditor.h"
 #include "manage/shared/WindowWithForm.h"
 
 namespace Ui {
 class TfrmVol08EditIncludeList;
 }
 
-class TfrmVol08EditIncludeList : public WindowWithForm<IncludeListEditor, Ui::TfrmVol08EditIncludeList> {
+class TfrmVol08EditIncludeList
+    : public WindowWithForm<ManageIncludeListEditor, Ui::TfrmVol08EditIncludeList> {
     Q_OBJECT
 public:
     explicit TfrmVol08EditIncludeList(QWidget* parent = nullptr);

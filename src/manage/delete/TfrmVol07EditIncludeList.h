@@ -1,14 +1,15 @@
 #pragma once
-// The delete page's Include-list editor (see IncludeListEditor) on its own form.
+// The delete page's Include-list editor (see ManageIncludeListEditor) on its own form.
 
-#include "manage/shared/IncludeListEditor.h"
+#include "manage/shared/ManageIncludeListEditor.h"
 #include "manage/shared/WindowWithForm.h"
 
 namespace Ui {
 class TfrmVol07EditIncludeList;
 }
 
-class TfrmVol07EditIncludeList : public WindowWithForm<IncludeListEditor, Ui::TfrmVol07EditIncludeList> {
+class TfrmVol07EditIncludeList
+    : public WindowWithForm<ManageIncludeListEditor, Ui::TfrmVol07EditIncludeList> {
     Q_OBJECT
 public:
     explicit TfrmVol07EditIncludeList(QWidget* parent = nullptr);

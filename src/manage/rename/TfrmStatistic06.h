@@ -1,17 +1,17 @@
 #pragma once
-// The rename page's visual log (see StatisticsWindow): the five counters, the
+// The rename page's visual log (see ManageStatisticsWindow): the five counters, the
 // names of the folders renamed or not (and why), and a Smart Export for each
 // name list. The page writes the counters, its runs fill the lists and its
 // Undo empties them.
 
-#include "manage/shared/StatisticsWindow.h"
+#include "manage/shared/ManageStatisticsWindow.h"
 #include "manage/shared/WindowWithForm.h"
 
 namespace Ui {
 class TfrmStatistic06;
 }
 
-class TfrmStatistic06 : public WindowWithForm<StatisticsWindow, Ui::TfrmStatistic06> {
+class TfrmStatistic06 : public WindowWithForm<ManageStatisticsWindow, Ui::TfrmStatistic06> {
     Q_OBJECT
 public:
     explicit TfrmStatistic06(QWidget* parent = nullptr);

@@ -1,14 +1,15 @@
 #pragma once
-// The rename page's Include-list editor (see IncludeListEditor) on its own form.
+// The rename page's Include-list editor (see ManageIncludeListEditor) on its own form.
 
-#include "manage/shared/IncludeListEditor.h"
+#include "manage/shared/ManageIncludeListEditor.h"
 #include "manage/shared/WindowWithForm.h"
 
 namespace Ui {
 class TfrmVol06EditIncludeList;
 }
 
-class TfrmVol06EditIncludeList : public WindowWithForm<IncludeListEditor, Ui::TfrmVol06EditIncludeList> {
+class TfrmVol06EditIncludeList
+    : public WindowWithForm<ManageIncludeListEditor, Ui::TfrmVol06EditIncludeList> {
     Q_OBJECT
 public:
     explicit TfrmVol06EditIncludeList(QWidget* parent = nullptr);

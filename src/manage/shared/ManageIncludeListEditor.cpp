@@ -1,4 +1,4 @@
-#include "manage/shared/IncludeListEditor.h"
+#include "manage/shared/ManageIncludeListEditor.h"
 
 #include "tools/EditedIncludeLines.h"
 #include "tools/TfrmMoreHelp.h"
@@ -11,11 +11,11 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 
-IncludeListEditor::IncludeListEditor(QWidget* parent) : ui::Form(parent) {
+ManageIncludeListEditor::ManageIncludeListEditor(QWidget* parent) : ui::Form(parent) {
     new ui::ActivationWatcher(this, [this] { FormActivate(); });
 }
 
-void IncludeListEditor::Attach(const IncludeListEditorControls& controls) {
+void ManageIncludeListEditor::Attach(const ManageIncludeListEditorControls& controls) {
     controls_ = controls;
     ui::Connect(controls_.memo, &QPlainTextEdit::textChanged, this, [this] { MemoKeyPress(); });
     ui::OnClicked(controls_.ok, [this] { OkClick(); });
@@ -24,39 +24,39 @@ void IncludeListEditor::Attach(const IncludeListEditorControls& controls) {
     FormCreate();
 }
 
-void IncludeListEditor::FormCreate() {
+void ManageIncludeListEditor::FormCreate() {
     controls_.linesSum->setText("0");
     MemoKeyPress();
 }
 
-void IncludeListEditor::FormActivate() {
+void ManageIncludeListEditor::FormActivate() {
     if (controls_.memo)
         controls_.memo->setFocus();
 }
 
-void IncludeListEditor::LoadList(ui::ListBox& include, const ui::ListBox& exclude) {
+void ManageIncludeListEditor::LoadList(ui::ListBox& include, const ui::ListBox& exclude) {
     include_ = &include;
     exclude_ = &exclude;
     LoadMemoLines(*controls_.memo, include);
 }
 
-void IncludeListEditor::MemoKeyPress() {
+void ManageIncludeListEditor::MemoKeyPress() {
     controls_.linesSum->setText(QString::number(NonEmptyMemoLines(*controls_.memo)));
 }
 
-void IncludeListEditor::OkClick() {
+void ManageIncludeListEditor::OkClick() {
     if (include_)
         ApplyEditedLines(*controls_.memo, *include_, exclude_);
     controls_.memo->clear();
     SetModalResult(ui::Answer::Ok);
 }
 
-void IncludeListEditor::CancelClick() {
+void ManageIncludeListEditor::CancelClick() {
     controls_.memo->clear();
     SetModalResult(ui::Answer::Cancel);
 }
 
-void IncludeListEditor::HelpClick() {
+void ManageIncludeListEditor::HelpClick() {
     if (frmMoreHelp)
         ui::desktop().ShowModal(*frmMoreHelp);
 }

@@ -23,7 +23,7 @@ struct ResultListExport {
     std::string emptyText;
 };
 
-class StatisticsWindow : public ui::Form {
+class ManageStatisticsWindow : public ui::Form {
     Q_OBJECT
 public:
     void OkClick();
@@ -31,7 +31,7 @@ public:
     void ClearLists();
 
 protected:
-    explicit StatisticsWindow(QWidget* parent);
+    explicit ManageStatisticsWindow(QWidget* parent);
     // Wires the window's own controls; called once its form is set up. Long
     // paths can be scrolled sideways in every result list.
     void Attach(QAbstractButton* ok, std::vector<ResultListExport> exports);

@@ -18,7 +18,7 @@ namespace ui {
 class ListBox;
 }
 
-struct IncludeListEditorControls {
+struct ManageIncludeListEditorControls {
     QPlainTextEdit* memo = nullptr;
     QLabel* linesSum = nullptr;
     QAbstractButton* ok = nullptr;
@@ -26,7 +26,7 @@ struct IncludeListEditorControls {
     QAbstractButton* help = nullptr;
 };
 
-class IncludeListEditor : public ui::Form {
+class ManageIncludeListEditor : public ui::Form {
     Q_OBJECT
 public:
     // The memo gets the Include list's lines; OK writes back into `include`
@@ -43,12 +43,12 @@ public:
     void HelpClick();
 
 protected:
-    explicit IncludeListEditor(QWidget* parent);
+    explicit ManageIncludeListEditor(QWidget* parent);
     // Wires the window's own controls; called once its form is set up.
-    void Attach(const IncludeListEditorControls& controls);
+    void Attach(const ManageIncludeListEditorControls& controls);
 
 private:
-    IncludeListEditorControls controls_;
+    ManageIncludeListEditorControls controls_;
     QPointer<ui::ListBox> include_;
     QPointer<const ui::ListBox> exclude_;
 };

@@ -1,4 +1,4 @@
-#include "manage/shared/StatisticsWindow.h"
+#include "manage/shared/ManageStatisticsWindow.h"
 
 #include "tools/ExportHandOver.h"
 #include "ui/Guard.h"
@@ -6,9 +6,9 @@
 
 #include <QAbstractButton>
 
-StatisticsWindow::StatisticsWindow(QWidget* parent) : ui::Form(parent) {}
+ManageStatisticsWindow::ManageStatisticsWindow(QWidget* parent) : ui::Form(parent) {}
 
-void StatisticsWindow::Attach(QAbstractButton* ok, std::vector<ResultListExport> exports) {
+void ManageStatisticsWindow::Attach(QAbstractButton* ok, std::vector<ResultListExport> exports) {
     exports_ = std::move(exports);
     ui::OnClicked(ok, [this] { OkClick(); });
     for (const ResultListExport& list : exports_) {
@@ -17,18 +17,18 @@ void StatisticsWindow::Attach(QAbstractButton* ok, std::vector<ResultListExport>
     }
 }
 
-void StatisticsWindow::OkClick() {
+void ManageStatisticsWindow::OkClick() {
     SetModalResult(ui::Answer::Ok);
     if (isVisible())
         close();
 }
 
-void StatisticsWindow::ClearLists() {
+void ManageStatisticsWindow::ClearLists() {
     for (const ResultListExport& list : exports_)
         list.list->Clear();
 }
 
-void StatisticsWindow::SmartExport(const ResultListExport& list) {
+void ManageStatisticsWindow::SmartExport(const ResultListExport& list) {
     ExportHandOver how;
     how.owner = this;
     how.emptyCaption = list.emptyCaption;
