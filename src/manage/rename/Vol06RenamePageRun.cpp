@@ -49,6 +49,12 @@ struct PlannedRename {
     unsigned depth = 0;
 };
 
+// `folder` with its last name spelled as the disk spells it.
+std::string NameAsOnDisk(RenameDisk& disk, const std::string& folder) {
+    const std::string name = disk.OwnName(folder);
+    return name.empty() ? folder : IncludeTrailingPathDelimiter(ExtractFileDir(folder)) + name;
+}
+
 } // namespace
 
 bool Vol06RenamePage::CheckRuleBeforeRun(const std::string& title) {
@@ -172,6 +178,10 @@ void Vol06RenamePage::RenameLines(RenameDisk& disk, bool realRun) {
             if (realRun)
                 RenameWorkList.push_back(planned.line);
             std::optional<platform::EntryIdentity> identity;
+            // Undo gives the folder back the name it had on the disk, not the
+            // letter case the line was typed in.
+            const std::string before =
+                realRun && planned.hasDrive ? NameAsOnDisk(disk, planned.source) : planned.source;
             const RenameOutcome outcome = planned.hasDrive
                                               ? RenameOne(disk, planned.source, planned.target, identity)
                                               : RenameOutcome::Other;
@@ -181,7 +191,7 @@ void Vol06RenamePage::RenameLines(RenameDisk& disk, bool realRun) {
                 list(&Ui::TfrmStatistic06::lstStat06FoldersRenamed, planned.target);
                 done.push_back({planned.source, planned.target});
                 if (realRun)
-                    RenameUndoList.push_back({planned.source, planned.target, identity});
+                    RenameUndoList.push_back({before, planned.target, identity});
                 break;
             case RenameOutcome::SourceMissing:
                 Vol06FoldersSourceNotExists += 1;

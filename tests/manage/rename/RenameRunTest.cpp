@@ -260,3 +260,21 @@ TEST_F(RenameRunTest, RulesThatWouldRenameNothingAreRefusedBeforeTheQuestion) {
     Click(controls().btnVol06RenameFolders);
     EXPECT_EQ(Tree(), before);
 }
+
+// Mended: Undo gave a folder back its name in the letter case the line was
+// typed in, not the name it had.
+TEST_F(RenameRunTest, UndoGivesAFolderBackTheNameItHadHoweverTheLineWroteIt) {
+    sandbox->MakeFile("D:\\Q\\Work\\keep.txt", "k");
+    const std::vector<std::string> lines = {"d:\\q\\WORK", "D:/Q/work/", " d:\\Q\\.\\wOrK "};
+    for (const std::string& line : lines) {
+        SCOPED_TRACE(line);
+        SetLines({line});
+        RenameTheLastSubFolder("N");
+        Rename();
+        ASSERT_TRUE(sandbox->Exists("D:\\Q\\N\\keep.txt"));
+        Undo();
+        EXPECT_EQ(std::filesystem::directory_iterator(sandbox->Host("D:\\Q"))->path().filename().string(),
+                  "Work");
+        EXPECT_EQ(sandbox->Read("D:\\Q\\Work\\keep.txt"), "k");
+    }
+}
