@@ -12,6 +12,7 @@
 
 #include <QAbstractButton>
 #include <QLabel>
+#include <QPushButton>
 
 #include <deque>
 #include <filesystem>
@@ -82,17 +83,27 @@ inline std::map<std::string, long long> SizesBelow(const std::filesystem::path& 
     return tree;
 }
 
+// What tells one page from another in its tests.
+struct PageNames {
+    std::string part;      // "Vol02": the middle of the page's control names
+    std::string drives;    // the sandbox's drive letters
+    std::string runButton; // after the part; the simulation's adds "Simulation"
+    // The boxes of a run and of a simulation; a question ends in "?" and is answered Yes.
+    Lines runBoxes;
+    Lines simulationBoxes;
+};
+
 template <class Page> class PageFixture : public ProgramWindowsFixture {
 protected:
-    // The sandbox with `drives`, then the desktop and the page.
-    void MakePage(const std::string& drives) {
+    // The sandbox, then the page and the desktop.
+    void MakePage(const PageNames& names) {
         FillPathIllegalChars();
         FillNameIllegalChars();
         FillSubpathIllegalChars();
-        sandbox = std::make_unique<DriveSandbox>(drives);
+        names_ = names;
+        sandbox = std::make_unique<DriveSandbox>(names.drives);
         page = std::make_unique<Page>(main);
         desktop = std::make_unique<RecordingDesktop>(main);
-        drives_ = drives;
     }
     void TearDown() override {
         desktop.reset();
@@ -105,6 +116,33 @@ protected:
         ASSERT_TRUE(button->isEnabled()) << button->objectName().toStdString();
         button->click();
     }
+    // The page's button "btn" + part + `name`.
+    QPushButton* Button(const std::string& name) {
+        auto* button =
+            page->template findChild<QPushButton*>(QString::fromStdString("btn" + names_.part + name));
+        EXPECT_NE(button, nullptr) << name;
+        return button;
+    }
+    // These boxes in this order: "0025?" is a question answered Yes, "0026" a box answered Ok.
+    void ExpectBoxes(const Lines& numbers) {
+        for (const std::string& number : numbers)
+            if (number.ends_with('?'))
+                desktop->ExpectBox(number.substr(0, number.size() - 1), ui::Answer::Yes);
+            else
+                desktop->ExpectBox(number);
+    }
+    // A run the person confirms and that ends with its end box and no other.
+    void RunToTheEnd() {
+        ExpectBoxes(names_.runBoxes);
+        Click(Button(names_.runButton));
+    }
+    // The same for a simulation.
+    void SimulateToTheEnd() {
+        ExpectBoxes(names_.simulationBoxes);
+        Click(Button(names_.runButton + "Simulation"));
+    }
+    std::string PageLabel(const std::string& name) { return Label(page.get(), "lbl" + names_.part + name); }
+
     // The text of the label of this objectName below `root`.
     static std::string Label(const QObject* root, const std::string& name) {
         const auto* label = root->findChild<QLabel*>(QString::fromStdString(name));
@@ -116,7 +154,7 @@ protected:
     // Every path below the sandbox's drives ("D/a/b"), with the size of each file.
     std::map<std::string, long long> Tree() const {
         std::map<std::string, long long> tree;
-        for (char letter : drives_)
+        for (char letter : names_.drives)
             tree.merge(SizesBelow(sandbox->HostRoot(letter), std::string(1, letter) + "/"));
         return tree;
     }
@@ -126,8 +164,10 @@ protected:
     std::unique_ptr<Page> page;
     std::unique_ptr<RecordingDesktop> desktop;
 
+    const PageNames& Names() const { return names_; }
+
 private:
-    std::string drives_;
+    PageNames names_;
 };
 
 } // namespace testsupport

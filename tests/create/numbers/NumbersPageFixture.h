@@ -27,7 +27,7 @@ class NumbersPageTest : public createtests::CreatePageFixture<Vol03NumbersPage> 
 protected:
     void SetUp() override {
         CreatePageFixture::SetUp();
-        MakeCreatePage({"Vol03", "CD", "0093", "0094", "0465", "0467"}, frmStatistic03);
+        MakeCreatePage("Vol03", "CD", {"0093?", "0094"}, {"0465?", "0467"}, frmStatistic03);
         page->InitialiseAtStart();
         controls().chkVol03ViewDestFolder->setChecked(false);
         controls().chkVol03ViewDetailedResults->setChecked(false);

@@ -21,7 +21,7 @@ class PathsPageTest : public createtests::CreatePageFixture<Vol04PathsPage> {
 protected:
     void SetUp() override {
         CreatePageFixture::SetUp();
-        MakeCreatePage({"Vol04", "CDE", "0061", "0062", "0473", "0475"}, frmStatistic04);
+        MakeCreatePage("Vol04", "CDE", {"0061?", "0062"}, {"0473?", "0475"}, frmStatistic04);
         page->InitialiseAtStart();
     }
 

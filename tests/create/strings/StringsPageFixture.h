@@ -26,7 +26,7 @@ class StringsPageTest : public CreatePageFixture<Vol02StringsPage> {
 protected:
     void SetUp() override {
         CreatePageFixture::SetUp();
-        MakeCreatePage({"Vol02", "CD", "0025", "0026", "0455", "0457"}, nullptr);
+        MakeCreatePage("Vol02", "CD", {"0025?", "0026"}, {"0455?", "0457"}, nullptr);
         controls().chkVol02ViewDestFolder->setChecked(false);
     }
 

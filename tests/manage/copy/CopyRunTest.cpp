@@ -39,16 +39,12 @@ protected:
         return entries;
     }
     void SimulateRefused() {
-        desktop->ExpectBox("0289", Answer::Yes);
-        desktop->ExpectBox("0265");
-        desktop->ExpectBox("0266");
-        controls().btnVol08CopyFoldersSimulation->click();
+        ExpectBoxes({"0289?", "0265", "0266"});
+        Click(controls().btnVol08CopyFoldersSimulation);
     }
     void CopyRefused() {
-        desktop->ExpectBox("0284", Answer::Yes);
-        desktop->ExpectBox("0285");
-        desktop->ExpectBox("0286");
-        controls().btnVol08CopyFolders->click();
+        ExpectBoxes({"0284?", "0285", "0286"});
+        Click(controls().btnVol08CopyFolders);
     }
     std::vector<QRadioButton*> Modes() {
         return {controls().rdoVol08AttachMainFolderWithFiles, controls().rdoVol08AttachMainFolderWithoutFiles,
@@ -84,10 +80,7 @@ TEST_F(CopyRunTest, AStructureThatIsHoldsOrLiesInTheFolderIsRefused) {
                 c.include + " <- " + c.structure + " " + mode->objectName().toStdString();
             controls().lstVol08IncludeFolderList->Clear();
             controls().lstVol08AddFolderStructure->Clear();
-            Include({c.include});
-            Structure(c.structure);
-            Mode(mode);
-            Refresh();
+            Plan({c.include}, c.structure, mode);
             const CounterRow toCopy = page->CopyCounters().ToCreate;
             const std::vector<double> notCopied = {0, toCopy.SubFolders, toCopy.Files, toCopy.FilesSize};
             SimulateRefused();
@@ -129,10 +122,7 @@ TEST_F(CopyRunTest, LinesNamingOneFolderAreCopiedIntoOnce) {
 // it are copied into as usual.
 TEST_F(CopyRunTest, ARefusedFolderCountsAsNotCopied) {
     sandbox->MakeFolder("C:\\T");
-    Include({"C:\\S\\sub", "C:\\T"});
-    Structure("C:\\S");
-    Mode(controls().rdoVol08AttachMainFolderWithFiles);
-    Refresh();
+    Plan({"C:\\S\\sub", "C:\\T"}, "C:\\S", controls().rdoVol08AttachMainFolderWithFiles);
     CopyRefused();
     const CreationCounters& counters = page->CopyCounters();
     EXPECT_EQ(Row(counters.Created), (std::vector<double>{1, 3, 2, 30}));
@@ -150,10 +140,7 @@ TEST_F(CopyRunTest, ARefusedFolderCountsAsNotCopied) {
 // Smart Export hands on as folders, holds only the missing folder.
 TEST_F(CopyRunTest, WhatCouldNotBeCopiedIsKeptApartFromMissingFolders) {
     sandbox->MakeFile("C:\\T\\S\\X", "in the way"); // a file where a subfolder goes
-    Include({"C:\\T", "C:\\Missing"});
-    Structure("D:\\S");
-    Mode(controls().rdoVol08AttachMainFolderWithFiles);
-    Refresh();
+    Plan({"C:\\T", "C:\\Missing"}, "D:\\S", controls().rdoVol08AttachMainFolderWithFiles);
     const std::deque<std::string> failed = {"C:\\T\\S\\X", "C:\\T\\S\\X\\b.txt", "C:\\T\\S\\X\\Y",
                                             "C:\\T\\S\\X\\Y\\c.doc"};
     Simulate();

@@ -80,14 +80,9 @@ protected:
             for (const auto& [path, size] : page->DeleteFileSet)
                 EXPECT_EQ(path.find(MountPoint), std::string::npos) << path;
 
-            desktop->ExpectBox("0241", Answer::Yes);
-            desktop->ExpectBox("0242");
-            c().btnVol07DeleteFoldersSimulation->click();
+            SimulateToTheEnd();
             EXPECT_EQ(PageResults(), test.results);
-            desktop->ExpectBox("0238", Answer::Yes);
-            desktop->ExpectBox("0239", Answer::Yes);
-            desktop->ExpectBox("0240");
-            c().btnVol07DeleteFolders->click();
+            RunToTheEnd();
             EXPECT_TRUE(desktop->AllUsed());
 
             EXPECT_EQ(PageResults(), test.results);

@@ -1,80 +1,49 @@
 #pragma once
 // Include "ui_TfrmStatistics07.h" and "ui_Vol07DeletePage.h" before this
-// header. A delete page of its own for each test, on a fake main window that
-// records which tabs are enabled, with the program's windows made as the
-// program entry makes them, a drive sandbox with C:, D: and F:, the program's
-// start directory in C:\Program and the file-name patterns the test sets.
+// header. A delete page of its own for each test, with a drive sandbox with C:,
+// D: and F:, the program's start directory in C:\Program and the file-name
+// patterns the test sets.
 
 #include "common/SettingLists.h"
+#include "manage/ManagePageFixture.h"
 #include "manage/delete/TfrmStatistics07.h"
 #include "manage/delete/Vol07DeletePage.h"
-#include "support/DriveSandbox.h"
-#include "support/ProgramWindowsFixture.h"
-#include "support/ScriptedDesktop.h"
-#include "tools/MainWindowServices.h"
 #include "ui/ListBox.h"
 
 #include <QCheckBox>
-#include <QLabel>
-#include <QPushButton>
 #include <QRadioButton>
 
 #include <filesystem>
-#include <map>
-#include <memory>
 #include <set>
 #include <string>
 #include <vector>
 
 namespace deletetests {
 
-using Lines = std::vector<std::string>;
+using managetests::Lines;
 
-class FakeMainWindow : public MainWindowServices {
-public:
-    FakeMainWindow() {
-        texts_.DeleteSimulationIntroText = "simulation intro";
-        texts_.DeleteSimulationEndText = "simulation end";
-        texts_.SelectFilesHintText =
-            "You can Select File Names/Types by Clicking on the <Select Files> button.";
-        texts_.AllFileTypesText = "All.";
-        texts_.UserSelectedFileTypesText = "User Selected.";
-    }
-    void SetTabEnabled(const std::string& tabName, bool enabled) override { enabled_[tabName] = enabled; }
-    void ShowTab(const std::string&) override {}
-    const MainWindowTexts& Texts() const override { return texts_; }
-    std::set<std::string> Disabled() const {
-        std::set<std::string> names;
-        for (const auto& [name, enabled] : enabled_)
-            if (!enabled)
-                names.insert(name);
-        return names;
-    }
-
-private:
-    std::map<std::string, bool> enabled_;
-    MainWindowTexts texts_;
-};
-
-class DeletePageTest : public testsupport::ProgramWindowsFixture {
+class DeletePageTest : public managetests::ManagePageFixture<Vol07DeletePage> {
 protected:
     void SetUp() override {
-        testsupport::ProgramWindowsFixture::SetUp();
+        ManagePageFixture::SetUp();
         savedPatterns_ = GetFileNamePatternList();
         savedPatternText_ = GetFileNamePatternText();
         savedStart_ = GetStartDirectory();
-        sandbox = std::make_unique<testsupport::DriveSandbox>("CDF");
+        main.texts.DeleteSimulationIntroText = "delete simulation intro";
+        main.texts.DeleteSimulationEndText = "delete simulation end";
+        main.texts.SelectFilesHintText =
+            "You can Select File Names/Types by Clicking on the <Select Files> button.";
+        main.texts.AllFileTypesText = "All.";
+        main.texts.UserSelectedFileTypesText = "User Selected.";
+        MakeManagePage({"Vol07", "CDF", "DeleteFolders", {"0238?", "0239?", "0240"}, {"0241?", "0242"}},
+                       nullptr);
         sandbox->MakeFolder("C:\\Program");
         SetStartDirectory("C:\\Program");
         SetPatterns({"*.*"});
-        page = std::make_unique<Vol07DeletePage>(main);
         page->InitialiseAtStart();
-        desktop = std::make_unique<testsupport::ScriptedDesktop>();
     }
     void TearDown() override {
-        desktop.reset();
-        page.reset();
-        sandbox.reset();
+        ManagePageFixture::TearDown();
         SetFileNamePatternList(savedPatterns_);
         SetFileNamePatternText(savedPatternText_);
         SetStartDirectory(savedStart_);
@@ -111,13 +80,9 @@ protected:
     }
     void CheckMode(DeleteMode mode) { ModeRadio(mode)->setChecked(true); }
 
-    std::string Label(QWidget* root, const std::string& name) {
-        auto* label = root->findChild<QLabel*>(QString::fromStdString(name));
-        return label ? label->text().toStdString() : "<missing>";
-    }
     // To delete: folders, files (page labels), bytes.
     Lines ToDelete() {
-        return {Label(page.get(), "lblVol07FoldersToDelete"), Label(page.get(), "lblVol07FilesToDelete"),
+        return {PageLabel("FoldersToDelete"), PageLabel("FilesToDelete"),
                 std::to_string(static_cast<uint64_t>(page->Counters.Vol07BytesToDelete))};
     }
     // Deleted, not existing, other reasons: folders then files, as the page
@@ -156,11 +121,6 @@ protected:
         }
         return entries;
     }
-
-    FakeMainWindow main;
-    std::unique_ptr<testsupport::DriveSandbox> sandbox;
-    std::unique_ptr<Vol07DeletePage> page;
-    std::unique_ptr<testsupport::ScriptedDesktop> desktop;
 
 private:
     std::deque<std::string> savedPatterns_;

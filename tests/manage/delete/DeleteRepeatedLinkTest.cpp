@@ -35,16 +35,11 @@ TEST_F(DeleteRepeatedLinkTest, IsDeletedAndCountedOnce) {
         std::filesystem::create_directory_symlink(sandbox->Host("D:\\Target"), sandbox->Host("D:\\M\\L"));
         Include(test.lines, DeleteMode::Everything);
 
-        desktop->ExpectBox("0241", Answer::Yes);
-        desktop->ExpectBox("0242");
-        c().btnVol07DeleteFoldersSimulation->click();
+        SimulateToTheEnd();
         EXPECT_EQ(stat().lstStat07FoldersDeleted->Items(), test.foldersDeleted);
         EXPECT_EQ(stat().lstStat07FilesDeleted->Items(), test.filesDeleted);
 
-        desktop->ExpectBox("0238", Answer::Yes);
-        desktop->ExpectBox("0239", Answer::Yes);
-        desktop->ExpectBox("0240");
-        c().btnVol07DeleteFolders->click();
+        RunToTheEnd();
         EXPECT_EQ(stat().lstStat07FoldersDeleted->Items(), test.foldersDeleted);
         EXPECT_EQ(stat().lstStat07FilesDeleted->Items(), test.filesDeleted);
         EXPECT_EQ(page->Counters.Vol07FoldersDeleted + page->Counters.Vol07FilesDeleted,

@@ -22,20 +22,6 @@ namespace {
 
 class DeleteRunTest : public DeletePageTest {
 protected:
-    void Confirm() {
-        desktop->ExpectBox("0238", Answer::Yes);
-        desktop->ExpectBox("0239", Answer::Yes);
-        desktop->ExpectBox("0240");
-    }
-    void Delete() {
-        Confirm();
-        c().btnVol07DeleteFolders->click();
-    }
-    void Simulate() {
-        desktop->ExpectBox("0241", Answer::Yes);
-        desktop->ExpectBox("0242");
-        c().btnVol07DeleteFoldersSimulation->click();
-    }
     // The six statistics lists: folders and files deleted, not existing,
     // other reasons.
     std::vector<Lines> StatisticsLists() {
@@ -85,13 +71,13 @@ TEST_F(DeleteRunTest, EachModeDeletesWhatTheExamplesWindowShows) {
 
         Include(examples.lstExDeIncludeWindow->Items(), test.mode);
         const std::set<std::string> before = Tree('F');
-        Simulate();
+        SimulateToTheEnd();
         EXPECT_FALSE(stat().chkStat07NormalSimulate->isChecked());
         EXPECT_EQ(Tree('F'), before);
         const Lines simulated = PageResults();
         const std::vector<Lines> simulatedLists = StatisticsLists();
 
-        Delete();
+        RunToTheEnd();
         EXPECT_TRUE(stat().chkStat07NormalSimulate->isChecked());
         EXPECT_EQ(PageResults(), simulated);
         EXPECT_EQ(StatisticsResults(), simulated);
@@ -115,7 +101,7 @@ TEST_F(DeleteRunTest, ALinkIsDeletedAsALinkAndItsTargetStays) {
     ASSERT_EQ(
         symlink(sandbox->Host("D:\\Outside\\keep.txt").c_str(), sandbox->Host("D:\\A\\keep.lnk").c_str()), 0);
     Include({"D:\\A"}, DeleteMode::Everything);
-    Delete();
+    RunToTheEnd();
     EXPECT_EQ(PageResults(), (Lines{"2", "0", "0", "3", "0", "0"}));
     EXPECT_EQ(stat().lstStat07FilesDeleted->Items(),
               (Lines{"D:\\A\\Sub\\own.txt", "D:\\A\\Sub\\ToOutside", "D:\\A\\keep.lnk"}));
@@ -136,9 +122,9 @@ TEST_F(DeleteRunTest, WhatChangedAfterThePreCountIsLeftAloneAndListed) {
     std::filesystem::remove(sandbox->Host("D:\\A\\B\\gone.txt"));
 
     // The simulation sees the same as the run.
-    Simulate();
+    SimulateToTheEnd();
     const Lines simulated = PageResults();
-    Delete();
+    RunToTheEnd();
     EXPECT_EQ(PageResults(), simulated);
     EXPECT_EQ(PageResults(), (Lines{"1", "0", "1", "1", "1", "2"}));
     EXPECT_EQ(stat().lstStat07FilesOtherReasons->Items(),
@@ -156,7 +142,7 @@ TEST_F(DeleteRunTest, ARefusedOrMissingMainFolderIsListedAndNothingIsTouched) {
     Include({"D:\\A\\..", "C:\\Program", "D:\\Missing"}, DeleteMode::Everything);
     EXPECT_EQ(ToDelete(), (Lines{"0", "0", "0"}));
     const std::set<std::string> before = Tree('D');
-    Delete();
+    RunToTheEnd();
     EXPECT_EQ(PageResults(), (Lines{"0", "1", "2", "0", "0", "0"}));
     EXPECT_EQ(stat().lstStat07FoldersOtherReasons->Items(), (Lines{"C:\\Program", "D:\\A\\.."}));
     EXPECT_EQ(stat().lstStat07FoldersNotExists->Items(), (Lines{"D:\\Missing"}));
@@ -197,8 +183,7 @@ TEST_F(DeleteRunTest, NoConfirmationNoDeletion) {
     sandbox->MakeFile("D:\\A\\Sub\\x.txt", "12345");
     Include({"D:\\A"}, DeleteMode::Subfolders);
     c().chkVol07DeleteDoubleConfirm->setChecked(true);
-    Confirm();
-    c().btnVol07DeleteFolders->click();
+    RunToTheEnd();
     const auto& boxes = desktop->Boxes();
     ASSERT_GE(boxes.size(), 3u);
     const testsupport::ShownBox& second = boxes[boxes.size() - 2];
@@ -217,7 +202,7 @@ TEST_F(DeleteRunTest, TheEndBoxGivesTheSizeAFileHadWhenItWent) {
     EXPECT_EQ(ToDelete(), (Lines{"1", "1", "3"}));
     // The same file, grown after the pre-count.
     sandbox->MakeFile("D:\\A\\Sub\\grown.txt", std::string(100000, 'x'));
-    Delete();
+    RunToTheEnd();
     EXPECT_EQ(stat().lstStat07FilesDeleted->Items(), (Lines{"D:\\A\\Sub\\grown.txt"}));
     EXPECT_EQ(desktop->Boxes().back().text,
               "End of Deleting Folders/Files !!!\n\nDeleted: 1 Folder(s) and 1 File(s) (97.66 "
@@ -248,9 +233,9 @@ TEST_F(DeleteRunTest, ALinkGivenAsAMainFolderIsNeverEntered) {
         ASSERT_EQ(symlink(sandbox->Host("D:\\Target").c_str(), sandbox->Host("D:\\Link").c_str()), 0);
         Include({"D:\\Link"}, test.mode);
         EXPECT_EQ(ToDelete(), test.toDelete);
-        Simulate();
+        SimulateToTheEnd();
         EXPECT_EQ(PageResults(), test.results);
-        Delete();
+        RunToTheEnd();
         EXPECT_EQ(PageResults(), test.results);
         EXPECT_EQ(stat().lstStat07FoldersDeleted->Items(), test.foldersDeleted);
         EXPECT_EQ(stat().lstStat07FoldersOtherReasons->Items(), test.foldersKept);

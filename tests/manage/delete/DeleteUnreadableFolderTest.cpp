@@ -37,16 +37,11 @@ TEST_F(DeleteUnreadableFolderTest, StaysAndIsListedUnderOtherReasonsInRunAndSimu
         std::filesystem::permissions(sandbox->Host("D:\\M\\A\\locked"), std::filesystem::perms::none);
         Include({"D:\\M"}, test.mode);
 
-        desktop->ExpectBox("0241", Answer::Yes);
-        desktop->ExpectBox("0242");
-        c().btnVol07DeleteFoldersSimulation->click();
+        SimulateToTheEnd();
         const Lines simulated = stat().lstStat07FoldersOtherReasons->Items();
         const Lines simulatedDeleted = stat().lstStat07FilesDeleted->Items();
 
-        desktop->ExpectBox("0238", Answer::Yes);
-        desktop->ExpectBox("0239", Answer::Yes);
-        desktop->ExpectBox("0240");
-        c().btnVol07DeleteFolders->click();
+        RunToTheEnd();
         EXPECT_EQ(stat().lstStat07FoldersOtherReasons->Items(), test.otherReasons);
         EXPECT_EQ(simulated, test.otherReasons);
         EXPECT_EQ(stat().lstStat07FilesDeleted->Items(), Lines{"D:\\M\\A\\seen.txt"});

@@ -16,31 +16,20 @@ namespace {
 
 class RenameOneFolderTest : public RenamePageTest {
 protected:
-    void Simulate() {
-        desktop->ExpectBox("0208", Answer::Yes);
-        desktop->ExpectBox("0209");
-        Click(controls().btnVol06RenameFoldersSimulation);
-    }
-    void Rename() {
-        desktop->ExpectBox("0206", Answer::Yes);
-        desktop->ExpectBox("0207");
-        Click(controls().btnVol06RenameFolders);
-    }
-    Lines Counters() const {
-        return {std::to_string(int(page->Vol06FoldersRenamed)),
-                std::to_string(int(page->Vol06FoldersSourceNotExists)),
-                std::to_string(int(page->Vol06FoldersDestinationExists)),
-                std::to_string(int(page->Vol06FoldersOtherReasons))};
+    // The counters but the first, folders to rename.
+    Lines Outcome() const {
+        const Lines counters = Counters();
+        return {counters.begin() + 1, counters.end()};
     }
     // Simulates, then runs: both must say the same, in counts and lists.
     void SimulateThenRename(const Lines& expectedCounters, const Lines& expectedRenamed) {
         const auto before = Tree();
         Simulate();
         EXPECT_EQ(Tree(), before);
-        EXPECT_EQ(Counters(), expectedCounters) << "simulation";
+        EXPECT_EQ(Outcome(), expectedCounters) << "simulation";
         EXPECT_EQ(stat().lstStat06FoldersRenamed->Items(), expectedRenamed) << "simulation";
         Rename();
-        EXPECT_EQ(Counters(), expectedCounters) << "run";
+        EXPECT_EQ(Outcome(), expectedCounters) << "run";
         EXPECT_EQ(stat().lstStat06FoldersRenamed->Items(), expectedRenamed) << "run";
     }
 };

@@ -30,29 +30,6 @@ protected:
                   "D:\\L\\inner", "D:\\"});
         RenameTheLastSubFolder("X");
     }
-
-    void Simulate() {
-        desktop->ExpectBox("0208", Answer::Yes);
-        desktop->ExpectBox("0209");
-        Click(controls().btnVol06RenameFoldersSimulation);
-    }
-    void Rename() {
-        desktop->ExpectBox("0206", Answer::Yes);
-        desktop->ExpectBox("0207");
-        Click(controls().btnVol06RenameFolders);
-    }
-    void Undo() {
-        desktop->ExpectBox("0212", Answer::Yes);
-        desktop->ExpectBox("0214");
-        Click(controls().btnVol06Undo);
-    }
-    Lines Counters() {
-        return {std::to_string(int(page->Vol06FoldersToRename)),
-                std::to_string(int(page->Vol06FoldersRenamed)),
-                std::to_string(int(page->Vol06FoldersSourceNotExists)),
-                std::to_string(int(page->Vol06FoldersDestinationExists)),
-                std::to_string(int(page->Vol06FoldersOtherReasons))};
-    }
 };
 
 const Lines Expected = {"8", "4", "1", "1", "2"};
