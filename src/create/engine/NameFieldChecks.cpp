@@ -1,8 +1,5 @@
 #include "create/engine/NameFieldChecks.h"
 
-#include "common/BrowseFolder.h"
-#include "common/FileHelpers.h"
-#include "common/FrameworkText.h"
 #include "common/IllegalCharacters.h"
 #include "ui/Desktop.h"
 
@@ -32,17 +29,12 @@ void RemoveIllegalNameCharacters(QWidget* owner, QLineEdit& field, const std::st
     }
 }
 
-std::string BrowseForStructure(QWidget* owner, const std::string& driveCaption,
-                               const std::string& driveText) {
-    const std::string path = BrowseForFolder(owner, "Select a Folder Structure.");
-    const std::string trimmed = Trim(path);
-    if (trimmed.size() == 3) {
-        std::string driveType;
-        if (DriveTypeName(trimmed, driveType) &&
-            ui::ShowBox(owner, driveCaption, driveText, ui::Icon::Question, ui::Buttons::YesNo,
-                        ui::Answer::No) == ui::Answer::Yes)
-            return path;
-        return {};
-    }
-    return trimmed.size() > 3 ? path : std::string();
+void CheckNameField(QWidget* owner, bool& checking, bool busy, QLineEdit& field, const std::string& caption,
+                    const std::string& text, const std::function<void()>& preview) {
+    if (checking || busy)
+        return;
+    checking = true;
+    RemoveIllegalNameCharacters(owner, field, caption, text);
+    checking = false;
+    preview();
 }

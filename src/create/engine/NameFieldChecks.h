@@ -1,7 +1,8 @@
 #pragma once
-// What the strings and numbers pages do with their prefix, suffix and
-// structure fields; each page passes its own boxes and texts.
+// What the creation pages do with their prefix and suffix fields; each page
+// passes its own boxes and texts.
 
+#include <functional>
 #include <string>
 
 class QLineEdit;
@@ -16,7 +17,8 @@ class QWidget;
 void RemoveIllegalNameCharacters(QWidget* owner, QLineEdit& field, const std::string& caption,
                                  const std::string& text);
 
-// The folder browse dialog for a structure. A drive's root is offered only
-// when its drive is there and the person answers Yes to the `driveCaption`
-// box; a shorter choice (cancelled) gives "". Returns the path to add, or "".
-std::string BrowseForStructure(QWidget* owner, const std::string& driveCaption, const std::string& driveText);
+// The prefix or suffix check of a page, then its `preview`. Nothing happens
+// while `busy`, or while `checking`: each removal changes the text, which
+// would run the check again from inside itself.
+void CheckNameField(QWidget* owner, bool& checking, bool busy, QLineEdit& field, const std::string& caption,
+                    const std::string& text, const std::function<void()>& preview);

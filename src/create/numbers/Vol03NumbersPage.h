@@ -12,14 +12,9 @@
 // Vol03NumbersPageSimulation.cpp, Vol03NumbersPageUndo.cpp and
 // Vol03NumbersPageFields.cpp (numbers, names, destination, structures).
 
-#include "common/FolderTreeScanner.h"
-#include "create/engine/AttachWalk.h"
-#include "create/engine/CreationCounterBlock.h"
-#include "create/engine/CreationCounters.h"
+#include "create/engine/CreationPage.h"
 #include "create/engine/NameParts.h"
-#include "tools/MainWindowServices.h"
-
-#include <QWidget>
+#include "create/engine/StructureList.h"
 
 #include <cstdint>
 #include <deque>
@@ -34,7 +29,7 @@ class Vol03NumbersPage;
 class QLineEdit;
 class QRadioButton;
 
-class Vol03NumbersPage : public QWidget {
+class Vol03NumbersPage : public CreationPage {
     Q_OBJECT
 public:
     explicit Vol03NumbersPage(MainWindowServices& mainWindow, QWidget* parent = nullptr);
@@ -47,17 +42,6 @@ public:
     int32_t EndNumber = 1;
     int NumberWidth = 1;
 
-    // Counters and result lists.
-    CreationCounters& Counters() { return block_.Counters; }
-    CreationResultLists& ResultLists() { return block_.Results; }
-    void ResetAllCounters();
-    void ResetResultCounters();
-    void ClearAllResultLists();
-    void ClearResultLists();
-    void ClearStatisticLists();
-    void RefreshResultLabels();
-    void RefreshStatisticLabels();
-
     // The folder name's number: its decimal digits, padded with "0" to
     // NumberWidth when "Padded zeroes" is ticked.
     std::string NumberText(int64_t number) const;
@@ -65,23 +49,11 @@ public:
     // What the run relies on.
     _tagVol0XParts BuildNameParts() const;
     void ScanAllStructures(bool withFiles);
-    bool CheckFreeSpace(bool withFiles);
-    AttachMode SelectedAttachMode() const;
-    bool WithFilesModeChecked() const { return AttachesFiles(SelectedAttachMode()); }
-    const StructureTotals& GetStructureTotals() const { return structureTotals_; }
-    // Files copied straight into the last new folder in "Subfolders Only - With Files.".
-    const std::deque<std::string>& CreatedFilesList() const { return walk_.CreatedFilesList.Paths(); }
+    bool CheckFreeSpace(bool withFiles) override;
 
     // Enabling. The page starts with its name controls off; choosing a
     // destination turns them on.
     void SetNameControlsEnabled(bool enabled);
-    // The create buttons end up enabled exactly when "Attach Nothing." is
-    // enabled and checked or the structure list is not empty.
-    void UpdateCreateButtons(bool enabled = true);
-
-    // Whether a run, a simulation or an undo is under way.
-    bool RunInProgress() const { return runInProgress_; }
-
     // The page at start-up: counters, number boxes, preview, the destination
     // list's empty entry, controls off.
     void InitialiseAtStart();
@@ -122,8 +94,6 @@ public:
     void rdoVol03AttachSubFoldersOnlyWithoutFilesClick();
 
 private:
-    void BindStatisticsWindow();
-    std::vector<std::string> StructureItems() const;
     void PrepareStatisticsWindow(bool realRun);
     // The number a box holds: its text as a signed 32-bit decimal number, or
     // none when it is no such number.
@@ -139,24 +109,16 @@ private:
     void ReadNumberBoxes();
     // The numbers from StartNumber to EndNumber, none when the end is below the start.
     uint64_t RangeCount() const;
-    // The ToCreate row after a change: one folder per number and nothing else
-    // with "Attach Nothing." checked, else what the free-space check plans.
-    void PlanToCreate();
-    // The counters planned anew and shown, after a change of the numbers or structures.
-    void Replan();
+    // One folder per number.
+    double PlannedFolders() const override;
     void ProcessRunNumber(int64_t number, const _tagVol0XParts& parts, AttachMode mode,
                           const std::vector<std::string>& structures);
     void SimulateRunNumber(int64_t number, const _tagVol0XParts& parts, AttachMode mode,
                            const std::vector<std::string>& structures);
     void ConnectFields();
-    void AttachOptionChosen(AttachMode mode, QRadioButton& radio);
+    // The structure list with this page's controls and texts.
+    StructureList Structures();
 
-    MainWindowServices& mainWindow_;
     std::unique_ptr<Ui::Vol03NumbersPage> ui_;
-    CreationCounterBlock block_;
-    StructureTotals structureTotals_;
-    FileSizeMap fileSizeMap_;
-    AttachWalk walk_;
-    bool runInProgress_ = false;
     bool checkingField_ = false;
 };

@@ -7,7 +7,6 @@
 
 #include "common/BrowseFolder.h"
 #include "common/FrameworkText.h"
-#include "create/engine/AttachOptions.h"
 #include "create/engine/DestinationSummary.h"
 #include "create/engine/NameFieldChecks.h"
 #include "tools/TfrmAltalanosHelp.h"
@@ -25,6 +24,22 @@
 namespace {
 
 const std::string Title = "Creating Folder(s).-Increased Numbers.";
+
+const StructureListTexts& StructureTexts() {
+    static const StructureListTexts texts{
+        Title + "            Warning no: 0332.",
+        "Do you want to Attach the Entire Disk to every Created Folder ?\nClick YES to Attach,\nClick NO to "
+        "Cancel.",
+        "Creating Folder(s).- Increased Numbers.            Warning no: 0085.",
+        "The selection field is empty !\nAction : You must select a folder with subfolder structure.",
+        Title + "\t\t\tWarning no: 0086.",
+        "There is no selected Folder Structure !\nAction : You must select a folder with subfolder "
+        "structure.",
+        Title + "\t\t\tWarning no: 0087.",
+        "Do you want to remove the selected Folder Structure(s) from the list ?\nClick YES to remove,\nClick "
+        "NO to keep."};
+    return texts;
+}
 
 } // namespace
 
@@ -62,24 +77,24 @@ void Vol03NumbersPage::ConnectFields() {
                   [this] { rdoVol03AttachSubFoldersOnlyWithoutFilesClick(); });
 }
 
-void Vol03NumbersPage::PlanToCreate() {
-    // With "Attach Nothing." no structure is copied, whatever the structure
-    // list still holds: the plan is one folder per number and nothing else,
-    // and no free-space check of structures that no run will attach.
-    if (ui_->rdoVol03AttachNothing->isChecked()) {
-        const uint64_t n = RangeCount();
-        if (n > 0)
-            block_.Counters.ToCreate = CounterRow{static_cast<double>(n), 0, 0, 0};
-        return;
-    }
-    CheckFreeSpace(WithFilesModeChecked());
+double Vol03NumbersPage::PlannedFolders() const {
+    return static_cast<double>(RangeCount());
 }
 
-void Vol03NumbersPage::Replan() {
-    ResetAllCounters();
-    PlanToCreate();
-    RefreshResultLabels();
-    RefreshStatisticLabels();
+StructureList Vol03NumbersPage::Structures() {
+    StructureListPage page;
+    page.page = this;
+    page.list = ui_->lstVol03AddFolderStructure;
+    page.createButton = ui_->btnVol03CreateFolders;
+    page.simulationButton = ui_->btnVol03CreateFoldersSimulation;
+    page.busy = &runInProgress_;
+    page.replan = [this] { Replan(); };
+    page.updateCreateButtons = [this](bool enabled) { UpdateCreateButtons(enabled); };
+    page.judgeButtonsAfterEmpty = true;
+    page.focusListAfterAdd = true;
+    page.focusListAfterEmpty = true;
+    page.focusAfterRemove = ui_->btnVol03RemoveFolderStructure;
+    return StructureList(std::move(page), StructureTexts());
 }
 
 void Vol03NumbersPage::ApplyExitRules(bool leavingStart) {
@@ -159,13 +174,9 @@ void Vol03NumbersPage::chkVol03HyphenClick() {
 }
 
 void Vol03NumbersPage::edtVol03PrefixChange() {
-    if (checkingField_ || runInProgress_)
-        return;
-    checkingField_ = true;
-    RemoveIllegalNameCharacters(this, *ui_->edtVol03Prefix, Title + "            Warning no: 0079.",
-                                "Illegal character in the Prefix : ");
-    checkingField_ = false;
-    UpdateNumberPreview();
+    CheckNameField(this, checkingField_, runInProgress_, *ui_->edtVol03Prefix,
+                   Title + "            Warning no: 0079.",
+                   "Illegal character in the Prefix : ", [this] { UpdateNumberPreview(); });
 }
 
 void Vol03NumbersPage::edtVol03PrefixExit() {
@@ -173,14 +184,9 @@ void Vol03NumbersPage::edtVol03PrefixExit() {
 }
 
 void Vol03NumbersPage::edtVol03SuffixChange() {
-    if (checkingField_ || runInProgress_)
-        return;
-    checkingField_ = true;
-    RemoveIllegalNameCharacters(this, *ui_->edtVol03Suffix,
-                                "Creating Folder(s).-Increased numbers.            Warning no: 0080.",
-                                "Illegal character in the Suffix : ");
-    checkingField_ = false;
-    UpdateNumberPreview();
+    CheckNameField(this, checkingField_, runInProgress_, *ui_->edtVol03Suffix,
+                   "Creating Folder(s).-Increased numbers.            Warning no: 0080.",
+                   "Illegal character in the Suffix : ", [this] { UpdateNumberPreview(); });
 }
 
 void Vol03NumbersPage::edtVol03SuffixExit() {
@@ -234,68 +240,19 @@ void Vol03NumbersPage::btnVol03ViewDestFolderClick() {
 }
 
 void Vol03NumbersPage::btnVol03AddFolderStructureClick() {
-    if (runInProgress_)
-        return;
-    const std::string path =
-        BrowseForStructure(this, Title + "            Warning no: 0332.",
-                           "Do you want to Attach the Entire Disk to every Created Folder ?\nClick YES to "
-                           "Attach,\nClick NO to Cancel.");
-    if (!path.empty())
-        AddStructure(path);
+    Structures().BrowseAndAdd();
 }
 
 void Vol03NumbersPage::AddStructure(const std::string& path) {
-    ui::ListBox& structures = *ui_->lstVol03AddFolderStructure;
-    if (Trim(path).empty()) {
-        ui_->btnVol03CreateFolders->setEnabled(false);
-        ui_->btnVol03CreateFoldersSimulation->setEnabled(false);
-        ui::ShowBox(
-            this, "Creating Folder(s).- Increased Numbers.            Warning no: 0085.",
-            "The selection field is empty !\nAction : You must select a folder with subfolder structure.",
-            ui::Icon::Warning);
-        UpdateCreateButtons(false);
-        structures.setFocus();
-        return;
-    }
-    if (!structures.Contains(path))
-        structures.AddItem(path);
-    Replan();
-    UpdateCreateButtons(true);
-    ui_->btnVol03CreateFolders->setEnabled(true);
-    ui_->btnVol03CreateFoldersSimulation->setEnabled(true);
-    structures.setFocus();
+    Structures().Add(path);
 }
 
 void Vol03NumbersPage::btnVol03ViewFolderStructureClick() {
-    const ui::ListBox& structures = *ui_->lstVol03AddFolderStructure;
-    const std::vector<int> selected = structures.SelectedIndexes();
-    if (selected.empty()) {
-        ui::ShowBox(
-            this, Title + "\t\t\tWarning no: 0086.",
-            "There is no selected Folder Structure !\nAction : You must select a folder with subfolder "
-            "structure.",
-            ui::Icon::Warning);
-        return;
-    }
-    ui::OpenInShell(Trim(structures.Text(selected.front())));
+    Structures().ViewSelected();
 }
 
 void Vol03NumbersPage::btnVol03RemoveFolderStructureClick() {
-    if (runInProgress_)
-        return;
-    ui::ListBox& structures = *ui_->lstVol03AddFolderStructure;
-    if (ui::ShowBox(
-            this, Title + "\t\t\tWarning no: 0087.",
-            "Do you want to remove the selected Folder Structure(s) from the list ?\nClick YES to remove,\n"
-            "Click NO to keep.",
-            ui::Icon::Question, ui::Buttons::YesNo, ui::Answer::No) == ui::Answer::Yes) {
-        const std::vector<int> selected = structures.SelectedIndexes();
-        for (auto row = selected.rbegin(); row != selected.rend(); ++row)
-            structures.Delete(*row);
-    }
-    Replan();
-    UpdateCreateButtons(true);
-    ui_->btnVol03RemoveFolderStructure->setFocus();
+    Structures().RemoveSelected();
 }
 
 void Vol03NumbersPage::btnVol03ClearAllClick() {
@@ -346,39 +303,22 @@ void Vol03NumbersPage::btnVol03AcceptAllSettingsClick() {
     ui_->btnVol03CreateFolders->setFocus();
 }
 
-void Vol03NumbersPage::AttachOptionChosen(AttachMode mode, QRadioButton& radio) {
-    if (runInProgress_)
-        return;
-    AttachOptionPage page;
-    page.structureControls = {ui_->lstVol03AddFolderStructure, ui_->btnVol03AddFolderStructure,
-                              ui_->btnVol03ViewFolderStructure, ui_->btnVol03RemoveFolderStructure};
-    page.resetAllCounters = [this] { ResetAllCounters(); };
-    page.planFolders = [this] { block_.Counters.ToCreate.Folders = static_cast<double>(RangeCount()); };
-    page.checkFreeSpace = [this](bool withFiles) { CheckFreeSpace(withFiles); };
-    page.planFoldersBeforeCheck = true;
-    page.refreshResultLabels = [this] { RefreshResultLabels(); };
-    page.refreshStatisticLabels = [this] { RefreshStatisticLabels(); };
-    page.updateCreateButtons = [this](bool enabled) { UpdateCreateButtons(enabled); };
-    AttachOptionClick(page, mode, radio.isChecked());
-}
-
 void Vol03NumbersPage::rdoVol03AttachNothingClick() {
-    AttachOptionChosen(AttachMode::Nothing, *ui_->rdoVol03AttachNothing);
+    AttachOptionClicked(AttachMode::Nothing);
 }
 
 void Vol03NumbersPage::rdoVol03AttachMainFolderWithFilesClick() {
-    AttachOptionChosen(AttachMode::MainFolderWithFiles, *ui_->rdoVol03AttachMainFolderWithFiles);
+    AttachOptionClicked(AttachMode::MainFolderWithFiles);
 }
 
 void Vol03NumbersPage::rdoVol03AttachMainFolderWithoutFilesClick() {
-    AttachOptionChosen(AttachMode::MainFolderWithoutFiles, *ui_->rdoVol03AttachMainFolderWithoutFiles);
+    AttachOptionClicked(AttachMode::MainFolderWithoutFiles);
 }
 
 void Vol03NumbersPage::rdoVol03AttachSubFoldersOnlyWithFilesClick() {
-    AttachOptionChosen(AttachMode::SubFoldersOnlyWithFiles, *ui_->rdoVol03AttachSubFoldersOnlyWithFiles);
+    AttachOptionClicked(AttachMode::SubFoldersOnlyWithFiles);
 }
 
 void Vol03NumbersPage::rdoVol03AttachSubFoldersOnlyWithoutFilesClick() {
-    AttachOptionChosen(AttachMode::SubFoldersOnlyWithoutFiles,
-                       *ui_->rdoVol03AttachSubFoldersOnlyWithoutFiles);
+    AttachOptionClicked(AttachMode::SubFoldersOnlyWithoutFiles);
 }

@@ -13,16 +13,11 @@
 // saving list files) and Vol04PathsPageFields.cpp (prefix, suffix,
 // structures, attach options).
 
-#include "common/FolderTreeScanner.h"
-#include "create/engine/AttachWalk.h"
-#include "create/engine/CreationCounterBlock.h"
-#include "create/engine/CreationCounters.h"
+#include "create/engine/CreationPage.h"
 #include "create/engine/FileSystemNeeds.h"
 #include "create/engine/IncludeExcludePair.h"
 #include "create/engine/NameParts.h"
-#include "tools/MainWindowServices.h"
-
-#include <QWidget>
+#include "create/engine/StructureList.h"
 
 #include <deque>
 #include <memory>
@@ -40,28 +35,13 @@ class QLineEdit;
 class QRadioButton;
 class UpdatePacer;
 
-class Vol04PathsPage : public QWidget {
+class Vol04PathsPage : public CreationPage {
     Q_OBJECT
 public:
     explicit Vol04PathsPage(MainWindowServices& mainWindow, QWidget* parent = nullptr);
     ~Vol04PathsPage() override;
 
     Ui::Vol04PathsPage& Controls() { return *ui_; }
-
-    // Counters and result lists.
-    CreationCounters& Counters() { return block_.Counters; }
-    CreationResultLists& ResultLists() { return block_.Results; }
-    void ResetAllCounters();
-    void ResetResultCounters();
-    void ClearAllResultLists();
-    void ClearResultLists();
-    void ClearStatisticLists();
-    void RefreshResultLabels();
-    void RefreshStatisticLabels();
-    // `made`: the new folder as it was read when created, when known.
-    void RecordCreated(const std::string& name,
-                       const std::optional<platform::EntryDetails>& made = std::nullopt);
-    void RecordOther(const std::string& name);
 
     // What the run relies on.
     _tagVol0XParts BuildNameParts(const std::string& line) const;
@@ -72,24 +52,11 @@ public:
     // its parent lies. A line without a drive part, or on a drive that is
     // not there, cannot be created and needs nothing.
     std::vector<FileSystemNeed> SumVol04DriveNeeds() const;
-    bool CheckFreeSpace(bool withFiles);
-    AttachMode SelectedAttachMode() const;
-    bool WithFilesModeChecked() const { return AttachesFiles(SelectedAttachMode()); }
-    const StructureTotals& GetStructureTotals() const { return structureTotals_; }
-    // Files copied straight into a new folder in "Subfolders Only - With Files.".
-    const std::deque<std::string>& CreatedFilesList() const { return walk_.CreatedFilesList.Paths(); }
+    bool CheckFreeSpace(bool withFiles) override;
 
     // Enabling.
     void SetPageControlsEnabled(bool enabled);
     void SetNameControlsEnabled(bool enabled);
-    // The create buttons end up enabled exactly when "Attach Nothing." is
-    // enabled and checked or the structure list is not empty.
-    void UpdateCreateButtons(bool enabled = true);
-
-    // Whether a run, a simulation or list work is under way; every handler
-    // that would start one or change the lists returns at once while it is.
-    bool RunInProgress() const { return runInProgress_; }
-
     // The page at start-up: counters, preview, controls off, counts, extents.
     void InitialiseAtStart();
 
@@ -143,8 +110,6 @@ public:
     void rdoVol04AttachSubFoldersOnlyWithoutFilesClick();
 
 private:
-    void BindStatisticsWindow();
-    std::vector<std::string> StructureItems() const;
     std::vector<std::string> IncludeItems() const;
     bool CheckStructures(const std::string& emptyCaption, const std::string& missingCaption);
     void PrepareStatisticsWindow(bool realRun);
@@ -152,25 +117,14 @@ private:
     void SimulateRunLine(const std::string& line, AttachMode mode,
                          const std::vector<std::string>& structures);
     void SimulateOther(const std::string& entry, AttachMode mode);
-    // What the run charges a folder it counts under Other: the structures it
-    // would have carried, unless nothing is attached.
-    const StructureTotals* OtherCharge() const;
-
     void ConnectListsAndFields();
-    // The ToCreate row after a change: one folder per line with "Attach
-    // Nothing." checked, else what the free-space check plans.
-    void PlanToCreate();
+    // One folder per Include line.
+    double PlannedFolders() const override;
     // The Include and Exclude lists with this page's controls and texts.
     IncludeExcludePair ListPair();
-    void CheckNamePart(QLineEdit& field, const std::string& caption, const std::string& text);
-    void AttachOptionChosen(AttachMode mode, QRadioButton& radio);
+    // The structure list with this page's controls and texts.
+    StructureList Structures();
 
-    MainWindowServices& mainWindow_;
     std::unique_ptr<Ui::Vol04PathsPage> ui_;
-    CreationCounterBlock block_;
-    StructureTotals structureTotals_;
-    FileSizeMap fileSizeMap_;
-    AttachWalk walk_;
-    bool runInProgress_ = false;
     bool checkingNamePart_ = false;
 };

@@ -4,11 +4,9 @@
 
 #include "create/paths/Vol04PathsPage.h"
 
-#include "common/BrowseFolder.h"
 #include "common/FileHelpers.h"
 #include "common/FrameworkText.h"
 #include "common/IllegalCharacters.h"
-#include "create/engine/AttachOptions.h"
 #include "create/engine/NameFieldChecks.h"
 #include "tools/TfrmAltalanosHelp.h"
 #include "tools/TfrmExamplesCreateFolders.h"
@@ -22,6 +20,23 @@
 namespace {
 
 const std::string Title = "Creating Folder(s).-From a Folder List.            ";
+
+const StructureListTexts& StructureTexts() {
+    static const StructureListTexts texts{
+        Title + "Warning no: 0333.",
+        "Do you want to Attach the Entire Disk to the Folders specified in The Include Window ?\nClick YES "
+        "to "
+        "Attach,\nClick NO to Cancel.",
+        Title + "Warning no: 0056.",
+        "The selection field is empty !\nAction : You must select a folder with subfolder structure.",
+        Title + "Warning no: 0057.",
+        "There is no selected Folder Structure !\nAction : You must select a Folder with subfolders "
+        "structure.",
+        Title + "Warning no: 0058.",
+        "Do you want to remove the selected Folder Structure(s) from the list ?\nClick YES to remove,\nClick "
+        "NO to keep."};
+    return texts;
+}
 
 } // namespace
 
@@ -65,6 +80,20 @@ void Vol04PathsPage::ConnectListsAndFields() {
                   [this] { rdoVol04AttachSubFoldersOnlyWithoutFilesClick(); });
 }
 
+StructureList Vol04PathsPage::Structures() {
+    StructureListPage page;
+    page.page = this;
+    page.list = ui_->lstVol04AddFolderStructure;
+    page.createButton = ui_->btnVol04CreateFolders;
+    page.simulationButton = ui_->btnVol04CreateFoldersSimulation;
+    page.busy = &runInProgress_;
+    page.replan = [this] { Replan(); };
+    page.updateCreateButtons = [this](bool enabled) { UpdateCreateButtons(enabled); };
+    page.judgeButtonsAfterEmpty = true;
+    page.focusListAfterAdd = true;
+    return StructureList(std::move(page), StructureTexts());
+}
+
 void Vol04PathsPage::InitialiseAtStart() {
     ResetAllCounters();
     RefreshResultLabels();
@@ -78,17 +107,9 @@ void Vol04PathsPage::InitialiseAtStart() {
         list->SetHorizontalExtent(3000);
 }
 
-void Vol04PathsPage::CheckNamePart(QLineEdit& field, const std::string& caption, const std::string& text) {
-    if (checkingNamePart_ || runInProgress_)
-        return;
-    checkingNamePart_ = true;
-    RemoveIllegalNameCharacters(this, field, caption, text);
-    checkingNamePart_ = false;
-    UpdateVol04Preview();
-}
-
 void Vol04PathsPage::edtVol04PrefixChange() {
-    CheckNamePart(*ui_->edtVol04Prefix, Title + "Warning no: 0054.", "Illegal character in the Prefix : ");
+    CheckNameField(this, checkingNamePart_, runInProgress_, *ui_->edtVol04Prefix, Title + "Warning no: 0054.",
+                   "Illegal character in the Prefix : ", [this] { UpdateVol04Preview(); });
 }
 
 void Vol04PathsPage::edtVol04PrefixExit() {
@@ -96,7 +117,8 @@ void Vol04PathsPage::edtVol04PrefixExit() {
 }
 
 void Vol04PathsPage::edtVol04SuffixChange() {
-    CheckNamePart(*ui_->edtVol04Suffix, Title + "Warning no: 0055.", "Illegal character in the Suffix : ");
+    CheckNameField(this, checkingNamePart_, runInProgress_, *ui_->edtVol04Suffix, Title + "Warning no: 0055.",
+                   "Illegal character in the Suffix : ", [this] { UpdateVol04Preview(); });
 }
 
 void Vol04PathsPage::edtVol04SuffixExit() {
@@ -108,72 +130,19 @@ void Vol04PathsPage::chkVol04HyphenClick() {
 }
 
 void Vol04PathsPage::btnVol04AddFolderStructureClick() {
-    if (runInProgress_)
-        return;
-    const std::string path = BrowseForStructure(
-        this, Title + "Warning no: 0333.",
-        "Do you want to Attach the Entire Disk to the Folders specified in The Include Window "
-        "?\nClick YES to Attach,\nClick NO to Cancel.");
-    if (!path.empty())
-        AddStructure(path);
+    Structures().BrowseAndAdd();
 }
 
 void Vol04PathsPage::AddStructure(const std::string& path) {
-    if (Trim(path).empty()) {
-        ui_->btnVol04CreateFolders->setEnabled(false);
-        ui_->btnVol04CreateFoldersSimulation->setEnabled(false);
-        ui::ShowBox(
-            this, Title + "Warning no: 0056.",
-            "The selection field is empty !\nAction : You must select a folder with subfolder structure.",
-            ui::Icon::Warning);
-        UpdateCreateButtons(false);
-        return;
-    }
-    ui::ListBox& structures = *ui_->lstVol04AddFolderStructure;
-    if (!structures.Contains(path))
-        structures.AddItem(path);
-    ResetAllCounters();
-    PlanToCreate();
-    RefreshResultLabels();
-    RefreshStatisticLabels();
-    UpdateCreateButtons(true);
-    ui_->btnVol04CreateFolders->setEnabled(true);
-    ui_->btnVol04CreateFoldersSimulation->setEnabled(true);
-    structures.setFocus();
+    Structures().Add(path);
 }
 
 void Vol04PathsPage::btnVol04ViewFolderStructureClick() {
-    const ui::ListBox& structures = *ui_->lstVol04AddFolderStructure;
-    const std::vector<int> selected = structures.SelectedIndexes();
-    if (selected.empty()) {
-        ui::ShowBox(
-            this, Title + "Warning no: 0057.",
-            "There is no selected Folder Structure !\nAction : You must select a Folder with subfolders "
-            "structure.",
-            ui::Icon::Warning);
-        return;
-    }
-    ui::OpenInShell(Trim(structures.Text(selected.front())));
+    Structures().ViewSelected();
 }
 
 void Vol04PathsPage::btnVol04RemoveFolderStructureClick() {
-    if (runInProgress_)
-        return;
-    ui::ListBox& structures = *ui_->lstVol04AddFolderStructure;
-    if (ui::ShowBox(
-            this, Title + "Warning no: 0058.",
-            "Do you want to remove the selected Folder Structure(s) from the list ?\nClick YES to remove,\n"
-            "Click NO to keep.",
-            ui::Icon::Question, ui::Buttons::YesNo, ui::Answer::No) == ui::Answer::Yes) {
-        const std::vector<int> selected = structures.SelectedIndexes();
-        for (auto row = selected.rbegin(); row != selected.rend(); ++row)
-            structures.Delete(*row);
-    }
-    ResetAllCounters();
-    PlanToCreate();
-    RefreshResultLabels();
-    RefreshStatisticLabels();
-    UpdateCreateButtons(true);
+    Structures().RemoveSelected();
 }
 
 void Vol04PathsPage::btnVol04HelpClick() {
@@ -186,40 +155,22 @@ void Vol04PathsPage::btnVol04ExamplesClick() {
     ui::desktop().ShowModal(*frmExamplesCreateFolders);
 }
 
-void Vol04PathsPage::AttachOptionChosen(AttachMode mode, QRadioButton& radio) {
-    if (runInProgress_)
-        return;
-    AttachOptionPage page;
-    page.structureControls = {ui_->lstVol04AddFolderStructure, ui_->btnVol04AddFolderStructure,
-                              ui_->btnVol04ViewFolderStructure, ui_->btnVol04RemoveFolderStructure};
-    page.resetAllCounters = [this] { ResetAllCounters(); };
-    page.planFolders = [this] {
-        block_.Counters.ToCreate.Folders = static_cast<double>(ui_->lstVol04IncludeFolderList->Count());
-    };
-    page.checkFreeSpace = [this](bool withFiles) { CheckFreeSpace(withFiles); };
-    page.refreshResultLabels = [this] { RefreshResultLabels(); };
-    page.refreshStatisticLabels = [this] { RefreshStatisticLabels(); };
-    page.updateCreateButtons = [this](bool enabled) { UpdateCreateButtons(enabled); };
-    AttachOptionClick(page, mode, radio.isChecked());
-}
-
 void Vol04PathsPage::rdoVol04AttachNothingClick() {
-    AttachOptionChosen(AttachMode::Nothing, *ui_->rdoVol04AttachNothing);
+    AttachOptionClicked(AttachMode::Nothing);
 }
 
 void Vol04PathsPage::rdoVol04AttachMainFolderWithFilesClick() {
-    AttachOptionChosen(AttachMode::MainFolderWithFiles, *ui_->rdoVol04AttachMainFolderWithFiles);
+    AttachOptionClicked(AttachMode::MainFolderWithFiles);
 }
 
 void Vol04PathsPage::rdoVol04AttachMainFolderWithoutFilesClick() {
-    AttachOptionChosen(AttachMode::MainFolderWithoutFiles, *ui_->rdoVol04AttachMainFolderWithoutFiles);
+    AttachOptionClicked(AttachMode::MainFolderWithoutFiles);
 }
 
 void Vol04PathsPage::rdoVol04AttachSubFoldersOnlyWithFilesClick() {
-    AttachOptionChosen(AttachMode::SubFoldersOnlyWithFiles, *ui_->rdoVol04AttachSubFoldersOnlyWithFiles);
+    AttachOptionClicked(AttachMode::SubFoldersOnlyWithFiles);
 }
 
 void Vol04PathsPage::rdoVol04AttachSubFoldersOnlyWithoutFilesClick() {
-    AttachOptionChosen(AttachMode::SubFoldersOnlyWithoutFiles,
-                       *ui_->rdoVol04AttachSubFoldersOnlyWithoutFiles);
+    AttachOptionClicked(AttachMode::SubFoldersOnlyWithoutFiles);
 }

@@ -62,16 +62,8 @@ IncludeExcludePair Vol04PathsPage::ListPair() {
         runInProgress_, [this] { RefreshAfterListChange(); }, ListTexts());
 }
 
-void Vol04PathsPage::PlanToCreate() {
-    // With "Attach Nothing." no structure is copied, whatever the structure
-    // list still holds: one folder per line, and no free-space check of
-    // structures no run will attach.
-    if (ui_->rdoVol04AttachNothing->isChecked()) {
-        block_.Counters.ToCreate =
-            CounterRow{static_cast<double>(ui_->lstVol04IncludeFolderList->Count()), 0, 0, 0};
-        return;
-    }
-    CheckFreeSpace(WithFilesModeChecked());
+double Vol04PathsPage::PlannedFolders() const {
+    return static_cast<double>(ui_->lstVol04IncludeFolderList->Count());
 }
 
 void Vol04PathsPage::RefreshAfterListChange() {

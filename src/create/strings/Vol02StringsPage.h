@@ -10,15 +10,10 @@
 // (the create run and what it relies on), Vol02StringsPageSimulation.cpp and
 // Vol02StringsPageUndo.cpp.
 
-#include "common/FolderTreeScanner.h"
-#include "create/engine/AttachWalk.h"
-#include "create/engine/CreationCounterBlock.h"
-#include "create/engine/CreationCounters.h"
+#include "create/engine/CreationPage.h"
 #include "create/engine/IncludeExcludePair.h"
 #include "create/engine/NameParts.h"
-#include "tools/MainWindowServices.h"
-
-#include <QWidget>
+#include "create/engine/StructureList.h"
 
 #include <deque>
 #include <memory>
@@ -36,7 +31,7 @@ class QLineEdit;
 class QRadioButton;
 class UpdatePacer;
 
-class Vol02StringsPage : public QWidget {
+class Vol02StringsPage : public CreationPage {
     Q_OBJECT
 public:
     explicit Vol02StringsPage(MainWindowServices& mainWindow, QWidget* parent = nullptr);
@@ -44,48 +39,17 @@ public:
 
     Ui::Vol02StringsPage& Controls() { return *ui_; }
 
-    // Counters and result lists.
-    CreationCounters& Counters() { return block_.Counters; }
-    CreationResultLists& ResultLists() { return block_.Results; }
-    RepaintThrottle& Repaints() { return block_.Repaints(); }
-    void ResetAllCounters();
-    void ResetResultCounters();
-    void ClearAllResultLists();
-    void ClearResultLists();
-    void ClearStatisticLists();
-    void RefreshResultLabels();
-    void RefreshStatisticLabels();
-    // `made`: the new folder as it was read when created, when known.
-    void RecordCreated(const std::string& name,
-                       const std::optional<platform::EntryDetails>& made = std::nullopt);
-    void RecordExists(const std::string& name);
-    void RecordOther(const std::string& name);
-
     // What the run relies on.
     _tagVol0XParts BuildNameParts() const;
     void ScanAllStructures(bool withFiles);
-    bool CheckFreeSpace(bool withFiles);
-    AttachMode SelectedAttachMode() const;
-    bool WithFilesModeChecked() const { return AttachesFiles(SelectedAttachMode()); }
-    const StructureTotals& GetStructureTotals() const { return structureTotals_; }
-    const FileSizeMap& GetFileSizeMap() const { return fileSizeMap_; }
-    // Files copied straight into a new folder in "Subfolders Only - With Files.".
-    const std::deque<std::string>& CreatedFilesList() const { return walk_.CreatedFilesList.Paths(); }
+    bool CheckFreeSpace(bool withFiles) override;
 
     // Enabling.
     void SetPageControlsEnabled(bool enabled);
     void SetListControlsEnabled(bool enabled);
     void SetNameControlsEnabled(bool enabled);
-    // The create buttons end up enabled exactly when "Attach Nothing." is
-    // enabled and checked or the structure list is not empty.
-    void UpdateCreateButtons(bool enabled = true);
 
-    // Whether a run, a simulation or an undo is under way. Every handler that
-    // would start a run or change the page's lists and fields returns at once
-    // while it is.
-    bool RunInProgress() const { return runInProgress_; }
-
-    // Handlers.
+    // Run, simulation, undo, statistics.
     void btnVol02CreateFoldersClick();
     void btnVol02CreateFoldersSimulationClick();
     void btnVol02UndoClick();
@@ -136,9 +100,6 @@ public:
     void rdoVol02AttachSubFoldersOnlyWithoutFilesClick();
 
 private:
-    // Binds the counter block to the statistics window once it exists.
-    void BindStatisticsWindow();
-    std::vector<std::string> StructureItems() const;
     std::vector<std::string> IncludeItems() const;
     // The checks before the question of a run and of a simulation: a missing or
     // vanished structure ends the handler with the given box.
@@ -152,23 +113,15 @@ private:
     void SimulateExists(const std::string& name, AttachMode mode);
     void SimulateAttach(const std::string& name, AttachMode mode, const std::vector<std::string>& structures);
 
-    MainWindowServices& mainWindow_;
     std::unique_ptr<Ui::Vol02StringsPage> ui_;
-    CreationCounterBlock block_;
-    StructureTotals structureTotals_;
-    FileSizeMap fileSizeMap_;
-    AttachWalk walk_;
-    bool runInProgress_ = false;
 
     // Lists and fields.
     void ConnectListsAndFields();
-    // The ToCreate row after a change: one folder per item and nothing else
-    // with "Attach Nothing." checked, else what the free-space check plans.
-    void PlanToCreate();
+    // One folder per Include item.
+    double PlannedFolders() const override;
     // The Include and Exclude lists with this page's controls and texts.
     IncludeExcludePair ListPair();
-    // The prefix and suffix check, then the preview.
-    void CheckNamePart(QLineEdit& field, const std::string& caption, const std::string& text);
-    void AttachOptionChosen(AttachMode mode, QRadioButton& radio);
+    // The structure list with this page's controls and texts.
+    StructureList Structures();
     bool checkingNamePart_ = false;
 };

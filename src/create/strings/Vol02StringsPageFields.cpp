@@ -7,7 +7,6 @@
 
 #include "common/BrowseFolder.h"
 #include "common/FrameworkText.h"
-#include "create/engine/AttachOptions.h"
 #include "create/engine/DestinationSummary.h"
 #include "create/engine/NameFieldChecks.h"
 #include "tools/TfrmAltalanosHelp.h"
@@ -23,6 +22,23 @@
 namespace {
 
 const std::string Title = "Creating Folder(s).-From a String List.            ";
+
+const StructureListTexts& StructureTexts() {
+    static const StructureListTexts texts{
+        Title + "Warning no: 0331.",
+        "Do you want to Attach the Entire Disk to the Folders specified in The Include Window ?\nClick YES "
+        "to "
+        "Attach,\nClick NO to Cancel.",
+        Title + "Warning no: 0020.",
+        "The selection field is empty !\nAction : You must select a folder with subfolders structure.",
+        Title + "Warning no: 0021.",
+        "There is no selected Folder Structure !\nAction : You must select a folder with subfolders "
+        "structure.",
+        Title + "Warning no: 0022.",
+        "Do you want to remove the selected Folder Structure(s) from the list ?\nClick YES to remove,\nClick "
+        "NO to keep."};
+    return texts;
+}
 
 } // namespace
 
@@ -67,6 +83,18 @@ void Vol02StringsPage::ConnectListsAndFields() {
                   [this] { rdoVol02AttachSubFoldersOnlyWithFilesClick(); });
     ui::OnClicked(ui_->rdoVol02AttachSubFoldersOnlyWithoutFiles,
                   [this] { rdoVol02AttachSubFoldersOnlyWithoutFilesClick(); });
+}
+
+StructureList Vol02StringsPage::Structures() {
+    StructureListPage page;
+    page.page = this;
+    page.list = ui_->lstVol02AddFolderStructure;
+    page.createButton = ui_->btnVol02CreateFolders;
+    page.simulationButton = ui_->btnVol02CreateFoldersSimulation;
+    page.busy = &runInProgress_;
+    page.replan = [this] { Replan(); };
+    page.updateCreateButtons = [this](bool enabled) { UpdateCreateButtons(enabled); };
+    return StructureList(std::move(page), StructureTexts());
 }
 
 void Vol02StringsPage::InitialiseAtStart() {
@@ -137,19 +165,9 @@ void Vol02StringsPage::btnVol02ViewDestFolderClick() {
     ui::OpenInShell(destination);
 }
 
-void Vol02StringsPage::CheckNamePart(QLineEdit& field, const std::string& caption, const std::string& text) {
-    // Each removal changes the text, which would run this check again from
-    // inside itself.
-    if (checkingNamePart_ || runInProgress_)
-        return;
-    checkingNamePart_ = true;
-    RemoveIllegalNameCharacters(this, field, caption, text);
-    checkingNamePart_ = false;
-    UpdateVol02Preview();
-}
-
 void Vol02StringsPage::edtVol02PrefixChange() {
-    CheckNamePart(*ui_->edtVol02Prefix, Title + "Warning no: 0018.", "Illegal character in the Prefix : ");
+    CheckNameField(this, checkingNamePart_, runInProgress_, *ui_->edtVol02Prefix, Title + "Warning no: 0018.",
+                   "Illegal character in the Prefix : ", [this] { UpdateVol02Preview(); });
 }
 
 void Vol02StringsPage::edtVol02PrefixExit() {
@@ -157,7 +175,8 @@ void Vol02StringsPage::edtVol02PrefixExit() {
 }
 
 void Vol02StringsPage::edtVol02SuffixChange() {
-    CheckNamePart(*ui_->edtVol02Suffix, Title + "Warning no: 0019.", "Illegal character in the Suffix : ");
+    CheckNameField(this, checkingNamePart_, runInProgress_, *ui_->edtVol02Suffix, Title + "Warning no: 0019.",
+                   "Illegal character in the Suffix : ", [this] { UpdateVol02Preview(); });
 }
 
 void Vol02StringsPage::edtVol02SuffixExit() {
@@ -169,70 +188,19 @@ void Vol02StringsPage::chkVol02HyphenClick() {
 }
 
 void Vol02StringsPage::btnVol02AddFolderStructureClick() {
-    if (runInProgress_)
-        return;
-    const std::string path = BrowseForStructure(
-        this, Title + "Warning no: 0331.",
-        "Do you want to Attach the Entire Disk to the Folders specified in The Include Window "
-        "?\nClick YES to Attach,\nClick NO to Cancel.");
-    if (!path.empty())
-        AddStructure(path);
+    Structures().BrowseAndAdd();
 }
 
 void Vol02StringsPage::AddStructure(const std::string& path) {
-    if (Trim(path).empty()) {
-        ui_->btnVol02CreateFolders->setEnabled(false);
-        ui_->btnVol02CreateFoldersSimulation->setEnabled(false);
-        ui::ShowBox(
-            this, Title + "Warning no: 0020.",
-            "The selection field is empty !\nAction : You must select a folder with subfolders structure.",
-            ui::Icon::Warning);
-        return;
-    }
-    ui::ListBox& structures = *ui_->lstVol02AddFolderStructure;
-    if (!structures.Contains(path))
-        structures.AddItem(path);
-    ResetAllCounters();
-    PlanToCreate();
-    RefreshResultLabels();
-    RefreshStatisticLabels();
-    UpdateCreateButtons(true);
-    ui_->btnVol02CreateFolders->setEnabled(true);
-    ui_->btnVol02CreateFoldersSimulation->setEnabled(true);
+    Structures().Add(path);
 }
 
 void Vol02StringsPage::btnVol02ViewFolderStructureClick() {
-    const ui::ListBox& structures = *ui_->lstVol02AddFolderStructure;
-    const std::vector<int> selected = structures.SelectedIndexes();
-    if (selected.empty()) {
-        ui::ShowBox(
-            this, Title + "Warning no: 0021.",
-            "There is no selected Folder Structure !\nAction : You must select a folder with subfolders "
-            "structure.",
-            ui::Icon::Warning);
-        return;
-    }
-    ui::OpenInShell(Trim(structures.Text(selected.front())));
+    Structures().ViewSelected();
 }
 
 void Vol02StringsPage::btnVol02RemoveFolderStructureClick() {
-    if (runInProgress_)
-        return;
-    ui::ListBox& structures = *ui_->lstVol02AddFolderStructure;
-    if (ui::ShowBox(
-            this, Title + "Warning no: 0022.",
-            "Do you want to remove the selected Folder Structure(s) from the list ?\nClick YES to remove,\n"
-            "Click NO to keep.",
-            ui::Icon::Question, ui::Buttons::YesNo, ui::Answer::No) == ui::Answer::Yes) {
-        const std::vector<int> selected = structures.SelectedIndexes();
-        for (auto row = selected.rbegin(); row != selected.rend(); ++row)
-            structures.Delete(*row);
-    }
-    ResetAllCounters();
-    PlanToCreate();
-    RefreshResultLabels();
-    RefreshStatisticLabels();
-    UpdateCreateButtons(true);
+    Structures().RemoveSelected();
 }
 
 void Vol02StringsPage::btnVol02ListHelpClick() {
@@ -245,40 +213,22 @@ void Vol02StringsPage::btnVol02ExampleClick() {
     ui::desktop().ShowModal(*frmDriveSelect);
 }
 
-void Vol02StringsPage::AttachOptionChosen(AttachMode mode, QRadioButton& radio) {
-    if (runInProgress_)
-        return;
-    AttachOptionPage page;
-    page.structureControls = {ui_->lstVol02AddFolderStructure, ui_->btnVol02AddFolderStructure,
-                              ui_->btnVol02ViewFolderStructure, ui_->btnVol02RemoveFolderStructure};
-    page.resetAllCounters = [this] { ResetAllCounters(); };
-    page.planFolders = [this] {
-        block_.Counters.ToCreate.Folders = static_cast<double>(ui_->lstVol02IncludeStrings->Count());
-    };
-    page.checkFreeSpace = [this](bool withFiles) { CheckFreeSpace(withFiles); };
-    page.refreshResultLabels = [this] { RefreshResultLabels(); };
-    page.refreshStatisticLabels = [this] { RefreshStatisticLabels(); };
-    page.updateCreateButtons = [this](bool enabled) { UpdateCreateButtons(enabled); };
-    AttachOptionClick(page, mode, radio.isChecked());
-}
-
 void Vol02StringsPage::rdoVol02AttachNothingClick() {
-    AttachOptionChosen(AttachMode::Nothing, *ui_->rdoVol02AttachNothing);
+    AttachOptionClicked(AttachMode::Nothing);
 }
 
 void Vol02StringsPage::rdoVol02AttachMainFolderWithFilesClick() {
-    AttachOptionChosen(AttachMode::MainFolderWithFiles, *ui_->rdoVol02AttachMainFolderWithFiles);
+    AttachOptionClicked(AttachMode::MainFolderWithFiles);
 }
 
 void Vol02StringsPage::rdoVol02AttachMainFolderWithoutFilesClick() {
-    AttachOptionChosen(AttachMode::MainFolderWithoutFiles, *ui_->rdoVol02AttachMainFolderWithoutFiles);
+    AttachOptionClicked(AttachMode::MainFolderWithoutFiles);
 }
 
 void Vol02StringsPage::rdoVol02AttachSubFoldersOnlyWithFilesClick() {
-    AttachOptionChosen(AttachMode::SubFoldersOnlyWithFiles, *ui_->rdoVol02AttachSubFoldersOnlyWithFiles);
+    AttachOptionClicked(AttachMode::SubFoldersOnlyWithFiles);
 }
 
 void Vol02StringsPage::rdoVol02AttachSubFoldersOnlyWithoutFilesClick() {
-    AttachOptionChosen(AttachMode::SubFoldersOnlyWithoutFiles,
-                       *ui_->rdoVol02AttachSubFoldersOnlyWithoutFiles);
+    AttachOptionClicked(AttachMode::SubFoldersOnlyWithoutFiles);
 }

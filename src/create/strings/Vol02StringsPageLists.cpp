@@ -71,16 +71,8 @@ IncludeExcludePair Vol02StringsPage::ListPair() {
         runInProgress_, [this] { RefreshAfterListChange(); }, ListTexts());
 }
 
-void Vol02StringsPage::PlanToCreate() {
-    // With "Attach Nothing." no structure is copied, whatever the structure
-    // list still holds: the plan is one folder per item and nothing else, and
-    // no free-space check of structures that no run will attach.
-    if (ui_->rdoVol02AttachNothing->isChecked()) {
-        block_.Counters.ToCreate =
-            CounterRow{static_cast<double>(ui_->lstVol02IncludeStrings->Count()), 0, 0, 0};
-        return;
-    }
-    CheckFreeSpace(WithFilesModeChecked());
+double Vol02StringsPage::PlannedFolders() const {
+    return static_cast<double>(ui_->lstVol02IncludeStrings->Count());
 }
 
 void Vol02StringsPage::RefreshAfterListChange() {

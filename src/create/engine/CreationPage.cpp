@@ -1,0 +1,198 @@
+#include "create/engine/CreationPage.h"
+
+#include "create/engine/AttachOptions.h"
+#include "ui/ListBox.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <stdexcept>
+
+namespace {
+
+template <class Control> Control* FindControl(QWidget& page, const std::string& name) {
+    auto* control = page.findChild<Control*>(QString::fromStdString(name));
+    if (!control)
+        throw std::logic_error("the creation page has no control " + name);
+    return control;
+}
+
+} // namespace
+
+CreationPage::CreationPage(MainWindowServices& mainWindow, QWidget* parent, const AttachWalkTexts& runTexts,
+                           const AttachWalkTexts& simulationTexts)
+    : QWidget(parent), mainWindow_(mainWindow), walk_(block_, fileSizeMap_, runTexts, simulationTexts) {}
+
+void CreationPage::BindCreationControls(const std::string& pageName, const std::string& statisticsName,
+                                        std::function<QWidget*()> statisticsWindow) {
+    block_.BindPage(*this, "lbl" + pageName);
+    statisticsName_ = statisticsName;
+    statisticsWindow_ = std::move(statisticsWindow);
+    structureList_ = FindControl<ui::ListBox>(*this, "lst" + pageName + "AddFolderStructure");
+    structureControls_ = {structureList_,
+                          FindControl<QWidget>(*this, "btn" + pageName + "AddFolderStructure"),
+                          FindControl<QWidget>(*this, "btn" + pageName + "ViewFolderStructure"),
+                          FindControl<QWidget>(*this, "btn" + pageName + "RemoveFolderStructure")};
+    const std::string attach = "rdo" + pageName + "Attach";
+    attachNothing_ = FindControl<QRadioButton>(*this, attach + "Nothing");
+    mainFolderWithFiles_ = FindControl<QRadioButton>(*this, attach + "MainFolderWithFiles");
+    mainFolderWithoutFiles_ = FindControl<QRadioButton>(*this, attach + "MainFolderWithoutFiles");
+    subFoldersOnlyWithFiles_ = FindControl<QRadioButton>(*this, attach + "SubFoldersOnlyWithFiles");
+    subFoldersOnlyWithoutFiles_ = FindControl<QRadioButton>(*this, attach + "SubFoldersOnlyWithoutFiles");
+    commonControls_ = structureControls_;
+    for (const char* name :
+         {"edt%Prefix", "lbl%Prefix", "edt%Suffix", "lbl%Suffix", "chk%Hyphen", "lbl%StartFolder",
+          "lbl%EndFolder", "lbl%StartFolderCimke", "lbl%EndFolderCimke", "chk%ViewDetailedResults",
+          "btn%Undo", "rdo%AttachMainFolderWithFiles", "rdo%AttachMainFolderWithoutFiles",
+          "rdo%AttachSubFoldersOnlyWithFiles", "rdo%AttachSubFoldersOnlyWithoutFiles", "rdo%AttachNothing"}) {
+        std::string controlName = name;
+        controlName.replace(3, 1, pageName);
+        commonControls_.push_back(FindControl<QWidget>(*this, controlName));
+    }
+    statisticsGroup_ = FindControl<QWidget>(*this, "grp" + pageName + "Statistics");
+    createFolders_ = FindControl<QPushButton>(*this, "btn" + pageName + "CreateFolders");
+    createFoldersSimulation_ = FindControl<QPushButton>(*this, "btn" + pageName + "CreateFoldersSimulation");
+}
+
+void CreationPage::BindStatisticsWindow() {
+    block_.BindStatistics(statisticsWindow_(), "lbl" + statisticsName_, "lst" + statisticsName_);
+}
+
+void CreationPage::ShowStatisticsWindow() {
+    RefreshStatisticLabels();
+    if (QWidget* window = statisticsWindow_())
+        window->show();
+}
+
+void CreationPage::ResetAllCounters() {
+    block_.ResetAllCounters();
+}
+
+void CreationPage::ResetResultCounters() {
+    block_.ResetResultCounters();
+}
+
+void CreationPage::ClearAllResultLists() {
+    block_.ClearAllResultLists();
+}
+
+void CreationPage::ClearResultLists() {
+    block_.ClearResultLists();
+}
+
+void CreationPage::ClearStatisticLists() {
+    BindStatisticsWindow();
+    block_.ClearStatisticLists();
+}
+
+void CreationPage::RefreshResultLabels() {
+    block_.RefreshResultLabels();
+}
+
+void CreationPage::RefreshStatisticLabels() {
+    BindStatisticsWindow();
+    block_.RefreshStatisticLabels();
+}
+
+void CreationPage::RecordCreated(const std::string& name, const std::optional<platform::EntryDetails>& made) {
+    BindStatisticsWindow();
+    block_.RecordCreated(name, made);
+}
+
+void CreationPage::RecordExists(const std::string& name) {
+    BindStatisticsWindow();
+    block_.RecordExists(name, ChargedStructures());
+}
+
+void CreationPage::RecordOther(const std::string& name) {
+    BindStatisticsWindow();
+    block_.RecordOther(name, ChargedStructures());
+}
+
+const StructureTotals* CreationPage::ChargedStructures() const {
+    return attachNothing_->isChecked() ? nullptr : &structureTotals_;
+}
+
+AttachMode CreationPage::SelectedAttachMode() const {
+    if (mainFolderWithFiles_->isChecked())
+        return AttachMode::MainFolderWithFiles;
+    if (mainFolderWithoutFiles_->isChecked())
+        return AttachMode::MainFolderWithoutFiles;
+    if (subFoldersOnlyWithFiles_->isChecked())
+        return AttachMode::SubFoldersOnlyWithFiles;
+    if (subFoldersOnlyWithoutFiles_->isChecked())
+        return AttachMode::SubFoldersOnlyWithoutFiles;
+    return AttachMode::Nothing;
+}
+
+std::vector<std::string> CreationPage::StructureItems() const {
+    return structureList_->Items();
+}
+
+void CreationPage::UpdateCreateButtons(bool /*enabled*/) {
+    const bool enable =
+        (attachNothing_->isEnabled() && attachNothing_->isChecked()) || structureList_->Count() > 0;
+    createFolders_->setEnabled(enable);
+    createFoldersSimulation_->setEnabled(enable);
+}
+
+void CreationPage::Replan() {
+    ResetAllCounters();
+    PlanToCreate();
+    RefreshResultLabels();
+    RefreshStatisticLabels();
+}
+
+void CreationPage::SetCommonControlsEnabled(bool enabled) {
+    for (QWidget* control : commonControls_)
+        control->setEnabled(enabled);
+    // The statistics labels and their row and column captions.
+    for (QLabel* label : statisticsGroup_->findChildren<QLabel*>())
+        label->setEnabled(enabled);
+}
+
+void CreationPage::EnableStructureControls() {
+    const bool structures = !attachNothing_->isChecked();
+    for (QWidget* control : structureControls_)
+        control->setEnabled(structures);
+}
+
+void CreationPage::PlanToCreate() {
+    if (attachNothing_->isChecked()) {
+        block_.Counters.ToCreate = CounterRow{PlannedFolders(), 0, 0, 0};
+        return;
+    }
+    CheckFreeSpace(WithFilesModeChecked());
+}
+
+QRadioButton& CreationPage::AttachRadio(AttachMode mode) const {
+    switch (mode) {
+    case AttachMode::MainFolderWithFiles:
+        return *mainFolderWithFiles_;
+    case AttachMode::MainFolderWithoutFiles:
+        return *mainFolderWithoutFiles_;
+    case AttachMode::SubFoldersOnlyWithFiles:
+        return *subFoldersOnlyWithFiles_;
+    case AttachMode::SubFoldersOnlyWithoutFiles:
+        return *subFoldersOnlyWithoutFiles_;
+    case AttachMode::Nothing:
+        break;
+    }
+    return *attachNothing_;
+}
+
+void CreationPage::AttachOptionClicked(AttachMode mode) {
+    if (runInProgress_)
+        return;
+    AttachOptionPage page;
+    page.structureControls = structureControls_;
+    page.resetAllCounters = [this] { ResetAllCounters(); };
+    page.planFolders = [this] { block_.Counters.ToCreate.Folders = PlannedFolders(); };
+    page.checkFreeSpace = [this](bool withFiles) { CheckFreeSpace(withFiles); };
+    page.planFoldersBeforeCheck = planFoldersBeforeCheck_;
+    page.refreshResultLabels = [this] { RefreshResultLabels(); };
+    page.refreshStatisticLabels = [this] { RefreshStatisticLabels(); };
+    page.updateCreateButtons = [this](bool enabled) { UpdateCreateButtons(enabled); };
+    AttachOptionClick(page, mode, AttachRadio(mode).isChecked());
+}
