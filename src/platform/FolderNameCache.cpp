@@ -174,9 +174,7 @@ void FolderNameCache::Created(const std::string& folder, const FolderStatus& sta
 }
 
 void FolderNameCache::Forget(const std::string& folder) {
-    const std::string below = folder == "/" ? folder : folder + "/";
-    folders_.EraseIf(
-        [&](const std::string& kept) { return kept == folder || kept.compare(0, below.size(), below) == 0; });
+    folders_.EraseSubtree(folder);
 }
 
 } // namespace platform::detail

@@ -6,8 +6,8 @@
 
 #include <cstddef>
 #include <list>
+#include <map>
 #include <string>
-#include <unordered_map>
 #include <utility>
 
 namespace platform::detail {
@@ -51,6 +51,20 @@ public:
         index_.erase(found);
     }
 
+    // Erases the entry of `key` and every entry whose key lies below it as a
+    // path ("key/..."). The keys are kept in order, so this costs what it
+    // erases, not a look at every entry: Undo drops a folder's copy for each
+    // of thousands of folders it removes.
+    void EraseSubtree(const std::string& key) {
+        Erase(key);
+        const std::string below = key == "/" ? key : key + "/";
+        auto it = index_.lower_bound(below);
+        while (it != index_.end() && it->first.compare(0, below.size(), below) == 0) {
+            order_.erase(it->second);
+            it = index_.erase(it);
+        }
+    }
+
     // Erases every entry whose key satisfies `drop`.
     template <typename Predicate> void EraseIf(const Predicate& drop) {
         for (auto it = order_.begin(); it != order_.end();) {
@@ -74,7 +88,8 @@ private:
     using Entries = std::list<std::pair<std::string, Value>>;
     std::size_t capacity_;
     Entries order_; // most recently used first
-    std::unordered_map<std::string, typename Entries::iterator> index_;
+    // Ordered, so that the entries below a folder lie side by side.
+    std::map<std::string, typename Entries::iterator> index_;
 };
 
 } // namespace platform::detail

@@ -11,6 +11,7 @@
 #include "platform/FileSystem.h"
 #include "platform/PathResolver.h"
 #include "platform/PlatformState.h"
+#include "platform/TreeDeletion.h"
 #include "platform/Wildcard.h"
 
 #include <dirent.h>
@@ -49,10 +50,11 @@ bool NamesIn(int fd, std::vector<std::string>& names, int& error) {
     return true;
 }
 
-// Deletes the entry `name` of the folder open as `parent`, staying on the
-// file system `device`. Records the first failure in `error` and goes on
-// with the rest. True when it is gone.
-bool DeleteEntry(int parent, const std::string& name, dev_t device, int& error) {
+} // namespace
+
+namespace detail {
+
+bool DeleteEntryTree(int parent, const std::string& name, dev_t device, int& error) {
     struct stat st;
     if (fstatat(parent, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
         if (errno == ENOENT)
@@ -75,14 +77,7 @@ bool DeleteEntry(int parent, const std::string& name, dev_t device, int& error) 
         error = error ? error : errno;
         return false;
     }
-    bool all = true;
-    std::vector<std::string> names;
-    if (NamesIn(fd, names, error)) {
-        for (const std::string& child : names)
-            all = DeleteEntry(fd, child, device, error) && all;
-    } else {
-        all = false;
-    }
+    const bool all = EmptyOpenFolder(fd, device, error);
     close(fd);
     if (!all)
         return false;
@@ -92,7 +87,17 @@ bool DeleteEntry(int parent, const std::string& name, dev_t device, int& error) 
     return false;
 }
 
-} // namespace
+bool EmptyOpenFolder(int folder, dev_t device, int& error) {
+    std::vector<std::string> names;
+    if (!NamesIn(folder, names, error))
+        return false;
+    bool all = true;
+    for (const std::string& child : names)
+        all = DeleteEntryTree(folder, child, device, error) && all;
+    return all;
+}
+
+} // namespace detail
 
 bool ShellDeleteFiles(const std::string& pattern) {
     detail::WindowsPath folderPath;
@@ -120,7 +125,7 @@ bool ShellDeleteFiles(const std::string& pattern) {
     if (NamesIn(fd, names, error)) {
         for (const std::string& name : names) {
             if (matcher.Matches(name))
-                all = DeleteEntry(fd, name, folder.st.st_dev, error) && all;
+                all = detail::DeleteEntryTree(fd, name, folder.st.st_dev, error) && all;
         }
     } else {
         all = false;

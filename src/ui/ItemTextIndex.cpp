@@ -143,8 +143,14 @@ void ItemTextIndex::OnInserted(int first, int last) {
         firstRowsValid_ = false;
     // A bulk insertion grows the table once instead of rehashing it again and
     // again; each text is folded once, for its key and for the order check.
-    if (inserted > 1)
-        keys_.reserve(keys_.size() + inserted);
+    // It is grown only when too small, and then to twice what it must hold:
+    // reserving just enough would shrink a table that had grown past it, and
+    // a list filled batch by batch would then be rehashed whole at every batch.
+    if (inserted > 1) {
+        const size_t needed = keys_.size() + inserted;
+        if (static_cast<float>(needed) > static_cast<float>(keys_.bucket_count()) * keys_.max_load_factor())
+            keys_.reserve(std::max(needed, 2 * keys_.size()));
+    }
     std::string previousKey;
     if (inOrder_ && first > 0)
         previousKey = FoldCase(Text(first - 1));

@@ -16,6 +16,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -221,6 +222,38 @@ TEST(RecentMap, GivesUpTheEntryUsedLongestAgo) {
     map.Clear();
     EXPECT_EQ(map.Size(), 0u);
     EXPECT_FALSE(map.Contains("f"));
+}
+
+// Forgetting a folder forgets what is kept of the folders below it, and of
+// nothing that merely starts with the same letters.
+TEST(RecentMap, ErasesAFolderWithWhatLiesBelowIt) {
+    struct Case {
+        const char* erased;
+        std::vector<std::string> left;
+    };
+    const std::vector<std::string> keys = {"/a", "/a/b", "/a/b/c", "/a-b", "/ab", "/b/a"};
+    const Case cases[] = {
+        {"/a", {"/a-b", "/ab", "/b/a"}},
+        {"/a/b", {"/a", "/a-b", "/ab", "/b/a"}},
+        {"/a/b/c", {"/a", "/a/b", "/a-b", "/ab", "/b/a"}},
+        {"/c", {"/a", "/a/b", "/a/b/c", "/a-b", "/ab", "/b/a"}},
+        {"/", {}},
+    };
+    for (const Case& c : cases) {
+        detail::RecentMap<int> map(10);
+        for (const std::string& key : keys)
+            map.Put(key, 1);
+        map.EraseSubtree(c.erased);
+        std::vector<std::string> left;
+        for (const std::string& key : keys) {
+            if (map.Contains(key))
+                left.push_back(key);
+        }
+        EXPECT_EQ(left, c.left) << c.erased;
+        EXPECT_EQ(map.Size(), c.left.size()) << c.erased;
+        map.Put("/new", 2); // the order of use survives the erasing
+        EXPECT_EQ(*map.Find("/new"), 2) << c.erased;
+    }
 }
 
 } // namespace

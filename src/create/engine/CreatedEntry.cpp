@@ -56,11 +56,21 @@ std::optional<CreatedEntry> CreatedEntryRecorder::Record(const std::string& path
         full.pop_back();
     const std::size_t cut = full.rfind('\\');
     const std::string parent = cut == std::string::npos ? std::string() : full.substr(0, cut);
-    if (parent.empty() || parent != lastParent_) {
-        lastParent_ = parent;
-        lastHostFolder_ = Resolved(HostParentOf(path));
+    // A list of full paths may go round thousands of parents; past that many
+    // they are resolved anew.
+    constexpr std::size_t MaxFolders = 16384;
+    auto known = parent.empty() ? hostFolders_.end() : hostFolders_.find(parent);
+    if (known == hostFolders_.end()) {
+        if (hostFolders_.size() >= MaxFolders)
+            hostFolders_.clear();
+        std::string hostFolder = Resolved(HostParentOf(path));
+        if (parent.empty())
+            entry.hostFolder = std::move(hostFolder);
+        else
+            known = hostFolders_.emplace(parent, std::move(hostFolder)).first;
     }
-    entry.hostFolder = lastHostFolder_;
+    if (known != hostFolders_.end())
+        entry.hostFolder = known->second;
     return entry;
 }
 

@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <unordered_map>
 
 struct CreatedEntry {
     platform::EntryIdentity identity;
@@ -24,19 +25,19 @@ struct CreatedEntry {
 };
 
 // Takes note of the entry a run has just made at `path`; nothing when
-// nothing is there. The folder holding the last entry noted is remembered, so
-// that a run making many entries in one folder resolves it once: a link put
-// in its way during the run then makes Undo leave the entries, never take
-// more. `made`: the entry as it was read when it was made, when it was; else
-// it is read now.
+// nothing is there. Where each folder holding entries lies is remembered, so
+// that a run making many entries in a few folders (or going round many) resolves
+// each once: a link put in its way during the run then makes Undo leave the
+// entries, never take more. `made`: the entry as it was read when it was
+// made, when it was; else it is read now.
 class CreatedEntryRecorder {
 public:
     std::optional<CreatedEntry> Record(const std::string& path,
                                        const std::optional<platform::EntryDetails>& made = std::nullopt);
 
 private:
-    std::string lastParent_; // full Windows form
-    std::string lastHostFolder_;
+    // Full Windows form of a folder -> its host path, links resolved.
+    std::unordered_map<std::string, std::string> hostFolders_;
 };
 
 enum class UndoStanding {

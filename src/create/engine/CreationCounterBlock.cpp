@@ -1,6 +1,5 @@
 #include "create/engine/CreationCounterBlock.h"
 
-#include "common/FrameworkPaths.h"
 #include "common/FrameworkText.h"
 #include "ui/ListBox.h"
 
@@ -167,22 +166,4 @@ void CreationCounterBlock::AddToList(StatisticList which, const std::string& nam
         pending_[index].push_back(name);
     else
         lists_[index]->AddItem(name);
-}
-
-bool CreationCounterBlock::IsStillCreatedFolder(std::size_t index) const {
-    if (index >= Results.Created.Folders.size() || index >= CreatedEntries.size() || !CreatedEntries[index])
-        return false;
-    const std::string folder = Trim(Results.Created.Folders[index]);
-    const std::string drive = ExtractFileDrive(folder);
-    if (drive.size() != 2)
-        return false;
-    std::string root;
-    std::string full;
-    if (!platform::GetFullPathNameA(drive + "\\", root) || !platform::GetFullPathNameA(folder, full) ||
-        full.size() <= root.size())
-        return false;
-    // A link in the folder's place is another entry: emptying through it
-    // would empty whatever it points to.
-    return CreatedEntries[index]->kind == platform::EntryKind::Folder &&
-           StandingOf(folder, CreatedEntries[index]) == UndoStanding::RunsOwn;
 }

@@ -47,11 +47,6 @@ public:
     // Folders) when it recorded it: Undo removes a folder only while its path
     // still leads to that very folder.
     std::deque<std::optional<CreatedEntry>> CreatedEntries;
-    // Whether the undo entry `index` may be emptied and removed: a folder
-    // with a drive part, not a drive's root, not a link, and still the folder
-    // the run created (not moved away, replaced, or reached through a link
-    // put on its way since).
-    bool IsStillCreatedFolder(std::size_t index) const;
 
     // The page whose labels ("lblVol02" + column + row) show the counters.
     void BindPage(QWidget& page, const std::string& labelPrefix, const CounterBlockNames& names = {});

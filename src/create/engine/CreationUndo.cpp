@@ -1,46 +1,31 @@
 #include "create/engine/CreationUndo.h"
 
-#include "common/FileHelpers.h"
-#include "common/FrameworkFiles.h"
 #include "common/FrameworkPaths.h"
 #include "common/FrameworkText.h"
-#include "platform/Drives.h"
+#include "platform/CreatedFolderRemoval.h"
 #include "platform/FileSystem.h"
 #include "ui/Desktop.h"
 
-#include <sys/stat.h>
-
-#include <optional>
-
 namespace {
-
-std::string HostFolder(const std::string& windowsPath) {
-    std::optional<std::string> host = platform::ToHostPath(windowsPath);
-    if (!host)
-        return {};
-    std::string folder = *host;
-    while (folder.size() > 1 && folder.back() == '/')
-        folder.pop_back();
-    return folder;
-}
 
 bool EntryExists(const std::string& path) {
     return platform::GetFileAttributesA(path) != platform::INVALID_FILE_ATTRIBUTES;
 }
 
-} // namespace
-
-bool MayUndoFolder(const std::string& folder) {
-    std::string drive = ExtractFileDrive(folder);
-    if (folder.empty() || drive.empty() || drive.size() != 2)
+// Empties and removes the undo entry `index` when it is still the very folder
+// the run created: not moved away with another put in its place, not reached
+// through a link put on its way, not a drive's root.
+bool RemoveIfStillCreated(platform::CreatedFolderRemoval& removal, const CreationCounterBlock& block,
+                          std::size_t index, const std::string& folder) {
+    if (index >= block.CreatedEntries.size() || !block.CreatedEntries[index])
         return false;
-    std::string host = HostFolder(folder);
-    if (host.empty() || host == HostFolder(drive + "\\"))
+    const CreatedEntry& recorded = *block.CreatedEntries[index];
+    if (recorded.kind != platform::EntryKind::Folder || ExtractFileDrive(folder).size() != 2)
         return false;
-    // Emptying through a link would empty whatever it points to.
-    struct stat st {};
-    return ::lstat(host.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+    return removal.Remove(folder, recorded.identity, recorded.hostFolder);
 }
+
+} // namespace
 
 void UndoCreationRun(QWidget* owner, CreationCounterBlock& block, CreatedFileList* createdFiles,
                      const CreationUndoTexts& texts) {
@@ -58,17 +43,10 @@ void UndoCreationRun(QWidget* owner, CreationCounterBlock& block, CreatedFileLis
     // gone although its removal failed.
     std::deque<std::string> UndoStillThere;
     std::deque<std::string> UndoGone;
+    platform::CreatedFolderRemoval removal;
     for (std::size_t index = 0; index < undoList.size(); ++index) {
         std::string folder = Trim(undoList[index]);
-        bool removed = false;
-        // Only the very folder the run created is emptied: a folder moved
-        // away and another put in its place, or a path that now leads through
-        // a link elsewhere, is named below and left as it is.
-        if (MayUndoFolder(folder) && block.IsStillCreatedFolder(index)) {
-            EmptyFolderContents(folder);
-            removed = platform::RemoveDirectoryA(folder);
-        }
-        if (!removed) {
+        if (!RemoveIfStillCreated(removal, block, index, folder)) {
             // Whatever is at the path now is still there, folder or not.
             if (EntryExists(folder))
                 UndoStillThere.push_back(folder);

@@ -33,7 +33,3 @@ struct CreationUndoTexts {
 // or it went with its folder) is not named.
 void UndoCreationRun(QWidget* owner, CreationCounterBlock& block, CreatedFileList* createdFiles,
                      const CreationUndoTexts& texts);
-
-// Whether an undo entry may be emptied and removed: a folder with a drive
-// part that is neither a drive's root nor a symbolic link.
-bool MayUndoFolder(const std::string& folder);
