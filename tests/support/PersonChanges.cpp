@@ -41,7 +41,10 @@ bool Gone(const fs::path& path) {
 // Everything at or below `path` in the tree as the run left it.
 void Touch(PersonChanges& changes, const TreeSnapshot& afterRun, const std::string& path) {
     changes.touched.insert(path);
-    for (auto it = afterRun.upper_bound(path); it != afterRun.end() && IsAtOrBelow(it->first, path); ++it)
+    // What lies below sorts together after "path/" ("n.dat" would sort
+    // between "n" and "n/B").
+    for (auto it = afterRun.lower_bound(path + "/"); it != afterRun.end() && IsAtOrBelow(it->first, path);
+         ++it)
         changes.touched.insert(it->first);
 }
 

@@ -113,7 +113,8 @@ std::vector<std::string> UndoViolations(const UndoCheck& check) {
         if (asideOrBelow)
             continue;
         bool holdsKept = false;
-        for (auto it = kept.upper_bound(path); it != kept.end() && IsAtOrBelow(*it, path) && !holdsKept; ++it)
+        for (auto it = kept.lower_bound(path + "/"); it != kept.end() && IsAtOrBelow(*it, path) && !holdsKept;
+             ++it)
             holdsKept = state.kind == EntryState::Kind::Folder;
         if (!holdsKept)
             violations.push_back("left after Undo: " + path + " (" + state.Describe() + ")");

@@ -6,7 +6,8 @@
 // path after renaming still names the very entry the run renamed (a link
 // being an entry of its own, whatever became of its target) and its old path
 // is free (or taken by that same entry, when only the case of its name
-// changed); otherwise it is named in the report and nothing is moved.
+// changed), and no link lies on its way; otherwise it is named in the report
+// and nothing is moved.
 
 #include "manage/rename/Vol06RenamePage.h"
 
@@ -58,6 +59,13 @@ void Vol06RenamePage::btnVol06UndoClick() {
         const std::optional<platform::EntryIdentity> now = IdentityOf(record.After);
         if (KindOfEntry(record.After) == EntryKind::Missing || !now || now != record.Renamed) {
             sourceMissing.push_back(Trim(record.After));
+            continue;
+        }
+        // The run renamed nothing reached through a link: a folder reached so
+        // now lies where a link the person put on its way leads, and moving it
+        // would change their folder.
+        if (ReachedThroughLink(record.After)) {
+            otherReasons.push_back(Trim(record.After));
             continue;
         }
         if (KindOfEntry(record.Before) != EntryKind::Missing && IdentityOf(record.Before) != record.Renamed) {

@@ -255,3 +255,25 @@ TEST_F(RenameRunTest, UndoGivesAFolderBackTheNameItHadHoweverTheLineWroteIt) {
         EXPECT_EQ(sandbox->Read("D:\\Q\\Work\\keep.txt"), "k");
     }
 }
+
+// Mended: Undo moved a renamed folder back through a link the person had put
+// in the place of the folder holding it, inside the folder the link leads to.
+TEST_F(RenameRunTest, UndoLeavesAndNamesAFolderWhoseWayNowPassesALink) {
+    sandbox->MakeFile("D:\\Q\\P\\A\\keep.txt", "k");
+    SetLines({"D:\\Q\\P\\A"});
+    Click(controls().rdoVol06RenameAddPrefixesSuffixes);
+    Type(controls().edtVol06NewPrefix, "x");
+    Rename();
+    ASSERT_TRUE(sandbox->Exists("D:\\Q\\P\\xA\\keep.txt"));
+    std::filesystem::rename(sandbox->Host("D:\\Q\\P"), sandbox->Host("D:\\Q\\Moved"));
+    Link("D:\\Q\\P", "D:\\Q\\Moved");
+    desktop->ExpectBox("0212", Answer::Yes);
+    desktop->ExpectBox("0213");
+    desktop->ExpectBox("0214");
+    Click(controls().btnVol06Undo);
+    EXPECT_EQ(
+        desktop->Boxes()[desktop->Boxes().size() - 2].text,
+        "The program is unable to rename the following folders  : \n\nOTHER REASONS   : \n\nD:\\Q\\P\\xA\n");
+    EXPECT_EQ(sandbox->Read("D:\\Q\\Moved\\xA\\keep.txt"), "k");
+    EXPECT_FALSE(sandbox->Exists("D:\\Q\\Moved\\A"));
+}
