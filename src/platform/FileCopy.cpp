@@ -3,119 +3,23 @@
 
 #include "platform/Attributes.h"
 #include "platform/Errors.h"
+#include "platform/FileContent.h"
 #include "platform/FileSystem.h"
 #include "platform/PathResolver.h"
 #include "platform/PlatformState.h"
 
 #include <fcntl.h>
-#include <sys/sendfile.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdlib>
-#include <memory>
 
 namespace platform {
 
 namespace {
 
-// Copies from `in` to `out`, from where each file stands to the end of `in`,
-// through a buffer. 0 or an errno.
-int CopyThroughBuffer(int in, int out) {
-    constexpr std::size_t BufferSize = 1 << 16;
-    thread_local std::unique_ptr<char[]> buffer(new char[BufferSize]);
-    while (true) {
-        const ssize_t got = read(in, buffer.get(), BufferSize);
-        if (got == 0)
-            return 0;
-        if (got < 0) {
-            if (errno == EINTR)
-                continue;
-            return errno;
-        }
-        for (ssize_t written = 0; written < got;) {
-            const ssize_t put = write(out, buffer.get() + written, static_cast<std::size_t>(got - written));
-            if (put < 0) {
-                if (errno == EINTR)
-                    continue;
-                return errno;
-            }
-            written += put;
-        }
-    }
-}
-
-// Copies everything from `in` to `out`. 0 or an errno.
-int CopyContent(int in, int out, off_t size) {
-    // A small file, by far the most common kind, is copied fastest through a
-    // buffer; for a larger one the kernel copies without a trip through this
-    // process where it can.
-    if (size <= (1 << 16))
-        return CopyThroughBuffer(in, out);
-    bool kernelCopy = true;
-    off_t done = 0;
-    while (kernelCopy && done < size) {
-        const ssize_t copied =
-            copy_file_range(in, nullptr, out, nullptr, static_cast<std::size_t>(size - done), 0);
-        if (copied > 0) {
-            done += copied;
-        } else if (copied == 0) {
-            break; // the file got shorter meanwhile; read on to its end below
-        } else if (errno == EINTR) {
-            continue;
-        } else if (errno == EXDEV || errno == EINVAL || errno == ENOSYS || errno == EOPNOTSUPP ||
-                   errno == EBADF) {
-            kernelCopy = false;
-        } else {
-            return errno;
-        }
-    }
-    // Whatever copy_file_range left: sendfile first, plain reads last.
-    while (true) {
-        const ssize_t sent = sendfile(out, in, nullptr, 1 << 20);
-        if (sent > 0)
-            continue;
-        if (sent == 0)
-            return 0;
-        if (errno == EINTR)
-            continue;
-        if (errno != EINVAL && errno != ENOSYS)
-            return errno;
-        break;
-    }
-    return CopyThroughBuffer(in, out);
-}
-
-// Copies into the open `out`, then gives it the source's times. 0 or an errno.
-int Fill(int in, int out, const struct stat& source) {
-    if (int error = CopyContent(in, out, source.st_size))
-        return error;
-    const timespec times[2] = {source.st_atim, source.st_mtim};
-    futimens(out, times);
-    return 0;
-}
-
-class FileDescriptor {
-public:
-    explicit FileDescriptor(int fd) : fd_(fd) {}
-    ~FileDescriptor() {
-        if (fd_ >= 0)
-            close(fd_);
-    }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    int Get() const { return fd_; }
-    // Closes now, so that a failing close is seen. 0 or an errno.
-    int Close() {
-        const int result = close(fd_);
-        fd_ = -1;
-        return result == 0 ? 0 : errno;
-    }
-
-private:
-    int fd_;
-};
+using detail::FileDescriptor;
 
 // Writes a copy under a temporary name beside `target` and renames it over
 // the target, so that a failed copy never leaves the old file half
@@ -125,7 +29,7 @@ int ReplaceWithCopy(int in, const struct stat& source, const std::string& folder
     FileDescriptor out(mkostemp(temporary.data(), O_CLOEXEC));
     if (out.Get() < 0)
         return errno;
-    int error = Fill(in, out.Get(), source);
+    int error = detail::FillCopy(in, out.Get(), source);
     if (!error && fchmod(out.Get(), source.st_mode & 07777) != 0)
         error = errno;
     if (int closed = out.Close(); !error)
@@ -218,7 +122,7 @@ bool CopyFileA(const std::string& existing, const std::string& target, bool fail
             return detail::Fail(ERROR_FILE_EXISTS);
         return detail::FailWithErrno(errno, ERROR_PATH_NOT_FOUND);
     }
-    int error = Fill(in.Get(), out.Get(), sourceStatus);
+    int error = detail::FillCopy(in.Get(), out.Get(), sourceStatus);
     if (int closed = out.Close(); !error)
         error = closed;
     if (error) {

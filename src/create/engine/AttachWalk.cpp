@@ -4,6 +4,7 @@
 #include "common/FrameworkPaths.h"
 #include "common/FrameworkText.h"
 #include "create/engine/RepaintThrottle.h"
+#include "platform/CaseFolding.h"
 #include "platform/Drives.h"
 #include "platform/FileSystem.h"
 #include "ui/Desktop.h"
@@ -49,6 +50,37 @@ bool TakenByAnother(uint32_t error) {
     return error == platform::ERROR_FILE_EXISTS || error == platform::ERROR_ALREADY_EXISTS;
 }
 
+bool IsAscii(const std::string& text) {
+    for (const char c : text) {
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return false;
+    }
+    return true;
+}
+
+char AsciiUpper(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+bool SameIgnoringCase(const std::string& a, const std::string& b) {
+    if (IsAscii(a) && IsAscii(b)) {
+        return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+                   return AsciiUpper(x) == AsciiUpper(y);
+               });
+    }
+    return platform::FoldCase(a) == platform::FoldCase(b);
+}
+
+// Whether two names of a listing are one name ignoring case: a listing comes
+// ordered ignoring case, so such names stand side by side.
+bool HasCaseTwins(const std::vector<platform::FolderEntry>& entries) {
+    for (std::size_t i = 1; i < entries.size(); ++i) {
+        if (SameIgnoringCase(entries[i - 1].name, entries[i].name))
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 AttachWalk::AttachWalk(CreationCounterBlock& block, const FileSizeMap& sizes, AttachWalkTexts runTexts,
@@ -61,6 +93,37 @@ void AttachWalk::ClearOwnFolders() {
     ownHostFolders_.clear();
     ownFolderInside_ = false;
     simulated_.Clear();
+    listings_.clear();
+    sourceRoot_.Release();
+    sourceRootPath_.clear();
+    targetRoot_.Release();
+}
+
+std::shared_ptr<const AttachWalk::Listing> AttachWalk::ListingOf(const std::string& folder, bool keep) {
+    if (keep) {
+        if (auto found = listings_.find(folder); found != listings_.end())
+            return found->second;
+    }
+    auto listing = std::make_shared<Listing>();
+    if (!platform::ListFolderEntries(folder, listing->entries))
+        return nullptr;
+    listing->caseTwins = HasCaseTwins(listing->entries);
+    if (keep)
+        listings_[folder] = listing;
+    return listing;
+}
+
+bool AttachWalk::HoldFolders(const std::string& root) {
+    // The structure's folder stays held for the run while its listings are
+    // kept: each target is copied from the same folder as listed.
+    if (!keepListings_ || sourceRootPath_ != root || !sourceRoot_.IsHeld()) {
+        sourceRootPath_ = root;
+        if (!sourceRoot_.Hold(root)) {
+            sourceRootPath_.clear();
+            return false;
+        }
+    }
+    return targetRoot_.Hold(AttachTargetRoot);
 }
 
 void AttachWalk::AddOwnFolder(const std::string& folder) {
@@ -75,15 +138,19 @@ void AttachWalk::AddOwnFolder(const std::string& folder) {
 
 bool AttachWalk::StartStructure(const std::string& root) {
     AttachFolderQueue.clear();
-    queuedEntries_.clear();
+    queued_.clear();
     blockedSources_.clear();
+    targetRoot_.Release();
     rootLength_ = root.size();
     ownFolderInside_ = false;
-    std::vector<platform::FolderEntry> entries;
-    if (!platform::ListFolderEntries(root, entries))
+    keepListings_ = false;
+    // The top folder is listed anew for each target: what a run makes may
+    // land in it, and whether it does is known only once it is listed.
+    std::shared_ptr<const Listing> listing = ListingOf(root, false);
+    if (!listing)
         return false;
     AttachFolderQueue.push_back(root);
-    queuedEntries_.push_back(std::move(entries));
+    queued_.push_back({std::move(listing), std::string(), false});
     return true;
 }
 
@@ -109,6 +176,15 @@ void AttachWalk::FindOwnFoldersAround(const std::string& root) {
         level = level.substr(0, std::max<std::size_t>(level.rfind('/'), 1));
     }
     ownFolderInside_ = ownFolderInside_ || ownHostFolders_.count("/") > 0;
+}
+
+void AttachWalk::RecordFolder(const std::string& destination) {
+    if (!RecordedFolders)
+        return;
+    RecordedFolders->push_back(destination);
+    if (RecordedFolderDetails)
+        RecordedFolderDetails->push_back(std::move(lastMade_));
+    lastMade_.reset();
 }
 
 bool AttachWalk::IsOwnFolder(const std::string& folder) const {
@@ -145,6 +221,16 @@ AttachWalk::SubfolderResult AttachWalk::CreateSubfolder(const std::string& desti
     return SubfolderResult::Failed;
 }
 
+AttachWalk::SubfolderResult AttachWalk::CreateSubfolderBelow(const std::string& relative,
+                                                             const std::string& destination, bool& fresh) {
+    if (platform::CreateFolderBelow(targetRoot_, relative, RecordedFolderDetails ? &lastMade_ : nullptr)) {
+        fresh = true;
+        return SubfolderResult::Created;
+    }
+    // Taken meanwhile, or not to be made this way: settled by its whole path.
+    return CreateSubfolder(destination);
+}
+
 AttachWalk::SubfolderResult AttachWalk::SimulateSubfolder(const std::string& destination) {
     if (simulated_.FolderExists(destination))
         return SubfolderResult::Exists;
@@ -170,6 +256,20 @@ AttachWalk::FileResult AttachWalk::CopyEntry(const platform::FolderEntry& entry,
     return TakenByAnother(platform::GetLastError()) ? FileResult::Exists : FileResult::Failed;
 }
 
+AttachWalk::FileResult AttachWalk::CopyFileBelow(const platform::FolderEntry& entry,
+                                                 const std::string& relative, const std::string& source,
+                                                 const std::string& destination) {
+    if (!entry.isLink) {
+        if (platform::CopyFileBelow(sourceRoot_, targetRoot_, relative))
+            return FileResult::Created;
+        if (TakenByAnother(platform::GetLastError()))
+            return FileResult::Exists;
+    }
+    // A link, or a file that could not be copied this way: the whole paths
+    // tell what becomes of it, and why not.
+    return CopyEntry(entry, source, destination);
+}
+
 AttachWalk::FileResult AttachWalk::SimulateEntry(const platform::FolderEntry& entry,
                                                  const std::string& source, const std::string& destination) {
     // As the copy: the source is opened before the destination is looked at;
@@ -190,8 +290,8 @@ void AttachWalk::CountSubfolder(SubfolderResult result, const std::string& desti
     case SubfolderResult::Created:
         block_.Counters.Created.SubFolders += 1;
         block_.AddToList(StatisticList::SubFoldersCreated, destination);
-        if (RecordedFolders && !simulated)
-            RecordedFolders->push_back(destination);
+        if (!simulated)
+            RecordFolder(destination);
         break;
     case SubfolderResult::Exists:
         block_.Counters.Exists.SubFolders += 1;
@@ -291,13 +391,14 @@ void AttachWalk::CopyFolderStructure(const std::string& structure, AttachMode mo
         CountUnreadableRoot(root, mode);
         return;
     }
+    bool targetMade = false;
     if (!DirectoryExists(AttachTargetRoot)) {
         if (ForceDirectories(AttachTargetRoot)) {
+            targetMade = true;
             block_.Counters.Created.SubFolders += 1;
             block_.AddToList(StatisticList::SubFoldersCreated, AttachTargetRoot);
             block_.RefreshBoth();
-            if (RecordedFolders)
-                RecordedFolders->push_back(AttachTargetRoot);
+            RecordFolder(AttachTargetRoot);
         }
     } else {
         CountTopFolderThere(mode);
@@ -305,8 +406,15 @@ void AttachWalk::CopyFolderStructure(const std::string& structure, AttachMode mo
     if (KeepOutOfTarget)
         AddOwnFolder(AttachTargetRoot);
     FindOwnFoldersAround(root);
+    // A structure that no folder of the run lies in stays as it is while the
+    // run copies it; a target the walk has just made holds only what the walk
+    // puts in it, so its entries are made relative to it, by the names listed.
+    keepListings_ = !ownFolderInside_;
+    Queued& top = queued_.front();
+    top.fresh = targetMade && keepListings_ && !top.listing->caseTwins && HoldFolders(root);
     while (!AttachFolderQueue.empty())
         ProcessQueuedFolder(mode, false);
+    targetRoot_.Release();
 }
 
 void AttachWalk::ProcessQueuedFolder(AttachMode mode, bool simulate) {
@@ -316,25 +424,31 @@ void AttachWalk::ProcessQueuedFolder(AttachMode mode, bool simulate) {
     // the walk needs nothing of an entry but its name and kind. The run and
     // the simulation go through one loop, so that they cannot judge an entry
     // differently; only making it differs.
-    const std::vector<platform::FolderEntry> entries = std::move(queuedEntries_.front());
-    queuedEntries_.pop_front();
+    const Queued queued = std::move(queued_.front());
+    queued_.pop_front();
     const bool blocked = blockedSources_.count(folder) > 0;
+    // Made relative to the held folders only while no two names of the
+    // listing could land on one entry of the new folder.
+    const bool below = !simulate && queued.fresh && !blocked;
 
     const std::string target = DestinationOf(folder, std::string());
-    for (const platform::FolderEntry& entry : entries) {
+    for (const platform::FolderEntry& entry : queued.listing->entries) {
         std::string source = folder + "\\" + entry.name;
         std::string destination = target + entry.name;
         const bool joinable = platform::IsWindowsName(entry.name);
+        std::string relative = queued.relative.empty() ? entry.name : queued.relative + "/" + entry.name;
         if (entry.isDirectory) {
             if (joinable && IsOwnFolder(source))
                 continue;
             // Listed before its copy is made: a folder that cannot be read is
             // not copied, and nothing below it is known.
-            std::vector<platform::FolderEntry> inner;
-            const bool readable = joinable && platform::ListFolderEntries(source, inner);
+            std::shared_ptr<const Listing> inner = joinable ? ListingOf(source, keepListings_) : nullptr;
+            const bool readable = inner != nullptr;
+            bool fresh = false;
             const SubfolderResult result = blocked || !readable ? SubfolderResult::Failed
                                            : simulate           ? SimulateSubfolder(destination)
-                                                                : CreateSubfolder(destination);
+                                           : below ? CreateSubfolderBelow(relative, destination, fresh)
+                                                   : CreateSubfolder(destination);
             CountSubfolder(result, destination, simulate);
             if (!readable)
                 continue;
@@ -343,11 +457,13 @@ void AttachWalk::ProcessQueuedFolder(AttachMode mode, bool simulate) {
             else if (result == SubfolderResult::Created && !simulate && ownFolderInside_)
                 AddOwnFolder(destination);
             AttachFolderQueue.push_back(std::move(source));
-            queuedEntries_.push_back(std::move(inner));
+            const bool freshBelow = fresh && !inner->caseTwins;
+            queued_.push_back({std::move(inner), std::move(relative), freshBelow});
         } else if (TakesFile(mode, source)) {
             const FileResult result = blocked || !joinable ? FileResult::Failed
                                       : simulate           ? SimulateEntry(entry, source, destination)
-                                                           : CopyEntry(entry, source, destination);
+                                      : below ? CopyFileBelow(entry, relative, source, destination)
+                                              : CopyEntry(entry, source, destination);
             if (!simulate && result == FileResult::Created && mode == AttachMode::SubFoldersOnlyWithFiles &&
                 !AttachTopLevelDone)
                 CreatedFilesList.push_back(destination);
@@ -369,6 +485,7 @@ void AttachWalk::SimulateCopyFolderStructure(const std::string& structure, Attac
     if (KeepOutOfTarget)
         AddOwnFolder(AttachTargetRoot);
     FindOwnFoldersAround(root);
+    keepListings_ = !ownFolderInside_;
     // The same as the run: the top folder is counted when it is made, and it
     // is made only where the new folder is not the target itself.
     if (!simulated_.FolderExists(AttachTargetRoot) && !DirectoryExists(AttachTargetRoot)) {

@@ -37,10 +37,14 @@
 #include "create/engine/CreationCounters.h"
 #include "create/engine/SimulatedDisk.h"
 #include "platform/FileSystem.h"
+#include "platform/HeldFolderCopy.h"
 
 #include <deque>
+#include <memory>
+#include <optional>
 #include <set>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 // The boxes a walk shows when a file it counts has no size in the page's
@@ -79,6 +83,10 @@ public:
     // exactly what the walk added.
     std::deque<std::string>* RecordedFolders = nullptr;
     std::deque<std::string>* RecordedFiles = nullptr;
+    // When set with RecordedFolders, one entry beside each recorded folder:
+    // the folder as it was read when the walk made it, where it was, so that
+    // its identity is not looked up again by its path.
+    std::deque<std::optional<platform::EntryDetails>>* RecordedFolderDetails = nullptr;
     // When set, what could not be copied (subfolders and files counted under
     // Other) is named here, in the run and the simulation alike, instead of
     // in the statistics window's list of main folders under Other.
@@ -89,7 +97,8 @@ public:
     bool KeepOutOfTarget = false;
 
     // The folders this run created; the walk leaves them alone. Clearing
-    // also forgets what a simulation has simulated.
+    // also forgets what a simulation has simulated, and the structures' folders
+    // as listed: within one run a structure is listed once.
     void ClearOwnFolders();
     void AddOwnFolder(const std::string& folder);
 
@@ -103,6 +112,36 @@ public:
     void SimulateCopyFolderStructure(const std::string& structure, AttachMode mode);
 
 private:
+    enum class SubfolderResult { Created, Exists, Failed };
+    enum class FileResult { Created, Exists, Failed };
+    // A structure's folder as listed, and whether two of its names are one
+    // name ignoring case.
+    struct Listing {
+        std::vector<platform::FolderEntry> entries;
+        bool caseTwins = false;
+    };
+    // A source folder waiting in AttachFolderQueue.
+    struct Queued {
+        std::shared_ptr<const Listing> listing;
+        // Its path below the structure's folder, host names joined by "/".
+        std::string relative;
+        // Its copy was made by this walk just now, by that same path below the
+        // held target: what goes into it is made relative to the held folders.
+        bool fresh = false;
+    };
+
+    // The listing of `folder`; nullptr when it cannot be listed. Within one
+    // run each folder of a structure the run does not write into is read once.
+    std::shared_ptr<const Listing> ListingOf(const std::string& folder, bool keep);
+    // Holds the structure's folder and the new target for the copies made
+    // relative to them; false when either cannot be held.
+    bool HoldFolders(const std::string& root);
+    SubfolderResult CreateSubfolderBelow(const std::string& relative, const std::string& destination,
+                                         bool& fresh);
+    FileResult CopyFileBelow(const platform::FolderEntry& entry, const std::string& relative,
+                             const std::string& source, const std::string& destination);
+    void RecordFolder(const std::string& destination);
+
     // Lists the first queued folder and makes (or, simulating, counts) its entries.
     void ProcessQueuedFolder(AttachMode mode, bool simulate);
     // The structure's top folder found already there, where a page counts it.
@@ -116,12 +155,12 @@ private:
     void Fail(const std::string& destination);
     bool IsOwnFolder(const std::string& folder) const;
     std::string DestinationOf(const std::string& folder, const std::string& entry) const;
-    enum class SubfolderResult { Created, Exists, Failed };
+
     // What the walk makes of a subfolder of the structure: created (with any
     // missing parents), already there as a real folder, or not to be created.
     SubfolderResult CreateSubfolder(const std::string& destination);
     SubfolderResult SimulateSubfolder(const std::string& destination);
-    enum class FileResult { Created, Exists, Failed };
+
     FileResult CopyEntry(const platform::FolderEntry& entry, const std::string& source,
                          const std::string& destination);
     FileResult SimulateEntry(const platform::FolderEntry& entry, const std::string& source,
@@ -150,7 +189,18 @@ private:
     std::set<std::string> blockedSources_;
     // The listing of each queued folder, taken when the folder was met: a
     // folder that cannot be listed is known before its copy is made.
-    std::deque<std::vector<platform::FolderEntry>> queuedEntries_;
+    std::deque<Queued> queued_;
+    // The listings kept for this run, by the Windows path of the folder; used
+    // only for structures that no folder of the run lies in.
+    std::unordered_map<std::string, std::shared_ptr<const Listing>> listings_;
+    bool keepListings_ = false;
+    // The structure's folder and the target it is copied into, where the walk
+    // has just made the target.
+    platform::HeldFolder sourceRoot_;
+    std::string sourceRootPath_;
+    platform::HeldFolder targetRoot_;
+    // What was read of the folder the walk made last, for RecordedFolderDetails.
+    std::optional<platform::EntryDetails> lastMade_;
     SimulatedDisk simulated_;
     size_t rootLength_ = 0;
 };

@@ -1,0 +1,148 @@
+#include "platform/HeldFolderCopy.h"
+
+#include "platform/Errors.h"
+#include "platform/FileContent.h"
+#include "platform/FileSystem.h"
+#include "platform/PathResolver.h"
+#include "platform/PlatformState.h"
+#include "platform/StatxIdentity.h"
+
+#include <fcntl.h>
+#include <linux/openat2.h>
+#include <sys/stat.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <utility>
+
+namespace platform {
+
+namespace {
+
+// Opens `relative` below the folder `base` without following a link in any
+// of its components (openat2), where the kernel offers that; else without
+// following a link in its last one.
+int OpenBelow(int base, const std::string& relative, int flags, mode_t mode) {
+    static bool openat2Missing = false;
+    if (!openat2Missing) {
+        open_how how{};
+        how.flags = static_cast<unsigned long long>(flags);
+        how.mode = (flags & O_CREAT) ? mode : 0;
+        how.resolve = RESOLVE_NO_SYMLINKS;
+        const long fd = syscall(SYS_openat2, base, relative.c_str(), &how, sizeof how);
+        if (fd >= 0 || errno != ENOSYS)
+            return static_cast<int>(fd);
+        openat2Missing = true;
+    }
+    return openat(base, relative.c_str(), flags | O_NOFOLLOW, mode);
+}
+
+// The host folder that holds `relative` below `base`.
+std::string HostParent(const HeldFolder& base, const std::string& relative) {
+    const std::size_t slash = relative.rfind('/');
+    return slash == std::string::npos ? base.HostPath()
+                                      : detail::JoinHost(base.HostPath(), relative.substr(0, slash));
+}
+
+// This layer's kept names of a folder the call has changed behind them: they
+// are read again when next needed.
+void ForgetNamesOf(const HeldFolder& base, const std::string& relative) {
+    detail::FolderNameCache& cache = detail::State().folderNames;
+    const std::string parent = HostParent(base, relative);
+    if (cache.Holds(parent))
+        cache.Drop(parent);
+}
+
+} // namespace
+
+HeldFolder::HeldFolder(HeldFolder&& other) noexcept
+    : fd_(std::exchange(other.fd_, -1)), host_(std::move(other.host_)) {}
+
+HeldFolder& HeldFolder::operator=(HeldFolder&& other) noexcept {
+    if (this != &other) {
+        Release();
+        fd_ = std::exchange(other.fd_, -1);
+        host_ = std::move(other.host_);
+    }
+    return *this;
+}
+
+void HeldFolder::Release() {
+    if (fd_ >= 0)
+        close(fd_);
+    fd_ = -1;
+    host_.clear();
+}
+
+bool HeldFolder::Hold(const std::string& path) {
+    Release();
+    detail::Resolved resolved;
+    if (!detail::ResolveText(path, resolved))
+        return false;
+    if (!resolved.exists)
+        return detail::Fail(detail::MissingError(resolved));
+    // O_PATH: the descriptor only names the folder for the calls made below it.
+    const int fd = open(resolved.host.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return detail::FailWithErrno(errno, ERROR_PATH_NOT_FOUND);
+    fd_ = fd;
+    host_ = resolved.host;
+    return true;
+}
+
+bool CreateFolderBelow(const HeldFolder& base, const std::string& relative,
+                       std::optional<EntryDetails>* made) {
+    if (made)
+        made->reset();
+    if (!base.IsHeld())
+        return detail::Fail(ERROR_PATH_NOT_FOUND);
+    if (mkdirat(base.Descriptor(), relative.c_str(), 0777) != 0)
+        return detail::FailWithErrno(errno, ERROR_PATH_NOT_FOUND);
+    ForgetNamesOf(base, relative);
+    if (!made)
+        return true;
+    struct statx created;
+    if (statx(base.Descriptor(), relative.c_str(), AT_SYMLINK_NOFOLLOW,
+              detail::IdentityStatxMask | STATX_MTIME, &created) != 0 ||
+        !S_ISDIR(created.stx_mode))
+        return true;
+    EntryDetails details;
+    const std::size_t slash = relative.rfind('/');
+    details.name = slash == std::string::npos ? relative : relative.substr(slash + 1);
+    details.kind = EntryKind::Folder;
+    details.modifiedSeconds = created.stx_mtime.tv_sec;
+    details.modifiedNanoseconds = created.stx_mtime.tv_nsec;
+    details.identity = detail::IdentityOf(created);
+    *made = std::move(details);
+    return true;
+}
+
+bool CopyFileBelow(const HeldFolder& from, const HeldFolder& to, const std::string& relative) {
+    if (!from.IsHeld() || !to.IsHeld())
+        return detail::Fail(ERROR_PATH_NOT_FOUND);
+    // O_NONBLOCK keeps a named pipe from blocking the open; it means nothing
+    // to the regular files that are copied.
+    detail::FileDescriptor in(OpenBelow(from.Descriptor(), relative, O_RDONLY | O_CLOEXEC | O_NONBLOCK, 0));
+    if (in.Get() < 0)
+        return detail::FailWithErrno(errno, ERROR_FILE_NOT_FOUND);
+    struct stat source;
+    if (fstat(in.Get(), &source) != 0 || !S_ISREG(source.st_mode))
+        return detail::Fail(ERROR_ACCESS_DENIED);
+    detail::FileDescriptor out(
+        OpenBelow(to.Descriptor(), relative, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, source.st_mode & 0777));
+    if (out.Get() < 0)
+        return errno == EEXIST ? detail::Fail(ERROR_FILE_EXISTS)
+                               : detail::FailWithErrno(errno, ERROR_PATH_NOT_FOUND);
+    ForgetNamesOf(to, relative);
+    int error = detail::FillCopy(in.Get(), out.Get(), source);
+    if (int closed = out.Close(); !error)
+        error = closed;
+    if (error) {
+        unlinkat(to.Descriptor(), relative.c_str(), 0);
+        return detail::FailWithErrno(error, ERROR_PATH_NOT_FOUND);
+    }
+    return true;
+}
+
+} // namespace platform

@@ -1,0 +1,84 @@
+// The attach walk copying one structure into several new folders of a run:
+// the structure is listed once, yet every copy judges its entries as a copy
+// by whole paths would.
+
+#include "create/engine/AttachWalk.h"
+
+#include "support/DriveSandbox.h"
+#include "support/ScriptedDesktop.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <deque>
+#include <string>
+
+namespace {
+
+TEST(AttachWalkCopyTest, NamesThatAreOneIgnoringCaseMakeOneEntryInEachTarget) {
+    testsupport::DriveSandbox sandbox("D");
+    testsupport::ScriptedDesktop desktop;
+    // A host folder may hold names that Windows takes for one.
+    sandbox.MakeFile("D:\\S\\in\\X.TXT", "upper");
+    sandbox.MakeFile("D:\\S\\in\\x.txt", "lower");
+    sandbox.MakeFile("D:\\S\\in\\DEEP\\c.txt", "c");
+    sandbox.MakeFile("D:\\S\\in\\deep\\d.txt", "d");
+    const FileSizeMap sizes = {{"D:\\S\\in\\X.TXT", 5},
+                               {"D:\\S\\in\\x.txt", 5},
+                               {"D:\\S\\in\\DEEP\\c.txt", 1},
+                               {"D:\\S\\in\\deep\\d.txt", 1}};
+    CreationCounterBlock block;
+    AttachWalk walk(block, sizes, {}, {});
+    std::deque<std::string> failures;
+    walk.RecordedFailures = &failures;
+    walk.ClearOwnFolders();
+
+    for (const std::string target : {"D:\\T1", "D:\\T2"}) {
+        sandbox.MakeFolder(target);
+        walk.AttachTargetRoot = target + "\\S";
+        walk.CopyFolderStructure("D:\\S", AttachMode::MainFolderWithFiles);
+    }
+    // In each target: S, in and the first of the two folders are made, the
+    // second is found there and merged into; of the two files the first
+    // listed is copied and the second finds it there.
+    EXPECT_EQ(block.Counters.Created.SubFolders, 2 * 3);
+    EXPECT_EQ(block.Counters.Exists.SubFolders, 2 * 1);
+    EXPECT_EQ(block.Counters.Created.Files, 2 * 3);
+    EXPECT_EQ(block.Counters.Exists.Files, 2 * 1);
+    EXPECT_TRUE(failures.empty());
+    EXPECT_EQ(sandbox.Read("D:\\T2\\S\\in\\X.TXT"), "upper");
+    EXPECT_FALSE(sandbox.Exists("D:\\T2\\S\\in\\x.txt"));
+    EXPECT_EQ(sandbox.Read("D:\\T2\\S\\in\\DEEP\\d.txt"), "d");
+    EXPECT_FALSE(sandbox.Exists("D:\\T2\\S\\in\\deep"));
+}
+
+TEST(AttachWalkCopyTest, AFileThatCannotBeReadAnyMoreFailsInTheTargetsThatFollow) {
+    testsupport::DriveSandbox sandbox("D");
+    testsupport::ScriptedDesktop desktop;
+    sandbox.MakeFile("D:\\S\\sub\\a.txt", "a");
+    sandbox.MakeFile("D:\\S\\sub\\b.txt", "b");
+    const FileSizeMap sizes = {{"D:\\S\\sub\\a.txt", 1}, {"D:\\S\\sub\\b.txt", 1}};
+    CreationCounterBlock block;
+    AttachWalk walk(block, sizes, {}, {});
+    std::deque<std::string> failures;
+    walk.RecordedFailures = &failures;
+    walk.ClearOwnFolders();
+
+    sandbox.MakeFolder("D:\\T1");
+    walk.AttachTargetRoot = "D:\\T1\\S";
+    walk.CopyFolderStructure("D:\\S", AttachMode::MainFolderWithFiles);
+    ASSERT_EQ(::unlink(sandbox.Host("D:\\S\\sub\\a.txt").c_str()), 0);
+    sandbox.MakeFolder("D:\\T2");
+    walk.AttachTargetRoot = "D:\\T2\\S";
+    walk.CopyFolderStructure("D:\\S", AttachMode::MainFolderWithFiles);
+
+    EXPECT_EQ(block.Counters.Created.Files, 3);
+    EXPECT_EQ(block.Counters.Other.Files, 1);
+    EXPECT_EQ(failures, std::deque<std::string>{"D:\\T2\\S\\sub\\a.txt"});
+    EXPECT_EQ(sandbox.Read("D:\\T2\\S\\sub\\b.txt"), "b");
+    EXPECT_FALSE(sandbox.Exists("D:\\T2\\S\\sub\\a.txt"));
+}
+
+} // namespace

@@ -1,0 +1,112 @@
+// Copies made relative to held folders: what they copy of a file, and what
+// they refuse, leaving the entry to the calls that go by whole paths.
+
+#include "platform/HeldFolderCopy.h"
+
+#include "platform/FileSystem.h"
+#include "support/DriveSandbox.h"
+
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <string>
+
+namespace {
+
+struct stat StatusOf(const std::string& host) {
+    struct stat st {};
+    EXPECT_EQ(lstat(host.c_str(), &st), 0) << host;
+    return st;
+}
+
+TEST(HeldFolderCopyTest, CopiesContentModeAndTimesIntoAFolderItMade) {
+    testsupport::DriveSandbox sandbox("D");
+    sandbox.MakeFile("D:\\S\\sub\\a.txt", "some content");
+    const std::string source = sandbox.Host("D:\\S\\sub\\a.txt");
+    ASSERT_EQ(chmod(source.c_str(), 0640), 0);
+    const timespec times[2] = {{1000000000, 5}, {1200000000, 123456789}};
+    ASSERT_EQ(utimensat(AT_FDCWD, source.c_str(), times, 0), 0);
+    sandbox.MakeFolder("D:\\T");
+
+    platform::HeldFolder from;
+    platform::HeldFolder to;
+    ASSERT_TRUE(from.Hold("d:\\s"));
+    ASSERT_TRUE(to.Hold("D:\\T"));
+    std::optional<platform::EntryDetails> made;
+    ASSERT_TRUE(platform::CreateFolderBelow(to, "sub", &made));
+    ASSERT_TRUE(platform::CopyFileBelow(from, to, "sub/a.txt"));
+
+    EXPECT_EQ(sandbox.Read("D:\\T\\sub\\a.txt"), "some content");
+    const struct stat copy = StatusOf(sandbox.Host("D:\\T\\sub\\a.txt"));
+    EXPECT_EQ(copy.st_mode & 0777, 0640u);
+    EXPECT_EQ(copy.st_mtim.tv_sec, 1200000000);
+    EXPECT_EQ(copy.st_mtim.tv_nsec, 123456789);
+    // The new folder as Undo records it, read as it was made.
+    ASSERT_TRUE(made.has_value());
+    platform::EntryIdentity identity;
+    ASSERT_TRUE(platform::GetEntryIdentity("D:\\T\\sub", identity));
+    EXPECT_EQ(made->identity, identity);
+    EXPECT_EQ(made->kind, platform::EntryKind::Folder);
+    EXPECT_EQ(made->name, "sub");
+}
+
+TEST(HeldFolderCopyTest, RefusesWhatItCannotCopyWithoutTouchingIt) {
+    struct Case {
+        std::string name;
+        std::string relative; // copied from D:\S to D:\T
+        std::string prepare;  // what is on disk besides D:\S\a.txt
+        uint32_t error;
+    };
+    const Case cases[] = {
+        {"target taken", "a.txt", "file", platform::ERROR_FILE_EXISTS},
+        {"link on the way", "in/a.txt", "link", 0},
+        {"source is a folder", "dir", "", platform::ERROR_ACCESS_DENIED},
+        {"source missing", "gone.txt", "", platform::ERROR_FILE_NOT_FOUND},
+    };
+    for (const Case& c : cases) {
+        testsupport::DriveSandbox sandbox("D");
+        sandbox.MakeFile("D:\\S\\a.txt", "ours");
+        sandbox.MakeFile("D:\\S\\in\\a.txt", "ours");
+        sandbox.MakeFolder("D:\\S\\dir");
+        sandbox.MakeFolder("D:\\T");
+        sandbox.MakeFolder("D:\\Elsewhere");
+        if (c.prepare == "file") {
+            sandbox.MakeFile("D:\\T\\a.txt", "theirs");
+        } else if (c.prepare == "link") {
+            ASSERT_EQ(symlink(sandbox.Host("D:\\Elsewhere").c_str(), sandbox.Host("D:\\T\\in").c_str()), 0);
+        }
+
+        platform::HeldFolder from;
+        platform::HeldFolder to;
+        ASSERT_TRUE(from.Hold("D:\\S"));
+        ASSERT_TRUE(to.Hold("D:\\T"));
+        EXPECT_FALSE(platform::CopyFileBelow(from, to, c.relative)) << c.name;
+        if (c.error != 0) {
+            EXPECT_EQ(platform::GetLastError(), c.error) << c.name;
+        }
+        if (c.prepare == "file") {
+            EXPECT_EQ(sandbox.Read("D:\\T\\a.txt"), "theirs") << c.name;
+        }
+        // Nothing is ever written through a link.
+        EXPECT_FALSE(sandbox.Exists("D:\\Elsewhere\\a.txt")) << c.name;
+    }
+}
+
+TEST(HeldFolderCopyTest, CreatingAFolderThatIsThereFailsAsCreateDirectoryDoes) {
+    testsupport::DriveSandbox sandbox("D");
+    sandbox.MakeFolder("D:\\T\\sub");
+    platform::HeldFolder to;
+    ASSERT_TRUE(to.Hold("D:\\T"));
+    std::optional<platform::EntryDetails> made;
+    EXPECT_FALSE(platform::CreateFolderBelow(to, "sub", &made));
+    EXPECT_EQ(platform::GetLastError(), platform::ERROR_ALREADY_EXISTS);
+    EXPECT_FALSE(made.has_value());
+    EXPECT_FALSE(platform::HeldFolder().IsHeld());
+    platform::HeldFolder missing;
+    EXPECT_FALSE(missing.Hold("D:\\Nowhere"));
+}
+
+} // namespace
