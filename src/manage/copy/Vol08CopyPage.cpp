@@ -4,6 +4,7 @@
 #include "common/FrameworkFiles.h"
 #include "common/FrameworkText.h"
 #include "manage/copy/TfrmStatistic08.h"
+#include "manage/shared/ManageLists.h"
 #include "ui/ComboBox.h"
 #include "ui/Desktop.h"
 #include "ui/Guard.h"
@@ -41,10 +42,6 @@ AttachWalkTexts SimulationWalkTexts() {
             "Simulate " + Title + Blanks12 + "Warning no: 0297.", "The path doesn't exists : \n"};
 }
 
-LevelBuilderBox Warning(const std::string& number, const std::string& text) {
-    return {Title + Blanks12 + "Warning no: " + number + ".", text};
-}
-
 } // namespace
 
 Vol08CopyPage::Vol08CopyPage(MainWindowServices& mainWindow, QWidget* parent)
@@ -63,60 +60,7 @@ Vol08CopyPage::Vol08CopyPage(MainWindowServices& mainWindow, QWidget* parent)
     walk_.RecordedFailures = &notCopied_;
     walk_.KeepOutOfTarget = true;
 
-    LevelBuilderControls c;
-    c.makeListSelector = ui_->rdoVol08MakeListSelector;
-    c.makeListImport = ui_->rdoVol08MakeListImport;
-    c.addToListManually = ui_->rdoVol08AddToListManually;
-    c.smartImport = ui_->btnVol08SmartImport;
-    c.addFolderToList = ui_->btnVol08AddFolderToList;
-    c.rootLabel = ui_->lblVol08DestFolderName;
-    c.rootFolder = ui_->cboVol08LevelDestFolder;
-    c.browse = ui_->btnVol08AddDestFolder;
-    c.view = ui_->btnVol08ViewDestFolder;
-    c.filterLabel = ui_->lblVol08SubFolderFilter;
-    c.filter = ui_->edtVol08SubFolderFilter;
-    c.levelGroup = ui_->grpVol08LevelNumber;
-    c.levelLabel = ui_->lblVol08LevelNumber;
-    c.fromTo = ui_->rdoVol08SLNFromTo;
-    c.above = ui_->rdoVol08SLNAbove;
-    c.below = ui_->rdoVol08SLNBelow;
-    c.fromLevel = ui_->edtVol08FromLevelNumber;
-    c.fromUpDown = ui_->udVol08FromLevelNumber;
-    c.toLabel = ui_->lblVol08SLNTo;
-    c.toLevel = ui_->edtVol08ToLevelNumber;
-    c.toUpDown = ui_->udVol08ToLevelNumber;
-    c.aboveLevel = ui_->edtVol08AboveLevelNumber;
-    c.aboveUpDown = ui_->udVol08AboveLevelNumber;
-    c.belowLevel = ui_->edtVol08BelowLevelNumber;
-    c.belowUpDown = ui_->udVol08BelowLevelNumber;
-    c.lastSubFolder = ui_->rdoVol08GenLastSubFolder;
-    c.allSubFolders = ui_->rdoVol08GenAllSubFolders;
-    c.makeList = ui_->btnVol08MakeList;
-    LevelBuilderPage page;
-    page.owner = this;
-    page.include = ui_->lstVol08IncludeFolderList;
-    page.exclude = ui_->lstVol08ExcludeFolderList;
-    page.includeSum = ui_->lblVol08IncludeSum;
-    page.progressBar = ui_->pbVol08ProgressBar;
-    page.refresh = [this] { RefreshVol08Page(); };
-    const std::string selectFolder =
-        "The selection field is empty !\nAction : You must select a destination folder.";
-    page.messages.rootEmpty = Warning("0253", selectFolder);
-    page.messages.viewEmpty = Warning("0254", selectFolder);
-    page.messages.buildRootEmpty = Warning("0255", selectFolder);
-    page.noInputFolder = Warning("0260", selectFolder);
-    page.messages.noResults =
-        Warning("0310", "There are no matching results for subfolder selection !\nAction : You "
-                        "must select a proper Subfolder level, or a filter.");
-    page.messages.noDrivePart = {Title + "             Warning no: 0257.", "There is no drive letter !\n"};
-    page.messages.levelsReversed = Warning(
-        "0258", "The From level is greater than the To level !\nAction : You must select a From level "
-                "that is not greater than the To level.");
-    page.beforeRootSelected = [this](const std::string& folder) { SummariseVol08Root(folder); };
-    // This page's four level up-downs run round from the highest level to 1.
-    page.upDownWraps = {true, true, true, true};
-    levelBuilder_ = std::make_unique<LevelListBuilder>(c, std::move(page));
-    levelBuilder_->Connect(this);
+    MakeLists();
     ConnectHandlers();
 }
 
@@ -139,23 +83,6 @@ void Vol08CopyPage::ConnectHandlers() {
         {ui_->rdoVol08AttachSubFoldersOnlyWithFiles,
          &Vol08CopyPage::rdoVol08AttachSubFoldersOnlyWithFilesClick},
         {ui_->btnVol08FileSelection, &Vol08CopyPage::btnVol08FileSelectionClick},
-        {ui_->btnVol08SubFolderLevelListBuilder, &Vol08CopyPage::btnVol08SubFolderLevelListBuilderClick},
-        {ui_->btnVol08SmartImport, &Vol08CopyPage::btnVol08SmartImportClick},
-        {ui_->btnVol08AddFolderToList, &Vol08CopyPage::btnVol08AddFolderToListClick},
-        {ui_->btnVol08IncToExc, &Vol08CopyPage::btnVol08IncToExcClick},
-        {ui_->btnVol08ExcToInc, &Vol08CopyPage::btnVol08ExcToIncClick},
-        {ui_->btnVol08AllfromInc, &Vol08CopyPage::btnVol08AllfromIncClick},
-        {ui_->btnVol08AllfromExc, &Vol08CopyPage::btnVol08AllfromExcClick},
-        {ui_->btnVol08DeleteExcludeList, &Vol08CopyPage::btnVol08DeleteExcludeListClick},
-        {ui_->btnVol08DeleteExcludeAll, &Vol08CopyPage::btnVol08DeleteExcludeAllClick},
-        {ui_->btnVol08IncludeFolderListView, &Vol08CopyPage::btnVol08IncludeFolderListViewClick},
-        {ui_->btnVol08SmartExport, &Vol08CopyPage::btnVol08SmartExportClick},
-        {ui_->btnVol08EditIncludeList, &Vol08CopyPage::btnVol08EditIncludeListClick},
-        {ui_->btnVol08ClearAll, &Vol08CopyPage::btnVol08ClearAllClick},
-        {ui_->btnVol08Help, &Vol08CopyPage::btnVol08HelpClick},
-        {ui_->btnVol08Examples, &Vol08CopyPage::btnVol08ExamplesClick},
-        {ui_->btnVol08LoadFrom, &Vol08CopyPage::btnVol08LoadFromClick},
-        {ui_->btnVol08SaveTo, &Vol08CopyPage::btnVol08SaveToClick},
     };
     for (const auto& [button, handler] : clicks)
         ui::OnClicked(button, [this, handler = handler] { (this->*handler)(); });
@@ -225,8 +152,7 @@ void Vol08CopyPage::RefreshVol08Page() {
     ResetVol08Counters();
     CountVol08ToCopy(WithFilesModeChecked());
     ShowCountersEverywhere();
-    ui_->lblVol08IncludeSum->setText(QString::number(ui_->lstVol08IncludeFolderList->Count()));
-    ui_->lblVol08ExcludeSum->setText(QString::number(ui_->lstVol08ExcludeFolderList->Count()));
+    lists_->ShowCounts();
     ui_->pbVol08ProgressBar->hide();
 }
 

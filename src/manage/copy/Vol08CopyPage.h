@@ -38,6 +38,7 @@
 namespace Ui {
 class Vol08CopyPage;
 }
+class ManageLists;
 namespace ui {
 class Form;
 class ListBox;
@@ -138,13 +139,9 @@ private:
     void AttachRadioClicked(bool withFiles, bool showsHint, bool& hintShown);
     void RecountToCopy(bool withFiles);
     void ShowCountersEverywhere();
-    void AddResultLines(const std::vector<std::string>& lines);
-    // The import window's or the subfolder list builder's results, with the
-    // page's warning number for an empty list.
-    void TakeResults(ui::Form& window, std::function<std::vector<std::string>()> results,
-                     const std::string& number);
-    void MoveSelected(ui::ListBox& from, ui::ListBox& to);
-    void MoveAll(ui::ListBox& from, ui::ListBox& to);
+    // The lists with their buttons and the level builder
+    // (Vol08CopyPageLists.cpp).
+    void MakeLists();
     std::vector<std::string> StructureItems() const;
     std::vector<FileSystemNeed> NeedsOf(const std::vector<CopyFolder>& folders) const;
     std::deque<std::string> IncludeItems() const;
@@ -165,6 +162,7 @@ private:
 
     MainWindowServices& mainWindow_;
     std::unique_ptr<Ui::Vol08CopyPage> ui_;
+    std::unique_ptr<ManageLists> lists_;
     std::unique_ptr<LevelListBuilder> levelBuilder_;
     CreationCounterBlock block_;
     StructureTotals structureTotals_;

@@ -3,6 +3,7 @@
 #include "common/FrameworkText.h"
 #include "common/SettingLists.h"
 #include "manage/delete/TfrmStatistics07.h"
+#include "manage/shared/ManageLists.h"
 #include "tools/FileTypesLabels.h"
 #include "tools/TfrmFileSelection.h"
 #include "ui/Desktop.h"
@@ -27,8 +28,7 @@ Vol07DeletePage::Vol07DeletePage(MainWindowServices& mainWindow, QWidget* parent
     : QWidget(parent), mainWindow_(mainWindow), ui_(std::make_unique<Ui::Vol07DeletePage>()) {
     ui_->setupUi(this);
     ConnectControls();
-    ConnectLists();
-    MakeLevelBuilder();
+    MakeLists();
     RegisterFileTypesLabel(ui_->lblVol07FileTypesAllSelected);
 }
 
@@ -99,8 +99,7 @@ void Vol07DeletePage::RefreshVol07Page() {
 }
 
 void Vol07DeletePage::ShowListCounts() {
-    ui_->lblVol07IncludeSum->setText(QString::number(ui_->lstVol07IncludeFolderList->Count()));
-    ui_->lblVol07ExcludeSum->setText(QString::number(ui_->lstVol07ExcludeFolderList->Count()));
+    lists_->ShowCounts();
 }
 
 void Vol07DeletePage::EnableVol07Options(bool enabled) {

@@ -35,7 +35,7 @@ class ListBox;
 } // namespace ui
 class QLabel;
 class QRadioButton;
-class UpdatePacer;
+class ManageLists;
 
 class Vol07DeletePage : public QWidget {
     Q_OBJECT
@@ -117,20 +117,13 @@ public:
 
 private:
     void ConnectControls();
-    void ConnectLists();
-    void MakeLevelBuilder();
+    // The lists with their buttons and the level builder
+    // (Vol07DeletePageLists.cpp).
+    void MakeLists();
     void ModeChosen(QRadioButton& radio, bool filesOnly, bool folderCounters, bool& hintShown);
     std::vector<QLabel*> FolderCounterLabels() const;
     void WriteCounterLabels(QWidget& root, const std::string& prefix, bool toDelete, bool results);
     void ShowListCounts();
-    void ListWorkStep(UpdatePacer& pacer, int pendingIncludeItems = 0, int progress = -1);
-    // The lines of a builder or import result list that the page takes.
-    void AddResultLines(const std::vector<std::string>& lines);
-    // The import window's or the subfolder list builder's results, with the
-    // page's warning number for an empty list.
-    void TakeResults(ui::Form& window, std::function<std::vector<std::string>()> results,
-                     const std::string& number);
-    void MoveLines(ui::ListBox& from, ui::ListBox& to, const std::vector<int>& rows);
 
     // The run and the simulation share everything but the deleting.
     void DeletePass(bool simulate);
@@ -142,6 +135,7 @@ private:
 
     MainWindowServices& mainWindow_;
     std::unique_ptr<Ui::Vol07DeletePage> ui_;
+    std::unique_ptr<ManageLists> lists_;
     std::unique_ptr<LevelListBuilder> levels_;
     DeleteInventory inventory_;
     FileSystemProbe fileSystemOf_;

@@ -5,7 +5,8 @@
 #include "common/IllegalCharacters.h"
 #include "manage/rename/RenameNameParts.h"
 #include "manage/rename/TfrmStatistic06.h"
-#include "tools/TfrmAltalanosHelp.h"
+#include "manage/shared/ManageLists.h"
+#include "manage/shared/ManagePageHelp.h"
 #include "tools/TfrmExamplesRename.h"
 #include "ui/Desktop.h"
 #include "ui/Guard.h"
@@ -19,8 +20,6 @@
 namespace {
 
 const std::string Title = "Rename Folders. - From a Folder List.            ";
-
-const std::string LevelTitle = "Rename Folders - From a Folder List - Level.            ";
 
 // The text without its last character (a whole UTF-16 pair where it ends in one).
 QString WithoutLastCharacter(const QString& text) {
@@ -45,66 +44,8 @@ Vol06RenamePage::Vol06RenamePage(MainWindowServices& mainWindow, QWidget* parent
     : QWidget(parent), mainWindow_(mainWindow), ui_(std::make_unique<Ui::Vol06RenamePage>()) {
     ui_->setupUi(this);
 
-    LevelBuilderControls c;
-    c.makeListSelector = ui_->rdoVol06MakeListSelector;
-    c.makeListImport = ui_->rdoVol06MakeListImport;
-    c.addToListManually = ui_->rdoVol06AddToListManually;
-    c.smartImport = ui_->btnVol06SmartImport;
-    c.addFolderToList = ui_->btnVol06AddFolderToList;
-    c.rootLabel = ui_->lblVol06DestFolderName;
-    c.rootFolder = ui_->cboVol06LevelDestFolder;
-    c.browse = ui_->btnVol06AddDestFolder;
-    c.view = ui_->btnVol06ViewDestFolder;
-    c.filterLabel = ui_->lblVol06SubFolderFilter;
-    c.filter = ui_->edtVol06SubFolderFilter;
-    c.levelGroup = ui_->grpVol06LevelNumber;
-    c.levelLabel = ui_->lblVol06LevelNumber;
-    c.fromTo = ui_->rdoVol06SLNFromTo;
-    c.above = ui_->rdoVol06SLNAbove;
-    c.below = ui_->rdoVol06SLNBelow;
-    c.fromLevel = ui_->edtVol06FromLevelNumber;
-    c.fromUpDown = ui_->udVol06FromLevelNumber;
-    c.toLabel = ui_->lblVol06SLNTo;
-    c.toLevel = ui_->edtVol06ToLevelNumber;
-    c.toUpDown = ui_->udVol06ToLevelNumber;
-    c.aboveLevel = ui_->edtVol06AboveLevelNumber;
-    c.aboveUpDown = ui_->udVol06AboveLevelNumber;
-    c.belowLevel = ui_->edtVol06BelowLevelNumber;
-    c.belowUpDown = ui_->udVol06BelowLevelNumber;
-    c.lastSubFolder = ui_->rdoVol06GenLastSubFolder;
-    c.allSubFolders = ui_->rdoVol06GenAllSubFolders;
-    c.makeList = ui_->btnVol06MakeList;
-
-    LevelBuilderPage page;
-    page.owner = this;
-    page.include = ui_->lstVol06IncludeFolderList;
-    page.exclude = ui_->lstVol06ExcludeFolderList;
-    page.includeSum = ui_->lblVol06IncludeSum;
-    page.progressBar = ui_->pbVol06ProgressBar;
-    page.refresh = [this] { RefreshVol06Page(); };
-    const std::string selectRoot =
-        "The selection field is empty !\nAction : You must select a destination folder.";
-    page.messages.rootEmpty = {"Rename Folders - From a Folder List - Level.            Warning no: 0321.",
-                               selectRoot};
-    page.messages.viewEmpty = {"Rename Folders - From a Folder List - Level.            Warning no: 0322.",
-                               selectRoot};
-    page.messages.buildRootEmpty = {
-        "Rename Folders - From a Folder List - Level.            Warning no: 0323.", selectRoot};
-    page.messages.noResults = {
-        "Rename Folders - From a Folder List - Level.            Warning no: 0325.",
-        "There are no matching results for subfolder selection !\nAction : You must select "
-        "a proper Subfolder level, or a filter."};
-    page.messages.noDrivePart = {"Rename Folders -From a Folder List - Level.             Warning no: 0326.",
-                                 "There is no drive letter !\n"};
-    page.messages.levelsReversed = {
-        LevelTitle + "Warning no: 0324.",
-        "The From level is greater than the To level !\nAction : You must enter a From "
-        "level that is not greater than the To level."};
-    levelBuilder_ = std::make_unique<LevelListBuilder>(c, std::move(page));
-    levelBuilder_->Connect(this);
-
+    MakeLists();
     ConnectControls();
-    ConnectLists();
 }
 
 Vol06RenamePage::~Vol06RenamePage() = default;
@@ -172,8 +113,7 @@ void Vol06RenamePage::RefreshVol06Page() {
 }
 
 void Vol06RenamePage::ShowListCounts() {
-    ui_->lblVol06IncludeSum->setText(QString::number(ui_->lstVol06IncludeFolderList->Count()));
-    ui_->lblVol06ExcludeSum->setText(QString::number(ui_->lstVol06ExcludeFolderList->Count()));
+    lists_->ShowCounts();
 }
 
 void Vol06RenamePage::UpdateRenamePreview() {
@@ -345,9 +285,7 @@ void Vol06RenamePage::edtVol06RenameNewLastSubFolderChange() {
 }
 
 void Vol06RenamePage::btnVol06HelpClick() {
-    frmAltalanosHelp->SetHelpTopic("Rename");
-    frmAltalanosHelp->SetMoreHelpVisible(true);
-    ui::desktop().ShowModal(*frmAltalanosHelp);
+    ShowManagePageHelp("Rename");
 }
 
 void Vol06RenamePage::btnVol06ExamplesClick() {

@@ -33,6 +33,7 @@ namespace ui {
 class Form;
 class ListBox;
 } // namespace ui
+class ManageLists;
 class QLineEdit;
 class RenameDisk;
 
@@ -122,7 +123,9 @@ public:
 
 private:
     void ConnectControls();
-    void ConnectLists();
+    // The lists with their buttons and the level builder
+    // (Vol06RenamePageLists.cpp).
+    void MakeLists();
     // The five counters on the page and in the statistics window.
     void WriteCounterLabels();
     void ShowListCounts();
@@ -132,13 +135,6 @@ private:
     // preview.
     void CheckRuleField(QLineEdit& field, const std::string& caption, const std::string& text,
                         bool lastSubFolder);
-    // Adds the lines of a tool window's result list that neither list holds.
-    void AddResultLines(const std::vector<std::string>& lines);
-    // The import window's or the subfolder list builder's results, with the
-    // page's warning number for an empty list.
-    void TakeResults(ui::Form& window, std::function<std::vector<std::string>()> results,
-                     const std::string& number);
-    void MoveLines(ui::ListBox& from, ui::ListBox& to, const std::vector<int>& rows);
     void ClearStatisticLists();
     // The checks before the question of a run or a simulation.
     bool CheckRuleBeforeRun(const std::string& title);
@@ -147,6 +143,7 @@ private:
 
     MainWindowServices& mainWindow_;
     std::unique_ptr<Ui::Vol06RenamePage> ui_;
+    std::unique_ptr<ManageLists> lists_;
     std::unique_ptr<LevelListBuilder> levelBuilder_;
     RepaintThrottle repaints_;
     bool runInProgress_ = false;

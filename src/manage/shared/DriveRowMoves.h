@@ -12,7 +12,10 @@ namespace ui {
 class ListBox;
 }
 
-// `rows` ascending; `perItem` runs after each line looked at.
-void MoveDriveRows(ui::ListBox& from, ui::ListBox& to, const std::vector<int>& rows,
+// `rows` ascending; `perItem` runs after each line looked at. A line that
+// would go over and `mayEnter` refuses ends the move at once: the lines before
+// it have joined `to`, and every row stays in `from`; the result is false then.
+bool MoveDriveRows(ui::ListBox& from, ui::ListBox& to, const std::vector<int>& rows,
                    const std::function<bool(const std::string&)>& hasDrive,
-                   const std::function<void()>& perItem = {});
+                   const std::function<void()>& perItem = {},
+                   const std::function<bool(const std::string&)>& mayEnter = {});

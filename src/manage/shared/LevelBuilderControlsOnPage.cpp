@@ -1,0 +1,61 @@
+#include "manage/shared/LevelBuilderControlsOnPage.h"
+
+#include "ui/ComboBox.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <stdexcept>
+
+namespace {
+
+template <class Control> Control* Find(QWidget& page, const std::string& name) {
+    auto* control = page.findChild<Control*>(QString::fromStdString(name));
+    if (!control)
+        throw std::logic_error("The page's form has no control " + name);
+    return control;
+}
+
+} // namespace
+
+LevelBuilderControls LevelBuilderControlsOnPage(QWidget& page, const std::string& code,
+                                                QPushButton* addFolderToList) {
+    const auto radio = [&](const std::string& name) { return Find<QRadioButton>(page, "rdo" + code + name); };
+    const auto button = [&](const std::string& name) { return Find<QPushButton>(page, "btn" + code + name); };
+    const auto label = [&](const std::string& name) { return Find<QLabel>(page, "lbl" + code + name); };
+    const auto edit = [&](const std::string& name) { return Find<QLineEdit>(page, "edt" + code + name); };
+    const auto upDown = [&](const std::string& name) { return Find<QWidget>(page, "ud" + code + name); };
+    LevelBuilderControls c;
+    c.makeListSelector = radio("MakeListSelector");
+    c.makeListImport = radio("MakeListImport");
+    c.addToListManually = radio("AddToListManually");
+    c.smartImport = button("SmartImport");
+    c.addFolderToList = addFolderToList;
+    c.rootLabel = label("DestFolderName");
+    c.rootFolder = Find<ui::ComboBox>(page, "cbo" + code + "LevelDestFolder");
+    c.browse = button("AddDestFolder");
+    c.view = button("ViewDestFolder");
+    c.filterLabel = label("SubFolderFilter");
+    c.filter = edit("SubFolderFilter");
+    c.levelGroup = Find<QGroupBox>(page, "grp" + code + "LevelNumber");
+    c.levelLabel = label("LevelNumber");
+    c.fromTo = radio("SLNFromTo");
+    c.above = radio("SLNAbove");
+    c.below = radio("SLNBelow");
+    c.fromLevel = edit("FromLevelNumber");
+    c.fromUpDown = upDown("FromLevelNumber");
+    c.toLabel = label("SLNTo");
+    c.toLevel = edit("ToLevelNumber");
+    c.toUpDown = upDown("ToLevelNumber");
+    c.aboveLevel = edit("AboveLevelNumber");
+    c.aboveUpDown = upDown("AboveLevelNumber");
+    c.belowLevel = edit("BelowLevelNumber");
+    c.belowUpDown = upDown("BelowLevelNumber");
+    c.lastSubFolder = radio("GenLastSubFolder");
+    c.allSubFolders = radio("GenAllSubFolders");
+    c.makeList = button("MakeList");
+    return c;
+}

@@ -1,0 +1,121 @@
+#pragma once
+// The Include and Exclude lists of the rename, delete and copy pages and what
+// the buttons around them do: taking the level builder's or the import
+// window's results, adding a folder by hand, moving lines between the lists,
+// exchanging them, deleting from the Exclude list, viewing, editing, Smart
+// Export, the list parts of Clear Fields and the list files. The steps are the
+// same on every page; each page hands over its controls, its captions and the
+// few rules in which it differs, and keeps its handlers as one-line calls.
+
+#include "manage/shared/DeleteExcludeAll.h"
+#include "manage/shared/IncludeListFile.h"
+#include "manage/shared/LevelListBuilder.h"
+#include "manage/shared/ManagePageTexts.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+class ManageIncludeListEditor;
+class QLabel;
+class QProgressBar;
+class QWidget;
+namespace ui {
+class Form;
+class ListBox;
+} // namespace ui
+
+struct ManageListControls {
+    QWidget* page = nullptr; // owner of the boxes and dialogs
+    // The page's run flag: while it is set, the lists' buttons do nothing.
+    const bool* busy = nullptr;
+    ui::ListBox* include = nullptr;
+    ui::ListBox* exclude = nullptr;
+    QLabel* includeSum = nullptr;
+    QLabel* excludeSum = nullptr;
+    QProgressBar* progressBar = nullptr;
+    QWidget* addFolderToList = nullptr; // takes the focus after saving
+};
+
+struct ManageListRules {
+    // A result line shorter than this, trimmed, is no folder of the page.
+    size_t shortestFolder = 2;
+    // A list file's line shorter than this, trimmed, is passed over without
+    // a box; with shortListFileLineFirst before the duplicate checks.
+    size_t shortestListFileLine = 1;
+    bool shortListFileLineFirst = false;
+    // Whether result lines and browsed folders are trimmed before they are
+    // compared and added.
+    bool trimLines = true;
+    // What counts as a drive part when lines move or are saved.
+    std::function<bool(const std::string&)> hasDrive;
+    // A folder the page never takes into its Include list, with the box that
+    // says so (the delete page's drive as a whole); none keeps nothing out.
+    std::function<bool(const std::string&)> keptOutOfInclude;
+    IncludeListBox keptOut;
+    // A list file's folder with a drive part the page may still refuse.
+    std::function<bool(const std::string&)> listFileAccepts;
+    // Shown for a selected Include folder that does not exist; without one
+    // the no-selection warning is shown.
+    std::function<void(const std::string&)> folderMissing;
+    // The control that takes the focus after a list file was loaded; none
+    // moves no focus.
+    QWidget* focusAfterLoad = nullptr;
+    // Runs list work the person must not interrupt: the page's busy guard.
+    std::function<void(const std::function<void()>&)> whileBusy;
+    std::function<void()> refresh;
+};
+
+class ManageLists {
+public:
+    ManageLists(const ManageListControls& controls, ManagePageTexts texts, ManageListRules rules);
+
+    void ShowCounts();
+    // False, after the page's box, for a folder the page keeps out.
+    bool MayEnterInclude(const std::string& folder);
+
+    void TakeBuilderResults();
+    void TakeImportResults();
+    void AddResultLines(const std::vector<std::string>& lines);
+    void AddBrowsedFolder();
+
+    void MoveSelectedToExclude();
+    void MoveSelectedToInclude();
+    void MoveAllToExclude();
+    void MoveAllToInclude();
+    void ExchangeLists();
+    // True when the selected lines were deleted after the question.
+    // Every operation below does nothing while the page is busy.
+    bool DeleteSelectedExcludeLines();
+    void DeleteExcludeAll(ManagePage page, QWidget* button);
+
+    void ViewSelected();
+    void EditIncludeList(ManageIncludeListEditor* editor);
+    void SmartExport(QWidget* button);
+
+    // Clear Fields: the question, then the page empties its own fields
+    // besides the lists, then the closing box.
+    bool ConfirmClearAll();
+    void ClearLists();
+    void ReportCleared();
+
+    void LoadListFile();
+    // The Include list's lines with a drive part into a chosen file; the
+    // page's refresh follows, and the add button takes the focus.
+    void SaveListFile();
+
+    // The builder's part of the page, with the page's level messages.
+    LevelBuilderPage LevelPage() const;
+
+private:
+    void Move(ui::ListBox& from, ui::ListBox& to, const std::vector<int>& rows, bool checkEntering);
+    void TakeResults(ui::Form& window, std::function<std::vector<std::string>()> results,
+                     const std::string& emptyCaption);
+    bool Busy() const;
+    void Warn(const std::string& caption, const std::string& text);
+    bool Ask(const std::string& caption, const std::string& text);
+
+    ManageListControls c_;
+    ManagePageTexts texts_;
+    ManageListRules rules_;
+};

@@ -1,0 +1,52 @@
+#pragma once
+// The captions of a rename, delete or copy page's boxes about its lists, list
+// files and level builder: one table per page, filled by the page. Captions
+// are each page's own, letter for letter; they follow no pattern across the
+// pages, so nothing here builds them. The texts under them are the same on
+// every page and live with the code that shows them, except the few a page
+// words its own way.
+
+#include <optional>
+#include <string>
+
+struct ManageListCaptions {
+    std::string builderEmpty; // the level builder window gave no lines
+    std::string importEmpty;  // the import window gave no lines
+    std::string addEmpty;     // the browse dialog gave no folder
+    std::string addInInclude; // the browsed folder is in the Include list
+    std::string addInExclude; // ... in the Exclude list
+    std::string excludeEmpty; // Delete from an empty Exclude list
+    std::string excludeAsk;   // question: delete the selected Exclude lines?
+    std::string viewNoSelection;
+    std::string exportEmpty; // Smart Export of an empty Include list
+    std::string clearAsk;    // question: clear every field?
+    std::string clearDone;
+};
+
+struct ManageListFileCaptions {
+    std::string notTxt;
+    std::string openFailed;
+    std::string clearInclude;
+    std::string inInclude;
+    std::string inExclude;
+    std::string noDrive;
+    std::string saveFailed;
+};
+
+struct ManageLevelCaptions {
+    std::string rootEmpty;
+    std::string viewEmpty;
+    std::string buildRootEmpty;
+    std::string noResults;
+    std::string noDrivePart;
+    std::string levelsReversed;
+    std::string levelsReversedText; // worded differently on each page
+    // Only the copy page tells a root that is no folder apart.
+    std::optional<std::string> noInputFolder;
+};
+
+struct ManagePageTexts {
+    ManageListCaptions lists;
+    ManageListFileCaptions files;
+    ManageLevelCaptions levels;
+};
