@@ -38,3 +38,25 @@ ManagePageTexts CopyPageTexts() {
         "that is not greater than the To level.";
     return texts;
 }
+
+std::vector<ResultListExportText> CopyResultExports() {
+    const std::string caption =
+        "Copy Folder structure(s).-From a Folder List - Level.            Warning no: ";
+    return {
+        {"lstStat08FoldersCopied", "btnStat08SmartExportFoldersCopied", caption + "0435.",
+         "The List of Successfully Copied Main Folder Names is empty !\nAction : You must Copy at least one "
+         "Main Folder to use the Smart Export Feature."},
+        {"lstStat08SubFoldersCopied", "btnStat08SmartExportSubFoldersCopied", caption + "0436.",
+         "The List of Successfully Copied Subfolder Names is empty !\nAction : You must Copy at least one "
+         "Subfolder to use the Smart Export Feature."},
+        {"lstStat08FilesCopied", "btnStat08SmartExportFilesCopied", caption + "0437.",
+         "The List of Successfully Copied File Names is empty !\nAction : You must Copy at least one File to "
+         "use the Smart Export Feature."},
+        {"lstStat08FoldersNotExists", "btnStat08SmartExportFoldersNotExist", caption + "0438.",
+         "The List of Not Copied (Don't Exist) Main Folder Names is empty !\n"},
+        {"lstStat08SubFoldersExists", "btnStat08SmartExportSubFoldersExist", caption + "0439.",
+         "The List of Not Copied (Already Exist) Subfolder Names is empty !\n"},
+        {"lstStat08FilesExists", "btnStat08SmartExportFilesExist", caption + "0440.",
+         "The List of Not Copied (Already Exist) File Names is empty !\n"},
+    };
+}

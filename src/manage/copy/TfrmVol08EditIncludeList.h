@@ -1,5 +1,7 @@
 #pragma once
-// The copy page's Include-list editor (see ManageIncludeListEditor) on its own form.
+// The copy page's Include-list editor, "Edit the Include Folder List - for
+// Copy Process." (see ManageIncludeListEditor): the folders the structures
+// are copied into, one per line.
 
 #include "manage/shared/ManageIncludeListEditor.h"
 #include "manage/shared/WindowWithForm.h"

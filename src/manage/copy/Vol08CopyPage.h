@@ -20,6 +20,7 @@
 #include "create/engine/FileSystemNeeds.h"
 #include "manage/copy/CopyFolders.h"
 #include "manage/shared/LevelListBuilder.h"
+#include "manage/shared/ManageLists.h"
 #include "platform/FileSystem.h"
 #include "tools/MainWindowServices.h"
 
@@ -38,7 +39,6 @@
 namespace Ui {
 class Vol08CopyPage;
 }
-class ManageLists;
 namespace ui {
 class Form;
 class ListBox;
@@ -108,24 +108,24 @@ public:
     void SummariseVol08Root(const std::string& folder);
 
     // Lists (Vol08CopyPageLists.cpp).
-    void btnVol08SubFolderLevelListBuilderClick();
-    void btnVol08SmartImportClick();
-    void btnVol08AddFolderToListClick();
-    void btnVol08IncToExcClick();
-    void btnVol08ExcToIncClick();
-    void btnVol08AllfromIncClick();
-    void btnVol08AllfromExcClick();
+    void btnVol08SubFolderLevelListBuilderClick() { lists_->TakeBuilderResults(); }
+    void btnVol08SmartImportClick() { lists_->TakeImportResults(); }
+    void btnVol08AddFolderToListClick() { lists_->AddBrowsedFolder(); }
+    void btnVol08IncToExcClick() { lists_->MoveSelectedToExclude(); }
+    void btnVol08ExcToIncClick() { lists_->MoveSelectedToInclude(); }
+    void btnVol08AllfromIncClick() { lists_->MoveAllToExclude(); }
+    void btnVol08AllfromExcClick() { lists_->MoveAllToInclude(); }
     void btnVol08DeleteExcludeListClick();
-    void btnVol08DeleteExcludeAllClick();
-    void btnVol08IncludeFolderListViewClick();
-    void btnVol08SmartExportClick();
-    void btnVol08EditIncludeListClick();
+    void btnVol08DeleteExcludeAllClick() { lists_->DeleteExcludeAll(); }
+    void btnVol08IncludeFolderListViewClick() { lists_->ViewSelected(); }
+    void btnVol08SmartExportClick() { lists_->SmartExport(); }
+    void btnVol08EditIncludeListClick() { lists_->EditIncludeList(); }
     void btnVol08ClearAllClick();
     void btnVol08HelpClick();
     void btnVol08ExamplesClick();
     void btnVol08StatisticsClick();
-    void btnVol08LoadFromClick();
-    void btnVol08SaveToClick();
+    void btnVol08LoadFromClick() { lists_->LoadListFile(); }
+    void btnVol08SaveToClick() { lists_->SaveListFile(); }
 
     // The copy run, its simulation and Undo (Vol08CopyPageRun.cpp,
     // Vol08CopyPageUndo.cpp).

@@ -23,6 +23,8 @@
 
 void Vol08CopyPage::MakeLists() {
     ManageListRules rules;
+    rules.page = ManagePage::Copy;
+    rules.editor = [] { return frmVol08EditIncludeList; };
     rules.shortestListFileLine = 2;
     // This page takes its lines as they come, blanks and all.
     rules.trimLines = false;
@@ -41,7 +43,8 @@ void Vol08CopyPage::MakeLists() {
     lists_ = std::make_unique<ManageLists>(
         ManageListControls{this, &runInProgress_, ui_->lstVol08IncludeFolderList,
                            ui_->lstVol08ExcludeFolderList, ui_->lblVol08IncludeSum, ui_->lblVol08ExcludeSum,
-                           ui_->pbVol08ProgressBar, ui_->btnVol08AddFolderToList},
+                           ui_->pbVol08ProgressBar, ui_->btnVol08AddFolderToList,
+                           ui_->btnVol08DeleteExcludeAll, ui_->btnVol08SmartExport},
         CopyPageTexts(), std::move(rules));
 
     LevelBuilderPage page = lists_->LevelPage();
@@ -75,55 +78,11 @@ void Vol08CopyPage::MakeLists() {
         ui::OnClicked(button, [this, handler = handler] { (this->*handler)(); });
 }
 
-void Vol08CopyPage::btnVol08SubFolderLevelListBuilderClick() {
-    lists_->TakeBuilderResults();
-}
-
-void Vol08CopyPage::btnVol08SmartImportClick() {
-    lists_->TakeImportResults();
-}
-
-void Vol08CopyPage::btnVol08AddFolderToListClick() {
-    lists_->AddBrowsedFolder();
-}
-
-void Vol08CopyPage::btnVol08IncToExcClick() {
-    lists_->MoveSelectedToExclude();
-}
-
-void Vol08CopyPage::btnVol08ExcToIncClick() {
-    lists_->MoveSelectedToInclude();
-}
-
-void Vol08CopyPage::btnVol08AllfromIncClick() {
-    lists_->MoveAllToExclude();
-}
-
-void Vol08CopyPage::btnVol08AllfromExcClick() {
-    lists_->MoveAllToInclude();
-}
-
 void Vol08CopyPage::btnVol08DeleteExcludeListClick() {
     if (runInProgress_)
         return;
     lists_->DeleteSelectedExcludeLines();
     RefreshVol08Page();
-}
-
-void Vol08CopyPage::btnVol08DeleteExcludeAllClick() {
-    lists_->DeleteExcludeAll(ManagePage::Copy, ui_->btnVol08DeleteExcludeAll);
-}
-
-void Vol08CopyPage::btnVol08IncludeFolderListViewClick() {
-    lists_->ViewSelected();
-}
-
-void Vol08CopyPage::btnVol08SmartExportClick() {
-    lists_->SmartExport(ui_->btnVol08SmartExport);
-}
-
-void Vol08CopyPage::btnVol08EditIncludeListClick() {
-    lists_->EditIncludeList(frmVol08EditIncludeList);
 }
 
 void Vol08CopyPage::btnVol08ClearAllClick() {
@@ -151,12 +110,4 @@ void Vol08CopyPage::btnVol08HelpClick() {
 void Vol08CopyPage::btnVol08ExamplesClick() {
     if (frmExamplesCopy)
         ui::desktop().ShowModal(*frmExamplesCopy);
-}
-
-void Vol08CopyPage::btnVol08LoadFromClick() {
-    lists_->LoadListFile();
-}
-
-void Vol08CopyPage::btnVol08SaveToClick() {
-    lists_->SaveListFile();
 }

@@ -41,3 +41,24 @@ ManagePageTexts DeletePageTexts() {
         "not greater than the To level.";
     return texts;
 }
+
+std::vector<ResultListExportText> DeleteResultExports() {
+    const std::string folders = "Delete Folder(s).- From a Folder List.            Warning no: ";
+    const std::string files = "Delete Folder(s)/File(s).- From a Folder/File List.            Warning no: ";
+    return {
+        {"lstStat07FoldersDeleted", "btnStat07SmartExportFoldersDeleted", folders + "0566.",
+         "The List of Successfully Deleted Folder Names is empty !\nAction : You must Delete at least one "
+         "Folder to use the Smart Export Feature."},
+        {"lstStat07FoldersNotExists", "btnStat07SmartExportFoldersNotExist", folders + "0433.",
+         "The List of Not Deleted ( Folders don't Exist) Folder Names is empty !\n"},
+        {"lstStat07FoldersOtherReasons", "btnStat07SmartExportFoldersOtherReasons", folders + "0434.",
+         "The List of Not Deleted ( Other Reasons) Folder Names is empty !\n"},
+        {"lstStat07FilesDeleted", "btnStat07SmartExportFilesDeleted", files + "0432.",
+         "The List of Successfully Deleted File Names is empty !\nAction : You must Delete at least one File "
+         "to use the Smart Export Feature."},
+        {"lstStat07FilesNotExists", "btnStat07SmartExportFilesNotExists", files + "0433.",
+         "The List of Not Deleted ( Files don't Exist) File Names is empty !\n"},
+        {"lstStat07FilesOtherReasons", "btnStat07SmartExportFilesOtherReasons", files + "0434.",
+         "The List of Not Deleted ( Other Reasons) File Names is empty !\n"},
+    };
+}

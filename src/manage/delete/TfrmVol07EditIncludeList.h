@@ -1,5 +1,5 @@
 #pragma once
-// The delete page's Include-list editor (see ManageIncludeListEditor) on its own form.
+// The delete page's Include-list editor (see ManageIncludeListEditor).
 
 #include "manage/shared/ManageIncludeListEditor.h"
 #include "manage/shared/WindowWithForm.h"

@@ -16,6 +16,7 @@
 #include "manage/delete/DeleteInventory.h"
 #include "manage/delete/DeletePass.h"
 #include "manage/shared/LevelListBuilder.h"
+#include "manage/shared/ManageLists.h"
 #include "tools/MainWindowServices.h"
 
 #include <QWidget>
@@ -35,7 +36,6 @@ class ListBox;
 } // namespace ui
 class QLabel;
 class QRadioButton;
-class ManageLists;
 
 class Vol07DeletePage : public QWidget {
     Q_OBJECT
@@ -95,24 +95,24 @@ public:
 
     // Lists, fields and list files (Vol07DeletePageLists.cpp).
     bool CheckVol07DeletePath(const std::string& path);
-    void btnVol07SubFolderLevelListBuilderClick();
-    void btnVol07SmartImportClick();
-    void btnVol07AddFoldersToListClick();
-    void btnVol07IncToExcClick();
-    void btnVol07ExcToIncClick();
-    void btnVol07AllFromIncClick();
-    void btnVol07AllFromExcClick();
-    void btnVol07ExchangeIncExcClick();
+    void btnVol07SubFolderLevelListBuilderClick() { lists_->TakeBuilderResults(); }
+    void btnVol07SmartImportClick() { lists_->TakeImportResults(); }
+    void btnVol07AddFoldersToListClick() { lists_->AddBrowsedFolder(); }
+    void btnVol07IncToExcClick() { lists_->MoveSelectedToExclude(); }
+    void btnVol07ExcToIncClick() { lists_->MoveSelectedToInclude(); }
+    void btnVol07AllFromIncClick() { lists_->MoveAllToExclude(); }
+    void btnVol07AllFromExcClick() { lists_->MoveAllToInclude(); }
+    void btnVol07ExchangeIncExcClick() { lists_->ExchangeLists(); }
     void btnVol07DeleteFromExcludeListClick();
-    void btnVol07DeleteExcludeAllClick();
-    void btnVol07IncludeFolderListViewClick();
-    void btnVol07EditIncludeListClick();
-    void btnVol07SmartExportClick();
+    void btnVol07DeleteExcludeAllClick() { lists_->DeleteExcludeAll(); }
+    void btnVol07IncludeFolderListViewClick() { lists_->ViewSelected(); }
+    void btnVol07EditIncludeListClick() { lists_->EditIncludeList(); }
+    void btnVol07SmartExportClick() { lists_->SmartExport(); }
     void btnVol07ClearAllClick();
     void btnVol07HelpClick();
     void btnVol07ExamplesClick();
-    void btnVol07LoadFromClick();
-    void btnVol07SaveToClick();
+    void btnVol07LoadFromClick() { lists_->LoadListFile(); }
+    void btnVol07SaveToClick() { lists_->SaveListFile(); }
     void rdoVol07AddToListManuallyClick();
 
 private:

@@ -35,6 +35,8 @@ bool DriveAsAWhole(const std::string& path) {
 
 void Vol07DeletePage::MakeLists() {
     ManageListRules rules;
+    rules.page = ManagePage::Delete;
+    rules.editor = [] { return frmVol07EditIncludeList; };
     rules.shortestFolder = 4;
     // A drive's root or less is never a folder this page takes.
     rules.shortestListFileLine = 4;
@@ -57,7 +59,8 @@ void Vol07DeletePage::MakeLists() {
     lists_ = std::make_unique<ManageLists>(
         ManageListControls{this, &runInProgress_, ui_->lstVol07IncludeFolderList,
                            ui_->lstVol07ExcludeFolderList, ui_->lblVol07IncludeSum, ui_->lblVol07ExcludeSum,
-                           ui_->pbVol07ProgressBar, ui_->btnVol07AddFoldersToList},
+                           ui_->pbVol07ProgressBar, ui_->btnVol07AddFoldersToList,
+                           ui_->btnVol07DeleteExcludeAll, ui_->btnVol07SmartExport},
         DeletePageTexts(), std::move(rules));
 
     LevelBuilderPage page = lists_->LevelPage();
@@ -103,62 +106,11 @@ bool Vol07DeletePage::CheckVol07DeletePath(const std::string& path) {
     return lists_->MayEnterInclude(path);
 }
 
-void Vol07DeletePage::btnVol07SubFolderLevelListBuilderClick() {
-    lists_->TakeBuilderResults();
-}
-
-void Vol07DeletePage::btnVol07SmartImportClick() {
-    lists_->TakeImportResults();
-}
-
-void Vol07DeletePage::btnVol07AddFoldersToListClick() {
-    lists_->AddBrowsedFolder();
-}
-
-void Vol07DeletePage::btnVol07IncToExcClick() {
-    lists_->MoveSelectedToExclude();
-}
-
-// Every line that would go over is checked first; a drive as a whole ends the
-// move at once, the lines before it already in the Include list and every
-// selected line still in the Exclude list.
-void Vol07DeletePage::btnVol07ExcToIncClick() {
-    lists_->MoveSelectedToInclude();
-}
-
-void Vol07DeletePage::btnVol07AllFromIncClick() {
-    lists_->MoveAllToExclude();
-}
-
-void Vol07DeletePage::btnVol07AllFromExcClick() {
-    lists_->MoveAllToInclude();
-}
-
-void Vol07DeletePage::btnVol07ExchangeIncExcClick() {
-    lists_->ExchangeLists();
-}
-
 void Vol07DeletePage::btnVol07DeleteFromExcludeListClick() {
     if (runInProgress_)
         return;
     lists_->DeleteSelectedExcludeLines();
     RefreshVol07Page();
-}
-
-void Vol07DeletePage::btnVol07DeleteExcludeAllClick() {
-    lists_->DeleteExcludeAll(ManagePage::Delete, ui_->btnVol07DeleteExcludeAll);
-}
-
-void Vol07DeletePage::btnVol07IncludeFolderListViewClick() {
-    lists_->ViewSelected();
-}
-
-void Vol07DeletePage::btnVol07EditIncludeListClick() {
-    lists_->EditIncludeList(frmVol07EditIncludeList);
-}
-
-void Vol07DeletePage::btnVol07SmartExportClick() {
-    lists_->SmartExport(ui_->btnVol07SmartExport);
 }
 
 void Vol07DeletePage::btnVol07ClearAllClick() {
@@ -188,14 +140,6 @@ void Vol07DeletePage::btnVol07HelpClick() {
 
 void Vol07DeletePage::btnVol07ExamplesClick() {
     ui::desktop().ShowModal(*frmExamplesDelete);
-}
-
-void Vol07DeletePage::btnVol07LoadFromClick() {
-    lists_->LoadListFile();
-}
-
-void Vol07DeletePage::btnVol07SaveToClick() {
-    lists_->SaveListFile();
 }
 
 void Vol07DeletePage::rdoVol07AddToListManuallyClick() {

@@ -40,3 +40,18 @@ ManagePageTexts RenamePageTexts() {
         "that is not greater than the To level.";
     return texts;
 }
+
+std::vector<ResultListExportText> RenameResultExports() {
+    const std::string caption = "Rename Folders -From a Folder List - Level.             Warning no: ";
+    return {
+        {"lstStat06FoldersRenamed", "btnStat06SmartExportFoldersRenamed", caption + "0428.",
+         "The List of Successfully Renamed  Folder Names is empty !\nAction : You must Rename at least one "
+         "Folder to use the Smart Export Feature."},
+        {"lstStat06FoldersSourceNotExists", "btnStat06SmartExportSourceNotExists", caption + "0429.",
+         "The List of Not Renamed (Source Folders don't exist) Folder Names is empty !\n"},
+        {"lstStat06FoldersDestinationExists", "btnStat06SmartExportDestinationExists", caption + "0430.",
+         "The List of Not Renamed (Destination Folders already exist) Folder Names is empty !\n"},
+        {"lstStat06FoldersOtherReasons", "btnStat06SmartExportFoldersOtherReasons", caption + "0431.",
+         "The List of Not Renamed (Other Reasons) Folder Names is empty !\n"},
+    };
+}

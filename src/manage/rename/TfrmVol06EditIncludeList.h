@@ -1,5 +1,7 @@
 #pragma once
-// The rename page's Include-list editor (see ManageIncludeListEditor) on its own form.
+// The rename page's Include list as plain text ("Edit the content of the
+// Include List  - for the Renaming Process."), see ManageIncludeListEditor.
+// On this form alone the Cancel button is spelled btnVol06EditIncludelistCancel.
 
 #include "manage/shared/ManageIncludeListEditor.h"
 #include "manage/shared/WindowWithForm.h"

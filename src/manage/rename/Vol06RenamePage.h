@@ -15,6 +15,7 @@
 #include "create/engine/RepaintThrottle.h"
 #include "manage/rename/FolderEntries.h"
 #include "manage/shared/LevelListBuilder.h"
+#include "manage/shared/ManageLists.h"
 #include "tools/MainWindowServices.h"
 
 #include <QWidget>
@@ -33,7 +34,6 @@ namespace ui {
 class Form;
 class ListBox;
 } // namespace ui
-class ManageLists;
 class QLineEdit;
 class RenameDisk;
 
@@ -91,22 +91,22 @@ public:
     void edtVol06RenameNewLastSubFolderChange();
 
     // Lists (Vol06RenamePageLists.cpp).
-    void btnVol06SubFolderLevelListBuilderClick();
-    void btnVol06SmartImportClick();
-    void btnVol06AddFolderToListClick();
-    void btnVol06IncToExcClick();
-    void btnVol06ExcToIncClick();
-    void btnVol06AllFromIncClick();
-    void btnVol06AllFromExcClick();
-    void btnVol06ExchangeIncToExcClick();
+    void btnVol06SubFolderLevelListBuilderClick() { lists_->TakeBuilderResults(); }
+    void btnVol06SmartImportClick() { lists_->TakeImportResults(); }
+    void btnVol06AddFolderToListClick() { lists_->AddBrowsedFolder(); }
+    void btnVol06IncToExcClick() { lists_->MoveSelectedToExclude(); }
+    void btnVol06ExcToIncClick() { lists_->MoveSelectedToInclude(); }
+    void btnVol06AllFromIncClick() { lists_->MoveAllToExclude(); }
+    void btnVol06AllFromExcClick() { lists_->MoveAllToInclude(); }
+    void btnVol06ExchangeIncToExcClick() { lists_->ExchangeLists(); }
     void btnVol06DeleteFromExcludeListClick();
-    void btnVol06DeleteExcludeAllClick();
-    void btnVol06includeFolderListClick();
-    void btnVol06EditIncludeWindowClick();
-    void btnVol06SmartExportClick();
+    void btnVol06DeleteExcludeAllClick() { lists_->DeleteExcludeAll(); }
+    void btnVol06includeFolderListClick() { lists_->ViewSelected(); }
+    void btnVol06EditIncludeWindowClick() { lists_->EditIncludeList(); }
+    void btnVol06SmartExportClick() { lists_->SmartExport(); }
     void btnVol06ClearAllClick();
-    void btnVol06LoadFromClick();
-    void btnVol06SaveToClick();
+    void btnVol06LoadFromClick() { lists_->LoadListFile(); }
+    void btnVol06SaveToClick() { lists_->SaveListFile(); }
     void btnVol06HelpClick();
     void btnVol06ExamplesClick();
     void btnVol06StatisticsClick();

@@ -19,6 +19,8 @@
 
 void Vol06RenamePage::MakeLists() {
     ManageListRules rules;
+    rules.page = ManagePage::Rename;
+    rules.editor = [] { return frmVol06EditIncludeList; };
     rules.hasDrive = HasDrivePart;
     rules.focusAfterLoad = ui_->btnVol06AddFolderToList;
     rules.whileBusy = [this](const std::function<void()>& work) {
@@ -29,7 +31,8 @@ void Vol06RenamePage::MakeLists() {
     lists_ = std::make_unique<ManageLists>(
         ManageListControls{this, &runInProgress_, ui_->lstVol06IncludeFolderList,
                            ui_->lstVol06ExcludeFolderList, ui_->lblVol06IncludeSum, ui_->lblVol06ExcludeSum,
-                           ui_->pbVol06ProgressBar, ui_->btnVol06AddFolderToList},
+                           ui_->pbVol06ProgressBar, ui_->btnVol06AddFolderToList,
+                           ui_->btnVol06DeleteExcludeAll, ui_->btnVol06SmartExport},
         RenamePageTexts(), std::move(rules));
     levelBuilder_ = std::make_unique<LevelListBuilder>(
         LevelBuilderControlsOnPage(*this, "Vol06", ui_->btnVol06AddFolderToList), lists_->LevelPage());
@@ -57,58 +60,10 @@ void Vol06RenamePage::MakeLists() {
         ui::OnClicked(button, [this, handler = handler] { (this->*handler)(); });
 }
 
-void Vol06RenamePage::btnVol06SubFolderLevelListBuilderClick() {
-    lists_->TakeBuilderResults();
-}
-
-void Vol06RenamePage::btnVol06SmartImportClick() {
-    lists_->TakeImportResults();
-}
-
-void Vol06RenamePage::btnVol06AddFolderToListClick() {
-    lists_->AddBrowsedFolder();
-}
-
-void Vol06RenamePage::btnVol06IncToExcClick() {
-    lists_->MoveSelectedToExclude();
-}
-
-void Vol06RenamePage::btnVol06ExcToIncClick() {
-    lists_->MoveSelectedToInclude();
-}
-
-void Vol06RenamePage::btnVol06AllFromIncClick() {
-    lists_->MoveAllToExclude();
-}
-
-void Vol06RenamePage::btnVol06AllFromExcClick() {
-    lists_->MoveAllToInclude();
-}
-
-void Vol06RenamePage::btnVol06ExchangeIncToExcClick() {
-    lists_->ExchangeLists();
-}
-
 void Vol06RenamePage::btnVol06DeleteFromExcludeListClick() {
     // Nothing deleted leaves the page as it was, counters included.
     if (lists_->DeleteSelectedExcludeLines())
         RefreshVol06Page();
-}
-
-void Vol06RenamePage::btnVol06DeleteExcludeAllClick() {
-    lists_->DeleteExcludeAll(ManagePage::Rename, ui_->btnVol06DeleteExcludeAll);
-}
-
-void Vol06RenamePage::btnVol06includeFolderListClick() {
-    lists_->ViewSelected();
-}
-
-void Vol06RenamePage::btnVol06EditIncludeWindowClick() {
-    lists_->EditIncludeList(frmVol06EditIncludeList);
-}
-
-void Vol06RenamePage::btnVol06SmartExportClick() {
-    lists_->SmartExport(ui_->btnVol06SmartExport);
 }
 
 void Vol06RenamePage::ClearStatisticLists() {
@@ -138,12 +93,4 @@ void Vol06RenamePage::btnVol06ClearAllClick() {
     ShowVol06Counters();
     EnableVol06Options(false);
     lists_->ReportCleared();
-}
-
-void Vol06RenamePage::btnVol06LoadFromClick() {
-    lists_->LoadListFile();
-}
-
-void Vol06RenamePage::btnVol06SaveToClick() {
-    lists_->SaveListFile();
 }

@@ -238,10 +238,11 @@ bool ManageLists::DeleteSelectedExcludeLines() {
     return true;
 }
 
-void ManageLists::DeleteExcludeAll(ManagePage page, QWidget* button) {
+void ManageLists::DeleteExcludeAll() {
     if (Busy())
         return;
-    ::DeleteExcludeAll(page, {c_.page, c_.exclude, c_.excludeSum, rules_.refresh, button});
+    ::DeleteExcludeAll(rules_.page,
+                       {c_.page, c_.exclude, c_.excludeSum, rules_.refresh, c_.deleteExcludeAll});
 }
 
 void ManageLists::ViewSelected() {
@@ -268,17 +269,16 @@ void ManageLists::ViewSelected() {
     ui::OpenInShell(folder);
 }
 
-void ManageLists::EditIncludeList(ManageIncludeListEditor* editor) {
-    if (Busy())
-        return;
-    if (!editor)
+void ManageLists::EditIncludeList() {
+    ManageIncludeListEditor* editor = rules_.editor ? rules_.editor() : nullptr;
+    if (Busy() || !editor)
         return;
     editor->LoadList(*c_.include, *c_.exclude);
     if (ui::desktop().ShowModal(*editor) == ui::Answer::Ok)
         rules_.refresh();
 }
 
-void ManageLists::SmartExport(QWidget* button) {
+void ManageLists::SmartExport() {
     if (Busy())
         return;
     ExportHandOver how;
@@ -290,7 +290,7 @@ void ManageLists::SmartExport(QWidget* button) {
     how.progressBar = c_.progressBar;
     if (HandOverToFileExport(c_.include->Items(), how))
         rules_.refresh();
-    button->setFocus();
+    c_.smartExport->setFocus();
 }
 
 bool ManageLists::ConfirmClearAll() {

@@ -35,9 +35,14 @@ struct ManageListControls {
     QLabel* excludeSum = nullptr;
     QProgressBar* progressBar = nullptr;
     QWidget* addFolderToList = nullptr; // takes the focus after saving
+    QWidget* deleteExcludeAll = nullptr;
+    QWidget* smartExport = nullptr;
 };
 
 struct ManageListRules {
+    ManagePage page = ManagePage::Rename;
+    // The page's Include-list editor; it is made after the page.
+    std::function<ManageIncludeListEditor*()> editor;
     // A result line shorter than this, trimmed, is no folder of the page.
     size_t shortestFolder = 2;
     // A list file's line shorter than this, trimmed, is passed over without
@@ -87,11 +92,11 @@ public:
     // True when the selected lines were deleted after the question.
     // Every operation below does nothing while the page is busy.
     bool DeleteSelectedExcludeLines();
-    void DeleteExcludeAll(ManagePage page, QWidget* button);
+    void DeleteExcludeAll();
 
     void ViewSelected();
-    void EditIncludeList(ManageIncludeListEditor* editor);
-    void SmartExport(QWidget* button);
+    void EditIncludeList();
+    void SmartExport();
 
     // Clear Fields: the question, then the page empties its own fields
     // besides the lists, then the closing box.

@@ -45,6 +45,15 @@ struct ManageLevelCaptions {
     std::optional<std::string> noInputFolder;
 };
 
+// A result list of the page's visual log, its Smart Export button (both by
+// the names its form gives them) and the warning shown when it is empty.
+struct ResultListExportText {
+    std::string list;
+    std::string button;
+    std::string emptyCaption;
+    std::string emptyText;
+};
+
 struct ManagePageTexts {
     ManageListCaptions lists;
     ManageListFileCaptions files;

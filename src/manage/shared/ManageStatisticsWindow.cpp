@@ -6,10 +6,25 @@
 
 #include <QAbstractButton>
 
+#include <stdexcept>
+
 ManageStatisticsWindow::ManageStatisticsWindow(QWidget* parent) : ui::Form(parent) {}
 
-void ManageStatisticsWindow::Attach(QAbstractButton* ok, std::vector<ResultListExport> exports) {
-    exports_ = std::move(exports);
+namespace {
+
+template <class Control> Control* Find(QWidget& window, const std::string& name) {
+    auto* control = window.findChild<Control*>(QString::fromStdString(name));
+    if (!control)
+        throw std::logic_error("The window's form has no control " + name);
+    return control;
+}
+
+} // namespace
+
+void ManageStatisticsWindow::Attach(QAbstractButton* ok, const std::vector<ResultListExportText>& exports) {
+    for (const ResultListExportText& text : exports)
+        exports_.push_back({Find<ui::ListBox>(*this, text.list), Find<QAbstractButton>(*this, text.button),
+                            text.emptyCaption, text.emptyText});
     ui::OnClicked(ok, [this] { OkClick(); });
     for (const ResultListExport& list : exports_) {
         ui::OnClicked(list.button, [this, &list] { SmartExport(list); });

@@ -4,6 +4,7 @@
 // list that hands the list's folders to the export window. Each page's window
 // hands over its own OK button and its table of lists with their texts.
 
+#include "manage/shared/ManagePageTexts.h"
 #include "ui/Form.h"
 
 #include <string>
@@ -33,8 +34,9 @@ public:
 protected:
     explicit ManageStatisticsWindow(QWidget* parent);
     // Wires the window's own controls; called once its form is set up. Long
-    // paths can be scrolled sideways in every result list.
-    void Attach(QAbstractButton* ok, std::vector<ResultListExport> exports);
+    // paths can be scrolled sideways in every result list. A list or button
+    // the form does not have is a fault of the form: std::logic_error.
+    void Attach(QAbstractButton* ok, const std::vector<ResultListExportText>& exports);
 
 private:
     void SmartExport(const ResultListExport& list);
