@@ -5,6 +5,7 @@
 // illegal-character tables filled and a desktop that answers as scripted.
 
 #include "common/IllegalCharacters.h"
+#include "create/engine/CreationCounters.h"
 #include "support/DriveSandbox.h"
 #include "support/ProgramWindowsFixture.h"
 #include "support/ScriptedDesktop.h"
@@ -150,6 +151,10 @@ protected:
     }
     static std::string Text(const QLabel* label) { return label->text().toStdString(); }
     static Lines Items(const std::deque<std::string>& list) { return {list.begin(), list.end()}; }
+    // Folders, subfolders, files and their size.
+    static std::vector<double> Row(const CounterRow& row) {
+        return {row.Folders, row.SubFolders, row.Files, row.FilesSize};
+    }
 
     // Every path below the sandbox's drives ("D/a/b"), with the size of each file.
     std::map<std::string, long long> Tree() const {

@@ -79,8 +79,7 @@ TEST_F(NumbersPageTest, IllegalPrefixAndSuffixCharactersCostTheLastCharacter) {
     EXPECT_EQ(desktop->LastBox().text, "Illegal character in the Prefix : ?");
     EXPECT_EQ(controls().edtVol03Prefix->text().toStdString(), "a");
     // Pasted: the text loses its end, one box each, until the character is gone.
-    desktop->ExpectBox("0079");
-    desktop->ExpectBox("0079");
+    ExpectBoxes({"0079", "0079"});
     controls().edtVol03Prefix->setText("a*b");
     EXPECT_EQ(controls().edtVol03Prefix->text().toStdString(), "a");
     page->edtVol03PrefixExit();
@@ -186,8 +185,7 @@ TEST_F(NumbersPageTest, ClearFieldsEmptiesThePageAndItsUndo) {
     EXPECT_EQ(desktop->LastBox().caption, Title + "            Information no: 0083.");
     EXPECT_EQ(controls().edtVol03Prefix->text().toStdString(), "P");
 
-    desktop->ExpectBox("0083", Answer::Yes);
-    desktop->ExpectBox("0084");
+    ExpectBoxes({"0083?", "0084"});
     Click(controls().btnVol03ClearAll);
     EXPECT_EQ(desktop->LastBox().text, "End of the CLEAR FIELDS process !!!");
     EXPECT_EQ(controls().cboVol03DestFolders->Text(), "D:\\Work"); // the first entry
@@ -212,8 +210,7 @@ TEST_F(NumbersPageTest, DestinationListHoldsOnlyChosenFolders) {
     ChooseDestination("D:\\Work");
     ChooseDestination("D:\\Other");
     EXPECT_EQ(controls().cboVol03DestFolders->Items(), (Lines{"D:\\Work", "D:\\Other"}));
-    desktop->ExpectBox("0083", Answer::Yes);
-    desktop->ExpectBox("0084");
+    ExpectBoxes({"0083?", "0084"});
     Click(controls().btnVol03ClearAll);
     EXPECT_EQ(controls().cboVol03DestFolders->Items(), (Lines{"D:\\Work", "D:\\Other"}));
     EXPECT_EQ(controls().cboVol03DestFolders->Text(), "D:\\Work");

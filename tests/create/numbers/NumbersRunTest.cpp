@@ -101,10 +101,7 @@ TEST_F(NumbersPageTest, ExistingNumbersCountOnceAndGetNoStructure) {
     EXPECT_EQ(c.ToCreate.Folders, 3);
     EXPECT_EQ(c.ToCreate.SubFolders, 6);
     EXPECT_EQ(c.ToCreate.FilesSize, 15);
-    EXPECT_EQ(c.Created.Folders, 2);
-    EXPECT_EQ(c.Created.SubFolders, 4);
-    EXPECT_EQ(c.Created.Files, 2);
-    EXPECT_EQ(c.Created.FilesSize, 10);
+    EXPECT_EQ(Row(c.Created), (std::vector<double>{2, 4, 2, 10}));
     EXPECT_EQ(c.Exists.Folders, 1);
     EXPECT_EQ(c.Exists.SubFolders, 0); // no structure load on this page
     EXPECT_EQ(c.Exists.FilesSize, 0);
@@ -158,10 +155,7 @@ TEST_F(NumbersPageTest, WalkBoxesAndRefusedStructuresAreTheRunsOwn) {
     AddStructure("D:\\S1");
     AddStructure("D:\\S2");
     Choose(controls().rdoVol03AttachSubFoldersOnlyWithFiles);
-    desktop->ExpectBox("0093", Answer::Yes);
-    desktop->ExpectBox("0374");
-    desktop->ExpectBox("0374");
-    desktop->ExpectBox("0094");
+    ExpectBoxes({"0093?", "0374", "0374", "0094"});
     Click(controls().btnVol03CreateFolders);
     EXPECT_EQ(desktop->Boxes()[1].caption, Title + "\t\t\tWarning no: 0374.");
     EXPECT_EQ(desktop->Boxes()[1].text, "Illegal character in the text : [");
@@ -176,10 +170,7 @@ TEST_F(NumbersPageTest, WalkBoxesAndRefusedStructuresAreTheRunsOwn) {
         sandbox->MakeFile("D:\\S1\\late", "333");
         sandbox->MakeFile("D:\\S2\\late", "4444");
     };
-    desktop->ExpectBox("0093", Answer::Yes);
-    desktop->ExpectBox("0101");
-    desktop->ExpectBox("0102");
-    desktop->ExpectBox("0094");
+    ExpectBoxes({"0093?", "0101", "0102", "0094"});
     Click(controls().btnVol03CreateFolders);
     const auto& boxes = desktop->Boxes();
     EXPECT_EQ(boxes[boxes.size() - 3].caption, Title + "            Warning no: 0101.");
@@ -244,8 +235,7 @@ TEST_F(NumbersPageTest, RangeReadAgainIsCheckedAgain) {
     ChooseDestination("D:\\Work");
     SetRange("1", "3");
     controls().edtVol03StartNumber->setText("9"); // typed, box not left
-    desktop->ExpectBox("0093", Answer::Yes);
-    desktop->ExpectBox("0095");
+    ExpectBoxes({"0093?", "0095"});
     Click(controls().btnVol03CreateFolders);
     EXPECT_EQ(desktop->LastBox().caption, Title + "    Warning no: 0095.");
     EXPECT_EQ(desktop->LastBox().text,

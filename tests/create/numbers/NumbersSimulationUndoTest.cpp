@@ -38,8 +38,7 @@ TEST_F(NumbersPageTest, SimulationCoversAtMost30001Numbers) {
 
     // Mended: the limit holds for the numbers the simulation reads again.
     controls().edtVol03EndNumber->setText("40000"); // typed, box not left
-    desktop->ExpectBox("0465", Answer::Yes);
-    desktop->ExpectBox("0462");
+    ExpectBoxes({"0465?", "0462"});
     Click(controls().btnVol03CreateFoldersSimulation);
     EXPECT_EQ(page->Counters().Created.Folders, 0);
     EXPECT_TRUE(main.Disabled().empty());
@@ -62,8 +61,7 @@ TEST_F(NumbersPageTest, SimulationChecksMirrorTheRun) {
 
     SetRange("1", "3");
     controls().edtVol03StartNumber->setText("8"); // typed, box not left
-    desktop->ExpectBox("0465", Answer::Yes);
-    desktop->ExpectBox("0468");
+    ExpectBoxes({"0465?", "0468"});
     Click(controls().btnVol03CreateFoldersSimulation);
     EXPECT_EQ(desktop->LastBox().caption, SimulationTitle + "    Warning no: 0468.");
 
@@ -161,8 +159,7 @@ TEST_F(NumbersPageTest, UndoRemovesTheRunAndItsRecordedFiles) {
     EXPECT_EQ(desktop->LastBox().text, "Do you want to delete all folders (and files)\ncreated last time ?");
     EXPECT_TRUE(sandbox->Exists("D:\\Work\\2\\top.txt"));
 
-    desktop->ExpectBox("0097", Answer::Yes);
-    desktop->ExpectBox("0099");
+    ExpectBoxes({"0097?", "0099"});
     page->btnVol03UndoClick();
     EXPECT_EQ(desktop->LastBox().caption, Title + "            Information no: 0099.");
     EXPECT_EQ(desktop->LastBox().text, "End of Undo process !!!");
@@ -186,8 +183,7 @@ TEST_F(NumbersPageTest, UndoNamesOnlyWhatIsStillThere) {
     ASSERT_EQ(page->CreatedFilesList().size(), 2u);
     std::filesystem::remove(sandbox->Host("D:\\Work\\2\\a.txt"));
 
-    desktop->ExpectBox("0097", Answer::Yes);
-    desktop->ExpectBox("0099");
+    ExpectBoxes({"0097?", "0099"});
     page->btnVol03UndoClick();
     EXPECT_TRUE(Children("D:\\Work").empty());
 
@@ -195,9 +191,7 @@ TEST_F(NumbersPageTest, UndoNamesOnlyWhatIsStillThere) {
     CreateToTheEnd();
     std::filesystem::remove_all(sandbox->Host("D:\\Work\\1"));
     std::filesystem::create_directory_symlink(sandbox->Host("D:\\Keep"), sandbox->Host("D:\\Work\\1"));
-    desktop->ExpectBox("0097", Answer::Yes);
-    desktop->ExpectBox("0098");
-    desktop->ExpectBox("0099");
+    ExpectBoxes({"0097?", "0098", "0099"});
     page->btnVol03UndoClick();
     const testsupport::ShownBox& box = desktop->Boxes()[desktop->Boxes().size() - 2];
     EXPECT_EQ(box.caption, Title + "            Information no: 0098.");
@@ -222,9 +216,7 @@ TEST_F(NumbersPageTest, UndoLeavesTheFilesOfWhatThePersonPutInANewFoldersPlace) 
         CreateToTheEnd();
     };
     const auto undoNaming = [this](const std::string& folder) {
-        desktop->ExpectBox("0097", Answer::Yes);
-        desktop->ExpectBox("0098");
-        desktop->ExpectBox("0099");
+        ExpectBoxes({"0097?", "0098", "0099"});
         page->btnVol03UndoClick();
         EXPECT_EQ(desktop->Boxes()[desktop->Boxes().size() - 2].text,
                   "The program is unable to delete the following folders (and their contents), and/or "

@@ -47,8 +47,7 @@ TEST_F(PathsPageTest, LinesWrittenWithSlashesAreTakenApartAtEveryName) {
     after["D/Work/P-Feb-S"] = -1;
     EXPECT_EQ(Tree(), after);
 
-    desktop->ExpectBox("0068", Answer::Yes);
-    desktop->ExpectBox("0070");
+    ExpectBoxes({"0068?", "0070"});
     Click(controls().btnVol04Undo);
     EXPECT_EQ(Tree(), before);
 }
@@ -102,8 +101,7 @@ TEST_F(PathsPageTest, LinesNamingOneFolderAreOneFolderInSimulationAndRun) {
         EXPECT_EQ(simulated.Other.Folders, page->Counters().Other.Folders);
         EXPECT_FALSE(sandbox->Exists("D:\\P--S"));
 
-        desktop->ExpectBox("0068", Answer::Yes);
-        desktop->ExpectBox("0070");
+        ExpectBoxes({"0068?", "0070"});
         Click(controls().btnVol04Undo);
         EXPECT_EQ(Tree(), before);
     }

@@ -74,8 +74,7 @@ TEST_F(PathsPageTest, ChecksBeforeTheQuestionEndTheRunUntouched) {
     EXPECT_EQ(page->Counters().Created.Folders, 0);
     // "Attach Nothing." with an empty list asks, then says the list is empty.
     include().Clear();
-    desktop->ExpectBox("0061", Answer::Yes);
-    desktop->ExpectBox("0063");
+    ExpectBoxes({"0061?", "0063"});
     controls().btnVol04CreateFolders->click();
     EXPECT_EQ(desktop->LastBox().caption,
               "Creating Folder(s).-From a Folder List.           Warning no: 0063.");
@@ -121,8 +120,7 @@ TEST_F(PathsPageTest, SimulationCountsWhatTheRunThenDoes) {
         EXPECT_EQ(files, stat().lstStat04FilesCreated->Items());
         EXPECT_EQ(run.Other.Folders, 2);
 
-        desktop->ExpectBox("0068", Answer::Yes);
-        desktop->ExpectBox("0070");
+        ExpectBoxes({"0068?", "0070"});
         Click(controls().btnVol04Undo);
         EXPECT_EQ(Tree(), before);
     }
@@ -148,8 +146,7 @@ TEST_F(PathsPageTest, UndoOfSubfoldersOnlyWithFilesRemovesWhatTheRunMade) {
     SimulateToTheEnd();
     EXPECT_EQ(Items(page->CreatedFilesList()), std::vector<std::string>{"D:\\Work\\New\\B\\top.txt"});
 
-    desktop->ExpectBox("0068", Answer::Yes);
-    desktop->ExpectBox("0070");
+    ExpectBoxes({"0068?", "0070"});
     Click(controls().btnVol04Undo);
     // "New" was made on the way to B and is no folder of the list: it stays, empty.
     std::map<std::string, long long> expected = before;
@@ -180,17 +177,14 @@ TEST_F(PathsPageTest, UndoEmptiesAFolderStillItsOwnAndLeavesWhatTookItsPlace) {
     ASSERT_EQ(Items(page->CreatedFilesList()), std::vector<std::string>{"D:\\Work\\B\\top.txt"});
     std::ofstream(sandbox->Host("D:\\Work\\B\\top.txt"), std::ios::app) << "edited";
     sandbox->MakeFile("D:\\Work\\B\\added.txt", "added");
-    desktop->ExpectBox("0068", Answer::Yes);
-    desktop->ExpectBox("0070");
+    ExpectBoxes({"0068?", "0070"});
     Click(controls().btnVol04Undo);
     EXPECT_FALSE(sandbox->Exists("D:\\Work\\B"));
 
     CreateToTheEnd();
     std::filesystem::rename(sandbox->Host("D:\\Work\\B"), sandbox->Host("D:\\Away"));
     std::filesystem::create_directory_symlink(sandbox->Host("D:\\Mine"), sandbox->Host("D:\\Work\\B"));
-    desktop->ExpectBox("0068", Answer::Yes);
-    desktop->ExpectBox("0069");
-    desktop->ExpectBox("0070");
+    ExpectBoxes({"0068?", "0069", "0070"});
     Click(controls().btnVol04Undo);
     EXPECT_EQ(desktop->Boxes()[desktop->Boxes().size() - 2].text,
               "The program is unable to delete the following folders (and their contents), and/or separate "

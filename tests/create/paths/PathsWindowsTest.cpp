@@ -86,8 +86,7 @@ TEST_F(PathsPageTest, StatisticsWindowExportsItsListsOrSaysTheyAreEmpty) {
 TEST_F(PathsPageTest, PrefixAndStructureBoxes) {
     AddLines({"D:\\Work\\Jan"});
     controls().chkVol04Hyphen->setChecked(true);
-    desktop->ExpectBox("0054");
-    desktop->ExpectBox("0054");
+    ExpectBoxes({"0054", "0054"});
     controls().edtVol04Prefix->setText("A?*");
     EXPECT_EQ(controls().edtVol04Prefix->text().toStdString(), "A");
     EXPECT_EQ(desktop->LastBox().text, "Illegal character in the Prefix : ?");

@@ -59,11 +59,8 @@ TEST_F(StringsPageTest, SmartExportOfAnEmptyListShowsItsBox) {
 TEST_F(StringsPageTest, SmartExportHandsOverFoldersWithADrivePartOnce) {
     // Every item of a run exists: nothing was created.
     sandbox->MakeFolder("D:\\Work\\a");
-    SetDestination("D:\\Work");
-    AddItems({"a"});
-    desktop->ExpectBox("0025", Answer::Yes);
-    desktop->ExpectBox("0026");
-    Create();
+    Plan("D:\\Work", {"a"});
+    CreateToTheEnd();
     desktop->ExpectBox("0410");
     stat().btnStat02SmartExportFolders->click();
 
@@ -71,9 +68,7 @@ TEST_F(StringsPageTest, SmartExportHandsOverFoldersWithADrivePartOnce) {
     controls().cboVol02DestFolders->SetItemIndex(-1);
     controls().lstVol02IncludeStrings->Clear();
     AddItems({"C:\\Temp", "x"});
-    desktop->ExpectBox("0025", Answer::Yes);
-    desktop->ExpectBox("0026");
-    Create();
+    CreateToTheEnd();
     ASSERT_EQ(stat().lstStat02FoldersOther->Items(), (std::vector<std::string>{"C:\\Temp", "\\x"}));
     desktop->ExpectModal("frmFileExport", [](ui::Form&) {
         EXPECT_EQ(ExportSource(), std::vector<std::string>{"C:\\Temp"});
@@ -93,5 +88,4 @@ TEST_F(StringsPageTest, SmartExportHandsOverFoldersWithADrivePartOnce) {
     stat().btnStat02SmartExportFolders->click();
     desktop->ExpectModal("frmFileExport", [](ui::Form&) { EXPECT_EQ(ExportSource().size(), 3u); });
     stat().btnStat02SmartExportFolders->click();
-    frmStatistic02->hide();
 }

@@ -48,10 +48,7 @@ TEST_F(StringsDiskRulesTest, ADestinationLinkedIntoTheStructureIsCopiedOnce) {
     sandbox->MakeFile("D:\\S\\data.bin", std::string(100000, 'd'));
     sandbox->MakeFolder("D:\\S\\sub");
     fs::create_directory_symlink(sandbox->Host("D:\\S"), sandbox->Host("D:\\Link"));
-    SetDestination("D:\\Link");
-    AddItems({"x", "y"});
-    AddStructure("D:\\S");
-    Choose(controls().rdoVol02AttachMainFolderWithFiles);
+    Plan("D:\\Link", {"x", "y"}, {"D:\\S"}, controls().rdoVol02AttachMainFolderWithFiles);
     EXPECT_EQ(SimulateThenCreate(), "created 2.000000/4.000000/2.000000/200000.000000, exists "
                                     "0.000000/0.000000/0.000000/0.000000, other "
                                     "0.000000/0.000000/0.000000/0.000000");
@@ -60,7 +57,6 @@ TEST_F(StringsDiskRulesTest, ADestinationLinkedIntoTheStructureIsCopiedOnce) {
     EXPECT_FALSE(sandbox->Exists("D:\\S\\x\\S\\x"));
     EXPECT_FALSE(sandbox->Exists("D:\\S\\y\\S\\x"));
     EXPECT_FALSE(sandbox->Exists("D:\\S\\y\\S\\y"));
-    frmStatistic02->hide();
 }
 
 TEST_F(StringsDiskRulesTest, LinksInAStructureAreCopiedAsLinksOfNoSize) {
@@ -98,7 +94,6 @@ TEST_F(StringsDiskRulesTest, LinksInAStructureAreCopiedAsLinksOfNoSize) {
                                     "0.000000/0.000000/0.000000/0.000000, other "
                                     "0.000000/0.000000/0.000000/0.000000");
     EXPECT_TRUE(fs::is_empty(sandbox->Host("D:\\Work\\b")));
-    frmStatistic02->hide();
 }
 
 TEST_F(StringsDiskRulesTest, NamesNoWindowsPathCanHoldAreNeverJoined) {
@@ -117,13 +112,9 @@ TEST_F(StringsDiskRulesTest, NamesNoWindowsPathCanHoldAreNeverJoined) {
     EXPECT_EQ(page->GetStructureTotals().subfolders, 2u);
     EXPECT_EQ(page->GetStructureTotals().files, 3u);
     const std::map<std::string, long long> before = Tree();
-    desktop->ExpectBox("0455", Answer::Yes);
-    desktop->ExpectBox("0457");
-    Simulate();
+    SimulateToTheEnd();
     const std::string simulated = Rows(page->Counters());
-    desktop->ExpectBox("0025", Answer::Yes);
-    desktop->ExpectBox("0026");
-    Create();
+    CreateToTheEnd();
     EXPECT_EQ(Rows(page->Counters()), simulated);
     EXPECT_EQ(Rows(page->Counters()), "created 1.000000/1.000000/1.000000/2.000000, exists "
                                       "0.000000/0.000000/0.000000/0.000000, other "
@@ -135,11 +126,9 @@ TEST_F(StringsDiskRulesTest, NamesNoWindowsPathCanHoldAreNeverJoined) {
         }
     }
     EXPECT_EQ(stat().lstStat02FoldersOther->Count(), 3);
-    desktop->ExpectBox("0029", Answer::Yes);
-    desktop->ExpectBox("0031");
+    ExpectBoxes({"0029?", "0031"});
     Undo();
     EXPECT_EQ(Tree(), before);
-    frmStatistic02->hide();
 }
 
 TEST_F(StringsDiskRulesTest, WhatCouldNotBeMadeIsCountedListedAndTold) {
@@ -171,12 +160,10 @@ TEST_F(StringsDiskRulesTest, WhatCouldNotBeMadeIsCountedListedAndTold) {
     EXPECT_EQ(other, (std::vector<std::string>{"D:\\Work\\m\\clash", "D:\\Work\\m\\clash\\deeper",
                                                "D:\\Work\\m\\clash\\inside.txt", "D:\\Work\\m\\pipe"}));
     EXPECT_EQ(sandbox->Read("D:\\Work\\m\\clash"), "file");
-    frmStatistic02->hide();
 }
 
 TEST_F(StringsDiskRulesTest, UndoNeverReachesThroughAFolderReplacedByALink) {
-    SetDestination("D:\\Work");
-    AddItems({"a\\b", "c"});
+    Plan("D:\\Work", {"a\\b", "c"});
     CreateToTheEnd();
     sandbox->MakeFile("D:\\Work\\a\\b\\mine.txt", "run");
     // Between the run and its undo, a is moved away and replaced by a link to
@@ -186,16 +173,13 @@ TEST_F(StringsDiskRulesTest, UndoNeverReachesThroughAFolderReplacedByALink) {
     fs::create_directory_symlink(sandbox->Host("D:\\Other"), sandbox->Host("D:\\Work\\a"));
     fs::rename(sandbox->Host("D:\\Work\\c"), sandbox->Host("D:\\MovedC"));
     sandbox->MakeFile("D:\\Work\\c\\new.txt", "new");
-    desktop->ExpectBox("0029", Answer::Yes);
-    desktop->ExpectBox("0030");
-    desktop->ExpectBox("0031");
+    ExpectBoxes({"0029?", "0030", "0031"});
     Undo();
     EXPECT_EQ(sandbox->Read("D:\\Other\\b\\keep.txt"), "keep");
     EXPECT_EQ(sandbox->Read("D:\\Work\\c\\new.txt"), "new");
     EXPECT_EQ(sandbox->Read("D:\\Moved\\b\\mine.txt"), "run");
     EXPECT_EQ(desktop->Boxes()[3].text, "The program is unable to delete the following folders and their "
                                         "contents : \n\nOTHER REASONS   : \n\nD:\\Work\\a\\b\nD:\\Work\\c\n");
-    frmStatistic02->hide();
 }
 
 TEST_F(StringsDiskRulesTest, TheSimulationJudgesEachItemAsTheRunDoes) {
@@ -237,24 +221,19 @@ TEST_F(StringsDiskRulesTest, TheSimulationJudgesEachItemAsTheRunDoes) {
             EXPECT_EQ(path.rfind("D/Work/", 0), 0u) << path;
         }
     }
-    frmStatistic02->hide();
 }
 
 TEST_F(StringsDiskRulesTest, ADriveRootStructureHasNoTopFolderAnywhere) {
     sandbox->MakeFolder("C:\\top");
     sandbox->MakeFile("C:\\top\\t.txt", "t");
     sandbox->MakeFolder("D:\\Work");
-    SetDestination("D:\\Work");
-    AddItems({"r"});
-    AddStructure("C:\\");
-    Choose(controls().rdoVol02AttachMainFolderWithFiles);
+    Plan("D:\\Work", {"r"}, {"C:\\"}, controls().rdoVol02AttachMainFolderWithFiles);
     page->CheckFreeSpace(true);
     EXPECT_EQ(page->Counters().ToCreate.SubFolders, 1);
     EXPECT_EQ(SimulateThenCreate(), "created 1.000000/1.000000/1.000000/1.000000, exists "
                                     "0.000000/0.000000/0.000000/0.000000, other "
                                     "0.000000/0.000000/0.000000/0.000000");
     EXPECT_TRUE(sandbox->Exists("D:\\Work\\r\\top\\t.txt"));
-    frmStatistic02->hide();
 }
 
 TEST_F(StringsDiskRulesTest, AnItemThatLeadsOutIsRefusedWhenTyped) {

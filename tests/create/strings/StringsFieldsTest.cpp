@@ -109,9 +109,7 @@ TEST_F(StringsFieldsTest, IllegalPrefixAndSuffixCharactersCostTheLastCharacter) 
 
     // In the middle: the text loses its end, one box per character, until the
     // illegal character is gone.
-    desktop->ExpectBox("0019");
-    desktop->ExpectBox("0019");
-    desktop->ExpectBox("0019");
+    ExpectBoxes({"0019", "0019", "0019"});
     controls().edtVol02Suffix->setText("cd\\ef");
     EXPECT_EQ(desktop->LastBox().text, "Illegal character in the Suffix : \\");
     EXPECT_EQ(controls().edtVol02Suffix->text().toStdString(), "cd");
@@ -294,8 +292,7 @@ TEST_F(StringsFieldsTest, OpeningAListFileAsksAndWarnsLineByLine) {
 
     desktop->ExpectOpenFile("D:\\in.txt");
     desktop->ExpectBox("0014", Answer::No);
-    desktop->ExpectBox("0141");
-    desktop->ExpectBox("0142");
+    ExpectBoxes({"0141", "0142"});
     desktop->ExpectBox("0143", Answer::Yes); // asked once; the second drive line goes silently
     desktop->ExpectMessage("End of the Loading process.");
     page->btnVol02OpenClick();

@@ -279,9 +279,7 @@ TEST_F(StringsListsTest, ClearAllReturnsToTheStartAndForgetsTheUndoList) {
     ChooseDestination("D:\\Work");
     TypeAll({"a", "b"});
     exclude().AddItem("c");
-    desktop->ExpectBox("0025", Answer::Yes);
-    desktop->ExpectBox("0026");
-    Create();
+    CreateToTheEnd();
     frmStatistic02->hide();
     controls().edtVol02Prefix->setText("P");
     controls().edtVol02Suffix->setText("S");
@@ -292,8 +290,7 @@ TEST_F(StringsListsTest, ClearAllReturnsToTheStartAndForgetsTheUndoList) {
     Click(controls().btnVol02ClearAll);
     EXPECT_EQ(include().Count(), 2);
 
-    desktop->ExpectBox("0032", Answer::Yes);
-    desktop->ExpectBox("0033");
+    ExpectBoxes({"0032?", "0033"});
     Click(controls().btnVol02ClearAll);
     EXPECT_EQ(desktop->Boxes()[desktop->Boxes().size() - 2].caption, PageTitle + "Information no: 0032.");
     EXPECT_EQ(

@@ -26,7 +26,7 @@ class StringsPageTest : public CreatePageFixture<Vol02StringsPage> {
 protected:
     void SetUp() override {
         CreatePageFixture::SetUp();
-        MakeCreatePage("Vol02", "CD", {"0025?", "0026"}, {"0455?", "0457"}, nullptr);
+        MakeCreatePage("Vol02", "CD", {"0025?", "0026"}, {"0455?", "0457"}, frmStatistic02);
         controls().chkVol02ViewDestFolder->setChecked(false);
     }
 
@@ -43,6 +43,16 @@ protected:
     }
     void AddStructure(const std::string& folder) { controls().lstVol02AddFolderStructure->AddItem(folder); }
     void Choose(QRadioButton* radio) { radio->setChecked(true); }
+    // The destination, the Include items, the structures to attach and the attach option.
+    void Plan(const std::string& destination, const Lines& items, const Lines& structures = {},
+              QRadioButton* mode = nullptr) {
+        SetDestination(destination);
+        AddItems(items);
+        for (const std::string& structure : structures)
+            AddStructure(structure);
+        if (mode)
+            Choose(mode);
+    }
     void Create() { Click(controls().btnVol02CreateFolders); }
     void Simulate() { Click(controls().btnVol02CreateFoldersSimulation); }
     void Undo() { Click(controls().btnVol02Undo); }

@@ -87,10 +87,8 @@ TEST_F(StringsRunScreenTest, EveryPaintOfARunShowsOneMoment) {
     sandbox->MakeFile("D:\\Frame\\a\\one.txt", "1");
     sandbox->MakeFile("D:\\Frame\\a\\b\\two.txt", "22");
     sandbox->MakeFile("D:\\Frame\\three.txt", "333");
-    SetDestination("D:\\Work");
-    AddItems({"A", "B", "C", "Old", "D", "E"});
-    AddStructure("D:\\Frame");
-    Choose(controls().rdoVol02AttachMainFolderWithFiles);
+    Plan("D:\\Work", {"A", "B", "C", "Old", "D", "E"}, {"D:\\Frame"},
+         controls().rdoVol02AttachMainFolderWithFiles);
     controls().chkVol02ViewDetailedResults->setChecked(true);
     page->show();
     frmStatistic02->show();
@@ -130,19 +128,16 @@ TEST_F(StringsRunScreenTest, EveryPaintOfARunShowsOneMoment) {
 }
 
 TEST_F(StringsRunScreenTest, ADestinationTheShellCannotShowIsToldOnceAndPlainly) {
-    SetDestination("D:\\Work");
-    AddItems({"A", "B", "C"});
+    Plan("D:\\Work", {"A", "B", "C"});
     controls().chkVol02ViewDestFolder->setChecked(true);
     desktop->RefuseShellOpens(true);
     const std::string told = ui::ShellOpenFailedText("D:\\Work");
     EXPECT_NE(told.find("D:\\Work"), std::string::npos);
 
-    desktop->ExpectBox("0025", ui::Answer::Yes);
-    desktop->ExpectBox("0026");
+    ExpectBoxes({"0025?", "0026"});
     desktop->ExpectMessage(told);
     Create();
-    desktop->ExpectBox("0455", ui::Answer::Yes);
-    desktop->ExpectBox("0457");
+    ExpectBoxes({"0455?", "0457"});
     desktop->ExpectMessage(told);
     Simulate();
 

@@ -16,8 +16,7 @@ namespace fs = std::filesystem;
 TEST_F(StringsPageTest, ADestinationThatIsALinkIsCreatedInto) {
     sandbox->MakeFolder("D:\\Real");
     fs::create_directory_symlink(sandbox->Host("D:\\Real"), sandbox->Host("D:\\Link"));
-    SetDestination("D:\\Link");
-    AddItems({"a", "b", "c\\d"});
+    Plan("D:\\Link", {"a", "b", "c\\d"});
     CreateToTheEnd();
     EXPECT_EQ(page->Counters().Created.Folders, 3);
     EXPECT_EQ(page->Counters().Other.Folders, 0);
@@ -28,12 +27,10 @@ TEST_F(StringsPageTest, ADestinationThatIsALinkIsCreatedInto) {
     // A folder reached through the link is a folder like any other.
     sandbox->MakeFolder("D:\\Real\\Inner");
     controls().lstVol02IncludeStrings->Clear();
-    SetDestination("D:\\Link\\Inner");
-    AddItems({"e", "f"});
+    Plan("D:\\Link\\Inner", {"e", "f"});
     CreateToTheEnd();
     EXPECT_EQ(page->Counters().Created.Folders, 2);
     EXPECT_TRUE(sandbox->Exists("D:\\Real\\Inner\\e"));
-    frmStatistic02->hide();
 }
 
 TEST_F(StringsPageTest, MostlyExistingItemsAndStructuresAreCountedAsBefore) {
@@ -42,10 +39,7 @@ TEST_F(StringsPageTest, MostlyExistingItemsAndStructuresAreCountedAsBefore) {
     for (const char* name : {"A", "b", "C"})
         sandbox->MakeFolder(std::string("D:\\Work\\") + name + "\\S\\SUB");
     sandbox->MakeFile("D:\\Work\\d", "a file where a folder is wanted");
-    SetDestination("D:\\Work");
-    AddItems({"a", "B", "c", "d", "e", "F"});
-    AddStructure("D:\\S");
-    Choose(controls().rdoVol02AttachMainFolderWithFiles);
+    Plan("D:\\Work", {"a", "B", "c", "d", "e", "F"}, {"D:\\S"}, controls().rdoVol02AttachMainFolderWithFiles);
     CreateToTheEnd();
 
     const CreationCounters& c = page->Counters();
@@ -80,5 +74,4 @@ TEST_F(StringsPageTest, MostlyExistingItemsAndStructuresAreCountedAsBefore) {
     EXPECT_TRUE(sandbox->Exists("D:\\Work\\h\\Sub\\deep"));
     EXPECT_EQ(sandbox->Read("D:\\Work\\h\\Sub\\g"), "g");
     EXPECT_FALSE(sandbox->Exists("D:\\Work\\h\\SUB"));
-    frmStatistic02->hide();
 }

@@ -97,25 +97,13 @@ TEST_F(StringsPageTest, MainFoldersWithFilesCopiesBreadthFirstAndChargesExisting
     // copy a\b before c.
     sandbox->MakeFolder("D:\\S\\c");
     sandbox->MakeFolder("D:\\Work\\n0");
-    SetDestination("D:\\Work");
-    AddItems({"n0", "n1", "n2"});
-    AddStructure("D:\\S");
-    Choose(controls().rdoVol02AttachMainFolderWithFiles);
+    Plan("D:\\Work", {"n0", "n1", "n2"}, {"D:\\S"}, controls().rdoVol02AttachMainFolderWithFiles);
     CreateToTheEnd();
 
     const CreationCounters& c = page->Counters();
-    EXPECT_EQ(c.ToCreate.Folders, 3);
-    EXPECT_EQ(c.ToCreate.SubFolders, 12);
-    EXPECT_EQ(c.ToCreate.Files, 6);
-    EXPECT_EQ(c.ToCreate.FilesSize, 90);
-    EXPECT_EQ(c.Created.Folders, 2);
-    EXPECT_EQ(c.Created.SubFolders, 8);
-    EXPECT_EQ(c.Created.Files, 4);
-    EXPECT_EQ(c.Created.FilesSize, 60);
-    EXPECT_EQ(c.Exists.Folders, 1);
-    EXPECT_EQ(c.Exists.SubFolders, 4);
-    EXPECT_EQ(c.Exists.Files, 2);
-    EXPECT_EQ(c.Exists.FilesSize, 30);
+    EXPECT_EQ(Row(c.ToCreate), (std::vector<double>{3, 12, 6, 90}));
+    EXPECT_EQ(Row(c.Created), (std::vector<double>{2, 8, 4, 60}));
+    EXPECT_EQ(Row(c.Exists), (std::vector<double>{1, 4, 2, 30}));
     EXPECT_EQ(c.Other.Folders, 0);
     EXPECT_EQ(PageLabel("FilesSizeCreated"), "60");
     EXPECT_EQ(StatLabel("SubFoldersToCreate"), "12");
@@ -131,7 +119,6 @@ TEST_F(StringsPageTest, MainFoldersWithFilesCopiesBreadthFirstAndChargesExisting
     EXPECT_EQ(sandbox->Read("D:\\Work\\n2\\S\\a\\y"), std::string(20, 'y'));
     EXPECT_FALSE(sandbox->Exists("D:\\Work\\n0\\S")); // an existing folder gets nothing attached
     EXPECT_TRUE(page->CreatedFilesList().empty());
-    frmStatistic02->hide();
 }
 
 TEST_F(StringsPageTest, SubfoldersOnlyMergesStructuresWithoutOverwriting) {
@@ -139,11 +126,7 @@ TEST_F(StringsPageTest, SubfoldersOnlyMergesStructuresWithoutOverwriting) {
     sandbox->MakeFolder("D:\\S1\\k");
     sandbox->MakeFile("D:\\S2\\f", "BBBBBBB");
     sandbox->MakeFile("D:\\S2\\g", "GGG");
-    SetDestination("D:\\Work");
-    AddItems({"n"});
-    AddStructure("D:\\S1");
-    AddStructure("D:\\S2");
-    Choose(controls().rdoVol02AttachSubFoldersOnlyWithFiles);
+    Plan("D:\\Work", {"n"}, {"D:\\S1", "D:\\S2"}, controls().rdoVol02AttachSubFoldersOnlyWithFiles);
     CreateToTheEnd();
 
     const CreationCounters& c = page->Counters();
@@ -161,7 +144,6 @@ TEST_F(StringsPageTest, SubfoldersOnlyMergesStructuresWithoutOverwriting) {
     Choose(controls().rdoVol02AttachNothing);
     CreateToTheEnd();
     EXPECT_TRUE(page->CreatedFilesList().empty());
-    frmStatistic02->hide();
 }
 
 TEST_F(StringsPageTest, FreeSpaceEqualToTheNeedIsNotEnough) {
@@ -222,23 +204,20 @@ TEST_F(StringsPageTest, ChecksComeInTheirOrder) {
 
     // An empty Include list is refused only after the counters were reset.
     controls().lstVol02IncludeStrings->Clear();
-    desktop->ExpectBox("0025", Answer::Yes);
-    desktop->ExpectBox("0027");
+    ExpectBoxes({"0025?", "0027"});
     Create();
     EXPECT_EQ(desktop->LastBox().text,
               "The Include list is empty !!!\nYou must enter at least one item to create folders.");
     EXPECT_EQ(page->Counters().Created.Folders, 0);
     EXPECT_TRUE(main.Disabled().empty());
     EXPECT_TRUE(desktop->AllUsed());
-    frmStatistic02->hide();
 }
 
 TEST_F(StringsPageTest, NoDriveRootIsEverRecordedAsCreated) {
     // Mended: only a folder that was missing before and is there afterwards
     // counts as created, so Undo can never be handed a drive root.
     sandbox->MakeFile("D:\\keep.txt", "keep");
-    SetDestination("D:\\");
-    AddItems({".", "..", "new"});
+    Plan("D:\\", {".", "..", "new"});
     CreateToTheEnd();
     EXPECT_EQ(Items(page->ResultLists().Created.Folders), std::vector<std::string>{"D:\\new"});
     // "." and ".." name the destination itself (or what lies above it): no
@@ -255,7 +234,6 @@ TEST_F(StringsPageTest, NoDriveRootIsEverRecordedAsCreated) {
     desktop->ExpectBox("0028");
     Undo();
     EXPECT_TRUE(std::filesystem::exists(sandbox->HostRoot('D') + "/keep.txt"));
-    frmStatistic02->hide();
 }
 
 TEST_F(StringsPageTest, StructureHoldingTheDestinationIsCopiedOnceAsSimulated) {
@@ -264,10 +242,7 @@ TEST_F(StringsPageTest, StructureHoldingTheDestinationIsCopiedOnceAsSimulated) {
     sandbox->MakeFile("D:\\S\\s.txt", "s");
     sandbox->MakeFolder("D:\\S\\t");
     sandbox->MakeFolder("D:\\S\\out");
-    SetDestination("D:\\S\\out");
-    AddItems({"a", "b", "c\\d"});
-    AddStructure("D:\\S");
-    Choose(controls().rdoVol02AttachMainFolderWithFiles);
+    Plan("D:\\S\\out", {"a", "b", "c\\d"}, {"D:\\S"}, controls().rdoVol02AttachMainFolderWithFiles);
 
     SimulateToTheEnd();
     CreationCounters simulated = page->Counters();
@@ -277,23 +252,17 @@ TEST_F(StringsPageTest, StructureHoldingTheDestinationIsCopiedOnceAsSimulated) {
     EXPECT_EQ(real.Created.Folders, 3);
     EXPECT_EQ(real.Created.SubFolders, 9); // S, S\out, S\t for each new folder
     EXPECT_EQ(real.Created.Files, 3);
-    EXPECT_EQ(real.Created.Folders, simulated.Created.Folders);
-    EXPECT_EQ(real.Created.SubFolders, simulated.Created.SubFolders);
-    EXPECT_EQ(real.Created.Files, simulated.Created.Files);
-    EXPECT_EQ(real.Created.FilesSize, simulated.Created.FilesSize);
+    EXPECT_EQ(Row(real.Created), (std::vector<double>{simulated.Created.Folders, simulated.Created.SubFolders,
+                                                      simulated.Created.Files, simulated.Created.FilesSize}));
     EXPECT_TRUE(sandbox->Exists("D:\\S\\out\\b\\S\\out"));
     EXPECT_FALSE(sandbox->Exists("D:\\S\\out\\b\\S\\out\\a"));
     EXPECT_FALSE(sandbox->Exists("D:\\S\\out\\c\\d\\S\\out\\c"));
-    frmStatistic02->hide();
 }
 
 TEST_F(StringsPageTest, AWholeDriveAttachedEndsAndAgreesWithTheSimulation) {
     sandbox->MakeFile("D:\\root.txt", "r");
     sandbox->MakeFolder("D:\\Work");
-    SetDestination("D:\\Work");
-    AddItems({"a", "b"});
-    AddStructure("D:\\");
-    Choose(controls().rdoVol02AttachSubFoldersOnlyWithoutFiles);
+    Plan("D:\\Work", {"a", "b"}, {"D:\\"}, controls().rdoVol02AttachSubFoldersOnlyWithoutFiles);
     SimulateToTheEnd();
     CreationCounters simulated = page->Counters();
     CreateToTheEnd();
@@ -302,12 +271,10 @@ TEST_F(StringsPageTest, AWholeDriveAttachedEndsAndAgreesWithTheSimulation) {
     EXPECT_TRUE(sandbox->Exists("D:\\Work\\b\\Work"));
     EXPECT_FALSE(sandbox->Exists("D:\\Work\\b\\Work\\a"));
     EXPECT_FALSE(sandbox->Exists("D:\\Work\\a\\root.txt")); // without files
-    frmStatistic02->hide();
 }
 
 TEST_F(StringsPageTest, InputDuringARunIsIgnored) {
-    SetDestination("D:\\Work");
-    AddItems({"a", "b", "c"});
+    Plan("D:\\Work", {"a", "b", "c"});
     int calls = 0;
     desktop->OnProcessMessages([&] {
         ++calls;
@@ -328,7 +295,6 @@ TEST_F(StringsPageTest, InputDuringARunIsIgnored) {
     QKeyEvent press(QEvent::KeyPress, Qt::Key_Z, Qt::NoModifier, "z");
     QCoreApplication::sendEvent(controls().edtVol02Prefix, &press);
     EXPECT_EQ(controls().edtVol02Prefix->text().toStdString(), "z");
-    frmStatistic02->hide();
 }
 
 TEST_F(StringsPageTest, CountersAboveFourGigabytesAreShownExactly) {
@@ -398,22 +364,13 @@ protected:
 TEST_F(StringsBoxesDuringARunTest, BoxesOfTheRunFindTheScreenAsTheCountersAre) {
     sandbox->MakeFile("D:\\S1\\f", "11111");
     sandbox->MakeFile("D:\\S2\\f", "2222222");
-    SetDestination("D:\\Work");
-    AddItems({"n", "o[1]"});
-    AddStructure("D:\\S1");
-    AddStructure("D:\\S2");
-    Choose(controls().rdoVol02AttachSubFoldersOnlyWithFiles);
+    Plan("D:\\Work", {"n", "o[1]"}, {"D:\\S1", "D:\\S2"}, controls().rdoVol02AttachSubFoldersOnlyWithFiles);
     // Files that appear after the structure scan have no size to count.
     WatchBoxes([this] {
         sandbox->MakeFile("D:\\S1\\late", "333");
         sandbox->MakeFile("D:\\S2\\late", "4444");
     });
-    desktop->ExpectBox("0025", Answer::Yes);
-    desktop->ExpectBox("0036");
-    desktop->ExpectBox("0037");
-    desktop->ExpectBox("0373");
-    desktop->ExpectBox("0373");
-    desktop->ExpectBox("0026");
+    ExpectBoxes({"0025?", "0036", "0037", "0373", "0373", "0026"});
     Create();
     ASSERT_EQ(screens.size(), 6u);
 
@@ -458,21 +415,14 @@ TEST_F(StringsBoxesDuringARunTest, BoxesOfTheRunFindTheScreenAsTheCountersAre) {
     EXPECT_EQ(page->Counters().Created.FilesSize, 5);
     EXPECT_EQ(page->Counters().Exists.FilesSize, 7);
     EXPECT_EQ(sandbox->Read("D:\\Work\\n\\late"), "333");
-    frmStatistic02->hide();
 }
 
 TEST_F(StringsBoxesDuringARunTest, BoxesOfTheSimulationFindTheScreenAsTheCountersAre) {
     sandbox->MakeFile("D:\\S1\\f", "11111");
-    SetDestination("D:\\Work");
-    AddItems({"n", "o[1]"});
-    AddStructure("D:\\S1");
-    Choose(controls().rdoVol02AttachMainFolderWithFiles);
+    Plan("D:\\Work", {"n", "o[1]"}, {"D:\\S1"}, controls().rdoVol02AttachMainFolderWithFiles);
     WatchBoxes([this] { sandbox->MakeFile("D:\\S1\\late", "333"); });
     std::map<std::string, long long> before = Tree();
-    desktop->ExpectBox("0455", Answer::Yes);
-    desktop->ExpectBox("0459");
-    desktop->ExpectBox("0456");
-    desktop->ExpectBox("0457");
+    ExpectBoxes({"0455?", "0459", "0456", "0457"});
     Simulate();
     ASSERT_EQ(screens.size(), 4u);
 
@@ -499,20 +449,15 @@ TEST_F(StringsBoxesDuringARunTest, BoxesOfTheSimulationFindTheScreenAsTheCounter
 
     before["D/S1/late"] = 3; // made by the test while the question was up
     EXPECT_EQ(Tree(), before);
-    frmStatistic02->hide();
 }
 
 TEST_F(StringsPageTest, AStructureGivenWithBlanksIsCopiedToTheSamePlaces) {
     // The relative part of each listed folder is cut from the trimmed root:
     // cut by the length of the item with its blanks, a\y would land beside a.
     sandbox->MakeFile("D:\\S\\a\\y", "yy");
-    SetDestination("D:\\Work");
-    AddItems({"n"});
-    AddStructure("  D:\\S  ");
-    Choose(controls().rdoVol02AttachMainFolderWithFiles);
+    Plan("D:\\Work", {"n"}, {"  D:\\S  "}, controls().rdoVol02AttachMainFolderWithFiles);
     CreateToTheEnd();
     EXPECT_EQ(sandbox->Read("D:\\Work\\n\\S\\a\\y"), "yy");
     EXPECT_FALSE(sandbox->Exists("D:\\Work\\n\\S\\y"));
     EXPECT_EQ(page->Counters().Created.FilesSize, 2); // found in the size map: no box
-    frmStatistic02->hide();
 }

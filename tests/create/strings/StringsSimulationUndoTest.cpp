@@ -21,19 +21,14 @@ const std::string SimulationTitle = "Simulate Creating Folder(s).-From a String 
 TEST_F(StringsPageTest, SimulationAfterARunCreatesNothingAndKeepsTheUndoList) {
     sandbox->MakeFile("D:\\S\\f.txt", "12345");
     sandbox->MakeFolder("D:\\S\\sub");
-    SetDestination("D:\\Work");
-    AddItems({"a", "b"});
-    desktop->ExpectBox("0025", Answer::Yes);
-    desktop->ExpectBox("0026");
-    Create();
+    Plan("D:\\Work", {"a", "b"});
+    CreateToTheEnd();
     std::map<std::string, long long> before = Tree();
 
     AddItems({"c", "D:\\Data\\New"});
     AddStructure("D:\\S");
     Choose(controls().rdoVol02AttachMainFolderWithFiles);
-    desktop->ExpectBox("0455", Answer::Yes);
-    desktop->ExpectBox("0457");
-    Simulate();
+    SimulateToTheEnd();
 
     EXPECT_EQ(Tree(), before);
     EXPECT_EQ(Items(page->ResultLists().Created.Folders),
@@ -69,13 +64,11 @@ TEST_F(StringsPageTest, SimulationAfterARunCreatesNothingAndKeepsTheUndoList) {
               (std::set<std::string>{"tabFolderCreate05", "tabFolderCreate04", "tabFolderCreate01"}));
 
     // Undo still removes the folders of the real run.
-    desktop->ExpectBox("0029", Answer::Yes);
-    desktop->ExpectBox("0031");
+    ExpectBoxes({"0029?", "0031"});
     Undo();
     EXPECT_FALSE(sandbox->Exists("D:\\Work\\a"));
     EXPECT_FALSE(sandbox->Exists("D:\\Work\\b"));
     EXPECT_TRUE(sandbox->Exists("D:\\Work"));
-    frmStatistic02->hide();
 }
 
 TEST_F(StringsPageTest, SimulationChecksMirrorTheRun) {
@@ -89,8 +82,7 @@ TEST_F(StringsPageTest, SimulationChecksMirrorTheRun) {
     EXPECT_EQ(desktop->LastBox().text,
               "The folder doesn't exist : D:\\Gone\nAction : Please enter or select an existing folder.");
     Choose(controls().rdoVol02AttachNothing);
-    desktop->ExpectBox("0455", Answer::Yes);
-    desktop->ExpectBox("0458");
+    ExpectBoxes({"0455?", "0458"});
     Simulate();
     EXPECT_EQ(desktop->LastBox().caption, SimulationTitle + "Warning no: 0458.");
     EXPECT_TRUE(main.Disabled().empty());
@@ -99,12 +91,9 @@ TEST_F(StringsPageTest, SimulationChecksMirrorTheRun) {
     // is refused as the run refuses it.
     AddItems({"Q:\\x", "y"});
     controls().cboVol02DestFolders->SetItemIndex(-1);
-    desktop->ExpectBox("0455", Answer::Yes);
-    desktop->ExpectBox("0457");
-    Simulate();
+    SimulateToTheEnd();
     EXPECT_EQ(page->Counters().Created.Folders, 0);
     EXPECT_EQ(page->Counters().Other.Folders, 2);
-    frmStatistic02->hide();
 }
 
 TEST_F(StringsPageTest, UndoRemovesTheRunsFoldersAndNamesWhatItCannot) {
@@ -117,13 +106,8 @@ TEST_F(StringsPageTest, UndoRemovesTheRunsFoldersAndNamesWhatItCannot) {
 
     sandbox->MakeFile("D:\\S\\f.txt", "f");
     sandbox->MakeFile("D:\\Keep\\precious.txt", "precious");
-    SetDestination("D:\\Work");
-    AddItems({"a", "b", "c", "p\\q"});
-    AddStructure("D:\\S");
-    Choose(controls().rdoVol02AttachMainFolderWithFiles);
-    desktop->ExpectBox("0025", Answer::Yes);
-    desktop->ExpectBox("0026");
-    Create();
+    Plan("D:\\Work", {"a", "b", "c", "p\\q"}, {"D:\\S"}, controls().rdoVol02AttachMainFolderWithFiles);
+    CreateToTheEnd();
     ASSERT_TRUE(sandbox->Exists("D:\\Work\\a\\S\\f.txt"));
 
     // No keeps everything.
@@ -140,9 +124,7 @@ TEST_F(StringsPageTest, UndoRemovesTheRunsFoldersAndNamesWhatItCannot) {
     // A link inside a created folder goes with the folder; what it points to stays.
     std::filesystem::create_directory_symlink(sandbox->Host("D:\\Keep"),
                                               sandbox->Host("D:\\Work\\a\\S\\link"));
-    desktop->ExpectBox("0029", Answer::Yes);
-    desktop->ExpectBox("0030");
-    desktop->ExpectBox("0031");
+    ExpectBoxes({"0029?", "0030", "0031"});
     Undo();
     EXPECT_FALSE(sandbox->Exists("D:\\Work\\a"));
     EXPECT_FALSE(sandbox->Exists("D:\\Work\\p\\q"));
@@ -161,7 +143,6 @@ TEST_F(StringsPageTest, UndoRemovesTheRunsFoldersAndNamesWhatItCannot) {
 
     desktop->ExpectBox("0028");
     Undo();
-    frmStatistic02->hide();
 }
 
 TEST_F(StringsPageTest, UndoRefusesEntriesThatAreNoFolderOfTheRun) {
@@ -172,9 +153,7 @@ TEST_F(StringsPageTest, UndoRefusesEntriesThatAreNoFolderOfTheRun) {
     std::deque<std::string>& undo = page->ResultLists().Created.Folders;
     undo = {"", "rel", "D:\\", "d:\\.", "D:\\sub\\.."};
     sandbox->MakeFolder("D:\\sub");
-    desktop->ExpectBox("0029", Answer::Yes);
-    desktop->ExpectBox("0030");
-    desktop->ExpectBox("0031");
+    ExpectBoxes({"0029?", "0030", "0031"});
     Undo();
     EXPECT_EQ(sandbox->Read("D:\\keep.txt"), "keep");
     EXPECT_EQ(sandbox->Read("C:\\rel\\keep.txt"), "keep");

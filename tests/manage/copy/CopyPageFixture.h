@@ -61,9 +61,6 @@ protected:
     void Undo(const Lines& boxes = {"0291?", "0293"}) { UndoToTheEnd(boxes); }
     // Every path below C:, with the size of each file (-1 for a folder).
     std::map<std::string, long long> Tree() const { return testsupport::SizesBelow(sandbox->HostRoot('C')); }
-    static std::vector<double> Row(const CounterRow& row) {
-        return {row.Folders, row.SubFolders, row.Files, row.FilesSize};
-    }
 
 private:
     std::deque<std::string> patterns_;

@@ -223,8 +223,7 @@ TEST_F(CopyPageTest, ClearFieldsEmptiesBothUndoLists) {
     Plan({"C:\\T"}, "D:\\S", controls().rdoVol08AttachMainFolderWithFiles);
     Copy();
     ASSERT_FALSE(page->CopyUndoFiles().empty());
-    desktop->ExpectBox("0287", Answer::Yes);
-    desktop->ExpectBox("0288");
+    ExpectBoxes({"0287?", "0288"});
     controls().btnVol08ClearAll->click();
     EXPECT_TRUE(page->CopyUndoFolders().empty());
     EXPECT_TRUE(page->CopyUndoFiles().empty());
@@ -379,9 +378,7 @@ TEST_F(CopyPageTest, ListBoxesAndListFiles) {
     controls().lstVol08ExcludeFolderList->AddItem("C:\\Kept");
     desktop->ExpectOpenFile("D:\\list.txt");
     desktop->ExpectBox("0270", Answer::No);
-    desktop->ExpectBox("0274");
-    desktop->ExpectBox("0272", Answer::Yes);
-    desktop->ExpectBox("0273");
+    ExpectBoxes({"0274", "0272?", "0273"});
     desktop->ExpectMessage("End of the loading process.");
     controls().btnVol08LoadFrom->click();
     EXPECT_EQ(controls().lstVol08IncludeFolderList->Items(), (std::vector<std::string>{"C:\\T", "C:\\U"}));

@@ -84,9 +84,7 @@ TEST_F(DeletePageListsTest, ListFilesOpenAndSave) {
     c().lstVol07ExcludeFolderList->AddItem("D:\\Kept");
     desktop->ExpectOpenFile("D:\\list.txt");
     desktop->ExpectBox("0227", Answer::No);
-    desktop->ExpectBox("0231");
-    desktop->ExpectBox("0229", Answer::Yes);
-    desktop->ExpectBox("0230");
+    ExpectBoxes({"0231", "0229?", "0230"});
     desktop->ExpectMessage("End of the loading process.");
     c().btnVol07LoadFrom->click();
     EXPECT_TRUE(desktop->AllUsed());
@@ -110,8 +108,7 @@ TEST_F(DeletePageListsTest, ListFilesOpenAndSave) {
 
     // Another extension is asked about; a file that cannot be opened is told.
     desktop->ExpectOpenFile("D:\\missing.csv");
-    desktop->ExpectBox("0225", Answer::Yes);
-    desktop->ExpectBox("0226");
+    ExpectBoxes({"0225?", "0226"});
     desktop->ExpectMessage("End of the loading process.");
     c().btnVol07LoadFrom->click();
     desktop->ExpectSaveFile("Q:\\nowhere.txt");
@@ -130,8 +127,7 @@ TEST_F(DeletePageListsTest, ClearFieldsLeavesModeFourAndTheOptionsOff) {
     c().btnVol07ClearAll->click();
     EXPECT_EQ(IncludeLines(), (Lines{"D:\\A"}));
 
-    desktop->ExpectBox("0236", Answer::Yes);
-    desktop->ExpectBox("0237");
+    ExpectBoxes({"0236?", "0237"});
     c().btnVol07ClearAll->click();
     EXPECT_EQ(desktop->LastBox().caption,
               "Delete Foldere(s).-From a Folder List.           Warning no: 0237.");

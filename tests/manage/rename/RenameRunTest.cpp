@@ -136,9 +136,7 @@ TEST_F(RenameRunTest, UndoMovesOnlyTheFolderItRenamedIntoAFreePath) {
     sandbox->MakeFolder("D:\\W\\A\\pSub");
     sandbox->MakeFolder("D:\\V\\x");
 
-    desktop->ExpectBox("0212", Answer::Yes);
-    desktop->ExpectBox("0213");
-    desktop->ExpectBox("0214");
+    ExpectBoxes({"0212?", "0213", "0214"});
     Click(controls().btnVol06Undo);
     const testsupport::ShownBox& report = desktop->Boxes()[desktop->Boxes().size() - 2];
     EXPECT_EQ(report.caption, RunTitle + "Information no: 0213.");
@@ -204,9 +202,7 @@ TEST_F(RenameRunTest, UndoReportsAnOldPathHeldByALinkAsADestinationThatExists) {
     Type(controls().edtVol06NewPrefix, "x");
     Rename();
     Link("D:\\Q\\A", "D:\\Q\\xA");
-    desktop->ExpectBox("0212", Answer::Yes);
-    desktop->ExpectBox("0213");
-    desktop->ExpectBox("0214");
+    ExpectBoxes({"0212?", "0213", "0214"});
     Click(controls().btnVol06Undo);
     EXPECT_EQ(desktop->Boxes()[desktop->Boxes().size() - 2].text,
               "The program is unable to rename the following folders  : \n\nDESTINATION FOLDERS DO EXISTS : "
