@@ -4,6 +4,8 @@
 
 #include "platform/Drives.h"
 #include "support/PageFixture.h"
+#include "tools/TfrmFileImport.h"
+#include "ui/ListBox.h"
 
 #include <QWidget>
 
@@ -34,6 +36,20 @@ protected:
         Base::TearDown();
     }
     void CreateToTheEnd() { this->RunToTheEnd(); }
+    // Smart Import with these result lines in the import window, confirmed
+    // or cancelled; `box` is the box the page then shows, if any.
+    void SmartImport(const Lines& lines, bool ok, const std::string& box = "") {
+        auto* results = frmFileImport->findChild<ui::ListBox*>("lstFileImportResults");
+        ASSERT_NE(results, nullptr);
+        this->desktop->ExpectModal("frmFileImport", [results, lines, ok](ui::Form& window) {
+            results->Clear();
+            results->AddItems(lines);
+            window.SetModalResult(ok ? ui::Answer::Ok : ui::Answer::Cancel);
+        });
+        if (!box.empty())
+            this->desktop->ExpectBox(box);
+        this->Click(this->Button("SmartImport"));
+    }
 
 private:
     QWidget* statistics_ = nullptr;

@@ -27,24 +27,13 @@ Lines ExportSource() {
 
 TEST_F(PathsPageTest, SmartImportAddsThePathsAsCutAndSmartExportHandsOverPaths) {
     exclude().AddItem("E:\\held");
-    ui::ListBox& results = *frmFileImport->Controls().lstFileImportResults;
-    auto import = [&](const Lines& lines, bool ok, const std::string& box = "") {
-        desktop->ExpectModal("frmFileImport", [&, lines, ok](ui::Form& window) {
-            results.Clear();
-            results.AddItems(lines);
-            window.SetModalResult(ok ? Answer::Ok : Answer::Cancel);
-        });
-        if (!box.empty())
-            desktop->ExpectBox(box);
-        Click(controls().btnVol04SmartImport);
-    };
-    import({"D:\\x"}, false);
+    SmartImport({"D:\\x"}, false);
     EXPECT_EQ(include().Count(), 0);
-    import({"D:\\a E:\\held", "d:\\A ", "relative", "   "}, true);
+    SmartImport({"D:\\a E:\\held", "d:\\A ", "relative", "   "}, true);
     // Cut at the drives, blanks kept; what either list holds stays out.
     EXPECT_EQ(include().Items(), (Lines{"D:\\a ", "relative"}));
     EXPECT_EQ(PageLabel("IncludeSum"), "2");
-    import({}, true, "0383");
+    SmartImport({}, true, "0383");
     EXPECT_EQ(desktop->LastBox().caption, Title + "             Warning no: 0383.");
 
     desktop->ExpectModal("frmFileExport", [](ui::Form&) {

@@ -229,28 +229,17 @@ TEST_F(StringsListsTest, SmartImportTakesTheConfirmedPreview) {
     ChooseDestination("D:\\Work");
     Type("dup");
     exclude().AddItem("held");
-    ui::ListBox& results = *frmFileImport->Controls().lstFileImportResults;
-    auto import = [&](const Lines& lines, bool ok, const std::string& box = "") {
-        desktop->ExpectModal("frmFileImport", [&, lines, ok](ui::Form& window) {
-            results.Clear();
-            results.AddItems(lines);
-            window.SetModalResult(ok ? Answer::Ok : Answer::Cancel);
-        });
-        if (!box.empty())
-            desktop->ExpectBox(box);
-        Click(controls().btnVol02SmartImport);
-    };
 
-    import({"new"}, false);
+    SmartImport({"new"}, false);
     EXPECT_EQ(include().Items(), Lines{"dup"});
 
-    import({"  x  ", "C:\\a D:\\b", "DUP", "Held", "new", "NEW", "   "}, true);
+    SmartImport({"  x  ", "C:\\a D:\\b", "DUP", "Held", "new", "NEW", "   "}, true);
     // Split at the drives; what either list holds, and repeats, stay out.
     EXPECT_EQ(include().Items(), (Lines{"C:\\a", "D:\\b", "dup", "new", "x"}));
     EXPECT_EQ(Counts(), (Lines{"5", "1"}));
     EXPECT_TRUE(controls().pbVol02ProgressBar->isHidden());
 
-    import({}, true, "0377");
+    SmartImport({}, true, "0377");
     EXPECT_EQ(desktop->LastBox().caption,
               "Creating Folder(s).-From a String List.             Warning no: 0377.");
     EXPECT_EQ(desktop->LastBox().text, "Empty Result List in the File Import Window!\n");
