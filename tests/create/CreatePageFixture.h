@@ -1,15 +1,13 @@
 #pragma once
-// What the window tests of the creation pages share: the page's statistics
-// window hidden and the drives' free space real again after each test.
+// What the window tests of the creation pages share: the simulation's texts,
+// the run by its own name, and Smart Import.
 
-#include "platform/Drives.h"
 #include "support/PageFixture.h"
 #include "tools/TfrmFileImport.h"
 #include "ui/ListBox.h"
 
 #include <QWidget>
 
-#include <optional>
 #include <string>
 
 namespace createtests {
@@ -17,23 +15,14 @@ namespace createtests {
 using testsupport::Lines;
 
 template <class Page> class CreatePageFixture : public testsupport::PageFixture<Page> {
-    using Base = testsupport::PageFixture<Page>;
-
 protected:
-    // The page on `drives`, its run and simulation with their questions and end boxes.
+    // The page on `drives`, its run and simulation with their boxes (as
+    // ExpectBoxes takes them).
     void MakeCreatePage(const std::string& part, const std::string& drives, const Lines& runBoxes,
                         const Lines& simulationBoxes, QWidget* statistics) {
-        statistics_ = statistics;
         this->main.texts.CreateSimulationIntroText = "creation simulation intro";
         this->main.texts.CreateSimulationEndText = "creation simulation end";
-        this->MakePage({part, drives, "CreateFolders", runBoxes, simulationBoxes});
-    }
-    void TearDown() override {
-        for (char letter : this->Names().drives)
-            platform::SetFreeSpaceOverride(letter, std::nullopt);
-        if (statistics_)
-            statistics_->hide();
-        Base::TearDown();
+        this->MakePage({part, drives, "CreateFolders", runBoxes, simulationBoxes, statistics});
     }
     void CreateToTheEnd() { this->RunToTheEnd(); }
     // Smart Import with these result lines in the import window, confirmed
@@ -50,9 +39,6 @@ protected:
             this->desktop->ExpectBox(box);
         this->Click(this->Button("SmartImport"));
     }
-
-private:
-    QWidget* statistics_ = nullptr;
 };
 
 } // namespace createtests

@@ -6,6 +6,7 @@
 
 #include "common/IllegalCharacters.h"
 #include "create/engine/CreationCounters.h"
+#include "platform/Drives.h"
 #include "support/DriveSandbox.h"
 #include "support/ProgramWindowsFixture.h"
 #include "support/ScriptedDesktop.h"
@@ -14,12 +15,14 @@
 #include <QAbstractButton>
 #include <QLabel>
 #include <QPushButton>
+#include <QWidget>
 
 #include <deque>
 #include <filesystem>
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -92,6 +95,7 @@ struct PageNames {
     // The boxes of a run and of a simulation; a question ends in "?" and is answered Yes.
     Lines runBoxes;
     Lines simulationBoxes;
+    QWidget* statistics = nullptr; // the page's statistics window, hidden after each test
 };
 
 template <class Page> class PageFixture : public ProgramWindowsFixture {
@@ -107,6 +111,10 @@ protected:
         desktop = std::make_unique<RecordingDesktop>(main);
     }
     void TearDown() override {
+        for (char letter : names_.drives)
+            platform::SetFreeSpaceOverride(letter, std::nullopt);
+        if (names_.statistics)
+            names_.statistics->hide();
         desktop.reset();
         page.reset();
         sandbox.reset();

@@ -31,7 +31,7 @@ protected:
         ManagePageFixture::SetUp();
         patterns_ = GetFileNamePatternList();
         SetFileNamePatternList({"*.*"});
-        MakeManagePage({"Vol08", "CD", "CopyFolders", {"0284?", "0286"}, {"0289?", "0266"}}, nullptr);
+        MakePage({"Vol08", "CD", "CopyFolders", {"0284?", "0286"}, {"0289?", "0266"}});
         sandbox->MakeFile("D:\\S\\a.txt", std::string(100, 'a'));
         sandbox->MakeFile("D:\\S\\X\\b.txt", std::string(100, 'b'));
         sandbox->MakeFile("D:\\S\\X\\Y\\c.doc", std::string(100, 'c'));

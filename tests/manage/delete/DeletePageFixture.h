@@ -35,8 +35,7 @@ protected:
             "You can Select File Names/Types by Clicking on the <Select Files> button.";
         main.texts.AllFileTypesText = "All.";
         main.texts.UserSelectedFileTypesText = "User Selected.";
-        MakeManagePage({"Vol07", "CDF", "DeleteFolders", {"0238?", "0239?", "0240"}, {"0241?", "0242"}},
-                       nullptr);
+        MakePage({"Vol07", "CDF", "DeleteFolders", {"0238?", "0239?", "0240"}, {"0241?", "0242"}});
         sandbox->MakeFolder("C:\\Program");
         SetStartDirectory("C:\\Program");
         SetPatterns({"*.*"});

@@ -25,8 +25,7 @@ protected:
         ManagePageFixture::SetUp();
         main.texts.RenameSimulationIntroText = "rename simulation intro";
         main.texts.RenameSimulationEndText = "rename simulation end";
-        MakeManagePage({"Vol06", "CD", "RenameFolders", {"0206?", "0207"}, {"0208?", "0209"}},
-                       frmStatistic06);
+        MakePage({"Vol06", "CD", "RenameFolders", {"0206?", "0207"}, {"0208?", "0209"}, frmStatistic06});
         page->InitialiseAtStart();
         controls().chkVol06ShowDetailedResults->setChecked(false);
     }
