@@ -40,6 +40,10 @@ int OpenFolders::Descriptor(const std::string& folder, const struct stat& st) {
             return held->Fd();
         held_.Erase(folder);
     }
+    if (folder != lastMissed_) {
+        lastMissed_ = folder;
+        return -1;
+    }
     // O_PATH: the descriptor only names the folder, for the *at calls and
     // fstat; O_NOFOLLOW: a link put in the folder's place is not it.
     const int fd = open(folder.c_str(), O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);

@@ -24,9 +24,16 @@ public:
     // A descriptor of the folder at `folder`, whose path was found just now to
     // lead to the folder whose status is `st`; -1 when it cannot be opened or
     // is no longer that folder. Valid until the next call of this class.
+    // A folder not held yet is opened only when it was also the folder of the
+    // call before: a list of full paths that goes round more parents than are
+    // held would otherwise open and close a folder for every entry, which
+    // costs more than the whole path the descriptor saves; -1 then too.
     int Descriptor(const std::string& folder, const struct stat& st);
 
-    void Clear() { held_.Clear(); }
+    void Clear() {
+        held_.Clear();
+        lastMissed_.clear();
+    }
 
 private:
     class Held {
@@ -49,6 +56,7 @@ private:
     };
 
     RecentMap<Held> held_;
+    std::string lastMissed_;
 };
 
 } // namespace platform::detail

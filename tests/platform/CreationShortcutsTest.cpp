@@ -4,6 +4,7 @@
 // exact name first. Each must behave exactly as the long way does.
 
 #include "platform/FileSystem.h"
+#include "platform/OpenFolders.h"
 #include "platform/RecentMap.h"
 #include "support/DriveSandbox.h"
 
@@ -254,6 +255,37 @@ TEST(RecentMap, ErasesAFolderWithWhatLiesBelowIt) {
         map.Put("/new", 2); // the order of use survives the erasing
         EXPECT_EQ(*map.Find("/new"), 2) << c.erased;
     }
+}
+
+// A folder is opened for entries made relative to it only once it is met
+// twice in a row; one already open is used whenever it comes back.
+TEST(OpenFolders, OpensAFolderMetTwiceInARow) {
+    DriveSandbox sandbox;
+    sandbox.MakeFolder("D:\\A");
+    sandbox.MakeFolder("D:\\B");
+    const std::string a = sandbox.Host("D:\\A");
+    const std::string b = sandbox.Host("D:\\B");
+    struct stat aStatus {};
+    struct stat bStatus {};
+    ASSERT_EQ(stat(a.c_str(), &aStatus), 0);
+    ASSERT_EQ(stat(b.c_str(), &bStatus), 0);
+    detail::OpenFolders folders;
+    EXPECT_LT(folders.Descriptor(a, aStatus), 0);
+    EXPECT_LT(folders.Descriptor(b, bStatus), 0);
+    EXPECT_LT(folders.Descriptor(a, aStatus), 0);
+    const int held = folders.Descriptor(a, aStatus);
+    ASSERT_GE(held, 0);
+    struct stat through {};
+    ASSERT_EQ(fstat(held, &through), 0);
+    EXPECT_EQ(through.st_ino, aStatus.st_ino);
+    EXPECT_LT(folders.Descriptor(b, bStatus), 0);
+    EXPECT_GE(folders.Descriptor(a, aStatus), 0);
+    // The path now leads to another folder: the one held is not it.
+    fs::rename(a, sandbox.Host("D:\\Away"));
+    sandbox.MakeFolder("D:\\A");
+    struct stat replaced {};
+    ASSERT_EQ(stat(a.c_str(), &replaced), 0);
+    EXPECT_LT(folders.Descriptor(a, replaced), 0);
 }
 
 } // namespace
