@@ -1,15 +1,14 @@
 #pragma once
-// The delete page's Include-list editor (see ManageIncludeListEditor).
+// The delete page's Include-list editor (see ManageListEditor).
 
-#include "manage/shared/ManageIncludeListEditor.h"
+#include "manage/shared/ManageListEditor.h"
 #include "manage/shared/WindowWithForm.h"
 
 namespace Ui {
 class TfrmVol07EditIncludeList;
 }
 
-class TfrmVol07EditIncludeList
-    : public WindowWithForm<ManageIncludeListEditor, Ui::TfrmVol07EditIncludeList> {
+class TfrmVol07EditIncludeList : public WindowWithForm<ManageListEditor, Ui::TfrmVol07EditIncludeList> {
     Q_OBJECT
 public:
     explicit TfrmVol07EditIncludeList(QWidget* parent = nullptr);

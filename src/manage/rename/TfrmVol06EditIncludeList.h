@@ -1,17 +1,16 @@
 #pragma once
 // The rename page's Include list as plain text ("Edit the content of the
-// Include List  - for the Renaming Process."), see ManageIncludeListEditor.
+// Include List  - for the Renaming Process."), see ManageListEditor.
 // On this form alone the Cancel button is spelled btnVol06EditIncludelistCancel.
 
-#include "manage/shared/ManageIncludeListEditor.h"
+#include "manage/shared/ManageListEditor.h"
 #include "manage/shared/WindowWithForm.h"
 
 namespace Ui {
 class TfrmVol06EditIncludeList;
 }
 
-class TfrmVol06EditIncludeList
-    : public WindowWithForm<ManageIncludeListEditor, Ui::TfrmVol06EditIncludeList> {
+class TfrmVol06EditIncludeList : public WindowWithForm<ManageListEditor, Ui::TfrmVol06EditIncludeList> {
     Q_OBJECT
 public:
     explicit TfrmVol06EditIncludeList(QWidget* parent = nullptr);

@@ -4,7 +4,7 @@
 #include "common/FrameworkFiles.h"
 #include "common/FrameworkText.h"
 #include "manage/shared/DriveRowMoves.h"
-#include "manage/shared/ManageIncludeListEditor.h"
+#include "manage/shared/ManageListEditor.h"
 #include "manage/shared/WindowResults.h"
 #include "tools/ExportHandOver.h"
 #include "tools/ItemListMoves.h"
@@ -270,7 +270,7 @@ void ManageLists::ViewSelected() {
 }
 
 void ManageLists::EditIncludeList() {
-    ManageIncludeListEditor* editor = rules_.editor ? rules_.editor() : nullptr;
+    ManageListEditor* editor = rules_.editor ? rules_.editor() : nullptr;
     if (Busy() || !editor)
         return;
     editor->LoadList(*c_.include, *c_.exclude);

@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-class ManageIncludeListEditor;
+class ManageListEditor;
 class QLabel;
 class QProgressBar;
 class QWidget;
@@ -42,7 +42,7 @@ struct ManageListControls {
 struct ManageListRules {
     ManagePage page = ManagePage::Rename;
     // The page's Include-list editor; it is made after the page.
-    std::function<ManageIncludeListEditor*()> editor;
+    std::function<ManageListEditor*()> editor;
     // A result line shorter than this, trimmed, is no folder of the page.
     size_t shortestFolder = 2;
     // A list file's line shorter than this, trimmed, is passed over without

@@ -18,7 +18,7 @@ namespace ui {
 class ListBox;
 }
 
-struct ManageIncludeListEditorControls {
+struct ManageListEditorControls {
     QPlainTextEdit* memo = nullptr;
     QLabel* linesSum = nullptr;
     QAbstractButton* ok = nullptr;
@@ -26,7 +26,7 @@ struct ManageIncludeListEditorControls {
     QAbstractButton* help = nullptr;
 };
 
-class ManageIncludeListEditor : public ui::Form {
+class ManageListEditor : public ui::Form {
     Q_OBJECT
 public:
     // The memo gets the Include list's lines; OK writes back into `include`
@@ -43,12 +43,12 @@ public:
     void HelpClick();
 
 protected:
-    explicit ManageIncludeListEditor(QWidget* parent);
+    explicit ManageListEditor(QWidget* parent);
     // Wires the window's own controls; called once its form is set up.
-    void Attach(const ManageIncludeListEditorControls& controls);
+    void Attach(const ManageListEditorControls& controls);
 
 private:
-    ManageIncludeListEditorControls controls_;
+    ManageListEditorControls controls_;
     QPointer<ui::ListBox> include_;
     QPointer<const ui::ListBox> exclude_;
 };

@@ -1,4 +1,4 @@
-#include "manage/shared/ManageIncludeListEditor.h"
+#include "manage/shared/ManageListEditor.h"
 
 #include "tools/EditedIncludeLines.h"
 #include "tools/TfrmMoreHelp.h"
@@ -11,11 +11,11 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 
-ManageIncludeListEditor::ManageIncludeListEditor(QWidget* parent) : ui::Form(parent) {
+ManageListEditor::ManageListEditor(QWidget* parent) : ui::Form(parent) {
     new ui::ActivationWatcher(this, [this] { FormActivate(); });
 }
 
-void ManageIncludeListEditor::Attach(const ManageIncludeListEditorControls& controls) {
+void ManageListEditor::Attach(const ManageListEditorControls& controls) {
     controls_ = controls;
     ui::Connect(controls_.memo, &QPlainTextEdit::textChanged, this, [this] { MemoKeyPress(); });
     ui::OnClicked(controls_.ok, [this] { OkClick(); });
@@ -24,39 +24,39 @@ void ManageIncludeListEditor::Attach(const ManageIncludeListEditorControls& cont
     FormCreate();
 }
 
-void ManageIncludeListEditor::FormCreate() {
+void ManageListEditor::FormCreate() {
     controls_.linesSum->setText("0");
     MemoKeyPress();
 }
 
-void ManageIncludeListEditor::FormActivate() {
+void ManageListEditor::FormActivate() {
     if (controls_.memo)
         controls_.memo->setFocus();
 }
 
-void ManageIncludeListEditor::LoadList(ui::ListBox& include, const ui::ListBox& exclude) {
+void ManageListEditor::LoadList(ui::ListBox& include, const ui::ListBox& exclude) {
     include_ = &include;
     exclude_ = &exclude;
     LoadMemoLines(*controls_.memo, include);
 }
 
-void ManageIncludeListEditor::MemoKeyPress() {
+void ManageListEditor::MemoKeyPress() {
     controls_.linesSum->setText(QString::number(NonEmptyMemoLines(*controls_.memo)));
 }
 
-void ManageIncludeListEditor::OkClick() {
+void ManageListEditor::OkClick() {
     if (include_)
         ApplyEditedLines(*controls_.memo, *include_, exclude_);
     controls_.memo->clear();
     SetModalResult(ui::Answer::Ok);
 }
 
-void ManageIncludeListEditor::CancelClick() {
+void ManageListEditor::CancelClick() {
     controls_.memo->clear();
     SetModalResult(ui::Answer::Cancel);
 }
 
-void ManageIncludeListEditor::HelpClick() {
+void ManageListEditor::HelpClick() {
     if (frmMoreHelp)
         ui::desktop().ShowModal(*frmMoreHelp);
 }
