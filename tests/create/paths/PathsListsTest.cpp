@@ -60,13 +60,13 @@ TEST_F(PathsPageTest, MovesAndTheExchangeKeepEachLineOnce) {
     include().SetSelected(1, true);
     Click(controls().btnVol04IncToExc);
     // Already in the Exclude list (ignoring case): it only leaves the Include list.
-    EXPECT_EQ(include().Items(), (std::vector<std::string>{"D:\\a", "D:\\c"}));
-    EXPECT_EQ(exclude().Items(), std::vector<std::string>{"d:\\B"});
+    EXPECT_EQ(include().Items(), (Lines{"D:\\a", "D:\\c"}));
+    EXPECT_EQ(exclude().Items(), Lines{"d:\\B"});
 
     controls().edtVol04Prefix->setText("X");
     Click(controls().btnVol04ExchangeIncExc);
-    EXPECT_EQ(include().Items(), std::vector<std::string>{"d:\\B"});
-    EXPECT_EQ(exclude().Items(), (std::vector<std::string>{"D:\\a", "D:\\c"}));
+    EXPECT_EQ(include().Items(), Lines{"d:\\B"});
+    EXPECT_EQ(exclude().Items(), (Lines{"D:\\a", "D:\\c"}));
     // One refresh: counts, preview and the planned row describe the new lists.
     EXPECT_EQ(PageLabel("IncludeSum"), "1");
     EXPECT_EQ(PageLabel("ExcludeSum"), "2");
@@ -74,7 +74,7 @@ TEST_F(PathsPageTest, MovesAndTheExchangeKeepEachLineOnce) {
     EXPECT_EQ(page->Counters().ToCreate.Folders, 1);
 
     Click(controls().btnVol04AllfromExc);
-    EXPECT_EQ(include().Items(), (std::vector<std::string>{"d:\\B", "D:\\a", "D:\\c"}));
+    EXPECT_EQ(include().Items(), (Lines{"d:\\B", "D:\\a", "D:\\c"}));
     Click(controls().btnVol04ExchangeIncExc);
     EXPECT_EQ(include().Count(), 0);
     EXPECT_FALSE(controls().edtVol04Prefix->isEnabled());
@@ -178,8 +178,7 @@ TEST_F(PathsPageTest, SavedListsComeBackWithTheirNames) {
     desktop->ExpectBox("0050", Answer::Yes);
     desktop->ExpectMessage("End of the loading process.");
     Click(controls().btnVol04Open);
-    EXPECT_EQ(include().Items(),
-              (std::vector<std::string>{"D:\\Kör\\Ünïcødé", "E:\\日本\\フォルダ", "C:\\plain"}));
+    EXPECT_EQ(include().Items(), (Lines{"D:\\Kör\\Ünïcødé", "E:\\日本\\フォルダ", "C:\\plain"}));
 
     // A list written elsewhere in Windows-1252, or as UTF-8 with a byte-order
     // mark, reads as the same names.
@@ -191,12 +190,12 @@ TEST_F(PathsPageTest, SavedListsComeBackWithTheirNames) {
         desktop->ExpectMessage("End of the loading process.");
         Click(controls().btnVol04Open);
     }
-    EXPECT_EQ(include().Items(), std::vector<std::string>{"E:\\été"});
+    EXPECT_EQ(include().Items(), Lines{"E:\\été"});
     desktop->ExpectOpenFile("D:\\ansi.txt");
     desktop->ExpectBox("0050", Answer::No);
     desktop->ExpectMessage("End of the loading process.");
     Click(controls().btnVol04Open);
-    EXPECT_EQ(include().Items(), (std::vector<std::string>{"E:\\été", "D:\\Kör"}));
+    EXPECT_EQ(include().Items(), (Lines{"E:\\été", "D:\\Kör"}));
 
     // A file that cannot be written is reported.
     desktop->ExpectSaveFile("Q:\\nowhere.txt");

@@ -33,12 +33,10 @@ TEST_F(PathsPageTest, RunCreatesEachLineWhereItSaysAndCountsTheRest) {
     CreateToTheEnd();
 
     EXPECT_EQ(Items(page->ResultLists().Created.Folders),
-              (std::vector<std::string>{"D:\\Work\\P-Jan-S", "D:\\Work\\P-Feb-S", "E:\\Data\\P-Mar-S"}));
-    EXPECT_EQ(Items(page->ResultLists().Exists.Folders),
-              (std::vector<std::string>{"D:\\Work\\P-Jan-S", "D:\\Work\\P-Old-S"}));
+              (Lines{"D:\\Work\\P-Jan-S", "D:\\Work\\P-Feb-S", "E:\\Data\\P-Mar-S"}));
+    EXPECT_EQ(Items(page->ResultLists().Exists.Folders), (Lines{"D:\\Work\\P-Jan-S", "D:\\Work\\P-Old-S"}));
     // No drive part in the line; the blanks before the drive leave its name without one.
-    EXPECT_EQ(Items(page->ResultLists().Other.Folders),
-              (std::vector<std::string>{"relative\\folder", "  D:\\Data\\P-Jan-S"}));
+    EXPECT_EQ(Items(page->ResultLists().Other.Folders), (Lines{"relative\\folder", "  D:\\Data\\P-Jan-S"}));
     EXPECT_TRUE(sandbox->Exists("D:\\Work\\P-Feb-S"));
     EXPECT_FALSE(sandbox->Exists("D:\\Work\\Feb\\P--S"));
     EXPECT_EQ(PageLabel("FoldersCreated"), "3");
@@ -140,11 +138,11 @@ TEST_F(PathsPageTest, UndoOfSubfoldersOnlyWithFilesRemovesWhatTheRunMade) {
     EXPECT_TRUE(sandbox->Exists("D:\\Work\\New\\B\\sub\\inner.txt"));
     EXPECT_FALSE(sandbox->Exists("D:\\Work\\Keep\\top.txt")); // an existing folder gets nothing
     // The list holds the files copied straight into the last new folder.
-    EXPECT_EQ(Items(page->CreatedFilesList()), std::vector<std::string>{"D:\\Work\\New\\B\\top.txt"});
+    EXPECT_EQ(Items(page->CreatedFilesList()), Lines{"D:\\Work\\New\\B\\top.txt"});
 
     // A simulation in between changes neither the undo list nor the file list.
     SimulateToTheEnd();
-    EXPECT_EQ(Items(page->CreatedFilesList()), std::vector<std::string>{"D:\\Work\\New\\B\\top.txt"});
+    EXPECT_EQ(Items(page->CreatedFilesList()), Lines{"D:\\Work\\New\\B\\top.txt"});
 
     ExpectBoxes({"0068?", "0070"});
     Click(controls().btnVol04Undo);
@@ -174,7 +172,7 @@ TEST_F(PathsPageTest, UndoEmptiesAFolderStillItsOwnAndLeavesWhatTookItsPlace) {
     AddStructure("D:\\S");
     Choose(controls().rdoVol04AttachSubFoldersOnlyWithFiles);
     CreateToTheEnd();
-    ASSERT_EQ(Items(page->CreatedFilesList()), std::vector<std::string>{"D:\\Work\\B\\top.txt"});
+    ASSERT_EQ(Items(page->CreatedFilesList()), Lines{"D:\\Work\\B\\top.txt"});
     std::ofstream(sandbox->Host("D:\\Work\\B\\top.txt"), std::ios::app) << "edited";
     sandbox->MakeFile("D:\\Work\\B\\added.txt", "added");
     ExpectBoxes({"0068?", "0070"});

@@ -69,9 +69,9 @@ TEST_F(StringsPageTest, SmartExportHandsOverFoldersWithADrivePartOnce) {
     controls().lstVol02IncludeStrings->Clear();
     AddItems({"C:\\Temp", "x"});
     CreateToTheEnd();
-    ASSERT_EQ(stat().lstStat02FoldersOther->Items(), (std::vector<std::string>{"C:\\Temp", "\\x"}));
+    ASSERT_EQ(stat().lstStat02FoldersOther->Items(), (Lines{"C:\\Temp", "\\x"}));
     desktop->ExpectModal("frmFileExport", [](ui::Form&) {
-        EXPECT_EQ(ExportSource(), std::vector<std::string>{"C:\\Temp"});
+        EXPECT_EQ(ExportSource(), Lines{"C:\\Temp"});
         EXPECT_EQ(frmFileExport->Controls().lblSmartExportSource->text().toStdString(), "1");
         EXPECT_EQ(frmFileExport->ListType(), "FOLDERS");
     });
@@ -81,7 +81,7 @@ TEST_F(StringsPageTest, SmartExportHandsOverFoldersWithADrivePartOnce) {
     stat().lstStat02FoldersCreated->Clear();
     stat().lstStat02FoldersCreated->AddItems({"D:\\A", "d:\\a", " D:\\B", "D:\\C"});
     desktop->ExpectModal("frmFileExport", [](ui::Form&) {
-        EXPECT_EQ(ExportSource(), (std::vector<std::string>{"D:\\A", " D:\\B", "D:\\C"}));
+        EXPECT_EQ(ExportSource(), (Lines{"D:\\A", " D:\\B", "D:\\C"}));
         EXPECT_EQ(frmFileExport->Controls().lblSmartExportSource->text().toStdString(), "3");
         EXPECT_EQ(frmFileExport->Controls().lstFileExportSource->ItemIndex(), 0);
     });

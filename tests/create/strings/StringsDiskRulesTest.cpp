@@ -157,8 +157,8 @@ TEST_F(StringsDiskRulesTest, WhatCouldNotBeMadeIsCountedListedAndTold) {
     EXPECT_EQ(desktop->LastBox().icon, ui::Icon::Warning);
     std::vector<std::string> other = stat().lstStat02FoldersOther->Items();
     std::sort(other.begin(), other.end());
-    EXPECT_EQ(other, (std::vector<std::string>{"D:\\Work\\m\\clash", "D:\\Work\\m\\clash\\deeper",
-                                               "D:\\Work\\m\\clash\\inside.txt", "D:\\Work\\m\\pipe"}));
+    EXPECT_EQ(other, (Lines{"D:\\Work\\m\\clash", "D:\\Work\\m\\clash\\deeper",
+                            "D:\\Work\\m\\clash\\inside.txt", "D:\\Work\\m\\pipe"}));
     EXPECT_EQ(sandbox->Read("D:\\Work\\m\\clash"), "file");
 }
 

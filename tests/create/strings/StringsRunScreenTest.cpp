@@ -142,6 +142,6 @@ TEST_F(StringsRunScreenTest, ADestinationTheShellCannotShowIsToldOnceAndPlainly)
     Simulate();
 
     // One plain message per run, and no box besides the runs' own.
-    EXPECT_EQ(desktop->Messages(), (std::vector<std::string>{told, told}));
-    EXPECT_EQ(desktop->BoxNumbers(), (std::vector<std::string>{"0025", "0026", "0455", "0457"}));
+    EXPECT_EQ(desktop->Messages(), (Lines{told, told}));
+    EXPECT_EQ(desktop->BoxNumbers(), (Lines{"0025", "0026", "0455", "0457"}));
 }

@@ -49,8 +49,8 @@ TEST_F(StringsPageTest, MostlyExistingItemsAndStructuresAreCountedAsBefore) {
     EXPECT_EQ(c.Created.SubFolders, 4);
     EXPECT_EQ(c.Created.Files, 2);
     EXPECT_EQ(Items(page->ResultLists().Exists.Folders),
-              (std::vector<std::string>{"D:\\Work\\a", "D:\\Work\\B", "D:\\Work\\c"}));
-    EXPECT_EQ(Items(page->ResultLists().Other.Folders), std::vector<std::string>{"D:\\Work\\d"});
+              (Lines{"D:\\Work\\a", "D:\\Work\\B", "D:\\Work\\c"}));
+    EXPECT_EQ(Items(page->ResultLists().Other.Folders), Lines{"D:\\Work\\d"});
     EXPECT_EQ(sandbox->Read("D:\\Work\\F\\S\\f"), "12345");
     EXPECT_FALSE(sandbox->Exists("D:\\Work\\a\\S\\f"));
 
@@ -70,7 +70,7 @@ TEST_F(StringsPageTest, MostlyExistingItemsAndStructuresAreCountedAsBefore) {
     EXPECT_EQ(c.Exists.SubFolders, 1);
     EXPECT_EQ(c.Created.Files, 2);
     EXPECT_EQ(stat().lstStat02SubFoldersCreated->Items(),
-              (std::vector<std::string>{"D:\\Work\\h\\Sub", "D:\\Work\\h\\SUB\\deep"}));
+              (Lines{"D:\\Work\\h\\Sub", "D:\\Work\\h\\SUB\\deep"}));
     EXPECT_TRUE(sandbox->Exists("D:\\Work\\h\\Sub\\deep"));
     EXPECT_EQ(sandbox->Read("D:\\Work\\h\\Sub\\g"), "g");
     EXPECT_FALSE(sandbox->Exists("D:\\Work\\h\\SUB"));

@@ -53,11 +53,10 @@ TEST_F(StringsPageTest, AttachNothingCreatesSortsAndSortsOut) {
     AddItems({"sub\\leaf", "old", "beta", "C:\\Temp", "Alpha"});
     CreateToTheEnd();
 
-    EXPECT_EQ(
-        Items(page->ResultLists().Created.Folders),
-        (std::vector<std::string>{"D:\\Work\\P-Alpha-S", "D:\\Work\\P-beta-S", "D:\\Work\\P-sub\\leaf-S"}));
-    EXPECT_EQ(Items(page->ResultLists().Exists.Folders), std::vector<std::string>{"D:\\Work\\P-old-S"});
-    EXPECT_EQ(Items(page->ResultLists().Other.Folders), std::vector<std::string>{"C:\\Temp"});
+    EXPECT_EQ(Items(page->ResultLists().Created.Folders),
+              (Lines{"D:\\Work\\P-Alpha-S", "D:\\Work\\P-beta-S", "D:\\Work\\P-sub\\leaf-S"}));
+    EXPECT_EQ(Items(page->ResultLists().Exists.Folders), Lines{"D:\\Work\\P-old-S"});
+    EXPECT_EQ(Items(page->ResultLists().Other.Folders), Lines{"C:\\Temp"});
     EXPECT_TRUE(sandbox->Exists("D:\\Work\\P-Alpha-S"));
     EXPECT_TRUE(sandbox->Exists("D:\\Work\\P-sub\\leaf-S"));
     EXPECT_FALSE(sandbox->Exists("C:\\Temp"));
@@ -68,8 +67,8 @@ TEST_F(StringsPageTest, AttachNothingCreatesSortsAndSortsOut) {
     EXPECT_EQ(PageLabel("SubFoldersExists"), "0"); // "Attach Nothing." charges no structure
     EXPECT_EQ(StatLabel("FoldersCreated"), "3");
     EXPECT_EQ(stat().lstStat02FoldersCreated->Items(), Items(page->ResultLists().Created.Folders));
-    EXPECT_EQ(stat().lstStat02FoldersExists->Items(), std::vector<std::string>{"D:\\Work\\P-old-S"});
-    EXPECT_EQ(stat().lstStat02FoldersOther->Items(), std::vector<std::string>{"C:\\Temp"});
+    EXPECT_EQ(stat().lstStat02FoldersExists->Items(), Lines{"D:\\Work\\P-old-S"});
+    EXPECT_EQ(stat().lstStat02FoldersOther->Items(), Lines{"C:\\Temp"});
     EXPECT_TRUE(stat().chkStat02NormalSimulate->isChecked());
     EXPECT_EQ(stat().lblVol02NormalSimulate->text().toStdString(), "Folder/File Creation Process.");
     EXPECT_TRUE(frmStatistic02->isVisible()); // "Visual Log" is ticked
@@ -81,7 +80,7 @@ TEST_F(StringsPageTest, AttachNothingCreatesSortsAndSortsOut) {
     EXPECT_TRUE(desktop->disabledDuringBox[0].empty());
     EXPECT_EQ(desktop->disabledDuringBox[1], std::set<std::string>(RunTabs.begin(), RunTabs.end()));
     EXPECT_TRUE(main.Disabled().empty());
-    EXPECT_EQ(desktop->ShellOpens(), std::vector<std::string>{"D:\\Work"});
+    EXPECT_EQ(desktop->ShellOpens(), Lines{"D:\\Work"});
     EXPECT_FALSE(controls().pbVol02ProgressBar->isVisible());
     EXPECT_EQ(desktop->Boxes()[0].caption,
               "Creating Folder(s).-From  a String List.            Information no: 0025.");
@@ -109,13 +108,12 @@ TEST_F(StringsPageTest, MainFoldersWithFilesCopiesBreadthFirstAndChargesExisting
     EXPECT_EQ(StatLabel("SubFoldersToCreate"), "12");
     EXPECT_EQ(StatLabel("FilesSizeExists"), "30"); // hidden, still written
 
-    EXPECT_EQ(stat().lstStat02SubFoldersCreated->Items(),
-              (std::vector<std::string>{"D:\\Work\\n1\\S", "D:\\Work\\n1\\S\\a", "D:\\Work\\n1\\S\\c",
-                                        "D:\\Work\\n1\\S\\a\\b", "D:\\Work\\n2\\S", "D:\\Work\\n2\\S\\a",
-                                        "D:\\Work\\n2\\S\\c", "D:\\Work\\n2\\S\\a\\b"}));
-    EXPECT_EQ(stat().lstStat02FilesCreated->Items(),
-              (std::vector<std::string>{"D:\\Work\\n1\\S\\x", "D:\\Work\\n1\\S\\a\\y", "D:\\Work\\n2\\S\\x",
-                                        "D:\\Work\\n2\\S\\a\\y"}));
+    EXPECT_EQ(
+        stat().lstStat02SubFoldersCreated->Items(),
+        (Lines{"D:\\Work\\n1\\S", "D:\\Work\\n1\\S\\a", "D:\\Work\\n1\\S\\c", "D:\\Work\\n1\\S\\a\\b",
+               "D:\\Work\\n2\\S", "D:\\Work\\n2\\S\\a", "D:\\Work\\n2\\S\\c", "D:\\Work\\n2\\S\\a\\b"}));
+    EXPECT_EQ(stat().lstStat02FilesCreated->Items(), (Lines{"D:\\Work\\n1\\S\\x", "D:\\Work\\n1\\S\\a\\y",
+                                                            "D:\\Work\\n2\\S\\x", "D:\\Work\\n2\\S\\a\\y"}));
     EXPECT_EQ(sandbox->Read("D:\\Work\\n2\\S\\a\\y"), std::string(20, 'y'));
     EXPECT_FALSE(sandbox->Exists("D:\\Work\\n0\\S")); // an existing folder gets nothing attached
     EXPECT_TRUE(page->CreatedFilesList().empty());
@@ -219,7 +217,7 @@ TEST_F(StringsPageTest, NoDriveRootIsEverRecordedAsCreated) {
     sandbox->MakeFile("D:\\keep.txt", "keep");
     Plan("D:\\", {".", "..", "new"});
     CreateToTheEnd();
-    EXPECT_EQ(Items(page->ResultLists().Created.Folders), std::vector<std::string>{"D:\\new"});
+    EXPECT_EQ(Items(page->ResultLists().Created.Folders), Lines{"D:\\new"});
     // "." and ".." name the destination itself (or what lies above it): no
     // new folder, so not created.
     EXPECT_EQ(page->Counters().Other.Folders, 2);
@@ -382,7 +380,7 @@ TEST_F(StringsBoxesDuringARunTest, BoxesOfTheRunFindTheScreenAsTheCountersAre) {
     ExpectShown(copied, "FoldersCreated", "1");
     ExpectShown(copied, "FilesCreated", "2");
     ExpectShown(copied, "FilesSizeCreated", "5");
-    EXPECT_EQ(copied.filesCreated, (std::vector<std::string>{"D:\\Work\\n\\f", "D:\\Work\\n\\late"}));
+    EXPECT_EQ(copied.filesCreated, (Lines{"D:\\Work\\n\\f", "D:\\Work\\n\\late"}));
     EXPECT_TRUE(copied.pageUpdates);
     EXPECT_TRUE(copied.statisticsUpdates);
 
@@ -402,7 +400,7 @@ TEST_F(StringsBoxesDuringARunTest, BoxesOfTheRunFindTheScreenAsTheCountersAre) {
     EXPECT_EQ(refused.text, "Illegal character in the text : [");
     EXPECT_TRUE(refused.hasOwner);
     ExpectShown(refused, "FoldersCreated", "2");
-    EXPECT_EQ(refused.foldersCreated, (std::vector<std::string>{"D:\\Work\\n", "D:\\Work\\o[1]"}));
+    EXPECT_EQ(refused.foldersCreated, (Lines{"D:\\Work\\n", "D:\\Work\\o[1]"}));
     EXPECT_TRUE(refused.pageUpdates);
     EXPECT_TRUE(refused.statisticsUpdates);
     EXPECT_TRUE(sandbox->Exists("D:\\Work\\o[1]"));
@@ -434,8 +432,7 @@ TEST_F(StringsBoxesDuringARunTest, BoxesOfTheSimulationFindTheScreenAsTheCounter
     ExpectShown(unsized, "SubFoldersCreated", "1");
     ExpectShown(unsized, "FilesCreated", "2");
     ExpectShown(unsized, "FilesSizeCreated", "5");
-    EXPECT_EQ(unsized.filesCreated,
-              (std::vector<std::string>{"D:\\Work\\n\\S1\\f", "D:\\Work\\n\\S1\\late"}));
+    EXPECT_EQ(unsized.filesCreated, (Lines{"D:\\Work\\n\\S1\\f", "D:\\Work\\n\\S1\\late"}));
     EXPECT_TRUE(unsized.pageUpdates);
     EXPECT_TRUE(unsized.statisticsUpdates);
 
@@ -444,7 +441,7 @@ TEST_F(StringsBoxesDuringARunTest, BoxesOfTheSimulationFindTheScreenAsTheCounter
               "Simulate Creating Folder(s).-From a String List.            Warning no: 0456.");
     EXPECT_EQ(refused.text, "Illegal character in the text : [");
     ExpectShown(refused, "FoldersCreated", "2");
-    EXPECT_EQ(refused.foldersCreated, (std::vector<std::string>{"D:\\Work\\n", "D:\\Work\\o[1]"}));
+    EXPECT_EQ(refused.foldersCreated, (Lines{"D:\\Work\\n", "D:\\Work\\o[1]"}));
     EXPECT_TRUE(refused.pageUpdates);
 
     before["D/S1/late"] = 3; // made by the test while the question was up

@@ -31,15 +31,12 @@ TEST_F(StringsPageTest, SimulationAfterARunCreatesNothingAndKeepsTheUndoList) {
     SimulateToTheEnd();
 
     EXPECT_EQ(Tree(), before);
-    EXPECT_EQ(Items(page->ResultLists().Created.Folders),
-              (std::vector<std::string>{"D:\\Work\\a", "D:\\Work\\b"}));
-    EXPECT_EQ(stat().lstStat02FoldersExists->Items(),
-              (std::vector<std::string>{"D:\\Work\\a", "D:\\Work\\b"}));
-    EXPECT_EQ(stat().lstStat02FoldersCreated->Items(), std::vector<std::string>{"D:\\Work\\c"});
-    EXPECT_EQ(stat().lstStat02FoldersOther->Items(), std::vector<std::string>{"D:\\Data\\New"});
-    EXPECT_EQ(stat().lstStat02SubFoldersCreated->Items(),
-              (std::vector<std::string>{"D:\\Work\\c\\S", "D:\\Work\\c\\S\\sub"}));
-    EXPECT_EQ(stat().lstStat02FilesCreated->Items(), std::vector<std::string>{"D:\\Work\\c\\S\\f.txt"});
+    EXPECT_EQ(Items(page->ResultLists().Created.Folders), (Lines{"D:\\Work\\a", "D:\\Work\\b"}));
+    EXPECT_EQ(stat().lstStat02FoldersExists->Items(), (Lines{"D:\\Work\\a", "D:\\Work\\b"}));
+    EXPECT_EQ(stat().lstStat02FoldersCreated->Items(), Lines{"D:\\Work\\c"});
+    EXPECT_EQ(stat().lstStat02FoldersOther->Items(), Lines{"D:\\Data\\New"});
+    EXPECT_EQ(stat().lstStat02SubFoldersCreated->Items(), (Lines{"D:\\Work\\c\\S", "D:\\Work\\c\\S\\sub"}));
+    EXPECT_EQ(stat().lstStat02FilesCreated->Items(), Lines{"D:\\Work\\c\\S\\f.txt"});
     const CreationCounters& c = page->Counters();
     EXPECT_EQ(c.Created.Folders, 1);
     EXPECT_EQ(c.Created.SubFolders, 2);

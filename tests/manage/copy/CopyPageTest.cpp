@@ -97,8 +97,7 @@ TEST_F(CopyPageTest, EachModeCopiesWhatTheExamplesShow) {
         EXPECT_EQ(Row(run.Exists), Row(simulated.Exists));
         EXPECT_EQ(Row(run.Other), Row(simulated.Other));
         EXPECT_EQ(run.Other.Folders, 1); // C:\Missing does not exist
-        EXPECT_EQ(frmStatistic08->Controls().lstStat08FoldersNotExists->Items(),
-                  std::vector<std::string>{"C:\\Missing"});
+        EXPECT_EQ(frmStatistic08->Controls().lstStat08FoldersNotExists->Items(), Lines{"C:\\Missing"});
     }
 }
 
@@ -114,7 +113,7 @@ TEST_F(CopyPageTest, OnlyTheSelectedFilesAreCopiedAndASecondRunFindsThemThere) {
     EXPECT_EQ(Row(page->CopyCounters().Created), (std::vector<double>{1, 0, 0, 0}));
     EXPECT_EQ(Row(page->CopyCounters().Exists), (std::vector<double>{0, 2, 2, 200}));
     EXPECT_EQ(frmStatistic08->Controls().lstStat08FilesExists->Items(),
-              (std::vector<std::string>{"C:\\T\\a.txt", "C:\\T\\X\\b.txt"}));
+              (Lines{"C:\\T\\a.txt", "C:\\T\\X\\b.txt"}));
 }
 
 // Files copied into folders that were there before are undone too; a second
@@ -242,7 +241,7 @@ TEST_F(CopyPageTest, ViewSelectedOpensOnlyAFolder) {
     controls().btnVol08IncludeFolderListView->click();
     controls().lstVol08IncludeFolderList->SetItemIndex(1);
     controls().btnVol08IncludeFolderListView->click();
-    EXPECT_EQ(desktop->ShellOpens(), std::vector<std::string>{"C:\\T"});
+    EXPECT_EQ(desktop->ShellOpens(), Lines{"C:\\T"});
 }
 
 // A file of the structure's name where its folder would go: nothing of the
@@ -334,7 +333,7 @@ TEST_F(CopyPageTest, ModeAndStructureBoxes) {
     controls().btnVol08AddFolderStructure->click();
     desktop->ExpectBrowse("d:\\s");
     controls().btnVol08AddFolderStructure->click();
-    EXPECT_EQ(controls().lstVol08AddFolderStructure->Items(), std::vector<std::string>{"D:\\S"});
+    EXPECT_EQ(controls().lstVol08AddFolderStructure->Items(), Lines{"D:\\S"});
     EXPECT_EQ(Row(page->CopyCounters().ToCreate), (std::vector<double>{1, 3, 0, 0}));
     EXPECT_TRUE(controls().btnVol08CopyFolders->isEnabled());
 
@@ -381,7 +380,7 @@ TEST_F(CopyPageTest, ListBoxesAndListFiles) {
     ExpectBoxes({"0274", "0272?", "0273"});
     desktop->ExpectMessage("End of the loading process.");
     controls().btnVol08LoadFrom->click();
-    EXPECT_EQ(controls().lstVol08IncludeFolderList->Items(), (std::vector<std::string>{"C:\\T", "C:\\U"}));
+    EXPECT_EQ(controls().lstVol08IncludeFolderList->Items(), (Lines{"C:\\T", "C:\\U"}));
     EXPECT_EQ(controls().lblVol08IncludeSum->text().toStdString(), "2");
     const std::vector<std::string> numbers = desktop->BoxNumbers();
     const size_t at = std::find(numbers.begin(), numbers.end(), "0272") - numbers.begin();

@@ -113,7 +113,7 @@ TEST_F(CopyRunTest, LinesNamingOneFolderAreCopiedIntoOnce) {
     Copy();
     EXPECT_EQ(Row(page->CopyCounters().Created), (std::vector<double>{1, 3, 3, 300}));
     EXPECT_EQ(Row(page->CopyCounters().Exists), (std::vector<double>{0, 0, 0, 0}));
-    EXPECT_EQ(frmStatistic08->Controls().lstStat08FoldersCopied->Items(), std::vector<std::string>{"C:\\T"});
+    EXPECT_EQ(frmStatistic08->Controls().lstStat08FoldersCopied->Items(), Lines{"C:\\T"});
     EXPECT_TRUE(frmStatistic08->Controls().lstStat08FilesExists->Items().empty());
     EXPECT_TRUE(desktop->AllUsed());
 }
@@ -127,7 +127,7 @@ TEST_F(CopyRunTest, ARefusedFolderCountsAsNotCopied) {
     const CreationCounters& counters = page->CopyCounters();
     EXPECT_EQ(Row(counters.Created), (std::vector<double>{1, 3, 2, 30}));
     EXPECT_EQ(Row(counters.Other), (std::vector<double>{0, 3, 2, 30}));
-    EXPECT_EQ(frmStatistic08->Controls().lstStat08FoldersCopied->Items(), std::vector<std::string>{"C:\\T"});
+    EXPECT_EQ(frmStatistic08->Controls().lstStat08FoldersCopied->Items(), Lines{"C:\\T"});
     EXPECT_TRUE(frmStatistic08->Controls().lstStat08FoldersNotExists->Items().empty());
     EXPECT_NE(desktop->LastBox().text.find(
                   "\n1 folder(s) where a Folder Structure is, holds or lies in the folder:\nC:\\S\\sub"),
@@ -149,8 +149,7 @@ TEST_F(CopyRunTest, WhatCouldNotBeCopiedIsKeptApartFromMissingFolders) {
     Copy();
     EXPECT_EQ(page->NotCopied(), failed);
     EXPECT_EQ(Row(page->CopyCounters().Other), (std::vector<double>{1, 2, 2, 200}));
-    EXPECT_EQ(frmStatistic08->Controls().lstStat08FoldersNotExists->Items(),
-              std::vector<std::string>{"C:\\Missing"});
+    EXPECT_EQ(frmStatistic08->Controls().lstStat08FoldersNotExists->Items(), Lines{"C:\\Missing"});
     const std::string names = "\nC:\\T\\S\\X\nC:\\T\\S\\X\\b.txt\nC:\\T\\S\\X\\Y\nC:\\T\\S\\X\\Y\\c.doc";
     EXPECT_EQ(desktop->LastBox().text,
               "End of Copying Folders/Files !!!\n2 subfolder(s) and 2 file(s) could not be copied." + names);
