@@ -3,20 +3,15 @@
 // counters, the names of what was created or not, and a Smart Export for each
 // name list. The page's runs fill it and show it, not modally.
 
-#include "ui/Form.h"
+#include "create/engine/CreationStatisticsWindow.h"
 
 #include <memory>
-#include <string>
 
 namespace Ui {
 class TfrmStatistic03;
 }
-namespace ui {
-class ListBox;
-}
-class QPushButton;
 
-class TfrmStatistic03 : public ui::Form {
+class TfrmStatistic03 : public CreationStatisticsWindow {
     Q_OBJECT
 public:
     explicit TfrmStatistic03(QWidget* parent = nullptr);
@@ -24,7 +19,6 @@ public:
 
     Ui::TfrmStatistic03& Controls() { return *ui_; }
 
-    void FormCreate();
     void btnStat03OkClick();
     void btnStat03SmartExportFoldersClick();
     void btnStat03SmartExportSubFoldersClick();
@@ -33,9 +27,6 @@ public:
     void btnStat03SmartExportOtherReasonsClick();
 
 private:
-    void SmartExport(ui::ListBox* list, const std::string& number, const std::string& emptyText,
-                     QPushButton* button);
-
     std::unique_ptr<Ui::TfrmStatistic03> ui_;
 };
 

@@ -3,20 +3,15 @@
 // names of what was created or not, and a Smart Export for each name list.
 // The page's runs fill it and show it, not modally.
 
-#include "ui/Form.h"
+#include "create/engine/CreationStatisticsWindow.h"
 
 #include <memory>
-#include <string>
 
 namespace Ui {
 class TfrmStatistic04;
 }
-namespace ui {
-class ListBox;
-}
-class QPushButton;
 
-class TfrmStatistic04 : public ui::Form {
+class TfrmStatistic04 : public CreationStatisticsWindow {
     Q_OBJECT
 public:
     explicit TfrmStatistic04(QWidget* parent = nullptr);
@@ -24,7 +19,6 @@ public:
 
     Ui::TfrmStatistic04& Controls() { return *ui_; }
 
-    void FormCreate();
     void btnStat04OkClick();
     void btnStat04SmartExportFoldersClick();
     void btnStat04SmartExportSubFoldersClick();
@@ -33,9 +27,6 @@ public:
     void btnStat04SmartExportFoldersOtherReasonsClick();
 
 private:
-    void SmartExport(ui::ListBox* list, const std::string& number, const std::string& emptyText,
-                     QPushButton* button);
-
     std::unique_ptr<Ui::TfrmStatistic04> ui_;
 };
 
