@@ -23,10 +23,6 @@ TfrmStatistic03::TfrmStatistic03(QWidget* parent)
 
 TfrmStatistic03::~TfrmStatistic03() = default;
 
-void TfrmStatistic03::btnStat03OkClick() {
-    CloseWithOk();
-}
-
 void TfrmStatistic03::btnStat03SmartExportFoldersClick() {
     SmartExport(NameList::FoldersCreated, *ui_->btnStat03SmartExportFolders);
 }

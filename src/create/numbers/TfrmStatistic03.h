@@ -19,7 +19,7 @@ public:
 
     Ui::TfrmStatistic03& Controls() { return *ui_; }
 
-    void btnStat03OkClick();
+    void btnStat03OkClick() { CloseWithOk(); }
     void btnStat03SmartExportFoldersClick();
     void btnStat03SmartExportSubFoldersClick();
     void btnStat03SmartExportFilesClick();

@@ -72,7 +72,3 @@ void Vol03NumbersPage::InitialiseAtStart() {
     ui_->lstVol03AddFolderStructure->SetHorizontalExtent(3000);
     SetNameControlsEnabled(false);
 }
-
-void Vol03NumbersPage::btnVol03StatisticsClick() {
-    ShowStatisticsWindow();
-}

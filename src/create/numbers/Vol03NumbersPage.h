@@ -62,36 +62,42 @@ public:
     void btnVol03CreateFoldersClick();
     void btnVol03CreateFoldersSimulationClick();
     void btnVol03UndoClick();
-    void btnVol03StatisticsClick();
+    void btnVol03StatisticsClick() { ShowStatisticsWindow(); }
 
     // Fields (Vol03NumbersPageFields.cpp).
     void edtVol03StartNumberExit();
     void edtVol03EndNumberExit();
     void UpdateNumberPreview();
-    void chkVol03PaddedZeroesClick();
-    void chkVol03HyphenClick();
+    void chkVol03PaddedZeroesClick() { UpdateNumberPreview(); }
+    void chkVol03HyphenClick() { UpdateNumberPreview(); }
     void edtVol03PrefixChange();
-    void edtVol03PrefixExit();
+    void edtVol03PrefixExit() { edtVol03PrefixChange(); }
     void edtVol03SuffixChange();
-    void edtVol03SuffixExit();
+    void edtVol03SuffixExit() { edtVol03SuffixChange(); }
     void btnVol03AddDestFolderClick();
     void cboVol03DestFoldersSelect();
     void SetDestination(const std::string& path);
     void btnVol03ViewDestFolderClick();
-    void btnVol03AddFolderStructureClick();
-    void AddStructure(const std::string& path);
-    void btnVol03ViewFolderStructureClick();
-    void btnVol03RemoveFolderStructureClick();
+    void btnVol03AddFolderStructureClick() { Structures().BrowseAndAdd(); }
+    void AddStructure(const std::string& path) { Structures().Add(path); }
+    void btnVol03ViewFolderStructureClick() { Structures().ViewSelected(); }
+    void btnVol03RemoveFolderStructureClick() { Structures().RemoveSelected(); }
     void btnVol03ClearAllClick();
     void btnVol03HelpClick();
     void btnVol03ExamplesClick();
     void btnVol03AcceptAllSettingsClick();
     void btnVol03ErrorLogClick() {}
-    void rdoVol03AttachNothingClick();
-    void rdoVol03AttachMainFolderWithFilesClick();
-    void rdoVol03AttachMainFolderWithoutFilesClick();
-    void rdoVol03AttachSubFoldersOnlyWithFilesClick();
-    void rdoVol03AttachSubFoldersOnlyWithoutFilesClick();
+    void rdoVol03AttachNothingClick() { AttachOptionClicked(AttachMode::Nothing); }
+    void rdoVol03AttachMainFolderWithFilesClick() { AttachOptionClicked(AttachMode::MainFolderWithFiles); }
+    void rdoVol03AttachMainFolderWithoutFilesClick() {
+        AttachOptionClicked(AttachMode::MainFolderWithoutFiles);
+    }
+    void rdoVol03AttachSubFoldersOnlyWithFilesClick() {
+        AttachOptionClicked(AttachMode::SubFoldersOnlyWithFiles);
+    }
+    void rdoVol03AttachSubFoldersOnlyWithoutFilesClick() {
+        AttachOptionClicked(AttachMode::SubFoldersOnlyWithoutFiles);
+    }
 
 private:
     void PrepareStatisticsWindow(bool realRun);

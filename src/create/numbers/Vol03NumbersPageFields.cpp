@@ -165,32 +165,16 @@ void Vol03NumbersPage::UpdateNumberPreview() {
     ui_->lblVol03EndFolder->setText(QString::fromStdString(parts.NameOf(NumberText(EndNumber))));
 }
 
-void Vol03NumbersPage::chkVol03PaddedZeroesClick() {
-    UpdateNumberPreview();
-}
-
-void Vol03NumbersPage::chkVol03HyphenClick() {
-    UpdateNumberPreview();
-}
-
 void Vol03NumbersPage::edtVol03PrefixChange() {
     CheckNameField(this, checkingField_, runInProgress_, *ui_->edtVol03Prefix,
                    Title + "            Warning no: 0079.",
                    "Illegal character in the Prefix : ", [this] { UpdateNumberPreview(); });
 }
 
-void Vol03NumbersPage::edtVol03PrefixExit() {
-    edtVol03PrefixChange();
-}
-
 void Vol03NumbersPage::edtVol03SuffixChange() {
     CheckNameField(this, checkingField_, runInProgress_, *ui_->edtVol03Suffix,
                    "Creating Folder(s).-Increased numbers.            Warning no: 0080.",
                    "Illegal character in the Suffix : ", [this] { UpdateNumberPreview(); });
-}
-
-void Vol03NumbersPage::edtVol03SuffixExit() {
-    edtVol03SuffixChange();
 }
 
 void Vol03NumbersPage::btnVol03AddDestFolderClick() {
@@ -239,22 +223,6 @@ void Vol03NumbersPage::btnVol03ViewDestFolderClick() {
     ui::OpenInShell(destination);
 }
 
-void Vol03NumbersPage::btnVol03AddFolderStructureClick() {
-    Structures().BrowseAndAdd();
-}
-
-void Vol03NumbersPage::AddStructure(const std::string& path) {
-    Structures().Add(path);
-}
-
-void Vol03NumbersPage::btnVol03ViewFolderStructureClick() {
-    Structures().ViewSelected();
-}
-
-void Vol03NumbersPage::btnVol03RemoveFolderStructureClick() {
-    Structures().RemoveSelected();
-}
-
 void Vol03NumbersPage::btnVol03ClearAllClick() {
     if (runInProgress_)
         return;
@@ -301,24 +269,4 @@ void Vol03NumbersPage::btnVol03ExamplesClick() {
 
 void Vol03NumbersPage::btnVol03AcceptAllSettingsClick() {
     ui_->btnVol03CreateFolders->setFocus();
-}
-
-void Vol03NumbersPage::rdoVol03AttachNothingClick() {
-    AttachOptionClicked(AttachMode::Nothing);
-}
-
-void Vol03NumbersPage::rdoVol03AttachMainFolderWithFilesClick() {
-    AttachOptionClicked(AttachMode::MainFolderWithFiles);
-}
-
-void Vol03NumbersPage::rdoVol03AttachMainFolderWithoutFilesClick() {
-    AttachOptionClicked(AttachMode::MainFolderWithoutFiles);
-}
-
-void Vol03NumbersPage::rdoVol03AttachSubFoldersOnlyWithFilesClick() {
-    AttachOptionClicked(AttachMode::SubFoldersOnlyWithFiles);
-}
-
-void Vol03NumbersPage::rdoVol03AttachSubFoldersOnlyWithoutFilesClick() {
-    AttachOptionClicked(AttachMode::SubFoldersOnlyWithoutFiles);
 }

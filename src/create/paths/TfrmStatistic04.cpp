@@ -24,10 +24,6 @@ TfrmStatistic04::TfrmStatistic04(QWidget* parent)
 
 TfrmStatistic04::~TfrmStatistic04() = default;
 
-void TfrmStatistic04::btnStat04OkClick() {
-    CloseWithOk();
-}
-
 void TfrmStatistic04::btnStat04SmartExportFoldersClick() {
     SmartExport(NameList::FoldersCreated, *ui_->btnStat04SmartExportFolders);
 }

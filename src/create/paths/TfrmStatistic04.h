@@ -19,7 +19,7 @@ public:
 
     Ui::TfrmStatistic04& Controls() { return *ui_; }
 
-    void btnStat04OkClick();
+    void btnStat04OkClick() { CloseWithOk(); }
     void btnStat04SmartExportFoldersClick();
     void btnStat04SmartExportSubFoldersClick();
     void btnStat04SmartExportFilesClick();

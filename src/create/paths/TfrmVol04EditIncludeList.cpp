@@ -22,18 +22,6 @@ TfrmVol04EditIncludeList::TfrmVol04EditIncludeList(QWidget* parent)
 
 TfrmVol04EditIncludeList::~TfrmVol04EditIncludeList() = default;
 
-void TfrmVol04EditIncludeList::mmoVol04EditIncludeListKeyPress() {
-    ShowLineCount();
-}
-
-void TfrmVol04EditIncludeList::btnVol04EditIncludeListOkClick() {
-    AcceptLines();
-}
-
-void TfrmVol04EditIncludeList::btnVol04EditIncludeListCancelClick() {
-    DiscardLines();
-}
-
 void TfrmVol04EditIncludeList::btnVol04EditIncludeListHelpClick() {
     ui::desktop().ShowModal(*frmMoreHelp);
 }

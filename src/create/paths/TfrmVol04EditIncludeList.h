@@ -21,9 +21,9 @@ public:
 
     // The line counter; it runs on every change of the text, so that a paste
     // or a cut is counted as well.
-    void mmoVol04EditIncludeListKeyPress();
-    void btnVol04EditIncludeListOkClick();
-    void btnVol04EditIncludeListCancelClick();
+    void mmoVol04EditIncludeListKeyPress() { ShowLineCount(); }
+    void btnVol04EditIncludeListOkClick() { AcceptLines(); }
+    void btnVol04EditIncludeListCancelClick() { DiscardLines(); }
     void btnVol04EditIncludeListHelpClick();
 
 private:

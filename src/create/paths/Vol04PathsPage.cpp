@@ -57,7 +57,3 @@ void Vol04PathsPage::SetNameControlsEnabled(bool enabled) {
         EnableStructureControls();
     UpdateCreateButtons(enabled);
 }
-
-void Vol04PathsPage::btnVol04StatisticsClick() {
-    ShowStatisticsWindow();
-}

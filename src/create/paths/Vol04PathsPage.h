@@ -64,23 +64,23 @@ public:
     void btnVol04CreateFoldersClick();
     void btnVol04CreateFoldersSimulationClick();
     void btnVol04UndoClick();
-    void btnVol04StatisticsClick();
+    void btnVol04StatisticsClick() { ShowStatisticsWindow(); }
 
     // Lists (Vol04PathsPageLists.cpp).
     void RefreshAfterListChange();
     void UpdateVol04Preview();
     void btnVol04AddToListClick();
-    void edtVol04AddToListKeyPress(); // Enter
+    void edtVol04AddToListKeyPress() { btnVol04AddToListClick(); } // Enter
     // Appends the full paths of `text`; false with `message` at the first
     // (with `stopAtFirst`) or last path refused. Paths appended stay.
     bool AddPathsToIncludeList(const std::string& text, bool stopAtFirst, std::string& message,
                                std::string& normalised);
-    void btnVol04IncToExcClick();
-    void btnVol04ExcToIncClick();
-    void btnVol04AllfromIncClick();
-    void btnVol04AllfromExcClick();
-    void btnVol04ExchangeIncExcClick();
-    void btnVol04DeleteFromExcludeClick();
+    void btnVol04IncToExcClick() { ListPair().IncludeToExclude(); }
+    void btnVol04ExcToIncClick() { ListPair().ExcludeToInclude(); }
+    void btnVol04AllfromIncClick() { ListPair().AllFromInclude(); }
+    void btnVol04AllfromExcClick() { ListPair().AllFromExclude(); }
+    void btnVol04ExchangeIncExcClick() { ListPair().Exchange(); }
+    void btnVol04DeleteFromExcludeClick() { ListPair().DeleteFromExclude(); }
     void btnVol04DeleteExcludeAllClick();
     void btnVol04EditIncludeListClick();
     void btnVol04SmartImportClick();
@@ -93,21 +93,27 @@ public:
 
     // Fields, structures and attach options (Vol04PathsPageFields.cpp).
     void edtVol04PrefixChange();
-    void edtVol04PrefixExit();
+    void edtVol04PrefixExit() { edtVol04PrefixChange(); }
     void edtVol04SuffixChange();
-    void edtVol04SuffixExit();
-    void chkVol04HyphenClick();
-    void btnVol04AddFolderStructureClick();
-    void AddStructure(const std::string& path);
-    void btnVol04ViewFolderStructureClick();
-    void btnVol04RemoveFolderStructureClick();
+    void edtVol04SuffixExit() { edtVol04SuffixChange(); }
+    void chkVol04HyphenClick() { UpdateVol04Preview(); }
+    void btnVol04AddFolderStructureClick() { Structures().BrowseAndAdd(); }
+    void AddStructure(const std::string& path) { Structures().Add(path); }
+    void btnVol04ViewFolderStructureClick() { Structures().ViewSelected(); }
+    void btnVol04RemoveFolderStructureClick() { Structures().RemoveSelected(); }
     void btnVol04HelpClick();
     void btnVol04ExamplesClick();
-    void rdoVol04AttachNothingClick();
-    void rdoVol04AttachMainFolderWithFilesClick();
-    void rdoVol04AttachMainFolderWithoutFilesClick();
-    void rdoVol04AttachSubFoldersOnlyWithFilesClick();
-    void rdoVol04AttachSubFoldersOnlyWithoutFilesClick();
+    void rdoVol04AttachNothingClick() { AttachOptionClicked(AttachMode::Nothing); }
+    void rdoVol04AttachMainFolderWithFilesClick() { AttachOptionClicked(AttachMode::MainFolderWithFiles); }
+    void rdoVol04AttachMainFolderWithoutFilesClick() {
+        AttachOptionClicked(AttachMode::MainFolderWithoutFiles);
+    }
+    void rdoVol04AttachSubFoldersOnlyWithFilesClick() {
+        AttachOptionClicked(AttachMode::SubFoldersOnlyWithFiles);
+    }
+    void rdoVol04AttachSubFoldersOnlyWithoutFilesClick() {
+        AttachOptionClicked(AttachMode::SubFoldersOnlyWithoutFiles);
+    }
 
 private:
     std::vector<std::string> IncludeItems() const;

@@ -112,37 +112,9 @@ void Vol04PathsPage::edtVol04PrefixChange() {
                    "Illegal character in the Prefix : ", [this] { UpdateVol04Preview(); });
 }
 
-void Vol04PathsPage::edtVol04PrefixExit() {
-    edtVol04PrefixChange();
-}
-
 void Vol04PathsPage::edtVol04SuffixChange() {
     CheckNameField(this, checkingNamePart_, runInProgress_, *ui_->edtVol04Suffix, Title + "Warning no: 0055.",
                    "Illegal character in the Suffix : ", [this] { UpdateVol04Preview(); });
-}
-
-void Vol04PathsPage::edtVol04SuffixExit() {
-    edtVol04SuffixChange();
-}
-
-void Vol04PathsPage::chkVol04HyphenClick() {
-    UpdateVol04Preview();
-}
-
-void Vol04PathsPage::btnVol04AddFolderStructureClick() {
-    Structures().BrowseAndAdd();
-}
-
-void Vol04PathsPage::AddStructure(const std::string& path) {
-    Structures().Add(path);
-}
-
-void Vol04PathsPage::btnVol04ViewFolderStructureClick() {
-    Structures().ViewSelected();
-}
-
-void Vol04PathsPage::btnVol04RemoveFolderStructureClick() {
-    Structures().RemoveSelected();
 }
 
 void Vol04PathsPage::btnVol04HelpClick() {
@@ -153,24 +125,4 @@ void Vol04PathsPage::btnVol04HelpClick() {
 
 void Vol04PathsPage::btnVol04ExamplesClick() {
     ui::desktop().ShowModal(*frmExamplesCreateFolders);
-}
-
-void Vol04PathsPage::rdoVol04AttachNothingClick() {
-    AttachOptionClicked(AttachMode::Nothing);
-}
-
-void Vol04PathsPage::rdoVol04AttachMainFolderWithFilesClick() {
-    AttachOptionClicked(AttachMode::MainFolderWithFiles);
-}
-
-void Vol04PathsPage::rdoVol04AttachMainFolderWithoutFilesClick() {
-    AttachOptionClicked(AttachMode::MainFolderWithoutFiles);
-}
-
-void Vol04PathsPage::rdoVol04AttachSubFoldersOnlyWithFilesClick() {
-    AttachOptionClicked(AttachMode::SubFoldersOnlyWithFiles);
-}
-
-void Vol04PathsPage::rdoVol04AttachSubFoldersOnlyWithoutFilesClick() {
-    AttachOptionClicked(AttachMode::SubFoldersOnlyWithoutFiles);
 }

@@ -147,34 +147,6 @@ void Vol04PathsPage::btnVol04AddToListClick() {
     entry.setFocus();
 }
 
-void Vol04PathsPage::edtVol04AddToListKeyPress() {
-    btnVol04AddToListClick();
-}
-
-void Vol04PathsPage::btnVol04IncToExcClick() {
-    ListPair().IncludeToExclude();
-}
-
-void Vol04PathsPage::btnVol04ExcToIncClick() {
-    ListPair().ExcludeToInclude();
-}
-
-void Vol04PathsPage::btnVol04AllfromIncClick() {
-    ListPair().AllFromInclude();
-}
-
-void Vol04PathsPage::btnVol04AllfromExcClick() {
-    ListPair().AllFromExclude();
-}
-
-void Vol04PathsPage::btnVol04ExchangeIncExcClick() {
-    ListPair().Exchange();
-}
-
-void Vol04PathsPage::btnVol04DeleteFromExcludeClick() {
-    ListPair().DeleteFromExclude();
-}
-
 void Vol04PathsPage::btnVol04DeleteExcludeAllClick() {
     ListPair().ClearExclude(ui_->btnVol04DeleteExcludeAll);
 }

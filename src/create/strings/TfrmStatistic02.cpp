@@ -23,10 +23,6 @@ TfrmStatistic02::TfrmStatistic02(QWidget* parent)
 
 TfrmStatistic02::~TfrmStatistic02() = default;
 
-void TfrmStatistic02::btnStat02OkClick() {
-    CloseWithOk();
-}
-
 void TfrmStatistic02::btnStat02SmartExportFoldersClick() {
     SmartExport(NameList::FoldersCreated, *ui_->btnStat02SmartExportFolders);
 }

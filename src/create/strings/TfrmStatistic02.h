@@ -19,7 +19,7 @@ public:
 
     Ui::TfrmStatistic02& Controls() { return *ui_; }
 
-    void btnStat02OkClick();
+    void btnStat02OkClick() { CloseWithOk(); }
     void btnStat02SmartExportFoldersClick();
     void btnStat02SmartExportSubFoldersClick();
     void btnStat02SmartExportFilesClick();

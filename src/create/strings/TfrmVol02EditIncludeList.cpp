@@ -22,18 +22,6 @@ TfrmVol02EditIncludeList::TfrmVol02EditIncludeList(QWidget* parent)
 
 TfrmVol02EditIncludeList::~TfrmVol02EditIncludeList() = default;
 
-void TfrmVol02EditIncludeList::mmoVol02EditIncludeListKeyPress() {
-    ShowLineCount();
-}
-
-void TfrmVol02EditIncludeList::btnVol02EditOkClick() {
-    AcceptLines();
-}
-
-void TfrmVol02EditIncludeList::btnVol02EditCancelClick() {
-    DiscardLines();
-}
-
 void TfrmVol02EditIncludeList::btnVol02EditFormHelpClick() {
     frmAltalanosHelp->SetHelpTopic("CreateStrings");
     frmAltalanosHelp->SetMoreHelpVisible(true);

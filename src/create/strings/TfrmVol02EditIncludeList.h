@@ -20,9 +20,9 @@ public:
 
     // The line counter; it runs on every change of the text, so that a paste
     // or a cut is counted as well.
-    void mmoVol02EditIncludeListKeyPress();
-    void btnVol02EditOkClick();
-    void btnVol02EditCancelClick();
+    void mmoVol02EditIncludeListKeyPress() { ShowLineCount(); }
+    void btnVol02EditOkClick() { AcceptLines(); }
+    void btnVol02EditCancelClick() { DiscardLines(); }
     void btnVol02EditFormHelpClick();
 
 private:

@@ -67,7 +67,3 @@ void Vol02StringsPage::SetNameControlsEnabled(bool enabled) {
     EnableStructureControls();
     UpdateCreateButtons(true);
 }
-
-void Vol02StringsPage::btnVol02StatisticClick() {
-    ShowStatisticsWindow();
-}

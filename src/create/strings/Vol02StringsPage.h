@@ -53,7 +53,7 @@ public:
     void btnVol02CreateFoldersClick();
     void btnVol02CreateFoldersSimulationClick();
     void btnVol02UndoClick();
-    void btnVol02StatisticClick();
+    void btnVol02StatisticClick() { ShowStatisticsWindow(); }
 
     // The page at start-up: counters, preview, the destination list's empty
     // entry, controls off, counts and the lists' sideways extent.
@@ -63,12 +63,12 @@ public:
     void RefreshAfterListChange();
     void UpdateVol02Preview();
     void btnVol02AddToListClick();
-    void edtVol02AddToListKeyPress(); // Enter
-    void btnVol02IncToExcClick();
-    void btnVol02ExcToIncClick();
-    void btnVol02AllFromIncClick();
-    void btnVol02AllFromExcClick();
-    void btnVol02DeleteFromExcludeClick();
+    void edtVol02AddToListKeyPress() { btnVol02AddToListClick(); } // Enter
+    void btnVol02IncToExcClick() { ListPair().IncludeToExclude(); }
+    void btnVol02ExcToIncClick() { ListPair().ExcludeToInclude(); }
+    void btnVol02AllFromIncClick() { ListPair().AllFromInclude(); }
+    void btnVol02AllFromExcClick() { ListPair().AllFromExclude(); }
+    void btnVol02DeleteFromExcludeClick() { ListPair().DeleteFromExclude(); }
     void btnVol02DeleteExcludeAllClick();
     void btnVol02EditIncludeListClick();
     void btnVol02SmartImportClick();
@@ -83,21 +83,27 @@ public:
     void SetDestination(const std::string& path);
     void btnVol02ViewDestFolderClick();
     void edtVol02PrefixChange();
-    void edtVol02PrefixExit();
+    void edtVol02PrefixExit() { edtVol02PrefixChange(); }
     void edtVol02SuffixChange();
-    void edtVol02SuffixExit();
-    void chkVol02HyphenClick();
-    void btnVol02AddFolderStructureClick();
-    void AddStructure(const std::string& path);
-    void btnVol02ViewFolderStructureClick();
-    void btnVol02RemoveFolderStructureClick();
+    void edtVol02SuffixExit() { edtVol02SuffixChange(); }
+    void chkVol02HyphenClick() { UpdateVol02Preview(); }
+    void btnVol02AddFolderStructureClick() { Structures().BrowseAndAdd(); }
+    void AddStructure(const std::string& path) { Structures().Add(path); }
+    void btnVol02ViewFolderStructureClick() { Structures().ViewSelected(); }
+    void btnVol02RemoveFolderStructureClick() { Structures().RemoveSelected(); }
     void btnVol02ListHelpClick();
     void btnVol02ExampleClick();
-    void rdoVol02AttachNothingClick();
-    void rdoVol02AttachMainFolderWithFilesClick();
-    void rdoVol02AttachMainFolderWithoutFilesClick();
-    void rdoVol02AttachSubFoldersOnlyWithFilesClick();
-    void rdoVol02AttachSubFoldersOnlyWithoutFilesClick();
+    void rdoVol02AttachNothingClick() { AttachOptionClicked(AttachMode::Nothing); }
+    void rdoVol02AttachMainFolderWithFilesClick() { AttachOptionClicked(AttachMode::MainFolderWithFiles); }
+    void rdoVol02AttachMainFolderWithoutFilesClick() {
+        AttachOptionClicked(AttachMode::MainFolderWithoutFiles);
+    }
+    void rdoVol02AttachSubFoldersOnlyWithFilesClick() {
+        AttachOptionClicked(AttachMode::SubFoldersOnlyWithFiles);
+    }
+    void rdoVol02AttachSubFoldersOnlyWithoutFilesClick() {
+        AttachOptionClicked(AttachMode::SubFoldersOnlyWithoutFiles);
+    }
 
 private:
     std::vector<std::string> IncludeItems() const;

@@ -170,37 +170,9 @@ void Vol02StringsPage::edtVol02PrefixChange() {
                    "Illegal character in the Prefix : ", [this] { UpdateVol02Preview(); });
 }
 
-void Vol02StringsPage::edtVol02PrefixExit() {
-    edtVol02PrefixChange();
-}
-
 void Vol02StringsPage::edtVol02SuffixChange() {
     CheckNameField(this, checkingNamePart_, runInProgress_, *ui_->edtVol02Suffix, Title + "Warning no: 0019.",
                    "Illegal character in the Suffix : ", [this] { UpdateVol02Preview(); });
-}
-
-void Vol02StringsPage::edtVol02SuffixExit() {
-    edtVol02SuffixChange();
-}
-
-void Vol02StringsPage::chkVol02HyphenClick() {
-    UpdateVol02Preview();
-}
-
-void Vol02StringsPage::btnVol02AddFolderStructureClick() {
-    Structures().BrowseAndAdd();
-}
-
-void Vol02StringsPage::AddStructure(const std::string& path) {
-    Structures().Add(path);
-}
-
-void Vol02StringsPage::btnVol02ViewFolderStructureClick() {
-    Structures().ViewSelected();
-}
-
-void Vol02StringsPage::btnVol02RemoveFolderStructureClick() {
-    Structures().RemoveSelected();
 }
 
 void Vol02StringsPage::btnVol02ListHelpClick() {
@@ -211,24 +183,4 @@ void Vol02StringsPage::btnVol02ListHelpClick() {
 
 void Vol02StringsPage::btnVol02ExampleClick() {
     ui::desktop().ShowModal(*frmDriveSelect);
-}
-
-void Vol02StringsPage::rdoVol02AttachNothingClick() {
-    AttachOptionClicked(AttachMode::Nothing);
-}
-
-void Vol02StringsPage::rdoVol02AttachMainFolderWithFilesClick() {
-    AttachOptionClicked(AttachMode::MainFolderWithFiles);
-}
-
-void Vol02StringsPage::rdoVol02AttachMainFolderWithoutFilesClick() {
-    AttachOptionClicked(AttachMode::MainFolderWithoutFiles);
-}
-
-void Vol02StringsPage::rdoVol02AttachSubFoldersOnlyWithFilesClick() {
-    AttachOptionClicked(AttachMode::SubFoldersOnlyWithFiles);
-}
-
-void Vol02StringsPage::rdoVol02AttachSubFoldersOnlyWithoutFilesClick() {
-    AttachOptionClicked(AttachMode::SubFoldersOnlyWithoutFiles);
 }

@@ -161,30 +161,6 @@ void Vol02StringsPage::btnVol02AddToListClick() {
     entry.setFocus();
 }
 
-void Vol02StringsPage::edtVol02AddToListKeyPress() {
-    btnVol02AddToListClick();
-}
-
-void Vol02StringsPage::btnVol02IncToExcClick() {
-    ListPair().IncludeToExclude();
-}
-
-void Vol02StringsPage::btnVol02ExcToIncClick() {
-    ListPair().ExcludeToInclude();
-}
-
-void Vol02StringsPage::btnVol02AllFromIncClick() {
-    ListPair().AllFromInclude();
-}
-
-void Vol02StringsPage::btnVol02AllFromExcClick() {
-    ListPair().AllFromExclude();
-}
-
-void Vol02StringsPage::btnVol02DeleteFromExcludeClick() {
-    ListPair().DeleteFromExclude();
-}
-
 void Vol02StringsPage::btnVol02DeleteExcludeAllClick() {
     ListPair().ClearExclude(ui_->btnVol02DeleteExcludeAll);
 }
