@@ -9,6 +9,7 @@
 #include "platform/FileSystem.h"
 #include "ui/Desktop.h"
 
+#include <cstdlib>
 #include <filesystem>
 #include <optional>
 #include <utility>
@@ -141,6 +142,7 @@ bool AttachWalk::StartStructure(const std::string& root) {
     queued_.clear();
     blockedSources_.clear();
     targetRoot_.Release();
+    targetRootReal_.clear();
     rootLength_ = root.size();
     ownFolderInside_ = false;
     keepListings_ = false;
@@ -182,8 +184,8 @@ void AttachWalk::RecordFolder(const std::string& destination) {
     if (!RecordedFolders)
         return;
     RecordedFolders->push_back(destination);
-    if (RecordedFolderDetails)
-        RecordedFolderDetails->push_back(std::move(lastMade_));
+    if (RecordedFolderEntries)
+        RecordedFolderEntries->push_back(std::move(lastMade_));
     lastMade_.reset();
 }
 
@@ -223,12 +225,39 @@ AttachWalk::SubfolderResult AttachWalk::CreateSubfolder(const std::string& desti
 
 AttachWalk::SubfolderResult AttachWalk::CreateSubfolderBelow(const std::string& relative,
                                                              const std::string& destination, bool& fresh) {
-    if (platform::CreateFolderBelow(targetRoot_, relative, RecordedFolderDetails ? &lastMade_ : nullptr)) {
+    std::optional<platform::EntryDetails> made;
+    if (platform::CreateFolderBelow(targetRoot_, relative, RecordedFolderEntries ? &made : nullptr)) {
         fresh = true;
+        if (made)
+            lastMade_ = MadeEntry(*made, relative);
         return SubfolderResult::Created;
     }
     // Taken meanwhile, or not to be made this way: settled by its whole path.
     return CreateSubfolder(destination);
+}
+
+std::optional<CreatedEntry> AttachWalk::MadeEntry(const platform::EntryDetails& details,
+                                                  const std::string& relative) {
+    // The walk made every folder below the target itself, none of them a
+    // link: where one is, is where the target is, and its path below it.
+    if (targetRootReal_.empty()) {
+        char* real = realpath(targetRoot_.HostPath().c_str(), nullptr);
+        if (!real)
+            return std::nullopt;
+        targetRootReal_ = real;
+        std::free(real);
+    }
+    CreatedEntry entry;
+    entry.identity = details.identity;
+    entry.kind = details.kind;
+    entry.size = details.size;
+    entry.modifiedSeconds = details.modifiedSeconds;
+    entry.modifiedNanoseconds = details.modifiedNanoseconds;
+    const std::size_t slash = relative.rfind('/');
+    entry.hostFolder = targetRootReal_;
+    if (slash != std::string::npos)
+        entry.hostFolder += (targetRootReal_ == "/" ? "" : "/") + relative.substr(0, slash);
+    return entry;
 }
 
 AttachWalk::SubfolderResult AttachWalk::SimulateSubfolder(const std::string& destination) {

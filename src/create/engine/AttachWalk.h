@@ -83,10 +83,10 @@ public:
     // exactly what the walk added.
     std::deque<std::string>* RecordedFolders = nullptr;
     std::deque<std::string>* RecordedFiles = nullptr;
-    // When set with RecordedFolders, one entry beside each recorded folder:
-    // the folder as it was read when the walk made it, where it was, so that
-    // its identity is not looked up again by its path.
-    std::deque<std::optional<platform::EntryDetails>>* RecordedFolderDetails = nullptr;
+    // When set with RecordedFolders, one entry beside each folder recorded
+    // since the owner last emptied it: what Undo keeps of the folder, noted as
+    // the walk made it, or nothing where the owner is to note it by its path.
+    std::deque<std::optional<CreatedEntry>>* RecordedFolderEntries = nullptr;
     // When set, what could not be copied (subfolders and files counted under
     // Other) is named here, in the run and the simulation alike, instead of
     // in the statistics window's list of main folders under Other.
@@ -141,6 +141,8 @@ private:
     FileResult CopyFileBelow(const platform::FolderEntry& entry, const std::string& relative,
                              const std::string& source, const std::string& destination);
     void RecordFolder(const std::string& destination);
+    // What Undo keeps of the folder just made at `relative` below the target.
+    std::optional<CreatedEntry> MadeEntry(const platform::EntryDetails& details, const std::string& relative);
 
     // Lists the first queued folder and makes (or, simulating, counts) its entries.
     void ProcessQueuedFolder(AttachMode mode, bool simulate);
@@ -199,8 +201,10 @@ private:
     platform::HeldFolder sourceRoot_;
     std::string sourceRootPath_;
     platform::HeldFolder targetRoot_;
-    // What was read of the folder the walk made last, for RecordedFolderDetails.
-    std::optional<platform::EntryDetails> lastMade_;
+    // Where the held target finally is on the host, once asked.
+    std::string targetRootReal_;
+    // What was noted of the folder the walk made last, for RecordedFolderEntries.
+    std::optional<CreatedEntry> lastMade_;
     SimulatedDisk simulated_;
     size_t rootLength_ = 0;
 };

@@ -54,6 +54,7 @@ Vol08CopyPage::Vol08CopyPage(MainWindowServices& mainWindow, QWidget* parent)
     walk_.CountExistingTopFolder = true;
     walk_.FilesFromSizeMapOnly = true;
     walk_.RecordedFolders = &copyUndoFolders_;
+    walk_.RecordedFolderEntries = &madeFolderEntries_;
     walk_.RecordedFiles = &copyUndoFiles_;
     // What could not be copied is told apart from the Include folders that
     // do not exist, and no walk enters the folder it copies into.

@@ -177,6 +177,8 @@ private:
     std::deque<std::string> copyUndoFolders_;
     std::deque<std::string> copyUndoFiles_;
     std::deque<std::optional<CreatedEntry>> copyUndoFolderEntries_;
+    // What the walk noted of the folders it made since RecordIdentities last ran.
+    std::deque<std::optional<CreatedEntry>> madeFolderEntries_;
     std::deque<std::optional<CreatedEntry>> copyUndoFileEntries_;
     CreatedEntryRecorder undoRecorder_;
     std::unordered_set<std::string> createdFolders_;

@@ -30,11 +30,17 @@ bool Exists(const std::string& path) {
 } // namespace
 
 void Vol08CopyPage::RecordIdentities() {
+    // The walk noted most folders as it made them; the others are noted now.
+    const size_t first = copyUndoFolderEntries_.size();
     while (copyUndoFolderEntries_.size() < copyUndoFolders_.size()) {
-        const std::string& folder = copyUndoFolders_[copyUndoFolderEntries_.size()];
+        const size_t index = copyUndoFolderEntries_.size();
+        const std::string& folder = copyUndoFolders_[index];
         createdFolders_.insert(folder);
-        copyUndoFolderEntries_.push_back(undoRecorder_.Record(folder));
+        std::optional<CreatedEntry>* made =
+            index - first < madeFolderEntries_.size() ? &madeFolderEntries_[index - first] : nullptr;
+        copyUndoFolderEntries_.push_back(made && *made ? std::move(*made) : undoRecorder_.Record(folder));
     }
+    madeFolderEntries_.clear();
     // A file copied into a folder the run created goes when Undo removes that
     // folder; only files copied into folders that were there before are kept
     // to be deleted one by one.
@@ -54,6 +60,7 @@ void Vol08CopyPage::ClearUndoLists() {
     copyUndoFolders_.clear();
     copyUndoFiles_.clear();
     copyUndoFolderEntries_.clear();
+    madeFolderEntries_.clear();
     copyUndoFileEntries_.clear();
     undoRecorder_ = {};
     createdFolders_.clear();

@@ -13,6 +13,7 @@
 #include <unistd.h>
 
 #include <deque>
+#include <optional>
 #include <string>
 
 namespace {
@@ -79,6 +80,42 @@ TEST(AttachWalkCopyTest, AFileThatCannotBeReadAnyMoreFailsInTheTargetsThatFollow
     EXPECT_EQ(failures, std::deque<std::string>{"D:\\T2\\S\\sub\\a.txt"});
     EXPECT_EQ(sandbox.Read("D:\\T2\\S\\sub\\b.txt"), "b");
     EXPECT_FALSE(sandbox.Exists("D:\\T2\\S\\sub\\a.txt"));
+}
+
+} // namespace
+
+namespace {
+
+TEST(AttachWalkCopyTest, FoldersItMadeAreNotedAsUndoWouldNoteThemByTheirPaths) {
+    testsupport::DriveSandbox sandbox("D");
+    testsupport::ScriptedDesktop desktop;
+    sandbox.MakeFile("D:\\S\\a\\b\\c.txt", "c");
+    sandbox.MakeFolder("D:\\S\\d");
+    sandbox.MakeFolder("D:\\T");
+    const FileSizeMap sizes = {{"D:\\S\\a\\b\\c.txt", 1}};
+    CreationCounterBlock block;
+    AttachWalk walk(block, sizes, {}, {});
+    std::deque<std::string> folders;
+    std::deque<std::optional<CreatedEntry>> entries;
+    walk.RecordedFolders = &folders;
+    walk.RecordedFolderEntries = &entries;
+    walk.ClearOwnFolders();
+    walk.AttachTargetRoot = "D:\\T\\S";
+    walk.CopyFolderStructure("D:\\S", AttachMode::MainFolderWithFiles);
+
+    ASSERT_EQ(folders, (std::deque<std::string>{"D:\\T\\S", "D:\\T\\S\\a", "D:\\T\\S\\d", "D:\\T\\S\\a\\b"}));
+    ASSERT_EQ(entries.size(), folders.size());
+    // The top folder is made by its path, and noted by its path afterwards.
+    EXPECT_FALSE(entries[0].has_value());
+    for (size_t i = 1; i < folders.size(); ++i) {
+        ASSERT_TRUE(entries[i].has_value()) << folders[i];
+        const std::optional<CreatedEntry> byPath = CreatedEntryRecorder().Record(folders[i]);
+        ASSERT_TRUE(byPath.has_value()) << folders[i];
+        EXPECT_EQ(entries[i]->identity, byPath->identity) << folders[i];
+        EXPECT_EQ(entries[i]->kind, platform::EntryKind::Folder) << folders[i];
+        EXPECT_EQ(entries[i]->hostFolder, byPath->hostFolder) << folders[i];
+        EXPECT_EQ(StandingOf(folders[i], entries[i]), UndoStanding::RunsOwn) << folders[i];
+    }
 }
 
 } // namespace
