@@ -61,6 +61,17 @@ void RandomTree::Fill(const fs::path& folder, int depth, int width) {
     }
 }
 
+void RandomTree::AddEntriesInTheWay(const fs::path& folder) {
+    if (!Taken(folder / "file"))
+        std::ofstream(folder / "file") << "in the way";
+    if (!Taken(folder / "flink"))
+        fs::create_symlink(outside_ / "outside.txt", folder / "flink");
+    if (!Taken(folder / "dlink"))
+        fs::create_symlink("nowhere", folder / "dlink");
+    if (random_.OneIn(2) && !Taken(folder / "dup"))
+        fs::create_directories(folder / "dup" / "old");
+}
+
 void RandomTree::AddUnreadableFolder(const fs::path& folder) {
     const fs::path locked = folder / "locked";
     if (Taken(locked))

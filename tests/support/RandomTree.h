@@ -25,6 +25,10 @@ public:
     // letter case ("a" beside "A"), so that lookups that ignore case meet
     // them, unless the tree is made without case twins.
     void Fill(const std::filesystem::path& folder, int depth, int width = 4);
+    // What a run meets in its way in `folder`, each where its name is free:
+    // a file "file", a link "flink" to a file outside, a link "dlink" to
+    // nothing, and now and then a folder "dup" holding "old".
+    void AddEntriesInTheWay(const std::filesystem::path& folder);
     // A folder no one may read or enter ("locked"), holding a folder and a
     // file, inside `folder`.
     void AddUnreadableFolder(const std::filesystem::path& folder);

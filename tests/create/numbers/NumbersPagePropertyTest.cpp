@@ -9,12 +9,10 @@
 
 #include "NumbersPageFixture.h"
 
-#include "support/AnsweringDesktop.h"
+#include "support/AttachModeChoices.h"
 #include "support/CountersText.h"
-#include "support/PagePropertyCase.h"
+#include "support/PageCase.h"
 #include "support/PathSpellings.h"
-#include "support/PermissionsAsAUser.h"
-#include "support/RandomTree.h"
 
 #include <filesystem>
 #include <fstream>
@@ -25,109 +23,83 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class NumbersPagePropertyTest : public NumbersPageTest {
-protected:
-    std::string Shown() {
-        const CreationCounters& counters = page->Counters();
-        return CountersText(counters) + "\n" + ListBoxContents(*frmStatistic03);
-    }
-};
+using NumbersPagePropertyTest = NumbersPageTest;
 
 TEST_F(NumbersPagePropertyTest, RunSimulationAndUndoAgreeWhateverThePersonChanges) {
-    const std::vector<std::pair<QRadioButton*, std::string>> modes = {
-        {controls().rdoVol03AttachMainFolderWithFiles, "main folder with files"},
-        {controls().rdoVol03AttachMainFolderWithoutFiles, "main folder without files"},
-        {controls().rdoVol03AttachSubFoldersOnlyWithFiles, "subfolders only with files"},
-        {controls().rdoVol03AttachSubFoldersOnlyWithoutFiles, "subfolders only without files"},
-        {controls().rdoVol03AttachNothing, "nothing"}};
-    const fs::path root = fs::path(sandbox->HostRoot('D')).parent_path();
-    for (uint32_t seed : PropertySeeds(2400, 200)) {
-        CaseRandom random(seed);
-        CaseInputs inputs(seed);
-        // As a user, whom an unreadable folder keeps out, even when the
-        // tests run as root.
-        PermissionsAsAUser asUser;
-        AnsweringDesktop answers;
-        const std::string caseName = "c" + std::to_string(seed);
-        const fs::path base = fs::path(sandbox->HostRoot('D')) / caseName;
-        RandomTree tree(random, base / "O");
-        tree.Fill(base / "S", 2);
-        if (random.OneIn(3))
-            tree.AddUnreadableFolder(base / "S");
+    const std::vector<AttachModeChoice> modes = AttachModeChoices(
+        controls().rdoVol03AttachMainFolderWithFiles, controls().rdoVol03AttachMainFolderWithoutFiles,
+        controls().rdoVol03AttachSubFoldersOnlyWithFiles, controls().rdoVol03AttachSubFoldersOnlyWithoutFiles,
+        controls().rdoVol03AttachNothing);
+    const auto shown = [&] { return CountersAndLists(page->Counters(), *frmStatistic03); };
+    ForEachPageCase(2400, sandbox->HostRoot('D'), [&](PageCase& c) {
+        c.tree.Fill(c.base / "S", 2);
+        if (c.random.OneIn(3))
+            c.tree.AddUnreadableFolder(c.base / "S");
 
         // The destination: a folder of its own, one inside the structure, or
         // a link to a folder of its own; with numbers already taken.
-        fs::path destination = base / "W";
-        std::string destinationPath = "D:\\" + caseName + "\\W";
-        switch (random.Pick(3)) {
+        fs::path destination = c.base / "W";
+        std::string destinationPath = c.Path("W");
+        switch (c.random.Pick(3)) {
         case 0:
-            destination = base / "S" / "w";
-            destinationPath = "D:\\" + caseName + "\\S\\w";
+            destination = c.base / "S" / "w";
+            destinationPath = c.Path("S\\w");
             fs::create_directories(destination);
             break;
         case 1:
             fs::create_directories(destination);
-            fs::create_directory_symlink(destination, base / "WL");
-            destinationPath = "D:\\" + caseName + "\\WL";
+            fs::create_directory_symlink(destination, c.base / "WL");
+            destinationPath = c.Path("WL");
             break;
         default:
             fs::create_directories(destination);
             break;
         }
-        if (random.OneIn(2))
+        if (c.random.OneIn(2))
             fs::create_directories(destination / "1" / "old");
-        if (random.OneIn(2))
+        if (c.random.OneIn(2))
             std::ofstream(destination / "2") << "in the way";
-        if (random.OneIn(3))
-            fs::create_directory_symlink(tree.Precious(), destination / "3");
-        if (random.OneIn(3))
+        if (c.random.OneIn(3))
+            fs::create_directory_symlink(c.tree.Precious(), destination / "3");
+        if (c.random.OneIn(3))
             fs::create_symlink("nowhere", destination / "4");
 
-        const std::string spelled = RandomSpelling(random, destinationPath);
-        answers.ExpectModal("frmLevelSummFolder");
+        const std::string spelled = RandomSpelling(c.random, destinationPath);
+        c.answers.ExpectModal("frmLevelSummFolder");
         page->SetDestination(spelled);
-        const int start = 1 + random.Pick(3);
-        const int end = start + random.Pick(3);
+        const int start = 1 + c.random.Pick(3);
+        const int end = start + c.random.Pick(3);
         SetRange(std::to_string(start), std::to_string(end));
-        const std::string prefix = random.OneIn(3) ? "p" : "";
-        const std::string suffix = random.OneIn(4) ? "s" : "";
-        const bool hyphen = random.OneIn(2);
+        const std::string prefix = c.random.OneIn(3) ? "p" : "";
+        const std::string suffix = c.random.OneIn(4) ? "s" : "";
+        const bool hyphen = c.random.OneIn(2);
         controls().edtVol03Prefix->setText(QString::fromStdString(prefix));
         controls().edtVol03Suffix->setText(QString::fromStdString(suffix));
         controls().chkVol03Hyphen->setChecked(hyphen);
         controls().lstVol03AddFolderStructure->Clear();
-        AddStructure("D:\\" + caseName + "\\S");
-        const auto& [mode, modeName] = random.Choose(modes);
+        AddStructure(c.Path("S"));
+        const auto& [mode, modeName] = c.random.Choose(modes);
         Choose(mode);
-        inputs.Note("destination '" + spelled + "', numbers " + std::to_string(start) + " to " +
-                    std::to_string(end) + ", prefix '" + prefix + "', suffix '" + suffix + "', hyphen " +
-                    (hyphen ? "on" : "off") + ", structure D:\\" + caseName + "\\S, attach " + modeName);
+        c.inputs.Note("destination '" + spelled + "', numbers " + std::to_string(start) + " to " +
+                      std::to_string(end) + ", prefix '" + prefix + "', suffix '" + suffix + "', hyphen " +
+                      (hyphen ? "on" : "off") + ", structure " + c.Path("S") + ", attach " + modeName);
 
-        const std::string target = RelativeTo(root, fs::canonical(destination));
+        const std::string target = c.Relative(fs::canonical(destination));
         PagePropertySteps steps;
-        steps.park = base / "O" / "park";
-        steps.precious = tree.Precious();
         steps.simulate = [&] {
             Click(controls().btnVol03CreateFoldersSimulation);
-            return Shown();
+            return shown();
         };
         steps.run = [&] {
             Click(controls().btnVol03CreateFolders);
-            return Shown();
+            return shown();
         };
         steps.inTargets = [&](const std::string& path) {
             return IsAtOrBelow(path, target) && path != target;
         };
-        steps.undo = [&] {
-            answers.Forget();
-            Click(controls().btnVol03Undo);
-            inputs.Note("Undo's boxes: " + answers.ShownTexts());
-        };
-        const bool passed = RunPagePropertyCase(root, random, inputs, steps);
-        RemoveCaseFolder(base);
-        if (!passed)
-            break;
-    }
+        steps.undo = [&] { Click(controls().btnVol03Undo); };
+        return c.Run(steps);
+    });
 }
 
 } // namespace

@@ -9,15 +9,12 @@
 #include "StringsPageFixture.h"
 
 #include "platform/Drives.h"
-#include "support/AnsweringDesktop.h"
+#include "support/AttachModeChoices.h"
 #include "support/CountersText.h"
-#include "support/PagePropertyCase.h"
-#include "support/PermissionsAsAUser.h"
-#include "support/RandomTree.h"
+#include "support/ListedCreatedFolders.h"
+#include "support/PageCase.h"
 
 #include <filesystem>
-#include <fstream>
-#include <set>
 
 using namespace createtests;
 using namespace testsupport;
@@ -25,50 +22,33 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class StringsPagePropertyTest : public StringsPageTest {
-protected:
-    std::string Shown() {
-        const CreationCounters& counters = page->Counters();
-        return CountersText(counters) + "\n" + ListBoxContents(*frmStatistic02);
-    }
-};
+using StringsPagePropertyTest = StringsPageTest;
 
 TEST_F(StringsPagePropertyTest, RunSimulationAndUndoAgreeWhateverThePersonChanges) {
-    const std::vector<std::pair<QRadioButton*, std::string>> modes = {
-        {controls().rdoVol02AttachMainFolderWithFiles, "main folder with files"},
-        {controls().rdoVol02AttachMainFolderWithoutFiles, "main folder without files"},
-        {controls().rdoVol02AttachSubFoldersOnlyWithFiles, "subfolders only with files"},
-        {controls().rdoVol02AttachSubFoldersOnlyWithoutFiles, "subfolders only without files"},
-        {controls().rdoVol02AttachNothing, "nothing"}};
+    const std::vector<AttachModeChoice> modes = AttachModeChoices(
+        controls().rdoVol02AttachMainFolderWithFiles, controls().rdoVol02AttachMainFolderWithoutFiles,
+        controls().rdoVol02AttachSubFoldersOnlyWithFiles, controls().rdoVol02AttachSubFoldersOnlyWithoutFiles,
+        controls().rdoVol02AttachNothing);
     const std::vector<std::string> pool = {"a",       "A",         "b",        "dup", "new\\deep",  "new",
                                            "sub",     "sub\\more", "x y",      "S",   "f.txt",      "file",
                                            "file\\x", "flink\\x",  "dlink\\y", "Q",   "..\\escape", "nul"};
-    const fs::path root = fs::path(sandbox->HostRoot('D')).parent_path();
-    for (uint32_t seed : PropertySeeds(2300, 200)) {
-        CaseRandom random(seed);
-        CaseInputs inputs(seed);
-        // As a user, whom an unreadable folder keeps out, even when the
-        // tests run as root.
-        PermissionsAsAUser asUser;
-        AnsweringDesktop answers;
-        const std::string caseName = "c" + std::to_string(seed);
-        const fs::path base = fs::path(sandbox->HostRoot('D')) / caseName;
-        RandomTree tree(random, base / "O");
-        tree.Fill(base / "S", 2);
-        if (random.OneIn(3))
-            tree.AddUnreadableFolder(base / "S");
+    const auto shown = [&] { return CountersAndLists(page->Counters(), *frmStatistic02); };
+    ForEachPageCase(2300, sandbox->HostRoot('D'), [&](PageCase& c) {
+        c.tree.Fill(c.base / "S", 2);
+        if (c.random.OneIn(3))
+            c.tree.AddUnreadableFolder(c.base / "S");
 
         // The destination: a folder of its own, one inside the structure, or
         // a link to a folder of its own; with entries that are in the way.
-        fs::path destination = base / "W";
+        fs::path destination = c.base / "W";
         std::string destinationHost = destination.string();
-        switch (random.Pick(3)) {
+        switch (c.random.Pick(3)) {
         case 0:
-            destination = base / "S" / "w";
+            destination = c.base / "S" / "w";
             destinationHost = destination.string();
             break;
         case 1:
-            destinationHost = (base / "WL").string();
+            destinationHost = (c.base / "WL").string();
             break;
         default:
             break;
@@ -76,79 +56,54 @@ TEST_F(StringsPagePropertyTest, RunSimulationAndUndoAgreeWhateverThePersonChange
         fs::create_directories(destination);
         if (destinationHost != destination.string())
             fs::create_directory_symlink(destination, destinationHost);
-        tree.Fill(destination, 1, 3);
-        if (!fs::exists(fs::symlink_status(destination / "file")))
-            std::ofstream(destination / "file") << "in the way";
-        if (!fs::exists(fs::symlink_status(destination / "flink")))
-            fs::create_symlink(tree.Outside() / "outside.txt", destination / "flink");
-        if (!fs::exists(fs::symlink_status(destination / "dlink")))
-            fs::create_symlink("nowhere", destination / "dlink");
-        if (random.OneIn(2) && !fs::exists(fs::symlink_status(destination / "dup")))
-            fs::create_directories(destination / "dup" / "old");
+        c.tree.Fill(destination, 1, 3);
+        c.tree.AddEntriesInTheWay(destination);
 
         controls().lstVol02IncludeStrings->Clear();
         controls().lstVol02AddFolderStructure->Clear();
         const std::string destinationPath = *platform::ToWindowsPath(destinationHost);
         SetDestination(destinationPath);
-        inputs.Note("destination " + destinationPath);
-        const int itemCount = 1 + random.Pick(5);
+        c.inputs.Note("destination " + destinationPath);
+        const int itemCount = 1 + c.random.Pick(5);
         for (int i = 0; i < itemCount; ++i) {
-            const std::string& item = random.Choose(pool);
+            const std::string& item = c.random.Choose(pool);
             if (!controls().lstVol02IncludeStrings->Contains(item))
                 AddItems({item});
         }
-        std::string items;
-        for (const std::string& item : controls().lstVol02IncludeStrings->Items())
-            items += " [" + item + "]";
-        inputs.Note("items" + items);
-        const std::string prefix = random.OneIn(3) ? "p" : "";
-        const std::string suffix = random.OneIn(4) ? "s" : "";
+        c.NoteItems("items", controls().lstVol02IncludeStrings->Items());
+        const std::string prefix = c.random.OneIn(3) ? "p" : "";
+        const std::string suffix = c.random.OneIn(4) ? "s" : "";
         controls().edtVol02Prefix->setText(QString::fromStdString(prefix));
         controls().edtVol02Suffix->setText(QString::fromStdString(suffix));
-        controls().chkVol02Hyphen->setChecked(random.OneIn(2));
-        AddStructure("D:\\" + caseName + "\\S");
-        const auto& [mode, modeName] = random.Choose(modes);
+        controls().chkVol02Hyphen->setChecked(c.random.OneIn(2));
+        AddStructure(c.Path("S"));
+        const auto& [mode, modeName] = c.random.Choose(modes);
         Choose(mode);
-        inputs.Note("structure D:\\" + caseName + "\\S, attach " + modeName + ", prefix '" + prefix +
-                    "', suffix '" + suffix + "'");
+        c.inputs.Note("structure " + c.Path("S") + ", attach " + modeName + ", prefix '" + prefix +
+                      "', suffix '" + suffix + "'");
 
-        const std::string target = RelativeTo(root, fs::canonical(destination));
-        std::set<std::string> created;
+        const std::string target = c.Relative(fs::canonical(destination));
+        ListedCreatedFolders created;
         PagePropertySteps steps;
-        steps.park = base / "O" / "park";
-        steps.precious = tree.Precious();
         steps.simulate = [&] {
             Click(controls().btnVol02CreateFoldersSimulation);
-            return Shown();
+            return shown();
         };
         steps.run = [&] {
             Click(controls().btnVol02CreateFolders);
-            for (const std::string& folder : page->ResultLists().Created.Folders)
-                if (std::optional<std::string> host = platform::ToHostPath(folder))
-                    created.insert(RelativeTo(root, fs::weakly_canonical(*host)));
-            return Shown();
+            created.Note(c.root, page->ResultLists().Created.Folders);
+            return shown();
         };
         steps.inTargets = [&](const std::string& path) {
             return IsAtOrBelow(path, target) && path != target;
         };
-        steps.undo = [&] {
-            answers.Forget();
-            Click(controls().btnVol02Undo);
-            inputs.Note("Undo's boxes: " + answers.ShownTexts());
-        };
-        // A run makes the parents of an item with a backslash, and Undo
-        // removes only the folders it lists.
+        steps.undo = [&] { Click(controls().btnVol02Undo); };
+        // A run makes the parents of an item with a backslash.
         steps.keptByDesign = [&](const std::string& path) {
-            for (const std::string& folder : created)
-                if (IsAtOrBelow(folder, path) && folder != path && steps.inTargets(path))
-                    return true;
-            return false;
+            return created.Below(path) && steps.inTargets(path);
         };
-        const bool passed = RunPagePropertyCase(root, random, inputs, steps);
-        RemoveCaseFolder(base);
-        if (!passed)
-            break;
-    }
+        return c.Run(steps);
+    });
     frmStatistic02->hide();
 }
 

@@ -14,11 +14,9 @@
 #include "DeletePageFixture.h"
 
 #include "platform/Drives.h"
-#include "support/AnsweringDesktop.h"
-#include "support/PagePropertyCase.h"
+#include "support/CountersText.h"
+#include "support/PageCase.h"
 #include "support/PathSpellings.h"
-#include "support/PermissionsAsAUser.h"
-#include "support/RandomTree.h"
 
 #include <algorithm>
 #include <cctype>
@@ -39,16 +37,6 @@ std::string Folded(std::string text) {
 
 class DeletePagePropertyTest : public DeletePageTest {
 protected:
-    void Click(QPushButton* button) {
-        ASSERT_TRUE(button->isEnabled()) << button->objectName().toStdString();
-        button->click();
-    }
-    std::string Shown() {
-        std::string counters;
-        for (const std::string& counter : PageResults())
-            counters += counter + " ";
-        return counters + "\n" + ListBoxContents(*frmStatistics07);
-    }
     // A listed Windows path as a snapshot path, letters folded: a main
     // folder is listed as its line writes it.
     std::multiset<std::string> ListedPlaces(const fs::path& root, const std::vector<std::string>& listed) {
@@ -68,29 +56,19 @@ TEST_F(DeletePagePropertyTest, RunRemovesExactlyWhatItCountsAndSimulationAgrees)
         {DeleteMode::FilesInMainFolders, "files in the main folders"},
         {DeleteMode::Subfolders, "subfolders"},
         {DeleteMode::Everything, "complete folders"}};
-    const fs::path root = fs::path(sandbox->HostRoot('D')).parent_path();
-    for (uint32_t seed : PropertySeeds(2700, 200)) {
-        CaseRandom random(seed);
-        CaseInputs inputs(seed);
-        // As a user, whom an unreadable folder keeps out, even when the
-        // tests run as root.
-        PermissionsAsAUser asUser;
-        AnsweringDesktop answers;
-        const std::string caseName = "c" + std::to_string(seed);
-        const fs::path base = fs::path(sandbox->HostRoot('D')) / caseName;
-        // Without names that differ only in letter case: the drives this
-        // program stands in for hold one of them, and a line naming one
-        // names either.
-        RandomTree tree(random, base / "O", false);
-        const fs::path area = base / "M";
+    const auto shown = [&] { return CounterTextsAndLists(PageResults(), *frmStatistics07); };
+    // Without names that differ only in letter case: the drives this program
+    // stands in for hold one of them, and a line naming one names either.
+    ForEachPageCase(2700, sandbox->HostRoot('D'), CaseTwins::None, [&](PageCase& c) {
+        const fs::path area = c.base / "M";
         fs::create_directories(area / "A");
         fs::create_directories(area / "B");
-        tree.Fill(area / "A", 2, 4);
-        tree.Fill(area / "B", 1, 3);
-        if (random.OneIn(3))
-            tree.AddUnreadableFolder(area / "A");
-        if (random.OneIn(3))
-            fs::create_directory_symlink(random.OneIn(2) ? area / "B" : tree.Precious(), area / "L");
+        c.tree.Fill(area / "A", 2, 4);
+        c.tree.Fill(area / "B", 1, 3);
+        if (c.random.OneIn(3))
+            c.tree.AddUnreadableFolder(area / "A");
+        if (c.random.OneIn(3))
+            fs::create_directory_symlink(c.random.OneIn(2) ? area / "B" : c.tree.Precious(), area / "L");
 
         std::vector<std::string> places = {"missing"};
         for (const auto& [path, state] : TakeSnapshot(area))
@@ -98,25 +76,25 @@ TEST_F(DeletePagePropertyTest, RunRemovesExactlyWhatItCountsAndSimulationAgrees)
                 places.push_back(path);
         std::vector<std::string> lines;
         std::set<std::string> mainFolders;
-        const int lineCount = 1 + random.Pick(3);
+        const int lineCount = 1 + c.random.Pick(3);
         for (int i = 0; i < lineCount; ++i) {
-            std::string place = random.Choose(places);
-            mainFolders.insert(RelativeTo(root, area / place));
+            std::string place = c.random.Choose(places);
+            mainFolders.insert(c.Relative(area / place));
             std::replace(place.begin(), place.end(), '/', '\\');
-            const std::string path = "D:\\" + caseName + "\\M\\" + place;
-            const std::string line = random.OneIn(4) ? RandomSpelling(random, path) : path;
+            const std::string path = c.Path("M\\" + place);
+            const std::string line = c.random.OneIn(4) ? RandomSpelling(c.random, path) : path;
             if (std::find(lines.begin(), lines.end(), line) == lines.end())
                 lines.push_back(line);
         }
         // Now and then a folder below the main folders lies on another file
         // system (as the page is told by its probe): it and all it holds stay.
         std::string mounted;
-        if (random.OneIn(3)) {
+        if (c.random.OneIn(3)) {
             std::vector<std::string> folders;
             for (const auto& [path, state] : TakeSnapshot(area)) {
                 // Not a main folder, nor one that holds a main folder: a main
                 // folder may lie on any file system.
-                const std::string place = RelativeTo(root, area / path);
+                const std::string place = c.Relative(area / path);
                 bool holdsMain = false;
                 for (const std::string& main : mainFolders)
                     holdsMain = holdsMain || IsAtOrBelow(main, place);
@@ -125,51 +103,48 @@ TEST_F(DeletePagePropertyTest, RunRemovesExactlyWhatItCountsAndSimulationAgrees)
                     folders.push_back(path);
             }
             if (!folders.empty())
-                mounted = RelativeTo(root, area / random.Choose(folders));
+                mounted = c.Relative(area / c.random.Choose(folders));
         }
         page->SetFileSystemProbe([&](const std::string& path, const platform::EntryDetails& entry) {
             std::optional<std::string> host = platform::ToHostPath(path);
-            const bool other = !mounted.empty() && host && RelativeTo(root, *host) == mounted;
+            const bool other = !mounted.empty() && host && c.Relative(*host) == mounted;
             return other ? entry.identity.device + 1 : entry.identity.device;
         });
         if (!mounted.empty())
-            inputs.Note("on another file system: " + mounted);
-        const auto& [mode, modeName] = random.Choose(modes);
+            c.inputs.Note("on another file system: " + mounted);
+        const auto& [mode, modeName] = c.random.Choose(modes);
         Include(lines, mode);
-        std::string noted;
-        for (const std::string& line : c().lstVol07IncludeFolderList->Items())
-            noted += " [" + line + "]";
-        inputs.Note("lines" + noted + ", mode " + modeName);
+        c.NoteItems("lines", page->Controls().lstVol07IncludeFolderList->Items(), ", mode " + modeName);
 
-        const std::string target = RelativeTo(root, area);
+        const std::string target = c.Relative(area);
         PagePropertySteps steps;
         steps.simulate = [&] {
-            Click(c().btnVol07DeleteFoldersSimulation);
-            return Shown();
+            Click(page->Controls().btnVol07DeleteFoldersSimulation);
+            return shown();
         };
         steps.run = [&] {
-            Click(c().btnVol07DeleteFolders);
-            return Shown();
+            Click(page->Controls().btnVol07DeleteFolders);
+            return shown();
         };
         steps.inTargets = [&](const std::string& path) {
             return IsAtOrBelow(path, target) && path != target;
         };
         steps.checkRun = [&](const TreeSnapshot& before, const TreeSnapshot& after) {
             const std::multiset<std::string> listedFolders =
-                ListedPlaces(root, stat().lstStat07FoldersDeleted->Items());
+                ListedPlaces(c.root, stat().lstStat07FoldersDeleted->Items());
             const std::multiset<std::string> listedFiles =
-                ListedPlaces(root, stat().lstStat07FilesDeleted->Items());
+                ListedPlaces(c.root, stat().lstStat07FilesDeleted->Items());
             std::multiset<std::string> removedFolders;
             std::multiset<std::string> removedFiles;
             for (const auto& [path, state] : before) {
                 auto now = after.find(path);
                 if (!mounted.empty() && IsAtOrBelow(path, mounted) && path != mounted) {
                     EXPECT_TRUE(now != after.end()) << "gone from another file system: " << path << "\n"
-                                                    << inputs.Trace();
+                                                    << c.inputs.Trace();
                 }
                 if (now != after.end()) {
                     EXPECT_TRUE(now->second == state) << "changed by the run: " << path << "\n"
-                                                      << inputs.Trace();
+                                                      << c.inputs.Trace();
                     continue;
                 }
                 // A link given as a main folder goes as a link and counts as
@@ -182,19 +157,16 @@ TEST_F(DeletePagePropertyTest, RunRemovesExactlyWhatItCountsAndSimulationAgrees)
                 (folder ? removedFolders : removedFiles).insert(place);
             }
             EXPECT_EQ(after.size() + removedFolders.size() + removedFiles.size(), before.size())
-                << inputs.Trace();
-            EXPECT_EQ(listedFolders, removedFolders) << inputs.Trace();
-            EXPECT_EQ(listedFiles, removedFiles) << inputs.Trace();
+                << c.inputs.Trace();
+            EXPECT_EQ(listedFolders, removedFolders) << c.inputs.Trace();
+            EXPECT_EQ(listedFiles, removedFiles) << c.inputs.Trace();
             EXPECT_EQ(page->Counters.Vol07FoldersDeleted, static_cast<double>(removedFolders.size()))
-                << inputs.Trace();
+                << c.inputs.Trace();
             EXPECT_EQ(page->Counters.Vol07FilesDeleted, static_cast<double>(removedFiles.size()))
-                << inputs.Trace();
+                << c.inputs.Trace();
         };
-        const bool passed = RunPagePropertyCase(root, random, inputs, steps);
-        RemoveCaseFolder(base);
-        if (!passed)
-            break;
-    }
+        return c.Run(steps);
+    });
 }
 
 } // namespace

@@ -16,11 +16,9 @@
 #include "RenamePageFixture.h"
 
 #include "platform/FileSystem.h"
-#include "support/AnsweringDesktop.h"
-#include "support/PagePropertyCase.h"
+#include "support/CountersText.h"
+#include "support/PageCase.h"
 #include "support/PathSpellings.h"
-#include "support/PermissionsAsAUser.h"
-#include "support/RandomTree.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -37,39 +35,22 @@ std::string NameOf(const std::string& path) {
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-class RenamePagePropertyTest : public RenamePageTest {
-protected:
-    std::string Shown() {
-        std::string counters;
-        for (const std::string& counter : PageCounters())
-            counters += counter + " ";
-        return counters + "\n" + ListBoxContents(*frmStatistic06);
-    }
-};
+using RenamePagePropertyTest = RenamePageTest;
 
 TEST_F(RenamePagePropertyTest, RunSimulationAndUndoAgreeWhateverThePersonChanges) {
-    const fs::path root = fs::path(sandbox->HostRoot('D')).parent_path();
-    for (uint32_t seed : PropertySeeds(2600, 200)) {
-        CaseRandom random(seed);
-        CaseInputs inputs(seed);
-        // As a user, whom an unreadable folder keeps out, even when the
-        // tests run as root.
-        PermissionsAsAUser asUser;
-        AnsweringDesktop answers;
-        const std::string caseName = "c" + std::to_string(seed);
-        const fs::path base = fs::path(sandbox->HostRoot('D')) / caseName;
-        RandomTree tree(random, base / "O", false);
-        const fs::path area = base / "T";
+    const auto shown = [&] { return CounterTextsAndLists(PageCounters(), *frmStatistic06); };
+    ForEachPageCase(2600, sandbox->HostRoot('D'), CaseTwins::None, [&](PageCase& c) {
+        const fs::path area = c.base / "T";
         // Folders whose renames meet: "xA" is what "A" becomes with prefix x.
         fs::create_directories(area / "A" / "B");
-        if (random.OneIn(2))
+        if (c.random.OneIn(2))
             fs::create_directories(area / "xA");
-        if (random.OneIn(2))
+        if (c.random.OneIn(2))
             fs::create_directory_symlink(area / "A", area / "L");
-        tree.Fill(area, 2, 3);
-        tree.Fill(area / "A", 1, 3);
-        if (random.OneIn(4))
-            tree.AddUnreadableFolder(area);
+        c.tree.Fill(area, 2, 3);
+        c.tree.Fill(area / "A", 1, 3);
+        if (c.random.OneIn(4))
+            c.tree.AddUnreadableFolder(area);
 
         // Lines: folders and links of the area (folders inside other lines'
         // folders among them), one that is missing, some written otherwise or
@@ -80,51 +61,46 @@ TEST_F(RenamePagePropertyTest, RunSimulationAndUndoAgreeWhateverThePersonChanges
                 (state.kind == EntryState::Kind::Folder || state.kind == EntryState::Kind::Link))
                 places.push_back(path);
         std::vector<std::string> lines;
-        const int lineCount = 1 + random.Pick(4);
+        const int lineCount = 1 + c.random.Pick(4);
         for (int i = 0; i < lineCount; ++i) {
-            std::string place = random.Choose(places);
+            std::string place = c.random.Choose(places);
             std::replace(place.begin(), place.end(), '/', '\\');
-            const std::string path = "D:\\" + caseName + "\\T\\" + place;
-            const std::string spelled = RandomSpelling(random, path);
-            const std::string line = random.OneIn(3) ? spelled : path;
+            const std::string path = c.Path("T\\" + place);
+            const std::string spelled = RandomSpelling(c.random, path);
+            const std::string line = c.random.OneIn(3) ? spelled : path;
             if (std::find(lines.begin(), lines.end(), line) == lines.end())
                 lines.push_back(line);
         }
         SetLines(lines);
-        std::string noted;
-        for (const std::string& line : include().Items())
-            noted += " [" + line + "]";
-        inputs.Note("lines" + noted);
-        if (random.OneIn(2)) {
-            const std::string name = random.Choose(std::vector<std::string>{"N", "A", "B", "xA", "n"});
+        c.NoteItems("lines", include().Items());
+        if (c.random.OneIn(2)) {
+            const std::string name = c.random.Choose(std::vector<std::string>{"N", "A", "B", "xA", "n"});
             RenameTheLastSubFolder(name);
-            inputs.Note("rename the last subfolder to '" + name + "'");
+            c.inputs.Note("rename the last subfolder to '" + name + "'");
         } else {
             Click(controls().rdoVol06RenameAddPrefixesSuffixes);
-            const std::string prefix = random.Choose(std::vector<std::string>{"x", "", "p"});
-            const std::string suffix = prefix.empty() || random.OneIn(3) ? "s" : "";
-            const std::string delimiter = random.OneIn(3) ? "-" : "";
+            const std::string prefix = c.random.Choose(std::vector<std::string>{"x", "", "p"});
+            const std::string suffix = prefix.empty() || c.random.OneIn(3) ? "s" : "";
+            const std::string delimiter = c.random.OneIn(3) ? "-" : "";
             Type(controls().edtVol06NewPrefix, prefix);
             Type(controls().edtVol06NewSuffix, suffix);
             Type(controls().edtVol06DelimiterPrefixSubFolder, prefix.empty() ? "" : delimiter);
             Type(controls().edtVol06DelimiterSubFolderSuffix, suffix.empty() ? "" : delimiter);
-            inputs.Note("prefix '" + prefix + "', suffix '" + suffix + "', delimiter '" + delimiter + "'");
+            c.inputs.Note("prefix '" + prefix + "', suffix '" + suffix + "', delimiter '" + delimiter + "'");
         }
 
         // A line that names a file stands for the folder holding it, so the
         // area itself may be renamed; never the person's own folders.
-        const std::string caseFolder = RelativeTo(root, base);
-        const std::string outsideFolder = RelativeTo(root, base / "O");
+        const std::string caseFolder = c.Relative(c.base);
+        const std::string outsideFolder = c.Relative(c.base / "O");
         PagePropertySteps steps;
-        steps.park = base / "O" / "park";
-        steps.precious = tree.Precious();
         steps.simulate = [&] {
             Click(controls().btnVol06RenameFoldersSimulation);
-            return Shown();
+            return shown();
         };
         steps.run = [&] {
             Click(controls().btnVol06RenameFolders);
-            return Shown();
+            return shown();
         };
         steps.inTargets = [&](const std::string& path) {
             return IsAtOrBelow(path, caseFolder) && path != caseFolder && !IsAtOrBelow(path, outsideFolder);
@@ -145,28 +121,21 @@ TEST_F(RenamePagePropertyTest, RunSimulationAndUndoAgreeWhateverThePersonChanges
                 else if (NameOf(old->second) != NameOf(path))
                     ++renamed;
             }
-            EXPECT_EQ(before.size(), after.size()) << inputs.Trace();
+            EXPECT_EQ(before.size(), after.size()) << c.inputs.Trace();
             EXPECT_TRUE(wrong.empty()) << "made or changed by the run: " << wrong.front() << "\n"
-                                       << inputs.Trace();
-            EXPECT_EQ(renamed, page->Vol06FoldersRenamed) << inputs.Trace();
+                                       << c.inputs.Trace();
+            EXPECT_EQ(renamed, page->Vol06FoldersRenamed) << c.inputs.Trace();
             for (const std::string& listed : stat().lstStat06FoldersRenamed->Items()) {
                 EXPECT_NE(platform::GetFileAttributesA(listed), platform::INVALID_FILE_ATTRIBUTES)
                     << "listed as renamed: " << listed << "\n"
-                    << inputs.Trace();
+                    << c.inputs.Trace();
             }
         };
-        steps.undo = [&] {
-            answers.Forget();
-            Click(controls().btnVol06Undo);
-            inputs.Note("Undo's boxes: " + answers.ShownTexts());
-        };
+        steps.undo = [&] { Click(controls().btnVol06Undo); };
         steps.emptiesCreatedFolders = false;
         steps.undoMovesBack = true;
-        const bool passed = RunPagePropertyCase(root, random, inputs, steps);
-        RemoveCaseFolder(base);
-        if (!passed)
-            break;
-    }
+        return c.Run(steps);
+    });
 }
 
 } // namespace
