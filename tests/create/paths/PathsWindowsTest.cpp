@@ -15,7 +15,6 @@
 
 using namespace pathstests;
 using ui::Answer;
-using Lines = std::vector<std::string>;
 
 namespace {
 const std::string Title = "Creating Folder(s).-From a Folder List.";

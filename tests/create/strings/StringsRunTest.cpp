@@ -350,10 +350,12 @@ protected:
                 onQuestion();
         };
     }
-    // Both windows show `value` for the counter (column and row, "FilesCreated").
-    void ExpectShown(const ScreenAtBox& screen, const std::string& counter, const std::string& value) {
-        EXPECT_EQ(screen.labels.at("lblVol02" + counter), value) << screen.number << " " << counter;
-        EXPECT_EQ(screen.labels.at("lblStat02" + counter), value) << screen.number << " " << counter;
+    // Both windows show each counter (column and row, "FilesCreated") with its value.
+    void ExpectShown(const ScreenAtBox& screen, const std::map<std::string, std::string>& counters) {
+        for (const auto& [counter, value] : counters) {
+            EXPECT_EQ(screen.labels.at("lblVol02" + counter), value) << screen.number << " " << counter;
+            EXPECT_EQ(screen.labels.at("lblStat02" + counter), value) << screen.number << " " << counter;
+        }
     }
 
     std::vector<ScreenAtBox> screens;
@@ -377,9 +379,7 @@ TEST_F(StringsBoxesDuringARunTest, BoxesOfTheRunFindTheScreenAsTheCountersAre) {
     EXPECT_EQ(copied.caption, Title + "Warning no: 0036.");
     EXPECT_EQ(copied.text, "The path doesn't exists : \nD:\\S1\\late");
     EXPECT_FALSE(copied.hasOwner);
-    ExpectShown(copied, "FoldersCreated", "1");
-    ExpectShown(copied, "FilesCreated", "2");
-    ExpectShown(copied, "FilesSizeCreated", "5");
+    ExpectShown(copied, {{"FoldersCreated", "1"}, {"FilesCreated", "2"}, {"FilesSizeCreated", "5"}});
     EXPECT_EQ(copied.filesCreated, (Lines{"D:\\Work\\n\\f", "D:\\Work\\n\\late"}));
     EXPECT_TRUE(copied.pageUpdates);
     EXPECT_TRUE(copied.statisticsUpdates);
@@ -389,8 +389,7 @@ TEST_F(StringsBoxesDuringARunTest, BoxesOfTheRunFindTheScreenAsTheCountersAre) {
     EXPECT_EQ(notCopied.caption, Title + "Warning no: 0037.");
     EXPECT_EQ(notCopied.text, "The path doesn't exists : \nD:\\S2\\late");
     EXPECT_FALSE(notCopied.hasOwner);
-    ExpectShown(notCopied, "FilesExists", "2");
-    ExpectShown(notCopied, "FilesSizeExists", "7");
+    ExpectShown(notCopied, {{"FilesExists", "2"}, {"FilesSizeExists", "7"}});
     EXPECT_TRUE(notCopied.pageUpdates);
 
     // "[" is a character the folder rules refuse in a path although the file
@@ -399,7 +398,7 @@ TEST_F(StringsBoxesDuringARunTest, BoxesOfTheRunFindTheScreenAsTheCountersAre) {
     EXPECT_EQ(refused.caption, Title + "Warning no: 0373.");
     EXPECT_EQ(refused.text, "Illegal character in the text : [");
     EXPECT_TRUE(refused.hasOwner);
-    ExpectShown(refused, "FoldersCreated", "2");
+    ExpectShown(refused, {{"FoldersCreated", "2"}});
     EXPECT_EQ(refused.foldersCreated, (Lines{"D:\\Work\\n", "D:\\Work\\o[1]"}));
     EXPECT_TRUE(refused.pageUpdates);
     EXPECT_TRUE(refused.statisticsUpdates);
@@ -407,8 +406,7 @@ TEST_F(StringsBoxesDuringARunTest, BoxesOfTheRunFindTheScreenAsTheCountersAre) {
     EXPECT_FALSE(sandbox->Exists("D:\\Work\\o[1]\\f"));
 
     // The end box: everything written, the windows' updates given back.
-    ExpectShown(screens[5], "FilesCreated", "2");
-    ExpectShown(screens[5], "FilesExists", "2");
+    ExpectShown(screens[5], {{"FilesCreated", "2"}, {"FilesExists", "2"}});
     EXPECT_TRUE(screens[5].pageUpdates);
     EXPECT_EQ(page->Counters().Created.FilesSize, 5);
     EXPECT_EQ(page->Counters().Exists.FilesSize, 7);
@@ -429,9 +427,7 @@ TEST_F(StringsBoxesDuringARunTest, BoxesOfTheSimulationFindTheScreenAsTheCounter
               "Simulate Creating Folder(s).-From a String List.            Warning no: 0459.");
     EXPECT_EQ(unsized.text, "The path doesn't exists : \nD:\\S1\\late");
     EXPECT_FALSE(unsized.hasOwner);
-    ExpectShown(unsized, "SubFoldersCreated", "1");
-    ExpectShown(unsized, "FilesCreated", "2");
-    ExpectShown(unsized, "FilesSizeCreated", "5");
+    ExpectShown(unsized, {{"SubFoldersCreated", "1"}, {"FilesCreated", "2"}, {"FilesSizeCreated", "5"}});
     EXPECT_EQ(unsized.filesCreated, (Lines{"D:\\Work\\n\\S1\\f", "D:\\Work\\n\\S1\\late"}));
     EXPECT_TRUE(unsized.pageUpdates);
     EXPECT_TRUE(unsized.statisticsUpdates);
@@ -440,7 +436,7 @@ TEST_F(StringsBoxesDuringARunTest, BoxesOfTheSimulationFindTheScreenAsTheCounter
     EXPECT_EQ(refused.caption,
               "Simulate Creating Folder(s).-From a String List.            Warning no: 0456.");
     EXPECT_EQ(refused.text, "Illegal character in the text : [");
-    ExpectShown(refused, "FoldersCreated", "2");
+    ExpectShown(refused, {{"FoldersCreated", "2"}});
     EXPECT_EQ(refused.foldersCreated, (Lines{"D:\\Work\\n", "D:\\Work\\o[1]"}));
     EXPECT_TRUE(refused.pageUpdates);
 
