@@ -140,20 +140,30 @@ void CreationCounterBlock::RecordCreated(const std::string& name,
     RefreshBoth();
 }
 
-void CreationCounterBlock::RecordExists(const std::string& name, const StructureTotals* charge) {
+void CreationCounterBlock::RecordSimulatedCreated(const std::string& name) {
+    AddToList(StatisticList::FoldersCreated, name);
+    Counters.Created.Folders += 1;
+    RefreshBoth();
+}
+
+void CreationCounterBlock::RecordExists(const std::string& name, const StructureTotals* charge,
+                                        bool resultLists) {
     Counters.Exists.Folders += 1;
     Charge(Counters.Exists, charge);
     // The name joins its list before the counters are shown, so that no
     // frame shows a count its list does not hold.
-    Results.Exists.Folders.push_back(name);
+    if (resultLists)
+        Results.Exists.Folders.push_back(name);
     AddToList(StatisticList::FoldersExists, name);
     RefreshBoth();
 }
 
-void CreationCounterBlock::RecordOther(const std::string& name, const StructureTotals* charge) {
+void CreationCounterBlock::RecordOther(const std::string& name, const StructureTotals* charge,
+                                       bool resultLists) {
     Counters.Other.Folders += 1;
     Charge(Counters.Other, charge);
-    Results.Other.Folders.push_back(name);
+    if (resultLists)
+        Results.Other.Folders.push_back(name);
     AddToList(StatisticList::FoldersOther, name);
     RefreshBoth();
 }

@@ -81,10 +81,14 @@ public:
     // `made`: what the folder was as it was created, when known; else it is read now.
     void RecordCreated(const std::string& name,
                        const std::optional<platform::EntryDetails>& made = std::nullopt);
+    // A main folder a simulation would create: counted and listed in the
+    // statistics window as RecordCreated does, outside the undo list.
+    void RecordSimulatedCreated(const std::string& name);
     // A main folder that already existed, or could not be created. `charge`
     // (nullptr for none) is the attach load the folder would have carried.
-    void RecordExists(const std::string& name, const StructureTotals* charge);
-    void RecordOther(const std::string& name, const StructureTotals* charge);
+    // A simulation (`resultLists` false) leaves the result lists as they are.
+    void RecordExists(const std::string& name, const StructureTotals* charge, bool resultLists = true);
+    void RecordOther(const std::string& name, const StructureTotals* charge, bool resultLists = true);
 
     // Appends a name to one of the statistics window's lists.
     void AddToList(StatisticList which, const std::string& name);

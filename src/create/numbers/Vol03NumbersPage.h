@@ -13,11 +13,13 @@
 // Vol03NumbersPageFields.cpp (numbers, names, destination, structures).
 
 #include "create/engine/CreationPage.h"
+#include "create/engine/MainFolderStep.h"
 #include "create/engine/NameParts.h"
 #include "create/engine/StructureList.h"
 
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -28,6 +30,16 @@ class Vol03NumbersPage;
 }
 class QLineEdit;
 class QRadioButton;
+class Vol03NumbersPage;
+
+// The texts of the run or the simulation, with the numbers page's own boxes.
+struct NumbersRunTexts {
+    CreationRunTexts run;
+    std::string startAfterEndCaption;     // before the question
+    std::string startAfterEndReadCaption; // for the numbers read after it
+    // The simulation's limit on the range: true (after its box) when over it.
+    std::function<bool(Vol03NumbersPage&)> rangeTooWide;
+};
 
 class Vol03NumbersPage : public CreationPage {
     Q_OBJECT
@@ -117,10 +129,11 @@ private:
     uint64_t RangeCount() const;
     // One folder per number.
     double PlannedFolders() const override;
-    void ProcessRunNumber(int64_t number, const _tagVol0XParts& parts, AttachMode mode,
-                          const std::vector<std::string>& structures);
-    void SimulateRunNumber(int64_t number, const _tagVol0XParts& parts, AttachMode mode,
-                           const std::vector<std::string>& structures);
+    // The run, or with texts.run.simulate its simulation.
+    void CreateFolders(const NumbersRunTexts& texts);
+    void StepNumber(MainFolderStep& step, int64_t number, const _tagVol0XParts& parts);
+    // A simulation's range over its limit: the box says so, and true.
+    bool SimulationRangeTooWide();
     void ConnectFields();
     // The structure list with this page's controls and texts.
     StructureList Structures();

@@ -23,10 +23,23 @@ namespace {
 
 const std::string Title = "Creating Folder(s).-Increased Numbers.";
 
-// The tabs a real run disables, so that no other page is used meanwhile.
-const std::vector<std::string> RunDisabledTabs = {"tabFolderCreate05",  "tabFolderCreate03",
-                                                  "tabFolderCreate01",  "tabFoldersCopy02",
-                                                  "tabFoldersRename01", "tabFoldersDelete01"};
+NumbersRunTexts RunTexts() {
+    NumbersRunTexts texts;
+    texts.startAfterEndCaption = Title + "    Warning no: 0089.";
+    texts.startAfterEndReadCaption = Title + "    Warning no: 0095.";
+    CreationRunTexts& run = texts.run;
+    run.noStructureCaption = Title + "\t\t\tWarning no: 0091.";
+    run.missingStructureCaption = Title + "\t\t\tWarning no: 0092.";
+    run.questionCaption = "Creating Folder(s).- Increased Numbers.            Information no: 0093.";
+    run.questionText = "Do you want to create folders ?\n";
+    run.refusalCaption = Title + "\t\t\tWarning no: 0374.";
+    run.endCaption = Title + "            Information no: 0094.";
+    run.endText = "End of Creating Folders/Files !!!";
+    // The tabs a real run disables, so that no other page is used meanwhile.
+    run.disabledTabs = {"tabFolderCreate05", "tabFolderCreate03",  "tabFolderCreate01",
+                        "tabFoldersCopy02",  "tabFoldersRename01", "tabFoldersDelete01"};
+    return texts;
+}
 
 } // namespace
 
@@ -110,62 +123,67 @@ void Vol03NumbersPage::PrepareStatisticsWindow(bool realRun) {
 }
 
 void Vol03NumbersPage::btnVol03CreateFoldersClick() {
+    CreateFolders(RunTexts());
+}
+
+void Vol03NumbersPage::CreateFolders(const NumbersRunTexts& texts) {
     if (runInProgress_)
         return;
     PageRunGuard busy(runInProgress_, *this);
+    const CreationRunTexts& run = texts.run;
 
     if (!NumberBoxesReady())
         return;
     if (StartNumber > EndNumber) {
-        ui::ShowBox(this, Title + "    Warning no: 0089.",
+        ui::ShowBox(this, texts.startAfterEndCaption,
                     "The Start Number is greater then the End one.!\nAction : You must enter a Start number "
                     "that is smaller than the End one.",
                     ui::Icon::Warning);
         ui_->edtVol03EndNumber->setFocus();
         return;
     }
+    if (texts.rangeTooWide && texts.rangeTooWide(*this))
+        return;
     if (WithFilesModeChecked() && !CheckFreeSpace(true))
         return;
     const AttachMode mode = SelectedAttachMode();
     const std::vector<std::string> structures = StructureItems();
-    if (!CheckAttachStructures(this, mode, structures, Title + "\t\t\tWarning no: 0091.",
-                               Title + "\t\t\tWarning no: 0092.", ui_->btnVol03AddFolderStructure))
+    if (!CheckAttachStructures(this, mode, structures, run.noStructureCaption, run.missingStructureCaption,
+                               ui_->btnVol03AddFolderStructure))
         return;
-    if (ui::ShowBox(this, "Creating Folder(s).- Increased Numbers.            Information no: 0093.",
-                    "Do you want to create folders ?\n", ui::Icon::Question, ui::Buttons::YesNo,
+    if (ui::ShowBox(this, run.questionCaption, run.questionText, ui::Icon::Question, ui::Buttons::YesNo,
                     ui::Answer::No) != ui::Answer::Yes)
         return;
 
-    PrepareStatisticsWindow(true);
-    ResetResultCounters();
-    ClearAllResultLists();
-    ClearStatisticLists();
-    // The files recorded for Undo belong to this run only.
-    walk_.CreatedFilesList.clear();
-    walk_.ClearOwnFolders();
-    RefreshResultLabels();
-    RefreshStatisticLabels();
+    PrepareStatisticsWindow(!run.simulate);
+    BeginCreationRun(block_, walk_, run.simulate);
     if (ui_->chkVol03ViewDetailedResults->isChecked() && frmStatistic03)
         frmStatistic03->show();
 
-    OtherTabsDisabled tabs(mainWindow_, RunDisabledTabs);
+    OtherTabsDisabled tabs(mainWindow_, run.disabledTabs);
     const _tagVol0XParts parts = BuildNameParts();
     ReadNumberBoxes();
+    // The range is checked again for the numbers actually read.
     if (StartNumber > EndNumber) {
-        ui::ShowBox(this, Title + "    Warning no: 0095.",
+        ui::ShowBox(this, texts.startAfterEndReadCaption,
                     "The Start Number is greater then the End one.!\nAction : You must enter an End number "
                     "that is greater than the Start one.",
                     ui::Icon::Warning);
         ui_->edtVol03EndNumber->setFocus();
-    } else {
+    } else if (!texts.rangeTooWide || !texts.rangeTooWide(*this)) {
+        MainFolderStepSettings settings;
+        settings.simulate = run.simulate;
+        settings.mode = mode;
+        settings.structures = structures;
+        settings.filesOfNewestFolderOnly = true;
+        settings.owner = this;
+        settings.refusalCaption = run.refusalCaption;
+        MainFolderStep step(block_, walk_, std::move(settings));
         const int64_t first = StartNumber;
         ForEachRunItem(block_.Repaints(), {window(), frmStatistic03}, *ui_->pbVol03ProgressBar, RangeCount(),
-                       [&](uint64_t index) {
-                           ProcessRunNumber(first + static_cast<int64_t>(index), parts, mode, structures);
-                       });
+                       [&](uint64_t index) { StepNumber(step, first + static_cast<int64_t>(index), parts); });
         ui_->pbVol03ProgressBar->hide();
-        ui::ShowBox(this, Title + "            Information no: 0094.", "End of Creating Folders/Files !!!",
-                    ui::Icon::Information);
+        ui::ShowBox(this, run.endCaption, run.endText, ui::Icon::Information);
         if (ui_->chkVol03ViewDestFolder->isChecked())
             ui::OpenInShell(Trim(ui_->cboVol03DestFolders->Text()));
     }
@@ -173,35 +191,14 @@ void Vol03NumbersPage::btnVol03CreateFoldersClick() {
     tabs.EnableAgain();
 }
 
-void Vol03NumbersPage::ProcessRunNumber(int64_t number, const _tagVol0XParts& parts, AttachMode mode,
-                                        const std::vector<std::string>& structures) {
+void Vol03NumbersPage::StepNumber(MainFolderStep& step, int64_t number, const _tagVol0XParts& parts) {
     const std::string name = parts.NameOf(NumberText(number));
     // Without a destination the name would be made relative to the current
-    // folder, somewhere the person never chose: it is not created.
+    // folder, somewhere the person never chose: it is not created. An
+    // existing or failed folder carries no structure load on this page.
     if (Trim(ExtractFileDrive(name)).empty()) {
-        block_.RecordOther(name, nullptr);
+        step.Other(name);
         return;
     }
-    const bool attaching = mode != AttachMode::Nothing;
-    const bool mostlyNew = block_.Counters.Created.Folders >= block_.Counters.Exists.Folders;
-    std::string created;
-    std::optional<platform::EntryDetails> made;
-    switch (CreateMainFolder(name, attaching, mostlyNew, created, made)) {
-    case MainFolderResult::Exists:
-        // An existing or failed folder carries no structure load on this page.
-        block_.RecordExists(name, nullptr);
-        return;
-    case MainFolderResult::Failed:
-        block_.RecordOther(name, nullptr);
-        return;
-    case MainFolderResult::Created:
-        break;
-    }
-    block_.RecordCreated(name, made);
-    if (!attaching)
-        return;
-    walk_.CreatedFilesList.clear();
-    walk_.AddOwnFolder(created);
-    AttachStructures(walk_, block_.Repaints(), this, Title + "\t\t\tWarning no: 0374.", name, mode,
-                     structures, false);
+    step.MainFolder(name);
 }

@@ -16,6 +16,7 @@
 #include "create/engine/CreationPage.h"
 #include "create/engine/FileSystemNeeds.h"
 #include "create/engine/IncludeExcludePair.h"
+#include "create/engine/MainFolderStep.h"
 #include "create/engine/NameParts.h"
 #include "create/engine/StructureList.h"
 
@@ -119,10 +120,9 @@ private:
     std::vector<std::string> IncludeItems() const;
     bool CheckStructures(const std::string& emptyCaption, const std::string& missingCaption);
     void PrepareStatisticsWindow(bool realRun);
-    void ProcessRunLine(const std::string& line, AttachMode mode, const std::vector<std::string>& structures);
-    void SimulateRunLine(const std::string& line, AttachMode mode,
-                         const std::vector<std::string>& structures);
-    void SimulateOther(const std::string& entry, AttachMode mode);
+    // The run, or with texts.simulate its simulation.
+    void CreateFolders(const CreationRunTexts& texts);
+    void StepLine(MainFolderStep& step, const std::string& line);
     void ConnectListsAndFields();
     // One folder per Include line.
     double PlannedFolders() const override;

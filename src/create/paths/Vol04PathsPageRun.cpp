@@ -30,10 +30,23 @@ namespace {
 
 const std::string Title = "Creating Folder(s).-From a Folder List.            ";
 
-// The tabs a real run disables, so that no other page is used meanwhile.
-const std::vector<std::string> RunDisabledTabs = {"tabFolderCreate04",  "tabFolderCreate03",
-                                                  "tabFolderCreate01",  "tabFoldersCopy02",
-                                                  "tabFoldersRename01", "tabFoldersDelete01"};
+CreationRunTexts RunTexts() {
+    CreationRunTexts texts;
+    texts.noStructureCaption = Title + "Warning no: 0059.";
+    texts.missingStructureCaption = Title + "Warning no: 0060.";
+    texts.questionCaption = Title + "Information no: 0061.";
+    texts.questionText = "Do you want to create folders ?\n";
+    texts.emptyListCaption = "Creating Folder(s).-From a Folder List.           Warning no: 0063.";
+    texts.emptyListText =
+        "The Include list is empty !!!\nYou must enter at least one Folder to create folders.";
+    texts.refusalCaption = Title + "Warning no: 0375.";
+    texts.endCaption = Title + "Information no: 0062.";
+    texts.endText = "End of Creating Folders/Files !!!";
+    // The tabs a real run disables, so that no other page is used meanwhile.
+    texts.disabledTabs = {"tabFolderCreate04", "tabFolderCreate03",  "tabFolderCreate01",
+                          "tabFoldersCopy02",  "tabFoldersRename01", "tabFoldersDelete01"};
+    return texts;
+}
 
 } // namespace
 
@@ -121,84 +134,66 @@ void Vol04PathsPage::PrepareStatisticsWindow(bool realRun) {
 }
 
 void Vol04PathsPage::btnVol04CreateFoldersClick() {
+    CreateFolders(RunTexts());
+}
+
+void Vol04PathsPage::CreateFolders(const CreationRunTexts& texts) {
     if (runInProgress_)
         return;
     PageRunGuard busy(runInProgress_, *this);
 
     if (WithFilesModeChecked() && !CheckFreeSpace(true))
         return;
-    if (!CheckStructures(Title + "Warning no: 0059.", Title + "Warning no: 0060."))
+    if (!CheckStructures(texts.noStructureCaption, texts.missingStructureCaption))
         return;
-    if (ui::ShowBox(this, Title + "Information no: 0061.", "Do you want to create folders ?\n",
-                    ui::Icon::Question, ui::Buttons::YesNo, ui::Answer::No) != ui::Answer::Yes)
+    if (ui::ShowBox(this, texts.questionCaption, texts.questionText, ui::Icon::Question, ui::Buttons::YesNo,
+                    ui::Answer::No) != ui::Answer::Yes)
         return;
 
-    PrepareStatisticsWindow(true);
-    ResetResultCounters();
-    ClearAllResultLists();
-    walk_.CreatedFilesList.clear();
-    walk_.ClearOwnFolders();
-    ClearStatisticLists();
-    RefreshResultLabels();
-    RefreshStatisticLabels();
+    PrepareStatisticsWindow(!texts.simulate);
+    BeginCreationRun(block_, walk_, texts.simulate);
     if (ui_->chkVol04ViewDetailedResults->isChecked() && frmStatistic04)
         frmStatistic04->show();
 
-    OtherTabsDisabled tabs(mainWindow_, RunDisabledTabs);
+    OtherTabsDisabled tabs(mainWindow_, texts.disabledTabs);
     const std::vector<std::string> lines = IncludeItems();
     if (lines.empty()) {
-        ui::ShowBox(this, "Creating Folder(s).-From a Folder List.           Warning no: 0063.",
-                    "The Include list is empty !!!\nYou must enter at least one Folder to create folders.",
-                    ui::Icon::Warning);
+        ui::ShowBox(this, texts.emptyListCaption, texts.emptyListText, ui::Icon::Warning);
     } else {
-        const AttachMode mode = SelectedAttachMode();
-        const std::vector<std::string> structures = StructureItems();
+        MainFolderStepSettings settings;
+        settings.simulate = texts.simulate;
+        settings.mode = SelectedAttachMode();
+        settings.structures = StructureItems();
+        settings.totals = &structureTotals_;
+        // An existing folder gets nothing attached, so it carries no load.
+        settings.chargeOther = true;
+        settings.filesOfNewestFolderOnly = true;
+        settings.owner = this;
+        settings.refusalCaption = texts.refusalCaption;
+        MainFolderStep step(block_, walk_, std::move(settings));
         ForEachRunItem(block_.Repaints(), {window(), frmStatistic04}, *ui_->pbVol04ProgressBar, lines.size(),
-                       [&](uint64_t i) { ProcessRunLine(lines[i], mode, structures); });
+                       [&](uint64_t i) { StepLine(step, lines[i]); });
         ui_->pbVol04ProgressBar->hide();
-        ui::ShowBox(this, Title + "Information no: 0062.", "End of Creating Folders/Files !!!",
-                    ui::Icon::Information);
+        ui::ShowBox(this, texts.endCaption, texts.endText, ui::Icon::Information);
     }
     ui_->pbVol04ProgressBar->hide();
     tabs.EnableAgain();
 }
 
-void Vol04PathsPage::ProcessRunLine(const std::string& line, AttachMode mode,
-                                    const std::vector<std::string>& structures) {
+void Vol04PathsPage::StepLine(MainFolderStep& step, const std::string& line) {
     BindStatisticsWindow();
+    // Each line is judged the same way in the run and its simulation, so that
+    // two lines naming one folder, or a line below a file, come out as the
+    // run finds them.
     if (Trim(ExtractFileDrive(Trim(line))).empty()) {
         // Not a path at all: nothing would have been attached to it.
-        block_.RecordOther(line, nullptr);
+        step.Other(line, false);
         return;
     }
     const std::string name = FolderNameOf(line);
     if (Trim(ExtractFileDrive(name)).empty()) {
-        RecordOther(name);
+        step.Other(name);
         return;
     }
-    // Only what this line adds to the disk is the walk's own: a structure that
-    // contains the new folder must not copy it into the next one.
-    std::string created;
-    std::optional<platform::EntryDetails> made;
-    const bool mostlyNew = block_.Counters.Created.Folders >= block_.Counters.Exists.Folders;
-    switch (CreateMainFolder(name, mode != AttachMode::Nothing, mostlyNew, created, made)) {
-    case MainFolderResult::Exists:
-        // An existing folder gets nothing attached, so it carries no load.
-        block_.RecordExists(name, nullptr);
-        return;
-    case MainFolderResult::Failed:
-        RecordOther(name);
-        return;
-    case MainFolderResult::Created:
-        break;
-    }
-    RecordCreated(name, made);
-    walk_.AttachTargetRoot = name;
-    if (mode == AttachMode::Nothing)
-        return;
-    // The list holds the files copied straight into the newest folder.
-    walk_.CreatedFilesList.clear();
-    walk_.AddOwnFolder(created);
-    AttachStructures(walk_, block_.Repaints(), this, Title + "Warning no: 0375.", name, mode, structures,
-                     false);
+    step.MainFolder(name);
 }

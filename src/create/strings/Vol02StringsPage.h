@@ -12,6 +12,7 @@
 
 #include "create/engine/CreationPage.h"
 #include "create/engine/IncludeExcludePair.h"
+#include "create/engine/MainFolderStep.h"
 #include "create/engine/NameParts.h"
 #include "create/engine/StructureList.h"
 
@@ -111,13 +112,10 @@ private:
     // vanished structure ends the handler with the given box.
     bool CheckStructures(const std::string& emptyCaption, const std::string& missingCaption);
     void PrepareStatisticsWindow(bool realRun);
-    void ProcessRunItem(const std::string& item, const _tagVol0XParts& parts, AttachMode mode,
-                        const std::vector<std::string>& structures);
-    void SimulateRunItem(const std::string& item, const _tagVol0XParts& parts, AttachMode mode,
-                         const std::vector<std::string>& structures);
-    void SimulateOther(const std::string& entry, AttachMode mode);
-    void SimulateExists(const std::string& name, AttachMode mode);
-    void SimulateAttach(const std::string& name, AttachMode mode, const std::vector<std::string>& structures);
+    // The run, or with texts.simulate its simulation.
+    void CreateFolders(const CreationRunTexts& texts);
+    void StepItem(MainFolderStep& step, const std::string& item, const _tagVol0XParts& parts,
+                  const std::string& destination);
 
     std::unique_ptr<Ui::Vol02StringsPage> ui_;
 

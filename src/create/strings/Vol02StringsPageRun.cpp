@@ -24,10 +24,23 @@ namespace {
 
 const std::string Title = "Creating Folder(s).-From a String List.            ";
 
-// The tabs a real run disables, so that no other page is used meanwhile.
-const std::vector<std::string> RunDisabledTabs = {"tabFolderCreate05",  "tabFolderCreate04",
-                                                  "tabFolderCreate01",  "tabFoldersCopy02",
-                                                  "tabFoldersRename01", "tabFoldersDelete01"};
+CreationRunTexts RunTexts() {
+    CreationRunTexts texts;
+    texts.noStructureCaption = Title + "Warning no: 0023.";
+    texts.missingStructureCaption = Title + "Warning no: 0024.";
+    texts.questionCaption = "Creating Folder(s).-From  a String List.            Information no: 0025.";
+    texts.questionText = "Do you want to create folders ?\n";
+    texts.emptyListCaption = Title + "Warning no: 0027.";
+    texts.emptyListText =
+        "The Include list is empty !!!\nYou must enter at least one item to create folders.";
+    texts.refusalCaption = Title + "Warning no: 0373.";
+    texts.endCaption = Title + "Information no: 0026.";
+    texts.endText = "End of Creating Folders/Files !!!";
+    // The tabs a real run disables, so that no other page is used meanwhile.
+    texts.disabledTabs = {"tabFolderCreate05", "tabFolderCreate04",  "tabFolderCreate01",
+                          "tabFoldersCopy02",  "tabFoldersRename01", "tabFoldersDelete01"};
+    return texts;
+}
 
 } // namespace
 
@@ -71,45 +84,47 @@ void Vol02StringsPage::PrepareStatisticsWindow(bool realRun) {
 }
 
 void Vol02StringsPage::btnVol02CreateFoldersClick() {
+    CreateFolders(RunTexts());
+}
+
+void Vol02StringsPage::CreateFolders(const CreationRunTexts& texts) {
     if (runInProgress_)
         return;
     PageRunGuard busy(runInProgress_, *this);
 
     if (WithFilesModeChecked() && !CheckFreeSpace(true))
         return;
-    if (!CheckStructures(Title + "Warning no: 0023.", Title + "Warning no: 0024."))
+    if (!CheckStructures(texts.noStructureCaption, texts.missingStructureCaption))
         return;
-    if (ui::ShowBox(this, "Creating Folder(s).-From  a String List.            Information no: 0025.",
-                    "Do you want to create folders ?\n", ui::Icon::Question, ui::Buttons::YesNo,
+    if (ui::ShowBox(this, texts.questionCaption, texts.questionText, ui::Icon::Question, ui::Buttons::YesNo,
                     ui::Answer::No) != ui::Answer::Yes)
         return;
 
-    PrepareStatisticsWindow(true);
-    ResetResultCounters();
-    ClearAllResultLists();
-    walk_.CreatedFilesList.clear();
-    walk_.ClearOwnFolders();
-    ClearStatisticLists();
-    RefreshResultLabels();
-    RefreshStatisticLabels();
+    PrepareStatisticsWindow(!texts.simulate);
+    BeginCreationRun(block_, walk_, texts.simulate);
     if (ui_->chkVol02ViewDetailedResults->isChecked() && frmStatistic02)
         frmStatistic02->show();
 
-    OtherTabsDisabled tabs(mainWindow_, RunDisabledTabs);
-    _tagVol0XParts parts = BuildNameParts();
-    std::vector<std::string> items = IncludeItems();
+    OtherTabsDisabled tabs(mainWindow_, texts.disabledTabs);
+    const _tagVol0XParts parts = BuildNameParts();
+    const std::vector<std::string> items = IncludeItems();
     if (items.empty()) {
-        ui::ShowBox(this, Title + "Warning no: 0027.",
-                    "The Include list is empty !!!\nYou must enter at least one item to create folders.",
-                    ui::Icon::Warning);
+        ui::ShowBox(this, texts.emptyListCaption, texts.emptyListText, ui::Icon::Warning);
     } else {
-        AttachMode mode = SelectedAttachMode();
-        std::vector<std::string> structures = StructureItems();
+        MainFolderStepSettings settings;
+        settings.simulate = texts.simulate;
+        settings.mode = SelectedAttachMode();
+        settings.structures = StructureItems();
+        settings.totals = &structureTotals_;
+        settings.chargeExists = settings.chargeOther = true;
+        settings.owner = this;
+        settings.refusalCaption = texts.refusalCaption;
+        MainFolderStep step(block_, walk_, std::move(settings));
+        const std::string destination = Trim(ui_->cboVol02DestFolders->Text());
         ForEachRunItem(block_.Repaints(), {window(), frmStatistic02}, *ui_->pbVol02ProgressBar, items.size(),
-                       [&](uint64_t i) { ProcessRunItem(items[i], parts, mode, structures); });
+                       [&](uint64_t i) { StepItem(step, items[i], parts, destination); });
         ui_->pbVol02ProgressBar->hide();
-        ShowRunEndBox(this, Title + "Information no: 0026.", "End of Creating Folders/Files !!!",
-                      block_.Counters, ui::Icon::Information);
+        ShowRunEndBox(this, texts.endCaption, texts.endText, block_.Counters, ui::Icon::Information);
         if (ui_->chkVol02ViewDestFolder->isChecked())
             ui::OpenInShell(Trim(ui_->cboVol02DestFolders->Text()));
     }
@@ -117,42 +132,18 @@ void Vol02StringsPage::btnVol02CreateFoldersClick() {
     tabs.EnableAgain();
 }
 
-void Vol02StringsPage::ProcessRunItem(const std::string& item, const _tagVol0XParts& parts, AttachMode mode,
-                                      const std::vector<std::string>& structures) {
+void Vol02StringsPage::StepItem(MainFolderStep& step, const std::string& item, const _tagVol0XParts& parts,
+                                const std::string& destination) {
     if (!Trim(ExtractFileDrive(item)).empty()) {
-        RecordOther(item);
+        step.Other(item);
         return;
     }
-    std::string name = parts.NameOf(item);
-    if (Trim(ExtractFileDrive(name)).empty()) {
-        RecordOther(name);
-        return;
-    }
+    const std::string name = parts.NameOf(item);
     // An item that ".." leads out of the destination (it came from a list
     // file, the import or the editor: typing refuses it) is never created.
-    if (LeavesFolder(Trim(ui_->cboVol02DestFolders->Text()), name)) {
-        RecordOther(name);
+    if (Trim(ExtractFileDrive(name)).empty() || LeavesFolder(destination, name)) {
+        step.Other(name);
         return;
     }
-    // Only what this item adds to the disk is the walk's own: a structure that
-    // contains the destination must not copy it into the next new folder.
-    std::string created;
-    std::optional<platform::EntryDetails> made;
-    const bool mostlyNew = block_.Counters.Created.Folders >= block_.Counters.Exists.Folders;
-    switch (CreateMainFolder(name, mode != AttachMode::Nothing, mostlyNew, created, made)) {
-    case MainFolderResult::Exists:
-        RecordExists(name);
-        return;
-    case MainFolderResult::Failed:
-        RecordOther(name);
-        return;
-    case MainFolderResult::Created:
-        break;
-    }
-    RecordCreated(name, made);
-    if (mode == AttachMode::Nothing)
-        return;
-    walk_.AddOwnFolder(created);
-    AttachStructures(walk_, block_.Repaints(), this, Title + "Warning no: 0373.", name, mode, structures,
-                     false);
+    step.MainFolder(name);
 }
