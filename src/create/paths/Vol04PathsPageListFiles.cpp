@@ -7,6 +7,7 @@
 #include "common/FileHelpers.h"
 #include "common/FrameworkPaths.h"
 #include "common/FrameworkText.h"
+#include "create/engine/IncludeListSaving.h"
 #include "create/engine/PageRunGuard.h"
 #include "tools/ExportHandOver.h"
 #include "tools/ListFileStreams.h"
@@ -25,11 +26,14 @@ const std::string Title = "Creating Folder(s).-From a Folder List.";
 const std::string Blanks12 = "            ";
 const std::string Blanks13 = "             ";
 
+const std::string ListFileFilter =
+    "Text Files (*.txt)|*.txt|Comma Separated (*.csv)|*.csv|All Files (*.*)|*.*";
+
 ui::FileDialogRequest ListFileRequest(QWidget* owner, const std::string& title) {
     ui::FileDialogRequest request;
     request.owner = owner;
     request.title = title;
-    request.filter = "Text Files (*.txt)|*.txt|Comma Separated (*.csv)|*.csv|All Files (*.*)|*.*";
+    request.filter = ListFileFilter;
     request.defaultExtension = "txt";
     return request;
 }
@@ -39,24 +43,14 @@ ui::FileDialogRequest ListFileRequest(QWidget* owner, const std::string& title) 
 void Vol04PathsPage::btnVol04SaveClick() {
     if (runInProgress_)
         return;
-    const std::string fileName = ui::desktop().SaveFileName(ListFileRequest(this, "Save As"));
-    if (!fileName.empty()) {
-        std::optional<std::ofstream> out = CreateListFile(fileName);
-        if (out) {
-            for (const std::string& line : ui_->lstVol04IncludeFolderList->Items()) {
-                if (HasDrivePart(line))
-                    *out << line << "\n";
-            }
-            out->close();
-        }
-        // A file that could not be written to the end is no saved list either.
-        if (!out || out->fail())
-            ui::ShowBox(this, Title + Blanks12 + "Warning no: 0052.",
-                        "There was a problem saving the file !\nAction : The file is maybe corrupted.",
-                        ui::Icon::Warning);
-        else
-            ui::desktop().ShowMessage("End of the saving process.");
-    }
+    const std::optional<bool> saved =
+        SaveIncludeList(this, ListFileFilter, ui_->lstVol04IncludeFolderList->Items(), HasDrivePart);
+    if (saved && !*saved)
+        ui::ShowBox(this, Title + Blanks12 + "Warning no: 0052.",
+                    "There was a problem saving the file !\nAction : The file is maybe corrupted.",
+                    ui::Icon::Warning);
+    else if (saved)
+        ui::desktop().ShowMessage("End of the saving process.");
     const bool lines = ui_->lstVol04IncludeFolderList->Count() > 0;
     SetNameControlsEnabled(lines);
     UpdateCreateButtons(lines);

@@ -15,6 +15,7 @@
 #include "common/PathNormalising.h"
 #include "common/PathSplitting.h"
 #include "common/PathValidation.h"
+#include "create/engine/IncludeListSaving.h"
 #include "create/engine/PageRunGuard.h"
 #include "create/strings/TfrmVol02EditIncludeList.h"
 #include "tools/ExcludeListClearing.h"
@@ -290,23 +291,11 @@ void Vol02StringsPage::btnVol02OpenClick() {
 void Vol02StringsPage::btnVol02SaveClick() {
     if (runInProgress_)
         return;
-    ui::FileDialogRequest request;
-    request.owner = this;
-    request.title = "Save As";
-    request.filter = "Text Files (*.txt)|*.txt|All Files (*.*)|*.*";
-    request.defaultExtension = "txt";
-    const std::string fileName = ui::desktop().SaveFileName(request);
-    if (!fileName.empty()) {
-        std::optional<std::ofstream> out = CreateListFile(fileName);
-        if (out) {
-            for (const std::string& item : ui_->lstVol02IncludeStrings->Items()) {
-                if (ExtractFileDrive(item).empty())
-                    *out << item << "\n";
-            }
-            out->close();
-        }
-        // A file that could not be written to the end is no saved list either.
-        if (!out || out->fail())
+    const std::optional<bool> saved = SaveIncludeList(
+        this, "Text Files (*.txt)|*.txt|All Files (*.*)|*.*", ui_->lstVol02IncludeStrings->Items(),
+        [](const std::string& item) { return ExtractFileDrive(item).empty(); });
+    if (saved) {
+        if (!*saved)
             ui::ShowBox(this, Title + Blanks12 + "Warning no: 0016.",
                         "There was a problem saving the file !\nAction : The file is maybe corrupted.",
                         ui::Icon::Warning);
