@@ -17,7 +17,6 @@
 #include "create/engine/PageRunGuard.h"
 #include "manage/delete/TfrmStatistics07.h"
 #include "tools/UpdatePacer.h"
-#include "ui/Colors.h"
 #include "ui/Desktop.h"
 #include "ui/ListBox.h"
 
@@ -87,14 +86,9 @@ void Vol07DeletePage::PrepareStatisticsWindow(bool realRun) {
     if (!frmStatistics07)
         return;
     Ui::TfrmStatistics07& statistics = frmStatistics07->Controls();
-    statistics.chkStat07NormalSimulate->setChecked(realRun);
-    ui::SetFontColor(statistics.lblVol07NormalSimulate, ui::clMaroon);
-    statistics.lblVol07NormalSimulate->setText(realRun ? "Folder/File Delete Process."
-                                                       : "Simulate the Folder/File Delete Process.");
-    for (ui::ListBox* list : {statistics.lstStat07FoldersDeleted, statistics.lstStat07FilesDeleted,
-                              statistics.lstStat07FoldersNotExists, statistics.lstStat07FilesNotExists,
-                              statistics.lstStat07FoldersOtherReasons, statistics.lstStat07FilesOtherReasons})
-        list->Clear();
+    frmStatistics07->PrepareForRun(*statistics.chkStat07NormalSimulate, *statistics.lblVol07NormalSimulate,
+                                   realRun, "Folder/File Delete Process.",
+                                   "Simulate the Folder/File Delete Process.");
 }
 
 void Vol07DeletePage::RecordResult(const std::string&, bool folder, DeleteOutcome outcome) {

@@ -1,10 +1,13 @@
 #include "manage/shared/ManageStatisticsWindow.h"
 
 #include "tools/ExportHandOver.h"
+#include "ui/Colors.h"
 #include "ui/Guard.h"
 #include "ui/ListBox.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
+#include <QLabel>
 
 #include <stdexcept>
 
@@ -41,6 +44,14 @@ void ManageStatisticsWindow::OkClick() {
 void ManageStatisticsWindow::ClearLists() {
     for (const ResultListExport& list : exports_)
         list.list->Clear();
+}
+
+void ManageStatisticsWindow::PrepareForRun(QCheckBox& normalSimulate, QLabel& process, bool realRun,
+                                           const std::string& runText, const std::string& simulationText) {
+    normalSimulate.setChecked(realRun);
+    ui::SetFontColor(&process, ui::clMaroon);
+    process.setText(QString::fromStdString(realRun ? runText : simulationText));
+    ClearLists();
 }
 
 void ManageStatisticsWindow::SmartExport(const ResultListExport& list) {

@@ -11,6 +11,8 @@
 #include <vector>
 
 class QAbstractButton;
+class QCheckBox;
+class QLabel;
 namespace ui {
 class ListBox;
 }
@@ -30,6 +32,10 @@ public:
     void OkClick();
     // Empties every result list, as the page's Undo and Clear Fields do.
     void ClearLists();
+    // Before a run or a simulation: the hidden Normal/Simulate box and the
+    // process caption say which it is, and the result lists are emptied.
+    void PrepareForRun(QCheckBox& normalSimulate, QLabel& process, bool realRun, const std::string& runText,
+                       const std::string& simulationText);
 
 protected:
     explicit ManageStatisticsWindow(QWidget* parent);
