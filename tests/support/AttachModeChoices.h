@@ -3,6 +3,9 @@
 // the name a failing case's trace gives it, for a case to choose from.
 
 #include <QRadioButton>
+#include <QWidget>
+
+#include <gtest/gtest.h>
 
 #include <string>
 #include <utility>
@@ -12,18 +15,21 @@ namespace testsupport {
 
 using AttachModeChoice = std::pair<QRadioButton*, std::string>;
 
-// `nothing` is left out where the page has no such option.
-inline std::vector<AttachModeChoice> AttachModeChoices(QRadioButton* mainFolderWithFiles,
-                                                       QRadioButton* mainFolderWithoutFiles,
-                                                       QRadioButton* subFoldersOnlyWithFiles,
-                                                       QRadioButton* subFoldersOnlyWithoutFiles,
-                                                       QRadioButton* nothing = nullptr) {
-    std::vector<AttachModeChoice> choices = {{mainFolderWithFiles, "main folder with files"},
-                                             {mainFolderWithoutFiles, "main folder without files"},
-                                             {subFoldersOnlyWithFiles, "subfolders only with files"},
-                                             {subFoldersOnlyWithoutFiles, "subfolders only without files"}};
-    if (nothing)
-        choices.emplace_back(nothing, "nothing");
+// The options of the page whose controls are named "rdo" + `part` +
+// "Attach..." ("Vol03"), "Nothing" included where the page has it.
+inline std::vector<AttachModeChoice> AttachModeChoices(const QWidget& page, const std::string& part) {
+    const std::vector<std::pair<std::string, std::string>> options = {
+        {"MainFolderWithFiles", "main folder with files"},
+        {"MainFolderWithoutFiles", "main folder without files"},
+        {"SubFoldersOnlyWithFiles", "subfolders only with files"},
+        {"SubFoldersOnlyWithoutFiles", "subfolders only without files"},
+        {"Nothing", "nothing"}};
+    std::vector<AttachModeChoice> choices;
+    for (const auto& [option, name] : options)
+        if (auto* radio =
+                page.findChild<QRadioButton*>(QString::fromStdString("rdo" + part + "Attach" + option)))
+            choices.emplace_back(radio, name);
+    EXPECT_GE(choices.size(), 4u) << part;
     return choices;
 }
 

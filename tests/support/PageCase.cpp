@@ -1,5 +1,7 @@
 #include "support/PageCase.h"
 
+#include <gtest/gtest.h>
+
 namespace fs = std::filesystem;
 
 namespace testsupport {
@@ -30,6 +32,22 @@ bool PageCase::Run(PagePropertySteps steps) {
         };
     }
     return RunPagePropertyCase(root, random, inputs, steps);
+}
+
+std::function<void()> Clicking(QAbstractButton* button) {
+    return [button] {
+        if (button->isEnabled())
+            button->click();
+        else
+            ADD_FAILURE() << "disabled: " << button->objectName().toStdString();
+    };
+}
+
+std::function<std::string()> Clicking(QAbstractButton* button, const std::function<std::string()>& shown) {
+    return [click = Clicking(button), shown] {
+        click();
+        return shown();
+    };
 }
 
 void ForEachPageCase(uint32_t firstSeed, const fs::path& driveRoot, CaseTwins twins,

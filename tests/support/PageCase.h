@@ -13,6 +13,8 @@
 #include "support/PropertyCase.h"
 #include "support/RandomTree.h"
 
+#include <QAbstractButton>
+
 #include <cstdint>
 #include <filesystem>
 #include <functional>
@@ -20,6 +22,11 @@
 #include <vector>
 
 namespace testsupport {
+
+// A step that clicks `button`, which must be enabled: the page's handler
+// runs to its end. With `shown`: the step then returns what it reads.
+std::function<void()> Clicking(QAbstractButton* button);
+std::function<std::string()> Clicking(QAbstractButton* button, const std::function<std::string()>& shown);
 
 // Whether a case's tree may hold two names that differ only in letter case
 // in one folder (one name on the drives this program stands in for).

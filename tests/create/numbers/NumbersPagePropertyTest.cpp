@@ -26,10 +26,7 @@ namespace {
 using NumbersPagePropertyTest = NumbersPageTest;
 
 TEST_F(NumbersPagePropertyTest, RunSimulationAndUndoAgreeWhateverThePersonChanges) {
-    const std::vector<AttachModeChoice> modes = AttachModeChoices(
-        controls().rdoVol03AttachMainFolderWithFiles, controls().rdoVol03AttachMainFolderWithoutFiles,
-        controls().rdoVol03AttachSubFoldersOnlyWithFiles, controls().rdoVol03AttachSubFoldersOnlyWithoutFiles,
-        controls().rdoVol03AttachNothing);
+    const std::vector<AttachModeChoice> modes = AttachModeChoices(*page, "Vol03");
     const auto shown = [&] { return CountersAndLists(page->Counters(), *frmStatistic03); };
     ForEachPageCase(2400, sandbox->HostRoot('D'), [&](PageCase& c) {
         c.tree.Fill(c.base / "S", 2);
@@ -86,18 +83,12 @@ TEST_F(NumbersPagePropertyTest, RunSimulationAndUndoAgreeWhateverThePersonChange
 
         const std::string target = c.Relative(fs::canonical(destination));
         PagePropertySteps steps;
-        steps.simulate = [&] {
-            Click(controls().btnVol03CreateFoldersSimulation);
-            return shown();
-        };
-        steps.run = [&] {
-            Click(controls().btnVol03CreateFolders);
-            return shown();
-        };
+        steps.simulate = Clicking(controls().btnVol03CreateFoldersSimulation, shown);
+        steps.run = Clicking(controls().btnVol03CreateFolders, shown);
         steps.inTargets = [&](const std::string& path) {
             return IsAtOrBelow(path, target) && path != target;
         };
-        steps.undo = [&] { Click(controls().btnVol03Undo); };
+        steps.undo = Clicking(controls().btnVol03Undo);
         return c.Run(steps);
     });
 }

@@ -32,10 +32,7 @@ namespace {
 using PathsPagePropertyTest = PathsPageTest;
 
 TEST_F(PathsPagePropertyTest, RunSimulationAndUndoAgreeWhateverThePersonChanges) {
-    const std::vector<AttachModeChoice> modes = AttachModeChoices(
-        controls().rdoVol04AttachMainFolderWithFiles, controls().rdoVol04AttachMainFolderWithoutFiles,
-        controls().rdoVol04AttachSubFoldersOnlyWithFiles, controls().rdoVol04AttachSubFoldersOnlyWithoutFiles,
-        controls().rdoVol04AttachNothing);
+    const std::vector<AttachModeChoice> modes = AttachModeChoices(*page, "Vol04");
     // Below the case's folder P (PL is a link to it): new folders, folders
     // that exist, a file, lines below a file and below links.
     const std::vector<std::string> places = {"P\\a",        "P\\A",        "P\\b",    "P\\new\\deep",
@@ -105,10 +102,7 @@ TEST_F(PathsPagePropertyTest, RunSimulationAndUndoAgreeWhateverThePersonChanges)
         const std::string outsideFolder = c.Relative(c.base / "O");
         ListedCreatedFolders created;
         PagePropertySteps steps;
-        steps.simulate = [&] {
-            Click(controls().btnVol04CreateFoldersSimulation);
-            return shown();
-        };
+        steps.simulate = Clicking(controls().btnVol04CreateFoldersSimulation, shown);
         steps.run = [&] {
             Click(controls().btnVol04CreateFolders);
             created.Note(c.root, page->ResultLists().Created.Folders);
@@ -121,7 +115,7 @@ TEST_F(PathsPagePropertyTest, RunSimulationAndUndoAgreeWhateverThePersonChanges)
             return IsAtOrBelow(path, caseFolder) && path != caseFolder &&
                    !IsAtOrBelow(path, structureFolder) && !IsAtOrBelow(path, outsideFolder);
         };
-        steps.undo = [&] { Click(controls().btnVol04Undo); };
+        steps.undo = Clicking(controls().btnVol04Undo);
         // A run makes the missing parents of a line.
         steps.keptByDesign = [&](const std::string& path) {
             return created.Below(path) && steps.inTargets(path);

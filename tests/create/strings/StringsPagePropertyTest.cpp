@@ -25,10 +25,7 @@ namespace {
 using StringsPagePropertyTest = StringsPageTest;
 
 TEST_F(StringsPagePropertyTest, RunSimulationAndUndoAgreeWhateverThePersonChanges) {
-    const std::vector<AttachModeChoice> modes = AttachModeChoices(
-        controls().rdoVol02AttachMainFolderWithFiles, controls().rdoVol02AttachMainFolderWithoutFiles,
-        controls().rdoVol02AttachSubFoldersOnlyWithFiles, controls().rdoVol02AttachSubFoldersOnlyWithoutFiles,
-        controls().rdoVol02AttachNothing);
+    const std::vector<AttachModeChoice> modes = AttachModeChoices(*page, "Vol02");
     const std::vector<std::string> pool = {"a",       "A",         "b",        "dup", "new\\deep",  "new",
                                            "sub",     "sub\\more", "x y",      "S",   "f.txt",      "file",
                                            "file\\x", "flink\\x",  "dlink\\y", "Q",   "..\\escape", "nul"};
@@ -85,10 +82,7 @@ TEST_F(StringsPagePropertyTest, RunSimulationAndUndoAgreeWhateverThePersonChange
         const std::string target = c.Relative(fs::canonical(destination));
         ListedCreatedFolders created;
         PagePropertySteps steps;
-        steps.simulate = [&] {
-            Click(controls().btnVol02CreateFoldersSimulation);
-            return shown();
-        };
+        steps.simulate = Clicking(controls().btnVol02CreateFoldersSimulation, shown);
         steps.run = [&] {
             Click(controls().btnVol02CreateFolders);
             created.Note(c.root, page->ResultLists().Created.Folders);
@@ -97,7 +91,7 @@ TEST_F(StringsPagePropertyTest, RunSimulationAndUndoAgreeWhateverThePersonChange
         steps.inTargets = [&](const std::string& path) {
             return IsAtOrBelow(path, target) && path != target;
         };
-        steps.undo = [&] { Click(controls().btnVol02Undo); };
+        steps.undo = Clicking(controls().btnVol02Undo);
         // A run makes the parents of an item with a backslash.
         steps.keptByDesign = [&](const std::string& path) {
             return created.Below(path) && steps.inTargets(path);

@@ -28,10 +28,7 @@ namespace {
 using CopyPagePropertyTest = CopyPageTest;
 
 TEST_F(CopyPagePropertyTest, RunSimulationAndUndoAgreeWhateverThePersonChanges) {
-    const std::vector<AttachModeChoice> modes = AttachModeChoices(
-        controls().rdoVol08AttachMainFolderWithFiles, controls().rdoVol08AttachMainFolderWithoutFiles,
-        controls().rdoVol08AttachSubFoldersOnlyWithFiles,
-        controls().rdoVol08AttachSubFoldersOnlyWithoutFiles);
+    const std::vector<AttachModeChoice> modes = AttachModeChoices(*page, "Vol08");
     const auto shown = [&] { return CountersAndLists(page->CopyCounters(), *frmStatistic08, "copied"); };
     ForEachPageCase(2800, sandbox->HostRoot('D'), [&](PageCase& c) {
         c.tree.Fill(c.base / "S", 2);
@@ -84,21 +81,15 @@ TEST_F(CopyPagePropertyTest, RunSimulationAndUndoAgreeWhateverThePersonChanges) 
         c.inputs.Note("structure " + structure + ", attach " + modeName);
 
         PagePropertySteps steps;
-        steps.simulate = [&] {
-            Click(controls().btnVol08CopyFoldersSimulation);
-            return shown();
-        };
-        steps.run = [&] {
-            Click(controls().btnVol08CopyFolders);
-            return shown();
-        };
+        steps.simulate = Clicking(controls().btnVol08CopyFoldersSimulation, shown);
+        steps.run = Clicking(controls().btnVol08CopyFolders, shown);
         steps.inTargets = [&](const std::string& path) {
             for (const std::string& target : targets)
                 if (IsAtOrBelow(path, target) && path != target)
                     return true;
             return false;
         };
-        steps.undo = [&] { Click(controls().btnVol08Undo); };
+        steps.undo = Clicking(controls().btnVol08Undo);
         const bool passed = c.Run(steps);
         controls().lstVol08IncludeFolderList->Clear();
         return passed;

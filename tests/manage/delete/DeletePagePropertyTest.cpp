@@ -118,14 +118,8 @@ TEST_F(DeletePagePropertyTest, RunRemovesExactlyWhatItCountsAndSimulationAgrees)
 
         const std::string target = c.Relative(area);
         PagePropertySteps steps;
-        steps.simulate = [&] {
-            Click(page->Controls().btnVol07DeleteFoldersSimulation);
-            return shown();
-        };
-        steps.run = [&] {
-            Click(page->Controls().btnVol07DeleteFolders);
-            return shown();
-        };
+        steps.simulate = Clicking(page->Controls().btnVol07DeleteFoldersSimulation, shown);
+        steps.run = Clicking(page->Controls().btnVol07DeleteFolders, shown);
         steps.inTargets = [&](const std::string& path) {
             return IsAtOrBelow(path, target) && path != target;
         };

@@ -94,14 +94,8 @@ TEST_F(RenamePagePropertyTest, RunSimulationAndUndoAgreeWhateverThePersonChanges
         const std::string caseFolder = c.Relative(c.base);
         const std::string outsideFolder = c.Relative(c.base / "O");
         PagePropertySteps steps;
-        steps.simulate = [&] {
-            Click(controls().btnVol06RenameFoldersSimulation);
-            return shown();
-        };
-        steps.run = [&] {
-            Click(controls().btnVol06RenameFolders);
-            return shown();
-        };
+        steps.simulate = Clicking(controls().btnVol06RenameFoldersSimulation, shown);
+        steps.run = Clicking(controls().btnVol06RenameFolders, shown);
         steps.inTargets = [&](const std::string& path) {
             return IsAtOrBelow(path, caseFolder) && path != caseFolder && !IsAtOrBelow(path, outsideFolder);
         };
@@ -131,7 +125,7 @@ TEST_F(RenamePagePropertyTest, RunSimulationAndUndoAgreeWhateverThePersonChanges
                     << c.inputs.Trace();
             }
         };
-        steps.undo = [&] { Click(controls().btnVol06Undo); };
+        steps.undo = Clicking(controls().btnVol06Undo);
         steps.emptiesCreatedFolders = false;
         steps.undoMovesBack = true;
         return c.Run(steps);
