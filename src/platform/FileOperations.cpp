@@ -51,24 +51,31 @@ EntryDetails MadeFolder(const std::string& name, const struct statx& st) {
 // its identity.
 constexpr unsigned MadeFolderMask = STATX_BASIC_STATS | detail::IdentityStatxMask;
 
+// After a folder was made: keeps its (empty) names and hands back its details,
+// from one statx of `where` (relative to `at`). A folder that cannot be read
+// back at once was still made, so this never fails the creation.
+bool NoteMadeFolder(int at, const std::string& where, const Resolved& resolved, bool keepNames,
+                    std::optional<EntryDetails>* made) {
+    if (!keepNames && !made)
+        return true;
+    struct statx created;
+    if (statx(at, where.c_str(), AT_SYMLINK_NOFOLLOW, MadeFolderMask, &created) != 0 ||
+        !S_ISDIR(created.stx_mode))
+        return true;
+    if (keepNames)
+        detail::State().folderNames.Created(resolved.host, detail::FolderStatus::Of(created));
+    if (made)
+        *made = MadeFolder(resolved.name, created);
+    return true;
+}
+
 // Creates the folder `resolved` stands for, known to be missing with its
 // parent there, by its whole path.
 bool MakeFolderByPath(const Resolved& resolved, bool keepNames, std::optional<EntryDetails>* made) {
     if (mkdir(resolved.host.c_str(), 0777) != 0)
         return FailWithErrno(errno, ERROR_PATH_NOT_FOUND);
-    detail::FolderNameCache& cache = detail::State().folderNames;
-    cache.Added(resolved.parent, resolved.name, resolved.parentCurrent);
-    if (!keepNames && !made)
-        return true;
-    struct statx created;
-    if (statx(AT_FDCWD, resolved.host.c_str(), AT_SYMLINK_NOFOLLOW, MadeFolderMask, &created) != 0 ||
-        !S_ISDIR(created.stx_mode))
-        return true;
-    if (keepNames)
-        cache.Created(resolved.host, detail::FolderStatus::Of(created));
-    if (made)
-        *made = MadeFolder(resolved.name, created);
-    return true;
+    detail::State().folderNames.Added(resolved.parent, resolved.name, resolved.parentCurrent);
+    return NoteMadeFolder(AT_FDCWD, resolved.host, resolved, keepNames, made);
 }
 
 // The same, relative to the open folder holding it where the path was
@@ -87,17 +94,7 @@ bool MakeFolder(const Resolved& resolved, bool keepNames, std::optional<EntryDet
     const bool seen = fstat(parent, &parentNow) == 0;
     cache.Added(resolved.parent, resolved.name, resolved.parentCurrent && seen,
                 seen ? detail::FolderStatus::Of(parentNow) : detail::FolderStatus{});
-    if (!keepNames && !made)
-        return true;
-    struct statx created;
-    if (statx(parent, resolved.name.c_str(), AT_SYMLINK_NOFOLLOW, MadeFolderMask, &created) != 0 ||
-        !S_ISDIR(created.stx_mode))
-        return true;
-    if (keepNames)
-        cache.Created(resolved.host, detail::FolderStatus::Of(created));
-    if (made)
-        *made = MadeFolder(resolved.name, created);
-    return true;
+    return NoteMadeFolder(parent, resolved.name, resolved, keepNames, made);
 }
 
 } // namespace
