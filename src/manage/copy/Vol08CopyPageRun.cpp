@@ -132,13 +132,22 @@ void Vol08CopyPage::CopyIntoFolder(const CopyFolder& folder, AttachMode mode,
             notCopied_.push_back(walk_.AttachTargetRoot);
             continue;
         }
+        const CreationCounters before = block_.Counters;
         if (realRun) {
             walk_.CopyFolderStructure(structure, mode);
             RecordIdentities();
         } else {
             walk_.SimulateCopyFolderStructure(structure, mode);
         }
-        copied = true;
+        // A structure of which nothing could be copied, only failures, did
+        // not go in; one that was already there, or had nothing to copy, did.
+        const CreationCounters& after = block_.Counters;
+        const bool made = after.Created.SubFolders > before.Created.SubFolders ||
+                          after.Created.Files > before.Created.Files;
+        const bool failed =
+            after.Other.SubFolders > before.Other.SubFolders || after.Other.Files > before.Other.Files;
+        if (made || !failed)
+            copied = true;
     }
     if (refused)
         refusedFolders_.push_back(folder.line);

@@ -158,6 +158,23 @@ TEST_F(CopyRunTest, WhatCouldNotBeCopiedIsKeptApartFromMissingFolders) {
                              names);
 }
 
+// A folder into which every copy failed is not counted or listed as copied
+// into, by the simulation as by the run; the folder beside it is.
+TEST_F(CopyRunTest, AFolderWhereEveryCopyFailedIsNotCopiedInto) {
+    sandbox->MakeFile("C:\\T\\X", "in the way"); // X and X\Y cannot be made
+    sandbox->MakeFolder("C:\\U");
+    Plan({"C:\\T", "C:\\U"}, "D:\\S", controls().rdoVol08AttachSubFoldersOnlyWithoutFiles);
+    const auto& copiedInto = *frmStatistic08->Controls().lstStat08FoldersCopied;
+    Simulate();
+    EXPECT_EQ(Row(page->CopyCounters().Created), (std::vector<double>{1, 2, 0, 0}));
+    EXPECT_EQ(copiedInto.Items(), Lines{"C:\\U"});
+    Copy();
+    EXPECT_EQ(Row(page->CopyCounters().Created), (std::vector<double>{1, 2, 0, 0}));
+    EXPECT_EQ(Row(page->CopyCounters().Other), (std::vector<double>{0, 2, 0, 0}));
+    EXPECT_EQ(copiedInto.Items(), Lines{"C:\\U"});
+    EXPECT_TRUE(desktop->AllUsed());
+}
+
 // Only an unprivileged user meets what may not be read or written: the
 // simulation foresees each refusal the run then meets, and the pre-count
 // counts a folder it cannot read as the run does.
@@ -198,9 +215,9 @@ TEST_F(CopyRunTest, TheSimulationForeseesWhatTheRunIsRefused) {
         expect(Row(run.Other) == Row(simulated.Other), "other differs");
         expect(page->NotCopied() == simulatedNames, "names differ");
         // C:\T: all but the locked file and the closed folder; C:\U: nothing
-        // can be made, its top folder included.
+        // can be made, its top folder included, so it is not copied into.
         const std::vector<double> created = Row(run.Created);
-        expect(created == std::vector<double>{2, 3, 3, 300},
+        expect(created == std::vector<double>{1, 3, 3, 300},
                "created " + std::to_string(created[0]) + "/" + std::to_string(created[1]) + "/" +
                    std::to_string(created[2]) + "/" + std::to_string(created[3]));
         const std::deque<std::string> names = {
