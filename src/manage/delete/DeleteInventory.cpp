@@ -50,7 +50,10 @@ public:
         }
     }
 
-    bool FirstVisit(const platform::EntryIdentity& folder) { return seenFolders_.insert(Key(folder)).second; }
+    // By the whole identity, birth time included: a folder deleted during the
+    // walk hands its inode at once to the next one made, which is another
+    // folder and must be walked too.
+    bool FirstVisit(const platform::EntryIdentity& folder) { return seenFolders_.insert(folder).second; }
 
     void Step() const {
         if (step_)
@@ -58,10 +61,6 @@ public:
     }
 
 private:
-    static std::pair<uint64_t, uint64_t> Key(const platform::EntryIdentity& identity) {
-        return {identity.device, identity.inode};
-    }
-
     uint64_t FileSystemOf(const std::string& path, const EntryDetails& entry) const {
         return fileSystemOf_ ? fileSystemOf_(path, entry) : entry.identity.device;
     }
@@ -152,7 +151,7 @@ private:
     const FileSystemProbe& fileSystemOf_;
     uint64_t mainFileSystem_ = 0;
     std::vector<EntryDetails> entries_;
-    std::set<std::pair<uint64_t, uint64_t>> seenFolders_;
+    std::set<platform::EntryIdentity> seenFolders_;
 };
 
 // "C:\", "D:\" ... of the drive table.

@@ -13,6 +13,9 @@
 
 #include <unistd.h>
 
+#include <algorithm>
+#include <filesystem>
+
 using namespace deletetests;
 
 namespace {
@@ -209,4 +212,41 @@ TEST_F(DeletePreCountTest, ThePreCountAsksForAFrameAfterEveryEntryOfALargeFolder
     EXPECT_GE(processed, files);
     EXPECT_GE(page->Repaints().RunRepaints(), files);
     EXPECT_EQ(ToDelete(), (Lines{"1", "300", "300"}));
+}
+
+// A folder deleted during the walk and others made in a folder still to be
+// walked: the file system may hand one of them the old inode at once, and it
+// is still a folder of its own, counted like any other.
+TEST_F(DeletePreCountTest, AFolderMadeDuringTheWalkInAFreedInodeIsCounted) {
+    sandbox->MakeFolder("D:\\A\\X");
+    sandbox->MakeFolder("D:\\A\\Z");
+    platform::EntryIdentity old;
+    ASSERT_TRUE(platform::GetEntryIdentity("D:\\A\\X", old));
+    std::string heir; // the new folder that got X's inode
+    int made = 0;
+    bool replaced = false;
+    // X holds nothing, so the first step comes after X is walked, before Z.
+    const auto step = [&] {
+        if (replaced)
+            return;
+        replaced = true;
+        std::filesystem::remove(sandbox->Host("D:\\A\\X"));
+        for (; made < 64 && heir.empty(); ++made) {
+            const std::string folder = "D:\\A\\Z\\Y" + std::to_string(made);
+            sandbox->MakeFolder(folder);
+            platform::EntryIdentity identity;
+            if (platform::GetEntryIdentity(folder, identity) && identity.inode == old.inode &&
+                !(identity == old))
+                heir = folder;
+        }
+    };
+    const DeleteInventory inventory =
+        TakeDeleteInventory(DeleteMode::Subfolders, {"D:\\A\\X", "D:\\A\\Z"}, {"*.*"}, step);
+    ASSERT_TRUE(replaced);
+    if (heir.empty())
+        GTEST_SKIP() << "the file system handed the freed inode to none of the new folders";
+    const bool counted = std::any_of(inventory.items.begin(), inventory.items.end(),
+                                     [&](const DeleteItem& item) { return item.path == heir; });
+    EXPECT_TRUE(counted) << heir;
+    EXPECT_EQ(inventory.folders, static_cast<uint32_t>(made));
 }
