@@ -1,9 +1,12 @@
 #include "create/engine/CreationPage.h"
 
 #include "create/engine/AttachOptions.h"
+#include "ui/ComboBox.h"
 #include "ui/ListBox.h"
 
+#include <QCheckBox>
 #include <QLabel>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -27,11 +30,12 @@ CreationPage::CreationPage(MainWindowServices& mainWindow, QWidget* parent, cons
 void CreationPage::BindCreationControls(const std::string& pageName, const std::string& statisticsName,
                                         std::function<QWidget*()> statisticsWindow) {
     block_.BindPage(*this, "lbl" + pageName);
+    pageName_ = pageName;
     statisticsName_ = statisticsName;
     statisticsWindow_ = std::move(statisticsWindow);
     structureList_ = FindControl<ui::ListBox>(*this, "lst" + pageName + "AddFolderStructure");
-    structureControls_ = {structureList_,
-                          FindControl<QWidget>(*this, "btn" + pageName + "AddFolderStructure"),
+    addStructure_ = FindControl<QWidget>(*this, "btn" + pageName + "AddFolderStructure");
+    structureControls_ = {structureList_, addStructure_,
                           FindControl<QWidget>(*this, "btn" + pageName + "ViewFolderStructure"),
                           FindControl<QWidget>(*this, "btn" + pageName + "RemoveFolderStructure")};
     const std::string attach = "rdo" + pageName + "Attach";
@@ -53,6 +57,10 @@ void CreationPage::BindCreationControls(const std::string& pageName, const std::
     statisticsGroup_ = FindControl<QWidget>(*this, "grp" + pageName + "Statistics");
     createFolders_ = FindControl<QPushButton>(*this, "btn" + pageName + "CreateFolders");
     createFoldersSimulation_ = FindControl<QPushButton>(*this, "btn" + pageName + "CreateFoldersSimulation");
+    progressBar_ = FindControl<QProgressBar>(*this, "pb" + pageName + "ProgressBar");
+    viewDetailedResults_ = FindControl<QCheckBox>(*this, "chk" + pageName + "ViewDetailedResults");
+    viewDestination_ = findChild<QCheckBox*>(QString::fromStdString("chk" + pageName + "ViewDestFolder"));
+    destinations_ = findChild<ui::ComboBox*>(QString::fromStdString("cbo" + pageName + "DestFolders"));
 }
 
 void CreationPage::BindStatisticsWindow() {

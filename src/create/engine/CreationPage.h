@@ -10,6 +10,7 @@
 #include "create/engine/AttachWalk.h"
 #include "create/engine/CreationCounterBlock.h"
 #include "create/engine/CreationCounters.h"
+#include "create/engine/MainFolderStep.h"
 #include "tools/MainWindowServices.h"
 
 #include <QWidget>
@@ -20,11 +21,22 @@
 #include <string>
 #include <vector>
 
+class QCheckBox;
+class QProgressBar;
 class QPushButton;
 class QRadioButton;
 namespace ui {
+class ComboBox;
 class ListBox;
-}
+} // namespace ui
+
+// The items of one run or simulation, read once its question is answered:
+// how many there are, and the step that makes (or simulates) the folder of
+// the item at `index`.
+struct CreationRunItems {
+    uint64_t count = 0;
+    std::function<void(MainFolderStep& step, uint64_t index)> step;
+};
 
 class CreationPage : public QWidget {
 public:
@@ -47,6 +59,9 @@ public:
 
     // What the run relies on.
     virtual bool CheckFreeSpace(bool withFiles) = 0;
+    // The structures scanned into the totals and the size map, as the
+    // checked attach option copies them.
+    void ScanAllStructures(bool withFiles);
     AttachMode SelectedAttachMode() const;
     bool WithFilesModeChecked() const { return AttachesFiles(SelectedAttachMode()); }
     const StructureTotals& GetStructureTotals() const { return structureTotals_; }
@@ -80,6 +95,26 @@ protected:
     // structures it would have carried, unless nothing is attached.
     const StructureTotals* ChargedStructures() const;
 
+    // The run, or with texts.simulate its simulation, alike on every page:
+    // the page's own checks, the free space (with files), the structures and
+    // the question; then one main folder for each item the page reads.
+    void CreateFolders(const CreationRunTexts& texts);
+    // The page's own checks before the shared ones; false (after its box)
+    // ends the run.
+    virtual bool ReadyToRun(const CreationRunTexts& /*texts*/) { return true; }
+    // What the run goes through, read once its question is answered; none
+    // (after its box) ends it without its end box.
+    virtual std::optional<CreationRunItems> ReadRunItems(const CreationRunTexts& texts) = 0;
+    // Run items of the Include list's `items`, or none after the empty-list box.
+    std::optional<CreationRunItems>
+    IncludeRunItems(const CreationRunTexts& texts, std::vector<std::string> items,
+                    std::function<void(MainFolderStep& step, const std::string& item)> step);
+    // What the real run and the simulation of every page say alike: the
+    // question and the end text, and the tabs disabled while they run: the
+    // other creation pages' `otherCreationTabs`, and in a real run the manage
+    // pages' as well.
+    CreationRunTexts RunKindTexts(bool simulate, std::vector<std::string> otherCreationTabs) const;
+
     // The number of folders the page's items make.
     virtual double PlannedFolders() const = 0;
     // The ToCreate row after a change: one folder per item and nothing else
@@ -109,14 +144,22 @@ protected:
     bool runInProgress_ = false;
     // The numbers page plans its folders before the free-space check as well.
     bool planFoldersBeforeCheck_ = false;
+    // How the page's runs charge and list what they do not make.
+    MainFolderStepSettings stepSettings_;
+    // The strings page's end box counts what the attach walk could not make.
+    bool endBoxCountsUncreated_ = false;
 
 private:
     QRadioButton& AttachRadio(AttachMode mode) const;
+    // The statistics window's title and Normal/Simulate box for the run ahead.
+    void PrepareStatisticsWindow(bool realRun);
 
+    std::string pageName_;
     std::string statisticsName_;
     std::function<QWidget*()> statisticsWindow_;
     ui::ListBox* structureList_ = nullptr;
     std::vector<QWidget*> structureControls_;
+    QWidget* addStructure_ = nullptr;
     std::vector<QWidget*> commonControls_;
     QWidget* statisticsGroup_ = nullptr;
     QRadioButton* attachNothing_ = nullptr;
@@ -126,4 +169,9 @@ private:
     QRadioButton* subFoldersOnlyWithoutFiles_ = nullptr;
     QPushButton* createFolders_ = nullptr;
     QPushButton* createFoldersSimulation_ = nullptr;
+    QProgressBar* progressBar_ = nullptr;
+    QCheckBox* viewDetailedResults_ = nullptr;
+    // The strings and numbers pages open their destination after a run when asked.
+    QCheckBox* viewDestination_ = nullptr;
+    ui::ComboBox* destinations_ = nullptr;
 };

@@ -31,6 +31,7 @@ Vol03NumbersPage::Vol03NumbersPage(MainWindowServices& mainWindow, QWidget* pare
     ui_->setupUi(this);
     BindCreationControls("Vol03", "Stat03", [] { return frmStatistic03; });
     planFoldersBeforeCheck_ = true;
+    stepSettings_.filesOfNewestFolderOnly = true;
     ui::OnClicked(ui_->btnVol03CreateFolders, [this] { btnVol03CreateFoldersClick(); });
     ui::OnClicked(ui_->btnVol03CreateFoldersSimulation, [this] { btnVol03CreateFoldersSimulationClick(); });
     ui::OnClicked(ui_->btnVol03Undo, [this] { btnVol03UndoClick(); });

@@ -8,8 +8,8 @@
 //
 // The page's work is spread over files of their own: Vol03NumbersPage.cpp
 // (the controls, the counter block, the number texts and the enabling),
-// Vol03NumbersPageRun.cpp (the create run and what it relies on),
-// Vol03NumbersPageSimulation.cpp, Vol03NumbersPageUndo.cpp and
+// Vol03NumbersPageRun.cpp (the create run and its simulation, and what they
+// rely on), Vol03NumbersPageUndo.cpp and
 // Vol03NumbersPageFields.cpp (numbers, names, destination, structures).
 
 #include "create/engine/CreationPage.h"
@@ -30,17 +30,6 @@ class Vol03NumbersPage;
 }
 class QLineEdit;
 class QRadioButton;
-class Vol03NumbersPage;
-
-// The texts of the run or the simulation, with the numbers page's own boxes.
-struct NumbersRunTexts {
-    CreationRunTexts run;
-    std::string startAfterEndCaption;     // before the question
-    std::string startAfterEndReadCaption; // for the numbers read after it
-    // The simulation's limit on the range: true (after its box) when over it.
-    std::function<bool(Vol03NumbersPage&)> rangeTooWide;
-};
-
 class Vol03NumbersPage : public CreationPage {
     Q_OBJECT
 public:
@@ -60,7 +49,6 @@ public:
 
     // What the run relies on.
     _tagVol0XParts BuildNameParts() const;
-    void ScanAllStructures(bool withFiles);
     bool CheckFreeSpace(bool withFiles) override;
 
     // Enabling. The page starts with its name controls off; choosing a
@@ -71,8 +59,8 @@ public:
     void InitialiseAtStart();
 
     // Run, simulation, undo, statistics.
-    void btnVol03CreateFoldersClick();
-    void btnVol03CreateFoldersSimulationClick();
+    void btnVol03CreateFoldersClick() { CreateFolders(RunTexts(false)); }
+    void btnVol03CreateFoldersSimulationClick() { CreateFolders(RunTexts(true)); }
     void btnVol03UndoClick();
     void btnVol03StatisticsClick() { ShowStatisticsWindow(); }
 
@@ -112,7 +100,6 @@ public:
     }
 
 private:
-    void PrepareStatisticsWindow(bool realRun);
     // The number a box holds: its text as a signed 32-bit decimal number, or
     // none when it is no such number.
     static std::optional<int32_t> BoxNumber(const QLineEdit& box);
@@ -129,8 +116,12 @@ private:
     uint64_t RangeCount() const;
     // One folder per number.
     double PlannedFolders() const override;
-    // The run, or with texts.run.simulate its simulation.
-    void CreateFolders(const NumbersRunTexts& texts);
+    // The boxes of the real run or of the simulation.
+    CreationRunTexts RunTexts(bool simulate) const;
+    // Both number boxes ready, the start not after the end and, for a
+    // simulation, the range within its limit.
+    bool ReadyToRun(const CreationRunTexts& texts) override;
+    std::optional<CreationRunItems> ReadRunItems(const CreationRunTexts& texts) override;
     void StepNumber(MainFolderStep& step, int64_t number, const _tagVol0XParts& parts);
     // A simulation's range over its limit: the box says so, and true.
     bool SimulationRangeTooWide();

@@ -1,58 +1,49 @@
-// The increased-numbers page's create run and the routines it relies on: the
-// name parts, the structure scan, the free-space check and the number boxes.
+// The increased-numbers page's create run and its simulation, and what they
+// rely on: the boxes of each kind of run, the name parts, the free-space
+// check, the number boxes and the step of one number.
 
 #include "create/numbers/Vol03NumbersPage.h"
 
 #include "common/FrameworkFiles.h"
 #include "common/FrameworkPaths.h"
 #include "common/FrameworkText.h"
-#include "create/engine/PageRunGuard.h"
-#include "create/engine/RunChecks.h"
 #include "create/engine/StructureScan.h"
-#include "create/numbers/TfrmStatistic03.h"
 #include "ui/ComboBox.h"
 #include "ui/Desktop.h"
 #include "ui/FrameworkError.h"
-#include "ui/ListBox.h"
-#include "ui/ShellOpening.h"
 
-#include "ui_TfrmStatistic03.h"
 #include "ui_Vol03NumbersPage.h"
 
 namespace {
 
 const std::string Title = "Creating Folder(s).-Increased Numbers.";
+const std::string SimulationTitle = "Simulate " + Title;
 
-NumbersRunTexts RunTexts() {
-    NumbersRunTexts texts;
-    texts.startAfterEndCaption = Title + "    Warning no: 0089.";
-    texts.startAfterEndReadCaption = Title + "    Warning no: 0095.";
-    CreationRunTexts& run = texts.run;
-    run.noStructureCaption = Title + "\t\t\tWarning no: 0091.";
-    run.missingStructureCaption = Title + "\t\t\tWarning no: 0092.";
-    run.questionCaption = "Creating Folder(s).- Increased Numbers.            Information no: 0093.";
-    run.questionText = "Do you want to create folders ?\n";
-    run.refusalCaption = Title + "\t\t\tWarning no: 0374.";
-    run.endCaption = Title + "            Information no: 0094.";
-    run.endText = "End of Creating Folders/Files !!!";
-    // The tabs a real run disables, so that no other page is used meanwhile.
-    run.disabledTabs = {"tabFolderCreate05", "tabFolderCreate03",  "tabFolderCreate01",
-                        "tabFoldersCopy02",  "tabFoldersRename01", "tabFoldersDelete01"};
-    return texts;
-}
+// A simulation covers at most this many numbers past the first.
+constexpr int64_t SimulationLimit = 30000;
 
 } // namespace
+
+CreationRunTexts Vol03NumbersPage::RunTexts(bool simulate) const {
+    CreationRunTexts texts =
+        RunKindTexts(simulate, {"tabFolderCreate05", "tabFolderCreate03", "tabFolderCreate01"});
+    const std::string& title = simulate ? SimulationTitle : Title;
+    texts.noStructureCaption = title + (simulate ? "\t\t\tWarning no: 0463." : "\t\t\tWarning no: 0091.");
+    texts.missingStructureCaption =
+        title + (simulate ? "\t\t\tWarning no: 0464." : "\t\t\tWarning no: 0092.");
+    texts.questionCaption =
+        simulate ? "Simulate Creating Folder(s).- Increased Numbers.            Information no: 0465."
+                 : "Creating Folder(s).- Increased Numbers.            Information no: 0093.";
+    texts.refusalCaption = title + (simulate ? "\t\t\tWarning no: 0466." : "\t\t\tWarning no: 0374.");
+    texts.endCaption =
+        title + (simulate ? "            Information no: 0467." : "            Information no: 0094.");
+    return texts;
+}
 
 _tagVol0XParts Vol03NumbersPage::BuildNameParts() const {
     return BuildDestinationNameParts(
         ui_->cboVol03DestFolders->Text(), ui_->edtVol03Prefix->text().toStdString(),
         ui_->edtVol03Suffix->text().toStdString(), ui_->chkVol03Hyphen->isChecked());
-}
-
-void Vol03NumbersPage::ScanAllStructures(bool withFiles) {
-    bool subfoldersOnly = ui_->rdoVol03AttachSubFoldersOnlyWithFiles->isChecked() ||
-                          ui_->rdoVol03AttachSubFoldersOnlyWithoutFiles->isChecked();
-    ::ScanAllStructures(StructureItems(), !subfoldersOnly, withFiles, structureTotals_, fileSizeMap_);
 }
 
 uint64_t Vol03NumbersPage::RangeCount() const {
@@ -114,81 +105,52 @@ void Vol03NumbersPage::ReadNumberBoxes() {
     UpdateNumberPreview();
 }
 
-void Vol03NumbersPage::PrepareStatisticsWindow(bool realRun) {
-    BindStatisticsWindow();
-    if (!frmStatistic03)
-        return;
-    Ui::TfrmStatistic03& statistics = frmStatistic03->Controls();
-    ShowRunKind(*statistics.chkStat03NormalSimulate, *statistics.lblVol03NormalSimulate, realRun);
-}
-
-void Vol03NumbersPage::btnVol03CreateFoldersClick() {
-    CreateFolders(RunTexts());
-}
-
-void Vol03NumbersPage::CreateFolders(const NumbersRunTexts& texts) {
-    if (runInProgress_)
-        return;
-    PageRunGuard busy(runInProgress_, *this);
-    const CreationRunTexts& run = texts.run;
-
+bool Vol03NumbersPage::ReadyToRun(const CreationRunTexts& texts) {
     if (!NumberBoxesReady())
-        return;
+        return false;
     if (StartNumber > EndNumber) {
-        ui::ShowBox(this, texts.startAfterEndCaption,
+        ui::ShowBox(this,
+                    texts.simulate ? SimulationTitle + "    Warning no: 0461."
+                                   : Title + "    Warning no: 0089.",
                     "The Start Number is greater then the End one.!\nAction : You must enter a Start number "
                     "that is smaller than the End one.",
                     ui::Icon::Warning);
         ui_->edtVol03EndNumber->setFocus();
-        return;
+        return false;
     }
-    if (texts.rangeTooWide && texts.rangeTooWide(*this))
-        return;
-    if (WithFilesModeChecked() && !CheckFreeSpace(true))
-        return;
-    const AttachMode mode = SelectedAttachMode();
-    const std::vector<std::string> structures = StructureItems();
-    if (!CheckAttachStructures(this, mode, structures, run.noStructureCaption, run.missingStructureCaption,
-                               ui_->btnVol03AddFolderStructure))
-        return;
-    if (ui::ShowBox(this, run.questionCaption, run.questionText, ui::Icon::Question, ui::Buttons::YesNo,
-                    ui::Answer::No) != ui::Answer::Yes)
-        return;
+    return !texts.simulate || !SimulationRangeTooWide();
+}
 
-    PrepareStatisticsWindow(!run.simulate);
-    BeginCreationRun(block_, walk_, run.simulate);
-    if (ui_->chkVol03ViewDetailedResults->isChecked() && frmStatistic03)
-        frmStatistic03->show();
+bool Vol03NumbersPage::SimulationRangeTooWide() {
+    if (static_cast<int64_t>(EndNumber) - StartNumber <= SimulationLimit)
+        return false;
+    ui::ShowBox(this, SimulationTitle + "    Warning no: 0462.",
+                "The difference between End Number and Start Number is more than 30000.!\n",
+                ui::Icon::Warning);
+    ui_->edtVol03EndNumber->setFocus();
+    return true;
+}
 
-    OtherTabsDisabled tabs(mainWindow_, run.disabledTabs);
+std::optional<CreationRunItems> Vol03NumbersPage::ReadRunItems(const CreationRunTexts& texts) {
     const _tagVol0XParts parts = BuildNameParts();
     ReadNumberBoxes();
     // The range is checked again for the numbers actually read.
     if (StartNumber > EndNumber) {
-        ui::ShowBox(this, texts.startAfterEndReadCaption,
+        ui::ShowBox(this,
+                    texts.simulate ? SimulationTitle + "    Warning no: 0468."
+                                   : Title + "    Warning no: 0095.",
                     "The Start Number is greater then the End one.!\nAction : You must enter an End number "
                     "that is greater than the Start one.",
                     ui::Icon::Warning);
         ui_->edtVol03EndNumber->setFocus();
-    } else if (!texts.rangeTooWide || !texts.rangeTooWide(*this)) {
-        MainFolderStepSettings settings;
-        settings.simulate = run.simulate;
-        settings.mode = mode;
-        settings.structures = structures;
-        settings.filesOfNewestFolderOnly = true;
-        settings.owner = this;
-        settings.refusalCaption = run.refusalCaption;
-        MainFolderStep step(block_, walk_, std::move(settings));
-        const int64_t first = StartNumber;
-        ForEachRunItem(block_.Repaints(), {window(), frmStatistic03}, *ui_->pbVol03ProgressBar, RangeCount(),
-                       [&](uint64_t index) { StepNumber(step, first + static_cast<int64_t>(index), parts); });
-        ui_->pbVol03ProgressBar->hide();
-        ui::ShowBox(this, run.endCaption, run.endText, ui::Icon::Information);
-        if (ui_->chkVol03ViewDestFolder->isChecked())
-            ui::OpenInShell(Trim(ui_->cboVol03DestFolders->Text()));
+        return std::nullopt;
     }
-    ui_->pbVol03ProgressBar->hide();
-    tabs.EnableAgain();
+    if (texts.simulate && SimulationRangeTooWide())
+        return std::nullopt;
+    const int64_t first = StartNumber;
+    return CreationRunItems{RangeCount(), [this, parts, first](MainFolderStep& step, uint64_t index) {
+                                StepNumber(step, first + static_cast<int64_t>(index), parts);
+                            }};
 }
 
 void Vol03NumbersPage::StepNumber(MainFolderStep& step, int64_t number, const _tagVol0XParts& parts) {

@@ -31,6 +31,9 @@ Vol04PathsPage::Vol04PathsPage(MainWindowServices& mainWindow, QWidget* parent)
       ui_(std::make_unique<Ui::Vol04PathsPage>()) {
     ui_->setupUi(this);
     BindCreationControls("Vol04", "Stat04", [] { return frmStatistic04; });
+    // An existing folder gets nothing attached, so it carries no load.
+    stepSettings_.chargeOther = true;
+    stepSettings_.filesOfNewestFolderOnly = true;
     ui::OnClicked(ui_->btnVol04CreateFolders, [this] { btnVol04CreateFoldersClick(); });
     ui::OnClicked(ui_->btnVol04CreateFoldersSimulation, [this] { btnVol04CreateFoldersSimulationClick(); });
     ui::OnClicked(ui_->btnVol04Undo, [this] { btnVol04UndoClick(); });

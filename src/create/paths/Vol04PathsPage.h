@@ -7,8 +7,8 @@
 //
 // The page's work is spread over files of their own: Vol04PathsPage.cpp (the
 // controls, the counter block and the enabling), Vol04PathsPageRun.cpp (the
-// create run, the name parts and the free-space check),
-// Vol04PathsPageSimulation.cpp, Vol04PathsPageUndo.cpp, Vol04PathsPageLists.cpp
+// create run and its simulation, the name parts and the free-space check),
+// Vol04PathsPageUndo.cpp, Vol04PathsPageLists.cpp
 // (the Include and Exclude lists), Vol04PathsPageListFiles.cpp (opening and
 // saving list files) and Vol04PathsPageFields.cpp (prefix, suffix,
 // structures, attach options).
@@ -47,7 +47,6 @@ public:
     // What the run relies on.
     _tagVol0XParts BuildNameParts(const std::string& line) const;
     std::string FolderNameOf(const std::string& line) const;
-    void ScanAllStructures(bool withFiles);
     // The bytes the structures need on each file system the lines create
     // folders on: every line that can be created needs the whole load where
     // its parent lies. A line without a drive part, or on a drive that is
@@ -62,8 +61,8 @@ public:
     void InitialiseAtStart();
 
     // Run, simulation, undo, statistics.
-    void btnVol04CreateFoldersClick();
-    void btnVol04CreateFoldersSimulationClick();
+    void btnVol04CreateFoldersClick() { CreateFolders(RunTexts(false)); }
+    void btnVol04CreateFoldersSimulationClick() { CreateFolders(RunTexts(true)); }
     void btnVol04UndoClick();
     void btnVol04StatisticsClick() { ShowStatisticsWindow(); }
 
@@ -118,10 +117,9 @@ public:
 
 private:
     std::vector<std::string> IncludeItems() const;
-    bool CheckStructures(const std::string& emptyCaption, const std::string& missingCaption);
-    void PrepareStatisticsWindow(bool realRun);
-    // The run, or with texts.simulate its simulation.
-    void CreateFolders(const CreationRunTexts& texts);
+    // The boxes of the real run or of the simulation.
+    CreationRunTexts RunTexts(bool simulate) const;
+    std::optional<CreationRunItems> ReadRunItems(const CreationRunTexts& texts) override;
     void StepLine(MainFolderStep& step, const std::string& line);
     void ConnectListsAndFields();
     // One folder per Include line.

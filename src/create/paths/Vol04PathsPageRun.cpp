@@ -1,5 +1,6 @@
-// The paths page's create run and what it relies on: the name parts of a
-// line, the structure scan and the free-space check per file system.
+// The paths page's create run and its simulation, and what they rely on: the
+// boxes of each kind of run, the name parts of a line, the free-space check
+// per file system and the step of one line.
 
 #include "create/paths/Vol04PathsPage.h"
 
@@ -9,18 +10,12 @@
 #include "common/FrameworkText.h"
 #include "common/PathNormalising.h"
 #include "common/PathValidation.h"
-#include "create/engine/PageRunGuard.h"
-#include "create/engine/RepaintThrottle.h"
-#include "create/engine/RunChecks.h"
 #include "create/engine/StructureScan.h"
 #include "create/paths/PathNameParts.h"
-#include "create/paths/TfrmStatistic04.h"
 #include "platform/FileSystem.h"
-#include "ui/Colors.h"
 #include "ui/Desktop.h"
 #include "ui/ListBox.h"
 
-#include "ui_TfrmStatistic04.h"
 #include "ui_Vol04PathsPage.h"
 
 #include <limits>
@@ -29,26 +24,26 @@
 namespace {
 
 const std::string Title = "Creating Folder(s).-From a Folder List.            ";
-
-CreationRunTexts RunTexts() {
-    CreationRunTexts texts;
-    texts.noStructureCaption = Title + "Warning no: 0059.";
-    texts.missingStructureCaption = Title + "Warning no: 0060.";
-    texts.questionCaption = Title + "Information no: 0061.";
-    texts.questionText = "Do you want to create folders ?\n";
-    texts.emptyListCaption = "Creating Folder(s).-From a Folder List.           Warning no: 0063.";
-    texts.emptyListText =
-        "The Include list is empty !!!\nYou must enter at least one Folder to create folders.";
-    texts.refusalCaption = Title + "Warning no: 0375.";
-    texts.endCaption = Title + "Information no: 0062.";
-    texts.endText = "End of Creating Folders/Files !!!";
-    // The tabs a real run disables, so that no other page is used meanwhile.
-    texts.disabledTabs = {"tabFolderCreate04", "tabFolderCreate03",  "tabFolderCreate01",
-                          "tabFoldersCopy02",  "tabFoldersRename01", "tabFoldersDelete01"};
-    return texts;
-}
+const std::string SimulationTitle = "Simulate " + Title;
 
 } // namespace
+
+CreationRunTexts Vol04PathsPage::RunTexts(bool simulate) const {
+    CreationRunTexts texts =
+        RunKindTexts(simulate, {"tabFolderCreate04", "tabFolderCreate03", "tabFolderCreate01"});
+    const std::string& title = simulate ? SimulationTitle : Title;
+    texts.noStructureCaption = title + (simulate ? "Warning no: 0471." : "Warning no: 0059.");
+    texts.missingStructureCaption = title + (simulate ? "Warning no: 0472." : "Warning no: 0060.");
+    texts.questionCaption = title + (simulate ? "Information no: 0473." : "Information no: 0061.");
+    texts.emptyListCaption =
+        simulate ? "Simulate Creating Folder(s).-From a Folder List.           Warning no: 0476."
+                 : "Creating Folder(s).-From a Folder List.           Warning no: 0063.";
+    texts.emptyListText =
+        "The Include list is empty !!!\nYou must enter at least one Folder to create folders.";
+    texts.refusalCaption = title + (simulate ? "Warning no: 0474." : "Warning no: 0375.");
+    texts.endCaption = title + (simulate ? "Information no: 0475." : "Information no: 0062.");
+    return texts;
+}
 
 _tagVol0XParts Vol04PathsPage::BuildNameParts(const std::string& line) const {
     return BuildPathNameParts(line, ui_->edtVol04Prefix->text().toStdString(),
@@ -57,12 +52,6 @@ _tagVol0XParts Vol04PathsPage::BuildNameParts(const std::string& line) const {
 
 std::string Vol04PathsPage::FolderNameOf(const std::string& line) const {
     return JoinedName(BuildNameParts(line));
-}
-
-void Vol04PathsPage::ScanAllStructures(bool withFiles) {
-    bool subfoldersOnly = ui_->rdoVol04AttachSubFoldersOnlyWithFiles->isChecked() ||
-                          ui_->rdoVol04AttachSubFoldersOnlyWithoutFiles->isChecked();
-    ::ScanAllStructures(StructureItems(), !subfoldersOnly, withFiles, structureTotals_, fileSizeMap_);
 }
 
 std::vector<FileSystemNeed> Vol04PathsPage::SumVol04DriveNeeds() const {
@@ -120,64 +109,9 @@ bool Vol04PathsPage::CheckFreeSpace(bool withFiles) {
     return true;
 }
 
-bool Vol04PathsPage::CheckStructures(const std::string& emptyCaption, const std::string& missingCaption) {
-    return CheckAttachStructures(this, SelectedAttachMode(), StructureItems(), emptyCaption, missingCaption,
-                                 ui_->btnVol04AddFolderStructure);
-}
-
-void Vol04PathsPage::PrepareStatisticsWindow(bool realRun) {
-    BindStatisticsWindow();
-    if (!frmStatistic04)
-        return;
-    Ui::TfrmStatistic04& statistics = frmStatistic04->Controls();
-    ShowRunKind(*statistics.chkStat04NormalSimulate, *statistics.lblVol04NormalSimulate, realRun);
-}
-
-void Vol04PathsPage::btnVol04CreateFoldersClick() {
-    CreateFolders(RunTexts());
-}
-
-void Vol04PathsPage::CreateFolders(const CreationRunTexts& texts) {
-    if (runInProgress_)
-        return;
-    PageRunGuard busy(runInProgress_, *this);
-
-    if (WithFilesModeChecked() && !CheckFreeSpace(true))
-        return;
-    if (!CheckStructures(texts.noStructureCaption, texts.missingStructureCaption))
-        return;
-    if (ui::ShowBox(this, texts.questionCaption, texts.questionText, ui::Icon::Question, ui::Buttons::YesNo,
-                    ui::Answer::No) != ui::Answer::Yes)
-        return;
-
-    PrepareStatisticsWindow(!texts.simulate);
-    BeginCreationRun(block_, walk_, texts.simulate);
-    if (ui_->chkVol04ViewDetailedResults->isChecked() && frmStatistic04)
-        frmStatistic04->show();
-
-    OtherTabsDisabled tabs(mainWindow_, texts.disabledTabs);
-    const std::vector<std::string> lines = IncludeItems();
-    if (lines.empty()) {
-        ui::ShowBox(this, texts.emptyListCaption, texts.emptyListText, ui::Icon::Warning);
-    } else {
-        MainFolderStepSettings settings;
-        settings.simulate = texts.simulate;
-        settings.mode = SelectedAttachMode();
-        settings.structures = StructureItems();
-        settings.totals = &structureTotals_;
-        // An existing folder gets nothing attached, so it carries no load.
-        settings.chargeOther = true;
-        settings.filesOfNewestFolderOnly = true;
-        settings.owner = this;
-        settings.refusalCaption = texts.refusalCaption;
-        MainFolderStep step(block_, walk_, std::move(settings));
-        ForEachRunItem(block_.Repaints(), {window(), frmStatistic04}, *ui_->pbVol04ProgressBar, lines.size(),
-                       [&](uint64_t i) { StepLine(step, lines[i]); });
-        ui_->pbVol04ProgressBar->hide();
-        ui::ShowBox(this, texts.endCaption, texts.endText, ui::Icon::Information);
-    }
-    ui_->pbVol04ProgressBar->hide();
-    tabs.EnableAgain();
+std::optional<CreationRunItems> Vol04PathsPage::ReadRunItems(const CreationRunTexts& texts) {
+    return IncludeRunItems(texts, IncludeItems(),
+                           [this](MainFolderStep& step, const std::string& line) { StepLine(step, line); });
 }
 
 void Vol04PathsPage::StepLine(MainFolderStep& step, const std::string& line) {

@@ -30,6 +30,8 @@ Vol02StringsPage::Vol02StringsPage(MainWindowServices& mainWindow, QWidget* pare
       ui_(std::make_unique<Ui::Vol02StringsPage>()) {
     ui_->setupUi(this);
     BindCreationControls("Vol02", "Stat02", [] { return frmStatistic02; });
+    stepSettings_.chargeExists = stepSettings_.chargeOther = true;
+    endBoxCountsUncreated_ = true;
     ui::OnClicked(ui_->btnVol02CreateFolders, [this] { btnVol02CreateFoldersClick(); });
     ui::OnClicked(ui_->btnVol02CreateFoldersSimulation, [this] { btnVol02CreateFoldersSimulationClick(); });
     ui::OnClicked(ui_->btnVol02Undo, [this] { btnVol02UndoClick(); });

@@ -7,7 +7,7 @@
 //
 // The page's work is spread over files of their own: Vol02StringsPage.cpp
 // (the controls, the counter block and the enabling), Vol02StringsPageRun.cpp
-// (the create run and what it relies on), Vol02StringsPageSimulation.cpp and
+// (the create run and its simulation, and what they rely on) and
 // Vol02StringsPageUndo.cpp.
 
 #include "create/engine/CreationPage.h"
@@ -42,7 +42,6 @@ public:
 
     // What the run relies on.
     _tagVol0XParts BuildNameParts() const;
-    void ScanAllStructures(bool withFiles);
     bool CheckFreeSpace(bool withFiles) override;
 
     // Enabling.
@@ -51,8 +50,8 @@ public:
     void SetNameControlsEnabled(bool enabled);
 
     // Run, simulation, undo, statistics.
-    void btnVol02CreateFoldersClick();
-    void btnVol02CreateFoldersSimulationClick();
+    void btnVol02CreateFoldersClick() { CreateFolders(RunTexts(false)); }
+    void btnVol02CreateFoldersSimulationClick() { CreateFolders(RunTexts(true)); }
     void btnVol02UndoClick();
     void btnVol02StatisticClick() { ShowStatisticsWindow(); }
 
@@ -108,14 +107,11 @@ public:
 
 private:
     std::vector<std::string> IncludeItems() const;
-    // The checks before the question of a run and of a simulation: a missing or
-    // vanished structure ends the handler with the given box.
-    bool CheckStructures(const std::string& emptyCaption, const std::string& missingCaption);
-    void PrepareStatisticsWindow(bool realRun);
-    // The run, or with texts.simulate its simulation.
-    void CreateFolders(const CreationRunTexts& texts);
-    void StepItem(MainFolderStep& step, const std::string& item, const _tagVol0XParts& parts,
-                  const std::string& destination);
+    // The boxes of the real run or of the simulation.
+    CreationRunTexts RunTexts(bool simulate) const;
+    std::optional<CreationRunItems> ReadRunItems(const CreationRunTexts& texts) override;
+    static void StepItem(MainFolderStep& step, const std::string& item, const _tagVol0XParts& parts,
+                         const std::string& destination);
 
     std::unique_ptr<Ui::Vol02StringsPage> ui_;
 

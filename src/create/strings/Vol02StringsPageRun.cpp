@@ -1,59 +1,47 @@
-// The strings page's create run and the routines it relies on: the name
-// parts, the structure scan and the free-space check.
+// The strings page's create run and its simulation, and what they rely on:
+// the name parts, the free-space check, the boxes of each kind of run and
+// the step of one item.
 
 #include "create/strings/Vol02StringsPage.h"
 
-#include "common/FrameworkFiles.h"
 #include "common/FrameworkPaths.h"
 #include "common/FrameworkText.h"
 #include "common/PathValidation.h"
-#include "create/engine/PageRunGuard.h"
-#include "create/engine/RunChecks.h"
-#include "create/engine/RunEndBox.h"
 #include "create/engine/StructureScan.h"
-#include "create/strings/TfrmStatistic02.h"
 #include "ui/ComboBox.h"
 #include "ui/Desktop.h"
 #include "ui/ListBox.h"
-#include "ui/ShellOpening.h"
 
-#include "ui_TfrmStatistic02.h"
 #include "ui_Vol02StringsPage.h"
 
 namespace {
 
 const std::string Title = "Creating Folder(s).-From a String List.            ";
-
-CreationRunTexts RunTexts() {
-    CreationRunTexts texts;
-    texts.noStructureCaption = Title + "Warning no: 0023.";
-    texts.missingStructureCaption = Title + "Warning no: 0024.";
-    texts.questionCaption = "Creating Folder(s).-From  a String List.            Information no: 0025.";
-    texts.questionText = "Do you want to create folders ?\n";
-    texts.emptyListCaption = Title + "Warning no: 0027.";
-    texts.emptyListText =
-        "The Include list is empty !!!\nYou must enter at least one item to create folders.";
-    texts.refusalCaption = Title + "Warning no: 0373.";
-    texts.endCaption = Title + "Information no: 0026.";
-    texts.endText = "End of Creating Folders/Files !!!";
-    // The tabs a real run disables, so that no other page is used meanwhile.
-    texts.disabledTabs = {"tabFolderCreate05", "tabFolderCreate04",  "tabFolderCreate01",
-                          "tabFoldersCopy02",  "tabFoldersRename01", "tabFoldersDelete01"};
-    return texts;
-}
+const std::string SimulationTitle = "Simulate " + Title;
 
 } // namespace
+
+CreationRunTexts Vol02StringsPage::RunTexts(bool simulate) const {
+    CreationRunTexts texts =
+        RunKindTexts(simulate, {"tabFolderCreate05", "tabFolderCreate04", "tabFolderCreate01"});
+    const std::string& title = simulate ? SimulationTitle : Title;
+    texts.noStructureCaption = title + (simulate ? "Warning no: 0453." : "Warning no: 0023.");
+    texts.missingStructureCaption = title + (simulate ? "Warning no: 0454." : "Warning no: 0024.");
+    texts.questionCaption = simulate
+                                ? title + "Information no: 0455."
+                                : "Creating Folder(s).-From  a String List.            Information no: 0025.";
+    texts.emptyListCaption = title + (simulate ? "Warning no: 0458." : "Warning no: 0027.");
+    texts.emptyListText =
+        "The Include list is empty !!!\nYou must enter at least one item to create folders.";
+    texts.refusalCaption = title + (simulate ? "Warning no: 0456." : "Warning no: 0373.");
+    texts.endCaption = title + (simulate ? "Information no: 0457." : "Information no: 0026.");
+    return texts;
+}
 
 _tagVol0XParts Vol02StringsPage::BuildNameParts() const {
     return BuildDestinationNameParts(
         ui_->cboVol02DestFolders->Text(), ui_->edtVol02Prefix->text().toStdString(),
         ui_->edtVol02Suffix->text().toStdString(), ui_->chkVol02Hyphen->isChecked());
-}
-
-void Vol02StringsPage::ScanAllStructures(bool withFiles) {
-    bool subfoldersOnly = ui_->rdoVol02AttachSubFoldersOnlyWithFiles->isChecked() ||
-                          ui_->rdoVol02AttachSubFoldersOnlyWithoutFiles->isChecked();
-    ::ScanAllStructures(StructureItems(), !subfoldersOnly, withFiles, structureTotals_, fileSizeMap_);
 }
 
 bool Vol02StringsPage::CheckFreeSpace(bool withFiles) {
@@ -70,66 +58,13 @@ bool Vol02StringsPage::CheckFreeSpace(bool withFiles) {
     return false;
 }
 
-bool Vol02StringsPage::CheckStructures(const std::string& emptyCaption, const std::string& missingCaption) {
-    return CheckAttachStructures(this, SelectedAttachMode(), StructureItems(), emptyCaption, missingCaption,
-                                 ui_->btnVol02AddFolderStructure);
-}
-
-void Vol02StringsPage::PrepareStatisticsWindow(bool realRun) {
-    BindStatisticsWindow();
-    if (!frmStatistic02)
-        return;
-    Ui::TfrmStatistic02& statistics = frmStatistic02->Controls();
-    ShowRunKind(*statistics.chkStat02NormalSimulate, *statistics.lblVol02NormalSimulate, realRun);
-}
-
-void Vol02StringsPage::btnVol02CreateFoldersClick() {
-    CreateFolders(RunTexts());
-}
-
-void Vol02StringsPage::CreateFolders(const CreationRunTexts& texts) {
-    if (runInProgress_)
-        return;
-    PageRunGuard busy(runInProgress_, *this);
-
-    if (WithFilesModeChecked() && !CheckFreeSpace(true))
-        return;
-    if (!CheckStructures(texts.noStructureCaption, texts.missingStructureCaption))
-        return;
-    if (ui::ShowBox(this, texts.questionCaption, texts.questionText, ui::Icon::Question, ui::Buttons::YesNo,
-                    ui::Answer::No) != ui::Answer::Yes)
-        return;
-
-    PrepareStatisticsWindow(!texts.simulate);
-    BeginCreationRun(block_, walk_, texts.simulate);
-    if (ui_->chkVol02ViewDetailedResults->isChecked() && frmStatistic02)
-        frmStatistic02->show();
-
-    OtherTabsDisabled tabs(mainWindow_, texts.disabledTabs);
+std::optional<CreationRunItems> Vol02StringsPage::ReadRunItems(const CreationRunTexts& texts) {
     const _tagVol0XParts parts = BuildNameParts();
-    const std::vector<std::string> items = IncludeItems();
-    if (items.empty()) {
-        ui::ShowBox(this, texts.emptyListCaption, texts.emptyListText, ui::Icon::Warning);
-    } else {
-        MainFolderStepSettings settings;
-        settings.simulate = texts.simulate;
-        settings.mode = SelectedAttachMode();
-        settings.structures = StructureItems();
-        settings.totals = &structureTotals_;
-        settings.chargeExists = settings.chargeOther = true;
-        settings.owner = this;
-        settings.refusalCaption = texts.refusalCaption;
-        MainFolderStep step(block_, walk_, std::move(settings));
-        const std::string destination = Trim(ui_->cboVol02DestFolders->Text());
-        ForEachRunItem(block_.Repaints(), {window(), frmStatistic02}, *ui_->pbVol02ProgressBar, items.size(),
-                       [&](uint64_t i) { StepItem(step, items[i], parts, destination); });
-        ui_->pbVol02ProgressBar->hide();
-        ShowRunEndBox(this, texts.endCaption, texts.endText, block_.Counters, ui::Icon::Information);
-        if (ui_->chkVol02ViewDestFolder->isChecked())
-            ui::OpenInShell(Trim(ui_->cboVol02DestFolders->Text()));
-    }
-    ui_->pbVol02ProgressBar->hide();
-    tabs.EnableAgain();
+    const std::string destination = Trim(ui_->cboVol02DestFolders->Text());
+    return IncludeRunItems(texts, IncludeItems(),
+                           [parts, destination](MainFolderStep& step, const std::string& item) {
+                               StepItem(step, item, parts, destination);
+                           });
 }
 
 void Vol02StringsPage::StepItem(MainFolderStep& step, const std::string& item, const _tagVol0XParts& parts,
