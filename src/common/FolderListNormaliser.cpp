@@ -1,11 +1,13 @@
 #include "common/FolderListNormaliser.h"
 
 #include "common/FileHelpers.h"
+#include "common/FolderNormalForm.h"
 #include "common/FrameworkPaths.h"
 #include "common/FrameworkText.h"
 #include "common/PathNormalising.h"
 #include "common/Utf8Text.h"
 
+#include <algorithm>
 #include <unordered_map>
 #include <utility>
 #include <vector>
@@ -103,10 +105,16 @@ void FolderListNormaliser::BuildUniqueList() {
 
 void FolderListNormaliser::BuildTopLevelList() {
     ReadItems();
+    // Items are compared in the normal form of the folder they name, so that
+    // "D:/A/B", "d:\a\.\b" and "D:\A\B\" all lie inside "D:\A"; the
+    // result keeps each item as the list holds it.
+    std::unordered_map<std::string, std::string> normalOf;
     itemsByDepth_.clear();
     for (const std::string& item : distinctItems_) {
-        std::string depthCopy = item;
+        std::string normal = FolderNormalForm(Trim(item));
+        std::string depthCopy = normal;
         itemsByDepth_.emplace(CountBackslashes(depthCopy), item);
+        normalOf.emplace(item, std::move(normal));
     }
 
     // Taking each kept folder in turn and striking every later item inside it
@@ -117,7 +125,8 @@ void FolderListNormaliser::BuildTopLevelList() {
     std::unordered_map<std::string, std::vector<std::string>> keptByKey;
     result_.clear();
     for (const auto& [depth, item] : itemsByDepth_) {
-        const std::string withDelimiter = IncludeTrailingPathDelimiter(item);
+        const std::string& normal = normalOf.at(item);
+        const std::string withDelimiter = IncludeTrailingPathDelimiter(normal);
         bool inside = false;
         keys.Key(withDelimiter, [&](const std::string& prefixKey) {
             if (inside || prefixKey.empty())
@@ -126,15 +135,23 @@ void FolderListNormaliser::BuildTopLevelList() {
             if (bucket == keptByKey.end())
                 return;
             for (const std::string& kept : bucket->second) {
-                if (LiesInside(item, kept)) {
+                if (LiesInside(normal, kept)) {
                     inside = true;
                     return;
                 }
             }
         });
+        std::string key = keys.Key(normal);
+        // A drive's root written twice ("d:", "D:\") is one folder too.
+        if (!inside && normal.back() == '\\') {
+            auto same = keptByKey.find(key);
+            inside = same != keptByKey.end() &&
+                     std::any_of(same->second.begin(), same->second.end(),
+                                 [&](const std::string& kept) { return AnsiSameText(kept, normal); });
+        }
         if (inside)
             continue;
-        keptByKey[keys.Key(item)].push_back(item);
+        keptByKey[std::move(key)].push_back(normal);
         result_.push_back(item);
     }
 }

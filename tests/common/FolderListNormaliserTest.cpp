@@ -1,6 +1,7 @@
 #include "common/FolderListNormaliser.h"
 
 #include "common/FileHelpers.h"
+#include "common/FolderNormalForm.h"
 #include "common/FrameworkPaths.h"
 #include "common/FrameworkText.h"
 #include "common/PathNormalising.h"
@@ -28,14 +29,18 @@ TEST(FolderListNormaliser, TopLevelListKeepsOnlyOutermostFolders) {
         {{"C:\\A", "C:\\AB"}, {"C:\\A", "C:\\AB"}},
         // The same folder apart from case and a trailing backslash goes too.
         {{"C:\\A", "c:\\a\\"}, {"C:\\A"}},
-        // A kept folder with a trailing backslash only takes items that go on
-        // with another backslash.
-        {{"C:\\A\\", "C:\\A\\B"}, {"C:\\A\\", "C:\\A\\B"}},
+        // Items are compared as the folders they name: a trailing or doubled
+        // backslash, a slash, "." and "..", blanks around a line.
+        {{"C:\\A\\", "C:\\A\\B"}, {"C:\\A\\"}},
         {{"C:\\A\\", "C:\\A\\\\B"}, {"C:\\A\\"}},
+        {{"D:/A/B", "d:\\a\\.\\b\\c", "D:\\A\\x\\..\\B\\", "D:\\\\A", " d:\\a\\b "}, {"D:\\\\A"}},
+        {{"D:\\A\\..\\B", "d:\\b\\c"}, {"D:\\A\\..\\B"}},
+        // A drive's root written twice is one folder; it is not taken as
+        // holding the folders of its drive.
+        {{"d:", "D:\\", "D:\\A"}, {"D:\\", "D:\\A"}},
         // Shallow items first, equal depths in byte order; blank ones dropped.
         {{"  ", "D:\\b\\c", "D:\\a", "C:\\z", "", "D:\\b\\c"}, {"C:\\z", "D:\\a", "D:\\b\\c"}},
-        // A slash counts as a backslash for the depth only.
-        {{"C:/A/B", "C:\\A"}, {"C:\\A", "C:/A/B"}},
+        {{"C:/A/B", "C:\\A"}, {"C:\\A"}},
         // Letters beyond A-Z are compared ignoring case too.
         {{"C:\\Ärger", "C:\\ärger\\x"}, {"C:\\Ärger"}},
         {{}, {}},
@@ -62,8 +67,9 @@ TEST(FolderListNormaliser, UniqueListIsEveryDistinctNonBlankItemInByteOrder) {
     }
 }
 
-// The top-level pass as first described: take the first remaining item,
-// strike every later one inside it, repeat.
+// The top-level pass as first described, on the normal forms of the items:
+// take the first remaining item, strike every later one inside it or equal to
+// it, repeat.
 Items TopLevelPairByPair(const Items& items) {
     std::set<std::string> distinct;
     for (const std::string& item : items) {
@@ -72,7 +78,7 @@ Items TopLevelPairByPair(const Items& items) {
     }
     std::multimap<unsigned, std::string> byDepth;
     for (const std::string& item : distinct) {
-        std::string copy = item;
+        std::string copy = FolderNormalForm(Trim(item));
         byDepth.emplace(CountBackslashes(copy), item);
     }
     std::list<std::string> work;
@@ -80,13 +86,16 @@ Items TopLevelPairByPair(const Items& items) {
         work.push_back(entry.second);
     Items result;
     while (!work.empty()) {
-        const std::string kept = work.front();
+        const std::string keptItem = work.front();
+        const std::string kept = FolderNormalForm(Trim(keptItem));
         work.pop_front();
-        result.push_back(kept);
+        result.push_back(keptItem);
         for (auto it = work.begin(); it != work.end();) {
-            const std::string c = IncludeTrailingPathDelimiter(*it);
-            if (c.size() > kept.size() && c[kept.size()] == '\\' &&
-                AnsiSameText(c.substr(0, kept.size()), kept))
+            const std::string normal = FolderNormalForm(Trim(*it));
+            const std::string c = IncludeTrailingPathDelimiter(normal);
+            if ((normal.size() == kept.size() && AnsiSameText(normal, kept)) ||
+                (c.size() > kept.size() && c[kept.size()] == '\\' &&
+                 AnsiSameText(c.substr(0, kept.size()), kept)))
                 it = work.erase(it);
             else
                 ++it;

@@ -250,3 +250,21 @@ TEST_F(DeletePreCountTest, AFolderMadeDuringTheWalkInAFreedInodeIsCounted) {
     EXPECT_TRUE(counted) << heir;
     EXPECT_EQ(inventory.folders, static_cast<uint32_t>(made));
 }
+
+// A subfolder of a listed folder, the two in other spellings, is counted
+// once with the folder that holds it, itself included, in every mode that
+// deletes it.
+TEST_F(DeletePreCountTest, ANestedFolderInAnotherSpellingIsCountedOnceWithItsHolder) {
+    sandbox->MakeFile("D:\\A\\B\\x.txt", "12345");
+    const std::pair<std::string, std::string> cases[] = {
+        {"D:\\A", "D:/A/B"},          {"D:\\A\\.\\.\\", "D:\\A\\B"}, {"d:\\a\\\\\\", "D:\\A\\B"},
+        {"D:\\A\\B\\..", "d:\\a\\b"}, {"D:\\A", "D:\\A\\x\\..\\B"},
+    };
+    for (const auto& [holder, nested] : cases) {
+        SCOPED_TRACE(holder + " " + nested);
+        Include({holder, nested}, DeleteMode::Subfolders);
+        EXPECT_EQ(ToDelete(), (Lines{"1", "1", "5"}));
+        Include({holder, nested}, DeleteMode::Everything);
+        EXPECT_EQ(ToDelete(), (Lines{"2", "1", "5"}));
+    }
+}
