@@ -1,5 +1,6 @@
 #include "create/engine/IncludeExcludePair.h"
 
+#include "common/FolderLineSet.h"
 #include "common/FrameworkText.h"
 #include "common/PathSplitting.h"
 #include "create/engine/IncludeListEditor.h"
@@ -21,7 +22,6 @@
 
 #include <deque>
 #include <limits>
-#include <unordered_set>
 
 namespace {
 
@@ -142,13 +142,13 @@ void IncludeExcludePair::SmartImport(bool trimItems, QWidget* focusAfter) {
                     "Empty Result List in the File Import Window!\n", ui::Icon::Warning);
     } else if (answer == ui::Answer::Ok) {
         PageRunGuard guard(busy_, *controls_.page);
-        const ui::ListBox& include = *controls_.include;
-        const ui::ListBox& exclude = *controls_.exclude;
-        // The new items join the list in one go at the end; meanwhile their
-        // keys make the duplicate test see them.
+        // A folder either list names, however written there, is not added
+        // again; the new items join the list in one go at the end, and
+        // meanwhile the set sees them too.
+        FolderLineSet held(controls_.include->Items());
+        for (const std::string& line : controls_.exclude->Items())
+            held.Add(line);
         std::vector<std::string> added;
-        std::unordered_set<std::string> addedKeys;
-        addedKeys.reserve(static_cast<size_t>(results.Count()));
         QProgressBar& progress = *controls_.progress;
         progress.setValue(0);
         progress.setMaximum(ProgressMaximum(static_cast<size_t>(results.Count())));
@@ -162,11 +162,10 @@ void IncludeExcludePair::SmartImport(bool trimItems, QWidget* focusAfter) {
                 if (trimmed.empty())
                     continue;
                 std::string entry = trimItems ? std::move(trimmed) : path;
-                std::string key = ui::FoldCase(entry);
-                if (include.ContainsFolded(key) || exclude.ContainsFolded(key))
+                if (held.Holds(entry))
                     continue;
-                if (addedKeys.insert(std::move(key)).second)
-                    added.push_back(std::move(entry));
+                held.Add(entry);
+                added.push_back(std::move(entry));
             }
             WorkStep(pacer, static_cast<int>(added.size()), line);
         }

@@ -10,6 +10,7 @@
 #include "create/paths/Vol04PathsPage.h"
 
 #include "common/FileHelpers.h"
+#include "common/FolderLineSet.h"
 #include "common/FrameworkPaths.h"
 #include "common/FrameworkText.h"
 #include "common/PathSplitting.h"
@@ -101,18 +102,21 @@ bool Vol04PathsPage::AddPathsToIncludeList(const std::string& text, bool stopAtF
     if (!ValidateAndSplitPathText(text, paths, message, normalised))
         return false;
     ui::ListBox& include = *ui_->lstVol04IncludeFolderList;
-    const ui::ListBox& exclude = *ui_->lstVol04ExcludeFolderList;
+    // A folder either list names, however written there, is not added again.
+    FolderLineSet included(include.Items());
+    const FolderLineSet excluded(ui_->lstVol04ExcludeFolderList->Items());
     bool result = true;
     for (const std::string& cut : paths) {
         const std::string path = TrimBlanks(cut);
         std::string refusal;
         if (!ValidateFolderName(path, refusal)) {
-        } else if (include.Contains(path)) {
+        } else if (included.Holds(path)) {
             refusal = "This item already exists in the Include list !";
-        } else if (exclude.Contains(path)) {
+        } else if (excluded.Holds(path)) {
             refusal = "This item already exists in the Exclude list !";
         } else {
             include.AddItem(path);
+            included.Add(path);
             continue;
         }
         result = false;

@@ -1,6 +1,7 @@
 #include "manage/shared/ManageLists.h"
 
 #include "common/BrowseFolder.h"
+#include "common/FolderLineSet.h"
 #include "common/FrameworkFiles.h"
 #include "common/FrameworkText.h"
 #include "manage/shared/DriveRowMoves.h"
@@ -22,7 +23,6 @@
 #include <QProgressBar>
 
 #include <limits>
-#include <unordered_set>
 
 namespace {
 
@@ -109,10 +109,13 @@ void ManageLists::AddResultLines(const std::vector<std::string>& lines) {
     progress.setRange(0, ProgressMaximum(lines.size()));
     progress.setValue(0);
     progress.show();
-    // The new lines join the list in one go at the end; meanwhile their keys
-    // make the duplicate test see them.
+    // A folder either list names, however written there, is not added again;
+    // the new lines join the list in one go at the end, and meanwhile the set
+    // sees them too.
+    FolderLineSet held(include.Items());
+    for (const std::string& line : exclude.Items())
+        held.Add(line);
     std::vector<std::string> added;
-    std::unordered_set<std::string> addedKeys;
     UpdatePacer pacer;
     for (size_t index = 0; index < lines.size(); ++index) {
         if (pacer.Due()) {
@@ -123,10 +126,9 @@ void ManageLists::AddResultLines(const std::vector<std::string>& lines) {
         std::string line = rules_.trimLines ? Trim(lines[index]) : lines[index];
         if (Trim(line).size() < rules_.shortestFolder)
             continue;
-        std::string key = ui::FoldCase(line);
-        if (include.ContainsFolded(key) || exclude.ContainsFolded(key) ||
-            !addedKeys.insert(std::move(key)).second)
+        if (held.Holds(line))
             continue;
+        held.Add(line);
         added.push_back(std::move(line));
     }
     include.AddItems(added);
@@ -144,9 +146,9 @@ void ManageLists::AddBrowsedFolder() {
         Warn(texts_.lists.addEmpty, "The selection field is empty !!!");
     } else if (!MayEnterInclude(folder)) {
         return;
-    } else if (c_.include->Contains(folder)) {
+    } else if (FolderLineSet(c_.include->Items()).Holds(folder)) {
         Warn(texts_.lists.addInInclude, "This folder exists in the INCLUDE FOLDER LIST !!!");
-    } else if (c_.exclude->Contains(folder)) {
+    } else if (FolderLineSet(c_.exclude->Items()).Holds(folder)) {
         Warn(texts_.lists.addInExclude, "This folder exists in the EXCLUDE FOLDER LIST !!!");
     } else {
         c_.include->AddItem(folder);

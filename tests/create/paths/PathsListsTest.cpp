@@ -260,3 +260,35 @@ TEST_F(PathsPageTest, ClearFieldsEmptiesEverythingAndTicksHyphen) {
     EXPECT_EQ(desktop->Boxes()[0].caption, Title + "            Information no: 0064");
     EXPECT_EQ(desktop->LastBox().caption, Title + "           Warning no: 0065.");
 }
+
+// A folder either list holds is not added again in another spelling, or
+// through a link on its way, typed or imported.
+TEST_F(PathsPageTest, AFolderEitherListHoldsIsNotAddedAgainInAnotherSpelling) {
+    sandbox->MakeFolder("D:\\Data\\Jan");
+    std::filesystem::create_directory_symlink(sandbox->Host("D:\\Data"), sandbox->Host("D:\\Link"));
+    const std::string inInclude = "This item already exists in the Include list !";
+    const std::string inExclude = "This item already exists in the Exclude list !";
+    const std::pair<std::string, std::string> cases[] = {
+        {"d:\\data\\jan\\", inInclude},
+        {"D:\\Data\\.\\Jan", inInclude},
+        {"D:\\Data\\x\\..\\Jan", inInclude},
+        {"D:\\\\Data\\\\Jan", inInclude},
+        {"D:\\Link\\Jan", inInclude},
+        {"e:\\B\\", inExclude},
+        {"E:\\b\\.", inExclude},
+    };
+    for (const auto& [line, text] : cases) {
+        SCOPED_TRACE(line);
+        include().Clear();
+        exclude().Clear();
+        include().AddItem("D:\\Data\\Jan");
+        exclude().AddItem("E:\\b");
+        controls().edtVol04AddToList->setText(QString::fromStdString(line));
+        desktop->ExpectBox("0044");
+        controls().edtVol04AddToList->returnPressed();
+        EXPECT_EQ(desktop->LastBox().text, text);
+        SmartImport({line}, true);
+        EXPECT_EQ(include().Items(), Lines{"D:\\Data\\Jan"});
+    }
+    EXPECT_TRUE(desktop->AllUsed());
+}

@@ -38,6 +38,14 @@ TEST(ManageListsTest, ResultLinesJoinTheIncludeListByThePagesRules) {
          {"D:\\C"},
          {" D:\\A", "D:\\B  ", "d:\\b", "x", "D:\\C", " d:\\c "},
          {"D:\\A", "D:\\B"}},
+        // Nor is it in another spelling.
+        {"spelt otherwise, as the rename page",
+         true,
+         2,
+         {"D:\\A"},
+         {"D:\\C"},
+         {"d:/a/", "D:\\A\\.", "D:\\\\A", "D:\\B\\..\\A", "D:\\c\\", "D:\\X\\..\\C", "D:\\B", "d:\\b\\"},
+         {"D:\\A", "D:\\B"}},
         {"a drive as a whole is no folder, as on the delete page",
          true,
          4,
@@ -45,13 +53,8 @@ TEST(ManageListsTest, ResultLinesJoinTheIncludeListByThePagesRules) {
          {},
          {"D:\\", " D: ", "D:\\Data", " D:\\Data "},
          {"D:\\Data"}},
-        {"untrimmed, as the copy page",
-         false,
-         2,
-         {},
-         {},
-         {" D:\\A", "D:\\A", " x ", "d:\\a"},
-         {" D:\\A", "D:\\A"}},
+        // Kept as written, but one folder all the same.
+        {"untrimmed, as the copy page", false, 2, {}, {}, {" D:\\A", "D:\\A", " x ", "d:\\a"}, {" D:\\A"}},
     };
     for (const ResultLinesCase& test : cases) {
         SCOPED_TRACE(test.name);
