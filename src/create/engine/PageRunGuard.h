@@ -6,6 +6,7 @@
 #include "create/engine/RunInputBlocker.h"
 #include "tools/MainWindowServices.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,15 @@ public:
     ~PageRunGuard() { busy_ = false; }
     PageRunGuard(const PageRunGuard&) = delete;
     PageRunGuard& operator=(const PageRunGuard&) = delete;
+
+    // The guard for shared code below the pages, which cannot name it: a
+    // step that runs its work while the page is busy.
+    static std::function<void(const std::function<void()>&)> Around(bool& busy, QWidget& page) {
+        return [&busy, &page](const std::function<void()>& work) {
+            PageRunGuard guard(busy, page);
+            work();
+        };
+    }
 
 private:
     bool& busy_;

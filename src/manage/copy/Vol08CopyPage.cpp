@@ -4,6 +4,7 @@
 #include "common/FrameworkFiles.h"
 #include "common/FrameworkText.h"
 #include "manage/copy/TfrmStatistic08.h"
+#include "manage/shared/ClickHandlersByName.h"
 #include "manage/shared/ManageLists.h"
 #include "ui/ComboBox.h"
 #include "ui/Desktop.h"
@@ -62,32 +63,10 @@ Vol08CopyPage::Vol08CopyPage(MainWindowServices& mainWindow, QWidget* parent)
     walk_.KeepOutOfTarget = true;
 
     MakeLists();
-    ConnectHandlers();
+    ConnectClickHandlersByName(*this);
 }
 
 Vol08CopyPage::~Vol08CopyPage() = default;
-
-void Vol08CopyPage::ConnectHandlers() {
-    const std::pair<QAbstractButton*, void (Vol08CopyPage::*)()> clicks[] = {
-        {ui_->btnVol08CopyFolders, &Vol08CopyPage::btnVol08CopyFoldersClick},
-        {ui_->btnVol08CopyFoldersSimulation, &Vol08CopyPage::btnVol08CopyFoldersSimulationClick},
-        {ui_->btnVol08Undo, &Vol08CopyPage::btnVol08UndoClick},
-        {ui_->btnVol08Statistics, &Vol08CopyPage::btnVol08StatisticsClick},
-        {ui_->btnVol08AddFolderStructure, &Vol08CopyPage::btnVol08AddFolderStructureClick},
-        {ui_->btnVol08ViewFolderStructure, &Vol08CopyPage::btnVol08ViewFolderStructureClick},
-        {ui_->btnVol08RemoveFolderStructure, &Vol08CopyPage::btnVol08RemoveFolderStructureClick},
-        {ui_->rdoVol08AttachMainFolderWithoutFiles,
-         &Vol08CopyPage::rdoVol08AttachMainFolderWithoutFilesClick},
-        {ui_->rdoVol08AttachSubFoldersOnlyWithoutFiles,
-         &Vol08CopyPage::rdoVol08AttachSubFoldersOnlyWithoutFilesClick},
-        {ui_->rdoVol08AttachMainFolderWithFiles, &Vol08CopyPage::rdoVol08AttachMainFolderWithFilesClick},
-        {ui_->rdoVol08AttachSubFoldersOnlyWithFiles,
-         &Vol08CopyPage::rdoVol08AttachSubFoldersOnlyWithFilesClick},
-        {ui_->btnVol08FileSelection, &Vol08CopyPage::btnVol08FileSelectionClick},
-    };
-    for (const auto& [button, handler] : clicks)
-        ui::OnClicked(button, [this, handler = handler] { (this->*handler)(); });
-}
 
 void Vol08CopyPage::BindStatisticsWindow() {
     block_.BindStatistics(frmStatistic08, "lblStat08", "lstStat08", CopyNames());

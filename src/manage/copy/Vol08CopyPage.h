@@ -51,7 +51,7 @@ public:
     ~Vol08CopyPage() override;
 
     Ui::Vol08CopyPage& Controls() { return *ui_; }
-    LevelListBuilder& LevelBuilder() { return *levelBuilder_; }
+    LevelListBuilder& LevelBuilder() { return lists_->Levels(); }
 
     // The twelve counters: rows ToCreate (to copy), Created (copied), Exists
     // (already there) and Other, whose Folders column counts the Include
@@ -96,6 +96,13 @@ public:
     std::vector<DriveNeed> SumVol08DriveNeeds() const;
     bool CountVol08ToCopy(bool withFiles);
     void AddVol08Structure(const std::string& folder);
+    // The root folder step of the level builder: its tree summarised.
+    void SummariseVol08Root(const std::string& folder);
+
+public slots:
+    // The buttons' handlers, each connected to the button it is named after
+    // (ClickHandlersByName).
+    // Structures and attach modes (Vol08CopyPagePrecount.cpp).
     void btnVol08AddFolderStructureClick();
     void btnVol08ViewFolderStructureClick();
     void btnVol08RemoveFolderStructureClick();
@@ -104,8 +111,6 @@ public:
     void rdoVol08AttachMainFolderWithFilesClick();
     void rdoVol08AttachSubFoldersOnlyWithFilesClick();
     void btnVol08FileSelectionClick();
-    // The root folder step of the level builder: its tree summarised.
-    void SummariseVol08Root(const std::string& folder);
 
     // Lists (Vol08CopyPageLists.cpp).
     void btnVol08SubFolderLevelListBuilderClick() { lists_->TakeBuilderResults(); }
@@ -115,12 +120,14 @@ public:
     void btnVol08ExcToIncClick() { lists_->MoveSelectedToInclude(); }
     void btnVol08AllfromIncClick() { lists_->MoveAllToExclude(); }
     void btnVol08AllfromExcClick() { lists_->MoveAllToInclude(); }
-    void btnVol08DeleteExcludeListClick();
+    void btnVol08DeleteExcludeListClick() { lists_->DeleteFromExclude(); }
     void btnVol08DeleteExcludeAllClick() { lists_->DeleteExcludeAll(); }
     void btnVol08IncludeFolderListViewClick() { lists_->ViewSelected(); }
     void btnVol08SmartExportClick() { lists_->SmartExport(); }
     void btnVol08EditIncludeListClick() { lists_->EditIncludeList(); }
-    void btnVol08ClearAllClick();
+    void btnVol08ClearAllClick() {
+        lists_->ClearAll([this] { ClearPageFields(); });
+    }
     void btnVol08HelpClick();
     void btnVol08ExamplesClick();
     void btnVol08StatisticsClick();
@@ -134,14 +141,14 @@ public:
     void btnVol08UndoClick();
 
 private:
-    void ConnectHandlers();
     void BindStatisticsWindow();
     void AttachRadioClicked(bool withFiles, bool showsHint, bool& hintShown);
     void RecountToCopy(bool withFiles);
     void ShowCountersEverywhere();
-    // The lists with their buttons and the level builder
-    // (Vol08CopyPageLists.cpp).
+    // The lists and the level builder (Vol08CopyPageLists.cpp).
     void MakeLists();
+    // Clear Fields on the page's own fields, besides the lists.
+    void ClearPageFields();
     std::vector<std::string> StructureItems() const;
     std::vector<FileSystemNeed> NeedsOf(const std::vector<CopyFolder>& folders) const;
     std::deque<std::string> IncludeItems() const;
@@ -163,7 +170,6 @@ private:
     MainWindowServices& mainWindow_;
     std::unique_ptr<Ui::Vol08CopyPage> ui_;
     std::unique_ptr<ManageLists> lists_;
-    std::unique_ptr<LevelListBuilder> levelBuilder_;
     CreationCounterBlock block_;
     StructureTotals structureTotals_;
     // The totals of each line of the structure list, from the last pre-count.

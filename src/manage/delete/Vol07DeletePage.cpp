@@ -3,11 +3,11 @@
 #include "common/FrameworkText.h"
 #include "common/SettingLists.h"
 #include "manage/delete/TfrmStatistics07.h"
+#include "manage/shared/ClickHandlersByName.h"
 #include "manage/shared/ManageLists.h"
 #include "tools/FileTypesLabels.h"
 #include "tools/TfrmFileSelection.h"
 #include "ui/Desktop.h"
-#include "ui/Guard.h"
 #include "ui/ListBox.h"
 
 #include "ui_TfrmStatistics07.h"
@@ -27,24 +27,12 @@ void SetCounterLabel(QWidget& root, const std::string& name, double value) {
 Vol07DeletePage::Vol07DeletePage(MainWindowServices& mainWindow, QWidget* parent)
     : QWidget(parent), mainWindow_(mainWindow), ui_(std::make_unique<Ui::Vol07DeletePage>()) {
     ui_->setupUi(this);
-    ConnectControls();
+    ConnectClickHandlersByName(*this);
     MakeLists();
     RegisterFileTypesLabel(ui_->lblVol07FileTypesAllSelected);
 }
 
 Vol07DeletePage::~Vol07DeletePage() = default;
-
-void Vol07DeletePage::ConnectControls() {
-    ui::OnClicked(ui_->rdoVol07DeleteOnlyFiles, [this] { rdoVol07DeleteOnlyFilesClick(); });
-    ui::OnClicked(ui_->rdoVol07DeleteOnlyFilesInMainFolder,
-                  [this] { rdoVol07DeleteOnlyFilesInMainFolderClick(); });
-    ui::OnClicked(ui_->rdoVol07DeleteSubFolders, [this] { rdoVol07DeleteSubFoldersClick(); });
-    ui::OnClicked(ui_->rdoVol07DeleteCompleteFolders, [this] { rdoVol07DeleteCompleteFoldersClick(); });
-    ui::OnClicked(ui_->btnVol07FileSelection, [this] { btnVol07FileSelectionClick(); });
-    ui::OnClicked(ui_->btnVol07Statistics, [this] { btnVol07StatisticsClick(); });
-    ui::OnClicked(ui_->btnVol07DeleteFolders, [this] { btnVol07DeleteFoldersClick(); });
-    ui::OnClicked(ui_->btnVol07DeleteFoldersSimulation, [this] { btnVol07DeleteFoldersSimulationClick(); });
-}
 
 void Vol07DeletePage::InitialiseAtStart() {
     ResetVol07ToDeleteCounters();

@@ -44,7 +44,7 @@ public:
     ~Vol07DeletePage() override;
 
     Ui::Vol07DeletePage& Controls() { return *ui_; }
-    LevelListBuilder& LevelBuilder() { return *levels_; }
+    LevelListBuilder& LevelBuilder() { return lists_->Levels(); }
 
     // State the main window keeps for the page.
     DeleteCounters Counters;
@@ -82,6 +82,14 @@ public:
     void ShowVol07ResultCounters();
     // The mode as the refresh finds it.
     DeleteMode CheckedMode() const;
+    // Lists (Vol07DeletePageLists.cpp).
+    bool CheckVol07DeletePath(const std::string& path);
+    // The level builder's own radio, which the builder connects.
+    void rdoVol07AddToListManuallyClick();
+
+public slots:
+    // The buttons' handlers, each connected to the button it is named after
+    // (ClickHandlersByName).
     void rdoVol07DeleteOnlyFilesClick();
     void rdoVol07DeleteOnlyFilesInMainFolderClick();
     void rdoVol07DeleteSubFoldersClick();
@@ -93,8 +101,7 @@ public:
     void btnVol07DeleteFoldersClick();
     void btnVol07DeleteFoldersSimulationClick();
 
-    // Lists, fields and list files (Vol07DeletePageLists.cpp).
-    bool CheckVol07DeletePath(const std::string& path);
+    // Lists and list files (Vol07DeletePageLists.cpp).
     void btnVol07SubFolderLevelListBuilderClick() { lists_->TakeBuilderResults(); }
     void btnVol07SmartImportClick() { lists_->TakeImportResults(); }
     void btnVol07AddFoldersToListClick() { lists_->AddBrowsedFolder(); }
@@ -103,23 +110,24 @@ public:
     void btnVol07AllFromIncClick() { lists_->MoveAllToExclude(); }
     void btnVol07AllFromExcClick() { lists_->MoveAllToInclude(); }
     void btnVol07ExchangeIncExcClick() { lists_->ExchangeLists(); }
-    void btnVol07DeleteFromExcludeListClick();
+    void btnVol07DeleteFromExcludeListClick() { lists_->DeleteFromExclude(); }
     void btnVol07DeleteExcludeAllClick() { lists_->DeleteExcludeAll(); }
     void btnVol07IncludeFolderListViewClick() { lists_->ViewSelected(); }
     void btnVol07EditIncludeListClick() { lists_->EditIncludeList(); }
     void btnVol07SmartExportClick() { lists_->SmartExport(); }
-    void btnVol07ClearAllClick();
+    void btnVol07ClearAllClick() {
+        lists_->ClearAll([this] { ClearPageFields(); });
+    }
     void btnVol07HelpClick();
     void btnVol07ExamplesClick();
     void btnVol07LoadFromClick() { lists_->LoadListFile(); }
     void btnVol07SaveToClick() { lists_->SaveListFile(); }
-    void rdoVol07AddToListManuallyClick();
 
 private:
-    void ConnectControls();
-    // The lists with their buttons and the level builder
-    // (Vol07DeletePageLists.cpp).
+    // The lists and the level builder (Vol07DeletePageLists.cpp).
     void MakeLists();
+    // Clear Fields on the page's own fields, besides the lists.
+    void ClearPageFields();
     void ModeChosen(QRadioButton& radio, bool filesOnly, bool folderCounters, bool& hintShown);
     std::vector<QLabel*> FolderCounterLabels() const;
     void WriteCounterLabels(QWidget& root, const std::string& prefix, bool toDelete, bool results);
@@ -136,7 +144,6 @@ private:
     MainWindowServices& mainWindow_;
     std::unique_ptr<Ui::Vol07DeletePage> ui_;
     std::unique_ptr<ManageLists> lists_;
-    std::unique_ptr<LevelListBuilder> levels_;
     DeleteInventory inventory_;
     FileSystemProbe fileSystemOf_;
     RepaintThrottle repaints_;

@@ -5,6 +5,7 @@
 #include "common/IllegalCharacters.h"
 #include "manage/rename/RenameNameParts.h"
 #include "manage/rename/TfrmStatistic06.h"
+#include "manage/shared/ClickHandlersByName.h"
 #include "manage/shared/ManageLists.h"
 #include "manage/shared/ManagePageHelp.h"
 #include "tools/TfrmExamplesRename.h"
@@ -51,9 +52,7 @@ Vol06RenamePage::Vol06RenamePage(MainWindowServices& mainWindow, QWidget* parent
 Vol06RenamePage::~Vol06RenamePage() = default;
 
 void Vol06RenamePage::ConnectControls() {
-    ui::OnClicked(ui_->rdoVol06RenameAddPrefixesSuffixes,
-                  [this] { rdoVol06RenameAddPrefixesSuffixesClick(); });
-    ui::OnClicked(ui_->rdoVol06RenameTheLastSubFolder, [this] { rdoVol06RenameTheLastSubFolderClick(); });
+    ConnectClickHandlersByName(*this);
     // Leaving a field runs its check as a change does.
     const auto field = [this](QLineEdit* edit, void (Vol06RenamePage::*check)()) {
         ui::Connect(edit, &QLineEdit::textChanged, this, [this, check] { (this->*check)(); });
@@ -64,13 +63,6 @@ void Vol06RenamePage::ConnectControls() {
     field(ui_->edtVol06DelimiterPrefixSubFolder, &Vol06RenamePage::edtVol06DelimiterPrefixSubFolderChange);
     field(ui_->edtVol06DelimiterSubFolderSuffix, &Vol06RenamePage::edtVol06DelimiterSubFolderSuffixChange);
     field(ui_->edtVol06RenameNewLastSubFolder, &Vol06RenamePage::edtVol06RenameNewLastSubFolderChange);
-
-    ui::OnClicked(ui_->btnVol06RenameFolders, [this] { btnVol06RenameFoldersClick(); });
-    ui::OnClicked(ui_->btnVol06RenameFoldersSimulation, [this] { btnVol06RenameFoldersSimulationClick(); });
-    ui::OnClicked(ui_->btnVol06Undo, [this] { btnVol06UndoClick(); });
-    ui::OnClicked(ui_->btnVol06Statistics, [this] { btnVol06StatisticsClick(); });
-    ui::OnClicked(ui_->btnVol06Help, [this] { btnVol06HelpClick(); });
-    ui::OnClicked(ui_->btnVol06Examples, [this] { btnVol06ExamplesClick(); });
 }
 
 void Vol06RenamePage::InitialiseAtStart() {

@@ -52,7 +52,7 @@ public:
     ~Vol06RenamePage() override;
 
     Ui::Vol06RenamePage& Controls() { return *ui_; }
-    LevelListBuilder& LevelBuilder() { return *levelBuilder_; }
+    LevelListBuilder& LevelBuilder() { return lists_->Levels(); }
 
     // The five counters.
     double Vol06FoldersToRename = 0;
@@ -81,14 +81,23 @@ public:
     void ResetVol06Counters();
     void ShowVol06Counters();
 
-    // Rule radios and fields.
-    void rdoVol06RenameAddPrefixesSuffixesClick();
-    void rdoVol06RenameTheLastSubFolderClick();
+    // Rule fields.
     void edtVol06NewPrefixChange();
     void edtVol06NewSuffixChange();
     void edtVol06DelimiterPrefixSubFolderChange();
     void edtVol06DelimiterSubFolderSuffixChange();
     void edtVol06RenameNewLastSubFolderChange();
+
+    // The new full path of a line under the checked rule.
+    _tagVol0XParts NamePartsOf(const std::string& line) const;
+
+    bool RunInProgress() const { return runInProgress_; }
+
+public slots:
+    // The buttons' handlers, each connected to the button it is named after
+    // (ClickHandlersByName).
+    void rdoVol06RenameAddPrefixesSuffixesClick();
+    void rdoVol06RenameTheLastSubFolderClick();
 
     // Lists (Vol06RenamePageLists.cpp).
     void btnVol06SubFolderLevelListBuilderClick() { lists_->TakeBuilderResults(); }
@@ -99,12 +108,14 @@ public:
     void btnVol06AllFromIncClick() { lists_->MoveAllToExclude(); }
     void btnVol06AllFromExcClick() { lists_->MoveAllToInclude(); }
     void btnVol06ExchangeIncToExcClick() { lists_->ExchangeLists(); }
-    void btnVol06DeleteFromExcludeListClick();
+    void btnVol06DeleteFromExcludeListClick() { lists_->DeleteFromExclude(); }
     void btnVol06DeleteExcludeAllClick() { lists_->DeleteExcludeAll(); }
     void btnVol06includeFolderListClick() { lists_->ViewSelected(); }
     void btnVol06EditIncludeWindowClick() { lists_->EditIncludeList(); }
     void btnVol06SmartExportClick() { lists_->SmartExport(); }
-    void btnVol06ClearAllClick();
+    void btnVol06ClearAllClick() {
+        lists_->ClearAll([this] { ClearPageFields(); });
+    }
     void btnVol06LoadFromClick() { lists_->LoadListFile(); }
     void btnVol06SaveToClick() { lists_->SaveListFile(); }
     void btnVol06HelpClick();
@@ -116,15 +127,9 @@ public:
     void btnVol06RenameFoldersSimulationClick();
     void btnVol06UndoClick();
 
-    // The new full path of a line under the checked rule.
-    _tagVol0XParts NamePartsOf(const std::string& line) const;
-
-    bool RunInProgress() const { return runInProgress_; }
-
 private:
     void ConnectControls();
-    // The lists with their buttons and the level builder
-    // (Vol06RenamePageLists.cpp).
+    // The lists and the level builder (Vol06RenamePageLists.cpp).
     void MakeLists();
     // The five counters on the page and in the statistics window.
     void WriteCounterLabels();
@@ -136,6 +141,8 @@ private:
     void CheckRuleField(QLineEdit& field, const std::string& caption, const std::string& text,
                         bool lastSubFolder);
     void ClearStatisticLists();
+    // Clear Fields on the page's own fields, besides the lists.
+    void ClearPageFields();
     // The checks before the question of a run or a simulation.
     bool CheckRuleBeforeRun(const std::string& title);
     void PrepareStatisticsWindow(bool realRun);
@@ -144,7 +151,6 @@ private:
     MainWindowServices& mainWindow_;
     std::unique_ptr<Ui::Vol06RenamePage> ui_;
     std::unique_ptr<ManageLists> lists_;
-    std::unique_ptr<LevelListBuilder> levelBuilder_;
     RepaintThrottle repaints_;
     bool runInProgress_ = false;
     bool checkingField_ = false;

@@ -5,6 +5,7 @@
 #include "common/FrameworkFiles.h"
 #include "common/FrameworkText.h"
 #include "manage/shared/DriveRowMoves.h"
+#include "manage/shared/ManageControlsOnPage.h"
 #include "manage/shared/ManageListEditor.h"
 #include "manage/shared/WindowResults.h"
 #include "tools/ExportHandOver.h"
@@ -37,6 +38,19 @@ const std::string SelectDestination =
 
 ManageLists::ManageLists(const ManageListControls& controls, ManagePageTexts texts, ManageListRules rules)
     : c_(controls), texts_(std::move(texts)), rules_(std::move(rules)) {}
+
+ManageLists::ManageLists(const ManagePageForm& form, ManagePageTexts texts, ManageListRules rules)
+    : ManageLists(ManageListControlsOnPage(*form.page, form.code, form.addFolderToList, form.busy),
+                  std::move(texts), std::move(rules)) {
+    LevelBuilderPage page = LevelPage();
+    if (rules_.levels)
+        rules_.levels(page);
+    levels_ = std::make_unique<LevelListBuilder>(
+        LevelBuilderControlsOnPage(*form.page, form.code, form.addFolderToList), std::move(page));
+    levels_->Connect(form.page);
+}
+
+ManageLists::~ManageLists() = default;
 
 bool ManageLists::Busy() const {
     return c_.busy && *c_.busy;
@@ -240,6 +254,13 @@ bool ManageLists::DeleteSelectedExcludeLines() {
     return true;
 }
 
+void ManageLists::DeleteFromExclude() {
+    if (Busy())
+        return;
+    if (DeleteSelectedExcludeLines() || rules_.refreshWhenNothingDeleted)
+        rules_.refresh();
+}
+
 void ManageLists::DeleteExcludeAll() {
     if (Busy())
         return;
@@ -295,24 +316,21 @@ void ManageLists::SmartExport() {
     c_.smartExport->setFocus();
 }
 
-bool ManageLists::ConfirmClearAll() {
+void ManageLists::ClearAll(const std::function<void()>& clearPageFields) {
     if (Busy())
-        return false;
-    return ui::ShowBox(
-               c_.page, texts_.lists.clearAsk,
-               "You will delete all fields !!!\nClick YES to Continue deleting all fields,\nClick NO to "
-               "Stop the delete process.",
-               ui::Icon::Question, ui::Buttons::YesNo, ui::Answer::No) == ui::Answer::Yes;
-}
-
-void ManageLists::ClearLists() {
+        return;
+    if (ui::ShowBox(c_.page, texts_.lists.clearAsk,
+                    "You will delete all fields !!!\nClick YES to Continue deleting all fields,\nClick NO to "
+                    "Stop the delete process.",
+                    ui::Icon::Question, ui::Buttons::YesNo, ui::Answer::No) != ui::Answer::Yes)
+        return;
+    if (levels_)
+        levels_->ResetToStart();
     c_.include->Clear();
     c_.exclude->Clear();
     c_.includeSum->setText("0");
     c_.excludeSum->setText("0");
-}
-
-void ManageLists::ReportCleared() {
+    clearPageFields();
     Warn(texts_.lists.clearDone, "End of the CLEAR FIELDS process !!!\n");
 }
 

@@ -11,14 +11,17 @@
 #include "manage/shared/IncludeListFile.h"
 #include "manage/shared/LevelListBuilder.h"
 #include "manage/shared/ManagePageTexts.h"
+#include "tools/ExportHandOver.h"
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 class ManageListEditor;
 class QLabel;
 class QProgressBar;
+class QPushButton;
 class QWidget;
 namespace ui {
 class Form;
@@ -34,9 +37,18 @@ struct ManageListControls {
     QLabel* includeSum = nullptr;
     QLabel* excludeSum = nullptr;
     QProgressBar* progressBar = nullptr;
-    QWidget* addFolderToList = nullptr; // takes the focus after saving
+    QPushButton* addFolderToList = nullptr; // takes the focus after saving
     QWidget* deleteExcludeAll = nullptr;
     QWidget* smartExport = nullptr;
+};
+
+// A page as the lists find their controls and its level builder's on its
+// form (ManageControlsOnPage).
+struct ManagePageForm {
+    QWidget* page = nullptr;
+    std::string code;                       // "Vol06": the middle of the page's control names
+    QPushButton* addFolderToList = nullptr; // its name is not the same on every page
+    const bool* busy = nullptr;             // the page's run flag
 };
 
 struct ManageListRules {
@@ -53,7 +65,7 @@ struct ManageListRules {
     // compared and added.
     bool trimLines = true;
     // What counts as a drive part when lines move or are saved.
-    std::function<bool(const std::string&)> hasDrive;
+    std::function<bool(const std::string&)> hasDrive = HasDrivePart;
     // A folder the page never takes into its Include list, with the box that
     // says so (the delete page's drive as a whole); none keeps nothing out.
     std::function<bool(const std::string&)> keptOutOfInclude;
@@ -69,11 +81,22 @@ struct ManageListRules {
     // Runs list work the person must not interrupt: the page's busy guard.
     std::function<void(const std::function<void()>&)> whileBusy;
     std::function<void()> refresh;
+    // Whether a Delete from the Exclude list that deleted nothing (an empty
+    // list, a No) still refreshes the page, its counters included.
+    bool refreshWhenNothingDeleted = true;
+    // The page's own rules for its level builder, on top of the shared part.
+    std::function<void(LevelBuilderPage&)> levels;
 };
 
 class ManageLists {
 public:
     ManageLists(const ManageListControls& controls, ManagePageTexts texts, ManageListRules rules);
+    // The lists of a page's form, with the page's level builder.
+    ManageLists(const ManagePageForm& form, ManagePageTexts texts, ManageListRules rules);
+    ~ManageLists();
+
+    // The level builder of a page made from its form.
+    LevelListBuilder& Levels() { return *levels_; }
 
     void ShowCounts();
     // False, after the page's box, for a folder the page keeps out.
@@ -89,20 +112,20 @@ public:
     void MoveAllToExclude();
     void MoveAllToInclude();
     void ExchangeLists();
-    // True when the selected lines were deleted after the question.
     // Every operation below does nothing while the page is busy.
-    bool DeleteSelectedExcludeLines();
+    // The selected Exclude lines deleted after the question, then the page's
+    // refresh (see refreshWhenNothingDeleted).
+    void DeleteFromExclude();
     void DeleteExcludeAll();
 
     void ViewSelected();
     void EditIncludeList();
     void SmartExport();
 
-    // Clear Fields: the question, then the page empties its own fields
-    // besides the lists, then the closing box.
-    bool ConfirmClearAll();
-    void ClearLists();
-    void ReportCleared();
+    // Clear Fields: the question, the level builder as at start, the lists
+    // emptied, then `clearPageFields` empties the page's own fields, then
+    // the closing box.
+    void ClearAll(const std::function<void()>& clearPageFields);
 
     void LoadListFile();
     // The Include list's lines with a drive part into a chosen file; the
@@ -113,6 +136,8 @@ public:
     LevelBuilderPage LevelPage() const;
 
 private:
+    // True when the selected lines were deleted after the question.
+    bool DeleteSelectedExcludeLines();
     void Move(ui::ListBox& from, ui::ListBox& to, const std::vector<int>& rows, bool checkEntering);
     void TakeResults(ui::Form& window, std::function<std::vector<std::string>()> results,
                      const std::string& emptyCaption);
@@ -123,4 +148,5 @@ private:
     ManageListControls c_;
     ManagePageTexts texts_;
     ManageListRules rules_;
+    std::unique_ptr<LevelListBuilder> levels_;
 };

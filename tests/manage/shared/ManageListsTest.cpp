@@ -2,7 +2,7 @@
 // to page, and the form lookups that fail loudly on a control a form lacks.
 
 #include "manage/shared/ManageLists.h"
-#include "manage/shared/LevelBuilderControlsOnPage.h"
+#include "manage/shared/ManageControlsOnPage.h"
 
 #include "support/ScriptedDesktop.h"
 #include "ui/ListBox.h"

@@ -1,10 +1,12 @@
-#include "manage/shared/LevelBuilderControlsOnPage.h"
+#include "manage/shared/ManageControlsOnPage.h"
 
 #include "ui/ComboBox.h"
+#include "ui/ListBox.h"
 
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -57,5 +59,24 @@ LevelBuilderControls LevelBuilderControlsOnPage(QWidget& page, const std::string
     c.lastSubFolder = radio("GenLastSubFolder");
     c.allSubFolders = radio("GenAllSubFolders");
     c.makeList = button("MakeList");
+    return c;
+}
+
+ManageListControls ManageListControlsOnPage(QWidget& page, const std::string& code,
+                                            QPushButton* addFolderToList, const bool* busy) {
+    const auto list = [&](const std::string& name) { return Find<ui::ListBox>(page, "lst" + code + name); };
+    const auto label = [&](const std::string& name) { return Find<QLabel>(page, "lbl" + code + name); };
+    const auto button = [&](const std::string& name) { return Find<QPushButton>(page, "btn" + code + name); };
+    ManageListControls c;
+    c.page = &page;
+    c.busy = busy;
+    c.include = list("IncludeFolderList");
+    c.exclude = list("ExcludeFolderList");
+    c.includeSum = label("IncludeSum");
+    c.excludeSum = label("ExcludeSum");
+    c.progressBar = Find<QProgressBar>(page, "pb" + code + "ProgressBar");
+    c.addFolderToList = addFolderToList;
+    c.deleteExcludeAll = button("DeleteExcludeAll");
+    c.smartExport = button("SmartExport");
     return c;
 }
