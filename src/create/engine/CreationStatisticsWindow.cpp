@@ -1,9 +1,10 @@
 #include "create/engine/CreationStatisticsWindow.h"
 
 #include "tools/ExportHandOver.h"
+#include "ui/Guard.h"
 #include "ui/ListBox.h"
 
-#include <QPushButton>
+#include <QAbstractButton>
 
 #include <stdexcept>
 
@@ -26,17 +27,20 @@ const char* const EmptyListTexts[] = {
 
 CreationStatisticsWindow::CreationStatisticsWindow(QWidget* parent) : ui::Form(parent) {}
 
-void CreationStatisticsWindow::BindStatisticsWindow(const std::string& statisticsName,
-                                                    const std::string& caption,
-                                                    const std::string (&numbers)[5]) {
+void CreationStatisticsWindow::Attach(const std::string& statisticsName, const std::string& caption,
+                                      QAbstractButton* ok, const NameListExport (&exports)[5]) {
     caption_ = caption;
-    for (int list = 0; list < 5; ++list) {
+    for (size_t list = 0; list < 5; ++list) {
         const std::string name = "lst" + statisticsName + ListNames[list];
         lists_[list] = findChild<ui::ListBox*>(QString::fromStdString(name));
-        if (!lists_[list])
-            throw std::logic_error("the statistics window has no list " + name);
-        numbers_[list] = numbers[list];
+        if (!lists_[list] || !exports[list].button)
+            throw std::logic_error("the statistics window has no list " + name + " or no button for it");
+        numbers_[list] = exports[list].number;
+        exportButtons_[list] = exports[list].button;
+        ui::OnClicked(exportButtons_[list], [this, list] { SmartExport(list); });
     }
+    ui::OnClicked(ok, [this] { CloseWithOk(); });
+    FormCreate();
 }
 
 void CreationStatisticsWindow::FormCreate() {
@@ -50,8 +54,7 @@ void CreationStatisticsWindow::CloseWithOk() {
         close();
 }
 
-void CreationStatisticsWindow::SmartExport(NameList list, QPushButton& button) {
-    const auto row = static_cast<size_t>(list);
+void CreationStatisticsWindow::SmartExport(size_t row) {
     ExportHandOver how;
     how.owner = this;
     how.emptyCaption = caption_ + "Warning no: " + numbers_[row] + ".";
@@ -59,5 +62,5 @@ void CreationStatisticsWindow::SmartExport(NameList list, QPushButton& button) {
     how.accept = HasDrivePart;
     how.listType = "FOLDERS";
     HandOverToFileExport(lists_[row]->Items(), how);
-    button.setFocus();
+    exportButtons_[row]->setFocus();
 }

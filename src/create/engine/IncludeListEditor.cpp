@@ -3,6 +3,7 @@
 #include "common/FrameworkText.h"
 #include "tools/EditedIncludeLines.h"
 #include "ui/ActivationWatcher.h"
+#include "ui/Guard.h"
 #include "ui/ListBox.h"
 #include "ui/ListOrder.h"
 
@@ -65,10 +66,16 @@ IncludeListEditor::IncludeListEditor(QWidget* parent) : ui::Form(parent) {
     new ui::ActivationWatcher(this, [this] { FormActivate(); });
 }
 
-void IncludeListEditor::BindEditor(QPlainTextEdit& memo, QLabel& lineCount, LineOrder order) {
-    memo_ = &memo;
-    lineCount_ = &lineCount;
+void IncludeListEditor::Attach(const IncludeListEditorControls& controls, LineOrder order,
+                               std::function<void()> help) {
+    memo_ = controls.memo;
+    lineCount_ = controls.lineCount;
     order_ = order;
+    ui::Connect(memo_, &QPlainTextEdit::textChanged, this, [this] { ShowLineCount(); });
+    ui::OnClicked(controls.ok, [this] { AcceptLines(); });
+    ui::OnClicked(controls.cancel, [this] { DiscardLines(); });
+    ui::OnClicked(controls.help, std::move(help));
+    FormCreate();
 }
 
 void IncludeListEditor::FormCreate() {

@@ -3,18 +3,30 @@
 // shows the Include list one item per line, a count of its lines that hold
 // text, OK that rebuilds the Include list from the trimmed, non-empty lines,
 // each once ignoring case, leaving out what the Exclude list holds, and
-// Cancel that leaves it as it was. Each editor keeps its own form, control
-// names and handlers, and says in which order its lines come back.
+// Cancel that leaves it as it was. Each editor keeps its own form and control
+// names, hands them over, and says in which order its lines come back and
+// what its Help button shows.
 
 #include "ui/Form.h"
 
 #include <QPointer>
 
+#include <functional>
+
+class QAbstractButton;
 class QLabel;
 class QPlainTextEdit;
 namespace ui {
 class ListBox;
 }
+
+struct IncludeListEditorControls {
+    QPlainTextEdit* memo = nullptr;
+    QLabel* lineCount = nullptr;
+    QAbstractButton* ok = nullptr;
+    QAbstractButton* cancel = nullptr;
+    QAbstractButton* help = nullptr;
+};
 
 class IncludeListEditor : public ui::Form {
     Q_OBJECT
@@ -39,14 +51,16 @@ protected:
     };
 
     explicit IncludeListEditor(QWidget* parent);
-    // Once the form is set up: the memo, its line counter, and the order.
-    void BindEditor(QPlainTextEdit& memo, QLabel& lineCount, LineOrder order);
+    // Once the form is set up: the controls, the order of the lines and the
+    // Help button's action. The line counter runs on every change of the
+    // text, so that a paste or a cut is counted as well.
+    void Attach(const IncludeListEditorControls& controls, LineOrder order, std::function<void()> help);
 
+private:
     void ShowLineCount();
     void AcceptLines();
     void DiscardLines();
 
-private:
     QPlainTextEdit* memo_ = nullptr;
     QLabel* lineCount_ = nullptr;
     LineOrder order_ = LineOrder::MemoOrder;

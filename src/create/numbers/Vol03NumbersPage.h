@@ -13,6 +13,7 @@
 // Vol03NumbersPageFields.cpp (numbers, names, destination, structures).
 
 #include "create/engine/CreationPage.h"
+#include "create/engine/CreationPageHelp.h"
 #include "create/engine/MainFolderStep.h"
 #include "create/engine/NameParts.h"
 #include "create/engine/StructureList.h"
@@ -83,7 +84,7 @@ public:
     void btnVol03ViewFolderStructureClick() { Structures().ViewSelected(); }
     void btnVol03RemoveFolderStructureClick() { Structures().RemoveSelected(); }
     void btnVol03ClearAllClick();
-    void btnVol03HelpClick();
+    void btnVol03HelpClick() { ShowCreationPageHelp("CreateNumbers"); }
     void btnVol03ExamplesClick();
     void btnVol03AcceptAllSettingsClick();
     void btnVol03ErrorLogClick() {}

@@ -9,7 +9,6 @@
 #include "common/FrameworkText.h"
 #include "create/engine/DestinationSummary.h"
 #include "create/engine/NameFieldChecks.h"
-#include "tools/TfrmAltalanosHelp.h"
 #include "tools/TfrmExamplesIncreasedNumbers.h"
 #include "ui/ComboBox.h"
 #include "ui/Desktop.h"
@@ -255,12 +254,6 @@ void Vol03NumbersPage::btnVol03ClearAllClick() {
     SetNameControlsEnabled(false);
     ui::ShowBox(this, Title + "            Information no: 0084.", "End of the CLEAR FIELDS process !!!",
                 ui::Icon::Information);
-}
-
-void Vol03NumbersPage::btnVol03HelpClick() {
-    frmAltalanosHelp->SetHelpTopic("CreateNumbers");
-    frmAltalanosHelp->SetMoreHelpVisible(true);
-    ui::desktop().ShowModal(*frmAltalanosHelp);
 }
 
 void Vol03NumbersPage::btnVol03ExamplesClick() {

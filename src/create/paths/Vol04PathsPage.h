@@ -14,6 +14,7 @@
 // structures, attach options).
 
 #include "create/engine/CreationPage.h"
+#include "create/engine/CreationPageHelp.h"
 #include "create/engine/FileSystemNeeds.h"
 #include "create/engine/IncludeExcludePair.h"
 #include "create/engine/MainFolderStep.h"
@@ -101,7 +102,7 @@ public:
     void AddStructure(const std::string& path) { Structures().Add(path); }
     void btnVol04ViewFolderStructureClick() { Structures().ViewSelected(); }
     void btnVol04RemoveFolderStructureClick() { Structures().RemoveSelected(); }
-    void btnVol04HelpClick();
+    void btnVol04HelpClick() { ShowCreationPageHelp("CreateFolders"); }
     void btnVol04ExamplesClick();
     void rdoVol04AttachNothingClick() { AttachOptionClicked(AttachMode::Nothing); }
     void rdoVol04AttachMainFolderWithFilesClick() { AttachOptionClicked(AttachMode::MainFolderWithFiles); }

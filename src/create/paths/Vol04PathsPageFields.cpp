@@ -8,7 +8,6 @@
 #include "common/FrameworkText.h"
 #include "common/IllegalCharacters.h"
 #include "create/engine/NameFieldChecks.h"
-#include "tools/TfrmAltalanosHelp.h"
 #include "tools/TfrmExamplesCreateFolders.h"
 #include "ui/Desktop.h"
 #include "ui/Guard.h"
@@ -115,12 +114,6 @@ void Vol04PathsPage::edtVol04PrefixChange() {
 void Vol04PathsPage::edtVol04SuffixChange() {
     CheckNameField(this, checkingNamePart_, runInProgress_, *ui_->edtVol04Suffix, Title + "Warning no: 0055.",
                    "Illegal character in the Suffix : ", [this] { UpdateVol04Preview(); });
-}
-
-void Vol04PathsPage::btnVol04HelpClick() {
-    frmAltalanosHelp->SetHelpTopic("CreateFolders");
-    frmAltalanosHelp->SetMoreHelpVisible(true);
-    ui::desktop().ShowModal(*frmAltalanosHelp);
 }
 
 void Vol04PathsPage::btnVol04ExamplesClick() {

@@ -11,6 +11,7 @@
 // Vol02StringsPageUndo.cpp.
 
 #include "create/engine/CreationPage.h"
+#include "create/engine/CreationPageHelp.h"
 #include "create/engine/IncludeExcludePair.h"
 #include "create/engine/MainFolderStep.h"
 #include "create/engine/NameParts.h"
@@ -91,7 +92,7 @@ public:
     void AddStructure(const std::string& path) { Structures().Add(path); }
     void btnVol02ViewFolderStructureClick() { Structures().ViewSelected(); }
     void btnVol02RemoveFolderStructureClick() { Structures().RemoveSelected(); }
-    void btnVol02ListHelpClick();
+    void btnVol02ListHelpClick() { ShowCreationPageHelp("CreateStrings"); }
     void btnVol02ExampleClick();
     void rdoVol02AttachNothingClick() { AttachOptionClicked(AttachMode::Nothing); }
     void rdoVol02AttachMainFolderWithFilesClick() { AttachOptionClicked(AttachMode::MainFolderWithFiles); }

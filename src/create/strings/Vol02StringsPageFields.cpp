@@ -9,7 +9,6 @@
 #include "common/FrameworkText.h"
 #include "create/engine/DestinationSummary.h"
 #include "create/engine/NameFieldChecks.h"
-#include "tools/TfrmAltalanosHelp.h"
 #include "tools/TfrmDriveSelect.h"
 #include "ui/ComboBox.h"
 #include "ui/Desktop.h"
@@ -173,12 +172,6 @@ void Vol02StringsPage::edtVol02PrefixChange() {
 void Vol02StringsPage::edtVol02SuffixChange() {
     CheckNameField(this, checkingNamePart_, runInProgress_, *ui_->edtVol02Suffix, Title + "Warning no: 0019.",
                    "Illegal character in the Suffix : ", [this] { UpdateVol02Preview(); });
-}
-
-void Vol02StringsPage::btnVol02ListHelpClick() {
-    frmAltalanosHelp->SetHelpTopic("CreateStrings");
-    frmAltalanosHelp->SetMoreHelpVisible(true);
-    ui::desktop().ShowModal(*frmAltalanosHelp);
 }
 
 void Vol02StringsPage::btnVol02ExampleClick() {

@@ -4,7 +4,7 @@
 // name list. The page's runs fill it and show it, not modally.
 
 #include "manage/shared/ManageStatisticsWindow.h"
-#include "manage/shared/WindowWithForm.h"
+#include "ui/WindowWithForm.h"
 
 namespace Ui {
 class TfrmStatistic08;

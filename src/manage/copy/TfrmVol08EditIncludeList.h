@@ -4,7 +4,7 @@
 // are copied into, one per line.
 
 #include "manage/shared/ManageListEditor.h"
-#include "manage/shared/WindowWithForm.h"
+#include "ui/WindowWithForm.h"
 
 namespace Ui {
 class TfrmVol08EditIncludeList;

@@ -2,7 +2,7 @@
 // The delete page's Include-list editor (see ManageListEditor).
 
 #include "manage/shared/ManageListEditor.h"
-#include "manage/shared/WindowWithForm.h"
+#include "ui/WindowWithForm.h"
 
 namespace Ui {
 class TfrmVol07EditIncludeList;

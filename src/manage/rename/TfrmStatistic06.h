@@ -5,7 +5,7 @@
 // Undo empties them.
 
 #include "manage/shared/ManageStatisticsWindow.h"
-#include "manage/shared/WindowWithForm.h"
+#include "ui/WindowWithForm.h"
 
 namespace Ui {
 class TfrmStatistic06;

@@ -4,7 +4,7 @@
 // On this form alone the Cancel button is spelled btnVol06EditIncludelistCancel.
 
 #include "manage/shared/ManageListEditor.h"
-#include "manage/shared/WindowWithForm.h"
+#include "ui/WindowWithForm.h"
 
 namespace Ui {
 class TfrmVol06EditIncludeList;

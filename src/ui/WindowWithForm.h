@@ -1,8 +1,8 @@
 #pragma once
-// A window class of the manage pages on its own Designer form: the shared
-// window behaviour comes from `Window`, the controls from `Form`, set up once
-// when the window is made. The window's own class names both and adds only
-// what is its alone.
+// A window class on its own Designer form: the behaviour it shares with its
+// sister windows (the pages' statistics windows, their Include-list editors)
+// comes from `Window`, the controls from `Form`, set up once when the window
+// is made. The window's own class names both and adds only what is its alone.
 
 #include <QWidget>
 
