@@ -74,13 +74,18 @@ bool NoteMadeFolder(int at, const std::string& where, const Resolved& resolved, 
 bool MakeFolderByPath(const Resolved& resolved, bool keepNames, std::optional<EntryDetails>* made) {
     if (mkdir(resolved.host.c_str(), 0777) != 0)
         return FailWithErrno(errno, ERROR_PATH_NOT_FOUND);
-    detail::State().folderNames.Added(resolved.parent, resolved.name, resolved.parentCurrent);
+    detail::FolderNameCache& cache = detail::State().folderNames;
+    if (resolved.parentWatched)
+        cache.Follow(resolved.parent, resolved.name, true);
+    else
+        cache.Added(resolved.parent, resolved.name, resolved.parentCurrent);
     return NoteMadeFolder(AT_FDCWD, resolved.host, resolved, keepNames, made);
 }
 
 // The same, relative to the open folder holding it where the path was
 // answered from that folder's kept names: the kernel walks no path, and the
-// folder's new status is one fstat. `made` (when given) gets the new folder's
+// folder's new status is one fstat (none when the folder is watched: its
+// names follow its changes). `made` (when given) gets the new folder's
 // details, from the one statx that also gives the status its (empty) names
 // are kept with.
 bool MakeFolder(const Resolved& resolved, bool keepNames, std::optional<EntryDetails>* made) {
@@ -90,10 +95,14 @@ bool MakeFolder(const Resolved& resolved, bool keepNames, std::optional<EntryDet
     if (mkdirat(parent, resolved.name.c_str(), 0777) != 0)
         return FailWithErrno(errno, ERROR_PATH_NOT_FOUND);
     detail::FolderNameCache& cache = detail::State().folderNames;
-    struct stat parentNow;
-    const bool seen = fstat(parent, &parentNow) == 0;
-    cache.Added(resolved.parent, resolved.name, resolved.parentCurrent && seen,
-                seen ? detail::FolderStatus::Of(parentNow) : detail::FolderStatus{});
+    if (resolved.parentWatched) {
+        cache.Follow(resolved.parent, resolved.name, true);
+    } else {
+        struct stat parentNow;
+        const bool seen = fstat(parent, &parentNow) == 0;
+        cache.Added(resolved.parent, resolved.name, resolved.parentCurrent && seen,
+                    seen ? detail::FolderStatus::Of(parentNow) : detail::FolderStatus{});
+    }
     return NoteMadeFolder(parent, resolved.name, resolved, keepNames, made);
 }
 

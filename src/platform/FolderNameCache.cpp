@@ -167,6 +167,16 @@ void FolderNameCache::Removed(const std::string& folder, const std::string& name
     Refresh(folder, *found);
 }
 
+void FolderNameCache::Follow(const std::string& folder, const std::string& name, bool present) {
+    Entry* found = folders_.Find(folder);
+    if (!found)
+        return;
+    if (present)
+        found->names.Add(name);
+    else
+        found->names.Remove(name);
+}
+
 void FolderNameCache::Created(const std::string& folder, const FolderStatus& status) {
     Entry entry;
     entry.status = status;

@@ -81,6 +81,12 @@ public:
     // by the caller.
     void Added(const std::string& folder, const std::string& name, bool wasCurrent, const FolderStatus& now);
 
+    // Brings a change a watch reported (FolderWatches) into the kept copy of
+    // `folder`, if one is kept: `name` is now there or gone. The status is
+    // left as it is; while the watch lasts it, not the status, keeps the
+    // copy current.
+    void Follow(const std::string& folder, const std::string& name, bool present);
+
     // Records a folder this layer has just created, empty, whose status is
     // `status`: the first name looked up in it need not read it.
     void Created(const std::string& folder, const FolderStatus& status);

@@ -23,28 +23,41 @@ void SetMissing(Resolved& out, const std::string& parent, const std::string& nam
 }
 
 // Answers from the parent's cached names alone, when they are kept and up to
-// date: one stat of the parent instead of a search (two when the parent is a
-// link to a folder). False when not answered.
+// date: with the parent watched, from the names alone; else one stat of the
+// parent instead of a search (two when the parent is a link to a folder), and
+// the parent is watched from then on. False when not answered.
 // `parent` and `exact` (the whole path as written) are taken over when answered.
 bool ResolveThroughCache(std::string& parent, const std::string& name, std::string& exact, Resolved& out) {
     FolderNameCache& cache = State().folderNames;
+    FolderWatches& watches = State().folderWatches;
+    struct stat parentStatus {};
+    const bool watched = watches.Current(parent, cache, parentStatus.st_dev, parentStatus.st_ino);
     const FolderStatus* keptStatus = nullptr;
     const FolderNames* names = cache.Peek(parent, keptStatus);
     if (!names)
         return false;
-    struct stat parentStatus;
-    bool reached = lstat(parent.c_str(), &parentStatus) == 0;
-    const bool throughLink = reached && S_ISLNK(parentStatus.st_mode);
-    if (throughLink)
-        reached = stat(parent.c_str(), &parentStatus) == 0;
-    if (!reached || !S_ISDIR(parentStatus.st_mode)) {
-        cache.Forget(parent);
-        return false;
+    bool throughLink = false;
+    if (!watched) {
+        bool reached = lstat(parent.c_str(), &parentStatus) == 0;
+        throughLink = reached && S_ISLNK(parentStatus.st_mode);
+        if (throughLink)
+            reached = stat(parent.c_str(), &parentStatus) == 0;
+        if (!reached || !S_ISDIR(parentStatus.st_mode)) {
+            cache.Forget(parent);
+            return false;
+        }
+        if (!(*keptStatus == FolderStatus::Of(parentStatus))) {
+            cache.Drop(parent);
+            return false;
+        }
+        if (!throughLink) {
+            watches.Watch(parent, FolderStatus::Of(parentStatus), cache);
+            names = cache.Peek(parent, keptStatus);
+            if (!names)
+                return false;
+        }
     }
-    if (!(*keptStatus == FolderStatus::Of(parentStatus))) {
-        cache.Drop(parent);
-        return false;
-    }
+    out.parentWatched = watched;
     const std::string* actual = names->Find(name);
     out.parentSt = parentStatus;
     if (!actual) {

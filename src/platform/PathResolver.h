@@ -20,12 +20,16 @@ struct Resolved {
     bool exists = false;        // the whole path exists; `st` holds its status
     bool parentExists = false;  // the folder holding the last component exists
     bool parentCurrent = false; // the cached names of `parent` were up to date
+    // `parent` is watched (FolderWatches): its cached names follow every
+    // change, so a change the layer makes itself needs no new status.
+    bool parentWatched = false;
     // `parent` was found to be a folder itself, not a link to one (known only
     // when the path was answered from the kept names).
     bool parentIsFolder = false;
     struct stat st {}; // lstat of the path (stat at a drive's root)
     // With parentIsFolder: the lstat of `parent` that found its kept names up
-    // to date, taken just now.
+    // to date, taken just now; when watched, only its file system and inode,
+    // those of the folder the watch began on.
     struct stat parentSt {};
 };
 

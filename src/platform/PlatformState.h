@@ -4,6 +4,7 @@
 
 #include "platform/Drives.h"
 #include "platform/FolderNameCache.h"
+#include "platform/FolderWatches.h"
 #include "platform/OpenFolders.h"
 #include "platform/WindowsPath.h"
 
@@ -21,6 +22,7 @@ struct PlatformState {
     WindowsPath currentDirectory;
     std::map<char, uint64_t> freeSpaceOverrides;
     FolderNameCache folderNames;
+    FolderWatches folderWatches;
     OpenFolders openFolders;
 };
 

@@ -15,6 +15,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -141,6 +142,92 @@ TEST(CreationShortcuts, AFolderMovedAwayAndReplacedIsNeverCreatedInAgain) {
     EXPECT_EQ(GetLastError(), ERROR_ALREADY_EXISTS);
     EXPECT_FALSE(CopyFileA("D:\\source.txt", "D:\\dest\\SECOND.TXT", true));
     EXPECT_EQ(GetLastError(), ERROR_FILE_EXISTS);
+}
+
+// Between two folders of a run another program changes the folder they are
+// made in, or one above it: the next folder is made as the long way makes
+// it, in whatever the path leads to now, and a name there in another case is
+// one with it.
+TEST(CreationShortcuts, ChangesByAnotherProgramBetweenFoldersAreSeen) {
+    struct Case {
+        const char* change;
+        std::function<void(const DriveSandbox&)> make;
+        std::string create;
+        bool created;
+        std::string landsAt; // where the new folder lies (when created)
+        std::string notAt;   // where it must not appear
+    };
+    const auto move = [](const DriveSandbox& sandbox, const std::string& from, const std::string& to) {
+        fs::rename(sandbox.Host(from), sandbox.Host(to));
+    };
+    const std::vector<Case> cases = {
+        {"a name made in another case", [](auto& s) { s.MakeFolder("D:\\top\\dest\\LATER"); },
+         "D:\\top\\dest\\later", false, "", "D:\\top\\dest\\later"},
+        {"a file made in another case", [](auto& s) { s.MakeFile("D:\\top\\dest\\Note.TXT"); },
+         "D:\\top\\dest\\note.txt", false, "", "D:\\top\\dest\\note.txt"},
+        {"a made folder removed", [](auto& s) { fs::remove(s.Host("D:\\top\\dest\\b")); }, "D:\\top\\dest\\B",
+         true, "D:\\top\\dest\\B", ""},
+        {"a made folder renamed", [&](auto& s) { move(s, "D:\\top\\dest\\b", "D:\\top\\dest\\c"); },
+         "D:\\top\\dest\\C", false, "", "D:\\top\\dest\\C"},
+        {"the folder moved away and made anew",
+         [&](auto& s) {
+             move(s, "D:\\top\\dest", "D:\\top\\old");
+             s.MakeFolder("D:\\top\\dest");
+         },
+         "D:\\top\\dest\\a", true, "D:\\top\\dest\\a", ""},
+        {"the folder emptied, removed and made anew",
+         [](auto& s) {
+             fs::remove_all(s.Host("D:\\top\\dest"));
+             s.MakeFolder("D:\\top\\dest");
+         },
+         "D:\\top\\dest\\a", true, "D:\\top\\dest\\a", ""},
+        {"a folder above moved away and made anew",
+         [&](auto& s) {
+             move(s, "D:\\top", "D:\\was");
+             s.MakeFolder("D:\\top\\dest");
+         },
+         "D:\\top\\dest\\x", true, "D:\\top\\dest\\x", "D:\\was\\dest\\x"},
+        {"a folder above removed and made anew",
+         [](auto& s) {
+             fs::remove_all(s.Host("D:\\top"));
+             s.MakeFolder("D:\\top\\dest");
+         },
+         "D:\\top\\dest\\b", true, "D:\\top\\dest\\b", ""},
+        {"the folder put aside and a link put in its place",
+         [&](auto& s) {
+             move(s, "D:\\top\\dest", "D:\\top\\real");
+             fs::create_directory_symlink(s.Host("D:\\top\\real"), s.Host("D:\\top\\dest"));
+         },
+         "D:\\top\\dest\\x", true, "D:\\top\\real\\x", ""},
+        {"a folder above put aside and a link put in its place",
+         [&](auto& s) {
+             move(s, "D:\\top", "D:\\aside");
+             s.MakeFolder("D:\\other\\dest\\A");
+             fs::create_directory_symlink(s.Host("D:\\other"), s.Host("D:\\top"));
+         },
+         "D:\\top\\dest\\a", false, "", "D:\\other\\dest\\a"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.change);
+        DriveSandbox sandbox;
+        sandbox.MakeFolder("D:\\top\\dest");
+        // The folder's names are read, and the run's first folders made.
+        ASSERT_FALSE(IsFolder("D:\\top\\dest\\a"));
+        for (const std::string name : {"a", "b"})
+            ASSERT_TRUE(TryCreateDirectoryInFolder("D:\\top\\dest\\" + name, false)) << name;
+        c.make(sandbox);
+        const bool created = TryCreateDirectoryInFolder(c.create, false) || CreateDirectoryA(c.create);
+        EXPECT_EQ(created, c.created);
+        if (!created) {
+            EXPECT_EQ(GetLastError(), ERROR_ALREADY_EXISTS);
+        }
+        if (!c.landsAt.empty()) {
+            EXPECT_TRUE(fs::is_directory(sandbox.Host(c.landsAt)));
+        }
+        if (!c.notAt.empty()) {
+            EXPECT_FALSE(fs::exists(fs::symlink_status(sandbox.Host(c.notAt))));
+        }
+    }
 }
 
 TEST(CreationShortcuts, FoldersBeyondTheKeptOnesAreReadAgain) {

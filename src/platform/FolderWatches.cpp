@@ -1,0 +1,171 @@
+#include "platform/FolderWatches.h"
+
+#include "platform/PathResolver.h"
+
+#include <sys/inotify.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+#include <cstdint>
+#include <vector>
+
+namespace platform::detail {
+
+namespace {
+
+// What a folder on the way reports: an entry of it removed, moved away or
+// put in place of another (which of them lies on the way is looked up), and
+// itself removed, moved or its permissions changed.
+constexpr uint32_t OnTheWayMask =
+    IN_DELETE | IN_MOVED_FROM | IN_MOVED_TO | IN_MOVE_SELF | IN_DELETE_SELF | IN_ATTRIB;
+// A watched folder reports the names made in it as well.
+constexpr uint32_t WatchedMask = OnTheWayMask | IN_CREATE;
+// A link in a folder's place is not that folder; a folder that is also on
+// the way of another keeps both kinds of report.
+constexpr uint32_t AddFlags = IN_ONLYDIR | IN_DONT_FOLLOW | IN_MASK_ADD;
+// What the folder itself reporting ends every watch.
+constexpr uint32_t SelfChanges = IN_MOVE_SELF | IN_DELETE_SELF | IN_ATTRIB | IN_IGNORED | IN_UNMOUNT;
+
+// A run that goes round more folders than this begins its watches again.
+constexpr std::size_t MaxWatched = 2048;
+
+// The folders above `folder` on the host, from the root down.
+std::vector<std::string> FoldersAbove(const std::string& folder) {
+    std::vector<std::string> above;
+    if (folder.size() <= 1)
+        return above;
+    above.push_back("/");
+    for (std::size_t slash = folder.find('/', 1); slash != std::string::npos;
+         slash = folder.find('/', slash + 1))
+        above.push_back(folder.substr(0, slash));
+    return above;
+}
+
+} // namespace
+
+FolderWatches::~FolderWatches() {
+    if (fd_ >= 0)
+        close(fd_);
+}
+
+bool FolderWatches::AddWatch(const std::string& path, bool content) {
+    const int wd = inotify_add_watch(fd_, path.c_str(), (content ? WatchedMask : OnTheWayMask) | AddFlags);
+    if (wd < 0)
+        return false;
+    pathOf_.emplace(wd, path);
+    watchOf_.emplace(path, wd);
+    return true;
+}
+
+void FolderWatches::Watch(const std::string& folder, const FolderStatus& status, FolderNameCache& names) {
+    if (unavailable_ || refused_.count(folder))
+        return;
+    if (watched_.size() >= MaxWatched)
+        EndAll(names);
+    if (fd_ < 0) {
+        fd_ = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+        if (fd_ < 0) {
+            unavailable_ = true;
+            return;
+        }
+    }
+    // From the root down: a folder of the path put in place of another after
+    // it was watched is reported by the folder above it.
+    for (const std::string& above : FoldersAbove(folder)) {
+        if (!watchOf_.count(above) && !AddWatch(above, false)) {
+            refused_.insert(folder);
+            return;
+        }
+        onTheWay_.insert(above);
+    }
+    if (!AddWatch(folder, true)) {
+        refused_.insert(folder);
+        return;
+    }
+    onTheWay_.insert(folder);
+    // A change made before the watch began shows in the status.
+    struct stat now;
+    if (lstat(folder.c_str(), &now) != 0 || !S_ISDIR(now.st_mode) || !(FolderStatus::Of(now) == status))
+        return;
+    watched_[folder] = Watched{now.st_dev, now.st_ino};
+}
+
+bool FolderWatches::Current(const std::string& folder, FolderNameCache& names, dev_t& device, ino_t& inode) {
+    if (watched_.empty())
+        return false;
+    Drain(names);
+    const auto found = watched_.find(folder);
+    if (found == watched_.end())
+        return false;
+    device = found->second.device;
+    inode = found->second.inode;
+    return true;
+}
+
+void FolderWatches::Drain(FolderNameCache& names) {
+    constexpr std::size_t Largest = sizeof(inotify_event) + NAME_MAX + 1;
+    alignas(inotify_event) char buffer[64 * 1024];
+    for (;;) {
+        const ssize_t read = ::read(fd_, buffer, sizeof buffer);
+        if (read < 0 && errno == EINTR)
+            continue;
+        if (read <= 0)
+            return; // nothing more (EAGAIN)
+        for (std::size_t at = 0; at < static_cast<std::size_t>(read);) {
+            const auto* event = reinterpret_cast<const inotify_event*>(buffer + at);
+            at += sizeof(inotify_event) + event->len;
+            if (event->mask & IN_Q_OVERFLOW) {
+                EndAll(names);
+                return;
+            }
+            const auto folder = pathOf_.find(event->wd);
+            if (folder == pathOf_.end())
+                continue;
+            if (event->len == 0) {
+                if (event->mask & SelfChanges) {
+                    EndAll(names);
+                    return;
+                }
+                continue;
+            }
+            // An entry's own permissions (reported by its folder too) are
+            // its own watch's business.
+            if (event->mask & IN_ATTRIB)
+                continue;
+            const std::string name = event->name;
+            if ((event->mask & (IN_DELETE | IN_MOVED_FROM | IN_MOVED_TO)) &&
+                onTheWay_.count(JoinHost(folder->second, name))) {
+                EndAll(names);
+                return;
+            }
+            if (!watched_.count(folder->second))
+                continue;
+            if (event->mask & (IN_CREATE | IN_MOVED_TO))
+                names.Follow(folder->second, name, true);
+            else if (event->mask & (IN_DELETE | IN_MOVED_FROM))
+                names.Follow(folder->second, name, false);
+        }
+        // A read that left room for one more event took all there was.
+        if (static_cast<std::size_t>(read) + Largest <= sizeof buffer)
+            return;
+    }
+}
+
+void FolderWatches::EndAll(FolderNameCache& names) {
+    // The kept status of a watched folder went stale while its watch kept
+    // its names: they are read again when next needed.
+    for (const auto& [folder, watched] : watched_)
+        names.Drop(folder);
+    if (fd_ >= 0)
+        close(fd_);
+    fd_ = -1;
+    pathOf_.clear();
+    watchOf_.clear();
+    onTheWay_.clear();
+    watched_.clear();
+    refused_.clear();
+}
+
+} // namespace platform::detail

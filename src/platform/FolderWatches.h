@@ -1,0 +1,74 @@
+#pragma once
+// Internal to the platform layer: knowing that the kept names of a folder a
+// run creates in are still right, and that its path still leads to it,
+// without asking the disk before every entry. Asking costs a stat of the
+// folder's whole path per entry, about as much as making the entry.
+//
+// The kernel tells instead (inotify): a watched folder reports every name
+// made, removed or moved in it, and each of these changes is applied to its
+// kept names, whoever made it; so the names stay those on disk. Each folder
+// above it, up to the host's root, is watched too: a folder on the way that
+// is removed, moved, replaced or has its permissions changed ends every
+// watch, and the names are read again the long way. One read of the queue,
+// which does not wait, brings everything that happened since the last one.
+//
+// A folder is watched only when each folder of its path is a folder, not a
+// link (a link changed elsewhere would lead the path to another folder
+// without a word), and its kept names were found up to date after the watch
+// began, so that nothing between the reading and the watch goes unseen.
+// Mounting a file system over a folder of the path is not reported; only
+// the administrator can, and a run does not expect it.
+
+#include "platform/FolderNameCache.h"
+
+#include <sys/types.h>
+
+#include <cstddef>
+#include <string>
+#include <unordered_map>
+#include <unordered_set>
+
+namespace platform::detail {
+
+class FolderWatches {
+public:
+    FolderWatches() = default;
+    FolderWatches(const FolderWatches&) = delete;
+    FolderWatches& operator=(const FolderWatches&) = delete;
+    ~FolderWatches();
+
+    // Brings what has happened since the last call into `names`: the names
+    // made and removed in watched folders are applied to their kept names; a
+    // change on the way to a watched folder (or a queue that overflowed)
+    // ends every watch and drops the kept names of the watched folders.
+    // Then true when `folder` is watched: its kept names in `names` are
+    // those on disk and its path leads to the folder whose file system and
+    // inode `Watch` was given. Nothing is read when no folder is watched.
+    bool Current(const std::string& folder, FolderNameCache& names, dev_t& device, ino_t& inode);
+
+    // Starts watching `folder`, a folder (not a link) whose kept names in
+    // `names` were found up to date with `status` just now. Does nothing
+    // when a folder of its path is a link or cannot be watched, or when its
+    // status differs from `status` once the watch is on.
+    void Watch(const std::string& folder, const FolderStatus& status, FolderNameCache& names);
+
+private:
+    struct Watched {
+        dev_t device = 0;
+        ino_t inode = 0;
+    };
+    void Drain(FolderNameCache& names);
+    void EndAll(FolderNameCache& names);
+    bool AddWatch(const std::string& path, bool content);
+
+    int fd_ = -1;
+    bool unavailable_ = false;                     // the host refused an inotify instance
+    std::unordered_map<int, std::string> pathOf_;  // watch descriptor -> folder
+    std::unordered_map<std::string, int> watchOf_; // folder -> watch descriptor
+    // Every folder on the path of a watched folder, the watched ones included.
+    std::unordered_set<std::string> onTheWay_;
+    std::unordered_map<std::string, Watched> watched_; // folders whose names follow their events
+    std::unordered_set<std::string> refused_; // folders with a link or an unwatchable folder on the way
+};
+
+} // namespace platform::detail
