@@ -14,6 +14,9 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <string_view>
 #include <utility>
 
 namespace platform {
@@ -89,6 +92,44 @@ bool HeldFolder::Hold(const std::string& path) {
     fd_ = fd;
     host_ = resolved.host;
     return true;
+}
+
+std::string HeldFolder::RealPath() const {
+    if (fd_ < 0)
+        return {};
+    // The kernel names the open folder in one call; a folder removed since
+    // is named with a mark, and is then looked up by its path as it was.
+    const std::string descriptor = "/proc/self/fd/" + std::to_string(fd_);
+    char buffer[PATH_MAX];
+    const ssize_t length = readlink(descriptor.c_str(), buffer, sizeof buffer);
+    constexpr std::string_view Removed = " (deleted)";
+    if (length > 0 && static_cast<std::size_t>(length) < sizeof buffer && buffer[0] == '/') {
+        const std::string_view named(buffer, static_cast<std::size_t>(length));
+        if (!named.ends_with(Removed))
+            return std::string(named);
+    }
+    char* real = realpath(host_.c_str(), nullptr);
+    if (!real)
+        return {};
+    std::string path = real;
+    std::free(real);
+    return path;
+}
+
+std::optional<EntryDetails> HeldFolder::Details() const {
+    struct statx status;
+    if (fd_ < 0 ||
+        statx(fd_, "", AT_EMPTY_PATH, detail::IdentityStatxMask | STATX_TYPE | STATX_MTIME, &status) != 0 ||
+        !S_ISDIR(status.stx_mode))
+        return std::nullopt;
+    EntryDetails details;
+    const std::size_t slash = host_.rfind('/');
+    details.name = slash == std::string::npos ? host_ : host_.substr(slash + 1);
+    details.kind = EntryKind::Folder;
+    details.modifiedSeconds = status.stx_mtime.tv_sec;
+    details.modifiedNanoseconds = status.stx_mtime.tv_nsec;
+    details.identity = detail::IdentityOf(status);
+    return details;
 }
 
 bool CreateFolderBelow(const HeldFolder& base, const std::string& relative,

@@ -34,6 +34,14 @@ public:
     int Descriptor() const { return fd_; }
     // Where the folder was on the host when it was opened.
     const std::string& HostPath() const { return host_; }
+    // Where the held folder is on the host, links resolved, asked of the
+    // descriptor rather than walked component by component; "" when that
+    // cannot be told.
+    std::string RealPath() const;
+    // The held folder as GetEntryDetails gives a folder (its identity, the
+    // folder reached through links, as it was held); nothing when it cannot
+    // be read.
+    std::optional<EntryDetails> Details() const;
 
 private:
     int fd_ = -1;

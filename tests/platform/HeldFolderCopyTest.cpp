@@ -12,6 +12,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <climits>
+#include <cstdlib>
 #include <string>
 
 namespace {
@@ -107,6 +109,42 @@ TEST(HeldFolderCopyTest, CreatingAFolderThatIsThereFailsAsCreateDirectoryDoes) {
     EXPECT_FALSE(platform::HeldFolder().IsHeld());
     platform::HeldFolder missing;
     EXPECT_FALSE(missing.Hold("D:\\Nowhere"));
+}
+
+TEST(HeldFolderCopyTest, AHeldFolderIsWhereAndWhatItsPathLeadsTo) {
+    testsupport::DriveSandbox sandbox("D");
+    sandbox.MakeFolder("D:\\Real\\Inner");
+    ASSERT_EQ(symlink(sandbox.Host("D:\\Real").c_str(), sandbox.Host("D:\\Link").c_str()), 0);
+    struct Case {
+        std::string path;
+        std::string leadsTo;
+    };
+    const Case cases[] = {
+        {"D:\\Real\\Inner", "D:\\Real\\Inner"},
+        {"d:\\real\\INNER", "D:\\Real\\Inner"},
+        {"D:\\Link\\Inner", "D:\\Real\\Inner"},
+        {"D:\\Link", "D:\\Real"},
+    };
+    for (const Case& c : cases) {
+        platform::HeldFolder held;
+        ASSERT_TRUE(held.Hold(c.path)) << c.path;
+        char* real = realpath(sandbox.Host(c.leadsTo).c_str(), nullptr);
+        ASSERT_NE(real, nullptr) << c.leadsTo;
+        EXPECT_EQ(held.RealPath(), real) << c.path;
+        std::free(real);
+        platform::EntryIdentity identity;
+        ASSERT_TRUE(platform::GetResolvedIdentity(c.path, identity)) << c.path;
+        const std::optional<platform::EntryDetails> details = held.Details();
+        ASSERT_TRUE(details.has_value()) << c.path;
+        EXPECT_EQ(details->identity, identity) << c.path;
+        EXPECT_EQ(details->kind, platform::EntryKind::Folder) << c.path;
+    }
+    // Removed while held: it is nowhere, and nothing is read of it.
+    platform::HeldFolder gone;
+    ASSERT_TRUE(gone.Hold("D:\\Real\\Inner"));
+    ASSERT_EQ(rmdir(sandbox.Host("D:\\Real\\Inner").c_str()), 0);
+    EXPECT_EQ(gone.RealPath(), "");
+    EXPECT_FALSE(platform::HeldFolder().Details().has_value());
 }
 
 } // namespace

@@ -9,8 +9,6 @@
 #include "platform/FileSystem.h"
 #include "ui/Desktop.h"
 
-#include <cstdlib>
-#include <filesystem>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -26,19 +24,20 @@ const std::string& Trimmed(const std::string& text, std::string& storage) {
     return storage;
 }
 
-// Where a Windows path finally is on the host, links resolved; "" when it
-// cannot be told.
-std::string CanonicalHostFolder(const std::string& windowsPath) {
-    std::optional<std::string> host = platform::ToHostPath(windowsPath);
-    if (!host)
-        return {};
-    std::error_code error;
-    std::string folder = std::filesystem::canonical(*host, error).string();
-    if (error)
-        return {};
+// Where a held folder finally is on the host, links resolved, without a
+// trailing slash; "" when it cannot be told.
+std::string CanonicalHostFolder(const platform::HeldFolder& held) {
+    std::string folder = held.RealPath();
     while (folder.size() > 1 && folder.back() == '/')
         folder.pop_back();
     return folder;
+}
+
+// The same of a Windows path that names a folder: opened once and asked, the
+// kernel resolves its links rather than this process, one component a call.
+std::string CanonicalHostFolder(const std::string& windowsPath) {
+    platform::HeldFolder held;
+    return held.Hold(windowsPath) ? CanonicalHostFolder(held) : std::string();
 }
 
 bool IsRealFolder(uint32_t attributes) {
@@ -124,17 +123,28 @@ bool AttachWalk::HoldFolders(const std::string& root) {
             return false;
         }
     }
-    return targetRoot_.Hold(AttachTargetRoot);
+    return targetRoot_.IsHeld() || targetRoot_.Hold(AttachTargetRoot);
 }
 
 void AttachWalk::AddOwnFolder(const std::string& folder) {
-    platform::EntryIdentity identity;
-    if (!platform::GetResolvedIdentity(folder, identity))
+    platform::HeldFolder held;
+    if (held.Hold(folder)) {
+        AddOwnFolder(held);
         return;
-    ownFolders_.insert(identity);
-    std::string host = CanonicalHostFolder(folder);
+    }
+    platform::EntryIdentity identity;
+    if (platform::GetResolvedIdentity(folder, identity))
+        ownFolders_.insert(identity);
+}
+
+void AttachWalk::AddOwnFolder(const platform::HeldFolder& held) {
+    const std::optional<platform::EntryDetails> details = held.Details();
+    if (!details)
+        return;
+    ownFolders_.insert(details->identity);
+    std::string host = CanonicalHostFolder(held);
     if (!host.empty())
-        ownHostFolders_.insert(host);
+        ownHostFolders_.insert(std::move(host));
 }
 
 bool AttachWalk::StartStructure(const std::string& root) {
@@ -241,11 +251,9 @@ std::optional<CreatedEntry> AttachWalk::MadeEntry(const platform::EntryDetails& 
     // The walk made every folder below the target itself, none of them a
     // link: where one is, is where the target is, and its path below it.
     if (targetRootReal_.empty()) {
-        char* real = realpath(targetRoot_.HostPath().c_str(), nullptr);
-        if (!real)
+        targetRootReal_ = targetRoot_.RealPath();
+        if (targetRootReal_.empty())
             return std::nullopt;
-        targetRootReal_ = real;
-        std::free(real);
     }
     CreatedEntry entry;
     entry.identity = details.identity;
@@ -255,8 +263,30 @@ std::optional<CreatedEntry> AttachWalk::MadeEntry(const platform::EntryDetails& 
     entry.modifiedNanoseconds = details.modifiedNanoseconds;
     const std::size_t slash = relative.rfind('/');
     entry.hostFolder = targetRootReal_;
-    if (slash != std::string::npos)
-        entry.hostFolder += (targetRootReal_ == "/" ? "" : "/") + relative.substr(0, slash);
+    if (slash != std::string::npos) {
+        if (targetRootReal_ != "/")
+            entry.hostFolder += '/';
+        entry.hostFolder.append(relative, 0, slash);
+    }
+    return entry;
+}
+
+std::optional<CreatedEntry> AttachWalk::HeldTargetEntry() {
+    const std::optional<platform::EntryDetails> details = targetRoot_.Details();
+    if (!details)
+        return std::nullopt;
+    targetRootReal_ = targetRoot_.RealPath();
+    const std::size_t slash = targetRootReal_.rfind('/');
+    if (slash == std::string::npos || targetRootReal_.size() == 1)
+        return std::nullopt;
+    // Made just now as a folder, not a link: the folder holding it is where
+    // the held target is, less its own name.
+    CreatedEntry entry;
+    entry.identity = details->identity;
+    entry.kind = details->kind;
+    entry.modifiedSeconds = details->modifiedSeconds;
+    entry.modifiedNanoseconds = details->modifiedNanoseconds;
+    entry.hostFolder = slash == 0 ? std::string("/") : targetRootReal_.substr(0, slash);
     return entry;
 }
 
@@ -427,13 +457,19 @@ void AttachWalk::CopyFolderStructure(const std::string& structure, AttachMode mo
             block_.Counters.Created.SubFolders += 1;
             block_.AddToList(StatisticList::SubFoldersCreated, AttachTargetRoot);
             block_.RefreshBoth();
+            // Held from here on: what Undo keeps of it, what the walk keeps
+            // out of and what it copies into are read of the one open folder.
+            if (RecordedFolderEntries && targetRoot_.Hold(AttachTargetRoot))
+                lastMade_ = HeldTargetEntry();
             RecordFolder(AttachTargetRoot);
         }
     } else {
         CountTopFolderThere(mode);
     }
-    if (KeepOutOfTarget)
-        AddOwnFolder(AttachTargetRoot);
+    if (KeepOutOfTarget) {
+        if (targetRoot_.IsHeld() || targetRoot_.Hold(AttachTargetRoot))
+            AddOwnFolder(targetRoot_);
+    }
     FindOwnFoldersAround(root);
     // A structure that no folder of the run lies in stays as it is while the
     // run copies it; a target the walk has just made holds only what the walk

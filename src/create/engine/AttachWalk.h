@@ -101,6 +101,7 @@ public:
     // as listed: within one run a structure is listed once.
     void ClearOwnFolders();
     void AddOwnFolder(const std::string& folder);
+    void AddOwnFolder(const platform::HeldFolder& folder);
 
     // What the current simulation has made so far; a simulation records its
     // main folders here too, so that later checks see them.
@@ -143,6 +144,8 @@ private:
     void RecordFolder(const std::string& destination);
     // What Undo keeps of the folder just made at `relative` below the target.
     std::optional<CreatedEntry> MadeEntry(const platform::EntryDetails& details, const std::string& relative);
+    // What Undo keeps of the target, made and held just now.
+    std::optional<CreatedEntry> HeldTargetEntry();
 
     // Lists the first queued folder and makes (or, simulating, counts) its entries.
     void ProcessQueuedFolder(AttachMode mode, bool simulate);
