@@ -330,3 +330,25 @@ TEST_F(NumbersPageTest, NeedBeyondSixtyFourBitsIsShownAsItIs) {
         << text;
     EXPECT_TRUE(Children("D:\\Work").empty());
 }
+
+// A name another program makes between two numbers, in another case, is one
+// with the later number's folder.
+TEST_F(NumbersPageTest, ANameMadeByAnotherProgramDuringTheRunIsMet) {
+    ChooseDestination("D:\\Run");
+    controls().edtVol03Prefix->setText("F");
+    controls().chkVol03Hyphen->setChecked(true);
+    SetRange("1", "4");
+    int number = 0;
+    desktop->OnProcessMessages([&] {
+        if (number++ == 1) {
+            sandbox->MakeFolder("D:\\Run\\f-3");
+            sandbox->MakeFile("D:\\Run\\f-4");
+        }
+    });
+    CreateToTheEnd();
+    desktop->OnProcessMessages({});
+    EXPECT_EQ(Items(page->ResultLists().Created.Folders), (Lines{"D:\\Run\\F-1", "D:\\Run\\F-2"}));
+    EXPECT_EQ(Items(page->ResultLists().Exists.Folders), Lines{"D:\\Run\\F-3"});
+    EXPECT_EQ(Items(page->ResultLists().Other.Folders), Lines{"D:\\Run\\F-4"});
+    EXPECT_EQ(Children("D:\\Run"), (std::set<std::string>{"F-1", "F-2", "f-3", "f-4"}));
+}

@@ -264,3 +264,25 @@ TEST_F(PathsPageTest, ALineOnAnotherFileSystemIsMeasuredThere) {
     platform::UnmapDrive('F');
     std::filesystem::remove_all(shm);
 }
+
+// A name another program makes between two lines, in another case, is one
+// with the later line's folder, in whichever folder the lines go round.
+TEST_F(PathsPageTest, ANameMadeByAnotherProgramDuringTheRunIsMet) {
+    sandbox->MakeFolder("D:\\One");
+    sandbox->MakeFolder("D:\\Two");
+    AddLines({"D:\\One\\a", "D:\\Two\\a", "D:\\One\\b", "D:\\Two\\b"});
+    int line = 0;
+    desktop->OnProcessMessages([&] {
+        if (line++ == 1) {
+            sandbox->MakeFolder("D:\\One\\B");
+            sandbox->MakeFile("D:\\Two\\B");
+        }
+    });
+    CreateToTheEnd();
+    desktop->OnProcessMessages({});
+    EXPECT_EQ(Items(page->ResultLists().Created.Folders), (Lines{"D:\\One\\a", "D:\\Two\\a"}));
+    EXPECT_EQ(Items(page->ResultLists().Exists.Folders), Lines{"D:\\One\\b"});
+    EXPECT_EQ(Items(page->ResultLists().Other.Folders), Lines{"D:\\Two\\b"});
+    EXPECT_FALSE(std::filesystem::exists(sandbox->Host("D:\\One\\b")));
+    EXPECT_FALSE(std::filesystem::exists(sandbox->Host("D:\\Two\\b")));
+}

@@ -8,6 +8,8 @@
 #include "StringsPageFixture.h"
 
 #include <filesystem>
+#include <functional>
+#include <set>
 
 using namespace createtests;
 
@@ -74,4 +76,68 @@ TEST_F(StringsPageTest, MostlyExistingItemsAndStructuresAreCountedAsBefore) {
     EXPECT_TRUE(sandbox->Exists("D:\\Work\\h\\Sub\\deep"));
     EXPECT_EQ(sandbox->Read("D:\\Work\\h\\Sub\\g"), "g");
     EXPECT_FALSE(sandbox->Exists("D:\\Work\\h\\SUB"));
+}
+
+// Another program changes the destination between two items: the next items
+// meet what is there now, and a name made there in another case is one with
+// theirs.
+TEST_F(StringsPageTest, ChangesByAnotherProgramBetweenItemsAreMet) {
+    struct Case {
+        const char* change; // made just before the third item, "c"
+        std::function<void()> make;
+        Lines created, exists, other;
+        std::set<std::string> inWork; // what D:\Work then holds
+    };
+    const std::vector<Case> cases = {
+        {"a folder made in another case",
+         [this] { sandbox->MakeFolder("D:\\Work\\C"); },
+         Lines{"D:\\Work\\a", "D:\\Work\\b", "D:\\Work\\d"},
+         Lines{"D:\\Work\\c"},
+         Lines{},
+         {"C", "a", "b", "d"}},
+        {"a file made in another case",
+         [this] { sandbox->MakeFile("D:\\Work\\C"); },
+         Lines{"D:\\Work\\a", "D:\\Work\\b", "D:\\Work\\d"},
+         Lines{},
+         Lines{"D:\\Work\\c"},
+         {"C", "a", "b", "d"}},
+        {"a folder the run made renamed to a later item in another case",
+         [this] { fs::rename(sandbox->Host("D:\\Work\\b"), sandbox->Host("D:\\Work\\D")); },
+         Lines{"D:\\Work\\a", "D:\\Work\\b", "D:\\Work\\c"},
+         Lines{"D:\\Work\\d"},
+         Lines{},
+         {"D", "a", "c"}},
+        {"the destination moved away and made anew with a later item in another case",
+         [this] {
+             fs::rename(sandbox->Host("D:\\Work"), sandbox->Host("D:\\Moved"));
+             sandbox->MakeFolder("D:\\Work\\D");
+         },
+         Lines{"D:\\Work\\a", "D:\\Work\\b", "D:\\Work\\c"},
+         Lines{"D:\\Work\\d"},
+         Lines{},
+         {"D", "c"}},
+    };
+    int round = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.change);
+        if (sandbox->Exists("D:\\Work"))
+            fs::rename(sandbox->Host("D:\\Work"), sandbox->Host("D:\\Done" + std::to_string(round++)));
+        controls().lstVol02IncludeStrings->Clear();
+        sandbox->MakeFolder("D:\\Work");
+        Plan("D:\\Work", {"a", "b", "c", "d"});
+        int item = 0;
+        desktop->OnProcessMessages([&] {
+            if (item++ == 2)
+                c.make();
+        });
+        CreateToTheEnd();
+        desktop->OnProcessMessages({});
+        EXPECT_EQ(Items(page->ResultLists().Created.Folders), c.created);
+        EXPECT_EQ(Items(page->ResultLists().Exists.Folders), c.exists);
+        EXPECT_EQ(Items(page->ResultLists().Other.Folders), c.other);
+        std::set<std::string> inWork;
+        for (const auto& entry : fs::directory_iterator(sandbox->Host("D:\\Work")))
+            inWork.insert(entry.path().filename().string());
+        EXPECT_EQ(inWork, c.inWork);
+    }
 }
