@@ -34,9 +34,7 @@ private:
 
 } // namespace
 
-ListBox::ListBox(QWidget* parent) : QListWidget(parent), updates_(*this) {
-    // All items have one size: layouts of very long lists stay cheap.
-    setUniformItemSizes(true);
+ListBox::ListBox(QWidget* parent) : UniformRowList(parent), updates_(*this) {
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     setTextElideMode(Qt::ElideNone);
     setItemDelegate(new ExtentDelegate(horizontalExtent_, this));
@@ -269,11 +267,11 @@ void ListBox::SetItemIndex(int index) {
 
 bool ListBox::viewportEvent(QEvent* event) {
     if (event->type() != QEvent::ToolTip)
-        return QListWidget::viewportEvent(event);
+        return UniformRowList::viewportEvent(event);
     const auto* help = static_cast<QHelpEvent*>(event);
     const QModelIndex at = indexAt(help->pos());
     if (!at.isValid())
-        return QListWidget::viewportEvent(event);
+        return UniformRowList::viewportEvent(event);
     const QString text = at.data(Qt::DisplayRole).toString();
     const QRect item = visualRect(at);
     // The text starts at the item's left edge plus the style's margin; a few

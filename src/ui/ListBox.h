@@ -1,6 +1,7 @@
 #pragma once
-// The framework's list box on a QListWidget. Items are UTF-8 texts; indexes
-// count from 0. A sorted list box keeps its items in list order (ListOrder.h)
+// The framework's list box on a QListWidget whose rows are laid out by
+// arithmetic (UniformRowList), so that long lists stay cheap to grow. Items
+// are UTF-8 texts; indexes count from 0. A sorted list box keeps its items in list order (ListOrder.h)
 // whatever way they are added. Whole-item lookup ignores case and costs O(1).
 // Changes made through these calls fire none of the widget's signals, as the
 // framework's list box fires no click for changes the program makes.
@@ -10,16 +11,15 @@
 // properties (stdset="0"): sorted, horizontalExtent, multiSelect.
 
 #include "ui/ItemTextIndex.h"
+#include "ui/UniformRowList.h"
 #include "ui/UpdateNesting.h"
-
-#include <QListWidget>
 
 #include <string>
 #include <vector>
 
 namespace ui {
 
-class ListBox : public QListWidget {
+class ListBox : public UniformRowList {
     Q_OBJECT
     Q_PROPERTY(bool sorted READ Sorted WRITE SetSorted)
     Q_PROPERTY(int horizontalExtent READ HorizontalExtent WRITE SetHorizontalExtent)

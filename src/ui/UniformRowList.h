@@ -1,0 +1,54 @@
+#pragma once
+// A QListWidget whose rows are all one size and stand in one column, laid out
+// by arithmetic: row r lies at r times the row height. Qt's own list view
+// works the place of every row out again whenever rows are added or removed,
+// so a list that grows by a batch at every frame of a long run costs more at
+// every frame; here adding rows, painting, hit-testing, scrolling and keys
+// cost what the rows on screen cost, however long the list is.
+//
+// What a person sees and does is what Qt's list view does for such a list:
+// rows as wide as the widest of the first row's size hint and the viewport,
+// scrolling by rows (or by pixels when so set), the same keys, clicks and
+// selection by mouse. Spacing, grids, wrapping, icon mode, hidden rows and
+// dragging are not offered.
+
+#include <QListWidget>
+
+namespace ui {
+
+class UniformRowList : public QListWidget {
+    Q_OBJECT
+public:
+    explicit UniformRowList(QWidget* parent = nullptr);
+
+    QRect visualRect(const QModelIndex& index) const override;
+    QModelIndex indexAt(const QPoint& point) const override;
+    void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
+    // Only measures the first row again: the others are the same size.
+    void doItemsLayout() override;
+
+protected:
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
+    int horizontalOffset() const override;
+    int verticalOffset() const override;
+    void setSelection(const QRect& rect, QItemSelectionModel::SelectionFlags command) override;
+    void updateGeometries() override;
+    void scrollContentsBy(int dx, int dy) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QModelIndex IndexOfRow(int row) const;
+    // The size of every row as the delegate gives it for the first one.
+    QSize RowSize() const;
+    int RowHeight() const;
+    int RowWidth() const;
+    // The row under a point of the contents (viewport point plus offsets), or -1.
+    int RowAtContentsPoint(QPoint point) const;
+    // Rows that fit whole in the viewport, at least 1.
+    int WholeRowsShown() const;
+    bool ScrollsPerRow() const { return verticalScrollMode() == ScrollPerItem; }
+
+    mutable QSize rowSize_;
+};
+
+} // namespace ui
