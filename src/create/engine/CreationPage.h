@@ -10,6 +10,7 @@
 #include "create/engine/AttachWalk.h"
 #include "create/engine/CreationCounterBlock.h"
 #include "create/engine/CreationCounters.h"
+#include "create/engine/CreationUndo.h"
 #include "create/engine/MainFolderStep.h"
 #include "tools/MainWindowServices.h"
 
@@ -109,6 +110,9 @@ protected:
     std::optional<CreationRunItems>
     IncludeRunItems(const CreationRunTexts& texts, std::vector<std::string> items,
                     std::function<void(MainFolderStep& step, const std::string& item)> step);
+    // Undo of the last real run, with the files it copied straight into a
+    // new folder where the page lists them (see stepSettings_).
+    void UndoLastRun(const CreationUndoTexts& texts);
     // What the real run and the simulation of every page say alike: the
     // question and the end text, and the tabs disabled while they run: the
     // other creation pages' `otherCreationTabs`, and in a real run the manage
@@ -144,7 +148,8 @@ protected:
     bool runInProgress_ = false;
     // The numbers page plans its folders before the free-space check as well.
     bool planFoldersBeforeCheck_ = false;
-    // How the page's runs charge and list what they do not make.
+    // How the page's runs charge and list what they do not make. Where they
+    // list the files copied straight into a new folder, Undo deletes them.
     MainFolderStepSettings stepSettings_;
     // The strings page's end box counts what the attach walk could not make.
     bool endBoxCountsUncreated_ = false;

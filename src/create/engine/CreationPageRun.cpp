@@ -1,10 +1,11 @@
 // The create run of every creation page and its simulation, one loop for
 // both: the checks, the question, then one main folder per item the page
-// reads, counted, listed and shown as it goes.
+// reads, counted, listed and shown as it goes; and Undo of the last run.
 
 #include "create/engine/CreationPage.h"
 
 #include "common/FrameworkText.h"
+#include "create/engine/CreationUndo.h"
 #include "create/engine/PageRunGuard.h"
 #include "create/engine/RunChecks.h"
 #include "create/engine/RunEndBox.h"
@@ -110,4 +111,13 @@ void CreationPage::CreateFolders(const CreationRunTexts& texts) {
     }
     progressBar_->hide();
     tabs.EnableAgain();
+}
+
+void CreationPage::UndoLastRun(const CreationUndoTexts& texts) {
+    if (runInProgress_)
+        return;
+    PageRunGuard busy(runInProgress_, *this);
+    BindStatisticsWindow();
+    UndoCreationRun(this, block_, stepSettings_.filesOfNewestFolderOnly ? &walk_.CreatedFilesList : nullptr,
+                    texts);
 }

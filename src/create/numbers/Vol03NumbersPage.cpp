@@ -1,8 +1,8 @@
 #include "create/numbers/Vol03NumbersPage.h"
 
 #include "create/numbers/TfrmStatistic03.h"
+#include "ui/ClickHandlersByName.h"
 #include "ui/ComboBox.h"
-#include "ui/Guard.h"
 #include "ui/ListBox.h"
 
 #include "ui_Vol03NumbersPage.h"
@@ -32,10 +32,7 @@ Vol03NumbersPage::Vol03NumbersPage(MainWindowServices& mainWindow, QWidget* pare
     BindCreationControls("Vol03", "Stat03", [] { return frmStatistic03; });
     planFoldersBeforeCheck_ = true;
     stepSettings_.filesOfNewestFolderOnly = true;
-    ui::OnClicked(ui_->btnVol03CreateFolders, [this] { btnVol03CreateFoldersClick(); });
-    ui::OnClicked(ui_->btnVol03CreateFoldersSimulation, [this] { btnVol03CreateFoldersSimulationClick(); });
-    ui::OnClicked(ui_->btnVol03Undo, [this] { btnVol03UndoClick(); });
-    ui::OnClicked(ui_->btnVol03Statistics, [this] { btnVol03StatisticsClick(); });
+    ConnectClickHandlersByName(*this);
     ConnectFields();
 }
 

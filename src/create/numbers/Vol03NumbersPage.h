@@ -59,12 +59,6 @@ public:
     // list's empty entry, controls off.
     void InitialiseAtStart();
 
-    // Run, simulation, undo, statistics.
-    void btnVol03CreateFoldersClick() { CreateFolders(RunTexts(false)); }
-    void btnVol03CreateFoldersSimulationClick() { CreateFolders(RunTexts(true)); }
-    void btnVol03UndoClick();
-    void btnVol03StatisticsClick() { ShowStatisticsWindow(); }
-
     // Fields (Vol03NumbersPageFields.cpp).
     void edtVol03StartNumberExit();
     void edtVol03EndNumberExit();
@@ -75,19 +69,31 @@ public:
     void edtVol03PrefixExit() { edtVol03PrefixChange(); }
     void edtVol03SuffixChange();
     void edtVol03SuffixExit() { edtVol03SuffixChange(); }
-    void btnVol03AddDestFolderClick();
     void cboVol03DestFoldersSelect();
     void SetDestination(const std::string& path);
+    void AddStructure(const std::string& path) { Structures().Add(path); }
+    // The form has no such buttons.
+    void btnVol03AcceptAllSettingsClick();
+    void btnVol03ErrorLogClick() {}
+
+public slots:
+    // Each button's handler, connected to the button it is named after.
+    // Run, simulation, undo, statistics.
+    void btnVol03CreateFoldersClick() { CreateFolders(RunTexts(false)); }
+    void btnVol03CreateFoldersSimulationClick() { CreateFolders(RunTexts(true)); }
+    void btnVol03UndoClick() { UndoLastRun(UndoTexts()); }
+    void btnVol03StatisticsClick() { ShowStatisticsWindow(); }
+
+    // Destination, structures, Clear Fields, help and attach options
+    // (Vol03NumbersPageFields.cpp).
+    void btnVol03AddDestFolderClick();
     void btnVol03ViewDestFolderClick();
     void btnVol03AddFolderStructureClick() { Structures().BrowseAndAdd(); }
-    void AddStructure(const std::string& path) { Structures().Add(path); }
     void btnVol03ViewFolderStructureClick() { Structures().ViewSelected(); }
     void btnVol03RemoveFolderStructureClick() { Structures().RemoveSelected(); }
     void btnVol03ClearAllClick();
     void btnVol03HelpClick() { ShowCreationPageHelp("CreateNumbers"); }
     void btnVol03ExamplesClick();
-    void btnVol03AcceptAllSettingsClick();
-    void btnVol03ErrorLogClick() {}
     void rdoVol03AttachNothingClick() { AttachOptionClicked(AttachMode::Nothing); }
     void rdoVol03AttachMainFolderWithFilesClick() { AttachOptionClicked(AttachMode::MainFolderWithFiles); }
     void rdoVol03AttachMainFolderWithoutFilesClick() {
@@ -117,8 +123,9 @@ private:
     uint64_t RangeCount() const;
     // One folder per number.
     double PlannedFolders() const override;
-    // The boxes of the real run or of the simulation.
+    // The boxes of the real run or of the simulation, and of Undo.
     CreationRunTexts RunTexts(bool simulate) const;
+    static CreationUndoTexts UndoTexts();
     // Both number boxes ready, the start not after the end and, for a
     // simulation, the range within its limit.
     bool ReadyToRun(const CreationRunTexts& texts) override;
@@ -126,6 +133,7 @@ private:
     void StepNumber(MainFolderStep& step, int64_t number, const _tagVol0XParts& parts);
     // A simulation's range over its limit: the box says so, and true.
     bool SimulationRangeTooWide();
+    // The handlers of what is not a button click.
     void ConnectFields();
     // The structure list with this page's controls and texts.
     StructureList Structures();

@@ -54,26 +54,8 @@ void Vol03NumbersPage::ConnectFields() {
     ui::Connect(ui_->edtVol03Prefix, &QLineEdit::editingFinished, this, [this] { edtVol03PrefixExit(); });
     ui::Connect(ui_->edtVol03Suffix, &QLineEdit::textChanged, this, [this] { edtVol03SuffixChange(); });
     ui::Connect(ui_->edtVol03Suffix, &QLineEdit::editingFinished, this, [this] { edtVol03SuffixExit(); });
-    ui::OnClicked(ui_->btnVol03AddDestFolder, [this] { btnVol03AddDestFolderClick(); });
     ui::Connect(ui_->cboVol03DestFolders, &QComboBox::activated, this,
                 [this] { cboVol03DestFoldersSelect(); });
-    ui::OnClicked(ui_->btnVol03ViewDestFolder, [this] { btnVol03ViewDestFolderClick(); });
-    ui::OnClicked(ui_->btnVol03AddFolderStructure, [this] { btnVol03AddFolderStructureClick(); });
-    ui::OnClicked(ui_->btnVol03ViewFolderStructure, [this] { btnVol03ViewFolderStructureClick(); });
-    ui::OnClicked(ui_->btnVol03RemoveFolderStructure, [this] { btnVol03RemoveFolderStructureClick(); });
-    ui::OnClicked(ui_->btnVol03ClearAll, [this] { btnVol03ClearAllClick(); });
-    ui::OnClicked(ui_->btnVol03Help, [this] { btnVol03HelpClick(); });
-    ui::OnClicked(ui_->btnVol03Examples, [this] { btnVol03ExamplesClick(); });
-
-    ui::OnClicked(ui_->rdoVol03AttachNothing, [this] { rdoVol03AttachNothingClick(); });
-    ui::OnClicked(ui_->rdoVol03AttachMainFolderWithFiles,
-                  [this] { rdoVol03AttachMainFolderWithFilesClick(); });
-    ui::OnClicked(ui_->rdoVol03AttachMainFolderWithoutFiles,
-                  [this] { rdoVol03AttachMainFolderWithoutFilesClick(); });
-    ui::OnClicked(ui_->rdoVol03AttachSubFoldersOnlyWithFiles,
-                  [this] { rdoVol03AttachSubFoldersOnlyWithFilesClick(); });
-    ui::OnClicked(ui_->rdoVol03AttachSubFoldersOnlyWithoutFiles,
-                  [this] { rdoVol03AttachSubFoldersOnlyWithoutFilesClick(); });
 }
 
 double Vol03NumbersPage::PlannedFolders() const {

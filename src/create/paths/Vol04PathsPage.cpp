@@ -1,7 +1,7 @@
 #include "create/paths/Vol04PathsPage.h"
 
 #include "create/paths/TfrmStatistic04.h"
-#include "ui/Guard.h"
+#include "ui/ClickHandlersByName.h"
 #include "ui/ListBox.h"
 
 #include "ui_Vol04PathsPage.h"
@@ -34,10 +34,7 @@ Vol04PathsPage::Vol04PathsPage(MainWindowServices& mainWindow, QWidget* parent)
     // An existing folder gets nothing attached, so it carries no load.
     stepSettings_.chargeOther = true;
     stepSettings_.filesOfNewestFolderOnly = true;
-    ui::OnClicked(ui_->btnVol04CreateFolders, [this] { btnVol04CreateFoldersClick(); });
-    ui::OnClicked(ui_->btnVol04CreateFoldersSimulation, [this] { btnVol04CreateFoldersSimulationClick(); });
-    ui::OnClicked(ui_->btnVol04Undo, [this] { btnVol04UndoClick(); });
-    ui::OnClicked(ui_->btnVol04Statistics, [this] { btnVol04StatisticsClick(); });
+    ConnectClickHandlersByName(*this);
     ConnectListsAndFields();
 }
 

@@ -61,21 +61,31 @@ public:
     // The page at start-up: counters, preview, controls off, counts, extents.
     void InitialiseAtStart();
 
-    // Run, simulation, undo, statistics.
-    void btnVol04CreateFoldersClick() { CreateFolders(RunTexts(false)); }
-    void btnVol04CreateFoldersSimulationClick() { CreateFolders(RunTexts(true)); }
-    void btnVol04UndoClick();
-    void btnVol04StatisticsClick() { ShowStatisticsWindow(); }
-
-    // Lists (Vol04PathsPageLists.cpp).
+    // Lists and fields (Vol04PathsPageLists.cpp, Vol04PathsPageFields.cpp).
     void RefreshAfterListChange();
     void UpdateVol04Preview();
-    void btnVol04AddToListClick();
     void edtVol04AddToListKeyPress() { btnVol04AddToListClick(); } // Enter
     // Appends the full paths of `text`; false with `message` at the first
     // (with `stopAtFirst`) or last path refused. Paths appended stay.
     bool AddPathsToIncludeList(const std::string& text, bool stopAtFirst, std::string& message,
                                std::string& normalised);
+    void edtVol04PrefixChange();
+    void edtVol04PrefixExit() { edtVol04PrefixChange(); }
+    void edtVol04SuffixChange();
+    void edtVol04SuffixExit() { edtVol04SuffixChange(); }
+    void chkVol04HyphenClick() { UpdateVol04Preview(); }
+    void AddStructure(const std::string& path) { Structures().Add(path); }
+
+public slots:
+    // Each button's handler, connected to the button it is named after.
+    // Run, simulation, undo, statistics.
+    void btnVol04CreateFoldersClick() { CreateFolders(RunTexts(false)); }
+    void btnVol04CreateFoldersSimulationClick() { CreateFolders(RunTexts(true)); }
+    void btnVol04UndoClick() { UndoLastRun(UndoTexts()); }
+    void btnVol04StatisticsClick() { ShowStatisticsWindow(); }
+
+    // Lists (Vol04PathsPageLists.cpp).
+    void btnVol04AddToListClick();
     void btnVol04IncToExcClick() { ListPair().IncludeToExclude(); }
     void btnVol04ExcToIncClick() { ListPair().ExcludeToInclude(); }
     void btnVol04AllfromIncClick() { ListPair().AllFromInclude(); }
@@ -92,14 +102,8 @@ public:
     void btnVol04OpenClick();
     void btnVol04SaveClick();
 
-    // Fields, structures and attach options (Vol04PathsPageFields.cpp).
-    void edtVol04PrefixChange();
-    void edtVol04PrefixExit() { edtVol04PrefixChange(); }
-    void edtVol04SuffixChange();
-    void edtVol04SuffixExit() { edtVol04SuffixChange(); }
-    void chkVol04HyphenClick() { UpdateVol04Preview(); }
+    // Structures, help and attach options (Vol04PathsPageFields.cpp).
     void btnVol04AddFolderStructureClick() { Structures().BrowseAndAdd(); }
-    void AddStructure(const std::string& path) { Structures().Add(path); }
     void btnVol04ViewFolderStructureClick() { Structures().ViewSelected(); }
     void btnVol04RemoveFolderStructureClick() { Structures().RemoveSelected(); }
     void btnVol04HelpClick() { ShowCreationPageHelp("CreateFolders"); }
@@ -118,10 +122,12 @@ public:
 
 private:
     std::vector<std::string> IncludeItems() const;
-    // The boxes of the real run or of the simulation.
+    // The boxes of the real run or of the simulation, and of Undo.
     CreationRunTexts RunTexts(bool simulate) const;
+    static CreationUndoTexts UndoTexts();
     std::optional<CreationRunItems> ReadRunItems(const CreationRunTexts& texts) override;
     void StepLine(MainFolderStep& step, const std::string& line);
+    // The handlers of what is not a button click.
     void ConnectListsAndFields();
     // One folder per Include line.
     double PlannedFolders() const override;

@@ -40,43 +40,13 @@ const StructureListTexts& StructureTexts() {
 } // namespace
 
 void Vol04PathsPage::ConnectListsAndFields() {
-    ui::OnClicked(ui_->btnVol04AddToList, [this] { btnVol04AddToListClick(); });
     ui::Connect(ui_->edtVol04AddToList, &QLineEdit::returnPressed, this,
                 [this] { edtVol04AddToListKeyPress(); });
-    ui::OnClicked(ui_->btnVol04IncToExc, [this] { btnVol04IncToExcClick(); });
-    ui::OnClicked(ui_->btnVol04ExcToInc, [this] { btnVol04ExcToIncClick(); });
-    ui::OnClicked(ui_->btnVol04AllfromInc, [this] { btnVol04AllfromIncClick(); });
-    ui::OnClicked(ui_->btnVol04AllfromExc, [this] { btnVol04AllfromExcClick(); });
-    ui::OnClicked(ui_->btnVol04ExchangeIncExc, [this] { btnVol04ExchangeIncExcClick(); });
-    ui::OnClicked(ui_->btnVol04DeleteFromExclude, [this] { btnVol04DeleteFromExcludeClick(); });
-    ui::OnClicked(ui_->btnVol04DeleteExcludeAll, [this] { btnVol04DeleteExcludeAllClick(); });
-    ui::OnClicked(ui_->btnVol04EditIncludeList, [this] { btnVol04EditIncludeListClick(); });
-    ui::OnClicked(ui_->btnVol04SmartImport, [this] { btnVol04SmartImportClick(); });
-    ui::OnClicked(ui_->btnVol04SmartExport, [this] { btnVol04SmartExportClick(); });
-    ui::OnClicked(ui_->btnVol04ClearAll, [this] { btnVol04ClearAllClick(); });
-    ui::OnClicked(ui_->btnVol04Open, [this] { btnVol04OpenClick(); });
-    ui::OnClicked(ui_->btnVol04Save, [this] { btnVol04SaveClick(); });
-
     ui::Connect(ui_->edtVol04Prefix, &QLineEdit::textChanged, this, [this] { edtVol04PrefixChange(); });
     ui::Connect(ui_->edtVol04Prefix, &QLineEdit::editingFinished, this, [this] { edtVol04PrefixExit(); });
     ui::Connect(ui_->edtVol04Suffix, &QLineEdit::textChanged, this, [this] { edtVol04SuffixChange(); });
     ui::Connect(ui_->edtVol04Suffix, &QLineEdit::editingFinished, this, [this] { edtVol04SuffixExit(); });
     ui::Connect(ui_->chkVol04Hyphen, &QCheckBox::toggled, this, [this] { chkVol04HyphenClick(); });
-    ui::OnClicked(ui_->btnVol04AddFolderStructure, [this] { btnVol04AddFolderStructureClick(); });
-    ui::OnClicked(ui_->btnVol04ViewFolderStructure, [this] { btnVol04ViewFolderStructureClick(); });
-    ui::OnClicked(ui_->btnVol04RemoveFolderStructure, [this] { btnVol04RemoveFolderStructureClick(); });
-    ui::OnClicked(ui_->btnVol04Help, [this] { btnVol04HelpClick(); });
-    ui::OnClicked(ui_->btnVol04Examples, [this] { btnVol04ExamplesClick(); });
-
-    ui::OnClicked(ui_->rdoVol04AttachNothing, [this] { rdoVol04AttachNothingClick(); });
-    ui::OnClicked(ui_->rdoVol04AttachMainFolderWithFiles,
-                  [this] { rdoVol04AttachMainFolderWithFilesClick(); });
-    ui::OnClicked(ui_->rdoVol04AttachMainFolderWithoutFiles,
-                  [this] { rdoVol04AttachMainFolderWithoutFilesClick(); });
-    ui::OnClicked(ui_->rdoVol04AttachSubFoldersOnlyWithFiles,
-                  [this] { rdoVol04AttachSubFoldersOnlyWithFilesClick(); });
-    ui::OnClicked(ui_->rdoVol04AttachSubFoldersOnlyWithoutFiles,
-                  [this] { rdoVol04AttachSubFoldersOnlyWithoutFilesClick(); });
 }
 
 StructureList Vol04PathsPage::Structures() {

@@ -1,11 +1,8 @@
-// Undo of the paths page's last real run: the files the run copied straight
-// into a new folder and every main folder it created are removed, then the
-// run's counters and lists are cleared.
+// The boxes of Undo of the paths page's last real run, which removes the
+// files the run copied straight into a new folder and every main folder it
+// created.
 
 #include "create/paths/Vol04PathsPage.h"
-
-#include "create/engine/CreationUndo.h"
-#include "create/engine/PageRunGuard.h"
 
 namespace {
 
@@ -13,11 +10,7 @@ const std::string Title = "Creating Folder(s).-From a Folder List.            ";
 
 } // namespace
 
-void Vol04PathsPage::btnVol04UndoClick() {
-    if (runInProgress_)
-        return;
-    PageRunGuard busy(runInProgress_, *this);
-    BindStatisticsWindow();
+CreationUndoTexts Vol04PathsPage::UndoTexts() {
     CreationUndoTexts texts;
     texts.noUndoCaption = Title + "Warning no: 0067.";
     texts.noUndoText =
@@ -28,5 +21,5 @@ void Vol04PathsPage::btnVol04UndoClick() {
     texts.failedText = "The program is unable to delete the following folders (and their contents), and/or "
                        "separate files : \n";
     texts.endCaption = Title + "Information no: 0070.";
-    UndoCreationRun(this, block_, &walk_.CreatedFilesList, texts);
+    return texts;
 }

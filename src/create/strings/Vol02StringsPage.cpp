@@ -1,8 +1,8 @@
 #include "create/strings/Vol02StringsPage.h"
 
 #include "create/strings/TfrmStatistic02.h"
+#include "ui/ClickHandlersByName.h"
 #include "ui/ComboBox.h"
-#include "ui/Guard.h"
 #include "ui/ListBox.h"
 
 #include "ui_Vol02StringsPage.h"
@@ -32,10 +32,7 @@ Vol02StringsPage::Vol02StringsPage(MainWindowServices& mainWindow, QWidget* pare
     BindCreationControls("Vol02", "Stat02", [] { return frmStatistic02; });
     stepSettings_.chargeExists = stepSettings_.chargeOther = true;
     endBoxCountsUncreated_ = true;
-    ui::OnClicked(ui_->btnVol02CreateFolders, [this] { btnVol02CreateFoldersClick(); });
-    ui::OnClicked(ui_->btnVol02CreateFoldersSimulation, [this] { btnVol02CreateFoldersSimulationClick(); });
-    ui::OnClicked(ui_->btnVol02Undo, [this] { btnVol02UndoClick(); });
-    ui::OnClicked(ui_->btnVol02Statistic, [this] { btnVol02StatisticClick(); });
+    ConnectClickHandlersByName(*this);
     ConnectListsAndFields();
 }
 

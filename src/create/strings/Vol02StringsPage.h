@@ -50,21 +50,33 @@ public:
     void SetListControlsEnabled(bool enabled);
     void SetNameControlsEnabled(bool enabled);
 
-    // Run, simulation, undo, statistics.
-    void btnVol02CreateFoldersClick() { CreateFolders(RunTexts(false)); }
-    void btnVol02CreateFoldersSimulationClick() { CreateFolders(RunTexts(true)); }
-    void btnVol02UndoClick();
-    void btnVol02StatisticClick() { ShowStatisticsWindow(); }
-
     // The page at start-up: counters, preview, the destination list's empty
     // entry, controls off, counts and the lists' sideways extent.
     void InitialiseAtStart();
 
-    // Lists (Vol02StringsPageLists.cpp).
+    // Lists and fields (Vol02StringsPageLists.cpp, Vol02StringsPageFields.cpp).
     void RefreshAfterListChange();
     void UpdateVol02Preview();
-    void btnVol02AddToListClick();
     void edtVol02AddToListKeyPress() { btnVol02AddToListClick(); } // Enter
+    void cboVol02DestFoldersSelect();
+    void SetDestination(const std::string& path);
+    void edtVol02PrefixChange();
+    void edtVol02PrefixExit() { edtVol02PrefixChange(); }
+    void edtVol02SuffixChange();
+    void edtVol02SuffixExit() { edtVol02SuffixChange(); }
+    void chkVol02HyphenClick() { UpdateVol02Preview(); }
+    void AddStructure(const std::string& path) { Structures().Add(path); }
+
+public slots:
+    // Each button's handler, connected to the button it is named after.
+    // Run, simulation, undo, statistics.
+    void btnVol02CreateFoldersClick() { CreateFolders(RunTexts(false)); }
+    void btnVol02CreateFoldersSimulationClick() { CreateFolders(RunTexts(true)); }
+    void btnVol02UndoClick() { UndoLastRun(UndoTexts()); }
+    void btnVol02StatisticClick() { ShowStatisticsWindow(); }
+
+    // Lists (Vol02StringsPageLists.cpp).
+    void btnVol02AddToListClick();
     void btnVol02IncToExcClick() { ListPair().IncludeToExclude(); }
     void btnVol02ExcToIncClick() { ListPair().ExcludeToInclude(); }
     void btnVol02AllFromIncClick() { ListPair().AllFromInclude(); }
@@ -80,16 +92,8 @@ public:
 
     // Fields, structures and attach options (Vol02StringsPageFields.cpp).
     void btnVol02AddDestFolderClick();
-    void cboVol02DestFoldersSelect();
-    void SetDestination(const std::string& path);
     void btnVol02ViewDestFolderClick();
-    void edtVol02PrefixChange();
-    void edtVol02PrefixExit() { edtVol02PrefixChange(); }
-    void edtVol02SuffixChange();
-    void edtVol02SuffixExit() { edtVol02SuffixChange(); }
-    void chkVol02HyphenClick() { UpdateVol02Preview(); }
     void btnVol02AddFolderStructureClick() { Structures().BrowseAndAdd(); }
-    void AddStructure(const std::string& path) { Structures().Add(path); }
     void btnVol02ViewFolderStructureClick() { Structures().ViewSelected(); }
     void btnVol02RemoveFolderStructureClick() { Structures().RemoveSelected(); }
     void btnVol02ListHelpClick() { ShowCreationPageHelp("CreateStrings"); }
@@ -108,15 +112,16 @@ public:
 
 private:
     std::vector<std::string> IncludeItems() const;
-    // The boxes of the real run or of the simulation.
+    // The boxes of the real run or of the simulation, and of Undo.
     CreationRunTexts RunTexts(bool simulate) const;
+    static CreationUndoTexts UndoTexts();
     std::optional<CreationRunItems> ReadRunItems(const CreationRunTexts& texts) override;
     static void StepItem(MainFolderStep& step, const std::string& item, const _tagVol0XParts& parts,
                          const std::string& destination);
 
     std::unique_ptr<Ui::Vol02StringsPage> ui_;
 
-    // Lists and fields.
+    // The handlers of what is not a button click.
     void ConnectListsAndFields();
     // One folder per Include item.
     double PlannedFolders() const override;

@@ -42,46 +42,15 @@ const StructureListTexts& StructureTexts() {
 } // namespace
 
 void Vol02StringsPage::ConnectListsAndFields() {
-    ui::OnClicked(ui_->btnVol02AddToList, [this] { btnVol02AddToListClick(); });
     ui::Connect(ui_->edtVol02AddToList, &QLineEdit::returnPressed, this,
                 [this] { edtVol02AddToListKeyPress(); });
-    ui::OnClicked(ui_->btnVol02IncToExc, [this] { btnVol02IncToExcClick(); });
-    ui::OnClicked(ui_->btnVol02ExcToInc, [this] { btnVol02ExcToIncClick(); });
-    ui::OnClicked(ui_->btnVol02AllFromInc, [this] { btnVol02AllFromIncClick(); });
-    ui::OnClicked(ui_->btnVol02AllFromExc, [this] { btnVol02AllFromExcClick(); });
-    ui::OnClicked(ui_->btnVol02DeleteFromExclude, [this] { btnVol02DeleteFromExcludeClick(); });
-    ui::OnClicked(ui_->btnVol02DeleteExcludeAll, [this] { btnVol02DeleteExcludeAllClick(); });
-    ui::OnClicked(ui_->btnVol02EditIncludeList, [this] { btnVol02EditIncludeListClick(); });
-    ui::OnClicked(ui_->btnVol02SmartImport, [this] { btnVol02SmartImportClick(); });
-    ui::OnClicked(ui_->btnVol02SmartExport, [this] { btnVol02SmartExportClick(); });
-    ui::OnClicked(ui_->btnVol02ClearAll, [this] { btnVol02ClearAllClick(); });
-    ui::OnClicked(ui_->btnVol02Open, [this] { btnVol02OpenClick(); });
-    ui::OnClicked(ui_->btnVol02Save, [this] { btnVol02SaveClick(); });
-
-    ui::OnClicked(ui_->btnVol02AddDestFolder, [this] { btnVol02AddDestFolderClick(); });
     ui::Connect(ui_->cboVol02DestFolders, &QComboBox::activated, this,
                 [this] { cboVol02DestFoldersSelect(); });
-    ui::OnClicked(ui_->btnVol02ViewDestFolder, [this] { btnVol02ViewDestFolderClick(); });
     ui::Connect(ui_->edtVol02Prefix, &QLineEdit::textChanged, this, [this] { edtVol02PrefixChange(); });
     ui::Connect(ui_->edtVol02Prefix, &QLineEdit::editingFinished, this, [this] { edtVol02PrefixExit(); });
     ui::Connect(ui_->edtVol02Suffix, &QLineEdit::textChanged, this, [this] { edtVol02SuffixChange(); });
     ui::Connect(ui_->edtVol02Suffix, &QLineEdit::editingFinished, this, [this] { edtVol02SuffixExit(); });
     ui::Connect(ui_->chkVol02Hyphen, &QCheckBox::toggled, this, [this] { chkVol02HyphenClick(); });
-    ui::OnClicked(ui_->btnVol02AddFolderStructure, [this] { btnVol02AddFolderStructureClick(); });
-    ui::OnClicked(ui_->btnVol02ViewFolderStructure, [this] { btnVol02ViewFolderStructureClick(); });
-    ui::OnClicked(ui_->btnVol02RemoveFolderStructure, [this] { btnVol02RemoveFolderStructureClick(); });
-    ui::OnClicked(ui_->btnVol02ListHelp, [this] { btnVol02ListHelpClick(); });
-    ui::OnClicked(ui_->btnVol02Example, [this] { btnVol02ExampleClick(); });
-
-    ui::OnClicked(ui_->rdoVol02AttachNothing, [this] { rdoVol02AttachNothingClick(); });
-    ui::OnClicked(ui_->rdoVol02AttachMainFolderWithFiles,
-                  [this] { rdoVol02AttachMainFolderWithFilesClick(); });
-    ui::OnClicked(ui_->rdoVol02AttachMainFolderWithoutFiles,
-                  [this] { rdoVol02AttachMainFolderWithoutFilesClick(); });
-    ui::OnClicked(ui_->rdoVol02AttachSubFoldersOnlyWithFiles,
-                  [this] { rdoVol02AttachSubFoldersOnlyWithFilesClick(); });
-    ui::OnClicked(ui_->rdoVol02AttachSubFoldersOnlyWithoutFiles,
-                  [this] { rdoVol02AttachSubFoldersOnlyWithoutFilesClick(); });
 }
 
 StructureList Vol02StringsPage::Structures() {

@@ -3,10 +3,10 @@
 #include "common/FrameworkText.h"
 #include "common/SettingLists.h"
 #include "manage/delete/TfrmStatistics07.h"
-#include "manage/shared/ClickHandlersByName.h"
 #include "manage/shared/ManageLists.h"
 #include "tools/FileTypesLabels.h"
 #include "tools/TfrmFileSelection.h"
+#include "ui/ClickHandlersByName.h"
 #include "ui/Desktop.h"
 #include "ui/ListBox.h"
 

@@ -2,7 +2,7 @@
 // after a button handles that button's clicks, through the guard; a slot
 // whose button the form lacks is a fault of the page.
 
-#include "manage/shared/ClickHandlersByName.h"
+#include "ui/ClickHandlersByName.h"
 
 #include "support/ScriptedDesktop.h"
 #include "ui/FrameworkError.h"

@@ -1,4 +1,4 @@
-#include "manage/shared/ClickHandlersByName.h"
+#include "ui/ClickHandlersByName.h"
 
 #include "ui/Guard.h"
 
