@@ -136,8 +136,8 @@ public slots:
 
     // The copy run, its simulation and Undo (Vol08CopyPageRun.cpp,
     // Vol08CopyPageUndo.cpp).
-    void btnVol08CopyFoldersClick();
-    void btnVol08CopyFoldersSimulationClick();
+    void btnVol08CopyFoldersClick() { CopyOrSimulate(true); }
+    void btnVol08CopyFoldersSimulationClick() { CopyOrSimulate(false); }
     void btnVol08UndoClick();
 
 private:
@@ -164,6 +164,7 @@ private:
     // All of the structure `index` counted as not copied, as the pre-count
     // counted it.
     void CountStructureNotCopied(size_t index);
+    void CopyOrSimulate(bool realRun);
     void RunCopy(bool realRun);
     void EndRunBox(bool realRun);
 

@@ -202,22 +202,12 @@ void Vol08CopyPage::EndRunBox(bool realRun) {
     ui::ShowBox(this, Caption(realRun, "Information", realRun ? "0286" : "0266"), text, icon);
 }
 
-void Vol08CopyPage::btnVol08CopyFoldersClick() {
+void Vol08CopyPage::CopyOrSimulate(bool realRun) {
     if (runInProgress_)
         return;
     PageRunGuard busy(runInProgress_, *this);
-    if (!PrepareRun(true))
-        return;
-    RunCopy(true);
-}
-
-void Vol08CopyPage::btnVol08CopyFoldersSimulationClick() {
-    if (runInProgress_)
-        return;
-    PageRunGuard busy(runInProgress_, *this);
-    if (!PrepareRun(false))
-        return;
-    RunCopy(false);
+    if (PrepareRun(realRun))
+        RunCopy(realRun);
 }
 
 void Vol08CopyPage::RunCopy(bool realRun) {

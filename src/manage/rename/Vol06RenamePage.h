@@ -123,8 +123,8 @@ public slots:
     void btnVol06StatisticsClick();
 
     // Run, simulation and undo.
-    void btnVol06RenameFoldersClick();
-    void btnVol06RenameFoldersSimulationClick();
+    void btnVol06RenameFoldersClick() { RenameOrSimulate(true); }
+    void btnVol06RenameFoldersSimulationClick() { RenameOrSimulate(false); }
     void btnVol06UndoClick();
 
 private:
@@ -146,6 +146,9 @@ private:
     // The checks before the question of a run or a simulation.
     bool CheckRuleBeforeRun(const std::string& title);
     void PrepareStatisticsWindow(bool realRun);
+    // The run and the simulation alike: checks, question, the lines renamed
+    // on the disk or in the simulation's picture of it, the closing box.
+    void RenameOrSimulate(bool realRun);
     void RenameLines(RenameDisk& disk, bool realRun);
 
     MainWindowServices& mainWindow_;

@@ -95,41 +95,33 @@ void Vol06RenamePage::PrepareStatisticsWindow(bool realRun) {
         frmStatistic06->show();
 }
 
-void Vol06RenamePage::btnVol06RenameFoldersClick() {
+void Vol06RenamePage::RenameOrSimulate(bool realRun) {
     if (runInProgress_)
         return;
     PageRunGuard busy(runInProgress_, *this);
-    if (!CheckRuleBeforeRun(RunTitle))
-        return;
-    if (ui::ShowBox(this, RunTitle + "Information no: 0206.", "Do you want to rename folders ?\n",
+    const std::string& title = realRun ? RunTitle : SimulationTitle;
+    const MainWindowTexts& texts = mainWindow_.Texts();
+    if (!CheckRuleBeforeRun(title) ||
+        ui::ShowBox(this, title + (realRun ? "Information no: 0206." : "Information no: 0208."),
+                    realRun ? "Do you want to rename folders ?\n" : texts.RenameSimulationIntroText,
                     ui::Icon::Question, ui::Buttons::YesNo, ui::Answer::No) != ui::Answer::Yes)
         return;
-    // Undo reverses every record it finds: an earlier run's records, reversed
-    // already or not, must not be reversed again.
-    RenameUndoList.clear();
-    RenameWorkList.clear();
-    RenameSourceMissingList.clear();
-    RenameDestinationExistsList.clear();
-    RenameOtherReasonsList.clear();
-    HostRenameDisk disk;
-    RenameLines(disk, true);
-    ui::ShowBox(this, RunTitle + "Information no: 0207.", "End of Renaming Folders !!!",
-                ui::Icon::Information);
-}
-
-void Vol06RenamePage::btnVol06RenameFoldersSimulationClick() {
-    if (runInProgress_)
-        return;
-    PageRunGuard busy(runInProgress_, *this);
-    if (!CheckRuleBeforeRun(SimulationTitle))
-        return;
-    if (ui::ShowBox(this, SimulationTitle + "Information no: 0208.",
-                    mainWindow_.Texts().RenameSimulationIntroText, ui::Icon::Question, ui::Buttons::YesNo,
-                    ui::Answer::No) != ui::Answer::Yes)
-        return;
-    SimulatedRenameDisk disk;
-    RenameLines(disk, false);
-    ui::ShowBox(this, SimulationTitle + "Information no: 0209.", mainWindow_.Texts().RenameSimulationEndText,
+    if (realRun) {
+        // Undo reverses every record it finds: an earlier run's records,
+        // reversed already or not, must not be reversed again.
+        RenameUndoList.clear();
+        RenameWorkList.clear();
+        RenameSourceMissingList.clear();
+        RenameDestinationExistsList.clear();
+        RenameOtherReasonsList.clear();
+        HostRenameDisk disk;
+        RenameLines(disk, true);
+    } else {
+        SimulatedRenameDisk disk;
+        RenameLines(disk, false);
+    }
+    ui::ShowBox(this, title + (realRun ? "Information no: 0207." : "Information no: 0209."),
+                realRun ? "End of Renaming Folders !!!" : texts.RenameSimulationEndText,
                 ui::Icon::Information);
 }
 
