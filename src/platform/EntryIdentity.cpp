@@ -57,4 +57,13 @@ bool GetResolvedIdentity(const std::string& path, EntryIdentity& identity) {
     return IdentityAt(path, 0, identity);
 }
 
+bool EntryStandsIn(const std::string& hostFolder, const std::string& name, const EntryIdentity& identity) {
+    if (hostFolder.empty() || name.empty() || name.find('/') != std::string::npos)
+        return false;
+    const std::string host = hostFolder == "/" ? "/" + name : hostFolder + "/" + name;
+    struct statx status;
+    return statx(AT_FDCWD, host.c_str(), AT_SYMLINK_NOFOLLOW, detail::IdentityStatxMask, &status) == 0 &&
+           detail::IdentityOf(status) == identity;
+}
+
 } // namespace platform

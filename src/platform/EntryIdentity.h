@@ -39,4 +39,9 @@ bool GetEntryIdentity(const std::string& path, EntryIdentity& identity);
 // will a folder be written to). False for a dangling link.
 bool GetResolvedIdentity(const std::string& path, EntryIdentity& identity);
 
+// Whether the entry `identity` is still the one named `name` in the host
+// folder `hostFolder` (a link as itself): where a run made it, whatever has
+// become of the path that led there.
+bool EntryStandsIn(const std::string& hostFolder, const std::string& name, const EntryIdentity& identity);
+
 } // namespace platform

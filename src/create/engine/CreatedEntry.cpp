@@ -74,6 +74,19 @@ std::optional<CreatedEntry> CreatedEntryRecorder::Record(const std::string& path
     return entry;
 }
 
+bool StandsWhereMade(const std::string& path, const CreatedEntry& recorded) {
+    // The name it was made under: the last name of the path's full form.
+    std::string full;
+    if (!platform::GetFullPathNameA(path, full))
+        return false;
+    while (full.size() > 3 && full.back() == '\\')
+        full.pop_back();
+    const std::size_t cut = full.rfind('\\');
+    if (cut == std::string::npos || cut + 1 >= full.size())
+        return false;
+    return platform::EntryStandsIn(recorded.hostFolder, full.substr(cut + 1), recorded.identity);
+}
+
 UndoStanding StandingOf(const std::string& path, const std::optional<CreatedEntry>& recorded) {
     const platform::EntryDetails now = platform::GetEntryDetails(path);
     if (now.kind == platform::EntryKind::Missing)

@@ -46,6 +46,11 @@ enum class UndoStanding {
     NotOwn   // another entry, a changed file, or reached through another way
 };
 
+// Whether the entry the run made still stands where it was made, in the
+// host folder it was made in, even where `path` no longer leads to it (a
+// link on the way deleted since).
+bool StandsWhereMade(const std::string& path, const CreatedEntry& recorded);
+
 // `recorded` empty: the run could not take note of the entry, so whatever is
 // at the path now cannot be told to be the run's own.
 UndoStanding StandingOf(const std::string& path, const std::optional<CreatedEntry>& recorded);

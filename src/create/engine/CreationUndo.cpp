@@ -2,6 +2,7 @@
 
 #include "common/FrameworkPaths.h"
 #include "common/FrameworkText.h"
+#include "create/engine/CreatedEntry.h"
 #include "platform/CreatedFolderRemoval.h"
 #include "platform/FileSystem.h"
 #include "ui/Desktop.h"
@@ -47,8 +48,12 @@ void UndoCreationRun(QWidget* owner, CreationCounterBlock& block, CreatedFileLis
     for (std::size_t index = 0; index < undoList.size(); ++index) {
         std::string folder = Trim(undoList[index]);
         if (!RemoveIfStillCreated(removal, block, index, folder)) {
-            // Whatever is at the path now is still there, folder or not.
-            if (EntryExists(folder))
+            // Whatever is at the path now is still there, folder or not; so
+            // is the folder the run made where only the way to it is gone
+            // (a link on its path deleted): it is named, not taken for one
+            // the person deleted.
+            const bool recorded = index < block.CreatedEntries.size() && block.CreatedEntries[index];
+            if (EntryExists(folder) || (recorded && StandsWhereMade(folder, *block.CreatedEntries[index])))
                 UndoStillThere.push_back(folder);
             else
                 UndoGone.push_back(folder);

@@ -191,6 +191,24 @@ TEST_F(PathsPageTest, UndoEmptiesAFolderStillItsOwnAndLeavesWhatTookItsPlace) {
     EXPECT_TRUE(std::filesystem::is_symlink(sandbox->Host("D:\\Work\\B")));
 }
 
+// A folder made through a link on its line's way, the link deleted since:
+// the line leads nowhere, but the folder is still where the run made it, so
+// Undo names it rather than taking it for one the person deleted.
+TEST_F(PathsPageTest, UndoNamesAFolderItsLineNoLongerLeadsTo) {
+    sandbox->MakeFolder("D:\\P");
+    std::filesystem::create_directory_symlink(sandbox->Host("D:\\P"), sandbox->Host("D:\\PL"));
+    AddLines({"D:\\PL\\c"});
+    CreateToTheEnd();
+    ASSERT_TRUE(sandbox->Exists("D:\\P\\c"));
+    std::filesystem::remove(sandbox->Host("D:\\PL"));
+    ExpectBoxes({"0068?", "0069", "0070"});
+    Click(controls().btnVol04Undo);
+    EXPECT_EQ(desktop->Boxes()[desktop->Boxes().size() - 2].text,
+              "The program is unable to delete the following folders (and their contents), and/or separate "
+              "files : \n\nOTHER REASONS   : \n\nD:\\PL\\c\n");
+    EXPECT_TRUE(sandbox->Exists("D:\\P\\c"));
+}
+
 TEST_F(PathsPageTest, FreeSpaceIsSummedPerFileSystemWhateverTheDriveIsCalled) {
     sandbox->MakeFile("D:\\S\\big", std::string(1000, 'b'));
     AddStructure("D:\\S");
