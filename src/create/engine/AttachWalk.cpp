@@ -91,6 +91,7 @@ AttachWalk::AttachWalk(CreationCounterBlock& block, const FileSizeMap& sizes, At
 void AttachWalk::ClearOwnFolders() {
     ownFolders_.clear();
     ownHostFolders_.clear();
+    rootHostFolders_.clear();
     ownFolderInside_ = false;
     simulated_.Clear();
     listings_.clear();
@@ -172,7 +173,12 @@ void AttachWalk::FindOwnFoldersAround(const std::string& root) {
         return;
     // The walk never follows a link below the structure's folder, so a folder
     // it lists lies below where that folder finally is.
-    std::string hostRoot = CanonicalHostFolder(root);
+    // Within one run a structure's folder is where it was when first met,
+    // as its listings are.
+    auto known = rootHostFolders_.find(root);
+    if (known == rootHostFolders_.end())
+        known = rootHostFolders_.emplace(root, CanonicalHostFolder(root)).first;
+    const std::string& hostRoot = known->second;
     if (hostRoot.empty()) {
         ownFolderInside_ = true; // cannot tell: look every folder up
         return;
@@ -450,21 +456,27 @@ void AttachWalk::CopyFolderStructure(const std::string& structure, AttachMode mo
         CountUnreadableRoot(root, mode);
         return;
     }
-    bool targetMade = false;
-    if (!DirectoryExists(AttachTargetRoot)) {
-        if (ForceDirectories(AttachTargetRoot)) {
-            targetMade = true;
-            block_.Counters.Created.SubFolders += 1;
-            block_.AddToList(StatisticList::SubFoldersCreated, AttachTargetRoot);
-            block_.RefreshBoth();
-            // Held from here on: what Undo keeps of it, what the walk keeps
-            // out of and what it copies into are read of the one open folder.
-            if (RecordedFolderEntries && targetRoot_.Hold(AttachTargetRoot))
-                lastMade_ = HeldTargetEntry();
-            RecordFolder(AttachTargetRoot);
-        }
-    } else {
-        CountTopFolderThere(mode);
+    // While most targets are new, each is first simply created, as a
+    // subfolder is: when that works it is what the checks below would have
+    // found and done, for less.
+    const CounterRow& created = block_.Counters.Created;
+    bool targetMade = created.SubFolders >= block_.Counters.Exists.SubFolders &&
+                      platform::TryCreateDirectoryInFolder(AttachTargetRoot, true);
+    if (!targetMade) {
+        if (!DirectoryExists(AttachTargetRoot))
+            targetMade = ForceDirectories(AttachTargetRoot);
+        else
+            CountTopFolderThere(mode);
+    }
+    if (targetMade) {
+        block_.Counters.Created.SubFolders += 1;
+        block_.AddToList(StatisticList::SubFoldersCreated, AttachTargetRoot);
+        block_.RefreshBoth();
+        // Held from here on: what Undo keeps of it, what the walk keeps out of
+        // and what it copies into are read of the one open folder.
+        if (RecordedFolderEntries && targetRoot_.Hold(AttachTargetRoot))
+            lastMade_ = HeldTargetEntry();
+        RecordFolder(AttachTargetRoot);
     }
     if (KeepOutOfTarget) {
         if (targetRoot_.IsHeld() || targetRoot_.Hold(AttachTargetRoot))

@@ -186,6 +186,8 @@ private:
     std::set<platform::EntryIdentity> ownFolders_;
     // Where the own folders finally are on the host, links resolved.
     std::set<std::string> ownHostFolders_;
+    // Where each structure's folder finally is on the host, found once a run.
+    std::unordered_map<std::string, std::string> rootHostFolders_;
     // Set per structure: whether one of the own folders lies inside it, so that
     // only such walks pay for looking each folder up.
     bool ownFolderInside_ = false;
