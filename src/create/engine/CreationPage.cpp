@@ -23,9 +23,9 @@ template <class Control> Control* FindControl(QWidget& page, const std::string& 
 
 } // namespace
 
-CreationPage::CreationPage(MainWindowServices& mainWindow, QWidget* parent, const AttachWalkTexts& runTexts,
-                           const AttachWalkTexts& simulationTexts)
-    : QWidget(parent), mainWindow_(mainWindow), walk_(block_, fileSizeMap_, runTexts, simulationTexts) {}
+CreationPage::CreationPage(MainWindowServices& mainWindow, QWidget* parent, const CreationPageTexts& texts)
+    : QWidget(parent), mainWindow_(mainWindow),
+      walk_(block_, fileSizeMap_, texts.runWalk, texts.simulationWalk), texts_(texts) {}
 
 void CreationPage::BindCreationControls(const std::string& pageName, const std::string& statisticsName,
                                         std::function<QWidget*()> statisticsWindow) {
@@ -203,4 +203,16 @@ void CreationPage::AttachOptionClicked(AttachMode mode) {
     page.refreshStatisticLabels = [this] { RefreshStatisticLabels(); };
     page.updateCreateButtons = [this](bool enabled) { UpdateCreateButtons(enabled); };
     AttachOptionClick(page, mode, AttachRadio(mode).isChecked());
+}
+
+StructureList CreationPage::Structures() {
+    StructureListPage page = structureWays_;
+    page.page = this;
+    page.list = structureList_;
+    page.createButton = createFolders_;
+    page.simulationButton = createFoldersSimulation_;
+    page.busy = &runInProgress_;
+    page.replan = [this] { Replan(); };
+    page.updateCreateButtons = [this](bool enabled) { UpdateCreateButtons(enabled); };
+    return StructureList(std::move(page), texts_.structures);
 }

@@ -10,8 +10,9 @@
 #include "create/engine/AttachWalk.h"
 #include "create/engine/CreationCounterBlock.h"
 #include "create/engine/CreationCounters.h"
-#include "create/engine/CreationUndo.h"
+#include "create/engine/CreationPageTexts.h"
 #include "create/engine/MainFolderStep.h"
+#include "create/engine/StructureList.h"
 #include "tools/MainWindowServices.h"
 
 #include <QWidget>
@@ -70,6 +71,9 @@ public:
     // Files copied straight into a new folder in "Subfolders Only - With Files.".
     const std::deque<std::string>& CreatedFilesList() const { return walk_.CreatedFilesList.Paths(); }
 
+    // Adds a folder structure to the list, as its add button does.
+    void AddStructure(const std::string& path) { Structures().Add(path); }
+
     // The create buttons end up enabled exactly when "Attach Nothing." is
     // enabled and checked or the structure list is not empty.
     void UpdateCreateButtons(bool enabled = true);
@@ -80,8 +84,8 @@ public:
     bool RunInProgress() const { return runInProgress_; }
 
 protected:
-    CreationPage(MainWindowServices& mainWindow, QWidget* parent, const AttachWalkTexts& runTexts,
-                 const AttachWalkTexts& simulationTexts);
+    // `texts` lives as long as the page.
+    CreationPage(MainWindowServices& mainWindow, QWidget* parent, const CreationPageTexts& texts);
 
     // Once the form is set up: `pageName` is "Vol02", "Vol03" or "Vol04",
     // `statisticsName` "Stat02" ...; the statistics window is asked for when
@@ -96,10 +100,10 @@ protected:
     // structures it would have carried, unless nothing is attached.
     const StructureTotals* ChargedStructures() const;
 
-    // The run, or with texts.simulate its simulation, alike on every page:
-    // the page's own checks, the free space (with files), the structures and
-    // the question; then one main folder for each item the page reads.
-    void CreateFolders(const CreationRunTexts& texts);
+    // The run, or the simulation, alike on every page: the page's own
+    // checks, the free space (with files), the structures and the question;
+    // then one main folder for each item the page reads.
+    void CreateFolders(bool simulate);
     // The page's own checks before the shared ones; false (after its box)
     // ends the run.
     virtual bool ReadyToRun(const CreationRunTexts& /*texts*/) { return true; }
@@ -112,12 +116,10 @@ protected:
                     std::function<void(MainFolderStep& step, const std::string& item)> step);
     // Undo of the last real run, with the files it copied straight into a
     // new folder where the page lists them (see stepSettings_).
-    void UndoLastRun(const CreationUndoTexts& texts);
-    // What the real run and the simulation of every page say alike: the
-    // question and the end text, and the tabs disabled while they run: the
-    // other creation pages' `otherCreationTabs`, and in a real run the manage
-    // pages' as well.
-    CreationRunTexts RunKindTexts(bool simulate, std::vector<std::string> otherCreationTabs) const;
+    void UndoLastRun();
+    // The structure list with this page's controls, texts and ways (see
+    // structureWays_).
+    StructureList Structures();
 
     // The number of folders the page's items make.
     virtual double PlannedFolders() const = 0;
@@ -153,12 +155,19 @@ protected:
     MainFolderStepSettings stepSettings_;
     // The strings page's end box counts what the attach walk could not make.
     bool endBoxCountsUncreated_ = false;
+    // Where the pages' structure lists differ: the page sets the ways after
+    // a change; the base hands over the controls.
+    StructureListPage structureWays_;
 
 private:
     QRadioButton& AttachRadio(AttachMode mode) const;
+    // The page's boxes of the real run or of the simulation, with what every
+    // page says alike.
+    CreationRunTexts RunTexts(bool simulate) const;
     // The statistics window's title and Normal/Simulate box for the run ahead.
     void PrepareStatisticsWindow(bool realRun);
 
+    const CreationPageTexts& texts_;
     std::string pageName_;
     std::string statisticsName_;
     std::function<QWidget*()> statisticsWindow_;

@@ -51,14 +51,14 @@ CreationPage::IncludeRunItems(const CreationRunTexts& texts, std::vector<std::st
         }};
 }
 
-CreationRunTexts CreationPage::RunKindTexts(bool simulate, std::vector<std::string> otherCreationTabs) const {
-    CreationRunTexts texts;
+CreationRunTexts CreationPage::RunTexts(bool simulate) const {
+    CreationRunTexts texts = simulate ? texts_.simulation : texts_.run;
     texts.simulate = simulate;
     texts.questionText =
         simulate ? mainWindow_.Texts().CreateSimulationIntroText : "Do you want to create folders ?\n";
     texts.endText =
         simulate ? mainWindow_.Texts().CreateSimulationEndText : "End of Creating Folders/Files !!!";
-    texts.disabledTabs = std::move(otherCreationTabs);
+    texts.disabledTabs = texts_.otherCreationTabs;
     // A real run keeps the manage pages out of reach as well.
     if (!simulate)
         texts.disabledTabs.insert(texts.disabledTabs.end(),
@@ -66,7 +66,8 @@ CreationRunTexts CreationPage::RunKindTexts(bool simulate, std::vector<std::stri
     return texts;
 }
 
-void CreationPage::CreateFolders(const CreationRunTexts& texts) {
+void CreationPage::CreateFolders(bool simulate) {
+    const CreationRunTexts texts = RunTexts(simulate);
     if (runInProgress_)
         return;
     PageRunGuard busy(runInProgress_, *this);
@@ -113,11 +114,11 @@ void CreationPage::CreateFolders(const CreationRunTexts& texts) {
     tabs.EnableAgain();
 }
 
-void CreationPage::UndoLastRun(const CreationUndoTexts& texts) {
+void CreationPage::UndoLastRun() {
     if (runInProgress_)
         return;
     PageRunGuard busy(runInProgress_, *this);
     BindStatisticsWindow();
     UndoCreationRun(this, block_, stepSettings_.filesOfNewestFolderOnly ? &walk_.CreatedFilesList : nullptr,
-                    texts);
+                    texts_.undo);
 }

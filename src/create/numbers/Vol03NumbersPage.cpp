@@ -7,31 +7,16 @@
 
 #include "ui_Vol03NumbersPage.h"
 
-namespace {
-
-AttachWalkTexts RunWalkTexts() {
-    return {"Creating Folder(s).-Increased Numbers.            Warning no: 0101.",
-            "The path doesn't exists : \n",
-            "Creating Folder(s).-Increased Numbers.            Warning no: 0102.",
-            "The path doesn't exists : \n"};
-}
-
-AttachWalkTexts SimulationWalkTexts() {
-    return {"Simulate Creating Folder(s).-Increased Numbers.            Warning no: 0469.",
-            "The path doesn't exists : \n",
-            "Simulate Creating Folder(s).-Increased Numbers.            Warning no: 0470.",
-            "The path doesn't exists : \n"};
-}
-
-} // namespace
-
 Vol03NumbersPage::Vol03NumbersPage(MainWindowServices& mainWindow, QWidget* parent)
-    : CreationPage(mainWindow, parent, RunWalkTexts(), SimulationWalkTexts()),
-      ui_(std::make_unique<Ui::Vol03NumbersPage>()) {
+    : CreationPage(mainWindow, parent, Texts()), ui_(std::make_unique<Ui::Vol03NumbersPage>()) {
     ui_->setupUi(this);
     BindCreationControls("Vol03", "Stat03", [] { return frmStatistic03; });
     planFoldersBeforeCheck_ = true;
     stepSettings_.filesOfNewestFolderOnly = true;
+    structureWays_.judgeButtonsAfterEmpty = true;
+    structureWays_.focusListAfterAdd = true;
+    structureWays_.focusListAfterEmpty = true;
+    structureWays_.focusAfterRemove = ui_->btnVol03RemoveFolderStructure;
     ConnectClickHandlersByName(*this);
     ConnectFields();
 }

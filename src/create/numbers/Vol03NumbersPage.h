@@ -8,9 +8,10 @@
 //
 // The page's work is spread over files of their own: Vol03NumbersPage.cpp
 // (the controls, the counter block, the number texts and the enabling),
-// Vol03NumbersPageRun.cpp (the create run and its simulation, and what they
-// rely on), Vol03NumbersPageUndo.cpp and
-// Vol03NumbersPageFields.cpp (numbers, names, destination, structures).
+// Vol03NumbersPageRun.cpp (what the create run and its simulation rely on),
+// Vol03NumbersPageTexts.cpp (the boxes of the run, the simulation, Undo and
+// the structure list) and Vol03NumbersPageFields.cpp (numbers, names,
+// destination, structures).
 
 #include "create/engine/CreationPage.h"
 #include "create/engine/CreationPageHelp.h"
@@ -71,7 +72,6 @@ public:
     void edtVol03SuffixExit() { edtVol03SuffixChange(); }
     void cboVol03DestFoldersSelect();
     void SetDestination(const std::string& path);
-    void AddStructure(const std::string& path) { Structures().Add(path); }
     // The form has no such buttons.
     void btnVol03AcceptAllSettingsClick();
     void btnVol03ErrorLogClick() {}
@@ -79,9 +79,9 @@ public:
 public slots:
     // Each button's handler, connected to the button it is named after.
     // Run, simulation, undo, statistics.
-    void btnVol03CreateFoldersClick() { CreateFolders(RunTexts(false)); }
-    void btnVol03CreateFoldersSimulationClick() { CreateFolders(RunTexts(true)); }
-    void btnVol03UndoClick() { UndoLastRun(UndoTexts()); }
+    void btnVol03CreateFoldersClick() { CreateFolders(false); }
+    void btnVol03CreateFoldersSimulationClick() { CreateFolders(true); }
+    void btnVol03UndoClick() { UndoLastRun(); }
     void btnVol03StatisticsClick() { ShowStatisticsWindow(); }
 
     // Destination, structures, Clear Fields, help and attach options
@@ -123,9 +123,8 @@ private:
     uint64_t RangeCount() const;
     // One folder per number.
     double PlannedFolders() const override;
-    // The boxes of the real run or of the simulation, and of Undo.
-    CreationRunTexts RunTexts(bool simulate) const;
-    static CreationUndoTexts UndoTexts();
+    // The page's boxes that the shared parts show (Vol03NumbersPageTexts.cpp).
+    static const CreationPageTexts& Texts();
     // Both number boxes ready, the start not after the end and, for a
     // simulation, the range within its limit.
     bool ReadyToRun(const CreationRunTexts& texts) override;
@@ -135,8 +134,6 @@ private:
     bool SimulationRangeTooWide();
     // The handlers of what is not a button click.
     void ConnectFields();
-    // The structure list with this page's controls and texts.
-    StructureList Structures();
 
     std::unique_ptr<Ui::Vol03NumbersPage> ui_;
     bool checkingField_ = false;

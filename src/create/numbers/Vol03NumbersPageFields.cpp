@@ -24,22 +24,6 @@ namespace {
 
 const std::string Title = "Creating Folder(s).-Increased Numbers.";
 
-const StructureListTexts& StructureTexts() {
-    static const StructureListTexts texts{
-        Title + "            Warning no: 0332.",
-        "Do you want to Attach the Entire Disk to every Created Folder ?\nClick YES to Attach,\nClick NO to "
-        "Cancel.",
-        "Creating Folder(s).- Increased Numbers.            Warning no: 0085.",
-        "The selection field is empty !\nAction : You must select a folder with subfolder structure.",
-        Title + "\t\t\tWarning no: 0086.",
-        "There is no selected Folder Structure !\nAction : You must select a folder with subfolder "
-        "structure.",
-        Title + "\t\t\tWarning no: 0087.",
-        "Do you want to remove the selected Folder Structure(s) from the list ?\nClick YES to remove,\nClick "
-        "NO to keep."};
-    return texts;
-}
-
 } // namespace
 
 void Vol03NumbersPage::ConnectFields() {
@@ -60,22 +44,6 @@ void Vol03NumbersPage::ConnectFields() {
 
 double Vol03NumbersPage::PlannedFolders() const {
     return static_cast<double>(RangeCount());
-}
-
-StructureList Vol03NumbersPage::Structures() {
-    StructureListPage page;
-    page.page = this;
-    page.list = ui_->lstVol03AddFolderStructure;
-    page.createButton = ui_->btnVol03CreateFolders;
-    page.simulationButton = ui_->btnVol03CreateFoldersSimulation;
-    page.busy = &runInProgress_;
-    page.replan = [this] { Replan(); };
-    page.updateCreateButtons = [this](bool enabled) { UpdateCreateButtons(enabled); };
-    page.judgeButtonsAfterEmpty = true;
-    page.focusListAfterAdd = true;
-    page.focusListAfterEmpty = true;
-    page.focusAfterRemove = ui_->btnVol03RemoveFolderStructure;
-    return StructureList(std::move(page), StructureTexts());
 }
 
 void Vol03NumbersPage::ApplyExitRules(bool leavingStart) {

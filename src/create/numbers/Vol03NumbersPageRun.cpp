@@ -1,6 +1,6 @@
-// The increased-numbers page's create run and its simulation, and what they
-// rely on: the boxes of each kind of run, the name parts, the free-space
-// check, the number boxes and the step of one number.
+// What the increased-numbers page's create run and its simulation rely on:
+// the name parts, the free-space check, the number boxes, the range's own
+// boxes and the step of one number.
 
 #include "create/numbers/Vol03NumbersPage.h"
 
@@ -23,22 +23,6 @@ const std::string SimulationTitle = "Simulate " + Title;
 constexpr int64_t SimulationLimit = 30000;
 
 } // namespace
-
-CreationRunTexts Vol03NumbersPage::RunTexts(bool simulate) const {
-    CreationRunTexts texts =
-        RunKindTexts(simulate, {"tabFolderCreate05", "tabFolderCreate03", "tabFolderCreate01"});
-    const std::string& title = simulate ? SimulationTitle : Title;
-    texts.noStructureCaption = title + (simulate ? "\t\t\tWarning no: 0463." : "\t\t\tWarning no: 0091.");
-    texts.missingStructureCaption =
-        title + (simulate ? "\t\t\tWarning no: 0464." : "\t\t\tWarning no: 0092.");
-    texts.questionCaption =
-        simulate ? "Simulate Creating Folder(s).- Increased Numbers.            Information no: 0465."
-                 : "Creating Folder(s).- Increased Numbers.            Information no: 0093.";
-    texts.refusalCaption = title + (simulate ? "\t\t\tWarning no: 0466." : "\t\t\tWarning no: 0374.");
-    texts.endCaption =
-        title + (simulate ? "            Information no: 0467." : "            Information no: 0094.");
-    return texts;
-}
 
 _tagVol0XParts Vol03NumbersPage::BuildNameParts() const {
     return BuildDestinationNameParts(

@@ -8,32 +8,15 @@
 
 #include <QLabel>
 
-namespace {
-
-AttachWalkTexts RunWalkTexts() {
-    return {"Creating Folder(s).-From a Folder List.            Warning no: 0072.",
-            "The path doesn't exists : \n",
-            "Creating Folder(s).-From a Folder List.            Warning no: 0073.",
-            "The path doesn't exist : \n"};
-}
-
-AttachWalkTexts SimulationWalkTexts() {
-    return {"Simulate Creating Folder(s).-From a Folder List.            Warning no: 0477.",
-            "The path doesn't exists : \n",
-            "Simulate Creating Folder(s).-From a Folder List.            Warning no: 0478.",
-            "The path doesn't exists : \n"};
-}
-
-} // namespace
-
 Vol04PathsPage::Vol04PathsPage(MainWindowServices& mainWindow, QWidget* parent)
-    : CreationPage(mainWindow, parent, RunWalkTexts(), SimulationWalkTexts()),
-      ui_(std::make_unique<Ui::Vol04PathsPage>()) {
+    : CreationPage(mainWindow, parent, Texts()), ui_(std::make_unique<Ui::Vol04PathsPage>()) {
     ui_->setupUi(this);
     BindCreationControls("Vol04", "Stat04", [] { return frmStatistic04; });
     // An existing folder gets nothing attached, so it carries no load.
     stepSettings_.chargeOther = true;
     stepSettings_.filesOfNewestFolderOnly = true;
+    structureWays_.judgeButtonsAfterEmpty = true;
+    structureWays_.focusListAfterAdd = true;
     ConnectClickHandlersByName(*this);
     ConnectListsAndFields();
 }

@@ -6,12 +6,12 @@
 // simulated and undone. The main window owns the page and so its state.
 //
 // The page's work is spread over files of their own: Vol04PathsPage.cpp (the
-// controls, the counter block and the enabling), Vol04PathsPageRun.cpp (the
-// create run and its simulation, the name parts and the free-space check),
-// Vol04PathsPageUndo.cpp, Vol04PathsPageLists.cpp
-// (the Include and Exclude lists), Vol04PathsPageListFiles.cpp (opening and
-// saving list files) and Vol04PathsPageFields.cpp (prefix, suffix,
-// structures, attach options).
+// controls, the counter block and the enabling), Vol04PathsPageRun.cpp (what
+// the create run and its simulation rely on: the name parts, the free-space
+// check), Vol04PathsPageTexts.cpp (the boxes of the run, the simulation, Undo
+// and the structure list), Vol04PathsPageLists.cpp (the Include and Exclude
+// lists), Vol04PathsPageListFiles.cpp (opening and saving list files) and
+// Vol04PathsPageFields.cpp (prefix, suffix, structures, attach options).
 
 #include "create/engine/CreationPage.h"
 #include "create/engine/CreationPageHelp.h"
@@ -74,14 +74,13 @@ public:
     void edtVol04SuffixChange();
     void edtVol04SuffixExit() { edtVol04SuffixChange(); }
     void chkVol04HyphenClick() { UpdateVol04Preview(); }
-    void AddStructure(const std::string& path) { Structures().Add(path); }
 
 public slots:
     // Each button's handler, connected to the button it is named after.
     // Run, simulation, undo, statistics.
-    void btnVol04CreateFoldersClick() { CreateFolders(RunTexts(false)); }
-    void btnVol04CreateFoldersSimulationClick() { CreateFolders(RunTexts(true)); }
-    void btnVol04UndoClick() { UndoLastRun(UndoTexts()); }
+    void btnVol04CreateFoldersClick() { CreateFolders(false); }
+    void btnVol04CreateFoldersSimulationClick() { CreateFolders(true); }
+    void btnVol04UndoClick() { UndoLastRun(); }
     void btnVol04StatisticsClick() { ShowStatisticsWindow(); }
 
     // Lists (Vol04PathsPageLists.cpp).
@@ -122,9 +121,8 @@ public slots:
 
 private:
     std::vector<std::string> IncludeItems() const;
-    // The boxes of the real run or of the simulation, and of Undo.
-    CreationRunTexts RunTexts(bool simulate) const;
-    static CreationUndoTexts UndoTexts();
+    // The page's boxes that the shared parts show (Vol04PathsPageTexts.cpp).
+    static const CreationPageTexts& Texts();
     std::optional<CreationRunItems> ReadRunItems(const CreationRunTexts& texts) override;
     void StepLine(MainFolderStep& step, const std::string& line);
     // The handlers of what is not a button click.
@@ -133,8 +131,6 @@ private:
     double PlannedFolders() const override;
     // The Include and Exclude lists with this page's controls and texts.
     IncludeExcludePair ListPair();
-    // The structure list with this page's controls and texts.
-    StructureList Structures();
 
     std::unique_ptr<Ui::Vol04PathsPage> ui_;
     bool checkingNamePart_ = false;

@@ -20,23 +20,6 @@ namespace {
 
 const std::string Title = "Creating Folder(s).-From a Folder List.            ";
 
-const StructureListTexts& StructureTexts() {
-    static const StructureListTexts texts{
-        Title + "Warning no: 0333.",
-        "Do you want to Attach the Entire Disk to the Folders specified in The Include Window ?\nClick YES "
-        "to "
-        "Attach,\nClick NO to Cancel.",
-        Title + "Warning no: 0056.",
-        "The selection field is empty !\nAction : You must select a folder with subfolder structure.",
-        Title + "Warning no: 0057.",
-        "There is no selected Folder Structure !\nAction : You must select a Folder with subfolders "
-        "structure.",
-        Title + "Warning no: 0058.",
-        "Do you want to remove the selected Folder Structure(s) from the list ?\nClick YES to remove,\nClick "
-        "NO to keep."};
-    return texts;
-}
-
 } // namespace
 
 void Vol04PathsPage::ConnectListsAndFields() {
@@ -47,20 +30,6 @@ void Vol04PathsPage::ConnectListsAndFields() {
     ui::Connect(ui_->edtVol04Suffix, &QLineEdit::textChanged, this, [this] { edtVol04SuffixChange(); });
     ui::Connect(ui_->edtVol04Suffix, &QLineEdit::editingFinished, this, [this] { edtVol04SuffixExit(); });
     ui::Connect(ui_->chkVol04Hyphen, &QCheckBox::toggled, this, [this] { chkVol04HyphenClick(); });
-}
-
-StructureList Vol04PathsPage::Structures() {
-    StructureListPage page;
-    page.page = this;
-    page.list = ui_->lstVol04AddFolderStructure;
-    page.createButton = ui_->btnVol04CreateFolders;
-    page.simulationButton = ui_->btnVol04CreateFoldersSimulation;
-    page.busy = &runInProgress_;
-    page.replan = [this] { Replan(); };
-    page.updateCreateButtons = [this](bool enabled) { UpdateCreateButtons(enabled); };
-    page.judgeButtonsAfterEmpty = true;
-    page.focusListAfterAdd = true;
-    return StructureList(std::move(page), StructureTexts());
 }
 
 void Vol04PathsPage::InitialiseAtStart() {

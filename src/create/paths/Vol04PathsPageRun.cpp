@@ -1,6 +1,6 @@
-// The paths page's create run and its simulation, and what they rely on: the
-// boxes of each kind of run, the name parts of a line, the free-space check
-// per file system and the step of one line.
+// What the paths page's create run and its simulation rely on: the name
+// parts of a line, the free-space check per file system and the step of one
+// line.
 
 #include "create/paths/Vol04PathsPage.h"
 
@@ -24,26 +24,8 @@
 namespace {
 
 const std::string Title = "Creating Folder(s).-From a Folder List.            ";
-const std::string SimulationTitle = "Simulate " + Title;
 
 } // namespace
-
-CreationRunTexts Vol04PathsPage::RunTexts(bool simulate) const {
-    CreationRunTexts texts =
-        RunKindTexts(simulate, {"tabFolderCreate04", "tabFolderCreate03", "tabFolderCreate01"});
-    const std::string& title = simulate ? SimulationTitle : Title;
-    texts.noStructureCaption = title + (simulate ? "Warning no: 0471." : "Warning no: 0059.");
-    texts.missingStructureCaption = title + (simulate ? "Warning no: 0472." : "Warning no: 0060.");
-    texts.questionCaption = title + (simulate ? "Information no: 0473." : "Information no: 0061.");
-    texts.emptyListCaption =
-        simulate ? "Simulate Creating Folder(s).-From a Folder List.           Warning no: 0476."
-                 : "Creating Folder(s).-From a Folder List.           Warning no: 0063.";
-    texts.emptyListText =
-        "The Include list is empty !!!\nYou must enter at least one Folder to create folders.";
-    texts.refusalCaption = title + (simulate ? "Warning no: 0474." : "Warning no: 0375.");
-    texts.endCaption = title + (simulate ? "Information no: 0475." : "Information no: 0062.");
-    return texts;
-}
 
 _tagVol0XParts Vol04PathsPage::BuildNameParts(const std::string& line) const {
     return BuildPathNameParts(line, ui_->edtVol04Prefix->text().toStdString(),

@@ -7,27 +7,8 @@
 
 #include "ui_Vol02StringsPage.h"
 
-namespace {
-
-AttachWalkTexts RunWalkTexts() {
-    return {"Creating Folder(s).-From a String List.            Warning no: 0036.",
-            "The path doesn't exists : \n",
-            "Creating Folder(s).-From a String List.            Warning no: 0037.",
-            "The path doesn't exists : \n"};
-}
-
-AttachWalkTexts SimulationWalkTexts() {
-    return {"Simulate Creating Folder(s).-From a String List.            Warning no: 0459.",
-            "The path doesn't exists : \n",
-            "Simulate Creating Folder(s).-From a String List.            Warning no: 0460.",
-            "The path doesn't exists : \n"};
-}
-
-} // namespace
-
 Vol02StringsPage::Vol02StringsPage(MainWindowServices& mainWindow, QWidget* parent)
-    : CreationPage(mainWindow, parent, RunWalkTexts(), SimulationWalkTexts()),
-      ui_(std::make_unique<Ui::Vol02StringsPage>()) {
+    : CreationPage(mainWindow, parent, Texts()), ui_(std::make_unique<Ui::Vol02StringsPage>()) {
     ui_->setupUi(this);
     BindCreationControls("Vol02", "Stat02", [] { return frmStatistic02; });
     stepSettings_.chargeExists = stepSettings_.chargeOther = true;

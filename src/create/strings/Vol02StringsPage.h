@@ -7,8 +7,9 @@
 //
 // The page's work is spread over files of their own: Vol02StringsPage.cpp
 // (the controls, the counter block and the enabling), Vol02StringsPageRun.cpp
-// (the create run and its simulation, and what they rely on) and
-// Vol02StringsPageUndo.cpp.
+// (what the create run and its simulation rely on) and
+// Vol02StringsPageTexts.cpp (the boxes of the run, the simulation, Undo and
+// the structure list).
 
 #include "create/engine/CreationPage.h"
 #include "create/engine/CreationPageHelp.h"
@@ -65,14 +66,13 @@ public:
     void edtVol02SuffixChange();
     void edtVol02SuffixExit() { edtVol02SuffixChange(); }
     void chkVol02HyphenClick() { UpdateVol02Preview(); }
-    void AddStructure(const std::string& path) { Structures().Add(path); }
 
 public slots:
     // Each button's handler, connected to the button it is named after.
     // Run, simulation, undo, statistics.
-    void btnVol02CreateFoldersClick() { CreateFolders(RunTexts(false)); }
-    void btnVol02CreateFoldersSimulationClick() { CreateFolders(RunTexts(true)); }
-    void btnVol02UndoClick() { UndoLastRun(UndoTexts()); }
+    void btnVol02CreateFoldersClick() { CreateFolders(false); }
+    void btnVol02CreateFoldersSimulationClick() { CreateFolders(true); }
+    void btnVol02UndoClick() { UndoLastRun(); }
     void btnVol02StatisticClick() { ShowStatisticsWindow(); }
 
     // Lists (Vol02StringsPageLists.cpp).
@@ -112,9 +112,8 @@ public slots:
 
 private:
     std::vector<std::string> IncludeItems() const;
-    // The boxes of the real run or of the simulation, and of Undo.
-    CreationRunTexts RunTexts(bool simulate) const;
-    static CreationUndoTexts UndoTexts();
+    // The page's boxes that the shared parts show (Vol02StringsPageTexts.cpp).
+    static const CreationPageTexts& Texts();
     std::optional<CreationRunItems> ReadRunItems(const CreationRunTexts& texts) override;
     static void StepItem(MainFolderStep& step, const std::string& item, const _tagVol0XParts& parts,
                          const std::string& destination);
@@ -127,7 +126,5 @@ private:
     double PlannedFolders() const override;
     // The Include and Exclude lists with this page's controls and texts.
     IncludeExcludePair ListPair();
-    // The structure list with this page's controls and texts.
-    StructureList Structures();
     bool checkingNamePart_ = false;
 };

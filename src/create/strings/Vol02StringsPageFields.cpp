@@ -22,23 +22,6 @@ namespace {
 
 const std::string Title = "Creating Folder(s).-From a String List.            ";
 
-const StructureListTexts& StructureTexts() {
-    static const StructureListTexts texts{
-        Title + "Warning no: 0331.",
-        "Do you want to Attach the Entire Disk to the Folders specified in The Include Window ?\nClick YES "
-        "to "
-        "Attach,\nClick NO to Cancel.",
-        Title + "Warning no: 0020.",
-        "The selection field is empty !\nAction : You must select a folder with subfolders structure.",
-        Title + "Warning no: 0021.",
-        "There is no selected Folder Structure !\nAction : You must select a folder with subfolders "
-        "structure.",
-        Title + "Warning no: 0022.",
-        "Do you want to remove the selected Folder Structure(s) from the list ?\nClick YES to remove,\nClick "
-        "NO to keep."};
-    return texts;
-}
-
 } // namespace
 
 void Vol02StringsPage::ConnectListsAndFields() {
@@ -51,18 +34,6 @@ void Vol02StringsPage::ConnectListsAndFields() {
     ui::Connect(ui_->edtVol02Suffix, &QLineEdit::textChanged, this, [this] { edtVol02SuffixChange(); });
     ui::Connect(ui_->edtVol02Suffix, &QLineEdit::editingFinished, this, [this] { edtVol02SuffixExit(); });
     ui::Connect(ui_->chkVol02Hyphen, &QCheckBox::toggled, this, [this] { chkVol02HyphenClick(); });
-}
-
-StructureList Vol02StringsPage::Structures() {
-    StructureListPage page;
-    page.page = this;
-    page.list = ui_->lstVol02AddFolderStructure;
-    page.createButton = ui_->btnVol02CreateFolders;
-    page.simulationButton = ui_->btnVol02CreateFoldersSimulation;
-    page.busy = &runInProgress_;
-    page.replan = [this] { Replan(); };
-    page.updateCreateButtons = [this](bool enabled) { UpdateCreateButtons(enabled); };
-    return StructureList(std::move(page), StructureTexts());
 }
 
 void Vol02StringsPage::InitialiseAtStart() {

@@ -1,6 +1,5 @@
-// The strings page's create run and its simulation, and what they rely on:
-// the name parts, the free-space check, the boxes of each kind of run and
-// the step of one item.
+// What the strings page's create run and its simulation rely on: the name
+// parts, the free-space check and the step of one item.
 
 #include "create/strings/Vol02StringsPage.h"
 
@@ -17,26 +16,8 @@
 namespace {
 
 const std::string Title = "Creating Folder(s).-From a String List.            ";
-const std::string SimulationTitle = "Simulate " + Title;
 
 } // namespace
-
-CreationRunTexts Vol02StringsPage::RunTexts(bool simulate) const {
-    CreationRunTexts texts =
-        RunKindTexts(simulate, {"tabFolderCreate05", "tabFolderCreate04", "tabFolderCreate01"});
-    const std::string& title = simulate ? SimulationTitle : Title;
-    texts.noStructureCaption = title + (simulate ? "Warning no: 0453." : "Warning no: 0023.");
-    texts.missingStructureCaption = title + (simulate ? "Warning no: 0454." : "Warning no: 0024.");
-    texts.questionCaption = simulate
-                                ? title + "Information no: 0455."
-                                : "Creating Folder(s).-From  a String List.            Information no: 0025.";
-    texts.emptyListCaption = title + (simulate ? "Warning no: 0458." : "Warning no: 0027.");
-    texts.emptyListText =
-        "The Include list is empty !!!\nYou must enter at least one item to create folders.";
-    texts.refusalCaption = title + (simulate ? "Warning no: 0456." : "Warning no: 0373.");
-    texts.endCaption = title + (simulate ? "Information no: 0457." : "Information no: 0026.");
-    return texts;
-}
 
 _tagVol0XParts Vol02StringsPage::BuildNameParts() const {
     return BuildDestinationNameParts(
