@@ -29,16 +29,11 @@ class CopyPageTest : public managetests::ManagePageFixture<Vol08CopyPage> {
 protected:
     void SetUp() override {
         ManagePageFixture::SetUp();
-        patterns_ = GetFileNamePatternList();
         SetFileNamePatternList({"*.*"});
         MakePage({"Vol08", "CD", "CopyFolders", {"0284?", "0286"}, {"0289?", "0266"}});
         sandbox->MakeFile("D:\\S\\a.txt", std::string(100, 'a'));
         sandbox->MakeFile("D:\\S\\X\\b.txt", std::string(100, 'b'));
         sandbox->MakeFile("D:\\S\\X\\Y\\c.doc", std::string(100, 'c'));
-    }
-    void TearDown() override {
-        ManagePageFixture::TearDown();
-        SetFileNamePatternList(patterns_);
     }
 
     Ui::Vol08CopyPage& controls() { return page->Controls(); }
@@ -61,9 +56,6 @@ protected:
     void Undo(const Lines& boxes = {"0291?", "0293"}) { UndoToTheEnd(boxes); }
     // Every path below C:, with the size of each file (-1 for a folder).
     std::map<std::string, long long> Tree() const { return testsupport::SizesBelow(sandbox->HostRoot('C')); }
-
-private:
-    std::deque<std::string> patterns_;
 };
 
 } // namespace copytests

@@ -26,9 +26,6 @@ class DeletePageTest : public managetests::ManagePageFixture<Vol07DeletePage> {
 protected:
     void SetUp() override {
         ManagePageFixture::SetUp();
-        savedPatterns_ = GetFileNamePatternList();
-        savedPatternText_ = GetFileNamePatternText();
-        savedStart_ = GetStartDirectory();
         main.texts.DeleteSimulationIntroText = "delete simulation intro";
         main.texts.DeleteSimulationEndText = "delete simulation end";
         main.texts.SelectFilesHintText =
@@ -40,12 +37,6 @@ protected:
         SetStartDirectory("C:\\Program");
         SetPatterns({"*.*"});
         page->InitialiseAtStart();
-    }
-    void TearDown() override {
-        ManagePageFixture::TearDown();
-        SetFileNamePatternList(savedPatterns_);
-        SetFileNamePatternText(savedPatternText_);
-        SetStartDirectory(savedStart_);
     }
 
     Ui::Vol07DeletePage& c() { return page->Controls(); }
@@ -120,11 +111,6 @@ protected:
         }
         return entries;
     }
-
-private:
-    std::deque<std::string> savedPatterns_;
-    std::string savedPatternText_;
-    std::string savedStart_;
 };
 
 } // namespace deletetests
