@@ -1,7 +1,6 @@
 #include "platform/OpenFolders.h"
 
 #include <fcntl.h>
-#include <sys/resource.h>
 #include <unistd.h>
 
 #include <utility>
@@ -11,17 +10,9 @@ namespace platform::detail {
 namespace {
 
 // A run creates its entries in a few folders at a time, but a list of full
-// paths goes round many parents: enough descriptors for those, a quarter of
-// the process's limit of open files at most, and never more than a program
-// that waits on descriptors with select() could bear.
-std::size_t MaxHeld() {
-    constexpr std::size_t Fewest = 256, Most = 1024;
-    struct rlimit limit {};
-    if (getrlimit(RLIMIT_NOFILE, &limit) != 0 || limit.rlim_cur == RLIM_INFINITY)
-        return Fewest;
-    const std::size_t quarter = static_cast<std::size_t>(limit.rlim_cur / 4);
-    return quarter < Fewest ? Fewest : quarter > Most ? Most : quarter;
-}
+// paths goes round many parents: enough descriptors for those, well below the
+// usual limit of open files of a process.
+constexpr std::size_t MaxHeld = 256;
 
 } // namespace
 
@@ -41,15 +32,15 @@ OpenFolders::Held::~Held() {
         close(fd_);
 }
 
-OpenFolders::OpenFolders() : capacity_(MaxHeld()), held_(capacity_) {}
+OpenFolders::OpenFolders() : held_(MaxHeld) {}
 
-int OpenFolders::Descriptor(const std::string& folder, const struct stat& st, bool watched) {
+int OpenFolders::Descriptor(const std::string& folder, const struct stat& st) {
     if (Held* held = held_.Find(folder)) {
         if (held->Is(st))
             return held->Fd();
         held_.Erase(folder);
     }
-    if (folder != lastMissed_ && !(watched && held_.Size() < capacity_)) {
+    if (folder != lastMissed_) {
         lastMissed_ = folder;
         return -1;
     }

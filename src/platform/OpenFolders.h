@@ -13,7 +13,6 @@
 
 #include <sys/stat.h>
 
-#include <cstddef>
 #include <string>
 
 namespace platform::detail {
@@ -29,10 +28,7 @@ public:
     // call before: a list of full paths that goes round more parents than are
     // held would otherwise open and close a folder for every entry, which
     // costs more than the whole path the descriptor saves; -1 then too.
-    // A `watched` folder (FolderWatches) is one a run keeps coming back to,
-    // even when it goes round many: it is opened while there is room, never
-    // at the cost of another.
-    int Descriptor(const std::string& folder, const struct stat& st, bool watched = false);
+    int Descriptor(const std::string& folder, const struct stat& st);
 
     void Clear() {
         held_.Clear();
@@ -59,7 +55,6 @@ private:
         ino_t inode_ = 0;
     };
 
-    std::size_t capacity_;
     RecentMap<Held> held_;
     std::string lastMissed_;
 };

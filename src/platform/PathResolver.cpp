@@ -151,7 +151,7 @@ void ResolveBySearch(const std::string& root, const std::vector<std::string>& co
 int ParentDescriptor(const Resolved& resolved) {
     if (!resolved.parentIsFolder || !resolved.parentCurrent)
         return -1;
-    return State().openFolders.Descriptor(resolved.parent, resolved.parentSt, resolved.parentWatched);
+    return State().openFolders.Descriptor(resolved.parent, resolved.parentSt);
 }
 
 std::string JoinHost(const std::string& folder, const std::string& name) {
