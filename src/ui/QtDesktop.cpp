@@ -4,6 +4,7 @@
 #include "platform/FileSystem.h"
 #include "ui/FolderBrowseDialog.h"
 #include "ui/Form.h"
+#include "ui/PendingEventPacer.h"
 #include "ui/WindowsPathFileDialog.h"
 
 #include <QApplication>
@@ -253,7 +254,7 @@ bool QtDesktop::ShellOpen(const std::string& target) {
 }
 
 void QtDesktop::ProcessMessages() {
-    QCoreApplication::processEvents();
+    ProcessPendingEventsWhenDue();
 }
 
 void QtDesktop::ShowFrameworkError(const std::string& text) {

@@ -28,6 +28,8 @@ public:
     // browser; anything else is a Windows path (a folder or a file, relative
     // ones against the current directory), opened by the system when it exists.
     bool ShellOpen(const std::string& target) override;
+    // Run loops call it at every item: pending events run when a
+    // millisecond has passed since they last did (PendingEventPacer).
     void ProcessMessages() override;
     void ShowFrameworkError(const std::string& text) override;
     void ShowMessage(const std::string& text) override;
