@@ -6,8 +6,8 @@
 // windows its own way.
 
 #include "ui/Desktop.h"
+#include "ui/PendingEventPacer.h"
 
-#include <QCoreApplication>
 
 #include <cstdio>
 #include <string>
@@ -23,7 +23,7 @@ public:
     std::string OpenFileName(const ui::FileDialogRequest&) override { return ""; }
     std::string SaveFileName(const ui::FileDialogRequest&) override { return ""; }
     bool ShellOpen(const std::string&) override { return true; }
-    void ProcessMessages() override { QCoreApplication::processEvents(); }
+    void ProcessMessages() override { ui::ProcessPendingEventsWhenDue(); }
     void ShowFrameworkError(const std::string& text) override {
         std::fprintf(stderr, "error: %s\n", text.c_str());
     }

@@ -12,6 +12,7 @@
 #include "support/DriveSandbox.h"
 #include "support/ProgramWindowsFixture.h"
 #include "support/ScriptedDesktop.h"
+#include "ui/PendingEventPacer.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -79,10 +80,11 @@ private:
 
 // Clicks `button` while a scripted desktop answers the box `question` with
 // Yes, expects the box `endBox`, and lets Qt process pending events whenever
-// the run does; returns the seconds the click took.
+// the run asks, paced as the program's own desktop paces them; returns the
+// seconds the click took.
 inline double TimedRun(QAbstractButton* button, const std::string& question, const std::string& endBox) {
     testsupport::ScriptedDesktop desktop;
-    desktop.OnProcessMessages([] { QCoreApplication::processEvents(); });
+    desktop.OnProcessMessages([] { ui::ProcessPendingEventsWhenDue(); });
     desktop.ExpectBox(question, ui::Answer::Yes);
     desktop.ExpectBox(endBox);
     return benchtree::Seconds([&] { button->click(); });

@@ -150,7 +150,7 @@ int main(int argc, char** argv) {
     double open2 = 0;
     {
         testsupport::ScriptedDesktop desktop;
-        desktop.OnProcessMessages([] { QCoreApplication::processEvents(); });
+        desktop.OnProcessMessages([] { ui::ProcessPendingEventsWhenDue(); });
         desktop.ExpectOpenFile("D:\\list.txt");
         desktop.ExpectBox("0050", ui::Answer::Yes);
         desktop.ExpectMessage("End of the loading process.");
