@@ -153,8 +153,6 @@ protected:
     // How the page's runs charge and list what they do not make. Where they
     // list the files copied straight into a new folder, Undo deletes them.
     MainFolderStepSettings stepSettings_;
-    // The strings page's end box counts what the attach walk could not make.
-    bool endBoxCountsUncreated_ = false;
     // Where the pages' structure lists differ: the page sets the ways after
     // a change; the base hands over the controls.
     StructureListPage structureWays_;

@@ -103,10 +103,7 @@ void CreationPage::CreateFolders(bool simulate) {
         ForEachRunItem(block_.Repaints(), {window(), statistics}, *progressBar_, items->count,
                        [&](uint64_t index) { items->step(step, index); });
         progressBar_->hide();
-        if (endBoxCountsUncreated_)
-            ShowRunEndBox(this, texts.endCaption, texts.endText, block_.Counters, ui::Icon::Information);
-        else
-            ui::ShowBox(this, texts.endCaption, texts.endText, ui::Icon::Information);
+        ShowRunEndBox(this, texts.endCaption, texts.endText, block_.Counters, ui::Icon::Information);
         if (viewDestination_ && viewDestination_->isChecked())
             ui::OpenInShell(Trim(destinations_->Text()));
     }

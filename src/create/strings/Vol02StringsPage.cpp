@@ -12,7 +12,6 @@ Vol02StringsPage::Vol02StringsPage(MainWindowServices& mainWindow, QWidget* pare
     ui_->setupUi(this);
     BindCreationControls("Vol02", "Stat02", [] { return frmStatistic02; });
     stepSettings_.chargeExists = stepSettings_.chargeOther = true;
-    endBoxCountsUncreated_ = true;
     ConnectClickHandlersByName(*this);
     ConnectListsAndFields();
 }

@@ -13,6 +13,7 @@
 
 #include <filesystem>
 #include <limits>
+#include <sys/stat.h>
 
 using namespace numberstests;
 using ui::Answer;
@@ -179,6 +180,21 @@ TEST_F(NumbersPageTest, WalkBoxesAndRefusedStructuresAreTheRunsOwn) {
     EXPECT_EQ(boxes[boxes.size() - 2].caption, Title + "            Warning no: 0102.");
     EXPECT_EQ(page->Counters().Created.Files, 2);
     EXPECT_EQ(page->Counters().Exists.Files, 2);
+}
+
+// A run that could not copy all of a structure does not end as if it had.
+TEST_F(NumbersPageTest, TheEndBoxSaysWhatTheStructureCouldNotGive) {
+    sandbox->MakeFile("D:\\S\\f", "1");
+    ASSERT_EQ(mkfifo(sandbox->Host("D:\\S\\pipe").c_str(), 0600), 0);
+    ChooseDestination("D:\\Work");
+    SetRange("1", "2");
+    AddStructure("D:\\S");
+    Choose(controls().rdoVol03AttachSubFoldersOnlyWithFiles);
+    CreateToTheEnd();
+    EXPECT_EQ(page->Counters().Created.Files, 2);
+    EXPECT_EQ(desktop->LastBox().text, "End of Creating Folders/Files !!!\n\nNot created (other reasons) : 0 "
+                                       "subfolder(s) and 2 file(s) of the folder structures.");
+    EXPECT_EQ(desktop->LastBox().icon, ui::Icon::Warning);
 }
 
 TEST_F(NumbersPageTest, FreeSpaceEqualToTheNeedIsNotEnough) {

@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace pathstests;
@@ -49,6 +50,20 @@ TEST_F(PathsPageTest, RunCreatesEachLineWhereItSaysAndCountsTheRest) {
     EXPECT_EQ(desktop->Boxes()[0].defaultButton, Answer::No);
     EXPECT_EQ(desktop->Boxes()[1].text, "End of Creating Folders/Files !!!");
     EXPECT_TRUE(desktop->ShellOpens().empty());
+}
+
+// A run that could not copy all of a structure does not end as if it had.
+TEST_F(PathsPageTest, TheEndBoxSaysWhatTheStructureCouldNotGive) {
+    sandbox->MakeFolder("D:\\S\\sub");
+    ASSERT_EQ(mkfifo(sandbox->Host("D:\\S\\pipe").c_str(), 0600), 0);
+    AddLines({"D:\\Work\\Jan"});
+    AddStructure("D:\\S");
+    Choose(controls().rdoVol04AttachSubFoldersOnlyWithFiles);
+    CreateToTheEnd();
+    EXPECT_TRUE(sandbox->Exists("D:\\Work\\Jan\\sub"));
+    EXPECT_EQ(desktop->LastBox().text, "End of Creating Folders/Files !!!\n\nNot created (other reasons) : 0 "
+                                       "subfolder(s) and 1 file(s) of the folder structures.");
+    EXPECT_EQ(desktop->LastBox().icon, ui::Icon::Warning);
 }
 
 TEST_F(PathsPageTest, ChecksBeforeTheQuestionEndTheRunUntouched) {
