@@ -1,8 +1,5 @@
 #include "create/paths/TfrmVol04EditIncludeList.h"
 
-#include "tools/TfrmMoreHelp.h"
-#include "ui/Desktop.h"
-
 #include "ui_TfrmVol04EditIncludeList.h"
 
 TfrmVol04EditIncludeList* frmVol04EditIncludeList = nullptr;
@@ -10,8 +7,7 @@ TfrmVol04EditIncludeList* frmVol04EditIncludeList = nullptr;
 TfrmVol04EditIncludeList::TfrmVol04EditIncludeList(QWidget* parent) : WindowWithForm(parent) {
     const Ui::TfrmVol04EditIncludeList& form = Controls();
     Attach({form.mmoVol04EditIncludeList, form.lblVol04EditLinesSum, form.btnVol04EditIncludeListOk,
-            form.btnVol04EditIncludeListCancel, form.btnVol04EditIncludeListHelp},
-           LineOrder::MemoOrder, [] { ui::desktop().ShowModal(*frmMoreHelp); });
+            form.btnVol04EditIncludeListCancel, form.btnVol04EditIncludeListHelp});
 }
 
 TfrmVol04EditIncludeList::~TfrmVol04EditIncludeList() = default;

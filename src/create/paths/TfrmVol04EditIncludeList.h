@@ -3,7 +3,7 @@
 // the lines coming back in the memo's order (see IncludeListEditor). Lines
 // are not checked for drive parts here: the run counts such lines under Other.
 
-#include "create/engine/IncludeListEditor.h"
+#include "tools/IncludeListEditor.h"
 #include "ui/WindowWithForm.h"
 
 namespace Ui {

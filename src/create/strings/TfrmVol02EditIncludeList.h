@@ -3,7 +3,7 @@
 // lines coming back in the order the sorted Include list gives them (see
 // IncludeListEditor).
 
-#include "create/engine/IncludeListEditor.h"
+#include "tools/IncludeListEditor.h"
 #include "ui/WindowWithForm.h"
 
 namespace Ui {

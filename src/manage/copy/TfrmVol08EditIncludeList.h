@@ -1,16 +1,16 @@
 #pragma once
 // The copy page's Include-list editor, "Edit the Include Folder List - for
-// Copy Process." (see ManageListEditor): the folders the structures
+// Copy Process." (see IncludeListEditor): the folders the structures
 // are copied into, one per line.
 
-#include "manage/shared/ManageListEditor.h"
+#include "tools/IncludeListEditor.h"
 #include "ui/WindowWithForm.h"
 
 namespace Ui {
 class TfrmVol08EditIncludeList;
 }
 
-class TfrmVol08EditIncludeList : public WindowWithForm<ManageListEditor, Ui::TfrmVol08EditIncludeList> {
+class TfrmVol08EditIncludeList : public WindowWithForm<IncludeListEditor, Ui::TfrmVol08EditIncludeList> {
     Q_OBJECT
 public:
     explicit TfrmVol08EditIncludeList(QWidget* parent = nullptr);

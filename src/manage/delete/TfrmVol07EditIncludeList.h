@@ -1,14 +1,14 @@
 #pragma once
-// The delete page's Include-list editor (see ManageListEditor).
+// The delete page's Include-list editor (see IncludeListEditor).
 
-#include "manage/shared/ManageListEditor.h"
+#include "tools/IncludeListEditor.h"
 #include "ui/WindowWithForm.h"
 
 namespace Ui {
 class TfrmVol07EditIncludeList;
 }
 
-class TfrmVol07EditIncludeList : public WindowWithForm<ManageListEditor, Ui::TfrmVol07EditIncludeList> {
+class TfrmVol07EditIncludeList : public WindowWithForm<IncludeListEditor, Ui::TfrmVol07EditIncludeList> {
     Q_OBJECT
 public:
     explicit TfrmVol07EditIncludeList(QWidget* parent = nullptr);

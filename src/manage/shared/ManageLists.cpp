@@ -6,9 +6,9 @@
 #include "common/FrameworkText.h"
 #include "manage/shared/DriveRowMoves.h"
 #include "manage/shared/ManageControlsOnPage.h"
-#include "manage/shared/ManageListEditor.h"
 #include "manage/shared/WindowResults.h"
 #include "tools/ExportHandOver.h"
+#include "tools/IncludeListEditor.h"
 #include "tools/ItemListMoves.h"
 #include "tools/TfrmFileImport.h"
 #include "tools/TfrmSubFolderListBuilder.h"
@@ -293,7 +293,7 @@ void ManageLists::ViewSelected() {
 }
 
 void ManageLists::EditIncludeList() {
-    ManageListEditor* editor = rules_.editor ? rules_.editor() : nullptr;
+    IncludeListEditor* editor = rules_.editor ? rules_.editor() : nullptr;
     if (Busy() || !editor)
         return;
     editor->LoadList(*c_.include, *c_.exclude);

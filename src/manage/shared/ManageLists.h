@@ -18,7 +18,7 @@
 #include <string>
 #include <vector>
 
-class ManageListEditor;
+class IncludeListEditor;
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -54,7 +54,7 @@ struct ManagePageForm {
 struct ManageListRules {
     ManagePage page = ManagePage::Rename;
     // The page's Include-list editor; it is made after the page.
-    std::function<ManageListEditor*()> editor;
+    std::function<IncludeListEditor*()> editor;
     // A result line shorter than this, trimmed, is no folder of the page.
     size_t shortestFolder = 2;
     // A list file's line shorter than this, trimmed, is passed over without

@@ -1,11 +1,11 @@
 #pragma once
-// What the strings and paths pages' Include-list editors share: a memo that
-// shows the Include list one item per line, a count of its lines that hold
-// text, OK that rebuilds the Include list from the trimmed, non-empty lines,
-// each once ignoring case, leaving out what the Exclude list holds, and
-// Cancel that leaves it as it was. Each editor keeps its own form and control
-// names, hands them over, and says in which order its lines come back and
-// what its Help button shows.
+// What every page's Include-list editor shares: a memo that shows the
+// Include list one item per line, a count of its lines that hold text, OK
+// that rebuilds the Include list from the trimmed, non-empty lines, each once
+// ignoring case, leaving out what the Exclude list holds, and Cancel that
+// leaves it as it was. Each editor keeps its own form and control names,
+// hands them over, and says in which order its lines come back and what its
+// Help button shows.
 
 #include "ui/Form.h"
 
@@ -52,9 +52,11 @@ protected:
 
     explicit IncludeListEditor(QWidget* parent);
     // Once the form is set up: the controls, the order of the lines and the
-    // Help button's action. The line counter runs on every change of the
-    // text, so that a paste or a cut is counted as well.
-    void Attach(const IncludeListEditorControls& controls, LineOrder order, std::function<void()> help);
+    // Help button's action (by default the window of further help). The line
+    // counter runs on every change of the text, so that a paste or a cut is
+    // counted as well.
+    void Attach(const IncludeListEditorControls& controls, LineOrder order = LineOrder::MemoOrder,
+                std::function<void()> help = {});
 
 private:
     void ShowLineCount();

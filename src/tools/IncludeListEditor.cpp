@@ -1,8 +1,10 @@
-#include "create/engine/IncludeListEditor.h"
+#include "tools/IncludeListEditor.h"
 
 #include "common/FrameworkText.h"
 #include "tools/EditedIncludeLines.h"
+#include "tools/TfrmMoreHelp.h"
 #include "ui/ActivationWatcher.h"
+#include "ui/Desktop.h"
 #include "ui/Guard.h"
 #include "ui/ListBox.h"
 #include "ui/ListOrder.h"
@@ -74,6 +76,11 @@ void IncludeListEditor::Attach(const IncludeListEditorControls& controls, LineOr
     ui::Connect(memo_, &QPlainTextEdit::textChanged, this, [this] { ShowLineCount(); });
     ui::OnClicked(controls.ok, [this] { AcceptLines(); });
     ui::OnClicked(controls.cancel, [this] { DiscardLines(); });
+    if (!help)
+        help = [] {
+            if (frmMoreHelp)
+                ui::desktop().ShowModal(*frmMoreHelp);
+        };
     ui::OnClicked(controls.help, std::move(help));
     FormCreate();
 }
