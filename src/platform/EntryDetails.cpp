@@ -2,6 +2,7 @@
 
 #include "platform/CaseFolding.h"
 #include "platform/Drives.h"
+#include "platform/StatxDetails.h"
 #include "platform/StatxIdentity.h"
 
 #include <dirent.h>
@@ -14,20 +15,7 @@
 
 namespace platform {
 
-namespace {
-
-constexpr unsigned StatxMask = STATX_TYPE | STATX_SIZE | STATX_MTIME | detail::IdentityStatxMask;
-
-// The entry itself (a link is not followed), relative to `folder` (a
-// descriptor, or AT_FDCWD for a whole path).
-bool StatEntry(int folder, const char* name, struct statx& st) {
-    return statx(folder, name, AT_SYMLINK_NOFOLLOW, StatxMask, &st) == 0;
-}
-
-bool TargetIsFolder(int folder, const char* name) {
-    struct stat target;
-    return fstatat(folder, name, &target, 0) == 0 && S_ISDIR(target.st_mode);
-}
+namespace detail {
 
 EntryDetails DetailsOf(const std::string& name, const struct statx& st, bool linkToFolder) {
     EntryDetails details;
@@ -46,6 +34,23 @@ EntryDetails DetailsOf(const std::string& name, const struct statx& st, bool lin
             details.size = st.stx_size;
     }
     return details;
+}
+
+} // namespace detail
+
+namespace {
+
+constexpr unsigned StatxMask = STATX_TYPE | STATX_SIZE | STATX_MTIME | detail::IdentityStatxMask;
+
+// The entry itself (a link is not followed), relative to `folder` (a
+// descriptor, or AT_FDCWD for a whole path).
+bool StatEntry(int folder, const char* name, struct statx& st) {
+    return statx(folder, name, AT_SYMLINK_NOFOLLOW, StatxMask, &st) == 0;
+}
+
+bool TargetIsFolder(int folder, const char* name) {
+    struct stat target;
+    return fstatat(folder, name, &target, 0) == 0 && S_ISDIR(target.st_mode);
 }
 
 bool IsDots(const char* name) {
@@ -69,7 +74,7 @@ EntryDetails GetEntryDetails(const std::string& path) {
         return {};
     const bool linkToFolder = S_ISLNK(st.stx_mode) && TargetIsFolder(AT_FDCWD, host->c_str());
     const std::size_t slash = host->find_last_of('/');
-    return DetailsOf(slash == std::string::npos ? *host : host->substr(slash + 1), st, linkToFolder);
+    return detail::DetailsOf(slash == std::string::npos ? *host : host->substr(slash + 1), st, linkToFolder);
 }
 
 bool ListEntryDetails(const std::string& folder, std::vector<EntryDetails>& entries,
@@ -89,7 +94,7 @@ bool ListEntryDetails(const std::string& folder, std::vector<EntryDetails>& entr
         if (!StatEntry(fd, item->d_name, st))
             continue; // gone since the folder was read
         const bool linkToFolder = S_ISLNK(st.stx_mode) && TargetIsFolder(fd, item->d_name);
-        entries.push_back(DetailsOf(item->d_name, st, linkToFolder));
+        entries.push_back(detail::DetailsOf(item->d_name, st, linkToFolder));
         if (afterEach)
             afterEach();
     }

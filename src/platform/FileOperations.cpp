@@ -5,6 +5,7 @@
 #include "platform/FileSystem.h"
 #include "platform/PathResolver.h"
 #include "platform/PlatformState.h"
+#include "platform/StatxDetails.h"
 #include "platform/StatxIdentity.h"
 
 #include <fcntl.h>
@@ -36,17 +37,6 @@ uint32_t GetFileAttributesA(const std::string& path) {
 
 namespace {
 
-// What a new folder is, as GetEntryDetails gives it.
-EntryDetails MadeFolder(const std::string& name, const struct statx& st) {
-    EntryDetails details;
-    details.name = name;
-    details.kind = EntryKind::Folder;
-    details.modifiedSeconds = st.stx_mtime.tv_sec;
-    details.modifiedNanoseconds = st.stx_mtime.tv_nsec;
-    details.identity = detail::IdentityOf(st);
-    return details;
-}
-
 // What statx is asked of a new folder: the status its kept names go with, and
 // its identity.
 constexpr unsigned MadeFolderMask = STATX_BASIC_STATS | detail::IdentityStatxMask;
@@ -65,7 +55,7 @@ bool NoteMadeFolder(int at, const std::string& where, const Resolved& resolved, 
     if (keepNames)
         detail::State().folderNames.Created(resolved.host, detail::FolderStatus::Of(created));
     if (made)
-        *made = MadeFolder(resolved.name, created);
+        *made = detail::DetailsOf(resolved.name, created);
     return true;
 }
 

@@ -5,6 +5,7 @@
 #include "platform/FileSystem.h"
 #include "platform/PathResolver.h"
 #include "platform/PlatformState.h"
+#include "platform/StatxDetails.h"
 #include "platform/StatxIdentity.h"
 
 #include <fcntl.h>
@@ -122,14 +123,8 @@ std::optional<EntryDetails> HeldFolder::Details() const {
         statx(fd_, "", AT_EMPTY_PATH, detail::IdentityStatxMask | STATX_TYPE | STATX_MTIME, &status) != 0 ||
         !S_ISDIR(status.stx_mode))
         return std::nullopt;
-    EntryDetails details;
     const std::size_t slash = host_.rfind('/');
-    details.name = slash == std::string::npos ? host_ : host_.substr(slash + 1);
-    details.kind = EntryKind::Folder;
-    details.modifiedSeconds = status.stx_mtime.tv_sec;
-    details.modifiedNanoseconds = status.stx_mtime.tv_nsec;
-    details.identity = detail::IdentityOf(status);
-    return details;
+    return detail::DetailsOf(slash == std::string::npos ? host_ : host_.substr(slash + 1), status);
 }
 
 bool CreateFolderBelow(const HeldFolder& base, const std::string& relative,
@@ -148,14 +143,8 @@ bool CreateFolderBelow(const HeldFolder& base, const std::string& relative,
               detail::IdentityStatxMask | STATX_MTIME, &created) != 0 ||
         !S_ISDIR(created.stx_mode))
         return true;
-    EntryDetails details;
     const std::size_t slash = relative.rfind('/');
-    details.name = slash == std::string::npos ? relative : relative.substr(slash + 1);
-    details.kind = EntryKind::Folder;
-    details.modifiedSeconds = created.stx_mtime.tv_sec;
-    details.modifiedNanoseconds = created.stx_mtime.tv_nsec;
-    details.identity = detail::IdentityOf(created);
-    *made = std::move(details);
+    *made = detail::DetailsOf(slash == std::string::npos ? relative : relative.substr(slash + 1), created);
     return true;
 }
 

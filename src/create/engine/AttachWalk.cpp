@@ -261,14 +261,8 @@ std::optional<CreatedEntry> AttachWalk::MadeEntry(const platform::EntryDetails& 
         if (targetRootReal_.empty())
             return std::nullopt;
     }
-    CreatedEntry entry;
-    entry.identity = details.identity;
-    entry.kind = details.kind;
-    entry.size = details.size;
-    entry.modifiedSeconds = details.modifiedSeconds;
-    entry.modifiedNanoseconds = details.modifiedNanoseconds;
+    CreatedEntry entry = CreatedEntry::Of(details, targetRootReal_);
     const std::size_t slash = relative.rfind('/');
-    entry.hostFolder = targetRootReal_;
     if (slash != std::string::npos) {
         if (targetRootReal_ != "/")
             entry.hostFolder += '/';

@@ -36,17 +36,21 @@ std::string Resolved(const std::string& hostFolder) {
 
 } // namespace
 
+CreatedEntry CreatedEntry::Of(const platform::EntryDetails& details, std::string hostFolder) {
+    return {details.identity,
+            details.kind,
+            details.size,
+            details.modifiedSeconds,
+            details.modifiedNanoseconds,
+            std::move(hostFolder)};
+}
+
 std::optional<CreatedEntry> CreatedEntryRecorder::Record(const std::string& path,
                                                          const std::optional<platform::EntryDetails>& made) {
     const platform::EntryDetails details = made ? *made : platform::GetEntryDetails(path);
     if (details.kind == platform::EntryKind::Missing)
         return std::nullopt;
-    CreatedEntry entry;
-    entry.identity = details.identity;
-    entry.kind = details.kind;
-    entry.size = details.size;
-    entry.modifiedSeconds = details.modifiedSeconds;
-    entry.modifiedNanoseconds = details.modifiedNanoseconds;
+    CreatedEntry entry = CreatedEntry::Of(details, {});
     // The folder is told by the full form of its text, which costs no look at
     // the disk; only a new one is resolved.
     std::string full;

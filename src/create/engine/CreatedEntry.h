@@ -22,6 +22,9 @@ struct CreatedEntry {
     uint32_t modifiedNanoseconds = 0;
     // Where the folder holding the entry was on the host, links resolved.
     std::string hostFolder;
+
+    // The entry as read, in `hostFolder`.
+    static CreatedEntry Of(const platform::EntryDetails& details, std::string hostFolder);
 };
 
 // Takes note of the entry a run has just made at `path`; nothing when
