@@ -1,6 +1,7 @@
 #include "create/engine/CreationPage.h"
 
 #include "create/engine/AttachOptions.h"
+#include "tools/ControlOnForm.h"
 #include "ui/ComboBox.h"
 #include "ui/ListBox.h"
 
@@ -9,19 +10,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
-
-#include <stdexcept>
-
-namespace {
-
-template <class Control> Control* FindControl(QWidget& page, const std::string& name) {
-    auto* control = page.findChild<Control*>(QString::fromStdString(name));
-    if (!control)
-        throw std::logic_error("the creation page has no control " + name);
-    return control;
-}
-
-} // namespace
 
 CreationPage::CreationPage(MainWindowServices& mainWindow, QWidget* parent, const CreationPageTexts& texts)
     : QWidget(parent), mainWindow_(mainWindow),

@@ -1,5 +1,6 @@
 #include "manage/shared/ManageControlsOnPage.h"
 
+#include "tools/ControlOnForm.h"
 #include "ui/ComboBox.h"
 #include "ui/ListBox.h"
 
@@ -10,26 +11,13 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include <stdexcept>
-
-namespace {
-
-template <class Control> Control* Find(QWidget& page, const std::string& name) {
-    auto* control = page.findChild<Control*>(QString::fromStdString(name));
-    if (!control)
-        throw std::logic_error("The page's form has no control " + name);
-    return control;
-}
-
-} // namespace
-
 LevelBuilderControls LevelBuilderControlsOnPage(QWidget& page, const std::string& code,
                                                 QPushButton* addFolderToList) {
-    const auto radio = [&](const std::string& name) { return Find<QRadioButton>(page, "rdo" + code + name); };
-    const auto button = [&](const std::string& name) { return Find<QPushButton>(page, "btn" + code + name); };
-    const auto label = [&](const std::string& name) { return Find<QLabel>(page, "lbl" + code + name); };
-    const auto edit = [&](const std::string& name) { return Find<QLineEdit>(page, "edt" + code + name); };
-    const auto upDown = [&](const std::string& name) { return Find<QWidget>(page, "ud" + code + name); };
+    const auto radio = [&](const char* name) { return FindControl<QRadioButton>(page, "rdo" + code + name); };
+    const auto button = [&](const char* name) { return FindControl<QPushButton>(page, "btn" + code + name); };
+    const auto label = [&](const char* name) { return FindControl<QLabel>(page, "lbl" + code + name); };
+    const auto edit = [&](const char* name) { return FindControl<QLineEdit>(page, "edt" + code + name); };
+    const auto upDown = [&](const char* name) { return FindControl<QWidget>(page, "ud" + code + name); };
     LevelBuilderControls c;
     c.makeListSelector = radio("MakeListSelector");
     c.makeListImport = radio("MakeListImport");
@@ -37,12 +25,12 @@ LevelBuilderControls LevelBuilderControlsOnPage(QWidget& page, const std::string
     c.smartImport = button("SmartImport");
     c.addFolderToList = addFolderToList;
     c.rootLabel = label("DestFolderName");
-    c.rootFolder = Find<ui::ComboBox>(page, "cbo" + code + "LevelDestFolder");
+    c.rootFolder = FindControl<ui::ComboBox>(page, "cbo" + code + "LevelDestFolder");
     c.browse = button("AddDestFolder");
     c.view = button("ViewDestFolder");
     c.filterLabel = label("SubFolderFilter");
     c.filter = edit("SubFolderFilter");
-    c.levelGroup = Find<QGroupBox>(page, "grp" + code + "LevelNumber");
+    c.levelGroup = FindControl<QGroupBox>(page, "grp" + code + "LevelNumber");
     c.levelLabel = label("LevelNumber");
     c.fromTo = radio("SLNFromTo");
     c.above = radio("SLNAbove");
@@ -64,9 +52,9 @@ LevelBuilderControls LevelBuilderControlsOnPage(QWidget& page, const std::string
 
 ManageListControls ManageListControlsOnPage(QWidget& page, const std::string& code,
                                             QPushButton* addFolderToList, const bool* busy) {
-    const auto list = [&](const std::string& name) { return Find<ui::ListBox>(page, "lst" + code + name); };
-    const auto label = [&](const std::string& name) { return Find<QLabel>(page, "lbl" + code + name); };
-    const auto button = [&](const std::string& name) { return Find<QPushButton>(page, "btn" + code + name); };
+    const auto list = [&](const char* name) { return FindControl<ui::ListBox>(page, "lst" + code + name); };
+    const auto label = [&](const char* name) { return FindControl<QLabel>(page, "lbl" + code + name); };
+    const auto button = [&](const char* name) { return FindControl<QPushButton>(page, "btn" + code + name); };
     ManageListControls c;
     c.page = &page;
     c.busy = busy;
@@ -74,7 +62,7 @@ ManageListControls ManageListControlsOnPage(QWidget& page, const std::string& co
     c.exclude = list("ExcludeFolderList");
     c.includeSum = label("IncludeSum");
     c.excludeSum = label("ExcludeSum");
-    c.progressBar = Find<QProgressBar>(page, "pb" + code + "ProgressBar");
+    c.progressBar = FindControl<QProgressBar>(page, "pb" + code + "ProgressBar");
     c.addFolderToList = addFolderToList;
     c.deleteExcludeAll = button("DeleteExcludeAll");
     c.smartExport = button("SmartExport");

@@ -1,5 +1,6 @@
 #include "manage/shared/ManageStatisticsWindow.h"
 
+#include "tools/ControlOnForm.h"
 #include "tools/ExportHandOver.h"
 #include "ui/Colors.h"
 #include "ui/Guard.h"
@@ -9,25 +10,13 @@
 #include <QCheckBox>
 #include <QLabel>
 
-#include <stdexcept>
-
 ManageStatisticsWindow::ManageStatisticsWindow(QWidget* parent) : ui::Form(parent) {}
-
-namespace {
-
-template <class Control> Control* Find(QWidget& window, const std::string& name) {
-    auto* control = window.findChild<Control*>(QString::fromStdString(name));
-    if (!control)
-        throw std::logic_error("The window's form has no control " + name);
-    return control;
-}
-
-} // namespace
 
 void ManageStatisticsWindow::Attach(QAbstractButton* ok, const std::vector<ResultListExportText>& exports) {
     for (const ResultListExportText& text : exports)
-        exports_.push_back({Find<ui::ListBox>(*this, text.list), Find<QAbstractButton>(*this, text.button),
-                            text.emptyCaption, text.emptyText});
+        exports_.push_back({FindControl<ui::ListBox>(*this, text.list),
+                            FindControl<QAbstractButton>(*this, text.button), text.emptyCaption,
+                            text.emptyText});
     ui::OnClicked(ok, [this] { OkClick(); });
     for (const ResultListExport& list : exports_) {
         ui::OnClicked(list.button, [this, &list] { SmartExport(list); });
