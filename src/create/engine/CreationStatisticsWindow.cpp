@@ -1,12 +1,11 @@
 #include "create/engine/CreationStatisticsWindow.h"
 
+#include "tools/ControlOnForm.h"
 #include "tools/ExportHandOver.h"
 #include "ui/Guard.h"
 #include "ui/ListBox.h"
 
 #include <QAbstractButton>
-
-#include <stdexcept>
 
 namespace {
 
@@ -23,23 +22,30 @@ const char* const EmptyListTexts[] = {
     "The List of Already Created Folder Names is empty !\n",
     "The List of Uncreated Folder Names (Not Created - Other reasons) is empty !\n"};
 
+// Message numbers are written with four digits: "0410".
+std::string FourDigitNumber(int number) {
+    std::string digits = std::to_string(number);
+    return std::string(digits.size() < 4 ? 4 - digits.size() : 0, '0') + digits;
+}
+
 } // namespace
 
 CreationStatisticsWindow::CreationStatisticsWindow(QWidget* parent) : ui::Form(parent) {}
 
 void CreationStatisticsWindow::Attach(const std::string& statisticsName, const std::string& caption,
-                                      QAbstractButton* ok, const NameListExport (&exports)[5]) {
+                                      int firstNumber, const OddExportButtonNames& oddExportButtons) {
     caption_ = caption;
+    const std::string exportButtonNames[5] = {"Folders", "SubFolders", "Files", oddExportButtons.exists,
+                                              oddExportButtons.other};
     for (size_t list = 0; list < 5; ++list) {
-        const std::string name = "lst" + statisticsName + ListNames[list];
-        lists_[list] = findChild<ui::ListBox*>(QString::fromStdString(name));
-        if (!lists_[list] || !exports[list].button)
-            throw std::logic_error("the statistics window has no list " + name + " or no button for it");
-        numbers_[list] = exports[list].number;
-        exportButtons_[list] = exports[list].button;
+        lists_[list] = FindControl<ui::ListBox>(*this, "lst" + statisticsName + ListNames[list]);
+        exportButtons_[list] = FindControl<QAbstractButton>(*this, "btn" + statisticsName + "SmartExport" +
+                                                                       exportButtonNames[list]);
+        numbers_[list] = FourDigitNumber(firstNumber + static_cast<int>(list));
         ui::OnClicked(exportButtons_[list], [this, list] { SmartExport(list); });
     }
-    ui::OnClicked(ok, [this] { CloseWithOk(); });
+    ui::OnClicked(FindControl<QAbstractButton>(*this, "btn" + statisticsName + "Ok"),
+                  [this] { CloseWithOk(); });
     FormCreate();
 }
 

@@ -20,21 +20,23 @@ class CreationStatisticsWindow : public ui::Form {
 public:
     void FormCreate();
 
-    // A name list's Smart Export button and the number of its warning when
-    // the list is empty.
-    struct NameListExport {
-        QAbstractButton* button = nullptr;
-        std::string number;
+    // The forms name the export buttons of the Exists and Other lists each
+    // their own way: what follows "btn" + statisticsName + "SmartExport".
+    struct OddExportButtonNames {
+        std::string exists;
+        std::string other;
     };
 
 protected:
     explicit CreationStatisticsWindow(QWidget* parent);
     // Once the form is set up: the lists are "lst" + `statisticsName` +
     // "FoldersCreated", "SubFoldersCreated", "FilesCreated", "FoldersExists"
-    // and "FoldersOther", their export buttons given in that order; `caption`
-    // starts each empty-list warning. OK closes the window.
-    void Attach(const std::string& statisticsName, const std::string& caption, QAbstractButton* ok,
-                const NameListExport (&exports)[5]);
+    // and "FoldersOther", their export buttons "btn" + `statisticsName` +
+    // "SmartExport" + "Folders", "SubFolders", "Files" and the odd two;
+    // `caption` starts each empty-list warning, numbered from `firstNumber`
+    // in the lists' order. OK ("btn" + `statisticsName` + "Ok") closes the window.
+    void Attach(const std::string& statisticsName, const std::string& caption, int firstNumber,
+                const OddExportButtonNames& oddExportButtons);
 
 private:
     void CloseWithOk();
