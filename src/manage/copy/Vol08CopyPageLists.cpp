@@ -9,7 +9,6 @@
 #include "common/FileHelpers.h"
 #include "common/FrameworkPaths.h"
 #include "create/engine/PageRunGuard.h"
-#include "manage/copy/CopyPageTexts.h"
 #include "manage/copy/TfrmVol08EditIncludeList.h"
 #include "manage/shared/ManageLists.h"
 #include "manage/shared/ManagePageHelp.h"
@@ -41,8 +40,7 @@ void Vol08CopyPage::MakeLists() {
         page.upDownWraps = {true, true, true, true};
     };
     lists_ = std::make_unique<ManageLists>(
-        ManagePageForm{this, "Vol08", ui_->btnVol08AddFolderToList, &runInProgress_}, CopyPageTexts(),
-        std::move(rules));
+        ManagePageForm{this, "Vol08", ui_->btnVol08AddFolderToList, &runInProgress_}, std::move(rules));
 }
 
 void Vol08CopyPage::ClearPageFields() {

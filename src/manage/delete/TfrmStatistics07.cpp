@@ -1,7 +1,5 @@
 #include "manage/delete/TfrmStatistics07.h"
 
-#include "manage/delete/DeletePageTexts.h"
-
 #include "ui_TfrmStatistics07.h"
 
 #include <QLabel>
@@ -10,7 +8,7 @@ TfrmStatistics07* frmStatistics07 = nullptr;
 
 TfrmStatistics07::TfrmStatistics07(QWidget* parent) : WindowWithForm(parent) {
     Ui::TfrmStatistics07& form = Controls();
-    Attach(form.btnStat07Ok, DeleteResultExports());
+    Attach(form.btnStat07Ok, ResultExportsOf(ManagePage::Delete));
     // Only this window starts its counters at "0" itself.
     for (QLabel* label :
          {form.lblStat07FoldersToDelete, form.lblStat07FoldersDeleted, form.lblStat07FoldersNotExists,

@@ -9,7 +9,6 @@
 
 #include "common/FrameworkText.h"
 #include "create/engine/PageRunGuard.h"
-#include "manage/delete/DeletePageTexts.h"
 #include "manage/delete/TfrmVol07EditIncludeList.h"
 #include "manage/shared/ManageLists.h"
 #include "manage/shared/ManagePageHelp.h"
@@ -62,8 +61,7 @@ void Vol07DeletePage::MakeLists() {
         page.upDownWraps = {false, true, false, false};
     };
     lists_ = std::make_unique<ManageLists>(
-        ManagePageForm{this, "Vol07", ui_->btnVol07AddFoldersToList, &runInProgress_}, DeletePageTexts(),
-        std::move(rules));
+        ManagePageForm{this, "Vol07", ui_->btnVol07AddFoldersToList, &runInProgress_}, std::move(rules));
 }
 
 bool Vol07DeletePage::CheckVol07DeletePath(const std::string& path) {

@@ -6,7 +6,6 @@
 #include "manage/rename/Vol06RenamePage.h"
 
 #include "create/engine/PageRunGuard.h"
-#include "manage/rename/RenamePageTexts.h"
 #include "manage/rename/TfrmStatistic06.h"
 #include "manage/rename/TfrmVol06EditIncludeList.h"
 #include "manage/shared/ManageLists.h"
@@ -24,8 +23,7 @@ void Vol06RenamePage::MakeLists() {
     rules.whileBusy = PageRunGuard::Around(runInProgress_, *this);
     rules.refresh = [this] { RefreshVol06Page(); };
     lists_ = std::make_unique<ManageLists>(
-        ManagePageForm{this, "Vol06", ui_->btnVol06AddFolderToList, &runInProgress_}, RenamePageTexts(),
-        std::move(rules));
+        ManagePageForm{this, "Vol06", ui_->btnVol06AddFolderToList, &runInProgress_}, std::move(rules));
 }
 
 void Vol06RenamePage::ClearStatisticLists() {

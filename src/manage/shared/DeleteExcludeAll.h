@@ -4,6 +4,8 @@
 // the page's refresh in every case. The steps are those of every list page;
 // the captions are each page's own.
 
+#include "manage/shared/ManagePage.h"
+
 #include <functional>
 
 class QLabel;
@@ -11,8 +13,6 @@ class QWidget;
 namespace ui {
 class ListBox;
 }
-
-enum class ManagePage { Rename, Delete, Copy };
 
 struct ManagePageExcludeList {
     QWidget* owner = nullptr; // the page: owner of the boxes

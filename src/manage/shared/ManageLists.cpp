@@ -39,9 +39,9 @@ const std::string SelectDestination =
 ManageLists::ManageLists(const ManageListControls& controls, ManagePageTexts texts, ManageListRules rules)
     : c_(controls), texts_(std::move(texts)), rules_(std::move(rules)) {}
 
-ManageLists::ManageLists(const ManagePageForm& form, ManagePageTexts texts, ManageListRules rules)
+ManageLists::ManageLists(const ManagePageForm& form, ManageListRules rules)
     : ManageLists(ManageListControlsOnPage(*form.page, form.code, form.addFolderToList, form.busy),
-                  std::move(texts), std::move(rules)) {
+                  ManagePageTextsOf(rules.page), std::move(rules)) {
     LevelBuilderPage page = LevelPage();
     if (rules_.levels)
         rules_.levels(page);

@@ -91,8 +91,9 @@ struct ManageListRules {
 class ManageLists {
 public:
     ManageLists(const ManageListControls& controls, ManagePageTexts texts, ManageListRules rules);
-    // The lists of a page's form, with the page's level builder.
-    ManageLists(const ManagePageForm& form, ManagePageTexts texts, ManageListRules rules);
+    // The lists of a page's form, with the page's level builder and the
+    // captions of the page the rules name.
+    ManageLists(const ManagePageForm& form, ManageListRules rules);
     ~ManageLists();
 
     // The level builder of a page made from its form.

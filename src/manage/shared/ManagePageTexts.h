@@ -1,13 +1,16 @@
 #pragma once
 // The captions of a rename, delete or copy page's boxes about its lists, list
-// files and level builder: one table per page, filled by the page. Captions
-// are each page's own, letter for letter; they follow no pattern across the
-// pages, so nothing here builds them. The texts under them are the same on
-// every page and live with the code that shows them, except the few a page
-// words its own way.
+// files and level builder, and the warnings of its visual log's Smart Export
+// buttons. Captions are each page's own, letter for letter; they follow no
+// pattern across the pages, so they stand side by side, a column a page. The
+// texts under them are the same on every page and live with the code that
+// shows them, except the few a page words its own way.
+
+#include "manage/shared/ManagePage.h"
 
 #include <optional>
 #include <string>
+#include <vector>
 
 struct ManageListCaptions {
     std::string builderEmpty; // the level builder window gave no lines
@@ -59,3 +62,8 @@ struct ManagePageTexts {
     ManageListFileCaptions files;
     ManageLevelCaptions levels;
 };
+
+ManagePageTexts ManagePageTextsOf(ManagePage page);
+
+// The visual log's result lists, in the order of its form.
+std::vector<ResultListExportText> ResultExportsOf(ManagePage page);
