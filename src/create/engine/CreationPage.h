@@ -84,7 +84,7 @@ public:
     bool RunInProgress() const { return runInProgress_; }
 
 protected:
-    // `texts` lives as long as the page.
+    // `texts`: the page's boxes, as BuildCreationPageTexts words them and the page amends them.
     CreationPage(MainWindowServices& mainWindow, QWidget* parent, const CreationPageTexts& texts);
 
     // Once the form is set up: `pageName` is "Vol02", "Vol03" or "Vol04",
@@ -165,7 +165,7 @@ private:
     // The statistics window's title and Normal/Simulate box for the run ahead.
     void PrepareStatisticsWindow(bool realRun);
 
-    const CreationPageTexts& texts_;
+    const CreationPageTexts texts_;
     std::string pageName_;
     std::string statisticsName_;
     std::function<QWidget*()> statisticsWindow_;

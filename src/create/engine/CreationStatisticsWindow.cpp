@@ -1,5 +1,6 @@
 #include "create/engine/CreationStatisticsWindow.h"
 
+#include "create/engine/BoxCaption.h"
 #include "tools/ControlOnForm.h"
 #include "tools/ExportHandOver.h"
 #include "ui/Guard.h"
@@ -22,12 +23,6 @@ const char* const EmptyListTexts[] = {
     "The List of Already Created Folder Names is empty !\n",
     "The List of Uncreated Folder Names (Not Created - Other reasons) is empty !\n"};
 
-// Message numbers are written with four digits: "0410".
-std::string FourDigitNumber(int number) {
-    std::string digits = std::to_string(number);
-    return std::string(digits.size() < 4 ? 4 - digits.size() : 0, '0') + digits;
-}
-
 } // namespace
 
 CreationStatisticsWindow::CreationStatisticsWindow(QWidget* parent) : ui::Form(parent) {}
@@ -35,13 +30,13 @@ CreationStatisticsWindow::CreationStatisticsWindow(QWidget* parent) : ui::Form(p
 void CreationStatisticsWindow::Attach(const std::string& statisticsName, const std::string& caption,
                                       int firstNumber, const OddExportButtonNames& oddExportButtons) {
     caption_ = caption;
+    firstNumber_ = firstNumber;
     const std::string exportButtonNames[5] = {"Folders", "SubFolders", "Files", oddExportButtons.exists,
                                               oddExportButtons.other};
     for (size_t list = 0; list < 5; ++list) {
         lists_[list] = FindControl<ui::ListBox>(*this, "lst" + statisticsName + ListNames[list]);
         exportButtons_[list] = FindControl<QAbstractButton>(*this, "btn" + statisticsName + "SmartExport" +
                                                                        exportButtonNames[list]);
-        numbers_[list] = FourDigitNumber(firstNumber + static_cast<int>(list));
         ui::OnClicked(exportButtons_[list], [this, list] { SmartExport(list); });
     }
     ui::OnClicked(FindControl<QAbstractButton>(*this, "btn" + statisticsName + "Ok"),
@@ -63,7 +58,7 @@ void CreationStatisticsWindow::CloseWithOk() {
 void CreationStatisticsWindow::SmartExport(size_t row) {
     ExportHandOver how;
     how.owner = this;
-    how.emptyCaption = caption_ + "Warning no: " + numbers_[row] + ".";
+    how.emptyCaption = BoxCaption(caption_, "Warning", firstNumber_ + static_cast<int>(row));
     how.emptyText = EmptyListTexts[row];
     how.accept = HasDrivePart;
     how.listType = "FOLDERS";

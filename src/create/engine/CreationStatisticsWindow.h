@@ -45,5 +45,5 @@ private:
     QAbstractButton* exportButtons_[5] = {};
     ui::ListBox* lists_[5] = {};
     std::string caption_;
-    std::string numbers_[5];
+    int firstNumber_ = 0;
 };

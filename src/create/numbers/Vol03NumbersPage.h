@@ -124,7 +124,7 @@ private:
     // One folder per number.
     double PlannedFolders() const override;
     // The page's boxes that the shared parts show (Vol03NumbersPageTexts.cpp).
-    static const CreationPageTexts& Texts();
+    static CreationPageTexts Texts();
     // Both number boxes ready, the start not after the end and, for a
     // simulation, the range within its limit.
     bool ReadyToRun(const CreationRunTexts& texts) override;

@@ -122,7 +122,7 @@ public slots:
 private:
     std::vector<std::string> IncludeItems() const;
     // The page's boxes that the shared parts show (Vol04PathsPageTexts.cpp).
-    static const CreationPageTexts& Texts();
+    static CreationPageTexts Texts();
     std::optional<CreationRunItems> ReadRunItems(const CreationRunTexts& texts) override;
     void StepLine(MainFolderStep& step, const std::string& line);
     // The handlers of what is not a button click.

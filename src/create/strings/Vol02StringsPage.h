@@ -113,7 +113,7 @@ public slots:
 private:
     std::vector<std::string> IncludeItems() const;
     // The page's boxes that the shared parts show (Vol02StringsPageTexts.cpp).
-    static const CreationPageTexts& Texts();
+    static CreationPageTexts Texts();
     std::optional<CreationRunItems> ReadRunItems(const CreationRunTexts& texts) override;
     static void StepItem(MainFolderStep& step, const std::string& item, const _tagVol0XParts& parts,
                          const std::string& destination);
