@@ -317,9 +317,7 @@ void ManualPage::btnCreateSubFolderClick() {
 }
 
 void ManualPage::btnForcedHelpClick() {
-    frmAltalanosHelp->SetHelpTopic(HelpTopic);
-    frmAltalanosHelp->SetMoreHelpVisible(true);
-    ui::desktop().ShowModal(*frmAltalanosHelp);
+    ShowHelpWindow(HelpTopic);
 }
 
 void ManualPage::tabFolderCreate01Show() {

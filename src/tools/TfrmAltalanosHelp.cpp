@@ -5,6 +5,7 @@
 #include "tools/HelpTexts.h"
 #include "tools/TfrmMoreHelp.h"
 #include "ui/ActivationWatcher.h"
+#include "ui/Desktop.h"
 #include "ui/Guard.h"
 #include "ui/ListBox.h"
 
@@ -60,4 +61,12 @@ void TfrmAltalanosHelp::btnAltalanosHelpOkClick() {
 
 void TfrmAltalanosHelp::btnAltalanosHelpMoreHelpClick() {
     ui::desktop().ShowModal(*frmMoreHelp);
+}
+
+void ShowHelpWindow(const std::string& topic, bool offerMoreHelp) {
+    if (!frmAltalanosHelp)
+        return;
+    frmAltalanosHelp->SetHelpTopic(topic);
+    frmAltalanosHelp->SetMoreHelpVisible(offerMoreHelp);
+    ui::desktop().ShowModal(*frmAltalanosHelp);
 }

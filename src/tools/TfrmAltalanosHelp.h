@@ -40,3 +40,7 @@ private:
 };
 
 extern TfrmAltalanosHelp* frmAltalanosHelp;
+
+// A Help button's click: the help window on the topic, modal, with "More
+// Help" offered or not. Before the window is made there is nothing to show.
+void ShowHelpWindow(const std::string& topic, bool offerMoreHelp = true);

@@ -395,9 +395,7 @@ void TfrmFileImport::btnFileImportClearClick() {
 }
 
 void TfrmFileImport::btnFileImportHelpClick() {
-    frmAltalanosHelp->SetHelpTopic("FileImport");
-    frmAltalanosHelp->SetMoreHelpVisible(true);
-    ui::desktop().ShowModal(*frmAltalanosHelp);
+    ShowHelpWindow("FileImport");
 }
 
 void TfrmFileImport::btnFileImportVideo01Click() {

@@ -10,7 +10,6 @@
 #include "tools/TfrmAltalanosHelp.h"
 #include "ui/ActivationWatcher.h"
 #include "ui/ComboBox.h"
-#include "ui/Desktop.h"
 #include "ui/Guard.h"
 #include "ui/ListBox.h"
 #include "ui/ListOrder.h"
@@ -323,9 +322,7 @@ bool TfrmFileSelection::StoreFileNamePatterns() {
 }
 
 void TfrmFileSelection::btnFileSelectionHelpClick() {
-    frmAltalanosHelp->SetHelpTopic("FileSelection");
-    frmAltalanosHelp->SetMoreHelpVisible(false);
-    ui::desktop().ShowModal(*frmAltalanosHelp);
+    ShowHelpWindow("FileSelection", false);
 }
 
 void TfrmFileSelection::ClearMenu(ui::ComboBox& combo, const char* emptyNumber, const char* emptyText,

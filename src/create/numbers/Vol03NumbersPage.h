@@ -14,10 +14,10 @@
 // destination, structures).
 
 #include "create/engine/CreationPage.h"
-#include "create/engine/CreationPageHelp.h"
 #include "create/engine/MainFolderStep.h"
 #include "create/engine/NameParts.h"
 #include "create/engine/StructureList.h"
+#include "tools/TfrmAltalanosHelp.h"
 
 #include <cstdint>
 #include <deque>
@@ -92,7 +92,7 @@ public slots:
     void btnVol03ViewFolderStructureClick() { Structures().ViewSelected(); }
     void btnVol03RemoveFolderStructureClick() { Structures().RemoveSelected(); }
     void btnVol03ClearAllClick();
-    void btnVol03HelpClick() { ShowCreationPageHelp("CreateNumbers"); }
+    void btnVol03HelpClick() { ShowHelpWindow("CreateNumbers"); }
     void btnVol03ExamplesClick();
     void rdoVol03AttachNothingClick() { AttachOptionClicked(AttachMode::Nothing); }
     void rdoVol03AttachMainFolderWithFilesClick() { AttachOptionClicked(AttachMode::MainFolderWithFiles); }

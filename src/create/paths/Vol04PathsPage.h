@@ -14,12 +14,12 @@
 // Vol04PathsPageFields.cpp (prefix, suffix, structures, attach options).
 
 #include "create/engine/CreationPage.h"
-#include "create/engine/CreationPageHelp.h"
 #include "create/engine/FileSystemNeeds.h"
 #include "create/engine/IncludeExcludePair.h"
 #include "create/engine/MainFolderStep.h"
 #include "create/engine/NameParts.h"
 #include "create/engine/StructureList.h"
+#include "tools/TfrmAltalanosHelp.h"
 
 #include <deque>
 #include <memory>
@@ -105,7 +105,7 @@ public slots:
     void btnVol04AddFolderStructureClick() { Structures().BrowseAndAdd(); }
     void btnVol04ViewFolderStructureClick() { Structures().ViewSelected(); }
     void btnVol04RemoveFolderStructureClick() { Structures().RemoveSelected(); }
-    void btnVol04HelpClick() { ShowCreationPageHelp("CreateFolders"); }
+    void btnVol04HelpClick() { ShowHelpWindow("CreateFolders"); }
     void btnVol04ExamplesClick();
     void rdoVol04AttachNothingClick() { AttachOptionClicked(AttachMode::Nothing); }
     void rdoVol04AttachMainFolderWithFilesClick() { AttachOptionClicked(AttachMode::MainFolderWithFiles); }

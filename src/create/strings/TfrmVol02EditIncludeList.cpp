@@ -1,6 +1,6 @@
 #include "create/strings/TfrmVol02EditIncludeList.h"
 
-#include "create/engine/CreationPageHelp.h"
+#include "tools/TfrmAltalanosHelp.h"
 
 #include "ui_TfrmVol02EditIncludeList.h"
 
@@ -10,7 +10,7 @@ TfrmVol02EditIncludeList::TfrmVol02EditIncludeList(QWidget* parent) : WindowWith
     const Ui::TfrmVol02EditIncludeList& form = Controls();
     Attach({form.mmoVol02EditIncludeList, form.lblVol02EditLinesSum, form.btnVol02EditOk,
             form.btnVol02EditCancel, form.btnVol02EditFormHelp},
-           LineOrder::ListOrder, [] { ShowCreationPageHelp("CreateStrings"); });
+           LineOrder::ListOrder, [] { ShowHelpWindow("CreateStrings"); });
 }
 
 TfrmVol02EditIncludeList::~TfrmVol02EditIncludeList() = default;

@@ -12,11 +12,11 @@
 // the structure list).
 
 #include "create/engine/CreationPage.h"
-#include "create/engine/CreationPageHelp.h"
 #include "create/engine/IncludeExcludePair.h"
 #include "create/engine/MainFolderStep.h"
 #include "create/engine/NameParts.h"
 #include "create/engine/StructureList.h"
+#include "tools/TfrmAltalanosHelp.h"
 
 #include <deque>
 #include <memory>
@@ -96,7 +96,7 @@ public slots:
     void btnVol02AddFolderStructureClick() { Structures().BrowseAndAdd(); }
     void btnVol02ViewFolderStructureClick() { Structures().ViewSelected(); }
     void btnVol02RemoveFolderStructureClick() { Structures().RemoveSelected(); }
-    void btnVol02ListHelpClick() { ShowCreationPageHelp("CreateStrings"); }
+    void btnVol02ListHelpClick() { ShowHelpWindow("CreateStrings"); }
     void btnVol02ExampleClick();
     void rdoVol02AttachNothingClick() { AttachOptionClicked(AttachMode::Nothing); }
     void rdoVol02AttachMainFolderWithFilesClick() { AttachOptionClicked(AttachMode::MainFolderWithFiles); }

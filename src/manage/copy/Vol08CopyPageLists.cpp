@@ -11,7 +11,7 @@
 #include "create/engine/PageRunGuard.h"
 #include "manage/copy/TfrmVol08EditIncludeList.h"
 #include "manage/shared/ManageLists.h"
-#include "manage/shared/ManagePageHelp.h"
+#include "tools/TfrmAltalanosHelp.h"
 #include "tools/TfrmExamplesCopy.h"
 #include "ui/Desktop.h"
 #include "ui/ListBox.h"
@@ -57,7 +57,7 @@ void Vol08CopyPage::ClearPageFields() {
 }
 
 void Vol08CopyPage::btnVol08HelpClick() {
-    ShowManagePageHelp("Copy");
+    ShowHelpWindow("Copy");
 }
 
 void Vol08CopyPage::btnVol08ExamplesClick() {

@@ -11,7 +11,7 @@
 #include "create/engine/PageRunGuard.h"
 #include "manage/delete/TfrmVol07EditIncludeList.h"
 #include "manage/shared/ManageLists.h"
-#include "manage/shared/ManagePageHelp.h"
+#include "tools/TfrmAltalanosHelp.h"
 #include "tools/TfrmExamplesDelete.h"
 #include "ui/Desktop.h"
 #include "ui/ListBox.h"
@@ -85,7 +85,7 @@ void Vol07DeletePage::ClearPageFields() {
 }
 
 void Vol07DeletePage::btnVol07HelpClick() {
-    ShowManagePageHelp("Delete");
+    ShowHelpWindow("Delete");
 }
 
 void Vol07DeletePage::btnVol07ExamplesClick() {

@@ -6,7 +6,7 @@
 #include "manage/rename/RenameNameParts.h"
 #include "manage/rename/TfrmStatistic06.h"
 #include "manage/shared/ManageLists.h"
-#include "manage/shared/ManagePageHelp.h"
+#include "tools/TfrmAltalanosHelp.h"
 #include "tools/TfrmExamplesRename.h"
 #include "ui/ClickHandlersByName.h"
 #include "ui/Desktop.h"
@@ -277,7 +277,7 @@ void Vol06RenamePage::edtVol06RenameNewLastSubFolderChange() {
 }
 
 void Vol06RenamePage::btnVol06HelpClick() {
-    ShowManagePageHelp("Rename");
+    ShowHelpWindow("Rename");
 }
 
 void Vol06RenamePage::btnVol06ExamplesClick() {
