@@ -14,6 +14,25 @@ namespace {
 
 constexpr std::size_t BufferSize = 1 << 16;
 
+// Writes all of `data`. 0 or an errno.
+int WriteAll(int out, const char* data, std::size_t size) {
+    for (std::size_t written = 0; written < size;) {
+        const ssize_t put = write(out, data + written, size - written);
+        if (put < 0) {
+            if (errno == EINTR)
+                continue;
+            return errno;
+        }
+        written += static_cast<std::size_t>(put);
+    }
+    return 0;
+}
+
+void CopyTimes(int out, const struct stat& source) {
+    const timespec times[2] = {source.st_atim, source.st_mtim};
+    futimens(out, times);
+}
+
 // Copies from `in` to `out`, from where each file stands, through a buffer.
 // A read that comes back short once the size the file had when opened is
 // reached is its end: asking again would only hear so. 0 or an errno.
@@ -29,15 +48,8 @@ int CopyThroughBuffer(int in, int out, off_t size) {
                 continue;
             return errno;
         }
-        for (ssize_t written = 0; written < got;) {
-            const ssize_t put = write(out, buffer.get() + written, static_cast<std::size_t>(got - written));
-            if (put < 0) {
-                if (errno == EINTR)
-                    continue;
-                return errno;
-            }
-            written += put;
-        }
+        if (int error = WriteAll(out, buffer.get(), static_cast<std::size_t>(got)))
+            return error;
         done += got;
         if (static_cast<std::size_t>(got) < BufferSize && done >= size)
             return 0;
@@ -90,8 +102,38 @@ int CopyContent(int in, int out, off_t size) {
 int FillCopy(int in, int out, const struct stat& source) {
     if (int error = CopyContent(in, out, source.st_size))
         return error;
-    const timespec times[2] = {source.st_atim, source.st_mtim};
-    futimens(out, times);
+    CopyTimes(out, source);
+    return 0;
+}
+
+int ReadWhole(int in, off_t size, std::string& content) {
+    // One byte more than the size asks for: a read that fills it all says
+    // the file grew, and the end is then read for.
+    content.clear();
+    std::size_t done = 0;
+    std::size_t room = static_cast<std::size_t>(size > 0 ? size : 0) + 1;
+    while (true) {
+        content.resize(done + room);
+        const ssize_t got = read(in, content.data() + done, room);
+        if (got < 0) {
+            if (errno == EINTR)
+                continue;
+            content.clear();
+            return errno;
+        }
+        done += static_cast<std::size_t>(got);
+        if (got == 0 || (static_cast<std::size_t>(got) < room && done >= static_cast<std::size_t>(size)))
+            break;
+        room = BufferSize;
+    }
+    content.resize(done);
+    return 0;
+}
+
+int FillFrom(const std::string& content, int out, const struct stat& source) {
+    if (int error = WriteAll(out, content.data(), content.size()))
+        return error;
+    CopyTimes(out, source);
     return 0;
 }
 

@@ -1,8 +1,10 @@
 #pragma once
 // Internal to the platform layer: a file's content and times copied from one
-// open file to another, and a descriptor that closes itself.
+// open file to another, or from memory, and a descriptor that closes itself.
 
 #include <sys/stat.h>
+
+#include <string>
 
 namespace platform::detail {
 
@@ -10,6 +12,14 @@ namespace platform::detail {
 // and modification times. `source` is the status of `in` taken once it was
 // opened. 0 or an errno.
 int FillCopy(int in, int out, const struct stat& source);
+
+// Reads everything of `in` into `content` (emptied first); `size` is what
+// its status said when it was opened. 0 or an errno.
+int ReadWhole(int in, off_t size, std::string& content);
+
+// Writes `content` to `out`, then gives `out` the access and modification
+// times of `source`, the file the content was read of. 0 or an errno.
+int FillFrom(const std::string& content, int out, const struct stat& source);
 
 class FileDescriptor {
 public:

@@ -3,6 +3,7 @@
 #include "platform/Errors.h"
 #include "platform/FileContent.h"
 #include "platform/FileSystem.h"
+#include "platform/KeptContents.h"
 #include "platform/PathResolver.h"
 #include "platform/PlatformState.h"
 #include "platform/StatxDetails.h"
@@ -56,6 +57,33 @@ void ForgetNamesOf(const HeldFolder& base, const std::string& relative) {
     const std::string parent = HostParent(base, relative);
     if (cache.Holds(parent))
         cache.Drop(parent);
+}
+
+// Makes the new file `relative` below `to` for a copy of a file of status
+// `source`, failing as CopyFileA does; -1 when it cannot be made.
+int CreateCopyBelow(const HeldFolder& to, const std::string& relative, const struct stat& source) {
+    const int out =
+        OpenBelow(to.Descriptor(), relative, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, source.st_mode & 0777);
+    if (out < 0) {
+        if (errno == EEXIST)
+            detail::Fail(ERROR_FILE_EXISTS);
+        else
+            detail::FailWithErrno(errno, ERROR_PATH_NOT_FOUND);
+        return -1;
+    }
+    ForgetNamesOf(to, relative);
+    return out;
+}
+
+// Closes the new copy and takes it back where it could not be filled.
+bool FinishCopy(detail::FileDescriptor& out, const HeldFolder& to, const std::string& relative, int error) {
+    if (int closed = out.Close(); !error)
+        error = closed;
+    if (error) {
+        unlinkat(to.Descriptor(), relative.c_str(), 0);
+        return detail::FailWithErrno(error, ERROR_PATH_NOT_FOUND);
+    }
+    return true;
 }
 
 } // namespace
@@ -148,9 +176,22 @@ bool CreateFolderBelow(const HeldFolder& base, const std::string& relative,
     return true;
 }
 
-bool CopyFileBelow(const HeldFolder& from, const HeldFolder& to, const std::string& relative) {
+bool CopyFileBelow(const HeldFolder& from, const HeldFolder& to, const std::string& relative,
+                   KeptContents* kept) {
     if (!from.IsHeld() || !to.IsHeld())
         return detail::Fail(ERROR_PATH_NOT_FOUND);
+    // A file kept by an earlier copy of this run, still as it was read, is
+    // written from memory: its status alone is asked of the disk.
+    struct stat now;
+    if (kept && kept->Count() > 0 &&
+        fstatat(from.Descriptor(), relative.c_str(), &now, AT_SYMLINK_NOFOLLOW) == 0) {
+        if (const std::string* content = kept->Find(now)) {
+            detail::FileDescriptor out(CreateCopyBelow(to, relative, now));
+            if (out.Get() < 0)
+                return false;
+            return FinishCopy(out, to, relative, detail::FillFrom(*content, out.Get(), now));
+        }
+    }
     // O_NONBLOCK keeps a named pipe from blocking the open; it means nothing
     // to the regular files that are copied.
     detail::FileDescriptor in(OpenBelow(from.Descriptor(), relative, O_RDONLY | O_CLOEXEC | O_NONBLOCK, 0));
@@ -159,20 +200,21 @@ bool CopyFileBelow(const HeldFolder& from, const HeldFolder& to, const std::stri
     struct stat source;
     if (fstat(in.Get(), &source) != 0 || !S_ISREG(source.st_mode))
         return detail::Fail(ERROR_ACCESS_DENIED);
-    detail::FileDescriptor out(
-        OpenBelow(to.Descriptor(), relative, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, source.st_mode & 0777));
+    detail::FileDescriptor out(CreateCopyBelow(to, relative, source));
     if (out.Get() < 0)
-        return errno == EEXIST ? detail::Fail(ERROR_FILE_EXISTS)
-                               : detail::FailWithErrno(errno, ERROR_PATH_NOT_FOUND);
-    ForgetNamesOf(to, relative);
-    int error = detail::FillCopy(in.Get(), out.Get(), source);
-    if (int closed = out.Close(); !error)
-        error = closed;
-    if (error) {
-        unlinkat(to.Descriptor(), relative.c_str(), 0);
-        return detail::FailWithErrno(error, ERROR_PATH_NOT_FOUND);
-    }
-    return true;
+        return false;
+    if (!kept || !kept->Wants(source))
+        return FinishCopy(out, to, relative, detail::FillCopy(in.Get(), out.Get(), source));
+    std::string content;
+    int error = detail::ReadWhole(in.Get(), source.st_size, content);
+    if (!error)
+        error = detail::FillFrom(content, out.Get(), source);
+    // Kept only when nothing changed the file while it was read.
+    struct stat after;
+    if (!error && static_cast<off_t>(content.size()) == source.st_size && fstat(in.Get(), &after) == 0 &&
+        after.st_ctim.tv_sec == source.st_ctim.tv_sec && after.st_ctim.tv_nsec == source.st_ctim.tv_nsec)
+        kept->Keep(source, std::move(content));
+    return FinishCopy(out, to, relative, error);
 }
 
 } // namespace platform

@@ -55,9 +55,13 @@ private:
 bool CreateFolderBelow(const HeldFolder& base, const std::string& relative,
                        std::optional<EntryDetails>* made = nullptr);
 
+class KeptContents;
+
 // Copies the regular file `relative` below `from` to the same path below
 // `to`, as CopyFileA does when the target is new (content, mode and times);
-// fails with ERROR_FILE_EXISTS when an entry is there already.
-bool CopyFileBelow(const HeldFolder& from, const HeldFolder& to, const std::string& relative);
+// fails with ERROR_FILE_EXISTS when an entry is there already. With `kept`,
+// small files are read once and kept there for the next copies of them.
+bool CopyFileBelow(const HeldFolder& from, const HeldFolder& to, const std::string& relative,
+                   KeptContents* kept = nullptr);
 
 } // namespace platform

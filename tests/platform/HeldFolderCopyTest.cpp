@@ -4,6 +4,7 @@
 #include "platform/HeldFolderCopy.h"
 
 #include "platform/FileSystem.h"
+#include "platform/KeptContents.h"
 #include "support/DriveSandbox.h"
 
 #include <gtest/gtest.h>
@@ -13,7 +14,9 @@
 #include <unistd.h>
 
 #include <climits>
+#include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <string>
 
 namespace {
@@ -95,6 +98,93 @@ TEST(HeldFolderCopyTest, RefusesWhatItCannotCopyWithoutTouchingIt) {
         // Nothing is ever written through a link.
         EXPECT_FALSE(sandbox.Exists("D:\\Elsewhere\\a.txt")) << c.name;
     }
+}
+
+TEST(HeldFolderCopyTest, AKeptFileIsCopiedAsItIsOnDiskWhenCopiedAgain) {
+    struct Case {
+        std::string name;
+        std::string content; // of D:\S\a.txt when first copied
+        // What happens to the source between the first copy and the second.
+        std::function<void(const std::string& host)> change;
+        bool copiedAgain;
+    };
+    const std::string large(platform::KeptContents::LargestKept, 'L');
+    const Case cases[] = {
+        {"unchanged", "first", [](const std::string&) {}, true},
+        {"empty", "", [](const std::string&) {}, true},
+        {"as large as kept", large, [](const std::string&) {}, true},
+        {"appended", "first",
+         [](const std::string& host) {
+             FILE* file = std::fopen(host.c_str(), "a");
+             std::fputs(" and more", file);
+             std::fclose(file);
+         },
+         true},
+        {"replaced by one of the same size", "first",
+         [](const std::string& host) {
+             const std::string other = host + ".new";
+             FILE* file = std::fopen(other.c_str(), "w");
+             std::fputs("FIRST", file);
+             std::fclose(file);
+             ASSERT_EQ(rename(other.c_str(), host.c_str()), 0);
+         },
+         true},
+        {"mode changed", "first", [](const std::string& host) { ASSERT_EQ(chmod(host.c_str(), 0600), 0); },
+         true},
+        {"times changed", "first",
+         [](const std::string& host) {
+             const timespec times[2] = {{1000000000, 0}, {1100000000, 42}};
+             ASSERT_EQ(utimensat(AT_FDCWD, host.c_str(), times, 0), 0);
+         },
+         true},
+        {"removed", "first", [](const std::string& host) { ASSERT_EQ(unlink(host.c_str()), 0); }, false},
+    };
+    for (const Case& c : cases) {
+        testsupport::DriveSandbox sandbox("D");
+        sandbox.MakeFile("D:\\S\\a.txt", c.content);
+        sandbox.MakeFolder("D:\\T1");
+        sandbox.MakeFolder("D:\\T2");
+        const std::string source = sandbox.Host("D:\\S\\a.txt");
+        platform::HeldFolder from;
+        platform::HeldFolder first;
+        platform::HeldFolder second;
+        ASSERT_TRUE(from.Hold("D:\\S"));
+        ASSERT_TRUE(first.Hold("D:\\T1"));
+        ASSERT_TRUE(second.Hold("D:\\T2"));
+        // Trusted as soon as read: the files of a test are all new.
+        platform::KeptContents kept(-std::chrono::seconds(1));
+        ASSERT_TRUE(platform::CopyFileBelow(from, first, "a.txt", &kept)) << c.name;
+        EXPECT_EQ(kept.Count(), 1u) << c.name;
+        c.change(source);
+
+        EXPECT_EQ(platform::CopyFileBelow(from, second, "a.txt", &kept), c.copiedAgain) << c.name;
+        EXPECT_EQ(sandbox.Read("D:\\T1\\a.txt"), c.content) << c.name;
+        if (!c.copiedAgain) {
+            EXPECT_EQ(platform::GetLastError(), platform::ERROR_FILE_NOT_FOUND) << c.name;
+            EXPECT_FALSE(sandbox.Exists("D:\\T2\\a.txt")) << c.name;
+            continue;
+        }
+        EXPECT_EQ(sandbox.Read("D:\\T2\\a.txt"), sandbox.Read("D:\\S\\a.txt")) << c.name;
+        const struct stat original = StatusOf(source);
+        const struct stat copy = StatusOf(sandbox.Host("D:\\T2\\a.txt"));
+        EXPECT_EQ(copy.st_mode & 0777, original.st_mode & 0777) << c.name;
+        EXPECT_EQ(copy.st_mtim.tv_sec, original.st_mtim.tv_sec) << c.name;
+        EXPECT_EQ(copy.st_mtim.tv_nsec, original.st_mtim.tv_nsec) << c.name;
+    }
+}
+
+TEST(HeldFolderCopyTest, AFileChangedJustNowIsNotKept) {
+    testsupport::DriveSandbox sandbox("D");
+    sandbox.MakeFile("D:\\S\\a.txt", "being written");
+    sandbox.MakeFolder("D:\\T");
+    platform::HeldFolder from;
+    platform::HeldFolder to;
+    ASSERT_TRUE(from.Hold("D:\\S"));
+    ASSERT_TRUE(to.Hold("D:\\T"));
+    platform::KeptContents kept;
+    ASSERT_TRUE(platform::CopyFileBelow(from, to, "a.txt", &kept));
+    EXPECT_EQ(sandbox.Read("D:\\T\\a.txt"), "being written");
+    EXPECT_EQ(kept.Count(), 0u);
 }
 
 TEST(HeldFolderCopyTest, CreatingAFolderThatIsThereFailsAsCreateDirectoryDoes) {

@@ -95,6 +95,7 @@ void AttachWalk::ClearOwnFolders() {
     ownFolderInside_ = false;
     simulated_.Clear();
     listings_.clear();
+    keptContents_.Clear();
     sourceRoot_.Release();
     sourceRootPath_.clear();
     targetRoot_.Release();
@@ -319,7 +320,7 @@ AttachWalk::FileResult AttachWalk::CopyFileBelow(const platform::FolderEntry& en
                                                  const std::string& relative, const std::string& source,
                                                  const std::string& destination) {
     if (!entry.isLink) {
-        if (platform::CopyFileBelow(sourceRoot_, targetRoot_, relative))
+        if (platform::CopyFileBelow(sourceRoot_, targetRoot_, relative, &keptContents_))
             return FileResult::Created;
         if (TakenByAnother(platform::GetLastError()))
             return FileResult::Exists;

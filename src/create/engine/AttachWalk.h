@@ -38,6 +38,7 @@
 #include "create/engine/SimulatedDisk.h"
 #include "platform/FileSystem.h"
 #include "platform/HeldFolderCopy.h"
+#include "platform/KeptContents.h"
 
 #include <deque>
 #include <memory>
@@ -208,6 +209,8 @@ private:
     platform::HeldFolder targetRoot_;
     // Where the held target finally is on the host, once asked.
     std::string targetRootReal_;
+    // The structures' small files, read once a run for all the copies made of them.
+    platform::KeptContents keptContents_;
     // What was noted of the folder the walk made last, for RecordedFolderEntries.
     std::optional<CreatedEntry> lastMade_;
     SimulatedDisk simulated_;
