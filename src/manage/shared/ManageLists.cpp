@@ -7,6 +7,7 @@
 #include "manage/shared/DriveRowMoves.h"
 #include "manage/shared/ManageControlsOnPage.h"
 #include "manage/shared/WindowResults.h"
+#include "tools/ExcludeListClearing.h"
 #include "tools/ExportHandOver.h"
 #include "tools/IncludeListEditor.h"
 #include "tools/ItemListMoves.h"
@@ -264,8 +265,8 @@ void ManageLists::DeleteFromExclude() {
 void ManageLists::DeleteExcludeAll() {
     if (Busy())
         return;
-    ::DeleteExcludeAll(rules_.page,
-                       {c_.page, c_.exclude, c_.excludeSum, rules_.refresh, c_.deleteExcludeAll});
+    ClearExcludeList({c_.page, c_.exclude, c_.excludeSum, texts_.lists.excludeAllEmpty,
+                      texts_.lists.excludeAllAsk, rules_.refresh, c_.deleteExcludeAll});
 }
 
 void ManageLists::ViewSelected() {

@@ -7,7 +7,6 @@
 // same on every page; each page hands over its controls, its captions and the
 // few rules in which it differs, and keeps its handlers as one-line calls.
 
-#include "manage/shared/DeleteExcludeAll.h"
 #include "manage/shared/IncludeListFile.h"
 #include "manage/shared/LevelListBuilder.h"
 #include "manage/shared/ManagePageTexts.h"

@@ -15,6 +15,7 @@ const std::string lowerCase = "Rename folders. - From a Folder List.            
 const std::string file = "Rename Folders. - From a Folder List.             Warning no: ";
 const std::string level = "Rename Folders - From a Folder List - Level.            Warning no: ";
 const std::string log = "Rename Folders -From a Folder List - Level.             Warning no: ";
+const std::string listLevel = "Rename Folder(s).-From a Folder List - Level.            Warning no: ";
 } // namespace onRename
 
 namespace onDelete {
@@ -131,6 +132,8 @@ ManagePageTexts ManagePageTextsOf(ManagePage page) {
         column("Rename Folders. - From a Folder List.           Warning no: 0205.",
                "Delete Foldere(s).-From a Folder List.           Warning no: 0237.",
                "Copy Folder Structure(s).-From a Folder List Level.           Warning no: 0288.");
+    lists.excludeAllEmpty = column(listLevel + "0524.", onDelete::level + "0522.", onCopy::title + "0520.");
+    lists.excludeAllAsk = column(listLevel + "0525.", onDelete::level + "0523.", onCopy::title + "0521.");
     ManageListFileCaptions& files = texts.files;
     files.notTxt = column(foldersInformation + "0190.",
                           "Delete Folders(s).-From a Folder List.            Information no: 0225.",

@@ -24,6 +24,8 @@ struct ManageListCaptions {
     std::string exportEmpty; // Smart Export of an empty Include list
     std::string clearAsk;    // question: clear every field?
     std::string clearDone;
+    std::string excludeAllEmpty; // Delete All of an empty Exclude list
+    std::string excludeAllAsk;   // question: empty the Exclude list?
 };
 
 struct ManageListFileCaptions {

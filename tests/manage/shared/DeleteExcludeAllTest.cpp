@@ -1,11 +1,12 @@
 // "Delete All" under the Exclude list, on each of the three pages.
 
-#include "manage/shared/DeleteExcludeAll.h"
+#include "manage/shared/ManageLists.h"
 
 #include "support/ScriptedDesktop.h"
 #include "ui/ListBox.h"
 
 #include <QLabel>
+#include <QProgressBar>
 #include <QPushButton>
 
 #include <gtest/gtest.h>
@@ -36,21 +37,27 @@ TEST(DeleteExcludeAllTest, EachPageAsksWithItsOwnCaptionsAndAlwaysRefreshes) {
         auto* count = new QLabel("2", &owner);
         auto* button = new QPushButton(&owner);
         int refreshes = 0;
-        const ManagePageExcludeList list{&owner, exclude, count, [&] { ++refreshes; }, button};
+        ManageListRules rules;
+        rules.page = expected.page;
+        rules.refresh = [&] { ++refreshes; };
+        ManageLists lists({&owner, nullptr, new ui::ListBox(&owner), exclude, new QLabel(&owner), count,
+                           new QProgressBar(&owner), new QPushButton(&owner), button,
+                           new QPushButton(&owner)},
+                          ManagePageTextsOf(expected.page), std::move(rules));
 
         const std::string warningNumber = expected.warning.substr(expected.warning.size() - 5, 4);
         const std::string questionNumber = expected.question.substr(expected.question.size() - 5, 4);
         desktop.ExpectBox(warningNumber);
-        DeleteExcludeAll(expected.page, list);
+        lists.DeleteExcludeAll();
         EXPECT_EQ(desktop.LastBox().caption, expected.warning);
         EXPECT_EQ(desktop.LastBox().text, "Empty List in the Exclude Window!\n");
 
         exclude->AddItems({"D:\\A", "D:\\B"});
         desktop.ExpectBox(questionNumber, ui::Answer::No);
-        DeleteExcludeAll(expected.page, list);
+        lists.DeleteExcludeAll();
         EXPECT_EQ(exclude->Count(), 2);
         desktop.ExpectBox(questionNumber, ui::Answer::Yes);
-        DeleteExcludeAll(expected.page, list);
+        lists.DeleteExcludeAll();
         EXPECT_EQ(desktop.LastBox().caption, expected.question);
         EXPECT_EQ(desktop.LastBox().text, "Do you want to delete all item(s) from the Exclude list ?");
         EXPECT_EQ(desktop.LastBox().defaultButton, ui::Answer::No);

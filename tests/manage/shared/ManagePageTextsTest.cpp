@@ -15,12 +15,13 @@ std::vector<std::string> Captions(const ManagePageTexts& texts) {
     const ManageListCaptions& l = texts.lists;
     const ManageListFileCaptions& f = texts.files;
     const ManageLevelCaptions& v = texts.levels;
-    std::vector<std::string> captions = {l.builderEmpty,   l.importEmpty,  l.addEmpty,    l.addInInclude,
-                                         l.addInExclude,   l.excludeEmpty, l.excludeAsk,  l.viewNoSelection,
-                                         l.exportEmpty,    l.clearAsk,     l.clearDone,   f.notTxt,
-                                         f.openFailed,     f.clearInclude, f.inInclude,   f.inExclude,
-                                         f.noDrive,        f.saveFailed,   v.rootEmpty,   v.viewEmpty,
-                                         v.buildRootEmpty, v.noResults,    v.noDrivePart, v.levelsReversed};
+    std::vector<std::string> captions = {
+        l.builderEmpty,  l.importEmpty,     l.addEmpty,        l.addInInclude, l.addInExclude,
+        l.excludeEmpty,  l.excludeAsk,      l.viewNoSelection, l.exportEmpty,  l.clearAsk,
+        l.clearDone,     l.excludeAllEmpty, l.excludeAllAsk,   f.notTxt,       f.openFailed,
+        f.clearInclude,  f.inInclude,       f.inExclude,       f.noDrive,      f.saveFailed,
+        v.rootEmpty,     v.viewEmpty,       v.buildRootEmpty,  v.noResults,    v.noDrivePart,
+        v.levelsReversed};
     if (v.noInputFolder)
         captions.push_back(*v.noInputFolder);
     return captions;
@@ -32,9 +33,9 @@ TEST(ManagePageTextsTest, EachPageShowsItsOwnCaptionsEachWithANumberOfItsOwn) {
         std::string title; // what every caption of the page starts with
         std::string logCode;
         size_t captions;
-    } pages[] = {{ManagePage::Rename, "Rename ", "Stat06", 24},
-                 {ManagePage::Delete, "Delete ", "Stat07", 24},
-                 {ManagePage::Copy, "Copy ", "Stat08", 25}};
+    } pages[] = {{ManagePage::Rename, "Rename ", "Stat06", 26},
+                 {ManagePage::Delete, "Delete ", "Stat07", 26},
+                 {ManagePage::Copy, "Copy ", "Stat08", 27}};
     const std::regex numbered(".*(Warning|Information) no: (\\d{4})\\.");
     for (const auto& page : pages) {
         SCOPED_TRACE(page.title);
