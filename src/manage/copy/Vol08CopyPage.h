@@ -125,9 +125,7 @@ public slots:
     void btnVol08IncludeFolderListViewClick() { lists_->ViewSelected(); }
     void btnVol08SmartExportClick() { lists_->SmartExport(); }
     void btnVol08EditIncludeListClick() { lists_->EditIncludeList(); }
-    void btnVol08ClearAllClick() {
-        lists_->ClearAll([this] { ClearPageFields(); });
-    }
+    void btnVol08ClearAllClick() { lists_->ClearAll(); }
     void btnVol08HelpClick();
     void btnVol08ExamplesClick();
     void btnVol08StatisticsClick();

@@ -34,6 +34,7 @@ void Vol08CopyPage::MakeLists() {
     rules.folderMissing = [this](const std::string& folder) { OpenExistingFolder(this, folder); };
     rules.whileBusy = PageRunGuard::Around(runInProgress_, *this);
     rules.refresh = [this] { RefreshVol08Page(); };
+    rules.clearPageFields = [this] { ClearPageFields(); };
     rules.levels = [this](LevelBuilderPage& page) {
         page.beforeRootSelected = [this](const std::string& folder) { SummariseVol08Root(folder); };
         // This page's four level up-downs run round from the highest level to 1.

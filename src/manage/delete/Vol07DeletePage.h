@@ -115,9 +115,7 @@ public slots:
     void btnVol07IncludeFolderListViewClick() { lists_->ViewSelected(); }
     void btnVol07EditIncludeListClick() { lists_->EditIncludeList(); }
     void btnVol07SmartExportClick() { lists_->SmartExport(); }
-    void btnVol07ClearAllClick() {
-        lists_->ClearAll([this] { ClearPageFields(); });
-    }
+    void btnVol07ClearAllClick() { lists_->ClearAll(); }
     void btnVol07HelpClick();
     void btnVol07ExamplesClick();
     void btnVol07LoadFromClick() { lists_->LoadListFile(); }

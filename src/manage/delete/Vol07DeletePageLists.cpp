@@ -48,6 +48,7 @@ void Vol07DeletePage::MakeLists() {
     };
     rules.whileBusy = PageRunGuard::Around(runInProgress_, *this);
     rules.refresh = [this] { RefreshVol07Page(); };
+    rules.clearPageFields = [this] { ClearPageFields(); };
     rules.levels = [this](LevelBuilderPage& page) {
         page.refuseBeforeDriveCheck = [this](const std::string& path) {
             if (!DriveAsAWhole(path))

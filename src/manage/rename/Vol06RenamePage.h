@@ -113,9 +113,7 @@ public slots:
     void btnVol06includeFolderListClick() { lists_->ViewSelected(); }
     void btnVol06EditIncludeWindowClick() { lists_->EditIncludeList(); }
     void btnVol06SmartExportClick() { lists_->SmartExport(); }
-    void btnVol06ClearAllClick() {
-        lists_->ClearAll([this] { ClearPageFields(); });
-    }
+    void btnVol06ClearAllClick() { lists_->ClearAll(); }
     void btnVol06LoadFromClick() { lists_->LoadListFile(); }
     void btnVol06SaveToClick() { lists_->SaveListFile(); }
     void btnVol06HelpClick();

@@ -22,6 +22,7 @@ void Vol06RenamePage::MakeLists() {
     rules.refreshWhenNothingDeleted = false;
     rules.whileBusy = PageRunGuard::Around(runInProgress_, *this);
     rules.refresh = [this] { RefreshVol06Page(); };
+    rules.clearPageFields = [this] { ClearPageFields(); };
     lists_ = std::make_unique<ManageLists>(
         ManagePageForm{this, "Vol06", ui_->btnVol06AddFolderToList, &runInProgress_}, std::move(rules));
 }

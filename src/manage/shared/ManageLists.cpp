@@ -317,7 +317,7 @@ void ManageLists::SmartExport() {
     c_.smartExport->setFocus();
 }
 
-void ManageLists::ClearAll(const std::function<void()>& clearPageFields) {
+void ManageLists::ClearAll() {
     if (Busy())
         return;
     if (ui::ShowBox(c_.page, texts_.lists.clearAsk,
@@ -331,7 +331,7 @@ void ManageLists::ClearAll(const std::function<void()>& clearPageFields) {
     c_.exclude->Clear();
     c_.includeSum->setText("0");
     c_.excludeSum->setText("0");
-    clearPageFields();
+    rules_.clearPageFields();
     Warn(texts_.lists.clearDone, "End of the CLEAR FIELDS process !!!\n");
 }
 

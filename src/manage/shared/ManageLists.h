@@ -80,6 +80,8 @@ struct ManageListRules {
     // Runs list work the person must not interrupt: the page's busy guard.
     std::function<void(const std::function<void()>&)> whileBusy;
     std::function<void()> refresh;
+    // Clear Fields on the page's own fields, after the lists are emptied.
+    std::function<void()> clearPageFields;
     // Whether a Delete from the Exclude list that deleted nothing (an empty
     // list, a No) still refreshes the page, its counters included.
     bool refreshWhenNothingDeleted = true;
@@ -125,7 +127,7 @@ public:
     // Clear Fields: the question, the level builder as at start, the lists
     // emptied, then `clearPageFields` empties the page's own fields, then
     // the closing box.
-    void ClearAll(const std::function<void()>& clearPageFields);
+    void ClearAll();
 
     void LoadListFile();
     // The Include list's lines with a drive part into a chosen file; the
