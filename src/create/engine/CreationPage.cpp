@@ -1,12 +1,15 @@
 #include "create/engine/CreationPage.h"
 
 #include "create/engine/AttachOptions.h"
+#include "create/engine/NameFieldChecks.h"
 #include "tools/ControlOnForm.h"
 #include "ui/ComboBox.h"
+#include "ui/Guard.h"
 #include "ui/ListBox.h"
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -49,6 +52,42 @@ void CreationPage::BindCreationControls(const std::string& pageName, const std::
     viewDetailedResults_ = FindControl<QCheckBox>(*this, "chk" + pageName + "ViewDetailedResults");
     viewDestination_ = findChild<QCheckBox*>(QString::fromStdString("chk" + pageName + "ViewDestFolder"));
     destinations_ = findChild<ui::ComboBox*>(QString::fromStdString("cbo" + pageName + "DestFolders"));
+    ConnectSharedHandlers();
+}
+
+void CreationPage::ConnectSharedHandlers() {
+    ui::OnClicked(createFolders_, [this] { CreateFolders(false); });
+    ui::OnClicked(createFoldersSimulation_, [this] { CreateFolders(true); });
+    ui::OnClicked(FindControl<QAbstractButton>(*this, "btn" + pageName_ + "Undo"), [this] { UndoLastRun(); });
+    ui::OnClicked(FindControl<QAbstractButton>(*this, "btn" + pageName_ + "AddFolderStructure"),
+                  [this] { Structures().BrowseAndAdd(); });
+    ui::OnClicked(FindControl<QAbstractButton>(*this, "btn" + pageName_ + "ViewFolderStructure"),
+                  [this] { Structures().ViewSelected(); });
+    ui::OnClicked(FindControl<QAbstractButton>(*this, "btn" + pageName_ + "RemoveFolderStructure"),
+                  [this] { Structures().RemoveSelected(); });
+    for (AttachMode mode :
+         {AttachMode::Nothing, AttachMode::MainFolderWithFiles, AttachMode::MainFolderWithoutFiles,
+          AttachMode::SubFoldersOnlyWithFiles, AttachMode::SubFoldersOnlyWithoutFiles})
+        ui::OnClicked(&AttachRadio(mode), [this, mode] { AttachOptionClicked(mode); });
+    // Each field is checked on every change and again when it is left.
+    auto* prefix = FindControl<QLineEdit>(*this, "edt" + pageName_ + "Prefix");
+    auto* suffix = FindControl<QLineEdit>(*this, "edt" + pageName_ + "Suffix");
+    const auto checkPrefix = [this, prefix] {
+        CheckNamePart(*prefix, texts_.prefixCaption, "Illegal character in the Prefix : ");
+    };
+    const auto checkSuffix = [this, suffix] {
+        CheckNamePart(*suffix, texts_.suffixCaption, "Illegal character in the Suffix : ");
+    };
+    ui::Connect(prefix, &QLineEdit::textChanged, this, checkPrefix);
+    ui::Connect(prefix, &QLineEdit::editingFinished, this, checkPrefix);
+    ui::Connect(suffix, &QLineEdit::textChanged, this, checkSuffix);
+    ui::Connect(suffix, &QLineEdit::editingFinished, this, checkSuffix);
+    ui::Connect(FindControl<QCheckBox>(*this, "chk" + pageName_ + "Hyphen"), &QCheckBox::toggled, this,
+                [this] { UpdatePreview(); });
+}
+
+void CreationPage::CheckNamePart(QLineEdit& field, const std::string& caption, const std::string& text) {
+    CheckNameField(this, checkingField_, runInProgress_, field, caption, text, [this] { UpdatePreview(); });
 }
 
 void CreationPage::BindStatisticsWindow() {

@@ -24,6 +24,7 @@
 #include <vector>
 
 class QCheckBox;
+class QLineEdit;
 class QProgressBar;
 class QPushButton;
 class QRadioButton;
@@ -78,6 +79,14 @@ public:
     // enabled and checked or the structure list is not empty.
     void UpdateCreateButtons(bool enabled = true);
 
+    // The run, or the simulation, alike on every page: the page's own
+    // checks, the free space (with files), the structures and the question;
+    // then one main folder for each item the page reads.
+    void CreateFolders(bool simulate);
+    // Undo of the last real run, with the files it copied straight into a
+    // new folder where the page lists them (see stepSettings_).
+    void UndoLastRun();
+
     // Whether a run, a simulation, an undo or long list work is under way.
     // Every handler that would start a run or change the page's lists and
     // fields returns at once while it is.
@@ -100,10 +109,6 @@ protected:
     // structures it would have carried, unless nothing is attached.
     const StructureTotals* ChargedStructures() const;
 
-    // The run, or the simulation, alike on every page: the page's own
-    // checks, the free space (with files), the structures and the question;
-    // then one main folder for each item the page reads.
-    void CreateFolders(bool simulate);
     // The page's own checks before the shared ones; false (after its box)
     // ends the run.
     virtual bool ReadyToRun(const CreationRunTexts& /*texts*/) { return true; }
@@ -114,13 +119,12 @@ protected:
     std::optional<CreationRunItems>
     IncludeRunItems(const CreationRunTexts& texts, std::vector<std::string> items,
                     std::function<void(MainFolderStep& step, const std::string& item)> step);
-    // Undo of the last real run, with the files it copied straight into a
-    // new folder where the page lists them (see stepSettings_).
-    void UndoLastRun();
     // The structure list with this page's controls, texts and ways (see
     // structureWays_).
     StructureList Structures();
 
+    // The first and last folder names shown after a change of the name parts.
+    virtual void UpdatePreview() = 0;
     // The number of folders the page's items make.
     virtual double PlannedFolders() const = 0;
     // The ToCreate row after a change: one folder per item and nothing else
@@ -148,6 +152,9 @@ protected:
     FileSizeMap fileSizeMap_;
     AttachWalk walk_;
     bool runInProgress_ = false;
+    // A box shown by a field's check takes the focus, which would run the
+    // checks again from inside the first.
+    bool checkingField_ = false;
     // The numbers page plans its folders before the free-space check as well.
     bool planFoldersBeforeCheck_ = false;
     // How the page's runs charge and list what they do not make. Where they
@@ -158,6 +165,12 @@ protected:
     StructureListPage structureWays_;
 
 private:
+    // The handlers every creation page has alike, connected to the controls
+    // named after the page: create, simulate and undo, the structure
+    // buttons, the attach options, prefix, suffix and Hyphen.
+    void ConnectSharedHandlers();
+    // The prefix or suffix check, with the page's box, then the preview.
+    void CheckNamePart(QLineEdit& field, const std::string& caption, const std::string& text);
     QRadioButton& AttachRadio(AttachMode mode) const;
     // The page's boxes of the real run or of the simulation, with what every
     // page says alike.

@@ -55,5 +55,7 @@ CreationPageTexts BuildCreationPageTexts(const std::string& title, const Creatio
     structures.removeText =
         "Do you want to remove the selected Folder Structure(s) from the list ?\nClick YES "
         "to remove,\nClick NO to keep.";
+    texts.prefixCaption = BoxCaption(title, "Warning", numbers.nameFields.prefix);
+    texts.suffixCaption = BoxCaption(title, "Warning", numbers.nameFields.suffix);
     return texts;
 }

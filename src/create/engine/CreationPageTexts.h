@@ -24,6 +24,9 @@ struct CreationPageTexts {
     std::vector<std::string> otherCreationTabs;
     CreationUndoTexts undo;
     StructureListTexts structures;
+    // A character no folder name may hold, typed into the prefix or suffix.
+    std::string prefixCaption;
+    std::string suffixCaption;
 };
 
 // The numbers of a page's boxes.
@@ -51,6 +54,10 @@ struct StructureListNumbers {
     int noSelection = 0;
     int remove = 0;
 };
+struct NameFieldNumbers {
+    int prefix = 0;
+    int suffix = 0;
+};
 struct CreationPageNumbers {
     CreationWalkNumbers runWalk;
     CreationWalkNumbers simulationWalk;
@@ -58,6 +65,7 @@ struct CreationPageNumbers {
     CreationRunNumbers simulation;
     CreationUndoNumbers undo;
     StructureListNumbers structures;
+    NameFieldNumbers nameFields;
 };
 
 // Every caption is `title` (with the blanks that follow it) and the box's

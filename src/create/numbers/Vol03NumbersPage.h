@@ -65,11 +65,6 @@ public:
     void edtVol03EndNumberExit();
     void UpdateNumberPreview();
     void chkVol03PaddedZeroesClick() { UpdateNumberPreview(); }
-    void chkVol03HyphenClick() { UpdateNumberPreview(); }
-    void edtVol03PrefixChange();
-    void edtVol03PrefixExit() { edtVol03PrefixChange(); }
-    void edtVol03SuffixChange();
-    void edtVol03SuffixExit() { edtVol03SuffixChange(); }
     void cboVol03DestFoldersSelect();
     void SetDestination(const std::string& path);
     // The form has no such buttons.
@@ -77,34 +72,16 @@ public:
     void btnVol03ErrorLogClick() {}
 
 public slots:
-    // Each button's handler, connected to the button it is named after.
-    // Run, simulation, undo, statistics.
-    void btnVol03CreateFoldersClick() { CreateFolders(false); }
-    void btnVol03CreateFoldersSimulationClick() { CreateFolders(true); }
-    void btnVol03UndoClick() { UndoLastRun(); }
+    // Each button's handler, connected to the button it is named after; the
+    // page base has those every creation page has alike.
     void btnVol03StatisticsClick() { ShowStatisticsWindow(); }
 
-    // Destination, structures, Clear Fields, help and attach options
-    // (Vol03NumbersPageFields.cpp).
+    // Destination, Clear Fields, help and examples (Vol03NumbersPageFields.cpp).
     void btnVol03AddDestFolderClick();
     void btnVol03ViewDestFolderClick();
-    void btnVol03AddFolderStructureClick() { Structures().BrowseAndAdd(); }
-    void btnVol03ViewFolderStructureClick() { Structures().ViewSelected(); }
-    void btnVol03RemoveFolderStructureClick() { Structures().RemoveSelected(); }
     void btnVol03ClearAllClick();
     void btnVol03HelpClick() { ShowHelpWindow("CreateNumbers"); }
     void btnVol03ExamplesClick();
-    void rdoVol03AttachNothingClick() { AttachOptionClicked(AttachMode::Nothing); }
-    void rdoVol03AttachMainFolderWithFilesClick() { AttachOptionClicked(AttachMode::MainFolderWithFiles); }
-    void rdoVol03AttachMainFolderWithoutFilesClick() {
-        AttachOptionClicked(AttachMode::MainFolderWithoutFiles);
-    }
-    void rdoVol03AttachSubFoldersOnlyWithFilesClick() {
-        AttachOptionClicked(AttachMode::SubFoldersOnlyWithFiles);
-    }
-    void rdoVol03AttachSubFoldersOnlyWithoutFilesClick() {
-        AttachOptionClicked(AttachMode::SubFoldersOnlyWithoutFiles);
-    }
 
 private:
     // The number a box holds: its text as a signed 32-bit decimal number, or
@@ -134,7 +111,7 @@ private:
     bool SimulationRangeTooWide();
     // The handlers of what is not a button click.
     void ConnectFields();
+    void UpdatePreview() override { UpdateNumberPreview(); }
 
     std::unique_ptr<Ui::Vol03NumbersPage> ui_;
-    bool checkingField_ = false;
 };

@@ -1,14 +1,14 @@
 // The increased-numbers page's fields: the number boxes and their exit rules,
-// the preview of the first and last folder, prefix, suffix, Hyphen and
-// padding, the destination, the attach structures and options, Clear Fields,
-// help and examples; also where every handler of these is connected.
+// the preview of the first and last folder, padding, the destination, Clear
+// Fields, help and examples; also where the handlers of these are connected
+// (prefix, suffix and Hyphen, the structures and attach options are its
+// base's).
 
 #include "create/numbers/Vol03NumbersPage.h"
 
 #include "common/BrowseFolder.h"
 #include "common/FrameworkText.h"
 #include "create/engine/DestinationSummary.h"
-#include "create/engine/NameFieldChecks.h"
 #include "tools/TfrmExamplesIncreasedNumbers.h"
 #include "ui/ComboBox.h"
 #include "ui/Desktop.h"
@@ -33,11 +33,6 @@ void Vol03NumbersPage::ConnectFields() {
                 [this] { edtVol03EndNumberExit(); });
     ui::Connect(ui_->chkVol03PaddedZeroes, &QCheckBox::toggled, this,
                 [this] { chkVol03PaddedZeroesClick(); });
-    ui::Connect(ui_->chkVol03Hyphen, &QCheckBox::toggled, this, [this] { chkVol03HyphenClick(); });
-    ui::Connect(ui_->edtVol03Prefix, &QLineEdit::textChanged, this, [this] { edtVol03PrefixChange(); });
-    ui::Connect(ui_->edtVol03Prefix, &QLineEdit::editingFinished, this, [this] { edtVol03PrefixExit(); });
-    ui::Connect(ui_->edtVol03Suffix, &QLineEdit::textChanged, this, [this] { edtVol03SuffixChange(); });
-    ui::Connect(ui_->edtVol03Suffix, &QLineEdit::editingFinished, this, [this] { edtVol03SuffixExit(); });
     ui::Connect(ui_->cboVol03DestFolders, &QComboBox::activated, this,
                 [this] { cboVol03DestFoldersSelect(); });
 }
@@ -112,18 +107,6 @@ void Vol03NumbersPage::UpdateNumberPreview() {
     const _tagVol0XParts parts = BuildNameParts();
     ui_->lblVol03StartFolder->setText(QString::fromStdString(parts.NameOf(NumberText(StartNumber))));
     ui_->lblVol03EndFolder->setText(QString::fromStdString(parts.NameOf(NumberText(EndNumber))));
-}
-
-void Vol03NumbersPage::edtVol03PrefixChange() {
-    CheckNameField(this, checkingField_, runInProgress_, *ui_->edtVol03Prefix,
-                   Title + "            Warning no: 0079.",
-                   "Illegal character in the Prefix : ", [this] { UpdateNumberPreview(); });
-}
-
-void Vol03NumbersPage::edtVol03SuffixChange() {
-    CheckNameField(this, checkingField_, runInProgress_, *ui_->edtVol03Suffix,
-                   "Creating Folder(s).-Increased numbers.            Warning no: 0080.",
-                   "Illegal character in the Suffix : ", [this] { UpdateNumberPreview(); });
 }
 
 void Vol03NumbersPage::btnVol03AddDestFolderClick() {

@@ -8,8 +8,8 @@ namespace {
 const std::string Title = "Creating Folder(s).-Increased Numbers.";
 const std::string Blanks12 = "            ";
 const CreationPageNumbers Numbers = {
-    {101, 102},       {469, 470},       {91, 92, 93, 0, 374, 94}, {463, 464, 465, 0, 466, 467},
-    {96, 97, 98, 99}, {332, 85, 86, 87}};
+    {101, 102},        {469, 470}, {91, 92, 93, 0, 374, 94}, {463, 464, 465, 0, 466, 467}, {96, 97, 98, 99},
+    {332, 85, 86, 87}, {79, 80}};
 
 } // namespace
 
@@ -25,6 +25,7 @@ CreationPageTexts Vol03NumbersPage::Texts() {
     for (std::string* caption :
          {&texts.run.questionCaption, &texts.simulation.questionCaption, &texts.structures.emptyCaption})
         caption->insert(caption->find("-Increased") + 1, " ");
+    texts.suffixCaption.replace(texts.suffixCaption.find("Numbers"), 1, "n");
     texts.otherCreationTabs = {"tabFolderCreate05", "tabFolderCreate03", "tabFolderCreate01"};
     texts.structures.driveText =
         "Do you want to Attach the Entire Disk to every Created Folder ?\nClick YES to Attach,\nClick NO to "

@@ -69,18 +69,10 @@ public:
     // (with `stopAtFirst`) or last path refused. Paths appended stay.
     bool AddPathsToIncludeList(const std::string& text, bool stopAtFirst, std::string& message,
                                std::string& normalised);
-    void edtVol04PrefixChange();
-    void edtVol04PrefixExit() { edtVol04PrefixChange(); }
-    void edtVol04SuffixChange();
-    void edtVol04SuffixExit() { edtVol04SuffixChange(); }
-    void chkVol04HyphenClick() { UpdateVol04Preview(); }
 
 public slots:
-    // Each button's handler, connected to the button it is named after.
-    // Run, simulation, undo, statistics.
-    void btnVol04CreateFoldersClick() { CreateFolders(false); }
-    void btnVol04CreateFoldersSimulationClick() { CreateFolders(true); }
-    void btnVol04UndoClick() { UndoLastRun(); }
+    // Each button's handler, connected to the button it is named after; the
+    // page base has those every creation page has alike.
     void btnVol04StatisticsClick() { ShowStatisticsWindow(); }
 
     // Lists (Vol04PathsPageLists.cpp).
@@ -101,23 +93,9 @@ public slots:
     void btnVol04OpenClick();
     void btnVol04SaveClick();
 
-    // Structures, help and attach options (Vol04PathsPageFields.cpp).
-    void btnVol04AddFolderStructureClick() { Structures().BrowseAndAdd(); }
-    void btnVol04ViewFolderStructureClick() { Structures().ViewSelected(); }
-    void btnVol04RemoveFolderStructureClick() { Structures().RemoveSelected(); }
+    // Help and examples (Vol04PathsPageFields.cpp).
     void btnVol04HelpClick() { ShowHelpWindow("CreateFolders"); }
     void btnVol04ExamplesClick();
-    void rdoVol04AttachNothingClick() { AttachOptionClicked(AttachMode::Nothing); }
-    void rdoVol04AttachMainFolderWithFilesClick() { AttachOptionClicked(AttachMode::MainFolderWithFiles); }
-    void rdoVol04AttachMainFolderWithoutFilesClick() {
-        AttachOptionClicked(AttachMode::MainFolderWithoutFiles);
-    }
-    void rdoVol04AttachSubFoldersOnlyWithFilesClick() {
-        AttachOptionClicked(AttachMode::SubFoldersOnlyWithFiles);
-    }
-    void rdoVol04AttachSubFoldersOnlyWithoutFilesClick() {
-        AttachOptionClicked(AttachMode::SubFoldersOnlyWithoutFiles);
-    }
 
 private:
     std::vector<std::string> IncludeItems() const;
@@ -125,13 +103,13 @@ private:
     static CreationPageTexts Texts();
     std::optional<CreationRunItems> ReadRunItems(const CreationRunTexts& texts) override;
     void StepLine(MainFolderStep& step, const std::string& line);
-    // The handlers of what is not a button click.
+    // The handlers of what is not a button click, but for the name fields.
     void ConnectListsAndFields();
     // One folder per Include line.
     double PlannedFolders() const override;
     // The Include and Exclude lists with this page's controls and texts.
     IncludeExcludePair ListPair();
+    void UpdatePreview() override { UpdateVol04Preview(); }
 
     std::unique_ptr<Ui::Vol04PathsPage> ui_;
-    bool checkingNamePart_ = false;
 };

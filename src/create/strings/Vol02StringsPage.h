@@ -61,18 +61,10 @@ public:
     void edtVol02AddToListKeyPress() { btnVol02AddToListClick(); } // Enter
     void cboVol02DestFoldersSelect();
     void SetDestination(const std::string& path);
-    void edtVol02PrefixChange();
-    void edtVol02PrefixExit() { edtVol02PrefixChange(); }
-    void edtVol02SuffixChange();
-    void edtVol02SuffixExit() { edtVol02SuffixChange(); }
-    void chkVol02HyphenClick() { UpdateVol02Preview(); }
 
 public slots:
-    // Each button's handler, connected to the button it is named after.
-    // Run, simulation, undo, statistics.
-    void btnVol02CreateFoldersClick() { CreateFolders(false); }
-    void btnVol02CreateFoldersSimulationClick() { CreateFolders(true); }
-    void btnVol02UndoClick() { UndoLastRun(); }
+    // Each button's handler, connected to the button it is named after; the
+    // page base has those every creation page has alike.
     void btnVol02StatisticClick() { ShowStatisticsWindow(); }
 
     // Lists (Vol02StringsPageLists.cpp).
@@ -90,25 +82,11 @@ public slots:
     void btnVol02OpenClick();
     void btnVol02SaveClick();
 
-    // Fields, structures and attach options (Vol02StringsPageFields.cpp).
+    // Destination, help and examples (Vol02StringsPageFields.cpp).
     void btnVol02AddDestFolderClick();
     void btnVol02ViewDestFolderClick();
-    void btnVol02AddFolderStructureClick() { Structures().BrowseAndAdd(); }
-    void btnVol02ViewFolderStructureClick() { Structures().ViewSelected(); }
-    void btnVol02RemoveFolderStructureClick() { Structures().RemoveSelected(); }
     void btnVol02ListHelpClick() { ShowHelpWindow("CreateStrings"); }
     void btnVol02ExampleClick();
-    void rdoVol02AttachNothingClick() { AttachOptionClicked(AttachMode::Nothing); }
-    void rdoVol02AttachMainFolderWithFilesClick() { AttachOptionClicked(AttachMode::MainFolderWithFiles); }
-    void rdoVol02AttachMainFolderWithoutFilesClick() {
-        AttachOptionClicked(AttachMode::MainFolderWithoutFiles);
-    }
-    void rdoVol02AttachSubFoldersOnlyWithFilesClick() {
-        AttachOptionClicked(AttachMode::SubFoldersOnlyWithFiles);
-    }
-    void rdoVol02AttachSubFoldersOnlyWithoutFilesClick() {
-        AttachOptionClicked(AttachMode::SubFoldersOnlyWithoutFiles);
-    }
 
 private:
     std::vector<std::string> IncludeItems() const;
@@ -120,11 +98,11 @@ private:
 
     std::unique_ptr<Ui::Vol02StringsPage> ui_;
 
-    // The handlers of what is not a button click.
+    // The handlers of what is not a button click, but for the name fields.
     void ConnectListsAndFields();
     // One folder per Include item.
     double PlannedFolders() const override;
     // The Include and Exclude lists with this page's controls and texts.
     IncludeExcludePair ListPair();
-    bool checkingNamePart_ = false;
+    void UpdatePreview() override { UpdateVol02Preview(); }
 };

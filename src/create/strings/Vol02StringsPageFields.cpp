@@ -1,14 +1,13 @@
-// The strings page's fields: the destination, prefix, suffix and Hyphen, the
-// attach structures and options, help and examples, and the page's state at
-// start-up; also where every handler of the page's lists and fields is
-// connected.
+// The strings page's destination, help and examples, and the page's state at
+// start-up; also where the handlers of its lists and fields are connected
+// (prefix, suffix and Hyphen, the structures and attach options are its
+// base's).
 
 #include "create/strings/Vol02StringsPage.h"
 
 #include "common/BrowseFolder.h"
 #include "common/FrameworkText.h"
 #include "create/engine/DestinationSummary.h"
-#include "create/engine/NameFieldChecks.h"
 #include "tools/TfrmDriveSelect.h"
 #include "ui/ComboBox.h"
 #include "ui/Desktop.h"
@@ -29,11 +28,6 @@ void Vol02StringsPage::ConnectListsAndFields() {
                 [this] { edtVol02AddToListKeyPress(); });
     ui::Connect(ui_->cboVol02DestFolders, &QComboBox::activated, this,
                 [this] { cboVol02DestFoldersSelect(); });
-    ui::Connect(ui_->edtVol02Prefix, &QLineEdit::textChanged, this, [this] { edtVol02PrefixChange(); });
-    ui::Connect(ui_->edtVol02Prefix, &QLineEdit::editingFinished, this, [this] { edtVol02PrefixExit(); });
-    ui::Connect(ui_->edtVol02Suffix, &QLineEdit::textChanged, this, [this] { edtVol02SuffixChange(); });
-    ui::Connect(ui_->edtVol02Suffix, &QLineEdit::editingFinished, this, [this] { edtVol02SuffixExit(); });
-    ui::Connect(ui_->chkVol02Hyphen, &QCheckBox::toggled, this, [this] { chkVol02HyphenClick(); });
 }
 
 void Vol02StringsPage::InitialiseAtStart() {
@@ -102,16 +96,6 @@ void Vol02StringsPage::btnVol02ViewDestFolderClick() {
         return;
     }
     ui::OpenInShell(destination);
-}
-
-void Vol02StringsPage::edtVol02PrefixChange() {
-    CheckNameField(this, checkingNamePart_, runInProgress_, *ui_->edtVol02Prefix, Title + "Warning no: 0018.",
-                   "Illegal character in the Prefix : ", [this] { UpdateVol02Preview(); });
-}
-
-void Vol02StringsPage::edtVol02SuffixChange() {
-    CheckNameField(this, checkingNamePart_, runInProgress_, *ui_->edtVol02Suffix, Title + "Warning no: 0019.",
-                   "Illegal character in the Suffix : ", [this] { UpdateVol02Preview(); });
 }
 
 void Vol02StringsPage::btnVol02ExampleClick() {

@@ -82,7 +82,7 @@ TEST_F(NumbersPageTest, IllegalPrefixAndSuffixCharactersCostTheLastCharacter) {
     ExpectBoxes({"0079", "0079"});
     controls().edtVol03Prefix->setText("a*b");
     EXPECT_EQ(controls().edtVol03Prefix->text().toStdString(), "a");
-    page->edtVol03PrefixExit();
+    emit controls().edtVol03Prefix->editingFinished();
     desktop->ExpectBox("0080");
     controls().edtVol03Suffix->setText("z:");
     EXPECT_EQ(desktop->LastBox().caption,
@@ -199,7 +199,7 @@ TEST_F(NumbersPageTest, ClearFieldsEmptiesThePageAndItsUndo) {
     EXPECT_FALSE(controls().edtVol03StartNumber->isEnabled());
     EXPECT_EQ(page->StartNumber, 3); // the stored range stays
     desktop->ExpectBox("0096");
-    page->btnVol03UndoClick();
+    page->UndoLastRun();
 }
 
 // Mended: the destination list held an empty entry that Clear Fields chose

@@ -69,7 +69,7 @@ TEST_F(NumbersPageTest, SimulationChecksMirrorTheRun) {
     // The buttons are off without a structure; the handler still checks.
     Choose(controls().rdoVol03AttachMainFolderWithoutFiles);
     desktop->ExpectBox("0463");
-    page->btnVol03CreateFoldersSimulationClick();
+    page->CreateFolders(true);
     EXPECT_EQ(desktop->LastBox().caption, SimulationTitle + "\t\t\tWarning no: 0463.");
     AddStructure("D:\\Gone");
     desktop->ExpectBox("0464");
@@ -137,7 +137,7 @@ TEST_F(NumbersPageTest, SimulationAgreesWithTheRun) {
 
 TEST_F(NumbersPageTest, UndoRemovesTheRunAndItsRecordedFiles) {
     desktop->ExpectBox("0096");
-    page->btnVol03UndoClick();
+    page->UndoLastRun();
     EXPECT_EQ(desktop->LastBox().caption, Title + "            Warning no: 0096.");
     EXPECT_EQ(desktop->LastBox().text,
               "No UNDO process !!!\nThere are no created folders (and files) !!!\nYou "
@@ -154,13 +154,13 @@ TEST_F(NumbersPageTest, UndoRemovesTheRunAndItsRecordedFiles) {
     EXPECT_EQ(page->CreatedFilesList(), std::deque<std::string>{"D:\\Work\\2\\top.txt"});
 
     desktop->ExpectBox("0097", Answer::No);
-    page->btnVol03UndoClick();
+    page->UndoLastRun();
     EXPECT_EQ(desktop->LastBox().caption, Title + "            Information no: 0097.");
     EXPECT_EQ(desktop->LastBox().text, "Do you want to delete all folders (and files)\ncreated last time ?");
     EXPECT_TRUE(sandbox->Exists("D:\\Work\\2\\top.txt"));
 
     ExpectBoxes({"0097?", "0099"});
-    page->btnVol03UndoClick();
+    page->UndoLastRun();
     EXPECT_EQ(desktop->LastBox().caption, Title + "            Information no: 0099.");
     EXPECT_EQ(desktop->LastBox().text, "End of Undo process !!!");
     EXPECT_TRUE(Children("D:\\Work").empty());
@@ -184,7 +184,7 @@ TEST_F(NumbersPageTest, UndoNamesOnlyWhatIsStillThere) {
     std::filesystem::remove(sandbox->Host("D:\\Work\\2\\a.txt"));
 
     ExpectBoxes({"0097?", "0099"});
-    page->btnVol03UndoClick();
+    page->UndoLastRun();
     EXPECT_TRUE(Children("D:\\Work").empty());
 
     // A folder that cannot go is named, under the page's own heading.
@@ -192,7 +192,7 @@ TEST_F(NumbersPageTest, UndoNamesOnlyWhatIsStillThere) {
     std::filesystem::remove_all(sandbox->Host("D:\\Work\\1"));
     std::filesystem::create_directory_symlink(sandbox->Host("D:\\Keep"), sandbox->Host("D:\\Work\\1"));
     ExpectBoxes({"0097?", "0098", "0099"});
-    page->btnVol03UndoClick();
+    page->UndoLastRun();
     const testsupport::ShownBox& box = desktop->Boxes()[desktop->Boxes().size() - 2];
     EXPECT_EQ(box.caption, Title + "            Information no: 0098.");
     EXPECT_EQ(box.icon, ui::Icon::Warning);
@@ -217,7 +217,7 @@ TEST_F(NumbersPageTest, UndoLeavesTheFilesOfWhatThePersonPutInANewFoldersPlace) 
     };
     const auto undoNaming = [this](const std::string& folder) {
         ExpectBoxes({"0097?", "0098", "0099"});
-        page->btnVol03UndoClick();
+        page->UndoLastRun();
         EXPECT_EQ(desktop->Boxes()[desktop->Boxes().size() - 2].text,
                   "The program is unable to delete the following folders (and their contents), and/or "
                   "separate files : \n\nOTHER REASONS   : \n\n" +

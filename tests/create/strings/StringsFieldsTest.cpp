@@ -116,7 +116,7 @@ TEST_F(StringsFieldsTest, IllegalPrefixAndSuffixCharactersCostTheLastCharacter) 
     EXPECT_EQ(controls().lblVol02StartFolder->text().toStdString(), "D:\\Work\\ab-x-cd");
 
     // Leaving the field checks again, and finds it clean.
-    page->edtVol02PrefixExit();
+    emit controls().edtVol02Prefix->editingFinished();
     EXPECT_TRUE(desktop->AllUsed());
 }
 

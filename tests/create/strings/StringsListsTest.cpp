@@ -303,7 +303,7 @@ TEST_F(StringsListsTest, ClearAllReturnsToTheStartAndForgetsTheUndoList) {
 
     // Undo has nothing left to undo; the folders stay.
     desktop->ExpectBox("0028");
-    page->btnVol02UndoClick();
+    page->UndoLastRun();
     EXPECT_TRUE(sandbox->Exists("D:\\Work\\a"));
 }
 
