@@ -84,6 +84,8 @@ void CreationPage::ConnectSharedHandlers() {
     ui::Connect(suffix, &QLineEdit::editingFinished, this, checkSuffix);
     ui::Connect(FindControl<QCheckBox>(*this, "chk" + pageName_ + "Hyphen"), &QCheckBox::toggled, this,
                 [this] { UpdatePreview(); });
+    if (destinations_)
+        ConnectDestinationHandlers();
 }
 
 void CreationPage::CheckNamePart(QLineEdit& field, const std::string& caption, const std::string& text) {

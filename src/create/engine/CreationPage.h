@@ -87,6 +87,10 @@ public:
     // new folder where the page lists them (see stepSettings_).
     void UndoLastRun();
 
+    // The destination, on the pages that have one: browsed for or chosen
+    // from the drop-down.
+    virtual void SetDestination(const std::string& /*path*/) {}
+
     // Whether a run, a simulation, an undo or long list work is under way.
     // Every handler that would start a run or change the page's lists and
     // fields returns at once while it is.
@@ -119,6 +123,9 @@ protected:
     std::optional<CreationRunItems>
     IncludeRunItems(const CreationRunTexts& texts, std::vector<std::string> items,
                     std::function<void(MainFolderStep& step, const std::string& item)> step);
+    // A destination chosen: its summary shown, then kept in the drop-down
+    // and selected.
+    void KeepDestination(const std::string& path);
     // The structure list with this page's controls, texts and ways (see
     // structureWays_).
     StructureList Structures();
@@ -169,6 +176,10 @@ private:
     // named after the page: create, simulate and undo, the structure
     // buttons, the attach options, prefix, suffix and Hyphen.
     void ConnectSharedHandlers();
+    // Browse, the drop-down's choice and View of the destination
+    // (CreationPageDestination.cpp).
+    void ConnectDestinationHandlers();
+    void ViewDestination();
     // The prefix or suffix check, with the page's box, then the preview.
     void CheckNamePart(QLineEdit& field, const std::string& caption, const std::string& text);
     QRadioButton& AttachRadio(AttachMode mode) const;

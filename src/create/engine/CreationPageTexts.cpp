@@ -57,5 +57,7 @@ CreationPageTexts BuildCreationPageTexts(const std::string& title, const Creatio
         "to remove,\nClick NO to keep.";
     texts.prefixCaption = BoxCaption(title, "Warning", numbers.nameFields.prefix);
     texts.suffixCaption = BoxCaption(title, "Warning", numbers.nameFields.suffix);
+    if (numbers.viewDestination != 0)
+        texts.viewDestinationCaption = BoxCaption(title, "Warning", numbers.viewDestination);
     return texts;
 }

@@ -27,6 +27,8 @@ struct CreationPageTexts {
     // A character no folder name may hold, typed into the prefix or suffix.
     std::string prefixCaption;
     std::string suffixCaption;
+    // View with no destination chosen, on the pages that have one.
+    std::string viewDestinationCaption;
 };
 
 // The numbers of a page's boxes.
@@ -66,6 +68,7 @@ struct CreationPageNumbers {
     CreationUndoNumbers undo;
     StructureListNumbers structures;
     NameFieldNumbers nameFields;
+    int viewDestination = 0; // 0 on a page without a destination
 };
 
 // Every caption is `title` (with the blanks that follow it) and the box's

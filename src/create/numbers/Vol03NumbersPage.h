@@ -65,8 +65,7 @@ public:
     void edtVol03EndNumberExit();
     void UpdateNumberPreview();
     void chkVol03PaddedZeroesClick() { UpdateNumberPreview(); }
-    void cboVol03DestFoldersSelect();
-    void SetDestination(const std::string& path);
+    void SetDestination(const std::string& path) override;
     // The form has no such buttons.
     void btnVol03AcceptAllSettingsClick();
     void btnVol03ErrorLogClick() {}
@@ -77,8 +76,6 @@ public slots:
     void btnVol03StatisticsClick() { ShowStatisticsWindow(); }
 
     // Destination, Clear Fields, help and examples (Vol03NumbersPageFields.cpp).
-    void btnVol03AddDestFolderClick();
-    void btnVol03ViewDestFolderClick();
     void btnVol03ClearAllClick();
     void btnVol03HelpClick() { ShowHelpWindow("CreateNumbers"); }
     void btnVol03ExamplesClick();

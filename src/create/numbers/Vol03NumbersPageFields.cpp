@@ -6,15 +6,12 @@
 
 #include "create/numbers/Vol03NumbersPage.h"
 
-#include "common/BrowseFolder.h"
 #include "common/FrameworkText.h"
-#include "create/engine/DestinationSummary.h"
 #include "tools/TfrmExamplesIncreasedNumbers.h"
 #include "ui/ComboBox.h"
 #include "ui/Desktop.h"
 #include "ui/Guard.h"
 #include "ui/ListBox.h"
-#include "ui/ShellOpening.h"
 
 #include "ui_Vol03NumbersPage.h"
 
@@ -33,8 +30,6 @@ void Vol03NumbersPage::ConnectFields() {
                 [this] { edtVol03EndNumberExit(); });
     ui::Connect(ui_->chkVol03PaddedZeroes, &QCheckBox::toggled, this,
                 [this] { chkVol03PaddedZeroesClick(); });
-    ui::Connect(ui_->cboVol03DestFolders, &QComboBox::activated, this,
-                [this] { cboVol03DestFoldersSelect(); });
 }
 
 double Vol03NumbersPage::PlannedFolders() const {
@@ -109,18 +104,6 @@ void Vol03NumbersPage::UpdateNumberPreview() {
     ui_->lblVol03EndFolder->setText(QString::fromStdString(parts.NameOf(NumberText(EndNumber))));
 }
 
-void Vol03NumbersPage::btnVol03AddDestFolderClick() {
-    if (runInProgress_)
-        return;
-    SetDestination(BrowseForFolder(this, "Select the Destination Directory."));
-}
-
-void Vol03NumbersPage::cboVol03DestFoldersSelect() {
-    if (runInProgress_)
-        return;
-    SetDestination(ui_->cboVol03DestFolders->Text());
-}
-
 void Vol03NumbersPage::SetDestination(const std::string& path) {
     ui::ComboBox& destinations = *ui_->cboVol03DestFolders;
     if (Trim(path).empty()) {
@@ -132,27 +115,10 @@ void Vol03NumbersPage::SetDestination(const std::string& path) {
         destinations.setFocus();
         return;
     }
-    const bool subfoldersOnly = ui_->rdoVol03AttachSubFoldersOnlyWithFiles->isChecked() ||
-                                ui_->rdoVol03AttachSubFoldersOnlyWithoutFiles->isChecked();
-    ShowDestinationSummary(path, !subfoldersOnly);
-    int index = destinations.IndexOf(path);
-    if (index < 0)
-        index = destinations.AddItem(path);
-    destinations.SetItemIndex(index);
+    KeepDestination(path);
     SetNameControlsEnabled(true);
     UpdateNumberPreview();
     UpdateCreateButtons(true);
-}
-
-void Vol03NumbersPage::btnVol03ViewDestFolderClick() {
-    const std::string destination = Trim(ui_->cboVol03DestFolders->Text());
-    if (destination.empty()) {
-        ui::ShowBox(this, Title + "\t\t\tWarning no: 0078.",
-                    "The selection field is empty !\nAction : You must select a destination folder.",
-                    ui::Icon::Warning);
-        return;
-    }
-    ui::OpenInShell(destination);
 }
 
 void Vol03NumbersPage::btnVol03ClearAllClick() {

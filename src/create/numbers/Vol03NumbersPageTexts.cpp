@@ -7,19 +7,25 @@ namespace {
 
 const std::string Title = "Creating Folder(s).-Increased Numbers.";
 const std::string Blanks12 = "            ";
-const CreationPageNumbers Numbers = {
-    {101, 102},        {469, 470}, {91, 92, 93, 0, 374, 94}, {463, 464, 465, 0, 466, 467}, {96, 97, 98, 99},
-    {332, 85, 86, 87}, {79, 80}};
+const CreationPageNumbers Numbers = {{101, 102},
+                                     {469, 470},
+                                     {91, 92, 93, 0, 374, 94},
+                                     {463, 464, 465, 0, 466, 467},
+                                     {96, 97, 98, 99},
+                                     {332, 85, 86, 87},
+                                     {79, 80},
+                                     78};
 
 } // namespace
 
 CreationPageTexts Vol03NumbersPage::Texts() {
     CreationPageTexts texts = BuildCreationPageTexts(Title + Blanks12, Numbers);
     // These captions have tabs, not blanks, between the title and the kind.
-    for (std::string* caption : {&texts.run.noStructureCaption, &texts.run.missingStructureCaption,
-                                 &texts.run.refusalCaption, &texts.simulation.noStructureCaption,
-                                 &texts.simulation.missingStructureCaption, &texts.simulation.refusalCaption,
-                                 &texts.structures.noSelectionCaption, &texts.structures.removeCaption})
+    for (std::string* caption :
+         {&texts.run.noStructureCaption, &texts.run.missingStructureCaption, &texts.run.refusalCaption,
+          &texts.simulation.noStructureCaption, &texts.simulation.missingStructureCaption,
+          &texts.simulation.refusalCaption, &texts.structures.noSelectionCaption,
+          &texts.structures.removeCaption, &texts.viewDestinationCaption})
         caption->replace(caption->find(Blanks12), Blanks12.size(), "\t\t\t");
     // And these a blank after the title's dash.
     for (std::string* caption :

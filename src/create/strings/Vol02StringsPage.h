@@ -59,8 +59,7 @@ public:
     void RefreshAfterListChange();
     void UpdateVol02Preview();
     void edtVol02AddToListKeyPress() { btnVol02AddToListClick(); } // Enter
-    void cboVol02DestFoldersSelect();
-    void SetDestination(const std::string& path);
+    void SetDestination(const std::string& path) override;
 
 public slots:
     // Each button's handler, connected to the button it is named after; the
@@ -83,8 +82,6 @@ public slots:
     void btnVol02SaveClick();
 
     // Destination, help and examples (Vol02StringsPageFields.cpp).
-    void btnVol02AddDestFolderClick();
-    void btnVol02ViewDestFolderClick();
     void btnVol02ListHelpClick() { ShowHelpWindow("CreateStrings"); }
     void btnVol02ExampleClick();
 

@@ -5,15 +5,12 @@
 
 #include "create/strings/Vol02StringsPage.h"
 
-#include "common/BrowseFolder.h"
 #include "common/FrameworkText.h"
-#include "create/engine/DestinationSummary.h"
 #include "tools/TfrmDriveSelect.h"
 #include "ui/ComboBox.h"
 #include "ui/Desktop.h"
 #include "ui/Guard.h"
 #include "ui/ListBox.h"
-#include "ui/ShellOpening.h"
 
 #include "ui_Vol02StringsPage.h"
 
@@ -26,8 +23,6 @@ const std::string Title = "Creating Folder(s).-From a String List.            ";
 void Vol02StringsPage::ConnectListsAndFields() {
     ui::Connect(ui_->edtVol02AddToList, &QLineEdit::returnPressed, this,
                 [this] { edtVol02AddToListKeyPress(); });
-    ui::Connect(ui_->cboVol02DestFolders, &QComboBox::activated, this,
-                [this] { cboVol02DestFoldersSelect(); });
 }
 
 void Vol02StringsPage::InitialiseAtStart() {
@@ -49,18 +44,6 @@ void Vol02StringsPage::InitialiseAtStart() {
         list->SetHorizontalExtent(3000);
 }
 
-void Vol02StringsPage::btnVol02AddDestFolderClick() {
-    if (runInProgress_)
-        return;
-    SetDestination(BrowseForFolder(this, "Select the Destination Directory."));
-}
-
-void Vol02StringsPage::cboVol02DestFoldersSelect() {
-    if (runInProgress_)
-        return;
-    SetDestination(ui_->cboVol02DestFolders->Text());
-}
-
 void Vol02StringsPage::SetDestination(const std::string& path) {
     ui::ComboBox& destinations = *ui_->cboVol02DestFolders;
     if (Trim(path).empty()) {
@@ -74,28 +57,11 @@ void Vol02StringsPage::SetDestination(const std::string& path) {
         destinations.setFocus();
         return;
     }
-    const bool subfoldersOnly = ui_->rdoVol02AttachSubFoldersOnlyWithFiles->isChecked() ||
-                                ui_->rdoVol02AttachSubFoldersOnlyWithoutFiles->isChecked();
-    ShowDestinationSummary(path, !subfoldersOnly);
-    int index = destinations.IndexOf(path);
-    if (index < 0)
-        index = destinations.AddItem(path);
-    destinations.SetItemIndex(index);
+    KeepDestination(path);
     ui_->btnVol02ViewDestFolder->setEnabled(true);
     SetListControlsEnabled(true);
     UpdateVol02Preview();
     ui_->edtVol02AddToList->setFocus();
-}
-
-void Vol02StringsPage::btnVol02ViewDestFolderClick() {
-    const std::string destination = Trim(ui_->cboVol02DestFolders->Text());
-    if (destination.empty()) {
-        ui::ShowBox(this, Title + "Warning no: 0002.",
-                    "The selection field is empty !\nAction : You must select a destination folder.",
-                    ui::Icon::Warning);
-        return;
-    }
-    ui::OpenInShell(destination);
 }
 
 void Vol02StringsPage::btnVol02ExampleClick() {

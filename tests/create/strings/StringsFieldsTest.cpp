@@ -60,7 +60,7 @@ TEST_F(StringsFieldsTest, DestinationIsSummarisedListedOnceAndViewed) {
     // "Subfolders Only" the destination's own folder is not counted.
     controls().rdoVol02AttachSubFoldersOnlyWithoutFiles->setChecked(true);
     desktop->ExpectModal("frmLevelSummFolder");
-    page->cboVol02DestFoldersSelect();
+    emit controls().cboVol02DestFolders->activated(controls().cboVol02DestFolders->currentIndex());
     EXPECT_EQ(LevelSummaryFolders(), "2");
     EXPECT_EQ(controls().cboVol02DestFolders->Count(), 2);
     controls().rdoVol02AttachNothing->setChecked(true);
@@ -80,7 +80,7 @@ TEST_F(StringsFieldsTest, DestinationIsSummarisedListedOnceAndViewed) {
     Type("item");
     controls().cboVol02DestFolders->SetItemIndex(0);
     desktop->ExpectBox("0001");
-    page->cboVol02DestFoldersSelect();
+    emit controls().cboVol02DestFolders->activated(controls().cboVol02DestFolders->currentIndex());
     EXPECT_FALSE(controls().edtVol02AddToList->isEnabled());
     EXPECT_FALSE(controls().btnVol02CreateFolders->isEnabled());
 }
