@@ -54,7 +54,7 @@ bool FolderWatches::AddWatch(const std::string& path, bool content) {
     const int wd = inotify_add_watch(fd_, path.c_str(), (content ? WatchedMask : OnTheWayMask) | AddFlags);
     if (wd < 0)
         return false;
-    pathOf_.emplace(wd, path);
+    pathOf_.emplace(wd, Descriptor{path});
     watchOf_.emplace(path, wd);
     return true;
 }
@@ -90,17 +90,22 @@ void FolderWatches::Watch(const std::string& folder, const FolderStatus& status,
     if (lstat(folder.c_str(), &now) != 0 || !S_ISDIR(now.st_mode) || !(FolderStatus::Of(now) == status))
         return;
     watched_[folder] = Watched{now.st_dev, now.st_ino};
+    pathOf_[watchOf_[folder]].namesFollowed = true;
 }
 
 bool FolderWatches::Current(const std::string& folder, FolderNameCache& names, dev_t& device, ino_t& inode) {
     if (watched_.empty())
         return false;
     Drain(names);
-    const auto found = watched_.find(folder);
-    if (found == watched_.end())
-        return false;
-    device = found->second.device;
-    inode = found->second.inode;
+    if (!lastWatched_ || folder != lastAsked_) {
+        const auto found = watched_.find(folder);
+        if (found == watched_.end())
+            return false;
+        lastAsked_ = folder;
+        lastWatched_ = &found->second;
+    }
+    device = lastWatched_->device;
+    inode = lastWatched_->inode;
     return true;
 }
 
@@ -123,6 +128,7 @@ void FolderWatches::Drain(FolderNameCache& names) {
             const auto folder = pathOf_.find(event->wd);
             if (folder == pathOf_.end())
                 continue;
+            const std::string& path = folder->second.folder;
             if (event->len == 0) {
                 if (event->mask & SelfChanges) {
                     EndAll(names);
@@ -136,16 +142,16 @@ void FolderWatches::Drain(FolderNameCache& names) {
                 continue;
             const std::string name = event->name;
             if ((event->mask & (IN_DELETE | IN_MOVED_FROM | IN_MOVED_TO)) &&
-                onTheWay_.count(JoinHost(folder->second, name))) {
+                onTheWay_.count(JoinHost(path, name))) {
                 EndAll(names);
                 return;
             }
-            if (!watched_.count(folder->second))
+            if (!folder->second.namesFollowed)
                 continue;
             if (event->mask & (IN_CREATE | IN_MOVED_TO))
-                names.Follow(folder->second, name, true);
+                names.Follow(path, name, true);
             else if (event->mask & (IN_DELETE | IN_MOVED_FROM))
-                names.Follow(folder->second, name, false);
+                names.Follow(path, name, false);
         }
         // A read that left room for one more event took all there was.
         if (static_cast<std::size_t>(read) + Largest <= sizeof buffer)
@@ -166,6 +172,7 @@ void FolderWatches::EndAll(FolderNameCache& names) {
     onTheWay_.clear();
     watched_.clear();
     refused_.clear();
+    lastWatched_ = nullptr;
 }
 
 } // namespace platform::detail

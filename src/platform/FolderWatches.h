@@ -61,14 +61,23 @@ private:
     void EndAll(FolderNameCache& names);
     bool AddWatch(const std::string& path, bool content);
 
+    struct Descriptor {
+        std::string folder;
+        bool namesFollowed = false; // the folder is in `watched_`
+    };
+
     int fd_ = -1;
     bool unavailable_ = false;                     // the host refused an inotify instance
-    std::unordered_map<int, std::string> pathOf_;  // watch descriptor -> folder
+    std::unordered_map<int, Descriptor> pathOf_;   // watch descriptor -> folder
     std::unordered_map<std::string, int> watchOf_; // folder -> watch descriptor
     // Every folder on the path of a watched folder, the watched ones included.
     std::unordered_set<std::string> onTheWay_;
     std::unordered_map<std::string, Watched> watched_; // folders whose names follow their events
     std::unordered_set<std::string> refused_; // folders with a link or an unwatchable folder on the way
+    // The folder asked for last, when watched: a run asks for the same one
+    // at every entry it makes there.
+    std::string lastAsked_;
+    const Watched* lastWatched_ = nullptr;
 };
 
 } // namespace platform::detail

@@ -118,13 +118,18 @@ bool IsReservedDeviceName(std::string_view name) {
     std::string_view base = name.substr(0, name.find('.'));
     while (!base.empty() && base.back() == ' ')
         base.remove_suffix(1);
-    std::string upper;
-    for (char c : base)
-        upper += UpperAscii(c);
-    if (upper == "CON" || upper == "PRN" || upper == "AUX" || upper == "NUL")
+    // Every name of a path is asked: most are longer than any device name
+    // and cost no copy.
+    if (base.size() != 3 && base.size() != 4)
+        return false;
+    char upper[4];
+    for (std::size_t i = 0; i < base.size(); ++i)
+        upper[i] = UpperAscii(base[i]);
+    const std::string_view device(upper, base.size());
+    if (device == "CON" || device == "PRN" || device == "AUX" || device == "NUL")
         return true;
-    return upper.size() == 4 && (upper.compare(0, 3, "COM") == 0 || upper.compare(0, 3, "LPT") == 0) &&
-           upper[3] >= '1' && upper[3] <= '9';
+    return device.size() == 4 && (device.substr(0, 3) == "COM" || device.substr(0, 3) == "LPT") &&
+           device[3] >= '1' && device[3] <= '9';
 }
 
 bool IsRefusedNameCharacter(char c) {
