@@ -114,16 +114,26 @@ bool CheckSourceNotDestination(const std::string& destination, const std::string
     return false;
 }
 
-bool LeavesFolder(const std::string& folder, const std::string& path) {
+FolderInterior::FolderInterior(const std::string& folder) {
     std::string fullFolder;
+    readable_ = platform::GetFullPathNameA(folder, fullFolder);
+    if (!readable_)
+        return;
+    inside_ = platform::FoldCase(fullFolder);
+    if (inside_.back() != '\\')
+        inside_ += '\\';
+}
+
+bool FolderInterior::Leaves(const std::string& path) const {
     std::string fullPath;
-    if (!platform::GetFullPathNameA(folder, fullFolder) || !platform::GetFullPathNameA(path, fullPath))
+    if (!readable_ || !platform::GetFullPathNameA(path, fullPath))
         return false;
-    std::string inside = platform::FoldCase(fullFolder);
-    if (inside.back() != '\\')
-        inside += '\\';
     const std::string folded = platform::FoldCase(fullPath);
-    return folded.size() <= inside.size() || folded.compare(0, inside.size(), inside) != 0;
+    return folded.size() <= inside_.size() || folded.compare(0, inside_.size(), inside_) != 0;
+}
+
+bool LeavesFolder(const std::string& folder, const std::string& path) {
+    return FolderInterior(folder).Leaves(path);
 }
 
 bool ItemLeavesItsFolder(const std::string& item) {

@@ -34,6 +34,18 @@ bool CheckSourceNotDestination(const std::string& destination, const std::string
 // (false): every call on them fails anyway.
 bool LeavesFolder(const std::string& folder, const std::string& path);
 
+// The same judgement for the many names of a run against one folder, whose
+// full form is taken once.
+class FolderInterior {
+public:
+    explicit FolderInterior(const std::string& folder);
+    bool Leaves(const std::string& path) const;
+
+private:
+    bool readable_ = false;
+    std::string inside_; // the folder's full form, folded, ending in a backslash
+};
+
 // Whether a list item would lead out of whatever folder it is created in
 // ("..\\x", "a\\..\\..\\x", ".."): such an item is refused when typed.
 bool ItemLeavesItsFolder(const std::string& item);

@@ -4,6 +4,7 @@
 #include "platform/FileSystem.h"
 
 #include <cstdlib>
+#include <string_view>
 
 namespace {
 
@@ -34,6 +35,12 @@ std::string Resolved(const std::string& hostFolder) {
     return folder;
 }
 
+// A last name that stays a name of its own in the path's full form: not
+// empty, not "." or "..", not only dots and blanks (which Windows drops).
+bool IsPlainName(std::string_view name) {
+    return name.find_first_not_of(". ") != std::string_view::npos;
+}
+
 } // namespace
 
 CreatedEntry CreatedEntry::Of(const platform::EntryDetails& details, std::string hostFolder) {
@@ -51,6 +58,17 @@ std::optional<CreatedEntry> CreatedEntryRecorder::Record(const std::string& path
     if (details.kind == platform::EntryKind::Missing)
         return std::nullopt;
     CreatedEntry entry = CreatedEntry::Of(details, {});
+    // A run makes entry after entry in one folder: a path that differs from
+    // the last one only in a plain last name lies in the same folder.
+    const std::size_t lastCut = path.find_last_of("\\/");
+    const bool sameFolder = lastCut != std::string::npos && !lastFolderText_.empty() &&
+                            lastCut == lastFolderText_.size() &&
+                            path.compare(0, lastCut, lastFolderText_) == 0 &&
+                            IsPlainName(std::string_view(path).substr(lastCut + 1));
+    if (sameFolder) {
+        entry.hostFolder = lastHostFolder_;
+        return entry;
+    }
     // The folder is told by the full form of its text, which costs no look at
     // the disk; only a new one is resolved.
     std::string full;
@@ -75,6 +93,16 @@ std::optional<CreatedEntry> CreatedEntryRecorder::Record(const std::string& path
     }
     if (known != hostFolders_.end())
         entry.hostFolder = known->second;
+    // Only a folder of a drive's full form is taken as the last one: what
+    // "C:name" or "\\name" stands for follows the current directory.
+    const bool driveForm = lastCut != std::string::npos && path.size() > 2 && path[1] == ':' &&
+                           (path[2] == '\\' || path[2] == '/');
+    if (driveForm && !parent.empty() && IsPlainName(std::string_view(path).substr(lastCut + 1))) {
+        lastFolderText_ = path.substr(0, lastCut);
+        lastHostFolder_ = entry.hostFolder;
+    } else {
+        lastFolderText_.clear();
+    }
     return entry;
 }
 

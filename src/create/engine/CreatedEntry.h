@@ -41,6 +41,10 @@ public:
 private:
     // Full Windows form of a folder -> its host path, links resolved.
     std::unordered_map<std::string, std::string> hostFolders_;
+    // The text before the last name of the last path recorded, as written,
+    // and where that folder lies on the host; empty when not to be trusted.
+    std::string lastFolderText_;
+    std::string lastHostFolder_;
 };
 
 enum class UndoStanding {

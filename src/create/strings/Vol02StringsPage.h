@@ -24,6 +24,7 @@
 #include <string>
 #include <vector>
 
+class FolderInterior;
 namespace Ui {
 class Vol02StringsPage;
 }
@@ -91,7 +92,7 @@ private:
     static CreationPageTexts Texts();
     std::optional<CreationRunItems> ReadRunItems(const CreationRunTexts& texts) override;
     static void StepItem(MainFolderStep& step, const std::string& item, const _tagVol0XParts& parts,
-                         const std::string& destination);
+                         const FolderInterior& destination);
 
     std::unique_ptr<Ui::Vol02StringsPage> ui_;
 

@@ -41,7 +41,8 @@ bool Vol02StringsPage::CheckFreeSpace(bool withFiles) {
 
 std::optional<CreationRunItems> Vol02StringsPage::ReadRunItems(const CreationRunTexts& texts) {
     const _tagVol0XParts parts = BuildNameParts();
-    const std::string destination = Trim(ui_->cboVol02DestFolders->Text());
+    // The destination's full form is taken once for the whole run.
+    const FolderInterior destination(Trim(ui_->cboVol02DestFolders->Text()));
     return IncludeRunItems(texts, IncludeItems(),
                            [parts, destination](MainFolderStep& step, const std::string& item) {
                                StepItem(step, item, parts, destination);
@@ -49,7 +50,7 @@ std::optional<CreationRunItems> Vol02StringsPage::ReadRunItems(const CreationRun
 }
 
 void Vol02StringsPage::StepItem(MainFolderStep& step, const std::string& item, const _tagVol0XParts& parts,
-                                const std::string& destination) {
+                                const FolderInterior& destination) {
     if (!Trim(ExtractFileDrive(item)).empty()) {
         step.Other(item);
         return;
@@ -57,7 +58,7 @@ void Vol02StringsPage::StepItem(MainFolderStep& step, const std::string& item, c
     const std::string name = parts.NameOf(item);
     // An item that ".." leads out of the destination (it came from a list
     // file, the import or the editor: typing refuses it) is never created.
-    if (Trim(ExtractFileDrive(name)).empty() || LeavesFolder(destination, name)) {
+    if (Trim(ExtractFileDrive(name)).empty() || destination.Leaves(name)) {
         step.Other(name);
         return;
     }
