@@ -10,6 +10,7 @@
 #include "tools/TfrmAltalanosHelp.h"
 #include "ui/ActivationWatcher.h"
 #include "ui/ComboBox.h"
+#include "ui/Desktop.h"
 #include "ui/Guard.h"
 #include "ui/ListBox.h"
 #include "ui/ListOrder.h"
@@ -444,4 +445,8 @@ void TfrmFileSelection::rdoIncludedFileTypesClick() {
 
 void TfrmFileSelection::rdoSelectOneFileTypesClick() {
     ui_->cboSelectOneFileTypes->setEnabled(true);
+}
+
+bool FileSelectionConfirmed() {
+    return frmFileSelection && ui::desktop().ShowModal(*frmFileSelection) == ui::Answer::Ok;
 }

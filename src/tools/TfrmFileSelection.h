@@ -113,3 +113,7 @@ private:
 };
 
 extern TfrmFileSelection* frmFileSelection;
+
+// A page's Select Files button: the window shown modally; true when it was
+// closed with OK. Before the window is made there is nothing to choose.
+bool FileSelectionConfirmed();

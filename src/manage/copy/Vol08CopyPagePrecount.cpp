@@ -18,7 +18,6 @@
 #include "tools/ItemListMoves.h"
 #include "tools/TfrmFileSelection.h"
 #include "tools/TfrmLevelSummFolder.h"
-#include "ui/Desktop.h"
 #include "ui/ListBox.h"
 
 #include "ui_Vol08CopyPage.h"
@@ -178,9 +177,7 @@ void Vol08CopyPage::rdoVol08AttachSubFoldersOnlyWithFilesClick() {
 }
 
 void Vol08CopyPage::btnVol08FileSelectionClick() {
-    if (runInProgress_ || !frmFileSelection)
-        return;
-    if (ui::desktop().ShowModal(*frmFileSelection) != ui::Answer::Ok)
+    if (runInProgress_ || !FileSelectionConfirmed())
         return;
     ResetVol08Counters();
     if (WithFilesModeChecked())

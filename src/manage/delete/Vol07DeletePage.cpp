@@ -7,7 +7,6 @@
 #include "tools/FileTypesLabels.h"
 #include "tools/TfrmFileSelection.h"
 #include "ui/ClickHandlersByName.h"
-#include "ui/Desktop.h"
 #include "ui/ListBox.h"
 
 #include "ui_TfrmStatistics07.h"
@@ -199,9 +198,7 @@ void Vol07DeletePage::rdoVol07DeleteCompleteFoldersClick() {
 }
 
 void Vol07DeletePage::btnVol07FileSelectionClick() {
-    if (runInProgress_ || !frmFileSelection)
-        return;
-    if (ui::desktop().ShowModal(*frmFileSelection) != ui::Answer::Ok)
+    if (runInProgress_ || !FileSelectionConfirmed())
         return;
     ShowActiveFileTypes();
     RefreshVol07Page();
