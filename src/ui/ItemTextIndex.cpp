@@ -18,6 +18,53 @@ int CompareFolded(const std::string& a, const std::string& aFolded, const std::s
     return a.compare(b);
 }
 
+// Whether QString gives the text back byte for byte: valid UTF-8 (no
+// surrogates, no overlong forms, nothing past U+10FFFF) that does not open
+// with a byte-order mark, which QString drops.
+bool ReadsBackUnchanged(const std::string& text) {
+    const size_t size = text.size();
+    if (size >= 3 && text.compare(0, 3, "\xEF\xBB\xBF") == 0)
+        return false;
+    size_t i = 0;
+    while (i < size) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        if (lead < 0x80) {
+            ++i;
+            continue;
+        }
+        size_t length = 0;
+        char32_t point = 0;
+        char32_t least = 0;
+        if ((lead & 0xE0) == 0xC0) {
+            length = 2;
+            point = lead & 0x1F;
+            least = 0x80;
+        } else if ((lead & 0xF0) == 0xE0) {
+            length = 3;
+            point = lead & 0x0F;
+            least = 0x800;
+        } else if ((lead & 0xF8) == 0xF0) {
+            length = 4;
+            point = lead & 0x07;
+            least = 0x10000;
+        } else {
+            return false;
+        }
+        if (size - i < length)
+            return false;
+        for (size_t k = 1; k < length; ++k) {
+            const auto next = static_cast<unsigned char>(text[i + k]);
+            if ((next & 0xC0) != 0x80)
+                return false;
+            point = (point << 6) | (next & 0x3F);
+        }
+        if (point < least || point > 0x10FFFF || (point >= 0xD800 && point <= 0xDFFF))
+            return false;
+        i += length;
+    }
+    return true;
+}
+
 } // namespace
 
 ItemTextIndex::ItemTextIndex(QObject* parent) : QObject(parent) {}
@@ -63,6 +110,14 @@ void ItemTextIndex::Attach(QAbstractItemModel* model, int column) {
     });
 }
 
+void ItemTextIndex::ExpectInserted(std::vector<std::string>&& texts) {
+    expected_ = std::move(texts);
+}
+
+void ItemTextIndex::ExpectInserted(const std::string& text) {
+    expected_.assign(1, text);
+}
+
 std::vector<std::string> ItemTextIndex::Texts() const {
     std::vector<std::string> texts;
     texts.reserve(texts_.size());
@@ -79,7 +134,7 @@ void ItemTextIndex::CountIn(const std::string& text, int row) {
     CountInFolded(FoldCase(text), row);
 }
 
-void ItemTextIndex::CountInFolded(std::string key, int row) {
+void ItemTextIndex::CountInFolded(std::string key, int row) const {
     auto [it, added] = keys_.try_emplace(std::move(key));
     ++it->second.count;
     if (added || row < it->second.firstRow)
@@ -101,19 +156,30 @@ void ItemTextIndex::DropAll() {
     decltype(keys_)().swap(keys_);
     firstRowsValid_ = true;
     inOrder_ = true;
+    keysFollowed_ = false;
 }
 
 void ItemTextIndex::Resync() {
     DropAll();
+    expected_.clear();
     if (!model_)
         return;
     const int rows = model_->rowCount();
     texts_.reserve(static_cast<size_t>(rows));
-    keys_.reserve(static_cast<size_t>(rows));
-    std::string previousKey;
-    for (int row = 0; row < rows; ++row) {
+    for (int row = 0; row < rows; ++row)
         texts_.push_back(new std::string(ModelText(row)));
-        std::string key = FoldCase(*texts_.back());
+}
+
+void ItemTextIndex::EnsureKeys() const {
+    if (keysFollowed_)
+        return;
+    keysFollowed_ = true;
+    firstRowsValid_ = true;
+    inOrder_ = true;
+    keys_.reserve(texts_.size());
+    std::string previousKey;
+    for (int row = 0; row < Count(); ++row) {
+        std::string key = FoldCase(Text(row));
         if (row > 0 && inOrder_ && CompareFolded(Text(row - 1), previousKey, Text(row), key) > 0)
             inOrder_ = false;
         if (inOrder_)
@@ -134,11 +200,18 @@ bool ItemTextIndex::OrderedAround(int first, int last) const {
 void ItemTextIndex::OnInserted(int first, int last) {
     const bool atEnd = first == Count();
     const size_t inserted = static_cast<size_t>(last - first + 1);
+    const bool given = expected_.size() == inserted;
     std::vector<std::string*> added;
     added.reserve(inserted);
-    for (int row = first; row <= last; ++row)
-        added.push_back(new std::string(ModelText(row)));
+    for (int row = first; row <= last; ++row) {
+        std::string* text = given ? &expected_[static_cast<size_t>(row - first)] : nullptr;
+        added.push_back(text && ReadsBackUnchanged(*text) ? new std::string(std::move(*text))
+                                                          : new std::string(ModelText(row)));
+    }
+    expected_.clear();
     texts_.insert(texts_.begin() + first, added.begin(), added.end());
+    if (!keysFollowed_)
+        return;
     if (!atEnd)
         firstRowsValid_ = false;
     // A bulk insertion grows the table once instead of rehashing it again and
@@ -175,7 +248,8 @@ void ItemTextIndex::OnRemoved(int first, int last) {
         return;
     }
     for (int row = first; row <= last; ++row) {
-        CountOut(Text(row));
+        if (keysFollowed_)
+            CountOut(Text(row));
         delete texts_[row];
     }
     texts_.erase(texts_.begin() + first, texts_.begin() + last + 1);
@@ -191,12 +265,14 @@ void ItemTextIndex::OnChanged(int first, int last) {
         std::string text = ModelText(row);
         if (text == Text(row))
             continue;
-        CountOut(Text(row));
+        if (keysFollowed_)
+            CountOut(Text(row));
         *texts_[row] = std::move(text);
-        CountIn(Text(row), row);
+        if (keysFollowed_)
+            CountIn(Text(row), row);
         changed = true;
     }
-    if (!changed)
+    if (!changed || !keysFollowed_)
         return;
     firstRowsValid_ = false;
     if (inOrder_)
@@ -215,10 +291,21 @@ void ItemTextIndex::RebuildFirstRows() const {
 }
 
 bool ItemTextIndex::Contains(const std::string& text) const {
-    return keys_.count(FoldCase(text)) != 0;
+    return ContainsFolded(FoldCase(text));
+}
+
+bool ItemTextIndex::ContainsFolded(const std::string& folded) const {
+    EnsureKeys();
+    return keys_.count(folded) != 0;
+}
+
+bool ItemTextIndex::InOrder() const {
+    EnsureKeys();
+    return inOrder_;
 }
 
 int ItemTextIndex::IndexOf(const std::string& text) const {
+    EnsureKeys();
     const std::string key = FoldCase(text);
     auto it = keys_.find(key);
     if (it == keys_.end())

@@ -5,6 +5,11 @@
 // widget's own Qt API, items a form adds). That keeps reads by index cheap,
 // makes "does the list hold this line?" O(1), and lets a sorted control find
 // where a new item goes without converting every text.
+//
+// The index is built when it is first asked (a lookup, or whether the items
+// are in order) and kept up to date from then on, until the list is emptied.
+// A list that is only filled and read, as a run's result lists are, never
+// pays for folding and hashing its items.
 
 #include <QObject>
 
@@ -27,6 +32,14 @@ public:
     // Follows `model`'s rows (column `column`, display role) from now on.
     void Attach(QAbstractItemModel* model, int column = 0);
 
+    // The texts of the rows the model inserts next, as the caller handed them
+    // to it, in row order: taken into the mirror as they are instead of being
+    // converted back from the model, where they read back unchanged. Call it
+    // right before the insertion; the next insertion forgets them whatever it
+    // inserts.
+    void ExpectInserted(std::vector<std::string>&& texts);
+    void ExpectInserted(const std::string& text);
+
     int Count() const { return static_cast<int>(texts_.size()); }
     const std::string& Text(int row) const { return *texts_[static_cast<size_t>(row)]; }
     std::vector<std::string> Texts() const;
@@ -37,11 +50,11 @@ public:
     bool Contains(const std::string& text) const;
     // The same for a text already folded (FoldCase), which saves folding it
     // again when the caller needs the folded form anyway.
-    bool ContainsFolded(const std::string& folded) const { return keys_.count(folded) != 0; }
+    bool ContainsFolded(const std::string& folded) const;
 
     // Whether every item is in list order (ListOrder.h), which sorted controls
     // keep and which lets lookups and insertions search by halves.
-    bool InOrder() const { return inOrder_; }
+    bool InOrder() const;
     // The row a new item goes to in a list in order: after every item that
     // does not come after it.
     int SortedPosition(const std::string& text) const;
@@ -55,10 +68,12 @@ private:
     void OnChanged(int first, int last);
     std::string ModelText(int row) const;
     void CountIn(const std::string& text, int row);
-    void CountInFolded(std::string key, int row);
+    void CountInFolded(std::string key, int row) const;
     void CountOut(const std::string& text);
     bool OrderedAround(int first, int last) const;
     void RebuildFirstRows() const;
+    // Builds the index from the mirror when it is not followed yet.
+    void EnsureKeys() const;
 
     struct KeyInfo {
         int count = 0;    // items holding the folded text; exact after every change
@@ -73,9 +88,14 @@ private:
     // Folded text -> its items. Appending and removing at the end keep the
     // first rows exact; any other change shifts rows, so the first rows are
     // marked stale and the next lookup that needs one rebuilds them at once.
+    // keys_, firstRowsValid_ and inOrder_ mean something only while
+    // keysFollowed_.
     mutable std::unordered_map<std::string, KeyInfo> keys_;
     mutable bool firstRowsValid_ = true;
-    bool inOrder_ = true;
+    mutable bool inOrder_ = true;
+    mutable bool keysFollowed_ = false;
+    // See ExpectInserted.
+    std::vector<std::string> expected_;
 };
 
 } // namespace ui

@@ -50,6 +50,7 @@ int ListBox::AddItem(const std::string& text) {
     EnsureOrder();
     const QSignalBlocker blocker(this);
     int row = sorted_ ? index_.SortedPosition(text) : Count();
+    index_.ExpectInserted(text);
     insertItem(row, QString::fromStdString(text));
     return row;
 }
@@ -57,17 +58,36 @@ int ListBox::AddItem(const std::string& text) {
 void ListBox::AddItems(const std::vector<std::string>& texts) {
     if (texts.empty())
         return;
-    if (sorted_ && (texts.size() >= kSmallSortedBatch || !index_.InOrder())) {
+    if (!sorted_) {
+        AddItems(std::vector<std::string>(texts));
+        return;
+    }
+    if (texts.size() >= kSmallSortedBatch || !index_.InOrder()) {
         RebuildInOrder(texts);
         return;
     }
     const QSignalBlocker blocker(this);
-    if (!sorted_) {
-        addItems(ToQStringList(texts));
+    for (const std::string& text : texts) {
+        const int row = index_.SortedPosition(text);
+        index_.ExpectInserted(text);
+        insertItem(row, QString::fromStdString(text));
+    }
+}
+
+void ListBox::AddItems(std::vector<std::string>&& texts) {
+    if (texts.empty())
+        return;
+    if (sorted_) {
+        AddItems(static_cast<const std::vector<std::string>&>(texts));
         return;
     }
-    for (const std::string& text : texts)
-        insertItem(index_.SortedPosition(text), QString::fromStdString(text));
+    // One insertion for the batch: the model and the view take it in one
+    // pass, and the mirror keeps the caller's texts instead of converting
+    // each one back.
+    const QSignalBlocker blocker(this);
+    const QStringList labels = ToQStringList(texts);
+    index_.ExpectInserted(std::move(texts));
+    addItems(labels);
 }
 
 int ListBox::InsertItem(int index, const std::string& text) {
@@ -75,6 +95,7 @@ int ListBox::InsertItem(int index, const std::string& text) {
         return AddItem(text);
     CheckListIndex(index, Count() + 1);
     const QSignalBlocker blocker(this);
+    index_.ExpectInserted(text);
     insertItem(index, QString::fromStdString(text));
     return index;
 }
@@ -90,6 +111,7 @@ int ListBox::SetText(int index, const std::string& text) {
     const bool wasCurrent = currentRow() == index;
     delete takeItem(index);
     const int row = index_.SortedPosition(text);
+    index_.ExpectInserted(text);
     insertItem(row, QString::fromStdString(text));
     if (wasSelected)
         selectionModel()->select(model()->index(row, 0), QItemSelectionModel::Select);
@@ -149,13 +171,18 @@ void ListBox::RebuildInOrder(const std::vector<std::string>& added) {
     const int oldCurrent = currentRow();
 
     QStringList ordered;
+    std::vector<std::string> orderedTexts;
     ordered.reserve(static_cast<qsizetype>(entries.size()));
-    for (const Entry& entry : entries)
+    orderedTexts.reserve(entries.size());
+    for (const Entry& entry : entries) {
         ordered.append(QString::fromStdString(*entry.text));
+        orderedTexts.push_back(*entry.text);
+    }
 
     const QSignalBlocker blocker(this);
     BeginUpdate();
     clear();
+    index_.ExpectInserted(std::move(orderedTexts));
     addItems(ordered);
     QItemSelection selection;
     int newCurrent = -1;

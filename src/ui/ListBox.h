@@ -34,8 +34,10 @@ public:
     std::vector<std::string> Items() const { return index_.Texts(); }
     // The index the item went to (its place in order when sorted).
     int AddItem(const std::string& text);
-    // Many at once, without one layout pass per item.
+    // Many at once, without one layout pass per item. The texts a caller
+    // hands over become the list's own copies.
     void AddItems(const std::vector<std::string>& texts);
+    void AddItems(std::vector<std::string>&& texts);
     // At `index` (0..Count()); a sorted list puts the item at its place instead.
     int InsertItem(int index, const std::string& text);
     // Replaces an item's text; a sorted list moves it to its new place. The

@@ -1,5 +1,6 @@
 #include "ui/ListBox.h"
 #include "ui/FrameworkError.h"
+#include "ui/ListControlItems.h"
 #include "ui/ListOrder.h"
 
 #include <QApplication>
@@ -159,6 +160,59 @@ TEST(ListBox, RandomChangesKeepMirrorAndLookupRight) {
         if (sorted) {
             EXPECT_TRUE(InListOrder(list.Items()));
         }
+    }
+}
+
+TEST(ListBox, TextsHandedOverAreReadAsTheWidgetHoldsThem) {
+    // The list keeps the texts it is handed instead of reading them back from
+    // the widget; texts the widget does not hold byte for byte must still be
+    // read as the widget holds them.
+    const Items texts{"plain",
+                      "\xC3\xA9t\xC3\xA9 \xF0\x9F\x98\x80", // été and a sign past U+FFFF
+                      "\xEF\xBB\xBF"
+                      "bom first",                 // a leading byte-order mark is dropped
+                      "mid \xEF\xBB\xBF bom",      // elsewhere it stays
+                      "bad \xFF byte",             // not UTF-8
+                      "cut \xC3",                  // a sequence cut short
+                      "over \xC0\xAF long",        // an overlong form
+                      "half \xED\xA0\x80 pair",    // a surrogate
+                      "past \xF4\x90\x80\x80 end", // past U+10FFFF
+                      std::string("nul\0inside", 10)};
+    const auto check = [&](const ui::ListBox& list) {
+        ASSERT_EQ(list.Items(), Shown(list));
+        for (int row = 0; row < list.Count(); ++row) {
+            const int found = list.IndexOf(list.Text(row));
+            EXPECT_TRUE(found >= 0 && found <= row) << row;
+        }
+    };
+    {
+        ui::ListBox list;
+        Items batch = texts;
+        list.AddItems(std::move(batch));
+        check(list);
+    }
+    {
+        ui::ListBox list;
+        list.AddItems(texts);
+        check(list);
+    }
+    {
+        ui::ListBox list;
+        for (const std::string& text : texts)
+            list.InsertItem(0, text);
+        check(list);
+    }
+    for (bool manyAtOnce : {false, true}) {
+        ui::ListBox list;
+        list.SetSorted(true);
+        Items batch = texts;
+        for (int i = 0; manyAtOnce && batch.size() < ui::kSmallSortedBatch; ++i)
+            batch.push_back("fill " + std::to_string(i));
+        list.AddItems(std::move(batch));
+        for (const std::string& text : texts)
+            list.AddItem(text);
+        list.SetText(0, texts[2]);
+        check(list);
     }
 }
 

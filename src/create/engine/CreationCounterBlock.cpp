@@ -35,7 +35,7 @@ void CreationCounterBlock::Flush() {
         if (pending_[i].empty())
             continue;
         if (lists_[i]) {
-            lists_[i]->AddItems(pending_[i]);
+            lists_[i]->AddItems(std::move(pending_[i]));
             // The frame paints next; the list would otherwise lay its new
             // items out only when the run next lets pending messages run.
             lists_[i]->LayOutNow();
