@@ -315,7 +315,7 @@ bool ListBox::viewportEvent(QEvent* event) {
 void ListBox::SetHorizontalExtent(int pixels) {
     horizontalExtent_ = std::max(0, pixels);
     // The view keeps the size of its first item for all; make it measure again.
-    scheduleDelayedItemsLayout();
+    RemeasureRows();
 }
 
 } // namespace ui

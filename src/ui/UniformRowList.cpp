@@ -12,6 +12,45 @@ namespace ui {
 
 UniformRowList::UniformRowList(QWidget* parent) : QListWidget(parent) {
     setUniformItemSizes(true);
+    // Whatever reorders or empties the rows moves the rows on screen.
+    const auto anything = [this] { RemeasureRows(); };
+    connect(model(), &QAbstractItemModel::modelReset, this, anything);
+    connect(model(), &QAbstractItemModel::layoutChanged, this, anything);
+    connect(model(), &QAbstractItemModel::rowsMoved, this, anything);
+}
+
+void UniformRowList::RemeasureRows() {
+    sinceLayout_ = SinceLayout::Anything;
+    scheduleDelayedItemsLayout();
+}
+
+bool UniformRowList::event(QEvent* event) {
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        sinceLayout_ = SinceLayout::Anything;
+    return QListWidget::event(event);
+}
+
+void UniformRowList::rowsInserted(const QModelIndex& parent, int start, int end) {
+    if (parent != rootIndex() || start <= 0 || sinceLayout_ == SinceLayout::Anything) {
+        sinceLayout_ = SinceLayout::Anything;
+    } else if (sinceLayout_ == SinceLayout::Nothing) {
+        sinceLayout_ = SinceLayout::RowsInserted;
+        firstInsertedRow_ = start;
+    } else {
+        firstInsertedRow_ = std::min(firstInsertedRow_, start);
+    }
+    QListWidget::rowsInserted(parent, start, end);
+}
+
+void UniformRowList::rowsAboutToBeRemoved(const QModelIndex& parent, int start, int end) {
+    sinceLayout_ = SinceLayout::Anything;
+    QListWidget::rowsAboutToBeRemoved(parent, start, end);
+}
+
+void UniformRowList::dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
+                                 const QList<int>& roles) {
+    sinceLayout_ = SinceLayout::Anything;
+    QListWidget::dataChanged(topLeft, bottomRight, roles);
 }
 
 QModelIndex UniformRowList::IndexOfRow(int row) const {
@@ -48,6 +87,16 @@ int UniformRowList::RowAtContentsPoint(QPoint point) const {
 }
 
 void UniformRowList::doItemsLayout() {
+    const bool onlyInserted = sinceLayout_ == SinceLayout::RowsInserted && rowSize_.isValid();
+    sinceLayout_ = SinceLayout::Nothing;
+    if (onlyInserted) {
+        // The rows above the first new one kept their places and looks.
+        updateGeometries();
+        const int top = std::max(0, firstInsertedRow_ * RowHeight() - verticalOffset());
+        if (top < viewport()->height())
+            viewport()->update(0, top, viewport()->width(), viewport()->height() - top);
+        return;
+    }
     rowSize_ = QSize();
     RowSize();
     // Qt's list view would place every row here; the rows need no places.

@@ -6,6 +6,11 @@
 // every frame; here adding rows, painting, hit-testing, scrolling and keys
 // cost what the rows on screen cost, however long the list is.
 //
+// Rows inserted below an unchanged first row move nothing above them: the
+// layout that follows keeps the row size it measured and repaints only from
+// the first new row down, so a list that grows below what is on screen
+// repaints nothing but its scroll bar.
+//
 // What a person sees and does is what Qt's list view does for such a list:
 // rows as wide as the widest of the first row's size hint and the viewport,
 // scrolling by rows (or by pixels when so set), the same keys, clicks and
@@ -28,6 +33,16 @@ public:
     void doItemsLayout() override;
 
 protected:
+    // Measures the rows again at the next layout. A subclass calls it when it
+    // changes what the row size depends on beyond the font and the style
+    // (the delegate's size hint, say).
+    void RemeasureRows();
+
+    bool event(QEvent* event) override;
+    void rowsInserted(const QModelIndex& parent, int start, int end) override;
+    void rowsAboutToBeRemoved(const QModelIndex& parent, int start, int end) override;
+    void dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
+                     const QList<int>& roles = QList<int>()) override;
     QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
     int horizontalOffset() const override;
     int verticalOffset() const override;
@@ -49,6 +64,12 @@ private:
     bool ScrollsPerRow() const { return verticalScrollMode() == ScrollPerItem; }
 
     mutable QSize rowSize_;
+    // What changed since the last layout, as far as this view knows: nothing
+    // (a layout then has some other cause, and measures and repaints all),
+    // only rows inserted from firstInsertedRow_ on, or anything else.
+    enum class SinceLayout { Nothing, RowsInserted, Anything };
+    SinceLayout sinceLayout_ = SinceLayout::Nothing;
+    int firstInsertedRow_ = 0;
 };
 
 } // namespace ui

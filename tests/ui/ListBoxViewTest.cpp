@@ -12,6 +12,7 @@
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QScrollBar>
 #include <QWheelEvent>
 
@@ -215,6 +216,55 @@ TEST(ListBoxView, PaintsWhatQtsListViewPaints) {
         const QImage box = views.box.viewport()->grab().toImage();
         const QImage reference = views.reference.viewport()->grab().toImage();
         EXPECT_EQ(box, reference) << "extent " << extent;
+    }
+}
+
+// What the window shows on screen (the offscreen screen hands back what was
+// painted), not a fresh rendering: a view that repaints too little shows it.
+QImage OnScreen(QListWidget& view) {
+    QApplication::processEvents();
+    QApplication::processEvents();
+    return view.screen()->grabWindow(view.winId()).toImage();
+}
+
+TEST(ListBoxView, ChangesShowOnScreenAsInQtsListView) {
+    // After rows inserted below the first one the list box repaints only from
+    // the first new row; every other change must still repaint what it moved.
+    const auto add = [](int count) {
+        return [count](QListWidget& view) {
+            for (int i = 0; i < count; ++i)
+                view.addItem(QString("Added %1").arg(view.count()));
+        };
+    };
+    const std::vector<std::pair<std::string, std::function<void(QListWidget&)>>> steps = {
+        {"rows added below the last one shown", add(2)},
+        {"rows added into the rows shown", [](QListWidget& view) { view.insertItem(1, "Between"); }},
+        {"rows added out of sight", add(30)},
+        {"at the end, rows added",
+         [&](QListWidget& view) {
+             view.scrollToBottom();
+             add(3)(view);
+         }},
+        {"a row taken out", [](QListWidget& view) { delete view.takeItem(view.count() - 2); }},
+        {"rows added, then all emptied",
+         [&](QListWidget& view) {
+             add(2)(view);
+             view.clear();
+         }},
+        {"rows into an empty list", add(3)},
+        {"rows added, then a larger font",
+         [&](QListWidget& view) {
+             add(2)(view);
+             QFont font = view.font();
+             font.setPointSize(font.pointSize() * 2);
+             view.setFont(font);
+         }},
+    };
+    SideBySide views(3, false, 0);
+    for (const auto& [what, step] : steps) {
+        for (QListWidget* view : views.Views())
+            step(*view);
+        EXPECT_EQ(OnScreen(views.box), OnScreen(views.reference)) << what;
     }
 }
 
