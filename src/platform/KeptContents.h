@@ -12,9 +12,10 @@
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
-#include <map>
 #include <string>
 #include <tuple>
+#include <unordered_map>
+#include <utility>
 
 struct stat;
 
@@ -49,6 +50,11 @@ public:
 private:
     // Device and inode.
     using Key = std::pair<std::uint64_t, std::uint64_t>;
+    struct KeyHash {
+        std::size_t operator()(const Key& key) const {
+            return key.second * 0x9E3779B97F4A7C15ull ^ key.first;
+        }
+    };
     // Size, mode, modification and change times.
     using Version =
         std::tuple<std::int64_t, std::uint32_t, std::int64_t, std::int64_t, std::int64_t, std::int64_t>;
@@ -60,7 +66,7 @@ private:
     static Version VersionOf(const struct stat& status);
 
     std::chrono::nanoseconds settling_;
-    std::map<Key, Kept> kept_;
+    std::unordered_map<Key, Kept, KeyHash> kept_;
     std::size_t bytes_ = 0;
 };
 

@@ -365,10 +365,9 @@ void AttachWalk::CountSubfolder(SubfolderResult result, const std::string& desti
     block_.RefreshBoth();
 }
 
-void AttachWalk::CountFile(FileResult result, const std::string& source, const std::string& destination,
-                           bool simulated) {
+void AttachWalk::CountFile(FileResult result, const std::string& source, FileSizeMap::const_iterator size,
+                           const std::string& destination, bool simulated) {
     const AttachWalkTexts& texts = simulated ? simulationTexts_ : runTexts_;
-    uint64_t size = 0;
     CounterRow* row = nullptr;
     switch (result) {
     case FileResult::Created:
@@ -378,8 +377,8 @@ void AttachWalk::CountFile(FileResult result, const std::string& source, const s
         block_.RefreshBoth();
         if (RecordedFiles && !simulated)
             RecordedFiles->push_back(destination);
-        if (LookUpSize(source, size, texts.copiedCaption, texts.copiedText)) {
-            row->FilesSize += static_cast<double>(size);
+        if (HasSize(source, size, texts.copiedCaption, texts.copiedText)) {
+            row->FilesSize += static_cast<double>(size->second);
             block_.RefreshBoth();
         }
         return;
@@ -394,26 +393,19 @@ void AttachWalk::CountFile(FileResult result, const std::string& source, const s
     }
     row->Files += 1;
     block_.RefreshBoth();
-    if (LookUpSize(source, size, texts.notCopiedCaption, texts.notCopiedText)) {
-        row->FilesSize += static_cast<double>(size);
+    if (HasSize(source, size, texts.notCopiedCaption, texts.notCopiedText)) {
+        row->FilesSize += static_cast<double>(size->second);
         block_.RefreshBoth();
     }
 }
 
-bool AttachWalk::TakesFile(AttachMode mode, const std::string& source) const {
-    return AttachesFiles(mode) && (!FilesFromSizeMapOnly || sizes_.count(source) > 0);
-}
-
-bool AttachWalk::LookUpSize(const std::string& source, uint64_t& size, const std::string& caption,
-                            const std::string& text) const {
-    auto found = sizes_.find(source);
-    if (found == sizes_.end()) {
-        RepaintPause showCounters(block_.Repaints());
-        ui::ShowBox(nullptr, caption, text + source, ui::Icon::Warning);
-        return false;
-    }
-    size = found->second;
-    return true;
+bool AttachWalk::HasSize(const std::string& source, FileSizeMap::const_iterator size,
+                         const std::string& caption, const std::string& text) const {
+    if (size != sizes_.end())
+        return true;
+    RepaintPause showCounters(block_.Repaints());
+    ui::ShowBox(nullptr, caption, text + source, ui::Icon::Warning);
+    return false;
 }
 
 void AttachWalk::Fail(const std::string& destination) {
@@ -531,7 +523,11 @@ void AttachWalk::ProcessQueuedFolder(AttachMode mode, bool simulate) {
             AttachFolderQueue.push_back(std::move(source));
             const bool freshBelow = fresh && !inner->caseTwins;
             queued_.push_back({std::move(inner), std::move(relative), freshBelow});
-        } else if (TakesFile(mode, source)) {
+        } else if (AttachesFiles(mode)) {
+            // Looked up once for whether the file is taken and for its size.
+            const FileSizeMap::const_iterator size = sizes_.find(source);
+            if (FilesFromSizeMapOnly && size == sizes_.end())
+                continue;
             const FileResult result = blocked || !joinable ? FileResult::Failed
                                       : simulate           ? SimulateEntry(entry, source, destination)
                                       : below ? CopyFileBelow(entry, relative, source, destination)
@@ -539,7 +535,7 @@ void AttachWalk::ProcessQueuedFolder(AttachMode mode, bool simulate) {
             if (!simulate && result == FileResult::Created && mode == AttachMode::SubFoldersOnlyWithFiles &&
                 !AttachTopLevelDone)
                 CreatedFilesList.push_back(destination);
-            CountFile(result, source, destination, simulate);
+            CountFile(result, source, size, destination, simulate);
         }
     }
     if (!simulate)

@@ -173,12 +173,12 @@ private:
                              const std::string& destination);
     // `simulated`: counted by a simulation, which records nothing for an undo.
     void CountSubfolder(SubfolderResult result, const std::string& destination, bool simulated);
-    void CountFile(FileResult result, const std::string& source, const std::string& destination,
-                   bool simulated);
-    // Whether the walk copies this file at all in `mode`.
-    bool TakesFile(AttachMode mode, const std::string& source) const;
-    bool LookUpSize(const std::string& source, uint64_t& size, const std::string& caption,
-                    const std::string& text) const;
+    // `size`: the file's entry in the size map, looked up before it was copied.
+    void CountFile(FileResult result, const std::string& source, FileSizeMap::const_iterator size,
+                   const std::string& destination, bool simulated);
+    // Whether the size map holds the file; if not, the page is told in a box.
+    bool HasSize(const std::string& source, FileSizeMap::const_iterator size, const std::string& caption,
+                 const std::string& text) const;
 
     CreationCounterBlock& block_;
     const FileSizeMap& sizes_;
