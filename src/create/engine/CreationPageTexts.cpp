@@ -2,62 +2,142 @@
 
 #include "create/engine/BoxCaption.h"
 
+#include <cstddef>
+
 namespace {
+
+// The numbered boxes, in the order of the table's rows.
+enum Box : size_t {
+    RunWalkCopied,
+    RunWalkNotCopied,
+    SimulationWalkCopied,
+    SimulationWalkNotCopied,
+    RunNoStructure,
+    RunMissingStructure,
+    RunQuestion,
+    RunEmptyList,
+    RunRefusal,
+    RunEnd,
+    SimulationNoStructure,
+    SimulationMissingStructure,
+    SimulationQuestion,
+    SimulationEmptyList,
+    SimulationRefusal,
+    SimulationEnd,
+    UndoNothing,
+    UndoQuestion,
+    UndoFailed,
+    UndoEnd,
+    StructureDriveRoot,
+    StructureEmptyPath,
+    StructureNoSelection,
+    StructureRemove,
+    PrefixCharacter,
+    SuffixCharacter,
+    ViewEmptyDestination,
+    BoxCount
+};
+
+// A row a box, a column a page (strings, numbers, paths); 0 where the page
+// has no such box.
+const int Numbers[][3] = {
+    {36, 101, 72},   // RunWalkCopied: see AttachWalkTexts
+    {37, 102, 73},   // RunWalkNotCopied
+    {459, 469, 477}, // SimulationWalkCopied
+    {460, 470, 478}, // SimulationWalkNotCopied
+    {23, 91, 59},    // RunNoStructure
+    {24, 92, 60},    // RunMissingStructure
+    {25, 93, 61},    // RunQuestion
+    {27, 0, 63},     // RunEmptyList: the numbers page has no Include list
+    {373, 374, 375}, // RunRefusal
+    {26, 94, 62},    // RunEnd
+    {453, 463, 471}, // SimulationNoStructure
+    {454, 464, 472}, // SimulationMissingStructure
+    {455, 465, 473}, // SimulationQuestion
+    {458, 0, 476},   // SimulationEmptyList
+    {456, 466, 474}, // SimulationRefusal
+    {457, 467, 475}, // SimulationEnd
+    {28, 96, 67},    // UndoNothing
+    {29, 97, 68},    // UndoQuestion
+    {30, 98, 69},    // UndoFailed
+    {31, 99, 70},    // UndoEnd
+    {331, 332, 333}, // StructureDriveRoot
+    {20, 85, 56},    // StructureEmptyPath
+    {21, 86, 57},    // StructureNoSelection
+    {22, 87, 58},    // StructureRemove
+    {18, 79, 54},    // PrefixCharacter
+    {19, 80, 55},    // SuffixCharacter
+    {2, 78, 0},      // ViewEmptyDestination: the paths page has no destination
+};
+static_assert(sizeof(Numbers) / sizeof(Numbers[0]) == BoxCount, "a row for every box");
 
 const std::string PathMissing = "The path doesn't exists : \n";
 
-AttachWalkTexts WalkTexts(const std::string& title, const CreationWalkNumbers& numbers) {
-    return {BoxCaption(title, "Warning", numbers.copied), PathMissing,
-            BoxCaption(title, "Warning", numbers.notCopied), PathMissing};
+// The caption of `box` on `page`; none where the page has no such box.
+class Captions {
+public:
+    Captions(const std::string& title, CreationPageColumn page) : title_(title), page_(page) {}
+
+    std::string operator()(Box box, const std::string& kind) const {
+        const int number = Numbers[box][static_cast<size_t>(page_)];
+        return number == 0 ? std::string() : BoxCaption(title_, kind, number);
+    }
+
+private:
+    std::string title_;
+    CreationPageColumn page_;
+};
+
+AttachWalkTexts WalkTexts(const Captions& caption, Box copied) {
+    return {caption(copied, "Warning"), PathMissing, caption(Box(copied + 1), "Warning"), PathMissing};
 }
 
-CreationRunTexts RunTexts(const std::string& title, const CreationRunNumbers& numbers) {
+// The six boxes from `first` on, in the order of the run's rows.
+CreationRunTexts RunTexts(const Captions& caption, Box first) {
     CreationRunTexts texts;
-    texts.noStructureCaption = BoxCaption(title, "Warning", numbers.noStructure);
-    texts.missingStructureCaption = BoxCaption(title, "Warning", numbers.missingStructure);
-    texts.questionCaption = BoxCaption(title, "Information", numbers.question);
-    // A page without an Include list never shows this box.
-    if (numbers.emptyList != 0)
-        texts.emptyListCaption = BoxCaption(title, "Warning", numbers.emptyList);
-    texts.refusalCaption = BoxCaption(title, "Warning", numbers.refusal);
-    texts.endCaption = BoxCaption(title, "Information", numbers.end);
+    texts.noStructureCaption = caption(first, "Warning");
+    texts.missingStructureCaption = caption(Box(first + 1), "Warning");
+    texts.questionCaption = caption(Box(first + 2), "Information");
+    texts.emptyListCaption = caption(Box(first + 3), "Warning");
+    texts.refusalCaption = caption(Box(first + 4), "Warning");
+    texts.endCaption = caption(Box(first + 5), "Information");
     return texts;
 }
 
 } // namespace
 
-CreationPageTexts BuildCreationPageTexts(const std::string& title, const CreationPageNumbers& numbers) {
-    const std::string simulationTitle = "Simulate " + title;
+CreationPageTexts BuildCreationPageTexts(const std::string& title, CreationPageColumn page) {
+    const Captions caption(title, page);
+    const Captions simulationCaption("Simulate " + title, page);
     CreationPageTexts texts;
-    texts.runWalk = WalkTexts(title, numbers.runWalk);
-    texts.simulationWalk = WalkTexts(simulationTitle, numbers.simulationWalk);
-    texts.run = RunTexts(title, numbers.run);
-    texts.simulation = RunTexts(simulationTitle, numbers.simulation);
+    texts.runWalk = WalkTexts(caption, RunWalkCopied);
+    texts.simulationWalk = WalkTexts(simulationCaption, SimulationWalkCopied);
+    texts.run = RunTexts(caption, RunNoStructure);
+    texts.simulation = RunTexts(simulationCaption, SimulationNoStructure);
 
-    texts.undo.noUndoCaption = BoxCaption(title, "Warning", numbers.undo.noUndo);
-    texts.undo.questionCaption = BoxCaption(title, "Information", numbers.undo.question);
-    texts.undo.failedCaption = BoxCaption(title, "Information", numbers.undo.failed);
+    texts.undo.noUndoCaption = caption(UndoNothing, "Warning");
+    texts.undo.questionCaption = caption(UndoQuestion, "Information");
+    texts.undo.failedCaption = caption(UndoFailed, "Information");
     texts.undo.failedText = "The program is unable to delete the following folders (and their contents), "
                             "and/or separate files : \n";
-    texts.undo.endCaption = BoxCaption(title, "Information", numbers.undo.end);
+    texts.undo.endCaption = caption(UndoEnd, "Information");
 
     StructureListTexts& structures = texts.structures;
-    structures.driveCaption = BoxCaption(title, "Warning", numbers.structures.driveRoot);
+    structures.driveCaption = caption(StructureDriveRoot, "Warning");
     structures.driveText = "Do you want to Attach the Entire Disk to the Folders specified in The Include "
                            "Window ?\nClick YES to Attach,\nClick NO to Cancel.";
-    structures.emptyCaption = BoxCaption(title, "Warning", numbers.structures.emptyPath);
+    structures.emptyCaption = caption(StructureEmptyPath, "Warning");
     structures.emptyText =
         "The selection field is empty !\nAction : You must select a folder with subfolder structure.";
-    structures.noSelectionCaption = BoxCaption(title, "Warning", numbers.structures.noSelection);
+    structures.noSelectionCaption = caption(StructureNoSelection, "Warning");
     structures.noSelectionText = "There is no selected Folder Structure !\nAction : You must select a folder "
                                  "with subfolders structure.";
-    structures.removeCaption = BoxCaption(title, "Warning", numbers.structures.remove);
+    structures.removeCaption = caption(StructureRemove, "Warning");
     structures.removeText =
         "Do you want to remove the selected Folder Structure(s) from the list ?\nClick YES "
         "to remove,\nClick NO to keep.";
-    texts.prefixCaption = BoxCaption(title, "Warning", numbers.nameFields.prefix);
-    texts.suffixCaption = BoxCaption(title, "Warning", numbers.nameFields.suffix);
-    if (numbers.viewDestination != 0)
-        texts.viewDestinationCaption = BoxCaption(title, "Warning", numbers.viewDestination);
+    texts.prefixCaption = caption(PrefixCharacter, "Warning");
+    texts.suffixCaption = caption(SuffixCharacter, "Warning");
+    texts.viewDestinationCaption = caption(ViewEmptyDestination, "Warning");
     return texts;
 }

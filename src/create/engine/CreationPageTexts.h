@@ -1,8 +1,9 @@
 #pragma once
 // The boxes of one creation page that its shared parts show: the attach
 // walk's, the run's and the simulation's, Undo's and the structure list's.
-// The pages word them alike and number them each their own way: a page
-// gives its title and numbers, and then sets what it words differently.
+// The pages word them alike and number them each their own way, side by
+// side in one table: a page gives its title and column, and then sets what
+// it words differently.
 
 #include "create/engine/AttachWalk.h"
 #include "create/engine/CreationUndo.h"
@@ -31,47 +32,10 @@ struct CreationPageTexts {
     std::string viewDestinationCaption;
 };
 
-// The numbers of a page's boxes.
-struct CreationWalkNumbers {
-    int copied = 0; // a file copied that has no size in the size map, see AttachWalkTexts
-    int notCopied = 0;
-};
-struct CreationRunNumbers {
-    int noStructure = 0;
-    int missingStructure = 0;
-    int question = 0;
-    int emptyList = 0; // 0 on a page without an Include list
-    int refusal = 0;
-    int end = 0;
-};
-struct CreationUndoNumbers {
-    int noUndo = 0;
-    int question = 0;
-    int failed = 0;
-    int end = 0;
-};
-struct StructureListNumbers {
-    int driveRoot = 0;
-    int emptyPath = 0;
-    int noSelection = 0;
-    int remove = 0;
-};
-struct NameFieldNumbers {
-    int prefix = 0;
-    int suffix = 0;
-};
-struct CreationPageNumbers {
-    CreationWalkNumbers runWalk;
-    CreationWalkNumbers simulationWalk;
-    CreationRunNumbers run;
-    CreationRunNumbers simulation;
-    CreationUndoNumbers undo;
-    StructureListNumbers structures;
-    NameFieldNumbers nameFields;
-    int viewDestination = 0; // 0 on a page without a destination
-};
+// The creation pages, each a column of the table of box numbers.
+enum class CreationPageColumn { Strings, Numbers, Paths };
 
 // Every caption is `title` (with the blanks that follow it) and the box's
 // kind and number, the simulation's with "Simulate " before; the texts are
 // those most pages show.
-CreationPageTexts BuildCreationPageTexts(const std::string& title, const CreationPageNumbers& numbers);
+CreationPageTexts BuildCreationPageTexts(const std::string& title, CreationPageColumn page);

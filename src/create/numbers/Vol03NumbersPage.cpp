@@ -8,8 +8,7 @@
 #include "ui_Vol03NumbersPage.h"
 
 Vol03NumbersPage::Vol03NumbersPage(MainWindowServices& mainWindow, QWidget* parent)
-    : CreationPage(mainWindow, parent, Texts()), ui_(std::make_unique<Ui::Vol03NumbersPage>()) {
-    ui_->setupUi(this);
+    : WindowWithForm(mainWindow, parent, Texts()) {
     BindCreationControls("Vol03", "Stat03", [] { return frmStatistic03; });
     planFoldersBeforeCheck_ = true;
     stepSettings_.filesOfNewestFolderOnly = true;

@@ -18,6 +18,7 @@
 #include "create/engine/NameParts.h"
 #include "create/engine/StructureList.h"
 #include "tools/TfrmAltalanosHelp.h"
+#include "ui/WindowWithForm.h"
 
 #include <cstdint>
 #include <deque>
@@ -32,13 +33,11 @@ class Vol03NumbersPage;
 }
 class QLineEdit;
 class QRadioButton;
-class Vol03NumbersPage : public CreationPage {
+class Vol03NumbersPage : public WindowWithForm<CreationPage, Ui::Vol03NumbersPage> {
     Q_OBJECT
 public:
     explicit Vol03NumbersPage(MainWindowServices& mainWindow, QWidget* parent = nullptr);
     ~Vol03NumbersPage() override;
-
-    Ui::Vol03NumbersPage& Controls() { return *ui_; }
 
     // The range of the last reading of the number boxes, and the padding width.
     int32_t StartNumber = 1;
@@ -109,6 +108,4 @@ private:
     // The handlers of what is not a button click.
     void ConnectFields();
     void UpdatePreview() override { UpdateNumberPreview(); }
-
-    std::unique_ptr<Ui::Vol03NumbersPage> ui_;
 };

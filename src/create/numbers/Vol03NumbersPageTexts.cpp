@@ -7,19 +7,11 @@ namespace {
 
 const std::string Title = "Creating Folder(s).-Increased Numbers.";
 const std::string Blanks12 = "            ";
-const CreationPageNumbers Numbers = {{101, 102},
-                                     {469, 470},
-                                     {91, 92, 93, 0, 374, 94},
-                                     {463, 464, 465, 0, 466, 467},
-                                     {96, 97, 98, 99},
-                                     {332, 85, 86, 87},
-                                     {79, 80},
-                                     78};
 
 } // namespace
 
 CreationPageTexts Vol03NumbersPage::Texts() {
-    CreationPageTexts texts = BuildCreationPageTexts(Title + Blanks12, Numbers);
+    CreationPageTexts texts = BuildCreationPageTexts(Title + Blanks12, CreationPageColumn::Numbers);
     // These captions have tabs, not blanks, between the title and the kind.
     for (std::string* caption :
          {&texts.run.noStructureCaption, &texts.run.missingStructureCaption, &texts.run.refusalCaption,

@@ -9,8 +9,7 @@
 #include <QLabel>
 
 Vol04PathsPage::Vol04PathsPage(MainWindowServices& mainWindow, QWidget* parent)
-    : CreationPage(mainWindow, parent, Texts()), ui_(std::make_unique<Ui::Vol04PathsPage>()) {
-    ui_->setupUi(this);
+    : WindowWithForm(mainWindow, parent, Texts()) {
     BindCreationControls("Vol04", "Stat04", [] { return frmStatistic04; });
     // An existing folder gets nothing attached, so it carries no load.
     stepSettings_.chargeOther = true;

@@ -20,6 +20,7 @@
 #include "create/engine/NameParts.h"
 #include "create/engine/StructureList.h"
 #include "tools/TfrmAltalanosHelp.h"
+#include "ui/WindowWithForm.h"
 
 #include <deque>
 #include <memory>
@@ -37,13 +38,11 @@ class QLineEdit;
 class QRadioButton;
 class UpdatePacer;
 
-class Vol04PathsPage : public CreationPage {
+class Vol04PathsPage : public WindowWithForm<CreationPage, Ui::Vol04PathsPage> {
     Q_OBJECT
 public:
     explicit Vol04PathsPage(MainWindowServices& mainWindow, QWidget* parent = nullptr);
     ~Vol04PathsPage() override;
-
-    Ui::Vol04PathsPage& Controls() { return *ui_; }
 
     // What the run relies on.
     _tagVol0XParts BuildNameParts(const std::string& line) const;
@@ -110,6 +109,4 @@ private:
     // The Include and Exclude lists with this page's controls and texts.
     IncludeExcludePair ListPair();
     void UpdatePreview() override { UpdateVol04Preview(); }
-
-    std::unique_ptr<Ui::Vol04PathsPage> ui_;
 };

@@ -2,21 +2,9 @@
 
 #include "create/paths/Vol04PathsPage.h"
 
-namespace {
-
-const CreationPageNumbers Numbers = {{72, 73},
-                                     {477, 478},
-                                     {59, 60, 61, 63, 375, 62},
-                                     {471, 472, 473, 476, 474, 475},
-                                     {67, 68, 69, 70},
-                                     {333, 56, 57, 58},
-                                     {54, 55}};
-
-} // namespace
-
 CreationPageTexts Vol04PathsPage::Texts() {
-    CreationPageTexts texts =
-        BuildCreationPageTexts("Creating Folder(s).-From a Folder List.            ", Numbers);
+    CreationPageTexts texts = BuildCreationPageTexts("Creating Folder(s).-From a Folder List.            ",
+                                                     CreationPageColumn::Paths);
     texts.runWalk.notCopiedText = "The path doesn't exist : \n";
     // The empty-list captions have a blank less after the title.
     for (std::string* caption : {&texts.run.emptyListCaption, &texts.simulation.emptyListCaption})

@@ -8,8 +8,7 @@
 #include "ui_Vol02StringsPage.h"
 
 Vol02StringsPage::Vol02StringsPage(MainWindowServices& mainWindow, QWidget* parent)
-    : CreationPage(mainWindow, parent, Texts()), ui_(std::make_unique<Ui::Vol02StringsPage>()) {
-    ui_->setupUi(this);
+    : WindowWithForm(mainWindow, parent, Texts()) {
     BindCreationControls("Vol02", "Stat02", [] { return frmStatistic02; });
     stepSettings_.chargeExists = stepSettings_.chargeOther = true;
     ConnectClickHandlersByName(*this);

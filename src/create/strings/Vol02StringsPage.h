@@ -17,6 +17,7 @@
 #include "create/engine/NameParts.h"
 #include "create/engine/StructureList.h"
 #include "tools/TfrmAltalanosHelp.h"
+#include "ui/WindowWithForm.h"
 
 #include <deque>
 #include <memory>
@@ -35,13 +36,11 @@ class QLineEdit;
 class QRadioButton;
 class UpdatePacer;
 
-class Vol02StringsPage : public CreationPage {
+class Vol02StringsPage : public WindowWithForm<CreationPage, Ui::Vol02StringsPage> {
     Q_OBJECT
 public:
     explicit Vol02StringsPage(MainWindowServices& mainWindow, QWidget* parent = nullptr);
     ~Vol02StringsPage() override;
-
-    Ui::Vol02StringsPage& Controls() { return *ui_; }
 
     // What the run relies on.
     _tagVol0XParts BuildNameParts() const;
@@ -93,8 +92,6 @@ private:
     std::optional<CreationRunItems> ReadRunItems(const CreationRunTexts& texts) override;
     static void StepItem(MainFolderStep& step, const std::string& item, const _tagVol0XParts& parts,
                          const FolderInterior& destination);
-
-    std::unique_ptr<Ui::Vol02StringsPage> ui_;
 
     // The handlers of what is not a button click, but for the name fields.
     void ConnectListsAndFields();

@@ -2,22 +2,9 @@
 
 #include "create/strings/Vol02StringsPage.h"
 
-namespace {
-
-const CreationPageNumbers Numbers = {{36, 37},
-                                     {459, 460},
-                                     {23, 24, 25, 27, 373, 26},
-                                     {453, 454, 455, 458, 456, 457},
-                                     {28, 29, 30, 31},
-                                     {331, 20, 21, 22},
-                                     {18, 19},
-                                     2};
-
-} // namespace
-
 CreationPageTexts Vol02StringsPage::Texts() {
-    CreationPageTexts texts =
-        BuildCreationPageTexts("Creating Folder(s).-From a String List.            ", Numbers);
+    CreationPageTexts texts = BuildCreationPageTexts("Creating Folder(s).-From a String List.            ",
+                                                     CreationPageColumn::Strings);
     // The run's question has two blanks in the page's title.
     texts.run.questionCaption.insert(texts.run.questionCaption.find(" a String"), " ");
     texts.run.emptyListText = texts.simulation.emptyListText =
