@@ -101,7 +101,8 @@ private:
     // The page's boxes that the shared parts show (Vol04PathsPageTexts.cpp).
     static CreationPageTexts Texts();
     std::optional<CreationRunItems> ReadRunItems(const CreationRunTexts& texts) override;
-    void StepLine(MainFolderStep& step, const std::string& line);
+    void StepLine(MainFolderStep& step, const std::string& line, const std::string& prefix,
+                  const std::string& suffix, bool hyphen);
     // The handlers of what is not a button click, but for the name fields.
     void ConnectListsAndFields();
     // One folder per Include line.

@@ -92,11 +92,18 @@ bool Vol04PathsPage::CheckFreeSpace(bool withFiles) {
 }
 
 std::optional<CreationRunItems> Vol04PathsPage::ReadRunItems(const CreationRunTexts& texts) {
+    // The fields are read once: the page takes no input while it runs.
+    const std::string prefix = ui_->edtVol04Prefix->text().toStdString();
+    const std::string suffix = ui_->edtVol04Suffix->text().toStdString();
+    const bool hyphen = ui_->chkVol04Hyphen->isChecked();
     return IncludeRunItems(texts, IncludeItems(),
-                           [this](MainFolderStep& step, const std::string& line) { StepLine(step, line); });
+                           [this, prefix, suffix, hyphen](MainFolderStep& step, const std::string& line) {
+                               StepLine(step, line, prefix, suffix, hyphen);
+                           });
 }
 
-void Vol04PathsPage::StepLine(MainFolderStep& step, const std::string& line) {
+void Vol04PathsPage::StepLine(MainFolderStep& step, const std::string& line, const std::string& prefix,
+                              const std::string& suffix, bool hyphen) {
     BindStatisticsWindow();
     // Each line is judged the same way in the run and its simulation, so that
     // two lines naming one folder, or a line below a file, come out as the
@@ -106,7 +113,7 @@ void Vol04PathsPage::StepLine(MainFolderStep& step, const std::string& line) {
         step.Other(line, false);
         return;
     }
-    const std::string name = FolderNameOf(line);
+    const std::string name = JoinedName(BuildPathNameParts(line, prefix, suffix, hyphen));
     if (Trim(ExtractFileDrive(name)).empty()) {
         step.Other(name);
         return;
