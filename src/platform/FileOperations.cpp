@@ -59,6 +59,13 @@ bool NoteMadeFolder(int at, const std::string& where, const Resolved& resolved, 
     return true;
 }
 
+// A folder made in a watched folder joins its kept names at once, so that
+// the next look-up there need not wait for the watch to report it.
+void FollowMade(const Resolved& resolved) {
+    detail::State().folderNames.Follow(resolved.parent, resolved.name, true);
+    detail::State().folderWatches.Made(resolved.parent, resolved.name);
+}
+
 // Creates the folder `resolved` stands for, known to be missing with its
 // parent there, by its whole path.
 bool MakeFolderByPath(const Resolved& resolved, bool keepNames, std::optional<EntryDetails>* made) {
@@ -66,7 +73,7 @@ bool MakeFolderByPath(const Resolved& resolved, bool keepNames, std::optional<En
         return FailWithErrno(errno, ERROR_PATH_NOT_FOUND);
     detail::FolderNameCache& cache = detail::State().folderNames;
     if (resolved.parentWatched)
-        cache.Follow(resolved.parent, resolved.name, true);
+        FollowMade(resolved);
     else
         cache.Added(resolved.parent, resolved.name, resolved.parentCurrent);
     return NoteMadeFolder(AT_FDCWD, resolved.host, resolved, keepNames, made);
@@ -86,7 +93,7 @@ bool MakeFolder(const Resolved& resolved, bool keepNames, std::optional<EntryDet
         return FailWithErrno(errno, ERROR_PATH_NOT_FOUND);
     detail::FolderNameCache& cache = detail::State().folderNames;
     if (resolved.parentWatched) {
-        cache.Follow(resolved.parent, resolved.name, true);
+        FollowMade(resolved);
     } else {
         struct stat parentNow;
         const bool seen = fstat(parent, &parentNow) == 0;

@@ -30,6 +30,8 @@ constexpr uint32_t SelfChanges = IN_MOVE_SELF | IN_DELETE_SELF | IN_ATTRIB | IN_
 
 // A run that goes round more folders than this begins its watches again.
 constexpr std::size_t MaxWatched = 2048;
+// Far more entries than a run makes between two reads of the queue.
+constexpr std::size_t MaxOwnMade = 4096;
 
 // The folders above `folder` on the host, from the root down.
 std::vector<std::string> FoldersAbove(const std::string& folder) {
@@ -89,8 +91,23 @@ void FolderWatches::Watch(const std::string& folder, const FolderStatus& status,
     struct stat now;
     if (lstat(folder.c_str(), &now) != 0 || !S_ISDIR(now.st_mode) || !(FolderStatus::Of(now) == status))
         return;
-    watched_[folder] = Watched{now.st_dev, now.st_ino};
+    watched_[folder] = Watched{now.st_dev, now.st_ino, watchOf_[folder]};
     pathOf_[watchOf_[folder]].namesFollowed = true;
+}
+
+void FolderWatches::Made(const std::string& folder, const std::string& name) {
+    const Watched* watched = lastWatched_ && folder == lastAsked_ ? lastWatched_ : nullptr;
+    if (!watched) {
+        const auto found = watched_.find(folder);
+        if (found == watched_.end())
+            return;
+        watched = &found->second;
+    }
+    // Reports that never came (they cannot, short of an overflow, which ends
+    // every watch) would only cost the saving.
+    if (ownMade_.size() >= MaxOwnMade)
+        ownMade_.clear();
+    ownMade_.push_back(OwnEntry{watched->wd, name});
 }
 
 bool FolderWatches::Current(const std::string& folder, FolderNameCache& names, dev_t& device, ino_t& inode) {
@@ -148,6 +165,11 @@ void FolderWatches::Drain(FolderNameCache& names) {
             }
             if (!folder->second.namesFollowed)
                 continue;
+            if ((event->mask & IN_CREATE) && !ownMade_.empty() && ownMade_.front().wd == event->wd &&
+                ownMade_.front().name == name) {
+                ownMade_.pop_front();
+                continue;
+            }
             if (event->mask & (IN_CREATE | IN_MOVED_TO))
                 names.Follow(path, name, true);
             else if (event->mask & (IN_DELETE | IN_MOVED_FROM))
@@ -173,6 +195,7 @@ void FolderWatches::EndAll(FolderNameCache& names) {
     watched_.clear();
     refused_.clear();
     lastWatched_ = nullptr;
+    ownMade_.clear();
 }
 
 } // namespace platform::detail

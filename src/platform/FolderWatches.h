@@ -24,6 +24,7 @@
 #include <sys/types.h>
 
 #include <cstddef>
+#include <deque>
 #include <string>
 #include <unordered_map>
 #include <unordered_set>
@@ -52,10 +53,20 @@ public:
     // status differs from `status` once the watch is on.
     void Watch(const std::string& folder, const FolderStatus& status, FolderNameCache& names);
 
+    // This layer has just made `name` in the watched `folder` and put it in
+    // the folder's kept names itself: the queue's report of it is passed
+    // over, which saves a look-up of the name for every entry a run makes.
+    void Made(const std::string& folder, const std::string& name);
+
 private:
     struct Watched {
         dev_t device = 0;
         ino_t inode = 0;
+        int wd = -1;
+    };
+    struct OwnEntry {
+        int wd = -1;
+        std::string name;
     };
     void Drain(FolderNameCache& names);
     void EndAll(FolderNameCache& names);
@@ -78,6 +89,9 @@ private:
     // at every entry it makes there.
     std::string lastAsked_;
     const Watched* lastWatched_ = nullptr;
+    // What `Made` was told, in the order made, which is the order the queue
+    // reports it in; someone else's changes come between as they happened.
+    std::deque<OwnEntry> ownMade_;
 };
 
 } // namespace platform::detail

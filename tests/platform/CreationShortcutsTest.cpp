@@ -167,6 +167,12 @@ TEST(CreationShortcuts, ChangesByAnotherProgramBetweenFoldersAreSeen) {
          "D:\\top\\dest\\note.txt", false, "", "D:\\top\\dest\\note.txt"},
         {"a made folder removed", [](auto& s) { fs::remove(s.Host("D:\\top\\dest\\b")); }, "D:\\top\\dest\\B",
          true, "D:\\top\\dest\\B", ""},
+        {"a made folder removed and made again in another case",
+         [](auto& s) {
+             fs::remove(s.Host("D:\\top\\dest\\b"));
+             s.MakeFolder("D:\\top\\dest\\B");
+         },
+         "D:\\top\\dest\\b", false, "", "D:\\top\\dest\\b"},
         {"a made folder renamed", [&](auto& s) { move(s, "D:\\top\\dest\\b", "D:\\top\\dest\\c"); },
          "D:\\top\\dest\\C", false, "", "D:\\top\\dest\\C"},
         {"the folder moved away and made anew",
