@@ -3,6 +3,7 @@
 #include "create/engine/AttachOptions.h"
 #include "create/engine/NameFieldChecks.h"
 #include "tools/ControlOnForm.h"
+#include "ui/ClickHandlersByName.h"
 #include "ui/ComboBox.h"
 #include "ui/Guard.h"
 #include "ui/ListBox.h"
@@ -53,6 +54,15 @@ void CreationPage::BindCreationControls(const std::string& pageName, const std::
     viewDestination_ = findChild<QCheckBox*>(QString::fromStdString("chk" + pageName + "ViewDestFolder"));
     destinations_ = findChild<ui::ComboBox*>(QString::fromStdString("cbo" + pageName + "DestFolders"));
     ConnectSharedHandlers();
+    ConnectClickHandlersByName(*this);
+}
+
+void CreationPage::ResetCountersAndPreview() {
+    ResetAllCounters();
+    RefreshResultLabels();
+    FindControl<QLabel>(*this, "lbl" + pageName_ + "StartFolder")->clear();
+    FindControl<QLabel>(*this, "lbl" + pageName_ + "EndFolder")->clear();
+    structureList_->SetHorizontalExtent(3000);
 }
 
 void CreationPage::ConnectSharedHandlers() {

@@ -102,7 +102,8 @@ protected:
 
     // Once the form is set up: `pageName` is "Vol02", "Vol03" or "Vol04",
     // `statisticsName` "Stat02" ...; the statistics window is asked for when
-    // needed, as it is created after the page.
+    // needed, as it is created after the page. The page's own click
+    // handlers are connected by their names (see ClickHandlersByName).
     void BindCreationControls(const std::string& pageName, const std::string& statisticsName,
                               std::function<QWidget*()> statisticsWindow);
     // Binds the counter block to the statistics window once it exists.
@@ -139,6 +140,9 @@ protected:
     // (and no free-space check of structures no run will attach), else what
     // the free-space check plans.
     void PlanToCreate();
+    // At start-up: the counters reset and shown, the preview empty, the
+    // structure list wide enough to scroll sideways.
+    void ResetCountersAndPreview();
     // The counters planned anew and shown, after a change of the items or structures.
     void Replan();
     // The controls every creation page turns on and off together: prefix,

@@ -3,10 +3,10 @@
 #include "common/FolderLineSet.h"
 #include "common/FrameworkText.h"
 #include "common/PathSplitting.h"
-#include "tools/IncludeListEditor.h"
 #include "create/engine/PageRunGuard.h"
 #include "tools/ExcludeListClearing.h"
 #include "tools/ExportHandOver.h"
+#include "tools/IncludeListEditor.h"
 #include "tools/ItemListMoves.h"
 #include "tools/TfrmFileImport.h"
 #include "tools/UpdatePacer.h"
@@ -38,6 +38,13 @@ IncludeExcludePair::IncludeExcludePair(const IncludeExcludeControls& controls, b
 void IncludeExcludePair::ShowCounts() {
     controls_.includeCount->setText(QString::number(controls_.include->Count()));
     controls_.excludeCount->setText(QString::number(controls_.exclude->Count()));
+}
+
+void IncludeExcludePair::Initialise() {
+    controls_.includeCount->setText("0");
+    controls_.excludeCount->setText("0");
+    controls_.include->SetHorizontalExtent(3000);
+    controls_.exclude->SetHorizontalExtent(3000);
 }
 
 void IncludeExcludePair::WorkStep(UpdatePacer& pacer, int pendingIncludeItems, int progress) {

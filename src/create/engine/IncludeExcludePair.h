@@ -53,6 +53,8 @@ public:
                        const IncludeExcludeTexts& texts);
 
     void ShowCounts();
+    // At start-up: both counts "0", both lists wide enough to scroll sideways.
+    void Initialise();
     // Between items of long list work, when the pacer says so: the counts (the
     // Include count with `pendingIncludeItems` not added yet), the progress
     // bar (unless `progress` is negative), pending messages.

@@ -1,7 +1,6 @@
 #include "create/numbers/Vol03NumbersPage.h"
 
 #include "create/numbers/TfrmStatistic03.h"
-#include "ui/ClickHandlersByName.h"
 #include "ui/ComboBox.h"
 #include "ui/ListBox.h"
 
@@ -16,7 +15,6 @@ Vol03NumbersPage::Vol03NumbersPage(MainWindowServices& mainWindow, QWidget* pare
     structureWays_.focusListAfterAdd = true;
     structureWays_.focusListAfterEmpty = true;
     structureWays_.focusAfterRemove = ui_->btnVol03RemoveFolderStructure;
-    ConnectClickHandlersByName(*this);
     ConnectFields();
 }
 
@@ -42,15 +40,11 @@ void Vol03NumbersPage::SetNameControlsEnabled(bool enabled) {
 }
 
 void Vol03NumbersPage::InitialiseAtStart() {
-    ResetAllCounters();
-    RefreshResultLabels();
+    ResetCountersAndPreview();
     ui_->edtVol03StartNumber->setText("1");
     ui_->edtVol03EndNumber->setText("1");
-    ui_->lblVol03StartFolder->clear();
-    ui_->lblVol03EndFolder->clear();
     // The destination list holds the folders chosen so far and nothing else:
     // an empty entry would be a destination the person could pick.
     ui_->cboVol03DestFolders->SetItemIndex(-1);
-    ui_->lstVol03AddFolderStructure->SetHorizontalExtent(3000);
     SetNameControlsEnabled(false);
 }

@@ -1,7 +1,6 @@
 #include "create/paths/Vol04PathsPage.h"
 
 #include "create/paths/TfrmStatistic04.h"
-#include "ui/ClickHandlersByName.h"
 #include "ui/ListBox.h"
 
 #include "ui_Vol04PathsPage.h"
@@ -16,7 +15,6 @@ Vol04PathsPage::Vol04PathsPage(MainWindowServices& mainWindow, QWidget* parent)
     stepSettings_.filesOfNewestFolderOnly = true;
     structureWays_.judgeButtonsAfterEmpty = true;
     structureWays_.focusListAfterAdd = true;
-    ConnectClickHandlersByName(*this);
     ConnectListsAndFields();
 }
 

@@ -17,16 +17,9 @@ void Vol04PathsPage::ConnectListsAndFields() {
 }
 
 void Vol04PathsPage::InitialiseAtStart() {
-    ResetAllCounters();
-    RefreshResultLabels();
-    ui_->lblVol04StartFolder->clear();
-    ui_->lblVol04EndFolder->clear();
+    ResetCountersAndPreview();
     SetPageControlsEnabled(false);
-    ui_->lblVol04IncludeSum->setText("0");
-    ui_->lblVol04ExcludeSum->setText("0");
-    for (ui::ListBox* list :
-         {ui_->lstVol04IncludeFolderList, ui_->lstVol04ExcludeFolderList, ui_->lstVol04AddFolderStructure})
-        list->SetHorizontalExtent(3000);
+    ListPair().Initialise();
 }
 
 void Vol04PathsPage::btnVol04ExamplesClick() {

@@ -1,7 +1,6 @@
 #include "create/strings/Vol02StringsPage.h"
 
 #include "create/strings/TfrmStatistic02.h"
-#include "ui/ClickHandlersByName.h"
 #include "ui/ComboBox.h"
 #include "ui/ListBox.h"
 
@@ -11,7 +10,6 @@ Vol02StringsPage::Vol02StringsPage(MainWindowServices& mainWindow, QWidget* pare
     : WindowWithForm(mainWindow, parent, Texts()) {
     BindCreationControls("Vol02", "Stat02", [] { return frmStatistic02; });
     stepSettings_.chargeExists = stepSettings_.chargeOther = true;
-    ConnectClickHandlersByName(*this);
     ConnectListsAndFields();
 }
 

@@ -26,10 +26,7 @@ void Vol02StringsPage::ConnectListsAndFields() {
 }
 
 void Vol02StringsPage::InitialiseAtStart() {
-    ResetAllCounters();
-    RefreshResultLabels();
-    ui_->lblVol02StartFolder->clear();
-    ui_->lblVol02EndFolder->clear();
+    ResetCountersAndPreview();
     // The destination list starts with an empty entry, selected; Clear All
     // goes back to it.
     ui::ComboBox& destinations = *ui_->cboVol02DestFolders;
@@ -37,11 +34,7 @@ void Vol02StringsPage::InitialiseAtStart() {
         destinations.AddItem("");
     destinations.SetItemIndex(destinations.Count() - 1);
     SetPageControlsEnabled(false);
-    ui_->lblVol02IncludeSum->setText("0");
-    ui_->lblVol02ExcludeSum->setText("0");
-    for (ui::ListBox* list :
-         {ui_->lstVol02IncludeStrings, ui_->lstVol02ExcludeStrings, ui_->lstVol02AddFolderStructure})
-        list->SetHorizontalExtent(3000);
+    ListPair().Initialise();
 }
 
 void Vol02StringsPage::SetDestination(const std::string& path) {
