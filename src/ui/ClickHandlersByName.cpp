@@ -25,3 +25,11 @@ void ConnectClickHandlersByName(QWidget& page) {
         ui::OnClicked(button, [&page, handler] { handler.invoke(&page, Qt::DirectConnection); });
     }
 }
+
+QMetaMethod HandlerNamed(QWidget& page, const std::string& name) {
+    const QMetaObject& meta = *page.metaObject();
+    const int index = meta.indexOfMethod((name + "()").c_str());
+    if (index < meta.methodOffset())
+        throw std::logic_error("The page has no handler " + name);
+    return meta.method(index);
+}

@@ -7,6 +7,7 @@
 #include "support/ScriptedDesktop.h"
 #include "ui/FrameworkError.h"
 
+#include <QCheckBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QWidget>
@@ -38,6 +39,11 @@ public slots:
     void btnVol06SaveToClick(int) { handled.push_back("SaveTo with an argument"); }
     void btnVol06SaveTo() { handled.push_back("SaveTo"); }
 
+public:
+    // Connected to the box's toggling: invokable, not a slot, so its click
+    // does not run it a second time.
+    Q_INVOKABLE void chkVol06HyphenClick() { handled.push_back("Hyphen toggled"); }
+
 private:
     void MakeButton(const char* name) {
         QAbstractButton* button = std::string(name).starts_with("rdo")
@@ -63,6 +69,20 @@ TEST(ClickHandlersByName, EachButtonRunsTheHandlerNamedAfterItThroughTheGuard) {
 TEST(ClickHandlersByName, AHandlerWithoutItsButtonIsAFaultOfThePage) {
     FormWithHandlers form(false);
     EXPECT_THROW(ConnectClickHandlersByName(form), std::logic_error);
+}
+
+TEST(ClickHandlersByName, AnotherEventRunsTheHandlerNamedForItOnly) {
+    testsupport::ScriptedDesktop desktop;
+    FormWithHandlers form(true);
+    auto* hyphen = new QCheckBox(&form);
+    hyphen->setObjectName("chkVol06Hyphen");
+    ConnectClickHandlersByName(form);
+    ConnectHandlerByName(form, hyphen, &QCheckBox::toggled, "chkVol06HyphenClick");
+    hyphen->click();
+    hyphen->setChecked(false);
+    EXPECT_EQ(form.handled, (std::vector<std::string>{"Hyphen toggled", "Hyphen toggled"}));
+    EXPECT_THROW(ConnectHandlerByName(form, hyphen, &QCheckBox::toggled, "chkVol06HyphenExit"),
+                 std::logic_error);
 }
 
 } // namespace

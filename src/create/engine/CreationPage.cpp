@@ -66,36 +66,29 @@ void CreationPage::ResetCountersAndPreview() {
 }
 
 void CreationPage::ConnectSharedHandlers() {
-    ui::OnClicked(createFolders_, [this] { CreateFolders(false); });
-    ui::OnClicked(createFoldersSimulation_, [this] { CreateFolders(true); });
-    ui::OnClicked(FindControl<QAbstractButton>(*this, "btn" + pageName_ + "Undo"), [this] { UndoLastRun(); });
-    ui::OnClicked(FindControl<QAbstractButton>(*this, "btn" + pageName_ + "AddFolderStructure"),
-                  [this] { Structures().BrowseAndAdd(); });
-    ui::OnClicked(FindControl<QAbstractButton>(*this, "btn" + pageName_ + "ViewFolderStructure"),
-                  [this] { Structures().ViewSelected(); });
-    ui::OnClicked(FindControl<QAbstractButton>(*this, "btn" + pageName_ + "RemoveFolderStructure"),
-                  [this] { Structures().RemoveSelected(); });
-    for (AttachMode mode :
-         {AttachMode::Nothing, AttachMode::MainFolderWithFiles, AttachMode::MainFolderWithoutFiles,
-          AttachMode::SubFoldersOnlyWithFiles, AttachMode::SubFoldersOnlyWithoutFiles})
-        ui::OnClicked(&AttachRadio(mode), [this, mode] { AttachOptionClicked(mode); });
-    // Each field is checked on every change and again when it is left.
-    auto* prefix = FindControl<QLineEdit>(*this, "edt" + pageName_ + "Prefix");
-    auto* suffix = FindControl<QLineEdit>(*this, "edt" + pageName_ + "Suffix");
-    const auto checkPrefix = [this, prefix] {
-        CheckNamePart(*prefix, texts_.prefixCaption, "Illegal character in the Prefix : ");
-    };
-    const auto checkSuffix = [this, suffix] {
-        CheckNamePart(*suffix, texts_.suffixCaption, "Illegal character in the Suffix : ");
-    };
-    ui::Connect(prefix, &QLineEdit::textChanged, this, checkPrefix);
-    ui::Connect(prefix, &QLineEdit::editingFinished, this, checkPrefix);
-    ui::Connect(suffix, &QLineEdit::textChanged, this, checkSuffix);
-    ui::Connect(suffix, &QLineEdit::editingFinished, this, checkSuffix);
-    ui::Connect(FindControl<QCheckBox>(*this, "chk" + pageName_ + "Hyphen"), &QCheckBox::toggled, this,
-                [this] { UpdatePreview(); });
+    // The page names these handlers; each field is checked on every change
+    // and again when it is left.
+    const std::string& page = pageName_;
+    auto* prefix = FindControl<QLineEdit>(*this, "edt" + page + "Prefix");
+    auto* suffix = FindControl<QLineEdit>(*this, "edt" + page + "Suffix");
+    ConnectHandlerByName(*this, prefix, &QLineEdit::textChanged, "edt" + page + "PrefixChange");
+    ConnectHandlerByName(*this, prefix, &QLineEdit::editingFinished, "edt" + page + "PrefixExit");
+    ConnectHandlerByName(*this, suffix, &QLineEdit::textChanged, "edt" + page + "SuffixChange");
+    ConnectHandlerByName(*this, suffix, &QLineEdit::editingFinished, "edt" + page + "SuffixExit");
+    ConnectHandlerByName(*this, FindControl<QCheckBox>(*this, "chk" + page + "Hyphen"), &QCheckBox::toggled,
+                         "chk" + page + "HyphenClick");
     if (destinations_)
-        ConnectDestinationHandlers();
+        ConnectHandlerByName(*this, destinations_, &QComboBox::activated, "cbo" + page + "DestFoldersSelect");
+}
+
+void CreationPage::CheckPrefix() {
+    CheckNamePart(*FindControl<QLineEdit>(*this, "edt" + pageName_ + "Prefix"), texts_.prefixCaption,
+                  "Illegal character in the Prefix : ");
+}
+
+void CreationPage::CheckSuffix() {
+    CheckNamePart(*FindControl<QLineEdit>(*this, "edt" + pageName_ + "Suffix"), texts_.suffixCaption,
+                  "Illegal character in the Suffix : ");
 }
 
 void CreationPage::CheckNamePart(QLineEdit& field, const std::string& caption, const std::string& text) {

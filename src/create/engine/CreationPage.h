@@ -153,6 +153,14 @@ protected:
     void EnableStructureControls();
     // The click of the attach option of `mode`.
     void AttachOptionClicked(AttachMode mode);
+    // What the pages' handlers alike do: the prefix or suffix check with the
+    // page's box, then the preview; the destination browsed for, chosen from
+    // the drop-down, and opened (CreationPageDestination.cpp).
+    void CheckPrefix();
+    void CheckSuffix();
+    void AddDestinationFolder();
+    void DestinationSelected();
+    void ViewDestination();
     ui::ListBox& StructureListControl() const { return *structureList_; }
     QPushButton& CreateFoldersButton() const { return *createFolders_; }
     QPushButton& SimulationButton() const { return *createFoldersSimulation_; }
@@ -176,14 +184,9 @@ protected:
     StructureListPage structureWays_;
 
 private:
-    // The handlers every creation page has alike, connected to the controls
-    // named after the page: create, simulate and undo, the structure
-    // buttons, the attach options, prefix, suffix and Hyphen.
+    // The page's handlers of its prefix, suffix, Hyphen and destination
+    // drop-down, connected by the names the page gives them.
     void ConnectSharedHandlers();
-    // Browse, the drop-down's choice and View of the destination
-    // (CreationPageDestination.cpp).
-    void ConnectDestinationHandlers();
-    void ViewDestination();
     // The prefix or suffix check, with the page's box, then the preview.
     void CheckNamePart(QLineEdit& field, const std::string& caption, const std::string& text);
     QRadioButton& AttachRadio(AttachMode mode) const;

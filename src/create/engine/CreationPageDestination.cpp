@@ -14,17 +14,14 @@
 
 #include <QAbstractButton>
 
-void CreationPage::ConnectDestinationHandlers() {
-    ui::OnClicked(FindControl<QAbstractButton>(*this, "btn" + pageName_ + "AddDestFolder"), [this] {
-        if (!runInProgress_)
-            SetDestination(BrowseForFolder(this, "Select the Destination Directory."));
-    });
-    ui::Connect(destinations_, &QComboBox::activated, this, [this] {
-        if (!runInProgress_)
-            SetDestination(destinations_->Text());
-    });
-    ui::OnClicked(FindControl<QAbstractButton>(*this, "btn" + pageName_ + "ViewDestFolder"),
-                  [this] { ViewDestination(); });
+void CreationPage::AddDestinationFolder() {
+    if (!runInProgress_)
+        SetDestination(BrowseForFolder(this, "Select the Destination Directory."));
+}
+
+void CreationPage::DestinationSelected() {
+    if (!runInProgress_)
+        SetDestination(destinations_->Text());
 }
 
 void CreationPage::KeepDestination(const std::string& path) {

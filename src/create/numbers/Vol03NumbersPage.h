@@ -69,9 +69,38 @@ public:
     void btnVol03AcceptAllSettingsClick();
     void btnVol03ErrorLogClick() {}
 
+    // Prefix, suffix and Hyphen, and the destination drop-down: connected by
+    // name by the page base to the fields' changes.
+    Q_INVOKABLE void edtVol03PrefixChange() { CheckPrefix(); }
+    Q_INVOKABLE void edtVol03PrefixExit() { CheckPrefix(); }
+    Q_INVOKABLE void edtVol03SuffixChange() { CheckSuffix(); }
+    Q_INVOKABLE void edtVol03SuffixExit() { CheckSuffix(); }
+    Q_INVOKABLE void chkVol03HyphenClick() { UpdatePreview(); }
+    Q_INVOKABLE void cboVol03DestFoldersSelect() { DestinationSelected(); }
+
 public slots:
-    // Each button's handler, connected to the button it is named after; the
-    // page base has those every creation page has alike.
+    // Each button's handler, connected to the button it is named after.
+    // Run, simulation, Undo, the structures and the attach options: what
+    // every creation page does alike, done by the page base.
+    void btnVol03CreateFoldersClick() { CreateFolders(false); }
+    void btnVol03CreateFoldersSimulationClick() { CreateFolders(true); }
+    void btnVol03UndoClick() { UndoLastRun(); }
+    void btnVol03AddFolderStructureClick() { Structures().BrowseAndAdd(); }
+    void btnVol03ViewFolderStructureClick() { Structures().ViewSelected(); }
+    void btnVol03RemoveFolderStructureClick() { Structures().RemoveSelected(); }
+    void rdoVol03AttachNothingClick() { AttachOptionClicked(AttachMode::Nothing); }
+    void rdoVol03AttachMainFolderWithFilesClick() { AttachOptionClicked(AttachMode::MainFolderWithFiles); }
+    void rdoVol03AttachMainFolderWithoutFilesClick() {
+        AttachOptionClicked(AttachMode::MainFolderWithoutFiles);
+    }
+    void rdoVol03AttachSubFoldersOnlyWithFilesClick() {
+        AttachOptionClicked(AttachMode::SubFoldersOnlyWithFiles);
+    }
+    void rdoVol03AttachSubFoldersOnlyWithoutFilesClick() {
+        AttachOptionClicked(AttachMode::SubFoldersOnlyWithoutFiles);
+    }
+    void btnVol03AddDestFolderClick() { AddDestinationFolder(); }
+    void btnVol03ViewDestFolderClick() { ViewDestination(); }
     void btnVol03StatisticsClick() { ShowStatisticsWindow(); }
 
     // Destination, Clear Fields, help and examples (Vol03NumbersPageFields.cpp).

@@ -69,9 +69,35 @@ public:
     bool AddPathsToIncludeList(const std::string& text, bool stopAtFirst, std::string& message,
                                std::string& normalised);
 
+    // Prefix, suffix and Hyphen: connected by
+    // name by the page base to the fields' changes.
+    Q_INVOKABLE void edtVol04PrefixChange() { CheckPrefix(); }
+    Q_INVOKABLE void edtVol04PrefixExit() { CheckPrefix(); }
+    Q_INVOKABLE void edtVol04SuffixChange() { CheckSuffix(); }
+    Q_INVOKABLE void edtVol04SuffixExit() { CheckSuffix(); }
+    Q_INVOKABLE void chkVol04HyphenClick() { UpdatePreview(); }
+
 public slots:
-    // Each button's handler, connected to the button it is named after; the
-    // page base has those every creation page has alike.
+    // Each button's handler, connected to the button it is named after.
+    // Run, simulation, Undo, the structures and the attach options: what
+    // every creation page does alike, done by the page base.
+    void btnVol04CreateFoldersClick() { CreateFolders(false); }
+    void btnVol04CreateFoldersSimulationClick() { CreateFolders(true); }
+    void btnVol04UndoClick() { UndoLastRun(); }
+    void btnVol04AddFolderStructureClick() { Structures().BrowseAndAdd(); }
+    void btnVol04ViewFolderStructureClick() { Structures().ViewSelected(); }
+    void btnVol04RemoveFolderStructureClick() { Structures().RemoveSelected(); }
+    void rdoVol04AttachNothingClick() { AttachOptionClicked(AttachMode::Nothing); }
+    void rdoVol04AttachMainFolderWithFilesClick() { AttachOptionClicked(AttachMode::MainFolderWithFiles); }
+    void rdoVol04AttachMainFolderWithoutFilesClick() {
+        AttachOptionClicked(AttachMode::MainFolderWithoutFiles);
+    }
+    void rdoVol04AttachSubFoldersOnlyWithFilesClick() {
+        AttachOptionClicked(AttachMode::SubFoldersOnlyWithFiles);
+    }
+    void rdoVol04AttachSubFoldersOnlyWithoutFilesClick() {
+        AttachOptionClicked(AttachMode::SubFoldersOnlyWithoutFiles);
+    }
     void btnVol04StatisticsClick() { ShowStatisticsWindow(); }
 
     // Lists (Vol04PathsPageLists.cpp).

@@ -61,9 +61,38 @@ public:
     void edtVol02AddToListKeyPress() { btnVol02AddToListClick(); } // Enter
     void SetDestination(const std::string& path) override;
 
+    // Prefix, suffix and Hyphen, and the destination drop-down: connected by
+    // name by the page base to the fields' changes.
+    Q_INVOKABLE void edtVol02PrefixChange() { CheckPrefix(); }
+    Q_INVOKABLE void edtVol02PrefixExit() { CheckPrefix(); }
+    Q_INVOKABLE void edtVol02SuffixChange() { CheckSuffix(); }
+    Q_INVOKABLE void edtVol02SuffixExit() { CheckSuffix(); }
+    Q_INVOKABLE void chkVol02HyphenClick() { UpdatePreview(); }
+    Q_INVOKABLE void cboVol02DestFoldersSelect() { DestinationSelected(); }
+
 public slots:
-    // Each button's handler, connected to the button it is named after; the
-    // page base has those every creation page has alike.
+    // Each button's handler, connected to the button it is named after.
+    // Run, simulation, Undo, the structures and the attach options: what
+    // every creation page does alike, done by the page base.
+    void btnVol02CreateFoldersClick() { CreateFolders(false); }
+    void btnVol02CreateFoldersSimulationClick() { CreateFolders(true); }
+    void btnVol02UndoClick() { UndoLastRun(); }
+    void btnVol02AddFolderStructureClick() { Structures().BrowseAndAdd(); }
+    void btnVol02ViewFolderStructureClick() { Structures().ViewSelected(); }
+    void btnVol02RemoveFolderStructureClick() { Structures().RemoveSelected(); }
+    void rdoVol02AttachNothingClick() { AttachOptionClicked(AttachMode::Nothing); }
+    void rdoVol02AttachMainFolderWithFilesClick() { AttachOptionClicked(AttachMode::MainFolderWithFiles); }
+    void rdoVol02AttachMainFolderWithoutFilesClick() {
+        AttachOptionClicked(AttachMode::MainFolderWithoutFiles);
+    }
+    void rdoVol02AttachSubFoldersOnlyWithFilesClick() {
+        AttachOptionClicked(AttachMode::SubFoldersOnlyWithFiles);
+    }
+    void rdoVol02AttachSubFoldersOnlyWithoutFilesClick() {
+        AttachOptionClicked(AttachMode::SubFoldersOnlyWithoutFiles);
+    }
+    void btnVol02AddDestFolderClick() { AddDestinationFolder(); }
+    void btnVol02ViewDestFolderClick() { ViewDestination(); }
     void btnVol02StatisticClick() { ShowStatisticsWindow(); }
 
     // Lists (Vol02StringsPageLists.cpp).
