@@ -14,9 +14,14 @@ UniformRowList::UniformRowList(QWidget* parent) : QListWidget(parent) {
     setUniformItemSizes(true);
     // Whatever reorders or empties the rows moves the rows on screen.
     const auto anything = [this] { RemeasureRows(); };
-    connect(model(), &QAbstractItemModel::modelReset, this, anything);
-    connect(model(), &QAbstractItemModel::layoutChanged, this, anything);
-    connect(model(), &QAbstractItemModel::rowsMoved, this, anything);
+    modelConnections_ = {connect(model(), &QAbstractItemModel::modelReset, this, anything),
+                         connect(model(), &QAbstractItemModel::layoutChanged, this, anything),
+                         connect(model(), &QAbstractItemModel::rowsMoved, this, anything)};
+}
+
+UniformRowList::~UniformRowList() {
+    for (const QMetaObject::Connection& connection : modelConnections_)
+        disconnect(connection);
 }
 
 void UniformRowList::RemeasureRows() {

@@ -19,12 +19,15 @@
 
 #include <QListWidget>
 
+#include <vector>
+
 namespace ui {
 
 class UniformRowList : public QListWidget {
     Q_OBJECT
 public:
     explicit UniformRowList(QWidget* parent = nullptr);
+    ~UniformRowList() override;
 
     QRect visualRect(const QModelIndex& index) const override;
     QModelIndex indexAt(const QPoint& point) const override;
@@ -69,6 +72,9 @@ private:
     // only rows inserted from firstInsertedRow_ on, or anything else.
     enum class SinceLayout { Nothing, RowsInserted, Anything };
     SinceLayout sinceLayout_ = SinceLayout::Nothing;
+    // The model outlives this part of the list: QWidget deletes it, and it
+    // says it was reset, only after this class is gone.
+    std::vector<QMetaObject::Connection> modelConnections_;
     int firstInsertedRow_ = 0;
 };
 
