@@ -76,9 +76,8 @@ void Vol08CopyPage::InitialiseAtStart() {
     EnableVol08Options(false);
     ResetVol08Counters();
     ShowVol08Counters();
-    for (ui::ListBox* list :
-         {ui_->lstVol08IncludeFolderList, ui_->lstVol08ExcludeFolderList, ui_->lstVol08AddFolderStructure})
-        list->SetHorizontalExtent(3000);
+    lists_->PrepareAtStart();
+    ui_->lstVol08AddFolderStructure->SetHorizontalExtent(3000);
 }
 
 AttachMode Vol08CopyPage::SelectedAttachMode() const {

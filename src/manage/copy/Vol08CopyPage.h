@@ -23,6 +23,7 @@
 #include "manage/shared/ManageLists.h"
 #include "platform/FileSystem.h"
 #include "tools/MainWindowServices.h"
+#include "tools/TfrmAltalanosHelp.h"
 
 #include <QWidget>
 
@@ -106,8 +107,8 @@ public slots:
     void btnVol08AddFolderStructureClick();
     void btnVol08ViewFolderStructureClick();
     void btnVol08RemoveFolderStructureClick();
-    void rdoVol08AttachMainFolderWithoutFilesClick();
-    void rdoVol08AttachSubFoldersOnlyWithoutFilesClick();
+    void rdoVol08AttachMainFolderWithoutFilesClick() { AttachRadioClicked(false, nullptr); }
+    void rdoVol08AttachSubFoldersOnlyWithoutFilesClick() { AttachRadioClicked(false, nullptr); }
     void rdoVol08AttachMainFolderWithFilesClick();
     void rdoVol08AttachSubFoldersOnlyWithFilesClick();
     void btnVol08FileSelectionClick();
@@ -126,7 +127,7 @@ public slots:
     void btnVol08SmartExportClick() { lists_->SmartExport(); }
     void btnVol08EditIncludeListClick() { lists_->EditIncludeList(); }
     void btnVol08ClearAllClick() { lists_->ClearAll(); }
-    void btnVol08HelpClick();
+    void btnVol08HelpClick() { ShowHelpWindow("Copy"); }
     void btnVol08ExamplesClick();
     void btnVol08StatisticsClick();
     void btnVol08LoadFromClick() { lists_->LoadListFile(); }
@@ -140,7 +141,8 @@ public slots:
 
 private:
     void BindStatisticsWindow();
-    void AttachRadioClicked(bool withFiles, bool showsHint, bool& hintShown);
+    // A mode with files shows the Select Files hint once, as `hintShown` says.
+    void AttachRadioClicked(bool withFiles, bool* hintShown);
     void RecountToCopy(bool withFiles);
     void ShowCountersEverywhere();
     // The lists and the level builder (Vol08CopyPageLists.cpp).

@@ -1,6 +1,6 @@
 // The copy page's Include and Exclude lists: the builder and import windows'
 // results, adding a folder by hand, moving lines between the lists, deleting
-// from the Exclude list, the editor, Smart Export, Clear Fields, help,
+// from the Exclude list, the editor, Smart Export, Clear Fields,
 // examples and the list files. The steps are the manage pages' shared ones
 // (ManageLists); every change ends with the page's refresh.
 
@@ -11,7 +11,6 @@
 #include "create/engine/PageRunGuard.h"
 #include "manage/copy/TfrmVol08EditIncludeList.h"
 #include "manage/shared/ManageLists.h"
-#include "tools/TfrmAltalanosHelp.h"
 #include "tools/TfrmExamplesCopy.h"
 #include "ui/Desktop.h"
 #include "ui/ListBox.h"
@@ -55,10 +54,6 @@ void Vol08CopyPage::ClearPageFields() {
     ClearUndoLists();
     ShowCountersEverywhere();
     EnableVol08Options(false);
-}
-
-void Vol08CopyPage::btnVol08HelpClick() {
-    ShowHelpWindow("Copy");
 }
 
 void Vol08CopyPage::btnVol08ExamplesClick() {

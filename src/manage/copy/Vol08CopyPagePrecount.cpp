@@ -131,7 +131,10 @@ void Vol08CopyPage::RecountToCopy(bool withFiles) {
     ShowCountersEverywhere();
 }
 
-void Vol08CopyPage::AttachRadioClicked(bool withFiles, bool showsHint, bool& hintShown) {
+void Vol08CopyPage::AttachRadioClicked(bool withFiles, bool* hintShown) {
+    if (runInProgress_)
+        return;
+    const bool showsHint = hintShown != nullptr;
     for (QWidget* control :
          std::initializer_list<QWidget*>{ui_->btnVol08AddFolderStructure, ui_->btnVol08ViewFolderStructure,
                                          ui_->btnVol08RemoveFolderStructure, ui_->lstVol08AddFolderStructure})
@@ -141,39 +144,21 @@ void Vol08CopyPage::AttachRadioClicked(bool withFiles, bool showsHint, bool& hin
     for (QWidget* control : std::initializer_list<QWidget*>{ui_->btnVol08FileSelection, ui_->lblVol08Status,
                                                             ui_->lblVol08FileTypesAllSelected})
         control->setEnabled(showsHint);
-    if (showsHint && !hintShown) {
+    if (showsHint && !*hintShown) {
         ui::ShowBox(this, Title + Blanks12 + "Warning no: 0277.",
                     "You can Select File Names/Types by Clicking on the <Select Files> button.",
                     ui::Icon::Warning);
-        hintShown = true;
+        *hintShown = true;
     }
 }
 
-void Vol08CopyPage::rdoVol08AttachMainFolderWithoutFilesClick() {
-    if (runInProgress_)
-        return;
-    bool none = false;
-    AttachRadioClicked(false, false, none);
-}
-
-void Vol08CopyPage::rdoVol08AttachSubFoldersOnlyWithoutFilesClick() {
-    if (runInProgress_)
-        return;
-    bool none = false;
-    AttachRadioClicked(false, false, none);
-}
-
 void Vol08CopyPage::rdoVol08AttachMainFolderWithFilesClick() {
-    if (runInProgress_)
-        return;
-    AttachRadioClicked(ui_->rdoVol08AttachMainFolderWithFiles->isChecked(), true, mainWithFilesHintShown_);
+    AttachRadioClicked(ui_->rdoVol08AttachMainFolderWithFiles->isChecked(), &mainWithFilesHintShown_);
 }
 
 void Vol08CopyPage::rdoVol08AttachSubFoldersOnlyWithFilesClick() {
-    if (runInProgress_)
-        return;
-    AttachRadioClicked(ui_->rdoVol08AttachSubFoldersOnlyWithFiles->isChecked(), true,
-                       subFoldersWithFilesHintShown_);
+    AttachRadioClicked(ui_->rdoVol08AttachSubFoldersOnlyWithFiles->isChecked(),
+                       &subFoldersWithFilesHintShown_);
 }
 
 void Vol08CopyPage::btnVol08FileSelectionClick() {

@@ -40,10 +40,7 @@ void Vol07DeletePage::InitialiseAtStart() {
     ShowVol07ResultCounters();
     DeleteFileSet.clear();
     EnableVol07Options(false);
-    ui_->lblVol07IncludeSum->setText("0");
-    ui_->lblVol07ExcludeSum->setText("0");
-    ui_->lstVol07IncludeFolderList->SetHorizontalExtent(3000);
-    ui_->lstVol07ExcludeFolderList->SetHorizontalExtent(3000);
+    lists_->PrepareAtStart();
 }
 
 void Vol07DeletePage::ShowActiveFileTypes() {
@@ -165,36 +162,35 @@ void Vol07DeletePage::ShowVol07StatisticsResults() {
         WriteCounterLabels(*frmStatistics07, "lblStat07", false, true);
 }
 
-void Vol07DeletePage::ModeChosen(QRadioButton& radio, bool filesOnly, bool folderCounters, bool& hintShown) {
+void Vol07DeletePage::ModeChosen(QRadioButton& radio, bool* filesHintShown) {
     if (runInProgress_)
         return;
+    const bool filesOnly = filesHintShown != nullptr;
     for (QWidget* control : std::initializer_list<QWidget*>{ui_->btnVol07FileSelection, ui_->lblVol07Status,
                                                             ui_->lblVol07FileTypesAllSelected})
         control->setEnabled(filesOnly);
-    EnableVol07FolderCounters(folderCounters);
+    EnableVol07FolderCounters(!filesOnly);
     RefreshVol07Page();
-    if (filesOnly && !hintShown && radio.isChecked()) {
-        hintShown = true;
+    if (filesOnly && !*filesHintShown && radio.isChecked()) {
+        *filesHintShown = true;
         ui::ShowBox(this, HintCaption, mainWindow_.Texts().SelectFilesHintText, ui::Icon::Warning);
     }
 }
 
 void Vol07DeletePage::rdoVol07DeleteOnlyFilesClick() {
-    ModeChosen(*ui_->rdoVol07DeleteOnlyFiles, true, false, filesHintShown_);
+    ModeChosen(*ui_->rdoVol07DeleteOnlyFiles, &filesHintShown_);
 }
 
 void Vol07DeletePage::rdoVol07DeleteOnlyFilesInMainFolderClick() {
-    ModeChosen(*ui_->rdoVol07DeleteOnlyFilesInMainFolder, true, false, mainFolderFilesHintShown_);
+    ModeChosen(*ui_->rdoVol07DeleteOnlyFilesInMainFolder, &mainFolderFilesHintShown_);
 }
 
 void Vol07DeletePage::rdoVol07DeleteSubFoldersClick() {
-    bool unused = true;
-    ModeChosen(*ui_->rdoVol07DeleteSubFolders, false, true, unused);
+    ModeChosen(*ui_->rdoVol07DeleteSubFolders, nullptr);
 }
 
 void Vol07DeletePage::rdoVol07DeleteCompleteFoldersClick() {
-    bool unused = true;
-    ModeChosen(*ui_->rdoVol07DeleteCompleteFolders, false, true, unused);
+    ModeChosen(*ui_->rdoVol07DeleteCompleteFolders, nullptr);
 }
 
 void Vol07DeletePage::btnVol07FileSelectionClick() {

@@ -18,6 +18,7 @@
 #include "manage/shared/LevelListBuilder.h"
 #include "manage/shared/ManageLists.h"
 #include "tools/MainWindowServices.h"
+#include "tools/TfrmAltalanosHelp.h"
 
 #include <QWidget>
 
@@ -116,7 +117,7 @@ public slots:
     void btnVol07EditIncludeListClick() { lists_->EditIncludeList(); }
     void btnVol07SmartExportClick() { lists_->SmartExport(); }
     void btnVol07ClearAllClick() { lists_->ClearAll(); }
-    void btnVol07HelpClick();
+    void btnVol07HelpClick() { ShowHelpWindow("Delete"); }
     void btnVol07ExamplesClick();
     void btnVol07LoadFromClick() { lists_->LoadListFile(); }
     void btnVol07SaveToClick() { lists_->SaveListFile(); }
@@ -126,7 +127,9 @@ private:
     void MakeLists();
     // Clear Fields on the page's own fields, besides the lists.
     void ClearPageFields();
-    void ModeChosen(QRadioButton& radio, bool filesOnly, bool folderCounters, bool& hintShown);
+    // A mode that deletes files only shows the Select Files hint once, as
+    // `filesHintShown` says; the others enable the folder counters.
+    void ModeChosen(QRadioButton& radio, bool* filesHintShown);
     std::vector<QLabel*> FolderCounterLabels() const;
     void WriteCounterLabels(QWidget& root, const std::string& prefix, bool toDelete, bool results);
     void ShowListCounts();

@@ -11,7 +11,6 @@
 #include "create/engine/PageRunGuard.h"
 #include "manage/delete/TfrmVol07EditIncludeList.h"
 #include "manage/shared/ManageLists.h"
-#include "tools/TfrmAltalanosHelp.h"
 #include "tools/TfrmExamplesDelete.h"
 #include "ui/Desktop.h"
 #include "ui/ListBox.h"
@@ -83,10 +82,6 @@ void Vol07DeletePage::ClearPageFields() {
     inventory_ = DeleteInventory{};
     ShowVol07ToDeleteCounters();
     EnableVol07Options(false);
-}
-
-void Vol07DeletePage::btnVol07HelpClick() {
-    ShowHelpWindow("Delete");
 }
 
 void Vol07DeletePage::btnVol07ExamplesClick() {

@@ -6,7 +6,6 @@
 #include "manage/rename/RenameNameParts.h"
 #include "manage/rename/TfrmStatistic06.h"
 #include "manage/shared/ManageLists.h"
-#include "tools/TfrmAltalanosHelp.h"
 #include "tools/TfrmExamplesRename.h"
 #include "ui/ClickHandlersByName.h"
 #include "ui/Desktop.h"
@@ -71,33 +70,29 @@ void Vol06RenamePage::InitialiseAtStart() {
     ShowVol06Counters();
     ui_->lblVol06StartFolder->clear();
     ui_->lblVol06EndFolder->clear();
-    ui_->lblVol06IncludeSum->setText("0");
-    ui_->lblVol06ExcludeSum->setText("0");
-    ui_->lstVol06IncludeFolderList->SetHorizontalExtent(3000);
-    ui_->lstVol06ExcludeFolderList->SetHorizontalExtent(3000);
+    lists_->PrepareAtStart();
+}
+
+_tagVol0XParts Vol06RenamePage::PrefixSuffixPartsOf(const std::string& line) const {
+    return BuildRenameNameParts(
+        line, TextOf(ui_->edtVol06NewPrefix), TextOf(ui_->edtVol06DelimiterPrefixSubFolder),
+        TextOf(ui_->edtVol06DelimiterSubFolderSuffix), TextOf(ui_->edtVol06NewSuffix));
 }
 
 _tagVol0XParts Vol06RenamePage::NamePartsOf(const std::string& line) const {
     if (ui_->rdoVol06RenameAddPrefixesSuffixes->isChecked())
-        return BuildRenameNameParts(
-            line, TextOf(ui_->edtVol06NewPrefix), TextOf(ui_->edtVol06DelimiterPrefixSubFolder),
-            TextOf(ui_->edtVol06DelimiterSubFolderSuffix), TextOf(ui_->edtVol06NewSuffix));
+        return PrefixSuffixPartsOf(line);
     return BuildLastSubFolderNameParts(line, TextOf(ui_->edtVol06RenameNewLastSubFolder));
 }
 
 void Vol06RenamePage::RefreshVol06Page() {
-    if (ui_->rdoVol06RenameAddPrefixesSuffixes->isChecked())
-        UpdateRenamePreview();
-    else
-        UpdateLastSubFolderPreview(TextOf(ui_->edtVol06RenameNewLastSubFolder));
+    const auto checkedRule = [this](const std::string& line) { return NamePartsOf(line); };
+    ShowPreviews(checkedRule);
     const bool lines = ui_->lstVol06IncludeFolderList->Count() > 0;
     EnableVol06Options(lines);
     EnableVol06RunButtons(lines);
     ResetVol06Counters();
-    if (ui_->rdoVol06RenameAddPrefixesSuffixes->isChecked())
-        UpdateRenamePreview();
-    else
-        UpdateLastSubFolderPreview(TextOf(ui_->edtVol06RenameNewLastSubFolder));
+    ShowPreviews(checkedRule);
     Vol06FoldersToRename = ui_->lstVol06IncludeFolderList->Count();
     ShowVol06Counters();
     ShowListCounts();
@@ -109,35 +104,24 @@ void Vol06RenamePage::ShowListCounts() {
 }
 
 void Vol06RenamePage::UpdateRenamePreview() {
-    const ui::ListBox& include = *ui_->lstVol06IncludeFolderList;
-    if (include.Count() == 0) {
-        ui_->lblVol06StartFolder->clear();
-        ui_->lblVol06EndFolder->clear();
-        return;
-    }
-    const auto preview = [this](const std::string& line, QLabel* label) {
-        if (Trim(ExtractFileDrive(line)).empty())
-            return;
-        const _tagVol0XParts parts = BuildRenameNameParts(
-            line, TextOf(ui_->edtVol06NewPrefix), TextOf(ui_->edtVol06DelimiterPrefixSubFolder),
-            TextOf(ui_->edtVol06DelimiterSubFolderSuffix), TextOf(ui_->edtVol06NewSuffix));
-        label->setText(QString::fromStdString(JoinNameParts(parts)));
-    };
-    preview(include.Text(0), ui_->lblVol06StartFolder);
-    preview(include.Text(include.Count() - 1), ui_->lblVol06EndFolder);
+    ShowPreviews([this](const std::string& line) { return PrefixSuffixPartsOf(line); });
 }
 
 void Vol06RenamePage::UpdateLastSubFolderPreview(const std::string& newName) {
+    ShowPreviews([&newName](const std::string& line) { return BuildLastSubFolderNameParts(line, newName); });
+}
+
+void Vol06RenamePage::ShowPreviews(const std::function<_tagVol0XParts(const std::string&)>& partsOf) {
     const ui::ListBox& include = *ui_->lstVol06IncludeFolderList;
     if (include.Count() == 0) {
         ui_->lblVol06StartFolder->clear();
         ui_->lblVol06EndFolder->clear();
         return;
     }
-    const auto preview = [&newName](const std::string& line, QLabel* label) {
-        if (Trim(ExtractFileDrive(line)).empty())
-            return;
-        label->setText(QString::fromStdString(JoinNameParts(BuildLastSubFolderNameParts(line, newName))));
+    // A line without a drive keeps the preview it had.
+    const auto preview = [&partsOf](const std::string& line, QLabel* label) {
+        if (!Trim(ExtractFileDrive(line)).empty())
+            label->setText(QString::fromStdString(JoinNameParts(partsOf(line))));
     };
     preview(include.Text(0), ui_->lblVol06StartFolder);
     preview(include.Text(include.Count() - 1), ui_->lblVol06EndFolder);
@@ -274,10 +258,6 @@ void Vol06RenamePage::edtVol06DelimiterSubFolderSuffixChange() {
 void Vol06RenamePage::edtVol06RenameNewLastSubFolderChange() {
     CheckRuleField(*ui_->edtVol06RenameNewLastSubFolder, Title + "Warning no: 0600.",
                    "Illegal character in the New Subfolder string : ", true);
-}
-
-void Vol06RenamePage::btnVol06HelpClick() {
-    ShowHelpWindow("Rename");
 }
 
 void Vol06RenamePage::btnVol06ExamplesClick() {

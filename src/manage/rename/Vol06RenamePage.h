@@ -17,6 +17,7 @@
 #include "manage/shared/LevelListBuilder.h"
 #include "manage/shared/ManageLists.h"
 #include "tools/MainWindowServices.h"
+#include "tools/TfrmAltalanosHelp.h"
 
 #include <QWidget>
 
@@ -116,7 +117,7 @@ public slots:
     void btnVol06ClearAllClick() { lists_->ClearAll(); }
     void btnVol06LoadFromClick() { lists_->LoadListFile(); }
     void btnVol06SaveToClick() { lists_->SaveListFile(); }
-    void btnVol06HelpClick();
+    void btnVol06HelpClick() { ShowHelpWindow("Rename"); }
     void btnVol06ExamplesClick();
     void btnVol06StatisticsClick();
 
@@ -133,6 +134,9 @@ private:
     void WriteCounterLabels();
     void ShowListCounts();
     void SetRuleControls(bool prefixesAndSuffixes);
+    _tagVol0XParts PrefixSuffixPartsOf(const std::string& line) const;
+    // The first and the last Include line as `partsOf` would rename them.
+    void ShowPreviews(const std::function<_tagVol0XParts(const std::string&)>& partsOf);
     // The check of one rule field: each illegal character found costs the
     // field its last character, with one box each; a clean text updates the
     // preview.

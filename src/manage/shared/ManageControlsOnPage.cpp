@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -67,4 +68,14 @@ ManageListControls ManageListControlsOnPage(QWidget& page, const std::string& co
     c.deleteExcludeAll = button("DeleteExcludeAll");
     c.smartExport = button("SmartExport");
     return c;
+}
+
+IncludeListEditorControls IncludeListEditorControlsOnForm(QWidget& editor, const std::string& code,
+                                                          QAbstractButton* cancel) {
+    const auto button = [&](const char* name) {
+        return FindControl<QAbstractButton>(editor, "btn" + code + name);
+    };
+    return {FindControl<QPlainTextEdit>(editor, "mmo" + code + "EditIncludeList"),
+            FindControl<QLabel>(editor, "lbl" + code + "EditLinesSum"), button("EditIncludeListOk"), cancel,
+            button("EditIncludeListHelp")};
 }

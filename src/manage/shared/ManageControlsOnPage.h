@@ -1,13 +1,16 @@
 #pragma once
-// The list and level builder controls of a rename, delete or copy page, found
-// by the names every page's form gives them: the kind of control, the page's
-// code ("Vol06", "Vol07", "Vol08") and the same name after it.
+// The list and level builder controls of a rename, delete or copy page, and
+// those of its Include-list editor, found by the names every page's forms give
+// them: the kind of control, the page's code ("Vol06", "Vol07", "Vol08") and
+// the same name after it.
 
 #include "manage/shared/LevelListBuilder.h"
 #include "manage/shared/ManageLists.h"
+#include "tools/IncludeListEditor.h"
 
 #include <string>
 
+class QAbstractButton;
 class QPushButton;
 class QWidget;
 
@@ -18,3 +21,6 @@ LevelBuilderControls LevelBuilderControlsOnPage(QWidget& page, const std::string
                                                 QPushButton* addFolderToList);
 ManageListControls ManageListControlsOnPage(QWidget& page, const std::string& code,
                                             QPushButton* addFolderToList, const bool* busy);
+// `cancel` is passed in: the rename editor spells its name with a small l.
+IncludeListEditorControls IncludeListEditorControlsOnForm(QWidget& editor, const std::string& code,
+                                                          QAbstractButton* cancel);

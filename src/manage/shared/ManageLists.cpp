@@ -66,6 +66,13 @@ bool ManageLists::Ask(const std::string& caption, const std::string& text) {
            ui::Answer::Yes;
 }
 
+void ManageLists::PrepareAtStart() {
+    c_.includeSum->setText("0");
+    c_.excludeSum->setText("0");
+    c_.include->SetHorizontalExtent(3000);
+    c_.exclude->SetHorizontalExtent(3000);
+}
+
 void ManageLists::ShowCounts() {
     c_.includeSum->setText(QString::number(c_.include->Count()));
     c_.excludeSum->setText(QString::number(c_.exclude->Count()));

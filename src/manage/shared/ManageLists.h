@@ -100,6 +100,8 @@ public:
     // The level builder of a page made from its form.
     LevelListBuilder& Levels() { return *levels_; }
 
+    // At start: both counts 0, and long paths can be scrolled sideways.
+    void PrepareAtStart();
     void ShowCounts();
     // False, after the page's box, for a folder the page keeps out.
     bool MayEnterInclude(const std::string& folder);

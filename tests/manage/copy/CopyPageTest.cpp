@@ -2,9 +2,12 @@
 // copy run and its simulation in each attach mode, and Undo, on a sandbox tree.
 
 #include "ui_TfrmStatistic08.h"
+#include "ui_TfrmVol08EditIncludeList.h"
 #include "ui_Vol08CopyPage.h"
 
 #include "CopyPageFixture.h"
+
+#include "manage/copy/TfrmVol08EditIncludeList.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -346,6 +349,28 @@ TEST_F(CopyPageTest, ModeAndStructureBoxes) {
     EXPECT_EQ(controls().lstVol08AddFolderStructure->Count(), 0);
     EXPECT_EQ(Row(page->CopyCounters().ToCreate), (std::vector<double>{1, 0, 0, 0}));
     EXPECT_FALSE(controls().btnVol08CopyFolders->isEnabled());
+    EXPECT_TRUE(desktop->AllUsed());
+}
+
+// The editor's lines come back as the memo holds them, each once outside the
+// Exclude list; Cancel leaves the list as it was.
+TEST_F(CopyPageTest, EditorTakesItsLinesOnOkOnly) {
+    Include({"C:\\Keep"});
+    controls().lstVol08ExcludeFolderList->AddItem("C:\\Out");
+    Ui::TfrmVol08EditIncludeList& editor = frmVol08EditIncludeList->Controls();
+    const auto edit = [&](const char* text, QAbstractButton* button) {
+        desktop->ExpectModal("frmVol08EditIncludeList", [&](ui::Form&) {
+            editor.mmoVol08EditIncludeList->setPlainText(text);
+            button->click();
+        });
+        controls().btnVol08EditIncludeList->click();
+    };
+    edit("C:\\B\n c:\\b \n\nC:\\out\nC:\\A", editor.btnVol08EditIncludeListOk);
+    EXPECT_EQ(controls().lstVol08IncludeFolderList->Items(), (Lines{"C:\\B", "C:\\A"}));
+    EXPECT_EQ(controls().lblVol08IncludeSum->text().toStdString(), "2");
+    edit("C:\\Other", editor.btnVol08EditIncludeListCancel);
+    EXPECT_EQ(controls().lstVol08IncludeFolderList->Items(), (Lines{"C:\\B", "C:\\A"}));
+    EXPECT_TRUE(editor.mmoVol08EditIncludeList->toPlainText().isEmpty());
     EXPECT_TRUE(desktop->AllUsed());
 }
 
