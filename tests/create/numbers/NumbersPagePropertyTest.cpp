@@ -9,10 +9,9 @@
 
 #include "NumbersPageFixture.h"
 
-#include "support/AttachModeChoices.h"
-#include "support/CountersText.h"
 #include "support/PageCase.h"
 #include "support/PathSpellings.h"
+#include "support/StructurePageCases.h"
 
 #include <filesystem>
 #include <fstream>
@@ -26,13 +25,8 @@ namespace {
 using NumbersPagePropertyTest = NumbersPageTest;
 
 TEST_F(NumbersPagePropertyTest, RunSimulationAndUndoAgreeWhateverThePersonChanges) {
-    const std::vector<AttachModeChoice> modes = AttachModeChoices(*page, "Vol03");
-    const auto shown = [&] { return CountersAndLists(page->Counters(), *frmStatistic03); };
-    ForEachPageCase(2400, sandbox->HostRoot('D'), [&](PageCase& c) {
-        c.tree.Fill(c.base / "S", 2);
-        if (c.random.OneIn(3))
-            c.tree.AddUnreadableFolder(c.base / "S");
-
+    const StructurePageCases cases(*page, "Vol03", page->Counters(), *frmStatistic03);
+    cases.ForEach(2400, sandbox->HostRoot('D'), [&](PageCase& c) {
         // The destination: a folder of its own, one inside the structure, or
         // a link to a folder of its own; with numbers already taken.
         fs::path destination = c.base / "W";
@@ -75,7 +69,7 @@ TEST_F(NumbersPagePropertyTest, RunSimulationAndUndoAgreeWhateverThePersonChange
         controls().chkVol03Hyphen->setChecked(hyphen);
         controls().lstVol03AddFolderStructure->Clear();
         AddStructure(c.Path("S"));
-        const auto& [mode, modeName] = c.random.Choose(modes);
+        const auto& [mode, modeName] = cases.ChooseMode(c);
         Choose(mode);
         c.inputs.Note("destination '" + spelled + "', numbers " + std::to_string(start) + " to " +
                       std::to_string(end) + ", prefix '" + prefix + "', suffix '" + suffix + "', hyphen " +
@@ -83,8 +77,8 @@ TEST_F(NumbersPagePropertyTest, RunSimulationAndUndoAgreeWhateverThePersonChange
 
         const std::string target = c.Relative(fs::canonical(destination));
         PagePropertySteps steps;
-        steps.simulate = Clicking(controls().btnVol03CreateFoldersSimulation, shown);
-        steps.run = Clicking(controls().btnVol03CreateFolders, shown);
+        steps.simulate = Clicking(controls().btnVol03CreateFoldersSimulation, cases.shown);
+        steps.run = Clicking(controls().btnVol03CreateFolders, cases.shown);
         steps.inTargets = [&](const std::string& path) {
             return IsAtOrBelow(path, target) && path != target;
         };

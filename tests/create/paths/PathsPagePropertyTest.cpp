@@ -16,11 +16,10 @@
 
 #include "common/FolderNormalForm.h"
 #include "platform/CaseFolding.h"
-#include "support/AttachModeChoices.h"
-#include "support/CountersText.h"
 #include "support/ListedCreatedFolders.h"
 #include "support/PageCase.h"
 #include "support/PathSpellings.h"
+#include "support/StructurePageCases.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -34,18 +33,14 @@ namespace {
 using PathsPagePropertyTest = PathsPageTest;
 
 TEST_F(PathsPagePropertyTest, RunSimulationAndUndoAgreeWhateverThePersonChanges) {
-    const std::vector<AttachModeChoice> modes = AttachModeChoices(*page, "Vol04");
     // Below the case's folder P (PL is a link to it): new folders, folders
     // that exist, a file, lines below a file and below links.
     const std::vector<std::string> places = {"P\\a",        "P\\A",        "P\\b",    "P\\new\\deep",
                                              "P\\new",      "P\\dup",      "P\\file", "P\\file\\inside",
                                              "P\\dlink\\y", "P\\flink\\x", "PL\\c",   "P\\sub\\more",
                                              "P\\x y",      "P\\f.txt",    "P\\Q"};
-    const auto shown = [&] { return CountersAndLists(page->Counters(), *frmStatistic04); };
-    ForEachPageCase(2500, sandbox->HostRoot('D'), [&](PageCase& c) {
-        c.tree.Fill(c.base / "S", 2);
-        if (c.random.OneIn(3))
-            c.tree.AddUnreadableFolder(c.base / "S");
+    const StructurePageCases cases(*page, "Vol04", page->Counters(), *frmStatistic04);
+    cases.ForEach(2500, sandbox->HostRoot('D'), [&](PageCase& c) {
         const fs::path area = c.base / "P";
         c.tree.Fill(area, 1, 3);
         fs::create_directory_symlink(area, c.base / "PL");
@@ -89,7 +84,7 @@ TEST_F(PathsPagePropertyTest, RunSimulationAndUndoAgreeWhateverThePersonChanges)
         controls().edtVol04Suffix->setText(QString::fromStdString(suffix));
         controls().chkVol04Hyphen->setChecked(hyphen);
         AddStructure(c.Path("S"));
-        const auto& [mode, modeName] = c.random.Choose(modes);
+        const auto& [mode, modeName] = cases.ChooseMode(c);
         Choose(mode);
         c.NoteItems("lines", listed);
         c.inputs.Note("prefix '" + prefix + "', suffix '" + suffix + "', hyphen " + (hyphen ? "on" : "off") +
@@ -104,13 +99,13 @@ TEST_F(PathsPagePropertyTest, RunSimulationAndUndoAgreeWhateverThePersonChanges)
         const std::string outsideFolder = c.Relative(c.base / "O");
         ListedCreatedFolders created;
         PagePropertySteps steps;
-        steps.simulate = Clicking(controls().btnVol04CreateFoldersSimulation, shown);
+        steps.simulate = Clicking(controls().btnVol04CreateFoldersSimulation, cases.shown);
         std::deque<std::string> made;
         steps.run = [&] {
             Click(controls().btnVol04CreateFolders);
             created.Note(c.root, page->ResultLists().Created.Folders);
             made = page->ResultLists().Created.Folders;
-            return shown();
+            return cases.shown();
         };
         steps.inTargets = [&](const std::string& path) {
             for (const std::string& folder : reached)

@@ -9,10 +9,9 @@
 #include "StringsPageFixture.h"
 
 #include "platform/Drives.h"
-#include "support/AttachModeChoices.h"
-#include "support/CountersText.h"
 #include "support/ListedCreatedFolders.h"
 #include "support/PageCase.h"
+#include "support/StructurePageCases.h"
 
 #include <filesystem>
 
@@ -25,16 +24,11 @@ namespace {
 using StringsPagePropertyTest = StringsPageTest;
 
 TEST_F(StringsPagePropertyTest, RunSimulationAndUndoAgreeWhateverThePersonChanges) {
-    const std::vector<AttachModeChoice> modes = AttachModeChoices(*page, "Vol02");
     const std::vector<std::string> pool = {"a",       "A",         "b",        "dup", "new\\deep",  "new",
                                            "sub",     "sub\\more", "x y",      "S",   "f.txt",      "file",
                                            "file\\x", "flink\\x",  "dlink\\y", "Q",   "..\\escape", "nul"};
-    const auto shown = [&] { return CountersAndLists(page->Counters(), *frmStatistic02); };
-    ForEachPageCase(2300, sandbox->HostRoot('D'), [&](PageCase& c) {
-        c.tree.Fill(c.base / "S", 2);
-        if (c.random.OneIn(3))
-            c.tree.AddUnreadableFolder(c.base / "S");
-
+    const StructurePageCases cases(*page, "Vol02", page->Counters(), *frmStatistic02);
+    cases.ForEach(2300, sandbox->HostRoot('D'), [&](PageCase& c) {
         // The destination: a folder of its own, one inside the structure, or
         // a link to a folder of its own; with entries that are in the way.
         fs::path destination = c.base / "W";
@@ -74,7 +68,7 @@ TEST_F(StringsPagePropertyTest, RunSimulationAndUndoAgreeWhateverThePersonChange
         controls().edtVol02Suffix->setText(QString::fromStdString(suffix));
         controls().chkVol02Hyphen->setChecked(c.random.OneIn(2));
         AddStructure(c.Path("S"));
-        const auto& [mode, modeName] = c.random.Choose(modes);
+        const auto& [mode, modeName] = cases.ChooseMode(c);
         Choose(mode);
         c.inputs.Note("structure " + c.Path("S") + ", attach " + modeName + ", prefix '" + prefix +
                       "', suffix '" + suffix + "'");
@@ -82,11 +76,11 @@ TEST_F(StringsPagePropertyTest, RunSimulationAndUndoAgreeWhateverThePersonChange
         const std::string target = c.Relative(fs::canonical(destination));
         ListedCreatedFolders created;
         PagePropertySteps steps;
-        steps.simulate = Clicking(controls().btnVol02CreateFoldersSimulation, shown);
+        steps.simulate = Clicking(controls().btnVol02CreateFoldersSimulation, cases.shown);
         steps.run = [&] {
             Click(controls().btnVol02CreateFolders);
             created.Note(c.root, page->ResultLists().Created.Folders);
-            return shown();
+            return cases.shown();
         };
         steps.inTargets = [&](const std::string& path) {
             return IsAtOrBelow(path, target) && path != target;

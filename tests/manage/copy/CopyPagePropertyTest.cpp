@@ -10,10 +10,9 @@
 
 #include "CopyPageFixture.h"
 
-#include "support/AttachModeChoices.h"
-#include "support/CountersText.h"
 #include "support/PageCase.h"
 #include "support/PathSpellings.h"
+#include "support/StructurePageCases.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -28,12 +27,8 @@ namespace {
 using CopyPagePropertyTest = CopyPageTest;
 
 TEST_F(CopyPagePropertyTest, RunSimulationAndUndoAgreeWhateverThePersonChanges) {
-    const std::vector<AttachModeChoice> modes = AttachModeChoices(*page, "Vol08");
-    const auto shown = [&] { return CountersAndLists(page->CopyCounters(), *frmStatistic08, "copied"); };
-    ForEachPageCase(2800, sandbox->HostRoot('D'), [&](PageCase& c) {
-        c.tree.Fill(c.base / "S", 2);
-        if (c.random.OneIn(3))
-            c.tree.AddUnreadableFolder(c.base / "S");
+    const StructurePageCases cases(*page, "Vol08", page->CopyCounters(), *frmStatistic08, "copied");
+    cases.ForEach(2800, sandbox->HostRoot('D'), [&](PageCase& c) {
         fs::create_directory_symlink(c.base / "S", c.base / "SL");
         // Include folders: some of their own (one holding what a copy may
         // meet), a link to one, a file, a missing one.
@@ -74,15 +69,15 @@ TEST_F(CopyPagePropertyTest, RunSimulationAndUndoAgreeWhateverThePersonChanges) 
         const std::string structure = c.Path(c.random.OneIn(4) ? "SL" : "S");
         controls().lstVol08AddFolderStructure->Clear();
         Structure(structure);
-        const auto& [mode, modeName] = c.random.Choose(modes);
+        const auto& [mode, modeName] = cases.ChooseMode(c);
         Mode(mode);
         Refresh();
         c.NoteItems("lines", controls().lstVol08IncludeFolderList->Items());
         c.inputs.Note("structure " + structure + ", attach " + modeName);
 
         PagePropertySteps steps;
-        steps.simulate = Clicking(controls().btnVol08CopyFoldersSimulation, shown);
-        steps.run = Clicking(controls().btnVol08CopyFolders, shown);
+        steps.simulate = Clicking(controls().btnVol08CopyFoldersSimulation, cases.shown);
+        steps.run = Clicking(controls().btnVol08CopyFolders, cases.shown);
         steps.inTargets = [&](const std::string& path) {
             for (const std::string& target : targets)
                 if (IsAtOrBelow(path, target) && path != target)
