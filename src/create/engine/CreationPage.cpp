@@ -57,6 +57,48 @@ void CreationPage::BindCreationControls(const std::string& pageName, const std::
     ConnectClickHandlersByName(*this);
 }
 
+void CreationPage::BindIncludeExcludeLists(ui::ListBox& include, ui::ListBox& exclude) {
+    lists_ = {this,
+              &include,
+              &exclude,
+              FindControl<QLabel>(*this, "lbl" + pageName_ + "IncludeSum"),
+              FindControl<QLabel>(*this, "lbl" + pageName_ + "ExcludeSum"),
+              progressBar_,
+              FindControl<QLineEdit>(*this, "edt" + pageName_ + "AddToList")};
+    ConnectHandlerByName(*this, lists_.entry, &QLineEdit::returnPressed,
+                         "edt" + pageName_ + "AddToListKeyPress");
+}
+
+IncludeExcludePair CreationPage::ListPair() {
+    return IncludeExcludePair(
+        lists_, runInProgress_, [this] { RefreshAfterListChange(); }, texts_.lists);
+}
+
+std::vector<std::string> CreationPage::IncludeItems() const {
+    return lists_.include->Items();
+}
+
+double CreationPage::PlannedFolders() const {
+    return static_cast<double>(lists_.include->Count());
+}
+
+void CreationPage::SetPageControlsEnabled(bool enabled) {
+    SetListControlsEnabled(enabled);
+    SetNameControlsEnabled(enabled);
+}
+
+void CreationPage::RefreshAfterListChange() {
+    UpdatePreview();
+    const bool items = lists_.include->Count() > 0;
+    if (items)
+        SetListControlsEnabled(true);
+    SetNameControlsEnabled(items);
+    UpdateCreateButtons();
+    Replan();
+    ListPair().ShowCounts();
+    progressBar_->hide();
+}
+
 void CreationPage::ResetCountersAndPreview() {
     ResetAllCounters();
     RefreshResultLabels();

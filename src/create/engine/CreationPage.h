@@ -11,6 +11,7 @@
 #include "create/engine/CreationCounterBlock.h"
 #include "create/engine/CreationCounters.h"
 #include "create/engine/CreationPageTexts.h"
+#include "create/engine/IncludeExcludePair.h"
 #include "create/engine/MainFolderStep.h"
 #include "create/engine/StructureList.h"
 #include "tools/MainWindowServices.h"
@@ -91,6 +92,16 @@ public:
     // from the drop-down.
     virtual void SetDestination(const std::string& /*path*/) {}
 
+    // Enabling: the page's name controls (the fields, the structures, the
+    // statistics) and, on the pages that have them, its list controls.
+    virtual void SetNameControlsEnabled(bool enabled) = 0;
+    virtual void SetListControlsEnabled(bool /*enabled*/) {}
+    void SetPageControlsEnabled(bool enabled);
+    // After every change of the Include or Exclude list: the preview, the
+    // controls on while the Include list holds items, the counters planned
+    // anew, the counts.
+    void RefreshAfterListChange();
+
     // Whether a run, a simulation, an undo or long list work is under way.
     // Every handler that would start a run or change the page's lists and
     // fields returns at once while it is.
@@ -106,6 +117,13 @@ protected:
     // handlers are connected by their names (see ClickHandlersByName).
     void BindCreationControls(const std::string& pageName, const std::string& statisticsName,
                               std::function<QWidget*()> statisticsWindow);
+    // On the pages with Include and Exclude lists, once the form is set up:
+    // the lists; the counts, the progress bar and the add field are found by
+    // name, and Enter in the add field calls the page's "edt...AddToListKeyPress".
+    void BindIncludeExcludeLists(ui::ListBox& include, ui::ListBox& exclude);
+    // The Include and Exclude lists with this page's controls and texts.
+    IncludeExcludePair ListPair();
+    std::vector<std::string> IncludeItems() const;
     // Binds the counter block to the statistics window once it exists.
     void BindStatisticsWindow();
     void ShowStatisticsWindow();
@@ -133,8 +151,9 @@ protected:
 
     // The first and last folder names shown after a change of the name parts.
     virtual void UpdatePreview() = 0;
-    // The number of folders the page's items make.
-    virtual double PlannedFolders() const = 0;
+    // The number of folders the page's items make: one per Include item,
+    // unless the page says otherwise.
+    virtual double PlannedFolders() const;
     // The ToCreate row after a change: one folder per item and nothing else
     // with "Attach Nothing." checked, whatever the structure list still holds
     // (and no free-space check of structures no run will attach), else what
@@ -217,4 +236,5 @@ private:
     // The strings and numbers pages open their destination after a run when asked.
     QCheckBox* viewDestination_ = nullptr;
     ui::ComboBox* destinations_ = nullptr;
+    IncludeExcludeControls lists_;
 };

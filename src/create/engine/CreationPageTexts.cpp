@@ -35,6 +35,16 @@ enum Box : size_t {
     PrefixCharacter,
     SuffixCharacter,
     ViewEmptyDestination,
+    ListDeleteEmpty,
+    ListDeleteQuestion,
+    ListClearEmpty,
+    ListClearQuestion,
+    ListImportEmpty,
+    ListExportEmpty,
+    ListFileClear,
+    ListFileInInclude,
+    ListFileInExclude,
+    ListFileWrongLine,
     BoxCount
 };
 
@@ -68,6 +78,16 @@ const int Numbers[][3] = {
     {18, 79, 54},    // PrefixCharacter
     {19, 80, 55},    // SuffixCharacter
     {2, 78, 0},      // ViewEmptyDestination: the paths page has no destination
+    {144, 0, 145},   // ListDeleteEmpty: the numbers page has no lists
+    {17, 0, 53},     // ListDeleteQuestion
+    {528, 0, 526},   // ListClearEmpty
+    {529, 0, 527},   // ListClearQuestion
+    {377, 0, 383},   // ListImportEmpty
+    {556, 0, 557},   // ListExportEmpty
+    {14, 0, 50},     // ListFileClear
+    {141, 0, 138},   // ListFileInInclude
+    {142, 0, 139},   // ListFileInExclude
+    {143, 0, 140},   // ListFileWrongLine
 };
 static_assert(sizeof(Numbers) / sizeof(Numbers[0]) == BoxCount, "a row for every box");
 
@@ -101,6 +121,34 @@ CreationRunTexts RunTexts(const Captions& caption, Box first) {
     texts.emptyListCaption = caption(Box(first + 3), "Warning");
     texts.refusalCaption = caption(Box(first + 4), "Warning");
     texts.endCaption = caption(Box(first + 5), "Information");
+    return texts;
+}
+
+// The Include and Exclude lists' boxes, as the strings page words them;
+// `wideCaption` has a blank more after the title.
+IncludeExcludeTexts ListTexts(const Captions& caption, const Captions& wideCaption) {
+    IncludeExcludeTexts texts;
+    texts.deleteEmptyCaption = caption(ListDeleteEmpty, "Warning");
+    texts.deleteEmptyText = "The EXCLUDE list is empty !\nAction : You must enter at least one STRING to the "
+                            "EXCLUDE list to delete it.\n";
+    texts.deleteQuestionCaption = caption(ListDeleteQuestion, "Warning");
+    texts.deleteQuestionText =
+        "Do you want to delete the selected item(s) from the Exclude list ?\nNote: You can "
+        "delete ONLY from the EXCLUDE list.\n";
+    texts.clearEmptyCaption = caption(ListClearEmpty, "Warning");
+    texts.clearQuestionCaption = caption(ListClearQuestion, "Warning");
+    texts.importEmptyCaption = wideCaption(ListImportEmpty, "Warning");
+    texts.exportEmptyCaption = caption(ListExportEmpty, "Warning");
+    texts.exportEmptyText = "The Include List is empty !\n";
+    texts.exportListType = "STRINGS";
+    texts.fileClearCaption = caption(ListFileClear, "Information");
+    texts.fileInIncludeCaption = wideCaption(ListFileInInclude, "Warning");
+    texts.fileInIncludeText = "This item already exists in the Include window !\n";
+    texts.fileInExcludeCaption = wideCaption(ListFileInExclude, "Warning");
+    texts.fileInExcludeText = "This item already exists in the Exclude window !\n";
+    texts.fileWrongLineCaption = wideCaption(ListFileWrongLine, "Warning");
+    texts.fileWrongLineText = "There is a drive letter in the string!\nClick YES to continue without asking\n"
+                              "Click NO  to Clear the INCULDE Window and quit the Import process";
     return texts;
 }
 
@@ -139,5 +187,6 @@ CreationPageTexts BuildCreationPageTexts(const std::string& title, CreationPageC
     texts.prefixCaption = caption(PrefixCharacter, "Warning");
     texts.suffixCaption = caption(SuffixCharacter, "Warning");
     texts.viewDestinationCaption = caption(ViewEmptyDestination, "Warning");
+    texts.lists = ListTexts(caption, Captions(title + " ", page));
     return texts;
 }

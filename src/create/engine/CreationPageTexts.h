@@ -1,12 +1,13 @@
 #pragma once
 // The boxes of one creation page that its shared parts show: the attach
-// walk's, the run's and the simulation's, Undo's and the structure list's.
-// The pages word them alike and number them each their own way, side by
-// side in one table: a page gives its title and column, and then sets what
-// it words differently.
+// walk's, the run's and the simulation's, Undo's, the structure list's and
+// the Include and Exclude lists'. The pages word them alike and number them
+// each their own way, side by side in one table: a page gives its title and
+// column, and then sets what it words differently.
 
 #include "create/engine/AttachWalk.h"
 #include "create/engine/CreationUndo.h"
+#include "create/engine/IncludeExcludePair.h"
 #include "create/engine/MainFolderStep.h"
 #include "create/engine/StructureList.h"
 
@@ -30,6 +31,8 @@ struct CreationPageTexts {
     std::string suffixCaption;
     // View with no destination chosen, on the pages that have one.
     std::string viewDestinationCaption;
+    // The Include and Exclude lists, on the pages that have them.
+    IncludeExcludeTexts lists;
 };
 
 // The creation pages, each a column of the table of box numbers.

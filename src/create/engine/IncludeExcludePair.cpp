@@ -8,6 +8,7 @@
 #include "tools/ExportHandOver.h"
 #include "tools/IncludeListEditor.h"
 #include "tools/ItemListMoves.h"
+#include "tools/ListFileStreams.h"
 #include "tools/TfrmFileImport.h"
 #include "tools/UpdatePacer.h"
 #include "ui/Desktop.h"
@@ -22,6 +23,7 @@
 
 #include <deque>
 #include <limits>
+#include <unordered_set>
 
 namespace {
 
@@ -197,4 +199,51 @@ void IncludeExcludePair::SmartExport(const std::function<bool(const std::string&
     if (HandOverToFileExport(controls_.include->Items(), how))
         refresh_();
     focusAfter->setFocus();
+}
+
+bool IncludeExcludePair::LoadListFile(std::istream& in,
+                                      const std::function<ListFileLine(const std::string& line)>& kind) {
+    QWidget* page = controls_.page;
+    ui::ListBox& include = *controls_.include;
+    const ui::ListBox& exclude = *controls_.exclude;
+    if (ui::ShowBox(
+            page, texts_.fileClearCaption,
+            "Do you want to clear the previous content of the INCLUDE window ?\nClick YES to clear the "
+            "previous content,\nClick NO to leave it.",
+            ui::Icon::Question, ui::Buttons::YesNo, ui::Answer::No) == ui::Answer::Yes)
+        include.Clear();
+    PageRunGuard guard(busy_, *page);
+    // The lines join the list in one go at the end; meanwhile their keys make
+    // the duplicate test see them.
+    std::vector<std::string> added;
+    std::unordered_set<std::string> addedKeys;
+    bool asking = true;
+    bool quit = false;
+    UpdatePacer pacer;
+    std::string text;
+    while (!quit && ReadListLine(in, text)) {
+        const std::string line = Trim(text);
+        std::string key = ui::FoldCase(line);
+        if (include.ContainsFolded(key) || addedKeys.count(key)) {
+            ui::ShowBox(page, texts_.fileInIncludeCaption, texts_.fileInIncludeText, ui::Icon::Warning);
+        } else if (exclude.ContainsFolded(key)) {
+            ui::ShowBox(page, texts_.fileInExcludeCaption, texts_.fileInExcludeText, ui::Icon::Warning);
+        } else if (line.empty()) {
+            continue;
+        } else if (const ListFileLine judged = kind(line); judged == ListFileLine::Taken) {
+            added.push_back(line);
+            addedKeys.insert(std::move(key));
+        } else if (judged == ListFileLine::WrongKind && asking) {
+            asking = false;
+            quit = ui::ShowBox(page, texts_.fileWrongLineCaption, texts_.fileWrongLineText,
+                               ui::Icon::Question, ui::Buttons::YesNo, ui::Answer::No) != ui::Answer::Yes;
+            if (quit) {
+                include.Clear();
+                added.clear();
+            }
+        }
+        WorkStep(pacer, static_cast<int>(added.size()));
+    }
+    include.AddItems(added);
+    return !quit;
 }

@@ -2,7 +2,7 @@
 // The Include and Exclude lists of the strings and paths pages and what their
 // buttons do to them: moving items across, exchanging the lists, deleting
 // from the Exclude list, the list editor, the import and export windows, and
-// the counts. A page builds one on the spot from its own controls, its busy
+// the counts, and the lines of a list file. A page builds one on the spot from its own controls, its busy
 // flag, its refresh and its texts; each of its handlers is one call.
 //
 // Lists may hold 100,000 items: every "is it already there" test is the list
@@ -10,6 +10,7 @@
 // and per-item work shows its progress at most about thirty times a second.
 
 #include <functional>
+#include <istream>
 #include <string>
 #include <vector>
 
@@ -45,7 +46,19 @@ struct IncludeExcludeTexts {
     std::string exportEmptyCaption;
     std::string exportEmptyText;
     std::string exportListType; // what the export window is told the items are
+    // The lines of a list file: empty the Include list first?, a line either
+    // list holds, a line of the kind the page does not take.
+    std::string fileClearCaption;
+    std::string fileInIncludeCaption;
+    std::string fileInIncludeText;
+    std::string fileInExcludeCaption;
+    std::string fileInExcludeText;
+    std::string fileWrongLineCaption;
+    std::string fileWrongLineText;
 };
+
+// What a page makes of a list file's line that neither list holds.
+enum class ListFileLine { Taken, PassedOver, WrongKind };
 
 class IncludeExcludePair {
 public:
@@ -76,6 +89,12 @@ public:
     void SmartImport(bool trimItems, QWidget* focusAfter);
     // The Include items `accept` lets through go to the export window.
     void SmartExport(const std::function<bool(const std::string&)>& accept, QWidget* focusAfter);
+    // The lines of an opened list file, trimmed, join the Include list (after
+    // the question whether to empty it) in one go, but for empty lines and
+    // those either list holds, ignoring case. `kind` judges each other line:
+    // the first of the wrong kind asks whether to go on without such lines;
+    // No empties the Include list and stops the loading: false.
+    bool LoadListFile(std::istream& in, const std::function<ListFileLine(const std::string& line)>& kind);
 
 private:
     void MoveRows(ui::ListBox& from, ui::ListBox& to, const std::vector<int>& rows);

@@ -21,9 +21,7 @@
 #include "ui/WindowWithForm.h"
 
 #include <cstdint>
-#include <deque>
 #include <functional>
-#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -31,8 +29,6 @@
 namespace Ui {
 class Vol03NumbersPage;
 }
-class QLineEdit;
-class QRadioButton;
 class Vol03NumbersPage : public WindowWithForm<CreationPage, Ui::Vol03NumbersPage> {
     Q_OBJECT
 public:
@@ -54,7 +50,7 @@ public:
 
     // Enabling. The page starts with its name controls off; choosing a
     // destination turns them on.
-    void SetNameControlsEnabled(bool enabled);
+    void SetNameControlsEnabled(bool enabled) override;
     // The page at start-up: counters, number boxes, preview, the destination
     // list's empty entry, controls off.
     void InitialiseAtStart();

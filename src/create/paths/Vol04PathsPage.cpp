@@ -15,18 +15,10 @@ Vol04PathsPage::Vol04PathsPage(MainWindowServices& mainWindow, QWidget* parent)
     stepSettings_.filesOfNewestFolderOnly = true;
     structureWays_.judgeButtonsAfterEmpty = true;
     structureWays_.focusListAfterAdd = true;
-    ConnectListsAndFields();
+    BindIncludeExcludeLists(*ui_->lstVol04IncludeFolderList, *ui_->lstVol04ExcludeFolderList);
 }
 
 Vol04PathsPage::~Vol04PathsPage() = default;
-
-std::vector<std::string> Vol04PathsPage::IncludeItems() const {
-    return ui_->lstVol04IncludeFolderList->Items();
-}
-
-void Vol04PathsPage::SetPageControlsEnabled(bool enabled) {
-    SetNameControlsEnabled(enabled);
-}
 
 void Vol04PathsPage::SetNameControlsEnabled(bool enabled) {
     // The list controls are never disabled: a line is all the page needs.

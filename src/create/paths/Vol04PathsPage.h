@@ -15,15 +15,12 @@
 
 #include "create/engine/CreationPage.h"
 #include "create/engine/FileSystemNeeds.h"
-#include "create/engine/IncludeExcludePair.h"
 #include "create/engine/MainFolderStep.h"
 #include "create/engine/NameParts.h"
 #include "create/engine/StructureList.h"
 #include "tools/TfrmAltalanosHelp.h"
 #include "ui/WindowWithForm.h"
 
-#include <deque>
-#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -31,12 +28,6 @@
 namespace Ui {
 class Vol04PathsPage;
 }
-namespace ui {
-class ListBox;
-}
-class QLineEdit;
-class QRadioButton;
-class UpdatePacer;
 
 class Vol04PathsPage : public WindowWithForm<CreationPage, Ui::Vol04PathsPage> {
     Q_OBJECT
@@ -55,15 +46,13 @@ public:
     bool CheckFreeSpace(bool withFiles) override;
 
     // Enabling.
-    void SetPageControlsEnabled(bool enabled);
-    void SetNameControlsEnabled(bool enabled);
+    void SetNameControlsEnabled(bool enabled) override;
     // The page at start-up: counters, preview, controls off, counts, extents.
     void InitialiseAtStart();
 
     // Lists and fields (Vol04PathsPageLists.cpp, Vol04PathsPageFields.cpp).
-    void RefreshAfterListChange();
     void UpdateVol04Preview();
-    void edtVol04AddToListKeyPress() { btnVol04AddToListClick(); } // Enter
+    Q_INVOKABLE void edtVol04AddToListKeyPress() { btnVol04AddToListClick(); } // Enter
     // Appends the full paths of `text`; false with `message` at the first
     // (with `stopAtFirst`) or last path refused. Paths appended stay.
     bool AddPathsToIncludeList(const std::string& text, bool stopAtFirst, std::string& message,
@@ -123,17 +112,10 @@ public slots:
     void btnVol04ExamplesClick();
 
 private:
-    std::vector<std::string> IncludeItems() const;
     // The page's boxes that the shared parts show (Vol04PathsPageTexts.cpp).
     static CreationPageTexts Texts();
     std::optional<CreationRunItems> ReadRunItems(const CreationRunTexts& texts) override;
     void StepLine(MainFolderStep& step, const std::string& line, const std::string& prefix,
                   const std::string& suffix, bool hyphen);
-    // The handlers of what is not a button click, but for the name fields.
-    void ConnectListsAndFields();
-    // One folder per Include line.
-    double PlannedFolders() const override;
-    // The Include and Exclude lists with this page's controls and texts.
-    IncludeExcludePair ListPair();
     void UpdatePreview() override { UpdateVol04Preview(); }
 };

@@ -6,15 +6,9 @@
 
 #include "tools/TfrmExamplesCreateFolders.h"
 #include "ui/Desktop.h"
-#include "ui/Guard.h"
 #include "ui/ListBox.h"
 
 #include "ui_Vol04PathsPage.h"
-
-void Vol04PathsPage::ConnectListsAndFields() {
-    ui::Connect(ui_->edtVol04AddToList, &QLineEdit::returnPressed, this,
-                [this] { edtVol04AddToListKeyPress(); });
-}
 
 void Vol04PathsPage::InitialiseAtStart() {
     ResetCountersAndPreview();

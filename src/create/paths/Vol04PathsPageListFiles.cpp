@@ -8,17 +8,12 @@
 #include "common/FrameworkPaths.h"
 #include "common/FrameworkText.h"
 #include "create/engine/IncludeListSaving.h"
-#include "create/engine/PageRunGuard.h"
 #include "tools/ExportHandOver.h"
 #include "tools/ListFileStreams.h"
-#include "tools/UpdatePacer.h"
 #include "ui/Desktop.h"
 #include "ui/ListBox.h"
-#include "ui/ListOrder.h"
 
 #include "ui_Vol04PathsPage.h"
-
-#include <unordered_set>
 
 namespace {
 
@@ -81,62 +76,15 @@ void Vol04PathsPage::btnVol04OpenClick() {
                     "There was a problem opening the file !\nAction : The file is maybe corrupted.",
                     ui::Icon::Warning);
     } else {
-        ui::ListBox& include = *ui_->lstVol04IncludeFolderList;
-        const ui::ListBox& exclude = *ui_->lstVol04ExcludeFolderList;
-        if (ui::ShowBox(
-                this, Title + Blanks12 + "Information no: 0050.",
-                "Do you want to clear the previous content of the INCLUDE window ?\nClick YES to clear "
-                "the previous content,\nClick NO to leave it.",
-                ui::Icon::Question, ui::Buttons::YesNo, ui::Answer::No) == ui::Answer::Yes)
-            include.Clear();
-
-        bool quit = false;
-        {
-            PageRunGuard busy(runInProgress_, *this);
-            // The lines join the list in one go at the end; meanwhile their
-            // keys make the duplicate test see them.
-            std::vector<std::string> added;
-            std::unordered_set<std::string> addedKeys;
-            bool asking = true;
-            IncludeExcludePair lists = ListPair();
-            UpdatePacer pacer;
-            std::string text;
-            std::string driveType;
-            while (!quit && ReadListLine(*in, text)) {
-                const std::string line = Trim(text);
-                std::string key = ui::FoldCase(line);
-                if (include.ContainsFolded(key) || addedKeys.count(key)) {
-                    ui::ShowBox(this, Title + Blanks13 + "Warning no: 0138.",
-                                "This folder already exists in the Include window !\n", ui::Icon::Warning);
-                } else if (exclude.ContainsFolded(key)) {
-                    ui::ShowBox(this, Title + Blanks13 + "Warning no: 0139.",
-                                "This folder already exists in the Exclude window !\n", ui::Icon::Warning);
-                } else if (line.empty()) {
-                    continue;
-                } else if (!ExtractFileDrive(line).empty()) {
-                    // A drive that is not there is passed over without a word.
-                    if (DriveTypeName(line, driveType)) {
-                        added.push_back(line);
-                        addedKeys.insert(std::move(key));
-                    }
-                } else if (asking) {
-                    if (ui::ShowBox(this, Title + Blanks13 + "Warning no: 0140.",
-                                    "There is no drive letter !\nClick YES to continue without asking\nClick "
-                                    "NO  to Clear the INCULDE Window and quit the Import process",
-                                    ui::Icon::Question, ui::Buttons::YesNo,
-                                    ui::Answer::No) == ui::Answer::Yes)
-                        asking = false;
-                    else
-                        quit = true;
-                }
-                lists.WorkStep(pacer, static_cast<int>(added.size()));
-            }
-            if (quit)
-                include.Clear();
-            else
-                include.AddItems(added);
-        }
-        if (quit) {
+        // A line without a drive letter names no folder; a drive that is not
+        // there is passed over without a word.
+        std::string driveType;
+        const bool loaded = ListPair().LoadListFile(*in, [&driveType](const std::string& line) {
+            if (ExtractFileDrive(line).empty())
+                return ListFileLine::WrongKind;
+            return DriveTypeName(line, driveType) ? ListFileLine::Taken : ListFileLine::PassedOver;
+        });
+        if (!loaded) {
             // The list is empty now: the counters, labels and controls must
             // say so as well, not describe the list that was there.
             RefreshAfterListChange();

@@ -15,70 +15,19 @@
 #include "common/FrameworkText.h"
 #include "common/PathSplitting.h"
 #include "common/PathValidation.h"
-#include "create/engine/PageRunGuard.h"
 #include "create/paths/TfrmVol04EditIncludeList.h"
-#include "tools/ExcludeListClearing.h"
 #include "tools/ExportHandOver.h"
-#include "tools/ItemListMoves.h"
-#include "tools/TfrmFileImport.h"
-#include "tools/UpdatePacer.h"
 #include "ui/Desktop.h"
 #include "ui/ListBox.h"
-#include "ui/ListOrder.h"
 
-#include "ui_TfrmFileImport.h"
 #include "ui_Vol04PathsPage.h"
-
-#include <limits>
-#include <unordered_set>
 
 namespace {
 
 const std::string Title = "Creating Folder(s).-From a Folder List.";
 const std::string Blanks12 = "            ";
 
-const IncludeExcludeTexts& ListTexts() {
-    static const IncludeExcludeTexts texts{
-        Title + Blanks12 + "Warning no: 0145.",
-        "The EXCLUDE list is empty !\nAction : You must enter at least one FOLDER to the EXCLUDE list to "
-        "delete it.\n",
-        Title + Blanks12 + "Warning no: 0053.",
-        "Do you want to delete the selected item(s) from the Exclude list ?\nNote: You can delete ONLY from "
-        "the EXCLUDE list.\n",
-        "Creating Folder List(s).-From a Folder List.            Warning no: 0526.",
-        "Creating Folder List(s).-From a Folder List.             Warning no: 0527.",
-        Title + "             Warning no: 0383.",
-        Title + Blanks12 + "Warning no: 0557.",
-        "The Include List is empty !\n",
-        "FOLDERS"};
-    return texts;
-}
-
 } // namespace
-
-IncludeExcludePair Vol04PathsPage::ListPair() {
-    return IncludeExcludePair(
-        {this, ui_->lstVol04IncludeFolderList, ui_->lstVol04ExcludeFolderList, ui_->lblVol04IncludeSum,
-         ui_->lblVol04ExcludeSum, ui_->pbVol04ProgressBar, ui_->edtVol04AddToList},
-        runInProgress_, [this] { RefreshAfterListChange(); }, ListTexts());
-}
-
-double Vol04PathsPage::PlannedFolders() const {
-    return static_cast<double>(ui_->lstVol04IncludeFolderList->Count());
-}
-
-void Vol04PathsPage::RefreshAfterListChange() {
-    UpdateVol04Preview();
-    const bool lines = ui_->lstVol04IncludeFolderList->Count() > 0;
-    SetNameControlsEnabled(lines);
-    UpdateCreateButtons(lines);
-    ResetAllCounters();
-    PlanToCreate();
-    RefreshResultLabels();
-    RefreshStatisticLabels();
-    ListPair().ShowCounts();
-    ui_->pbVol04ProgressBar->hide();
-}
 
 void Vol04PathsPage::UpdateVol04Preview() {
     const ui::ListBox& include = *ui_->lstVol04IncludeFolderList;

@@ -16,5 +16,16 @@ CreationPageTexts Vol04PathsPage::Texts() {
                             "least one Folder to UNDO them.";
     texts.structures.noSelectionText = "There is no selected Folder Structure !\nAction : You must select a "
                                        "Folder with subfolders structure.";
+    IncludeExcludeTexts& lists = texts.lists;
+    // Emptying the Exclude list names a "Folder List" in its title, the
+    // question with a blank more.
+    for (std::string* caption : {&lists.clearEmptyCaption, &lists.clearQuestionCaption})
+        caption->insert(caption->find("(s)"), " List");
+    lists.clearQuestionCaption.insert(lists.clearQuestionCaption.find(" Warning"), " ");
+    lists.deleteEmptyText.replace(lists.deleteEmptyText.find("STRING"), 6, "FOLDER");
+    lists.exportListType = "FOLDERS";
+    lists.fileInIncludeText = "This folder already exists in the Include window !\n";
+    lists.fileInExcludeText = "This folder already exists in the Exclude window !\n";
+    lists.fileWrongLineText.replace(0, lists.fileWrongLineText.find('\n'), "There is no drive letter !");
     return texts;
 }

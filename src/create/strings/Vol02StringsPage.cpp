@@ -10,19 +10,10 @@ Vol02StringsPage::Vol02StringsPage(MainWindowServices& mainWindow, QWidget* pare
     : WindowWithForm(mainWindow, parent, Texts()) {
     BindCreationControls("Vol02", "Stat02", [] { return frmStatistic02; });
     stepSettings_.chargeExists = stepSettings_.chargeOther = true;
-    ConnectListsAndFields();
+    BindIncludeExcludeLists(*ui_->lstVol02IncludeStrings, *ui_->lstVol02ExcludeStrings);
 }
 
 Vol02StringsPage::~Vol02StringsPage() = default;
-
-std::vector<std::string> Vol02StringsPage::IncludeItems() const {
-    return ui_->lstVol02IncludeStrings->Items();
-}
-
-void Vol02StringsPage::SetPageControlsEnabled(bool enabled) {
-    SetListControlsEnabled(enabled);
-    SetNameControlsEnabled(enabled);
-}
 
 void Vol02StringsPage::SetListControlsEnabled(bool enabled) {
     for (QWidget* control : std::initializer_list<QWidget*>{

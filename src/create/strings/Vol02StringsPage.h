@@ -12,15 +12,12 @@
 // the structure list).
 
 #include "create/engine/CreationPage.h"
-#include "create/engine/IncludeExcludePair.h"
 #include "create/engine/MainFolderStep.h"
 #include "create/engine/NameParts.h"
 #include "create/engine/StructureList.h"
 #include "tools/TfrmAltalanosHelp.h"
 #include "ui/WindowWithForm.h"
 
-#include <deque>
-#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -29,12 +26,6 @@ class FolderInterior;
 namespace Ui {
 class Vol02StringsPage;
 }
-namespace ui {
-class ListBox;
-}
-class QLineEdit;
-class QRadioButton;
-class UpdatePacer;
 
 class Vol02StringsPage : public WindowWithForm<CreationPage, Ui::Vol02StringsPage> {
     Q_OBJECT
@@ -47,18 +38,16 @@ public:
     bool CheckFreeSpace(bool withFiles) override;
 
     // Enabling.
-    void SetPageControlsEnabled(bool enabled);
-    void SetListControlsEnabled(bool enabled);
-    void SetNameControlsEnabled(bool enabled);
+    void SetListControlsEnabled(bool enabled) override;
+    void SetNameControlsEnabled(bool enabled) override;
 
     // The page at start-up: counters, preview, the destination list's empty
     // entry, controls off, counts and the lists' sideways extent.
     void InitialiseAtStart();
 
     // Lists and fields (Vol02StringsPageLists.cpp, Vol02StringsPageFields.cpp).
-    void RefreshAfterListChange();
     void UpdateVol02Preview();
-    void edtVol02AddToListKeyPress() { btnVol02AddToListClick(); } // Enter
+    Q_INVOKABLE void edtVol02AddToListKeyPress() { btnVol02AddToListClick(); } // Enter
     void SetDestination(const std::string& path) override;
 
     // Prefix, suffix and Hyphen, and the destination drop-down: connected by
@@ -115,18 +104,11 @@ public slots:
     void btnVol02ExampleClick();
 
 private:
-    std::vector<std::string> IncludeItems() const;
     // The page's boxes that the shared parts show (Vol02StringsPageTexts.cpp).
     static CreationPageTexts Texts();
     std::optional<CreationRunItems> ReadRunItems(const CreationRunTexts& texts) override;
     static void StepItem(MainFolderStep& step, const std::string& item, const _tagVol0XParts& parts,
                          const FolderInterior& destination);
 
-    // The handlers of what is not a button click, but for the name fields.
-    void ConnectListsAndFields();
-    // One folder per Include item.
-    double PlannedFolders() const override;
-    // The Include and Exclude lists with this page's controls and texts.
-    IncludeExcludePair ListPair();
     void UpdatePreview() override { UpdateVol02Preview(); }
 };

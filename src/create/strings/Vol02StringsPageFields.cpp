@@ -9,7 +9,6 @@
 #include "tools/TfrmDriveSelect.h"
 #include "ui/ComboBox.h"
 #include "ui/Desktop.h"
-#include "ui/Guard.h"
 #include "ui/ListBox.h"
 
 #include "ui_Vol02StringsPage.h"
@@ -19,11 +18,6 @@ namespace {
 const std::string Title = "Creating Folder(s).-From a String List.            ";
 
 } // namespace
-
-void Vol02StringsPage::ConnectListsAndFields() {
-    ui::Connect(ui_->edtVol02AddToList, &QLineEdit::returnPressed, this,
-                [this] { edtVol02AddToListKeyPress(); });
-}
 
 void Vol02StringsPage::InitialiseAtStart() {
     ResetCountersAndPreview();

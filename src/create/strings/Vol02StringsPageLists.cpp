@@ -16,24 +16,14 @@
 #include "common/PathSplitting.h"
 #include "common/PathValidation.h"
 #include "create/engine/IncludeListSaving.h"
-#include "create/engine/PageRunGuard.h"
 #include "create/strings/TfrmVol02EditIncludeList.h"
-#include "tools/ExcludeListClearing.h"
 #include "tools/ExportHandOver.h"
-#include "tools/ItemListMoves.h"
 #include "tools/ListFileStreams.h"
-#include "tools/TfrmFileImport.h"
-#include "tools/UpdatePacer.h"
 #include "ui/ComboBox.h"
 #include "ui/Desktop.h"
 #include "ui/ListBox.h"
-#include "ui/ListOrder.h"
 
-#include "ui_TfrmFileImport.h"
 #include "ui_Vol02StringsPage.h"
-
-#include <limits>
-#include <unordered_set>
 
 namespace {
 
@@ -46,52 +36,7 @@ std::string NormalisedItem(const std::string& text) {
     return CollapseDoubleBackslashes(SlashesToBackslashes(text));
 }
 
-const IncludeExcludeTexts& ListTexts() {
-    static const IncludeExcludeTexts texts{
-        Title + Blanks12 + "Warning no: 0144.",
-        "The EXCLUDE list is empty !\nAction : You must enter at least one STRING to the EXCLUDE list to "
-        "delete it.\n",
-        Title + Blanks12 + "Warning no: 0017.",
-        "Do you want to delete the selected item(s) from the Exclude list ?\nNote: You can delete ONLY from "
-        "the EXCLUDE list.\n",
-        Title + Blanks12 + "Warning no: 0528.",
-        Title + Blanks12 + "Warning no: 0529.",
-        Title + "             Warning no: 0377.",
-        Title + Blanks12 + "Warning no: 0556.",
-        "The Include List is empty !\n",
-        "STRINGS"};
-    return texts;
-}
-
 } // namespace
-
-IncludeExcludePair Vol02StringsPage::ListPair() {
-    return IncludeExcludePair(
-        {this, ui_->lstVol02IncludeStrings, ui_->lstVol02ExcludeStrings, ui_->lblVol02IncludeSum,
-         ui_->lblVol02ExcludeSum, ui_->pbVol02ProgressBar, ui_->edtVol02AddToList},
-        runInProgress_, [this] { RefreshAfterListChange(); }, ListTexts());
-}
-
-double Vol02StringsPage::PlannedFolders() const {
-    return static_cast<double>(ui_->lstVol02IncludeStrings->Count());
-}
-
-void Vol02StringsPage::RefreshAfterListChange() {
-    if (ui_->lstVol02IncludeStrings->Count() > 0) {
-        SetPageControlsEnabled(true);
-        UpdateCreateButtons(true);
-    } else {
-        SetNameControlsEnabled(false);
-        UpdateCreateButtons(true);
-    }
-    ResetAllCounters();
-    UpdateVol02Preview();
-    PlanToCreate();
-    RefreshResultLabels();
-    RefreshStatisticLabels();
-    ListPair().ShowCounts();
-    ui_->pbVol02ProgressBar->hide();
-}
 
 void Vol02StringsPage::UpdateVol02Preview() {
     const ui::ListBox& include = *ui_->lstVol02IncludeStrings;
@@ -236,53 +181,10 @@ void Vol02StringsPage::btnVol02OpenClick() {
         ui::desktop().ShowMessage("End of the Loading process.");
         return;
     }
-    ui::ListBox& include = *ui_->lstVol02IncludeStrings;
-    const ui::ListBox& exclude = *ui_->lstVol02ExcludeStrings;
-    if (ui::ShowBox(
-            this, Title + Blanks12 + "Information no: 0014.",
-            "Do you want to clear the previous content of the INCLUDE window ?\nClick YES to clear the "
-            "previous content,\nClick NO to leave it.",
-            ui::Icon::Question, ui::Buttons::YesNo, ui::Answer::No) == ui::Answer::Yes)
-        include.Clear();
-
-    {
-        PageRunGuard busy(runInProgress_, *this);
-        std::vector<std::string> added;
-        std::unordered_set<std::string> addedKeys;
-        bool askedAboutDrives = false;
-        bool quit = false;
-        IncludeExcludePair lists = ListPair();
-        UpdatePacer pacer;
-        std::string line;
-        while (!quit && ReadListLine(*in, line)) {
-            const std::string item = Trim(line);
-            if (include.Contains(item) || addedKeys.count(ui::FoldCase(item))) {
-                ui::ShowBox(this, Title + "             Warning no: 0141.",
-                            "This item already exists in the Include window !\n", ui::Icon::Warning);
-            } else if (exclude.Contains(item)) {
-                ui::ShowBox(this, Title + "             Warning no: 0142.",
-                            "This item already exists in the Exclude window !\n", ui::Icon::Warning);
-            } else if (item.empty()) {
-                continue;
-            } else if (ExtractFileDrive(item).empty()) {
-                addedKeys.insert(ui::FoldCase(item));
-                added.push_back(item);
-            } else if (!askedAboutDrives) {
-                askedAboutDrives = true;
-                if (ui::ShowBox(
-                        this, "reating Folder(s).-From a String List.             Warning no: 0143.",
-                        "There is a drive letter in the string!\nClick YES to continue without asking\nClick "
-                        "NO  to Clear the INCULDE Window and quit the Import process",
-                        ui::Icon::Question, ui::Buttons::YesNo, ui::Answer::No) != ui::Answer::Yes) {
-                    include.Clear();
-                    added.clear();
-                    quit = true;
-                }
-            }
-            lists.WorkStep(pacer, static_cast<int>(added.size()));
-        }
-        include.AddItems(added);
-    }
+    // Names with a drive letter are full paths: no folder the page can make.
+    ListPair().LoadListFile(*in, [](const std::string& line) {
+        return ExtractFileDrive(line).empty() ? ListFileLine::Taken : ListFileLine::WrongKind;
+    });
     ui::desktop().ShowMessage("End of the Loading process.");
     RefreshAfterListChange();
     ui_->edtVol02AddToList->setFocus();

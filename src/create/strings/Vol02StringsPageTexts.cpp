@@ -14,5 +14,7 @@ CreationPageTexts Vol02StringsPage::Texts() {
     texts.undo.failedText = "The program is unable to delete the following folders and their contents : \n";
     texts.structures.emptyText =
         "The selection field is empty !\nAction : You must select a folder with subfolders structure.";
+    // The drive letter question's caption lacks the title's first letter.
+    texts.lists.fileWrongLineCaption.erase(0, 1);
     return texts;
 }

@@ -88,6 +88,69 @@ TEST_F(PathsPageTest, MovesAndTheExchangeKeepEachLineOnce) {
               "Creating Folder List(s).-From a Folder List.             Warning no: 0527.");
 }
 
+TEST_F(PathsPageTest, ListBoxesCarryThePagesOwnWords) {
+    const std::string T = Title + "            ";
+    const std::string T13 = Title + "             ";
+    const std::string again =
+        "\nClick YES to continue without asking\nClick NO  to Clear the INCULDE Window and "
+        "quit the Import process";
+    struct Box {
+        std::string number;
+        Answer answer;
+        std::string caption;
+        std::string text;
+    };
+    struct Case {
+        QPushButton* button;
+        std::vector<Box> boxes;
+    };
+    sandbox->MakeFile("D:\\list.txt", "D:\\In\nD:\\Out\nrelative\n");
+    AddLines({"D:\\In"});
+    const Case cases[] = {
+        {controls().btnVol04DeleteFromExclude,
+         {{"0145", Answer::Ok, T + "Warning no: 0145.",
+           "The EXCLUDE list is empty !\nAction : You must enter at least one FOLDER to the EXCLUDE list to "
+           "delete it.\n"}}},
+        {controls().btnVol04DeleteExcludeAll,
+         {{"0526", Answer::Ok, "Creating Folder List(s).-From a Folder List.            Warning no: 0526.",
+           ""}}},
+        {controls().btnVol04Open,
+         {{"0050", Answer::No, T + "Information no: 0050.",
+           "Do you want to clear the previous content of the INCLUDE window ?\nClick YES to clear the "
+           "previous "
+           "content,\nClick NO to leave it."},
+          {"0138", Answer::Ok, T13 + "Warning no: 0138.",
+           "This folder already exists in the Include window !\n"},
+          {"0139", Answer::Ok, T13 + "Warning no: 0139.",
+           "This folder already exists in the Exclude window !\n"},
+          {"0140", Answer::No, T13 + "Warning no: 0140.", "There is no drive letter !" + again}}},
+        {controls().btnVol04DeleteFromExclude,
+         {{"0053", Answer::No, T + "Warning no: 0053.",
+           "Do you want to delete the selected item(s) from the Exclude list ?\nNote: You can delete ONLY "
+           "from "
+           "the EXCLUDE list.\n"}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.boxes.front().number);
+        if (c.button == controls().btnVol04Open) {
+            exclude().AddItem("D:\\Out");
+            desktop->ExpectOpenFile("D:\\list.txt");
+        }
+        for (const Box& box : c.boxes)
+            desktop->ExpectBox(box.number, box.answer);
+        const size_t first = desktop->Boxes().size();
+        Click(c.button);
+        ASSERT_TRUE(desktop->AllUsed());
+        ASSERT_EQ(desktop->Boxes().size(), first + c.boxes.size());
+        for (size_t i = 0; i < c.boxes.size(); ++i) {
+            EXPECT_EQ(desktop->Boxes()[first + i].caption, c.boxes[i].caption);
+            if (!c.boxes[i].text.empty()) {
+                EXPECT_EQ(desktop->Boxes()[first + i].text, c.boxes[i].text);
+            }
+        }
+    }
+}
+
 TEST_F(PathsPageTest, ListFilesOpenWithEachAnswer) {
     sandbox->MakeFile("D:\\list.txt",
                       "D:\\One\nd:\\one\nE:\\Two\r\n\nF:\\Absent\nrelative\nD:\\Three\n  C:\\Four  \n");
