@@ -122,9 +122,43 @@ FolderInterior::FolderInterior(const std::string& folder) {
     inside_ = platform::FoldCase(fullFolder);
     if (inside_.back() != '\\')
         inside_ += '\\';
+    // "D:name" and "\\name" follow the current directory: the text a name
+    // begins with says where it lies only for a drive's full form.
+    const bool driveForm = folder.size() >= 3 && IsAsciiLetter(folder[0]) && folder[1] == ':' &&
+                           (folder[2] == '\\' || folder[2] == '/');
+    if (driveForm)
+        text_ = folder;
+}
+
+bool FolderInterior::PlainlyInside(const std::string& path) const {
+    if (text_.empty() || path.size() <= text_.size() || path.compare(0, text_.size(), text_) != 0)
+        return false;
+    const bool separated = text_.back() == '\\' || text_.back() == '/' || path[text_.size()] == '\\' ||
+                           path[text_.size()] == '/';
+    if (!separated)
+        return false;
+    // Below the folder's text, only a name of nothing but dots and blanks
+    // ("..", ".", ". .") can lead up or stay where it is; every other name
+    // goes one level down, whatever its trailing dots and blanks.
+    bool named = false;
+    std::size_t start = text_.size();
+    while (start <= path.size()) {
+        std::size_t end = path.find_first_of("\\/", start);
+        if (end == std::string::npos)
+            end = path.size();
+        if (end > start) {
+            if (path.find_first_not_of(". ", start) >= end)
+                return false;
+            named = true;
+        }
+        start = end + 1;
+    }
+    return named;
 }
 
 bool FolderInterior::Leaves(const std::string& path) const {
+    if (PlainlyInside(path))
+        return false;
     std::string fullPath;
     if (!readable_ || !platform::GetFullPathNameA(path, fullPath))
         return false;

@@ -35,15 +35,20 @@ bool CheckSourceNotDestination(const std::string& destination, const std::string
 bool LeavesFolder(const std::string& folder, const std::string& path);
 
 // The same judgement for the many names of a run against one folder, whose
-// full form is taken once.
+// full form is taken once. A name that is the folder's own text (a drive's
+// full form) and below it names that cannot go up or stay put costs no full
+// form of its own.
 class FolderInterior {
 public:
     explicit FolderInterior(const std::string& folder);
     bool Leaves(const std::string& path) const;
 
 private:
+    bool PlainlyInside(const std::string& path) const;
+
     bool readable_ = false;
     std::string inside_; // the folder's full form, folded, ending in a backslash
+    std::string text_;   // the folder as given, when it is a drive's full form
 };
 
 // Whether a list item would lead out of whatever folder it is created in

@@ -1,6 +1,7 @@
 #include "PathRulesFixture.h"
 
 #include "common/PathValidation.h"
+#include "platform/FileSystem.h"
 #include "support/DriveSandbox.h"
 
 #include <filesystem>
@@ -125,4 +126,36 @@ TEST_F(CheckSourceNotDestination_, InvalidTextsRefuseWithTheirMessage) {
               "The text field is empty !\nAction : You must enter a text to add to the Include Folder List.");
     EXPECT_TRUE(CheckSourceNotDestination("C:\\a", "C:\\b?", message));
     EXPECT_EQ(message, "Illegal character in the text : ?");
+}
+
+// The names of a run are judged against the destination's text as typed: a
+// name below it leaves only through a name of dots and blanks, and a folder
+// that is not a drive's full form lies where the current directory says.
+TEST(FolderInteriorOfARun, JudgesEachNameAsItsFullFormDoes) {
+    DriveSandbox sandbox;
+    sandbox.MakeFolder("D:\\Here\\Run");
+    ASSERT_TRUE(platform::SetCurrentDirectoryA("D:\\Here"));
+    struct Case {
+        const char* folder;
+        const char* name;
+        bool leaves;
+    };
+    const Case cases[] = {
+        {"D:\\Run", "D:\\Run\\Item", false},
+        {"D:\\Run\\", "D:\\Run\\Item. ", false},
+        {"D:\\Run", "D:\\Run\\a\\..\\b", false},
+        {"D:\\Run\\..", "D:\\Run\\..\\Item", false},
+        {"D:\\Run", "D:\\Run\\..\\Item", true},
+        {"D:\\Run", "D:\\Run\\.. \\Item", false},
+        {"D:\\Run", "D:\\Run\\a\\..\\..\\b", true},
+        {"D:\\Run", "D:\\Run\\...", true},
+        {"D:\\Run", "D:\\Run\\\\", true},
+        {"D:\\Run", "D:\\Runner", true},
+        {"d:\\run", "D:\\RUN\\Item", false},
+        {"D:Run", "D:Run\\Item", false},
+        {"D:", "D:\\Item", true},
+        {"D:", "D:Item", false},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(FolderInterior(c.folder).Leaves(c.name), c.leaves) << c.folder << " | " << c.name;
 }
