@@ -104,7 +104,6 @@ std::optional<CreationRunItems> Vol04PathsPage::ReadRunItems(const CreationRunTe
 
 void Vol04PathsPage::StepLine(MainFolderStep& step, const std::string& line, const std::string& prefix,
                               const std::string& suffix, bool hyphen) {
-    BindStatisticsWindow();
     // Each line is judged the same way in the run and its simulation, so that
     // two lines naming one folder, or a line below a file, come out as the
     // run finds them.
