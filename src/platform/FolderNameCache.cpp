@@ -5,6 +5,8 @@
 #include <dirent.h>
 #include <sys/sysmacros.h>
 
+#include <functional>
+
 namespace platform::detail {
 
 namespace {
@@ -21,36 +23,110 @@ bool SameTime(const timespec& a, const timespec& b) {
 
 } // namespace
 
+std::size_t FolderNames::HashOf(const std::string& folded) {
+    return std::hash<std::string>{}(folded);
+}
+
 const std::string* FolderNames::Find(const std::string& name) const {
-    const auto [first, last] = byFolded_.equal_range(FoldCase(name));
+    if (names_.empty())
+        return nullptr;
+    const std::string folded = FoldCase(name);
+    const std::size_t hash = HashOf(folded);
+    const uint32_t tag = TagOf(hash);
+    const std::size_t mask = slots_.size() - 1;
     const std::string* found = nullptr;
-    for (auto it = first; it != last; ++it) {
-        if (it->second == name)
-            return &it->second;
-        if (!found || it->second < *found)
-            found = &it->second;
+    for (std::size_t at = hash & mask;; at = (at + 1) & mask) {
+        const Slot& slot = slots_[at];
+        if (slot.place == 0)
+            return found;
+        if (slot.place == Removed || slot.tag != tag)
+            continue;
+        const Name& candidate = names_[slot.place - 1];
+        if (candidate.folded != folded)
+            continue;
+        if (candidate.name == name)
+            return &candidate.name;
+        if (!found || candidate.name < *found)
+            found = &candidate.name;
     }
-    return found;
+}
+
+void FolderNames::Grow() {
+    // Room for twice the names, and no removed slots left on the way.
+    std::size_t size = 16;
+    while (size < 2 * (names_.size() + 1))
+        size *= 2;
+    slots_.assign(size, Slot{});
+    removedSlots_ = 0;
+    const std::size_t mask = size - 1;
+    for (std::size_t place = 0; place < names_.size(); ++place) {
+        std::size_t at = names_[place].hash & mask;
+        while (slots_[at].place != 0)
+            at = (at + 1) & mask;
+        slots_[at] = Slot{TagOf(names_[place].hash), static_cast<uint32_t>(place + 1)};
+    }
 }
 
 void FolderNames::Add(const std::string& name) {
-    std::string key = FoldCase(name);
-    const auto [first, last] = byFolded_.equal_range(key);
-    for (auto it = first; it != last; ++it) {
-        if (it->second == name)
-            return;
+    std::string folded = FoldCase(name);
+    const std::size_t hash = HashOf(folded);
+    const uint32_t tag = TagOf(hash);
+    if (!slots_.empty()) {
+        const std::size_t mask = slots_.size() - 1;
+        for (std::size_t at = hash & mask; slots_[at].place != 0; at = (at + 1) & mask) {
+            const Slot& slot = slots_[at];
+            if (slot.place != Removed && slot.tag == tag && names_[slot.place - 1].name == name)
+                return;
+        }
     }
-    byFolded_.emplace(std::move(key), name);
+    // At most half the slots hold names or removed ones, so that a probe for
+    // a missing name soon meets an empty slot.
+    if (2 * (names_.size() + removedSlots_ + 1) > slots_.size())
+        Grow();
+    const std::size_t mask = slots_.size() - 1;
+    std::size_t at = hash & mask;
+    while (slots_[at].place != 0 && slots_[at].place != Removed)
+        at = (at + 1) & mask;
+    if (slots_[at].place == Removed)
+        --removedSlots_;
+    names_.push_back(Name{hash, std::move(folded), name});
+    slots_[at] = Slot{tag, static_cast<uint32_t>(names_.size())};
+}
+
+std::size_t FolderNames::SlotOf(uint32_t place) const {
+    const std::size_t mask = slots_.size() - 1;
+    std::size_t at = names_[place - 1].hash & mask;
+    while (slots_[at].place != place)
+        at = (at + 1) & mask;
+    return at;
 }
 
 void FolderNames::Remove(const std::string& name) {
-    const auto [first, last] = byFolded_.equal_range(FoldCase(name));
-    for (auto it = first; it != last; ++it) {
-        if (it->second == name) {
-            byFolded_.erase(it);
+    if (names_.empty())
+        return;
+    const std::string folded = FoldCase(name);
+    const std::size_t hash = HashOf(folded);
+    const uint32_t tag = TagOf(hash);
+    const std::size_t mask = slots_.size() - 1;
+    std::size_t at = hash & mask;
+    for (;; at = (at + 1) & mask) {
+        const Slot& slot = slots_[at];
+        if (slot.place == 0)
             return;
-        }
+        if (slot.place != Removed && slot.tag == tag && names_[slot.place - 1].name == name)
+            break;
     }
+    const uint32_t place = slots_[at].place;
+    slots_[at].place = Removed;
+    ++removedSlots_;
+    // The last name takes the removed one's place, so that the names stay
+    // side by side.
+    const auto last = static_cast<uint32_t>(names_.size());
+    if (place != last) {
+        slots_[SlotOf(last)].place = place;
+        names_[place - 1] = std::move(names_.back());
+    }
+    names_.pop_back();
 }
 
 FolderStatus FolderStatus::Of(const struct stat& st) {

@@ -13,27 +13,52 @@
 #include <sys/stat.h>
 
 #include <cstddef>
+#include <cstdint>
 #include <ctime>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 namespace platform::detail {
 
-// The names of one folder.
+// The names of one folder. A run asks for a name in a folder of a hundred
+// thousand at every entry it makes, and mostly for one that is not there:
+// the slots hold a part of each name's hash beside its place, so that such a
+// look-up reads one line of memory and no name at all.
 class FolderNames {
 public:
     // The name on disk that `name` stands for: itself when present, else the
-    // first one equal ignoring case; nullptr when there is none.
+    // first one equal ignoring case; nullptr when there is none. Valid until
+    // the next change.
     const std::string* Find(const std::string& name) const;
     void Add(const std::string& name);
     void Remove(const std::string& name);
-    std::size_t Size() const { return byFolded_.size(); }
+    std::size_t Size() const { return names_.size(); }
 
 private:
-    // Upper-case form -> a name with that form; a host folder may hold "abc"
-    // and "ABC" side by side, under one key.
-    std::unordered_multimap<std::string, std::string> byFolded_;
+    struct Name {
+        std::size_t hash = 0; // of the upper-case form
+        std::string folded;   // the upper-case form
+        std::string name;     // as on disk
+    };
+    // A slot is empty (place 0), a removed name's (Removed), or holds the
+    // place of a name plus one and the high half of its hash.
+    struct Slot {
+        uint32_t tag = 0;
+        uint32_t place = 0;
+    };
+    static constexpr uint32_t Removed = UINT32_MAX;
+
+    static std::size_t HashOf(const std::string& folded);
+    static uint32_t TagOf(std::size_t hash) { return static_cast<uint32_t>(hash >> 32) | 1u; }
+    // The slot that holds `place`; its name is in the table.
+    std::size_t SlotOf(uint32_t place) const;
+    void Grow();
+
+    // Host folders may hold "abc" and "ABC" side by side: several names may
+    // share one upper-case form, each in a slot of its own.
+    std::vector<Name> names_;
+    std::vector<Slot> slots_; // a power of two of them, or none
+    std::size_t removedSlots_ = 0;
 };
 
 // What tells that a folder has changed since its names were read.
