@@ -27,6 +27,12 @@ using ui::Answer;
 
 class CopyPageTest : public managetests::ManagePageFixture<Vol08CopyPage> {
 protected:
+    // An attach mode and a row of counters (as Row gives it) expected in it.
+    struct ModeRow {
+        QRadioButton* mode;
+        std::vector<double> row;
+    };
+
     void SetUp() override {
         ManagePageFixture::SetUp();
         SetFileNamePatternList({"*.*"});

@@ -22,20 +22,16 @@ TEST_F(CopyPageTest, PreCountCountsTopLevelFoldersAndTheStructuresPerMode) {
     sandbox->MakeFolder("C:\\A\\B");
     Include({"C:\\A", "C:\\A\\B"});
     Structure("D:\\S");
-    struct Case {
-        QRadioButton* mode;
-        std::vector<double> toCopy;
-    };
-    const Case cases[] = {
+    const ModeRow cases[] = {
         {controls().rdoVol08AttachMainFolderWithFiles, {1, 3, 3, 300}},
         {controls().rdoVol08AttachSubFoldersOnlyWithFiles, {1, 2, 3, 300}},
         {controls().rdoVol08AttachMainFolderWithoutFiles, {1, 3, 0, 0}},
         {controls().rdoVol08AttachSubFoldersOnlyWithoutFiles, {1, 2, 0, 0}},
     };
-    for (const Case& c : cases) {
+    for (const ModeRow& c : cases) {
         Mode(c.mode);
         Refresh();
-        EXPECT_EQ(Row(page->CopyCounters().ToCreate), c.toCopy) << c.mode->objectName().toStdString();
+        EXPECT_EQ(Row(page->CopyCounters().ToCreate), c.row) << c.mode->objectName().toStdString();
     }
     EXPECT_EQ(controls().lblVol08FileSizeToCopy->text().toStdString(), "0");
     EXPECT_TRUE(controls().btnVol08CopyFolders->isEnabled());
@@ -254,25 +250,22 @@ TEST_F(CopyPageTest, AFileInPlaceOfTheStructureFolderCountsTheStructureAsNotCopi
     sandbox->MakeFile("C:\\T\\S", "the person's own");
     Include({"C:\\T"});
     Structure("D:\\S");
-    struct Case {
-        QRadioButton* mode;
-        std::vector<double> other;
-    };
-    const Case cases[] = {
+    // The row of what could not be copied.
+    const ModeRow cases[] = {
         {controls().rdoVol08AttachMainFolderWithFiles, {0, 3, 3, 300}},
         {controls().rdoVol08AttachMainFolderWithoutFiles, {0, 3, 0, 0}},
     };
-    for (const Case& c : cases) {
+    for (const ModeRow& c : cases) {
         Mode(c.mode);
         Refresh();
         Simulate();
-        EXPECT_EQ(Row(page->CopyCounters().Other), c.other) << c.mode->objectName().toStdString();
+        EXPECT_EQ(Row(page->CopyCounters().Other), c.row) << c.mode->objectName().toStdString();
         Copy();
-        EXPECT_EQ(Row(page->CopyCounters().Other), c.other) << c.mode->objectName().toStdString();
+        EXPECT_EQ(Row(page->CopyCounters().Other), c.row) << c.mode->objectName().toStdString();
         EXPECT_EQ(Row(page->CopyCounters().Exists), (std::vector<double>{0, 0, 0, 0}));
         EXPECT_EQ(desktop->LastBox().icon, ui::Icon::Warning);
         EXPECT_EQ(desktop->LastBox().text.substr(desktop->LastBox().text.find('\n')),
-                  "\n3 subfolder(s) and " + std::to_string(static_cast<int>(c.other[2])) +
+                  "\n3 subfolder(s) and " + std::to_string(static_cast<int>(c.row[2])) +
                       " file(s) could not be copied.\nC:\\T\\S");
         EXPECT_EQ(sandbox->Read("C:\\T\\S"), "the person's own");
         EXPECT_TRUE(page->CopyUndoFolders().empty());
@@ -309,16 +302,11 @@ TEST_F(CopyPageTest, ModeAndStructureBoxes) {
     EXPECT_FALSE(controls().btnVol08CopyFolders->isEnabled()); // no structure yet
 
     // Each with-files radio gives its hint once.
-    desktop->ExpectBox("0277");
-    controls().rdoVol08AttachMainFolderWithFiles->click();
-    controls().rdoVol08AttachMainFolderWithFiles->click();
-    desktop->ExpectBox("0277");
-    controls().rdoVol08AttachSubFoldersOnlyWithFiles->click();
-    controls().rdoVol08AttachSubFoldersOnlyWithFiles->click();
+    ClickEachFilesModeTwice(
+        {controls().rdoVol08AttachMainFolderWithFiles, controls().rdoVol08AttachSubFoldersOnlyWithFiles},
+        "0277");
     EXPECT_EQ(desktop->LastBox().caption,
               "Copy Folder Structure(s).-From a Folder List - Level.            Warning no: 0277.");
-    EXPECT_EQ(desktop->LastBox().text,
-              "You can Select File Names/Types by Clicking on the <Select Files> button.");
     EXPECT_TRUE(controls().btnVol08FileSelection->isEnabled());
     controls().rdoVol08AttachMainFolderWithoutFiles->click();
     EXPECT_FALSE(controls().btnVol08FileSelection->isEnabled());
@@ -398,13 +386,8 @@ TEST_F(CopyPageTest, ListBoxesAndListFiles) {
     // Loading: a line already listed is told, the first line without a drive
     // is asked about and later ones skipped, a drive that is not there is
     // skipped, an Exclude line is told.
-    sandbox->MakeFile("D:\\list.txt", "c:\\t\n  C:\\U  \nNoDrive\nOther\nX:\\Gone\nC:\\Kept\n");
     controls().lstVol08ExcludeFolderList->AddItem("C:\\Kept");
-    desktop->ExpectOpenFile("D:\\list.txt");
-    desktop->ExpectBox("0270", Answer::No);
-    ExpectBoxes({"0274", "0272?", "0273"});
-    desktop->ExpectMessage("End of the loading process.");
-    controls().btnVol08LoadFrom->click();
+    LoadListFile("c:\\t\n  C:\\U  \nNoDrive\nOther\nX:\\Gone\nC:\\Kept\n", "0270", {"0274", "0272?", "0273"});
     EXPECT_EQ(controls().lstVol08IncludeFolderList->Items(), (Lines{"C:\\T", "C:\\U"}));
     EXPECT_EQ(controls().lblVol08IncludeSum->text().toStdString(), "2");
     const std::vector<std::string> numbers = desktop->BoxNumbers();

@@ -80,13 +80,9 @@ TEST_F(DeletePageListsTest, MovingBackADriveStopsTheWholeMove) {
 }
 
 TEST_F(DeletePageListsTest, ListFilesOpenAndSave) {
-    sandbox->MakeFile("D:\\list.txt", "D:\\\r\n  D:\\Data  \nd:\\data\nNoDrive\nOther\nD:\\Kept\nD:\\More\n");
     c().lstVol07ExcludeFolderList->AddItem("D:\\Kept");
-    desktop->ExpectOpenFile("D:\\list.txt");
-    desktop->ExpectBox("0227", Answer::No);
-    ExpectBoxes({"0231", "0229?", "0230"});
-    desktop->ExpectMessage("End of the loading process.");
-    c().btnVol07LoadFrom->click();
+    LoadListFile("D:\\\r\n  D:\\Data  \nd:\\data\nNoDrive\nOther\nD:\\Kept\nD:\\More\n", "0227",
+                 {"0231", "0229?", "0230"});
     EXPECT_TRUE(desktop->AllUsed());
     EXPECT_EQ(IncludeLines(), (Lines{"D:\\Data", "D:\\More"}));
     EXPECT_EQ(desktop->FileDialogs().back().filter,
@@ -166,19 +162,14 @@ TEST_F(DeletePageListsTest, ViewSelectedOpensOnlyAnExistingFolder) {
 TEST_F(DeletePageListsTest, TheSelectFilesHintComesOncePerFileMode) {
     sandbox->MakeFolder("D:\\A");
     Include({"D:\\A"}, DeleteMode::Subfolders);
-    desktop->ExpectBox("0237");
-    c().rdoVol07DeleteOnlyFiles->click();
+    ClickEachFilesModeTwice({c().rdoVol07DeleteOnlyFiles, c().rdoVol07DeleteOnlyFilesInMainFolder}, "0237");
     EXPECT_EQ(desktop->LastBox().caption,
               "Delete Foldere(s).-From a Folder List.           Warning no: 0237.");
-    EXPECT_EQ(desktop->LastBox().text,
-              "You can Select File Names/Types by Clicking on the <Select Files> button.");
     EXPECT_TRUE(c().btnVol07FileSelection->isEnabled());
     c().rdoVol07DeleteSubFolders->click();
     EXPECT_FALSE(c().btnVol07FileSelection->isEnabled());
+    // Back from a mode without files: no second hint.
     c().rdoVol07DeleteOnlyFiles->click();
-    desktop->ExpectBox("0237");
-    c().rdoVol07DeleteOnlyFilesInMainFolder->click();
-    c().rdoVol07DeleteOnlyFilesInMainFolder->click();
     EXPECT_EQ(desktop->BoxNumbers(), (Lines{"0237", "0237"}));
     EXPECT_TRUE(desktop->AllUsed());
 }
