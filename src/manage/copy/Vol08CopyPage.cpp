@@ -104,18 +104,6 @@ std::deque<std::string> Vol08CopyPage::IncludeItems() const {
     return {items.begin(), items.end()};
 }
 
-void Vol08CopyPage::ResetVol08Counters() {
-    block_.ResetAllCounters();
-}
-
-void Vol08CopyPage::ResetVol08Results() {
-    block_.ResetResultCounters();
-}
-
-void Vol08CopyPage::ShowVol08Counters() {
-    block_.RefreshResultLabels();
-}
-
 void Vol08CopyPage::ShowVol08StatisticCounters() {
     BindStatisticsWindow();
     block_.RefreshStatisticLabels();

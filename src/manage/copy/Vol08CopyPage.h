@@ -78,9 +78,9 @@ public:
     void RefreshVol08Page();
     void EnableVol08Options(bool enabled);
     void EnableVol08RunButtons();
-    void ResetVol08Counters();
-    void ResetVol08Results();
-    void ShowVol08Counters();
+    void ResetVol08Counters() { block_.ResetAllCounters(); }
+    void ResetVol08Results() { block_.ResetResultCounters(); }
+    void ShowVol08Counters() { block_.RefreshResultLabels(); }
     void ShowVol08StatisticCounters();
     bool WithFilesModeChecked() const;
     AttachMode SelectedAttachMode() const;

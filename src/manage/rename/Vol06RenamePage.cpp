@@ -2,7 +2,7 @@
 
 #include "common/FrameworkPaths.h"
 #include "common/FrameworkText.h"
-#include "common/IllegalCharacters.h"
+#include "create/engine/NameFieldChecks.h"
 #include "manage/rename/RenameNameParts.h"
 #include "manage/rename/TfrmStatistic06.h"
 #include "manage/shared/ManageLists.h"
@@ -15,18 +15,9 @@
 #include "ui_TfrmStatistic06.h"
 #include "ui_Vol06RenamePage.h"
 
-#include <QSignalBlocker>
-
 namespace {
 
 const std::string Title = "Rename Folders. - From a Folder List.            ";
-
-// The text without its last character (a whole UTF-16 pair where it ends in one).
-QString WithoutLastCharacter(const QString& text) {
-    if (text.size() >= 2 && text.back().isLowSurrogate() && text.at(text.size() - 2).isHighSurrogate())
-        return text.chopped(2);
-    return text.isEmpty() ? text : text.chopped(1);
-}
 
 std::string TextOf(const QLineEdit* edit) {
     return edit->text().toStdString();
@@ -215,23 +206,12 @@ void Vol06RenamePage::rdoVol06RenameTheLastSubFolderClick() {
 
 void Vol06RenamePage::CheckRuleField(QLineEdit& field, const std::string& caption, const std::string& text,
                                      bool lastSubFolder) {
-    // Each removal below changes the text, which would run this check again
-    // from inside itself; the loop does what those nested checks would do.
-    if (checkingField_ || runInProgress_)
-        return;
-    checkingField_ = true;
-    std::string found;
-    while (HasIllegalCharacter(field.text().toStdString(), "F", found)) {
-        ui::ShowBox(this, caption, text + found, ui::Icon::Warning);
-        const QSignalBlocker quiet(field);
-        field.setText(WithoutLastCharacter(field.text()));
-        field.setFocus();
-    }
-    checkingField_ = false;
-    if (lastSubFolder)
-        UpdateLastSubFolderPreview(field.text().toStdString());
-    else
-        UpdateRenamePreview();
+    CheckNameField(this, checkingField_, runInProgress_, field, caption, text, [this, &field, lastSubFolder] {
+        if (lastSubFolder)
+            UpdateLastSubFolderPreview(field.text().toStdString());
+        else
+            UpdateRenamePreview();
+    });
 }
 
 void Vol06RenamePage::edtVol06NewPrefixChange() {
