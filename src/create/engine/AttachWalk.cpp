@@ -110,6 +110,18 @@ std::shared_ptr<const AttachWalk::Listing> AttachWalk::ListingOf(const std::stri
     if (!platform::ListFolderEntries(folder, listing->entries))
         return nullptr;
     listing->caseTwins = HasCaseTwins(listing->entries);
+    // The size map is filled before a run and stays as it is during it.
+    listing->sizes.resize(listing->entries.size());
+    std::string source = folder + "\\";
+    const std::size_t stem = source.size();
+    for (std::size_t i = 0; i < listing->entries.size(); ++i) {
+        const platform::FolderEntry& entry = listing->entries[i];
+        if (entry.isDirectory)
+            continue;
+        source.replace(stem, std::string::npos, entry.name);
+        if (const auto size = sizes_.find(source); size != sizes_.end())
+            listing->sizes[i] = {true, size->second};
+    }
     if (keep)
         listings_[folder] = listing;
     return listing;
@@ -164,7 +176,7 @@ bool AttachWalk::StartStructure(const std::string& root) {
     if (!listing)
         return false;
     AttachFolderQueue.push_back(root);
-    queued_.push_back({std::move(listing), std::string(), false});
+    queued_.push_back({std::move(listing), std::string(), false, false});
     return true;
 }
 
@@ -317,7 +329,7 @@ AttachWalk::FileResult AttachWalk::CopyEntry(const platform::FolderEntry& entry,
 }
 
 AttachWalk::FileResult AttachWalk::CopyFileBelow(const platform::FolderEntry& entry,
-                                                 const std::string& relative, const std::string& source,
+                                                 const std::string& relative, const std::string& folder,
                                                  const std::string& destination) {
     if (!entry.isLink) {
         if (platform::CopyFileBelow(sourceRoot_, targetRoot_, relative, &keptContents_))
@@ -327,7 +339,7 @@ AttachWalk::FileResult AttachWalk::CopyFileBelow(const platform::FolderEntry& en
     }
     // A link, or a file that could not be copied this way: the whole paths
     // tell what becomes of it, and why not.
-    return CopyEntry(entry, source, destination);
+    return CopyEntry(entry, folder + "\\" + entry.name, destination);
 }
 
 AttachWalk::FileResult AttachWalk::SimulateEntry(const platform::FolderEntry& entry,
@@ -365,8 +377,9 @@ void AttachWalk::CountSubfolder(SubfolderResult result, const std::string& desti
     block_.RefreshBoth();
 }
 
-void AttachWalk::CountFile(FileResult result, const std::string& source, FileSizeMap::const_iterator size,
-                           const std::string& destination, bool simulated) {
+void AttachWalk::CountFile(FileResult result, const std::string& folder, const std::string& name,
+                           const ListedSize& size, const std::string& destination, bool simulated,
+                           bool intoMade) {
     const AttachWalkTexts& texts = simulated ? simulationTexts_ : runTexts_;
     CounterRow* row = nullptr;
     switch (result) {
@@ -375,10 +388,10 @@ void AttachWalk::CountFile(FileResult result, const std::string& source, FileSiz
         row->Files += 1;
         block_.AddToList(StatisticList::FilesCreated, destination);
         block_.RefreshBoth();
-        if (RecordedFiles && !simulated)
+        if (RecordedFiles && !simulated && !intoMade)
             RecordedFiles->push_back(destination);
-        if (HasSize(source, size, texts.copiedCaption, texts.copiedText)) {
-            row->FilesSize += static_cast<double>(size->second);
+        if (HasSize(folder, name, size, texts.copiedCaption, texts.copiedText)) {
+            row->FilesSize += static_cast<double>(size.bytes);
             block_.RefreshBoth();
         }
         return;
@@ -393,18 +406,18 @@ void AttachWalk::CountFile(FileResult result, const std::string& source, FileSiz
     }
     row->Files += 1;
     block_.RefreshBoth();
-    if (HasSize(source, size, texts.notCopiedCaption, texts.notCopiedText)) {
-        row->FilesSize += static_cast<double>(size->second);
+    if (HasSize(folder, name, size, texts.notCopiedCaption, texts.notCopiedText)) {
+        row->FilesSize += static_cast<double>(size.bytes);
         block_.RefreshBoth();
     }
 }
 
-bool AttachWalk::HasSize(const std::string& source, FileSizeMap::const_iterator size,
+bool AttachWalk::HasSize(const std::string& folder, const std::string& name, const ListedSize& size,
                          const std::string& caption, const std::string& text) const {
-    if (size != sizes_.end())
+    if (size.known)
         return true;
     RepaintPause showCounters(block_.Repaints());
-    ui::ShowBox(nullptr, caption, text + source, ui::Icon::Warning);
+    ui::ShowBox(nullptr, caption, text + folder + "\\" + name, ui::Icon::Warning);
     return false;
 }
 
@@ -476,6 +489,7 @@ void AttachWalk::CopyFolderStructure(const std::string& structure, AttachMode mo
     keepListings_ = !ownFolderInside_;
     Queued& top = queued_.front();
     top.fresh = targetMade && keepListings_ && !top.listing->caseTwins && HoldFolders(root);
+    top.made = targetMade;
     while (!AttachFolderQueue.empty())
         ProcessQueuedFolder(mode, false);
     targetRoot_.Release();
@@ -496,12 +510,14 @@ void AttachWalk::ProcessQueuedFolder(AttachMode mode, bool simulate) {
     const bool below = !simulate && queued.fresh && !blocked;
 
     const std::string target = DestinationOf(folder, std::string());
-    for (const platform::FolderEntry& entry : queued.listing->entries) {
-        std::string source = folder + "\\" + entry.name;
+    const Listing& listing = *queued.listing;
+    for (std::size_t i = 0; i < listing.entries.size(); ++i) {
+        const platform::FolderEntry& entry = listing.entries[i];
         std::string destination = target + entry.name;
         const bool joinable = platform::IsWindowsName(entry.name);
         std::string relative = queued.relative.empty() ? entry.name : queued.relative + "/" + entry.name;
         if (entry.isDirectory) {
+            std::string source = folder + "\\" + entry.name;
             if (joinable && IsOwnFolder(source))
                 continue;
             // Listed before its copy is made: a folder that cannot be read is
@@ -522,20 +538,22 @@ void AttachWalk::ProcessQueuedFolder(AttachMode mode, bool simulate) {
                 AddOwnFolder(destination);
             AttachFolderQueue.push_back(std::move(source));
             const bool freshBelow = fresh && !inner->caseTwins;
-            queued_.push_back({std::move(inner), std::move(relative), freshBelow});
+            const bool made = !simulate && result == SubfolderResult::Created;
+            queued_.push_back({std::move(inner), std::move(relative), freshBelow, made});
         } else if (AttachesFiles(mode)) {
-            // Looked up once for whether the file is taken and for its size.
-            const FileSizeMap::const_iterator size = sizes_.find(source);
-            if (FilesFromSizeMapOnly && size == sizes_.end())
+            const ListedSize& size = listing.sizes[i];
+            if (FilesFromSizeMapOnly && !size.known)
                 continue;
+            // The source's whole path is joined only where it is asked for.
             const FileResult result = blocked || !joinable ? FileResult::Failed
-                                      : simulate           ? SimulateEntry(entry, source, destination)
-                                      : below ? CopyFileBelow(entry, relative, source, destination)
-                                              : CopyEntry(entry, source, destination);
+                                      : simulate
+                                          ? SimulateEntry(entry, folder + "\\" + entry.name, destination)
+                                      : below ? CopyFileBelow(entry, relative, folder, destination)
+                                              : CopyEntry(entry, folder + "\\" + entry.name, destination);
             if (!simulate && result == FileResult::Created && mode == AttachMode::SubFoldersOnlyWithFiles &&
                 !AttachTopLevelDone)
                 CreatedFilesList.push_back(destination);
-            CountFile(result, source, size, destination, simulate);
+            CountFile(result, folder, entry.name, size, destination, simulate, queued.made);
         }
     }
     if (!simulate)

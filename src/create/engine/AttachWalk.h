@@ -40,6 +40,7 @@
 #include "platform/HeldFolderCopy.h"
 #include "platform/KeptContents.h"
 
+#include <cstdint>
 #include <deque>
 #include <memory>
 #include <optional>
@@ -80,8 +81,9 @@ public:
     // map holds. Other files are passed over without a count.
     bool FilesFromSizeMapOnly = false;
     // When set, every subfolder the walk creates (parents before children)
-    // and every file it copies is appended here, for an undo that takes back
-    // exactly what the walk added.
+    // and every file it copies into a folder it did not create itself is
+    // appended here, for an undo that takes back exactly what the walk added:
+    // a file in a folder the walk made goes with that folder.
     std::deque<std::string>* RecordedFolders = nullptr;
     std::deque<std::string>* RecordedFiles = nullptr;
     // When set with RecordedFolders, one entry beside each folder recorded
@@ -116,10 +118,17 @@ public:
 private:
     enum class SubfolderResult { Created, Exists, Failed };
     enum class FileResult { Created, Exists, Failed };
-    // A structure's folder as listed, and whether two of its names are one
-    // name ignoring case.
+    // A file's entry in the size map, looked up when its folder was listed:
+    // a structure copied a thousand times is looked up once a run.
+    struct ListedSize {
+        bool known = false;
+        uint64_t bytes = 0;
+    };
+    // A structure's folder as listed, the size of each file in it, and
+    // whether two of its names are one name ignoring case.
     struct Listing {
         std::vector<platform::FolderEntry> entries;
+        std::vector<ListedSize> sizes; // beside `entries`
         bool caseTwins = false;
     };
     // A source folder waiting in AttachFolderQueue.
@@ -130,6 +139,8 @@ private:
         // Its copy was made by this walk just now, by that same path below the
         // held target: what goes into it is made relative to the held folders.
         bool fresh = false;
+        // Its copy was made by this walk, by whatever way.
+        bool made = false;
     };
 
     // The listing of `folder`; nullptr when it cannot be listed. Within one
@@ -141,7 +152,7 @@ private:
     SubfolderResult CreateSubfolderBelow(const std::string& relative, const std::string& destination,
                                          bool& fresh);
     FileResult CopyFileBelow(const platform::FolderEntry& entry, const std::string& relative,
-                             const std::string& source, const std::string& destination);
+                             const std::string& folder, const std::string& destination);
     void RecordFolder(const std::string& destination);
     // What Undo keeps of the folder just made at `relative` below the target.
     std::optional<CreatedEntry> MadeEntry(const platform::EntryDetails& details, const std::string& relative);
@@ -173,12 +184,14 @@ private:
                              const std::string& destination);
     // `simulated`: counted by a simulation, which records nothing for an undo.
     void CountSubfolder(SubfolderResult result, const std::string& destination, bool simulated);
-    // `size`: the file's entry in the size map, looked up before it was copied.
-    void CountFile(FileResult result, const std::string& source, FileSizeMap::const_iterator size,
-                   const std::string& destination, bool simulated);
+    // The file is `name` in the source folder `folder`; `size`, its entry in
+    // the size map. `intoMade`: copied into a folder the walk made, which an
+    // undo removes whole.
+    void CountFile(FileResult result, const std::string& folder, const std::string& name,
+                   const ListedSize& size, const std::string& destination, bool simulated, bool intoMade);
     // Whether the size map holds the file; if not, the page is told in a box.
-    bool HasSize(const std::string& source, FileSizeMap::const_iterator size, const std::string& caption,
-                 const std::string& text) const;
+    bool HasSize(const std::string& folder, const std::string& name, const ListedSize& size,
+                 const std::string& caption, const std::string& text) const;
 
     CreationCounterBlock& block_;
     const FileSizeMap& sizes_;
