@@ -62,7 +62,8 @@ bool NoteMadeFolder(int at, const std::string& where, const Resolved& resolved, 
 // A folder made in a watched folder joins its kept names at once, so that
 // the next look-up there need not wait for the watch to report it.
 void FollowMade(const Resolved& resolved) {
-    detail::State().folderNames.Follow(resolved.parent, resolved.name, true);
+    detail::State().folderNames.Follow(resolved.parent, resolved.name, true,
+                                       resolved.key.Taken() ? &resolved.key : nullptr);
     detail::State().folderWatches.Made(resolved.parent, resolved.name);
 }
 
@@ -98,7 +99,8 @@ bool MakeFolder(const Resolved& resolved, bool keepNames, std::optional<EntryDet
         struct stat parentNow;
         const bool seen = fstat(parent, &parentNow) == 0;
         cache.Added(resolved.parent, resolved.name, resolved.parentCurrent && seen,
-                    seen ? detail::FolderStatus::Of(parentNow) : detail::FolderStatus{});
+                    seen ? detail::FolderStatus::Of(parentNow) : detail::FolderStatus{},
+                    resolved.key.Taken() ? &resolved.key : nullptr);
     }
     return NoteMadeFolder(parent, resolved.name, resolved, keepNames, made);
 }

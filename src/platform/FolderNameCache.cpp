@@ -23,15 +23,23 @@ bool SameTime(const timespec& a, const timespec& b) {
 
 } // namespace
 
-std::size_t FolderNames::HashOf(const std::string& folded) {
-    return std::hash<std::string>{}(folded);
+NameKey NameKey::Of(const std::string& name) {
+    NameKey key;
+    key.folded = FoldCase(name);
+    key.hash = std::hash<std::string>{}(key.folded);
+    return key;
 }
 
-const std::string* FolderNames::Find(const std::string& name) const {
+void FolderNames::Prefetch(const NameKey& key) const {
+    if (!slots_.empty())
+        __builtin_prefetch(&slots_[key.hash & (slots_.size() - 1)]);
+}
+
+const std::string* FolderNames::Find(const std::string& name, const NameKey& key) const {
     if (names_.empty())
         return nullptr;
-    const std::string folded = FoldCase(name);
-    const std::size_t hash = HashOf(folded);
+    const std::string& folded = key.folded;
+    const std::size_t hash = key.hash;
     const uint32_t tag = TagOf(hash);
     const std::size_t mask = slots_.size() - 1;
     const std::string* found = nullptr;
@@ -67,9 +75,8 @@ void FolderNames::Grow() {
     }
 }
 
-void FolderNames::Add(const std::string& name) {
-    std::string folded = FoldCase(name);
-    const std::size_t hash = HashOf(folded);
+void FolderNames::Add(const std::string& name, const NameKey& key) {
+    const std::size_t hash = key.hash;
     const uint32_t tag = TagOf(hash);
     if (!slots_.empty()) {
         const std::size_t mask = slots_.size() - 1;
@@ -89,7 +96,7 @@ void FolderNames::Add(const std::string& name) {
         at = (at + 1) & mask;
     if (slots_[at].place == Removed)
         --removedSlots_;
-    names_.push_back(Name{hash, std::move(folded), name});
+    names_.push_back(Name{hash, key.folded, name});
     slots_[at] = Slot{tag, static_cast<uint32_t>(names_.size())};
 }
 
@@ -104,8 +111,7 @@ std::size_t FolderNames::SlotOf(uint32_t place) const {
 void FolderNames::Remove(const std::string& name) {
     if (names_.empty())
         return;
-    const std::string folded = FoldCase(name);
-    const std::size_t hash = HashOf(folded);
+    const std::size_t hash = NameKey::Of(name).hash;
     const uint32_t tag = TagOf(hash);
     const std::size_t mask = slots_.size() - 1;
     std::size_t at = hash & mask;
@@ -219,7 +225,7 @@ void FolderNameCache::Added(const std::string& folder, const std::string& name, 
 }
 
 void FolderNameCache::Added(const std::string& folder, const std::string& name, bool wasCurrent,
-                            const FolderStatus& now) {
+                            const FolderStatus& now, const NameKey* key) {
     Entry* found = folders_.Find(folder);
     if (!found)
         return;
@@ -227,7 +233,10 @@ void FolderNameCache::Added(const std::string& folder, const std::string& name, 
         folders_.Erase(folder);
         return;
     }
-    found->names.Add(name);
+    if (key)
+        found->names.Add(name, *key);
+    else
+        found->names.Add(name);
     found->status = now;
 }
 
@@ -243,11 +252,14 @@ void FolderNameCache::Removed(const std::string& folder, const std::string& name
     Refresh(folder, *found);
 }
 
-void FolderNameCache::Follow(const std::string& folder, const std::string& name, bool present) {
+void FolderNameCache::Follow(const std::string& folder, const std::string& name, bool present,
+                             const NameKey* key) {
     Entry* found = folders_.Find(folder);
     if (!found)
         return;
-    if (present)
+    if (present && key)
+        found->names.Add(name, *key);
+    else if (present)
         found->names.Add(name);
     else
         found->names.Remove(name);

@@ -24,15 +24,30 @@ namespace platform::detail {
 // thousand at every entry it makes, and mostly for one that is not there:
 // the slots hold a part of each name's hash beside its place, so that such a
 // look-up reads one line of memory and no name at all.
+// A name's upper-case form and its hash: taken once for a look-up and for
+// the addition of the name that follows it when it was missing.
+struct NameKey {
+    std::string folded;
+    std::size_t hash = 0;
+
+    static NameKey Of(const std::string& name);
+    bool Taken() const { return !folded.empty(); }
+};
+
 class FolderNames {
 public:
     // The name on disk that `name` stands for: itself when present, else the
     // first one equal ignoring case; nullptr when there is none. Valid until
-    // the next change.
-    const std::string* Find(const std::string& name) const;
-    void Add(const std::string& name);
+    // the next change. `key` is NameKey::Of(name).
+    const std::string* Find(const std::string& name) const { return Find(name, NameKey::Of(name)); }
+    const std::string* Find(const std::string& name, const NameKey& key) const;
+    void Add(const std::string& name) { Add(name, NameKey::Of(name)); }
+    void Add(const std::string& name, const NameKey& key);
     void Remove(const std::string& name);
     std::size_t Size() const { return names_.size(); }
+    // Asks for the memory a look-up of `key` reads first, so that other work
+    // done before the look-up hides its wait.
+    void Prefetch(const NameKey& key) const;
 
 private:
     struct Name {
@@ -48,7 +63,6 @@ private:
     };
     static constexpr uint32_t Removed = UINT32_MAX;
 
-    static std::size_t HashOf(const std::string& folded);
     static uint32_t TagOf(std::size_t hash) { return static_cast<uint32_t>(hash >> 32) | 1u; }
     // The slot that holds `place`; its name is in the table.
     std::size_t SlotOf(uint32_t place) const;
@@ -104,13 +118,16 @@ public:
     void Removed(const std::string& folder, const std::string& name, bool wasCurrent);
     // The same, with the folder's status `now` taken right after the change
     // by the caller.
-    void Added(const std::string& folder, const std::string& name, bool wasCurrent, const FolderStatus& now);
+    void Added(const std::string& folder, const std::string& name, bool wasCurrent, const FolderStatus& now,
+               const NameKey* key = nullptr);
 
     // Brings a change a watch reported (FolderWatches) into the kept copy of
     // `folder`, if one is kept: `name` is now there or gone. The status is
     // left as it is; while the watch lasts it, not the status, keeps the
     // copy current.
-    void Follow(const std::string& folder, const std::string& name, bool present);
+    // `key` (when given) is NameKey::Of(name).
+    void Follow(const std::string& folder, const std::string& name, bool present,
+                const NameKey* key = nullptr);
 
     // Records a folder this layer has just created, empty, whose status is
     // `status`: the first name looked up in it need not read it.

@@ -30,10 +30,17 @@ void SetMissing(Resolved& out, const std::string& parent, const std::string& nam
 bool ResolveThroughCache(std::string& parent, const std::string& name, std::string& exact, Resolved& out) {
     FolderNameCache& cache = State().folderNames;
     FolderWatches& watches = State().folderWatches;
-    struct stat parentStatus {};
-    const bool watched = watches.Current(parent, cache, parentStatus.st_dev, parentStatus.st_ino);
     const FolderStatus* keptStatus = nullptr;
     const FolderNames* names = cache.Peek(parent, keptStatus);
+    if (!names)
+        return false;
+    // The names of a large folder lie far apart in memory: where the name
+    // would be is fetched while the watch's queue is read.
+    NameKey key = NameKey::Of(name);
+    names->Prefetch(key);
+    struct stat parentStatus {};
+    const bool watched = watches.Current(parent, cache, parentStatus.st_dev, parentStatus.st_ino);
+    names = cache.Peek(parent, keptStatus);
     if (!names)
         return false;
     bool throughLink = false;
@@ -58,9 +65,10 @@ bool ResolveThroughCache(std::string& parent, const std::string& name, std::stri
         }
     }
     out.parentWatched = watched;
-    const std::string* actual = names->Find(name);
+    const std::string* actual = names->Find(name, key);
     out.parentSt = parentStatus;
     if (!actual) {
+        out.key = std::move(key);
         out.name = name;
         out.host = std::move(exact);
         out.parent = std::move(parent);

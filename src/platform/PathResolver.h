@@ -3,6 +3,7 @@
 // for. The exact path is tried first; a folder is searched ignoring case only
 // when the exact name is missing, through its kept names (FolderNameCache).
 
+#include "platform/FolderNameCache.h"
 #include "platform/WindowsPath.h"
 
 #include <sys/stat.h>
@@ -31,6 +32,9 @@ struct Resolved {
     // to date, taken just now; when watched, only its file system and inode,
     // those of the folder the watch began on.
     struct stat parentSt {};
+    // When the name was looked up in the parent's kept names and is missing:
+    // its key there, for adding it once it is made.
+    NameKey key;
 };
 
 // A descriptor of the folder `resolved` was found in, for creating an entry
