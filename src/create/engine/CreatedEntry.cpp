@@ -69,36 +69,44 @@ std::optional<CreatedEntry> CreatedEntryRecorder::Record(const std::string& path
         entry.hostFolder = lastHostFolder_;
         return entry;
     }
-    // The folder is told by the full form of its text, which costs no look at
-    // the disk; only a new one is resolved.
-    std::string full;
-    if (!platform::GetFullPathNameA(path, full))
-        full.clear();
-    while (full.size() > 3 && full.back() == '\\')
-        full.pop_back();
-    const std::size_t cut = full.rfind('\\');
-    const std::string parent = cut == std::string::npos ? std::string() : full.substr(0, cut);
-    // A list of full paths may go round thousands of parents; past that many
+    // Only a folder of a drive's full form is known by its text as written:
+    // what "C:name" or "\\name" stands for follows the current directory.
+    // Any other is told by the full form of its text. Neither costs a look
+    // at the disk; only a folder not met before is resolved.
+    const bool driveForm = lastCut != std::string::npos && path.size() > 2 && path[1] == ':' &&
+                           (path[2] == '\\' || path[2] == '/');
+    const bool plainName =
+        lastCut != std::string::npos && IsPlainName(std::string_view(path).substr(lastCut + 1));
+    std::string folder;
+    if (driveForm && plainName) {
+        folder = path.substr(0, lastCut);
+    } else {
+        std::string full;
+        if (!platform::GetFullPathNameA(path, full))
+            full.clear();
+        while (full.size() > 3 && full.back() == '\\')
+            full.pop_back();
+        const std::size_t cut = full.rfind('\\');
+        if (cut != std::string::npos)
+            folder = full.substr(0, cut);
+    }
+    // A list of full paths may go round thousands of folders; past that many
     // they are resolved anew.
     constexpr std::size_t MaxFolders = 16384;
-    auto known = parent.empty() ? hostFolders_.end() : hostFolders_.find(parent);
+    auto known = folder.empty() ? hostFolders_.end() : hostFolders_.find(folder);
     if (known == hostFolders_.end()) {
         if (hostFolders_.size() >= MaxFolders)
             hostFolders_.clear();
         std::string hostFolder = Resolved(HostParentOf(path));
-        if (parent.empty())
+        if (folder.empty())
             entry.hostFolder = std::move(hostFolder);
         else
-            known = hostFolders_.emplace(parent, std::move(hostFolder)).first;
+            known = hostFolders_.emplace(folder, std::move(hostFolder)).first;
     }
     if (known != hostFolders_.end())
         entry.hostFolder = known->second;
-    // Only a folder of a drive's full form is taken as the last one: what
-    // "C:name" or "\\name" stands for follows the current directory.
-    const bool driveForm = lastCut != std::string::npos && path.size() > 2 && path[1] == ':' &&
-                           (path[2] == '\\' || path[2] == '/');
-    if (driveForm && !parent.empty() && IsPlainName(std::string_view(path).substr(lastCut + 1))) {
-        lastFolderText_ = path.substr(0, lastCut);
+    if (driveForm && plainName && !folder.empty()) {
+        lastFolderText_ = std::move(folder);
         lastHostFolder_ = entry.hostFolder;
     } else {
         lastFolderText_.clear();

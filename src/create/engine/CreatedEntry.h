@@ -39,7 +39,8 @@ public:
                                        const std::optional<platform::EntryDetails>& made = std::nullopt);
 
 private:
-    // Full Windows form of a folder -> its host path, links resolved.
+    // A folder's text (as written in a drive's full form, else its full
+    // form) -> its host path, links resolved.
     std::unordered_map<std::string, std::string> hostFolders_;
     // The text before the last name of the last path recorded, as written,
     // and where that folder lies on the host; empty when not to be trusted.

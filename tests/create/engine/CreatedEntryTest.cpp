@@ -86,9 +86,10 @@ TEST(CreatedEntry, EachEntryOfARunKeepsItsOwnFolder) {
     DriveSandbox sandbox;
     sandbox.MakeFile("D:\\W\\1\\f.txt", "run");
     sandbox.MakeFile("D:\\W\\1\\g.txt", "run");
-    sandbox.MakeFolder("D:\\W\\2");
-    const char* const paths[] = {"D:\\W\\1\\",  "D:\\W\\1\\f.txt", "d:\\w\\1\\G.TXT",
-                                 "D:\\W\\1\\.", "D:\\W\\2",        "D:\\W\\1\\..\\2\\"};
+    sandbox.MakeFile("D:\\W\\2\\h.txt", "run");
+    const char* const paths[] = {
+        "D:\\W\\1\\", "D:\\W\\1\\f.txt",   "d:\\w\\1\\G.TXT",        "D:\\W\\1\\.",
+        "D:\\W\\2",   "D:\\W\\1\\..\\2\\", "D:\\W\\1\\..\\2\\h.txt", "D:\\W\\1\\g.txt"};
     CreatedEntryRecorder recorder;
     std::vector<std::optional<CreatedEntry>> recorded;
     for (const char* path : paths)
