@@ -5,6 +5,8 @@
 #include <QAbstractItemModel>
 
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 
 namespace ui {
 
@@ -25,7 +27,15 @@ bool ReadsBackUnchanged(const std::string& text) {
     const size_t size = text.size();
     if (size >= 3 && text.compare(0, 3, "\xEF\xBB\xBF") == 0)
         return false;
+    // Most texts are plain ASCII: eight bytes at a time until a byte of a
+    // longer sequence turns up.
     size_t i = 0;
+    constexpr std::uint64_t highBits = 0x8080808080808080u;
+    for (std::uint64_t word = 0; i + sizeof word <= size; i += sizeof word) {
+        std::memcpy(&word, text.data() + i, sizeof word);
+        if (word & highBits)
+            break;
+    }
     while (i < size) {
         const auto lead = static_cast<unsigned char>(text[i]);
         if (lead < 0x80) {

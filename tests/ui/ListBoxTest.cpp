@@ -170,13 +170,15 @@ TEST(ListBox, TextsHandedOverAreReadAsTheWidgetHoldsThem) {
     const Items texts{"plain",
                       "\xC3\xA9t\xC3\xA9 \xF0\x9F\x98\x80", // été and a sign past U+FFFF
                       "\xEF\xBB\xBF"
-                      "bom first",                 // a leading byte-order mark is dropped
-                      "mid \xEF\xBB\xBF bom",      // elsewhere it stays
-                      "bad \xFF byte",             // not UTF-8
-                      "cut \xC3",                  // a sequence cut short
-                      "over \xC0\xAF long",        // an overlong form
-                      "half \xED\xA0\x80 pair",    // a surrogate
-                      "past \xF4\x90\x80\x80 end", // past U+10FFFF
+                      "bom first",                        // a leading byte-order mark is dropped
+                      "mid \xEF\xBB\xBF bom",             // elsewhere it stays
+                      "bad \xFF byte",                    // not UTF-8
+                      "cut \xC3",                         // a sequence cut short
+                      "over \xC0\xAF long",               // an overlong form
+                      "half \xED\xA0\x80 pair",           // a surrogate
+                      "past \xF4\x90\x80\x80 end",        // past U+10FFFF
+                      "a long plain \xFF start",          // not UTF-8, past the first eight bytes
+                      "a long plain start, cut \xE2\x82", // cut short at the very end
                       std::string("nul\0inside", 10)};
     const auto check = [&](const ui::ListBox& list) {
         ASSERT_EQ(list.Items(), Shown(list));
