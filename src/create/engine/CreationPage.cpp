@@ -14,6 +14,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 
 CreationPage::CreationPage(MainWindowServices& mainWindow, QWidget* parent, const CreationPageTexts& texts)
     : QWidget(parent), mainWindow_(mainWindow),
@@ -102,9 +103,54 @@ void CreationPage::RefreshAfterListChange() {
 void CreationPage::ResetCountersAndPreview() {
     ResetAllCounters();
     RefreshResultLabels();
+    ClearPreview();
+    structureList_->SetHorizontalExtent(3000);
+}
+
+void CreationPage::ClearPreview() {
     FindControl<QLabel>(*this, "lbl" + pageName_ + "StartFolder")->clear();
     FindControl<QLabel>(*this, "lbl" + pageName_ + "EndFolder")->clear();
-    structureList_->SetHorizontalExtent(3000);
+}
+
+void CreationPage::ClearAllFields() {
+    if (runInProgress_)
+        return;
+    if (ui::ShowBox(this, texts_.clearFieldsQuestionCaption,
+                    "You will delete all fields !!!\nClick YES to Continue deleting all fields,\nClick NO to "
+                    "Stop the delete process.",
+                    ui::Icon::Question, ui::Buttons::YesNo, ui::Answer::No) == ui::Answer::No)
+        return;
+    if (destinations_)
+        destinations_->SetItemIndex(destinations_->Count() > 0 ? 0 : -1);
+    if (lists_.include) {
+        lists_.entry->clear();
+        lists_.include->Clear();
+        lists_.exclude->Clear();
+        lists_.includeCount->setText("0");
+        lists_.excludeCount->setText("0");
+    }
+    ClearOwnFields();
+    {
+        // The preview goes anyway; its handlers would read the fields being
+        // emptied (the numbers page its range) and show it meanwhile.
+        auto* prefix = FindControl<QLineEdit>(*this, "edt" + pageName_ + "Prefix");
+        auto* suffix = FindControl<QLineEdit>(*this, "edt" + pageName_ + "Suffix");
+        auto* hyphen = FindControl<QCheckBox>(*this, "chk" + pageName_ + "Hyphen");
+        const QSignalBlocker quietPrefix(prefix);
+        const QSignalBlocker quietSuffix(suffix);
+        const QSignalBlocker quietHyphen(hyphen);
+        prefix->clear();
+        suffix->clear();
+        hyphen->setChecked(true);
+    }
+    ClearPreview();
+    structureList_->Clear();
+    ResetAllCounters();
+    ClearAllResultLists();
+    RefreshResultLabels();
+    RefreshStatisticLabels();
+    SetPageControlsEnabled(false);
+    ui::ShowBox(this, texts_.clearFieldsEndCaption, texts_.clearFieldsEndText, texts_.clearFieldsEndIcon);
 }
 
 void CreationPage::ConnectSharedHandlers() {

@@ -168,6 +168,13 @@ protected:
     // suffix, Hyphen, the preview, "View Detailed Results", Undo, the
     // structure controls, the attach options and the statistics labels.
     void SetCommonControlsEnabled(bool enabled);
+    // Clear Fields, after its question: the destination back to the first
+    // entry, the lists and the page's own fields emptied, the name fields and
+    // the structures too, the counters and result lists reset, the controls
+    // off.
+    void ClearAllFields();
+    // The page's own fields of Clear Fields, when it has any.
+    virtual void ClearOwnFields() {}
     // The structure list and its buttons: on unless "Attach Nothing." is checked.
     void EnableStructureControls();
     // The click of the attach option of `mode`.
@@ -203,6 +210,7 @@ protected:
     StructureListPage structureWays_;
 
 private:
+    void ClearPreview();
     // The page's handlers of its prefix, suffix, Hyphen and destination
     // drop-down, connected by the names the page gives them.
     void ConnectSharedHandlers();

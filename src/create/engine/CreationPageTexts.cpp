@@ -45,6 +45,8 @@ enum Box : size_t {
     ListFileInInclude,
     ListFileInExclude,
     ListFileWrongLine,
+    ClearFieldsQuestion,
+    ClearFieldsEnd,
     BoxCount
 };
 
@@ -88,6 +90,8 @@ const int Numbers[][3] = {
     {141, 0, 138},   // ListFileInInclude
     {142, 0, 139},   // ListFileInExclude
     {143, 0, 140},   // ListFileWrongLine
+    {32, 83, 64},    // ClearFieldsQuestion
+    {33, 84, 65},    // ClearFieldsEnd
 };
 static_assert(sizeof(Numbers) / sizeof(Numbers[0]) == BoxCount, "a row for every box");
 
@@ -188,5 +192,8 @@ CreationPageTexts BuildCreationPageTexts(const std::string& title, CreationPageC
     texts.suffixCaption = caption(SuffixCharacter, "Warning");
     texts.viewDestinationCaption = caption(ViewEmptyDestination, "Warning");
     texts.lists = ListTexts(caption, Captions(title + " ", page));
+    texts.clearFieldsQuestionCaption = caption(ClearFieldsQuestion, "Information");
+    texts.clearFieldsEndCaption = caption(ClearFieldsEnd, "Information");
+    texts.clearFieldsEndText = "End of the CLEAR FIELDS process !!!\n";
     return texts;
 }

@@ -10,6 +10,7 @@
 #include "create/engine/IncludeExcludePair.h"
 #include "create/engine/MainFolderStep.h"
 #include "create/engine/StructureList.h"
+#include "ui/Desktop.h"
 
 #include <string>
 #include <vector>
@@ -31,6 +32,11 @@ struct CreationPageTexts {
     std::string suffixCaption;
     // View with no destination chosen, on the pages that have one.
     std::string viewDestinationCaption;
+    // Clear Fields: its question and the box at its end.
+    std::string clearFieldsQuestionCaption;
+    std::string clearFieldsEndCaption;
+    std::string clearFieldsEndText;
+    ui::Icon clearFieldsEndIcon = ui::Icon::Information;
     // The Include and Exclude lists, on the pages that have them.
     IncludeExcludeTexts lists;
 };

@@ -100,7 +100,7 @@ public slots:
     void btnVol03StatisticsClick() { ShowStatisticsWindow(); }
 
     // Destination, Clear Fields, help and examples (Vol03NumbersPageFields.cpp).
-    void btnVol03ClearAllClick();
+    void btnVol03ClearAllClick() { ClearAllFields(); }
     void btnVol03HelpClick() { ShowHelpWindow("CreateNumbers"); }
     void btnVol03ExamplesClick();
 
@@ -133,4 +133,6 @@ private:
     // The handlers of what is not a button click.
     void ConnectFields();
     void UpdatePreview() override { UpdateNumberPreview(); }
+    // The number boxes back to 1.
+    void ClearOwnFields() override;
 };

@@ -121,38 +121,11 @@ void Vol03NumbersPage::SetDestination(const std::string& path) {
     UpdateCreateButtons(true);
 }
 
-void Vol03NumbersPage::btnVol03ClearAllClick() {
-    if (runInProgress_)
-        return;
-    if (ui::ShowBox(this, Title + "            Information no: 0083.",
-                    "You will delete all fields !!!\nClick YES to Continue deleting all fields,\nClick NO to "
-                    "Stop the delete process.",
-                    ui::Icon::Question, ui::Buttons::YesNo, ui::Answer::No) == ui::Answer::No)
-        return;
-    ui_->cboVol03DestFolders->SetItemIndex(ui_->cboVol03DestFolders->Count() > 0 ? 0 : -1);
+void Vol03NumbersPage::ClearOwnFields() {
     ui_->edtVol03StartNumber->setText("1");
     ui_->edtVol03EndNumber->setText("1");
-    {
-        // The preview goes anyway, and the stored range keeps its values.
-        const QSignalBlocker quietPrefix(ui_->edtVol03Prefix);
-        const QSignalBlocker quietSuffix(ui_->edtVol03Suffix);
-        const QSignalBlocker quietHyphen(ui_->chkVol03Hyphen);
-        ui_->edtVol03Prefix->clear();
-        ui_->edtVol03Suffix->clear();
-        ui_->chkVol03Hyphen->setChecked(true);
-    }
-    ui_->lblVol03StartFolder->clear();
-    ui_->lblVol03EndFolder->clear();
-    ui_->lstVol03AddFolderStructure->Clear();
-    ResetAllCounters();
-    ClearAllResultLists();
     // Nothing is left to undo, the separately recorded files included.
     walk_.CreatedFilesList.clear();
-    RefreshResultLabels();
-    RefreshStatisticLabels();
-    SetNameControlsEnabled(false);
-    ui::ShowBox(this, Title + "            Information no: 0084.", "End of the CLEAR FIELDS process !!!",
-                ui::Icon::Information);
 }
 
 void Vol03NumbersPage::btnVol03ExamplesClick() {

@@ -30,5 +30,6 @@ CreationPageTexts Vol03NumbersPage::Texts() {
         "Cancel.";
     texts.structures.noSelectionText = "There is no selected Folder Structure !\nAction : You must select a "
                                        "folder with subfolder structure.";
+    texts.clearFieldsEndText.pop_back();
     return texts;
 }

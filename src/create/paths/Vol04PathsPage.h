@@ -101,7 +101,7 @@ public slots:
     void btnVol04EditIncludeListClick();
     void btnVol04SmartImportClick();
     void btnVol04SmartExportClick();
-    void btnVol04ClearAllClick();
+    void btnVol04ClearAllClick() { ClearAllFields(); }
 
     // List files (Vol04PathsPageListFiles.cpp).
     void btnVol04OpenClick();

@@ -116,31 +116,3 @@ void Vol04PathsPage::btnVol04SmartImportClick() {
 void Vol04PathsPage::btnVol04SmartExportClick() {
     ListPair().SmartExport(HasDrivePart, ui_->btnVol04SmartExport);
 }
-
-void Vol04PathsPage::btnVol04ClearAllClick() {
-    if (runInProgress_)
-        return;
-    if (ui::ShowBox(this, Title + Blanks12 + "Information no: 0064",
-                    "You will delete all fields !!!\nClick YES to Continue deleting all fields,\nClick NO to "
-                    "Stop the delete process.",
-                    ui::Icon::Question, ui::Buttons::YesNo, ui::Answer::No) == ui::Answer::No)
-        return;
-    ui_->edtVol04AddToList->clear();
-    ui_->lstVol04IncludeFolderList->Clear();
-    ui_->lstVol04ExcludeFolderList->Clear();
-    ui_->edtVol04Prefix->clear();
-    ui_->edtVol04Suffix->clear();
-    ui_->lblVol04StartFolder->clear();
-    ui_->lblVol04EndFolder->clear();
-    ui_->lblVol04IncludeSum->setText("0");
-    ui_->lblVol04ExcludeSum->setText("0");
-    ui_->chkVol04Hyphen->setChecked(true);
-    ui_->lstVol04AddFolderStructure->Clear();
-    ResetAllCounters();
-    ClearAllResultLists();
-    RefreshResultLabels();
-    RefreshStatisticLabels();
-    SetNameControlsEnabled(false);
-    ui::ShowBox(this, Title + "           Warning no: 0065.", "End of the CLEAR FIELDS process !!!\n",
-                ui::Icon::Warning);
-}

@@ -16,6 +16,12 @@ CreationPageTexts Vol04PathsPage::Texts() {
                             "least one Folder to UNDO them.";
     texts.structures.noSelectionText = "There is no selected Folder Structure !\nAction : You must select a "
                                        "Folder with subfolders structure.";
+    // Clear Fields asks without a closing dot and ends with a warning, a
+    // blank nearer the title.
+    texts.clearFieldsQuestionCaption.pop_back();
+    std::string& endCaption = texts.clearFieldsEndCaption;
+    endCaption.replace(endCaption.find(" Information"), 12, "Warning");
+    texts.clearFieldsEndIcon = ui::Icon::Warning;
     IncludeExcludeTexts& lists = texts.lists;
     // Emptying the Exclude list names a "Folder List" in its title, the
     // question with a blank more.

@@ -95,7 +95,7 @@ public slots:
     void btnVol02EditIncludeListClick();
     void btnVol02SmartImportClick();
     void btnVol02SmartExportClick();
-    void btnVol02ClearAllClick();
+    void btnVol02ClearAllClick() { ClearAllFields(); }
     void btnVol02OpenClick();
     void btnVol02SaveClick();
 

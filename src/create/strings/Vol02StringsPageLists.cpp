@@ -125,36 +125,6 @@ void Vol02StringsPage::btnVol02SmartExportClick() {
                            ui_->btnVol02SmartExport);
 }
 
-void Vol02StringsPage::btnVol02ClearAllClick() {
-    if (runInProgress_)
-        return;
-    if (ui::ShowBox(this, Title + Blanks12 + "Information no: 0032.",
-                    "You will delete all fields !!!\nClick YES to Continue deleting all fields,\nClick NO to "
-                    "Stop the "
-                    "delete process.",
-                    ui::Icon::Question, ui::Buttons::YesNo, ui::Answer::No) == ui::Answer::No)
-        return;
-    ui_->cboVol02DestFolders->SetItemIndex(0);
-    ui_->edtVol02AddToList->clear();
-    ui_->edtVol02Prefix->clear();
-    ui_->edtVol02Suffix->clear();
-    ui_->chkVol02Hyphen->setChecked(true);
-    ui_->lblVol02IncludeSum->setText("0");
-    ui_->lblVol02ExcludeSum->setText("0");
-    ui_->lstVol02IncludeStrings->Clear();
-    ui_->lstVol02ExcludeStrings->Clear();
-    ui_->lblVol02StartFolder->clear();
-    ui_->lblVol02EndFolder->clear();
-    ui_->lstVol02AddFolderStructure->Clear();
-    ResetAllCounters();
-    ClearAllResultLists();
-    RefreshResultLabels();
-    RefreshStatisticLabels();
-    SetPageControlsEnabled(false);
-    ui::ShowBox(this, Title + Blanks12 + "Information no: 0033.", "End of the CLEAR FIELDS process !!!\n",
-                ui::Icon::Information);
-}
-
 void Vol02StringsPage::btnVol02OpenClick() {
     if (runInProgress_)
         return;

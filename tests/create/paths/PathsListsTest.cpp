@@ -322,6 +322,8 @@ TEST_F(PathsPageTest, ClearFieldsEmptiesEverythingAndTicksHyphen) {
     EXPECT_FALSE(controls().edtVol04Prefix->isEnabled());
     EXPECT_EQ(desktop->Boxes()[0].caption, Title + "            Information no: 0064");
     EXPECT_EQ(desktop->LastBox().caption, Title + "           Warning no: 0065.");
+    EXPECT_EQ(desktop->LastBox().text, "End of the CLEAR FIELDS process !!!\n");
+    EXPECT_EQ(desktop->LastBox().icon, ui::Icon::Warning);
 }
 
 // A folder either list holds is not added again in another spelling, or
