@@ -3,8 +3,8 @@
 #include "common/FrameworkPaths.h"
 #include "common/FrameworkText.h"
 
-_tagVol0XParts BuildDestinationNameParts(const std::string& destination, const std::string& prefix,
-                                         const std::string& suffix, bool hyphen) {
+_tagVol0XParts NamePartsInside(const std::string& folder, const std::string& prefix,
+                               const std::string& suffix, bool hyphen) {
     std::string prefixSeparator;
     std::string suffixSeparator;
     if (hyphen) {
@@ -14,8 +14,13 @@ _tagVol0XParts BuildDestinationNameParts(const std::string& destination, const s
             suffixSeparator = "-";
     }
     _tagVol0XParts parts;
-    parts.Part0 = IncludeTrailingPathDelimiter(Trim(destination)) + prefix + prefixSeparator;
+    parts.Part0 = folder + prefix + prefixSeparator;
     parts.Part2 = suffixSeparator;
     parts.Part3 = suffix;
     return parts;
+}
+
+_tagVol0XParts BuildDestinationNameParts(const std::string& destination, const std::string& prefix,
+                                         const std::string& suffix, bool hyphen) {
+    return NamePartsInside(IncludeTrailingPathDelimiter(Trim(destination)), prefix, suffix, hyphen);
 }

@@ -15,8 +15,12 @@ struct _tagVol0XParts {
     std::string NameOf(const std::string& item) const { return Part0 + item + Part2 + Part3; }
 };
 
-// The parts of the strings and numbers pages: the destination (trimmed, with a
-// trailing backslash), the prefix and suffix as typed, joined by "-" when
-// `hyphen` is set and the trimmed prefix (suffix) is not empty.
+// The parts around an item made inside `folder` (which ends in a backslash):
+// the prefix and suffix as typed, joined by "-" when `hyphen` is set and the
+// trimmed prefix (suffix) is not empty.
+_tagVol0XParts NamePartsInside(const std::string& folder, const std::string& prefix,
+                               const std::string& suffix, bool hyphen);
+
+// The parts of the strings and numbers pages: inside the destination, trimmed.
 _tagVol0XParts BuildDestinationNameParts(const std::string& destination, const std::string& prefix,
                                          const std::string& suffix, bool hyphen);

@@ -28,20 +28,8 @@ _tagVol0XParts BuildPathNameParts(const std::string& line, const std::string& pr
         parts.Part0 = folder;
         return parts;
     }
-    const std::string parent = ExtractFileDir(folder);
-    const std::string last = ExtractFileName(folder);
-    std::string prefixSeparator;
-    std::string suffixSeparator;
-    if (hyphen) {
-        if (!Trim(prefix).empty())
-            prefixSeparator = "-";
-        if (!Trim(suffix).empty())
-            suffixSeparator = "-";
-    }
-    parts.Part0 = IncludeTrailingPathDelimiter(parent) + prefix + prefixSeparator;
-    parts.Part1 = last;
-    parts.Part2 = suffixSeparator;
-    parts.Part3 = suffix;
+    parts = NamePartsInside(IncludeTrailingPathDelimiter(ExtractFileDir(folder)), prefix, suffix, hyphen);
+    parts.Part1 = ExtractFileName(folder);
     return parts;
 }
 
