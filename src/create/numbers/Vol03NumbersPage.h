@@ -56,8 +56,8 @@ public:
     void InitialiseAtStart();
 
     // Fields (Vol03NumbersPageFields.cpp).
-    void edtVol03StartNumberExit();
-    void edtVol03EndNumberExit();
+    void edtVol03StartNumberExit() { NumberBoxLeft(true); }
+    void edtVol03EndNumberExit() { NumberBoxLeft(false); }
     void UpdateNumberPreview();
     void chkVol03PaddedZeroesClick() { UpdateNumberPreview(); }
     void SetDestination(const std::string& path) override;
@@ -111,6 +111,8 @@ private:
     // Steps 1 to 3 of the exit rules of the start box (`leavingStart`) or the
     // end box: a text that is no number, or a number below 1, is put right.
     void ApplyExitRules(bool leavingStart);
+    // The exit rules of the box left, then the preview and the plan.
+    void NumberBoxLeft(bool leavingStart);
     // Before a run or a simulation: both boxes hold whole numbers from 1 up.
     // A box that does not (its exit handler has not run) gets the exit rule's
     // correction, and the run does not start.

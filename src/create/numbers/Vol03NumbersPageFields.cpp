@@ -65,24 +65,13 @@ void Vol03NumbersPage::ApplyExitRules(bool leavingStart) {
     }
 }
 
-void Vol03NumbersPage::edtVol03StartNumberExit() {
+void Vol03NumbersPage::NumberBoxLeft(bool leavingStart) {
     // A box shown meanwhile takes the focus: it must not run the rules a
     // second time inside the first.
     if (checkingField_ || runInProgress_)
         return;
     checkingField_ = true;
-    ApplyExitRules(true);
-    Replan();
-    UpdateNumberPreview();
-    UpdateCreateButtons(true);
-    checkingField_ = false;
-}
-
-void Vol03NumbersPage::edtVol03EndNumberExit() {
-    if (checkingField_ || runInProgress_)
-        return;
-    checkingField_ = true;
-    ApplyExitRules(false);
+    ApplyExitRules(leavingStart);
     UpdateNumberPreview();
     UpdateCreateButtons(true);
     Replan();
