@@ -65,7 +65,8 @@ void CreationPage::BindIncludeExcludeLists(ui::ListBox& include, ui::ListBox& ex
               FindControl<QLabel>(*this, "lbl" + pageName_ + "IncludeSum"),
               FindControl<QLabel>(*this, "lbl" + pageName_ + "ExcludeSum"),
               progressBar_,
-              FindControl<QLineEdit>(*this, "edt" + pageName_ + "AddToList")};
+              FindControl<QLineEdit>(*this, "edt" + pageName_ + "AddToList"),
+              FindControl<QWidget>(*this, "btn" + pageName_ + "DeleteExcludeAll")};
     ConnectHandlerByName(*this, lists_.entry, &QLineEdit::returnPressed,
                          "edt" + pageName_ + "AddToListKeyPress");
 }

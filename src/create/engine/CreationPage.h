@@ -118,8 +118,9 @@ protected:
     void BindCreationControls(const std::string& pageName, const std::string& statisticsName,
                               std::function<QWidget*()> statisticsWindow);
     // On the pages with Include and Exclude lists, once the form is set up:
-    // the lists; the counts, the progress bar and the add field are found by
-    // name, and Enter in the add field calls the page's "edt...AddToListKeyPress".
+    // the lists. The counts, the progress bar, the add field and the button
+    // that empties the Exclude list are found by name; Enter in the add field
+    // calls the page's "edt...AddToListKeyPress".
     void BindIncludeExcludeLists(ui::ListBox& include, ui::ListBox& exclude);
     // The Include and Exclude lists with this page's controls and texts.
     IncludeExcludePair ListPair();

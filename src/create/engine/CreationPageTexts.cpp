@@ -41,6 +41,8 @@ enum Box : size_t {
     ListClearQuestion,
     ListImportEmpty,
     ListExportEmpty,
+    ListFileExtension,
+    ListFileUnreadable,
     ListFileClear,
     ListFileInInclude,
     ListFileInExclude,
@@ -86,6 +88,8 @@ const int Numbers[][3] = {
     {529, 0, 527},   // ListClearQuestion
     {377, 0, 383},   // ListImportEmpty
     {556, 0, 557},   // ListExportEmpty
+    {12, 0, 48},     // ListFileExtension
+    {13, 0, 49},     // ListFileUnreadable
     {14, 0, 50},     // ListFileClear
     {141, 0, 138},   // ListFileInInclude
     {142, 0, 139},   // ListFileInExclude
@@ -145,6 +149,12 @@ IncludeExcludeTexts ListTexts(const Captions& caption, const Captions& wideCapti
     texts.exportEmptyCaption = caption(ListExportEmpty, "Warning");
     texts.exportEmptyText = "The Include List is empty !\n";
     texts.exportListType = "STRINGS";
+    texts.fileExtensionCaption = caption(ListFileExtension, "Information");
+    texts.fileExtensionText =
+        "The file extension is not a txt.\nMaybe it is not a plain text file. \nDo you want "
+        "to open this file ?\nClick YES to continue Loading this file,\nClick NO to Stop "
+        "the Loading process.";
+    texts.fileUnreadableCaption = caption(ListFileUnreadable, "Warning");
     texts.fileClearCaption = caption(ListFileClear, "Information");
     texts.fileInIncludeCaption = wideCaption(ListFileInInclude, "Warning");
     texts.fileInIncludeText = "This item already exists in the Include window !\n";

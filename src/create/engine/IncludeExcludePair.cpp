@@ -118,7 +118,7 @@ void IncludeExcludePair::DeleteFromExclude() {
     RefreshAndFocusEntry();
 }
 
-void IncludeExcludePair::ClearExclude(QWidget* button) {
+void IncludeExcludePair::ClearExclude() {
     if (busy_)
         return;
     ExcludeListClearing clearing;
@@ -128,7 +128,7 @@ void IncludeExcludePair::ClearExclude(QWidget* button) {
     clearing.warningCaption = texts_.clearEmptyCaption;
     clearing.questionCaption = texts_.clearQuestionCaption;
     clearing.refresh = refresh_;
-    clearing.button = button;
+    clearing.button = controls_.clearExclude;
     ClearExcludeList(clearing);
 }
 
@@ -199,6 +199,43 @@ void IncludeExcludePair::SmartExport(const std::function<bool(const std::string&
     if (HandOverToFileExport(controls_.include->Items(), how))
         refresh_();
     focusAfter->setFocus();
+}
+
+void IncludeExcludePair::OpenListFile(const ListFileOpening& opening) {
+    if (busy_)
+        return;
+    const ListFileEnd end = ReadListFile(opening);
+    const bool read = end == ListFileEnd::Stopped || end == ListFileEnd::Loaded;
+    if (end == ListFileEnd::Unreadable || end == ListFileEnd::Loaded ||
+        (end == ListFileEnd::Stopped && opening.noticeAfterStop))
+        ui::desktop().ShowMessage(opening.endNotice);
+    if (read || (opening.refreshAfterEveryEnd && end != ListFileEnd::Declined))
+        refresh_();
+    if (read || opening.refreshAfterEveryEnd)
+        controls_.entry->setFocus();
+}
+
+IncludeExcludePair::ListFileEnd IncludeExcludePair::ReadListFile(const ListFileOpening& opening) {
+    ui::FileDialogRequest request;
+    request.owner = controls_.page;
+    request.title = "Open";
+    request.filter = opening.filter;
+    request.defaultExtension = "txt";
+    const std::string fileName = ui::desktop().OpenFileName(request);
+    if (fileName.empty())
+        return ListFileEnd::Cancelled;
+    if (!HasTxtExtension(fileName) &&
+        ui::ShowBox(controls_.page, texts_.fileExtensionCaption, texts_.fileExtensionText, ui::Icon::Question,
+                    ui::Buttons::YesNo, ui::Answer::No) != ui::Answer::Yes)
+        return ListFileEnd::Declined;
+    std::optional<std::istringstream> in = OpenListFileForReading(fileName);
+    if (!in) {
+        ui::ShowBox(controls_.page, texts_.fileUnreadableCaption,
+                    "There was a problem opening the file !\nAction : The file is maybe corrupted.",
+                    ui::Icon::Warning);
+        return ListFileEnd::Unreadable;
+    }
+    return LoadListFile(*in, opening.kind) ? ListFileEnd::Loaded : ListFileEnd::Stopped;
 }
 
 bool IncludeExcludePair::LoadListFile(std::istream& in,

@@ -31,7 +31,8 @@ struct IncludeExcludeControls {
     QLabel* includeCount = nullptr;
     QLabel* excludeCount = nullptr;
     QProgressBar* progress = nullptr;
-    QLineEdit* entry = nullptr; // the add field: has the focus after most list work
+    QLineEdit* entry = nullptr;      // the add field: has the focus after most list work
+    QWidget* clearExclude = nullptr; // the button that empties the Exclude list
 };
 
 // The page's own captions and texts, exactly as it shows them.
@@ -46,8 +47,12 @@ struct IncludeExcludeTexts {
     std::string exportEmptyCaption;
     std::string exportEmptyText;
     std::string exportListType; // what the export window is told the items are
-    // The lines of a list file: empty the Include list first?, a line either
-    // list holds, a line of the kind the page does not take.
+    // The Open button's list file: not a .txt file, unreadable, empty the
+    // Include list first?, a line either list holds, a line of the kind the
+    // page does not take.
+    std::string fileExtensionCaption;
+    std::string fileExtensionText;
+    std::string fileUnreadableCaption;
     std::string fileClearCaption;
     std::string fileInIncludeCaption;
     std::string fileInIncludeText;
@@ -59,6 +64,19 @@ struct IncludeExcludeTexts {
 
 // What a page makes of a list file's line that neither list holds.
 enum class ListFileLine { Taken, PassedOver, WrongKind };
+
+// How a page's Open button reads a list file into the Include list.
+struct ListFileOpening {
+    std::string filter;    // of the file dialog
+    std::string endNotice; // the plain message at the end
+    std::function<ListFileLine(const std::string& line)> kind;
+    // The paths page refreshes and focuses the add field after every way
+    // out but a declined file (focused only); the strings page after a
+    // loading only.
+    bool refreshAfterEveryEnd = false;
+    // Whether a loading the person stopped ends with the notice.
+    bool noticeAfterStop = false;
+};
 
 class IncludeExcludePair {
 public:
@@ -80,8 +98,8 @@ public:
     // Each list takes the other's items in their order.
     void Exchange();
     void DeleteFromExclude();
-    // Empties the Exclude list after a question; `button` has the focus after.
-    void ClearExclude(QWidget* button);
+    // Empties the Exclude list after a question; its button has the focus after.
+    void ClearExclude();
     // The page's editor, shown modally with the lists.
     void EditInclude(IncludeListEditor& editor);
     // The import window's results join the Include list, each cut at its drive
@@ -89,14 +107,19 @@ public:
     void SmartImport(bool trimItems, QWidget* focusAfter);
     // The Include items `accept` lets through go to the export window.
     void SmartExport(const std::function<bool(const std::string&)>& accept, QWidget* focusAfter);
-    // The lines of an opened list file, trimmed, join the Include list (after
-    // the question whether to empty it) in one go, but for empty lines and
-    // those either list holds, ignoring case. `kind` judges each other line:
-    // the first of the wrong kind asks whether to go on without such lines;
-    // No empties the Include list and stops the loading: false.
-    bool LoadListFile(std::istream& in, const std::function<ListFileLine(const std::string& line)>& kind);
+    // A list file chosen and read: a file that is not .txt is read only
+    // when the person says so. Its lines, trimmed, join the Include list
+    // (after the question whether to empty it) in one go, but for empty
+    // lines and those either list holds, ignoring case. The first line of
+    // the wrong kind asks whether to go on without such lines; No empties
+    // the Include list and stops the loading.
+    void OpenListFile(const ListFileOpening& opening);
 
 private:
+    enum class ListFileEnd { Cancelled, Declined, Unreadable, Stopped, Loaded };
+    ListFileEnd ReadListFile(const ListFileOpening& opening);
+    // False when the person stopped the loading.
+    bool LoadListFile(std::istream& in, const std::function<ListFileLine(const std::string& line)>& kind);
     void MoveRows(ui::ListBox& from, ui::ListBox& to, const std::vector<int>& rows);
     void RefreshAndFocusEntry();
 

@@ -18,6 +18,7 @@
 #include "create/engine/MainFolderStep.h"
 #include "create/engine/NameParts.h"
 #include "create/engine/StructureList.h"
+#include "create/paths/TfrmVol04EditIncludeList.h"
 #include "tools/TfrmAltalanosHelp.h"
 #include "ui/WindowWithForm.h"
 
@@ -97,8 +98,8 @@ public slots:
     void btnVol04AllfromExcClick() { ListPair().AllFromExclude(); }
     void btnVol04ExchangeIncExcClick() { ListPair().Exchange(); }
     void btnVol04DeleteFromExcludeClick() { ListPair().DeleteFromExclude(); }
-    void btnVol04DeleteExcludeAllClick();
-    void btnVol04EditIncludeListClick();
+    void btnVol04DeleteExcludeAllClick() { ListPair().ClearExclude(); }
+    void btnVol04EditIncludeListClick() { ListPair().EditInclude(*frmVol04EditIncludeList); }
     void btnVol04SmartImportClick();
     void btnVol04SmartExportClick();
     void btnVol04ClearAllClick() { ClearAllFields(); }

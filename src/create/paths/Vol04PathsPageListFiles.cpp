@@ -19,19 +19,9 @@ namespace {
 
 const std::string Title = "Creating Folder(s).-From a Folder List.";
 const std::string Blanks12 = "            ";
-const std::string Blanks13 = "             ";
 
 const std::string ListFileFilter =
     "Text Files (*.txt)|*.txt|Comma Separated (*.csv)|*.csv|All Files (*.*)|*.*";
-
-ui::FileDialogRequest ListFileRequest(QWidget* owner, const std::string& title) {
-    ui::FileDialogRequest request;
-    request.owner = owner;
-    request.title = title;
-    request.filter = ListFileFilter;
-    request.defaultExtension = "txt";
-    return request;
-}
 
 } // namespace
 
@@ -52,47 +42,15 @@ void Vol04PathsPage::btnVol04SaveClick() {
 }
 
 void Vol04PathsPage::btnVol04OpenClick() {
-    if (runInProgress_)
-        return;
-    const std::string fileName = ui::desktop().OpenFileName(ListFileRequest(this, "Open"));
-    if (fileName.empty()) {
-        RefreshAfterListChange();
-        ui_->edtVol04AddToList->setFocus();
-        return;
-    }
-    if (!HasTxtExtension(fileName) &&
-        ui::ShowBox(
-            this, Title + Blanks12 + "Information no: 0048.",
-            "The file extension is not txt.\nMaybe it is not a plain text file. \nDo you want to open "
-            "this file ?\nClick YES to Continue Loading this file,\nClick NO to Stop the Loading "
-            "process.",
-            ui::Icon::Question, ui::Buttons::YesNo, ui::Answer::No) != ui::Answer::Yes) {
-        ui_->edtVol04AddToList->setFocus();
-        return;
-    }
-    std::optional<std::istringstream> in = OpenListFileForReading(fileName);
-    if (!in) {
-        ui::ShowBox(this, Title + Blanks13 + "Warning no: 0049.",
-                    "There was a problem opening the file !\nAction : The file is maybe corrupted.",
-                    ui::Icon::Warning);
-    } else {
-        // A line without a drive letter names no folder; a drive that is not
-        // there is passed over without a word.
-        std::string driveType;
-        const bool loaded = ListPair().LoadListFile(*in, [&driveType](const std::string& line) {
-            if (ExtractFileDrive(line).empty())
-                return ListFileLine::WrongKind;
-            return DriveTypeName(line, driveType) ? ListFileLine::Taken : ListFileLine::PassedOver;
-        });
-        if (!loaded) {
-            // The list is empty now: the counters, labels and controls must
-            // say so as well, not describe the list that was there.
-            RefreshAfterListChange();
-            ui_->edtVol04AddToList->setFocus();
-            return;
-        }
-    }
-    ui::desktop().ShowMessage("End of the loading process.");
-    RefreshAfterListChange();
-    ui_->edtVol04AddToList->setFocus();
+    // A line without a drive letter names no folder; a drive that is not
+    // there is passed over without a word.
+    ListPair().OpenListFile({ListFileFilter, "End of the loading process.",
+                             [](const std::string& line) {
+                                 std::string driveType;
+                                 if (ExtractFileDrive(line).empty())
+                                     return ListFileLine::WrongKind;
+                                 return DriveTypeName(line, driveType) ? ListFileLine::Taken
+                                                                       : ListFileLine::PassedOver;
+                             },
+                             true, false});
 }

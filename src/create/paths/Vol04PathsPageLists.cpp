@@ -15,7 +15,6 @@
 #include "common/FrameworkText.h"
 #include "common/PathSplitting.h"
 #include "common/PathValidation.h"
-#include "create/paths/TfrmVol04EditIncludeList.h"
 #include "tools/ExportHandOver.h"
 #include "ui/Desktop.h"
 #include "ui/ListBox.h"
@@ -98,14 +97,6 @@ void Vol04PathsPage::btnVol04AddToListClick() {
     }
     RefreshAfterListChange();
     entry.setFocus();
-}
-
-void Vol04PathsPage::btnVol04DeleteExcludeAllClick() {
-    ListPair().ClearExclude(ui_->btnVol04DeleteExcludeAll);
-}
-
-void Vol04PathsPage::btnVol04EditIncludeListClick() {
-    ListPair().EditInclude(*frmVol04EditIncludeList);
 }
 
 void Vol04PathsPage::btnVol04SmartImportClick() {

@@ -30,6 +30,9 @@ CreationPageTexts Vol04PathsPage::Texts() {
     lists.clearQuestionCaption.insert(lists.clearQuestionCaption.find(" Warning"), " ");
     lists.deleteEmptyText.replace(lists.deleteEmptyText.find("STRING"), 6, "FOLDER");
     lists.exportListType = "FOLDERS";
+    lists.fileExtensionText.erase(lists.fileExtensionText.find("a txt"), 2);
+    lists.fileExtensionText.replace(lists.fileExtensionText.find("continue"), 1, "C");
+    lists.fileUnreadableCaption.insert(lists.fileUnreadableCaption.find(" Warning"), " ");
     lists.fileInIncludeText = "This folder already exists in the Include window !\n";
     lists.fileInExcludeText = "This folder already exists in the Exclude window !\n";
     lists.fileWrongLineText.replace(0, lists.fileWrongLineText.find('\n'), "There is no drive letter !");

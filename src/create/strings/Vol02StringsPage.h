@@ -15,6 +15,7 @@
 #include "create/engine/MainFolderStep.h"
 #include "create/engine/NameParts.h"
 #include "create/engine/StructureList.h"
+#include "create/strings/TfrmVol02EditIncludeList.h"
 #include "tools/TfrmAltalanosHelp.h"
 #include "ui/WindowWithForm.h"
 
@@ -91,8 +92,8 @@ public slots:
     void btnVol02AllFromIncClick() { ListPair().AllFromInclude(); }
     void btnVol02AllFromExcClick() { ListPair().AllFromExclude(); }
     void btnVol02DeleteFromExcludeClick() { ListPair().DeleteFromExclude(); }
-    void btnVol02DeleteExcludeAllClick();
-    void btnVol02EditIncludeListClick();
+    void btnVol02DeleteExcludeAllClick() { ListPair().ClearExclude(); }
+    void btnVol02EditIncludeListClick() { ListPair().EditInclude(*frmVol02EditIncludeList); }
     void btnVol02SmartImportClick();
     void btnVol02SmartExportClick();
     void btnVol02ClearAllClick() { ClearAllFields(); }

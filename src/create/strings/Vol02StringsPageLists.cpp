@@ -16,7 +16,6 @@
 #include "common/PathSplitting.h"
 #include "common/PathValidation.h"
 #include "create/engine/IncludeListSaving.h"
-#include "create/strings/TfrmVol02EditIncludeList.h"
 #include "tools/ExportHandOver.h"
 #include "tools/ListFileStreams.h"
 #include "ui/ComboBox.h"
@@ -29,6 +28,7 @@ namespace {
 
 const std::string Title = "Creating Folder(s).-From a String List.";
 const std::string Blanks12 = "            ";
+const std::string ListFileFilter = "Text Files (*.txt)|*.txt|All Files (*.*)|*.*";
 
 // The list's text in the form the run and the preview expect: backslashes,
 // no doubled ones.
@@ -107,14 +107,6 @@ void Vol02StringsPage::btnVol02AddToListClick() {
     entry.setFocus();
 }
 
-void Vol02StringsPage::btnVol02DeleteExcludeAllClick() {
-    ListPair().ClearExclude(ui_->btnVol02DeleteExcludeAll);
-}
-
-void Vol02StringsPage::btnVol02EditIncludeListClick() {
-    ListPair().EditInclude(*frmVol02EditIncludeList);
-}
-
 void Vol02StringsPage::btnVol02SmartImportClick() {
     ListPair().SmartImport(true, ui_->edtVol02AddToList);
 }
@@ -126,46 +118,21 @@ void Vol02StringsPage::btnVol02SmartExportClick() {
 }
 
 void Vol02StringsPage::btnVol02OpenClick() {
-    if (runInProgress_)
-        return;
-    ui::FileDialogRequest request;
-    request.owner = this;
-    request.title = "Open";
-    request.filter = "Text Files (*.txt)|*.txt|All Files (*.*)|*.*";
-    request.defaultExtension = "txt";
-    const std::string fileName = ui::desktop().OpenFileName(request);
-    if (fileName.empty())
-        return;
-    if (!HasTxtExtension(fileName) &&
-        ui::ShowBox(
-            this, Title + Blanks12 + "Information no: 0012.",
-            "The file extension is not a txt.\nMaybe it is not a plain text file. \nDo you want to open this "
-            "file ?\nClick YES to continue Loading this file,\nClick NO to Stop the Loading process.",
-            ui::Icon::Question, ui::Buttons::YesNo, ui::Answer::No) != ui::Answer::Yes)
-        return;
-    std::optional<std::istringstream> in = OpenListFileForReading(fileName);
-    if (!in) {
-        ui::ShowBox(this, Title + Blanks12 + "Warning no: 0013.",
-                    "There was a problem opening the file !\nAction : The file is maybe corrupted.",
-                    ui::Icon::Warning);
-        ui::desktop().ShowMessage("End of the Loading process.");
-        return;
-    }
     // Names with a drive letter are full paths: no folder the page can make.
-    ListPair().LoadListFile(*in, [](const std::string& line) {
-        return ExtractFileDrive(line).empty() ? ListFileLine::Taken : ListFileLine::WrongKind;
-    });
-    ui::desktop().ShowMessage("End of the Loading process.");
-    RefreshAfterListChange();
-    ui_->edtVol02AddToList->setFocus();
+    ListPair().OpenListFile({ListFileFilter, "End of the Loading process.",
+                             [](const std::string& line) {
+                                 return ExtractFileDrive(line).empty() ? ListFileLine::Taken
+                                                                       : ListFileLine::WrongKind;
+                             },
+                             false, true});
 }
 
 void Vol02StringsPage::btnVol02SaveClick() {
     if (runInProgress_)
         return;
-    const std::optional<bool> saved = SaveIncludeList(
-        this, "Text Files (*.txt)|*.txt|All Files (*.*)|*.*", ui_->lstVol02IncludeStrings->Items(),
-        [](const std::string& item) { return ExtractFileDrive(item).empty(); });
+    const std::optional<bool> saved =
+        SaveIncludeList(this, ListFileFilter, ui_->lstVol02IncludeStrings->Items(),
+                        [](const std::string& item) { return ExtractFileDrive(item).empty(); });
     if (saved) {
         if (!*saved)
             ui::ShowBox(this, Title + Blanks12 + "Warning no: 0016.",
