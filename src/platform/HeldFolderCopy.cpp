@@ -43,18 +43,18 @@ int OpenBelow(int base, const std::string& relative, int flags, mode_t mode) {
     return openat(base, relative.c_str(), flags | O_NOFOLLOW, mode);
 }
 
-// The host folder that holds `relative` below `base`.
-std::string HostParent(const HeldFolder& base, const std::string& relative) {
-    const std::size_t slash = relative.rfind('/');
-    return slash == std::string::npos ? base.HostPath()
-                                      : detail::JoinHost(base.HostPath(), relative.substr(0, slash));
-}
-
 // This layer's kept names of a folder the call has changed behind them: they
-// are read again when next needed.
+// are read again when next needed. The folder's host path is joined in one
+// buffer kept for it, as a run does this for every file it copies.
 void ForgetNamesOf(const HeldFolder& base, const std::string& relative) {
+    thread_local std::string parent;
+    parent.assign(base.HostPath());
+    if (const std::size_t slash = relative.rfind('/'); slash != std::string::npos) {
+        if (parent.empty() || parent.back() != '/')
+            parent += '/';
+        parent.append(relative, 0, slash);
+    }
     detail::FolderNameCache& cache = detail::State().folderNames;
-    const std::string parent = HostParent(base, relative);
     if (cache.Holds(parent))
         cache.Drop(parent);
 }

@@ -515,8 +515,12 @@ void AttachWalk::ProcessQueuedFolder(AttachMode mode, bool simulate) {
         const platform::FolderEntry& entry = listing.entries[i];
         std::string destination = target + entry.name;
         const bool joinable = platform::IsWindowsName(entry.name);
-        std::string relative = queued.relative.empty() ? entry.name : queued.relative + "/" + entry.name;
+        // Its path below the structure's folder, joined only where it is asked for.
+        const auto relativeOf = [&] {
+            return queued.relative.empty() ? entry.name : queued.relative + "/" + entry.name;
+        };
         if (entry.isDirectory) {
+            std::string relative = relativeOf();
             std::string source = folder + "\\" + entry.name;
             if (joinable && IsOwnFolder(source))
                 continue;
@@ -548,7 +552,7 @@ void AttachWalk::ProcessQueuedFolder(AttachMode mode, bool simulate) {
             const FileResult result = blocked || !joinable ? FileResult::Failed
                                       : simulate
                                           ? SimulateEntry(entry, folder + "\\" + entry.name, destination)
-                                      : below ? CopyFileBelow(entry, relative, folder, destination)
+                                      : below ? CopyFileBelow(entry, relativeOf(), folder, destination)
                                               : CopyEntry(entry, folder + "\\" + entry.name, destination);
             if (!simulate && result == FileResult::Created && mode == AttachMode::SubFoldersOnlyWithFiles &&
                 !AttachTopLevelDone)
