@@ -106,6 +106,8 @@ void CreationPage::ResetCountersAndPreview() {
     RefreshResultLabels();
     ClearPreview();
     structureList_->SetHorizontalExtent(3000);
+    if (lists_.include)
+        ListPair().Initialise();
 }
 
 void CreationPage::ClearPreview() {

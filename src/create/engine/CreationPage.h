@@ -161,7 +161,8 @@ protected:
     // the free-space check plans.
     void PlanToCreate();
     // At start-up: the counters reset and shown, the preview empty, the
-    // structure list wide enough to scroll sideways.
+    // structure list (and the Include and Exclude lists, counted 0) wide
+    // enough to scroll sideways.
     void ResetCountersAndPreview();
     // The counters planned anew and shown, after a change of the items or structures.
     void Replan();

@@ -1,6 +1,8 @@
 #include "create/paths/Vol04PathsPage.h"
 
 #include "create/paths/TfrmStatistic04.h"
+#include "tools/TfrmExamplesCreateFolders.h"
+#include "ui/Desktop.h"
 #include "ui/ListBox.h"
 
 #include "ui_Vol04PathsPage.h"
@@ -28,4 +30,8 @@ void Vol04PathsPage::SetNameControlsEnabled(bool enabled) {
     if (enabled)
         EnableStructureControls();
     UpdateCreateButtons(enabled);
+}
+
+void Vol04PathsPage::btnVol04ExamplesClick() {
+    ui::desktop().ShowModal(*frmExamplesCreateFolders);
 }

@@ -10,8 +10,7 @@
 // the create run and its simulation rely on: the name parts, the free-space
 // check), Vol04PathsPageTexts.cpp (the boxes of the run, the simulation, Undo
 // and the structure list), Vol04PathsPageLists.cpp (the Include and Exclude
-// lists), Vol04PathsPageListFiles.cpp (opening and saving list files) and
-// Vol04PathsPageFields.cpp (prefix, suffix, structures, attach options).
+// lists and their files).
 
 #include "create/engine/CreationPage.h"
 #include "create/engine/FileSystemNeeds.h"
@@ -49,9 +48,12 @@ public:
     // Enabling.
     void SetNameControlsEnabled(bool enabled) override;
     // The page at start-up: counters, preview, controls off, counts, extents.
-    void InitialiseAtStart();
+    void InitialiseAtStart() {
+        ResetCountersAndPreview();
+        SetPageControlsEnabled(false);
+    }
 
-    // Lists and fields (Vol04PathsPageLists.cpp, Vol04PathsPageFields.cpp).
+    // Lists and fields (Vol04PathsPageLists.cpp).
     void UpdateVol04Preview();
     Q_INVOKABLE void edtVol04AddToListKeyPress() { btnVol04AddToListClick(); } // Enter
     // Appends the full paths of `text`; false with `message` at the first
@@ -104,11 +106,11 @@ public slots:
     void btnVol04SmartExportClick();
     void btnVol04ClearAllClick() { ClearAllFields(); }
 
-    // List files (Vol04PathsPageListFiles.cpp).
+    // List files.
     void btnVol04OpenClick();
     void btnVol04SaveClick();
 
-    // Help and examples (Vol04PathsPageFields.cpp).
+    // Help and examples.
     void btnVol04HelpClick() { ShowHelpWindow("CreateFolders"); }
     void btnVol04ExamplesClick();
 

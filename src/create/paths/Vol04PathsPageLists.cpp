@@ -1,7 +1,7 @@
 // The paths page's Include and Exclude lists: typing full paths in, moving
 // and exchanging lines between the lists, deleting them, the list editor, the
-// import and export windows, Clear Fields, and the refresh that follows every
-// change.
+// import and export windows, and the hidden Open and Save buttons' list files
+// (plain text, one full path per line).
 //
 // Lists may hold 100,000 lines: every "is it already there" test is the list
 // control's own lookup, a list is changed in one go rather than line by line,
@@ -15,6 +15,7 @@
 #include "common/FrameworkText.h"
 #include "common/PathSplitting.h"
 #include "common/PathValidation.h"
+#include "create/engine/IncludeListSaving.h"
 #include "tools/ExportHandOver.h"
 #include "ui/Desktop.h"
 #include "ui/ListBox.h"
@@ -25,6 +26,8 @@ namespace {
 
 const std::string Title = "Creating Folder(s).-From a Folder List.";
 const std::string Blanks12 = "            ";
+const std::string ListFileFilter =
+    "Text Files (*.txt)|*.txt|Comma Separated (*.csv)|*.csv|All Files (*.*)|*.*";
 
 } // namespace
 
@@ -106,4 +109,34 @@ void Vol04PathsPage::btnVol04SmartImportClick() {
 
 void Vol04PathsPage::btnVol04SmartExportClick() {
     ListPair().SmartExport(HasDrivePart, ui_->btnVol04SmartExport);
+}
+
+void Vol04PathsPage::btnVol04SaveClick() {
+    if (runInProgress_)
+        return;
+    const std::optional<bool> saved =
+        SaveIncludeList(this, ListFileFilter, ui_->lstVol04IncludeFolderList->Items(), HasDrivePart);
+    if (saved && !*saved)
+        ui::ShowBox(this, Title + Blanks12 + "Warning no: 0052.",
+                    "There was a problem saving the file !\nAction : The file is maybe corrupted.",
+                    ui::Icon::Warning);
+    else if (saved)
+        ui::desktop().ShowMessage("End of the saving process.");
+    const bool lines = ui_->lstVol04IncludeFolderList->Count() > 0;
+    SetNameControlsEnabled(lines);
+    UpdateCreateButtons(lines);
+}
+
+void Vol04PathsPage::btnVol04OpenClick() {
+    // A line without a drive letter names no folder; a drive that is not
+    // there is passed over without a word.
+    ListPair().OpenListFile({ListFileFilter, "End of the loading process.",
+                             [](const std::string& line) {
+                                 std::string driveType;
+                                 if (ExtractFileDrive(line).empty())
+                                     return ListFileLine::WrongKind;
+                                 return DriveTypeName(line, driveType) ? ListFileLine::Taken
+                                                                       : ListFileLine::PassedOver;
+                             },
+                             true, false});
 }

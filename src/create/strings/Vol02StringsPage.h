@@ -6,7 +6,7 @@
 // so the page's state.
 //
 // The page's work is spread over files of their own: Vol02StringsPage.cpp
-// (the controls, the counter block and the enabling), Vol02StringsPageRun.cpp
+// (the controls, the enabling, the destination), Vol02StringsPageRun.cpp
 // (what the create run and its simulation rely on) and
 // Vol02StringsPageTexts.cpp (the boxes of the run, the simulation, Undo and
 // the structure list).
@@ -46,7 +46,7 @@ public:
     // entry, controls off, counts and the lists' sideways extent.
     void InitialiseAtStart();
 
-    // Lists and fields (Vol02StringsPageLists.cpp, Vol02StringsPageFields.cpp).
+    // Lists (Vol02StringsPageLists.cpp) and fields.
     void UpdateVol02Preview();
     Q_INVOKABLE void edtVol02AddToListKeyPress() { btnVol02AddToListClick(); } // Enter
     void SetDestination(const std::string& path) override;
@@ -100,7 +100,7 @@ public slots:
     void btnVol02OpenClick();
     void btnVol02SaveClick();
 
-    // Destination, help and examples (Vol02StringsPageFields.cpp).
+    // Destination, help and examples.
     void btnVol02ListHelpClick() { ShowHelpWindow("CreateStrings"); }
     void btnVol02ExampleClick();
 

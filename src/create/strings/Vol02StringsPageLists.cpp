@@ -85,19 +85,16 @@ void Vol02StringsPage::btnVol02AddToListClick() {
             ui::Icon::Warning);
         return;
     }
+    // ".." that leads out of the destination would make the folder somewhere
+    // else: refused as an illegal character is, up to where it begins.
     std::string found;
-    if (HasIllegalCharacter(text, "H", found)) {
+    if (!HasIllegalCharacter(text, "H", found) && item.find("..") != std::string::npos &&
+        ItemLeavesItsFolder(item))
+        found = "..";
+    if (!found.empty()) {
         ui::ShowBox(this, Title + Blanks12 + "Warning no: 0008.", "Illegal character in the Text : " + found,
                     ui::Icon::Warning);
         entry.setText(QString::fromStdString(text.substr(0, text.find(found))));
-        return;
-    }
-    // ".." that leads out of the destination would make the folder somewhere
-    // else: refused as an illegal character is, up to where it begins.
-    if (item.find("..") != std::string::npos && ItemLeavesItsFolder(item)) {
-        ui::ShowBox(this, Title + Blanks12 + "Warning no: 0008.", "Illegal character in the Text : ..",
-                    ui::Icon::Warning);
-        entry.setText(QString::fromStdString(text.substr(0, text.find(".."))));
         return;
     }
     ui_->lstVol02IncludeStrings->AddItem(item);
