@@ -164,6 +164,8 @@ protected:
     // structure list (and the Include and Exclude lists, counted 0) wide
     // enough to scroll sideways.
     void ResetCountersAndPreview();
+    // Both preview labels empty.
+    void ClearPreview();
     // The counters planned anew and shown, after a change of the items or structures.
     void Replan();
     // The controls every creation page turns on and off together: prefix,
@@ -212,7 +214,6 @@ protected:
     StructureListPage structureWays_;
 
 private:
-    void ClearPreview();
     // The page's handlers of its prefix, suffix, Hyphen and destination
     // drop-down, connected by the names the page gives them.
     void ConnectSharedHandlers();

@@ -84,8 +84,7 @@ void Vol03NumbersPage::UpdateNumberPreview() {
     NumberWidth = static_cast<int>(std::to_string(EndNumber).size());
     // Until a destination has been chosen there is no folder to show.
     if (Trim(ui_->cboVol03DestFolders->Text()).empty()) {
-        ui_->lblVol03StartFolder->clear();
-        ui_->lblVol03EndFolder->clear();
+        ClearPreview();
         return;
     }
     const _tagVol0XParts parts = BuildNameParts();

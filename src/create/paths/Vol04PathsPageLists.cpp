@@ -34,8 +34,7 @@ const std::string ListFileFilter =
 void Vol04PathsPage::UpdateVol04Preview() {
     const ui::ListBox& include = *ui_->lstVol04IncludeFolderList;
     if (include.Count() == 0) {
-        ui_->lblVol04StartFolder->clear();
-        ui_->lblVol04EndFolder->clear();
+        ClearPreview();
         return;
     }
     // A line without a drive part names no folder: its label keeps what it showed.

@@ -41,8 +41,7 @@ std::string NormalisedItem(const std::string& text) {
 void Vol02StringsPage::UpdateVol02Preview() {
     const ui::ListBox& include = *ui_->lstVol02IncludeStrings;
     if (include.Count() == 0) {
-        ui_->lblVol02StartFolder->clear();
-        ui_->lblVol02EndFolder->clear();
+        ClearPreview();
         return;
     }
     const _tagVol0XParts parts = BuildNameParts();
