@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QStyle>
+#include <QStyleOptionProgressBar>
 #include <QTabWidget>
 
 // Keeps the layout requests sent to the tab widgets of a run's windows until
@@ -82,7 +84,7 @@ void RepaintThrottle::BeginRun(const std::vector<QWidget*>& windows, const std::
         // A widget whose updates someone else holds back stays as it is.
         if (!widget || !widget->updatesEnabled())
             continue;
-        held_.emplace_back(widget);
+        held_.push_back({widget, LookOf(widget)});
         widget->setUpdatesEnabled(false);
     }
     sinceLastRepaint_.start();
@@ -101,10 +103,51 @@ void RepaintThrottle::AddWindow(QWidget* window) {
 }
 
 void RepaintThrottle::SetHeldUpdates(bool enabled) {
-    for (const QPointer<QWidget>& widget : held_) {
-        if (widget)
-            widget->setUpdatesEnabled(enabled);
+    for (HeldWidget& held : held_) {
+        if (!held.widget)
+            continue;
+        held.widget->setUpdatesEnabled(enabled);
+        if (enabled)
+            held.shown = LookOf(held.widget);
     }
+}
+
+void RepaintThrottle::ReleaseChangedHeld() {
+    for (HeldWidget& held : held_) {
+        if (!held.widget)
+            continue;
+        BarLook look = LookOf(held.widget);
+        if (look == held.shown)
+            continue;
+        held.widget->setUpdatesEnabled(true);
+        held.shown = std::move(look);
+    }
+}
+
+RepaintThrottle::BarLook RepaintThrottle::LookOf(const QWidget* widget) {
+    BarLook look;
+    const auto* bar = qobject_cast<const QProgressBar*>(widget);
+    if (!bar)
+        return look;
+    // The style draws the chunk across the bar's contents: their length
+    // times the share of the range done.
+    struct Options : QProgressBar {
+        static void Of(const QProgressBar& bar, QStyleOptionProgressBar& option) {
+            (bar.*&Options::initStyleOption)(&option);
+        }
+    };
+    const qint64 range = static_cast<qint64>(bar->maximum()) - bar->minimum();
+    look.busy = range <= 0;
+    if (look.busy)
+        return look;
+    QStyleOptionProgressBar option;
+    Options::Of(*bar, option);
+    const QRect contents = bar->style()->subElementRect(QStyle::SE_ProgressBarContents, &option, bar);
+    const int extent = bar->orientation() == Qt::Horizontal ? contents.width() : contents.height();
+    look.size = bar->size();
+    look.length = (static_cast<qint64>(bar->value()) - bar->minimum()) * extent / range;
+    look.text = bar->isTextVisible() ? bar->text() : QString();
+    return look;
 }
 
 void RepaintThrottle::SetProgress(QProgressBar& bar, int value) {
@@ -144,7 +187,7 @@ void RepaintThrottle::PaintChanges() {
     ShowProgress();
     if (flush_)
         flush_();
-    SetHeldUpdates(true);
+    ReleaseChangedHeld();
     // The writes above only marked what they changed; painting the marked
     // parts now is what a repaint at once means, without the cost of a
     // window's every widget.

@@ -10,7 +10,9 @@
 // their updates held. Whenever a frame's time has passed, everything held back
 // is written and the parts of the windows that changed are painted together,
 // so that each frame shows one moment of the run: the bar, every counter and
-// every list agree. A frame never repaints a window whole, which costs far
+// every list agree. A progress bar whose chunk grew by less than a pixel and
+// whose text stayed the same is left as it is painted: painting a bar costs
+// more than all the labels that change. A frame never repaints a window whole, which costs far
 // more than the few labels that change. Pending input and paint events are
 // still processed between items. When the run ends the windows are repainted
 // whole once.
@@ -25,6 +27,8 @@
 #include <QElapsedTimer>
 #include <QPointer>
 #include <QProgressBar>
+#include <QSize>
+#include <QString>
 #include <QWidget>
 
 #include <functional>
@@ -88,9 +92,32 @@ public:
 private:
     class TabLayoutHold;
 
+    // What a progress bar shows: the length of its chunk in pixels and its
+    // text. A busy bar (no range) moves by itself, and other held widgets
+    // cannot be told apart this way: their looks never compare equal.
+    struct BarLook {
+        bool busy = true;
+        QSize size;
+        qint64 length = 0;
+        QString text;
+        bool operator==(const BarLook& other) const {
+            return !busy && !other.busy && size == other.size && length == other.length && text == other.text;
+        }
+    };
+    static BarLook LookOf(const QWidget* widget);
+    struct HeldWidget {
+        QPointer<QWidget> widget;
+        // What it showed when it was last painted.
+        BarLook shown;
+    };
+
     // A frame: what was held back is written and the changed parts painted.
     void PaintChanges();
     void SetHeldUpdates(bool enabled);
+    // Lets the held widgets paint at a frame, except progress bars that would
+    // paint what they already show: a value that moved less than a pixel and
+    // left the text as it was.
+    void ReleaseChangedHeld();
     void ShowProgress();
 
     bool running_ = false;
@@ -99,7 +126,7 @@ private:
     qint64 frameMilliseconds_ = FrameMilliseconds;
     QElapsedTimer sinceLastRepaint_;
     std::vector<QPointer<QWidget>> windows_;
-    std::vector<QPointer<QWidget>> held_;
+    std::vector<HeldWidget> held_;
     std::unique_ptr<TabLayoutHold> tabLayouts_;
     std::function<void()> flush_;
     QPointer<QProgressBar> progressBar_;

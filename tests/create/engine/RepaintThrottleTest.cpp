@@ -8,11 +8,15 @@
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QLabel>
+#include <QProgressBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <QWidget>
 #include <QWindow>
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <vector>
 
 namespace {
 
@@ -253,4 +257,45 @@ TEST(RepaintThrottle, AWidgetSomeoneElseHoldsStaysHeld) {
         EXPECT_FALSE(w.progress->updatesEnabled());
     }
     EXPECT_FALSE(w.progress->updatesEnabled());
+}
+
+TEST(RepaintThrottle, AFramePaintsAProgressBarOnlyWhenWhatItShowsChanged) {
+    Windows w;
+    auto* bar = new QProgressBar;
+    bar->setRange(0, 100000);
+    bar->setFixedWidth(200);
+    w.tabs->widget(0)->layout()->addWidget(bar);
+    w.ShowAndSettle();
+    EventCounter paints(bar, QEvent::Paint);
+    struct Step {
+        const char* what;
+        std::function<void()> change;
+        int value;
+        bool painted;
+    };
+    const std::vector<Step> steps = {
+        {"half way", [] {}, 50000, true},
+        {"less than a pixel on, the same percentage", [] {}, 50010, false},
+        {"nothing moved", [] {}, 50010, false},
+        {"a pixel on and a new percentage", [] {}, 51000, true},
+        {"the text hidden", [bar] { bar->setTextVisible(false); }, 51000, true},
+        {"less than a pixel on, no text", [] {}, 51010, false},
+        {"a text that shows every value", [bar] { bar->setTextVisible(true), bar->setFormat("%v"); }, 51011,
+         true},
+        {"the next value in that text", [] {}, 51012, true},
+    };
+    RepaintRunScope run(w.throttle, {&w.main}, {bar});
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.what);
+        step.change();
+        w.throttle.SetProgress(*bar, step.value);
+        QCoreApplication::processEvents(); // between frames nothing of the bar is painted
+        const int before = paints.count;
+        LetAFramePass(w.throttle);
+        w.throttle.Repaint(&w.main);
+        StartTheNextFrame(w.throttle);
+        EXPECT_EQ(bar->value(), step.value);
+        EXPECT_EQ(paints.count > before, step.painted);
+        EXPECT_FALSE(bar->updatesEnabled()); // held again after each frame
+    }
 }
