@@ -1,5 +1,7 @@
 #include "ui/ListBox.h"
 
+#include "ui/CutRowToolTip.h"
+#include "ui/ExtentDelegate.h"
 #include "ui/ListControlItems.h"
 #include "ui/ListOrder.h"
 
@@ -7,32 +9,10 @@
 #include <QItemSelection>
 #include <QItemSelectionModel>
 #include <QSignalBlocker>
-#include <QStyledItemDelegate>
-#include <QToolTip>
 
 #include <algorithm>
 
 namespace ui {
-
-namespace {
-
-// Every item is as wide as the horizontal extent (or no wider than the view),
-// so the view scrolls sideways exactly as far as the extent says, whatever the
-// texts are, and the layout never measures a text.
-class ExtentDelegate : public QStyledItemDelegate {
-public:
-    ExtentDelegate(const int& extent, QObject* parent) : QStyledItemDelegate(parent), extent_(extent) {}
-    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
-        QSize size = QStyledItemDelegate::sizeHint(option, index);
-        size.setWidth(extent_);
-        return size;
-    }
-
-private:
-    const int& extent_;
-};
-
-} // namespace
 
 ListBox::ListBox(QWidget* parent) : UniformRowList(parent), updates_(*this) {
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
@@ -293,23 +273,9 @@ void ListBox::SetItemIndex(int index) {
 }
 
 bool ListBox::viewportEvent(QEvent* event) {
-    if (event->type() != QEvent::ToolTip)
-        return UniformRowList::viewportEvent(event);
-    const auto* help = static_cast<QHelpEvent*>(event);
-    const QModelIndex at = indexAt(help->pos());
-    if (!at.isValid())
-        return UniformRowList::viewportEvent(event);
-    const QString text = at.data(Qt::DisplayRole).toString();
-    const QRect item = visualRect(at);
-    // The text starts at the item's left edge plus the style's margin; a few
-    // pixels more than its width leave room for that margin.
-    const int textWidth =
-        fontMetrics().horizontalAdvance(text) + 2 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 4;
-    if (item.left() < 0 || item.left() + textWidth > viewport()->width())
-        QToolTip::showText(help->globalPos(), text, viewport(), item);
-    else
-        QToolTip::hideText();
-    return true;
+    if (event->type() == QEvent::ToolTip && ShowCutRowToolTip(*this, *static_cast<QHelpEvent*>(event)))
+        return true;
+    return UniformRowList::viewportEvent(event);
 }
 
 void ListBox::SetHorizontalExtent(int pixels) {

@@ -1,7 +1,7 @@
 #include "create/engine/CreationCounterBlock.h"
 
 #include "common/FrameworkText.h"
-#include "ui/ListBox.h"
+#include "ui/ResultList.h"
 
 #include <QWidget>
 
@@ -58,13 +58,13 @@ void CreationCounterBlock::BindStatistics(QWidget* window, const std::string& la
     statisticsWindow_ = window;
     statisticsLabels_ = window ? CounterLabels(*window, labelPrefix, names) : CounterLabels();
     for (int i = 0; i < StatisticListCount; ++i)
-        lists_[i] = window
-                        ? window->findChild<ui::ListBox*>(QString::fromStdString(listPrefix + names.lists[i]))
-                        : nullptr;
+        lists_[i] =
+            window ? window->findChild<ui::ResultList*>(QString::fromStdString(listPrefix + names.lists[i]))
+                   : nullptr;
     repaints_.AddWindow(window);
 }
 
-ui::ListBox* CreationCounterBlock::List(StatisticList which) const {
+ui::ResultList* CreationCounterBlock::List(StatisticList which) const {
     return lists_[static_cast<int>(which)];
 }
 
@@ -95,7 +95,7 @@ void CreationCounterBlock::ClearResultLists() {
 void CreationCounterBlock::ClearStatisticLists() {
     for (std::vector<std::string>& pending : pending_)
         pending.clear();
-    for (const QPointer<ui::ListBox>& list : lists_) {
+    for (const QPointer<ui::ResultList>& list : lists_) {
         if (list)
             list->Clear();
     }

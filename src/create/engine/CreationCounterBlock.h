@@ -19,7 +19,7 @@
 
 class QWidget;
 namespace ui {
-class ListBox;
+class ResultList;
 }
 
 // The statistics window's name lists, in the order they are emptied. Only the
@@ -56,7 +56,7 @@ public:
     void BindStatistics(QWidget* window, const std::string& labelPrefix, const std::string& listPrefix,
                         const CounterBlockNames& names = {});
     QWidget* StatisticsWindow() const { return statisticsWindow_; }
-    ui::ListBox* List(StatisticList which) const;
+    ui::ResultList* List(StatisticList which) const;
 
     // The ToCreate row to 0, then ResetResultCounters.
     void ResetAllCounters();
@@ -106,7 +106,7 @@ private:
     CounterLabels pageLabels_;
     QPointer<QWidget> statisticsWindow_;
     CounterLabels statisticsLabels_;
-    QPointer<ui::ListBox> lists_[StatisticListCount];
+    QPointer<ui::ResultList> lists_[StatisticListCount];
     std::vector<std::string> pending_[StatisticListCount];
     bool pageDirty_ = false;
     bool statisticsDirty_ = false;

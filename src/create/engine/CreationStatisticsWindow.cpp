@@ -4,7 +4,7 @@
 #include "tools/ControlOnForm.h"
 #include "tools/ExportHandOver.h"
 #include "ui/Guard.h"
-#include "ui/ListBox.h"
+#include "ui/ResultList.h"
 
 #include <QAbstractButton>
 
@@ -34,7 +34,7 @@ void CreationStatisticsWindow::Attach(const std::string& statisticsName, const s
     const std::string exportButtonNames[5] = {"Folders", "SubFolders", "Files", oddExportButtons.exists,
                                               oddExportButtons.other};
     for (size_t list = 0; list < 5; ++list) {
-        lists_[list] = FindControl<ui::ListBox>(*this, "lst" + statisticsName + ListNames[list]);
+        lists_[list] = FindControl<ui::ResultList>(*this, "lst" + statisticsName + ListNames[list]);
         exportButtons_[list] = FindControl<QAbstractButton>(*this, "btn" + statisticsName + "SmartExport" +
                                                                        exportButtonNames[list]);
         ui::OnClicked(exportButtons_[list], [this, list] { SmartExport(list); });
@@ -45,7 +45,7 @@ void CreationStatisticsWindow::Attach(const std::string& statisticsName, const s
 }
 
 void CreationStatisticsWindow::FormCreate() {
-    for (ui::ListBox* list : lists_)
+    for (ui::ResultList* list : lists_)
         list->SetHorizontalExtent(3000);
 }
 

@@ -12,7 +12,7 @@
 
 class QAbstractButton;
 namespace ui {
-class ListBox;
+class ResultList;
 }
 
 class CreationStatisticsWindow : public ui::Form {
@@ -43,7 +43,7 @@ private:
     void SmartExport(size_t list);
 
     QAbstractButton* exportButtons_[5] = {};
-    ui::ListBox* lists_[5] = {};
+    ui::ResultList* lists_[5] = {};
     std::string caption_;
     int firstNumber_ = 0;
 };

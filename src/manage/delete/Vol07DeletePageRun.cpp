@@ -18,7 +18,7 @@
 #include "manage/delete/TfrmStatistics07.h"
 #include "tools/UpdatePacer.h"
 #include "ui/Desktop.h"
-#include "ui/ListBox.h"
+#include "ui/ResultList.h"
 
 #include "ui_TfrmStatistics07.h"
 #include "ui_Vol07DeletePage.h"
@@ -155,12 +155,12 @@ void Vol07DeletePage::DeletePass(bool simulate) {
         Ui::TfrmStatistics07* statistics = frmStatistics07 ? &frmStatistics07->Controls() : nullptr;
         const auto flush = [&] {
             if (statistics) {
-                ui::ListBox* lists[6] = {
+                ui::ResultList* lists[6] = {
                     statistics->lstStat07FoldersDeleted,      statistics->lstStat07FilesDeleted,
                     statistics->lstStat07FoldersNotExists,    statistics->lstStat07FilesNotExists,
                     statistics->lstStat07FoldersOtherReasons, statistics->lstStat07FilesOtherReasons};
                 for (size_t i = 0; i < 6; ++i) {
-                    lists[i]->AddItems(pending.lists[i]);
+                    lists[i]->AddItems(std::move(pending.lists[i]));
                     pending.lists[i].clear();
                 }
             }

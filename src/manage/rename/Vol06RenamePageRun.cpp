@@ -19,7 +19,7 @@
 #include "manage/rename/TfrmStatistic06.h"
 #include "ui/Colors.h"
 #include "ui/Desktop.h"
-#include "ui/ListBox.h"
+#include "ui/ResultList.h"
 
 #include "ui_TfrmStatistic06.h"
 #include "ui_Vol06RenamePage.h"
@@ -152,7 +152,7 @@ void Vol06RenamePage::RenameLines(RenameDisk& disk, bool realRun) {
 
     OtherTabsDisabled tabs(mainWindow_, OtherTabs);
     Ui::TfrmStatistic06* statistics = frmStatistic06 ? &frmStatistic06->Controls() : nullptr;
-    const auto list = [statistics](ui::ListBox* Ui::TfrmStatistic06::*box, const std::string& text) {
+    const auto list = [statistics](ui::ResultList* Ui::TfrmStatistic06::*box, const std::string& text) {
         if (statistics)
             (statistics->*box)->AddItem(text);
     };
@@ -210,7 +210,7 @@ void Vol06RenamePage::RenameLines(RenameDisk& disk, bool realRun) {
     // The log names each renamed folder where it ended up, so that what it
     // hands on leads to folders that exist.
     if (statistics) {
-        ui::ListBox& renamed = *statistics->lstStat06FoldersRenamed;
+        ui::ResultList& renamed = *statistics->lstStat06FoldersRenamed;
         renamed.Clear();
         renamed.AddItems(FinalRenamedPaths(done));
     }

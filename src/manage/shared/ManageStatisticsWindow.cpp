@@ -4,7 +4,7 @@
 #include "tools/ExportHandOver.h"
 #include "ui/Colors.h"
 #include "ui/Guard.h"
-#include "ui/ListBox.h"
+#include "ui/ResultList.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -14,7 +14,7 @@ ManageStatisticsWindow::ManageStatisticsWindow(QWidget* parent) : ui::Form(paren
 
 void ManageStatisticsWindow::Attach(QAbstractButton* ok, const std::vector<ResultListExportText>& exports) {
     for (const ResultListExportText& text : exports)
-        exports_.push_back({FindControl<ui::ListBox>(*this, text.list),
+        exports_.push_back({FindControl<ui::ResultList>(*this, text.list),
                             FindControl<QAbstractButton>(*this, text.button), text.emptyCaption,
                             text.emptyText});
     ui::OnClicked(ok, [this] { OkClick(); });

@@ -14,13 +14,13 @@ class QAbstractButton;
 class QCheckBox;
 class QLabel;
 namespace ui {
-class ListBox;
+class ResultList;
 }
 
 // One result list with its Smart Export button and the warning shown when
 // the list is empty.
 struct ResultListExport {
-    ui::ListBox* list = nullptr;
+    ui::ResultList* list = nullptr;
     QAbstractButton* button = nullptr;
     std::string emptyCaption;
     std::string emptyText;

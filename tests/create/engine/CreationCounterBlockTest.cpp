@@ -4,7 +4,7 @@
 
 #include "create/engine/CreationCounterBlock.h"
 
-#include "ui/ListBox.h"
+#include "ui/ResultList.h"
 
 #include <QLabel>
 #include <QWidget>
@@ -17,14 +17,14 @@ namespace {
 
 struct StatisticsWindow {
     QWidget window;
-    ui::ListBox* lists[5] = {};
+    ui::ResultList* lists[5] = {};
     QLabel* foldersCreated = nullptr;
 
     StatisticsWindow() {
         const char* names[5] = {"FoldersCreated", "FoldersExists", "FoldersOther", "SubFoldersCreated",
                                 "FilesCreated"};
         for (int i = 0; i < 5; ++i) {
-            lists[i] = new ui::ListBox(&window);
+            lists[i] = new ui::ResultList(&window);
             lists[i]->setObjectName(QString("lstStat02") + names[i]);
         }
         foldersCreated = new QLabel("0", &window);

@@ -71,7 +71,7 @@ protected:
              {"FoldersCreated", "FoldersExists", "FoldersOther", "SubFoldersCreated", "FilesCreated"}) {
             // The items a paint can show: an item not laid out yet is not
             // on the screen, whatever the list holds.
-            auto* box = frmStatistic02->findChild<ui::ListBox*>(QString("lstStat02") + list);
+            auto* box = frmStatistic02->findChild<ui::ResultList*>(QString("lstStat02") + list);
             const int count = box->Count();
             const bool laidOut = count == 0 || box->visualRect(box->model()->index(count - 1, 0)).isValid();
             sample.lists[list] = laidOut ? count : -1;

@@ -1,0 +1,81 @@
+#include "ui/ResultList.h"
+
+#include "ui/CutRowToolTip.h"
+#include "ui/ExtentDelegate.h"
+#include "ui/ListControlItems.h"
+#include "ui/TextListModel.h"
+
+#include <QHelpEvent>
+#include <QSignalBlocker>
+
+#include <algorithm>
+
+namespace ui {
+
+ResultList::ResultList(QWidget* parent)
+    : UniformRowView(parent), model_(new TextListModel(this)), updates_(*this) {
+    // First: the view's settings below lay it out, which asks its model.
+    setModel(model_);
+    FollowModel();
+    // As a list box: no editing, sideways scrolling by pixels, texts never elided.
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    setTextElideMode(Qt::ElideNone);
+    setItemDelegate(new ExtentDelegate(horizontalExtent_, this));
+}
+
+int ResultList::Count() const {
+    return static_cast<int>(model_->Texts().size());
+}
+
+std::string ResultList::Text(int index) const {
+    CheckListIndex(index, Count());
+    return model_->Texts()[static_cast<size_t>(index)];
+}
+
+std::vector<std::string> ResultList::Items() const {
+    return model_->Texts();
+}
+
+int ResultList::AddItem(const std::string& text) {
+    const QSignalBlocker blocker(this);
+    model_->Append(text);
+    return Count() - 1;
+}
+
+void ResultList::AddItems(const std::vector<std::string>& texts) {
+    AddItems(std::vector<std::string>(texts));
+}
+
+void ResultList::AddItems(std::vector<std::string>&& texts) {
+    const QSignalBlocker blocker(this);
+    model_->Append(std::move(texts));
+}
+
+void ResultList::Clear() {
+    const QSignalBlocker blocker(this);
+    model_->Clear();
+}
+
+bool ResultList::MultiSelect() const {
+    return selectionMode() == QAbstractItemView::ExtendedSelection ||
+           selectionMode() == QAbstractItemView::MultiSelection;
+}
+
+void ResultList::SetMultiSelect(bool multiSelect) {
+    setSelectionMode(multiSelect ? QAbstractItemView::ExtendedSelection : QAbstractItemView::SingleSelection);
+}
+
+void ResultList::SetHorizontalExtent(int pixels) {
+    horizontalExtent_ = std::max(0, pixels);
+    // The view keeps the size of its first row for all; make it measure again.
+    RemeasureRows();
+}
+
+bool ResultList::viewportEvent(QEvent* event) {
+    if (event->type() == QEvent::ToolTip && ShowCutRowToolTip(*this, *static_cast<QHelpEvent*>(event)))
+        return true;
+    return UniformRowView::viewportEvent(event);
+}
+
+} // namespace ui
