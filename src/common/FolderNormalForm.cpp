@@ -15,15 +15,19 @@ bool BeginsWithDrive(const std::string& path) {
 
 } // namespace
 
-std::string FolderNormalForm(const std::string& path) {
-    if (!BeginsWithDrive(path))
-        return path;
+bool TakeFolderNormalForm(const std::string& path, std::string& normal) {
     // "D:" alone is the current folder of the drive to Windows; a person
     // writing it in a list of folders means the drive.
-    std::string full;
-    if (!platform::GetFullPathNameA(path.size() == 2 ? path + "\\" : path, full))
-        return path;
-    return full;
+    if (BeginsWithDrive(path) && platform::GetFullPathNameA(path.size() == 2 ? path + "\\" : path, normal))
+        return true;
+    normal = path;
+    return false;
+}
+
+std::string FolderNormalForm(const std::string& path) {
+    std::string normal;
+    TakeFolderNormalForm(path, normal);
+    return normal;
 }
 
 std::string FolderKey(const std::string& path) {
@@ -38,6 +42,9 @@ unsigned FolderDepth(const std::string& path) {
 }
 
 bool IsDriveRoot(const std::string& path) {
-    const std::string normal = FolderNormalForm(path);
+    return IsNormalDriveRoot(FolderNormalForm(path));
+}
+
+bool IsNormalDriveRoot(const std::string& normal) {
     return normal.size() == 3 && BeginsWithDrive(normal) && normal[2] == '\\';
 }

@@ -15,6 +15,11 @@
 // refuses it refuses the text the person wrote.
 std::string FolderNormalForm(const std::string& path);
 
+// FolderNormalForm into `normal`; false when the text had none and comes back
+// as it is. A text in the normal form, and the folder holding it, are their
+// own normal forms: what is asked of them needs no second reading.
+bool TakeFolderNormalForm(const std::string& path, std::string& normal);
+
 // FolderNormalForm, then letters folded as Windows folds them: two texts that
 // lead to one folder have one key.
 std::string FolderKey(const std::string& path);
@@ -25,3 +30,5 @@ unsigned FolderDepth(const std::string& path);
 
 // Whether the normal form is a drive's root, "D:\".
 bool IsDriveRoot(const std::string& path);
+// The same of a text already in the normal form.
+bool IsNormalDriveRoot(const std::string& normal);

@@ -4,6 +4,8 @@
 #include "common/FrameworkPaths.h"
 #include "common/FrameworkText.h"
 
+#include <utility>
+
 namespace {
 
 // The line without the backslashes it ends in, unless what is left would be
@@ -20,10 +22,14 @@ _tagVol0XParts BuildPathNameParts(const std::string& line, const std::string& pr
                                   const std::string& suffix, bool hyphen) {
     // Taken apart in the form Windows reads it in, or "D:/Work/Jan" would be
     // cut at its only backslash and "D:\Work\x\.." would decorate "..".
-    const std::string path = WithoutTrailingDelimiters(FolderNormalForm(line));
+    std::string normal;
+    const bool normalised = TakeFolderNormalForm(line, normal);
+    const std::string path = WithoutTrailingDelimiters(std::move(normal));
     const std::string folder = Trim(ExtractFileExt(path)).empty() ? path : ExtractFileDir(path);
     _tagVol0XParts parts;
-    if (IsDriveRoot(folder)) {
+    // The folder of a normal form is one too; a text that had none is asked
+    // the long way, as "D:\.\<x>.txt" still lies in the root.
+    if (normalised ? IsNormalDriveRoot(folder) : IsDriveRoot(folder)) {
         // A drive's root has no name to decorate: the line names the root.
         parts.Part0 = folder;
         return parts;

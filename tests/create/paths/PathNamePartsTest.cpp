@@ -38,6 +38,9 @@ TEST(PathNameParts, LinesBecomeDecoratedFoldersInTheirParent) {
         // A drive's root has no name to decorate.
         {"D:\\", "A", "Z", true, "D:\\"},
         {"D:\\rel1.2", "A", "Z", true, "D:\\"},
+        // A line Windows cannot read keeps its text, and a folder of it that
+        // reads as the root is still the root.
+        {"D:\\.\\<x>.txt", "A", "Z", true, "D:\\."},
     };
     for (const NameCase& c : cases) {
         _tagVol0XParts parts = BuildPathNameParts(c.line, c.prefix, c.suffix, c.hyphen);
