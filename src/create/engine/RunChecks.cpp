@@ -100,6 +100,15 @@ MainFolderResult CreateMainFolder(const std::string& name, bool attaching, bool 
     }
     if (DirectoryExists(name))
         return MainFolderResult::Exists;
+    // The look just taken found the folder missing in a parent that is
+    // there, and has read that parent's names where they were not kept yet
+    // (the first folder a run makes in it): the simple creation settles it
+    // now as the checks below would, and reads the new folder as it goes.
+    if (mostlyNew && platform::GetLastError() == platform::ERROR_FILE_NOT_FOUND &&
+        platform::TryCreateDirectoryInFolder(name, attaching, &made)) {
+        created = name;
+        return MainFolderResult::Created;
+    }
     if (attaching)
         created = TopmostMissingFolder(name);
     if (!ForceDirectories(name) || !DirectoryExists(name)) {
