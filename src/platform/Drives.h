@@ -33,6 +33,13 @@ unsigned GetDriveTypeA(const std::string& rootPath);
 // ignoring case; nullopt for an unmapped drive, a refused name or a network path.
 std::optional<std::string> ToHostPath(const std::string& windowsPath);
 
+// The host folder that holds what `windowsPath` stands for (the host path
+// without its last name), every link on the way resolved as realpath()
+// resolves it; "" when the path has no host form or the folder cannot be
+// resolved. A folder this layer watches is known to have no link on its way
+// and is not looked at again.
+std::string ResolvedHostFolderOf(const std::string& windowsPath);
+
 // The Windows form of a host path, through the mapped folder with the longest
 // matching prefix; nullopt outside every mapped folder.
 std::optional<std::string> ToWindowsPath(const std::string& hostPath);

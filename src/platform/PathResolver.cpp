@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <climits>
+#include <cstdlib>
 
 namespace platform {
 
@@ -275,6 +276,32 @@ std::optional<std::string> ToHostPath(const std::string& windowsPath) {
     if (!detail::ResolveText(windowsPath, resolved))
         return std::nullopt;
     return resolved.host;
+}
+
+std::string ResolvedHostFolderOf(const std::string& windowsPath) {
+    detail::Resolved resolved;
+    if (!detail::ResolveText(windowsPath, resolved))
+        return {};
+    std::string folder = std::move(resolved.host);
+    while (folder.size() > 1 && folder.back() == '/')
+        folder.pop_back();
+    const std::size_t slash = folder.find_last_of('/');
+    if (slash == std::string::npos)
+        return {};
+    folder.resize(slash == 0 ? 1 : slash);
+    // A watched folder's path was built of plain names from a clean drive
+    // folder, and each folder on it is watched not to be a link: it is what
+    // realpath would give, without a look at each of its folders.
+    dev_t device = 0;
+    ino_t inode = 0;
+    if (detail::State().folderWatches.Current(folder, detail::State().folderNames, device, inode))
+        return folder;
+    char* real = realpath(folder.c_str(), nullptr);
+    if (!real)
+        return {};
+    folder = real;
+    free(real);
+    return folder;
 }
 
 std::optional<std::string> ToWindowsPath(const std::string& hostPath) {

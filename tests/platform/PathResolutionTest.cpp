@@ -184,4 +184,39 @@ TEST(PathResolution, HostPathsConvertThroughTheLongestMappedFolder) {
     EXPECT_EQ(ToWindowsPath("/"), "F:\\");
 }
 
+// The folder an entry was made in is told as realpath() tells it, whether the
+// layer watches that folder or not, and after a folder on its way was put
+// back as a link to another: what Undo compares must never differ in text
+// for one folder, nor agree for two.
+TEST(PathResolution, TheResolvedHostFolderIsTheRealOne) {
+    DriveSandbox sandbox;
+    sandbox.MakeFolder("D:\\Top\\Dest");
+    sandbox.MakeFolder("D:\\Other\\Dest");
+    std::filesystem::create_directory_symlink(sandbox.Host("D:\\Other"), sandbox.Host("D:\\Link"));
+    // Entries made one after the other: the folder is watched from the second on.
+    EXPECT_EQ(GetFileAttributesA("D:\\Top\\Dest\\a"), INVALID_FILE_ATTRIBUTES);
+    ASSERT_TRUE(TryCreateDirectoryInFolder("D:\\Top\\Dest\\a", false));
+    ASSERT_TRUE(TryCreateDirectoryInFolder("D:\\Top\\Dest\\b", false));
+    const auto real = [&](const std::string& path) {
+        return std::filesystem::canonical(sandbox.Host(path)).string();
+    };
+    struct Case {
+        std::string path;
+        std::string folder;
+    };
+    const Case before[] = {
+        {"D:\\Top\\Dest\\b", real("D:\\Top\\Dest")},
+        {"d:\\TOP\\dest\\new", real("D:\\Top\\Dest")},
+        {"D:\\Link\\Dest\\x", real("D:\\Other\\Dest")},
+        {"D:\\Top", real("D:\\")},
+        {"Q:\\Top\\x", ""},
+    };
+    for (const Case& c : before)
+        EXPECT_EQ(ResolvedHostFolderOf(c.path), c.folder) << c.path;
+    // Another program puts a link in the place of a folder on the way.
+    std::filesystem::rename(sandbox.Host("D:\\Top"), sandbox.Host("D:\\Was"));
+    std::filesystem::create_directory_symlink(sandbox.Host("D:\\Other"), sandbox.Host("D:\\Top"));
+    EXPECT_EQ(ResolvedHostFolderOf("D:\\Top\\Dest\\b"), real("D:\\Other\\Dest"));
+}
+
 } // namespace

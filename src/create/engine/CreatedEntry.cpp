@@ -3,37 +3,9 @@
 #include "platform/Drives.h"
 #include "platform/FileSystem.h"
 
-#include <cstdlib>
 #include <string_view>
 
 namespace {
-
-// The host path of the folder that holds the entry, or "" when the path has
-// no host form.
-std::string HostParentOf(const std::string& path) {
-    std::optional<std::string> host = platform::ToHostPath(path);
-    if (!host)
-        return {};
-    std::string entry = *host;
-    while (entry.size() > 1 && entry.back() == '/')
-        entry.pop_back();
-    const std::size_t slash = entry.find_last_of('/');
-    if (slash == std::string::npos)
-        return {};
-    return slash == 0 ? "/" : entry.substr(0, slash);
-}
-
-// Where that folder finally is, every link on the way resolved.
-std::string Resolved(const std::string& hostFolder) {
-    if (hostFolder.empty())
-        return {};
-    char* resolved = realpath(hostFolder.c_str(), nullptr);
-    if (!resolved)
-        return {};
-    std::string folder = resolved;
-    free(resolved);
-    return folder;
-}
 
 // A last name that stays a name of its own in the path's full form: not
 // empty, not "." or "..", not only dots and blanks (which Windows drops).
@@ -97,7 +69,7 @@ std::optional<CreatedEntry> CreatedEntryRecorder::Record(const std::string& path
     if (known == hostFolders_.end()) {
         if (hostFolders_.size() >= MaxFolders)
             hostFolders_.clear();
-        std::string hostFolder = Resolved(HostParentOf(path));
+        std::string hostFolder = platform::ResolvedHostFolderOf(path);
         if (folder.empty())
             entry.hostFolder = std::move(hostFolder);
         else
@@ -139,7 +111,7 @@ UndoStanding StandingOf(const std::string& path, const std::optional<CreatedEntr
         (now.size != recorded->size || now.modifiedSeconds != recorded->modifiedSeconds ||
          now.modifiedNanoseconds != recorded->modifiedNanoseconds))
         return UndoStanding::NotOwn;
-    const std::string hostFolder = Resolved(HostParentOf(path));
+    const std::string hostFolder = platform::ResolvedHostFolderOf(path);
     if (hostFolder.empty() || hostFolder != recorded->hostFolder)
         return UndoStanding::NotOwn;
     return UndoStanding::RunsOwn;
