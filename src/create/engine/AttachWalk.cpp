@@ -274,14 +274,14 @@ std::optional<CreatedEntry> AttachWalk::MadeEntry(const platform::EntryDetails& 
         if (targetRootReal_.empty())
             return std::nullopt;
     }
-    CreatedEntry entry = CreatedEntry::Of(details, targetRootReal_);
+    std::string hostFolder = targetRootReal_;
     const std::size_t slash = relative.rfind('/');
     if (slash != std::string::npos) {
         if (targetRootReal_ != "/")
-            entry.hostFolder += '/';
-        entry.hostFolder.append(relative, 0, slash);
+            hostFolder += '/';
+        hostFolder.append(relative, 0, slash);
     }
-    return entry;
+    return CreatedEntry::Of(details, std::move(hostFolder));
 }
 
 std::optional<CreatedEntry> AttachWalk::HeldTargetEntry() {
@@ -299,7 +299,8 @@ std::optional<CreatedEntry> AttachWalk::HeldTargetEntry() {
     entry.kind = details->kind;
     entry.modifiedSeconds = details->modifiedSeconds;
     entry.modifiedNanoseconds = details->modifiedNanoseconds;
-    entry.hostFolder = slash == 0 ? std::string("/") : targetRootReal_.substr(0, slash);
+    entry.hostFolder =
+        std::make_shared<const std::string>(slash == 0 ? std::string("/") : targetRootReal_.substr(0, slash));
     return entry;
 }
 

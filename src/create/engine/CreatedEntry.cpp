@@ -15,7 +15,17 @@ bool IsPlainName(std::string_view name) {
 
 } // namespace
 
+const std::string& CreatedEntry::HostFolder() const {
+    static const std::string unknown;
+    return hostFolder ? *hostFolder : unknown;
+}
+
 CreatedEntry CreatedEntry::Of(const platform::EntryDetails& details, std::string hostFolder) {
+    return Of(details, std::make_shared<const std::string>(std::move(hostFolder)));
+}
+
+CreatedEntry CreatedEntry::Of(const platform::EntryDetails& details,
+                              std::shared_ptr<const std::string> hostFolder) {
     return {details.identity,
             details.kind,
             details.size,
@@ -29,7 +39,7 @@ std::optional<CreatedEntry> CreatedEntryRecorder::Record(const std::string& path
     const platform::EntryDetails details = made ? *made : platform::GetEntryDetails(path);
     if (details.kind == platform::EntryKind::Missing)
         return std::nullopt;
-    CreatedEntry entry = CreatedEntry::Of(details, {});
+    CreatedEntry entry = CreatedEntry::Of(details, std::shared_ptr<const std::string>());
     // A run makes entry after entry in one folder: a path that differs from
     // the last one only in a plain last name lies in the same folder.
     const std::size_t lastCut = path.find_last_of("\\/");
@@ -69,7 +79,7 @@ std::optional<CreatedEntry> CreatedEntryRecorder::Record(const std::string& path
     if (known == hostFolders_.end()) {
         if (hostFolders_.size() >= MaxFolders)
             hostFolders_.clear();
-        std::string hostFolder = platform::ResolvedHostFolderOf(path);
+        auto hostFolder = std::make_shared<const std::string>(platform::ResolvedHostFolderOf(path));
         if (folder.empty())
             entry.hostFolder = std::move(hostFolder);
         else
@@ -96,7 +106,7 @@ bool StandsWhereMade(const std::string& path, const CreatedEntry& recorded) {
     const std::size_t cut = full.rfind('\\');
     if (cut == std::string::npos || cut + 1 >= full.size())
         return false;
-    return platform::EntryStandsIn(recorded.hostFolder, full.substr(cut + 1), recorded.identity);
+    return platform::EntryStandsIn(recorded.HostFolder(), full.substr(cut + 1), recorded.identity);
 }
 
 UndoStanding StandingOf(const std::string& path, const std::optional<CreatedEntry>& recorded) {
@@ -112,7 +122,7 @@ UndoStanding StandingOf(const std::string& path, const std::optional<CreatedEntr
          now.modifiedNanoseconds != recorded->modifiedNanoseconds))
         return UndoStanding::NotOwn;
     const std::string hostFolder = platform::ResolvedHostFolderOf(path);
-    if (hostFolder.empty() || hostFolder != recorded->hostFolder)
+    if (hostFolder.empty() || hostFolder != recorded->HostFolder())
         return UndoStanding::NotOwn;
     return UndoStanding::RunsOwn;
 }

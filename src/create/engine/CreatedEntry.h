@@ -10,6 +10,7 @@
 #include "platform/EntryDetails.h"
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <unordered_map>
@@ -20,11 +21,18 @@ struct CreatedEntry {
     uint64_t size = 0;
     int64_t modifiedSeconds = 0;
     uint32_t modifiedNanoseconds = 0;
-    // Where the folder holding the entry was on the host, links resolved.
-    std::string hostFolder;
+    // Where the folder holding the entry was on the host, links resolved
+    // (none: not known). A run makes thousands of entries in one folder, and
+    // they share its text rather than each holding a copy.
+    std::shared_ptr<const std::string> hostFolder;
+
+    // The host folder's text, "" when not known.
+    const std::string& HostFolder() const;
 
     // The entry as read, in `hostFolder`.
     static CreatedEntry Of(const platform::EntryDetails& details, std::string hostFolder);
+    static CreatedEntry Of(const platform::EntryDetails& details,
+                           std::shared_ptr<const std::string> hostFolder);
 };
 
 // Takes note of the entry a run has just made at `path`; nothing when
@@ -41,11 +49,11 @@ public:
 private:
     // A folder's text (as written in a drive's full form, else its full
     // form) -> its host path, links resolved.
-    std::unordered_map<std::string, std::string> hostFolders_;
+    std::unordered_map<std::string, std::shared_ptr<const std::string>> hostFolders_;
     // The text before the last name of the last path recorded, as written,
     // and where that folder lies on the host; empty when not to be trusted.
     std::string lastFolderText_;
-    std::string lastHostFolder_;
+    std::shared_ptr<const std::string> lastHostFolder_;
 };
 
 enum class UndoStanding {

@@ -23,7 +23,7 @@ bool RemoveIfStillCreated(platform::CreatedFolderRemoval& removal, const Creatio
     const CreatedEntry& recorded = *block.CreatedEntries[index];
     if (recorded.kind != platform::EntryKind::Folder || ExtractFileDrive(folder).size() != 2)
         return false;
-    return removal.Remove(folder, recorded.identity, recorded.hostFolder);
+    return removal.Remove(folder, recorded.identity, recorded.HostFolder());
 }
 
 } // namespace

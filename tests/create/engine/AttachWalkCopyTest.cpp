@@ -112,7 +112,7 @@ TEST(AttachWalkCopyTest, FoldersItMadeAreNotedAsUndoWouldNoteThemByTheirPaths) {
         ASSERT_TRUE(byPath.has_value()) << folders[i];
         EXPECT_EQ(entries[i]->identity, byPath->identity) << folders[i];
         EXPECT_EQ(entries[i]->kind, platform::EntryKind::Folder) << folders[i];
-        EXPECT_EQ(entries[i]->hostFolder, byPath->hostFolder) << folders[i];
+        EXPECT_EQ(entries[i]->HostFolder(), byPath->HostFolder()) << folders[i];
         EXPECT_EQ(StandingOf(folders[i], entries[i]), UndoStanding::RunsOwn) << folders[i];
     }
 }
