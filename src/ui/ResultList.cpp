@@ -25,12 +25,12 @@ ResultList::ResultList(QWidget* parent)
 }
 
 int ResultList::Count() const {
-    return static_cast<int>(model_->Texts().size());
+    return model_->Count();
 }
 
 std::string ResultList::Text(int index) const {
     CheckListIndex(index, Count());
-    return model_->Texts()[static_cast<size_t>(index)];
+    return model_->Text(index);
 }
 
 std::vector<std::string> ResultList::Items() const {

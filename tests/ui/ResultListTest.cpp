@@ -182,9 +182,16 @@ TEST(ResultList, ReadsItsTextsBackAndRefusesAnIndexOutside) {
     list.AddItems(std::move(batch));
     const std::vector<std::string> copied = {"D:\\c"};
     list.AddItems(copied);
-    EXPECT_EQ(list.Items(), (std::vector<std::string>{"D:\\a", "D:\\b", "D:\\\xC3\xA9", "D:\\c"}));
-    EXPECT_EQ(list.model()->index(2, 0).data().toString(), QString::fromUtf8("D:\\\xC3\xA9"));
-    for (int outside : {-1, 4}) {
+    EXPECT_EQ(list.AddItem("D:\\d"), 4);
+    const std::vector<std::string> expected = {"D:\\a", "D:\\b", "D:\\\xC3\xA9", "D:\\c", "D:\\d"};
+    EXPECT_EQ(list.Items(), expected);
+    // Each row read by index, as a paint reads it.
+    for (int row = 0; row < 5; ++row) {
+        EXPECT_EQ(list.Text(row), expected[static_cast<size_t>(row)]);
+        EXPECT_EQ(list.model()->index(row, 0).data().toString().toStdString(),
+                  expected[static_cast<size_t>(row)]);
+    }
+    for (int outside : {-1, 5}) {
         try {
             list.Text(outside);
             ADD_FAILURE() << outside;
