@@ -278,23 +278,47 @@ std::optional<std::string> ToHostPath(const std::string& windowsPath) {
     return resolved.host;
 }
 
-std::string ResolvedHostFolderOf(const std::string& windowsPath) {
-    detail::Resolved resolved;
-    if (!detail::ResolveText(windowsPath, resolved))
-        return {};
-    std::string folder = std::move(resolved.host);
-    while (folder.size() > 1 && folder.back() == '/')
-        folder.pop_back();
-    const std::size_t slash = folder.find_last_of('/');
+namespace {
+
+// The host folder above `host`, "" when there is none.
+std::string HostFolderAbove(std::string host) {
+    while (host.size() > 1 && host.back() == '/')
+        host.pop_back();
+    const std::size_t slash = host.find_last_of('/');
     if (slash == std::string::npos)
         return {};
-    folder.resize(slash == 0 ? 1 : slash);
-    // A watched folder's path was built of plain names from a clean drive
-    // folder, and each folder on it is watched not to be a link: it is what
-    // realpath would give, without a look at each of its folders.
+    host.resize(slash == 0 ? 1 : slash);
+    return host;
+}
+
+// A watched folder's path was built of plain names from a clean drive folder,
+// and each folder on it is watched not to be a link: it is what realpath()
+// would give, without a look at each of its folders.
+bool IsWatched(const std::string& folder) {
     dev_t device = 0;
     ino_t inode = 0;
-    if (detail::State().folderWatches.Current(folder, detail::State().folderNames, device, inode))
+    return detail::State().folderWatches.Current(folder, detail::State().folderNames, device, inode);
+}
+
+} // namespace
+
+std::string ResolvedHostFolderOf(const std::string& windowsPath) {
+    detail::WindowsPath path;
+    if (!detail::ParsePath(windowsPath, path))
+        return {};
+    // Whatever the case of its last name, an entry lies in the folder its
+    // exact path names when that folder is there: a watched one is.
+    std::string exact;
+    if (!path.IsRoot() && detail::ExactHostPath(path, exact)) {
+        std::string folder = HostFolderAbove(std::move(exact));
+        if (!folder.empty() && IsWatched(folder))
+            return folder;
+    }
+    detail::Resolved resolved;
+    if (!detail::Resolve(path, resolved))
+        return {};
+    std::string folder = HostFolderAbove(std::move(resolved.host));
+    if (folder.empty() || IsWatched(folder))
         return folder;
     char* real = realpath(folder.c_str(), nullptr);
     if (!real)
