@@ -3,6 +3,7 @@
 #include "ui/CutRowToolTip.h"
 #include "ui/ExtentDelegate.h"
 #include "ui/ListControlItems.h"
+#include "ui/SteadyScrollBar.h"
 #include "ui/TextListModel.h"
 
 #include <QHelpEvent>
@@ -22,6 +23,10 @@ ResultList::ResultList(QWidget* parent)
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     setTextElideMode(Qt::ElideNone);
     setItemDelegate(new ExtentDelegate(horizontalExtent_, this));
+    // The list grows at every frame of a run; its bars repaint only when what
+    // they show moves.
+    setVerticalScrollBar(new SteadyScrollBar(Qt::Vertical, this));
+    setHorizontalScrollBar(new SteadyScrollBar(Qt::Horizontal, this));
 }
 
 int ResultList::Count() const {

@@ -6,10 +6,32 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QSignalBlocker>
 
 #include <algorithm>
 
 namespace ui {
+
+namespace {
+
+// A scroll area answers a change of a bar's range by laying its bars out
+// again, one round of events later, and that raises both bars' containers,
+// which repaints them and the list's frame and window behind them. Only a bar
+// that comes or goes needs it; a list that grows by a batch at every frame of
+// a run would pay it at every frame. The range is changed quietly when the bar
+// stays as needed as it was and its value stays inside the range.
+void SetRange(QScrollBar& bar, int maximum) {
+    const bool neededBefore = bar.maximum() > bar.minimum();
+    const bool neededAfter = maximum > 0;
+    if (bar.minimum() == 0 && neededBefore == neededAfter && bar.value() <= maximum) {
+        const QSignalBlocker quiet(bar);
+        bar.setRange(0, maximum);
+        return;
+    }
+    bar.setRange(0, maximum);
+}
+
+} // namespace
 
 template <class View> UniformRowView<View>::UniformRowView(QWidget* parent) : View(parent) {
     this->setUniformItemSizes(true);
@@ -145,19 +167,19 @@ template <class View> void UniformRowView<View>::updateGeometries() {
         const int viewportHeight = this->viewport()->height();
         this->horizontalScrollBar()->setSingleStep(row.width());
         this->horizontalScrollBar()->setPageStep(this->viewport()->width());
-        this->horizontalScrollBar()->setRange(0, std::max(0, row.width() - this->viewport()->width()));
+        SetRange(*this->horizontalScrollBar(), std::max(0, row.width() - this->viewport()->width()));
         const qint64 contentsHeight = static_cast<qint64>(rows) * RowHeight();
         if (ScrollsPerRow()) {
             // A list that fits has one step more than it has rows, as in Qt's list view.
             const int pageRows = contentsHeight <= viewportHeight ? rows + 1 : WholeRowsShown();
             this->verticalScrollBar()->setSingleStep(1);
             this->verticalScrollBar()->setPageStep(pageRows);
-            this->verticalScrollBar()->setRange(0, std::max(0, rows - pageRows));
+            SetRange(*this->verticalScrollBar(), std::max(0, rows - pageRows));
         } else {
             this->verticalScrollBar()->setSingleStep(row.height());
             this->verticalScrollBar()->setPageStep(viewportHeight);
-            this->verticalScrollBar()->setRange(
-                0, static_cast<int>(std::max<qint64>(0, contentsHeight - viewportHeight)));
+            SetRange(*this->verticalScrollBar(),
+                     static_cast<int>(std::max<qint64>(0, contentsHeight - viewportHeight)));
         }
     }
     QAbstractItemView::updateGeometries();

@@ -175,6 +175,51 @@ TEST(ResultList, ARowCutAtTheEdgeShowsItsWholeTextAsTooltip) {
     }
 }
 
+struct PaintCounter : QObject {
+    int paints = 0;
+    bool eventFilter(QObject*, QEvent* event) override {
+        paints += event->type() == QEvent::Paint;
+        return false;
+    }
+};
+
+TEST(ResultList, RowsArrivingBelowRepaintItsBarOnlyWhenTheBarShowsIt) {
+    struct Case {
+        std::string what;
+        int rowsBefore;
+        int rowsAdded;
+        bool barPaints;
+    };
+    // 157 pixels show some ten rows; with thousands the handle is as short as
+    // the style lets it be and stays at the top.
+    const std::vector<Case> cases = {{"a batch below thousands of rows", 5000, 300, false},
+                                     {"a batch that shortens the handle", 20, 20, true},
+                                     {"the first rows that need a bar", 3, 30, true}};
+    for (const Case& c : cases) {
+        SideBySide views(0, false);
+        views.results.AddItems(Rows(0, c.rowsBefore));
+        views.results.LayOutNow();
+        StateOf(views.results);
+        QApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+        PaintCounter bar, frame;
+        views.results.verticalScrollBar()->installEventFilter(&bar);
+        views.results.installEventFilter(&frame);
+        views.results.AddItems(Rows(c.rowsBefore, c.rowsAdded));
+        views.results.LayOutNow();
+        StateOf(views.results);
+        QApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+        EXPECT_EQ(bar.paints > 0, c.barPaints) << c.what;
+        // The list's frame lies behind its bars and is painted with them.
+        EXPECT_EQ(frame.paints > 0, c.barPaints) << c.what;
+        // What the bar shows is right all the same.
+        views.box.AddItems(Rows(0, c.rowsBefore + c.rowsAdded));
+        EXPECT_EQ(StateOf(views.results).topMaximum, StateOf(views.box).topMaximum) << c.what;
+        EXPECT_EQ(views.results.verticalScrollBar()->isVisible(), views.box.verticalScrollBar()->isVisible())
+            << c.what;
+        EXPECT_TRUE(views.results.verticalScrollBar()->isVisible()) << c.what;
+    }
+}
+
 TEST(ResultList, ReadsItsTextsBackAndRefusesAnIndexOutside) {
     ui::ResultList list;
     EXPECT_EQ(list.AddItem("D:\\a"), 0);
