@@ -1,6 +1,5 @@
 #include "ui/ListBox.h"
 
-#include "ui/CutRowToolTip.h"
 #include "ui/ExtentDelegate.h"
 #include "ui/ListControlItems.h"
 #include "ui/ListOrder.h"
@@ -192,15 +191,6 @@ void ListBox::RebuildInOrder(const std::vector<std::string>& added) {
     EndUpdate();
 }
 
-bool ListBox::MultiSelect() const {
-    return selectionMode() == QAbstractItemView::ExtendedSelection ||
-           selectionMode() == QAbstractItemView::MultiSelection;
-}
-
-void ListBox::SetMultiSelect(bool multiSelect) {
-    setSelectionMode(multiSelect ? QAbstractItemView::ExtendedSelection : QAbstractItemView::SingleSelection);
-}
-
 bool ListBox::Selected(int index) const {
     CheckListIndex(index, Count());
     return selectionModel()->isSelected(model()->index(index, 0));
@@ -270,18 +260,6 @@ void ListBox::SetItemIndex(int index) {
     }
     selectionModel()->setCurrentIndex(at, QItemSelectionModel::ClearAndSelect);
     scrollTo(at);
-}
-
-bool ListBox::viewportEvent(QEvent* event) {
-    if (event->type() == QEvent::ToolTip && ShowCutRowToolTip(*this, *static_cast<QHelpEvent*>(event)))
-        return true;
-    return UniformRowList::viewportEvent(event);
-}
-
-void ListBox::SetHorizontalExtent(int pixels) {
-    horizontalExtent_ = std::max(0, pixels);
-    // The view keeps the size of its first item for all; make it measure again.
-    RemeasureRows();
 }
 
 } // namespace ui

@@ -57,10 +57,7 @@ public:
     // Turning sorting on puts the present items in order.
     void SetSorted(bool sorted);
 
-    // Selection. A multi-select list lets the person pick ranges with Shift
-    // and single items with Ctrl.
-    bool MultiSelect() const;
-    void SetMultiSelect(bool multiSelect);
+    // Selection (MultiSelect and SetMultiSelect come with the rows' view).
     bool Selected(int index) const; // throws for a bad index, like Text
     void SetSelected(int index, bool selected);
     std::vector<int> SelectedIndexes() const; // ascending
@@ -84,17 +81,6 @@ public:
     void BeginUpdate() { updates_.Begin(); }
     void EndUpdate() { updates_.End(); }
 
-    // The width in pixels the person can scroll sideways through, as the
-    // framework's horizontal extent: with 0 (the default) there is no
-    // sideways scrolling and long items are cut at the list's edge.
-    int HorizontalExtent() const { return horizontalExtent_; }
-    void SetHorizontalExtent(int pixels);
-
-protected:
-    // An item the list shows cut at its edge carries its whole text as its
-    // tooltip, so a long line can be read without scrolling sideways.
-    bool viewportEvent(QEvent* event) override;
-
 private:
     // Puts every item, the present ones and `added`, in list order in one
     // pass, keeping the present items' selection and the current item.
@@ -105,7 +91,6 @@ private:
 
     ItemTextIndex index_;
     bool sorted_ = false;
-    int horizontalExtent_ = 0;
     UpdateNesting updates_;
 };
 

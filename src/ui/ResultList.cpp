@@ -1,12 +1,10 @@
 #include "ui/ResultList.h"
 
-#include "ui/CutRowToolTip.h"
 #include "ui/ExtentDelegate.h"
 #include "ui/ListControlItems.h"
 #include "ui/SteadyScrollBar.h"
 #include "ui/TextListModel.h"
 
-#include <QHelpEvent>
 #include <QSignalBlocker>
 
 #include <algorithm>
@@ -60,27 +58,6 @@ void ResultList::AddItems(std::vector<std::string>&& texts) {
 void ResultList::Clear() {
     const QSignalBlocker blocker(this);
     model_->Clear();
-}
-
-bool ResultList::MultiSelect() const {
-    return selectionMode() == QAbstractItemView::ExtendedSelection ||
-           selectionMode() == QAbstractItemView::MultiSelection;
-}
-
-void ResultList::SetMultiSelect(bool multiSelect) {
-    setSelectionMode(multiSelect ? QAbstractItemView::ExtendedSelection : QAbstractItemView::SingleSelection);
-}
-
-void ResultList::SetHorizontalExtent(int pixels) {
-    horizontalExtent_ = std::max(0, pixels);
-    // The view keeps the size of its first row for all; make it measure again.
-    RemeasureRows();
-}
-
-bool ResultList::viewportEvent(QEvent* event) {
-    if (event->type() == QEvent::ToolTip && ShowCutRowToolTip(*this, *static_cast<QHelpEvent*>(event)))
-        return true;
-    return UniformRowView::viewportEvent(event);
 }
 
 } // namespace ui

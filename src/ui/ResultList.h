@@ -41,11 +41,6 @@ public:
     void AddItems(std::vector<std::string>&& texts);
     void Clear();
 
-    // A multi-select list lets the person pick ranges with Shift and single
-    // items with Ctrl.
-    bool MultiSelect() const;
-    void SetMultiSelect(bool multiSelect);
-
     // Lays the items out now instead of when the event loop next runs, so
     // that a paint that comes before it shows the items already added.
     void LayOutNow() { executeDelayedItemsLayout(); }
@@ -54,18 +49,8 @@ public:
     void BeginUpdate() { updates_.Begin(); }
     void EndUpdate() { updates_.End(); }
 
-    // The width in pixels the person can scroll sideways through; with 0 (the
-    // default) long items are cut at the list's edge.
-    int HorizontalExtent() const { return horizontalExtent_; }
-    void SetHorizontalExtent(int pixels);
-
-protected:
-    // A row shown cut at the list's edge has its whole text as its tooltip.
-    bool viewportEvent(QEvent* event) override;
-
 private:
     TextListModel* model_;
-    int horizontalExtent_ = 0;
     UpdateNesting updates_;
 };
 

@@ -1,6 +1,9 @@
 #include "ui/UniformRowView.h"
 
+#include "ui/CutRowToolTip.h"
+
 #include <QCursor>
+#include <QHelpEvent>
 #include <QItemSelection>
 #include <QListWidget>
 #include <QPaintEvent>
@@ -49,6 +52,28 @@ template <class View> void UniformRowView<View>::FollowModel() {
     modelConnections_ = {QObject::connect(model, &QAbstractItemModel::modelReset, this, anything),
                          QObject::connect(model, &QAbstractItemModel::layoutChanged, this, anything),
                          QObject::connect(model, &QAbstractItemModel::rowsMoved, this, anything)};
+}
+
+template <class View> bool UniformRowView<View>::MultiSelect() const {
+    return this->selectionMode() == QAbstractItemView::ExtendedSelection ||
+           this->selectionMode() == QAbstractItemView::MultiSelection;
+}
+
+template <class View> void UniformRowView<View>::SetMultiSelect(bool multiSelect) {
+    this->setSelectionMode(multiSelect ? QAbstractItemView::ExtendedSelection
+                                       : QAbstractItemView::SingleSelection);
+}
+
+template <class View> void UniformRowView<View>::SetHorizontalExtent(int pixels) {
+    horizontalExtent_ = std::max(0, pixels);
+    // Every row has the size of the first; make the view measure it again.
+    RemeasureRows();
+}
+
+template <class View> bool UniformRowView<View>::viewportEvent(QEvent* event) {
+    if (event->type() == QEvent::ToolTip && ShowCutRowToolTip(*this, *static_cast<QHelpEvent*>(event)))
+        return true;
+    return View::viewportEvent(event);
 }
 
 template <class View> void UniformRowView<View>::RemeasureRows() {

@@ -38,6 +38,18 @@ public:
     // Only measures the first row again: the others are the same size.
     void doItemsLayout() override;
 
+    // A multi-select list lets the person pick ranges with Shift and single
+    // items with Ctrl.
+    bool MultiSelect() const;
+    void SetMultiSelect(bool multiSelect);
+
+    // The width in pixels the person can scroll sideways through, as the
+    // framework's horizontal extent: with 0 (the default) there is no
+    // sideways scrolling and long items are cut at the list's edge. The
+    // subclass's delegate reads it (ExtentDelegate.h).
+    int HorizontalExtent() const { return horizontalExtent_; }
+    void SetHorizontalExtent(int pixels);
+
 protected:
     // Follows the model's resets and reorderings from now on; called once the
     // view has the model it keeps.
@@ -60,6 +72,11 @@ protected:
     void updateGeometries() override;
     void scrollContentsBy(int dx, int dy) override;
     void paintEvent(QPaintEvent* event) override;
+    // A row shown cut at the list's edge carries its whole text as its
+    // tooltip, so a long line can be read without scrolling sideways.
+    bool viewportEvent(QEvent* event) override;
+
+    int horizontalExtent_ = 0;
 
 private:
     QModelIndex IndexOfRow(int row) const;
