@@ -172,6 +172,21 @@ const FolderNames* FolderNameCache::Peek(const std::string& folder, const Folder
     return &found->names;
 }
 
+const FolderNames* FolderNameCache::Peek(const std::string& folder, const FolderStatus*& status,
+                                         WatchMark& watch) {
+    Entry* found = folders_.Find(folder);
+    if (!found)
+        return nullptr;
+    status = &found->status;
+    watch = found->watch;
+    return &found->names;
+}
+
+void FolderNameCache::MarkWatched(const std::string& folder, const WatchMark& watch) {
+    if (Entry* found = folders_.Find(folder))
+        found->watch = watch;
+}
+
 const FolderNames* FolderNameCache::GetIfCurrent(const std::string& folder, const struct stat& st) {
     Entry* found = folders_.Find(folder);
     if (!found)

@@ -75,6 +75,17 @@ private:
     std::size_t removedSlots_ = 0;
 };
 
+struct WatchedFolder;
+
+// What a folder's kept names know of its watch (FolderWatches): the record
+// the watches keep of it, good while they have not all ended since `round`.
+// A run looks its parent up here at every entry it makes; the watch is
+// then found without a second look-up of the folder's path.
+struct WatchMark {
+    const WatchedFolder* folder = nullptr;
+    uint64_t round = 0;
+};
+
 // What tells that a folder has changed since its names were read.
 struct FolderStatus {
     dev_t device = 0;
@@ -100,6 +111,11 @@ public:
     // date or not; nullptr when none is kept. Valid until the next change of
     // the cache.
     const FolderNames* Peek(const std::string& folder, const FolderStatus*& status);
+    // The same, with what the copy knows of the folder's watch.
+    const FolderNames* Peek(const std::string& folder, const FolderStatus*& status, WatchMark& watch);
+    // Notes the watch of `folder` on its kept copy, if one is kept. A copy
+    // read or made anew knows of no watch.
+    void MarkWatched(const std::string& folder, const WatchMark& watch);
     // Drops the copy of `folder` alone.
     void Drop(const std::string& folder) { folders_.Erase(folder); }
 
@@ -141,6 +157,7 @@ private:
     struct Entry {
         FolderStatus status;
         FolderNames names;
+        WatchMark watch;
     };
     void Refresh(const std::string& folder, Entry& entry);
 

@@ -91,12 +91,14 @@ void FolderWatches::Watch(const std::string& folder, const FolderStatus& status,
     struct stat now;
     if (lstat(folder.c_str(), &now) != 0 || !S_ISDIR(now.st_mode) || !(FolderStatus::Of(now) == status))
         return;
-    watched_[folder] = Watched{now.st_dev, now.st_ino, watchOf_[folder]};
-    pathOf_[watchOf_[folder]].namesFollowed = true;
+    WatchedFolder& watched = watched_[folder];
+    watched = WatchedFolder{now.st_dev, now.st_ino, watchOf_[folder]};
+    pathOf_[watched.wd].namesFollowed = true;
+    names.MarkWatched(folder, WatchMark{&watched, round_});
 }
 
 void FolderWatches::Made(const std::string& folder, const std::string& name) {
-    const Watched* watched = lastWatched_ && folder == lastAsked_ ? lastWatched_ : nullptr;
+    const WatchedFolder* watched = lastWatched_ && folder == lastAsked_ ? lastWatched_ : nullptr;
     if (!watched) {
         const auto found = watched_.find(folder);
         if (found == watched_.end())
@@ -111,10 +113,21 @@ void FolderWatches::Made(const std::string& folder, const std::string& name) {
 }
 
 bool FolderWatches::Current(const std::string& folder, FolderNameCache& names, dev_t& device, ino_t& inode) {
+    return Current(folder, names, WatchMark{}, device, inode);
+}
+
+bool FolderWatches::Current(const std::string& folder, FolderNameCache& names, const WatchMark& mark,
+                            dev_t& device, ino_t& inode) {
     if (watched_.empty())
         return false;
     Drain(names);
-    if (!lastWatched_ || folder != lastAsked_) {
+    if (InRound(mark)) {
+        // Asked for last now, as `Made` looks for it next.
+        if (lastWatched_ != mark.folder) {
+            lastAsked_ = folder;
+            lastWatched_ = mark.folder;
+        }
+    } else if (!lastWatched_ || folder != lastAsked_) {
         const auto found = watched_.find(folder);
         if (found == watched_.end())
             return false;
@@ -196,6 +209,7 @@ void FolderWatches::EndAll(FolderNameCache& names) {
     refused_.clear();
     lastWatched_ = nullptr;
     ownMade_.clear();
+    ++round_;
 }
 
 } // namespace platform::detail

@@ -31,6 +31,14 @@
 
 namespace platform::detail {
 
+// A folder whose names follow its events: the file system and inode the
+// watch began on, and the watch.
+struct WatchedFolder {
+    dev_t device = 0;
+    ino_t inode = 0;
+    int wd = -1;
+};
+
 class FolderWatches {
 public:
     FolderWatches() = default;
@@ -46,6 +54,13 @@ public:
     // those on disk and its path leads to the folder whose file system and
     // inode `Watch` was given. Nothing is read when no folder is watched.
     bool Current(const std::string& folder, FolderNameCache& names, dev_t& device, ino_t& inode);
+    // The same, where `mark` is what the kept names of `folder` knew of its
+    // watch just before: while no watch has ended since, it is the watch.
+    bool Current(const std::string& folder, FolderNameCache& names, const WatchMark& mark, dev_t& device,
+                 ino_t& inode);
+    // True while no watch has ended since `mark` was given: the folder it
+    // names is still watched, and its kept names are where they were.
+    bool InRound(const WatchMark& mark) const { return mark.folder && mark.round == round_; }
 
     // Starts watching `folder`, a folder (not a link) whose kept names in
     // `names` were found up to date with `status` just now. Does nothing
@@ -59,11 +74,6 @@ public:
     void Made(const std::string& folder, const std::string& name);
 
 private:
-    struct Watched {
-        dev_t device = 0;
-        ino_t inode = 0;
-        int wd = -1;
-    };
     struct OwnEntry {
         int wd = -1;
         std::string name;
@@ -83,12 +93,16 @@ private:
     std::unordered_map<std::string, int> watchOf_; // folder -> watch descriptor
     // Every folder on the path of a watched folder, the watched ones included.
     std::unordered_set<std::string> onTheWay_;
-    std::unordered_map<std::string, Watched> watched_; // folders whose names follow their events
+    // Folders whose names follow their events. A record stays where it is
+    // until every watch ends, which begins a new round: the kept names of a
+    // folder point to its record, marked with the round.
+    std::unordered_map<std::string, WatchedFolder> watched_;
+    uint64_t round_ = 1;
     std::unordered_set<std::string> refused_; // folders with a link or an unwatchable folder on the way
     // The folder asked for last, when watched: a run asks for the same one
     // at every entry it makes there.
     std::string lastAsked_;
-    const Watched* lastWatched_ = nullptr;
+    const WatchedFolder* lastWatched_ = nullptr;
     // What `Made` was told, in the order made, which is the order the queue
     // reports it in; someone else's changes come between as they happened.
     std::deque<OwnEntry> ownMade_;

@@ -32,7 +32,8 @@ bool ResolveThroughCache(std::string& parent, const std::string& name, std::stri
     FolderNameCache& cache = State().folderNames;
     FolderWatches& watches = State().folderWatches;
     const FolderStatus* keptStatus = nullptr;
-    const FolderNames* names = cache.Peek(parent, keptStatus);
+    WatchMark watch;
+    const FolderNames* names = cache.Peek(parent, keptStatus, watch);
     if (!names)
         return false;
     // The names of a large folder lie far apart in memory: where the name
@@ -40,10 +41,14 @@ bool ResolveThroughCache(std::string& parent, const std::string& name, std::stri
     NameKey key = NameKey::Of(name);
     names->Prefetch(key);
     struct stat parentStatus {};
-    const bool watched = watches.Current(parent, cache, parentStatus.st_dev, parentStatus.st_ino);
-    names = cache.Peek(parent, keptStatus);
-    if (!names)
-        return false;
+    const bool watched = watches.Current(parent, cache, watch, parentStatus.st_dev, parentStatus.st_ino);
+    // Reading the queue may have ended every watch and dropped the names; a
+    // watch still in its round kept them where they were.
+    if (!watched || !watches.InRound(watch)) {
+        names = cache.Peek(parent, keptStatus);
+        if (!names)
+            return false;
+    }
     bool throughLink = false;
     if (!watched) {
         bool reached = lstat(parent.c_str(), &parentStatus) == 0;
