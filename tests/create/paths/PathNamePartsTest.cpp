@@ -41,6 +41,12 @@ TEST(PathNameParts, LinesBecomeDecoratedFoldersInTheirParent) {
         // A line Windows cannot read keeps its text, and a folder of it that
         // reads as the root is still the root.
         {"D:\\.\\<x>.txt", "A", "Z", true, "D:\\."},
+        // Where the folder above ends: after a root's backslash or a share's
+        // name; a dot in a folder above is no file.
+        {"\\abc", "A", "Z", true, "\\A-abc-Z"},
+        {"abc", "A", "Z", true, "\\A-abc-Z"},
+        {"\\\\server\\share\\Jan", "A", "Z", true, "\\\\server\\share\\A-Jan-Z"},
+        {"D:\\a.b\\Jan", "A", "Z", true, "D:\\a.b\\A-Jan-Z"},
     };
     for (const NameCase& c : cases) {
         _tagVol0XParts parts = BuildPathNameParts(c.line, c.prefix, c.suffix, c.hyphen);
