@@ -28,20 +28,27 @@ std::string ExtractFileDrive(const std::string& path) {
     return {};
 }
 
+std::size_t FileNameStart(const std::string& path) {
+    const std::size_t last = path.find_last_of(PathAndDriveDelimiters);
+    return last == std::string::npos ? 0 : last + 1;
+}
+
 std::string ExtractFileName(const std::string& path) {
-    std::size_t last = path.find_last_of(PathAndDriveDelimiters);
-    return last == std::string::npos ? path : path.substr(last + 1);
+    return path.substr(FileNameStart(path));
+}
+
+std::size_t FileDirLength(const std::string& path) {
+    const std::size_t last = path.find_last_of(PathAndDriveDelimiters);
+    if (last == std::string::npos)
+        return 0;
+    // Keep the colon of C:abc, and the backslash of a root (C:\abc, \abc).
+    if (last > 0 && path[last] == '\\' && !IsDelimiter(path[last - 1]))
+        return last;
+    return last + 1;
 }
 
 std::string ExtractFileDir(const std::string& path) {
-    std::size_t last = path.find_last_of(PathAndDriveDelimiters);
-    if (last == std::string::npos)
-        return {};
-    // Keep the colon of C:abc, and the backslash of a root (C:\abc, \abc).
-    std::size_t keep = last + 1;
-    if (last > 0 && path[last] == '\\' && !IsDelimiter(path[last - 1]))
-        keep = last;
-    return path.substr(0, keep);
+    return path.substr(0, FileDirLength(path));
 }
 
 std::string ExtractFileExt(const std::string& path) {

@@ -4,6 +4,7 @@
 // disk. Delimiters are the backslash and, where said, the colon; a slash is not
 // a delimiter here (callers turn slashes into backslashes first).
 
+#include <cstddef>
 #include <string>
 
 // "C:" when the second character is a colon; "\\server\share" for a network
@@ -12,11 +13,15 @@ std::string ExtractFileDrive(const std::string& path);
 
 // Everything after the last backslash or colon; the whole text when there is none.
 std::string ExtractFileName(const std::string& path);
+// Where that name begins: 0 when there is no backslash or colon.
+std::size_t FileNameStart(const std::string& path);
 
 // Everything before the last backslash or colon. The backslash stays only when
 // the character before it is a colon or a backslash: C:\abc -> C:\,
 // C:\abc\def -> C:\abc, C:abc -> C:, abc -> "".
 std::string ExtractFileDir(const std::string& path);
+// How many characters of `path` that folder part is.
+std::size_t FileDirLength(const std::string& path);
 
 // From the last dot to the end, dot included, when that dot lies after the
 // last backslash and colon; otherwise "".

@@ -4,7 +4,6 @@
 #include "common/FrameworkPaths.h"
 #include "common/FrameworkText.h"
 
-#include <cstddef>
 #include <utility>
 
 namespace {
@@ -14,28 +13,6 @@ namespace {
 void DropTrailingDelimiters(std::string& line) {
     while (line.size() > 1 && line.back() == '\\' && line[line.size() - 2] != ':')
         line.pop_back();
-}
-
-// Where the last name of `path` begins after a backslash or a drive's colon;
-// npos when it has none. What the framework's file-name routines cut at.
-std::size_t LastDelimiter(const std::string& path) {
-    for (std::size_t at = path.size(); at > 0; --at) {
-        if (path[at - 1] == '\\' || path[at - 1] == ':')
-            return at - 1;
-    }
-    return std::string::npos;
-}
-
-// Whether the last name holds an extension: a dot after the last delimiter.
-bool HasExtension(const std::string& path) {
-    for (std::size_t at = path.size(); at > 0; --at) {
-        const char c = path[at - 1];
-        if (c == '.')
-            return true;
-        if (c == '\\' || c == ':')
-            return false;
-    }
-    return false;
 }
 
 } // namespace
@@ -49,8 +26,8 @@ _tagVol0XParts BuildPathNameParts(const std::string& line, const std::string& pr
     std::string folder;
     const bool normalised = TakeFolderNormalForm(line, folder);
     DropTrailingDelimiters(folder);
-    if (HasExtension(folder))
-        folder = ExtractFileDir(folder);
+    if (!ExtractFileExt(folder).empty())
+        folder.resize(FileDirLength(folder));
     _tagVol0XParts parts;
     // The folder of a normal form is one too; a text that had none is asked
     // the long way, as "D:\.\<x>.txt" still lies in the root.
@@ -59,20 +36,15 @@ _tagVol0XParts BuildPathNameParts(const std::string& line, const std::string& pr
         parts.Part0 = std::move(folder);
         return parts;
     }
-    // The folder above keeps the colon of "C:abc" and the backslash of a
-    // root ("C:\abc", "\abc"), and gets one backslash after it.
-    const std::size_t last = LastDelimiter(folder);
-    std::size_t keep = last == std::string::npos ? 0 : last + 1;
-    if (last != std::string::npos && last > 0 && folder[last] == '\\' && folder[last - 1] != '\\' &&
-        folder[last - 1] != ':')
-        keep = last;
+    // The folder above with one backslash after it, built in one piece.
     std::string above;
+    const std::size_t keep = FileDirLength(folder);
     above.reserve(keep + 1);
     above.append(folder, 0, keep);
     if (above.empty() || above.back() != '\\')
         above += '\\';
     parts = NamePartsInside(above, prefix, suffix, hyphen);
-    parts.Part1 = last == std::string::npos ? std::move(folder) : folder.substr(last + 1);
+    parts.Part1 = folder.substr(FileNameStart(folder));
     return parts;
 }
 
