@@ -10,6 +10,10 @@ bool IsDelimiter(char c) {
 
 } // namespace
 
+bool HasFileDrive(std::string_view path) {
+    return path.size() >= 2 && (path[1] == ':' || (path[0] == '\\' && path[1] == '\\'));
+}
+
 std::string ExtractFileDrive(const std::string& path) {
     if (path.size() >= 2 && path[1] == ':')
         return path.substr(0, 2);

@@ -6,10 +6,13 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 // "C:" when the second character is a colon; "\\server\share" for a network
 // path; otherwise "" (callers read "" as: the path has no drive part).
 std::string ExtractFileDrive(const std::string& path);
+// Whether that drive part is there: the text begins with "X:" or "\\".
+bool HasFileDrive(std::string_view path);
 
 // Everything after the last backslash or colon; the whole text when there is none.
 std::string ExtractFileName(const std::string& path);

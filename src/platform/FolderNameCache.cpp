@@ -165,11 +165,8 @@ bool FolderStatus::operator==(const FolderStatus& other) const {
 FolderNameCache::FolderNameCache() : folders_(MaxFolders) {}
 
 const FolderNames* FolderNameCache::Peek(const std::string& folder, const FolderStatus*& status) {
-    Entry* found = folders_.Find(folder);
-    if (!found)
-        return nullptr;
-    status = &found->status;
-    return &found->names;
+    WatchMark unused;
+    return Peek(folder, status, unused);
 }
 
 const FolderNames* FolderNameCache::Peek(const std::string& folder, const FolderStatus*& status,

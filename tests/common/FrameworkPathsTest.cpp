@@ -33,6 +33,13 @@ TEST(ExtractFileDrive, DriveLettersAndShares) {
                                  });
 }
 
+// Runs ask at every line whether a text has a drive part without taking it.
+TEST(ExtractFileDrive, HasFileDriveAnswersWhetherThereIsOne) {
+    for (const char* path : {"C:\\a", "c:", "C:abc", "1:\\x", "abc\\def", "", "C", "\\abc", " C:\\a",
+                             "\\\\server\\share", "\\\\"})
+        EXPECT_EQ(HasFileDrive(path), !ExtractFileDrive(path).empty()) << "for \"" << path << "\"";
+}
+
 TEST(ExtractFileName, AfterLastBackslashOrColon) {
     ExpectEach(ExtractFileName, {
                                     {"C:\\a\\b.txt", "b.txt"},

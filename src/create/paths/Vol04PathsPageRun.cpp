@@ -26,18 +26,12 @@ namespace {
 
 const std::string Title = "Creating Folder(s).-From a Folder List.            ";
 
-// Whether the text begins with a drive ("D:") or a network share ("\\\\"):
-// what the framework's drive part of it holds then is never blank. Asked
-// of every line a run takes, so nothing is copied.
-bool BeginsWithDrive(std::string_view text) {
-    return text.size() >= 2 && (text[1] == ':' || (text[0] == '\\' && text[1] == '\\'));
-}
-
-// The same of the text without the blanks and control characters around it.
-bool TrimmedBeginsWithDrive(std::string_view text) {
+// Whether the text, without the blanks and control characters around it,
+// has a drive part. Asked of every line a run takes, so nothing is copied.
+bool TrimmedHasFileDrive(std::string_view text) {
     while (!text.empty() && static_cast<unsigned char>(text.front()) <= 32)
         text.remove_prefix(1);
-    return BeginsWithDrive(text);
+    return HasFileDrive(text);
 }
 
 } // namespace
@@ -61,12 +55,12 @@ std::vector<FileSystemNeed> Vol04PathsPage::SumVol04DriveNeeds() const {
     std::vector<std::pair<std::string, uint64_t>> parents; // with their number of lines
     std::unordered_map<std::string, size_t> index;
     for (const std::string& line : IncludeItems()) {
-        if (!TrimmedBeginsWithDrive(line))
+        if (!TrimmedHasFileDrive(line))
             continue;
         // Charged where the run writes: the parent of the folder it creates,
         // which for a line naming a file is one level above the line's own.
         const std::string name = JoinedName(BuildPathNameParts(line, prefix, suffix, hyphen));
-        if (!BeginsWithDrive(name))
+        if (!HasFileDrive(name))
             continue;
         std::string parent = ExtractFileDir(name);
         if (parent.empty())
@@ -122,13 +116,13 @@ void Vol04PathsPage::StepLine(MainFolderStep& step, const std::string& line, con
     // Each line is judged the same way in the run and its simulation, so that
     // two lines naming one folder, or a line below a file, come out as the
     // run finds them.
-    if (!TrimmedBeginsWithDrive(line)) {
+    if (!TrimmedHasFileDrive(line)) {
         // Not a path at all: nothing would have been attached to it.
         step.Other(line, false);
         return;
     }
     const std::string name = JoinedName(BuildPathNameParts(line, prefix, suffix, hyphen));
-    if (!BeginsWithDrive(name)) {
+    if (!HasFileDrive(name)) {
         step.Other(name);
         return;
     }
