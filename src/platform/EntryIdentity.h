@@ -12,9 +12,9 @@
 // file system and inode alone, which cannot tell a reused inode from the old
 // entry.
 
-#include <compare>
 #include <cstdint>
 #include <string>
+#include <tuple>
 
 namespace platform {
 
@@ -24,7 +24,12 @@ struct EntryIdentity {
     int64_t bornSeconds = 0;
     uint32_t bornNanoseconds = 0;
     bool operator==(const EntryIdentity&) const = default;
-    auto operator<=>(const EntryIdentity&) const = default;
+    // Spelled out rather than defaulted as <=>: Qt's moc, reading a window header
+    // that includes this one, fails on the <compare> header that <=> needs.
+    bool operator<(const EntryIdentity& other) const {
+        return std::tie(device, inode, bornSeconds, bornNanoseconds) <
+               std::tie(other.device, other.inode, other.bornSeconds, other.bornNanoseconds);
+    }
 };
 
 // The identity of the entry the path names itself: a link as the last

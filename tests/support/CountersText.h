@@ -4,7 +4,7 @@
 // with them the lists of the page's statistics window; and what the pages
 // that count otherwise show.
 
-#include "create/engine/CreationCounters.h"
+#include "runs/CreationCounters.h"
 #include "support/AnsweringDesktop.h"
 
 #include <string>

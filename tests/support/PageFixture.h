@@ -5,8 +5,8 @@
 // illegal-character tables filled and a desktop that answers as scripted.
 
 #include "common/IllegalCharacters.h"
-#include "create/engine/CreationCounters.h"
 #include "platform/Drives.h"
+#include "runs/CreationCounters.h"
 #include "support/DriveSandbox.h"
 #include "support/ProgramWindowsFixture.h"
 #include "support/ScriptedDesktop.h"

@@ -5,7 +5,7 @@
 // the planned row is one folder per item; otherwise the page's free-space
 // check plans it. One routine for the three pages; each page says how.
 
-#include "create/engine/CreationCounters.h"
+#include "runs/CreationCounters.h"
 
 #include <functional>
 #include <vector>

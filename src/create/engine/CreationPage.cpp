@@ -1,7 +1,7 @@
 #include "create/engine/CreationPage.h"
 
 #include "create/engine/AttachOptions.h"
-#include "create/engine/NameFieldChecks.h"
+#include "runs/NameFieldChecks.h"
 #include "tools/ControlOnForm.h"
 #include "ui/ClickHandlersByName.h"
 #include "ui/ComboBox.h"

@@ -7,13 +7,13 @@
 // main window owns the pages and so their state.
 
 #include "common/FolderTreeScanner.h"
-#include "create/engine/AttachWalk.h"
-#include "create/engine/CreationCounterBlock.h"
-#include "create/engine/CreationCounters.h"
 #include "create/engine/CreationPageTexts.h"
 #include "create/engine/IncludeExcludePair.h"
 #include "create/engine/MainFolderStep.h"
 #include "create/engine/StructureList.h"
+#include "runs/AttachWalk.h"
+#include "runs/CreationCounterBlock.h"
+#include "runs/CreationCounters.h"
 #include "tools/MainWindowServices.h"
 
 #include <QWidget>

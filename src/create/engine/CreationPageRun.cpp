@@ -6,10 +6,10 @@
 
 #include "common/FrameworkText.h"
 #include "create/engine/CreationUndo.h"
-#include "create/engine/PageRunGuard.h"
 #include "create/engine/RunChecks.h"
 #include "create/engine/RunEndBox.h"
 #include "create/engine/StructureScan.h"
+#include "runs/PageRunGuard.h"
 #include "ui/ComboBox.h"
 #include "ui/Desktop.h"
 #include "ui/ShellOpening.h"

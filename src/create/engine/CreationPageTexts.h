@@ -5,11 +5,11 @@
 // each their own way, side by side in one table: a page gives its title and
 // column, and then sets what it words differently.
 
-#include "create/engine/AttachWalk.h"
 #include "create/engine/CreationUndo.h"
 #include "create/engine/IncludeExcludePair.h"
 #include "create/engine/MainFolderStep.h"
 #include "create/engine/StructureList.h"
+#include "runs/AttachWalk.h"
 #include "ui/Desktop.h"
 
 #include <string>

@@ -2,9 +2,9 @@
 
 #include "common/FrameworkPaths.h"
 #include "common/FrameworkText.h"
-#include "create/engine/CreatedEntry.h"
 #include "platform/CreatedFolderRemoval.h"
 #include "platform/FileSystem.h"
+#include "runs/CreatedEntry.h"
 #include "ui/Desktop.h"
 
 namespace {

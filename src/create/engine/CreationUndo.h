@@ -4,8 +4,8 @@
 // the run's counters and lists are cleared. One routine for the creation
 // pages; each passes its own boxes and texts.
 
-#include "create/engine/CreatedFileList.h"
-#include "create/engine/CreationCounterBlock.h"
+#include "runs/CreatedFileList.h"
+#include "runs/CreationCounterBlock.h"
 
 #include <deque>
 #include <string>

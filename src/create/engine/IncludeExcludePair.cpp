@@ -3,7 +3,7 @@
 #include "common/FolderLineSet.h"
 #include "common/FrameworkText.h"
 #include "common/PathSplitting.h"
-#include "create/engine/PageRunGuard.h"
+#include "runs/PageRunGuard.h"
 #include "tools/ExcludeListClearing.h"
 #include "tools/ExportHandOver.h"
 #include "tools/IncludeListEditor.h"

@@ -7,8 +7,8 @@
 // the result lists that hold the last run's undo list.
 
 #include "create/engine/AttachOptions.h"
-#include "create/engine/AttachWalk.h"
-#include "create/engine/CreationCounterBlock.h"
+#include "runs/AttachWalk.h"
+#include "runs/CreationCounterBlock.h"
 
 #include <string>
 #include <vector>

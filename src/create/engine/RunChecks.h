@@ -3,11 +3,11 @@
 // their items, the same on every creation page; each page passes its own
 // boxes, lists and controls.
 
-#include "create/engine/AttachWalk.h"
-#include "create/engine/CreationCounters.h"
-#include "create/engine/RepaintThrottle.h"
-#include "create/engine/SimulatedDisk.h"
 #include "platform/FileSystem.h"
+#include "runs/AttachWalk.h"
+#include "runs/CreationCounters.h"
+#include "runs/RepaintThrottle.h"
+#include "runs/SimulatedDisk.h"
 
 #include <cstdint>
 #include <functional>

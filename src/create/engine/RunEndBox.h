@@ -4,7 +4,7 @@
 // in part never ends looking like one that did all its work; their paths are
 // in the statistics window's "Other reasons" list.
 
-#include "create/engine/CreationCounters.h"
+#include "runs/CreationCounters.h"
 #include "ui/Desktop.h"
 
 #include <string>

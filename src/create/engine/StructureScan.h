@@ -3,7 +3,7 @@
 // drive has room for a run that attaches them to every new folder.
 
 #include "common/FolderTreeScanner.h"
-#include "create/engine/CreationCounters.h"
+#include "runs/CreationCounters.h"
 
 #include <cstdint>
 #include <string>

@@ -15,8 +15,8 @@
 
 #include "create/engine/CreationPage.h"
 #include "create/engine/MainFolderStep.h"
-#include "create/engine/NameParts.h"
 #include "create/engine/StructureList.h"
+#include "runs/NameParts.h"
 #include "tools/TfrmAltalanosHelp.h"
 #include "ui/WindowWithForm.h"
 

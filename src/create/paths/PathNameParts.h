@@ -3,7 +3,7 @@
 // create by its full path; the folder keeps its parent and gets the prefix
 // and suffix around its last element.
 
-#include "create/engine/NameParts.h"
+#include "runs/NameParts.h"
 
 #include <string>
 

@@ -13,11 +13,11 @@
 // lists and their files).
 
 #include "create/engine/CreationPage.h"
-#include "create/engine/FileSystemNeeds.h"
 #include "create/engine/MainFolderStep.h"
-#include "create/engine/NameParts.h"
 #include "create/engine/StructureList.h"
 #include "create/paths/TfrmVol04EditIncludeList.h"
+#include "runs/FileSystemNeeds.h"
+#include "runs/NameParts.h"
 #include "tools/TfrmAltalanosHelp.h"
 #include "ui/WindowWithForm.h"
 

@@ -13,9 +13,9 @@
 
 #include "create/engine/CreationPage.h"
 #include "create/engine/MainFolderStep.h"
-#include "create/engine/NameParts.h"
 #include "create/engine/StructureList.h"
 #include "create/strings/TfrmVol02EditIncludeList.h"
+#include "runs/NameParts.h"
 #include "tools/TfrmAltalanosHelp.h"
 #include "ui/WindowWithForm.h"
 

@@ -13,15 +13,15 @@
 // Vol08CopyPageUndo.cpp.
 
 #include "common/FolderTreeScanner.h"
-#include "create/engine/AttachWalk.h"
-#include "create/engine/CreatedEntry.h"
-#include "create/engine/CreationCounterBlock.h"
-#include "create/engine/CreationCounters.h"
-#include "create/engine/FileSystemNeeds.h"
 #include "manage/copy/CopyFolders.h"
 #include "manage/shared/LevelListBuilder.h"
 #include "manage/shared/ManageLists.h"
 #include "platform/FileSystem.h"
+#include "runs/AttachWalk.h"
+#include "runs/CreatedEntry.h"
+#include "runs/CreationCounterBlock.h"
+#include "runs/CreationCounters.h"
+#include "runs/FileSystemNeeds.h"
 #include "tools/MainWindowServices.h"
 #include "tools/TfrmAltalanosHelp.h"
 

@@ -8,9 +8,9 @@
 
 #include "common/FileHelpers.h"
 #include "common/FrameworkPaths.h"
-#include "create/engine/PageRunGuard.h"
 #include "manage/copy/TfrmVol08EditIncludeList.h"
 #include "manage/shared/ManageLists.h"
+#include "runs/PageRunGuard.h"
 #include "tools/TfrmExamplesCopy.h"
 #include "ui/Desktop.h"
 #include "ui/ListBox.h"

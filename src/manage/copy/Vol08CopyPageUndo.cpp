@@ -11,9 +11,9 @@
 #include "common/FrameworkFiles.h"
 #include "common/FrameworkPaths.h"
 #include "common/FrameworkText.h"
-#include "create/engine/PageRunGuard.h"
 #include "manage/copy/TfrmStatistic08.h"
 #include "platform/FileSystem.h"
+#include "runs/PageRunGuard.h"
 #include "ui/Desktop.h"
 
 #include "ui_Vol08CopyPage.h"

@@ -11,12 +11,12 @@
 // Vol07DeletePageRun.cpp (the run and the simulation).
 
 #include "common/FolderTreeScanner.h"
-#include "create/engine/RepaintThrottle.h"
 #include "manage/delete/DeleteCounters.h"
 #include "manage/delete/DeleteInventory.h"
 #include "manage/delete/DeletePass.h"
 #include "manage/shared/LevelListBuilder.h"
 #include "manage/shared/ManageLists.h"
+#include "runs/RepaintThrottle.h"
 #include "tools/MainWindowServices.h"
 #include "tools/TfrmAltalanosHelp.h"
 

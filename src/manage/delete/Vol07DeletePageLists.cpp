@@ -8,9 +8,9 @@
 #include "manage/delete/Vol07DeletePage.h"
 
 #include "common/FrameworkText.h"
-#include "create/engine/PageRunGuard.h"
 #include "manage/delete/TfrmVol07EditIncludeList.h"
 #include "manage/shared/ManageLists.h"
+#include "runs/PageRunGuard.h"
 #include "tools/TfrmExamplesDelete.h"
 #include "ui/Desktop.h"
 #include "ui/ListBox.h"

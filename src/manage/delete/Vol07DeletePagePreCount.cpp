@@ -9,8 +9,8 @@
 
 #include "common/FolderListNormaliser.h"
 #include "common/SettingLists.h"
-#include "create/engine/PageRunGuard.h"
 #include "manage/delete/TfrmStatistics07.h"
+#include "runs/PageRunGuard.h"
 #include "ui/Desktop.h"
 #include "ui/ListBox.h"
 

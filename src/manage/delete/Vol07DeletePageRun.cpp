@@ -14,8 +14,8 @@
 
 #include "common/DiskSpace.h"
 #include "common/FrameworkText.h"
-#include "create/engine/PageRunGuard.h"
 #include "manage/delete/TfrmStatistics07.h"
+#include "runs/PageRunGuard.h"
 #include "tools/UpdatePacer.h"
 #include "ui/Desktop.h"
 #include "ui/ResultList.h"

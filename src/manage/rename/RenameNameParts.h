@@ -4,7 +4,7 @@
 // the folder's name, or a new name in its place. The new full path is the four
 // parts joined in order.
 
-#include "create/engine/NameParts.h"
+#include "runs/NameParts.h"
 
 #include <string>
 

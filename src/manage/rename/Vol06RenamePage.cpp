@@ -2,10 +2,10 @@
 
 #include "common/FrameworkPaths.h"
 #include "common/FrameworkText.h"
-#include "create/engine/NameFieldChecks.h"
 #include "manage/rename/RenameNameParts.h"
 #include "manage/rename/TfrmStatistic06.h"
 #include "manage/shared/ManageLists.h"
+#include "runs/NameFieldChecks.h"
 #include "tools/TfrmExamplesRename.h"
 #include "ui/ClickHandlersByName.h"
 #include "ui/Desktop.h"

@@ -11,11 +11,11 @@
 // Vol06RenamePageRun.cpp (the run and the simulation) and
 // Vol06RenamePageUndo.cpp.
 
-#include "create/engine/NameParts.h"
-#include "create/engine/RepaintThrottle.h"
 #include "manage/rename/FolderEntries.h"
 #include "manage/shared/LevelListBuilder.h"
 #include "manage/shared/ManageLists.h"
+#include "runs/NameParts.h"
+#include "runs/RepaintThrottle.h"
 #include "tools/MainWindowServices.h"
 #include "tools/TfrmAltalanosHelp.h"
 

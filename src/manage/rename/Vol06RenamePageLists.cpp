@@ -5,10 +5,10 @@
 
 #include "manage/rename/Vol06RenamePage.h"
 
-#include "create/engine/PageRunGuard.h"
 #include "manage/rename/TfrmStatistic06.h"
 #include "manage/rename/TfrmVol06EditIncludeList.h"
 #include "manage/shared/ManageLists.h"
+#include "runs/PageRunGuard.h"
 #include "ui/ListBox.h"
 
 #include "ui_Vol06RenamePage.h"

@@ -13,9 +13,9 @@
 
 #include "common/FrameworkText.h"
 #include "common/PathNormalising.h"
-#include "create/engine/PageRunGuard.h"
 #include "manage/rename/FolderEntries.h"
 #include "platform/FileSystem.h"
+#include "runs/PageRunGuard.h"
 #include "ui/Desktop.h"
 
 #include "ui_Vol06RenamePage.h"

@@ -6,8 +6,8 @@
 
 #include "StringsPageFixture.h"
 
-#include "create/engine/NameParts.h"
 #include "platform/Drives.h"
+#include "runs/NameParts.h"
 
 #include <QKeyEvent>
 #include <QProgressBar>

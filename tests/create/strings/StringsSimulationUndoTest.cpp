@@ -6,7 +6,7 @@
 
 #include "StringsPageFixture.h"
 
-#include "create/engine/AttachWalk.h"
+#include "runs/AttachWalk.h"
 
 #include <filesystem>
 

@@ -1,4 +1,4 @@
-#include "create/engine/CounterLabels.h"
+#include "runs/CounterLabels.h"
 
 #include "common/FrameworkText.h"
 

@@ -2,7 +2,7 @@
 // painted at most once a frame, only where it changed; whole at the end and
 // while a box is up.
 
-#include "create/engine/RepaintThrottle.h"
+#include "runs/RepaintThrottle.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -1,4 +1,4 @@
-#include "create/engine/CreatedEntry.h"
+#include "runs/CreatedEntry.h"
 
 #include "platform/Drives.h"
 #include "platform/FileSystem.h"

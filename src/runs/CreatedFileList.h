@@ -4,7 +4,7 @@
 // is still the file the run made. Container-like, as the plain list of paths
 // it stands in for.
 
-#include "create/engine/CreatedEntry.h"
+#include "runs/CreatedEntry.h"
 
 #include <cstddef>
 #include <deque>

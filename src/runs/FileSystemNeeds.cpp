@@ -1,4 +1,4 @@
-#include "create/engine/FileSystemNeeds.h"
+#include "runs/FileSystemNeeds.h"
 
 #include "common/FrameworkPaths.h"
 #include "common/FrameworkText.h"

@@ -2,7 +2,7 @@
 // take the names held back together with the labels, and all of them whenever
 // the run ends or a box comes up.
 
-#include "create/engine/CreationCounterBlock.h"
+#include "runs/CreationCounterBlock.h"
 
 #include "ui/ResultList.h"
 

@@ -32,10 +32,10 @@
 // run and its simulation count alike.
 
 #include "common/FolderTreeScanner.h"
-#include "create/engine/CreatedFileList.h"
-#include "create/engine/CreationCounterBlock.h"
-#include "create/engine/CreationCounters.h"
-#include "create/engine/SimulatedDisk.h"
+#include "runs/CreatedFileList.h"
+#include "runs/CreationCounterBlock.h"
+#include "runs/CreationCounters.h"
+#include "runs/SimulatedDisk.h"
 #include "platform/FileSystem.h"
 #include "platform/HeldFolderCopy.h"
 #include "platform/KeptContents.h"

@@ -1,4 +1,4 @@
-#include "create/engine/RepaintThrottle.h"
+#include "runs/RepaintThrottle.h"
 
 #include <QCoreApplication>
 #include <QEvent>

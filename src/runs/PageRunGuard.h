@@ -3,7 +3,7 @@
 // every way out of the run (an error box included): the page's busy flag with
 // its input blocker, and the other pages' tabs disabled.
 
-#include "create/engine/RunInputBlocker.h"
+#include "runs/RunInputBlocker.h"
 #include "tools/MainWindowServices.h"
 
 #include <functional>

@@ -2,7 +2,7 @@
 // walk never enters its target or a folder it made, so it ends, and its
 // simulation counts what it makes.
 
-#include "create/engine/AttachWalk.h"
+#include "runs/AttachWalk.h"
 
 #include "support/DriveSandbox.h"
 #include "support/ScriptedDesktop.h"

@@ -2,7 +2,7 @@
 // the structure is listed once, yet every copy judges its entries as a copy
 // by whole paths would.
 
-#include "create/engine/AttachWalk.h"
+#include "runs/AttachWalk.h"
 
 #include "support/DriveSandbox.h"
 #include "support/ScriptedDesktop.h"

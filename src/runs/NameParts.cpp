@@ -1,4 +1,4 @@
-#include "create/engine/NameParts.h"
+#include "runs/NameParts.h"
 
 #include "common/FrameworkPaths.h"
 #include "common/FrameworkText.h"

@@ -1,4 +1,4 @@
-#include "create/engine/CreationCounterBlock.h"
+#include "runs/CreationCounterBlock.h"
 
 #include "common/FrameworkText.h"
 #include "ui/ResultList.h"

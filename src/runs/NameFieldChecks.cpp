@@ -1,4 +1,4 @@
-#include "create/engine/NameFieldChecks.h"
+#include "runs/NameFieldChecks.h"
 
 #include "common/IllegalCharacters.h"
 #include "ui/Desktop.h"

@@ -1,9 +1,9 @@
-#include "create/engine/AttachWalk.h"
+#include "runs/AttachWalk.h"
 
 #include "common/FrameworkFiles.h"
 #include "common/FrameworkPaths.h"
 #include "common/FrameworkText.h"
-#include "create/engine/RepaintThrottle.h"
+#include "runs/RepaintThrottle.h"
 #include "platform/CaseFolding.h"
 #include "platform/Drives.h"
 #include "platform/FileSystem.h"

@@ -3,7 +3,7 @@
 // ("lblVol02", "lblStat02" ...), the column (Folders, SubFolders, Files,
 // FilesSize) and the row (ToCreate, Created, Exists, Other).
 
-#include "create/engine/CreationCounters.h"
+#include "runs/CreationCounters.h"
 
 #include <QString>
 

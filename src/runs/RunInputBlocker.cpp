@@ -1,4 +1,4 @@
-#include "create/engine/RunInputBlocker.h"
+#include "runs/RunInputBlocker.h"
 
 #include <QCoreApplication>
 #include <QEvent>

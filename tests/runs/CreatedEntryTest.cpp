@@ -1,7 +1,7 @@
 // Whether a path still leads to the entry a run made: what Undo of every page
 // asks before it removes anything.
 
-#include "create/engine/CreatedEntry.h"
+#include "runs/CreatedEntry.h"
 
 #include "support/DriveSandbox.h"
 

@@ -1,4 +1,4 @@
-#include "create/engine/SimulatedDisk.h"
+#include "runs/SimulatedDisk.h"
 
 #include "platform/CaseFolding.h"
 #include "platform/FileSystem.h"

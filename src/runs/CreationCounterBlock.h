@@ -4,10 +4,10 @@
 // statistics window's five name lists. Each creation page owns one and binds
 // it to its own labels, window and lists; the operations are the same for all.
 
-#include "create/engine/CounterLabels.h"
-#include "create/engine/CreatedEntry.h"
-#include "create/engine/CreationCounters.h"
-#include "create/engine/RepaintThrottle.h"
+#include "runs/CounterLabels.h"
+#include "runs/CreatedEntry.h"
+#include "runs/CreationCounters.h"
+#include "runs/RepaintThrottle.h"
 #include "platform/FileSystem.h"
 
 #include <QPointer>
