@@ -6,6 +6,7 @@
 #include "common/FrameworkText.h"
 #include "common/PathNormalising.h"
 #include "common/Utf8Text.h"
+#include "platform/CaseFolding.h"
 
 #include <algorithm>
 #include <unordered_map>
@@ -17,17 +18,17 @@ namespace {
 // Whether `candidate`, with a trailing backslash added when it has none, starts
 // with `kept` (ignoring case) followed by a backslash. A kept folder given with
 // a trailing backslash therefore only takes items that continue with another
-// one.
+// one. Compared in their folded forms: a name and its other case may differ
+// in length (ı and I).
 bool LiesInside(const std::string& candidate, const std::string& kept) {
-    const size_t n = kept.size();
-    bool backslashFollows;
-    if (n < candidate.size())
-        backslashFollows = candidate[n] == '\\';
-    else if (n == candidate.size())
-        backslashFollows = candidate.back() != '\\'; // the added one
-    else
+    if (candidate.empty())
         return false;
-    return backslashFollows && AnsiSameText(candidate.substr(0, n), kept);
+    std::string folded = platform::FoldCase(candidate);
+    if (candidate.back() != '\\')
+        folded += '\\';
+    const std::string keptFolded = platform::FoldCase(kept);
+    const size_t n = keptFolded.size();
+    return n < folded.size() && folded[n] == '\\' && folded.compare(0, n, keptFolded) == 0;
 }
 
 // A text's key: one byte per character, equal for all texts that AnsiSameText

@@ -1,6 +1,7 @@
 #include "common/FrameworkText.h"
 
 #include "common/Utf8Text.h"
+#include "platform/CaseFolding.h"
 #include "ui/FrameworkError.h"
 
 #include <charconv>
@@ -30,24 +31,6 @@ char32_t ToLower(char32_t c) {
         return (c >= 'A' && c <= 'Z') ? c + ('a' - 'A') : c;
     locale_t locale = CaseLocale();
     return locale ? static_cast<char32_t>(towlower_l(static_cast<wint_t>(c), locale)) : c;
-}
-
-char32_t ToUpper(char32_t c) {
-    if (c < 0x80)
-        return (c >= 'a' && c <= 'z') ? c - ('a' - 'A') : c;
-    locale_t locale = CaseLocale();
-    return locale ? static_cast<char32_t>(towupper_l(static_cast<wint_t>(c), locale)) : c;
-}
-
-// A character folded for comparison; a byte that is not valid UTF-8 stays a
-// value of its own that no character can equal.
-char32_t FoldedAt(const std::string& text, std::size_t pos, std::size_t& length) {
-    char32_t c = utf8::DecodeAt(text, pos, length);
-    if (c == utf8::InvalidByte)
-        return 0x110000u + static_cast<unsigned char>(text[pos]);
-    // Through upper case first, so that letters with two lower-case forms
-    // (final sigma, long s) fold together.
-    return ToLower(ToUpper(c));
 }
 
 // The digits and exponent of a value with 15 significant digits.
@@ -123,17 +106,7 @@ std::string AnsiLowerCase(const std::string& text) {
 }
 
 bool AnsiSameText(const std::string& a, const std::string& b) {
-    std::size_t i = 0;
-    std::size_t j = 0;
-    while (i < a.size() && j < b.size()) {
-        std::size_t lengthA = 0;
-        std::size_t lengthB = 0;
-        if (FoldedAt(a, i, lengthA) != FoldedAt(b, j, lengthB))
-            return false;
-        i += lengthA;
-        j += lengthB;
-    }
-    return i == a.size() && j == b.size();
+    return platform::SameIgnoringCase(a, b);
 }
 
 int CompareText(const std::string& a, const std::string& b) {

@@ -13,7 +13,8 @@ std::string Trim(const std::string& text);
 // byte that is not valid UTF-8, stays as it is).
 std::string AnsiLowerCase(const std::string& text);
 
-// Equal when compared ignoring case, letters beyond A-Z included.
+// Equal when compared ignoring case, letters beyond A-Z included: the
+// platform's rule (platform::SameIgnoringCase), by which a path finds a folder.
 bool AnsiSameText(const std::string& a, const std::string& b);
 
 // Byte-wise comparison with a-z taken as A-Z and no other folding: the

@@ -4,6 +4,7 @@
 #include "common/FolderNormalForm.h"
 #include "common/FrameworkPaths.h"
 #include "common/FrameworkText.h"
+#include "platform/CaseFolding.h"
 #include "platform/FileSystem.h"
 
 #include <algorithm>
@@ -49,7 +50,7 @@ void LevelSelector::SetSubfolderChoice(uint32_t choice) {
 }
 
 void LevelSelector::SetFilterFromControl(const std::string& text) {
-    filter_ = AnsiLowerCase(ExcludeTrailingPathDelimiter(text));
+    filter_ = platform::FoldCase(ExcludeTrailingPathDelimiter(text));
 }
 
 void LevelSelector::Run() {
@@ -176,7 +177,7 @@ void LevelSelector::AddMatch() {
         result_.push_back(currentFolder_);
         return;
     }
-    std::string path = AnsiLowerCase(Trim(currentFolder_));
+    std::string path = platform::FoldCase(Trim(currentFolder_));
     std::string lastPart;
     SplitFolderAndName(path, lastPart);
     if (lastPart.find(filter_) != std::string::npos)

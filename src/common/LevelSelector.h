@@ -22,7 +22,8 @@ public:
     void SetBelowLevel(uint32_t level);
     // 1 = only the last subfolder of each branch (default), 2 = every subfolder.
     void SetSubfolderChoice(uint32_t choice);
-    // Lower-cased, without one trailing backslash; "" = no filter.
+    // Matched ignoring case (the platform's rule), without one trailing
+    // backslash; "" = no filter.
     void SetFilterFromControl(const std::string& text);
 
     void Run();

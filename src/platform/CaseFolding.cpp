@@ -101,16 +101,38 @@ bool IsAscii(std::string_view text) {
 } // namespace
 
 std::string FoldCase(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
-    if (IsAscii(text)) {
-        for (char c : text)
-            out += (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c;
-        return out;
+    // Most texts are plain ASCII: those are copied in one go and their letters
+    // raised in place; only a text with other bytes is decoded, from its first
+    // such byte on.
+    std::string out(text);
+    std::size_t pos = 0;
+    for (; pos < out.size(); ++pos) {
+        const char c = out[pos];
+        if (static_cast<unsigned char>(c) >= 0x80)
+            break;
+        if (c >= 'a' && c <= 'z')
+            out[pos] = static_cast<char>(c - 32);
     }
-    for (std::size_t pos = 0; pos < text.size();)
+    if (pos == out.size())
+        return out;
+    out.resize(pos);
+    while (pos < text.size())
         AppendUtf8(out, UpperOf(DecodeAt(text, pos)));
     return out;
+}
+
+bool SameIgnoringCase(std::string_view a, std::string_view b) {
+    if (IsAscii(a) && IsAscii(b)) {
+        if (a.size() != b.size())
+            return false;
+        for (std::size_t i = 0; i < a.size(); ++i) {
+            const auto upper = [](char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c; };
+            if (upper(a[i]) != upper(b[i]))
+                return false;
+        }
+        return true;
+    }
+    return FoldCase(a) == FoldCase(b);
 }
 
 std::u32string FoldedCodePoints(std::string_view text) {

@@ -3,10 +3,10 @@
 #include "common/FrameworkFiles.h"
 #include "common/FrameworkPaths.h"
 #include "common/FrameworkText.h"
-#include "runs/RepaintThrottle.h"
 #include "platform/CaseFolding.h"
 #include "platform/Drives.h"
 #include "platform/FileSystem.h"
+#include "runs/RepaintThrottle.h"
 #include "ui/Desktop.h"
 
 #include <optional>
@@ -50,32 +50,11 @@ bool TakenByAnother(uint32_t error) {
     return error == platform::ERROR_FILE_EXISTS || error == platform::ERROR_ALREADY_EXISTS;
 }
 
-bool IsAscii(const std::string& text) {
-    for (const char c : text) {
-        if (static_cast<unsigned char>(c) >= 0x80)
-            return false;
-    }
-    return true;
-}
-
-char AsciiUpper(char c) {
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
-bool SameIgnoringCase(const std::string& a, const std::string& b) {
-    if (IsAscii(a) && IsAscii(b)) {
-        return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-                   return AsciiUpper(x) == AsciiUpper(y);
-               });
-    }
-    return platform::FoldCase(a) == platform::FoldCase(b);
-}
-
 // Whether two names of a listing are one name ignoring case: a listing comes
 // ordered ignoring case, so such names stand side by side.
 bool HasCaseTwins(const std::vector<platform::FolderEntry>& entries) {
     for (std::size_t i = 1; i < entries.size(); ++i) {
-        if (SameIgnoringCase(entries[i - 1].name, entries[i].name))
+        if (platform::SameIgnoringCase(entries[i - 1].name, entries[i].name))
             return true;
     }
     return false;

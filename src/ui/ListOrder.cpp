@@ -148,42 +148,6 @@ int CompareFoldedTexts(std::string_view aFolded, std::string_view bFolded) {
     return c != 0 ? c : CompareBytes(aFolded, bFolded);
 }
 
-std::string FoldCase(std::string_view text) {
-    // Most texts are plain ASCII: those are copied in one go and their letters
-    // raised in place; only a text with other bytes takes the decoding path,
-    // from its first such byte on.
-    std::string folded(text);
-    size_t i = 0;
-    for (; i < folded.size(); ++i) {
-        const unsigned char b = static_cast<unsigned char>(folded[i]);
-        if (b >= 0x80)
-            break;
-        if (b >= 'a' && b <= 'z')
-            folded[i] = static_cast<char>(b - 'a' + 'A');
-    }
-    if (i == folded.size())
-        return folded;
-    folded.resize(i);
-    while (i < text.size()) {
-        unsigned char b = static_cast<unsigned char>(text[i]);
-        if (b < 0x80) {
-            folded += (b >= 'a' && b <= 'z') ? static_cast<char>(b - 'a' + 'A') : static_cast<char>(b);
-            ++i;
-            continue;
-        }
-        char32_t codePoint = 0;
-        size_t length = DecodeUtf8(text, i, codePoint);
-        if (length == 0) {
-            folded += static_cast<char>(b);
-            ++i;
-            continue;
-        }
-        AppendUtf8(folded, QChar::toUpper(codePoint));
-        i += length;
-    }
-    return folded;
-}
-
 int CompareListOrderFolded(std::string_view a, std::string_view aFolded, std::string_view b) {
     int c = CompareFoldedTexts(aFolded, FoldCase(b));
     return c != 0 ? c : CompareBytes(a, b);

@@ -9,6 +9,8 @@
 // stay two items), which makes items that differ only in case neighbours in a
 // sorted list.
 
+#include "platform/CaseFolding.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -16,8 +18,10 @@
 namespace ui {
 
 // Every letter in its upper case, everything else as it is (bytes that are
-// not valid UTF-8 included). Equal results mean "the same item, ignoring case".
-std::string FoldCase(std::string_view text);
+// not valid UTF-8 included). Equal results mean "the same item, ignoring
+// case": the platform's rule, by which a path finds its folder, so that a list
+// never takes two folders of the disk for one item, nor one folder for two.
+using platform::FoldCase;
 
 // A folded text's letters as the alphabet ranks them: each letter with a mark
 // as its base letter, the marks dropped, ß, Æ and Œ as SS, AE and OE.

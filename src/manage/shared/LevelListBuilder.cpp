@@ -245,7 +245,7 @@ void LevelListBuilder::btnMakeListClick() {
     if (building_)
         return;
     const std::string root = Trim(c_.rootFolder->Text());
-    const std::string filter = AnsiLowerCase(Trim(c_.filter->text().toStdString()));
+    const std::string filter = Trim(c_.filter->text().toStdString());
     if (root.empty()) {
         Warn(page_.owner, page_.messages.buildRootEmpty);
         if (page_.refresh)

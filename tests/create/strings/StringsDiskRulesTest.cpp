@@ -59,6 +59,17 @@ TEST_F(StringsDiskRulesTest, ADestinationLinkedIntoTheStructureIsCopiedOnce) {
     EXPECT_FALSE(sandbox->Exists("D:\\S\\y\\S\\y"));
 }
 
+TEST_F(StringsDiskRulesTest, AStructureTheDiskKeepsApartFromTheNewFolderIsCopied) {
+    // İzmir and izmir are two folders on the disk, so the new folder is not
+    // its structure.
+    sandbox->MakeFile("D:\\W\\İzmir\\f", "abc");
+    Plan("D:\\W", {"izmir"}, {"D:\\W\\İzmir"}, controls().rdoVol02AttachMainFolderWithFiles);
+    EXPECT_EQ(SimulateThenCreate(), "created 1.000000/1.000000/1.000000/3.000000, exists "
+                                    "0.000000/0.000000/0.000000/0.000000, other "
+                                    "0.000000/0.000000/0.000000/0.000000");
+    EXPECT_EQ(sandbox->Read("D:\\W\\izmir\\İzmir\\f"), "abc");
+}
+
 TEST_F(StringsDiskRulesTest, LinksInAStructureAreCopiedAsLinksOfNoSize) {
     sandbox->MakeFile("D:\\T\\big.bin", std::string(5000, 't'));
     sandbox->MakeFile("D:\\S\\f.txt", "12345");
