@@ -4,102 +4,191 @@
 #include "common/FrameworkPaths.h"
 #include "common/FrameworkText.h"
 #include "common/PathNormalising.h"
+#include "platform/CaseFolding.h"
 #include "platform/Drives.h"
 #include "platform/FileSystem.h"
 
+#include <unordered_map>
+#include <vector>
+
 namespace {
 
-std::string Normalised(const std::string& path) {
-    return ExcludeTrailingPathDelimiter(
-        CollapseDoubleBackslashes(SlashesToBackslashes(FolderNormalForm(path))));
+// The simulated disk's names of a path: its normal form cut at backslashes.
+// Empty when the path has no drive, which no simulated rename can touch.
+std::vector<std::string> NamesOf(const std::string& path) {
+    const std::string normal = SlashesToBackslashes(FolderNormalForm(path));
+    std::vector<std::string> names;
+    std::size_t start = 0;
+    while (start <= normal.size()) {
+        std::size_t end = normal.find('\\', start);
+        if (end == std::string::npos)
+            end = normal.size();
+        if (end > start)
+            names.push_back(normal.substr(start, end - start));
+        start = end + 1;
+    }
+    if (names.empty() || names[0].size() != 2 || names[0][1] != ':')
+        return {};
+    return names;
 }
 
-// The rest of `path` below `folder` ("" for the folder itself, "\x" below it),
-// letter case ignored; false when the path is not the folder or inside it.
-bool Below(const std::string& path, const std::string& folder, std::string& rest) {
-    const std::string p = AnsiLowerCase(path);
-    const std::string f = AnsiLowerCase(folder);
-    if (p.size() < f.size() || p.compare(0, f.size(), f) != 0)
-        return false;
-    if (p.size() > f.size() && p[f.size()] != '\\')
-        return false;
-    rest = path.substr(folder.size());
-    return true;
+std::string Below(const std::string& folder, const std::string& name) {
+    return folder.empty() ? name + "\\" : folder.back() == '\\' ? folder + name : folder + "\\" + name;
 }
+
+constexpr int MostLinksFollowed = 32;
 
 } // namespace
+
+struct SimulatedRenameDisk::Node {
+    std::string onDisk; // the entry's path on the disk itself
+    std::string name;   // the name a simulated rename gave it
+    bool renamed = false;
+    // The names of this folder the simulation changed or looked through,
+    // folded: each leads to the entry now under it, or to nothing when a
+    // rename took the name away.
+    std::unordered_map<std::string, std::unique_ptr<Node>> names;
+};
+
+SimulatedRenameDisk::SimulatedRenameDisk() : drives_(std::make_unique<Node>()) {}
+
+SimulatedRenameDisk::~SimulatedRenameDisk() = default;
 
 bool HostRenameDisk::Move(const std::string& from, const std::string& to) {
     return platform::MoveFileA(from, to);
 }
 
-bool SimulatedRenameDisk::OnDisk(const std::string& path, std::string& onDisk, std::string* renamedTo) const {
-    std::string current = Normalised(path);
-    bool outermost = true;
-    for (auto rename = renames_.rbegin(); rename != renames_.rend(); ++rename) {
-        std::string rest;
-        // A rename to another case of the name is both: the new name wins.
-        if (Below(current, rename->to, rest)) {
-            if (outermost && rest.empty() && renamedTo)
-                *renamedTo = ExtractFileName(rename->to);
-            current = rename->from + rest;
-            outermost = false;
-        } else if (Below(current, rename->from, rest)) {
-            return false;
-        }
+SimulatedRenameDisk::Place SimulatedRenameDisk::Find(const std::string& path, bool record) {
+    Place place;
+    const std::vector<std::string> names = NamesOf(path);
+    if (names.empty()) {
+        place.onDisk = path;
+        return place;
     }
-    onDisk = current;
+    Node* node = drives_.get();
+    std::string onDisk;
+    for (const std::string& name : names) {
+        std::string key = platform::FoldCase(name);
+        std::string below = Below(onDisk, name);
+        Node* const folder = node;
+        Node* next = nullptr;
+        if (folder) {
+            auto found = folder->names.find(key);
+            if (found != folder->names.end()) {
+                if (!found->second) {
+                    place.missing = true;
+                    return place;
+                }
+                next = found->second.get();
+                below = next->onDisk;
+            } else if (record) {
+                auto made = std::make_unique<Node>();
+                made->onDisk = below;
+                next = made.get();
+                folder->names.emplace(key, std::move(made));
+            }
+        }
+        node = next;
+        onDisk = std::move(below);
+        place.parent = folder;
+        place.key = std::move(key);
+    }
+    place.node = node;
+    place.onDisk = std::move(onDisk);
+    return place;
+}
+
+bool SimulatedRenameDisk::FollowExactly(const std::string& target, std::string& onDisk) {
+    const std::vector<std::string> names = NamesOf(target);
+    if (names.empty())
+        return false;
+    Node* node = drives_.get();
+    onDisk.clear();
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        const std::string& name = names[i];
+        std::string below = Below(onDisk, name);
+        bool namedByRename = false;
+        Node* next = nullptr;
+        if (node) {
+            auto found = node->names.find(platform::FoldCase(name));
+            if (found != node->names.end()) {
+                if (!found->second)
+                    return false;
+                next = found->second.get();
+                below = next->onDisk;
+                // A name the simulation gave is found only as it was given.
+                if (next->renamed) {
+                    if (next->name != name)
+                        return false;
+                    namedByRename = true;
+                }
+            }
+        }
+        // The drive's letter is no name on the disk; any other name must be
+        // spelt as the disk spells it.
+        if (i > 0 && !namedByRename && NameOnDisk(below) != name)
+            return false;
+        node = next;
+        onDisk = std::move(below);
+    }
     return true;
 }
 
-EntryKind SimulatedRenameDisk::Kind(const std::string& path) {
-    return KindAfterRenames(path, 0);
-}
-
-EntryKind SimulatedRenameDisk::KindAfterRenames(const std::string& path, int linksFollowed) const {
-    std::string onDisk;
-    if (!OnDisk(path, onDisk))
-        return EntryKind::Missing;
+EntryKind SimulatedRenameDisk::KindOnDisk(const std::string& onDisk, int linksFollowed) {
     const EntryKind kind = KindOfEntry(onDisk);
     // A link leads to whatever is at its target now: a rename of the target
-    // (or of a folder above it) leaves the link leading nowhere, as the run
-    // finds it, and a rename to the target's name gives it a folder again.
-    // A ring of links leads nowhere.
+    // (or of a folder above it, or of its letter case) leaves the link leading
+    // nowhere, as the run finds it, and a rename to the target's name gives it
+    // a folder again. A ring of links leads nowhere.
     std::string target;
     if (kind == EntryKind::Folder || kind == EntryKind::Missing || !platform::GetLinkTargetA(onDisk, target))
         return kind;
-    constexpr int MostLinksFollowed = 32;
-    if (linksFollowed >= MostLinksFollowed)
+    std::string targetOnDisk;
+    if (linksFollowed >= MostLinksFollowed || !FollowExactly(target, targetOnDisk))
         return EntryKind::Other;
-    const EntryKind targetKind = KindAfterRenames(target, linksFollowed + 1);
+    const EntryKind targetKind = KindOnDisk(targetOnDisk, linksFollowed + 1);
     return targetKind == EntryKind::Folder || targetKind == EntryKind::FolderLink ? EntryKind::FolderLink
                                                                                   : EntryKind::Other;
 }
 
+EntryKind SimulatedRenameDisk::Kind(const std::string& path) {
+    const Place place = Find(path, false);
+    return place.missing ? EntryKind::Missing : KindOnDisk(place.onDisk, 0);
+}
+
 bool SimulatedRenameDisk::ThroughLink(const std::string& path) {
-    std::string onDisk;
-    return OnDisk(path, onDisk) && ReachedThroughLink(onDisk);
+    const Place place = Find(path, false);
+    return !place.missing && ReachedThroughLink(place.onDisk);
 }
 
 std::string SimulatedRenameDisk::OwnName(const std::string& path) {
-    std::string onDisk;
-    std::string renamedTo;
-    if (!OnDisk(path, onDisk, &renamedTo))
+    const Place place = Find(path, false);
+    if (place.missing)
         return {};
-    return renamedTo.empty() ? NameOnDisk(onDisk) : renamedTo;
+    return place.node && place.node->renamed ? place.node->name : NameOnDisk(place.onDisk);
 }
 
 std::optional<platform::EntryIdentity> SimulatedRenameDisk::Identity(const std::string& path) {
-    std::string onDisk;
-    if (!OnDisk(path, onDisk))
+    const Place place = Find(path, false);
+    if (place.missing)
         return std::nullopt;
-    return IdentityOf(onDisk);
+    return IdentityOf(place.onDisk);
 }
 
 bool SimulatedRenameDisk::Move(const std::string& from, const std::string& to) {
     // What the disk would refuse as a name, the simulation refuses too.
     if (!platform::ToHostPath(to))
         return false;
-    renames_.push_back({Normalised(from), Normalised(to)});
+    const std::vector<std::string> newNames = NamesOf(to);
+    const Place place = Find(from, true);
+    if (place.missing || !place.parent || newNames.empty())
+        return false;
+    auto found = place.parent->names.find(place.key);
+    // The old name is taken away first: a rename to another case of the name
+    // gives it back under its new letters.
+    std::unique_ptr<Node> moving = std::move(found->second);
+    moving->renamed = true;
+    moving->name = newNames.back();
+    place.parent->names[platform::FoldCase(moving->name)] = std::move(moving);
     return true;
 }

@@ -6,8 +6,8 @@
 
 #include "manage/rename/FolderEntries.h"
 
+#include <memory>
 #include <string>
-#include <vector>
 
 class RenameDisk {
 public:
@@ -31,8 +31,14 @@ public:
     bool Move(const std::string& from, const std::string& to) override;
 };
 
+// Keeps only what its renames changed: for each folder it renamed in or
+// looked through, the names taken away and the names given, each leading to
+// the entry's place on the disk itself. Every other name is the disk's. A
+// path is thus followed name by name, whatever the number of renames before.
 class SimulatedRenameDisk : public RenameDisk {
 public:
+    SimulatedRenameDisk();
+    ~SimulatedRenameDisk() override;
     EntryKind Kind(const std::string& path) override;
     bool ThroughLink(const std::string& path) override;
     std::string OwnName(const std::string& path) override;
@@ -40,16 +46,24 @@ public:
     bool Move(const std::string& from, const std::string& to) override;
 
 private:
-    struct Rename {
-        std::string from;
-        std::string to;
+    struct Node;
+    // Where a path leads once the simulated renames are done.
+    struct Place {
+        bool missing = false;
+        std::string onDisk;     // the entry's path on the disk itself
+        Node* node = nullptr;   // the entry's own record, when it has one
+        Node* parent = nullptr; // its folder's record, when it has one
+        std::string key;        // its name, folded
     };
-    // Where the path's entry is on the disk itself; false when a simulated
-    // rename has taken it away. `renamedTo` gets the name a simulated rename
-    // gave the entry itself, if one did.
-    bool OnDisk(const std::string& path, std::string& onDisk, std::string* renamedTo = nullptr) const;
-    // What the path names once the simulated renames are done, links included.
-    EntryKind KindAfterRenames(const std::string& path, int linksFollowed) const;
+    // With `record`, every folder on the way and the entry itself get a
+    // record of their own.
+    Place Find(const std::string& path, bool record);
+    // What the entry at `onDisk` is once the renames are done, a link's
+    // target included.
+    EntryKind KindOnDisk(const std::string& onDisk, int linksFollowed);
+    // Where the disk, which follows a link by the exact letters of its target,
+    // would find `target` after the renames; false when nothing is there.
+    bool FollowExactly(const std::string& target, std::string& onDisk);
 
-    std::vector<Rename> renames_;
+    std::unique_ptr<Node> drives_;
 };

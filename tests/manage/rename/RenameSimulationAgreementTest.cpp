@@ -1,0 +1,82 @@
+// Cases where the rename page's simulation once told another story than its
+// run: a folder renamed by one line and named by the next in another letter
+// case, a link whose target only changes its letter case, and a folder that
+// two lines rename one after the other.
+
+#include "ui_TfrmStatistic06.h"
+#include "ui_Vol06RenamePage.h"
+
+#include "RenamePageFixture.h"
+
+#include <filesystem>
+
+using namespace renametests;
+
+namespace {
+
+class RenameSimulationAgreementTest : public RenamePageTest {
+protected:
+    // Simulates, then runs: both count and list the same.
+    void ExpectSimulationAsRun(const Lines& counters) {
+        Simulate();
+        const Lines simulated[] = {Counters(), stat().lstStat06FoldersRenamed->Items(),
+                                   stat().lstStat06FoldersSourceNotExists->Items(),
+                                   stat().lstStat06FoldersDestinationExists->Items(),
+                                   stat().lstStat06FoldersOtherReasons->Items()};
+        EXPECT_EQ(simulated[0], counters);
+        Rename();
+        EXPECT_EQ(Counters(), counters);
+        EXPECT_EQ(stat().lstStat06FoldersRenamed->Items(), simulated[1]);
+        EXPECT_EQ(stat().lstStat06FoldersSourceNotExists->Items(), simulated[2]);
+        EXPECT_EQ(stat().lstStat06FoldersDestinationExists->Items(), simulated[3]);
+        EXPECT_EQ(stat().lstStat06FoldersOtherReasons->Items(), simulated[4]);
+    }
+};
+
+TEST_F(RenameSimulationAgreementTest, AFolderRenamedIsFoundUnderAnyCaseOfItsNewName) {
+    // Final sigma and dotless i: the disk takes each pair for one name.
+    sandbox->MakeFolder("D:\\T\\ΟΔΟΣ");
+    sandbox->MakeFolder("D:\\U\\KAPI");
+    SetLines({"D:\\T\\ΟΔΟΣ", "D:\\T\\pοδος", "D:\\U\\KAPI", "D:\\U\\pkapı"});
+    Type(controls().edtVol06NewPrefix, "p");
+    ExpectSimulationAsRun({"4", "4", "0", "0", "0"});
+    EXPECT_EQ(Tree(), (std::map<std::string, std::string>{
+                          {"T", "folder"}, {"T/ppοδος", "folder"}, {"U", "folder"}, {"U/ppkapı", "folder"}}));
+}
+
+TEST_F(RenameSimulationAgreementTest, ALinkToAFolderWhoseCaseChangesLeadsNowhereInBoth) {
+    sandbox->MakeFolder("D:\\T\\Data\\x");
+    // The disk follows a link by the exact letters of its target.
+    std::filesystem::create_directory_symlink("Data/x", sandbox->Host("D:\\T\\lnk"));
+    SetLines({"D:\\T\\Data", "D:\\T\\lnk"});
+    RenameTheLastSubFolder("DATA");
+    ExpectSimulationAsRun({"2", "1", "0", "0", "1"});
+    EXPECT_EQ(stat().lstStat06FoldersRenamed->Items(), Lines{"D:\\T\\DATA"});
+    EXPECT_EQ(stat().lstStat06FoldersOtherReasons->Items(), Lines{"D:\\T\\lnk"});
+    EXPECT_TRUE(sandbox->Exists("D:\\T\\DATA\\x"));
+    EXPECT_TRUE(std::filesystem::is_symlink(sandbox->Host("D:\\T\\lnk")));
+}
+
+TEST_F(RenameSimulationAgreementTest, ALinkWhoseTargetGetsItsLettersIsRenamedInBoth) {
+    sandbox->MakeFolder("D:\\T\\Data\\x");
+    sandbox->MakeFolder("D:\\T\\zlnk");
+    std::filesystem::create_directory_symlink("DATA/x", sandbox->Host("D:\\T\\lnk"));
+    // The link leads nowhere until Data is renamed DATA, then to a folder.
+    SetLines({"D:\\T\\Data", "D:\\T\\lnk"});
+    RenameTheLastSubFolder("DATA");
+    ExpectSimulationAsRun({"2", "1", "0", "1", "0"});
+    EXPECT_EQ(stat().lstStat06FoldersDestinationExists->Items(), Lines{"D:\\T\\lnk"});
+}
+
+TEST_F(RenameSimulationAgreementTest, AFolderRenamedTwiceIsListedOnceWhereItIs) {
+    sandbox->MakeFolder("D:\\T\\A");
+    SetLines({"D:\\T\\A", "D:\\T\\pA"});
+    Type(controls().edtVol06NewPrefix, "p");
+    ExpectSimulationAsRun({"2", "2", "0", "0", "0"});
+    EXPECT_EQ(stat().lstStat06FoldersRenamed->Items(), Lines{"D:\\T\\ppA"});
+    for (const std::string& renamed : stat().lstStat06FoldersRenamed->Items())
+        EXPECT_TRUE(sandbox->Exists(renamed)) << renamed;
+    EXPECT_EQ(Tree(), (std::map<std::string, std::string>{{"T", "folder"}, {"T/ppA", "folder"}}));
+}
+
+} // namespace
