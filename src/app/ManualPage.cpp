@@ -6,6 +6,7 @@
 #include "common/FrameworkPaths.h"
 #include "common/FrameworkText.h"
 #include "common/PathRules.h"
+#include "common/TextLines.h"
 #include "tools/MainWindowServices.h"
 #include "tools/TForcedUnSuccessFullForm.h"
 #include "tools/TSubFolderUnSuccessFullForm.h"
@@ -20,6 +21,8 @@
 
 #include <QLineEdit>
 #include <QShowEvent>
+
+#include <limits>
 
 namespace {
 
@@ -129,6 +132,9 @@ ManualPage::ManualPage(MainWindowServices& mainWindow, QWidget* parent)
     : QWidget(parent), mainWindow_(mainWindow), ui_(std::make_unique<Ui::ManualPage>()) {
     ui_->setupUi(this);
     setObjectName("ManualPage");
+    // Lines pasted at once come in whole: a cut one would name another folder.
+    ui_->cboCreateFolderForced->lineEdit()->setMaxLength(std::numeric_limits<int>::max());
+    ui_->cboSubFolder->lineEdit()->setMaxLength(std::numeric_limits<int>::max());
 
     ui::OnClicked(ui_->btnCreateFolderForced, [this] { btnCreateFolderForcedClick(); });
     ui::Connect(ui_->cboCreateFolderForced->lineEdit(), &QLineEdit::returnPressed, this,
@@ -164,19 +170,31 @@ void ManualPage::btnCreateFolderForcedClick() {
     ForcedExistingLog.clear();
     ForcedOtherLog.clear();
 
-    const std::string text = Trim(ui_->cboCreateFolderForced->Text());
-    std::string message;
-    if (!AnalyseDriveColons(text, message)) {
-        Warning(window(), Caption0104, message);
-        return;
-    }
+    // Lines pasted at once are texts of their own, each checked as a typed
+    // text is, so that a line break never ends up inside a path; the paths of
+    // all of them are then created in order.
+    std::vector<std::string> lines = SplitLines(Trim(ui_->cboCreateFolderForced->Text()));
+    std::vector<std::string> shown;
     std::deque<std::string> paths;
-    std::string normalised;
-    if (!ValidateAndSplitPathText(text, paths, message, normalised)) {
-        Warning(window(), Caption0105, message);
-        return;
+    std::string message;
+    for (const std::string& untrimmed : lines) {
+        const std::string line = Trim(untrimmed);
+        if (line.empty() && lines.size() > 1)
+            continue;
+        if (!AnalyseDriveColons(line, message)) {
+            Warning(window(), Caption0104, message);
+            return;
+        }
+        std::deque<std::string> linePaths;
+        std::string normalised;
+        if (!ValidateAndSplitPathText(line, linePaths, message, normalised)) {
+            Warning(window(), Caption0105, message);
+            return;
+        }
+        shown.push_back(normalised);
+        paths.insert(paths.end(), linePaths.begin(), linePaths.end());
     }
-    ui_->cboCreateFolderForced->SetText(normalised);
+    ui_->cboCreateFolderForced->SetText(JoinLines(shown));
 
     for (const std::string& item : paths) {
         const std::string path = TrimBlanks(item);
@@ -280,30 +298,32 @@ void ManualPage::btnCreateSubFolderClick() {
     SubFolderExistingLog.clear();
     SubFolderOtherLog.clear();
 
-    const std::string subFolder = ui_->cboSubFolder->Text();
+    const std::string text = ui_->cboSubFolder->Text();
     UpdateSubFolderPreview();
 
-    if (subFolder.empty()) {
-        Warning(window(), Caption0117, EmptySubFolderText);
-    } else if (!ExtractFileDrive(subFolder).empty()) {
-        Warning(window(), Caption0116, DriveInSubFolderText);
-    } else if (ExtractFileDrive(ManualRootFolder).empty()) {
-        // Without a destination the path would start at "\": a short name
-        // would pass for a root and be reported as created, a longer one would
-        // land at the root of the current drive.
-        Warning(window(), Caption0112, NoRootFolderText);
-    } else {
-        const std::string path = SubFolderPath(subFolder);
-        if (DirectoryExists(path)) {
-            SubFolderExistingLog.push_back(path);
-            Warning(window(), Caption0115, FolderExistsText);
-        } else if (CreateNewFolder(path)) {
-            AddUnlessHeld(*ui_->cboSubFolder, subFolder);
-            ui_->lstSuccessSubFolders->AddItem(path);
-            if (ui_->chkSubViewDestFolder->isChecked())
-                ui::OpenInShell(Trim(ui_->cboRootFolders->Text()));
+    // Lines pasted at once are subfolder texts of their own, each made as a
+    // typed one is: a line break never ends up inside a folder name. Empty
+    // lines between them (a paste's last line break) ask for nothing.
+    std::vector<std::string> subFolders;
+    for (const std::string& line : SplitLines(text))
+        if (!Trim(line).empty())
+            subFolders.push_back(line);
+    if (subFolders.size() <= 1)
+        subFolders = {text};
+
+    for (const std::string& subFolder : subFolders) {
+        if (subFolder.empty()) {
+            Warning(window(), Caption0117, EmptySubFolderText);
+        } else if (!ExtractFileDrive(subFolder).empty()) {
+            Warning(window(), Caption0116, DriveInSubFolderText);
+        } else if (ExtractFileDrive(ManualRootFolder).empty()) {
+            // Without a destination the path would start at "\": a short name
+            // would pass for a root and be reported as created, a longer one
+            // would land at the root of the current drive.
+            Warning(window(), Caption0112, NoRootFolderText);
+            break;
         } else {
-            SubFolderOtherLog.push_back(path);
+            CreateSubFolder(subFolder);
         }
     }
 
@@ -313,6 +333,21 @@ void ManualPage::btnCreateSubFolderClick() {
             btnSubFolderErrorLogClick();
     } else {
         Information(window(), Caption0119, EndOfCreatingText);
+    }
+}
+
+void ManualPage::CreateSubFolder(const std::string& subFolder) {
+    const std::string path = SubFolderPath(subFolder);
+    if (DirectoryExists(path)) {
+        SubFolderExistingLog.push_back(path);
+        Warning(window(), Caption0115, FolderExistsText);
+    } else if (CreateNewFolder(path)) {
+        AddUnlessHeld(*ui_->cboSubFolder, subFolder);
+        ui_->lstSuccessSubFolders->AddItem(path);
+        if (ui_->chkSubViewDestFolder->isChecked())
+            ui::OpenInShell(Trim(ui_->cboRootFolders->Text()));
+    } else {
+        SubFolderOtherLog.push_back(path);
     }
 }
 

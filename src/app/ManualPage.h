@@ -54,6 +54,8 @@ protected:
 private:
     // The destination folder with the subfolder text below it.
     std::string SubFolderPath(const std::string& subFolder) const;
+    // Makes one subfolder below the destination and logs how it went.
+    void CreateSubFolder(const std::string& subFolder);
     // Takes a chosen destination: listed in the combo, shown, previewed.
     void ShowDestination();
     void SetErrorLogColour(QWidget* button, bool logsEmpty);

@@ -237,6 +237,15 @@ void FolderBrowseDialog::Refuse(const std::string& text) {
 }
 
 std::string FolderBrowseDialog::ResolveTyped(const std::string& typed) {
+    // Lines pasted at once: the dialog picks one folder, and no folder name
+    // holds a line break.
+    for (char c : typed) {
+        if (static_cast<unsigned char>(c) < 32) {
+            Refuse("The text holds more than one line or a control character.\n\nType or paste the full path "
+                   "of one folder.");
+            return "";
+        }
+    }
     if (typed.starts_with('/') || typed.starts_with('~')) {
         QString host = QString::fromStdString(typed);
         if (host.startsWith(QLatin1Char('~')))

@@ -25,6 +25,8 @@
 #include <string>
 #include <vector>
 
+class FolderLineSet;
+
 namespace Ui {
 class Vol04PathsPage;
 }
@@ -60,6 +62,10 @@ public:
     // (with `stopAtFirst`) or last path refused. Paths appended stay.
     bool AddPathsToIncludeList(const std::string& text, bool stopAtFirst, std::string& message,
                                std::string& normalised);
+    // The same against sets of the lists' folders kept across many texts.
+    bool AddPathsToIncludeList(const std::string& text, bool stopAtFirst, std::string& message,
+                               std::string& normalised, FolderLineSet& included,
+                               const FolderLineSet& excluded);
 
     // Prefix, suffix and Hyphen: connected by
     // name by the page base to the fields' changes.

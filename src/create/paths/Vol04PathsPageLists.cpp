@@ -15,6 +15,7 @@
 #include "common/FrameworkText.h"
 #include "common/PathSplitting.h"
 #include "common/PathValidation.h"
+#include "common/TextLines.h"
 #include "create/engine/IncludeListSaving.h"
 #include "tools/ExportHandOver.h"
 #include "ui/Desktop.h"
@@ -48,13 +49,19 @@ void Vol04PathsPage::UpdateVol04Preview() {
 
 bool Vol04PathsPage::AddPathsToIncludeList(const std::string& text, bool stopAtFirst, std::string& message,
                                            std::string& normalised) {
+    // A folder either list names, however written there, is not added again.
+    FolderLineSet included(ui_->lstVol04IncludeFolderList->Items());
+    const FolderLineSet excluded(ui_->lstVol04ExcludeFolderList->Items());
+    return AddPathsToIncludeList(text, stopAtFirst, message, normalised, included, excluded);
+}
+
+bool Vol04PathsPage::AddPathsToIncludeList(const std::string& text, bool stopAtFirst, std::string& message,
+                                           std::string& normalised, FolderLineSet& included,
+                                           const FolderLineSet& excluded) {
     std::deque<std::string> paths;
     if (!ValidateAndSplitPathText(text, paths, message, normalised))
         return false;
     ui::ListBox& include = *ui_->lstVol04IncludeFolderList;
-    // A folder either list names, however written there, is not added again.
-    FolderLineSet included(include.Items());
-    const FolderLineSet excluded(ui_->lstVol04ExcludeFolderList->Items());
     bool result = true;
     for (const std::string& cut : paths) {
         const std::string path = TrimBlanks(cut);
@@ -87,15 +94,35 @@ void Vol04PathsPage::btnVol04AddToListClick() {
                     ui::Icon::Warning);
         return;
     }
-    std::string message;
-    if (!AnalyseDriveColons(text, message)) {
-        ui::ShowBox(this, Title + Blanks12 + "Warning no: 0043.", message, ui::Icon::Warning);
-    } else {
+    // Lines pasted at once are texts of their own, each checked as if typed
+    // alone: a line break never ends up inside a path. The first refused line
+    // ends the adding and stays in the field with the lines after it.
+    std::vector<std::string> lines = SplitLines(text);
+    std::size_t refusedAt = lines.size();
+    FolderLineSet included(ui_->lstVol04IncludeFolderList->Items());
+    const FolderLineSet excluded(ui_->lstVol04ExcludeFolderList->Items());
+    for (std::size_t i = 0; i < lines.size() && refusedAt == lines.size(); ++i) {
+        const std::string line = Trim(lines[i]);
+        if (line.empty())
+            continue;
+        std::string message;
         std::string normalised;
-        if (!AddPathsToIncludeList(text, true, message, normalised))
+        if (!AnalyseDriveColons(line, message)) {
+            ui::ShowBox(this, Title + Blanks12 + "Warning no: 0043.", message, ui::Icon::Warning);
+            refusedAt = i;
+        } else if (!AddPathsToIncludeList(line, true, message, normalised, included, excluded)) {
             ui::ShowBox(this, Title + Blanks12 + "Warning no: 0044.", message, ui::Icon::Warning);
-        else
-            entry.setText(QString::fromStdString(normalised));
+            refusedAt = i;
+        } else {
+            lines[i] = normalised;
+        }
+    }
+    if (lines.size() == 1 && refusedAt == 0) {
+        // A single refused text stays as it was typed.
+    } else if (refusedAt < lines.size()) {
+        entry.setText(QString::fromStdString(JoinLines(lines, refusedAt)));
+    } else {
+        entry.setText(QString::fromStdString(JoinLines(lines)));
     }
     RefreshAfterListChange();
     entry.setFocus();

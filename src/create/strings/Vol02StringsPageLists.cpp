@@ -15,6 +15,7 @@
 #include "common/PathNormalising.h"
 #include "common/PathSplitting.h"
 #include "common/PathValidation.h"
+#include "common/TextLines.h"
 #include "create/engine/IncludeListSaving.h"
 #include "tools/ExportHandOver.h"
 #include "tools/ListFileStreams.h"
@@ -90,10 +91,18 @@ void Vol02StringsPage::btnVol02AddToListClick() {
     if (!HasIllegalCharacter(text, "H", found) && item.find("..") != std::string::npos &&
         ItemLeavesItsFolder(item))
         found = "..";
-    if (!found.empty()) {
+    std::size_t at = found.empty() ? std::string::npos : text.find(found);
+    // A line break (lines pasted at once) or another control character can be
+    // in no folder name; it is named, as it would print as nothing.
+    const std::size_t control = FindControlCharacter(text);
+    if (control < at) {
+        at = control;
+        found = ControlCharacterName(text[control]);
+    }
+    if (at != std::string::npos) {
         ui::ShowBox(this, Title + Blanks12 + "Warning no: 0008.", "Illegal character in the Text : " + found,
                     ui::Icon::Warning);
-        entry.setText(QString::fromStdString(text.substr(0, text.find(found))));
+        entry.setText(QString::fromStdString(text.substr(0, at)));
         return;
     }
     ui_->lstVol02IncludeStrings->AddItem(item);
