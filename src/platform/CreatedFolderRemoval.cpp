@@ -3,6 +3,7 @@
 #include "platform/Drives.h"
 #include "platform/Errors.h"
 #include "platform/FileSystem.h"
+#include "platform/MountOf.h"
 #include "platform/PathResolver.h"
 #include "platform/PlatformState.h"
 #include "platform/StatxIdentity.h"
@@ -20,7 +21,7 @@ namespace platform {
 
 namespace {
 
-constexpr unsigned LookMask = STATX_TYPE | detail::IdentityStatxMask;
+constexpr unsigned LookMask = STATX_TYPE | detail::IdentityStatxMask | detail::MountStatxMask;
 
 // The entry at the host path itself, a link as the last component not followed.
 bool LookAt(int folder, const char* path, int flags, struct statx& st) {
@@ -38,12 +39,13 @@ bool EmptyFolder(const std::string& host, const EntryIdentity& identity) {
     if (fd < 0)
         return detail::FailWithErrno(errno, ERROR_PATH_NOT_FOUND);
     struct statx st;
-    if (!LookAt(fd, "", AT_EMPTY_PATH, st) || !IsTheFolder(st, identity)) {
+    // Something mounted on the folder itself is not the folder's to give away.
+    if (!LookAt(fd, "", AT_EMPTY_PATH, st) || !IsTheFolder(st, identity) || detail::IsMountRoot(st)) {
         close(fd);
         return detail::Fail(ERROR_ACCESS_DENIED);
     }
     int error = 0;
-    const bool all = detail::EmptyOpenFolder(fd, makedev(st.stx_dev_major, st.stx_dev_minor), error);
+    const bool all = detail::EmptyOpenFolder(fd, detail::MountOf(st), error);
     close(fd);
     if (!all)
         return detail::FailWithErrno(error ? error : EACCES, ERROR_FILE_NOT_FOUND);

@@ -2,6 +2,7 @@
 
 #include "platform/CaseFolding.h"
 #include "platform/Drives.h"
+#include "platform/MountOf.h"
 #include "platform/StatxDetails.h"
 #include "platform/StatxIdentity.h"
 
@@ -21,6 +22,8 @@ EntryDetails DetailsOf(const std::string& name, const struct statx& st, bool lin
     EntryDetails details;
     details.name = name;
     details.identity = detail::IdentityOf(st);
+    details.mount = detail::MountOf(st);
+    details.mountRoot = detail::IsMountRoot(st);
     details.modifiedSeconds = st.stx_mtime.tv_sec;
     details.modifiedNanoseconds = st.stx_mtime.tv_nsec;
     if (S_ISLNK(st.stx_mode)) {

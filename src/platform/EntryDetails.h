@@ -25,6 +25,11 @@ struct EntryDetails {
     int64_t modifiedSeconds = 0;
     uint32_t modifiedNanoseconds = 0;
     EntryIdentity identity;
+    // The mount the entry lies on: a folder on another one than the folder
+    // holding it is a mount point, bind mounts of the same file system
+    // included, which share its device number.
+    uint64_t mount = 0;
+    bool mountRoot = false; // something is mounted right here
 };
 
 // The entry the path names, itself: a link as the last component is not

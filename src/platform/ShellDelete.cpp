@@ -2,13 +2,15 @@
 // subtrees included, without confirmation and without a recycle bin. Links
 // are removed as entries of their own and never followed, and every step
 // below the folder goes through open folder handles, so that a link put in
-// place meanwhile is not followed either. A folder on another file system
-// than the emptied one (something mounted inside it) is never entered nor
-// removed, as `rm --one-file-system` does: what lies there is not the
-// folder's to give away.
+// place meanwhile is not followed either. A mount point (something mounted
+// inside the folder, a bind mount of a folder of the same file system too)
+// is never entered nor removed: what lies there is not the folder's to give
+// away. It is told by the mount, not by the device number, which a bind
+// mount shares with the folder it was made in.
 
 #include "platform/Errors.h"
 #include "platform/FileSystem.h"
+#include "platform/MountOf.h"
 #include "platform/PathResolver.h"
 #include "platform/PlatformState.h"
 #include "platform/TreeDeletion.h"
@@ -54,22 +56,23 @@ bool NamesIn(int fd, std::vector<std::string>& names, int& error) {
 
 namespace detail {
 
-bool DeleteEntryTree(int parent, const std::string& name, dev_t device, int& error) {
-    struct stat st;
-    if (fstatat(parent, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
+bool DeleteEntryTree(int parent, const std::string& name, uint64_t mount, int& error) {
+    struct statx st;
+    if (statx(parent, name.c_str(), AT_SYMLINK_NOFOLLOW, STATX_TYPE | MountStatxMask, &st) != 0) {
         if (errno == ENOENT)
             return true;
         error = error ? error : errno;
         return false;
     }
-    if (!S_ISDIR(st.st_mode)) {
+    // A file can be mounted on as well as a folder.
+    if (IsMountRoot(st) || MountOf(st) != mount) {
+        error = error ? error : EXDEV;
+        return false;
+    }
+    if (!S_ISDIR(st.stx_mode)) {
         if (unlinkat(parent, name.c_str(), 0) == 0 || errno == ENOENT)
             return true;
         error = error ? error : errno;
-        return false;
-    }
-    if (st.st_dev != device) {
-        error = error ? error : EXDEV;
         return false;
     }
     const int fd = openat(parent, name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
@@ -77,7 +80,15 @@ bool DeleteEntryTree(int parent, const std::string& name, dev_t device, int& err
         error = error ? error : errno;
         return false;
     }
-    const bool all = EmptyOpenFolder(fd, device, error);
+    // Something mounted there between the look and the open is seen now.
+    struct statx opened;
+    if (statx(fd, "", AT_EMPTY_PATH, MountStatxMask, &opened) != 0 || IsMountRoot(opened) ||
+        MountOf(opened) != mount) {
+        close(fd);
+        error = error ? error : EXDEV;
+        return false;
+    }
+    const bool all = EmptyOpenFolder(fd, mount, error);
     close(fd);
     if (!all)
         return false;
@@ -87,13 +98,13 @@ bool DeleteEntryTree(int parent, const std::string& name, dev_t device, int& err
     return false;
 }
 
-bool EmptyOpenFolder(int folder, dev_t device, int& error) {
+bool EmptyOpenFolder(int folder, uint64_t mount, int& error) {
     std::vector<std::string> names;
     if (!NamesIn(folder, names, error))
         return false;
     bool all = true;
     for (const std::string& child : names)
-        all = DeleteEntryTree(folder, child, device, error) && all;
+        all = DeleteEntryTree(folder, child, mount, error) && all;
     return all;
 }
 
@@ -122,10 +133,14 @@ bool ShellDeleteFiles(const std::string& pattern) {
     int error = 0;
     bool all = true;
     std::vector<std::string> names;
-    if (NamesIn(fd, names, error)) {
+    struct statx opened;
+    if (statx(fd, "", AT_EMPTY_PATH, detail::MountStatxMask, &opened) != 0) {
+        error = errno;
+        all = false;
+    } else if (NamesIn(fd, names, error)) {
         for (const std::string& name : names) {
             if (matcher.Matches(name))
-                all = detail::DeleteEntryTree(fd, name, folder.st.st_dev, error) && all;
+                all = detail::DeleteEntryTree(fd, name, detail::MountOf(opened), error) && all;
         }
     } else {
         all = false;

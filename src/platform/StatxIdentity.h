@@ -7,8 +7,9 @@
 
 namespace platform::detail {
 
-// What statx must be asked for to make an identity.
-constexpr unsigned IdentityStatxMask = STATX_INO | STATX_BTIME;
+// What statx must be asked for to make an identity; the mount comes with it,
+// so that every answer an entry's details are read from also tells its mount.
+constexpr unsigned IdentityStatxMask = STATX_INO | STATX_BTIME | STATX_MNT_ID;
 
 EntryIdentity IdentityOf(const struct statx& status);
 

@@ -46,4 +46,32 @@ TEST(ShellDelete, NeverGoesBelowAFolderOnAnotherFileSystem) {
     EXPECT_EQ(sandbox.Read("D:\\box\\sub\\Mnt\\Dir\\deeper.txt"), "deeper");
 }
 
+TEST(ShellDelete, NeverGoesBelowABindMountOfTheSameFileSystem) {
+    if (!testsupport::InsidePrivateMounts()) {
+        const PrivateMountResult result = testsupport::RunInPrivateMounts();
+        if (result == PrivateMountResult::Unavailable)
+            GTEST_SKIP() << "no bind mount may be made in a private mount namespace here";
+        EXPECT_EQ(result, PrivateMountResult::Passed)
+            << "the check inside the namespace failed (output above)";
+        return;
+    }
+    DriveSandbox sandbox;
+    sandbox.MakeFile("D:\\Person\\docs\\keep.txt", "the person's");
+    sandbox.MakeFile("D:\\Person\\docs\\Deep\\more.txt", "more");
+    sandbox.MakeFile("D:\\box\\a.txt", "a");
+    sandbox.MakeFolder("D:\\box\\sub\\mnt");
+    const std::string host = sandbox.Host("D:\\box\\sub\\mnt");
+    if (mount(sandbox.Host("D:\\Person\\docs").c_str(), host.c_str(), nullptr, MS_BIND, nullptr) != 0)
+        testsupport::CannotMountHere();
+    struct Unmount {
+        std::string host;
+        ~Unmount() { umount2(host.c_str(), MNT_DETACH); }
+    } unmount{host};
+
+    EXPECT_FALSE(platform::ShellDeleteFiles("D:\\box\\*.*"));
+    EXPECT_FALSE(sandbox.Exists("D:\\box\\a.txt"));
+    EXPECT_EQ(sandbox.Read("D:\\Person\\docs\\keep.txt"), "the person's");
+    EXPECT_EQ(sandbox.Read("D:\\Person\\docs\\Deep\\more.txt"), "more");
+}
+
 } // namespace

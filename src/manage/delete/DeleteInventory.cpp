@@ -62,7 +62,7 @@ public:
 
 private:
     uint64_t FileSystemOf(const std::string& path, const EntryDetails& entry) const {
-        return fileSystemOf_ ? fileSystemOf_(path, entry) : entry.identity.device;
+        return fileSystemOf_ ? fileSystemOf_(path, entry) : entry.mount;
     }
 
     void Visit(uint32_t main, const QueuedFolder& folder, const EntryDetails& entry,
@@ -106,7 +106,7 @@ private:
     }
 
     bool OnOtherFileSystem(const std::string& path, const EntryDetails& entry) const {
-        return FileSystemOf(path, entry) != mainFileSystem_;
+        return entry.mountRoot || FileSystemOf(path, entry) != mainFileSystem_;
     }
 
     bool Matches(const std::string& name) const {

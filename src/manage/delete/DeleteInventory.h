@@ -11,10 +11,12 @@
 // directory is refused and not walked at all. A main folder given as a link
 // is never entered: only the Everything mode removes it, as a link.
 //
-// The walk stays on the file system of each main folder, as
-// `rm --one-file-system` does: a folder on another one (a mount point) is
-// kept as an item of its own, never counted, entered or deleted, so that a
-// delete never reaches into a disk someone mounted inside a main folder.
+// The walk stays on the mount of each main folder: a folder on another one
+// (a mount point, a bind mount of a folder of the same file system included)
+// is kept as an item of its own, never counted, entered or deleted, so that a
+// delete never reaches into a disk or folder someone mounted inside a main
+// folder. Mounts are told by the mount itself: a bind mount shares the device
+// number of the folder it shows, and `rm --one-file-system` crosses it.
 
 #include "platform/EntryDetails.h"
 #include "platform/FileSystem.h"
@@ -81,9 +83,9 @@ struct DeleteInventory {
 // drive's root, holds one, or is or holds the program's start directory.
 bool IsProtectedFolder(const std::string& folder);
 
-// The file system an entry lies on, given its path and what the listing says
-// of it. The walk takes the entry's own device; checks stage another one
-// where the machine cannot mount a file system.
+// The mount an entry lies on, given its path and what the listing says of
+// it. The walk takes the entry's own mount; checks stage another one where
+// the machine cannot mount a file system.
 using FileSystemProbe = std::function<uint64_t(const std::string& path, const platform::EntryDetails& entry)>;
 
 // Walks the main folders (already normalised for the mode) in order. In the

@@ -120,6 +120,33 @@ TEST_F(DeleteFileSystemTest, AFileSystemMountedInsideAMainFolderIsNeverEntered) 
     ExpectEveryModeStaysOnItsFileSystem();
 }
 
+TEST_F(DeleteFileSystemTest, ABindMountOfAFolderOfTheSameFileSystemIsNeverEntered) {
+    if (!testsupport::InsidePrivateMounts()) {
+        const testsupport::PrivateMountResult result = testsupport::RunInPrivateMounts();
+        if (result == testsupport::PrivateMountResult::Unavailable)
+            GTEST_SKIP() << "no bind mount may be made in a private mount namespace here (`unshare -m` "
+                            "needs root)";
+        EXPECT_EQ(result, testsupport::PrivateMountResult::Passed)
+            << "the check inside the private mount namespace failed (its output is above)";
+        return;
+    }
+
+    // The same device number on both sides: only the mount tells them apart.
+    sandbox->MakeFolder(MountPoint);
+    sandbox->MakeFolder("D:\\T\\Outside");
+    const std::string host = sandbox->Host(MountPoint);
+    if (mount(sandbox->Host("D:\\T\\Outside").c_str(), host.c_str(), nullptr, MS_BIND, nullptr) != 0)
+        testsupport::CannotMountHere();
+    struct Unmount {
+        std::string host;
+        ~Unmount() { umount2(host.c_str(), MNT_DETACH); }
+    } unmount{host};
+    MakeMountedEntries();
+    ExpectEveryModeStaysOnItsFileSystem();
+    EXPECT_TRUE(sandbox->Exists("D:\\T\\Outside\\other-fs.txt"));
+    EXPECT_TRUE(sandbox->Exists("D:\\T\\Outside\\Dir\\deeper.txt"));
+}
+
 TEST_F(DeleteFileSystemTest, AFolderOnAnotherFileSystemIsListedAndKept) {
     MakeMountedEntries();
     page->SetFileSystemProbe([](const std::string& path, const platform::EntryDetails& entry) {
