@@ -159,8 +159,9 @@ private:
     // Refuses (with its box) a structure that is, holds or lies in the folder.
     bool RefuseStructure(const CopyFolder& folder, const std::string& structureLine,
                          const CopyFolder& structure, bool realRun);
-    // A file, not a folder, at the place the structure's own folder would take.
-    static bool TopFolderBlocked(const std::string& target);
+    // A file, not a folder, at the place the structure's own folder would
+    // take, or (`topFolder`: the structure's own folder is copied) a link.
+    static bool TopFolderBlocked(const std::string& target, bool topFolder);
     // All of the structure `index` counted as not copied, as the pre-count
     // counted it.
     void CountStructureNotCopied(size_t index);

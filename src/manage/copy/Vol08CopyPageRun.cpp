@@ -108,7 +108,9 @@ bool Vol08CopyPage::RefuseStructure(const CopyFolder& folder, const std::string&
 
 void Vol08CopyPage::CopyIntoFolder(const CopyFolder& folder, AttachMode mode,
                                    const std::vector<CopyFolder>& structures, bool realRun) {
-    if (!folder.exists) {
+    // A folder gone since the run began counts as one missing at its start:
+    // the walk would make it again, to copy into.
+    if (!folder.exists || !DirectoryExists(folder.line)) {
         block_.RecordOther(folder.line, nullptr);
         return;
     }
@@ -127,7 +129,7 @@ void Vol08CopyPage::CopyIntoFolder(const CopyFolder& folder, AttachMode mode,
         const std::string target =
             AttachesTopFolder(mode) ? folder.line + "\\" + ExtractFileName(structure) : folder.line;
         walk_.AttachTargetRoot = ExcludeTrailingPathDelimiter(target);
-        if (TopFolderBlocked(walk_.AttachTargetRoot)) {
+        if (TopFolderBlocked(walk_.AttachTargetRoot, AttachesTopFolder(mode))) {
             CountStructureNotCopied(i);
             notCopied_.push_back(walk_.AttachTargetRoot);
             continue;
@@ -156,9 +158,14 @@ void Vol08CopyPage::CopyIntoFolder(const CopyFolder& folder, AttachMode mode,
         block_.RecordCreated(folder.line);
 }
 
-bool Vol08CopyPage::TopFolderBlocked(const std::string& target) {
-    return platform::GetFileAttributesA(target) != platform::INVALID_FILE_ATTRIBUTES &&
-           !DirectoryExists(target);
+bool Vol08CopyPage::TopFolderBlocked(const std::string& target, bool topFolder) {
+    // A link where the structure's folder goes is no folder to merge into,
+    // wherever it leads: what the walk would write through it would land
+    // there, in the structure itself too. (The Include folder itself, where
+    // the structure's entries go, is the one the person named.)
+    const uint32_t attributes = platform::GetFileAttributesA(target);
+    return attributes != platform::INVALID_FILE_ATTRIBUTES &&
+           ((topFolder && (attributes & platform::FILE_ATTRIBUTE_REPARSE_POINT)) || !DirectoryExists(target));
 }
 
 void Vol08CopyPage::CountStructureNotCopied(size_t index) {

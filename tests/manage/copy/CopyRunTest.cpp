@@ -291,4 +291,56 @@ TEST_F(CopyRunTest, BuildingFromARootThatIsNoFolderShows0260) {
     EXPECT_TRUE(desktop->AllUsed());
 }
 
+// An Include folder deleted while the run works on the ones before it counts
+// as missing when the run reaches it, as one missing at the start does: it is
+// not made again to copy into.
+TEST_F(CopyRunTest, AnIncludeFolderDeletedDuringTheRunCountsAsMissing) {
+    sandbox->MakeFolder("C:\\T1");
+    sandbox->MakeFolder("C:\\T2");
+    Plan({"C:\\T1", "C:\\T2"}, "D:\\S", controls().rdoVol08AttachMainFolderWithFiles);
+    desktop->OnProcessMessages([&] {
+        if (sandbox->Exists("C:\\T1\\S") && sandbox->Exists("C:\\T2"))
+            fs::remove_all(sandbox->Host("C:\\T2"));
+    });
+    Copy();
+    desktop->OnProcessMessages({});
+    EXPECT_FALSE(sandbox->Exists("C:\\T2"));
+    EXPECT_EQ(Row(page->CopyCounters().Created), (std::vector<double>{1, 3, 3, 300}));
+    EXPECT_EQ(page->CopyCounters().Other.Folders, 1);
+    EXPECT_EQ(frmStatistic08->Controls().lstStat08FoldersNotExists->Items(), Lines{"C:\\T2"});
+    EXPECT_EQ(page->CopyUndoFolders(),
+              (std::deque<std::string>{"C:\\T1\\S", "C:\\T1\\S\\X", "C:\\T1\\S\\X\\Y"}));
+    EXPECT_TRUE(desktop->AllUsed());
+}
+
+// A link where the structure's own folder goes, to a folder of the structure
+// or elsewhere: refused in the simulation and the run, named in the end box,
+// and nothing is written through it.
+TEST_F(CopyRunTest, ALinkWhereTheStructureFolderGoesIsRefused) {
+    sandbox->MakeFolder("C:\\Elsewhere");
+    for (const std::string linked : {"C:\\S\\sub", "C:\\Elsewhere"}) {
+        sandbox->MakeFolder("C:\\T");
+        fs::create_directory_symlink(sandbox->Host(linked), sandbox->Host("C:\\T\\S"));
+        const std::set<std::string> structure = Entries("C:\\S");
+        controls().lstVol08IncludeFolderList->Clear();
+        controls().lstVol08AddFolderStructure->Clear();
+        Plan({"C:\\T"}, "C:\\S", controls().rdoVol08AttachMainFolderWithFiles);
+        const CounterRow toCopy = page->CopyCounters().ToCreate;
+        const std::vector<double> notCopied = {0, toCopy.SubFolders, toCopy.Files, toCopy.FilesSize};
+        const std::string named = "could not be copied.\nC:\\T\\S";
+        Simulate();
+        EXPECT_EQ(Row(page->CopyCounters().Other), notCopied) << linked;
+        Copy();
+        EXPECT_EQ(Row(page->CopyCounters().Created), (std::vector<double>{0, 0, 0, 0})) << linked;
+        EXPECT_EQ(Row(page->CopyCounters().Other), notCopied) << linked;
+        EXPECT_EQ(desktop->LastBox().icon, ui::Icon::Warning) << linked;
+        EXPECT_NE(desktop->LastBox().text.find(named), std::string::npos) << desktop->LastBox().text;
+        EXPECT_EQ(Entries("C:\\S"), structure) << linked;
+        EXPECT_TRUE(fs::is_empty(sandbox->Host("C:\\Elsewhere"))) << linked;
+        EXPECT_TRUE(page->CopyUndoFolders().empty()) << linked;
+        fs::remove_all(sandbox->Host("C:\\T"));
+    }
+    EXPECT_TRUE(desktop->AllUsed());
+}
+
 } // namespace
