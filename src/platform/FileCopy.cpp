@@ -83,7 +83,12 @@ bool CopyFileA(const std::string& existing, const std::string& target, bool fail
     struct stat sourceStatus;
     if (fstat(in.Get(), &sourceStatus) != 0 || !S_ISREG(sourceStatus.st_mode))
         return detail::Fail(ERROR_ACCESS_DENIED);
+    return detail::CopyOpenFile(in.Get(), sourceStatus, target, failIfExists);
+}
 
+namespace detail {
+
+bool CopyOpenFile(int in, const struct stat& sourceStatus, const std::string& target, bool failIfExists) {
     detail::Resolved destination;
     if (!detail::ResolveText(target, destination, detail::Expect::New))
         return false;
@@ -101,7 +106,7 @@ bool CopyFileA(const std::string& existing, const std::string& target, bool fail
             return detail::Fail(ERROR_SHARING_VIOLATION); // a file onto itself
         if (!S_ISLNK(destination.st.st_mode) && !detail::IsWritable(destination.st))
             return detail::Fail(ERROR_ACCESS_DENIED); // Windows keeps read-only files
-        if (int error = ReplaceWithCopy(in.Get(), sourceStatus, destination.parent, destination.host))
+        if (int error = ReplaceWithCopy(in, sourceStatus, destination.parent, destination.host))
             return detail::FailWithErrno(error, ERROR_PATH_NOT_FOUND);
         // The temporary name came and went; the names are the same as before.
         cache.Added(destination.parent, destination.name, destination.parentCurrent);
@@ -122,7 +127,7 @@ bool CopyFileA(const std::string& existing, const std::string& target, bool fail
             return detail::Fail(ERROR_FILE_EXISTS);
         return detail::FailWithErrno(errno, ERROR_PATH_NOT_FOUND);
     }
-    int error = detail::FillCopy(in.Get(), out.Get(), sourceStatus);
+    int error = detail::FillCopy(in, out.Get(), sourceStatus);
     if (int closed = out.Close(); !error)
         error = closed;
     if (error) {
@@ -138,5 +143,7 @@ bool CopyFileA(const std::string& existing, const std::string& target, bool fail
         cache.Added(destination.parent, destination.name, destination.parentCurrent && folder < 0);
     return true;
 }
+
+} // namespace detail
 
 } // namespace platform

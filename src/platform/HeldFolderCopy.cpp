@@ -43,6 +43,46 @@ int OpenBelow(int base, const std::string& relative, int flags, mode_t mode) {
     return openat(base, relative.c_str(), flags | O_NOFOLLOW, mode);
 }
 
+// Opens the folder `relative` below `base` to be listed, through no link at
+// all: openat2 where the kernel offers it, else one name at a time.
+int OpenFolderBelow(int base, const std::string& relative) {
+    constexpr int Flags = O_RDONLY | O_DIRECTORY | O_CLOEXEC;
+    if (relative.find('/') == std::string::npos)
+        return openat(base, relative.c_str(), Flags | O_NOFOLLOW);
+    const int fd = OpenBelow(base, relative, Flags, 0);
+    if (fd >= 0 || errno != ELOOP)
+        return fd;
+    // Without openat2 only the last name was kept from following a link.
+    int at = base;
+    int owned = -1;
+    for (std::size_t begin = 0;;) {
+        const std::size_t slash = relative.find('/', begin);
+        const std::string name = relative.substr(begin, slash - begin);
+        const int next = openat(at, name.c_str(), Flags | O_NOFOLLOW);
+        const int error = errno;
+        if (owned >= 0)
+            close(owned);
+        if (next < 0 || slash == std::string::npos) {
+            errno = error;
+            return next;
+        }
+        at = owned = next;
+        begin = slash + 1;
+    }
+}
+
+FolderStamp StampOf(const struct stat& st) {
+    return {static_cast<std::uint64_t>(st.st_dev),        static_cast<std::uint64_t>(st.st_ino),
+            static_cast<std::int64_t>(st.st_mtim.tv_sec), static_cast<std::int64_t>(st.st_mtim.tv_nsec),
+            static_cast<std::int64_t>(st.st_ctim.tv_sec), static_cast<std::int64_t>(st.st_ctim.tv_nsec)};
+}
+
+// The last name of `relative`.
+const char* LastName(const std::string& relative) {
+    const std::size_t slash = relative.rfind('/');
+    return relative.c_str() + (slash == std::string::npos ? 0 : slash + 1);
+}
+
 // This layer's kept names of a folder the call has changed behind them: they
 // are read again when next needed. The folder's host path is joined in one
 // buffer kept for it, as a run does this for every file it copies.
@@ -123,6 +163,55 @@ bool HeldFolder::Hold(const std::string& path) {
     return true;
 }
 
+bool HeldFolder::HoldToList(const std::string& path) {
+    Release();
+    detail::Resolved resolved;
+    if (!detail::ResolveText(path, resolved))
+        return false;
+    if (!resolved.exists)
+        return detail::Fail(detail::MissingError(resolved));
+    const int fd = open(resolved.host.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return detail::FailWithErrno(errno, ERROR_PATH_NOT_FOUND);
+    fd_ = fd;
+    host_ = resolved.host;
+    return true;
+}
+
+bool HeldFolder::HoldToList(const HeldFolder& base, const std::string& relative) {
+    Release();
+    if (!base.IsHeld())
+        return detail::Fail(ERROR_PATH_NOT_FOUND);
+    const int fd = OpenFolderBelow(base.Descriptor(), relative);
+    if (fd < 0)
+        return detail::FailWithErrno(errno, ERROR_PATH_NOT_FOUND);
+    fd_ = fd;
+    host_ = detail::JoinHost(base.HostPath(), relative);
+    return true;
+}
+
+std::optional<FolderStamp> HeldFolder::Stamp() const {
+    struct stat st;
+    if (fd_ < 0 || fstat(fd_, &st) != 0 || !S_ISDIR(st.st_mode))
+        return std::nullopt;
+    return StampOf(st);
+}
+
+std::optional<FolderStamp> FolderStampIn(const HeldFolder& folder, const std::string& name) {
+    struct stat st;
+    if (!folder.IsHeld() || fstatat(folder.Descriptor(), name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0 ||
+        !S_ISDIR(st.st_mode))
+        return std::nullopt;
+    return StampOf(st);
+}
+
+EntryKind KindIn(const HeldFolder& folder, const std::string& name) {
+    struct stat st;
+    if (!folder.IsHeld() || fstatat(folder.Descriptor(), name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0)
+        return EntryKind::Missing;
+    return S_ISDIR(st.st_mode) ? EntryKind::Folder : S_ISLNK(st.st_mode) ? EntryKind::Link : EntryKind::File;
+}
+
 std::string HeldFolder::RealPath() const {
     if (fd_ < 0)
         return {};
@@ -180,11 +269,11 @@ bool CopyFileBelow(const HeldFolder& from, const HeldFolder& to, const std::stri
                    KeptContents* kept) {
     if (!from.IsHeld() || !to.IsHeld())
         return detail::Fail(ERROR_PATH_NOT_FOUND);
+    const char* name = LastName(relative);
     // A file kept by an earlier copy of this run, still as it was read, is
     // written from memory: its status alone is asked of the disk.
     struct stat now;
-    if (kept && kept->Count() > 0 &&
-        fstatat(from.Descriptor(), relative.c_str(), &now, AT_SYMLINK_NOFOLLOW) == 0) {
+    if (kept && kept->Count() > 0 && fstatat(from.Descriptor(), name, &now, AT_SYMLINK_NOFOLLOW) == 0) {
         if (const std::string* content = kept->Find(now)) {
             detail::FileDescriptor out(CreateCopyBelow(to, relative, now));
             if (out.Get() < 0)
@@ -194,9 +283,11 @@ bool CopyFileBelow(const HeldFolder& from, const HeldFolder& to, const std::stri
     }
     // O_NONBLOCK keeps a named pipe from blocking the open; it means nothing
     // to the regular files that are copied.
-    detail::FileDescriptor in(OpenBelow(from.Descriptor(), relative, O_RDONLY | O_CLOEXEC | O_NONBLOCK, 0));
+    detail::FileDescriptor in(
+        openat(from.Descriptor(), name, O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW));
     if (in.Get() < 0)
-        return detail::FailWithErrno(errno, ERROR_FILE_NOT_FOUND);
+        return errno == ELOOP ? detail::Fail(ERROR_INVALID_PARAMETER)
+                              : detail::FailWithErrno(errno, ERROR_FILE_NOT_FOUND);
     struct stat source;
     if (fstat(in.Get(), &source) != 0 || !S_ISREG(source.st_mode))
         return detail::Fail(ERROR_ACCESS_DENIED);
@@ -215,6 +306,26 @@ bool CopyFileBelow(const HeldFolder& from, const HeldFolder& to, const std::stri
         after.st_ctim.tv_sec == source.st_ctim.tv_sec && after.st_ctim.tv_nsec == source.st_ctim.tv_nsec)
         kept->Keep(source, std::move(content));
     return FinishCopy(out, to, relative, error);
+}
+
+bool CopyEntryFrom(const HeldFolder& from, const std::string& name, const std::string& target) {
+    if (!from.IsHeld())
+        return detail::Fail(ERROR_PATH_NOT_FOUND);
+    detail::FileDescriptor in(
+        openat(from.Descriptor(), name.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW));
+    if (in.Get() < 0) {
+        if (errno != ELOOP)
+            return detail::FailWithErrno(errno, ERROR_FILE_NOT_FOUND);
+        // A link, whatever it was listed as: copied as a link.
+        std::string text;
+        if (!detail::ReadLinkAt(from.Descriptor(), name.c_str(), text))
+            return detail::FailWithErrno(errno, ERROR_FILE_NOT_FOUND);
+        return detail::MakeLink(text, target);
+    }
+    struct stat source;
+    if (fstat(in.Get(), &source) != 0 || !S_ISREG(source.st_mode))
+        return detail::Fail(ERROR_ACCESS_DENIED);
+    return detail::CopyOpenFile(in.Get(), source, target, true);
 }
 
 } // namespace platform

@@ -7,6 +7,18 @@
 
 namespace platform {
 
+namespace {
+std::chrono::nanoseconds processSettling = std::chrono::seconds(1);
+}
+
+std::chrono::nanoseconds KeptContents::ProcessSettling() {
+    return processSettling;
+}
+
+void KeptContents::SetProcessSettling(std::chrono::nanoseconds settling) {
+    processSettling = settling;
+}
+
 void KeptContents::Clear() {
     kept_.clear();
     bytes_ = 0;
@@ -37,13 +49,16 @@ bool KeptContents::Wants(const struct stat& status) const {
         static_cast<std::size_t>(status.st_size) > LargestKept ||
         bytes_ + static_cast<std::size_t>(status.st_size) > Budget)
         return false;
+    return IsSettled(status.st_ctim.tv_sec, status.st_ctim.tv_nsec);
+}
+
+bool KeptContents::IsSettled(std::int64_t seconds, std::int64_t nanoseconds) const {
     timespec now{};
     if (clock_gettime(CLOCK_REALTIME, &now) != 0)
         return false;
-    const auto changed =
-        std::chrono::seconds(status.st_ctim.tv_sec) + std::chrono::nanoseconds(status.st_ctim.tv_nsec);
+    const auto changed = std::chrono::seconds(seconds) + std::chrono::nanoseconds(nanoseconds);
     const auto clock = std::chrono::seconds(now.tv_sec) + std::chrono::nanoseconds(now.tv_nsec);
-    return changed + settling_ < clock;
+    return changed + settling_.value_or(ProcessSettling()) < clock;
 }
 
 void KeptContents::Keep(const struct stat& status, std::string content) {

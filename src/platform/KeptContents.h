@@ -12,6 +12,7 @@
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <tuple>
 #include <unordered_map>
@@ -29,8 +30,20 @@ public:
     // What all kept files of a run may hold together.
     static constexpr std::size_t Budget = std::size_t{64} << 20;
 
-    explicit KeptContents(std::chrono::nanoseconds settling = std::chrono::seconds(1))
-        : settling_(settling) {}
+    // With no settling time of its own, one takes the process's, as it is
+    // when asked.
+    KeptContents() = default;
+    explicit KeptContents(std::chrono::nanoseconds settling) : settling_(settling) {}
+
+    // The settling time of the process: one second. A test that has just
+    // made what a run keeps ages it by setting a shorter (or negative) one.
+    static std::chrono::nanoseconds ProcessSettling();
+    static void SetProcessSettling(std::chrono::nanoseconds settling);
+
+    // Whether an entry whose change time is `seconds` and `nanoseconds` was
+    // changed longer than the settling time ago, so that what is read of it
+    // now may be kept and trusted while that change time stays.
+    bool IsSettled(std::int64_t seconds, std::int64_t nanoseconds) const;
 
     // Forgets every file kept (a new run reads its structures anew).
     void Clear();
@@ -65,7 +78,7 @@ private:
     static Key KeyOf(const struct stat& status);
     static Version VersionOf(const struct stat& status);
 
-    std::chrono::nanoseconds settling_;
+    std::optional<std::chrono::nanoseconds> settling_;
     std::unordered_map<Key, Kept, KeyHash> kept_;
     std::size_t bytes_ = 0;
 };

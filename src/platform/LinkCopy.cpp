@@ -3,10 +3,12 @@
 
 #include "platform/Drives.h"
 #include "platform/Errors.h"
+#include "platform/FileContent.h"
 #include "platform/FileSystem.h"
 #include "platform/PathResolver.h"
 #include "platform/PlatformState.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -20,9 +22,17 @@ namespace {
 
 // The target text of the link at `host`; false with errno set.
 bool ReadLinkText(const std::string& host, std::string& text) {
+    return detail::ReadLinkAt(AT_FDCWD, host.c_str(), text);
+}
+
+} // namespace
+
+namespace detail {
+
+bool ReadLinkAt(int folder, const char* name, std::string& text) {
     std::vector<char> buffer(256);
     for (;;) {
-        const ssize_t length = readlink(host.c_str(), buffer.data(), buffer.size());
+        const ssize_t length = readlinkat(folder, name, buffer.data(), buffer.size());
         if (length < 0)
             return false;
         if (static_cast<std::size_t>(length) < buffer.size()) {
@@ -33,20 +43,7 @@ bool ReadLinkText(const std::string& host, std::string& text) {
     }
 }
 
-} // namespace
-
-bool CopySymbolicLinkA(const std::string& existing, const std::string& target) {
-    detail::Resolved source;
-    if (!detail::ResolveText(existing, source))
-        return false;
-    if (!source.exists)
-        return detail::Fail(detail::MissingError(source));
-    if (!S_ISLNK(source.st.st_mode))
-        return detail::Fail(ERROR_INVALID_PARAMETER);
-    std::string text;
-    if (!ReadLinkText(source.host, text))
-        return detail::FailWithErrno(errno, ERROR_FILE_NOT_FOUND);
-
+bool MakeLink(const std::string& text, const std::string& target) {
     detail::Resolved destination;
     if (!detail::ResolveText(target, destination, detail::Expect::New))
         return false;
@@ -62,6 +59,22 @@ bool CopySymbolicLinkA(const std::string& existing, const std::string& target) {
                                : detail::FailWithErrno(errno, ERROR_PATH_NOT_FOUND);
     detail::State().folderNames.Added(destination.parent, destination.name, destination.parentCurrent);
     return true;
+}
+
+} // namespace detail
+
+bool CopySymbolicLinkA(const std::string& existing, const std::string& target) {
+    detail::Resolved source;
+    if (!detail::ResolveText(existing, source))
+        return false;
+    if (!source.exists)
+        return detail::Fail(detail::MissingError(source));
+    if (!S_ISLNK(source.st.st_mode))
+        return detail::Fail(ERROR_INVALID_PARAMETER);
+    std::string text;
+    if (!ReadLinkText(source.host, text))
+        return detail::FailWithErrno(errno, ERROR_FILE_NOT_FOUND);
+    return detail::MakeLink(text, target);
 }
 
 bool GetLinkTargetA(const std::string& link, std::string& target) {

@@ -5,6 +5,7 @@
 #include "platform/CaseFolding.h"
 #include "platform/Errors.h"
 #include "platform/FileSystem.h"
+#include "platform/HeldFolderCopy.h"
 #include "platform/PathResolver.h"
 #include "platform/PlatformState.h"
 #include "platform/RecentMap.h"
@@ -13,6 +14,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -140,6 +142,28 @@ detail::RecentMap<KeptEntries>& KeptListings() {
     return kept;
 }
 
+// The names and kinds of the entries of the open folder `dir`, in the order
+// FindFirstFileA gives. Closes `dir`.
+void ReadEntries(DIR* dir, std::vector<FolderEntry>& entries) {
+    const int fd = dirfd(dir);
+    while (const dirent* item = readdir(dir)) {
+        if (IsDots(item->d_name))
+            continue;
+        bool isDirectory = item->d_type == DT_DIR;
+        bool isLink = item->d_type == DT_LNK;
+        if (item->d_type == DT_UNKNOWN) {
+            struct stat entry;
+            if (fstatat(fd, item->d_name, &entry, AT_SYMLINK_NOFOLLOW) != 0)
+                continue; // gone since the folder was read
+            isDirectory = S_ISDIR(entry.st_mode);
+            isLink = S_ISLNK(entry.st_mode);
+        }
+        entries.push_back({item->d_name, isDirectory, isLink});
+    }
+    closedir(dir);
+    SortLikeNtfs(entries, [](const FolderEntry& entry) -> const std::string& { return entry.name; });
+}
+
 } // namespace
 
 FindHandle FindFirstFileA(const std::string& pattern, FindData& found) {
@@ -195,24 +219,24 @@ bool ListFolderEntries(const std::string& folder, std::vector<FolderEntry>& entr
         kept.Erase(host);
         return detail::FailWithErrno(errno, ERROR_PATH_NOT_FOUND);
     }
-    const int fd = dirfd(dir);
-    while (const dirent* item = readdir(dir)) {
-        if (IsDots(item->d_name))
-            continue;
-        bool isDirectory = item->d_type == DT_DIR;
-        bool isLink = item->d_type == DT_LNK;
-        if (item->d_type == DT_UNKNOWN) {
-            struct stat entry;
-            if (fstatat(fd, item->d_name, &entry, AT_SYMLINK_NOFOLLOW) != 0)
-                continue; // gone since the folder was read
-            isDirectory = S_ISDIR(entry.st_mode);
-            isLink = S_ISLNK(entry.st_mode);
-        }
-        entries.push_back({item->d_name, isDirectory, isLink});
-    }
-    closedir(dir);
-    SortLikeNtfs(entries, [](const FolderEntry& entry) -> const std::string& { return entry.name; });
+    ReadEntries(dir, entries);
     kept.Put(host, {status, entries});
+    return true;
+}
+
+bool ListHeldFolder(const HeldFolder& folder, std::vector<FolderEntry>& entries) {
+    entries.clear();
+    if (!folder.IsHeld())
+        return detail::Fail(ERROR_PATH_NOT_FOUND);
+    // A descriptor of its own: reading moves the position of the one read.
+    const int fd = openat(folder.Descriptor(), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    DIR* dir = fd < 0 ? nullptr : fdopendir(fd);
+    if (!dir) {
+        if (fd >= 0)
+            close(fd);
+        return detail::FailWithErrno(errno, ERROR_PATH_NOT_FOUND);
+    }
+    ReadEntries(dir, entries);
     return true;
 }
 

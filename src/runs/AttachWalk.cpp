@@ -76,18 +76,21 @@ void AttachWalk::ClearOwnFolders() {
     listings_.clear();
     keptContents_.Clear();
     sourceRoot_.Release();
-    sourceRootPath_.clear();
     targetRoot_.Release();
 }
 
-std::shared_ptr<const AttachWalk::Listing> AttachWalk::ListingOf(const std::string& folder, bool keep) {
-    if (keep) {
-        if (auto found = listings_.find(folder); found != listings_.end())
-            return found->second;
-    }
-    auto listing = std::make_shared<Listing>();
-    if (!platform::ListFolderEntries(folder, listing->entries))
+std::shared_ptr<const AttachWalk::Listing> AttachWalk::ListingOf(const platform::HeldFolder& held,
+                                                                 const std::string& folder, bool keep) {
+    const std::optional<platform::FolderStamp> stamp = held.Stamp();
+    if (!stamp)
         return nullptr;
+    const auto found = keep ? listings_.find(folder) : listings_.end();
+    if (found != listings_.end() && found->second->stamp == *stamp)
+        return found->second;
+    auto listing = std::make_shared<Listing>();
+    if (!platform::ListHeldFolder(held, listing->entries))
+        return nullptr;
+    listing->stamp = *stamp;
     listing->caseTwins = HasCaseTwins(listing->entries);
     // The size map is filled before a run and stays as it is during it.
     listing->sizes.resize(listing->entries.size());
@@ -101,21 +104,38 @@ std::shared_ptr<const AttachWalk::Listing> AttachWalk::ListingOf(const std::stri
         if (const auto size = sizes_.find(source); size != sizes_.end())
             listing->sizes[i] = {true, size->second};
     }
-    if (keep)
+    // A change made in the same tick of the file system's clock as the
+    // listing could leave its stamp as it was: a folder changed just now is
+    // listed again each time, as a file changed just now is read again.
+    if (keep && keptContents_.IsSettled(stamp->changedSeconds, stamp->changedNanoseconds))
         listings_[folder] = listing;
+    else if (found != listings_.end())
+        listings_.erase(found);
     return listing;
 }
 
-bool AttachWalk::HoldFolders(const std::string& root) {
-    // The structure's folder stays held for the run while its listings are
-    // kept: each target is copied from the same folder as listed.
-    if (!keepListings_ || sourceRootPath_ != root || !sourceRoot_.IsHeld()) {
-        sourceRootPath_ = root;
-        if (!sourceRoot_.Hold(root)) {
-            sourceRootPath_.clear();
-            return false;
+std::shared_ptr<const AttachWalk::Listing> AttachWalk::SubfolderListing(const platform::HeldFolder& parent,
+                                                                        const std::string& name,
+                                                                        const std::string& folder,
+                                                                        bool& isFolder) {
+    isFolder = true;
+    // A kept listing of a folder still as it was needs no opening of it.
+    if (keepListings_) {
+        if (const auto found = listings_.find(folder); found != listings_.end()) {
+            if (platform::FolderStampIn(parent, name) == found->second->stamp)
+                return found->second;
         }
     }
+    platform::HeldFolder held;
+    if (!held.HoldToList(parent, name)) {
+        const platform::EntryKind kind = platform::KindIn(parent, name);
+        isFolder = kind == platform::EntryKind::Folder || kind == platform::EntryKind::Missing;
+        return nullptr;
+    }
+    return ListingOf(held, folder, keepListings_);
+}
+
+bool AttachWalk::HoldTarget() {
     return targetRoot_.IsHeld() || targetRoot_.Hold(AttachTargetRoot);
 }
 
@@ -149,9 +169,13 @@ bool AttachWalk::StartStructure(const std::string& root) {
     rootLength_ = root.size();
     ownFolderInside_ = false;
     keepListings_ = false;
-    // The top folder is listed anew for each target: what a run makes may
-    // land in it, and whether it does is known only once it is listed.
-    std::shared_ptr<const Listing> listing = ListingOf(root, false);
+    // Held anew for each target, by its path as it is now: a structure
+    // replaced since the last copy is copied as it is now, every entry read
+    // of the one folder held. Its listing is taken again once it changed
+    // (what a run makes may land in it).
+    std::shared_ptr<const Listing> listing;
+    if (sourceRoot_.HoldToList(root))
+        listing = ListingOf(sourceRoot_, root, true);
     if (!listing)
         return false;
     AttachFolderQueue.push_back(root);
@@ -293,33 +317,32 @@ AttachWalk::SubfolderResult AttachWalk::SimulateSubfolder(const std::string& des
     return SubfolderResult::Failed;
 }
 
-AttachWalk::FileResult AttachWalk::CopyEntry(const platform::FolderEntry& entry, const std::string& source,
+AttachWalk::FileResult AttachWalk::CopyEntry(const platform::FolderEntry& entry,
+                                             const platform::HeldFolder& source,
                                              const std::string& destination) {
-    std::string trimmedSource;
     std::string trimmedDestination;
-    const std::string& from = Trimmed(source, trimmedSource);
     const std::string& to = Trimmed(destination, trimmedDestination);
-    // A link is copied as a link: its target is never read, so a link to a
+    // A link is copied as a link, also one put in the place of a file or a
+    // folder since the listing: its target is never read, so a link to a
     // folder cannot pull that folder (or the new folder itself) into the copy.
-    const bool copied =
-        entry.isLink ? platform::CopySymbolicLinkA(from, to) : platform::CopyFileA(from, to, true);
-    if (copied)
+    if (platform::CopyEntryFrom(source, entry.name, to))
         return FileResult::Created;
     return TakenByAnother(platform::GetLastError()) ? FileResult::Exists : FileResult::Failed;
 }
 
 AttachWalk::FileResult AttachWalk::CopyFileBelow(const platform::FolderEntry& entry,
-                                                 const std::string& relative, const std::string& folder,
+                                                 const platform::HeldFolder& source,
+                                                 const std::string& relative,
                                                  const std::string& destination) {
     if (!entry.isLink) {
-        if (platform::CopyFileBelow(sourceRoot_, targetRoot_, relative, &keptContents_))
+        if (platform::CopyFileBelow(source, targetRoot_, relative, &keptContents_))
             return FileResult::Created;
         if (TakenByAnother(platform::GetLastError()))
             return FileResult::Exists;
     }
-    // A link, or a file that could not be copied this way: the whole paths
-    // tell what becomes of it, and why not.
-    return CopyEntry(entry, folder + "\\" + entry.name, destination);
+    // A link, or a file that could not be copied this way: the destination's
+    // whole path tells what becomes of it, and why not.
+    return CopyEntry(entry, source, destination);
 }
 
 AttachWalk::FileResult AttachWalk::SimulateEntry(const platform::FolderEntry& entry,
@@ -468,7 +491,7 @@ void AttachWalk::CopyFolderStructure(const std::string& structure, AttachMode mo
     // puts in it, so its entries are made relative to it, by the names listed.
     keepListings_ = !ownFolderInside_;
     Queued& top = queued_.front();
-    top.fresh = targetMade && keepListings_ && !top.listing->caseTwins && HoldFolders(root);
+    top.fresh = targetMade && keepListings_ && !top.listing->caseTwins && HoldTarget();
     top.made = targetMade;
     while (!AttachFolderQueue.empty())
         ProcessQueuedFolder(mode, false);
@@ -485,14 +508,33 @@ void AttachWalk::ProcessQueuedFolder(AttachMode mode, bool simulate) {
     const Queued queued = std::move(queued_.front());
     queued_.pop_front();
     const bool blocked = blockedSources_.count(folder) > 0;
+
+    // The folder is opened below the structure's folder through no link,
+    // and listed again when it is no longer the folder listed, or changed:
+    // every entry below is opened in the folder it was listed in.
+    platform::HeldFolder opened;
+    const platform::HeldFolder* from = &sourceRoot_;
+    if (!queued.relative.empty()) {
+        if (!opened.HoldToList(sourceRoot_, queued.relative))
+            return; // gone, or a link now: nothing of it can be read
+        from = &opened;
+    }
+    std::shared_ptr<const Listing> current = queued.listing;
+    if (from->Stamp() != current->stamp)
+        current = ListingOf(*from, folder, keepListings_);
+    if (!current) {
+        if (!simulate)
+            AttachTopLevelDone = true;
+        return;
+    }
     // Made relative to the held folders only while no two names of the
     // listing could land on one entry of the new folder.
-    const bool below = !simulate && queued.fresh && !blocked;
+    const bool below = !simulate && queued.fresh && !blocked && !current->caseTwins;
 
     const std::string target = DestinationOf(folder, std::string());
-    const Listing& listing = *queued.listing;
+    const Listing& listing = *current;
     for (std::size_t i = 0; i < listing.entries.size(); ++i) {
-        const platform::FolderEntry& entry = listing.entries[i];
+        platform::FolderEntry entry = listing.entries[i];
         std::string destination = target + entry.name;
         const bool joinable = platform::IsWindowsName(entry.name);
         // Its path below the structure's folder, joined only where it is asked for.
@@ -500,31 +542,40 @@ void AttachWalk::ProcessQueuedFolder(AttachMode mode, bool simulate) {
             return queued.relative.empty() ? entry.name : queued.relative + "/" + entry.name;
         };
         if (entry.isDirectory) {
-            std::string relative = relativeOf();
             std::string source = folder + "\\" + entry.name;
             if (joinable && IsOwnFolder(source))
                 continue;
             // Listed before its copy is made: a folder that cannot be read is
             // not copied, and nothing below it is known.
-            std::shared_ptr<const Listing> inner = joinable ? ListingOf(source, keepListings_) : nullptr;
-            const bool readable = inner != nullptr;
-            bool fresh = false;
-            const SubfolderResult result = blocked || !readable ? SubfolderResult::Failed
-                                           : simulate           ? SimulateSubfolder(destination)
-                                           : below ? CreateSubfolderBelow(relative, destination, fresh)
-                                                   : CreateSubfolder(destination);
-            CountSubfolder(result, destination, simulate);
-            if (!readable)
+            bool isFolder = true;
+            std::shared_ptr<const Listing> inner =
+                joinable ? SubfolderListing(*from, entry.name, source, isFolder) : nullptr;
+            if (isFolder) {
+                const bool readable = inner != nullptr;
+                std::string relative = relativeOf();
+                bool fresh = false;
+                const SubfolderResult result = blocked || !readable ? SubfolderResult::Failed
+                                               : simulate           ? SimulateSubfolder(destination)
+                                               : below ? CreateSubfolderBelow(relative, destination, fresh)
+                                                       : CreateSubfolder(destination);
+                CountSubfolder(result, destination, simulate);
+                if (!readable)
+                    continue;
+                if (result == SubfolderResult::Failed)
+                    blockedSources_.insert(source);
+                else if (result == SubfolderResult::Created && !simulate && ownFolderInside_)
+                    AddOwnFolder(destination);
+                AttachFolderQueue.push_back(std::move(source));
+                const bool made = !simulate && result == SubfolderResult::Created;
+                queued_.push_back({std::move(inner), std::move(relative), fresh, made});
                 continue;
-            if (result == SubfolderResult::Failed)
-                blockedSources_.insert(source);
-            else if (result == SubfolderResult::Created && !simulate && ownFolderInside_)
-                AddOwnFolder(destination);
-            AttachFolderQueue.push_back(std::move(source));
-            const bool freshBelow = fresh && !inner->caseTwins;
-            const bool made = !simulate && result == SubfolderResult::Created;
-            queued_.push_back({std::move(inner), std::move(relative), freshBelow, made});
-        } else if (AttachesFiles(mode)) {
+            }
+            // A link (or a file) put in the folder's place since the listing
+            // is copied as what it is now.
+            entry.isDirectory = false;
+            entry.isLink = platform::KindIn(*from, entry.name) == platform::EntryKind::Link;
+        }
+        if (AttachesFiles(mode)) {
             const ListedSize& size = listing.sizes[i];
             if (FilesFromSizeMapOnly && !size.known)
                 continue;
@@ -532,8 +583,8 @@ void AttachWalk::ProcessQueuedFolder(AttachMode mode, bool simulate) {
             const FileResult result = blocked || !joinable ? FileResult::Failed
                                       : simulate
                                           ? SimulateEntry(entry, folder + "\\" + entry.name, destination)
-                                      : below ? CopyFileBelow(entry, relativeOf(), folder, destination)
-                                              : CopyEntry(entry, folder + "\\" + entry.name, destination);
+                                      : below ? CopyFileBelow(entry, *from, relativeOf(), destination)
+                                              : CopyEntry(entry, *from, destination);
             if (!simulate && result == FileResult::Created && mode == AttachMode::SubFoldersOnlyWithFiles &&
                 !AttachTopLevelDone)
                 CreatedFilesList.push_back(destination);

@@ -32,13 +32,13 @@
 // run and its simulation count alike.
 
 #include "common/FolderTreeScanner.h"
+#include "platform/FileSystem.h"
+#include "platform/HeldFolderCopy.h"
+#include "platform/KeptContents.h"
 #include "runs/CreatedFileList.h"
 #include "runs/CreationCounterBlock.h"
 #include "runs/CreationCounters.h"
 #include "runs/SimulatedDisk.h"
-#include "platform/FileSystem.h"
-#include "platform/HeldFolderCopy.h"
-#include "platform/KeptContents.h"
 
 #include <cstdint>
 #include <deque>
@@ -130,6 +130,9 @@ private:
         std::vector<platform::FolderEntry> entries;
         std::vector<ListedSize> sizes; // beside `entries`
         bool caseTwins = false;
+        // The folder as it was listed: a listing is used only while its
+        // folder is that very folder, unchanged.
+        platform::FolderStamp stamp;
     };
     // A source folder waiting in AttachFolderQueue.
     struct Queued {
@@ -143,16 +146,24 @@ private:
         bool made = false;
     };
 
-    // The listing of `folder`; nullptr when it cannot be listed. Within one
-    // run each folder of a structure the run does not write into is read once.
-    std::shared_ptr<const Listing> ListingOf(const std::string& folder, bool keep);
-    // Holds the structure's folder and the new target for the copies made
-    // relative to them; false when either cannot be held.
-    bool HoldFolders(const std::string& root);
+    // The listing of the held folder whose Windows path is `folder`; nullptr
+    // when it cannot be listed. Within one run each folder of a structure the
+    // run does not write into is read once, and read again when it changes.
+    std::shared_ptr<const Listing> ListingOf(const platform::HeldFolder& held, const std::string& folder,
+                                             bool keep);
+    // The listing of the subfolder `name` of the held folder `parent`, whose
+    // Windows path is `folder`; nullptr when it cannot be listed, and then
+    // `isFolder` says whether it is a folder still (not a link, a file, or gone).
+    std::shared_ptr<const Listing> SubfolderListing(const platform::HeldFolder& parent,
+                                                    const std::string& name, const std::string& folder,
+                                                    bool& isFolder);
+    // Holds the new target for the copies made relative to it; false when
+    // it cannot be held.
+    bool HoldTarget();
     SubfolderResult CreateSubfolderBelow(const std::string& relative, const std::string& destination,
                                          bool& fresh);
-    FileResult CopyFileBelow(const platform::FolderEntry& entry, const std::string& relative,
-                             const std::string& folder, const std::string& destination);
+    FileResult CopyFileBelow(const platform::FolderEntry& entry, const platform::HeldFolder& source,
+                             const std::string& relative, const std::string& destination);
     void RecordFolder(const std::string& destination);
     // What Undo keeps of the folder just made at `relative` below the target.
     std::optional<CreatedEntry> MadeEntry(const platform::EntryDetails& details, const std::string& relative);
@@ -178,7 +189,8 @@ private:
     SubfolderResult CreateSubfolder(const std::string& destination);
     SubfolderResult SimulateSubfolder(const std::string& destination);
 
-    FileResult CopyEntry(const platform::FolderEntry& entry, const std::string& source,
+    // Copies the entry of the held folder `source` by the destination's whole path.
+    FileResult CopyEntry(const platform::FolderEntry& entry, const platform::HeldFolder& source,
                          const std::string& destination);
     FileResult SimulateEntry(const platform::FolderEntry& entry, const std::string& source,
                              const std::string& destination);
@@ -215,10 +227,10 @@ private:
     // only for structures that no folder of the run lies in.
     std::unordered_map<std::string, std::shared_ptr<const Listing>> listings_;
     bool keepListings_ = false;
-    // The structure's folder and the target it is copied into, where the walk
-    // has just made the target.
+    // The structure's folder, held anew for each copy: every entry copied is
+    // opened below it, in the folder it was listed in, through no link. And
+    // the target it is copied into, where the walk has just made the target.
     platform::HeldFolder sourceRoot_;
-    std::string sourceRootPath_;
     platform::HeldFolder targetRoot_;
     // Where the held target finally is on the host, once asked.
     std::string targetRootReal_;

@@ -38,7 +38,7 @@ TEST(HeldFolderCopyTest, CopiesContentModeAndTimesIntoAFolderItMade) {
 
     platform::HeldFolder from;
     platform::HeldFolder to;
-    ASSERT_TRUE(from.Hold("d:\\s"));
+    ASSERT_TRUE(from.Hold("d:\\s\\sub"));
     ASSERT_TRUE(to.Hold("D:\\T"));
     std::optional<platform::EntryDetails> made;
     ASSERT_TRUE(platform::CreateFolderBelow(to, "sub", &made));
@@ -70,6 +70,7 @@ TEST(HeldFolderCopyTest, RefusesWhatItCannotCopyWithoutTouchingIt) {
         {"link on the way", "in/a.txt", "link", 0},
         {"source is a folder", "dir", "", platform::ERROR_ACCESS_DENIED},
         {"source missing", "gone.txt", "", platform::ERROR_FILE_NOT_FOUND},
+        {"source is a link now", "a.txt", "source link", platform::ERROR_INVALID_PARAMETER},
     };
     for (const Case& c : cases) {
         testsupport::DriveSandbox sandbox("D");
@@ -82,6 +83,12 @@ TEST(HeldFolderCopyTest, RefusesWhatItCannotCopyWithoutTouchingIt) {
             sandbox.MakeFile("D:\\T\\a.txt", "theirs");
         } else if (c.prepare == "link") {
             ASSERT_EQ(symlink(sandbox.Host("D:\\Elsewhere").c_str(), sandbox.Host("D:\\T\\in").c_str()), 0);
+        } else if (c.prepare == "source link") {
+            sandbox.MakeFile("D:\\Elsewhere\\secret.txt", "outside");
+            ASSERT_EQ(unlink(sandbox.Host("D:\\S\\a.txt").c_str()), 0);
+            ASSERT_EQ(symlink(sandbox.Host("D:\\Elsewhere\\secret.txt").c_str(),
+                              sandbox.Host("D:\\S\\a.txt").c_str()),
+                      0);
         }
 
         platform::HeldFolder from;
@@ -95,8 +102,11 @@ TEST(HeldFolderCopyTest, RefusesWhatItCannotCopyWithoutTouchingIt) {
         if (c.prepare == "file") {
             EXPECT_EQ(sandbox.Read("D:\\T\\a.txt"), "theirs") << c.name;
         }
-        // Nothing is ever written through a link.
+        // Nothing is ever written through a link, nor read through one.
         EXPECT_FALSE(sandbox.Exists("D:\\Elsewhere\\a.txt")) << c.name;
+        if (c.prepare == "source link") {
+            EXPECT_FALSE(sandbox.Exists("D:\\T\\a.txt")) << c.name;
+        }
     }
 }
 
