@@ -1,7 +1,10 @@
 // For random trees, item lists and attach options, the strings page's
 // simulation shows what its run then does, the run writes only inside its
-// destination, and Undo, after the person has changed some of what the run
-// made, gives back what they did not touch and keeps what they made.
+// destination and leaves there what attaching the structures must leave (the
+// model of AttachModel, contents included), and Undo, after the person has
+// changed some of what the run made, gives back what they did not touch and
+// keeps what they made. The structures count as settled at once, so that the
+// run copies their small files from memory after the first copy.
 
 #include "ui_TfrmStatistic02.h"
 #include "ui_Vol02StringsPage.h"
@@ -9,9 +12,14 @@
 #include "StringsPageFixture.h"
 
 #include "platform/Drives.h"
+#include "support/AgedStructures.h"
+#include "support/AttachModel.h"
 #include "support/ListedCreatedFolders.h"
 #include "support/PageCase.h"
 #include "support/StructurePageCases.h"
+
+#include <fcntl.h>
+#include <unistd.h>
 
 #include <filesystem>
 
@@ -27,6 +35,7 @@ TEST_F(StringsPagePropertyTest, RunSimulationAndUndoAgreeWhateverThePersonChange
     const std::vector<std::string> pool = {"a",       "A",         "b",        "dup", "new\\deep",  "new",
                                            "sub",     "sub\\more", "x y",      "S",   "f.txt",      "file",
                                            "file\\x", "flink\\x",  "dlink\\y", "Q",   "..\\escape", "nul"};
+    const AgedStructures aged;
     const StructurePageCases cases(*page, "Vol02", page->Counters(), *frmStatistic02);
     cases.ForEach(2300, sandbox->HostRoot('D'), [&](PageCase& c) {
         // The destination: a folder of its own, one inside the structure, or
@@ -84,6 +93,27 @@ TEST_F(StringsPagePropertyTest, RunSimulationAndUndoAgreeWhateverThePersonChange
         };
         steps.inTargets = [&](const std::string& path) {
             return IsAtOrBelow(path, target) && path != target;
+        };
+        // Each folder the run lists as made holds what attaching the
+        // structures into it must put there, worked out apart from the walk;
+        // a structure that holds the destination is left to the checks above
+        // (the walk keeps out of the run's own folders).
+        steps.checkRun = [&](const TreeSnapshot& before, const TreeSnapshot& after) {
+            const std::string structure = c.Relative(c.base / "S");
+            if (IsAtOrBelow(target, structure))
+                return;
+            AttachModel model(before, [&](const std::string& folder) {
+                return faccessat(AT_FDCWD, (c.root / folder).c_str(), R_OK | X_OK, AT_EACCESS) == 0;
+            });
+            for (const std::string& made : page->ResultLists().Created.Folders) {
+                const std::string folder = c.Relative(fs::canonical(*platform::ToHostPath(made)));
+                model.MakeFolder(folder);
+                model.Attach(structure, folder, AttachModeNamed(modeName));
+            }
+            std::string differences;
+            for (const std::string& line : ModelDifferences(model.Tree(), after, target))
+                differences += "\n    " + line;
+            EXPECT_EQ(differences, "") << "the destination differs from the model\n" << c.inputs.Trace();
         };
         steps.undo = Clicking(controls().btnVol02Undo);
         // A run makes the parents of an item with a backslash.
