@@ -122,16 +122,15 @@ bool FileExists(const std::string& path) {
            !(attributes & platform::FILE_ATTRIBUTE_DIRECTORY);
 }
 
-bool ForceDirectories(const std::string& path) {
-    if (path.empty())
-        throw ui::FrameworkError("Unable to create directory");
+namespace {
 
-    // The folder and its ancestors, deepest first, each a prefix of `path` given
-    // by its length, down to (not including) the first one that counts as
-    // present by its text alone: a drive ("C:"), a text shorter than three
-    // characters, or the current directory behind a relative name. A run of
-    // separators counts as one, so that a doubled backslash neither stops the
-    // walk early nor passes for a root.
+// The folder and its ancestors, deepest first, each a prefix of `path` given
+// by its length, down to (not including) the first one that counts as present
+// by its text alone: a drive ("C:"), a text shorter than three characters, or
+// the current directory behind a relative name. A run of separators counts as
+// one, so that a doubled backslash neither stops the walk early nor passes for
+// a root.
+std::vector<std::size_t> LevelsOf(const std::string& path) {
     std::vector<std::size_t> levels;
     std::size_t length = WithoutTrailingSeparators(path, path.size());
     while (length >= 3) {
@@ -143,22 +142,61 @@ bool ForceDirectories(const std::string& path) {
             break;
         length = WithoutTrailingSeparators(path, parent);
     }
+    return levels;
+}
 
-    // The usual case, a new folder in a folder, is settled by creating it:
-    // what the levels below would find and do. Anything else takes the long
-    // way, and so do dot components, which make presence unordered.
-    if (!levels.empty() && !HasDotComponent(path) &&
-        platform::TryCreateDirectoryInFolder(path.substr(0, levels[0]), true))
-        return true;
+// The usual case, a new folder in a folder, is settled by creating it: what
+// the levels below would find and do. Anything else takes the long way, and
+// so do dot components, which make presence unordered.
+bool SimplyCreated(const std::string& path, const std::vector<std::size_t>& levels,
+                   std::optional<platform::EntryDetails>* made) {
+    return !levels.empty() && !HasDotComponent(path) &&
+           platform::TryCreateDirectoryInFolder(path.substr(0, levels[0]), true, made);
+}
 
+std::size_t PresentLevel(const std::string& path, const std::vector<std::size_t>& levels) {
     const auto exists = [&](std::size_t level) { return DirectoryExists(path.substr(0, levels[level])); };
+    return FirstPresentLevel(path, levels.size(), exists);
+}
 
-    const std::size_t present = FirstPresentLevel(path, levels.size(), exists);
+} // namespace
+
+bool ForceDirectories(const std::string& path) {
+    if (path.empty())
+        throw ui::FrameworkError("Unable to create directory");
+    const std::vector<std::size_t> levels = LevelsOf(path);
+    if (SimplyCreated(path, levels, nullptr))
+        return true;
+    const std::size_t present = PresentLevel(path, levels);
     for (std::size_t level = present; level-- > 0;) {
         if (!platform::CreateDirectoryA(path.substr(0, levels[level])))
             return false;
     }
     return true;
+}
+
+FolderMaking ForceNewDirectory(const std::string& path, std::optional<platform::EntryDetails>& made) {
+    made.reset();
+    if (path.empty())
+        throw ui::FrameworkError("Unable to create directory");
+    const std::vector<std::size_t> levels = LevelsOf(path);
+    if (levels.empty())
+        return DirectoryExists(path) ? FolderMaking::Found : FolderMaking::Failed;
+    if (SimplyCreated(path, levels, &made))
+        return FolderMaking::Made;
+    const std::size_t present = PresentLevel(path, levels);
+    if (present == 0)
+        return FolderMaking::Found;
+    // A parent another program made meanwhile serves as well as one made here.
+    for (std::size_t level = present; level-- > 1;) {
+        const std::string parent = path.substr(0, levels[level]);
+        if (!platform::CreateDirectoryA(parent) && !DirectoryExists(parent))
+            return FolderMaking::Failed;
+    }
+    const std::string folder = path.substr(0, levels[0]);
+    if (platform::CreateDirectoryA(folder, &made))
+        return FolderMaking::Made;
+    return DirectoryExists(folder) ? FolderMaking::Found : FolderMaking::Failed;
 }
 
 bool DeleteFile(const std::string& path) {

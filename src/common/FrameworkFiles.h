@@ -5,6 +5,7 @@
 #include "platform/FileSystem.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 // Attribute bits of a search record and the mask FindFirst filters with.
@@ -41,6 +42,17 @@ bool FileExists(const std::string& path);
 // creating anything; false as soon as one creation fails.
 // An empty path throws ui::FrameworkError("Unable to create directory").
 bool ForceDirectories(const std::string& path);
+
+// What ForceNewDirectory did with the folder itself.
+enum class FolderMaking { Made, Found, Failed };
+
+// ForceDirectories for a folder a run counts and may undo: Made only when
+// this call's own creation made the folder itself (missing parents are made
+// along); Found when a folder was there when that creation ran, another
+// program's made a moment before included; Failed otherwise. `made` gets the
+// folder as the creating call read it back, and stays empty when it could not
+// be told to be the one made.
+FolderMaking ForceNewDirectory(const std::string& path, std::optional<platform::EntryDetails>& made);
 
 // DeleteFileA: true when the file was deleted.
 bool DeleteFile(const std::string& path);

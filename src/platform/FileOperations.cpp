@@ -15,6 +15,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <ctime>
 
 namespace platform {
 
@@ -41,16 +42,39 @@ namespace {
 // its identity.
 constexpr unsigned MadeFolderMask = STATX_BASIC_STATS | detail::IdentityStatxMask;
 
+// When a folder is about to be made, on the clock file systems stamp their
+// times with: the folder the call makes is born no earlier.
+struct timespec CreationStarts() {
+    struct timespec now {};
+    clock_gettime(CLOCK_REALTIME_COARSE, &now);
+    return now;
+}
+
+// Whether the folder read back is, as far as the kernel tells, the one the
+// call has just made: a folder, born no earlier than the call where the file
+// system records a birth time. Another program's folder moved into the name
+// at once after the creation is older.
+bool MadeSince(const struct statx& created, const struct timespec& start) {
+    if (!S_ISDIR(created.stx_mode))
+        return false;
+    if (!(created.stx_mask & STATX_BTIME))
+        return true;
+    return created.stx_btime.tv_sec > start.tv_sec ||
+           (created.stx_btime.tv_sec == start.tv_sec && created.stx_btime.tv_nsec >= start.tv_nsec);
+}
+
 // After a folder was made: keeps its (empty) names and hands back its details,
-// from one statx of `where` (relative to `at`). A folder that cannot be read
-// back at once was still made, so this never fails the creation.
-bool NoteMadeFolder(int at, const std::string& where, const Resolved& resolved, bool keepNames,
-                    std::optional<EntryDetails>* made) {
+// from one statx of its name in the folder open as `parent`, taken at once
+// and never by a later look by its whole path. A folder that cannot be read
+// back at once, or not as the one made, was still made, so this never fails
+// the creation; it only keeps nothing and hands back nothing.
+bool NoteMadeFolder(int parent, const std::string& name, const Resolved& resolved, bool keepNames,
+                    std::optional<EntryDetails>* made, const struct timespec& start) {
     if (!keepNames && !made)
         return true;
     struct statx created;
-    if (statx(at, where.c_str(), AT_SYMLINK_NOFOLLOW, MadeFolderMask, &created) != 0 ||
-        !S_ISDIR(created.stx_mode))
+    if (statx(parent, name.c_str(), AT_SYMLINK_NOFOLLOW, MadeFolderMask, &created) != 0 ||
+        !MadeSince(created, start))
         return true;
     if (keepNames)
         detail::State().folderNames.Created(resolved.host, detail::FolderStatus::Of(created));
@@ -68,16 +92,28 @@ void FollowMade(const Resolved& resolved) {
 }
 
 // Creates the folder `resolved` stands for, known to be missing with its
-// parent there, by its whole path.
+// parent there, in its parent opened for the purpose (by its whole path when
+// even that cannot be opened).
 bool MakeFolderByPath(const Resolved& resolved, bool keepNames, std::optional<EntryDetails>* made) {
-    if (mkdir(resolved.host.c_str(), 0777) != 0)
-        return FailWithErrno(errno, ERROR_PATH_NOT_FOUND);
+    const int parent = open(resolved.parent.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const std::string& where = parent < 0 ? resolved.host : resolved.name;
+    const int at = parent < 0 ? AT_FDCWD : parent;
+    const struct timespec start = CreationStarts();
+    if (mkdirat(at, where.c_str(), 0777) != 0) {
+        const int error = errno;
+        if (parent >= 0)
+            close(parent);
+        return FailWithErrno(error, ERROR_PATH_NOT_FOUND);
+    }
     detail::FolderNameCache& cache = detail::State().folderNames;
     if (resolved.parentWatched)
         FollowMade(resolved);
     else
         cache.Added(resolved.parent, resolved.name, resolved.parentCurrent);
-    return NoteMadeFolder(AT_FDCWD, resolved.host, resolved, keepNames, made);
+    NoteMadeFolder(at, where, resolved, keepNames, made, start);
+    if (parent >= 0)
+        close(parent);
+    return true;
 }
 
 // The same, relative to the open folder holding it where the path was
@@ -90,6 +126,7 @@ bool MakeFolder(const Resolved& resolved, bool keepNames, std::optional<EntryDet
     const int parent = detail::ParentDescriptor(resolved);
     if (parent < 0)
         return MakeFolderByPath(resolved, keepNames, made);
+    const struct timespec start = CreationStarts();
     if (mkdirat(parent, resolved.name.c_str(), 0777) != 0)
         return FailWithErrno(errno, ERROR_PATH_NOT_FOUND);
     detail::FolderNameCache& cache = detail::State().folderNames;
@@ -102,12 +139,14 @@ bool MakeFolder(const Resolved& resolved, bool keepNames, std::optional<EntryDet
                     seen ? detail::FolderStatus::Of(parentNow) : detail::FolderStatus{},
                     resolved.key.Taken() ? &resolved.key : nullptr);
     }
-    return NoteMadeFolder(parent, resolved.name, resolved, keepNames, made);
+    return NoteMadeFolder(parent, resolved.name, resolved, keepNames, made, start);
 }
 
 } // namespace
 
-bool CreateDirectoryA(const std::string& path) {
+bool CreateDirectoryA(const std::string& path, std::optional<EntryDetails>* made) {
+    if (made)
+        made->reset();
     Resolved resolved;
     if (!detail::ResolveText(path, resolved, detail::Expect::New))
         return false;
@@ -115,7 +154,7 @@ bool CreateDirectoryA(const std::string& path) {
         return Fail(ERROR_ALREADY_EXISTS);
     if (!resolved.parentExists)
         return Fail(ERROR_PATH_NOT_FOUND);
-    return MakeFolder(resolved, true, nullptr);
+    return MakeFolder(resolved, true, made);
 }
 
 bool TryCreateDirectoryInFolder(const std::string& path, bool keepNames, std::optional<EntryDetails>* made) {

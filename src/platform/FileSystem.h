@@ -61,7 +61,11 @@ constexpr uint32_t ERROR_DIRECTORY = 267;
 uint32_t GetLastError();
 
 uint32_t GetFileAttributesA(const std::string& path);
-bool CreateDirectoryA(const std::string& path);
+// `made` (when given) gets the new folder as the creating call read it back
+// at once, relative to its parent; it stays empty when the folder could not
+// be read, or not as the one the call made (another program's moved into the
+// name meanwhile): such a folder was made, but cannot be told to be the run's.
+bool CreateDirectoryA(const std::string& path, std::optional<EntryDetails>* made = nullptr);
 bool RemoveDirectoryA(const std::string& path);
 bool DeleteFileA(const std::string& path);
 bool MoveFileA(const std::string& existing, const std::string& target);
@@ -94,7 +98,7 @@ bool MayCreateEntriesIn(const std::string& folder);
 // then settles the long way. `keepNames`: entries will be created in the new
 // folder, so its (empty) names are kept from the start. `made` (when given)
 // gets the new folder as GetEntryDetails would give it, read as it is
-// created; it stays empty when that could not be read.
+// created; it stays empty when that could not be read, as CreateDirectoryA's.
 bool TryCreateDirectoryInFolder(const std::string& path, bool keepNames,
                                 std::optional<EntryDetails>* made = nullptr);
 

@@ -239,9 +239,12 @@ AttachWalk::SubfolderResult AttachWalk::CreateSubfolder(const std::string& desti
     // While most subfolders are new, each is first simply created: when that
     // works it is what the checks below would have found and done, for less.
     const CounterRow& created = block_.Counters.Created;
+    std::optional<platform::EntryDetails> made;
     if (created.SubFolders >= block_.Counters.Exists.SubFolders &&
-        platform::TryCreateDirectoryInFolder(destination, true))
+        platform::TryCreateDirectoryInFolder(destination, true, RecordedFolderEntries ? &made : nullptr)) {
+        NoteMade(destination, made);
         return SubfolderResult::Created;
+    }
     const uint32_t attributes = platform::GetFileAttributesA(destination);
     if (IsRealFolder(attributes))
         return SubfolderResult::Exists;
@@ -249,10 +252,24 @@ AttachWalk::SubfolderResult AttachWalk::CreateSubfolder(const std::string& desti
     // walk would write through it would land wherever it points.
     if (attributes != platform::INVALID_FILE_ATTRIBUTES)
         return SubfolderResult::Failed;
-    if (ForceDirectories(ExcludeTrailingPathDelimiter(destination)) &&
-        IsRealFolder(platform::GetFileAttributesA(destination)))
+    // Only what the walk's own call made is the walk's: a folder another
+    // program made since the look above is one that was there.
+    switch (ForceNewDirectory(ExcludeTrailingPathDelimiter(destination), made)) {
+    case FolderMaking::Made:
+        NoteMade(destination, made);
         return SubfolderResult::Created;
+    case FolderMaking::Found:
+        return IsRealFolder(platform::GetFileAttributesA(destination)) ? SubfolderResult::Exists
+                                                                       : SubfolderResult::Failed;
+    case FolderMaking::Failed:
+        break;
+    }
     return SubfolderResult::Failed;
+}
+
+void AttachWalk::NoteMade(const std::string& destination, const std::optional<platform::EntryDetails>& made) {
+    if (RecordedFolderEntries && made)
+        lastMade_ = CreatedEntry::Of(*made, platform::ResolvedHostFolderOf(destination));
 }
 
 AttachWalk::SubfolderResult AttachWalk::CreateSubfolderBelow(const std::string& relative,
@@ -391,8 +408,11 @@ void AttachWalk::CountFile(FileResult result, const std::string& folder, const s
         row->Files += 1;
         block_.AddToList(StatisticList::FilesCreated, destination);
         block_.RefreshBoth();
-        if (RecordedFiles && !simulated && !intoMade)
+        if (RecordedFiles && !simulated && !intoMade) {
             RecordedFiles->push_back(destination);
+            if (RecordedFileEntries && FileRecorder)
+                RecordedFileEntries->push_back(FileRecorder->Record(destination));
+        }
         if (HasSize(folder, name, size, texts.copiedCaption, texts.copiedText)) {
             row->FilesSize += static_cast<double>(size.bytes);
             block_.RefreshBoth();
@@ -463,12 +483,16 @@ void AttachWalk::CopyFolderStructure(const std::string& structure, AttachMode mo
     // subfolder is: when that works it is what the checks below would have
     // found and done, for less.
     const CounterRow& created = block_.Counters.Created;
+    std::optional<platform::EntryDetails> made;
     bool targetMade = created.SubFolders >= block_.Counters.Exists.SubFolders &&
-                      platform::TryCreateDirectoryInFolder(AttachTargetRoot, true);
+                      platform::TryCreateDirectoryInFolder(AttachTargetRoot, true, &made);
     if (!targetMade) {
-        if (!DirectoryExists(AttachTargetRoot))
-            targetMade = ForceDirectories(AttachTargetRoot);
-        else
+        // A target another program made after the look is one that was there.
+        const FolderMaking making = DirectoryExists(AttachTargetRoot)
+                                        ? FolderMaking::Found
+                                        : ForceNewDirectory(AttachTargetRoot, made);
+        targetMade = making == FolderMaking::Made;
+        if (making == FolderMaking::Found)
             CountTopFolderThere(mode);
     }
     if (targetMade) {
@@ -477,8 +501,12 @@ void AttachWalk::CopyFolderStructure(const std::string& structure, AttachMode mo
         block_.RefreshBoth();
         // Held from here on: what Undo keeps of it, what the walk keeps out of
         // and what it copies into are read of the one open folder.
-        if (RecordedFolderEntries && targetRoot_.Hold(AttachTargetRoot))
+        // Only while it is still the folder the creating call made.
+        if (RecordedFolderEntries && made && targetRoot_.Hold(AttachTargetRoot)) {
             lastMade_ = HeldTargetEntry();
+            if (lastMade_ && lastMade_->identity != made->identity)
+                lastMade_.reset();
+        }
         RecordFolder(AttachTargetRoot);
     }
     if (KeepOutOfTarget) {

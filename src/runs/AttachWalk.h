@@ -90,6 +90,11 @@ public:
     // since the owner last emptied it: what Undo keeps of the folder, noted as
     // the walk made it, or nothing where the owner is to note it by its path.
     std::deque<std::optional<CreatedEntry>>* RecordedFolderEntries = nullptr;
+    // When set with RecordedFiles and FileRecorder, one entry beside each
+    // file recorded since the owner last emptied it: the file as it was read
+    // at once after the walk copied it, before anything else is copied.
+    std::deque<std::optional<CreatedEntry>>* RecordedFileEntries = nullptr;
+    CreatedEntryRecorder* FileRecorder = nullptr;
     // When set, what could not be copied (subfolders and files counted under
     // Other) is named here, in the run and the simulation alike, instead of
     // in the statistics window's list of main folders under Other.
@@ -187,6 +192,10 @@ private:
     // What the walk makes of a subfolder of the structure: created (with any
     // missing parents), already there as a real folder, or not to be created.
     SubfolderResult CreateSubfolder(const std::string& destination);
+    // Keeps what Undo needs of a folder the walk made by its whole path, as
+    // the creating call read it back (nothing: it cannot be told to be the
+    // walk's, and Undo will leave it).
+    void NoteMade(const std::string& destination, const std::optional<platform::EntryDetails>& made);
     SubfolderResult SimulateSubfolder(const std::string& destination);
 
     // Copies the entry of the held folder `source` by the destination's whole path.

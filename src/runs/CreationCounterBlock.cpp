@@ -134,7 +134,7 @@ void CreationCounterBlock::RefreshBoth() {
 void CreationCounterBlock::RecordCreated(const std::string& name,
                                          const std::optional<platform::EntryDetails>& made) {
     Results.Created.Folders.push_back(name);
-    CreatedEntries.push_back(recorder_.Record(Trim(name), made));
+    CreatedEntries.push_back(made ? recorder_.Record(Trim(name), made) : std::nullopt);
     AddToList(StatisticList::FoldersCreated, name);
     Counters.Created.Folders += 1;
     RefreshBoth();

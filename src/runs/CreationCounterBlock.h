@@ -4,11 +4,11 @@
 // statistics window's five name lists. Each creation page owns one and binds
 // it to its own labels, window and lists; the operations are the same for all.
 
+#include "platform/FileSystem.h"
 #include "runs/CounterLabels.h"
 #include "runs/CreatedEntry.h"
 #include "runs/CreationCounters.h"
 #include "runs/RepaintThrottle.h"
-#include "platform/FileSystem.h"
 
 #include <QPointer>
 
@@ -78,7 +78,9 @@ public:
     void RefreshBoth();
 
     // A main folder the run created: the undo list, the statistics list, the count.
-    // `made`: what the folder was as it was created, when known; else it is read now.
+    // `made`: the folder as the call that made it read it back. None: it
+    // could not be told to be the one made, and Undo will leave it; it is
+    // never read later by its path, where another program's may stand.
     void RecordCreated(const std::string& name,
                        const std::optional<platform::EntryDetails>& made = std::nullopt);
     // A main folder a simulation would create: counted and listed in the

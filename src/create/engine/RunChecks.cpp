@@ -111,11 +111,19 @@ MainFolderResult CreateMainFolder(const std::string& name, bool attaching, bool 
     }
     if (attaching)
         created = TopmostMissingFolder(name);
-    if (!ForceDirectories(name) || !DirectoryExists(name)) {
+    // Only the folder the run's own call made is the run's: one another
+    // program made between the look above and that call is an existing one.
+    switch (ForceNewDirectory(name, made)) {
+    case FolderMaking::Made:
+        return MainFolderResult::Created;
+    case FolderMaking::Found:
         created.clear();
-        return MainFolderResult::Failed;
+        return MainFolderResult::Exists;
+    case FolderMaking::Failed:
+        break;
     }
-    return MainFolderResult::Created;
+    created.clear();
+    return MainFolderResult::Failed;
 }
 
 MainFolderResult SimulateMainFolder(SimulatedDisk& simulated, const std::string& name) {

@@ -41,9 +41,11 @@ void ForEachRunItem(RepaintThrottle& repaints, const std::vector<QWidget*>& wind
 enum class MainFolderResult { Created, Exists, Failed };
 
 // Creates one main folder of a run, with any missing parents. A folder counts
-// as created only when it was missing before and is there after:
-// ForceDirectories reports a drive's root (or a drive that is not present) as
-// done without creating anything, and Undo would empty it. When `attaching`,
+// as created only when the run's own creation call made it: one that was
+// there when that call ran (another program's, made after the run's look) is
+// an existing folder, and so is a drive's root. `made` gets the folder as
+// that call read it back, and stays empty when it could not be told to be the
+// one made (Undo then leaves it). When `attaching`,
 // `created` gets the highest folder that was missing, which is what the
 // attach walk must leave alone. `mostlyNew`: most folders of the run so far
 // were new, so the folder is first simply created; `made` then gets the new

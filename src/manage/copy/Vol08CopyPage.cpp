@@ -57,6 +57,8 @@ Vol08CopyPage::Vol08CopyPage(MainWindowServices& mainWindow, QWidget* parent)
     walk_.RecordedFolders = &copyUndoFolders_;
     walk_.RecordedFolderEntries = &madeFolderEntries_;
     walk_.RecordedFiles = &copyUndoFiles_;
+    walk_.RecordedFileEntries = &madeFileEntries_;
+    walk_.FileRecorder = &undoRecorder_;
     // What could not be copied is told apart from the Include folders that
     // do not exist, and no walk enters the folder it copies into.
     walk_.RecordedFailures = &notCopied_;

@@ -188,6 +188,8 @@ private:
     // What the walk noted of the folders it made since RecordIdentities last ran.
     std::deque<std::optional<CreatedEntry>> madeFolderEntries_;
     std::deque<std::optional<CreatedEntry>> copyUndoFileEntries_;
+    // What the walk noted of the files it copied since RecordIdentities last ran.
+    std::deque<std::optional<CreatedEntry>> madeFileEntries_;
     CreatedEntryRecorder undoRecorder_;
     std::unordered_set<std::string> createdFolders_;
     std::deque<std::string> notCopied_;

@@ -30,30 +30,35 @@ bool Exists(const std::string& path) {
 } // namespace
 
 void Vol08CopyPage::RecordIdentities() {
-    // The walk noted most folders as it made them; the others are noted now.
+    // The walk noted each folder and file as it made it. One it could not
+    // note at once is never read later by its path, where the person's may
+    // stand by then: Undo leaves it and names it.
     const size_t first = copyUndoFolderEntries_.size();
     while (copyUndoFolderEntries_.size() < copyUndoFolders_.size()) {
         const size_t index = copyUndoFolderEntries_.size();
-        const std::string& folder = copyUndoFolders_[index];
-        createdFolders_.insert(folder);
-        std::optional<CreatedEntry>* made =
-            index - first < madeFolderEntries_.size() ? &madeFolderEntries_[index - first] : nullptr;
-        copyUndoFolderEntries_.push_back(made && *made ? std::move(*made) : undoRecorder_.Record(folder));
+        createdFolders_.insert(copyUndoFolders_[index]);
+        copyUndoFolderEntries_.push_back(index - first < madeFolderEntries_.size()
+                                             ? std::move(madeFolderEntries_[index - first])
+                                             : std::nullopt);
     }
     madeFolderEntries_.clear();
     // A file copied into a folder the run created goes when Undo removes that
     // folder; only files copied into folders that were there before are kept
     // to be deleted one by one.
-    size_t kept = copyUndoFileEntries_.size();
-    for (size_t i = kept; i < copyUndoFiles_.size(); ++i) {
+    const size_t firstFile = copyUndoFileEntries_.size();
+    size_t kept = firstFile;
+    for (size_t i = firstFile; i < copyUndoFiles_.size(); ++i) {
         if (createdFolders_.count(ExtractFileDir(copyUndoFiles_[i])) > 0)
             continue;
         if (kept != i)
             copyUndoFiles_[kept] = std::move(copyUndoFiles_[i]);
-        copyUndoFileEntries_.push_back(undoRecorder_.Record(copyUndoFiles_[kept]));
+        copyUndoFileEntries_.push_back(i - firstFile < madeFileEntries_.size()
+                                           ? std::move(madeFileEntries_[i - firstFile])
+                                           : std::nullopt);
         ++kept;
     }
     copyUndoFiles_.resize(kept);
+    madeFileEntries_.clear();
 }
 
 void Vol08CopyPage::ClearUndoLists() {
@@ -61,6 +66,7 @@ void Vol08CopyPage::ClearUndoLists() {
     copyUndoFiles_.clear();
     copyUndoFolderEntries_.clear();
     madeFolderEntries_.clear();
+    madeFileEntries_.clear();
     copyUndoFileEntries_.clear();
     undoRecorder_ = {};
     createdFolders_.clear();
