@@ -3,6 +3,8 @@
 #include "platform/CaseFolding.h"
 #include "platform/Drives.h"
 #include "platform/MountOf.h"
+#include "platform/PathResolver.h"
+#include "platform/PlatformState.h"
 #include "platform/StatxDetails.h"
 #include "platform/StatxIdentity.h"
 
@@ -71,13 +73,26 @@ std::optional<EntryIdentity> FollowedIdentity(const std::string& host) {
 } // namespace
 
 EntryDetails GetEntryDetails(const std::string& path) {
-    std::optional<std::string> host = ToHostPath(path);
-    struct statx st;
-    if (!host || !StatEntry(AT_FDCWD, host->c_str(), st))
+    detail::WindowsPath parsed;
+    if (!detail::ParsePath(path, parsed))
         return {};
-    const bool linkToFolder = S_ISLNK(st.stx_mode) && TargetIsFolder(AT_FDCWD, host->c_str());
-    const std::size_t slash = host->find_last_of('/');
-    return detail::DetailsOf(slash == std::string::npos ? *host : host->substr(slash + 1), st, linkToFolder);
+    // An entry there under its exact name is read in one call; only a miss
+    // costs the look-up ignoring case, and what it does not find is not read.
+    std::string host;
+    struct statx st;
+    if (parsed.IsRoot() || !detail::ExactHostPath(parsed, host) || !StatEntry(AT_FDCWD, host.c_str(), st)) {
+        detail::Resolved resolved;
+        if (!detail::Resolve(parsed, resolved,
+                             parsed.IsRoot() ? detail::Expect::Existing : detail::Expect::New) ||
+            !resolved.exists)
+            return {};
+        host = std::move(resolved.host);
+        if (!StatEntry(AT_FDCWD, host.c_str(), st))
+            return {};
+    }
+    const bool linkToFolder = S_ISLNK(st.stx_mode) && TargetIsFolder(AT_FDCWD, host.c_str());
+    const std::size_t slash = host.find_last_of('/');
+    return detail::DetailsOf(slash == std::string::npos ? host : host.substr(slash + 1), st, linkToFolder);
 }
 
 bool ListEntryDetails(const std::string& folder, std::vector<EntryDetails>& entries,
