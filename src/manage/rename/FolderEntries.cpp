@@ -2,6 +2,7 @@
 
 #include "common/FrameworkPaths.h"
 #include "common/PathNormalising.h"
+#include "platform/EntryDetails.h"
 #include "platform/FileSystem.h"
 
 namespace {
@@ -29,7 +30,7 @@ bool ReachedThroughLink(const std::string& path) {
         // Up to the drive's root, which is where the drive leads.
         if (parent.size() <= 2 || parent == folder)
             return false;
-        if (HasAttribute(platform::GetFileAttributesA(parent), platform::FILE_ATTRIBUTE_REPARSE_POINT))
+        if (platform::GetEntryDetails(parent).kind == platform::EntryKind::Link)
             return true;
         folder = parent;
     }
@@ -42,12 +43,30 @@ std::optional<platform::EntryIdentity> IdentityOf(const std::string& path) {
     return identity;
 }
 
+EntryFacts FactsOf(const std::string& path) {
+    const platform::EntryDetails details =
+        platform::GetEntryDetails(ExcludeTrailingPathDelimiter(SlashesToBackslashes(path)));
+    EntryFacts facts;
+    switch (details.kind) {
+    case platform::EntryKind::Missing:
+        return facts;
+    case platform::EntryKind::Folder:
+        facts.kind = EntryKind::Folder;
+        break;
+    case platform::EntryKind::Link:
+        facts.kind = details.linkToFolder ? EntryKind::FolderLink : EntryKind::Other;
+        break;
+    case platform::EntryKind::File:
+        facts.kind = EntryKind::Other;
+        break;
+    }
+    facts.identity = details.identity;
+    facts.name = details.name;
+    return facts;
+}
+
 std::string NameOnDisk(const std::string& path) {
-    platform::FindData found;
-    const platform::FindHandle handle =
-        platform::FindFirstFileA(ExcludeTrailingPathDelimiter(SlashesToBackslashes(path)), found);
-    if (!handle)
-        return {};
-    platform::FindClose(handle);
-    return found.cFileName;
+    // The entry the path resolves to, as the rename will find it; a listing
+    // of its folder would cost the whole folder for one name.
+    return platform::GetEntryDetails(ExcludeTrailingPathDelimiter(SlashesToBackslashes(path))).name;
 }

@@ -27,6 +27,15 @@ bool ReachedThroughLink(const std::string& path);
 // equal.
 std::optional<platform::EntryIdentity> IdentityOf(const std::string& path);
 
+// What the disk says of the entry a path names itself (a link is not
+// followed), read at once.
+struct EntryFacts {
+    EntryKind kind = EntryKind::Missing;
+    std::optional<platform::EntryIdentity> identity;
+    std::string name; // its own name, as the disk spells it
+};
+EntryFacts FactsOf(const std::string& path);
+
 // The last element of the path as the entry is named on disk (its letter case
 // may differ from the path's); "" when there is no entry.
 std::string NameOnDisk(const std::string& path);

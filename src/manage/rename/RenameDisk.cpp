@@ -151,28 +151,21 @@ EntryKind SimulatedRenameDisk::KindOnDisk(const std::string& onDisk, int linksFo
                                                                                   : EntryKind::Other;
 }
 
-EntryKind SimulatedRenameDisk::Kind(const std::string& path) {
+EntryFacts SimulatedRenameDisk::Facts(const std::string& path) {
     const Place place = Find(path, false);
-    return place.missing ? EntryKind::Missing : KindOnDisk(place.onDisk, 0);
+    if (place.missing)
+        return {};
+    EntryFacts facts = FactsOf(place.onDisk);
+    if (facts.kind == EntryKind::FolderLink || facts.kind == EntryKind::Other)
+        facts.kind = KindOnDisk(place.onDisk, 0);
+    if (place.node && place.node->renamed)
+        facts.name = place.node->name;
+    return facts;
 }
 
 bool SimulatedRenameDisk::ThroughLink(const std::string& path) {
     const Place place = Find(path, false);
     return !place.missing && ReachedThroughLink(place.onDisk);
-}
-
-std::string SimulatedRenameDisk::OwnName(const std::string& path) {
-    const Place place = Find(path, false);
-    if (place.missing)
-        return {};
-    return place.node && place.node->renamed ? place.node->name : NameOnDisk(place.onDisk);
-}
-
-std::optional<platform::EntryIdentity> SimulatedRenameDisk::Identity(const std::string& path) {
-    const Place place = Find(path, false);
-    if (place.missing)
-        return std::nullopt;
-    return IdentityOf(place.onDisk);
 }
 
 bool SimulatedRenameDisk::Move(const std::string& from, const std::string& to) {

@@ -12,22 +12,16 @@
 class RenameDisk {
 public:
     virtual ~RenameDisk() = default;
-    virtual EntryKind Kind(const std::string& path) = 0;
+    virtual EntryFacts Facts(const std::string& path) = 0;
     virtual bool ThroughLink(const std::string& path) = 0;
-    virtual std::string OwnName(const std::string& path) = 0;
-    virtual std::optional<platform::EntryIdentity> Identity(const std::string& path) = 0;
     // Renames the entry; never replaces one.
     virtual bool Move(const std::string& from, const std::string& to) = 0;
 };
 
 class HostRenameDisk : public RenameDisk {
 public:
-    EntryKind Kind(const std::string& path) override { return KindOfEntry(path); }
+    EntryFacts Facts(const std::string& path) override { return FactsOf(path); }
     bool ThroughLink(const std::string& path) override { return ReachedThroughLink(path); }
-    std::string OwnName(const std::string& path) override { return NameOnDisk(path); }
-    std::optional<platform::EntryIdentity> Identity(const std::string& path) override {
-        return IdentityOf(path);
-    }
     bool Move(const std::string& from, const std::string& to) override;
 };
 
@@ -39,10 +33,8 @@ class SimulatedRenameDisk : public RenameDisk {
 public:
     SimulatedRenameDisk();
     ~SimulatedRenameDisk() override;
-    EntryKind Kind(const std::string& path) override;
+    EntryFacts Facts(const std::string& path) override;
     bool ThroughLink(const std::string& path) override;
-    std::string OwnName(const std::string& path) override;
-    std::optional<platform::EntryIdentity> Identity(const std::string& path) override;
     bool Move(const std::string& from, const std::string& to) override;
 
 private:

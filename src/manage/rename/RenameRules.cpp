@@ -2,15 +2,17 @@
 
 #include "common/FrameworkPaths.h"
 #include "common/FrameworkText.h"
+#include "platform/CaseFolding.h"
 
 RenameOutcome RenameOne(RenameDisk& disk, const std::string& source, const std::string& target,
-                        std::optional<platform::EntryIdentity>& identity) {
-    identity.reset();
+                        EntryFacts& renamed) {
+    renamed = {};
     if (Trim(ExtractFileDrive(source)).empty() || ExcludeTrailingPathDelimiter(Trim(source)).size() <= 2)
         return RenameOutcome::Other;
     if (disk.ThroughLink(source))
         return RenameOutcome::Other;
-    switch (disk.Kind(source)) {
+    EntryFacts entry = disk.Facts(source);
+    switch (entry.kind) {
     case EntryKind::Missing:
         return RenameOutcome::SourceMissing;
     case EntryKind::Other:
@@ -22,16 +24,15 @@ RenameOutcome RenameOne(RenameDisk& disk, const std::string& source, const std::
     const std::string newName = ExtractFileName(target);
     if (Trim(newName).empty())
         return RenameOutcome::Other;
-    const std::optional<platform::EntryIdentity> renamed = disk.Identity(source);
-    if (disk.Kind(target) != EntryKind::Missing) {
-        const std::string ownName = disk.OwnName(source);
-        const bool caseOnly = renamed && disk.Identity(target) == renamed && AnsiSameText(ownName, newName) &&
-                              ownName != newName;
+    const EntryFacts there = disk.Facts(target);
+    if (there.kind != EntryKind::Missing) {
+        const bool caseOnly = entry.identity && there.identity == entry.identity &&
+                              platform::SameIgnoringCase(entry.name, newName) && entry.name != newName;
         if (!caseOnly)
             return RenameOutcome::DestinationExists;
     }
     if (!disk.Move(source, target))
         return RenameOutcome::Other;
-    identity = renamed;
+    renamed = std::move(entry);
     return RenameOutcome::Renamed;
 }

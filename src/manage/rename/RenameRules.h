@@ -13,6 +13,7 @@
 enum class RenameOutcome { Renamed, SourceMissing, DestinationExists, Other };
 
 // Renames `source` to `target` (a path in the same folder). When renamed,
-// `identity` gets which entry was renamed.
+// `renamed` gets what the disk said of the entry just before: which entry it
+// was and the name it had.
 RenameOutcome RenameOne(RenameDisk& disk, const std::string& source, const std::string& target,
-                        std::optional<platform::EntryIdentity>& identity);
+                        EntryFacts& renamed);

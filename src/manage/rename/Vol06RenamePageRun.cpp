@@ -50,8 +50,7 @@ struct PlannedRename {
 };
 
 // `folder` with its last name spelled as the disk spells it.
-std::string NameAsOnDisk(RenameDisk& disk, const std::string& folder) {
-    const std::string name = disk.OwnName(folder);
+std::string NameAsOnDisk(const std::string& folder, const std::string& name) {
     return name.empty() ? folder : IncludeTrailingPathDelimiter(ExtractFileDir(folder)) + name;
 }
 
@@ -169,21 +168,20 @@ void Vol06RenamePage::RenameLines(RenameDisk& disk, bool realRun) {
             ui::desktop().ProcessMessages();
             if (realRun)
                 RenameWorkList.push_back(planned.line);
-            std::optional<platform::EntryIdentity> identity;
-            // Undo gives the folder back the name it had on the disk, not the
-            // letter case the line was typed in.
-            const std::string before =
-                realRun && planned.hasDrive ? NameAsOnDisk(disk, planned.source) : planned.source;
+            EntryFacts renamed;
             const RenameOutcome outcome = planned.hasDrive
-                                              ? RenameOne(disk, planned.source, planned.target, identity)
+                                              ? RenameOne(disk, planned.source, planned.target, renamed)
                                               : RenameOutcome::Other;
             switch (outcome) {
             case RenameOutcome::Renamed:
                 Vol06FoldersRenamed += 1;
                 list(&Ui::TfrmStatistic06::lstStat06FoldersRenamed, planned.target);
                 done.push_back({planned.source, planned.target});
+                // Undo gives the folder back the name it had on the disk, not
+                // the letter case the line was typed in.
                 if (realRun)
-                    RenameUndoList.push_back({before, planned.target, identity});
+                    RenameUndoList.push_back(
+                        {NameAsOnDisk(planned.source, renamed.name), planned.target, renamed.identity});
                 break;
             case RenameOutcome::SourceMissing:
                 Vol06FoldersSourceNotExists += 1;
