@@ -197,7 +197,8 @@ void TfrmMain::LoadOrCreateSettings() {
     if (!probe.IsOpen()) {
         ApplyFirstRunDefaults();
         SettingsWriter writer("");
-        writer.Save();
+        if (!writer.Save())
+            ui::desktop().MessageBox(SettingsWriter::FailureBox());
         return;
     }
     SettingsReader reader("");

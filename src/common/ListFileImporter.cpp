@@ -2,7 +2,6 @@
 
 #include "common/FrameworkText.h"
 #include "common/ListFileText.h"
-#include "ui/Desktop.h"
 
 #include <algorithm>
 #include <array>
@@ -43,16 +42,18 @@ std::string ListFileImporter::CleanItem(std::string item) const {
     return cleaned;
 }
 
-void ListFileImporter::Run() {
+ui::MessageBoxRequest ListFileImporter::OpenFailureBox() {
+    return {nullptr, "Import File content.            Warnings no: 0313.",
+            "There was a problem opening the file !\nAction : The file is maybe corrupted.",
+            ui::Icon::Warning, ui::Buttons::Ok};
+}
+
+bool ListFileImporter::Run() {
     const std::optional<std::string> text = ReadListFileText(fileName_);
-    if (!text) {
-        ui::ShowBox(nullptr, "Import File content.            Warnings no: 0313.",
-                    "There was a problem opening the file !\nAction : The file is maybe corrupted.",
-                    ui::Icon::Warning, ui::Buttons::Ok);
-        return;
-    }
+    if (!text)
+        return false;
     if (importType_ != ImportPlainText && importType_ != ImportAllColumns && importType_ != ImportOneColumn)
-        return;
+        return true;
 
     result_.clear();
     std::istringstream in(*text);
@@ -75,6 +76,7 @@ void ListFileImporter::Run() {
             result_.push_back(CleanItem(std::move(fields[column_ - 1])));
         }
     }
+    return true;
 }
 
 std::deque<std::string> ListFileImporter::SplitFields(const std::string& line,

@@ -3,6 +3,8 @@
 // (plain text), or the fields of separated lines, all of them or one column.
 // One importer serves one import.
 
+#include "ui/Desktop.h"
+
 #include <cstdint>
 #include <deque>
 #include <string>
@@ -27,9 +29,10 @@ public:
 
     // The column the one-column import takes, counted from 1; below 1 takes none.
     void SetColumn(int column);
-    // Reads the file; one that cannot be opened gets warning 0313 and leaves
-    // the result empty.
-    void Run();
+    // Reads the file. False for one that cannot be opened: the result stays
+    // empty, and the caller shows warning 0313 (OpenFailureBox).
+    bool Run();
+    static ui::MessageBoxRequest OpenFailureBox();
     const std::deque<std::string>& GetResult() const { return result_; }
 
     // The fields of one separated line. Every character of `separators`

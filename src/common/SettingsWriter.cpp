@@ -38,13 +38,6 @@ std::string BlankWhenTrimmedEmpty(const std::string& text) {
     return Trim(text).empty() ? std::string(" ") : text;
 }
 
-void ShowWriteFailure() {
-    ui::ShowBox(nullptr, "Severe Error!    Msg no: 0130.",
-                "Unable to open output file to save settings !\n\nAction: Try to save again the settings, or "
-                "\n\nimmediately e-mail us, please!",
-                ui::Icon::Stop, ui::Buttons::Ok);
-}
-
 } // namespace
 
 SettingsWriter::SettingsWriter(const std::string& fileName) : fileName_(SettingsFileName(fileName)) {
@@ -65,10 +58,15 @@ SettingsWriter::SettingsWriter(const std::string& fileName) : fileName_(Settings
             file_ = std::fopen(temporaryPath_.c_str(), "wbx");
         }
     }
-    if (!file_) {
+    if (!file_)
         temporaryPath_.clear();
-        ShowWriteFailure();
-    }
+}
+
+ui::MessageBoxRequest SettingsWriter::FailureBox() {
+    return {nullptr, "Severe Error!    Msg no: 0130.",
+            "Unable to open output file to save settings !\n\nAction: Try to save again the settings, or "
+            "\n\nimmediately e-mail us, please!",
+            ui::Icon::Stop, ui::Buttons::Ok};
 }
 
 SettingsWriter::~SettingsWriter() {
@@ -147,7 +145,6 @@ bool SettingsWriter::Save() {
         fs::rename(temporaryPath_, targetPath_, error);
     if (!written || error) {
         Discard();
-        ShowWriteFailure();
         return false;
     }
     temporaryPath_.clear();

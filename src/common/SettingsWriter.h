@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/SettingsRecord.h"
+#include "ui/Desktop.h"
 
 #include <cstdio>
 #include <string>
@@ -8,8 +9,9 @@
 // Writes the shared setting lists to the settings file. The records go to a
 // temporary file beside the target (the file a link names, when the settings
 // file is a link, which stays one), which replaces the target, with the
-// target's permissions, only when every byte was written; on any failure the previous file stays as it was
-// and message 0130 tells the user.
+// target's permissions, only when every byte was written; on any failure the
+// previous file stays as it was, Save says so, and the caller shows message
+// 0130 (FailureBox) to the user.
 class SettingsWriter {
 public:
     explicit SettingsWriter(const std::string& fileName);
@@ -22,6 +24,8 @@ public:
     // Writes every record in type order, reading each value at that moment, then
     // the end record. True when the settings file now holds them; one save per writer.
     bool Save();
+    // Message 0130, which tells the user that a save failed.
+    static ui::MessageBoxRequest FailureBox();
 
 private:
     bool WriteRecord(const SettingsRecord& record);

@@ -1,7 +1,6 @@
 #include "common/TextSplitting.h"
 
 #include "common/FileHelpers.h"
-#include "ui/Desktop.h"
 
 #include <algorithm>
 #include <limits>
@@ -107,17 +106,19 @@ std::deque<std::string> SplitImportLine(const std::string& text, const std::stri
     });
 }
 
-bool ParseMarkedText(const std::string& text, std::deque<std::string>& items) {
+bool ParseMarkedText(const std::string& text, std::deque<std::string>& items,
+                     ui::MessageBoxRequest& refusal) {
     if (text.empty())
         return true;
     items.clear();
     std::deque<int32_t> positions;
     const int count = FindAllPositions(text, "\"", positions);
     if (IsOdd(count)) {
-        ui::ShowBox(nullptr, "Warning !    Msg no: 0519.",
-                    "Odd number of marks(separators) : " + std::to_string(count) + "\n\n" +
-                        "Action : You must enter an even number of separators(marks).",
-                    ui::Icon::Warning, ui::Buttons::Ok);
+        refusal =
+            ui::MessageBoxRequest{nullptr, "Warning !    Msg no: 0519.",
+                                  "Odd number of marks(separators) : " + std::to_string(count) + "\n\n" +
+                                      "Action : You must enter an even number of separators(marks).",
+                                  ui::Icon::Warning, ui::Buttons::Ok};
         return false;
     }
     items = SplitByMarks(text, positions);

@@ -3,6 +3,8 @@
 // whole, the rest is cut at white space or at separator characters. Positions
 // count from 0.
 
+#include "ui/Desktop.h"
+
 #include <cstdint>
 #include <deque>
 #include <string>
@@ -32,5 +34,6 @@ std::deque<std::string> SplitImportLine(const std::string& text, const std::stri
 
 // Splits a typed list of terms at blanks, a part between double quotes staying
 // one item. An empty text leaves `items` alone and succeeds. An odd number of
-// double quotes shows warning 0519, leaves `items` empty and returns false.
-bool ParseMarkedText(const std::string& text, std::deque<std::string>& items);
+// double quotes leaves `items` empty and returns false, with warning 0519 in
+// `refusal` for the caller to show.
+bool ParseMarkedText(const std::string& text, std::deque<std::string>& items, ui::MessageBoxRequest& refusal);

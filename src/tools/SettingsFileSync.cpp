@@ -1,6 +1,7 @@
 #include "tools/SettingsFileSync.h"
 
 #include "common/SettingsFile.h"
+#include "ui/Desktop.h"
 
 namespace {
 
@@ -11,6 +12,8 @@ bool unsaved = false;
 bool SaveSharedSettings() {
     SettingsWriter writer("");
     unsaved = !writer.Save();
+    if (unsaved)
+        ui::desktop().MessageBox(SettingsWriter::FailureBox());
     return !unsaved;
 }
 

@@ -324,7 +324,8 @@ void TfrmFileImport::btnFileImportFromClick() {
     ListFileImporter importer(request);
     if (request.importType == ImportOneColumn)
         importer.SetColumn(column);
-    importer.Run();
+    if (!importer.Run())
+        ui::desktop().MessageBox(ListFileImporter::OpenFailureBox());
     const std::deque<std::string>& items = importer.GetResult();
 
     busy_ = true;

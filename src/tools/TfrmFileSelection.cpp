@@ -101,8 +101,11 @@ bool StoreTerms(const TermFilter& filter) {
     if (!checked || text.empty())
         return true;
     TextList items;
-    if (!ParseMarkedText(text, items))
+    ui::MessageBoxRequest refusal;
+    if (!ParseMarkedText(text, items, refusal)) {
+        ui::desktop().MessageBox(refusal);
         return false;
+    }
     filter.setList(DropEmptyItems(items));
     filter.setText(text);
     if (!filter.combo->Contains(text))
@@ -300,8 +303,11 @@ bool TfrmFileSelection::StoreFileNamePatterns() {
     if (patternText.empty())
         patternText = "*.*";
     TextList items;
-    if (!ParseMarkedText(patternText, items))
+    ui::MessageBoxRequest refusal;
+    if (!ParseMarkedText(patternText, items, refusal)) {
+        ui::desktop().MessageBox(refusal);
         return false;
+    }
     ReportItemsWithoutPeriod(items);
 
     const TextList patterns = PatternListOf(items);

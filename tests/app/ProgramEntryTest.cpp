@@ -5,11 +5,11 @@
 #include "app/ProgramWindows.h"
 #include "app/TfrmMain.h"
 #include "common/SettingLists.h"
-#include "common/SettingsWriter.h"
 #include "create/numbers/TfrmStatistic03.h"
 #include "platform/Drives.h"
 #include "support/ProgramWindowsFixture.h"
 #include "support/ScriptedDesktop.h"
+#include "tools/SettingsFileSync.h"
 #include "ui/FrameworkError.h"
 
 #include <QTimer>
@@ -99,8 +99,7 @@ TEST_F(ProgramEntryDeathTest, ASaveBeyondTheFileSizeLimitFailsWithoutEndingThePr
                 getrlimit(RLIMIT_FSIZE, &limit);
                 limit.rlim_cur = 3 * 5312;
                 setrlimit(RLIMIT_FSIZE, &limit);
-                SettingsWriter writer("");
-                const bool saved = writer.Save();
+                const bool saved = SaveSharedSettings(); // as the tool windows save
                 std::fprintf(stderr, "saved %s, folder %s\n", saved ? "yes" : "no",
                              EntriesOf(folder) == before ? "as before" : "changed");
                 frmMain->close();

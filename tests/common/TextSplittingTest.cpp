@@ -102,45 +102,47 @@ TEST(SplitImportLine, CutsOutsideMarksAtTheSeparators) {
 
 TEST(ParseMarkedText, SplitsAtBlanksKeepingQuotedPartsWhole) {
     ScriptedDesktop desktop;
+    ui::MessageBoxRequest refusal;
     Items items = {"stale"};
-    EXPECT_TRUE(ParseMarkedText("*.doc \"my file.txt\" *.pdf", items));
+    EXPECT_TRUE(ParseMarkedText("*.doc \"my file.txt\" *.pdf", items, refusal));
     EXPECT_EQ(items, (Items{"*.doc", "my file.txt", "*.pdf"}));
 
-    EXPECT_TRUE(ParseMarkedText("\"my file.doc\" *.txt", items));
+    EXPECT_TRUE(ParseMarkedText("\"my file.doc\" *.txt", items, refusal));
     EXPECT_EQ(items, (Items{"my file.doc", "*.txt"}));
 
-    EXPECT_TRUE(ParseMarkedText("   ", items));
+    EXPECT_TRUE(ParseMarkedText("   ", items, refusal));
     EXPECT_TRUE(items.empty());
 }
 
 TEST(ParseMarkedText, AnEmptyTextLeavesTheListAlone) {
     ScriptedDesktop desktop;
+    ui::MessageBoxRequest refusal;
     Items items = {"kept"};
-    EXPECT_TRUE(ParseMarkedText("", items));
+    EXPECT_TRUE(ParseMarkedText("", items, refusal));
     EXPECT_EQ(items, Items{"kept"});
 }
 
 TEST(ParseMarkedText, AnOddNumberOfDoubleQuotesIsRefusedWithWarning0519) {
     ScriptedDesktop desktop;
-    desktop.ExpectBox("0519");
+    ui::MessageBoxRequest refusal;
     Items items = {"stale"};
-    EXPECT_FALSE(ParseMarkedText("\"a\" \"b", items));
+    EXPECT_FALSE(ParseMarkedText("\"a\" \"b", items, refusal));
     EXPECT_TRUE(items.empty());
 
-    ASSERT_EQ(desktop.Boxes().size(), 1u);
-    const ShownBox& box = desktop.Boxes()[0];
+    EXPECT_TRUE(desktop.Boxes().empty()) << "the box is the caller's to show";
+    const ui::MessageBoxRequest& box = refusal;
     EXPECT_EQ(box.caption, "Warning !    Msg no: 0519.");
     EXPECT_EQ(box.text, "Odd number of marks(separators) : 3\n\n"
                         "Action : You must enter an even number of separators(marks).");
     EXPECT_EQ(box.icon, ui::Icon::Warning);
     EXPECT_EQ(box.buttons, ui::Buttons::Ok);
-    EXPECT_FALSE(box.hasOwner);
+    EXPECT_EQ(box.owner, nullptr);
 }
 
 TEST(ParseMarkedText, TheWarningCountsEveryDoubleQuote) {
     ScriptedDesktop desktop;
-    desktop.ExpectBox("0519");
+    ui::MessageBoxRequest refusal;
     Items items;
-    EXPECT_FALSE(ParseMarkedText("\"", items));
-    EXPECT_EQ(desktop.LastBox().text.substr(0, 36), "Odd number of marks(separators) : 1\n");
+    EXPECT_FALSE(ParseMarkedText("\"", items, refusal));
+    EXPECT_EQ(refusal.text.substr(0, 36), "Odd number of marks(separators) : 1\n");
 }

@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <sstream>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -16,6 +20,20 @@ std::string Describe(const std::vector<layering::Violation>& violations) {
 TEST(Layering, EveryIncludeOfTheProgramPointsDownTheTable) {
     const auto violations = layering::CheckTree(FOLDERSMITH_SOURCE_ROOT);
     EXPECT_TRUE(violations.empty()) << Describe(violations);
+}
+
+// Common services report; the windows that call them show the boxes.
+TEST(Layering, CommonServicesShowNoMessageBox) {
+    std::vector<std::string> showing;
+    for (const auto& entry :
+         std::filesystem::directory_iterator(std::filesystem::path(FOLDERSMITH_SOURCE_ROOT) / "common")) {
+        std::ifstream in(entry.path());
+        std::string line;
+        for (int number = 1; std::getline(in, line); ++number)
+            if (line.find("ShowBox(") != std::string::npos || line.find("MessageBox(") != std::string::npos)
+                showing.push_back(entry.path().filename().string() + ":" + std::to_string(number));
+    }
+    EXPECT_TRUE(showing.empty()) << testing::PrintToString(showing);
 }
 
 // A small tree with one wrong include of each kind proves the check can fail.
