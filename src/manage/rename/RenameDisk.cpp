@@ -9,6 +9,7 @@
 #include "platform/FileSystem.h"
 
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 namespace {
@@ -165,14 +166,26 @@ EntryFacts SimulatedRenameDisk::Facts(const std::string& path) {
 
 bool SimulatedRenameDisk::ThroughLink(const std::string& path) {
     const Place place = Find(path, false);
-    return !place.missing && ReachedThroughLink(place.onDisk);
+    if (place.missing)
+        return false;
+    // The simulation changes nothing on the disk: a folder found to be no
+    // link, below no link, stays so for the rest of it, and the many lines of
+    // one folder ask of it once.
+    const std::string folder = platform::FoldCase(ExtractFileDir(place.onDisk));
+    if (linkFreeFolders_.count(folder))
+        return false;
+    if (ReachedThroughLink(place.onDisk))
+        return true;
+    linkFreeFolders_.insert(folder);
+    return false;
 }
 
 bool SimulatedRenameDisk::Move(const std::string& from, const std::string& to) {
     // What the disk would refuse as a name, the simulation refuses too.
-    if (!platform::ToHostPath(to))
+    std::string normal;
+    if (!TakeFolderNormalForm(to, normal))
         return false;
-    const std::vector<std::string> newNames = NamesOf(to);
+    const std::vector<std::string> newNames = NamesOf(normal);
     const Place place = Find(from, true);
     if (place.missing || !place.parent || newNames.empty())
         return false;

@@ -8,6 +8,7 @@
 
 #include <memory>
 #include <string>
+#include <unordered_set>
 
 class RenameDisk {
 public:
@@ -58,4 +59,6 @@ private:
     bool FollowExactly(const std::string& target, std::string& onDisk);
 
     std::unique_ptr<Node> drives_;
+    // Folders of the disk, folded, that are no link and lie below none.
+    std::unordered_set<std::string> linkFreeFolders_;
 };
