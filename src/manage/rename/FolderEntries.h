@@ -37,5 +37,6 @@ struct EntryFacts {
 EntryFacts FactsOf(const std::string& path);
 
 // The last element of the path as the entry is named on disk (its letter case
-// may differ from the path's); "" when there is no entry.
+// may differ from the path's; of names that differ in case only, lying side
+// by side, the one written exactly); "" when there is no entry.
 std::string NameOnDisk(const std::string& path);

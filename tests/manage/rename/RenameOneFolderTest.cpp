@@ -96,3 +96,22 @@ TEST_F(RenameOneFolderTest, ReversedLevelRangeHasItsOwnBoxAndRefreshesThePage) {
     EXPECT_EQ(page->Vol06FoldersRenamed, 0); // the refresh reset the counters
     EXPECT_EQ(include().Count(), 0);
 }
+
+// Mended: with folders "abc" and "ABC" side by side, the run renamed "abc"
+// but recorded the first name that matched ignoring case, "ABC", so that
+// Undo would give the folder back under the other one's name.
+TEST_F(RenameOneFolderTest, TheExactNameIsRecordedBesideAnotherCaseOfIt) {
+    sandbox->MakeFile("D:\\Q\\abc\\lower.txt", "lower");
+    sandbox->MakeFile("D:\\Q\\ABC\\upper.txt", "upper");
+    SetLines({"D:\\Q\\abc"});
+    RenameTheLastSubFolder("zz");
+    Rename();
+    EXPECT_EQ(sandbox->Read("D:\\Q\\zz\\lower.txt"), "lower");
+    EXPECT_EQ(sandbox->Read("D:\\Q\\ABC\\upper.txt"), "upper");
+    ASSERT_EQ(page->RenameUndoList.size(), 1u);
+    EXPECT_EQ(page->RenameUndoList[0].Before, "D:\\Q\\abc");
+    EXPECT_EQ(page->RenameUndoList[0].After, "D:\\Q\\zz");
+    platform::EntryIdentity renamed;
+    ASSERT_TRUE(platform::GetEntryIdentity("D:\\Q\\zz", renamed));
+    EXPECT_EQ(page->RenameUndoList[0].Renamed, renamed);
+}
