@@ -28,8 +28,12 @@ bool LookAt(int folder, const char* path, int flags, struct statx& st) {
     return statx(folder, path, flags | AT_SYMLINK_NOFOLLOW, LookMask, &st) == 0;
 }
 
-bool IsTheFolder(const struct statx& st, const EntryIdentity& identity) {
-    return S_ISDIR(st.stx_mode) && detail::IdentityOf(st) == identity;
+// An identity that cannot tell a reused inode apart never passes for the
+// run's folder: the person's folder made anew may have the very same.
+bool IsTheFolder(int folder, const char* path, int flags, const struct statx& st,
+                 const EntryIdentity& identity) {
+    return identity.distinct && S_ISDIR(st.stx_mode) &&
+           detail::IdentityOf(folder, path, flags | AT_SYMLINK_NOFOLLOW, st) == identity;
 }
 
 // Empties the folder at `host`, opened afresh and checked to be the very
@@ -40,7 +44,8 @@ bool EmptyFolder(const std::string& host, const EntryIdentity& identity) {
         return detail::FailWithErrno(errno, ERROR_PATH_NOT_FOUND);
     struct statx st;
     // Something mounted on the folder itself is not the folder's to give away.
-    if (!LookAt(fd, "", AT_EMPTY_PATH, st) || !IsTheFolder(st, identity) || detail::IsMountRoot(st)) {
+    if (!LookAt(fd, "", AT_EMPTY_PATH, st) || !IsTheFolder(fd, "", AT_EMPTY_PATH, st, identity) ||
+        detail::IsMountRoot(st)) {
         close(fd);
         return detail::Fail(ERROR_ACCESS_DENIED);
     }
@@ -112,7 +117,7 @@ bool CreatedFolderRemoval::Remove(const std::string& path, const EntryIdentity& 
     }
     // Another entry in its place (a folder made anew, a link, a file) is the
     // person's, and so is a folder reached through a link put on its way.
-    if (!IsTheFolder(st, identity))
+    if (!IsTheFolder(AT_FDCWD, host.c_str(), 0, st, identity))
         return detail::Fail(ERROR_ACCESS_DENIED);
     const std::size_t slash = host.find_last_of('/');
     const std::string parent = slash == 0 ? "/" : host.substr(0, slash);

@@ -20,14 +20,19 @@ namespace platform {
 
 namespace detail {
 
-EntryDetails DetailsOf(const std::string& name, const struct statx& st, bool linkToFolder) {
+EntryDetails DetailsOf(const std::string& name, const struct statx& st, int at, const char* path, int flags,
+                       bool linkToFolder) {
     EntryDetails details;
     details.name = name;
-    details.identity = detail::IdentityOf(st);
+    details.identity = detail::IdentityOf(at, path, flags, st);
     details.mount = detail::MountOf(st);
     details.mountRoot = detail::IsMountRoot(st);
     details.modifiedSeconds = st.stx_mtime.tv_sec;
     details.modifiedNanoseconds = st.stx_mtime.tv_nsec;
+    if (st.stx_mask & STATX_CTIME) {
+        details.changedSeconds = st.stx_ctime.tv_sec;
+        details.changedNanoseconds = st.stx_ctime.tv_nsec;
+    }
     if (S_ISLNK(st.stx_mode)) {
         details.kind = EntryKind::Link;
         details.linkToFolder = linkToFolder;
@@ -45,7 +50,8 @@ EntryDetails DetailsOf(const std::string& name, const struct statx& st, bool lin
 
 namespace {
 
-constexpr unsigned StatxMask = STATX_TYPE | STATX_SIZE | STATX_MTIME | detail::IdentityStatxMask;
+constexpr unsigned StatxMask =
+    STATX_TYPE | STATX_SIZE | STATX_MTIME | STATX_CTIME | detail::IdentityStatxMask;
 
 // The entry itself (a link is not followed), relative to `folder` (a
 // descriptor, or AT_FDCWD for a whole path).
@@ -67,7 +73,7 @@ std::optional<EntryIdentity> FollowedIdentity(const std::string& host) {
     struct statx st;
     if (statx(AT_FDCWD, host.c_str(), 0, detail::IdentityStatxMask, &st) != 0)
         return std::nullopt;
-    return detail::IdentityOf(st);
+    return detail::IdentityOf(AT_FDCWD, host.c_str(), 0, st);
 }
 
 } // namespace
@@ -92,7 +98,8 @@ EntryDetails GetEntryDetails(const std::string& path) {
     }
     const bool linkToFolder = S_ISLNK(st.stx_mode) && TargetIsFolder(AT_FDCWD, host.c_str());
     const std::size_t slash = host.find_last_of('/');
-    return detail::DetailsOf(slash == std::string::npos ? host : host.substr(slash + 1), st, linkToFolder);
+    return detail::DetailsOf(slash == std::string::npos ? host : host.substr(slash + 1), st, AT_FDCWD,
+                             host.c_str(), AT_SYMLINK_NOFOLLOW, linkToFolder);
 }
 
 bool ListEntryDetails(const std::string& folder, std::vector<EntryDetails>& entries,
@@ -112,7 +119,8 @@ bool ListEntryDetails(const std::string& folder, std::vector<EntryDetails>& entr
         if (!StatEntry(fd, item->d_name, st))
             continue; // gone since the folder was read
         const bool linkToFolder = S_ISLNK(st.stx_mode) && TargetIsFolder(fd, item->d_name);
-        entries.push_back(detail::DetailsOf(item->d_name, st, linkToFolder));
+        entries.push_back(
+            detail::DetailsOf(item->d_name, st, fd, item->d_name, AT_SYMLINK_NOFOLLOW, linkToFolder));
         if (afterEach)
             afterEach();
     }

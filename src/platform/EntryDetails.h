@@ -24,6 +24,10 @@ struct EntryDetails {
     // a file edited in place from the one that was there.
     int64_t modifiedSeconds = 0;
     uint32_t modifiedNanoseconds = 0;
+    // When the entry itself last changed (content, times, names, rights):
+    // what tells a file edited with its modification time put back.
+    int64_t changedSeconds = 0;
+    uint32_t changedNanoseconds = 0;
     EntryIdentity identity;
     // The mount the entry lies on: a folder on another one than the folder
     // holding it is a mount point, bind mounts of the same file system

@@ -2,15 +2,18 @@
 // Which entry a path names: the one answer to "is this still the entry the
 // run made?" and "do these two paths name the same folder?".
 //
-// An identity is the file system, the inode and the birth time of an entry.
-// File systems hand a freed inode to the next entry at once, so a folder the
-// person deleted and made anew under the same name often gets the old inode
-// back; its birth time is what tells it from the one the run made. ext4, xfs,
-// btrfs and tmpfs record a birth time. Where a file system records none
-// (statx leaves STATX_BTIME out of its answer, as on ext3 or many network
-// file systems), the birth time stays zero and the identity falls back to
-// file system and inode alone, which cannot tell a reused inode from the old
-// entry.
+// An identity is the file system, the inode and what tells that inode from
+// an earlier entry that had its number. File systems hand a freed inode to
+// the next entry at once, so a folder the person deleted and made anew under
+// the same name often gets the old inode back. Where the file system records
+// a birth time (ext4 with its usual 256-byte inodes, xfs, btrfs, tmpfs), that
+// tells them apart. Where it records none (statx leaves STATX_BTIME out: ext4
+// made with 128-byte inodes, ext2 and ext3, many network file systems), the
+// inode's generation does, which a new inode gets afresh: as carried in the
+// entry's file handle (name_to_handle_at; ext2/3/4 and most local file
+// systems give one), else as FS_IOC_GETVERSION reads it. Where neither is
+// given, the identity is not `distinct`: it cannot tell a reused inode from
+// the old entry, and Undo takes no such entry for the run's own.
 
 #include <cstdint>
 #include <string>
@@ -23,12 +26,17 @@ struct EntryIdentity {
     uint64_t inode = 0;
     int64_t bornSeconds = 0;
     uint32_t bornNanoseconds = 0;
+    // Without a birth time: what the file handle or FS_IOC_GETVERSION gives.
+    uint64_t generation = 0;
+    // A birth time or a generation is known: a reused inode is told apart.
+    bool distinct = false;
     bool operator==(const EntryIdentity&) const = default;
     // Spelled out rather than defaulted as <=>: Qt's moc, reading a window header
     // that includes this one, fails on the <compare> header that <=> needs.
     bool operator<(const EntryIdentity& other) const {
-        return std::tie(device, inode, bornSeconds, bornNanoseconds) <
-               std::tie(other.device, other.inode, other.bornSeconds, other.bornNanoseconds);
+        return std::tie(device, inode, bornSeconds, bornNanoseconds, generation, distinct) <
+               std::tie(other.device, other.inode, other.bornSeconds, other.bornNanoseconds, other.generation,
+                        other.distinct);
     }
 };
 

@@ -79,7 +79,7 @@ bool NoteMadeFolder(int parent, const std::string& name, const Resolved& resolve
     if (keepNames)
         detail::State().folderNames.Created(resolved.host, detail::FolderStatus::Of(created));
     if (made)
-        *made = detail::DetailsOf(resolved.name, created);
+        *made = detail::DetailsOf(resolved.name, created, parent, name.c_str(), AT_SYMLINK_NOFOLLOW);
     return true;
 }
 

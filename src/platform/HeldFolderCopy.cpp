@@ -241,7 +241,8 @@ std::optional<EntryDetails> HeldFolder::Details() const {
         !S_ISDIR(status.stx_mode))
         return std::nullopt;
     const std::size_t slash = host_.rfind('/');
-    return detail::DetailsOf(slash == std::string::npos ? host_ : host_.substr(slash + 1), status);
+    return detail::DetailsOf(slash == std::string::npos ? host_ : host_.substr(slash + 1), status, fd_, "",
+                             AT_EMPTY_PATH);
 }
 
 bool CreateFolderBelow(const HeldFolder& base, const std::string& relative,
@@ -261,7 +262,8 @@ bool CreateFolderBelow(const HeldFolder& base, const std::string& relative,
         !S_ISDIR(created.stx_mode))
         return true;
     const std::size_t slash = relative.rfind('/');
-    *made = detail::DetailsOf(slash == std::string::npos ? relative : relative.substr(slash + 1), created);
+    *made = detail::DetailsOf(slash == std::string::npos ? relative : relative.substr(slash + 1), created,
+                              base.Descriptor(), relative.c_str(), AT_SYMLINK_NOFOLLOW);
     return true;
 }
 

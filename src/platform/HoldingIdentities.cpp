@@ -32,7 +32,7 @@ bool GetHoldingIdentities(const std::string& path, std::vector<EntryIdentity>& c
         struct statx status;
         if (statx(AT_FDCWD, level.c_str(), 0, detail::IdentityStatxMask, &status) != 0)
             return detail::FailWithErrno(errno, ERROR_PATH_NOT_FOUND);
-        chain.push_back(detail::IdentityOf(status));
+        chain.push_back(detail::IdentityOf(AT_FDCWD, level.c_str(), 0, status));
         if (level == "/")
             return true;
         const std::string::size_type cut = level.rfind('/');

@@ -10,7 +10,10 @@
 
 namespace platform::detail {
 
-// `linkToFolder` says where a link leads; statx of the link cannot.
-EntryDetails DetailsOf(const std::string& name, const struct statx& st, bool linkToFolder = false);
+// `at`, `path` and `flags` name the entry as the statx call did (for its
+// identity, see IdentityOf). `linkToFolder` says where a link leads; statx of
+// the link cannot.
+EntryDetails DetailsOf(const std::string& name, const struct statx& st, int at, const char* path, int flags,
+                       bool linkToFolder = false);
 
 } // namespace platform::detail

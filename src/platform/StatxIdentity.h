@@ -11,6 +11,9 @@ namespace platform::detail {
 // so that every answer an entry's details are read from also tells its mount.
 constexpr unsigned IdentityStatxMask = STATX_INO | STATX_BTIME | STATX_MNT_ID;
 
-EntryIdentity IdentityOf(const struct statx& status);
+// The identity of the entry a statx answer describes. `at`, `path` and
+// `flags` name that entry as the statx call did: where the file system
+// records no birth time, its generation is read of it that way.
+EntryIdentity IdentityOf(int at, const char* path, int flags, const struct statx& status);
 
 } // namespace platform::detail

@@ -31,6 +31,8 @@ CreatedEntry CreatedEntry::Of(const platform::EntryDetails& details,
             details.size,
             details.modifiedSeconds,
             details.modifiedNanoseconds,
+            details.changedSeconds,
+            details.changedNanoseconds,
             std::move(hostFolder)};
 }
 
@@ -113,13 +115,17 @@ UndoStanding StandingOf(const std::string& path, const std::optional<CreatedEntr
     const platform::EntryDetails now = platform::GetEntryDetails(path);
     if (now.kind == platform::EntryKind::Missing)
         return UndoStanding::Gone;
-    if (!recorded || now.kind != recorded->kind || now.identity != recorded->identity)
+    if (!recorded || !recorded->identity.distinct || now.kind != recorded->kind ||
+        now.identity != recorded->identity)
         return UndoStanding::NotOwn;
     // A folder's own times change with what is made in it; only a file's
-    // tell that the person changed it.
+    // tell that the person changed it. Its modification time can be put back
+    // (`touch -r`); its change time cannot.
     if (now.kind == platform::EntryKind::File &&
         (now.size != recorded->size || now.modifiedSeconds != recorded->modifiedSeconds ||
-         now.modifiedNanoseconds != recorded->modifiedNanoseconds))
+         now.modifiedNanoseconds != recorded->modifiedNanoseconds ||
+         now.changedSeconds != recorded->changedSeconds ||
+         now.changedNanoseconds != recorded->changedNanoseconds))
         return UndoStanding::NotOwn;
     const std::string hostFolder = platform::ResolvedHostFolderOf(path);
     if (hostFolder.empty() || hostFolder != recorded->HostFolder())

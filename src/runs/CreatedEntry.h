@@ -3,8 +3,10 @@
 // it. An entry is still the run's own while its path leads, through the very
 // folders it was made in (no link put in their place since), to the same
 // entry (EntryIdentity: a folder the person made anew under the old name is
-// another entry), and a file keeps the size and modification time it had when
-// the run made it: a file the person edited in place is the person's now.
+// another entry; an identity that cannot tell a reused inode apart is never
+// taken for the run's), and a file keeps the size, modification and change
+// time it had when the run last touched it: a file the person edited in
+// place, its modification time put back or not, is the person's now.
 // Undo removes only what is still the run's own and names everything else.
 
 #include "platform/EntryDetails.h"
@@ -21,6 +23,8 @@ struct CreatedEntry {
     uint64_t size = 0;
     int64_t modifiedSeconds = 0;
     uint32_t modifiedNanoseconds = 0;
+    int64_t changedSeconds = 0;
+    uint32_t changedNanoseconds = 0;
     // Where the folder holding the entry was on the host, links resolved
     // (none: not known). A run makes thousands of entries in one folder, and
     // they share its text rather than each holding a copy.

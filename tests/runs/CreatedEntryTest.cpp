@@ -100,6 +100,43 @@ TEST(CreatedEntry, EachEntryOfARunKeepsItsOwnFolder) {
     }
 }
 
+// Same size, same modification time, same inode: only the change time
+// tells that the person wrote into the file and put its time back.
+TEST(CreatedEntry, AFileEditedWithItsTimePutBackIsNotTheRunsOwn) {
+    DriveSandbox sandbox;
+    sandbox.MakeFile("D:\\W\\f.txt", "run");
+    CreatedEntryRecorder recorder;
+    const std::optional<CreatedEntry> recorded = recorder.Record("D:\\W\\f.txt");
+    ASSERT_TRUE(recorded);
+    const fs::path file = sandbox.Host("D:\\W\\f.txt");
+    const fs::file_time_type written = fs::last_write_time(file);
+    // The change time moves on the file system's clock tick: write until it has.
+    while (platform::GetEntryDetails("D:\\W\\f.txt").changedNanoseconds == recorded->changedNanoseconds &&
+           platform::GetEntryDetails("D:\\W\\f.txt").changedSeconds == recorded->changedSeconds) {
+        std::ofstream(file, std::ios::in | std::ios::out | std::ios::binary) << "RUN";
+        fs::last_write_time(file, written);
+    }
+    const platform::EntryDetails now = platform::GetEntryDetails("D:\\W\\f.txt");
+    ASSERT_EQ(now.size, recorded->size);
+    ASSERT_EQ(now.modifiedSeconds, recorded->modifiedSeconds);
+    ASSERT_EQ(now.modifiedNanoseconds, recorded->modifiedNanoseconds);
+    ASSERT_EQ(now.identity, recorded->identity);
+    EXPECT_EQ(StandingOf("D:\\W\\f.txt", recorded), UndoStanding::NotOwn);
+}
+
+// On a file system that gives neither birth time nor generation, an entry
+// cannot be told from another one made in its inode: never the run's own.
+TEST(CreatedEntry, AnIdentityThatTellsNoReusedInodeApartIsNeverTheRunsOwn) {
+    DriveSandbox sandbox;
+    sandbox.MakeFile("D:\\W\\f.txt", "run");
+    CreatedEntryRecorder recorder;
+    std::optional<CreatedEntry> recorded = recorder.Record("D:\\W\\f.txt");
+    ASSERT_TRUE(recorded);
+    ASSERT_EQ(StandingOf("D:\\W\\f.txt", recorded), UndoStanding::RunsOwn);
+    recorded->identity.distinct = false;
+    EXPECT_EQ(StandingOf("D:\\W\\f.txt", recorded), UndoStanding::NotOwn);
+}
+
 TEST(CreatedEntry, WhatTheRunCouldNotNoteIsNeverItsOwn) {
     DriveSandbox sandbox;
     CreatedEntryRecorder recorder;

@@ -81,7 +81,7 @@ bool RunPagePropertyCase(const fs::path& root, CaseRandom& random, CaseInputs& i
     if (!steps.undo)
         return true;
 
-    const PersonChanges changes =
+    PersonChanges changes =
         MakePersonChanges(random, root, afterRun, ChangeCandidates(afterSimulation, afterRun, steps),
                           steps.park, steps.precious, random.Pick(4), steps.mayReplaceByLink);
     for (const std::string& note : changes.notes)
@@ -90,6 +90,8 @@ bool RunPagePropertyCase(const fs::path& root, CaseRandom& random, CaseInputs& i
     steps.undo();
     const TreeSnapshot afterUndo = TakeSnapshot(root);
     UndoCheck check{afterSimulation, afterRun, afterChanges, afterUndo, changes};
+    for (const fs::path& point : changes.mounted)
+        check.mountPoints.push_back(RelativeTo(root, point));
     check.emptiesCreatedFolders = steps.emptiesCreatedFolders;
     if (steps.undoMovesBack)
         check.placeBeforeRun = PlacesBeforeRun(afterSimulation, afterRun);
@@ -99,6 +101,7 @@ bool RunPagePropertyCase(const fs::path& root, CaseRandom& random, CaseInputs& i
         << "Undo\n"
         << inputs.Trace() << "\n  the run changed:" << Lines(SnapshotDifferences(afterSimulation, afterRun))
         << "\n  Undo changed:" << Lines(SnapshotDifferences(afterChanges, afterUndo));
+    UnmountAll(changes);
     return !::testing::Test::HasFailure();
 }
 

@@ -1,5 +1,9 @@
 #include "support/PersonChanges.h"
 
+#include "support/PrivateMounts.h"
+
+#include <sys/mount.h>
+
 #include <fstream>
 
 namespace fs = std::filesystem;
@@ -73,7 +77,8 @@ PersonChanges MakePersonChanges(CaseRandom& random, const fs::path& root, const 
         // A change the file system refuses (in a folder no one may enter)
         // is a change the person could not make: none.
         try {
-            switch (random.Pick(5)) {
+            // A mount is made only where it goes with the namespace.
+            switch (random.Pick(InsidePrivateMounts() ? 7 : 6)) {
             case 0:
                 Touch(changes, afterRun, path);
                 RemoveEntry(host);
@@ -123,6 +128,43 @@ PersonChanges MakePersonChanges(CaseRandom& random, const fs::path& root, const 
                 changes.notes.push_back("added " + RelativeTo(root, added));
                 break;
             }
+            case 4: {
+                // The same size, the same modification time: only the
+                // change time tells (`touch -r` after an edit).
+                if (kind != EntryState::Kind::File || fs::file_size(host) == 0)
+                    continue;
+                const fs::file_time_type written = fs::last_write_time(host);
+                {
+                    std::fstream file(host, std::ios::in | std::ios::out | std::ios::binary);
+                    const char first = static_cast<char>(file.get());
+                    file.seekp(0);
+                    file.put(first == 'P' ? 'Q' : 'P');
+                }
+                fs::last_write_time(host, written);
+                Touch(changes, afterRun, path);
+                changes.made.insert(path);
+                changes.notes.push_back("edited " + path + " and put its time back");
+                break;
+            }
+            case 6: {
+                if (kind != EntryState::Kind::Folder)
+                    continue;
+                const fs::path point = host / ("mnt" + std::to_string(i));
+                fs::create_directory(point);
+                if (mount(precious.c_str(), point.c_str(), nullptr, MS_BIND, nullptr) != 0) {
+                    fs::remove(point);
+                    continue;
+                }
+                changes.mounted.push_back(point);
+                const std::string relative = RelativeTo(root, point);
+                changes.made.insert(relative);
+                for (const auto& [below, state] : TakeSnapshot(point))
+                    changes.made.insert(relative + "/" + below);
+                changes.notes.push_back("bind-mounted their own folder on " + relative);
+                // The last change: deleting a folder that holds the mount
+                // would empty the person's own folder through it.
+                return changes;
+            }
             default: {
                 if (kind != EntryState::Kind::File)
                     continue;
@@ -139,6 +181,12 @@ PersonChanges MakePersonChanges(CaseRandom& random, const fs::path& root, const 
         }
     }
     return changes;
+}
+
+void UnmountAll(PersonChanges& changes) {
+    for (auto point = changes.mounted.rbegin(); point != changes.mounted.rend(); ++point)
+        umount2(point->c_str(), MNT_DETACH);
+    changes.mounted.clear();
 }
 
 } // namespace testsupport

@@ -2,8 +2,10 @@
 // What a person does to a tree between a run and its Undo, chosen at random
 // among the entries a test names: delete an entry, recreate it under the same
 // name, replace a folder by a link (to the folder moved away, or to a folder
-// of their own), add a file, edit a file in place. Notes what was touched so
-// that the Undo check knows what is the person's.
+// of their own), add a file, edit a file in place (with its modification time
+// put back or not), and, inside PrivateMounts, bind-mount a folder of their
+// own inside a folder. Notes what was touched so that the Undo check knows
+// what is the person's.
 
 #include "support/PropertyCase.h"
 #include "support/TreeSnapshot.h"
@@ -24,7 +26,13 @@ struct PersonChanges {
     std::set<std::string> made;
     // One line per change, for the failure trace.
     std::vector<std::string> notes;
+    // Mount points the person made (bind mounts of `precious`): nothing seen
+    // below one may go, whoever's folder holds it. Undone by UnmountAll.
+    std::vector<std::filesystem::path> mounted;
 };
+
+// Takes back the person's mounts, before the case's tree is removed.
+void UnmountAll(PersonChanges& changes);
 
 // Up to `count` changes below `root` (the snapshot's root, `afterRun` taken
 // of it), each on one of `candidates` (relative paths) or, for an added file,

@@ -39,6 +39,15 @@ std::string PlaceAfterUndo(const UndoCheck& check, const std::string& path) {
     return path;
 }
 
+// Whether `path` is or lies below a mount point the person made: what is
+// seen there is never the run's to take, whoever's folder holds it.
+bool AtOrBelowAMount(const UndoCheck& check, const std::string& path) {
+    for (const std::string& point : check.mountPoints)
+        if (IsAtOrBelow(path, point))
+            return true;
+    return false;
+}
+
 } // namespace
 
 std::vector<std::string> ChangesOutside(const TreeSnapshot& before, const TreeSnapshot& after,
@@ -73,7 +82,8 @@ std::vector<std::string> UndoViolations(const UndoCheck& check) {
                 kept.insert(place);
         }
         const bool keptSomewhere = kept.count(path) || kept.count(undone);
-        if (!keptSomewhere && !(check.emptiesCreatedFolders && InsideOwnCreatedFolder(check, path)))
+        if (!keptSomewhere && (AtOrBelowAMount(check, path) ||
+                               !(check.emptiesCreatedFolders && InsideOwnCreatedFolder(check, path))))
             violations.push_back("the person's entry removed or altered: " + path + " (" +
                                  made->second.Describe() + ")");
     }

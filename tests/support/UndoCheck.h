@@ -33,6 +33,8 @@ struct UndoCheck {
     std::function<std::string(const std::string&)> placeBeforeRun = [](const std::string& path) {
         return path;
     };
+    // Mount points the person made (relative paths), below which nothing goes.
+    std::vector<std::string> mountPoints{};
     // Entries the run made that the page's Undo keeps by design.
     std::function<bool(const std::string&)> keptByDesign = [](const std::string&) { return false; };
 };

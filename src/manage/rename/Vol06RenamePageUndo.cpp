@@ -61,6 +61,13 @@ void Vol06RenamePage::btnVol06UndoClick() {
             sourceMissing.push_back(Trim(record.After));
             continue;
         }
+        // An identity that cannot tell a reused inode apart (a file system
+        // with neither birth time nor generation) never passes for the entry
+        // the run renamed.
+        if (!record.Renamed->distinct) {
+            otherReasons.push_back(Trim(record.After));
+            continue;
+        }
         // The run renamed nothing reached through a link: a folder reached so
         // now lies where a link the person put on its way leads, and moving it
         // would change their folder.

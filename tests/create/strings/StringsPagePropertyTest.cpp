@@ -16,6 +16,7 @@
 #include "support/AttachModel.h"
 #include "support/ListedCreatedFolders.h"
 #include "support/PageCase.h"
+#include "support/PrivateMounts.h"
 #include "support/StructurePageCases.h"
 
 #include <fcntl.h>
@@ -29,15 +30,37 @@ namespace fs = std::filesystem;
 
 namespace {
 
-using StringsPagePropertyTest = StringsPageTest;
+class StringsPagePropertyTest : public StringsPageTest {
+public:
+    // The random cases from `firstSeed` on; inside PrivateMounts the person
+    // may also bind-mount a folder of their own inside what the run made.
+    void Check(uint32_t firstSeed);
+};
 
 TEST_F(StringsPagePropertyTest, RunSimulationAndUndoAgreeWhateverThePersonChanges) {
+    Check(2300);
+}
+
+TEST_F(StringsPagePropertyTest, UndoNeverGoesBelowWhatThePersonMountedInACreatedFolder) {
+    if (!InsidePrivateMounts()) {
+        const PrivateMountResult result = RunInPrivateMounts();
+        if (result == PrivateMountResult::Unavailable)
+            GTEST_SKIP() << "no bind mount may be made in a private mount namespace here (`unshare -m` needs "
+                            "root): the person's mounts are left out of the random cases";
+        EXPECT_EQ(result, PrivateMountResult::Passed)
+            << "the check inside the private mount namespace failed (its output is above)";
+        return;
+    }
+    Check(2700);
+}
+
+void StringsPagePropertyTest::Check(uint32_t firstSeed) {
     const std::vector<std::string> pool = {"a",       "A",         "b",        "dup", "new\\deep",  "new",
                                            "sub",     "sub\\more", "x y",      "S",   "f.txt",      "file",
                                            "file\\x", "flink\\x",  "dlink\\y", "Q",   "..\\escape", "nul"};
     const AgedStructures aged;
     const StructurePageCases cases(*page, "Vol02", page->Counters(), *frmStatistic02);
-    cases.ForEach(2300, sandbox->HostRoot('D'), [&](PageCase& c) {
+    cases.ForEach(firstSeed, sandbox->HostRoot('D'), [&](PageCase& c) {
         // The destination: a folder of its own, one inside the structure, or
         // a link to a folder of its own; with entries that are in the way.
         fs::path destination = c.base / "W";
