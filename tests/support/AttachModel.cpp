@@ -1,5 +1,10 @@
 #include "support/AttachModel.h"
 
+#include "platform/Drives.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <deque>
 #include <stdexcept>
@@ -145,6 +150,41 @@ std::vector<std::string> ModelDifferences(const TreeSnapshot& model, const TreeS
             differences.push_back("+ " + path + " (" + state.Describe() + ")");
     }
     return differences;
+}
+
+std::string CreationRunDifferences(const std::filesystem::path& root, const TreeSnapshot& before,
+                                   const TreeSnapshot& after, const std::deque<std::string>& made,
+                                   const std::string& structure, AttachMode mode, const std::string& target) {
+    AttachModel model(before, [&root](const std::string& folder) { return CanList(root, folder); });
+    std::vector<std::string> areas;
+    if (!target.empty())
+        areas.push_back(target);
+    for (const std::string& folder : made) {
+        const std::optional<std::string> host = platform::ToHostPath(folder);
+        if (!host)
+            return "\n    no host path for " + folder;
+        const std::string relative = RelativeTo(root, std::filesystem::canonical(*host));
+        model.MakeFolder(relative);
+        model.Attach(structure, relative, mode);
+        if (target.empty())
+            areas.push_back(relative);
+    }
+    std::string differences;
+    for (const std::string& area : areas) {
+        // A made folder inside another one is compared with it.
+        const bool inner = std::any_of(areas.begin(), areas.end(), [&area](const std::string& other) {
+            return other != area && IsAtOrBelow(area, other);
+        });
+        if (inner)
+            continue;
+        for (const std::string& line : ModelDifferences(model.Tree(), after, area))
+            differences += "\n    " + line;
+    }
+    return differences;
+}
+
+bool CanList(const std::filesystem::path& root, const std::string& relative) {
+    return faccessat(AT_FDCWD, (root / relative).c_str(), R_OK | X_OK, AT_EACCESS) == 0;
 }
 
 } // namespace testsupport

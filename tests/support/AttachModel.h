@@ -18,6 +18,8 @@
 #include "runs/CreationCounters.h"
 #include "support/TreeSnapshot.h"
 
+#include <deque>
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
@@ -54,5 +56,19 @@ private:
 // in kind or content, "+", "-" or "~" before each.
 std::vector<std::string> ModelDifferences(const TreeSnapshot& model, const TreeSnapshot& disk,
                                           const std::string& area);
+
+// What a creation run must have left: each folder the run lists as made
+// (`made`, Windows paths, in the run's order) made, with the structure
+// `structure` attached into it in `mode`. Returns the differences from the
+// disk `after` below `target`, or, where `target` is empty, below each made
+// folder; one line each, "" when none. `root` is the folder the snapshots are
+// taken of; `before` the tree before the run.
+std::string CreationRunDifferences(const std::filesystem::path& root, const TreeSnapshot& before,
+                                   const TreeSnapshot& after, const std::deque<std::string>& made,
+                                   const std::string& structure, AttachMode mode, const std::string& target);
+
+// Whether the folder at `relative` below `root` can be listed by whoever the
+// process acts as now.
+bool CanList(const std::filesystem::path& root, const std::string& relative);
 
 } // namespace testsupport

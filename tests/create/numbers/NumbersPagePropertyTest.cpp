@@ -1,14 +1,19 @@
 // For random trees, ranges, destinations however they are written and attach
 // options, the numbers page's simulation shows what its run then does, the
-// run writes only inside its destination, and Undo, after the person has
-// changed some of what the run made, gives back what they did not touch and
-// keeps what they made.
+// run writes only inside its destination and leaves there what attaching the
+// structure must leave (the model of AttachModel, contents included), and
+// Undo, after the person has changed some of what the run made, gives back
+// what they did not touch and keeps what they made. The structure counts as
+// settled at once, so that its small files are copied from memory after the
+// first copy.
 
 #include "ui_TfrmStatistic03.h"
 #include "ui_Vol03NumbersPage.h"
 
 #include "NumbersPageFixture.h"
 
+#include "support/AgedStructures.h"
+#include "support/AttachModel.h"
 #include "support/PageCase.h"
 #include "support/PathSpellings.h"
 #include "support/StructurePageCases.h"
@@ -26,6 +31,7 @@ using NumbersPagePropertyTest = NumbersPageTest;
 
 TEST_F(NumbersPagePropertyTest, RunSimulationAndUndoAgreeWhateverThePersonChanges) {
     const StructurePageCases cases(*page, "Vol03", page->Counters(), *frmStatistic03);
+    const AgedStructures aged;
     cases.ForEach(2400, sandbox->HostRoot('D'), [&](PageCase& c) {
         // The destination: a folder of its own, one inside the structure, or
         // a link to a folder of its own; with numbers already taken.
@@ -81,6 +87,20 @@ TEST_F(NumbersPagePropertyTest, RunSimulationAndUndoAgreeWhateverThePersonChange
         steps.run = Clicking(controls().btnVol03CreateFolders, cases.shown);
         steps.inTargets = [&](const std::string& path) {
             return IsAtOrBelow(path, target) && path != target;
+        };
+        // Each folder the run lists as made holds what attaching the
+        // structure into it must put there, worked out apart from the walk;
+        // a structure that holds the destination is left to the checks above
+        // (the walk keeps out of the run's own folders).
+        steps.checkRun = [&](const TreeSnapshot& before, const TreeSnapshot& after) {
+            const std::string structure = c.Relative(c.base / "S");
+            if (IsAtOrBelow(target, structure))
+                return;
+            EXPECT_EQ(CreationRunDifferences(c.root, before, after, page->ResultLists().Created.Folders,
+                                             structure, AttachModeNamed(modeName), target),
+                      "")
+                << "the destination differs from the model\n"
+                << c.inputs.Trace();
         };
         steps.undo = Clicking(controls().btnVol03Undo);
         return c.Run(steps);

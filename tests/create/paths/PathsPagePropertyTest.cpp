@@ -1,9 +1,12 @@
 // For random trees, path lists (lines through files and links, below a folder
 // an earlier line makes, one folder written in several ways) and attach
 // options, the paths page's simulation shows what its run then does, the run
-// writes only where its lines lead, and Undo, after the person has changed
-// some of what the run made, gives back what they did not touch and keeps
-// what they made.
+// writes only where its lines lead and leaves in each folder it made what
+// attaching the structure must leave (the model of AttachModel, contents
+// included), and Undo, after the person has changed some of what the run
+// made, gives back what they did not touch and keeps what they made. The
+// structure counts as settled at once, so that its small files are copied
+// from memory after the first copy.
 //
 // Left out, because the page's simulation is meant to differ from its run
 // there: a line holding two paths, and lines of 255 characters or more
@@ -16,6 +19,8 @@
 
 #include "common/FolderNormalForm.h"
 #include "platform/CaseFolding.h"
+#include "support/AgedStructures.h"
+#include "support/AttachModel.h"
 #include "support/ListedCreatedFolders.h"
 #include "support/PageCase.h"
 #include "support/PathSpellings.h"
@@ -40,6 +45,7 @@ TEST_F(PathsPagePropertyTest, RunSimulationAndUndoAgreeWhateverThePersonChanges)
                                              "P\\dlink\\y", "P\\flink\\x", "PL\\c",   "P\\sub\\more",
                                              "P\\x y",      "P\\f.txt",    "P\\Q"};
     const StructurePageCases cases(*page, "Vol04", page->Counters(), *frmStatistic04);
+    const AgedStructures aged;
     cases.ForEach(2500, sandbox->HostRoot('D'), [&](PageCase& c) {
         const fs::path area = c.base / "P";
         c.tree.Fill(area, 1, 3);
@@ -113,6 +119,23 @@ TEST_F(PathsPagePropertyTest, RunSimulationAndUndoAgreeWhateverThePersonChanges)
                     return true;
             return IsAtOrBelow(path, caseFolder) && path != caseFolder &&
                    !IsAtOrBelow(path, structureFolder) && !IsAtOrBelow(path, outsideFolder);
+        };
+        // Each folder the run lists as made holds what attaching the
+        // structure into it must put there, worked out apart from the walk;
+        // a run that made a folder in the structure is left to the checks
+        // above (the walk keeps out of the run's own folders).
+        steps.checkRun = [&](const TreeSnapshot& before, const TreeSnapshot& after) {
+            for (const std::string& folder : made) {
+                const std::optional<std::string> host = platform::ToHostPath(folder);
+                std::error_code gone;
+                if (!host || IsAtOrBelow(c.Relative(fs::canonical(*host, gone)), structureFolder))
+                    return;
+            }
+            EXPECT_EQ(CreationRunDifferences(c.root, before, after, made, structureFolder,
+                                             AttachModeNamed(modeName), ""),
+                      "")
+                << "a made folder differs from the model\n"
+                << c.inputs.Trace();
         };
         steps.undo = Clicking(controls().btnVol04Undo);
         // A run makes the missing parents of a line.

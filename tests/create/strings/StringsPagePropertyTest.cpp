@@ -19,9 +19,6 @@
 #include "support/PrivateMounts.h"
 #include "support/StructurePageCases.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <filesystem>
 
 using namespace createtests;
@@ -125,18 +122,11 @@ void StringsPagePropertyTest::Check(uint32_t firstSeed) {
             const std::string structure = c.Relative(c.base / "S");
             if (IsAtOrBelow(target, structure))
                 return;
-            AttachModel model(before, [&](const std::string& folder) {
-                return faccessat(AT_FDCWD, (c.root / folder).c_str(), R_OK | X_OK, AT_EACCESS) == 0;
-            });
-            for (const std::string& made : page->ResultLists().Created.Folders) {
-                const std::string folder = c.Relative(fs::canonical(*platform::ToHostPath(made)));
-                model.MakeFolder(folder);
-                model.Attach(structure, folder, AttachModeNamed(modeName));
-            }
-            std::string differences;
-            for (const std::string& line : ModelDifferences(model.Tree(), after, target))
-                differences += "\n    " + line;
-            EXPECT_EQ(differences, "") << "the destination differs from the model\n" << c.inputs.Trace();
+            EXPECT_EQ(CreationRunDifferences(c.root, before, after, page->ResultLists().Created.Folders,
+                                             structure, AttachModeNamed(modeName), target),
+                      "")
+                << "the destination differs from the model\n"
+                << c.inputs.Trace();
         };
         steps.undo = Clicking(controls().btnVol02Undo);
         // A run makes the parents of an item with a backslash.
