@@ -68,6 +68,10 @@ public:
     // status differs from `status` once the watch is on.
     void Watch(const std::string& folder, const FolderStatus& status, FolderNameCache& names);
 
+    // Whether `folder` was refused a watch (a link or an unwatchable folder
+    // on its way) since every watch last ended.
+    bool Refused(const std::string& folder) const { return refused_.count(folder) > 0; }
+
     // This layer has just made `name` in the watched `folder` and put it in
     // the folder's kept names itself: the queue's report of it is passed
     // over, which saves a look-up of the name for every entry a run makes.

@@ -100,6 +100,33 @@ bool ResolveThroughCache(std::string& parent, const std::string& name, std::stri
     return true;
 }
 
+// A new name in a folder whose path has a link on its way, refused a watch
+// there: looked up in the folder the path leads to now, by its path free of
+// links, where the folder is watched (and its names follow every change)
+// like any other. The link is read again at every call, so that a link
+// pointed elsewhere meanwhile is followed as the path now goes. False when
+// not answered so.
+bool ResolveThroughLinks(const std::string& parent, const std::string& name, Resolved& out) {
+    FolderNameCache& cache = State().folderNames;
+    if (!State().folderWatches.Refused(parent))
+        return false;
+    char* resolved = realpath(parent.c_str(), nullptr);
+    if (!resolved)
+        return false;
+    std::string real = resolved;
+    free(resolved);
+    if (real == parent)
+        return false;
+    const FolderStatus* kept = nullptr;
+    if (!cache.Peek(real, kept)) {
+        struct stat status;
+        if (stat(real.c_str(), &status) != 0 || !S_ISDIR(status.st_mode) || !cache.Get(real, status))
+            return false;
+    }
+    std::string exact = JoinHost(real, name);
+    return ResolveThroughCache(real, name, exact, out);
+}
+
 // The search from the deepest existing folder of the exact path downwards,
 // matching each missing component ignoring case.
 void ResolveBySearch(const std::string& root, const std::vector<std::string>& components,
@@ -247,7 +274,8 @@ bool Resolve(const WindowsPath& path, Resolved& out, Expect expect) {
     // the folder, and creating it would fail on an exact name anyway. Any
     // other path is tried exactly first, so that an exact name never depends
     // on the kept names, and only a miss costs a search.
-    if (expect == Expect::New && ResolveThroughCache(parent, name, exact, out))
+    if (expect == Expect::New &&
+        (ResolveThroughLinks(parent, name, out) || ResolveThroughCache(parent, name, exact, out)))
         return true;
     if (lstat(exact.c_str(), &out.st) == 0) {
         out.host = std::move(exact);
