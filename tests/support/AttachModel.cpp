@@ -89,15 +89,17 @@ void AttachModel::MakeFolder(const std::string& path) {
     tree_[path] = folder;
 }
 
-void AttachModel::Attach(const std::string& structure, const std::string& target, AttachMode mode) {
+void AttachModel::Attach(const std::string& structure, const std::string& target, AttachMode mode,
+                         const std::string& topName) {
     if (mode == AttachMode::Nothing || !readable_(structure))
         return;
     const bool withFiles = AttachesFiles(mode);
+    const std::string top = topName.empty() ? NameOf(structure) : topName;
     std::string root = target;
     if (AttachesTopFolder(mode)) {
-        root = Find(target, NameOf(structure));
+        root = Find(target, top);
         if (root.empty()) {
-            root = Join(target, NameOf(structure));
+            root = Join(target, top);
             MakeFolder(root);
         } else if (tree_.at(root).kind != EntryState::Kind::Folder) {
             return;

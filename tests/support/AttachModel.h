@@ -38,8 +38,11 @@ public:
     // Makes the folder `path` and the missing ones on its way, as a run
     // makes a main folder.
     void MakeFolder(const std::string& path);
-    // Attaches the structure at `structure` into `target` (both relative).
-    void Attach(const std::string& structure, const std::string& target, AttachMode mode);
+    // Attaches the structure at `structure` into `target` (both relative);
+    // `topName` (when given) is the name its own folder gets, that of the
+    // structure as the person wrote it (of a link to it, say).
+    void Attach(const std::string& structure, const std::string& target, AttachMode mode,
+                const std::string& topName = "");
 
     const TreeSnapshot& Tree() const { return tree_; }
 

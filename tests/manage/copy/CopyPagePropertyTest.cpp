@@ -1,18 +1,26 @@
 // For random trees and Include lists (folders written in several ways, links
 // to folders, folders the structure holds, a structure given through a link)
 // in every attach mode, the copy page's simulation shows what its run then
-// does, the run writes only into its Include folders, and Undo, after the
-// person has changed some of what the run copied, gives back what they did
-// not touch and keeps what they made.
+// does, the run writes only into its Include folders and leaves there what
+// copying the structure must leave (the model of AttachModel, contents
+// included), and Undo, after the person has changed some of what the run
+// copied, gives back what they did not touch and keeps what they made. The
+// structures count as settled at once, so that the run copies their small
+// files from memory after the first copy.
 
 #include "ui_TfrmStatistic08.h"
 #include "ui_Vol08CopyPage.h"
 
 #include "CopyPageFixture.h"
 
+#include "support/AgedStructures.h"
+#include "support/AttachModel.h"
 #include "support/PageCase.h"
 #include "support/PathSpellings.h"
 #include "support/StructurePageCases.h"
+
+#include <fcntl.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -28,6 +36,7 @@ using CopyPagePropertyTest = CopyPageTest;
 
 TEST_F(CopyPagePropertyTest, RunSimulationAndUndoAgreeWhateverThePersonChanges) {
     const StructurePageCases cases(*page, "Vol08", page->CopyCounters(), *frmStatistic08, "copied");
+    const AgedStructures aged;
     cases.ForEach(2800, sandbox->HostRoot('D'), [&](PageCase& c) {
         fs::create_directory_symlink(c.base / "S", c.base / "SL");
         // Include folders: some of their own (one holding what a copy may
@@ -83,6 +92,29 @@ TEST_F(CopyPagePropertyTest, RunSimulationAndUndoAgreeWhateverThePersonChanges) 
                 if (IsAtOrBelow(path, target) && path != target)
                     return true;
             return false;
+        };
+        // Each Include folder apart from the structure holds what copying the
+        // structure into it must put there, worked out apart from the walk;
+        // one that is, holds or lies in the structure is refused.
+        steps.checkRun = [&](const TreeSnapshot& before, const TreeSnapshot& after) {
+            AttachModel model(before, [&](const std::string& folder) {
+                return faccessat(AT_FDCWD, (c.root / folder).c_str(), R_OK | X_OK, AT_EACCESS) == 0;
+            });
+            const std::string source = c.Relative(c.base / "S");
+            std::vector<std::string> copiedInto;
+            for (const std::string& target : targets) {
+                if (IsAtOrBelow(target, source) || IsAtOrBelow(source, target) ||
+                    std::find(copiedInto.begin(), copiedInto.end(), target) != copiedInto.end())
+                    continue;
+                copiedInto.push_back(target);
+                model.Attach(source, target, AttachModeNamed(modeName),
+                             structure.substr(structure.rfind('\\') + 1));
+            }
+            std::string differences;
+            for (const std::string& target : copiedInto)
+                for (const std::string& line : ModelDifferences(model.Tree(), after, target))
+                    differences += "\n    " + line;
+            EXPECT_EQ(differences, "") << "an Include folder differs from the model\n" << c.inputs.Trace();
         };
         steps.undo = Clicking(controls().btnVol08Undo);
         const bool passed = c.Run(steps);
