@@ -47,4 +47,8 @@ std::optional<std::string> ToWindowsPath(const std::string& hostPath);
 // Lets tests pretend a drive has a given number of free bytes; nullopt ends it.
 void SetFreeSpaceOverride(char letter, std::optional<uint64_t> freeBytes);
 
+// Lets tests run as on a host where no folder can be watched (every inotify
+// instance of the user taken): false ends every watch and begins none.
+void SetFolderWatchesAvailable(bool available);
+
 } // namespace platform

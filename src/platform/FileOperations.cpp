@@ -91,6 +91,16 @@ void FollowMade(const Resolved& resolved) {
     detail::State().folderWatches.Made(resolved.parent, resolved.name);
 }
 
+// Whether the parent's status after the layer made one folder in it shows
+// no change but that one: a folder made by someone else between the look at
+// the parent and the creation (whose times this one's then hides) shows in
+// its link count. File systems that count no subfolders in a folder's links
+// tell nothing this way. `before` is the status the kept names were found
+// current with, zero where none was taken.
+bool OnlyOwnFolderMade(const struct stat& before, const struct stat& after) {
+    return before.st_nlink < 2 || after.st_nlink == before.st_nlink + 1;
+}
+
 // Creates the folder `resolved` stands for, known to be missing with its
 // parent there, in its parent opened for the purpose (by its whole path when
 // even that cannot be opened).
@@ -106,10 +116,19 @@ bool MakeFolderByPath(const Resolved& resolved, bool keepNames, std::optional<En
         return FailWithErrno(error, ERROR_PATH_NOT_FOUND);
     }
     detail::FolderNameCache& cache = detail::State().folderNames;
-    if (resolved.parentWatched)
+    if (resolved.parentWatched) {
         FollowMade(resolved);
-    else
-        cache.Added(resolved.parent, resolved.name, resolved.parentCurrent);
+    } else {
+        // The status after the change is kept only where it shows the
+        // layer's own change alone; otherwise the names are read again.
+        struct stat parentNow;
+        const bool seen =
+            (parent >= 0 ? fstat(parent, &parentNow) : stat(resolved.parent.c_str(), &parentNow)) == 0;
+        cache.Added(resolved.parent, resolved.name,
+                    resolved.parentCurrent && seen && OnlyOwnFolderMade(resolved.parentSt, parentNow),
+                    seen ? detail::FolderStatus::Of(parentNow) : detail::FolderStatus{},
+                    resolved.key.Taken() ? &resolved.key : nullptr);
+    }
     NoteMadeFolder(at, where, resolved, keepNames, made, start);
     if (parent >= 0)
         close(parent);
@@ -135,7 +154,8 @@ bool MakeFolder(const Resolved& resolved, bool keepNames, std::optional<EntryDet
     } else {
         struct stat parentNow;
         const bool seen = fstat(parent, &parentNow) == 0;
-        cache.Added(resolved.parent, resolved.name, resolved.parentCurrent && seen,
+        cache.Added(resolved.parent, resolved.name,
+                    resolved.parentCurrent && seen && OnlyOwnFolderMade(resolved.parentSt, parentNow),
                     seen ? detail::FolderStatus::Of(parentNow) : detail::FolderStatus{},
                     resolved.key.Taken() ? &resolved.key : nullptr);
     }

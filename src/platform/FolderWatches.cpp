@@ -61,8 +61,14 @@ bool FolderWatches::AddWatch(const std::string& path, bool content) {
     return true;
 }
 
+void FolderWatches::SetAvailable(bool available, FolderNameCache& names) {
+    refusedForTests_ = !available;
+    if (!available)
+        EndAll(names);
+}
+
 void FolderWatches::Watch(const std::string& folder, const FolderStatus& status, FolderNameCache& names) {
-    if (unavailable_ || refused_.count(folder))
+    if (unavailable_ || refusedForTests_ || refused_.count(folder))
         return;
     if (watched_.size() >= MaxWatched)
         EndAll(names);

@@ -77,6 +77,9 @@ public:
     // over, which saves a look-up of the name for every entry a run makes.
     void Made(const std::string& folder, const std::string& name);
 
+    // As on a host that refuses every watch (false), or as it is (true).
+    void SetAvailable(bool available, FolderNameCache& names);
+
 private:
     struct OwnEntry {
         int wd = -1;
@@ -92,7 +95,8 @@ private:
     };
 
     int fd_ = -1;
-    bool unavailable_ = false;                     // the host refused an inotify instance
+    bool unavailable_ = false; // the host refused an inotify instance
+    bool refusedForTests_ = false;
     std::unordered_map<int, Descriptor> pathOf_;   // watch descriptor -> folder
     std::unordered_map<std::string, int> watchOf_; // folder -> watch descriptor
     // Every folder on the path of a watched folder, the watched ones included.

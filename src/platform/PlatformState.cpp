@@ -1,5 +1,6 @@
 #include "platform/PlatformState.h"
 
+#include "platform/Drives.h"
 #include "platform/Errors.h"
 
 #include <unistd.h>
@@ -78,3 +79,11 @@ bool ParsePath(const std::string& text, WindowsPath& out) {
 }
 
 } // namespace platform::detail
+
+namespace platform {
+
+void SetFolderWatchesAvailable(bool available) {
+    detail::State().folderWatches.SetAvailable(available, detail::State().folderNames);
+}
+
+} // namespace platform

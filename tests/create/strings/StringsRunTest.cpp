@@ -12,6 +12,12 @@
 #include <QKeyEvent>
 #include <QProgressBar>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <iterator>
+
 using namespace createtests;
 using ui::Answer;
 
@@ -454,3 +460,52 @@ TEST_F(StringsPageTest, AStructureGivenWithBlanksIsCopiedToTheSamePlaces) {
     EXPECT_FALSE(sandbox->Exists("D:\\Work\\n\\S\\y"));
     EXPECT_EQ(page->Counters().Created.FilesSize, 2); // found in the size map: no box
 }
+
+namespace {
+
+// Another program makes a folder the list names later, in another letter
+// case, while the run creates the folders before it: the run finds it there
+// and makes no twin beside it, whether its destination is watched, reached
+// through a link, or not watched at all.
+TEST_F(StringsPageTest, AFolderMadeMeanwhileInAnotherCaseGetsNoTwin) {
+    struct Case {
+        std::string name;
+        std::string destination; // the run's; D:\Real\Dest on the host
+        bool watches;
+    };
+    const Case cases[] = {
+        {"watched", "D:\\Real\\Dest", true},
+        {"through a link", "D:\\L\\Dest", true},
+        {"no watch to be had", "D:\\Real\\Dest", false},
+    };
+    sandbox->MakeFolder("D:\\Real");
+    ASSERT_EQ(symlink(sandbox->Host("D:\\Real").c_str(), sandbox->Host("D:\\L").c_str()), 0);
+    Lines items;
+    for (int i = 0; i < 30; ++i)
+        items.push_back("n" + std::to_string(1000 + i));
+    for (const Case& c : cases) {
+        sandbox->MakeFolder("D:\\Real\\Dest");
+        controls().lstVol02IncludeStrings->Clear();
+        Plan(c.destination, items);
+        platform::SetFolderWatchesAvailable(c.watches);
+        int calls = 0;
+        desktop->OnProcessMessages([&] {
+            if (++calls == 15) {
+                ASSERT_EQ(mkdir(sandbox->Host("D:\\Real\\Dest\\N1029").c_str(), 0777), 0);
+            }
+        });
+        CreateToTheEnd();
+        desktop->OnProcessMessages({});
+        platform::SetFolderWatchesAvailable(true);
+
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(sandbox->Host("D:\\Real\\Dest")),
+                                std::filesystem::directory_iterator()),
+                  30)
+            << c.name;
+        EXPECT_EQ(page->Counters().Created.Folders, 29) << c.name;
+        EXPECT_EQ(page->Counters().Exists.Folders, 1) << c.name;
+        std::filesystem::remove_all(sandbox->Host("D:\\Real\\Dest"));
+    }
+}
+
+} // namespace
