@@ -19,9 +19,6 @@
 #include "support/PathSpellings.h"
 #include "support/StructurePageCases.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
@@ -97,9 +94,7 @@ TEST_F(CopyPagePropertyTest, RunSimulationAndUndoAgreeWhateverThePersonChanges) 
         // structure into it must put there, worked out apart from the walk;
         // one that is, holds or lies in the structure is refused.
         steps.checkRun = [&](const TreeSnapshot& before, const TreeSnapshot& after) {
-            AttachModel model(before, [&](const std::string& folder) {
-                return faccessat(AT_FDCWD, (c.root / folder).c_str(), R_OK | X_OK, AT_EACCESS) == 0;
-            });
+            AttachModel model(before, [&](const std::string& folder) { return CanList(c.root, folder); });
             const std::string source = c.Relative(c.base / "S");
             std::vector<std::string> copiedInto;
             for (const std::string& target : targets) {
