@@ -40,3 +40,25 @@ TEST_F(CopyPageTest, WhatThePersonReplacesWhileTheStructureIsCopiedIsLeft) {
     EXPECT_EQ(sandbox->Read("C:\\T\\S\\a.txt"), std::string(100, 'a'));
     EXPECT_EQ(sandbox->Read("C:\\T\\S\\X\\mine.txt"), "the person's");
 }
+
+// Mended: a subfolder the walk found missing and then created by its whole
+// path counted as made when another program's folder had arrived under its
+// name meanwhile, and Undo emptied and removed that folder.
+TEST_F(CopyPageTest, ASubfolderAnotherProgramMadeJustBeforeTheCreationIsNotUndone) {
+    struct Disarm {
+        ~Disarm() { testsupport::NoForeignCreation(); }
+    } disarm;
+    // X is there already, so the walk looks before it creates below it.
+    sandbox->MakeFolder("C:\\T\\S\\X");
+    Plan({"C:\\T"}, "D:\\S", controls().rdoVol08AttachMainFolderWithFiles);
+    testsupport::BeforeCreationOf("Y", [](const std::string& host) {
+        fs::create_directory(host);
+        std::ofstream(host + "/mine.txt") << "the other program's";
+    });
+    Copy();
+    EXPECT_EQ(sandbox->Read("C:\\T\\S\\X\\Y\\c.doc"), std::string(100, 'c'));
+    Undo();
+    EXPECT_EQ(sandbox->Read("C:\\T\\S\\X\\Y\\mine.txt"), "the other program's");
+    EXPECT_FALSE(sandbox->Exists("C:\\T\\S\\X\\Y\\c.doc"));
+    EXPECT_FALSE(sandbox->Exists("C:\\T\\S\\a.txt"));
+}
