@@ -37,6 +37,7 @@ Vol06RenamePage::Vol06RenamePage(MainWindowServices& mainWindow, QWidget* parent
 
     MakeLists();
     ConnectControls();
+    repaints_.SetBeforeRepaint([this] { listItems_.Flush(); });
 }
 
 Vol06RenamePage::~Vol06RenamePage() = default;

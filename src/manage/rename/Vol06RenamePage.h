@@ -14,6 +14,7 @@
 #include "manage/rename/FolderEntries.h"
 #include "manage/shared/LevelListBuilder.h"
 #include "manage/shared/ManageLists.h"
+#include "runs/HeldListItems.h"
 #include "runs/NameParts.h"
 #include "runs/RepaintThrottle.h"
 #include "tools/MainWindowServices.h"
@@ -93,6 +94,7 @@ public:
     _tagVol0XParts NamePartsOf(const std::string& line) const;
 
     bool RunInProgress() const { return runInProgress_; }
+    RepaintThrottle& Repaints() { return repaints_; }
 
 public slots:
     // The buttons' handlers, each connected to the button it is named after
@@ -157,6 +159,8 @@ private:
     std::unique_ptr<Ui::Vol06RenamePage> ui_;
     std::unique_ptr<ManageLists> lists_;
     RepaintThrottle repaints_;
+    // The statistics window's lists are filled at the run's frames.
+    HeldListItems listItems_{repaints_};
     bool runInProgress_ = false;
     bool checkingField_ = false;
 };

@@ -151,9 +151,8 @@ void Vol06RenamePage::RenameLines(RenameDisk& disk, bool realRun) {
 
     OtherTabsDisabled tabs(mainWindow_, OtherTabs);
     Ui::TfrmStatistic06* statistics = frmStatistic06 ? &frmStatistic06->Controls() : nullptr;
-    const auto list = [statistics](ui::ResultList* Ui::TfrmStatistic06::*box, const std::string& text) {
-        if (statistics)
-            (statistics->*box)->AddItem(text);
+    const auto list = [this, statistics](ui::ResultList* Ui::TfrmStatistic06::*box, const std::string& text) {
+        listItems_.Add(statistics ? statistics->*box : nullptr, text);
     };
     std::vector<DoneRename> done;
     QProgressBar& progress = *ui_->pbVol06ProgressBar;
@@ -164,7 +163,7 @@ void Vol06RenamePage::RenameLines(RenameDisk& disk, bool realRun) {
         RepaintRunScope repaints(repaints_, {window(), frmStatistic06}, {&progress});
         for (size_t index = 0; index < plan.size(); ++index) {
             const PlannedRename& planned = plan[index];
-            progress.setValue(ProgressPosition(index));
+            repaints_.SetProgress(progress, ProgressPosition(index));
             ui::desktop().ProcessMessages();
             if (realRun)
                 RenameWorkList.push_back(planned.line);

@@ -1,0 +1,133 @@
+// What the screen shows during a rename run: its counters and the statistics
+// window's lists change together, at the run's frames only.
+
+#include "ui_TfrmStatistic06.h"
+#include "ui_Vol06RenamePage.h"
+
+#include "RenamePageFixture.h"
+
+#include "ui/ResultList.h"
+
+#include <QApplication>
+#include <QProgressBar>
+
+#include <limits>
+
+#include <functional>
+
+using namespace renametests;
+
+namespace {
+
+// One look at the screen, taken at every paint of the page or of the
+// statistics window while the run goes on.
+struct Sample {
+    Lines page;
+    Lines window;
+    Lines lists; // the items each list can show, "-" when not laid out yet
+    int bar = 0;
+};
+
+class RenameRunScreenTest : public RenamePageTest {
+protected:
+    Sample Look() {
+        Sample sample{PageCounters(), WindowCounters(), {}, controls().pbVol06ProgressBar->value()};
+        for (ui::ResultList* list :
+             {stat().lstStat06FoldersRenamed, stat().lstStat06FoldersSourceNotExists,
+              stat().lstStat06FoldersDestinationExists, stat().lstStat06FoldersOtherReasons}) {
+            const int count = list->Count();
+            const bool laidOut = count == 0 || list->visualRect(list->model()->index(count - 1, 0)).isValid();
+            sample.lists.push_back(laidOut ? std::to_string(count) : "-");
+        }
+        return sample;
+    }
+};
+
+class PaintWatcher : public QObject {
+public:
+    PaintWatcher(RepaintThrottle& throttle, std::function<Sample()> look, std::vector<QWidget*> windows)
+        : throttle_(throttle), look_(std::move(look)), windows_(std::move(windows)) {
+        qApp->installEventFilter(this);
+    }
+    ~PaintWatcher() override { qApp->removeEventFilter(this); }
+    std::vector<Sample> samples;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint && watched->isWidgetType() && throttle_.Running()) {
+            QWidget* window = static_cast<QWidget*>(watched)->window();
+            if (std::find(windows_.begin(), windows_.end(), window) != windows_.end())
+                samples.push_back(look_());
+        }
+        return false;
+    }
+
+private:
+    RepaintThrottle& throttle_;
+    std::function<Sample()> look_;
+    std::vector<QWidget*> windows_;
+};
+
+} // namespace
+
+TEST_F(RenameRunScreenTest, EveryPaintShowsCountersAndListsOfOneMoment) {
+    sandbox->MakeFolder("D:\\W\\A");
+    sandbox->MakeFolder("D:\\W\\B");
+    sandbox->MakeFolder("D:\\W\\C");
+    sandbox->MakeFolder("D:\\W\\xD");
+    sandbox->MakeFolder("D:\\W\\D");
+    SetLines({"D:\\W\\A", "D:\\W\\Gone", "D:\\W\\B", "D:\\W\\D", "D:\\W\\C", "D:\\"});
+    Type(controls().edtVol06NewPrefix, "x");
+    controls().chkVol06ShowDetailedResults->setChecked(true);
+    page->show();
+    frmStatistic06->show();
+    QApplication::processEvents(); // both windows are on the screen before the run
+    // Every repaint of the run is a frame, so that each one is looked at.
+    page->Repaints().SetFrameMilliseconds(0);
+    PaintWatcher watcher(page->Repaints(), [this] { return Look(); }, {page.get(), frmStatistic06});
+
+    Rename();
+    frmStatistic06->hide();
+    page->hide();
+
+    int duringRun = 0;
+    for (size_t i = 0; i < watcher.samples.size(); ++i) {
+        const Sample& s = watcher.samples[i];
+        SCOPED_TRACE("paint " + std::to_string(i));
+        EXPECT_EQ(s.page, s.window);
+        EXPECT_EQ(s.lists, Lines(s.window.begin() + 1, s.window.end()));
+        const int recorded =
+            std::stoi(s.window[1]) + std::stoi(s.window[2]) + std::stoi(s.window[3]) + std::stoi(s.window[4]);
+        // The bar stands at the line under way, which is already counted.
+        if (recorded > 0) {
+            ++duringRun;
+            EXPECT_EQ(s.bar, recorded - 1);
+        }
+    }
+    // Each line was painted at least once.
+    EXPECT_GE(duringRun, 6);
+    EXPECT_EQ(WindowCounters(), (Lines{"6", "3", "1", "1", "1"}));
+}
+
+TEST_F(RenameRunScreenTest, BetweenFramesTheListsWaitWithTheCounters) {
+    for (const char* name : {"A", "B", "C", "xC"})
+        sandbox->MakeFolder(std::string("D:\\W\\") + name);
+    SetLines({"D:\\W\\A", "D:\\W\\Gone", "D:\\W\\B", "D:\\W\\C"});
+    Type(controls().edtVol06NewPrefix, "x");
+    controls().chkVol06ShowDetailedResults->setChecked(true);
+    // No frame comes before the run ends.
+    page->Repaints().SetFrameMilliseconds(std::numeric_limits<qint64>::max());
+    std::vector<Sample> duringRun;
+    desktop->OnProcessMessages([&] { duringRun.push_back(Look()); });
+
+    Rename();
+
+    ASSERT_EQ(duringRun.size(), 4u);
+    for (const Sample& s : duringRun) {
+        EXPECT_EQ(s.window, (Lines{"4", "0", "0", "0", "0"}));
+        EXPECT_EQ(s.lists, (Lines{"0", "0", "0", "0"}));
+    }
+    EXPECT_EQ(Look().lists, (Lines{"2", "1", "1", "0"}));
+    EXPECT_EQ(stat().lstStat06FoldersRenamed->Items(), (Lines{"D:\\W\\xA", "D:\\W\\xB"}));
+    page->Repaints().SetFrameMilliseconds(RepaintThrottle::FrameMilliseconds);
+}
