@@ -10,57 +10,47 @@
 #include "manage/delete/TfrmStatistics07.h"
 #include "manage/rename/TfrmStatistic06.h"
 #include "support/ProgramWindowsFixture.h"
-#include "ui/ListBox.h"
-#include "ui/ResultList.h"
 
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QTabWidget>
 #include <gtest/gtest.h>
-
-#include <string>
 
 namespace {
 
 class ResultListRoomTest : public testsupport::ProgramWindowsFixture {};
 
-// Sixty characters of a path as list files from Windows machines hold them.
-QString PathStart() {
-    return QString("C:\\tmp\\Clients\\Northwind Traders\\2024\\Quarterly Reports\\Region 7").left(60);
-}
-
-TEST_F(ResultListRoomTest, StatisticsWindowsOpenWithRoomForAPath) {
-    for (QWidget* window : std::initializer_list<QWidget*>{frmStatistic02, frmStatistic03, frmStatistic04,
-                                                           frmStatistic06, frmStatistics07, frmStatistic08}) {
+// Every list of the statistics windows, and the rename page's two lists once
+// that page is shown, has the width of sixty characters of a path and a few rows.
+TEST_F(ResultListRoomTest, ListsOpenWithRoomForAPath) {
+    QTabWidget& tabs = *frmMain->pgeMain();
+    const int rename = tabs.indexOf(frmMain->findChild<QWidget*>("tabFoldersRename01"));
+    tabs.setTabVisible(rename, true);
+    tabs.setCurrentIndex(rename);
+    EXPECT_EQ(tabs.currentIndex(), rename) << "a tab shown again is in reach";
+    const QString path =
+        QString("C:\\tmp\\Clients\\Northwind Traders\\2024\\Quarterly Reports\\Region").left(60);
+    for (QWidget* window :
+         std::initializer_list<QWidget*>{frmStatistic02, frmStatistic03, frmStatistic04, frmStatistic06,
+                                         frmStatistics07, frmStatistic08, frmMain}) {
         SCOPED_TRACE(window->objectName().toStdString());
         window->show();
         QApplication::processEvents();
-        const auto lists = window->findChildren<QAbstractScrollArea*>();
+        auto lists = window->findChildren<QAbstractScrollArea*>();
+        if (window == frmMain)
+            lists = {frmMain->findChild<QAbstractScrollArea*>("lstVol06IncludeFolderList"),
+                     frmMain->findChild<QAbstractScrollArea*>("lstVol06ExcludeFolderList")};
         ASSERT_FALSE(lists.isEmpty());
         for (QAbstractScrollArea* list : lists) {
+            ASSERT_NE(list, nullptr);
             SCOPED_TRACE(list->objectName().toStdString());
-            EXPECT_GE(list->viewport()->width(), list->fontMetrics().horizontalAdvance(PathStart()));
+            EXPECT_GE(list->viewport()->width(), list->fontMetrics().horizontalAdvance(path));
             EXPECT_GE(list->viewport()->height(), 4 * list->fontMetrics().height()) << "a few rows at least";
         }
         window->hide();
     }
-}
-
-TEST_F(ResultListRoomTest, TheRenamePagesListsGiveAPathRoom) {
-    QTabWidget& tabs = *frmMain->pgeMain();
-    const int tab = tabs.indexOf(frmMain->findChild<QWidget*>("tabFoldersRename01"));
-    tabs.setTabVisible(tab, true);
-    tabs.setCurrentIndex(tab);
-    frmMain->show();
-    QApplication::processEvents();
-    for (const char* name : {"lstVol06IncludeFolderList", "lstVol06ExcludeFolderList"}) {
-        SCOPED_TRACE(name);
-        auto* list = frmMain->findChild<ui::ListBox*>(name);
-        ASSERT_NE(list, nullptr);
-        EXPECT_GE(list->viewport()->width(), list->fontMetrics().horizontalAdvance(PathStart()));
-    }
-    frmMain->hide();
     frmMain->ShowTab("tabFolderCreate03");
-    tabs.setTabVisible(tab, false);
+    tabs.setTabVisible(rename, false);
 }
 
 } // namespace

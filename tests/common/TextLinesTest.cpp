@@ -9,39 +9,40 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-TEST(TextLines, EveryKindOfLineBreakEndsALine) {
+// Every kind of line break ends a line; the first control character is found
+// and named, as it would print as nothing.
+TEST(TextLines, LinesAreCutAtEveryBreakAndControlCharactersNamed) {
+    const std::size_t none = std::string::npos;
     struct Case {
         std::string text;
         Lines lines;
+        std::size_t control;
+        std::string name;
     } cases[] = {
-        {"", {""}},
-        {"one", {"one"}},
-        {"one\ntwo", {"one", "two"}},
-        {"one\r\ntwo\r\n", {"one", "two", ""}},
-        {"one\rtwo", {"one", "two"}},
-        {"one\n\r\ntwo", {"one", "", "two"}},
-        {"\n", {"", ""}},
+        {"", {""}, none, ""},
+        {"plain name", {"plain name"}, none, ""},
+        {"one\ntwo", {"one", "two"}, 3, "line break"},
+        {"one\r\ntwo\r\n", {"one", "two", ""}, 3, "line break"},
+        {"one\rtwo", {"one", "two"}, 3, "line break"},
+        {"one\n\r\ntwo", {"one", "", "two"}, 3, "line break"},
+        {"\n", {"", ""}, 0, "line break"},
+        {"a\tb\n", {"a\tb", ""}, 1, "tab"},
+        {"del\x7f", {"del\x7f"}, 3, "control character 7F"},
+        {"\x01x", {"\x01x"}, 0, "control character 01"},
+        {"\xc3\xa9t\xc3\xa9", {"\xc3\xa9t\xc3\xa9"}, none, ""}, // letters beyond ASCII are none
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(SplitLines(c.text), c.lines) << c.text;
-        if (c.text.find('\r') == std::string::npos) {
-            EXPECT_EQ(JoinLines(c.lines), c.text) << "joined again";
+        SCOPED_TRACE(testing::PrintToString(c.text));
+        EXPECT_EQ(SplitLines(c.text), c.lines);
+        if (c.text.find('\r') == none) {
+            EXPECT_EQ(JoinLines(c.lines), c.text);
+        }
+        ASSERT_EQ(FindControlCharacter(c.text), c.control);
+        if (c.control != none) {
+            EXPECT_EQ(ControlCharacterName(c.text[c.control]), c.name);
         }
     }
     EXPECT_EQ(JoinLines({"a", "b", "c"}, 1), "b\nc");
-}
-
-TEST(TextLines, ControlCharactersAreFoundAndNamed) {
-    EXPECT_EQ(FindControlCharacter("plain name"), std::string::npos);
-    EXPECT_EQ(FindControlCharacter("one\ntwo"), 3u);
-    EXPECT_EQ(FindControlCharacter("a\tb\n"), 1u);
-    EXPECT_EQ(FindControlCharacter("del\x7f"), 3u);
-    EXPECT_EQ(FindControlCharacter("\xc3\xa9t\xc3\xa9"), std::string::npos)
-        << "letters beyond ASCII are none";
-    EXPECT_EQ(ControlCharacterName('\n'), "line break");
-    EXPECT_EQ(ControlCharacterName('\r'), "line break");
-    EXPECT_EQ(ControlCharacterName('\t'), "tab");
-    EXPECT_EQ(ControlCharacterName('\x01'), "control character 01");
 }
 
 } // namespace

@@ -9,35 +9,25 @@
 #include <gtest/gtest.h>
 
 #include <set>
-#include <string>
+#include <utility>
 
 namespace {
 
-struct Cell {
-    int row = -1;
-    int column = -1;
-};
-
-class Statistic08LayoutTest : public testing::Test {
-protected:
-    Cell At(const char* name) {
-        auto* label = window.findChild<QLabel*>(name);
-        EXPECT_NE(label, nullptr) << name;
-        auto* grid = window.findChild<QGridLayout*>("lay10");
-        EXPECT_NE(grid, nullptr);
-        Cell cell;
-        int rowSpan = 0, columnSpan = 0;
-        if (label && grid && grid->indexOf(label) >= 0)
-            grid->getItemPosition(grid->indexOf(label), &cell.row, &cell.column, &rowSpan, &columnSpan);
-        return cell;
-    }
+TEST(Statistic08Layout, EveryCounterStandsInItsRowBesideItsCaption) {
     TfrmStatistic08 window;
-};
-
-TEST_F(Statistic08LayoutTest, EveryCounterStandsInItsRowBesideItsCaption) {
-    struct Row {
+    const auto* grid = window.findChild<QGridLayout*>("lay10");
+    ASSERT_NE(grid, nullptr);
+    // Row and column of a label in the grid; (-1, -1) when it is not there.
+    const auto at = [&](const char* name) {
+        const int index = grid->indexOf(window.findChild<QLabel*>(name));
+        int row = -1, column = -1, rowSpan = 0, columnSpan = 0;
+        if (index >= 0)
+            grid->getItemPosition(index, &row, &column, &rowSpan, &columnSpan);
+        return std::pair{row, column};
+    };
+    const struct {
         const char* caption;
-        const char* counters[4];
+        const char* counters[4]; // left to right
     } rows[] = {
         {"lblStat08RowToCopy",
          {"lblStat08FoldersToCopy", "lblStat08SubFoldersToCopy", "lblStat08FilesToCopy",
@@ -50,33 +40,26 @@ TEST_F(Statistic08LayoutTest, EveryCounterStandsInItsRowBesideItsCaption) {
           "lblStat08FileSizeExists"}},
     };
     std::set<int> counterColumns;
-    for (const Row& r : rows) {
-        SCOPED_TRACE(r.caption);
-        const Cell caption = At(r.caption);
-        ASSERT_GE(caption.row, 0);
-        int previous = caption.column;
+    for (const auto& r : rows) {
+        auto [row, previous] = at(r.caption);
+        ASSERT_GE(row, 0) << r.caption;
         for (const char* counter : r.counters) {
-            const Cell cell = At(counter);
-            EXPECT_EQ(cell.row, caption.row) << counter;
-            EXPECT_GT(cell.column, previous) << counter << " stands right of the one before";
-            previous = cell.column;
-            counterColumns.insert(cell.column);
+            const auto [counterRow, column] = at(counter);
+            EXPECT_EQ(counterRow, row) << counter;
+            EXPECT_GT(column, previous) << counter << " stands right of the one before";
+            previous = column;
+            counterColumns.insert(column);
         }
     }
     // The captions of single counters stand directly left of them.
-    const struct {
-        const char* caption;
-        const char* counter;
-    } named[] = {{"lblStat08FoldersTotal", "lblStat08FoldersToCopy"},
-                 {"lblStat08RowNotExists", "lblStat08FoldersNotExists"},
-                 {"lblStat08FoldersAlreadyExists", "lblStat08SubFoldersExists"}};
-    for (const auto& n : named) {
-        SCOPED_TRACE(n.caption);
-        const Cell caption = At(n.caption);
-        const Cell counter = At(n.counter);
-        EXPECT_EQ(caption.row, counter.row);
-        EXPECT_EQ(caption.column + 1, counter.column);
-        EXPECT_EQ(counterColumns.count(caption.column), 0u) << "a caption in a column of counters";
+    using Named = std::pair<const char*, const char*>;
+    for (const auto& [caption, counter] :
+         {Named{"lblStat08FoldersTotal", "lblStat08FoldersToCopy"},
+          Named{"lblStat08RowNotExists", "lblStat08FoldersNotExists"},
+          Named{"lblStat08FoldersAlreadyExists", "lblStat08SubFoldersExists"}}) {
+        const auto [row, column] = at(caption);
+        EXPECT_EQ(std::pair(row, column + 1), at(counter)) << caption;
+        EXPECT_EQ(counterColumns.count(column), 0u) << caption << " stands in a column of counters";
     }
 }
 
