@@ -50,13 +50,10 @@ EntryDetails DetailsOf(const std::string& name, const struct statx& st, int at, 
 
 namespace {
 
-constexpr unsigned StatxMask =
-    STATX_TYPE | STATX_SIZE | STATX_MTIME | STATX_CTIME | detail::IdentityStatxMask;
-
 // The entry itself (a link is not followed), relative to `folder` (a
 // descriptor, or AT_FDCWD for a whole path).
 bool StatEntry(int folder, const char* name, struct statx& st) {
-    return statx(folder, name, AT_SYMLINK_NOFOLLOW, StatxMask, &st) == 0;
+    return statx(folder, name, AT_SYMLINK_NOFOLLOW, detail::DetailsStatxMask, &st) == 0;
 }
 
 bool TargetIsFolder(int folder, const char* name) {

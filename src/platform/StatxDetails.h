@@ -3,12 +3,16 @@
 // as GetEntryDetails and the listings give them.
 
 #include "platform/EntryDetails.h"
+#include "platform/StatxIdentity.h"
 
 #include <sys/stat.h>
 
 #include <string>
 
 namespace platform::detail {
+
+// What statx is asked for an entry's details.
+constexpr unsigned DetailsStatxMask = STATX_TYPE | STATX_SIZE | STATX_MTIME | STATX_CTIME | IdentityStatxMask;
 
 // `at`, `path` and `flags` name the entry as the statx call did (for its
 // identity, see IdentityOf). `linkToFolder` says where a link leads; statx of

@@ -44,8 +44,10 @@ std::optional<platform::EntryIdentity> IdentityOf(const std::string& path) {
 }
 
 EntryFacts FactsOf(const std::string& path) {
-    const platform::EntryDetails details =
-        platform::GetEntryDetails(ExcludeTrailingPathDelimiter(SlashesToBackslashes(path)));
+    return FactsFrom(platform::GetEntryDetails(ExcludeTrailingPathDelimiter(SlashesToBackslashes(path))));
+}
+
+EntryFacts FactsFrom(const platform::EntryDetails& details) {
     EntryFacts facts;
     switch (details.kind) {
     case platform::EntryKind::Missing:

@@ -3,6 +3,7 @@
 // of entry it names, whether it is reached through a folder link, which entry
 // it is, and the entry's own name as the disk spells it.
 
+#include "platform/EntryDetails.h"
 #include "platform/EntryIdentity.h"
 
 #include <cstdint>
@@ -35,6 +36,8 @@ struct EntryFacts {
     std::string name; // its own name, as the disk spells it
 };
 EntryFacts FactsOf(const std::string& path);
+// The same, of details the platform has read.
+EntryFacts FactsFrom(const platform::EntryDetails& details);
 
 // The last element of the path as the entry is named on disk (its letter case
 // may differ from the path's; of names that differ in case only, lying side

@@ -7,6 +7,7 @@
 #include "platform/CaseFolding.h"
 #include "platform/Drives.h"
 #include "platform/FileSystem.h"
+#include "platform/FolderRename.h"
 
 #include <unordered_map>
 #include <unordered_set>
@@ -55,8 +56,21 @@ SimulatedRenameDisk::SimulatedRenameDisk() : drives_(std::make_unique<Node>()) {
 
 SimulatedRenameDisk::~SimulatedRenameDisk() = default;
 
+bool HostRenameDisk::FactsBeforeMove(const std::string& from, const std::string& to, EntryFacts& entry,
+                                     EntryFacts& there) {
+    platform::EntryDetails entryDetails;
+    platform::EntryDetails thereDetails;
+    if (!platform::LookBeforeRename(ExcludeTrailingPathDelimiter(SlashesToBackslashes(from)),
+                                    ExcludeTrailingPathDelimiter(SlashesToBackslashes(to)), entryDetails,
+                                    thereDetails))
+        return false;
+    entry = FactsFrom(entryDetails);
+    there = FactsFrom(thereDetails);
+    return true;
+}
+
 bool HostRenameDisk::Move(const std::string& from, const std::string& to) {
-    return platform::MoveFileA(from, to);
+    return platform::RenameWithinFolder(from, to);
 }
 
 SimulatedRenameDisk::Place SimulatedRenameDisk::Find(const std::string& path, bool record) {

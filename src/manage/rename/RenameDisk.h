@@ -15,6 +15,14 @@ public:
     virtual ~RenameDisk() = default;
     virtual EntryFacts Facts(const std::string& path) = 0;
     virtual bool ThroughLink(const std::string& path) = 0;
+    // What a rename of `from` to `to` (a path of the same folder) depends
+    // on, read together where the disk can: no folder on the way is a link,
+    // and the facts of both. False when not read so: ask ThroughLink and
+    // Facts one by one.
+    virtual bool FactsBeforeMove(const std::string& /*from*/, const std::string& /*to*/,
+                                 EntryFacts& /*entry*/, EntryFacts& /*there*/) {
+        return false;
+    }
     // Renames the entry; never replaces one.
     virtual bool Move(const std::string& from, const std::string& to) = 0;
 };
@@ -23,6 +31,10 @@ class HostRenameDisk : public RenameDisk {
 public:
     EntryFacts Facts(const std::string& path) override { return FactsOf(path); }
     bool ThroughLink(const std::string& path) override { return ReachedThroughLink(path); }
+    // Within a folder whose names the platform follows, read relative to the
+    // folder held open, without a walk of the whole path.
+    bool FactsBeforeMove(const std::string& from, const std::string& to, EntryFacts& entry,
+                         EntryFacts& there) override;
     bool Move(const std::string& from, const std::string& to) override;
 };
 

@@ -9,9 +9,14 @@ RenameOutcome RenameOne(RenameDisk& disk, const std::string& source, const std::
     renamed = {};
     if (Trim(ExtractFileDrive(source)).empty() || ExcludeTrailingPathDelimiter(Trim(source)).size() <= 2)
         return RenameOutcome::Other;
-    if (disk.ThroughLink(source))
-        return RenameOutcome::Other;
-    EntryFacts entry = disk.Facts(source);
+    EntryFacts entry;
+    EntryFacts there;
+    const bool together = disk.FactsBeforeMove(source, target, entry, there);
+    if (!together) {
+        if (disk.ThroughLink(source))
+            return RenameOutcome::Other;
+        entry = disk.Facts(source);
+    }
     switch (entry.kind) {
     case EntryKind::Missing:
         return RenameOutcome::SourceMissing;
@@ -24,7 +29,8 @@ RenameOutcome RenameOne(RenameDisk& disk, const std::string& source, const std::
     const std::string newName = ExtractFileName(target);
     if (Trim(newName).empty())
         return RenameOutcome::Other;
-    const EntryFacts there = disk.Facts(target);
+    if (!together)
+        there = disk.Facts(target);
     if (there.kind != EntryKind::Missing) {
         const bool caseOnly = entry.identity && there.identity == entry.identity &&
                               platform::SameIgnoringCase(entry.name, newName) && entry.name != newName;

@@ -1,0 +1,31 @@
+#pragma once
+// Looking at an entry and at the name it is to get, and renaming it, within
+// one folder whose names this layer follows (a watched folder, see
+// FolderWatches): the names are looked up in the folder's kept names, and the
+// entry is read and renamed relative to the folder held open, so that the
+// kernel walks no path at all. The watch also tells that the folder's path
+// still leads to it and that no folder on the way, from the host's root, is a
+// link; a link put in the place of one ends the watch, and the calls then
+// go the long way.
+
+#include "platform/EntryDetails.h"
+
+#include <string>
+
+namespace platform {
+
+// What a rename within one folder depends on: the entry `path` names and
+// what `newPath` (a path of the same folder) names now, each the entry
+// itself (a link is not followed), as GetEntryDetails reads them. False when
+// the folder is not one whose names are followed, or the paths are not of
+// one folder: then nothing is known, not even about links on the way.
+bool LookBeforeRename(const std::string& path, const std::string& newPath, EntryDetails& entry,
+                      EntryDetails& there);
+
+// MoveFileA for a new name in the same folder: never replaces another entry,
+// and only the case of a name may change into a name the entry itself holds.
+// In a folder whose names are followed the entry is renamed relative to the
+// folder held open, by its name as on disk, never through a link.
+bool RenameWithinFolder(const std::string& path, const std::string& newPath);
+
+} // namespace platform
