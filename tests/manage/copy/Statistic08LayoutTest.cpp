@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <string>
 #include <utility>
 
 namespace {
@@ -25,30 +26,20 @@ TEST(Statistic08Layout, EveryCounterStandsInItsRowBesideItsCaption) {
             grid->getItemPosition(index, &row, &column, &rowSpan, &columnSpan);
         return std::pair{row, column};
     };
-    const struct {
-        const char* caption;
-        const char* counters[4]; // left to right
-    } rows[] = {
-        {"lblStat08RowToCopy",
-         {"lblStat08FoldersToCopy", "lblStat08SubFoldersToCopy", "lblStat08FilesToCopy",
-          "lblStat08FileSizeToCopy"}},
-        {"lblStat08RowCopied",
-         {"lblStat08FoldersCopied", "lblStat08SubFoldersCopied", "lblStat08FilesCopied",
-          "lblStat08FileSizeCopied"}},
-        {"lblStat08RowExists",
-         {"lblStat08FoldersNotExists", "lblStat08SubFoldersExists", "lblStat08FilesExists",
-          "lblStat08FileSizeExists"}},
-    };
+    // Rows: to copy, copied, already there; columns: destination folders,
+    // then the structure's folders, files and file size.
     std::set<int> counterColumns;
-    for (const auto& r : rows) {
-        auto [row, previous] = at(r.caption);
-        ASSERT_GE(row, 0) << r.caption;
-        for (const char* counter : r.counters) {
-            const auto [counterRow, column] = at(counter);
-            EXPECT_EQ(counterRow, row) << counter;
-            EXPECT_GT(column, previous) << counter << " stands right of the one before";
-            previous = column;
-            counterColumns.insert(column);
+    for (const std::string row : {"ToCopy", "Copied", "Exists"}) {
+        auto [caption, previous] = at(("lblStat08Row" + row).c_str());
+        ASSERT_GE(caption, 0) << row;
+        for (const std::string column : {"Folders", "SubFolders", "Files", "FileSize"}) {
+            const std::string counter =
+                "lblStat08" + column + (column + row == "FoldersExists" ? "NotExists" : row);
+            const auto [counterRow, counterColumn] = at(counter.c_str());
+            EXPECT_EQ(counterRow, caption) << counter;
+            EXPECT_GT(counterColumn, previous) << counter << " stands right of the one before";
+            previous = counterColumn;
+            counterColumns.insert(counterColumn);
         }
     }
     // The captions of single counters stand directly left of them.
