@@ -197,14 +197,6 @@ std::optional<FolderStamp> HeldFolder::Stamp() const {
     return StampOf(st);
 }
 
-std::optional<FolderStamp> FolderStampIn(const HeldFolder& folder, const std::string& name) {
-    struct stat st;
-    if (!folder.IsHeld() || fstatat(folder.Descriptor(), name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0 ||
-        !S_ISDIR(st.st_mode))
-        return std::nullopt;
-    return StampOf(st);
-}
-
 EntryKind KindIn(const HeldFolder& folder, const std::string& name) {
     struct stat st;
     if (!folder.IsHeld() || fstatat(folder.Descriptor(), name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0)

@@ -78,9 +78,6 @@ private:
 // gives them: no entry below it is followed through a link.
 bool ListHeldFolder(const HeldFolder& folder, std::vector<FolderEntry>& entries);
 
-// The stamp of the entry `name` of `folder` while it is a folder itself, not
-// a link to one; nothing otherwise.
-std::optional<FolderStamp> FolderStampIn(const HeldFolder& folder, const std::string& name);
 // What the entry `name` of `folder` is now, a link taken as itself.
 EntryKind KindIn(const HeldFolder& folder, const std::string& name);
 

@@ -119,12 +119,12 @@ std::shared_ptr<const AttachWalk::Listing> AttachWalk::SubfolderListing(const pl
                                                                         const std::string& folder,
                                                                         bool& isFolder) {
     isFolder = true;
-    // A kept listing of a folder still as it was needs no opening of it.
+    // A folder listed and kept by an earlier copy was readable then; whether
+    // it is still the folder listed, unchanged, is asked when the walk opens
+    // it to copy what it holds.
     if (keepListings_) {
-        if (const auto found = listings_.find(folder); found != listings_.end()) {
-            if (platform::FolderStampIn(parent, name) == found->second->stamp)
-                return found->second;
-        }
+        if (const auto found = listings_.find(folder); found != listings_.end())
+            return found->second;
     }
     platform::HeldFolder held;
     if (!held.HoldToList(parent, name)) {
