@@ -43,7 +43,7 @@ std::string HostOf(int folder, const char* path) {
 
 void BeforeCreation(int folder, const char* path) {
     Arranged& pending = Pending();
-    if (!pending.makeIt || LastName(path) != pending.name)
+    if (!pending.makeIt || (!pending.name.empty() && LastName(path) != pending.name))
         return;
     auto makeIt = std::move(pending.makeIt);
     pending = {};

@@ -11,7 +11,8 @@
 namespace testsupport {
 
 // Before the next creation call for a folder named `name` (the last name of
-// the host path), `makeIt` runs once with that folder's host path.
+// the host path; "": whatever its name), `makeIt` runs once with that
+// folder's host path.
 void BeforeCreationOf(const std::string& name, std::function<void(const std::string& host)> makeIt);
 
 // Forgets what BeforeCreationOf arranged and has not happened yet.

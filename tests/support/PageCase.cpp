@@ -31,6 +31,10 @@ bool PageCase::Run(PagePropertySteps steps) {
             inputs.Note("Undo's boxes: " + answers.ShownTexts());
         };
     }
+    if (!steps.betweenItems)
+        steps.betweenItems = [this](std::function<void()> hook) {
+            answers.OnProcessMessages(std::move(hook));
+        };
     return RunPagePropertyCase(root, random, inputs, steps);
 }
 

@@ -1,5 +1,7 @@
 #include "support/PagePropertyCase.h"
 
+#include "support/ForeignCreation.h"
+
 #include <gtest/gtest.h>
 
 #include <map>
@@ -61,18 +63,38 @@ bool RunPagePropertyCase(const fs::path& root, CaseRandom& random, CaseInputs& i
     if (!steps.park.empty())
         fs::create_directories(steps.park);
     const TreeSnapshot before = TakeSnapshot(root);
+    const bool changeDuringRun = steps.changesDuringRun && steps.betweenItems && random.OneIn(2);
+    int calls = 0;
+    if (changeDuringRun)
+        steps.betweenItems([&calls] { ++calls; });
     const std::string simulated = steps.simulate();
     const TreeSnapshot afterSimulation = TakeSnapshot(root);
     EXPECT_EQ(Lines(SnapshotDifferences(before, afterSimulation)), "") << "the simulation changed the disk\n"
                                                                        << inputs.Trace();
+    // The run lets pending messages through as often as its simulation did.
+    PersonChanges duringRun;
+    if (changeDuringRun && calls > 0)
+        steps.betweenItems([&, at = 1 + random.Pick(calls)]() mutable {
+            if (--at == 0)
+                ChangeDuringRun(random, root, afterSimulation, duringRun);
+        });
     const std::string ran = steps.run();
-    EXPECT_EQ(ran, simulated) << "the run shows other counters or lists than its simulation\n"
-                              << inputs.Trace();
+    if (changeDuringRun) {
+        steps.betweenItems({});
+        NoForeignCreation();
+    }
+    for (const std::string& note : duringRun.notes)
+        inputs.Note(note);
+    const bool changedDuringRun = !duringRun.made.empty() || !duringRun.notes.empty();
+    if (!changedDuringRun) {
+        EXPECT_EQ(ran, simulated) << "the run shows other counters or lists than its simulation\n"
+                                  << inputs.Trace();
+    }
     const TreeSnapshot afterRun = TakeSnapshot(root);
     EXPECT_EQ(Lines(ChangesOutside(afterSimulation, afterRun, steps.inTargets)), "")
         << "the run changed the disk outside its targets\n"
         << inputs.Trace();
-    if (steps.checkRun) {
+    if (steps.checkRun && !changedDuringRun) {
         SCOPED_TRACE("the run changed:" + Lines(SnapshotDifferences(afterSimulation, afterRun)));
         steps.checkRun(afterSimulation, afterRun);
     }
@@ -86,6 +108,7 @@ bool RunPagePropertyCase(const fs::path& root, CaseRandom& random, CaseInputs& i
                           steps.park, steps.precious, random.Pick(4), steps.mayReplaceByLink);
     for (const std::string& note : changes.notes)
         inputs.Note("person: " + note);
+    changes.made.insert(duringRun.made.begin(), duringRun.made.end());
     const TreeSnapshot afterChanges = TakeSnapshot(root);
     steps.undo();
     const TreeSnapshot afterUndo = TakeSnapshot(root);

@@ -40,6 +40,13 @@ struct PagePropertySteps {
     std::filesystem::path precious;
     // The folders the person may replace by a link; empty: every one.
     std::function<bool(const std::string&)> mayReplaceByLink;
+    // Installs the hook the run calls between items. With `changesDuringRun`
+    // another program changes what the run makes while it goes on in about
+    // half the cases (ChangeDuringRun); the run then finds what its
+    // simulation could not see, so its counters and `checkRun` are left to
+    // the Undo check.
+    std::function<void(std::function<void()>)> betweenItems;
+    bool changesDuringRun = false;
 };
 
 // Runs the steps on the tree below `root`; returns false when a check failed

@@ -1,5 +1,6 @@
 #include "support/PersonChanges.h"
 
+#include "support/ForeignCreation.h"
 #include "support/PrivateMounts.h"
 
 #include <sys/mount.h>
@@ -181,6 +182,43 @@ PersonChanges MakePersonChanges(CaseRandom& random, const fs::path& root, const 
         }
     }
     return changes;
+}
+
+void ChangeDuringRun(CaseRandom& random, const fs::path& root, const TreeSnapshot& beforeRun,
+                     PersonChanges& changes) {
+    const auto makeOwn = [&changes, root](const fs::path& host, const std::string& what) {
+        const std::string path = RelativeTo(root, fs::weakly_canonical(host));
+        if (path.empty() || path.starts_with(".."))
+            return;
+        std::error_code refused;
+        fs::create_directory(host, refused);
+        std::ofstream(host / "theirs.txt") << "another program's own";
+        if (refused || !fs::exists(host / "theirs.txt")) {
+            changes.notes.push_back("during the run, another program could not make " + path);
+            return;
+        }
+        changes.made.insert({path, path + "/theirs.txt"});
+        changes.notes.push_back("during the run, another program " + what + " " + path +
+                                ", holding a file of its own");
+    };
+    std::vector<std::string> madeByRun;
+    for (const auto& [path, state] : TakeSnapshot(root))
+        if (state.kind == EntryState::Kind::Folder && !beforeRun.count(path) && !BehindALink(root, path))
+            madeByRun.push_back(path);
+    if (madeByRun.empty() || random.OneIn(2)) {
+        BeforeCreationOf("", [makeOwn](const std::string& host) { makeOwn(host, "made first"); });
+        return;
+    }
+    const std::string path = random.Choose(madeByRun);
+    try {
+        RemoveEntry(root / path);
+        if (random.OneIn(2))
+            changes.notes.push_back("during the run, another program deleted " + path);
+        else
+            makeOwn(root / path, "replaced");
+    } catch (const fs::filesystem_error& refused) {
+        changes.notes.push_back(std::string("during the run, could not: ") + refused.what());
+    }
 }
 
 void UnmountAll(PersonChanges& changes) {

@@ -5,7 +5,8 @@
 // of their own), add a file, edit a file in place (with its modification time
 // put back or not), and, inside PrivateMounts, bind-mount a folder of their
 // own inside a folder. Notes what was touched so that the Undo check knows
-// what is the person's.
+// what is the person's. Another program may also change the tree while a run
+// goes on (ChangeDuringRun).
 
 #include "support/PropertyCase.h"
 #include "support/TreeSnapshot.h"
@@ -44,5 +45,14 @@ PersonChanges MakePersonChanges(CaseRandom& random, const std::filesystem::path&
                                 const std::filesystem::path& park, const std::filesystem::path& precious,
                                 int count,
                                 const std::function<bool(const std::string&)>& mayReplaceByLink = {});
+
+// What another program does at one moment of a run (called between two of
+// its items): it makes a folder holding a file of its own under the name of
+// the next folder the run makes, just before the run's creation call, or it
+// deletes a folder the run has made (one not in `beforeRun`) or replaces it
+// by such a folder of its own. Notes it in `changes`, which must outlive the
+// run.
+void ChangeDuringRun(CaseRandom& random, const std::filesystem::path& root, const TreeSnapshot& beforeRun,
+                     PersonChanges& changes);
 
 } // namespace testsupport

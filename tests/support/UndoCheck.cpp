@@ -14,12 +14,15 @@ std::string ParentOf(const std::string& path) {
 
 // Whether some folder above `path` was made by the run and is still the very
 // folder it made: Undo empties it, and what the person put inside goes too.
+// A folder another program made during the run, before the run came to its
+// name, is theirs: the run found it there.
 bool InsideOwnCreatedFolder(const UndoCheck& check, const std::string& path) {
     for (std::string folder = ParentOf(path); !folder.empty(); folder = ParentOf(folder)) {
         auto made = check.afterRun.find(folder);
         auto now = check.afterChanges.find(folder);
         if (made != check.afterRun.end() && made->second.kind == EntryState::Kind::Folder &&
-            !check.beforeRun.count(folder) && now != check.afterChanges.end() && now->second == made->second)
+            !check.beforeRun.count(folder) && !check.changes.made.count(folder) &&
+            now != check.afterChanges.end() && now->second == made->second)
             return true;
     }
     return false;

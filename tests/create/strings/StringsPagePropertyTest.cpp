@@ -2,9 +2,10 @@
 // simulation shows what its run then does, the run writes only inside its
 // destination and leaves there what attaching the structures must leave (the
 // model of AttachModel, contents included), and Undo, after the person has
-// changed some of what the run made, gives back what they did not touch and
-// keeps what they made. The structures count as settled at once, so that the
-// run copies their small files from memory after the first copy.
+// changed some of what the run made, during the run or after it, gives back
+// what they did not touch and keeps what they made. The structures count as
+// settled at once, so that the run copies their small files from memory after
+// the first copy.
 
 #include "ui_TfrmStatistic02.h"
 #include "ui_Vol02StringsPage.h"
@@ -128,6 +129,7 @@ void StringsPagePropertyTest::Check(uint32_t firstSeed) {
                 << "the destination differs from the model\n"
                 << c.inputs.Trace();
         };
+        steps.changesDuringRun = true;
         steps.undo = Clicking(controls().btnVol02Undo);
         // A run makes the parents of an item with a backslash.
         steps.keptByDesign = [&](const std::string& path) {

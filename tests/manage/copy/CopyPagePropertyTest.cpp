@@ -111,6 +111,7 @@ TEST_F(CopyPagePropertyTest, RunSimulationAndUndoAgreeWhateverThePersonChanges) 
                     differences += "\n    " + line;
             EXPECT_EQ(differences, "") << "an Include folder differs from the model\n" << c.inputs.Trace();
         };
+        steps.changesDuringRun = true;
         steps.undo = Clicking(controls().btnVol08Undo);
         const bool passed = c.Run(steps);
         controls().lstVol08IncludeFolderList->Clear();
