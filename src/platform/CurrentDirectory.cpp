@@ -29,6 +29,14 @@ bool GetFullPathNameA(const std::string& path, std::string& full) {
     return true;
 }
 
+bool PathFitsWhole(const std::string& path) {
+    detail::WindowsPath parsed;
+    if (!detail::ParsePath(path, parsed))
+        return false;
+    std::string exact;
+    return detail::ExactHostPath(parsed, exact);
+}
+
 bool SetCurrentDirectoryA(const std::string& path) {
     detail::WindowsPath parsed;
     if (!detail::ParsePath(path, parsed))

@@ -158,6 +158,13 @@ bool GetDiskFreeSpaceExA(const std::string& directory, uint64_t* freeBytesAvaila
 // (ERROR_INVALID_NAME), a name over 255 bytes (ERROR_FILENAME_EXCED_RANGE).
 bool GetFullPathNameA(const std::string& path, std::string& full);
 
+// Whether a call could reach every level of `path`: each name one Windows
+// accepts (GetFullPathNameA's rules) and the whole path within the length the
+// host allows, on a drive that is there. What a creation of missing folders
+// asks before it makes the first, so that a path that cannot be made whole
+// makes nothing.
+bool PathFitsWhole(const std::string& path);
+
 std::string GetCurrentDirectoryA();
 bool SetCurrentDirectoryA(const std::string& path);
 

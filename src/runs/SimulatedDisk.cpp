@@ -3,33 +3,10 @@
 #include "platform/CaseFolding.h"
 #include "platform/FileSystem.h"
 
+#include <string_view>
 #include <vector>
 
 namespace {
-
-// "C:\a\b" -> "C:\" and {"a", "b"}.
-std::vector<std::string> ComponentsOf(const std::string& full) {
-    std::vector<std::string> parts;
-    std::size_t start = 3;
-    while (start < full.size()) {
-        std::size_t end = full.find('\\', start);
-        if (end == std::string::npos)
-            end = full.size();
-        parts.push_back(full.substr(start, end - start));
-        start = end + 1;
-    }
-    return parts;
-}
-
-std::string Prefix(const std::string& full, const std::vector<std::string>& parts, std::size_t count) {
-    std::string prefix = full.substr(0, 3);
-    for (std::size_t i = 0; i < count; ++i) {
-        if (i > 0)
-            prefix += '\\';
-        prefix += parts[i];
-    }
-    return prefix;
-}
 
 bool FullPath(const std::string& path, std::string& full) {
     return platform::GetFullPathNameA(path, full) && full.size() >= 3;
@@ -44,34 +21,113 @@ bool ParentOf(const std::string& full, std::string& parent) {
     return true;
 }
 
+std::optional<std::string> IdentityKey(const std::string& path) {
+    platform::EntryIdentity identity;
+    if (!platform::GetResolvedIdentity(path, identity))
+        return std::nullopt;
+    return std::to_string(identity.device) + ":" + std::to_string(identity.inode) + ":" +
+           std::to_string(identity.bornSeconds) + "." + std::to_string(identity.bornNanoseconds);
+}
+
 } // namespace
 
-std::optional<std::string> SimulatedDisk::KeyOf(const std::string& full) const {
-    const std::vector<std::string> parts = ComponentsOf(full);
-    for (std::size_t count = parts.size() + 1; count-- > 0;) {
-        platform::EntryIdentity identity;
-        if (!platform::GetResolvedIdentity(Prefix(full, parts, count), identity))
-            continue;
-        std::string key = std::to_string(identity.device) + ":" + std::to_string(identity.inode) + ":" +
-                          std::to_string(identity.bornSeconds) + "." +
-                          std::to_string(identity.bornNanoseconds);
-        for (std::size_t i = count; i < parts.size(); ++i)
-            key += "\\" + platform::FoldCase(parts[i]);
-        return key;
+std::string SimulatedDisk::Located::Prefix(std::size_t count) const {
+    if (count == 0)
+        return full.substr(0, 3);
+    return full.substr(0, names[count - 1].first + names[count - 1].second);
+}
+
+SimulatedDisk::Located SimulatedDisk::Locate(const std::string& full) {
+    Located located;
+    located.full = full;
+    // "C:\a\b" -> "C:\" and the names "a", "b".
+    for (std::size_t start = 3; start < full.size();) {
+        std::size_t end = full.find('\\', start);
+        if (end == std::string::npos)
+            end = full.size();
+        located.names.emplace_back(start, end - start);
+        start = end + 1;
     }
-    return std::nullopt;
+    // A level that resolves has every level above it resolving: the deepest
+    // one is searched by halves. The usual question, a new folder in a
+    // folder that is there, is settled by the first two looks.
+    const std::size_t levels = located.names.size();
+    if ((located.anchor = IdentityKey(full))) {
+        located.real = levels;
+        return located;
+    }
+    if (levels == 0)
+        return located;
+    if ((located.anchor = IdentityKey(located.Prefix(levels - 1)))) {
+        located.real = levels - 1;
+        return located;
+    }
+    if (!(located.anchor = IdentityKey(located.Prefix(0))))
+        return located;
+    std::size_t found = 0;            // resolves
+    std::size_t missing = levels - 1; // does not
+    while (missing - found > 1) {
+        const std::size_t middle = found + (missing - found) / 2;
+        if (std::optional<std::string> key = IdentityKey(located.Prefix(middle))) {
+            found = middle;
+            located.anchor = std::move(key);
+        } else {
+            missing = middle;
+        }
+    }
+    located.real = found;
+    return located;
+}
+
+SimulatedDisk::PlannedLevel SimulatedDisk::DeepestPlanned(const Located& located) const {
+    PlannedLevel deepest{located.real, std::nullopt};
+    if (!located.anchor)
+        return deepest;
+    auto anchor = anchors_.find(*located.anchor);
+    if (anchor == anchors_.end())
+        return deepest;
+    std::size_t node = anchor->second;
+    for (std::size_t level = located.real; level < located.names.size(); ++level) {
+        const auto [offset, length] = located.names[level];
+        auto child =
+            children_.find({node, platform::FoldCase(std::string_view(located.full).substr(offset, length))});
+        if (child == children_.end())
+            break;
+        node = child->second;
+        if (kinds_[node])
+            deepest = {level + 1, kinds_[node]};
+    }
+    return deepest;
+}
+
+void SimulatedDisk::Plan(const Located& located, std::size_t count, Kind last) {
+    if (!located.anchor)
+        return;
+    auto [anchor, added] = anchors_.try_emplace(*located.anchor, kinds_.size());
+    if (added)
+        kinds_.emplace_back();
+    std::size_t node = anchor->second;
+    for (std::size_t level = located.real; level < count; ++level) {
+        const auto [offset, length] = located.names[level];
+        auto [child, made] = children_.try_emplace(
+            {node, platform::FoldCase(std::string_view(located.full).substr(offset, length))}, kinds_.size());
+        if (made)
+            kinds_.emplace_back();
+        node = child->second;
+        // What is there already stays as it is, as on the disk.
+        if (!kinds_[node] && (level + 1 == count || last == Kind::Folder))
+            kinds_[node] = level + 1 == count ? last : Kind::Folder;
+    }
 }
 
 std::optional<SimulatedDisk::Kind> SimulatedDisk::Planned(const std::string& full) const {
-    if (planned_.empty())
+    if (kinds_.empty())
         return std::nullopt;
-    const std::optional<std::string> key = KeyOf(full);
-    if (!key)
+    const Located located = Locate(full);
+    const PlannedLevel deepest = DeepestPlanned(located);
+    if (deepest.count != located.names.size())
         return std::nullopt;
-    auto found = planned_.find(*key);
-    if (found == planned_.end())
-        return std::nullopt;
-    return found->second;
+    return deepest.kind;
 }
 
 std::optional<SimulatedDisk::Kind> SimulatedDisk::Real(const std::string& full) {
@@ -93,22 +149,21 @@ void SimulatedDisk::AddFolder(const std::string& path) {
     std::string full;
     if (!FullPath(path, full))
         return;
-    const std::vector<std::string> parts = ComponentsOf(full);
-    for (std::size_t count = 1; count <= parts.size(); ++count) {
-        const std::string prefix = Prefix(full, parts, count);
-        if (Real(prefix))
-            continue;
-        if (std::optional<std::string> key = KeyOf(prefix))
-            planned_.emplace(*key, Kind::Folder);
-    }
+    const Located located = Locate(full);
+    const std::size_t levels = located.names.size();
+    // Below an entry that leads nowhere (a dangling link) nothing is made.
+    if (located.real < levels && Real(located.Prefix(located.real + 1)))
+        return;
+    Plan(located, levels, Kind::Folder);
 }
 
 void SimulatedDisk::AddFile(const std::string& path) {
     std::string full;
     if (!FullPath(path, full))
         return;
-    if (std::optional<std::string> key = KeyOf(full))
-        planned_.emplace(*key, Kind::File);
+    const Located located = Locate(full);
+    if (located.real < located.names.size())
+        Plan(located, located.names.size(), Kind::File);
 }
 
 bool SimulatedDisk::FolderExists(const std::string& path) const {
@@ -162,15 +217,20 @@ bool SimulatedDisk::CanCreateFolder(const std::string& path) const {
         return false;
     if (full.size() <= 3)
         return Real(full) == Kind::Folder;
-    std::string level = full;
-    for (;;) {
-        if (std::optional<Kind> found = Either(level))
-            return level != full && Writable(level, *found);
-        std::string parent;
-        if (!ParentOf(level, parent))
-            return false;
-        level = parent;
-    }
+    // The deepest level there, real or made: the folder is made in it.
+    const Located located = Locate(full);
+    const std::size_t levels = located.names.size();
+    if (!located.anchor)
+        return false;
+    const PlannedLevel planned = DeepestPlanned(located);
+    if (planned.kind && planned.count > located.real)
+        return planned.count != levels && Writable(located.Prefix(planned.count), *planned.kind);
+    std::size_t count = located.real;
+    if (count < levels && Real(located.Prefix(count + 1)))
+        ++count; // an entry that is there but leads nowhere
+    const std::string level = located.Prefix(count);
+    const std::optional<Kind> found = Real(level);
+    return found && count != levels && Writable(level, *found);
 }
 
 bool SimulatedDisk::CanCreateFile(const std::string& path) const {

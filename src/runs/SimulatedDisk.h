@@ -7,15 +7,24 @@
 // the identity of their deepest existing folder and the rest of the path
 // ignoring case, so "dup" and "dup." or a path through a link to the same
 // folder are one entry.
+//
+// A question about a path costs a few looks at the disk and one step per
+// level below its deepest existing one, never a look per level: a line of a
+// thousand names is judged as quickly as the run makes it.
 
+#include <cstddef>
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 class SimulatedDisk {
 public:
     void Clear() {
-        planned_.clear();
+        anchors_.clear();
+        children_.clear();
+        kinds_.clear();
         writable_.clear();
     }
 
@@ -43,17 +52,42 @@ public:
 private:
     // A folder link leads through to a folder, but is no folder to merge into.
     enum class Kind { Folder, FolderLink, File };
-    std::optional<std::string> KeyOf(const std::string& fullPath) const;
+    // A full path met with the disk: its names, how many of them (from the
+    // root) resolve to an entry there, and that entry's identity.
+    struct Located {
+        std::string full;
+        std::vector<std::pair<std::size_t, std::size_t>> names; // offset, length
+        std::size_t real = 0;
+        std::optional<std::string> anchor; // none when not even the root is there
+        std::string Prefix(std::size_t count) const;
+    };
+    // What the simulation made below a located path: the deepest level it
+    // made (or passed through, with no kind) and what that level is.
+    struct PlannedLevel {
+        std::size_t count = 0;
+        std::optional<Kind> kind;
+    };
+    static Located Locate(const std::string& full);
+    // The deepest level at or below `located.real` the simulation made.
+    PlannedLevel DeepestPlanned(const Located& located) const;
     // What the simulation made at the full path, if anything.
     std::optional<Kind> Planned(const std::string& fullPath) const;
     // A real entry: nullopt when there is none.
     static std::optional<Kind> Real(const std::string& fullPath);
     std::optional<Kind> Either(const std::string& fullPath) const;
+    // Marks every level of `located` from its real part down to `count` as
+    // made: the last as `last`, the ones above it as folders.
+    void Plan(const Located& located, std::size_t count, Kind last);
     // Whether the run could make entries in the existing level `fullPath`:
     // a simulated folder always (the run makes it the user's own), a real one
     // when the user may write into it, asked once per simulation.
     bool Writable(const std::string& fullPath, Kind kind) const;
 
-    std::map<std::string, Kind> planned_;
+    // What was made, as a tree: each anchor (a real entry by identity) and
+    // each made level (by its parent's number and its folded name) has a
+    // number, and a made level has a kind.
+    std::map<std::string, std::size_t> anchors_;
+    std::map<std::pair<std::size_t, std::string>, std::size_t> children_;
+    std::vector<std::optional<Kind>> kinds_;
     mutable std::map<std::string, bool> writable_;
 };

@@ -109,6 +109,11 @@ MainFolderResult CreateMainFolder(const std::string& name, bool attaching, bool 
         created = name;
         return MainFolderResult::Created;
     }
+    // ForceDirectories makes the missing levels one after the other: a level
+    // it cannot make (a refused or device name, a name or a whole path too
+    // long) would leave the ones above it made and nobody told of them.
+    if (!platform::PathFitsWhole(name))
+        return MainFolderResult::Failed;
     if (attaching)
         created = TopmostMissingFolder(name);
     // Only the folder the run's own call made is the run's: one another
@@ -129,7 +134,7 @@ MainFolderResult CreateMainFolder(const std::string& name, bool attaching, bool 
 MainFolderResult SimulateMainFolder(SimulatedDisk& simulated, const std::string& name) {
     if (DirectoryExists(name) || simulated.LeadsToFolder(name))
         return MainFolderResult::Exists;
-    if (!simulated.CanCreateFolder(name))
+    if (!platform::PathFitsWhole(name) || !simulated.CanCreateFolder(name))
         return MainFolderResult::Failed;
     simulated.AddFolder(name);
     return MainFolderResult::Created;

@@ -47,7 +47,9 @@ enum class MainFolderResult { Created, Exists, Failed };
 // that call read it back, and stays empty when it could not be told to be the
 // one made (Undo then leaves it). When `attaching`,
 // `created` gets the highest folder that was missing, which is what the
-// attach walk must leave alone. `mostlyNew`: most folders of the run so far
+// attach walk must leave alone. A name of which some level could never be
+// made (a refused or device name, a name or a whole path too long) fails
+// before any level is made. `mostlyNew`: most folders of the run so far
 // were new, so the folder is first simply created; `made` then gets the new
 // folder as it was read when created (else it stays empty).
 MainFolderResult CreateMainFolder(const std::string& name, bool attaching, bool mostlyNew,
@@ -57,7 +59,8 @@ MainFolderResult CreateMainFolder(const std::string& name, bool attaching, bool 
 // find, judged against the disk and what the simulation has made so far;
 // a folder it would create is recorded there with its missing parents. A
 // name no call can use (a refused character, a colon, a device name, a
-// name over 255 bytes) or a file in the way fails, as in the run.
+// name over 255 bytes, a whole path longer than the host allows) or a file
+// in the way fails, as in the run.
 MainFolderResult SimulateMainFolder(SimulatedDisk& simulated, const std::string& name);
 
 // Attaches (or, with `simulate`, counts) every structure to a main folder: a

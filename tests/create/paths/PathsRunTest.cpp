@@ -319,3 +319,54 @@ TEST_F(PathsPageTest, ANameMadeByAnotherProgramDuringTheRunIsMet) {
     EXPECT_FALSE(std::filesystem::exists(sandbox->Host("D:\\One\\b")));
     EXPECT_FALSE(std::filesystem::exists(sandbox->Host("D:\\Two\\b")));
 }
+
+// A line with a level no call can make (a device name, a name over 255
+// bytes, a whole path longer than the host allows) makes none of its levels:
+// its parents are not left behind unreported, and the simulation says so.
+TEST_F(PathsPageTest, ALineThatCannotBeMadeWholeMakesNothing) {
+    std::string tooDeep = "D:\\long";
+    for (int level = 0; level < 20; ++level)
+        tooDeep += "\\" + std::string(250, static_cast<char>('a' + level));
+    const std::vector<std::string> lines = {"D:\\made\\CON\\x", "D:\\deep\\" + std::string(300, 'n') + "\\y",
+                                            tooDeep, "D:\\fine\\z"};
+    AddLines(lines);
+    const std::map<std::string, long long> before = Tree();
+    SimulateToTheEnd();
+    EXPECT_EQ(Tree(), before);
+    const std::vector<std::string> simulatedOther = stat().lstStat04FoldersOther->Items();
+    const std::vector<std::string> simulatedCreated = stat().lstStat04FoldersCreated->Items();
+
+    CreateToTheEnd();
+    EXPECT_EQ(Items(page->ResultLists().Other.Folders), (Lines{lines[0], lines[1], lines[2]}));
+    EXPECT_EQ(Items(page->ResultLists().Created.Folders), Lines{"D:\\fine\\z"});
+    EXPECT_EQ(simulatedOther, stat().lstStat04FoldersOther->Items());
+    EXPECT_EQ(simulatedCreated, stat().lstStat04FoldersCreated->Items());
+    EXPECT_FALSE(std::filesystem::exists(sandbox->Host("D:\\made")));
+    EXPECT_FALSE(std::filesystem::exists(sandbox->Host("D:\\deep")));
+    EXPECT_FALSE(std::filesystem::exists(sandbox->Host("D:\\long")));
+}
+
+// The simulation of a deep line meets every level the run makes: the
+// folders of an earlier line, a file made on the way and a link to a level.
+TEST_F(PathsPageTest, TheSimulationOfDeepLinesFindsWhatEarlierLinesMade) {
+    std::string deep = "D:\\d";
+    for (int level = 0; level < 300; ++level)
+        deep += "\\l" + std::to_string(level);
+    const std::string middle = deep.substr(0, deep.find("\\l150\\"));
+    sandbox->MakeFolder("D:\\real");
+    std::filesystem::create_directory_symlink(sandbox->Host("D:\\real"), sandbox->Host("D:\\link"));
+    // The line itself, again in other letters, a level inside it, one below
+    // it, and the same folders reached through a link.
+    AddLines({deep, "d:\\D\\L0\\l1", middle, deep + "\\more", "D:\\real\\a\\b\\c", "D:\\link\\A\\B\\c",
+              "D:\\link\\a\\b\\c\\d"});
+    SimulateToTheEnd();
+    const CreationCounters simulated = page->Counters();
+    const std::vector<std::string> created = stat().lstStat04FoldersCreated->Items();
+    const std::vector<std::string> exists = stat().lstStat04FoldersExists->Items();
+    CreateToTheEnd();
+    EXPECT_EQ(created, stat().lstStat04FoldersCreated->Items());
+    EXPECT_EQ(exists, stat().lstStat04FoldersExists->Items());
+    EXPECT_EQ(simulated.Created.Folders, 4);
+    EXPECT_EQ(simulated.Exists.Folders, 3);
+    EXPECT_EQ(page->Counters().Other.Folders, 0);
+}
