@@ -6,6 +6,7 @@
 #include "platform/Errors.h"
 #include "platform/FileSystem.h"
 #include "platform/PathResolver.h"
+#include "platform/RemovalRights.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -43,6 +44,23 @@ bool MayReadFile(const std::string& path) {
 
 bool MayCreateEntriesIn(const std::string& folder) {
     return MayAccess(folder, W_OK | X_OK, S_IFDIR);
+}
+
+bool MayRemoveEntry(const std::string& path) {
+    detail::Resolved resolved;
+    if (!detail::ResolveText(path, resolved))
+        return false;
+    if (!resolved.exists || resolved.isRoot)
+        return detail::Fail(resolved.isRoot ? ERROR_ACCESS_DENIED : detail::MissingError(resolved));
+    const int folder = open(resolved.parent.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folder < 0)
+        return detail::FailWithErrno(errno, ERROR_PATH_NOT_FOUND);
+    const detail::RemovalRights rights = detail::RemovalRightsIn(folder);
+    struct statx st;
+    const bool allowed =
+        statx(folder, resolved.name.c_str(), AT_SYMLINK_NOFOLLOW, STATX_UID, &st) == 0 && rights.Allow(st);
+    close(folder);
+    return allowed || detail::Fail(ERROR_ACCESS_DENIED);
 }
 
 } // namespace platform

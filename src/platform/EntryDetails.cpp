@@ -5,15 +5,18 @@
 #include "platform/MountOf.h"
 #include "platform/PathResolver.h"
 #include "platform/PlatformState.h"
+#include "platform/RemovalRights.h"
 #include "platform/StatxDetails.h"
 #include "platform/StatxIdentity.h"
 
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <optional>
 
 namespace platform {
@@ -59,6 +62,19 @@ bool StatEntry(int folder, const char* name, struct statx& st) {
 bool TargetIsFolder(int folder, const char* name) {
     struct stat target;
     return fstatat(folder, name, &target, 0) == 0 && S_ISDIR(target.st_mode);
+}
+
+// What an entry listed in a folder may be kind of when it cannot be read:
+// the kind the folder's listing gives.
+EntryKind KindOfListed(unsigned char type) {
+    switch (type) {
+    case DT_DIR:
+        return EntryKind::Folder;
+    case DT_LNK:
+        return EntryKind::Link;
+    default:
+        return EntryKind::File;
+    }
 }
 
 bool IsDots(const char* name) {
@@ -109,15 +125,33 @@ bool ListEntryDetails(const std::string& folder, std::vector<EntryDetails>& entr
     if (!dir)
         return false;
     const int fd = dirfd(dir);
+    const detail::RemovalRights rights = detail::RemovalRightsIn(fd);
+    struct statx folderStatus {};
+    statx(fd, "", AT_EMPTY_PATH, detail::DetailsStatxMask, &folderStatus);
     while (const dirent* item = readdir(dir)) {
         if (IsDots(item->d_name))
             continue;
         struct statx st;
-        if (!StatEntry(fd, item->d_name, st))
-            continue; // gone since the folder was read
-        const bool linkToFolder = S_ISLNK(st.stx_mode) && TargetIsFolder(fd, item->d_name);
-        entries.push_back(
-            detail::DetailsOf(item->d_name, st, fd, item->d_name, AT_SYMLINK_NOFOLLOW, linkToFolder));
+        if (!StatEntry(fd, item->d_name, st)) {
+            if (errno != EACCES)
+                continue; // gone since the folder was read
+            // A folder that may be read but not entered names its entries
+            // and no more: they are there, and nobody here can remove them.
+            EntryDetails unseen;
+            unseen.name = item->d_name;
+            unseen.kind = KindOfListed(item->d_type);
+            unseen.identity.device = makedev(folderStatus.stx_dev_major, folderStatus.stx_dev_minor);
+            unseen.mount = detail::MountOf(folderStatus);
+            unseen.identity.inode = item->d_ino;
+            unseen.removable = false;
+            unseen.unreadable = true;
+            entries.push_back(std::move(unseen));
+        } else {
+            const bool linkToFolder = S_ISLNK(st.stx_mode) && TargetIsFolder(fd, item->d_name);
+            entries.push_back(
+                detail::DetailsOf(item->d_name, st, fd, item->d_name, AT_SYMLINK_NOFOLLOW, linkToFolder));
+            entries.back().removable = rights.Allow(st);
+        }
         if (afterEach)
             afterEach();
     }

@@ -34,6 +34,15 @@ struct EntryDetails {
     // included, which share its device number.
     uint64_t mount = 0;
     bool mountRoot = false; // something is mounted right here
+    // Whether this user may remove the entry where it lies (told by a
+    // listing): the folder holding it can be entered and written, where only
+    // owners may remove (the sticky bit) the user owns one of the two, and
+    // the entry is no mount point, which stays while something is mounted on
+    // it.
+    bool removable = true;
+    // Listed in a folder that can be read but not entered: only its name,
+    // its kind and its inode are known, and it cannot be removed.
+    bool unreadable = false;
 };
 
 // The entry the path names, itself: a link as the last component is not
@@ -42,7 +51,8 @@ struct EntryDetails {
 EntryDetails GetEntryDetails(const std::string& path);
 
 // Every entry of the folder but "." and "..", in the order a listing gives
-// them (by name ignoring case). False when the folder cannot be read.
+// them (by name ignoring case), with whether this user may remove each. False
+// when the folder cannot be read.
 // `afterEach` runs after each entry is read, readied for the ordering and put
 // in its place, and every few hundred comparisons of the ordering: a folder
 // of 200,000 entries takes long enough that a window waiting for the listing

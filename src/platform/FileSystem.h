@@ -90,6 +90,9 @@ bool GetHoldingIdentities(const std::string& path, std::vector<EntryIdentity>& c
 // from it will be refused on, asked beforehand.
 bool MayReadFile(const std::string& path);
 bool MayCreateEntriesIn(const std::string& folder);
+// Whether this user may remove the entry at `path` (a link as itself) from
+// its folder: as ListEntryDetails tells of each entry it lists.
+bool MayRemoveEntry(const std::string& path);
 
 // A quick try for the usual case of a creation run, a new folder in a folder:
 // creates the folder as CreateDirectoryA does when it is new and the folder

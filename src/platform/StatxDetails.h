@@ -11,8 +11,10 @@
 
 namespace platform::detail {
 
-// What statx is asked for an entry's details.
-constexpr unsigned DetailsStatxMask = STATX_TYPE | STATX_SIZE | STATX_MTIME | STATX_CTIME | IdentityStatxMask;
+// What statx is asked for an entry's details; the mode and the owner tell
+// whether this user may remove it.
+constexpr unsigned DetailsStatxMask =
+    STATX_TYPE | STATX_MODE | STATX_UID | STATX_SIZE | STATX_MTIME | STATX_CTIME | IdentityStatxMask;
 
 // `at`, `path` and `flags` name the entry as the statx call did (for its
 // identity, see IdentityOf). `linkToFolder` says where a link leads; statx of

@@ -81,4 +81,20 @@ void RandomTree::AddUnreadableFolder(const fs::path& folder) {
     fs::permissions(locked, fs::perms::none);
 }
 
+void RandomTree::AddFoldersOfLimitedRights(const fs::path& folder) {
+    const std::pair<const char*, fs::perms> folders[] = {
+        {"listonly", fs::perms::owner_read},
+        {"enteronly", fs::perms::owner_exec},
+        {"readonly", fs::perms::owner_read | fs::perms::owner_exec},
+    };
+    for (const auto& [name, rights] : folders) {
+        const fs::path limited = folder / name;
+        if (Taken(limited))
+            continue;
+        fs::create_directories(limited);
+        std::ofstream(limited / "kept.txt") << name;
+        fs::permissions(limited, rights);
+    }
+}
+
 } // namespace testsupport

@@ -32,6 +32,11 @@ public:
     // A folder no one may read or enter ("locked"), holding a folder and a
     // file, inside `folder`.
     void AddUnreadableFolder(const std::filesystem::path& folder);
+    // Inside `folder`, what an ordinary user meets: a folder that can be
+    // listed but not entered ("listonly", r--), one that can be entered but
+    // not listed ("enteronly", --x) and one that cannot be written
+    // ("readonly", r-x), each holding a file.
+    void AddFoldersOfLimitedRights(const std::filesystem::path& folder);
 
 private:
     CaseRandom& random_;

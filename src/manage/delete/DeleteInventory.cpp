@@ -8,6 +8,7 @@
 
 #include <optional>
 #include <set>
+#include <unordered_set>
 #include <utility>
 
 namespace {
@@ -29,8 +30,10 @@ public:
 
     void WalkMain(uint32_t main, const std::string& path, const EntryDetails& details) {
         std::optional<size_t> item;
-        if (inventory_.mode == DeleteMode::Everything)
-            item = Add(main, path, details, 0);
+        if (inventory_.mode == DeleteMode::Everything) {
+            item = Item(main, path, details, 0);
+            inventory_.items[*item].denied = !platform::MayRemoveEntry(path);
+        }
         if (details.kind != EntryKind::Folder)
             return; // a main folder that is a link is removed as a link, never entered
         mainFileSystem_ = FileSystemOf(path, details);
@@ -39,8 +42,12 @@ public:
             QueuedFolder folder = std::move(queue.front());
             queue.pop_front();
             if (!platform::ListEntryDetails(folder.path, entries_, step_)) {
-                if (folder.item)
-                    inventory_.items[*folder.item].unlisted = true;
+                // What it holds is unknown and stays: the folder is named
+                // as not deleted, in the file modes too.
+                if (!folder.item)
+                    folder.item =
+                        Item(main, folder.path, platform::GetEntryDetails(folder.path), folder.level);
+                inventory_.items[*folder.item].unlisted = true;
                 continue;
             }
             for (const EntryDetails& entry : entries_) {
@@ -77,7 +84,7 @@ private:
                 if (inventory_.mode == DeleteMode::FilesEverywhere && FirstVisit(entry.identity))
                     Enter(main, path, entry, level, queue);
             } else if (!entry.linkToFolder && Matches(entry.name)) {
-                Add(main, path, entry, level);
+                Item(main, path, entry, level);
             }
             return;
         case DeleteMode::Subfolders:
@@ -88,7 +95,7 @@ private:
                 AddOtherFileSystem(main, path, entry, level);
                 return;
             }
-            const size_t item = Add(main, path, entry, level);
+            const size_t item = Item(main, path, entry, level);
             if (isFolder && platform::IsWindowsName(entry.name))
                 queue.push_back({path, level, item});
             return;
@@ -117,7 +124,7 @@ private:
         return false;
     }
 
-    DeleteItem& Item(uint32_t main, const std::string& path, const EntryDetails& entry, uint32_t level) {
+    size_t Item(uint32_t main, const std::string& path, const EntryDetails& entry, uint32_t level) {
         DeleteItem item;
         item.path = path;
         item.kind = entry.kind;
@@ -126,24 +133,14 @@ private:
         item.level = level;
         item.main = main;
         item.nameless = level > 0 && !platform::IsWindowsName(entry.name);
+        item.denied = level > 0 && !entry.removable;
         inventory_.items.push_back(std::move(item));
-        return inventory_.items.back();
-    }
-
-    size_t Add(uint32_t main, const std::string& path, const EntryDetails& entry, uint32_t level) {
-        const DeleteItem& item = Item(main, path, entry, level);
-        if (item.CountsAsFolder()) {
-            ++inventory_.folders;
-        } else {
-            ++inventory_.files;
-            inventory_.bytes += item.size;
-        }
         return inventory_.items.size() - 1;
     }
 
     void AddOtherFileSystem(uint32_t main, const std::string& path, const EntryDetails& entry,
                             uint32_t level) {
-        Item(main, path, entry, level).otherFileSystem = true;
+        inventory_.items[Item(main, path, entry, level)].otherFileSystem = true;
     }
 
     DeleteInventory& inventory_;
@@ -166,6 +163,35 @@ std::vector<std::string> DriveRoots() {
         start = end + 1;
     }
     return roots;
+}
+
+// Counts what a delete would remove on an unchanged disk: what the pass
+// deletes, everything but what stays and the folders holding it.
+void CountWhatGoes(DeleteInventory& inventory) {
+    std::unordered_set<std::string> holding;
+    for (const DeleteItem& item : inventory.items) {
+        if (!item.Stays())
+            continue;
+        for (std::string folder = item.path;;) {
+            const size_t backslash = folder.find_last_of('\\');
+            if (backslash == std::string::npos)
+                break;
+            folder.resize(backslash);
+            if (!holding.insert(folder).second)
+                break; // and so are the folders above it
+        }
+    }
+    for (const DeleteItem& item : inventory.items) {
+        if (item.Stays())
+            continue;
+        if (item.CountsAsFolder()) {
+            if (!holding.count(item.path))
+                ++inventory.folders;
+        } else {
+            ++inventory.files;
+            inventory.bytes += item.size;
+        }
+    }
 }
 
 } // namespace
@@ -231,5 +257,6 @@ DeleteInventory TakeDeleteInventory(DeleteMode mode, const std::deque<std::strin
             walk.WalkMain(index, main.path, details);
         walk.Step();
     }
+    CountWhatGoes(inventory);
     return inventory;
 }

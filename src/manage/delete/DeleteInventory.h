@@ -7,9 +7,10 @@
 //
 // The walk meets a link as an entry of its own and never descends through it;
 // a folder reached twice (through a link in a main folder's path) is walked
-// once. A main folder that is or holds a drive's root or the program's start
-// directory is refused and not walked at all. A main folder given as a link
-// is never entered: only the Everything mode removes it, as a link.
+// once. A folder that cannot be read is an item of its own in every mode, so
+// that what it hides is named as not deleted. A main folder that is or holds a drive's root or the program's
+// start directory is refused and not walked at all. A main folder given as a link is never entered: only the
+// Everything mode removes it, as a link.
 //
 // The walk stays on the mount of each main folder: a folder on another one
 // (a mount point, a bind mount of a folder of the same file system included)
@@ -53,6 +54,12 @@ struct DeleteItem {
     // A folder whose entries could not be read: what it holds is unknown, so
     // it is never deleted, in the run as in the simulation.
     bool unlisted = false;
+    // This user may not remove it (its folder cannot be entered or written,
+    // or it is a mount point): it stays, and so do the folders holding it.
+    bool denied = false;
+
+    // It stays whatever a delete does, and is reported.
+    bool Stays() const { return nameless || otherFileSystem || unlisted || denied; }
 
     // A main folder given as a link counts as the main folder it stands for.
     bool CountsAsFolder() const { return kind == platform::EntryKind::Folder || level == 0; }
@@ -72,8 +79,10 @@ struct DeleteInventory {
     std::deque<std::string> patterns;
     std::vector<MainFolder> mains;
     std::vector<DeleteItem> items; // in the order the walk found them
-    // What a delete would remove: neither the entries kept for their names
-    // nor the folders on another file system count.
+    // What a delete would remove on an unchanged disk: what stays (entries
+    // kept for their names, folders on another file system or that cannot
+    // be read, what this user may not remove) does not count, nor do the
+    // folders that hold it.
     uint32_t folders = 0;
     uint32_t files = 0;
     uint64_t bytes = 0;

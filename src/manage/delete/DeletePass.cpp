@@ -120,7 +120,8 @@ private:
             return details.kind == EntryKind::Missing ? DeleteOutcome::NotExists : Kept(item.path);
         }
         const DeleteItem& current = *found->second;
-        if (current.otherFileSystem || !SameEntry(item, current.kind, current.identity))
+        if (current.otherFileSystem || current.denied || current.unlisted ||
+            !SameEntry(item, current.kind, current.identity))
             return Kept(item.path);
         if (item.CountsAsFolder() && kept_.count(item.path))
             return Kept(item.path);

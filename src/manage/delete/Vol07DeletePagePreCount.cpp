@@ -67,7 +67,7 @@ bool Vol07DeletePage::CountVol07ToDelete(DeleteMode mode) {
 
     if (mode == DeleteMode::FilesEverywhere || mode == DeleteMode::FilesInMainFolders) {
         for (const DeleteItem& item : inventory_.items) {
-            if (!item.CountsAsFolder() && !item.otherFileSystem)
+            if (!item.CountsAsFolder() && !item.Stays())
                 DeleteFileSet.emplace(item.path, item.size);
         }
     }

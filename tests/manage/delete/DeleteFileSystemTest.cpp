@@ -65,8 +65,9 @@ protected:
              {sub},
              {s, m},
              {MountPoint}},
+            // The main folder holds what stays: it is not counted to go.
             {DeleteMode::Everything,
-             {"2", "2", "3"},
+             {"1", "2", "3"},
              {"1", "0", "2", "2", "0", "0"},
              {sub},
              {s, m},

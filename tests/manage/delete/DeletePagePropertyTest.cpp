@@ -1,4 +1,5 @@
-// For random trees (links, an unreadable folder, main folders that are
+// For random trees (links, an unreadable folder, folders an ordinary user
+// may list but not enter, enter but not list, or not write, main folders that are
 // missing, links or written in several ways) and every mode, the delete
 // page's simulation shows what its run then does, and the run removes exactly
 // what its counters and lists name: nothing else is removed or changed.
@@ -67,12 +68,17 @@ TEST_F(DeletePagePropertyTest, RunRemovesExactlyWhatItCountsAndSimulationAgrees)
         c.tree.Fill(area / "B", 1, 3);
         if (c.random.OneIn(3))
             c.tree.AddUnreadableFolder(area / "A");
+        // What an ordinary user meets: folders that cannot be entered,
+        // listed or written, whose entries stay and are named.
+        if (c.random.OneIn(3))
+            c.tree.AddFoldersOfLimitedRights(c.random.OneIn(2) ? area / "A" : area / "B");
         if (c.random.OneIn(3))
             fs::create_directory_symlink(c.random.OneIn(2) ? area / "B" : c.tree.Precious(), area / "L");
 
         std::vector<std::string> places = {"missing"};
         for (const auto& [path, state] : TakeSnapshot(area))
-            if (state.kind != EntryState::Kind::File && path.rfind("A/locked/", 0) != 0)
+            if (state.kind != EntryState::Kind::File && path.rfind("A/locked/", 0) != 0 &&
+                path.find("only/") == std::string::npos)
                 places.push_back(path);
         std::vector<std::string> lines;
         std::set<std::string> mainFolders;
