@@ -142,7 +142,8 @@ struct FolderEntry {
 // with its name and whether it is a folder: what a walk needs, for less than
 // a listing costs. Nothing else of an entry is read, and a folder listed again
 // while unchanged is not read again. False (with the error recorded) when the
-// folder cannot be read.
+// folder cannot be read, or cannot be entered: nothing it names could then be
+// opened or walked.
 bool ListFolderEntries(const std::string& folder, std::vector<FolderEntry>& entries);
 
 // Windows wildcard match: case-insensitive, * and ?, "*.*" matches every name.

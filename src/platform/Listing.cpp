@@ -206,6 +206,10 @@ bool ListFolderEntries(const std::string& folder, std::vector<FolderEntry>& entr
         if (!resolved.exists || stat(host.c_str(), &st) != 0 || !S_ISDIR(st.st_mode))
             return detail::Fail(ERROR_PATH_NOT_FOUND);
     }
+    // A folder that may be listed but not entered names entries of which
+    // none could be opened, copied or walked: it counts as unreadable.
+    if (faccessat(AT_FDCWD, host.c_str(), X_OK, AT_EACCESS) != 0)
+        return detail::FailWithErrno(errno, ERROR_ACCESS_DENIED);
     const detail::FolderStatus status = detail::FolderStatus::Of(st);
     auto& kept = KeptListings();
     if (KeptEntries* known = kept.Find(host); known && known->status == status) {

@@ -459,6 +459,18 @@ void AttachWalk::CountTopFolderThere(AttachMode mode) {
     block_.RefreshBoth();
 }
 
+void AttachWalk::CountTopFolderNotMade(const std::string& root, AttachMode mode) {
+    // Where the mode copies the top folder it is one subfolder of the
+    // structure, not copied; nothing below it is written, and all of it
+    // counts as not copied, as the pre-count counted it.
+    blockedSources_.insert(root);
+    if (!AttachesTopFolder(mode))
+        return;
+    block_.Counters.Other.SubFolders += 1;
+    Fail(AttachTargetRoot);
+    block_.RefreshBoth();
+}
+
 void AttachWalk::CountUnreadableRoot(const std::string& root, AttachMode mode) {
     // The top folder is one subfolder of the structure where the mode copies
     // it; in the other modes nothing of the structure is counted, and the
@@ -492,7 +504,9 @@ void AttachWalk::CopyFolderStructure(const std::string& structure, AttachMode mo
                                         ? FolderMaking::Found
                                         : ForceNewDirectory(AttachTargetRoot, made);
         targetMade = making == FolderMaking::Made;
-        if (making == FolderMaking::Found)
+        if (making == FolderMaking::Failed)
+            CountTopFolderNotMade(root, mode);
+        else if (making == FolderMaking::Found)
             CountTopFolderThere(mode);
     }
     if (targetMade) {
@@ -638,11 +652,13 @@ void AttachWalk::SimulateCopyFolderStructure(const std::string& structure, Attac
     // The same as the run: the top folder is counted when it is made, and it
     // is made only where the new folder is not the target itself.
     if (!simulated_.FolderExists(AttachTargetRoot) && !DirectoryExists(AttachTargetRoot)) {
-        if (AttachesTopFolder(mode) && simulated_.CanCreateFolder(AttachTargetRoot)) {
+        if (simulated_.CanCreateFolder(AttachTargetRoot)) {
             simulated_.AddFolder(AttachTargetRoot);
             block_.Counters.Created.SubFolders += 1;
             block_.AddToList(StatisticList::SubFoldersCreated, AttachTargetRoot);
             block_.RefreshBoth();
+        } else {
+            CountTopFolderNotMade(root, mode);
         }
     } else {
         CountTopFolderThere(mode);

@@ -16,8 +16,10 @@
 // - a folder is created (or found, when a real folder is there) and walked;
 //   one that cannot be created counts under Other, and so does all below it,
 //   which is then never written: a link or file in its place could lead out
-//   of the new folder; one that cannot be listed is not created (an empty
-//   copy would pass for a whole one) and counts under Other, as `cp -r` does;
+//   of the new folder; one that cannot be listed or entered is not created
+//   (an empty copy would pass for a whole one) and counts under Other, as
+//   `cp -r` does; a target that cannot be made counts under Other with
+//   everything below it;
 // - a file is copied in the with-files modes; a link (to a folder, a file or
 //   nothing) is copied as a link with the same target, counted as a file of
 //   0 bytes, and never followed; a copy that fails counts under Other, one
@@ -181,6 +183,9 @@ private:
     void CountTopFolderThere(AttachMode mode);
     // False when the structure's folder cannot be listed.
     bool StartStructure(const std::string& root);
+    // The target of a structure that cannot be made (a folder that cannot
+    // be written, a file system that is read-only): nothing of it is copied.
+    void CountTopFolderNotMade(const std::string& root, AttachMode mode);
     // A structure's folder that cannot be listed: nothing of it is copied.
     void CountUnreadableRoot(const std::string& root, AttachMode mode);
     // Which own folders a structure's walk must look out for.

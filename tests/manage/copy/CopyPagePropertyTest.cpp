@@ -1,5 +1,6 @@
 // For random trees and Include lists (folders written in several ways, links
-// to folders, folders the structure holds, a structure given through a link)
+// to folders, folders the structure holds, a structure given through a link,
+// what an ordinary user may not enter or write)
 // in every attach mode, the copy page's simulation shows what its run then
 // does, the run writes only into its Include folders and leaves there what
 // copying the structure must leave (the model of AttachModel, contents
@@ -18,6 +19,9 @@
 #include "support/PageCase.h"
 #include "support/PathSpellings.h"
 #include "support/StructurePageCases.h"
+
+#include <fcntl.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -44,8 +48,15 @@ TEST_F(CopyPagePropertyTest, RunSimulationAndUndoAgreeWhateverThePersonChanges) 
         c.tree.Fill(area / "T1", 1, 3);
         std::ofstream(area / "file") << "not a folder";
         fs::create_directory_symlink(area / "T2", area / "TL");
+        // What an ordinary user meets: structure folders that cannot be
+        // entered, listed or written, and an Include folder nothing can be
+        // copied into.
+        if (c.random.OneIn(3))
+            c.tree.AddFoldersOfLimitedRights(c.base / "S");
+        fs::create_directories(area / "RO");
+        fs::permissions(area / "RO", fs::perms::owner_read | fs::perms::owner_exec);
 
-        std::vector<std::string> places = {"I\\T1", "I\\T2", "I\\TL", "I\\file", "I\\missing"};
+        std::vector<std::string> places = {"I\\T1", "I\\T2", "I\\TL", "I\\RO", "I\\file", "I\\missing"};
         // Rarely, a folder the structure holds: the run must not copy into
         // its own copies.
         if (c.random.OneIn(6))
@@ -102,6 +113,10 @@ TEST_F(CopyPagePropertyTest, RunSimulationAndUndoAgreeWhateverThePersonChanges) 
                     std::find(copiedInto.begin(), copiedInto.end(), target) != copiedInto.end())
                     continue;
                 copiedInto.push_back(target);
+                // Nothing can be made in a folder this user may not write
+                // into: it stays as it was.
+                if (faccessat(AT_FDCWD, (c.root / target).c_str(), W_OK | X_OK, AT_EACCESS) != 0)
+                    continue;
                 model.Attach(source, target, AttachModeNamed(modeName),
                              structure.substr(structure.rfind('\\') + 1));
             }

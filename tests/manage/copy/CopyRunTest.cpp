@@ -8,6 +8,7 @@
 
 #include "CopyPageFixture.h"
 
+#include "support/PermissionsAsAUser.h"
 #include "ui/ComboBox.h"
 
 #include <sys/stat.h>
@@ -215,15 +216,16 @@ TEST_F(CopyRunTest, TheSimulationForeseesWhatTheRunIsRefused) {
         expect(Row(run.Other) == Row(simulated.Other), "other differs");
         expect(page->NotCopied() == simulatedNames, "names differ");
         // C:\T: all but the locked file and the closed folder; C:\U: nothing
-        // can be made, its top folder included, so it is not copied into.
+        // can be made, its top folder included, which is named and counted,
+        // so it is not copied into.
         const std::vector<double> created = Row(run.Created);
         expect(created == std::vector<double>{1, 3, 3, 300},
                "created " + std::to_string(created[0]) + "/" + std::to_string(created[1]) + "/" +
                    std::to_string(created[2]) + "/" + std::to_string(created[3]));
         const std::deque<std::string> names = {
-            "C:\\T\\S\\closed",   "C:\\T\\S\\locked.txt", "C:\\U\\S\\a.txt",
-            "C:\\U\\S\\closed",   "C:\\U\\S\\locked.txt", "C:\\U\\S\\X",
-            "C:\\U\\S\\X\\b.txt", "C:\\U\\S\\X\\Y",       "C:\\U\\S\\X\\Y\\c.doc"};
+            "C:\\T\\S\\closed", "C:\\T\\S\\locked.txt", "C:\\U\\S",    "C:\\U\\S\\a.txt",
+            "C:\\U\\S\\closed", "C:\\U\\S\\locked.txt", "C:\\U\\S\\X", "C:\\U\\S\\X\\b.txt",
+            "C:\\U\\S\\X\\Y",   "C:\\U\\S\\X\\Y\\c.doc"};
         std::ostringstream shown;
         for (const std::string& name : page->NotCopied())
             shown << name << ";";
@@ -259,6 +261,44 @@ TEST_F(CopyRunTest, TheSimulationForeseesWhatTheRunIsRefused) {
         mismatches.append(buffer, static_cast<size_t>(got));
     close(pipeEnds[0]);
     EXPECT_EQ(mismatches, "");
+}
+
+// A structure folder that may be listed but not entered, and the top folder
+// of a structure that cannot be made in an Include folder nobody may write
+// into: neither is copied, each is named and counted as not copied, and the
+// pre-count, the simulation and the run account for every subfolder alike.
+TEST_F(CopyRunTest, WhatAUserCannotEnterOrWriteIsCountedAsNotCopied) {
+    testsupport::PermissionsAsAUser asUser;
+    ASSERT_TRUE(asUser.Active()) << "file permissions cannot be made to hold for this process";
+    sandbox->MakeFile("D:\\R\\ok.txt", "ok");
+    sandbox->MakeFile("D:\\R\\listed\\f.txt", "f");
+    sandbox->MakeFolder("D:\\R\\listed\\inner");
+    sandbox->MakeFolder("C:\\T");
+    sandbox->MakeFolder("C:\\ReadOnly");
+    fs::permissions(sandbox->Host("D:\\R\\listed"), fs::perms::owner_read);
+    fs::permissions(sandbox->Host("C:\\ReadOnly"), fs::perms::owner_read | fs::perms::owner_exec);
+    Plan({"C:\\T", "C:\\ReadOnly"}, "D:\\R", controls().rdoVol08AttachMainFolderWithFiles);
+    // R and the folder that cannot be entered, in each of the two folders.
+    const CounterRow toCopy = page->CopyCounters().ToCreate;
+    EXPECT_EQ(toCopy.SubFolders, 4);
+    EXPECT_EQ(toCopy.Files, 2);
+
+    Simulate();
+    const CreationCounters simulated = page->CopyCounters();
+    const std::deque<std::string> simulatedNames = page->NotCopied();
+    Copy();
+    const CreationCounters& run = page->CopyCounters();
+    const std::deque<std::string> names = {"C:\\T\\R\\listed", "C:\\ReadOnly\\R", "C:\\ReadOnly\\R\\listed",
+                                           "C:\\ReadOnly\\R\\ok.txt"};
+    EXPECT_EQ(page->NotCopied(), names);
+    EXPECT_EQ(simulatedNames, names);
+    EXPECT_EQ(Row(run.Created), (std::vector<double>{1, 1, 1, 2}));
+    EXPECT_EQ(Row(run.Other), (std::vector<double>{0, 3, 1, 2}));
+    EXPECT_EQ(Row(simulated.Created), Row(run.Created));
+    EXPECT_EQ(Row(simulated.Other), Row(run.Other));
+    EXPECT_EQ(run.Created.SubFolders + run.Exists.SubFolders + run.Other.SubFolders, toCopy.SubFolders);
+    EXPECT_FALSE(fs::exists(sandbox->Host("C:\\T\\R\\listed")));
+    EXPECT_FALSE(fs::exists(sandbox->Host("C:\\ReadOnly\\R")));
 }
 
 // Copy and Simulation with only lines without a drive: told, not silent.
