@@ -166,16 +166,35 @@ EntryKind SimulatedRenameDisk::KindOnDisk(const std::string& onDisk, int linksFo
                                                                                   : EntryKind::Other;
 }
 
-EntryFacts SimulatedRenameDisk::Facts(const std::string& path) {
-    const Place place = Find(path, false);
-    if (place.missing)
-        return {};
-    EntryFacts facts = FactsOf(place.onDisk);
+EntryFacts SimulatedRenameDisk::AsRenamed(EntryFacts facts, const Place& place) {
     if (facts.kind == EntryKind::FolderLink || facts.kind == EntryKind::Other)
         facts.kind = KindOnDisk(place.onDisk, 0);
     if (place.node && place.node->renamed)
         facts.name = place.node->name;
     return facts;
+}
+
+EntryFacts SimulatedRenameDisk::Facts(const std::string& path) {
+    const Place place = Find(path, false);
+    if (place.missing)
+        return {};
+    return AsRenamed(FactsOf(place.onDisk), place);
+}
+
+bool SimulatedRenameDisk::FactsBeforeMove(const std::string& from, const std::string& to, EntryFacts& entry,
+                                          EntryFacts& there) {
+    const Place source = Find(from, false);
+    const Place target = Find(to, false);
+    if (source.missing || target.missing)
+        return false;
+    // A folder whose names are followed has no link on its way.
+    platform::EntryDetails sourceDetails;
+    platform::EntryDetails targetDetails;
+    if (!platform::LookBeforeRename(source.onDisk, target.onDisk, sourceDetails, targetDetails))
+        return false;
+    entry = AsRenamed(FactsFrom(sourceDetails), source);
+    there = AsRenamed(FactsFrom(targetDetails), target);
+    return true;
 }
 
 bool SimulatedRenameDisk::ThroughLink(const std::string& path) {

@@ -48,6 +48,10 @@ public:
     ~SimulatedRenameDisk() override;
     EntryFacts Facts(const std::string& path) override;
     bool ThroughLink(const std::string& path) override;
+    // Where both paths lead to one folder of the disk whose names the
+    // platform follows, read there together, as the run reads them.
+    bool FactsBeforeMove(const std::string& from, const std::string& to, EntryFacts& entry,
+                         EntryFacts& there) override;
     bool Move(const std::string& from, const std::string& to) override;
 
 private:
@@ -63,6 +67,9 @@ private:
     // With `record`, every folder on the way and the entry itself get a
     // record of their own.
     Place Find(const std::string& path, bool record);
+    // The facts the disk gave of a place, as they stand once the renames
+    // are done.
+    EntryFacts AsRenamed(EntryFacts facts, const Place& place);
     // What the entry at `onDisk` is once the renames are done, a link's
     // target included.
     EntryKind KindOnDisk(const std::string& onDisk, int linksFollowed);

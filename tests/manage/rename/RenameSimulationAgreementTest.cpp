@@ -80,3 +80,23 @@ TEST_F(RenameSimulationAgreementTest, AFolderRenamedTwiceIsListedOnceWhereItIs) 
 }
 
 } // namespace
+
+TEST_F(RenameSimulationAgreementTest, AFolderOfManyLinesIsReadAsItsRenamesLeftIt) {
+    for (const char* name : {"a1", "a2", "a3", "a4", "B", "C", "pC"})
+        sandbox->MakeFolder(std::string("D:\\W\\") + name);
+    sandbox->MakeFile("D:\\W\\D", "file");
+    std::filesystem::create_directory_symlink("C", sandbox->Host("D:\\W\\L"));
+    const auto before = Tree();
+    // The first lines have the folder's names followed; later lines name
+    // what earlier ones renamed, in another case too.
+    SetLines({"D:\\W\\a1", "D:\\W\\a2", "D:\\W\\a3", "D:\\W\\a4", "D:\\W\\B", "D:\\W\\pB", "D:\\W\\C",
+              "D:\\W\\D", "D:\\W\\L", "D:\\W\\Gone", "d:\\w\\PA1"});
+    Type(controls().edtVol06NewPrefix, "p");
+    ExpectSimulationAsRun({"11", "8", "1", "1", "1"});
+    EXPECT_EQ(stat().lstStat06FoldersRenamed->Items(),
+              (Lines{"D:\\W\\pa2", "D:\\W\\pa3", "D:\\W\\pa4", "D:\\W\\ppB", "D:\\W\\pL", "D:\\w\\pPA1"}));
+    EXPECT_TRUE(std::filesystem::is_symlink(sandbox->Host("D:\\W\\pL")));
+    EXPECT_TRUE(std::filesystem::is_directory(sandbox->Host("D:\\W\\pPA1")));
+    Undo();
+    EXPECT_EQ(Tree(), before);
+}
