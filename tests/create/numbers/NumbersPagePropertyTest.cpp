@@ -102,6 +102,7 @@ TEST_F(NumbersPagePropertyTest, RunSimulationAndUndoAgreeWhateverThePersonChange
                 << "the destination differs from the model\n"
                 << c.inputs.Trace();
         };
+        steps.changesDuringRun = true;
         steps.undo = Clicking(controls().btnVol03Undo);
         return c.Run(steps);
     });

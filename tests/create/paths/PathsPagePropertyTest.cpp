@@ -137,6 +137,7 @@ TEST_F(PathsPagePropertyTest, RunSimulationAndUndoAgreeWhateverThePersonChanges)
                 << "a made folder differs from the model\n"
                 << c.inputs.Trace();
         };
+        steps.changesDuringRun = true;
         steps.undo = Clicking(controls().btnVol04Undo);
         // A run makes the missing parents of a line.
         // A folder made through the link PL, when the person deleted PL, is
