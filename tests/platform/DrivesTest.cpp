@@ -4,6 +4,7 @@
 #include "platform/Drives.h"
 #include "platform/FileSystem.h"
 #include "support/DriveSandbox.h"
+#include "support/PermissionsAsAUser.h"
 
 #include <gtest/gtest.h>
 
@@ -138,12 +139,14 @@ TEST(CurrentDirectory, OnlyFoldersThatCanBeEnteredAreAccepted) {
     EXPECT_FALSE(SetCurrentDirectoryA("Q:\\"));
     EXPECT_FALSE(SetCurrentDirectoryA(""));
     EXPECT_EQ(GetCurrentDirectoryA(), "D:\\Work");
-    if (geteuid() != 0) {
-        sandbox.MakeFolder("D:\\closed");
-        std::filesystem::permissions(sandbox.Host("D:\\closed"), std::filesystem::perms::owner_read);
-        EXPECT_FALSE(SetCurrentDirectoryA("D:\\closed"));
-        EXPECT_EQ(GetLastError(), ERROR_ACCESS_DENIED);
-    }
+    // As an ordinary user, a folder that can be listed but not entered.
+    sandbox.MakeFolder("D:\\closed");
+    std::filesystem::permissions(sandbox.Host("D:\\closed"), std::filesystem::perms::owner_read);
+    testsupport::PermissionsAsAUser asUser;
+    ASSERT_TRUE(asUser.Active()) << "file permissions cannot be made to hold for this process";
+    EXPECT_FALSE(SetCurrentDirectoryA("D:\\closed"));
+    EXPECT_EQ(GetLastError(), ERROR_ACCESS_DENIED);
+    EXPECT_EQ(GetCurrentDirectoryA(), "D:\\Work");
 }
 
 } // namespace

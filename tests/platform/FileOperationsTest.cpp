@@ -3,6 +3,7 @@
 
 #include "platform/FileSystem.h"
 #include "support/DriveSandbox.h"
+#include "support/PermissionsAsAUser.h"
 
 #include <gtest/gtest.h>
 
@@ -254,12 +255,13 @@ TEST(ShellDelete, RefusesDrivesMissingFoldersAndBadPatterns) {
 }
 
 TEST(ShellDelete, ReportsWhatCouldNotGo) {
-    if (geteuid() == 0)
-        GTEST_SKIP() << "the superuser may delete everything";
     DriveSandbox sandbox;
     sandbox.MakeFile("D:\\box\\locked\\stays.txt");
     sandbox.MakeFile("D:\\box\\goes.txt");
     fs::permissions(sandbox.Host("D:\\box\\locked"), fs::perms::owner_read | fs::perms::owner_exec);
+    // As an ordinary user, who may not empty a folder that is not writable.
+    testsupport::PermissionsAsAUser asUser;
+    ASSERT_TRUE(asUser.Active()) << "file permissions cannot be made to hold for this process";
     EXPECT_FALSE(ShellDeleteFiles("D:\\box\\*.*"));
     EXPECT_FALSE(sandbox.Exists("D:\\box\\goes.txt"));
     EXPECT_TRUE(sandbox.Exists("D:\\box\\locked\\stays.txt"));

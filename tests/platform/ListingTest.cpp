@@ -2,6 +2,7 @@
 
 #include "platform/FileSystem.h"
 #include "support/DriveSandbox.h"
+#include "support/PermissionsAsAUser.h"
 
 #include <gtest/gtest.h>
 
@@ -158,11 +159,12 @@ TEST(Listing, SizesAboveFourGigabytesUseBothHalves) {
 }
 
 TEST(Listing, ReadOnlyMeansNotWritable) {
-    if (geteuid() == 0)
-        GTEST_SKIP() << "the superuser may write everything";
     DriveSandbox sandbox;
     sandbox.MakeFile("D:\\locked.txt", "x");
     std::filesystem::permissions(sandbox.Host("D:\\locked.txt"), std::filesystem::perms::owner_read);
+    // As an ordinary user, who may not write what is not theirs to write.
+    testsupport::PermissionsAsAUser asUser;
+    ASSERT_TRUE(asUser.Active()) << "file permissions cannot be made to hold for this process";
     EXPECT_EQ(GetFileAttributesA("D:\\locked.txt"), FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_READONLY);
     EXPECT_FALSE(DeleteFileA("D:\\locked.txt"));
     EXPECT_EQ(GetLastError(), ERROR_ACCESS_DENIED);

@@ -3,6 +3,7 @@
 // exported, and read back on OK.
 
 #include "support/DriveSandbox.h"
+#include "support/PermissionsAsAUser.h"
 #include "support/ProgramWindowsFixture.h"
 #include "support/ScriptedDesktop.h"
 #include "tools/TfrmFLLEditIncludeFolderList.h"
@@ -404,23 +405,24 @@ TEST_F(SubFolderListBuilderTest, EditorHoldsAtMostThirtyThousandLines) {
 TEST_F(SubFolderListBuilderTest, LinksAreListedNotFollowedAndUnreadableFoldersDoNotStopTheWalk) {
     std::filesystem::create_directory_symlink(sandbox->Host("D:\\Src\\A"), sandbox->Host("D:\\Src\\Link"));
     sandbox->MakeFolder("D:\\Src\\Shut\\Inside");
-    const bool asRoot = ::geteuid() == 0; // root reads every folder
-    if (!asRoot)
-        std::filesystem::permissions(sandbox->Host("D:\\Src\\Shut"), std::filesystem::perms::none);
-    Choose("D:\\Src");
-    SetRange("1", "2");
-    Build();
-    if (!asRoot)
-        std::filesystem::permissions(sandbox->Host("D:\\Src\\Shut"), std::filesystem::perms::owner_all);
+    std::filesystem::permissions(sandbox->Host("D:\\Src\\Shut"), std::filesystem::perms::none);
+    {
+        // As an ordinary user, who may not read the shut folder.
+        testsupport::PermissionsAsAUser asUser;
+        ASSERT_TRUE(asUser.Active()) << "file permissions cannot be made to hold for this process";
+        Choose("D:\\Src");
+        SetRange("1", "2");
+        Build();
+    }
+    std::filesystem::permissions(sandbox->Host("D:\\Src\\Shut"), std::filesystem::perms::owner_all);
     const Lines include = Include();
     EXPECT_NE(std::find(include.begin(), include.end(), "D:\\Src\\Link"), include.end());
     EXPECT_EQ(std::count_if(include.begin(), include.end(),
                             [](const std::string& item) { return item.rfind("D:\\Src\\Link\\", 0) == 0; }),
               0);
     EXPECT_NE(std::find(include.begin(), include.end(), "D:\\Src\\B\\B1"), include.end());
-    if (asRoot) {
-        EXPECT_NE(std::find(include.begin(), include.end(), "D:\\Src\\Shut\\Inside"), include.end());
-    }
+    // What the shut folder holds was never seen.
+    EXPECT_EQ(std::find(include.begin(), include.end(), "D:\\Src\\Shut\\Inside"), include.end());
 }
 
 // Mended: a source folder written as "D:\", "D:\T\", "D:/a" or "D:\a\." gave

@@ -109,9 +109,9 @@ MainFolderResult CreateMainFolder(const std::string& name, bool attaching, bool 
         created = name;
         return MainFolderResult::Created;
     }
-    // ForceDirectories makes the missing levels one after the other: a level
-    // it cannot make (a refused or device name, a name or a whole path too
-    // long) would leave the ones above it made and nobody told of them.
+    // The missing levels are made one after the other: a level that cannot
+    // be made (a refused or device name, a name or a whole path too long)
+    // would leave the ones above it made and nobody told of them.
     if (!platform::PathFitsWhole(name))
         return MainFolderResult::Failed;
     if (attaching)

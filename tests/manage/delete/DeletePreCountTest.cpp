@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -222,6 +223,13 @@ TEST_F(DeletePreCountTest, AFolderMadeDuringTheWalkInAFreedInodeIsCounted) {
     sandbox->MakeFolder("D:\\A\\Z");
     platform::EntryIdentity old;
     ASSERT_TRUE(platform::GetEntryIdentity("D:\\A\\X", old));
+    // The inode is read of the host itself, not through the identity the
+    // walk relies on: a wrong identity must fail here, not pass unseen.
+    const auto inodeOf = [&](const std::string& folder) {
+        struct stat st {};
+        return ::lstat(sandbox->Host(folder).c_str(), &st) == 0 ? static_cast<uint64_t>(st.st_ino) : 0;
+    };
+    const uint64_t oldInode = inodeOf("D:\\A\\X");
     std::string heir; // the new folder that got X's inode
     int made = 0;
     bool replaced = false;
@@ -234,9 +242,7 @@ TEST_F(DeletePreCountTest, AFolderMadeDuringTheWalkInAFreedInodeIsCounted) {
         for (; made < 64 && heir.empty(); ++made) {
             const std::string folder = "D:\\A\\Z\\Y" + std::to_string(made);
             sandbox->MakeFolder(folder);
-            platform::EntryIdentity identity;
-            if (platform::GetEntryIdentity(folder, identity) && identity.inode == old.inode &&
-                !(identity == old))
+            if (inodeOf(folder) == oldInode)
                 heir = folder;
         }
     };
@@ -245,6 +251,9 @@ TEST_F(DeletePreCountTest, AFolderMadeDuringTheWalkInAFreedInodeIsCounted) {
     ASSERT_TRUE(replaced);
     if (heir.empty())
         GTEST_SKIP() << "the file system handed the freed inode to none of the new folders";
+    platform::EntryIdentity identity;
+    ASSERT_TRUE(platform::GetEntryIdentity(heir, identity));
+    EXPECT_FALSE(identity == old) << "the new folder in the freed inode passes for the one deleted";
     const bool counted = std::any_of(inventory.items.begin(), inventory.items.end(),
                                      [&](const DeleteItem& item) { return item.path == heir; });
     EXPECT_TRUE(counted) << heir;
