@@ -16,6 +16,7 @@
 #include "manage/rename/TfrmStatistic06.h"
 #include "manage/rename/TfrmVol06EditIncludeList.h"
 #include "support/DriveSandbox.h"
+#include "support/PictureShows.h"
 #include "support/ProgramWindowsFixture.h"
 #include "support/ScriptedDesktop.h"
 #include "tools/TAboutBox.h"
@@ -432,9 +433,13 @@ TEST_F(MainWindowTest, ClientAreaFontAndPicture) {
     EXPECT_EQ(frmMain->font().families().value(0), "Tahoma");
     EXPECT_TRUE(frmMain->windowTitle().startsWith("Foldersmith "));
 
-    // A picture of the window: it can be taken and written.
+    // A picture of the window: it shows the window with its pages where they
+    // lie, and it can be written.
     const QPixmap picture = frmMain->grab();
     ASSERT_FALSE(picture.isNull());
+    QWidget* pages = frmMain->findChild<QWidget*>("pgeMain");
+    ASSERT_NE(pages, nullptr);
+    EXPECT_TRUE(testsupport::PictureShows(picture, *frmMain, *pages));
     // The picture goes to the test's own temporary folder, never beside the
     // test program.
     const QTemporaryDir pictures;

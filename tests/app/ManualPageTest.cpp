@@ -5,6 +5,8 @@
 #include "app/TfrmMain.h"
 #include "platform/Drives.h"
 #include "support/DriveSandbox.h"
+#include "support/PictureShows.h"
+
 #include "support/ProgramWindowsFixture.h"
 #include "support/ScriptedDesktop.h"
 #include "tools/MainWindowServices.h"
@@ -13,6 +15,7 @@
 #include "tools/TfrmAltalanosHelp.h"
 #include "ui/ComboBox.h"
 #include "ui/ListBox.h"
+#include <QApplication>
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -765,7 +768,7 @@ TEST_F(ManualPageTest, HelpShowsTheManualTopicWithFurtherHelp) {
     EXPECT_TRUE(moreHelp);
 }
 
-// Leaves a picture of the page beside the test program, for a person to look at.
+// A picture of the page shows what the page shows, and can be written.
 TEST_F(ManualPageTest, TheGrabbedPageShowsItsControls) {
     DriveSandbox drives("CD");
     drives.MakeFolder("D:\\Projects");
@@ -778,9 +781,17 @@ TEST_F(ManualPageTest, TheGrabbedPageShowsItsControls) {
     CreateSubFolder("Letters\\2026");
 
     page->resize(1053, 660);
-    const QImage image = page->grab().toImage();
+    page->show();
+    QApplication::processEvents();
+    const QPixmap picture = page->grab();
+    page->hide();
+    const QImage image = picture.toImage();
     ASSERT_FALSE(image.isNull());
     EXPECT_EQ(image.width(), 1053);
+    // The list of what was created is in the picture, as the list draws it.
+    QWidget* success = page->findChild<QWidget*>("lstSuccess");
+    ASSERT_NE(success, nullptr);
+    EXPECT_TRUE(testsupport::PictureShows(picture, *page, *success));
     // The picture goes to the test's own temporary folder, never beside the
     // test program.
     const QTemporaryDir pictures;

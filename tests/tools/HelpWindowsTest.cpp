@@ -2,6 +2,7 @@
 
 #include "common/SettingLists.h"
 #include "support/DriveSandbox.h"
+#include "support/PictureShows.h"
 #include "support/ScriptedDesktop.h"
 #include "tools/HelpTexts.h"
 #include "tools/TAboutBox.h"
@@ -267,8 +268,12 @@ TEST(InformationWindows, AGrabbedHelpWindowShowsItsTopic) {
     help.show();
     QApplication::processEvents();
     const QPixmap picture = help.grab();
-    help.hide();
     ASSERT_FALSE(picture.isNull());
+    // The topic's text is in the picture, as its list draws it.
+    QWidget* topic = help.findChild<QWidget*>("lstAltalanosHelp");
+    ASSERT_NE(topic, nullptr);
+    EXPECT_TRUE(testsupport::PictureShows(picture, help, *topic));
+    help.hide();
     // The picture goes to the test's own temporary folder, never beside the
     // test program.
     const QTemporaryDir pictures;
