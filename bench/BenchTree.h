@@ -97,14 +97,15 @@ inline double MkdirLoop(const std::string& host, const std::string& folder,
     return Seconds([&] { MkdirEach(host, folder, names); });
 }
 
-// The calls a run cannot leave out for each folder it makes while it keeps
+// The calls of the mechanism the runs use to make each folder while they keep
 // what the program promises: the folder is made relative to its open parent,
 // its identity (inode, birth time) is read for Undo, and its parent is
 // watched, so that a name someone else gives a folder meanwhile is seen, which
 // costs the kernel an event per folder and the run one read of the queue.
 // host/folder is made and timed like MkdirLoop; `names` may hold a parent
 // ("Parent0001/Line000001"), which must exist. The ratio of this loop to the
-// mkdir loop is the lowest ratio a run can reach.
+// mkdir loop is the floor of that mechanism, not of any run: a run made
+// another way could go below it.
 inline double WatchedMkdirLoop(const std::string& host, const std::string& folder,
                                const std::vector<std::string>& names) {
     const std::string top = host + "/" + folder;
@@ -126,7 +127,8 @@ inline double WatchedMkdirLoop(const std::string& host, const std::string& folde
             const char* leaf = name.c_str() + (cut == std::string::npos ? 0 : cut + 1);
             ::mkdirat(found->second, leaf, 0755);
             struct statx identity {};
-            ::statx(found->second, leaf, AT_SYMLINK_NOFOLLOW, STATX_TYPE | STATX_INO | STATX_BTIME, &identity);
+            ::statx(found->second, leaf, AT_SYMLINK_NOFOLLOW, STATX_TYPE | STATX_INO | STATX_BTIME,
+                    &identity);
             [[maybe_unused]] const ssize_t queued = ::read(watch, events, sizeof events);
         }
     });
