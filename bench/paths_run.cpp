@@ -15,6 +15,8 @@
 //     against reading the same file with getline into a hash set (target: at
 //     most 20 times).
 //  3. The process's peak memory after the 100,000-line run (target: 250 MB).
+//  4. One line of 1,000 names: its simulation against its run (target: at
+//     most 2 times).
 //
 // The drives lie on a RAM file system unless `--disk` is given. The system
 // calls per created folder of the run and its baseline are counted in a
@@ -169,6 +171,24 @@ int main(int argc, char** argv) {
         "loading a list file of %d paths with Open: %.3f s, getline into a hash set %.3f s, ratio %.2f "
         "(target <= 20)\n",
         count, open2, baseline2, open2 / baseline2);
+
+    // 4. One line of 1,000 names: its simulation against its run, which
+    // makes every level; a simulation that looked up each level anew at every
+    // level would grow with the cube of the depth.
+    std::string deep = "D:\\Deep";
+    for (int level = 0; level < 1000; ++level)
+        deep += "\\x";
+    c.lstVol04IncludeFolderList->Clear();
+    c.lstVol04IncludeFolderList->AddItems({deep});
+    c.edtVol04Prefix->setText("");
+    c.edtVol04Suffix->setText("");
+    page.RefreshAfterListChange();
+    const double simulated4 = TimedRun(c.btnVol04CreateFoldersSimulation, "0473", "0475");
+    const double run4 = TimedRun(c.btnVol04CreateFolders, "0061", "0062");
+    frmStatistic04->hide();
+    std::printf("one line of 1000 names: simulation %.3f s, run %.3f s, ratio %.2f (target <= 2)\n",
+                simulated4, run4, simulated4 / run4);
+    std::fflush(stdout);
 
     const int counted = std::min(count, 10000);
     const benchcalls::Phases calls =
