@@ -9,6 +9,7 @@
 
 #include "DeletePageFixture.h"
 
+#include "manage/shared/PrivateMountRerun.h"
 #include "support/PrivateMounts.h"
 
 #include <gtest/gtest.h>
@@ -16,6 +17,7 @@
 #include <sys/mount.h>
 
 using namespace deletetests;
+using managetests::RanInPrivateMounts;
 using ui::Answer;
 
 namespace {
@@ -94,56 +96,40 @@ protected:
             EXPECT_TRUE(sandbox->Exists(MountPoint + "\\Dir\\deeper.txt"));
         }
     }
+
+    // Mounts over the mount point, fills what is mounted and checks every
+    // mode; the mount goes again at the end.
+    void MountAndExpectEveryModeStays(const char* source, const char* type, unsigned long flags,
+                                      const char* data) {
+        sandbox->MakeFolder(MountPoint);
+        const std::string host = sandbox->Host(MountPoint);
+        if (mount(source, host.c_str(), type, flags, data) != 0)
+            testsupport::CannotMountHere();
+        struct Unmount {
+            std::string host;
+            ~Unmount() { umount2(host.c_str(), MNT_DETACH); }
+        } unmount{host};
+        MakeMountedEntries();
+        ExpectEveryModeStaysOnItsFileSystem();
+    }
 };
 
 } // namespace
 
 TEST_F(DeleteFileSystemTest, AFileSystemMountedInsideAMainFolderIsNeverEntered) {
-    if (!testsupport::InsidePrivateMounts()) {
-        const testsupport::PrivateMountResult result = testsupport::RunInPrivateMounts();
-        if (result == testsupport::PrivateMountResult::Unavailable)
-            GTEST_SKIP() << "no file system may be mounted in a private mount namespace here (`unshare -m` "
-                            "needs root): the rule is checked through the walk's probe only";
-        EXPECT_EQ(result, testsupport::PrivateMountResult::Passed)
-            << "the check inside the private mount namespace failed (its output is above)";
+    if (RanInPrivateMounts("no file system may be mounted in a private mount namespace here (`unshare -m` "
+                           "needs root): the rule is checked through the walk's probe only"))
         return;
-    }
-
-    sandbox->MakeFolder(MountPoint);
-    const std::string host = sandbox->Host(MountPoint);
-    if (mount("none", host.c_str(), "tmpfs", 0, "size=1m") != 0)
-        testsupport::CannotMountHere();
-    struct Unmount {
-        std::string host;
-        ~Unmount() { umount2(host.c_str(), MNT_DETACH); }
-    } unmount{host};
-    MakeMountedEntries();
-    ExpectEveryModeStaysOnItsFileSystem();
+    MountAndExpectEveryModeStays("none", "tmpfs", 0, "size=1m");
 }
 
 TEST_F(DeleteFileSystemTest, ABindMountOfAFolderOfTheSameFileSystemIsNeverEntered) {
-    if (!testsupport::InsidePrivateMounts()) {
-        const testsupport::PrivateMountResult result = testsupport::RunInPrivateMounts();
-        if (result == testsupport::PrivateMountResult::Unavailable)
-            GTEST_SKIP() << "no bind mount may be made in a private mount namespace here (`unshare -m` "
-                            "needs root)";
-        EXPECT_EQ(result, testsupport::PrivateMountResult::Passed)
-            << "the check inside the private mount namespace failed (its output is above)";
+    if (RanInPrivateMounts("no bind mount may be made in a private mount namespace here (`unshare -m` "
+                           "needs root)"))
         return;
-    }
-
     // The same device number on both sides: only the mount tells them apart.
-    sandbox->MakeFolder(MountPoint);
     sandbox->MakeFolder("D:\\T\\Outside");
-    const std::string host = sandbox->Host(MountPoint);
-    if (mount(sandbox->Host("D:\\T\\Outside").c_str(), host.c_str(), nullptr, MS_BIND, nullptr) != 0)
-        testsupport::CannotMountHere();
-    struct Unmount {
-        std::string host;
-        ~Unmount() { umount2(host.c_str(), MNT_DETACH); }
-    } unmount{host};
-    MakeMountedEntries();
-    ExpectEveryModeStaysOnItsFileSystem();
+    MountAndExpectEveryModeStays(sandbox->Host("D:\\T\\Outside").c_str(), nullptr, MS_BIND, nullptr);
     EXPECT_TRUE(sandbox->Exists("D:\\T\\Outside\\other-fs.txt"));
     EXPECT_TRUE(sandbox->Exists("D:\\T\\Outside\\Dir\\deeper.txt"));
 }

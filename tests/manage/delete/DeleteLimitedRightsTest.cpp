@@ -8,6 +8,7 @@
 
 #include "DeletePageFixture.h"
 
+#include "manage/shared/PrivateMountRerun.h"
 #include "support/PermissionsAsAUser.h"
 #include "support/PrivateMounts.h"
 
@@ -102,14 +103,8 @@ TEST_F(DeleteLimitedRightsTest, WhatTheUserMayNotReachIsNamedAndForeseen) {
 // simulation and the pre-count say so, as the run then finds, for a folder
 // inside a main folder and for a main folder that is itself a mount point.
 TEST_F(DeleteLimitedRightsTest, AMountPointStaysInSimulationAndRunAlike) {
-    if (!testsupport::InsidePrivateMounts()) {
-        const testsupport::PrivateMountResult result = testsupport::RunInPrivateMounts();
-        if (result == testsupport::PrivateMountResult::Unavailable)
-            GTEST_SKIP() << "no mount may be made in a private mount namespace here";
-        EXPECT_EQ(result, testsupport::PrivateMountResult::Passed)
-            << "the check inside the private mount namespace failed (its output is above)";
+    if (managetests::RanInPrivateMounts("no mount may be made in a private mount namespace here"))
         return;
-    }
     struct Case {
         DeleteMode mode;
         std::string mountPoint;
