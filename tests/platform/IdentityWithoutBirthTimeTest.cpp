@@ -11,8 +11,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/mount.h>
-
 #include <cstdlib>
 #include <filesystem>
 
@@ -29,24 +27,16 @@ std::string RealPath(const std::string& host) {
 }
 
 TEST(IdentityWithoutBirthTime, AFolderMadeAnewInTheSameInodeIsAnotherEntry) {
-    if (!testsupport::InsidePrivateMounts()) {
-        const testsupport::PrivateMountResult result = testsupport::RunInPrivateMounts();
-        if (result == testsupport::PrivateMountResult::Unavailable)
-            GTEST_SKIP() << "no ext4 image with 128-byte inodes (no birth time) may be loop-mounted here: "
-                            "needs mkfs.ext4, a loop device and `unshare -m` as root";
-        EXPECT_EQ(result, testsupport::PrivateMountResult::Passed)
-            << "the check inside the private mount namespace failed (its output is above)";
+    if (testsupport::RanInPrivateMounts(
+            "no ext4 image with 128-byte inodes (no birth time) may be loop-mounted here: "
+            "needs mkfs.ext4, a loop device and `unshare -m` as root"))
         return;
-    }
     DriveSandbox sandbox;
     sandbox.MakeFolder("D:\\Ext");
     const std::string disk = sandbox.Host("D:\\Ext");
     if (!testsupport::MountNoBirthTimeDisk(disk))
         testsupport::CannotMountHere();
-    struct Unmount {
-        std::string host;
-        ~Unmount() { umount2(host.c_str(), MNT_DETACH); }
-    } unmount{disk};
+    const testsupport::Unmounting unmount{disk};
 
     ASSERT_TRUE(platform::CreateDirectoryA("D:\\Ext\\x"));
     const platform::EntryDetails made = platform::GetEntryDetails("D:\\Ext\\x");

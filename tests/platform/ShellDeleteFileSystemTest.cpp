@@ -14,17 +14,10 @@
 namespace {
 
 using testsupport::DriveSandbox;
-using testsupport::PrivateMountResult;
 
 TEST(ShellDelete, NeverGoesBelowAFolderOnAnotherFileSystem) {
-    if (!testsupport::InsidePrivateMounts()) {
-        const PrivateMountResult result = testsupport::RunInPrivateMounts();
-        if (result == PrivateMountResult::Unavailable)
-            GTEST_SKIP() << "no file system may be mounted in a private mount namespace here";
-        EXPECT_EQ(result, PrivateMountResult::Passed)
-            << "the check inside the namespace failed (output above)";
+    if (testsupport::RanInPrivateMounts("no file system may be mounted in a private mount namespace here"))
         return;
-    }
     DriveSandbox sandbox;
     sandbox.MakeFile("D:\\box\\a.txt", "a");
     sandbox.MakeFile("D:\\box\\sub\\b.txt", "b");
@@ -32,10 +25,7 @@ TEST(ShellDelete, NeverGoesBelowAFolderOnAnotherFileSystem) {
     const std::string host = sandbox.Host("D:\\box\\sub\\Mnt");
     if (mount("none", host.c_str(), "tmpfs", 0, "size=1m") != 0)
         testsupport::CannotMountHere();
-    struct Unmount {
-        std::string host;
-        ~Unmount() { umount2(host.c_str(), MNT_DETACH); }
-    } unmount{host};
+    const testsupport::Unmounting unmount{host};
     sandbox.MakeFile("D:\\box\\sub\\Mnt\\other.txt", "other");
     sandbox.MakeFile("D:\\box\\sub\\Mnt\\Dir\\deeper.txt", "deeper");
 
@@ -47,14 +37,8 @@ TEST(ShellDelete, NeverGoesBelowAFolderOnAnotherFileSystem) {
 }
 
 TEST(ShellDelete, NeverGoesBelowABindMountOfTheSameFileSystem) {
-    if (!testsupport::InsidePrivateMounts()) {
-        const PrivateMountResult result = testsupport::RunInPrivateMounts();
-        if (result == PrivateMountResult::Unavailable)
-            GTEST_SKIP() << "no bind mount may be made in a private mount namespace here";
-        EXPECT_EQ(result, PrivateMountResult::Passed)
-            << "the check inside the namespace failed (output above)";
+    if (testsupport::RanInPrivateMounts("no bind mount may be made in a private mount namespace here"))
         return;
-    }
     DriveSandbox sandbox;
     sandbox.MakeFile("D:\\Person\\docs\\keep.txt", "the person's");
     sandbox.MakeFile("D:\\Person\\docs\\Deep\\more.txt", "more");
@@ -63,10 +47,7 @@ TEST(ShellDelete, NeverGoesBelowABindMountOfTheSameFileSystem) {
     const std::string host = sandbox.Host("D:\\box\\sub\\mnt");
     if (mount(sandbox.Host("D:\\Person\\docs").c_str(), host.c_str(), nullptr, MS_BIND, nullptr) != 0)
         testsupport::CannotMountHere();
-    struct Unmount {
-        std::string host;
-        ~Unmount() { umount2(host.c_str(), MNT_DETACH); }
-    } unmount{host};
+    const testsupport::Unmounting unmount{host};
 
     EXPECT_FALSE(platform::ShellDeleteFiles("D:\\box\\*.*"));
     EXPECT_FALSE(sandbox.Exists("D:\\box\\a.txt"));

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <spawn.h>
+#include <sys/mount.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -65,6 +66,21 @@ PrivateMountResult RunInPrivateMounts() {
 
 void CannotMountHere() {
     _exit(CannotMountStatus);
+}
+
+bool RanInPrivateMounts(const char* whyUnavailable) {
+    if (InsidePrivateMounts())
+        return false;
+    const PrivateMountResult result = RunInPrivateMounts();
+    if (result == PrivateMountResult::Unavailable)
+        [&] { GTEST_SKIP() << whyUnavailable; }();
+    EXPECT_NE(result, PrivateMountResult::Failed)
+        << "the check inside the private mount namespace failed (its output is above)";
+    return true;
+}
+
+Unmounting::~Unmounting() {
+    umount2(host_.c_str(), MNT_DETACH);
 }
 
 } // namespace testsupport

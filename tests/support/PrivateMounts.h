@@ -4,6 +4,9 @@
 // that no other program sees the mount and it goes when the copy ends, and
 // takes the copy's result; inside, it mounts and checks.
 
+#include <string>
+#include <utility>
+
 namespace testsupport {
 
 enum class PrivateMountResult { Passed, Failed, Unavailable };
@@ -15,5 +18,22 @@ bool InsidePrivateMounts();
 PrivateMountResult RunInPrivateMounts();
 // Inside: ends the copy, telling the outside that nothing may be mounted here.
 [[noreturn]] void CannotMountHere();
+
+// The opening of every such test: outside, runs the test inside and takes
+// its result (a skip, saying why, where nothing may be mounted) and answers
+// true, and the test returns; inside, answers false and the test goes on.
+bool RanInPrivateMounts(const char* whyUnavailable);
+
+// Inside: takes the mount at a host path away when the test ends.
+class Unmounting {
+public:
+    explicit Unmounting(std::string host) : host_(std::move(host)) {}
+    ~Unmounting();
+    Unmounting(const Unmounting&) = delete;
+    Unmounting& operator=(const Unmounting&) = delete;
+
+private:
+    std::string host_;
+};
 
 } // namespace testsupport

@@ -40,15 +40,10 @@ TEST_F(StringsPagePropertyTest, RunSimulationAndUndoAgreeWhateverThePersonChange
 }
 
 TEST_F(StringsPagePropertyTest, UndoNeverGoesBelowWhatThePersonMountedInACreatedFolder) {
-    if (!InsidePrivateMounts()) {
-        const PrivateMountResult result = RunInPrivateMounts();
-        if (result == PrivateMountResult::Unavailable)
-            GTEST_SKIP() << "no bind mount may be made in a private mount namespace here (`unshare -m` needs "
-                            "root): the person's mounts are left out of the random cases";
-        EXPECT_EQ(result, PrivateMountResult::Passed)
-            << "the check inside the private mount namespace failed (its output is above)";
+    if (testsupport::RanInPrivateMounts(
+            "no bind mount may be made in a private mount namespace here (`unshare -m` needs "
+            "root): the person's mounts are left out of the random cases"))
         return;
-    }
     Check(2700);
 }
 

@@ -7,6 +7,7 @@
 
 #include "StringsPageFixture.h"
 
+#include "support/PaintWatcher.h"
 #include "ui/ShellOpening.h"
 
 #include <QApplication>
@@ -27,31 +28,6 @@ struct Sample {
     std::map<std::string, std::string> page;
     std::map<std::string, std::string> statistics;
     std::map<std::string, int> lists;
-};
-
-class PaintWatcher : public QObject {
-public:
-    PaintWatcher(RepaintThrottle& throttle, std::function<Sample()> look, std::vector<QWidget*> windows)
-        : throttle_(throttle), look_(std::move(look)), windows_(std::move(windows)) {
-        qApp->installEventFilter(this);
-    }
-    ~PaintWatcher() override { qApp->removeEventFilter(this); }
-    std::vector<Sample> samples;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint && watched->isWidgetType() && throttle_.Running()) {
-            QWidget* window = static_cast<QWidget*>(watched)->window();
-            if (std::find(windows_.begin(), windows_.end(), window) != windows_.end())
-                samples.push_back(look_());
-        }
-        return false;
-    }
-
-private:
-    RepaintThrottle& throttle_;
-    std::function<Sample()> look_;
-    std::vector<QWidget*> windows_;
 };
 
 class StringsRunScreenTest : public StringsPageTest {
@@ -95,7 +71,8 @@ TEST_F(StringsRunScreenTest, EveryPaintOfARunShowsOneMoment) {
     QApplication::processEvents(); // both windows are on the screen before the run
     // Every repaint of the run is a frame, so that each one is looked at.
     page->Repaints().SetFrameMilliseconds(0);
-    PaintWatcher watcher(page->Repaints(), [this] { return Look(); }, {page.get(), frmStatistic02});
+    testsupport::PaintWatcher<Sample> watcher(page->Repaints(), [this] { return Look(); },
+                                              {page.get(), frmStatistic02});
 
     CreateToTheEnd();
     frmStatistic02->hide();

@@ -14,15 +14,10 @@
 using namespace createtests;
 
 TEST_F(StringsPageTest, UndoLeavesABindMountInsideACreatedFolder) {
-    if (!testsupport::InsidePrivateMounts()) {
-        const testsupport::PrivateMountResult result = testsupport::RunInPrivateMounts();
-        if (result == testsupport::PrivateMountResult::Unavailable)
-            GTEST_SKIP() << "no bind mount may be made in a private mount namespace here (`unshare -m` "
-                            "needs root)";
-        EXPECT_EQ(result, testsupport::PrivateMountResult::Passed)
-            << "the check inside the private mount namespace failed (its output is above)";
+    if (testsupport::RanInPrivateMounts(
+            "no bind mount may be made in a private mount namespace here (`unshare -m` "
+            "needs root)"))
         return;
-    }
     sandbox->MakeFile("D:\\S\\f.txt", "f");
     sandbox->MakeFile("D:\\Person\\docs\\mine.txt", "the person's");
     sandbox->MakeFile("D:\\Person\\docs\\Deep\\more.txt", "more");
@@ -35,10 +30,7 @@ TEST_F(StringsPageTest, UndoLeavesABindMountInsideACreatedFolder) {
     const std::string host = sandbox->Host("D:\\W\\x\\mnt");
     if (mount(sandbox->Host("D:\\Person\\docs").c_str(), host.c_str(), nullptr, MS_BIND, nullptr) != 0)
         testsupport::CannotMountHere();
-    struct Unmount {
-        std::string host;
-        ~Unmount() { umount2(host.c_str(), MNT_DETACH); }
-    } unmount{host};
+    const testsupport::Unmounting unmount{host};
 
     ExpectBoxes({"0029?", "0030", "0031"});
     Undo();

@@ -10,8 +10,6 @@
 #include "support/NoBirthTimeDisk.h"
 #include "support/PrivateMounts.h"
 
-#include <sys/mount.h>
-
 #include <filesystem>
 
 using namespace createtests;
@@ -19,23 +17,15 @@ using namespace createtests;
 // Mended: the identity fell back to the inode alone there, and the person's
 // new folder, which got the old inode back, was deleted with their file.
 TEST_F(StringsPageTest, UndoLeavesAFolderMadeAnewInTheSameInodeWithoutBirthTime) {
-    if (!testsupport::InsidePrivateMounts()) {
-        const testsupport::PrivateMountResult result = testsupport::RunInPrivateMounts();
-        if (result == testsupport::PrivateMountResult::Unavailable)
-            GTEST_SKIP() << "no ext4 image with 128-byte inodes (no birth time) may be loop-mounted here: "
-                            "needs mkfs.ext4, a loop device and `unshare -m` as root";
-        EXPECT_EQ(result, testsupport::PrivateMountResult::Passed)
-            << "the check inside the private mount namespace failed (its output is above)";
+    if (testsupport::RanInPrivateMounts(
+            "no ext4 image with 128-byte inodes (no birth time) may be loop-mounted here: "
+            "needs mkfs.ext4, a loop device and `unshare -m` as root"))
         return;
-    }
     sandbox->MakeFolder("D:\\Ext");
     const std::string disk = sandbox->Host("D:\\Ext");
     if (!testsupport::MountNoBirthTimeDisk(disk))
         testsupport::CannotMountHere();
-    struct Unmount {
-        std::string host;
-        ~Unmount() { umount2(host.c_str(), MNT_DETACH); }
-    } unmount{disk};
+    const testsupport::Unmounting unmount{disk};
 
     Plan("D:\\Ext\\W", {"x", "y"});
     CreateToTheEnd();
