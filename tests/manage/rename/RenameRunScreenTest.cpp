@@ -11,9 +11,9 @@
 #include <QApplication>
 #include <QProgressBar>
 
-#include <limits>
-
+#include <algorithm>
 #include <functional>
+#include <limits>
 
 using namespace renametests;
 
@@ -40,6 +40,15 @@ protected:
             sample.lists.push_back(laidOut ? std::to_string(count) : "-");
         }
         return sample;
+    }
+    // The folders under D:\\W and the lines, renamed with the prefix x and
+    // every result listed.
+    void Plan(std::initializer_list<const char*> folders, const Lines& lines) {
+        for (const char* name : folders)
+            sandbox->MakeFolder(std::string("D:\\W\\") + name);
+        SetLines(lines);
+        Type(controls().edtVol06NewPrefix, "x");
+        controls().chkVol06ShowDetailedResults->setChecked(true);
     }
 };
 
@@ -71,14 +80,7 @@ private:
 } // namespace
 
 TEST_F(RenameRunScreenTest, EveryPaintShowsCountersAndListsOfOneMoment) {
-    sandbox->MakeFolder("D:\\W\\A");
-    sandbox->MakeFolder("D:\\W\\B");
-    sandbox->MakeFolder("D:\\W\\C");
-    sandbox->MakeFolder("D:\\W\\xD");
-    sandbox->MakeFolder("D:\\W\\D");
-    SetLines({"D:\\W\\A", "D:\\W\\Gone", "D:\\W\\B", "D:\\W\\D", "D:\\W\\C", "D:\\"});
-    Type(controls().edtVol06NewPrefix, "x");
-    controls().chkVol06ShowDetailedResults->setChecked(true);
+    Plan({"A", "B", "C", "xD", "D"}, {"D:\\W\\A", "D:\\W\\Gone", "D:\\W\\B", "D:\\W\\D", "D:\\W\\C", "D:\\"});
     page->show();
     frmStatistic06->show();
     QApplication::processEvents(); // both windows are on the screen before the run
@@ -110,11 +112,7 @@ TEST_F(RenameRunScreenTest, EveryPaintShowsCountersAndListsOfOneMoment) {
 }
 
 TEST_F(RenameRunScreenTest, BetweenFramesTheListsWaitWithTheCounters) {
-    for (const char* name : {"A", "B", "C", "xC"})
-        sandbox->MakeFolder(std::string("D:\\W\\") + name);
-    SetLines({"D:\\W\\A", "D:\\W\\Gone", "D:\\W\\B", "D:\\W\\C"});
-    Type(controls().edtVol06NewPrefix, "x");
-    controls().chkVol06ShowDetailedResults->setChecked(true);
+    Plan({"A", "B", "C", "xC"}, {"D:\\W\\A", "D:\\W\\Gone", "D:\\W\\B", "D:\\W\\C"});
     // No frame comes before the run ends.
     page->Repaints().SetFrameMilliseconds(std::numeric_limits<qint64>::max());
     std::vector<Sample> duringRun;
