@@ -5,6 +5,8 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <deque>
 #include <stdexcept>
@@ -187,6 +189,20 @@ std::string CreationRunDifferences(const std::filesystem::path& root, const Tree
 
 bool CanList(const std::filesystem::path& root, const std::string& relative) {
     return faccessat(AT_FDCWD, (root / relative).c_str(), R_OK | X_OK, AT_EACCESS) == 0;
+}
+
+std::function<void(const TreeSnapshot& before, const TreeSnapshot& after)>
+AttachedStructureCheck(const std::filesystem::path& root, const std::deque<std::string>& made,
+                       const std::string& structure, AttachMode mode, const std::string& target,
+                       std::function<std::string()> trace) {
+    return [&root, &made, structure, mode, target, trace = std::move(trace)](const TreeSnapshot& before,
+                                                                             const TreeSnapshot& after) {
+        if (IsAtOrBelow(target, structure))
+            return;
+        EXPECT_EQ(CreationRunDifferences(root, before, after, made, structure, mode, target), "")
+            << "the destination differs from the model\n"
+            << trace();
+    };
 }
 
 } // namespace testsupport

@@ -70,6 +70,17 @@ std::string CreationRunDifferences(const std::filesystem::path& root, const Tree
                                    const TreeSnapshot& after, const std::deque<std::string>& made,
                                    const std::string& structure, AttachMode mode, const std::string& target);
 
+// A check of a page's run (PagePropertySteps::checkRun) that attaches the
+// structure at `structure` (relative to `root`) into folders it makes below
+// `target`: each folder the run lists in `made` holds what attaching the
+// structure into it must put there, worked out apart from the walk. A
+// structure that holds the destination is left to the other checks (the walk
+// keeps out of the run's own folders). `trace` names the case's inputs.
+std::function<void(const TreeSnapshot& before, const TreeSnapshot& after)>
+AttachedStructureCheck(const std::filesystem::path& root, const std::deque<std::string>& made,
+                       const std::string& structure, AttachMode mode, const std::string& target,
+                       std::function<std::string()> trace);
+
 // Whether the folder at `relative` below `root` can be listed by whoever the
 // process acts as now.
 bool CanList(const std::filesystem::path& root, const std::string& relative);

@@ -88,20 +88,9 @@ TEST_F(NumbersPagePropertyTest, RunSimulationAndUndoAgreeWhateverThePersonChange
         steps.inTargets = [&](const std::string& path) {
             return IsAtOrBelow(path, target) && path != target;
         };
-        // Each folder the run lists as made holds what attaching the
-        // structure into it must put there, worked out apart from the walk;
-        // a structure that holds the destination is left to the checks above
-        // (the walk keeps out of the run's own folders).
-        steps.checkRun = [&](const TreeSnapshot& before, const TreeSnapshot& after) {
-            const std::string structure = c.Relative(c.base / "S");
-            if (IsAtOrBelow(target, structure))
-                return;
-            EXPECT_EQ(CreationRunDifferences(c.root, before, after, page->ResultLists().Created.Folders,
-                                             structure, AttachModeNamed(modeName), target),
-                      "")
-                << "the destination differs from the model\n"
-                << c.inputs.Trace();
-        };
+        steps.checkRun =
+            AttachedStructureCheck(c.root, page->ResultLists().Created.Folders, c.Relative(c.base / "S"),
+                                   AttachModeNamed(modeName), target, [&] { return c.inputs.Trace(); });
         steps.changesDuringRun = true;
         steps.undo = Clicking(controls().btnVol03Undo);
         return c.Run(steps);
