@@ -6,13 +6,12 @@
 
 #include "RenamePageFixture.h"
 
+#include "support/PaintWatcher.h"
 #include "ui/ResultList.h"
 
 #include <QApplication>
 #include <QProgressBar>
 
-#include <algorithm>
-#include <functional>
 #include <limits>
 
 using namespace renametests;
@@ -52,31 +51,6 @@ protected:
     }
 };
 
-class PaintWatcher : public QObject {
-public:
-    PaintWatcher(RepaintThrottle& throttle, std::function<Sample()> look, std::vector<QWidget*> windows)
-        : throttle_(throttle), look_(std::move(look)), windows_(std::move(windows)) {
-        qApp->installEventFilter(this);
-    }
-    ~PaintWatcher() override { qApp->removeEventFilter(this); }
-    std::vector<Sample> samples;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint && watched->isWidgetType() && throttle_.Running()) {
-            QWidget* window = static_cast<QWidget*>(watched)->window();
-            if (std::find(windows_.begin(), windows_.end(), window) != windows_.end())
-                samples.push_back(look_());
-        }
-        return false;
-    }
-
-private:
-    RepaintThrottle& throttle_;
-    std::function<Sample()> look_;
-    std::vector<QWidget*> windows_;
-};
-
 } // namespace
 
 TEST_F(RenameRunScreenTest, EveryPaintShowsCountersAndListsOfOneMoment) {
@@ -86,7 +60,8 @@ TEST_F(RenameRunScreenTest, EveryPaintShowsCountersAndListsOfOneMoment) {
     QApplication::processEvents(); // both windows are on the screen before the run
     // Every repaint of the run is a frame, so that each one is looked at.
     page->Repaints().SetFrameMilliseconds(0);
-    PaintWatcher watcher(page->Repaints(), [this] { return Look(); }, {page.get(), frmStatistic06});
+    testsupport::PaintWatcher<Sample> watcher(page->Repaints(), [this] { return Look(); },
+                                              {page.get(), frmStatistic06});
 
     Rename();
     frmStatistic06->hide();
