@@ -9,7 +9,6 @@
 
 #include "DeletePageFixture.h"
 
-#include "manage/shared/PrivateMountRerun.h"
 #include "support/PrivateMounts.h"
 
 #include <gtest/gtest.h>
@@ -17,7 +16,7 @@
 #include <sys/mount.h>
 
 using namespace deletetests;
-using managetests::RanInPrivateMounts;
+using testsupport::RanInPrivateMounts;
 using ui::Answer;
 
 namespace {
@@ -105,10 +104,7 @@ protected:
         const std::string host = sandbox->Host(MountPoint);
         if (mount(source, host.c_str(), type, flags, data) != 0)
             testsupport::CannotMountHere();
-        struct Unmount {
-            std::string host;
-            ~Unmount() { umount2(host.c_str(), MNT_DETACH); }
-        } unmount{host};
+        const testsupport::Unmounting unmount(host);
         MakeMountedEntries();
         ExpectEveryModeStaysOnItsFileSystem();
     }

@@ -8,7 +8,6 @@
 
 #include "DeletePageFixture.h"
 
-#include "manage/shared/PrivateMountRerun.h"
 #include "support/PermissionsAsAUser.h"
 #include "support/PrivateMounts.h"
 
@@ -103,7 +102,7 @@ TEST_F(DeleteLimitedRightsTest, WhatTheUserMayNotReachIsNamedAndForeseen) {
 // simulation and the pre-count say so, as the run then finds, for a folder
 // inside a main folder and for a main folder that is itself a mount point.
 TEST_F(DeleteLimitedRightsTest, AMountPointStaysInSimulationAndRunAlike) {
-    if (managetests::RanInPrivateMounts("no mount may be made in a private mount namespace here"))
+    if (testsupport::RanInPrivateMounts("no mount may be made in a private mount namespace here"))
         return;
     struct Case {
         DeleteMode mode;
