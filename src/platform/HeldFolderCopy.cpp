@@ -148,29 +148,22 @@ void HeldFolder::Release() {
 }
 
 bool HeldFolder::Hold(const std::string& path) {
-    Release();
-    detail::Resolved resolved;
-    if (!detail::ResolveText(path, resolved))
-        return false;
-    if (!resolved.exists)
-        return detail::Fail(detail::MissingError(resolved));
     // O_PATH: the descriptor only names the folder for the calls made below it.
-    const int fd = open(resolved.host.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return detail::FailWithErrno(errno, ERROR_PATH_NOT_FOUND);
-    fd_ = fd;
-    host_ = resolved.host;
-    return true;
+    return HoldOpened(path, O_PATH | O_DIRECTORY | O_CLOEXEC);
 }
 
 bool HeldFolder::HoldToList(const std::string& path) {
+    return HoldOpened(path, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+}
+
+bool HeldFolder::HoldOpened(const std::string& path, int flags) {
     Release();
     detail::Resolved resolved;
     if (!detail::ResolveText(path, resolved))
         return false;
     if (!resolved.exists)
         return detail::Fail(detail::MissingError(resolved));
-    const int fd = open(resolved.host.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int fd = open(resolved.host.c_str(), flags);
     if (fd < 0)
         return detail::FailWithErrno(errno, ERROR_PATH_NOT_FOUND);
     fd_ = fd;

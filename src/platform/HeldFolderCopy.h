@@ -70,6 +70,8 @@ public:
     std::optional<FolderStamp> Stamp() const;
 
 private:
+    bool HoldOpened(const std::string& path, int flags);
+
     int fd_ = -1;
     std::string host_;
 };
