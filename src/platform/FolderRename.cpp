@@ -17,50 +17,33 @@ namespace platform {
 
 namespace {
 
-// Two names of one folder whose kept names are those on disk.
+// The folder of a rename as its watch finds it now.
 struct FollowedFolder {
-    std::string parent; // host path
-    std::string name;   // as written
-    std::string newName;
     const detail::FolderNames* names = nullptr;
     int fd = -1; // the folder held open; -1 when it cannot be
 };
 
-bool Followed(const std::string& path, const std::string& newPath, FollowedFolder& folder) {
-    detail::WindowsPath from;
-    detail::WindowsPath to;
-    if (!detail::ParsePath(path, from) || !detail::ParsePath(newPath, to) || from.IsRoot() || to.IsRoot() ||
-        from.drive != to.drive || from.components.size() != to.components.size() ||
-        !std::equal(from.components.begin(), from.components.end() - 1, to.components.begin()))
-        return false;
-    std::string exact;
-    std::string exactTo;
-    if (!detail::ExactHostPath(from, exact) || !detail::ExactHostPath(to, exactTo))
-        return false;
-    folder.name = from.components.back();
-    folder.newName = to.components.back();
-    folder.parent = from.components.size() == 1 ? *detail::DriveRoot(from.drive)
-                                                : exact.substr(0, exact.size() - folder.name.size() - 1);
+bool Followed(const std::string& parent, FollowedFolder& folder) {
     detail::PlatformState& state = detail::State();
-    struct stat parent {};
-    if (!state.folderWatches.Current(folder.parent, state.folderNames, parent.st_dev, parent.st_ino))
+    struct stat status {};
+    if (!state.folderWatches.Current(parent, state.folderNames, status.st_dev, status.st_ino))
         return false;
-    const detail::FolderStatus* status = nullptr;
-    folder.names = state.folderNames.Peek(folder.parent, status);
+    const detail::FolderStatus* kept = nullptr;
+    folder.names = state.folderNames.Peek(parent, kept);
     if (!folder.names)
         return false;
-    folder.fd = state.openFolders.Descriptor(folder.parent, parent);
+    folder.fd = state.openFolders.Descriptor(parent, status);
     return true;
 }
 
 // The entry `written` names in the folder; kind Missing when none.
-EntryDetails Look(const FollowedFolder& folder, const std::string& written) {
+EntryDetails EntryNamed(const FollowedFolder& folder, const std::string& parent, const std::string& written) {
     const std::string* actual = folder.names->Find(written);
     if (!actual)
         return {};
     const std::string name = *actual;
     const int at = folder.fd >= 0 ? folder.fd : AT_FDCWD;
-    const std::string where = folder.fd >= 0 ? name : detail::JoinHost(folder.parent, name);
+    const std::string where = folder.fd >= 0 ? name : detail::JoinHost(parent, name);
     struct statx st;
     if (statx(at, where.c_str(), AT_SYMLINK_NOFOLLOW, detail::DetailsStatxMask, &st) != 0)
         return {};
@@ -74,38 +57,67 @@ EntryDetails Look(const FollowedFolder& folder, const std::string& written) {
 
 bool LookBeforeRename(const std::string& path, const std::string& newPath, EntryDetails& entry,
                       EntryDetails& there) {
-    FollowedFolder folder;
-    if (!Followed(path, newPath, folder))
-        return false;
-    entry = Look(folder, folder.name);
-    there = Look(folder, folder.newName);
-    return true;
+    return RenameInFolder(path, newPath).Look(entry, there);
 }
 
 bool RenameWithinFolder(const std::string& path, const std::string& newPath) {
+    return RenameInFolder(path, newPath).Rename();
+}
+
+RenameInFolder::RenameInFolder(const std::string& path, const std::string& newPath)
+    : path_(path), newPath_(newPath) {
+    detail::WindowsPath from;
+    detail::WindowsPath to;
+    if (!detail::ParsePath(path, from) || !detail::ParsePath(newPath, to) || from.IsRoot() || to.IsRoot() ||
+        from.drive != to.drive || from.components.size() != to.components.size() ||
+        !std::equal(from.components.begin(), from.components.end() - 1, to.components.begin()))
+        return;
+    std::string exact;
+    std::string exactTo;
+    if (!detail::ExactHostPath(from, exact) || !detail::ExactHostPath(to, exactTo))
+        return;
+    name_ = std::move(from.components.back());
+    newName_ = std::move(to.components.back());
+    parent_ = from.components.size() == 1 ? *detail::DriveRoot(from.drive)
+                                          : exact.substr(0, exact.size() - name_.size() - 1);
+    ofOneFolder_ = true;
+}
+
+bool RenameInFolder::Look(EntryDetails& entry, EntryDetails& there) {
     FollowedFolder folder;
-    if (!Followed(path, newPath, folder) || folder.fd < 0)
-        return MoveFileA(path, newPath);
-    const std::string* actual = folder.names->Find(folder.name);
+    if (!ofOneFolder_ || !Followed(parent_, folder))
+        return false;
+    entry = EntryNamed(folder, parent_, name_);
+    there = EntryNamed(folder, parent_, newName_);
+    return true;
+}
+
+bool RenameInFolder::Rename() {
+    // The watch is asked again: another program may have given the folder
+    // the new name in other letters since the look.
+    FollowedFolder folder;
+    if (!ofOneFolder_ || !Followed(parent_, folder) || folder.fd < 0)
+        return MoveFileA(path_, newPath_);
+    const std::string* actual = folder.names->Find(name_);
     if (!actual)
         return detail::Fail(ERROR_FILE_NOT_FOUND);
     const std::string from = *actual;
     // Renaming an entry to another case of its own name is allowed.
-    if (const std::string* there = folder.names->Find(folder.newName)) {
+    if (const std::string* there = folder.names->Find(newName_)) {
         if (*there != from)
             return detail::Fail(ERROR_ALREADY_EXISTS);
-        if (folder.newName == from)
+        if (newName_ == from)
             return true;
     }
-    if (renameat2(folder.fd, from.c_str(), folder.fd, folder.newName.c_str(), RENAME_NOREPLACE) != 0) {
+    if (renameat2(folder.fd, from.c_str(), folder.fd, newName_.c_str(), RENAME_NOREPLACE) != 0) {
         // A host that cannot rename without replacing goes the long way.
         if (errno == EINVAL || errno == ENOSYS || errno == ENOTSUP)
-            return MoveFileA(path, newPath);
+            return MoveFileA(path_, newPath_);
         return detail::FailWithErrno(errno, ERROR_PATH_NOT_FOUND);
     }
     // The watch reports the rename, and the folder's kept names follow it at
     // the next look; what was kept below the entry's old path goes.
-    detail::State().folderNames.Forget(detail::JoinHost(folder.parent, from));
+    detail::State().folderNames.Forget(detail::JoinHost(parent_, from));
     return true;
 }
 

@@ -28,4 +28,24 @@ bool LookBeforeRename(const std::string& path, const std::string& newPath, Entry
 // folder held open, by its name as on disk, never through a link.
 bool RenameWithinFolder(const std::string& path, const std::string& newPath);
 
+// Both calls for one rename, with its two paths read once: a run that looks
+// before it renames pays for the reading of the paths once. The watch is
+// asked again at each call, as the calls above ask it.
+class RenameInFolder {
+public:
+    RenameInFolder(const std::string& path, const std::string& newPath);
+    bool Look(EntryDetails& entry, EntryDetails& there);
+    bool Rename();
+    const std::string& Path() const { return path_; }
+    const std::string& NewPath() const { return newPath_; }
+
+private:
+    std::string path_;
+    std::string newPath_;
+    bool ofOneFolder_ = false; // both paths name entries of one folder
+    std::string parent_;       // its host path
+    std::string name_;         // as written
+    std::string newName_;
+};
+
 } // namespace platform

@@ -56,13 +56,27 @@ SimulatedRenameDisk::SimulatedRenameDisk() : drives_(std::make_unique<Node>()) {
 
 SimulatedRenameDisk::~SimulatedRenameDisk() = default;
 
+namespace {
+
+// `path` as the platform's calls take it: backslashes, no trailing one. Most
+// paths of a run are so already and are not copied.
+const std::string& PlatformPath(const std::string& path, std::string& converted) {
+    if (path.find('/') == std::string::npos && (path.empty() || path.back() != '\\'))
+        return path;
+    converted = ExcludeTrailingPathDelimiter(SlashesToBackslashes(path));
+    return converted;
+}
+
+} // namespace
+
 bool HostRenameDisk::FactsBeforeMove(const std::string& from, const std::string& to, EntryFacts& entry,
                                      EntryFacts& there) {
+    std::string fromConverted;
+    std::string toConverted;
+    looked_.emplace(PlatformPath(from, fromConverted), PlatformPath(to, toConverted));
     platform::EntryDetails entryDetails;
     platform::EntryDetails thereDetails;
-    if (!platform::LookBeforeRename(ExcludeTrailingPathDelimiter(SlashesToBackslashes(from)),
-                                    ExcludeTrailingPathDelimiter(SlashesToBackslashes(to)), entryDetails,
-                                    thereDetails))
+    if (!looked_->Look(entryDetails, thereDetails))
         return false;
     entry = FactsFrom(entryDetails);
     there = FactsFrom(thereDetails);
@@ -70,7 +84,10 @@ bool HostRenameDisk::FactsBeforeMove(const std::string& from, const std::string&
 }
 
 bool HostRenameDisk::Move(const std::string& from, const std::string& to) {
-    return platform::RenameWithinFolder(from, to);
+    const bool lookedAt = looked_ && looked_->Path() == from && looked_->NewPath() == to;
+    const bool renamed = lookedAt ? looked_->Rename() : platform::RenameWithinFolder(from, to);
+    looked_.reset();
+    return renamed;
 }
 
 SimulatedRenameDisk::Place SimulatedRenameDisk::Find(const std::string& path, bool record) {

@@ -5,8 +5,10 @@
 // as the run would, without touching anything.
 
 #include "manage/rename/FolderEntries.h"
+#include "platform/FolderRename.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <unordered_set>
 
@@ -36,6 +38,11 @@ public:
     bool FactsBeforeMove(const std::string& from, const std::string& to, EntryFacts& entry,
                          EntryFacts& there) override;
     bool Move(const std::string& from, const std::string& to) override;
+
+private:
+    // The last rename looked at, whose paths need no second reading when it
+    // is done.
+    std::optional<platform::RenameInFolder> looked_;
 };
 
 // Keeps only what its renames changed: for each folder it renamed in or
