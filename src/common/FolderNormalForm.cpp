@@ -35,8 +35,11 @@ std::string FolderKey(const std::string& path) {
 }
 
 unsigned FolderDepth(const std::string& path) {
-    const std::string normal = FolderNormalForm(path);
-    if (IsDriveRoot(normal))
+    return NormalFolderDepth(FolderNormalForm(path));
+}
+
+unsigned NormalFolderDepth(const std::string& normal) {
+    if (IsNormalDriveRoot(normal))
         return 0;
     return static_cast<unsigned>(std::count(normal.begin(), normal.end(), '\\'));
 }

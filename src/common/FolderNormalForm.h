@@ -27,6 +27,8 @@ std::string FolderKey(const std::string& path);
 // The number of names below the drive's root in the normal form: "D:\" is 0,
 // "D:\a\b" 2. What orders folders deepest first.
 unsigned FolderDepth(const std::string& path);
+// The same of a text already in the normal form.
+unsigned NormalFolderDepth(const std::string& normal);
 
 // Whether the normal form is a drive's root, "D:\".
 bool IsDriveRoot(const std::string& path);

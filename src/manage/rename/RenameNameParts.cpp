@@ -33,10 +33,11 @@ RenameFolder RenameFolderOf(const std::string& line) {
     return result;
 }
 
-_tagVol0XParts BuildRenameNameParts(const std::string& line, const std::string& prefix,
-                                    const std::string& prefixDelimiter, const std::string& suffixDelimiter,
-                                    const std::string& suffix) {
-    const RenameFolder folder = RenameFolderOf(line);
+namespace {
+
+_tagVol0XParts PrefixSuffixParts(const RenameFolder& folder, const std::string& prefix,
+                                 const std::string& prefixDelimiter, const std::string& suffixDelimiter,
+                                 const std::string& suffix) {
     _tagVol0XParts parts;
     parts.Part0 = IncludeTrailingPathDelimiter(folder.parent) + Trim(prefix);
     if (!Trim(prefixDelimiter).empty())
@@ -47,10 +48,27 @@ _tagVol0XParts BuildRenameNameParts(const std::string& line, const std::string& 
     return parts;
 }
 
-_tagVol0XParts BuildLastSubFolderNameParts(const std::string& line, const std::string& newName) {
-    const RenameFolder folder = RenameFolderOf(line);
+_tagVol0XParts LastSubFolderParts(const RenameFolder& folder, const std::string& newName) {
     _tagVol0XParts parts;
     parts.Part0 = IncludeTrailingPathDelimiter(folder.parent);
     parts.Part1 = newName;
     return parts;
+}
+
+} // namespace
+
+_tagVol0XParts NamePartsUnder(const RenameRule& rule, const RenameFolder& folder) {
+    return rule.lastSubFolder
+               ? LastSubFolderParts(folder, rule.newName)
+               : PrefixSuffixParts(folder, rule.prefix, rule.prefixDelimiter, rule.suffixDelimiter, rule.suffix);
+}
+
+_tagVol0XParts BuildRenameNameParts(const std::string& line, const std::string& prefix,
+                                    const std::string& prefixDelimiter, const std::string& suffixDelimiter,
+                                    const std::string& suffix) {
+    return PrefixSuffixParts(RenameFolderOf(line), prefix, prefixDelimiter, suffixDelimiter, suffix);
+}
+
+_tagVol0XParts BuildLastSubFolderNameParts(const std::string& line, const std::string& newName) {
+    return LastSubFolderParts(RenameFolderOf(line), newName);
 }

@@ -18,6 +18,17 @@ struct RenameFolder {
 };
 RenameFolder RenameFolderOf(const std::string& line);
 
+// The checked rule and its fields as typed, read once for a whole run.
+struct RenameRule {
+    bool lastSubFolder = false; // rule 2, else rule 1
+    std::string prefix;
+    std::string prefixDelimiter;
+    std::string suffixDelimiter;
+    std::string suffix;
+    std::string newName;
+};
+_tagVol0XParts NamePartsUnder(const RenameRule& rule, const RenameFolder& folder);
+
 // Rule 1: the parent with a trailing backslash, the trimmed prefix and first
 // delimiter; the folder's name; the trimmed second delimiter; the trimmed suffix.
 _tagVol0XParts BuildRenameNameParts(const std::string& line, const std::string& prefix,

@@ -71,10 +71,19 @@ _tagVol0XParts Vol06RenamePage::PrefixSuffixPartsOf(const std::string& line) con
         TextOf(ui_->edtVol06DelimiterSubFolderSuffix), TextOf(ui_->edtVol06NewSuffix));
 }
 
+RenameRule Vol06RenamePage::CheckedRule() const {
+    RenameRule rule;
+    rule.lastSubFolder = !ui_->rdoVol06RenameAddPrefixesSuffixes->isChecked();
+    rule.prefix = TextOf(ui_->edtVol06NewPrefix);
+    rule.prefixDelimiter = TextOf(ui_->edtVol06DelimiterPrefixSubFolder);
+    rule.suffixDelimiter = TextOf(ui_->edtVol06DelimiterSubFolderSuffix);
+    rule.suffix = TextOf(ui_->edtVol06NewSuffix);
+    rule.newName = TextOf(ui_->edtVol06RenameNewLastSubFolder);
+    return rule;
+}
+
 _tagVol0XParts Vol06RenamePage::NamePartsOf(const std::string& line) const {
-    if (ui_->rdoVol06RenameAddPrefixesSuffixes->isChecked())
-        return PrefixSuffixPartsOf(line);
-    return BuildLastSubFolderNameParts(line, TextOf(ui_->edtVol06RenameNewLastSubFolder));
+    return NamePartsUnder(CheckedRule(), RenameFolderOf(line));
 }
 
 void Vol06RenamePage::RefreshVol06Page() {

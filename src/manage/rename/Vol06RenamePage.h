@@ -15,7 +15,7 @@
 #include "manage/shared/LevelListBuilder.h"
 #include "manage/shared/ManageLists.h"
 #include "runs/HeldListItems.h"
-#include "runs/NameParts.h"
+#include "manage/rename/RenameNameParts.h"
 #include "runs/RepaintThrottle.h"
 #include "tools/MainWindowServices.h"
 #include "tools/TfrmAltalanosHelp.h"
@@ -92,6 +92,7 @@ public:
 
     // The new full path of a line under the checked rule.
     _tagVol0XParts NamePartsOf(const std::string& line) const;
+    RenameRule CheckedRule() const;
 
     bool RunInProgress() const { return runInProgress_; }
     RepaintThrottle& Repaints() { return repaints_; }

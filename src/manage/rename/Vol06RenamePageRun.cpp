@@ -126,16 +126,22 @@ void Vol06RenamePage::RenameOrSimulate(bool realRun) {
 
 void Vol06RenamePage::RenameLines(RenameDisk& disk, bool realRun) {
     std::vector<PlannedRename> plan;
+    const RenameRule rule = CheckedRule();
     for (const std::string& item : ui_->lstVol06IncludeFolderList->Items()) {
         PlannedRename planned;
         planned.line = Trim(item);
         planned.hasDrive = !Trim(ExtractFileDrive(planned.line)).empty();
-        planned.source = planned.hasDrive ? RenameFolderOf(planned.line).folder : planned.line;
-        if (planned.hasDrive)
-            planned.target = JoinNameParts(NamePartsOf(planned.line));
-        // Ordered by the folder's depth, not by how its line is written:
-        // "D:\W\\A" and "D:\W\.\A" are as deep as "D:\W\A".
-        planned.depth = FolderDepth(planned.source);
+        if (planned.hasDrive) {
+            RenameFolder folder = RenameFolderOf(planned.line);
+            planned.target = JoinNameParts(NamePartsUnder(rule, folder));
+            planned.source = std::move(folder.folder);
+            // Ordered by the folder's depth, not by how its line is written:
+            // "D:\W\\A" and "D:\W\.\A" are as deep as "D:\W\A".
+            planned.depth = NormalFolderDepth(planned.source);
+        } else {
+            planned.source = planned.line;
+            planned.depth = FolderDepth(planned.source);
+        }
         plan.push_back(std::move(planned));
     }
     std::stable_sort(plan.begin(), plan.end(),

@@ -46,6 +46,15 @@ TEST_F(RenamePageTest, BothRulesJoinTheirPartsAsTheExamplesShow) {
                                   : BuildRenameNameParts(example.line, example.prefix, example.delimiter1,
                                                          example.delimiter2, example.suffix);
         EXPECT_EQ(JoinNameParts(parts), example.expected);
+        // As the run takes it, with the rule read once.
+        RenameRule rule;
+        rule.lastSubFolder = example.lastSubFolder;
+        rule.prefix = example.prefix;
+        rule.prefixDelimiter = example.delimiter1;
+        rule.suffixDelimiter = example.delimiter2;
+        rule.suffix = example.suffix;
+        rule.newName = example.newName;
+        EXPECT_EQ(JoinNameParts(NamePartsUnder(rule, RenameFolderOf(example.line))), example.expected);
 
         // The page previews the same.
         SetLines({example.line});
