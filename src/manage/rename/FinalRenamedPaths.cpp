@@ -7,11 +7,19 @@
 #include <limits>
 #include <unordered_map>
 
+namespace {
+
+// A folder above a target, as the target writes it, and its key.
+struct Above {
+    std::size_t length; // of the target's text that writes it
+    std::string key;
+};
+
+} // namespace
+
 std::vector<std::string> FinalRenamedPaths(const std::vector<DoneRename>& renames) {
     std::vector<std::string> finals(renames.size());
     std::vector<bool> renamedAgain(renames.size(), false);
-    // No folder shallower than the shallowest source was renamed: its key
-    // need not be looked up.
     std::vector<std::string> sourceKeys;
     sourceKeys.reserve(renames.size());
     unsigned shallowestSource = std::numeric_limits<unsigned>::max();
@@ -19,39 +27,48 @@ std::vector<std::string> FinalRenamedPaths(const std::vector<DoneRename>& rename
         sourceKeys.push_back(FolderKey(rename.source));
         shallowestSource = std::min(shallowestSource, NormalFolderDepth(sourceKeys.back()));
     }
-    // A run renames many folders of one parent: the key of each parent is
-    // worked out once.
-    std::unordered_map<std::string, std::string> parentKeys;
-    const auto parentKey = [&parentKeys](const std::string& folder) -> const std::string& {
-        auto known = parentKeys.find(folder);
-        if (known == parentKeys.end())
-            known = parentKeys.emplace(folder, FolderKey(folder)).first;
-        return known->second;
+    // A run renames many folders of one parent: the folders above each
+    // parent are worked out once, nearest first. One shallower than every
+    // renamed folder cannot have been renamed and is left out.
+    std::unordered_map<std::string, std::vector<Above>> aboveParent;
+    const auto foldersAbove = [&](const std::string& parent) -> const std::vector<Above>& {
+        auto known = aboveParent.find(parent);
+        if (known != aboveParent.end())
+            return known->second;
+        std::vector<Above> above;
+        for (std::string folder = parent;;) {
+            std::string key = FolderKey(folder);
+            if (NormalFolderDepth(key) >= shallowestSource)
+                above.push_back({folder.size(), std::move(key)});
+            std::string next = ExtractFileDir(folder);
+            if (next.empty() || next == folder)
+                break;
+            folder = std::move(next);
+        }
+        return aboveParent.emplace(parent, std::move(above)).first->second;
     };
     // Walked from the last rename back: each later rename's final path is
     // known when an earlier one asks whether it or one of its parents moved.
     // The deepest folder that moved already carries the moves of its parents.
     std::unordered_map<std::string_view, size_t> lastRenameOf;
     lastRenameOf.reserve(renames.size());
+    const auto renamedAs = [&lastRenameOf, &finals](const std::string& key) -> const std::string* {
+        auto moved = lastRenameOf.find(key);
+        return moved == lastRenameOf.end() ? nullptr : &finals[moved->second];
+    };
     for (size_t i = renames.size(); i-- > 0;) {
         const std::string& target = renames[i].target;
         std::string final = target;
-        std::string folder = target;
-        for (;;) {
-            const std::string ownKey = folder.size() == target.size() ? FolderKey(folder) : std::string();
-            const std::string& key = ownKey.empty() ? parentKey(folder) : ownKey;
-            if (NormalFolderDepth(key) >= shallowestSource) {
-                auto moved = lastRenameOf.find(key);
-                if (moved != lastRenameOf.end()) {
-                    final = finals[moved->second] + target.substr(folder.size());
-                    renamedAgain[i] = folder.size() == target.size();
+        if (const std::string* again = renamedAs(FolderKey(target))) {
+            final = *again;
+            renamedAgain[i] = true;
+        } else if (std::string parent = ExtractFileDir(target); !parent.empty() && parent != target) {
+            for (const Above& folder : foldersAbove(parent)) {
+                if (const std::string* moved = renamedAs(folder.key)) {
+                    final = *moved + target.substr(folder.length);
                     break;
                 }
             }
-            std::string parent = ExtractFileDir(folder);
-            if (parent.empty() || parent == folder)
-                break;
-            folder = std::move(parent);
         }
         finals[i] = std::move(final);
         lastRenameOf[sourceKeys[i]] = i;
