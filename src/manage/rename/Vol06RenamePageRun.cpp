@@ -168,11 +168,12 @@ void Vol06RenamePage::RenameLines(RenameDisk& disk, bool realRun) {
     {
         RepaintRunScope repaints(repaints_, {window(), frmStatistic06}, {&progress});
         for (size_t index = 0; index < plan.size(); ++index) {
-            const PlannedRename& planned = plan[index];
+            // Each line is decided once: what it holds is moved on, not copied.
+            PlannedRename& planned = plan[index];
             repaints_.SetProgress(progress, ProgressPosition(index));
             ui::desktop().ProcessMessages();
             if (realRun)
-                RenameWorkList.push_back(planned.line);
+                RenameWorkList.push_back(std::move(planned.line));
             EntryFacts renamed;
             const RenameOutcome outcome = planned.hasDrive
                                               ? RenameOne(disk, planned.source, planned.target, renamed)
@@ -181,12 +182,12 @@ void Vol06RenamePage::RenameLines(RenameDisk& disk, bool realRun) {
             case RenameOutcome::Renamed:
                 Vol06FoldersRenamed += 1;
                 list(&Ui::TfrmStatistic06::lstStat06FoldersRenamed, planned.target);
-                done.push_back({planned.source, planned.target});
                 // Undo gives the folder back the name it had on the disk, not
                 // the letter case the line was typed in.
                 if (realRun)
                     RenameUndoList.push_back(
                         {NameAsOnDisk(planned.source, renamed.name), planned.target, renamed.identity});
+                done.push_back({std::move(planned.source), std::move(planned.target)});
                 break;
             case RenameOutcome::SourceMissing:
                 Vol06FoldersSourceNotExists += 1;
@@ -213,9 +214,17 @@ void Vol06RenamePage::RenameLines(RenameDisk& disk, bool realRun) {
     // The log names each renamed folder where it ended up, so that what it
     // hands on leads to folders that exist.
     if (statistics) {
-        ui::ResultList& renamed = *statistics->lstStat06FoldersRenamed;
-        renamed.Clear();
-        renamed.AddItems(FinalRenamedPaths(done));
+        std::vector<std::string> finals = FinalRenamedPaths(done);
+        // Mostly each folder is where its rename left it, as the list shows.
+        const bool asListed = std::equal(finals.begin(), finals.end(), done.begin(), done.end(),
+                                         [](const std::string& final, const DoneRename& rename) {
+                                             return final == rename.target;
+                                         });
+        if (!asListed) {
+            ui::ResultList& renamed = *statistics->lstStat06FoldersRenamed;
+            renamed.Clear();
+            renamed.AddItems(std::move(finals));
+        }
     }
     WriteCounterLabels();
     progress.hide();
