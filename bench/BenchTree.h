@@ -28,6 +28,18 @@ inline double Seconds(const std::function<void()>& work) {
     return std::chrono::duration<double>(Clock::now() - start).count();
 }
 
+// `count` names: the stem and a six-digit number from 000000.
+inline std::vector<std::string> NumberedNames(const char* stem, int count) {
+    std::vector<std::string> names;
+    names.reserve(static_cast<size_t>(count));
+    char buffer[64];
+    for (int i = 0; i < count; ++i) {
+        std::snprintf(buffer, sizeof buffer, "%s%06d", stem, i);
+        names.emplace_back(buffer);
+    }
+    return names;
+}
+
 inline void CopyPlain(const std::string& from, const std::string& to) {
     int in = ::open(from.c_str(), O_RDONLY);
     int out = ::open(to.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644);

@@ -44,17 +44,6 @@ using namespace benchprogram;
 
 namespace {
 
-std::vector<std::string> Names(int count) {
-    std::vector<std::string> names;
-    names.reserve(static_cast<size_t>(count));
-    char buffer[32];
-    for (int i = 0; i < count; ++i) {
-        std::snprintf(buffer, sizeof buffer, "Folder %06d", i);
-        names.emplace_back(buffer);
-    }
-    return names;
-}
-
 // host/folder holding a folder of each name.
 void MakeFolders(const std::string& host, const std::string& folder, const std::vector<std::string>& names) {
     ::mkdir((host + "/" + folder).c_str(), 0755);
@@ -83,7 +72,7 @@ int main(int argc, char** argv) {
     ProgramBench program(argc, argv);
     const std::string hostD = program.HostRoot('D');
     const int count = argc > 1 ? std::atoi(argv[1]) : 20000;
-    const std::vector<std::string> names = Names(count);
+    const std::vector<std::string> names = NumberedNames("Folder ", count);
 
     frmMain->show();
     Vol06RenamePage& page = frmMain->RenamePage();

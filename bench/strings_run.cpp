@@ -54,17 +54,6 @@ namespace {
 using namespace benchtree;
 using namespace benchprogram;
 
-std::vector<std::string> Names(int count) {
-    std::vector<std::string> names;
-    names.reserve(static_cast<size_t>(count));
-    char buffer[32];
-    for (int i = 0; i < count; ++i) {
-        std::snprintf(buffer, sizeof buffer, "Item %06d", i);
-        names.emplace_back(buffer);
-    }
-    return names;
-}
-
 class Bench {
 public:
     explicit Bench(Vol02StringsPage& page) : page_(page), c_(page.Controls()) {}
@@ -111,7 +100,7 @@ int main(int argc, char** argv) {
     // The run under strace counts 10,000 and 20 items.
     const int manyCount = argc > 1 ? std::atoi(argv[1]) : 100000;
     const int fewCount = argc > 2 ? std::atoi(argv[2]) : 1000;
-    const std::vector<std::string> many = Names(manyCount);
+    const std::vector<std::string> many = NumberedNames("Item ", manyCount);
     const Between first = MeasureBetween(
         hostD, 1, [&](const std::string& folder) { return MkdirLoop(hostD, folder, many); },
         [&](const std::string& destination) {
@@ -150,7 +139,7 @@ int main(int argc, char** argv) {
     frmStatistic02->hide();
 
     // 2. 1,000 items with a structure of 50 folders and 200 files.
-    const std::vector<std::string> few = Names(fewCount);
+    const std::vector<std::string> few = NumberedNames("Item ", fewCount);
     const std::string structureHost = hostD + "/Struct";
     const Structure structure = MakeStructure(structureHost);
     const Between second = MeasureBetween(

@@ -15,44 +15,38 @@ namespace {
 
 using testsupport::DriveSandbox;
 
-TEST(ShellDelete, NeverGoesBelowAFolderOnAnotherFileSystem) {
+TEST(ShellDelete, NeverGoesBelowAMountPoint) {
     if (testsupport::RanInPrivateMounts("no file system may be mounted in a private mount namespace here"))
         return;
-    DriveSandbox sandbox;
-    sandbox.MakeFile("D:\\box\\a.txt", "a");
-    sandbox.MakeFile("D:\\box\\sub\\b.txt", "b");
-    sandbox.MakeFolder("D:\\box\\sub\\Mnt");
-    const std::string host = sandbox.Host("D:\\box\\sub\\Mnt");
-    if (mount("none", host.c_str(), "tmpfs", 0, "size=1m") != 0)
-        testsupport::CannotMountHere();
-    const testsupport::Unmounting unmount{host};
-    sandbox.MakeFile("D:\\box\\sub\\Mnt\\other.txt", "other");
-    sandbox.MakeFile("D:\\box\\sub\\Mnt\\Dir\\deeper.txt", "deeper");
+    struct Case {
+        const char* what;
+        bool bind; // else a file system of its own
+    };
+    for (const Case c : {Case{"another file system", false}, Case{"a bind mount of the same one", true}}) {
+        DriveSandbox sandbox;
+        sandbox.MakeFile("D:\\box\\a.txt", "a");
+        sandbox.MakeFile("D:\\box\\sub\\b.txt", "b");
+        sandbox.MakeFolder("D:\\Person\\docs");
+        sandbox.MakeFolder("D:\\box\\sub\\Mnt");
+        const std::string host = sandbox.Host("D:\\box\\sub\\Mnt");
+        const int mounted = c.bind ? mount(sandbox.Host("D:\\Person\\docs").c_str(), host.c_str(), nullptr,
+                                           MS_BIND, nullptr)
+                                   : mount("none", host.c_str(), "tmpfs", 0, "size=1m");
+        if (mounted != 0)
+            testsupport::CannotMountHere();
+        const testsupport::Unmounting unmount{host};
+        sandbox.MakeFile("D:\\box\\sub\\Mnt\\other.txt", "other");
+        sandbox.MakeFile("D:\\box\\sub\\Mnt\\Dir\\deeper.txt", "deeper");
 
-    EXPECT_FALSE(platform::ShellDeleteFiles("D:\\box\\*.*"));
-    EXPECT_FALSE(sandbox.Exists("D:\\box\\a.txt"));
-    EXPECT_FALSE(sandbox.Exists("D:\\box\\sub\\b.txt"));
-    EXPECT_EQ(sandbox.Read("D:\\box\\sub\\Mnt\\other.txt"), "other");
-    EXPECT_EQ(sandbox.Read("D:\\box\\sub\\Mnt\\Dir\\deeper.txt"), "deeper");
-}
-
-TEST(ShellDelete, NeverGoesBelowABindMountOfTheSameFileSystem) {
-    if (testsupport::RanInPrivateMounts("no bind mount may be made in a private mount namespace here"))
-        return;
-    DriveSandbox sandbox;
-    sandbox.MakeFile("D:\\Person\\docs\\keep.txt", "the person's");
-    sandbox.MakeFile("D:\\Person\\docs\\Deep\\more.txt", "more");
-    sandbox.MakeFile("D:\\box\\a.txt", "a");
-    sandbox.MakeFolder("D:\\box\\sub\\mnt");
-    const std::string host = sandbox.Host("D:\\box\\sub\\mnt");
-    if (mount(sandbox.Host("D:\\Person\\docs").c_str(), host.c_str(), nullptr, MS_BIND, nullptr) != 0)
-        testsupport::CannotMountHere();
-    const testsupport::Unmounting unmount{host};
-
-    EXPECT_FALSE(platform::ShellDeleteFiles("D:\\box\\*.*"));
-    EXPECT_FALSE(sandbox.Exists("D:\\box\\a.txt"));
-    EXPECT_EQ(sandbox.Read("D:\\Person\\docs\\keep.txt"), "the person's");
-    EXPECT_EQ(sandbox.Read("D:\\Person\\docs\\Deep\\more.txt"), "more");
+        EXPECT_FALSE(platform::ShellDeleteFiles("D:\\box\\*.*")) << c.what;
+        EXPECT_FALSE(sandbox.Exists("D:\\box\\a.txt")) << c.what;
+        EXPECT_FALSE(sandbox.Exists("D:\\box\\sub\\b.txt")) << c.what;
+        EXPECT_EQ(sandbox.Read("D:\\box\\sub\\Mnt\\other.txt"), "other") << c.what;
+        EXPECT_EQ(sandbox.Read("D:\\box\\sub\\Mnt\\Dir\\deeper.txt"), "deeper") << c.what;
+        if (c.bind) {
+            EXPECT_EQ(sandbox.Read("D:\\Person\\docs\\Dir\\deeper.txt"), "deeper") << c.what;
+        }
+    }
 }
 
 } // namespace

@@ -22,6 +22,15 @@ inline const std::vector<std::string> RunTabs = {"tabFolderCreate05",  "tabFolde
                                                  "tabFolderCreate01",  "tabFoldersCopy02",
                                                  "tabFoldersRename01", "tabFoldersDelete01"};
 
+// Box 0030's text: the folders Undo left, under other reasons.
+inline std::string UndoLeftText(const std::vector<std::string>& folders) {
+    std::string text = "The program is unable to delete the following folders and their contents : \n"
+                       "\nOTHER REASONS   : \n\n";
+    for (const std::string& folder : folders)
+        text += folder + "\n";
+    return text;
+}
+
 class StringsPageTest : public CreatePageFixture<Vol02StringsPage> {
 protected:
     void SetUp() override {

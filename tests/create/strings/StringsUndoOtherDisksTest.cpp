@@ -1,0 +1,84 @@
+// Undo of the strings page on disks that are not plain: a folder of the
+// person's bind-mounted inside a created folder, and a file system that
+// records no birth time. Either way the person's entries stay with what they
+// hold, and the created folder that holds them is named as one Undo could
+// not remove.
+
+#include "ui_TfrmStatistic02.h"
+#include "ui_Vol02StringsPage.h"
+
+#include "StringsPageFixture.h"
+
+#include "support/NoBirthTimeDisk.h"
+#include "support/PrivateMounts.h"
+
+#include <sys/mount.h>
+
+#include <filesystem>
+
+using namespace createtests;
+
+namespace {
+
+class StringsUndoOtherDisksTest : public StringsPageTest {
+protected:
+    // Undo, with the box that names what it left.
+    void UndoLeaving(const std::string& folder) {
+        ExpectBoxes({"0029?", "0030", "0031"});
+        Undo();
+        EXPECT_EQ(desktop->Boxes()[desktop->Boxes().size() - 2].text, UndoLeftText({folder}));
+    }
+};
+
+// Mended: a mount point was told by its device number alone, and a bind
+// mount of the same file system was emptied.
+TEST_F(StringsUndoOtherDisksTest, ABindMountInsideACreatedFolderIsLeft) {
+    if (testsupport::RanInPrivateMounts(
+            "no bind mount may be made in a private mount namespace here (`unshare -m` "
+            "needs root)"))
+        return;
+    sandbox->MakeFile("D:\\S\\f.txt", "f");
+    sandbox->MakeFile("D:\\Person\\docs\\mine.txt", "the person's");
+    sandbox->MakeFile("D:\\Person\\docs\\Deep\\more.txt", "more");
+    Plan("D:\\W", {"x", "y"}, {"D:\\S"}, controls().rdoVol02AttachMainFolderWithFiles);
+    CreateToTheEnd();
+    ASSERT_TRUE(sandbox->Exists("D:\\W\\x\\S\\f.txt"));
+
+    // The same file system on both sides: the device numbers agree.
+    sandbox->MakeFolder("D:\\W\\x\\mnt");
+    const std::string host = sandbox->Host("D:\\W\\x\\mnt");
+    if (mount(sandbox->Host("D:\\Person\\docs").c_str(), host.c_str(), nullptr, MS_BIND, nullptr) != 0)
+        testsupport::CannotMountHere();
+    const testsupport::Unmounting unmount{host};
+
+    UndoLeaving("D:\\W\\x");
+    EXPECT_EQ(sandbox->Read("D:\\Person\\docs\\mine.txt"), "the person's");
+    EXPECT_EQ(sandbox->Read("D:\\Person\\docs\\Deep\\more.txt"), "more");
+    EXPECT_FALSE(sandbox->Exists("D:\\W\\y"));
+    EXPECT_TRUE(sandbox->Exists("D:\\W\\x\\mnt\\mine.txt"));
+}
+
+// Mended: the identity fell back to the inode alone there, and the person's
+// new folder, which got the old inode back, was deleted with their file.
+TEST_F(StringsUndoOtherDisksTest, AFolderMadeAnewInTheSameInodeWithoutBirthTimeIsLeft) {
+    if (testsupport::RanInPrivateMounts(
+            "no ext4 image with 128-byte inodes (no birth time) may be loop-mounted here: "
+            "needs mkfs.ext4, a loop device and `unshare -m` as root"))
+        return;
+    sandbox->MakeFolder("D:\\Ext");
+    const std::string disk = sandbox->Host("D:\\Ext");
+    if (!testsupport::MountNoBirthTimeDisk(disk))
+        testsupport::CannotMountHere();
+    const testsupport::Unmounting unmount{disk};
+
+    Plan("D:\\Ext\\W", {"x", "y"});
+    CreateToTheEnd();
+    std::filesystem::remove(sandbox->Host("D:\\Ext\\W\\x"));
+    sandbox->MakeFile("D:\\Ext\\W\\x\\mine.txt", "mine");
+
+    UndoLeaving("D:\\Ext\\W\\x");
+    EXPECT_EQ(sandbox->Read("D:\\Ext\\W\\x\\mine.txt"), "mine");
+    EXPECT_FALSE(sandbox->Exists("D:\\Ext\\W\\y"));
+}
+
+} // namespace
