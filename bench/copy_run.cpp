@@ -12,14 +12,17 @@
 //     (target: at most 1.3 times), measured before and after the run;
 //  2. `cp -r` of the structure into each folder, from one shell loop
 //     (target: the run is faster).
+//  3. Undo of the run, against `rm -r` of the loop's copies (target: at most
+//     2 times), measured before and after Undo.
 //
 // The drives lie on a RAM file system unless `--disk` is given. The system
-// calls per copied entry (folder or file) of the run, the loop and `cp -r` are
-// counted in a second run of 20 folders under strace (`--no-calls` leaves it
-// out).
+// calls per copied entry (folder or file) of the run, the loop, `cp -r`, Undo
+// and `rm -r` are counted in a second run of 20 folders under strace
+// (`--no-calls` leaves it out).
 
 #include "BenchProgram.h"
 #include "BenchTree.h"
+#include "common/FrameworkFiles.h"
 #include "common/SettingLists.h"
 #include "manage/copy/TfrmStatistic08.h"
 #include "manage/copy/Vol08CopyPage.h"
@@ -71,6 +74,15 @@ int main(int argc, char** argv) {
             benchcalls::Mark(phase, "end");
         });
     };
+    auto removeCopies = [&](const std::string& folder, const std::string& phase) {
+        const std::string command = "cd '" + hostC + "/" + folder + "' && rm -r Dest*/Struct";
+        return Seconds([&] {
+            benchcalls::Mark(phase, "begin");
+            if (std::system(command.c_str()) != 0)
+                std::fprintf(stderr, "rm -r of %s failed\n", folder.c_str());
+            benchcalls::Mark(phase, "end");
+        });
+    };
     auto cpLoop = [&](const std::string& folder, const std::string& phase) {
         MakeDestinations(hostC, folder, count);
         const std::string command = "cd '" + hostC + "/" + folder + "' && for d in Dest*; do cp -r '" +
@@ -116,10 +128,20 @@ int main(int argc, char** argv) {
     std::printf("peak memory: %.1f MB\n", PeakMegabytes());
     frmStatistic08->hide();
 
+    const double rmBefore = removeCopies("Base1", "rm -r");
+    const double undo = benchcalls::InPhase("undo", [&] { return TimedRun(c.btnVol08Undo, "0291", "0293"); });
+    const double rmAfter = removeCopies("Base2", "");
+    const double rm = (rmBefore + rmAfter) / 2;
+    if (DirectoryExists(include.front() + "\\Struct"))
+        std::fprintf(stderr, "undo left the run's folders\n");
+    std::printf("Undo of the run: %.3f s, rm -r %.3f s (%.3f before, %.3f after), ratio %.2f (target <= 2)\n",
+                undo, rm, rmBefore, rmAfter, undo / rm);
+
     const int counted = std::min(count, 20);
     const benchcalls::Phases calls = program.CountCalls({std::to_string(counted)});
     benchcalls::PrintPerEntry(calls, "Main Folders With Selected Files", "run", "baseline", counted * 251.0,
                               "entry", "entries");
     benchcalls::PrintPerEntry(calls, "against cp -r", "run", "cp -r", counted * 251.0, "entry", "entries");
+    benchcalls::PrintPerEntry(calls, "Undo", "undo", "rm -r", counted * 251.0, "entry", "entries");
     return 0;
 }
