@@ -31,10 +31,9 @@ TEST(AttachWalkCopyTest, NamesThatAreOneIgnoringCaseMakeOneEntryInEachTarget) {
                                {"D:\\S\\in\\DEEP\\c.txt", 1},
                                {"D:\\S\\in\\deep\\d.txt", 1}};
     CreationCounterBlock block;
-    AttachWalk walk(block, sizes, {}, {});
     std::deque<std::string> failures;
-    walk.RecordedFailures = &failures;
-    walk.ClearOwnFolders();
+    AttachWalk walk(block, sizes, {.recordedFailures = &failures});
+    walk.ForgetLastRun();
 
     for (const std::string target : {"D:\\T1", "D:\\T2"}) {
         sandbox.MakeFolder(target);
@@ -62,10 +61,9 @@ TEST(AttachWalkCopyTest, AFileDeletedBetweenTwoCopiesIsLeftOutOfTheCopiesThatFol
     sandbox.MakeFile("D:\\S\\sub\\b.txt", "b");
     const FileSizeMap sizes = {{"D:\\S\\sub\\a.txt", 1}, {"D:\\S\\sub\\b.txt", 1}};
     CreationCounterBlock block;
-    AttachWalk walk(block, sizes, {}, {});
     std::deque<std::string> failures;
-    walk.RecordedFailures = &failures;
-    walk.ClearOwnFolders();
+    AttachWalk walk(block, sizes, {.recordedFailures = &failures});
+    walk.ForgetLastRun();
 
     sandbox.MakeFolder("D:\\T1");
     walk.AttachTargetRoot = "D:\\T1\\S";
@@ -96,12 +94,10 @@ TEST(AttachWalkCopyTest, FoldersItMadeAreNotedAsUndoWouldNoteThemByTheirPaths) {
     sandbox.MakeFolder("D:\\T");
     const FileSizeMap sizes = {{"D:\\S\\a\\b\\c.txt", 1}};
     CreationCounterBlock block;
-    AttachWalk walk(block, sizes, {}, {});
     std::deque<std::string> folders;
     std::deque<std::optional<CreatedEntry>> entries;
-    walk.RecordedFolders = &folders;
-    walk.RecordedFolderEntries = &entries;
-    walk.ClearOwnFolders();
+    AttachWalk walk(block, sizes, {.recordedFolders = &folders, .recordedFolderEntries = &entries});
+    walk.ForgetLastRun();
     walk.AttachTargetRoot = "D:\\T\\S";
     walk.CopyFolderStructure("D:\\S", AttachMode::MainFolderWithFiles);
 

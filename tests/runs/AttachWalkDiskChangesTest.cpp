@@ -29,9 +29,9 @@ bool IsLink(const std::string& host) {
 
 // One walk over a structure D:\S, copied into D:\T<n>\S by each Copy.
 struct Copies {
-    explicit Copies(FileSizeMap scanned) : sizes(std::move(scanned)), walk(block, sizes, {}, {}) {
-        walk.RecordedFailures = &failures;
-        walk.ClearOwnFolders();
+    explicit Copies(FileSizeMap scanned)
+        : sizes(std::move(scanned)), walk(block, sizes, {.recordedFailures = &failures}) {
+        walk.ForgetLastRun();
     }
     void Copy(const testsupport::DriveSandbox& sandbox, const std::string& target,
               AttachMode mode = AttachMode::MainFolderWithFiles) {
@@ -41,8 +41,8 @@ struct Copies {
     }
     FileSizeMap sizes;
     CreationCounterBlock block;
-    AttachWalk walk;
     std::deque<std::string> failures;
+    AttachWalk walk;
 };
 
 TEST(AttachWalkDiskChangesTest, ALinkPutInThePlaceOfAnEntryIsCopiedAsALink) {

@@ -51,14 +51,13 @@ TEST(AttachWalkTest, NeverEntersItsTargetInsideTheStructure) {
         const FileSizeMap sizes = {{"D:\\S\\a.txt", 1}, {"D:\\S\\sub\\b.txt", 1}};
         const std::set<std::string> before = Below(sandbox.Host("D:\\S"));
         CreationCounterBlock block;
-        AttachWalk walk(block, sizes, {}, {});
-        walk.KeepOutOfTarget = true;
+        AttachWalk walk(block, sizes, {.keepOutOfTarget = true});
         walk.AttachTargetRoot = c.target;
 
         walk.SimulateCopyFolderStructure("D:\\S", c.mode);
         const CounterRow simulated = block.Counters.Created;
         block.ResetAllCounters();
-        walk.ClearOwnFolders();
+        walk.ForgetLastRun();
         walk.CopyFolderStructure("D:\\S", c.mode);
 
         std::set<std::string> expected = before;

@@ -18,7 +18,8 @@
 
 CreationPage::CreationPage(MainWindowServices& mainWindow, QWidget* parent, const CreationPageTexts& texts)
     : QWidget(parent), mainWindow_(mainWindow),
-      walk_(block_, fileSizeMap_, texts.runWalk, texts.simulationWalk), texts_(texts) {}
+      walk_(block_, fileSizeMap_, {.runTexts = texts.runWalk, .simulationTexts = texts.simulationWalk}),
+      texts_(texts) {}
 
 void CreationPage::BindCreationControls(const std::string& pageName, const std::string& statisticsName,
                                         std::function<QWidget*()> statisticsWindow) {

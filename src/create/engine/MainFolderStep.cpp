@@ -60,7 +60,7 @@ void BeginCreationRun(CreationCounterBlock& block, AttachWalk& walk, bool simula
         block.ClearAllResultLists();
         walk.CreatedFilesList.clear();
     }
-    walk.ClearOwnFolders();
+    walk.ForgetLastRun();
     block.ClearStatisticLists();
     block.RefreshResultLabels();
     block.RefreshStatisticLabels();

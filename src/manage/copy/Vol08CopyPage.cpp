@@ -47,22 +47,24 @@ AttachWalkTexts SimulationWalkTexts() {
 
 Vol08CopyPage::Vol08CopyPage(MainWindowServices& mainWindow, QWidget* parent)
     : QWidget(parent), mainWindow_(mainWindow), ui_(std::make_unique<Ui::Vol08CopyPage>()),
-      walk_(block_, structureFileMap_, RunWalkTexts(), SimulationWalkTexts()) {
+      // Copying into folders that exist: a structure's top folder may be there
+      // already, and only the selected files are copied. What could not be
+      // copied is told apart from the Include folders that do not exist, and
+      // no walk enters the folder it copies into.
+      walk_(block_, structureFileMap_,
+            {.runTexts = RunWalkTexts(),
+             .simulationTexts = SimulationWalkTexts(),
+             .countExistingTopFolder = true,
+             .filesFromSizeMapOnly = true,
+             .keepOutOfTarget = true,
+             .recordedFolders = &copyUndoFolders_,
+             .recordedFiles = &copyUndoFiles_,
+             .recordedFolderEntries = &madeFolderEntries_,
+             .recordedFileEntries = &madeFileEntries_,
+             .fileRecorder = &undoRecorder_,
+             .recordedFailures = &notCopied_}) {
     ui_->setupUi(this);
     block_.BindPage(*this, "lblVol08", CopyNames());
-    // Copying into folders that exist: a structure's top folder may be there
-    // already, and only the selected files are copied.
-    walk_.CountExistingTopFolder = true;
-    walk_.FilesFromSizeMapOnly = true;
-    walk_.RecordedFolders = &copyUndoFolders_;
-    walk_.RecordedFolderEntries = &madeFolderEntries_;
-    walk_.RecordedFiles = &copyUndoFiles_;
-    walk_.RecordedFileEntries = &madeFileEntries_;
-    walk_.FileRecorder = &undoRecorder_;
-    // What could not be copied is told apart from the Include folders that
-    // do not exist, and no walk enters the folder it copies into.
-    walk_.RecordedFailures = &notCopied_;
-    walk_.KeepOutOfTarget = true;
 
     MakeLists();
     ConnectClickHandlersByName(*this);

@@ -222,7 +222,7 @@ void Vol08CopyPage::RunCopy(bool realRun) {
     ResetVol08Results();
     block_.ClearResultLists();
     block_.ClearStatisticLists();
-    walk_.ClearOwnFolders();
+    walk_.ForgetLastRun();
     notCopied_.clear();
     refusedFolders_.clear();
     if (realRun) {
