@@ -129,14 +129,16 @@ void FolderTreeScanner::FolderStep() {
             return;
         }
         // A folder whose name no path can hold is counted as the walks count
-        // it, one subfolder not looked into.
-        if (!platform::IsWindowsName(found.cFileName) && !IsLink(found.dwFileAttributes) &&
-            (found.dwFileAttributes & platform::FILE_ATTRIBUTE_DIRECTORY)) {
+        // it, one subfolder not looked into; so is one that may not be
+        // entered, where the owner counts what a copy meets.
+        const bool folder =
+            (found.dwFileAttributes & platform::FILE_ATTRIBUTE_DIRECTORY) && !IsLink(found.dwFileAttributes);
+        if (folder && (countClosedFolders_ || !platform::IsWindowsName(found.cFileName))) {
             ++folderCount_;
             return;
         }
-        // A link is a file of 0 bytes (the listing's size for it); also a
-        // subfolder that may not be entered is counted with the size the
+        // A link is a file of 0 bytes (the listing's size for it); otherwise
+        // a subfolder that may not be entered is counted with the size the
         // listing gives for it and not descended into.
         uint64_t size = SizeOf(found);
         totalBytes_ += size;

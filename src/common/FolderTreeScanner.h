@@ -33,9 +33,10 @@ public:
 
     // With true, the root itself stays in the folder count.
     void SetCountRootFolder(bool countRoot);
-    // With true, the pattern runs count a subfolder they cannot enter (or
-    // whose name no path can hold) as one folder, not looked into, as a copy
-    // of the tree meets it; otherwise such a folder is not counted.
+    // With true, a subfolder the walk cannot enter (or whose name no path
+    // can hold) counts as one folder, not looked into, as a copy of the tree
+    // meets it; otherwise `Run` counts it as a file with the size its listing
+    // gives, and the pattern runs do not count it.
     void SetCountClosedFolders(bool countClosed);
     // With true, a link to a folder counts as a folder at its depth (still
     // never entered) instead of a file: what the level selector lists.

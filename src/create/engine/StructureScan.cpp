@@ -18,6 +18,9 @@ void ScanAllStructures(const std::vector<std::string>& structures, bool countTop
         // is attached into the new folder itself, as in the "Subfolders
         // Only" modes: there is no top folder to make.
         scanner.SetCountRootFolder(countTopFolder && !ExtractFileName(Trim(structure)).empty());
+        // A folder the run cannot enter is one subfolder it counts as not
+        // created, never a file.
+        scanner.SetCountClosedFolders(true);
         scanner.Run();
         totals.subfolders += scanner.GetFolderCount();
         FileSizeMap found = scanner.GetFileSizeMap();

@@ -7,6 +7,8 @@
 
 #include "StringsPageFixture.h"
 
+#include "support/PermissionsAsAUser.h"
+
 #include <sys/stat.h>
 
 #include <QLineEdit>
@@ -268,6 +270,53 @@ TEST_F(StringsDiskRulesTest, AnItemThatLeadsOutIsRefusedWhenTyped) {
         EXPECT_EQ(controls().lstVol02IncludeStrings->Contains(c.typed), !c.refused) << c.typed;
     }
     EXPECT_TRUE(desktop->AllUsed());
+}
+
+// A subfolder of a structure that the person may not enter is one subfolder
+// the run meets and counts as not created: the plan counts it so, never as a
+// file, and plans exactly what the run then counts.
+TEST_F(StringsDiskRulesTest, AFolderTheUserCannotEnterIsPlannedAsTheSubfolderTheRunMeets) {
+    testsupport::PermissionsAsAUser asUser;
+    ASSERT_TRUE(asUser.Active()) << "file permissions cannot be made to hold for this process";
+    using P = fs::perms;
+    struct Case {
+        P closed;
+        QRadioButton* mode;
+        bool withFiles;
+        std::vector<double> toCreate;
+    };
+    const Case cases[] = {
+        {P::none, controls().rdoVol02AttachMainFolderWithFiles, true, {1, 2, 1, 5}},
+        {P::owner_read | P::group_read | P::others_read,
+         controls().rdoVol02AttachMainFolderWithFiles,
+         true,
+         {1, 2, 1, 5}},
+        {P::owner_write | P::group_write | P::others_write,
+         controls().rdoVol02AttachMainFolderWithFiles,
+         true,
+         {1, 2, 1, 5}},
+        {P::none, controls().rdoVol02AttachSubFoldersOnlyWithFiles, true, {1, 1, 1, 5}},
+        {P::owner_read, controls().rdoVol02AttachMainFolderWithoutFiles, false, {1, 2, 0, 0}},
+    };
+    int index = 0;
+    for (const Case& test : cases) {
+        const std::string structure = "D:\\S" + std::to_string(index++);
+        SCOPED_TRACE(structure);
+        sandbox->MakeFile(structure + "\\top.txt", "12345");
+        sandbox->MakeFile(structure + "\\Closed\\inner.txt", "abc");
+        fs::permissions(sandbox->Host(structure + "\\Closed"), test.closed);
+        controls().lstVol02IncludeStrings->Clear();
+        controls().lstVol02AddFolderStructure->Clear();
+        Plan("D:\\Work", {"n" + structure.substr(3)}, {structure}, test.mode);
+        page->CheckFreeSpace(test.withFiles);
+        CreateToTheEnd();
+        const CreationCounters& c = page->Counters();
+        EXPECT_EQ(Row(c.ToCreate), test.toCreate);
+        EXPECT_EQ(c.Other.SubFolders, 1);
+        EXPECT_EQ(c.Created.SubFolders + c.Exists.SubFolders + c.Other.SubFolders, c.ToCreate.SubFolders);
+        EXPECT_EQ(c.Created.Files + c.Exists.Files + c.Other.Files, c.ToCreate.Files);
+        EXPECT_EQ(c.Created.FilesSize + c.Exists.FilesSize + c.Other.FilesSize, c.ToCreate.FilesSize);
+    }
 }
 
 } // namespace
