@@ -234,6 +234,7 @@ DeleteInventory TakeDeleteInventory(DeleteMode mode, const std::deque<std::strin
             main.path.pop_back();
         const uint32_t index = static_cast<uint32_t>(inventory.mains.size());
         const EntryDetails details = platform::GetEntryDetails(main.path);
+        main.mount = details.mount;
         if (IsProtectedFolder(main.path)) {
             main.state = MainFolderState::Refused;
         } else if (details.kind == EntryKind::Missing) {

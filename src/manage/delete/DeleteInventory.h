@@ -72,6 +72,9 @@ enum class MainFolderState { Present, Missing, Refused, Repeated, NotAFolder, Li
 struct MainFolder {
     std::string path;
     MainFolderState state = MainFolderState::Missing;
+    // The mount it lay on when the walk began: every entry counted below it
+    // lies on that one too.
+    uint64_t mount = 0;
 };
 
 struct DeleteInventory {

@@ -115,9 +115,9 @@ private:
         auto found = nowByPath_.find(item.path);
         if (found == nowByPath_.end()) {
             // Not met by the walk: gone, or out of its reach now (behind a
-            // folder that became a link).
+            // folder that became a link, or below a mount made since).
             const platform::EntryDetails details = platform::GetEntryDetails(item.path);
-            return details.kind == EntryKind::Missing ? DeleteOutcome::NotExists : Kept(item.path);
+            return details.kind == EntryKind::Missing ? Missing(item) : Kept(item.path);
         }
         const DeleteItem& current = *found->second;
         if (current.otherFileSystem || current.denied || current.unlisted ||
@@ -132,10 +132,35 @@ private:
         // The disk is asked once more just before the item goes.
         const platform::EntryDetails details = platform::GetEntryDetails(item.path);
         if (details.kind == EntryKind::Missing)
-            return DeleteOutcome::NotExists;
+            return Missing(item);
         if (!SameEntry(item, details.kind, details.identity) || !RemoveEntry(item))
             return Kept(item.path);
         return Deleted(details.size);
+    }
+
+    // An item its path no longer leads to is gone, unless something mounted
+    // since on a folder holding it hides it: it is still on the disk, below
+    // the mount, and stays.
+    DeleteOutcome Missing(const DeleteItem& item) {
+        return HiddenByMount(item) ? Kept(item.path) : DeleteOutcome::NotExists;
+    }
+
+    // Whether the nearest folder holding the item that is there now lies on
+    // another mount than the item's main folder did when it was counted.
+    bool HiddenByMount(const DeleteItem& item) const {
+        if (item.main >= planned_.mains.size())
+            return false;
+        std::string folder = item.path;
+        for (uint32_t level = item.level; level > 0; --level) {
+            const size_t backslash = folder.find_last_of('\\');
+            if (backslash == std::string::npos)
+                return false;
+            folder.resize(backslash);
+            const platform::EntryDetails details = platform::GetEntryDetails(folder);
+            if (details.kind != EntryKind::Missing)
+                return details.mount != planned_.mains[item.main].mount;
+        }
+        return false;
     }
 
     DeleteOutcome Deleted(uint64_t size) {

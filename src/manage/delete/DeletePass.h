@@ -3,7 +3,9 @@
 // go in the order the delete examples show: files before folders, the deepest
 // first, each level in the order the walk found it. Before an item goes, what
 // is on the disk now is compared with what the pre-count saw:
-// - an item that is gone counts as not existing;
+// - an item that is gone counts as not existing; one that something mounted
+//   since on a folder holding it hides is still on the disk, and counts
+//   under other reasons;
 // - an item whose path now names another entry (another identity or kind)
 //   is left alone and counts under other reasons;
 // - an entry that appeared since is left alone and listed under other

@@ -9,9 +9,12 @@
 
 #include "DeletePageFixture.h"
 
+#include "manage/delete/DeletePass.h"
 #include "support/PrivateMounts.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 #include <sys/mount.h>
 
@@ -136,4 +139,67 @@ TEST_F(DeleteFileSystemTest, AFolderOnAnotherFileSystemIsListedAndKept) {
         return path == MountPoint ? entry.identity.device + 1 : entry.identity.device;
     });
     ExpectEveryModeStaysOnItsFileSystem();
+}
+
+// What a mount made during a delete hides is still on the disk: it is named
+// under other reasons, never as not existing, in the run and its simulation
+// alike, whether the mount came before the run's second look or between two
+// of its items.
+TEST_F(DeleteFileSystemTest, WhatAMountMadeDuringTheDeleteHidesIsKeptNotMissing) {
+    if (RanInPrivateMounts("no file system may be mounted in a private mount namespace here (`unshare -m` "
+                           "needs root)"))
+        return;
+    enum class When { BeforeTheSecondLook, BetweenItems };
+    struct Case {
+        const char* name;
+        When when;
+        bool simulate;
+    };
+    const Case cases[] = {
+        {"run, mounted before its second look", When::BeforeTheSecondLook, false},
+        {"simulation, mounted before its second look", When::BeforeTheSecondLook, true},
+        {"run, mounted between two items", When::BetweenItems, false},
+    };
+    const std::string sub = Main + "\\Sub";
+    const Lines hidden = {sub + "\\Deep\\d.txt", sub + "\\s.txt"};
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.name);
+        MakeMainFolder();
+        sandbox->MakeFile(sub + "\\Deep\\d.txt", "ddd");
+        const std::string host = sandbox->Host(sub);
+        const DeleteInventory planned = TakeDeleteInventory(DeleteMode::Subfolders, {Main}, {"*.*"});
+        bool mounted = false;
+        const auto mountOnSub = [&] {
+            if (mounted)
+                return;
+            if (mount("none", host.c_str(), "tmpfs", 0, "size=1m") != 0)
+                testsupport::CannotMountHere();
+            mounted = true;
+        };
+        if (test.when == When::BeforeTheSecondLook)
+            mountOnSub();
+        const DeleteInventory now = TakeDeleteInventory(DeleteMode::Subfolders, {Main}, {"*.*"});
+        Lines notExisting;
+        Lines kept;
+        DeleteResultSink sink;
+        sink.record = [&](const std::string& path, bool, DeleteOutcome outcome) {
+            if (outcome == DeleteOutcome::NotExists)
+                notExisting.push_back(path);
+            else if (outcome == DeleteOutcome::OtherReasons)
+                kept.push_back(path);
+        };
+        sink.step = mountOnSub;
+        RunDeletePass(planned, now, test.simulate, sink);
+        {
+            // Taken away again: what it hid is there to be seen.
+            const testsupport::Unmounting unmount(host);
+        }
+        EXPECT_EQ(notExisting, Lines{});
+        for (const std::string& path : hidden) {
+            EXPECT_NE(std::find(kept.begin(), kept.end(), path), kept.end()) << path;
+            EXPECT_TRUE(sandbox->Exists(path)) << path;
+        }
+        EXPECT_NE(std::find(kept.begin(), kept.end(), sub), kept.end());
+        std::filesystem::remove_all(sandbox->Host(Main));
+    }
 }
