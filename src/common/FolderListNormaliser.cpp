@@ -5,8 +5,8 @@
 #include "common/FrameworkPaths.h"
 #include "common/FrameworkText.h"
 #include "common/PathNormalising.h"
-#include "common/Utf8Text.h"
 #include "platform/CaseFolding.h"
+#include "platform/Utf8Coding.h"
 
 #include <algorithm>
 #include <unordered_map>
@@ -50,10 +50,9 @@ public:
                 ++pos;
                 continue;
             }
-            size_t length = 0;
-            const char32_t c = utf8::DecodeAt(text, pos, length);
-            key += c == utf8::InvalidByte ? NonAscii : KeyOfNonAscii(c);
-            pos += length;
+            const platform::Utf8Character c = platform::DecodeUtf8(text, pos);
+            key += c.codePoint == platform::NotUtf8 ? NonAscii : KeyOfNonAscii(c.codePoint);
+            pos += c.length;
         }
         return key;
     }
@@ -70,7 +69,8 @@ private:
         auto found = nonAscii_.find(c);
         if (found != nonAscii_.end())
             return found->second;
-        const std::string encoded = utf8::Encode(c);
+        std::string encoded;
+        platform::AppendUtf8(encoded, c);
         char key = NonAscii;
         for (int ascii = 0; ascii < 0x80; ++ascii) {
             if (ascii >= 'A' && ascii <= 'Z')

@@ -1,7 +1,7 @@
 #include "common/FrameworkText.h"
 
-#include "common/Utf8Text.h"
 #include "platform/CaseFolding.h"
+#include "platform/Utf8Coding.h"
 #include "ui/FrameworkError.h"
 
 #include <charconv>
@@ -87,12 +87,12 @@ std::string AnsiLowerCase(const std::string& text) {
             ++pos;
             continue;
         }
-        std::size_t length = 0;
-        char32_t c = utf8::DecodeAt(result, pos, length);
-        if (c != utf8::InvalidByte) {
+        const auto [c, length] = platform::DecodeUtf8(result, pos);
+        if (c != platform::NotUtf8) {
             char32_t lower = ToLower(c);
             if (lower != c && lower <= 0x10FFFF) {
-                std::string encoded = utf8::Encode(lower);
+                std::string encoded;
+                platform::AppendUtf8(encoded, lower);
                 // Positions found in the lower-case copy must stay valid in
                 // the original, so a letter whose lower case is longer or
                 // shorter is left alone.

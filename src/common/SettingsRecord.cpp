@@ -1,6 +1,6 @@
 #include "common/SettingsRecord.h"
 
-#include "common/Utf8Text.h"
+#include "platform/Utf8Coding.h"
 
 #include <algorithm>
 #include <cstring>
@@ -27,8 +27,7 @@ std::string CutAtCharacterBoundary(const std::string& text, size_t limit) {
         return text;
     size_t end = 0;
     while (end < text.size()) {
-        size_t length = 1;
-        utf8::DecodeAt(text, end, length);
+        const size_t length = platform::DecodeUtf8(text, end).length;
         if (end + length > limit)
             break;
         end += length;

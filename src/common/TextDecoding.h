@@ -20,7 +20,3 @@ std::string DecodeText(std::string_view bytes);
 // the code page leaves undefined keep their C1 control, as Windows maps
 // them), Latin-1 elsewhere.
 std::string Windows1252ToUtf8(std::string_view bytes);
-
-// Whether the bytes are UTF-8 throughout (no overlong forms, no surrogates,
-// nothing above U+10FFFF).
-bool IsValidUtf8(std::string_view bytes);

@@ -1,5 +1,7 @@
 #include "platform/CaseFolding.h"
 
+#include "platform/Utf8Coding.h"
+
 #include <locale.h>
 #include <wctype.h>
 
@@ -31,63 +33,22 @@ char32_t UpperOf(char32_t c) {
     return static_cast<char32_t>(towupper_l(static_cast<wint_t>(c), locale));
 }
 
+// A byte that starts no valid sequence stands for itself as U+DC00 plus the
+// byte: a lone surrogate, which no valid text decodes to and no letter
+// folds to, so the folded text gives the byte back unchanged.
 char32_t DecodeAt(std::string_view text, std::size_t& pos) {
-    const auto byteAt = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-    const unsigned char lead = byteAt(pos);
-    std::size_t need = 0;
-    char32_t cp = 0;
-    char32_t minimum = 0;
-    if (lead < 0x80) {
-        ++pos;
-        return lead;
-    } else if (lead >= 0xC2 && lead <= 0xDF) {
-        need = 1, cp = lead & 0x1Fu, minimum = 0x80;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        need = 2, cp = lead & 0x0Fu, minimum = 0x800;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        need = 3, cp = lead & 0x07u, minimum = 0x10000;
-    } else {
-        ++pos;
-        return 0xDC00 + lead;
-    }
-    if (text.size() - pos <= need) {
-        ++pos;
-        return 0xDC00 + lead;
-    }
-    for (std::size_t i = 1; i <= need; ++i) {
-        const unsigned char next = byteAt(pos + i);
-        if ((next & 0xC0u) != 0x80u) {
-            ++pos;
-            return 0xDC00 + lead;
-        }
-        cp = (cp << 6) | (next & 0x3Fu);
-    }
-    if (cp < minimum || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
-        ++pos;
-        return 0xDC00 + lead;
-    }
-    pos += need + 1;
-    return cp;
+    const Utf8Character c = DecodeUtf8(text, pos);
+    const char32_t codePoint =
+        c.codePoint == NotUtf8 ? 0xDC00 + static_cast<unsigned char>(text[pos]) : c.codePoint;
+    pos += c.length;
+    return codePoint;
 }
 
-void AppendUtf8(std::string& out, char32_t cp) {
-    if (cp >= 0xDC00 && cp <= 0xDCFF) {
+void AppendFolded(std::string& out, char32_t cp) {
+    if (cp >= 0xDC00 && cp <= 0xDCFF)
         out += static_cast<char>(cp - 0xDC00); // the invalid byte, unchanged
-    } else if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
+    else
+        AppendUtf8(out, cp);
 }
 
 bool IsAscii(std::string_view text) {
@@ -117,7 +78,7 @@ std::string FoldCase(std::string_view text) {
         return out;
     out.resize(pos);
     while (pos < text.size())
-        AppendUtf8(out, UpperOf(DecodeAt(text, pos)));
+        AppendFolded(out, UpperOf(DecodeAt(text, pos)));
     return out;
 }
 

@@ -1,12 +1,11 @@
 #include "ui/ItemTextIndex.h"
 
+#include "platform/Utf8Coding.h"
 #include "ui/ListOrder.h"
 
 #include <QAbstractItemModel>
 
 #include <algorithm>
-#include <cstdint>
-#include <cstring>
 
 namespace ui {
 
@@ -20,59 +19,10 @@ int CompareFolded(const std::string& a, const std::string& aFolded, const std::s
     return a.compare(b);
 }
 
-// Whether QString gives the text back byte for byte: valid UTF-8 (no
-// surrogates, no overlong forms, nothing past U+10FFFF) that does not open
-// with a byte-order mark, which QString drops.
+// Whether QString gives the text back byte for byte: valid UTF-8 that does
+// not open with a byte-order mark, which QString drops.
 bool ReadsBackUnchanged(const std::string& text) {
-    const size_t size = text.size();
-    if (size >= 3 && text.compare(0, 3, "\xEF\xBB\xBF") == 0)
-        return false;
-    // Most texts are plain ASCII: eight bytes at a time until a byte of a
-    // longer sequence turns up.
-    size_t i = 0;
-    constexpr std::uint64_t highBits = 0x8080808080808080u;
-    for (std::uint64_t word = 0; i + sizeof word <= size; i += sizeof word) {
-        std::memcpy(&word, text.data() + i, sizeof word);
-        if (word & highBits)
-            break;
-    }
-    while (i < size) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        if (lead < 0x80) {
-            ++i;
-            continue;
-        }
-        size_t length = 0;
-        char32_t point = 0;
-        char32_t least = 0;
-        if ((lead & 0xE0) == 0xC0) {
-            length = 2;
-            point = lead & 0x1F;
-            least = 0x80;
-        } else if ((lead & 0xF0) == 0xE0) {
-            length = 3;
-            point = lead & 0x0F;
-            least = 0x800;
-        } else if ((lead & 0xF8) == 0xF0) {
-            length = 4;
-            point = lead & 0x07;
-            least = 0x10000;
-        } else {
-            return false;
-        }
-        if (size - i < length)
-            return false;
-        for (size_t k = 1; k < length; ++k) {
-            const auto next = static_cast<unsigned char>(text[i + k]);
-            if ((next & 0xC0) != 0x80)
-                return false;
-            point = (point << 6) | (next & 0x3F);
-        }
-        if (point < least || point > 0x10FFFF || (point >= 0xD800 && point <= 0xDFFF))
-            return false;
-        i += length;
-    }
-    return true;
+    return text.compare(0, 3, "\xEF\xBB\xBF") != 0 && platform::IsValidUtf8(text);
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "ui/ListOrder.h"
 
+#include "platform/Utf8Coding.h"
+
 #include <QChar>
 #include <QList>
 #include <QString>
@@ -9,56 +11,6 @@
 namespace ui {
 
 namespace {
-
-// Length of the valid UTF-8 sequence starting at text[i] and its code point;
-// 0 when the bytes there are not valid UTF-8 (overlong forms, surrogates and
-// values beyond U+10FFFF included).
-size_t DecodeUtf8(std::string_view text, size_t i, char32_t& codePoint) {
-    const auto byte = [&](size_t k) { return static_cast<unsigned char>(text[k]); };
-    unsigned char lead = byte(i);
-    size_t length;
-    char32_t value;
-    char32_t minimum;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2, value = lead & 0x1F, minimum = 0x80;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3, value = lead & 0x0F, minimum = 0x800;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4, value = lead & 0x07, minimum = 0x10000;
-    } else {
-        return 0;
-    }
-    if (i + length > text.size())
-        return 0;
-    for (size_t k = 1; k < length; ++k) {
-        unsigned char next = byte(i + k);
-        if ((next & 0xC0) != 0x80)
-            return 0;
-        value = (value << 6) | (next & 0x3F);
-    }
-    if (value < minimum || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF))
-        return 0;
-    codePoint = value;
-    return length;
-}
-
-void AppendUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
 
 int CompareBytes(std::string_view a, std::string_view b) {
     int c = a.compare(b); // std::char_traits<char> compares as unsigned char
@@ -104,7 +56,7 @@ void AppendAlphabetLetter(std::string& out, char32_t codePoint) {
     }
     if (QChar::category(codePoint) == QChar::Mark_NonSpacing)
         return;
-    AppendUtf8(out, QChar::toUpper(BaseLetter(codePoint)));
+    platform::AppendUtf8(out, QChar::toUpper(BaseLetter(codePoint)));
 }
 
 } // namespace
@@ -112,18 +64,14 @@ void AppendAlphabetLetter(std::string& out, char32_t codePoint) {
 std::string AlphabetKey(std::string_view folded) {
     std::string key;
     key.reserve(folded.size());
-    size_t i = 0;
-    while (i < folded.size()) {
-        const unsigned char b = static_cast<unsigned char>(folded[i]);
-        char32_t codePoint = 0;
-        size_t length = b < 0x80 ? 0 : DecodeUtf8(folded, i, codePoint);
-        if (length == 0) {
-            key += static_cast<char>(b);
-            ++i;
-            continue;
-        }
-        AppendAlphabetLetter(key, codePoint);
-        i += length;
+    for (size_t i = 0; i < folded.size();) {
+        const platform::Utf8Character c = platform::DecodeUtf8(folded, i);
+        // ASCII and bytes that are no UTF-8 rank as they are.
+        if (c.codePoint < 0x80 || c.codePoint == platform::NotUtf8)
+            key += folded[i];
+        else
+            AppendAlphabetLetter(key, c.codePoint);
+        i += c.length;
     }
     return key;
 }

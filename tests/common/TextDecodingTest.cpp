@@ -1,6 +1,7 @@
 // How the bytes of a list file become the program's UTF-8 texts.
 
 #include "common/TextDecoding.h"
+#include "platform/Utf8Coding.h"
 
 #include <gtest/gtest.h>
 
@@ -60,7 +61,7 @@ TEST(TextDecodingTest, EachKindOfFileBecomesTheSameUtf8) {
         SCOPED_TRACE(c.what);
         const std::string text = DecodeText(c.bytes);
         EXPECT_EQ(text, c.text);
-        EXPECT_TRUE(IsValidUtf8(text));
+        EXPECT_TRUE(platform::IsValidUtf8(text));
     }
 }
 
