@@ -101,6 +101,26 @@ bool OnlyOwnFolderMade(const struct stat& before, const struct stat& after) {
     return before.st_nlink < 2 || after.st_nlink == before.st_nlink + 1;
 }
 
+// After the layer made the folder `resolved` stands for: its parent's kept
+// names take it in. `parent` is the parent open, or negative where it could
+// not be opened (its status is then read by its path).
+void NoteMadeInParent(const Resolved& resolved, int parent) {
+    if (resolved.parentWatched) {
+        FollowMade(resolved);
+        return;
+    }
+    // The status after the change is kept only where it shows the layer's own
+    // change alone; otherwise the names are read again.
+    struct stat parentNow;
+    const bool seen =
+        (parent >= 0 ? fstat(parent, &parentNow) : stat(resolved.parent.c_str(), &parentNow)) == 0;
+    detail::State().folderNames.Added(resolved.parent, resolved.name,
+                                      resolved.parentCurrent && seen &&
+                                          OnlyOwnFolderMade(resolved.parentSt, parentNow),
+                                      seen ? detail::FolderStatus::Of(parentNow) : detail::FolderStatus{},
+                                      resolved.key.Taken() ? &resolved.key : nullptr);
+}
+
 // Creates the folder `resolved` stands for, known to be missing with its
 // parent there, in its parent opened for the purpose (by its whole path when
 // even that cannot be opened).
@@ -115,20 +135,7 @@ bool MakeFolderByPath(const Resolved& resolved, bool keepNames, std::optional<En
             close(parent);
         return FailWithErrno(error, ERROR_PATH_NOT_FOUND);
     }
-    detail::FolderNameCache& cache = detail::State().folderNames;
-    if (resolved.parentWatched) {
-        FollowMade(resolved);
-    } else {
-        // The status after the change is kept only where it shows the
-        // layer's own change alone; otherwise the names are read again.
-        struct stat parentNow;
-        const bool seen =
-            (parent >= 0 ? fstat(parent, &parentNow) : stat(resolved.parent.c_str(), &parentNow)) == 0;
-        cache.Added(resolved.parent, resolved.name,
-                    resolved.parentCurrent && seen && OnlyOwnFolderMade(resolved.parentSt, parentNow),
-                    seen ? detail::FolderStatus::Of(parentNow) : detail::FolderStatus{},
-                    resolved.key.Taken() ? &resolved.key : nullptr);
-    }
+    NoteMadeInParent(resolved, parent);
     NoteMadeFolder(at, where, resolved, keepNames, made, start);
     if (parent >= 0)
         close(parent);
@@ -148,17 +155,7 @@ bool MakeFolder(const Resolved& resolved, bool keepNames, std::optional<EntryDet
     const struct timespec start = CreationStarts();
     if (mkdirat(parent, resolved.name.c_str(), 0777) != 0)
         return FailWithErrno(errno, ERROR_PATH_NOT_FOUND);
-    detail::FolderNameCache& cache = detail::State().folderNames;
-    if (resolved.parentWatched) {
-        FollowMade(resolved);
-    } else {
-        struct stat parentNow;
-        const bool seen = fstat(parent, &parentNow) == 0;
-        cache.Added(resolved.parent, resolved.name,
-                    resolved.parentCurrent && seen && OnlyOwnFolderMade(resolved.parentSt, parentNow),
-                    seen ? detail::FolderStatus::Of(parentNow) : detail::FolderStatus{},
-                    resolved.key.Taken() ? &resolved.key : nullptr);
-    }
+    NoteMadeInParent(resolved, parent);
     return NoteMadeFolder(parent, resolved.name, resolved, keepNames, made, start);
 }
 
