@@ -1,5 +1,6 @@
 #include "tools/TfrmSubFolderListBuilder.h"
 
+#include "common/BoxCaption.h"
 #include "common/BrowseFolder.h"
 #include "common/FolderNormalForm.h"
 #include "common/FolderTreeScanner.h"
@@ -39,7 +40,6 @@ TfrmSubFolderListBuilder* frmSubFolderListBuilder = nullptr;
 namespace {
 
 const std::string Title = "SubFolder Level List Builder.";
-const std::string Blanks12 = "            ";
 
 std::string Caption(const std::string& number) {
     return Title + Blanks12 + "Warning no: " + number + ".";

@@ -1,6 +1,6 @@
 #include "create/engine/CreationPageTexts.h"
 
-#include "create/engine/BoxCaption.h"
+#include "common/BoxCaption.h"
 
 #include <cstddef>
 

@@ -1,6 +1,6 @@
 #include "create/engine/CreationStatisticsWindow.h"
 
-#include "create/engine/BoxCaption.h"
+#include "common/BoxCaption.h"
 #include "tools/ControlOnForm.h"
 #include "tools/ExportHandOver.h"
 #include "ui/Guard.h"

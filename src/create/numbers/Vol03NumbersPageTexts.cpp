@@ -3,10 +3,11 @@
 
 #include "create/numbers/Vol03NumbersPage.h"
 
+#include "common/BoxCaption.h"
+
 namespace {
 
 const std::string Title = "Creating Folder(s).-Increased Numbers.";
-const std::string Blanks12 = "            ";
 
 } // namespace
 

@@ -9,6 +9,7 @@
 
 #include "create/paths/Vol04PathsPage.h"
 
+#include "common/BoxCaption.h"
 #include "common/FileHelpers.h"
 #include "common/FolderLineSet.h"
 #include "common/FrameworkPaths.h"
@@ -26,7 +27,6 @@
 namespace {
 
 const std::string Title = "Creating Folder(s).-From a Folder List.";
-const std::string Blanks12 = "            ";
 const std::string ListFileFilter =
     "Text Files (*.txt)|*.txt|Comma Separated (*.csv)|*.csv|All Files (*.*)|*.*";
 

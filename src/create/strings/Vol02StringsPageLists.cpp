@@ -9,6 +9,7 @@
 
 #include "create/strings/Vol02StringsPage.h"
 
+#include "common/BoxCaption.h"
 #include "common/FrameworkPaths.h"
 #include "common/FrameworkText.h"
 #include "common/IllegalCharacters.h"
@@ -28,7 +29,6 @@
 namespace {
 
 const std::string Title = "Creating Folder(s).-From a String List.";
-const std::string Blanks12 = "            ";
 const std::string ListFileFilter = "Text Files (*.txt)|*.txt|All Files (*.*)|*.*";
 
 // The list's text in the form the run and the preview expect: backslashes,

@@ -1,5 +1,6 @@
 #include "manage/copy/Vol08CopyPage.h"
 
+#include "common/BoxCaption.h"
 #include "common/FileHelpers.h"
 #include "common/FrameworkFiles.h"
 #include "common/FrameworkText.h"
@@ -19,7 +20,6 @@
 namespace {
 
 const std::string Title = "Copy Folder Structure(s).-From a Folder List - Level.";
-const std::string Blanks12 = "            ";
 
 // The copy page calls its counters after copying: "to copy", "copied",
 // "already exists", and the Include folders that do not exist in the row the

@@ -5,6 +5,7 @@
 
 #include "manage/copy/Vol08CopyPage.h"
 
+#include "common/BoxCaption.h"
 #include "common/BrowseFolder.h"
 #include "common/DiskSpace.h"
 #include "common/FileHelpers.h"
@@ -25,7 +26,6 @@
 namespace {
 
 const std::string Title = "Copy Folder Structure(s).-From a Folder List - Level.";
-const std::string Blanks12 = "            ";
 
 // The structure's own top folder counts in the "Main Folders" modes.
 bool CountsTopFolder(const Ui::Vol08CopyPage& ui) {

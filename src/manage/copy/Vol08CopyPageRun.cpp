@@ -6,6 +6,7 @@
 
 #include "manage/copy/Vol08CopyPage.h"
 
+#include "common/BoxCaption.h"
 #include "common/FrameworkFiles.h"
 #include "common/FrameworkPaths.h"
 #include "common/FrameworkText.h"
@@ -29,7 +30,6 @@ namespace {
 
 const std::string Title = "Copy Folder Structure(s).-From a Folder List - Level.";
 const std::string SimulationTitle = "Simulate Copy Folder Structure(s).-From a Folder List - Level.";
-const std::string Blanks12 = "            ";
 
 // The tabs a run disables, so that no other page is used meanwhile.
 const std::vector<std::string> RunDisabledTabs = {"tabFolderCreate05",  "tabFolderCreate04",

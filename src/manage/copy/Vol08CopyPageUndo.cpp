@@ -7,6 +7,7 @@
 
 #include "manage/copy/Vol08CopyPage.h"
 
+#include "common/BoxCaption.h"
 #include "common/FileHelpers.h"
 #include "common/FrameworkFiles.h"
 #include "common/FrameworkPaths.h"
@@ -21,7 +22,6 @@
 namespace {
 
 const std::string Title = "Copy Folder Structure(s).-From a Folder List - Level.";
-const std::string Blanks12 = "            ";
 
 bool Exists(const std::string& path) {
     return platform::GetFileAttributesA(path) != platform::INVALID_FILE_ATTRIBUTES;

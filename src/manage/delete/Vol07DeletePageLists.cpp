@@ -7,6 +7,7 @@
 
 #include "manage/delete/Vol07DeletePage.h"
 
+#include "common/BoxCaption.h"
 #include "common/FrameworkText.h"
 #include "manage/delete/TfrmVol07EditIncludeList.h"
 #include "manage/shared/ManageLists.h"
@@ -20,7 +21,6 @@
 namespace {
 
 const std::string Title = "Delete Folder(s).-From a Folder List.";
-const std::string Blanks12 = "            ";
 
 bool DriveAsAWhole(const std::string& path) {
     return Trim(path).size() <= 3;

@@ -1,4 +1,4 @@
-#include "create/engine/BoxCaption.h"
+#include "common/BoxCaption.h"
 
 std::string BoxCaption(const std::string& start, const std::string& kind, int number) {
     std::string digits = std::to_string(number);
