@@ -1,9 +1,8 @@
 #include "platform/Attributes.h"
 
+#include "platform/Capabilities.h"
 #include "platform/FileSystem.h"
 
-#include <linux/capability.h>
-#include <sys/syscall.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -28,22 +27,11 @@ bool InGroup(gid_t group) {
     return std::find(groups.begin(), groups.end(), group) != groups.end();
 }
 
-// Whether the superuser's right to write whatever it likes holds for this
-// thread now: a process running as root may have set it aside, and is then
-// refused writes as any user is.
-bool OverridesPermissions() {
-    __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
-    __user_cap_data_struct data[2] = {};
-    if (syscall(SYS_capget, &header, data) != 0)
-        return true;
-    return (data[0].effective & (1u << CAP_DAC_OVERRIDE)) != 0;
-}
-
 } // namespace
 
 bool IsWritable(const struct stat& st) {
     static const uid_t user = geteuid();
-    if (user == 0 && OverridesPermissions())
+    if (user == 0 && HoldsCapability(CAP_DAC_OVERRIDE))
         return true;
     if (st.st_uid == user)
         return (st.st_mode & S_IWUSR) != 0;

@@ -1,5 +1,6 @@
 #include "platform/RemovalRights.h"
 
+#include "platform/Capabilities.h"
 #include "platform/MountOf.h"
 
 #include <fcntl.h>
@@ -13,12 +14,8 @@ bool RemovalRights::Allow(const struct statx& st) const {
     if (IsMountRoot(st))
         return false;
     // The owner of the folder or of the entry may remove it from a sticky
-    // folder, and so may the superuser.
-    if (ownersOnly) {
-        const uid_t user = geteuid();
-        return user == 0 || user == folderOwner || user == st.stx_uid;
-    }
-    return true;
+    // folder, and so may the superuser while it keeps that right.
+    return !ownersOnly || actsAsEveryOwner || user == folderOwner || user == st.stx_uid;
 }
 
 RemovalRights RemovalRightsIn(int folder) {
@@ -29,6 +26,10 @@ RemovalRights RemovalRightsIn(int folder) {
     rights.enterAndWrite = faccessat(folder, ".", W_OK | X_OK, AT_EACCESS) == 0;
     rights.ownersOnly = (st.st_mode & S_ISVTX) != 0;
     rights.folderOwner = st.st_uid;
+    if (rights.ownersOnly) {
+        rights.user = geteuid();
+        rights.actsAsEveryOwner = HoldsCapability(CAP_FOWNER);
+    }
     return rights;
 }
 

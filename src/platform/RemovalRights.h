@@ -13,6 +13,10 @@ struct RemovalRights {
     bool enterAndWrite = false; // the folder can be entered and written
     bool ownersOnly = false;    // its sticky bit: only owners may remove
     uid_t folderOwner = 0;
+    uid_t user = 0;
+    // The superuser's right to act as every entry's owner, which lets it
+    // remove any entry from a sticky folder unless it was set aside.
+    bool actsAsEveryOwner = false;
 
     // Whether the entry `st` (read with STATX_UID) may go: a mount point
     // never does, whoever asks.
