@@ -239,6 +239,10 @@ bool SimulatedRenameDisk::Move(const std::string& from, const std::string& to) {
     const Place place = Find(from, true);
     if (place.missing || !place.parent || newNames.empty())
         return false;
+    // A rename takes the entry's name out of its folder: the disk refuses it
+    // where this user may not remove the entry from there.
+    if (!platform::MayRemoveEntry(place.onDisk))
+        return false;
     auto found = place.parent->names.find(place.key);
     // The old name is taken away first: a rename to another case of the name
     // gives it back under its new letters.

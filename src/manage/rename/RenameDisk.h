@@ -25,7 +25,9 @@ public:
                                  EntryFacts& /*entry*/, EntryFacts& /*there*/) {
         return false;
     }
-    // Renames the entry; never replaces one.
+    // Renames the entry; never replaces one. Refused where this user may not
+    // remove the entry from its folder (the sticky-bit rule included), and
+    // for a mount point.
     virtual bool Move(const std::string& from, const std::string& to) = 0;
 };
 

@@ -1,16 +1,23 @@
 // Cases where the rename page's simulation once told another story than its
 // run: a folder renamed by one line and named by the next in another letter
-// case, a link whose target only changes its letter case, and a folder that
-// two lines rename one after the other.
+// case, a link whose target only changes its letter case, a folder that two
+// lines rename one after the other, and a folder this user may not rename.
 
 #include "ui_TfrmStatistic06.h"
 #include "ui_Vol06RenamePage.h"
 
 #include "RenamePageFixture.h"
 
+#include "support/PermissionsAsAUser.h"
+
+#include <unistd.h>
+
+#include <cstdio>
 #include <filesystem>
+#include <functional>
 
 using namespace renametests;
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -77,6 +84,78 @@ TEST_F(RenameSimulationAgreementTest, AFolderRenamedTwiceIsListedOnceWhereItIs) 
     for (const std::string& renamed : stat().lstStat06FoldersRenamed->Items())
         EXPECT_TRUE(sandbox->Exists(renamed)) << renamed;
     EXPECT_EQ(Tree(), (std::map<std::string, std::string>{{"T", "folder"}, {"T/ppA", "folder"}}));
+}
+
+// Mended: the simulation counted as renamed what the run may not rename,
+// which the run then counted under other reasons.
+TEST_F(RenameSimulationAgreementTest, WhatThisUserMayNotRenameIsForeseen) {
+    testsupport::PermissionsAsAUser asUser;
+    ASSERT_TRUE(asUser.Active()) << "file permissions cannot be made to hold for this process";
+    const uid_t another = 65534;
+    const auto owner = [&](const std::string& path, uid_t user) {
+        ASSERT_EQ(::chown(sandbox->Host(path).c_str(), user, static_cast<gid_t>(-1)), 0) << path;
+    };
+    const auto mode = [&](const std::string& path, fs::perms rights) {
+        fs::permissions(sandbox->Host(path), rights);
+    };
+    const fs::perms sticky = fs::perms::all | fs::perms::sticky_bit;
+    const fs::perms readAndEnter = fs::perms::owner_read | fs::perms::owner_exec;
+    struct Case {
+        const char* what;
+        bool givesOwners; // needs the superuser's right to give entries away
+        std::function<void()> layOut;
+        Lines lines;
+        Lines counters;
+        Lines kept;
+    };
+    const Case cases[] = {
+        {"a folder the user may read and enter only",
+         false,
+         [&] {
+             sandbox->MakeFolder("D:\\R\\a");
+             mode("D:\\R", readAndEnter);
+         },
+         {"D:\\R\\a"},
+         {"1", "0", "0", "0", "1"},
+         {"D:\\R\\a"}},
+        {"another's sticky folder: only the user's own folder goes",
+         true,
+         [&] {
+             sandbox->MakeFolder("D:\\S\\theirs");
+             sandbox->MakeFolder("D:\\S\\mine");
+             mode("D:\\S", sticky);
+             owner("D:\\S\\theirs", another);
+             owner("D:\\S", another);
+         },
+         {"D:\\S\\theirs", "D:\\S\\mine"},
+         {"2", "1", "0", "0", "1"},
+         {"D:\\S\\theirs"}},
+        {"the user's own sticky folder: another's folder goes too",
+         true,
+         [&] {
+             sandbox->MakeFolder("D:\\U\\theirs");
+             owner("D:\\U\\theirs", another);
+             mode("D:\\U", sticky);
+         },
+         {"D:\\U\\theirs"},
+         {"1", "1", "0", "0", "0"},
+         {}},
+    };
+    Type(controls().edtVol06NewPrefix, "p");
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.what);
+        if (test.givesOwners && ::geteuid() != 0) {
+            std::printf("left out as an ordinary user, who cannot give a folder away: %s\n", test.what);
+            continue;
+        }
+        test.layOut();
+        SetLines(test.lines);
+        ExpectSimulationAsRun(test.counters);
+        EXPECT_EQ(stat().lstStat06FoldersOtherReasons->Items(), test.kept);
+        for (const std::string& kept : test.kept)
+            EXPECT_TRUE(sandbox->Exists(kept)) << kept;
+    }
+    mode("D:\\R", fs::perms::owner_all);
 }
 
 } // namespace
