@@ -42,7 +42,7 @@ public:
     void FormDestroy();
     void FormShow() {}
 
-    // MainWindowServices
+    // MainWindowServices, PageTabs
     void SetTabEnabled(const std::string& tabName, bool enabled) override;
     void ShowTab(const std::string& tabName) override;
     const MainWindowTexts& Texts() const override { return texts_; }

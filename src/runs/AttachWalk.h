@@ -47,16 +47,18 @@
 #include "runs/SimulatedDisk.h"
 #include "runs/StructureCopier.h"
 #include "runs/StructureListings.h"
+#include "ui/Desktop.h"
 
 #include <deque>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <set>
 #include <string>
 
-// The boxes a walk shows when a file it counts has no size in the page's
-// size map (it appeared after the structure scan): one for a file copied (or,
-// in a simulation, to be copied), one for a file that was not.
+// The boxes of a file the walk counts that has no size in the page's size map
+// (it appeared after the structure scan): one for a file copied (or, in a
+// simulation, to be copied), one for a file that was not.
 struct AttachWalkTexts {
     std::string copiedCaption;
     std::string copiedText; // the source file's path follows
@@ -69,6 +71,9 @@ struct AttachWalkTexts {
 struct AttachWalkSettings {
     AttachWalkTexts runTexts = {};
     AttachWalkTexts simulationTexts = {};
+    // The walk shows no box: it reports each one here as it meets it, and
+    // the page shows it, the counters painted as they stand.
+    std::function<void(const ui::MessageBoxRequest& box)> report = {};
     // The copy page copies into folders that exist already, so the top folder
     // of a structure may be there from an earlier run: it then counts as an
     // existing subfolder (the creation pages have just created its parent).
@@ -167,7 +172,7 @@ private:
     // undo removes whole.
     void CountFile(FileResult result, const std::string& folder, const std::string& name,
                    const ListedSize& size, const std::string& destination, bool simulated, bool intoMade);
-    // Whether the size map holds the file; if not, the page is told in a box.
+    // Whether the size map holds the file; if not, the page is handed a box.
     bool HasSize(const std::string& folder, const std::string& name, const ListedSize& size,
                  const std::string& caption, const std::string& text) const;
     void Fail(const std::string& destination);

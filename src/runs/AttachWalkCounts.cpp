@@ -3,7 +3,6 @@
 #include "runs/AttachWalk.h"
 
 #include "runs/RepaintThrottle.h"
-#include "ui/Desktop.h"
 
 void AttachWalk::CountSubfolder(SubfolderResult result, const std::string& destination, bool simulated) {
     switch (result) {
@@ -67,8 +66,10 @@ bool AttachWalk::HasSize(const std::string& folder, const std::string& name, con
                          const std::string& caption, const std::string& text) const {
     if (size.known)
         return true;
-    RepaintPause showCounters(block_.Repaints());
-    ui::ShowBox(nullptr, caption, text + folder + "\\" + name, ui::Icon::Warning);
+    if (settings_.report) {
+        RepaintPause showCounters(block_.Repaints());
+        settings_.report({nullptr, caption, text + folder + "\\" + name, ui::Icon::Warning});
+    }
     return false;
 }
 

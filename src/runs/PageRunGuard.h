@@ -4,7 +4,7 @@
 // its input blocker, and the other pages' tabs disabled.
 
 #include "runs/RunInputBlocker.h"
-#include "tools/MainWindowServices.h"
+#include "ui/PageTabs.h"
 
 #include <functional>
 #include <string>
@@ -33,21 +33,21 @@ private:
 
 class OtherTabsDisabled {
 public:
-    OtherTabsDisabled(MainWindowServices& mainWindow, std::vector<std::string> tabs)
-        : mainWindow_(mainWindow), tabs_(std::move(tabs)) {
+    OtherTabsDisabled(ui::PageTabs& pageTabs, std::vector<std::string> tabs)
+        : pageTabs_(pageTabs), tabs_(std::move(tabs)) {
         for (const std::string& tab : tabs_)
-            mainWindow_.SetTabEnabled(tab, false);
+            pageTabs_.SetTabEnabled(tab, false);
     }
     ~OtherTabsDisabled() { EnableAgain(); }
     void EnableAgain() {
         for (const std::string& tab : tabs_)
-            mainWindow_.SetTabEnabled(tab, true);
+            pageTabs_.SetTabEnabled(tab, true);
         tabs_.clear();
     }
     OtherTabsDisabled(const OtherTabsDisabled&) = delete;
     OtherTabsDisabled& operator=(const OtherTabsDisabled&) = delete;
 
 private:
-    MainWindowServices& mainWindow_;
+    ui::PageTabs& pageTabs_;
     std::vector<std::string> tabs_;
 };

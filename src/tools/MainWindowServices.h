@@ -3,14 +3,13 @@
 // below it in the build only see this interface.
 
 #include "tools/MainWindowTexts.h"
+#include "ui/PageTabs.h"
 
 #include <string>
 
-class MainWindowServices {
+class MainWindowServices : public ui::PageTabs {
 public:
-    virtual ~MainWindowServices() = default;
-    // Tabs are named by their objectName ("tabFolderCreate03" ...).
-    virtual void SetTabEnabled(const std::string& tabName, bool enabled) = 0;
+    // Tabs are named as PageTabs names them.
     virtual void ShowTab(const std::string& tabName) = 0;
     // The texts the main window set when it was created.
     virtual const MainWindowTexts& Texts() const = 0;

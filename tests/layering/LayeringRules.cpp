@@ -52,6 +52,32 @@ std::string FolderOf(const fs::path& relativeFile) {
     return parent.substr(0, parent.find('/'));
 }
 
+std::vector<std::string> BoxesShown(const fs::path& sourceRoot) {
+    static const std::vector<std::string> calls = {"ShowBox(", "MessageBox(", "ShowMessage("};
+    std::vector<fs::path> files;
+    for (const char* folder : {"common", "runs"}) {
+        if (!fs::is_directory(sourceRoot / folder))
+            continue;
+        for (const auto& entry : fs::directory_iterator(sourceRoot / folder))
+            if (entry.is_regular_file())
+                files.push_back(entry.path());
+    }
+    std::sort(files.begin(), files.end());
+    std::vector<std::string> shown;
+    for (const fs::path& file : files) {
+        std::ifstream in(file);
+        std::string text;
+        for (int line = 1; std::getline(in, text); ++line) {
+            const auto showing = [&text](const std::string& call) {
+                return text.find(call) != std::string::npos;
+            };
+            if (std::any_of(calls.begin(), calls.end(), showing))
+                shown.push_back(fs::relative(file, sourceRoot).generic_string() + ":" + std::to_string(line));
+        }
+    }
+    return shown;
+}
+
 std::vector<std::string> AllowedFolders(const std::string& folder) {
     if (folder == "platform")
         return {"platform"};
@@ -62,7 +88,7 @@ std::vector<std::string> AllowedFolders(const std::string& folder) {
     if (folder == "tools")
         return Base;
     if (folder == "runs")
-        return With(Base, {"runs"});
+        return {"platform", "ui", "common", "runs"};
     if (folder == "create/engine" || folder == "manage/shared")
         return With(Base, {"runs", folder.c_str()});
     if (folder.rfind("create/", 0) == 0)

@@ -25,4 +25,9 @@ std::vector<std::string> AllowedFolders(const std::string& folder);
 // Checks every .h and .cpp below `sourceRoot` (a src/ folder).
 std::vector<Violation> CheckTree(const std::filesystem::path& sourceRoot);
 
+// Every line below `sourceRoot` that shows a message box itself in a folder
+// that reports what happened and leaves showing it to the window or page that
+// called it (common, runs), as "folder/file:line".
+std::vector<std::string> BoxesShown(const std::filesystem::path& sourceRoot);
+
 } // namespace layering

@@ -30,7 +30,10 @@ bool IsLink(const std::string& host) {
 // One walk over a structure D:\S, copied into D:\T<n>\S by each Copy.
 struct Copies {
     explicit Copies(FileSizeMap scanned)
-        : sizes(std::move(scanned)), walk(block, sizes, {.recordedFailures = &failures}) {
+        : sizes(std::move(scanned)),
+          walk(block, sizes,
+               {.report = [](const ui::MessageBoxRequest& box) { ui::desktop().MessageBox(box); },
+                .recordedFailures = &failures}) {
         walk.ForgetLastRun();
     }
     void Copy(const testsupport::DriveSandbox& sandbox, const std::string& target,

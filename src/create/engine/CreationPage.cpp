@@ -1,10 +1,11 @@
 #include "create/engine/CreationPage.h"
 
 #include "create/engine/AttachOptions.h"
-#include "runs/NameFieldChecks.h"
 #include "tools/ControlOnForm.h"
+#include "tools/NameFieldChecks.h"
 #include "ui/ClickHandlersByName.h"
 #include "ui/ComboBox.h"
+#include "ui/Desktop.h"
 #include "ui/Guard.h"
 #include "ui/ListBox.h"
 
@@ -18,7 +19,10 @@
 
 CreationPage::CreationPage(MainWindowServices& mainWindow, QWidget* parent, const CreationPageTexts& texts)
     : QWidget(parent), mainWindow_(mainWindow),
-      walk_(block_, fileSizeMap_, {.runTexts = texts.runWalk, .simulationTexts = texts.simulationWalk}),
+      walk_(block_, fileSizeMap_,
+            {.runTexts = texts.runWalk,
+             .simulationTexts = texts.simulationWalk,
+             .report = [](const ui::MessageBoxRequest& box) { ui::desktop().MessageBox(box); }}),
       texts_(texts) {}
 
 void CreationPage::BindCreationControls(const std::string& pageName, const std::string& statisticsName,

@@ -54,6 +54,7 @@ Vol08CopyPage::Vol08CopyPage(MainWindowServices& mainWindow, QWidget* parent)
       walk_(block_, structureFileMap_,
             {.runTexts = RunWalkTexts(),
              .simulationTexts = SimulationWalkTexts(),
+             .report = [](const ui::MessageBoxRequest& box) { ui::desktop().MessageBox(box); },
              .countExistingTopFolder = true,
              .filesFromSizeMapOnly = true,
              .keepOutOfTarget = true,

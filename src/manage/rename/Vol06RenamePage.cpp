@@ -5,7 +5,7 @@
 #include "manage/rename/RenameNameParts.h"
 #include "manage/rename/TfrmStatistic06.h"
 #include "manage/shared/ManageLists.h"
-#include "runs/NameFieldChecks.h"
+#include "tools/NameFieldChecks.h"
 #include "tools/TfrmExamplesRename.h"
 #include "ui/ClickHandlersByName.h"
 #include "ui/Desktop.h"

@@ -1,4 +1,4 @@
-#include "runs/NameFieldChecks.h"
+#include "tools/NameFieldChecks.h"
 
 #include "common/IllegalCharacters.h"
 #include "ui/Desktop.h"
