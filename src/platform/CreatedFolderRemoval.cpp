@@ -91,6 +91,7 @@ bool CreatedFolderRemoval::HoldsADrive(const std::string& folder) {
 
 bool CreatedFolderRemoval::Remove(const std::string& path, const EntryIdentity& identity,
                                   const std::string& hostFolder) {
+    lastEmptied_.clear();
     detail::WindowsPath parsed;
     if (!detail::ParsePath(path, parsed))
         return false;
@@ -127,7 +128,8 @@ bool CreatedFolderRemoval::Remove(const std::string& path, const EntryIdentity& 
     if (rmdir(host.c_str()) != 0) {
         if (errno != ENOTEMPTY && errno != EEXIST)
             return detail::FailWithErrno(errno, ERROR_FILE_NOT_FOUND);
-        if (HoldsADrive(hostFolder + "/" + host.substr(slash + 1)))
+        std::string real = (hostFolder == "/" ? "" : hostFolder) + "/" + host.substr(slash + 1);
+        if (HoldsADrive(real))
             return detail::Fail(ERROR_ACCESS_DENIED);
         if (!EmptyFolder(host, identity)) {
             detail::State().folderNames.Forget(host);
@@ -135,6 +137,7 @@ bool CreatedFolderRemoval::Remove(const std::string& path, const EntryIdentity& 
         }
         if (rmdir(host.c_str()) != 0)
             return detail::FailWithErrno(errno == EEXIST ? ENOTEMPTY : errno, ERROR_FILE_NOT_FOUND);
+        lastEmptied_ = std::move(real);
     }
     detail::FolderNameCache& cache = detail::State().folderNames;
     cache.Removed(parent, host.substr(slash + 1), false);

@@ -27,6 +27,10 @@ public:
     // that folder any more, was not reached that way, or could not be emptied
     // or removed; what could not be removed stays.
     bool Remove(const std::string& path, const EntryIdentity& identity, const std::string& hostFolder);
+    // Where the folder the last Remove took lay on the host (links
+    // resolved), when it held something and was emptied first; "" when that
+    // Remove failed or found the folder empty. Nothing lies there now.
+    const std::string& LastEmptied() const { return lastEmptied_; }
 
 private:
     // Host folder as the path leads to it -> where it finally is.
@@ -37,6 +41,7 @@ private:
 
     std::unordered_map<std::string, std::string> realFolders_;
     std::optional<std::vector<std::string>> realDriveRoots_;
+    std::string lastEmptied_;
 };
 
 } // namespace platform

@@ -1,19 +1,16 @@
 // Undo of the copy page's last real run: the folders it created are emptied
 // and removed, parents first (a parent takes its children with it), then the
-// files it copied into folders that were there before are deleted. Only what
-// is still the very entry the run made is touched: a folder or file that was
-// moved, replaced or is now reached through a link is named in the report and
-// left alone.
+// files it copied into folders that were there before are deleted, as every
+// page undoes what its run made (CreatedEntriesUndo): a folder or file that
+// was moved, replaced or is now reached through a link is named in the
+// report and left alone.
 
 #include "manage/copy/Vol08CopyPage.h"
 
 #include "common/BoxCaption.h"
-#include "common/FileHelpers.h"
-#include "common/FrameworkFiles.h"
 #include "common/FrameworkPaths.h"
-#include "common/FrameworkText.h"
 #include "manage/copy/TfrmStatistic08.h"
-#include "platform/FileSystem.h"
+#include "runs/CreatedEntriesUndo.h"
 #include "runs/PageRunGuard.h"
 #include "ui/Desktop.h"
 
@@ -22,10 +19,6 @@
 namespace {
 
 const std::string Title = "Copy Folder Structure(s).-From a Folder List - Level.";
-
-bool Exists(const std::string& path) {
-    return platform::GetFileAttributesA(path) != platform::INVALID_FILE_ATTRIBUTES;
-}
 
 } // namespace
 
@@ -92,34 +85,15 @@ void Vol08CopyPage::btnVol08UndoClick() {
         return;
 
     std::deque<std::string> failures;
+    CreatedEntriesUndo undo;
     for (size_t i = 0; i < copyUndoFolders_.size(); ++i) {
-        const std::string& folder = copyUndoFolders_[i];
-        switch (StandingOf(folder, copyUndoFolderEntries_[i])) {
-        case UndoStanding::Gone: // went with its parent, or by hand
-            break;
-        case UndoStanding::NotOwn: // a link or the person's own folder in its place
-            failures.push_back(folder);
-            break;
-        case UndoStanding::RunsOwn:
-            EmptyFolderContents(folder);
-            if (!platform::RemoveDirectoryA(folder) && DirectoryExists(folder))
-                failures.push_back(folder);
-            break;
-        }
+        // One that is gone went with its parent, or the person deleted it.
+        if (undo.RemoveFolder(copyUndoFolders_[i], copyUndoFolderEntries_[i]) == UndoOutcome::Left)
+            failures.push_back(copyUndoFolders_[i]);
     }
     for (size_t i = 0; i < copyUndoFiles_.size(); ++i) {
-        const std::string& file = copyUndoFiles_[i];
-        switch (StandingOf(file, copyUndoFileEntries_[i])) {
-        case UndoStanding::Gone: // deleted as asked
-            break;
-        case UndoStanding::NotOwn: // replaced or edited since the run
-            failures.push_back(file);
-            break;
-        case UndoStanding::RunsOwn:
-            if (!platform::DeleteFileA(file) && Exists(file))
-                failures.push_back(file);
-            break;
-        }
+        if (undo.RemoveFile(copyUndoFiles_[i], copyUndoFileEntries_[i]) == UndoOutcome::Left)
+            failures.push_back(copyUndoFiles_[i]);
     }
 
     block_.ClearResultLists();
