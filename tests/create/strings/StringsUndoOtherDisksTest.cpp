@@ -10,9 +10,8 @@
 #include "StringsPageFixture.h"
 
 #include "support/NoBirthTimeDisk.h"
+#include "support/PersonsBindMount.h"
 #include "support/PrivateMounts.h"
-
-#include <sys/mount.h>
 
 #include <filesystem>
 
@@ -38,24 +37,15 @@ TEST_F(StringsUndoOtherDisksTest, ABindMountInsideACreatedFolderIsLeft) {
             "needs root)"))
         return;
     sandbox->MakeFile("D:\\S\\f.txt", "f");
-    sandbox->MakeFile("D:\\Person\\docs\\mine.txt", "the person's");
-    sandbox->MakeFile("D:\\Person\\docs\\Deep\\more.txt", "more");
     Plan("D:\\W", {"x", "y"}, {"D:\\S"}, controls().rdoVol02AttachMainFolderWithFiles);
     CreateToTheEnd();
     ASSERT_TRUE(sandbox->Exists("D:\\W\\x\\S\\f.txt"));
 
-    // The same file system on both sides: the device numbers agree.
-    sandbox->MakeFolder("D:\\W\\x\\mnt");
-    const std::string host = sandbox->Host("D:\\W\\x\\mnt");
-    if (mount(sandbox->Host("D:\\Person\\docs").c_str(), host.c_str(), nullptr, MS_BIND, nullptr) != 0)
-        testsupport::CannotMountHere();
-    const testsupport::Unmounting unmount{host};
+    const testsupport::PersonsBindMount personsMount(*sandbox, "D:\\W\\x\\mnt");
 
     UndoLeaving("D:\\W\\x");
-    EXPECT_EQ(sandbox->Read("D:\\Person\\docs\\mine.txt"), "the person's");
-    EXPECT_EQ(sandbox->Read("D:\\Person\\docs\\Deep\\more.txt"), "more");
+    personsMount.ExpectKept();
     EXPECT_FALSE(sandbox->Exists("D:\\W\\y"));
-    EXPECT_TRUE(sandbox->Exists("D:\\W\\x\\mnt\\mine.txt"));
 }
 
 // Mended: the identity fell back to the inode alone there, and the person's
