@@ -11,10 +11,14 @@
 //  2. the run, against the same loop (target: at most 3 times).
 // The loop runs before and after the run, in the same program, and the
 // ratios are taken to their mean.
+//  3. Undo of the run, against a loop of renameat() that gives the loop's
+//     folders their names back, before and after Undo (target: at most 3
+//     times).
 //
 // The drives lie on a RAM file system unless `--disk` is given. The system
-// calls per renamed folder of the simulation, the run and the loop are counted
-// in a second run of 2,000 folders under strace (`--no-calls` leaves it out).
+// calls per renamed folder of the simulation, the run, Undo and the loops are
+// counted in a second run of 2,000 folders under strace (`--no-calls` leaves
+// it out).
 // A smaller count can be given for a quick look: rename_run [folders].
 
 #include "BenchProgram.h"
@@ -66,6 +70,20 @@ double RenameatLoop(const std::string& host, const std::string& folder, const st
     return seconds;
 }
 
+// The folders the baseline renamed in host/folder get their names back, timed.
+double RenameBackLoop(const std::string& host, const std::string& folder,
+                      const std::vector<std::string>& names, const std::string& phase) {
+    const int parent = ::open((host + "/" + folder).c_str(), O_RDONLY | O_DIRECTORY);
+    const double seconds = Seconds([&] {
+        benchcalls::Mark(phase, "begin");
+        for (const std::string& name : names)
+            ::renameat(parent, ("p" + name).c_str(), parent, name.c_str());
+        benchcalls::Mark(phase, "end");
+    });
+    ::close(parent);
+    return seconds;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -106,11 +124,23 @@ int main(int argc, char** argv) {
     std::printf("run %.3f s, ratio %.2f (target <= 3)\n", run, run / base);
     std::printf("peak memory: %.1f MB\n", PeakMegabytes());
     std::fflush(stdout);
+
+    const double backBefore = RenameBackLoop(hostD, "Base1", names, "baseline back");
+    const double undo = benchcalls::InPhase("undo", [&] { return TimedRun(c.btnVol06Undo, "0212", "0214"); });
+    if (::access((hostD + "/Run/" + names.back()).c_str(), F_OK) != 0)
+        std::fprintf(stderr, "undo left the run's names\n");
+    const double backAfter = RenameBackLoop(hostD, "Base2", names, "");
+    const double back = (backBefore + backAfter) / 2;
+    std::printf(
+        "undo %.3f s, renameat loop back %.3f s (%.3f before, %.3f after), ratio %.2f (target <= 3)\n", undo,
+        back, backBefore, backAfter, undo / back);
+    std::fflush(stdout);
     frmStatistic06->hide();
 
     const int counted = std::min(count, 2000);
     const benchcalls::Phases calls = program.CountCalls({std::to_string(counted)});
     benchcalls::PrintPerEntry(calls, "simulation", "simulation", "baseline", counted, "folder", "folders");
     benchcalls::PrintPerEntry(calls, "run", "run", "baseline", counted, "folder", "folders");
+    benchcalls::PrintPerEntry(calls, "undo", "undo", "baseline back", counted, "folder", "folders");
     return 0;
 }
