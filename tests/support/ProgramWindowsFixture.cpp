@@ -15,6 +15,7 @@
 #include "manage/rename/TfrmVol06EditIncludeList.h"
 #include "support/DriveSandbox.h"
 #include "support/ScriptedDesktop.h"
+#include "support/SharedSettingsGuard.h"
 #include "tools/TAboutBox.h"
 #include "tools/TForcedUnSuccessFullForm.h"
 #include "tools/TSubFolderUnSuccessFullForm.h"
@@ -98,21 +99,54 @@ void RememberAll() {
     Remember(frmExamplesDelete);
 }
 
+// Points every process-wide window pointer (frmMain, frmFileExport ...) at the
+// window the entry created for it again, whatever a test put there since.
+void RestoreProgramWindowPointers() {
+    for (const auto& restore : Restorers())
+        restore();
+}
+
+// Whether a test has been given the windows that exist.
+bool& GivenOut() {
+    static bool given = false;
+    return given;
+}
+
+void DestroyWindowsAndTheirSandbox() {
+    if (ProgramWindowsExist()) {
+        RestoreProgramWindowPointers();
+        DestroyProgramWindows();
+    }
+    Restorers().clear();
+    // The drive table goes back to the one the windows were made under.
+    StartSandbox().reset();
+    GivenOut() = false;
+}
+
 } // namespace
 
 void EnsureProgramWindows() {
     if (ProgramWindowsExist())
         return;
     // A sandbox maps C: and makes its root the current directory.
+    StartSandbox().reset();
     StartSandbox() = std::make_unique<DriveSandbox>("C");
     ScriptedDesktop silent;
     CreateProgramWindows();
     RememberAll();
 }
 
-void RestoreProgramWindowPointers() {
-    for (const auto& restore : Restorers())
-        restore();
+void GiveProgramWindowsToATest() {
+    if (GivenOut())
+        DestroyWindowsAndTheirSandbox();
+    if (!ProgramWindowsExist()) {
+        // The settings the start-up finds are those of a program just started,
+        // whatever an earlier test left in them.
+        SharedSettingsGuard::ResetToStart();
+        EnsureProgramWindows();
+    }
+    RestoreProgramWindowPointers();
+    GivenOut() = true;
 }
 
 } // namespace testsupport

@@ -1,12 +1,15 @@
 #pragma once
-// The program's windows for window tests of every area: created once per test
-// program, as the program entry creates them, and kept until the program ends.
+// The program's windows for window tests of every area, made as the program
+// entry makes them. Each test gets them as the program starts: a test after
+// another that had them gets them made anew, with the shared settings as at
+// program start, so that nothing one test leaves in a page or a tool window
+// reaches the next when a test program runs whole, in any order.
 //
 // The main window's start-up runs in a drive sandbox of its own (C: only) that
-// lives as long as the test program: its settings file is written there, and
-// while no test has mapped drives of its own, C: is that sandbox, so nothing a
+// lives as long as the windows: its settings file is written there, and while
+// no test has mapped drives of its own, C: is that sandbox, so nothing a
 // window saves ever lands outside it. Start-up asks nothing of the desktop; a
-// box it showed would fail the test that first needed the windows.
+// box it showed would fail the test that needed the windows.
 
 #include <gtest/gtest.h>
 
@@ -15,16 +18,17 @@ namespace testsupport {
 // Creates the windows unless they exist.
 void EnsureProgramWindows();
 
-// Points every process-wide window pointer (frmMain, frmFileExport ...) at the
-// window the entry created for it again, whatever a test put there since.
-void RestoreProgramWindowPointers();
+// The windows for a test: as EnsureProgramWindows, but made anew when an
+// earlier test was given them.
+void GiveProgramWindowsToATest();
 
-// Base of window tests: the windows exist before the suite's first test, and
-// each test starts with the pointers at the entry's windows.
+// Base of window tests: each test starts with the windows as the program
+// makes them at start. They are given out as the fixture is made, before any
+// member of a test's own fixture, so that a sandbox a fixture holds maps its
+// drives over the windows' own.
 class ProgramWindowsFixture : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { EnsureProgramWindows(); }
-    void SetUp() override { RestoreProgramWindowPointers(); }
+    ProgramWindowsFixture() { GiveProgramWindowsToATest(); }
 };
 
 } // namespace testsupport
