@@ -187,8 +187,9 @@ TEST_F(CopyRunTest, TheSimulationForeseesWhatTheRunIsRefused) {
     fs::permissions(sandbox->Host("D:\\S\\locked.txt"), fs::perms::none);
     fs::permissions(sandbox->Host("D:\\S\\closed"), fs::perms::none);
     fs::permissions(sandbox->Host("C:\\T"), fs::perms::all);
-    fs::permissions(sandbox->Host("C:\\U"),
-                    fs::perms::owner_all | fs::perms::others_read | fs::perms::others_exec);
+    // Nobody may write into C:\U, its owner included, whoever runs the test.
+    fs::permissions(sandbox->Host("C:\\U"), fs::perms::owner_read | fs::perms::owner_exec |
+                                                fs::perms::others_read | fs::perms::others_exec);
     Include({"C:\\T", "C:\\U"});
     Structure("D:\\S");
     Mode(controls().rdoVol08AttachMainFolderWithFiles);
