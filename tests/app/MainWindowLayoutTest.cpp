@@ -29,15 +29,13 @@ TEST_F(MainWindowLayoutTest, LongTextsInTheLabelsNeverWidenTheWindow) {
     frmMain->show();
     QApplication::processEvents();
     const QSize size = frmMain->size();
-    EXPECT_EQ(size.width(), 1061);
     const QString longText = QString("C:\\") + QString(300, QChar('x')) + "\\end";
     for (const char* name : {"lblVol02StartFolder", "lblVol02EndFolder", "lblVol03StartFolder",
                              "lblVol03EndFolder", "lblVol04StartFolder", "lblVol04EndFolder",
                              "lblVol06StartFolder", "lblVol06EndFolder", "lblSimple02CompleteFolder"}) {
         SCOPED_TRACE(name);
         auto* label = frmMain->findChild<QLabel*>(name);
-        if (!label)
-            continue; // a page this version does not have yet
+        ASSERT_NE(label, nullptr);
         // A page is laid out at its size on screen only while it is in front.
         for (QWidget* page = label; page; page = page->parentWidget())
             if (frmMain->pgeMain()->indexOf(page) >= 0)
