@@ -68,6 +68,12 @@ bool MadeSince(const struct statx& created, const struct timespec& start) {
 // and never by a later look by its whole path. A folder that cannot be read
 // back at once, or not as the one made, was still made, so this never fails
 // the creation; it only keeps nothing and hands back nothing.
+// Where a watch followed the folder during the call (also one that began at
+// the look before it), the watch is read after that statx: where it tells
+// that the name was removed, moved away or made again since the creation
+// call, what was read may be a folder another program swapped in, and the
+// call fails as on a folder that was there (the run's own is gone from the
+// name either way). Where no watch follows the folder, that moment goes unseen.
 bool NoteMadeFolder(int parent, const std::string& name, const Resolved& resolved, bool keepNames,
                     std::optional<EntryDetails>* made, const struct timespec& start) {
     if (!keepNames && !made)
@@ -76,6 +82,9 @@ bool NoteMadeFolder(int parent, const std::string& name, const Resolved& resolve
     if (statx(parent, name.c_str(), AT_SYMLINK_NOFOLLOW, MadeFolderMask, &created) != 0 ||
         !MadeSince(created, start))
         return true;
+    if (!detail::State().folderWatches.MadeUndisturbed(resolved.parent, resolved.name,
+                                                       detail::State().folderNames))
+        return Fail(ERROR_ALREADY_EXISTS);
     if (keepNames)
         detail::State().folderNames.Created(resolved.host, detail::FolderStatus::Of(created));
     if (made)
@@ -119,6 +128,8 @@ void NoteMadeInParent(const Resolved& resolved, int parent) {
                                           OnlyOwnFolderMade(resolved.parentSt, parentNow),
                                       seen ? detail::FolderStatus::Of(parentNow) : detail::FolderStatus{},
                                       resolved.key.Taken() ? &resolved.key : nullptr);
+    // A watch that began at the look reports the creation as its own.
+    detail::State().folderWatches.Made(resolved.parent, resolved.name);
 }
 
 // Creates the folder `resolved` stands for, known to be missing with its
@@ -136,10 +147,10 @@ bool MakeFolderByPath(const Resolved& resolved, bool keepNames, std::optional<En
         return FailWithErrno(error, ERROR_PATH_NOT_FOUND);
     }
     NoteMadeInParent(resolved, parent);
-    NoteMadeFolder(at, where, resolved, keepNames, made, start);
+    const bool own = NoteMadeFolder(at, where, resolved, keepNames, made, start);
     if (parent >= 0)
         close(parent);
-    return true;
+    return own;
 }
 
 // The same, relative to the open folder holding it where the path was

@@ -118,6 +118,22 @@ void FolderWatches::Made(const std::string& folder, const std::string& name) {
     ownMade_.push_back(OwnEntry{watched->wd, name});
 }
 
+bool FolderWatches::MadeUndisturbed(const std::string& folder, const std::string& name,
+                                    FolderNameCache& names) {
+    // The report to look for is the one `Made` was told of last; without
+    // it (no watch on the folder when it was made) nothing can be seen.
+    const auto found = watched_.find(folder);
+    if (found == watched_.end() || ownMade_.empty() || ownMade_.back().wd != found->second.wd ||
+        ownMade_.back().name != name)
+        return true;
+    ownMade_.back().asked = true;
+    asked_ = MadeName{found->second.wd, name};
+    Drain(names);
+    const bool undisturbed = !asked_.disturbed;
+    asked_ = MadeName{};
+    return undisturbed;
+}
+
 bool FolderWatches::Current(const std::string& folder, FolderNameCache& names, dev_t& device, ino_t& inode) {
     return Current(folder, names, WatchMark{}, device, inode);
 }
@@ -184,8 +200,13 @@ void FolderWatches::Drain(FolderNameCache& names) {
             }
             if (!folder->second.namesFollowed)
                 continue;
+            // Whatever the name reports after the creation asked about is
+            // someone else's doing.
+            if (asked_.created && event->wd == asked_.wd && name == asked_.name)
+                asked_.disturbed = true;
             if ((event->mask & IN_CREATE) && !ownMade_.empty() && ownMade_.front().wd == event->wd &&
                 ownMade_.front().name == name) {
+                asked_.created = asked_.created || ownMade_.front().asked;
                 ownMade_.pop_front();
                 continue;
             }

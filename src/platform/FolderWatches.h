@@ -76,6 +76,13 @@ public:
     // the folder's kept names itself: the queue's report of it is passed
     // over, which saves a look-up of the name for every entry a run makes.
     void Made(const std::string& folder, const std::string& name);
+    // Read once the folder `Made` was told of last, `name` in `folder`, has
+    // been read back: true unless the watch on `folder` reports that, after
+    // the layer's creation, the name was removed, moved away or made again.
+    // What was read back under the name may then be another program's folder
+    // put in its place. Where no watch followed `folder` when the folder was
+    // made, nothing can be seen, and the answer is true.
+    bool MadeUndisturbed(const std::string& folder, const std::string& name, FolderNameCache& names);
 
     // As on a host that refuses every watch (false), or as it is (true).
     void SetAvailable(bool available, FolderNameCache& names);
@@ -84,6 +91,7 @@ private:
     struct OwnEntry {
         int wd = -1;
         std::string name;
+        bool asked = false; // the creation MadeUndisturbed asks about
     };
     void Drain(FolderNameCache& names);
     void EndAll(FolderNameCache& names);
@@ -114,6 +122,16 @@ private:
     // What `Made` was told, in the order made, which is the order the queue
     // reports it in; someone else's changes come between as they happened.
     std::deque<OwnEntry> ownMade_;
+    // The name MadeUndisturbed asks about while it reads the queue: whether
+    // the layer's creation of it has been read, and whether anything happened
+    // to it after.
+    struct MadeName {
+        int wd = -1;
+        std::string name;
+        bool created = false;
+        bool disturbed = false;
+    };
+    MadeName asked_;
 };
 
 } // namespace platform::detail

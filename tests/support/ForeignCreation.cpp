@@ -23,6 +23,11 @@ Arranged& Pending() {
     return pending;
 }
 
+Arranged& PendingAfter() {
+    static Arranged pending;
+    return pending;
+}
+
 std::string LastName(const char* path) {
     const char* slash = std::strrchr(path, '/');
     return slash ? slash + 1 : path;
@@ -41,13 +46,21 @@ std::string HostOf(int folder, const char* path) {
     return std::string(where, static_cast<size_t>(length)) + "/" + path;
 }
 
-void BeforeCreation(int folder, const char* path) {
-    Arranged& pending = Pending();
+void RunArranged(Arranged& pending, int folder, const char* path) {
     if (!pending.makeIt || (!pending.name.empty() && LastName(path) != pending.name))
         return;
     auto makeIt = std::move(pending.makeIt);
     pending = {};
     makeIt(HostOf(folder, path));
+}
+
+// Around the real call: what comes after runs only where it made the folder.
+template <typename Call> int Creation(int folder, const char* path, Call call) {
+    RunArranged(Pending(), folder, path);
+    const int result = call();
+    if (result == 0)
+        RunArranged(PendingAfter(), folder, path);
+    return result;
 }
 
 } // namespace
@@ -56,8 +69,13 @@ void BeforeCreationOf(const std::string& name, std::function<void(const std::str
     Pending() = {name, std::move(makeIt)};
 }
 
+void AfterCreationOf(const std::string& name, std::function<void(const std::string& host)> swapIt) {
+    PendingAfter() = {name, std::move(swapIt)};
+}
+
 void NoForeignCreation() {
     Pending() = {};
+    PendingAfter() = {};
 }
 
 } // namespace testsupport
@@ -65,13 +83,11 @@ void NoForeignCreation() {
 extern "C" int mkdirat(int folder, const char* path, mode_t mode) {
     using Call = int (*)(int, const char*, mode_t);
     static const Call real = reinterpret_cast<Call>(dlsym(RTLD_NEXT, "mkdirat"));
-    testsupport::BeforeCreation(folder, path);
-    return real(folder, path, mode);
+    return testsupport::Creation(folder, path, [&] { return real(folder, path, mode); });
 }
 
 extern "C" int mkdir(const char* path, mode_t mode) {
     using Call = int (*)(const char*, mode_t);
     static const Call real = reinterpret_cast<Call>(dlsym(RTLD_NEXT, "mkdir"));
-    testsupport::BeforeCreation(AT_FDCWD, path);
-    return real(path, mode);
+    return testsupport::Creation(AT_FDCWD, path, [&] { return real(path, mode); });
 }

@@ -12,6 +12,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 
 using namespace createtests;
 
@@ -46,5 +47,57 @@ TEST_F(StringsPageTest, AFolderAnotherProgramMadeJustBeforeTheCreationIsExisting
         EXPECT_EQ(sandbox->Read(destination + "\\x1\\mine.txt"), "the other program's");
         EXPECT_FALSE(sandbox->Exists(destination + "\\x0"));
         EXPECT_FALSE(sandbox->Exists(destination + "\\x2"));
+    }
+}
+
+// Another program takes the run's new folder away at once after the creation
+// call made it and puts a folder of its own, with its files, under the name,
+// before the run reads the new folder back. The watch on the destination
+// tells it: that folder is an existing one, gets nothing attached, and Undo
+// leaves it with everything in it.
+TEST_F(StringsPageTest, AFolderSwappedInJustAfterTheCreationIsExistingAndNotUndone) {
+    struct Disarm {
+        ~Disarm() { testsupport::NoForeignCreation(); }
+    } disarm;
+    namespace fs = std::filesystem;
+    struct Case {
+        const char* how;
+        std::function<void(const std::string& host)> takeAway;
+        bool madeInPlace; // the other program's folder is made under the name, not moved there
+    };
+    const Case cases[] = {
+        {"moved away, another moved in", [](const std::string& host) { fs::rename(host, host + "-away"); },
+         false},
+        {"moved away, another made", [](const std::string& host) { fs::rename(host, host + "-away"); }, true},
+        {"removed, another made", [](const std::string& host) { fs::remove(host); }, true},
+        {"another moved over it", [](const std::string&) {}, false},
+    };
+    sandbox->MakeFile("D:\\S\\s.txt", "structure");
+    int index = 0;
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.how);
+        const std::string destination = "D:\\W" + std::to_string(index++);
+        sandbox->MakeFolder(destination);
+        controls().lstVol02IncludeStrings->Clear();
+        controls().lstVol02AddFolderStructure->Clear();
+        Plan(destination, {"x0", "x1", "x2", "x3"}, {"D:\\S"}, controls().rdoVol02AttachMainFolderWithFiles);
+        testsupport::AfterCreationOf("x2", [&test](const std::string& host) {
+            test.takeAway(host);
+            const std::string theirs = test.madeInPlace ? host : host + "-theirs";
+            fs::create_directory(theirs);
+            std::ofstream(theirs + "/mine.txt") << "the other program's";
+            if (!test.madeInPlace)
+                fs::rename(theirs, host);
+        });
+        CreateToTheEnd();
+        EXPECT_EQ(Items(page->ResultLists().Created.Folders),
+                  (Lines{destination + "\\x0", destination + "\\x1", destination + "\\x3"}));
+        EXPECT_EQ(stat().lstStat02FoldersExists->Items(), Lines{destination + "\\x2"});
+        EXPECT_FALSE(sandbox->Exists(destination + "\\x2\\S"));
+
+        ExpectBoxes({"0029?", "0031"});
+        Undo();
+        EXPECT_EQ(sandbox->Read(destination + "\\x2\\mine.txt"), "the other program's");
+        EXPECT_FALSE(sandbox->Exists(destination + "\\x3"));
     }
 }
