@@ -788,10 +788,11 @@ TEST_F(ManualPageTest, TheGrabbedPageShowsItsControls) {
     const QImage image = picture.toImage();
     ASSERT_FALSE(image.isNull());
     EXPECT_EQ(image.width(), 1053);
-    // The list of what was created is in the picture, as the list draws it.
+    // The list of what was created is in the picture, where it can be read.
     QWidget* success = page->findChild<QWidget*>("lstSuccess");
     ASSERT_NE(success, nullptr);
     EXPECT_TRUE(testsupport::PictureShows(picture, *page, *success));
+    EXPECT_TRUE(testsupport::PictureShowsText(picture, *page, *success, "D:\\Projects\\2026\\Reports"));
     // The picture goes to the test's own temporary folder, never beside the
     // test program.
     const QTemporaryDir pictures;
