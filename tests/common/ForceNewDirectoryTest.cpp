@@ -62,9 +62,11 @@ TEST(ForceNewDirectory, AFolderAnotherProgramMadeJustBeforeTheCreationIsFound) {
     DriveSandbox sandbox;
     sandbox.MakeFolder("D:\\W");
     Disarm disarm;
-    for (const std::string name : {"x0", "x1"}) {
-        SCOPED_TRACE(name);
-        const std::string path = "D:\\W\\" + name;
+    // A folder made at once in its folder, and one at the end of a path whose
+    // folders above it the call makes first.
+    for (const std::string path : {"D:\\W\\x0", "D:\\W\\x1", "D:\\W\\p\\q\\x2"}) {
+        SCOPED_TRACE(path);
+        const std::string name = path.substr(path.rfind('\\') + 1);
         // Seen missing first, as a run's look sees it.
         ASSERT_FALSE(DirectoryExists(path));
         testsupport::BeforeCreationOf(name, MakeForeignFolder);
