@@ -4,6 +4,8 @@
 #include "platform/Drives.h"
 #include "platform/FileSystem.h"
 #include "support/DriveSandbox.h"
+#include "support/Ext4Images.h"
+#include "support/PrivateMounts.h"
 
 #include <gtest/gtest.h>
 
@@ -149,28 +151,31 @@ TEST(EntryIdentity, IsOfTheEntryItselfNeverThroughItsLastLink) {
     EXPECT_FALSE(GetEntryIdentity("D:\\Nowhere", missing));
 }
 
+// File systems hand a freed inode to the next entry: on a disk of its own
+// with every other inode taken, the folder made anew gets the old one for
+// sure, and only its birth time tells the two apart.
 TEST(EntryIdentity, AFolderMadeAnewIsAnotherEntryEvenOnTheSameInode) {
+    if (testsupport::RanInPrivateMounts(
+            "no ext4 image with few inodes may be loop-mounted here to have an "
+            "inode reused: needs mkfs.ext4, a loop device and `unshare -m` as root"))
+        return;
     DriveSandbox sandbox;
-    sandbox.MakeFolder("D:\\T\\S");
-    struct statx status;
-    ASSERT_EQ(statx(AT_FDCWD, sandbox.Host("D:\\T\\S").c_str(), 0, STATX_BTIME, &status), 0);
-    if (!(status.stx_mask & STATX_BTIME))
-        GTEST_SKIP() << "this file system records no birth time";
+    sandbox.MakeFolder("D:\\Disk");
+    const std::string disk = sandbox.Host("D:\\Disk");
+    if (!testsupport::MountFewInodesDisk(disk))
+        testsupport::CannotMountHere();
+    const testsupport::Unmounting unmount{disk};
+    sandbox.MakeFolder("D:\\Disk\\T\\S");
+    sandbox.MakeFolder("D:\\Disk\\Full");
     EntryIdentity made;
-    ASSERT_TRUE(GetEntryIdentity("D:\\T\\S", made));
-    // File systems hand a freed inode to the next entry: try until one does,
-    // so that only the birth time can tell the two apart.
-    bool reused = false;
-    for (int round = 0; round < 50 && !reused; ++round) {
-        fs::remove(sandbox.Host("D:\\T\\S"));
-        fs::create_directory(sandbox.Host("D:\\T\\S"));
-        EntryIdentity anew;
-        ASSERT_TRUE(GetEntryIdentity("D:\\T\\S", anew));
-        EXPECT_NE(anew, made) << "round " << round;
-        reused = anew.device == made.device && anew.inode == made.inode;
-    }
-    if (!reused)
-        GTEST_SKIP() << "the file system gave no inode back";
+    ASSERT_TRUE(GetEntryIdentity("D:\\Disk\\T\\S", made));
+    ASSERT_TRUE(testsupport::TakeEveryFreeInode(sandbox.Host("D:\\Disk\\Full")));
+    fs::remove(sandbox.Host("D:\\Disk\\T\\S"));
+    fs::create_directory(sandbox.Host("D:\\Disk\\T\\S"));
+    EntryIdentity anew;
+    ASSERT_TRUE(GetEntryIdentity("D:\\Disk\\T\\S", anew));
+    ASSERT_EQ(anew.inode, made.inode) << "the inode was not reused";
+    EXPECT_NE(anew, made);
 }
 
 TEST(SymbolicLinkCopy, CopiesTheLinkNeverItsTarget) {

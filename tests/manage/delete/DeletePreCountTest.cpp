@@ -8,6 +8,8 @@
 #include "DeletePageFixture.h"
 
 #include "platform/Drives.h"
+#include "support/Ext4Images.h"
+#include "support/PrivateMounts.h"
 
 #include <gtest/gtest.h>
 
@@ -215,12 +217,24 @@ TEST_F(DeletePreCountTest, ThePreCountAsksForAFrameAfterEveryEntryOfALargeFolder
     EXPECT_EQ(ToDelete(), (Lines{"1", "300", "300"}));
 }
 
-// A folder deleted during the walk and others made in a folder still to be
-// walked: the file system may hand one of them the old inode at once, and it
-// is still a folder of its own, counted like any other.
+// A folder deleted during the walk and another made in a folder still to be
+// walked: the file system hands it the old inode at once (on a disk of its
+// own with every other inode taken, for sure), and it is still a folder of
+// its own, counted like any other.
 TEST_F(DeletePreCountTest, AFolderMadeDuringTheWalkInAFreedInodeIsCounted) {
+    if (testsupport::RanInPrivateMounts(
+            "no ext4 image with few inodes may be loop-mounted here to have an "
+            "inode reused: needs mkfs.ext4, a loop device and `unshare -m` as root"))
+        return;
+    sandbox->MakeFolder("D:\\A");
+    const std::string disk = sandbox->Host("D:\\A");
+    if (!testsupport::MountFewInodesDisk(disk))
+        testsupport::CannotMountHere();
+    const testsupport::Unmounting unmount{disk};
     sandbox->MakeFolder("D:\\A\\X");
     sandbox->MakeFolder("D:\\A\\Z");
+    sandbox->MakeFolder("D:\\A\\Full");
+    ASSERT_TRUE(testsupport::TakeEveryFreeInode(sandbox->Host("D:\\A\\Full")));
     platform::EntryIdentity old;
     ASSERT_TRUE(platform::GetEntryIdentity("D:\\A\\X", old));
     // The inode is read of the host itself, not through the identity the
@@ -230,8 +244,7 @@ TEST_F(DeletePreCountTest, AFolderMadeDuringTheWalkInAFreedInodeIsCounted) {
         return ::lstat(sandbox->Host(folder).c_str(), &st) == 0 ? static_cast<uint64_t>(st.st_ino) : 0;
     };
     const uint64_t oldInode = inodeOf("D:\\A\\X");
-    std::string heir; // the new folder that got X's inode
-    int made = 0;
+    const std::string heir = "D:\\A\\Z\\Y";
     bool replaced = false;
     // X holds nothing, so the first step comes after X is walked, before Z.
     const auto step = [&] {
@@ -239,25 +252,19 @@ TEST_F(DeletePreCountTest, AFolderMadeDuringTheWalkInAFreedInodeIsCounted) {
             return;
         replaced = true;
         std::filesystem::remove(sandbox->Host("D:\\A\\X"));
-        for (; made < 64 && heir.empty(); ++made) {
-            const std::string folder = "D:\\A\\Z\\Y" + std::to_string(made);
-            sandbox->MakeFolder(folder);
-            if (inodeOf(folder) == oldInode)
-                heir = folder;
-        }
+        sandbox->MakeFolder(heir);
     };
     const DeleteInventory inventory =
         TakeDeleteInventory(DeleteMode::Subfolders, {"D:\\A\\X", "D:\\A\\Z"}, {"*.*"}, step);
     ASSERT_TRUE(replaced);
-    if (heir.empty())
-        GTEST_SKIP() << "the file system handed the freed inode to none of the new folders";
+    ASSERT_EQ(inodeOf(heir), oldInode) << "the inode was not reused";
     platform::EntryIdentity identity;
     ASSERT_TRUE(platform::GetEntryIdentity(heir, identity));
     EXPECT_FALSE(identity == old) << "the new folder in the freed inode passes for the one deleted";
     const bool counted = std::any_of(inventory.items.begin(), inventory.items.end(),
                                      [&](const DeleteItem& item) { return item.path == heir; });
     EXPECT_TRUE(counted) << heir;
-    EXPECT_EQ(inventory.folders, static_cast<uint32_t>(made));
+    EXPECT_EQ(inventory.folders, 1u);
 }
 
 // A subfolder of a listed folder, the two in other spellings, is counted
