@@ -4,8 +4,16 @@
 // one, and a page that comes to the front while its tab is hidden (by the tab
 // bar's own keys or wheel, or by a call) is sent back to the page that was in
 // front.
+//
+// The two keys step from whatever control of the window has the focus. A key
+// goes to the focused control first, and some take it for themselves: a
+// drop-down list searches its items for the text the key carries, which for
+// Ctrl+Tab is "\t" as a keyboard sends it. So the page control sees the keys
+// of its window before any control does.
 
 #include <QTabWidget>
+
+class QKeyEvent;
 
 namespace ui {
 
@@ -18,9 +26,12 @@ public:
     bool IsReachable(int index) const;
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // +1 for Ctrl+Tab, -1 for Ctrl+Shift+Tab, 0 for any other key.
+    static int PageStep(const QKeyEvent& key);
+    void StepToReachablePage(int step);
     void KeepHiddenPagesBack(int index);
 
     int shown_ = -1;

@@ -14,6 +14,7 @@
 #include <QWheelEvent>
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,71 @@ namespace {
 using Names = std::vector<std::string>;
 
 class HiddenPagesTest : public testsupport::ProgramWindowsFixture {};
+
+// Ctrl+Tab and Ctrl+Shift+Tab as a keyboard sends them (X11): the first as
+// Tab carrying the text "\t", the second as Backtab without text.
+void PressPageKey(QWidget* to, bool back) {
+    const Qt::Key key = back ? Qt::Key_Backtab : Qt::Key_Tab;
+    const Qt::KeyboardModifiers modifiers =
+        back ? Qt::ControlModifier | Qt::ShiftModifier : Qt::ControlModifier;
+    const QString text = back ? QString() : QStringLiteral("\t");
+    QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
+    QApplication::sendEvent(to, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, modifiers, text);
+    QApplication::sendEvent(to, &release);
+}
+
+std::string PageName(const QWidget* page) {
+    return page->objectName().remove("tabFolderCreate").toStdString();
+}
+
+TEST_F(HiddenPagesTest, CtrlTabStepsToTheNextShownPageFromWhateverControlHasTheFocus) {
+    QTabWidget* pages = frmMain->pgeMain();
+    const bool wasShown = frmMain->isVisible();
+    frmMain->show();
+    frmMain->ShowTab("tabFolderCreate03");
+    // Where the strings page puts the focus when it comes to the front.
+    frmMain->StringsPage().Controls().cboVol02DestFolders->setFocus();
+    const auto pressRounds = [&](bool back) {
+        Names visited;
+        for (int i = 0; i < 12; ++i) {
+            QWidget* focus = frmMain->focusWidget();
+            PressPageKey(focus ? focus : pages, back);
+            visited.push_back(PageName(pages->currentWidget()));
+        }
+        return visited;
+    };
+    EXPECT_EQ(pressRounds(false),
+              (Names{"05", "04", "01", "03", "05", "04", "01", "03", "05", "04", "01", "03"}));
+    EXPECT_EQ(pressRounds(true),
+              (Names{"01", "04", "05", "03", "01", "04", "05", "03", "01", "04", "05", "03"}));
+
+    // From every control of every shown page that can take the focus.
+    const std::map<std::string, std::string> next = {{"03", "05"}, {"05", "04"}, {"04", "01"}, {"01", "03"}};
+    std::map<std::string, std::string> previous;
+    for (const auto& [from, to] : next)
+        previous[to] = from;
+    int controls = 0;
+    for (int index = 0; index < pages->count(); ++index) {
+        QWidget* page = pages->widget(index);
+        if (!pages->isTabVisible(index))
+            continue;
+        for (QWidget* control : page->findChildren<QWidget*>()) {
+            if (control->focusPolicy() == Qt::NoFocus || !control->isEnabled() || !control->isVisibleTo(page))
+                continue;
+            ++controls;
+            for (const bool back : {false, true}) {
+                pages->setCurrentIndex(index);
+                PressPageKey(control, back);
+                EXPECT_EQ(PageName(pages->currentWidget()), (back ? previous : next).at(PageName(page)))
+                    << control->objectName().toStdString() << (back ? " Ctrl+Shift+Tab" : " Ctrl+Tab");
+            }
+        }
+    }
+    EXPECT_GT(controls, 20);
+    frmMain->ShowTab("tabFolderCreate03");
+    frmMain->setVisible(wasShown);
+}
 
 TEST_F(HiddenPagesTest, NoKeyStepNorCallBringsAHiddenPageForward) {
     QTabWidget* pages = frmMain->pgeMain();
