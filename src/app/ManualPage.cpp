@@ -23,6 +23,8 @@
 #include <QShowEvent>
 
 #include <limits>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -117,6 +119,24 @@ void AddUnlessHeld(ui::ComboBox& combo, const std::string& text) {
     if (!combo.Contains(text))
         combo.AddItem(text);
 }
+
+// The subfolder texts the field asks for. A typed text is one, as it is.
+// Lines pasted at once are texts of their own, so that a line break never
+// ends up inside a folder name, and lines without a name (a paste's last
+// line break) ask for nothing; a paste of such lines alone asks for what an
+// empty field does.
+std::vector<std::string> SubFolderTexts(const std::string& text) {
+    std::vector<std::string> lines = SplitLines(text);
+    if (lines.size() == 1)
+        return lines;
+    std::erase_if(lines, [](const std::string& line) { return Trim(line).empty(); });
+    if (lines.empty())
+        lines.emplace_back();
+    return lines;
+}
+
+// Between the folders of a preview: a character no folder name can hold.
+const char* const PreviewSeparator = "  |  ";
 
 void FillLog(ui::ListBox& list, const std::deque<std::string>& log) {
     list.BeginUpdate();
@@ -285,7 +305,15 @@ std::string ManualPage::SubFolderPath(const std::string& subFolder) const {
 }
 
 void ManualPage::UpdateSubFolderPreview() {
-    ui_->lblSimple02CompleteFolder->setText(QString::fromStdString(SubFolderPath(ui_->cboSubFolder->Text())));
+    // Every folder a creation would make, on the label's one line: a line
+    // break in it would make the label taller and move what lies below it.
+    std::string preview;
+    for (const std::string& subFolder : SubFolderTexts(ui_->cboSubFolder->Text())) {
+        if (!preview.empty())
+            preview += PreviewSeparator;
+        preview += SubFolderPath(subFolder);
+    }
+    ui_->lblSimple02CompleteFolder->setText(QString::fromStdString(preview));
 }
 
 void ManualPage::cboSubFolderChange() {
@@ -301,17 +329,7 @@ void ManualPage::btnCreateSubFolderClick() {
     const std::string text = ui_->cboSubFolder->Text();
     UpdateSubFolderPreview();
 
-    // Lines pasted at once are subfolder texts of their own, each made as a
-    // typed one is: a line break never ends up inside a folder name. Empty
-    // lines between them (a paste's last line break) ask for nothing.
-    std::vector<std::string> subFolders;
-    for (const std::string& line : SplitLines(text))
-        if (!Trim(line).empty())
-            subFolders.push_back(line);
-    if (subFolders.size() <= 1)
-        subFolders = {text};
-
-    for (const std::string& subFolder : subFolders) {
+    for (const std::string& subFolder : SubFolderTexts(text)) {
         if (subFolder.empty()) {
             Warning(window(), Caption0117, EmptySubFolderText);
         } else if (!ExtractFileDrive(subFolder).empty()) {

@@ -18,6 +18,7 @@
 #include <QApplication>
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QCoreApplication>
 #include <QDir>
 #include <QImage>
@@ -711,6 +712,67 @@ TEST_F(ManualPageTest, ShowingThePageFocusesTheFullPathCombo) {
     EXPECT_TRUE(focus == Forced() || focus == Forced()->lineEdit())
         << (focus ? focus->objectName().toStdString() : "none");
     page->hide();
+}
+
+// Lines pasted into the subfolder field, as a person pastes them, in the main
+// window: the preview names each folder the creation then makes, on its one
+// line, and no control of the page moves.
+TEST_F(ManualPageTest, PastedSubfoldersArePreviewedEachWithoutMovingThePage) {
+    DriveSandbox drives("CD");
+    drives.MakeFolder("D:\\W");
+    ScriptedDesktop desktop;
+    ManualPage& real = frmMain->ManualFoldersPage();
+    QLineEdit* field = real.findChild<ui::ComboBox*>("cboSubFolder")->lineEdit();
+    const auto* preview = real.findChild<QLabel*>("lblSimple02CompleteFolder");
+    desktop.ExpectBrowse("D:\\W");
+    real.findChild<QPushButton*>("btnAddRootFolders")->click();
+    const bool wasShown = frmMain->isVisible();
+    frmMain->show();
+    frmMain->ShowTab("tabFolderCreate01");
+    const auto places = [&] {
+        QApplication::processEvents(); // the page laid out for what it shows
+        std::string where;
+        for (const QWidget* control : real.findChildren<QWidget*>()) {
+            // The controls of the form; a list's or a combo's own parts follow what they show.
+            if (control->objectName().isEmpty() || control->objectName().startsWith("qt_"))
+                continue;
+            const QPoint at = control->mapTo(&real, QPoint(0, 0));
+            where += control->objectName().toStdString() + " at " + std::to_string(at.x()) + "," +
+                     std::to_string(at.y()) + " " + std::to_string(control->width()) + "x" +
+                     std::to_string(control->height()) + "\n";
+        }
+        return where;
+    };
+    auto* made = real.findChild<ui::ListBox*>("lstSuccessSubFolders");
+    field->setText("one");
+    const std::string typed = places();
+
+    const struct {
+        const char* pasted;
+        std::string preview;
+        Numbers made;
+    } pastes[] = {
+        {"s1\r\ns2\n", "D:\\W\\s1  |  D:\\W\\s2", {"D:\\W\\s1", "D:\\W\\s2"}},
+        // A line copied with its line break is that one folder.
+        {"s3\n", "D:\\W\\s3", {"D:\\W\\s3"}},
+    };
+    for (const auto& paste : pastes) {
+        SCOPED_TRACE(paste.pasted);
+        made->Clear();
+        field->selectAll();
+        QApplication::clipboard()->setText(paste.pasted);
+        field->paste();
+        EXPECT_EQ(preview->text().toStdString(), paste.preview);
+        EXPECT_EQ(places(), typed);
+        desktop.ExpectBox("0119");
+        real.findChild<QPushButton*>("btnCreateSubFolder")->click();
+        EXPECT_EQ(Items(*made), paste.made);
+    }
+
+    field->clear();
+    made->Clear();
+    frmMain->ShowTab("tabFolderCreate03");
+    frmMain->setVisible(wasShown);
 }
 
 TEST_F(ManualPageTest, InTheMainWindowOnlyTheManualTabStaysInReachDuringARun) {
