@@ -57,9 +57,13 @@ private:
     std::vector<QPointer<QWidget>> requested_;
 };
 
-RepaintThrottle::RepaintThrottle() : tabLayouts_(std::make_unique<TabLayoutHold>()) {}
+RepaintThrottle::RepaintThrottle() : tabLayouts_(std::make_unique<TabLayoutHold>()) {
+    ui::AddBoxWatcher(*this);
+}
 
-RepaintThrottle::~RepaintThrottle() = default;
+RepaintThrottle::~RepaintThrottle() {
+    ui::RemoveBoxWatcher(*this);
+}
 
 void RepaintThrottle::Repaint(QWidget* window) {
     if (!Running()) {

@@ -24,6 +24,8 @@
 // them), and the requests they were sent are handed to them when the run ends
 // or pauses.
 
+#include "ui/Desktop.h"
+
 #include <QElapsedTimer>
 #include <QPointer>
 #include <QProgressBar>
@@ -35,7 +37,7 @@
 #include <memory>
 #include <vector>
 
-class RepaintThrottle {
+class RepaintThrottle : private ui::BoxWatcher {
 public:
     RepaintThrottle();
     ~RepaintThrottle();
@@ -63,7 +65,9 @@ public:
     // A box that comes up in the middle of a run waits for a person: until it
     // is answered, the windows behind it show what the counters say and
     // repaint as usual, held widgets included. Pauses nest; outside a run they
-    // do nothing.
+    // do nothing. Every box and modal window of the desktop pauses every
+    // throttle's run, whoever shows it (the window's close refused while a
+    // run works included).
     void Pause();
     void Resume();
 
@@ -91,6 +95,9 @@ public:
 
 private:
     class TabLayoutHold;
+
+    void BeforeBox() override { Pause(); }
+    void AfterBox() override { Resume(); }
 
     // What a progress bar shows: the length of its chunk in pixels and its
     // text. A busy bar (no range) moves by itself, and other held widgets

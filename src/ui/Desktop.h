@@ -60,10 +60,29 @@ public:
     virtual void ShowMessage(const std::string& text) = 0;
 };
 
-// The desktop in force; set once at start, replaced by tests.
+// The desktop in force; set once at start, replaced by tests. What it
+// returns hands every call on to that desktop, and tells the box watchers of
+// every box and modal window.
 Desktop& desktop();
 // Returns the desktop it replaces.
 Desktop* SetDesktop(Desktop* desktop);
+
+// Told of every box, modal window and dialog of the desktop: before it comes
+// up and after it has been answered. While one is up, a person reads the
+// windows behind it; a run that holds back what they show must show where it
+// stands then.
+class BoxWatcher {
+public:
+    virtual void BeforeBox() = 0;
+    virtual void AfterBox() = 0;
+
+protected:
+    ~BoxWatcher() = default;
+};
+
+// A watcher is told until it is removed; it must be removed before it goes.
+void AddBoxWatcher(BoxWatcher& watcher);
+void RemoveBoxWatcher(BoxWatcher& watcher);
 
 // Shorthand for the usual numbered boxes.
 Answer ShowBox(QWidget* owner, const std::string& caption, const std::string& text, Icon icon,

@@ -2,10 +2,12 @@
 // work goes on to its end with its undo list, and the person is told why.
 
 #include "app/TfrmMain.h"
+#include "create/numbers/TfrmStatistic03.h"
 #include "create/numbers/Vol03NumbersPage.h"
 #include "support/DriveSandbox.h"
 #include "support/ProgramWindowsFixture.h"
 #include "support/ScriptedDesktop.h"
+#include "ui/ResultList.h"
 
 #include "ui_TfrmMain.h"
 #include "ui_Vol03NumbersPage.h"
@@ -17,7 +19,10 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
+#include <limits>
 #include <string>
+#include <vector>
 
 using testsupport::DriveSandbox;
 using testsupport::ScriptedDesktop;
@@ -28,22 +33,42 @@ namespace {
 const std::string kRefusal = "The program is still at work: folders are being created, simulated, counted or "
                              "undone.\n\nExit when the work has ended.";
 
-class ExitDuringWorkTest : public testsupport::ProgramWindowsFixture {};
+class ExitDuringWorkTest : public testsupport::ProgramWindowsFixture {
+protected:
+    // The numbers page set to make D:\\Work\\1 to D:\\Work\\<last>, and to
+    // open no window after the run.
+    static void PlanNumbers(DriveSandbox& sandbox, ScriptedDesktop& desktop, const std::string& last) {
+        Vol03NumbersPage& page = frmMain->NumbersPage();
+        Ui::Vol03NumbersPage& c = page.Controls();
+        sandbox.MakeFolder("D:\\Work");
+        desktop.ExpectModal("frmLevelSummFolder");
+        page.SetDestination("D:\\Work");
+        c.chkVol03ViewDestFolder->setChecked(false);
+        c.chkVol03ViewDetailedResults->setChecked(false);
+        c.edtVol03StartNumber->setText("1");
+        page.edtVol03StartNumberExit();
+        c.edtVol03EndNumber->setText(QString::fromStdString(last));
+        page.edtVol03EndNumberExit();
+    }
+};
+
+// Notes, at every plain message, what the probe says the screen shows.
+class MessageWatchingDesktop : public ScriptedDesktop {
+public:
+    std::function<std::string()> probe;
+    std::vector<std::string> duringMessage;
+    void ShowMessage(const std::string& text) override {
+        duringMessage.push_back(probe());
+        ScriptedDesktop::ShowMessage(text);
+    }
+};
 
 TEST_F(ExitDuringWorkTest, ExitAndCloseWaitUntilTheRunHasEnded) {
     DriveSandbox sandbox("CD");
     ScriptedDesktop desktop;
     Vol03NumbersPage& page = frmMain->NumbersPage();
     Ui::Vol03NumbersPage& c = page.Controls();
-    sandbox.MakeFolder("D:\\Work");
-    desktop.ExpectModal("frmLevelSummFolder");
-    page.SetDestination("D:\\Work");
-    c.chkVol03ViewDestFolder->setChecked(false);
-    c.chkVol03ViewDetailedResults->setChecked(false);
-    c.edtVol03StartNumber->setText("1");
-    page.edtVol03StartNumberExit();
-    c.edtVol03EndNumber->setText("6");
-    page.edtVol03EndNumberExit();
+    PlanNumbers(sandbox, desktop, "6");
 
     int closed = 0;
     const QMetaObject::Connection connection =
@@ -89,6 +114,54 @@ TEST_F(ExitDuringWorkTest, ExitAndCloseWaitUntilTheRunHasEnded) {
     EXPECT_EQ(closed, 1);
     QObject::disconnect(connection);
 
+    desktop.ExpectBox("0083", Answer::Yes);
+    desktop.ExpectBox("0084");
+    c.btnVol03ClearAll->click();
+    EXPECT_TRUE(desktop.AllUsed());
+}
+
+// The run paints its counters at frames only; the refusal of Exit comes
+// between two of them, and the person reads the counters while it is up.
+TEST_F(ExitDuringWorkTest, BehindTheRefusalTheCountersAndListsShowWhatIsOnDisk) {
+    DriveSandbox sandbox("CD");
+    MessageWatchingDesktop desktop;
+    Vol03NumbersPage& page = frmMain->NumbersPage();
+    Ui::Vol03NumbersPage& c = page.Controls();
+    PlanNumbers(sandbox, desktop, "8");
+    // No frame comes before the run ends.
+    page.Repaints().SetFrameMilliseconds(std::numeric_limits<qint64>::max());
+
+    auto* created = c.lblVol03FoldersCreated;
+    auto* listed = frmStatistic03->findChild<ui::ResultList*>("lstStat03FoldersCreated");
+    ASSERT_NE(listed, nullptr);
+    desktop.probe = [&] {
+        int onDisk = 0;
+        for ([[maybe_unused]] const auto& entry :
+             std::filesystem::directory_iterator(sandbox.Host("D:\\Work")))
+            ++onDisk;
+        return created->text().toStdString() + " shown, " + std::to_string(listed->Count()) + " listed, " +
+               std::to_string(onDisk) + " on disk";
+    };
+    frmMain->show();
+    int turns = 0;
+    desktop.OnProcessMessages([&] {
+        if (++turns == 6)
+            frmMain->close();
+    });
+    desktop.ExpectBox("0093", Answer::Yes);
+    desktop.ExpectMessage(kRefusal);
+    desktop.ExpectBox("0094");
+    c.btnVol03CreateFolders->click();
+    desktop.OnProcessMessages({});
+    page.Repaints().SetFrameMilliseconds(RepaintThrottle::FrameMilliseconds);
+
+    EXPECT_EQ(desktop.duringMessage, (std::vector<std::string>{"5 shown, 5 listed, 5 on disk"}));
+    EXPECT_EQ(created->text().toStdString(), "8");
+    EXPECT_TRUE(frmMain->isVisible());
+
+    desktop.ExpectBox("0097", Answer::Yes);
+    desktop.ExpectBox("0099");
+    c.btnVol03Undo->click();
     desktop.ExpectBox("0083", Answer::Yes);
     desktop.ExpectBox("0084");
     c.btnVol03ClearAll->click();

@@ -37,7 +37,12 @@ Vol06RenamePage::Vol06RenamePage(MainWindowServices& mainWindow, QWidget* parent
 
     MakeLists();
     ConnectControls();
-    repaints_.SetBeforeRepaint([this] { listItems_.Flush(); });
+    // At a frame, and when a box pauses the run, the counters are written
+    // with the names, whenever they last changed.
+    repaints_.SetBeforeRepaint([this] {
+        listItems_.Flush();
+        WriteCounterLabels();
+    });
 }
 
 Vol06RenamePage::~Vol06RenamePage() = default;

@@ -7,12 +7,15 @@
 #include "RenamePageFixture.h"
 
 #include "support/PaintWatcher.h"
+#include "tools/TfrmOverViewHelp.h"
+#include "ui/Desktop.h"
 #include "ui/ResultList.h"
 
 #include <QApplication>
 #include <QProgressBar>
 
 #include <limits>
+#include <vector>
 
 using namespace renametests;
 
@@ -103,4 +106,26 @@ TEST_F(RenameRunScreenTest, BetweenFramesTheListsWaitWithTheCounters) {
     EXPECT_EQ(Look().lists, (Lines{"2", "1", "1", "0"}));
     EXPECT_EQ(stat().lstStat06FoldersRenamed->Items(), (Lines{"D:\\W\\xA", "D:\\W\\xB"}));
     page->Repaints().SetFrameMilliseconds(RepaintThrottle::FrameMilliseconds);
+}
+
+TEST_F(RenameRunScreenTest, AWindowOpenedDuringTheRunHasTheCountersAndListsOfItsMomentBehindIt) {
+    Plan({"A", "B", "C", "xC"}, {"D:\\W\\A", "D:\\W\\Gone", "D:\\W\\B", "D:\\W\\C"});
+    page->Repaints().SetFrameMilliseconds(std::numeric_limits<qint64>::max());
+    // Before the third line, the person opens Help's overview.
+    int turns = 0;
+    desktop->OnProcessMessages([&] {
+        if (++turns == 3)
+            ui::desktop().ShowModal(*frmOverViewHelp);
+    });
+    std::vector<Sample> behind;
+    ExpectBoxes({"0206?"});
+    desktop->ExpectModal("frmOverViewHelp", [&](ui::Form&) { behind.push_back(Look()); });
+    ExpectBoxes({"0207"});
+    Click(controls().btnVol06RenameFolders);
+    page->Repaints().SetFrameMilliseconds(RepaintThrottle::FrameMilliseconds);
+
+    ASSERT_EQ(behind.size(), 1u);
+    EXPECT_EQ(behind[0].window, (Lines{"4", "1", "1", "0", "0"}));
+    EXPECT_EQ(behind[0].page, behind[0].window);
+    EXPECT_EQ(behind[0].lists, (Lines{"1", "1", "0", "0"}));
 }
