@@ -81,12 +81,15 @@ TEST_F(RenamePageWalkthroughTest, FromAnEmptyPageToUndoAndClearFields) {
     EXPECT_FALSE(c().edtVol06NewPrefix->isEnabled());
     EXPECT_EQ(Counters(), (Lines{"0", "0", "0", "0", "0"}));
 
+    // Each way of adding is chosen before it is used, whatever another test chose.
+    Click(c().rdoVol06AddToListManually);
     desktop.ExpectBrowse("D:\\Music");
     Click(c().btnVol06AddFolderToList);
     ui::ListBox& imported = *frmFileImport->Controls().lstFileImportResults;
     imported.Clear();
     imported.AddItems({"D:\\Photos\\2025", "D:\\Gone"});
     desktop.ExpectModal("frmFileImport", [](ui::Form& window) { window.SetModalResult(Answer::Ok); });
+    Click(c().rdoVol06MakeListImport);
     Click(c().btnVol06SmartImport);
     ui::ListBox& built = *frmSubFolderListBuilder->Controls().lstIncludeFolderList;
     built.Clear();
