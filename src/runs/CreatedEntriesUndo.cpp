@@ -51,14 +51,11 @@ UndoOutcome CreatedEntriesUndo::RemoveFile(const std::string& path,
                                            const std::optional<CreatedEntry>& recorded) {
     if (recorded && WentWithItsFolder(path, *recorded))
         return UndoOutcome::Gone;
-    switch (StandingOf(path, recorded)) {
-    case UndoStanding::Gone:
+    const UndoStanding standing = StandingOf(path, recorded);
+    if (standing == UndoStanding::Gone)
         return UndoOutcome::Gone;
-    case UndoStanding::NotOwn:
+    if (standing != UndoStanding::RunsOwn)
         return UndoOutcome::Left;
-    case UndoStanding::RunsOwn:
-        break;
-    }
     if (platform::DeleteFileA(path))
         return UndoOutcome::Removed;
     return EntryExists(path) ? UndoOutcome::Left : UndoOutcome::Gone;

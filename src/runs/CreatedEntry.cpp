@@ -115,9 +115,10 @@ UndoStanding StandingOf(const std::string& path, const std::optional<CreatedEntr
     const platform::EntryDetails now = platform::GetEntryDetails(path);
     if (now.kind == platform::EntryKind::Missing)
         return UndoStanding::Gone;
-    if (!recorded || !recorded->identity.distinct || now.kind != recorded->kind ||
-        now.identity != recorded->identity)
+    if (!recorded || now.kind != recorded->kind || now.identity != recorded->identity)
         return UndoStanding::NotOwn;
+    if (!recorded->identity.distinct)
+        return UndoStanding::CannotTell;
     // A folder's own times change with what is made in it; only a file's
     // tell that the person changed it. Its modification time can be put back
     // (`touch -r`); its change time cannot.
@@ -129,6 +130,6 @@ UndoStanding StandingOf(const std::string& path, const std::optional<CreatedEntr
         return UndoStanding::NotOwn;
     const std::string hostFolder = platform::ResolvedHostFolderOf(path);
     if (hostFolder.empty() || hostFolder != recorded->HostFolder())
-        return UndoStanding::NotOwn;
+        return UndoStanding::OtherWay;
     return UndoStanding::RunsOwn;
 }

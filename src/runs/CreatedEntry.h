@@ -61,9 +61,11 @@ private:
 };
 
 enum class UndoStanding {
-    Gone,    // nothing at the path: the person deleted it, or it went with its folder
-    RunsOwn, // still the entry the run made, reached as it was then
-    NotOwn   // another entry, a changed file, or reached through another way
+    Gone,       // nothing at the path: the person deleted it, or it went with its folder
+    RunsOwn,    // still the entry the run made, reached as it was then
+    NotOwn,     // another entry in its place, or a file changed since
+    CannotTell, // the same inode, on a file system that cannot tell a reused one apart
+    OtherWay    // the entry, but reached another way than then (a link put on its way)
 };
 
 // Whether the entry the run made still stands where it was made, in the

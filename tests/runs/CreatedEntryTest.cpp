@@ -60,7 +60,7 @@ TEST(CreatedEntry, OnlyTheUntouchedEntryReachedAsBeforeIsTheRunsOwn) {
              fs::rename(s.Host("D:\\W\\1"), s.Host("D:\\Away"));
              fs::create_directory_symlink(s.Host("D:\\Away"), s.Host("D:\\W\\1"));
          },
-         UndoStanding::NotOwn},
+         UndoStanding::OtherWay},
         {"link in the folder's own place", "D:\\W\\1",
          [](const DriveSandbox& s) {
              fs::rename(s.Host("D:\\W\\1"), s.Host("D:\\Away"));

@@ -12,10 +12,11 @@
 // Vol06RenamePageUndo.cpp.
 
 #include "manage/rename/FolderEntries.h"
+#include "manage/rename/RenameNameParts.h"
 #include "manage/shared/LevelListBuilder.h"
 #include "manage/shared/ManageLists.h"
+#include "runs/CreatedEntry.h"
 #include "runs/HeldListItems.h"
-#include "manage/rename/RenameNameParts.h"
 #include "runs/RepaintThrottle.h"
 #include "tools/MainWindowServices.h"
 #include "tools/TfrmAltalanosHelp.h"
@@ -40,11 +41,12 @@ class QLineEdit;
 class RenameDisk;
 
 // One folder the last rename run renamed: its full path before and after,
-// and which entry it was, so that Undo moves back only that entry.
+// and which entry it was and where it lay, so that Undo moves back only that
+// entry, reached as the run left it, as every page's Undo tells its own.
 struct _tagReplaceFoldersStruct {
     std::string Before;
     std::string After;
-    std::optional<platform::EntryIdentity> Renamed;
+    std::optional<CreatedEntry> Renamed;
 };
 
 class Vol06RenamePage : public QWidget {

@@ -54,6 +54,19 @@ std::string NameAsOnDisk(const std::string& folder, const std::string& name) {
     return name.empty() ? folder : IncludeTrailingPathDelimiter(ExtractFileDir(folder)) + name;
 }
 
+// What Undo is to know of the entry the run has just renamed to `target`:
+// which entry it is and where it lies, each folder resolved once a run.
+std::optional<CreatedEntry> UndoRecordOf(CreatedEntryRecorder& recorder, const std::string& target,
+                                         const EntryFacts& renamed) {
+    if (!renamed.identity)
+        return std::nullopt;
+    platform::EntryDetails details;
+    details.kind =
+        renamed.kind == EntryKind::FolderLink ? platform::EntryKind::Link : platform::EntryKind::Folder;
+    details.identity = *renamed.identity;
+    return recorder.Record(target, details);
+}
+
 } // namespace
 
 bool Vol06RenamePage::CheckRuleBeforeRun(const std::string& title) {
@@ -161,6 +174,7 @@ void Vol06RenamePage::RenameLines(RenameDisk& disk, bool realRun) {
         listItems_.Add(statistics ? statistics->*box : nullptr, text);
     };
     std::vector<DoneRename> done;
+    CreatedEntryRecorder undoRecorder;
     QProgressBar& progress = *ui_->pbVol06ProgressBar;
     progress.setMaximum(ProgressPosition(plan.size()));
     progress.setValue(0);
@@ -185,8 +199,8 @@ void Vol06RenamePage::RenameLines(RenameDisk& disk, bool realRun) {
                 // Undo gives the folder back the name it had on the disk, not
                 // the letter case the line was typed in.
                 if (realRun)
-                    RenameUndoList.push_back(
-                        {NameAsOnDisk(planned.source, renamed.name), planned.target, renamed.identity});
+                    RenameUndoList.push_back({NameAsOnDisk(planned.source, renamed.name), planned.target,
+                                              UndoRecordOf(undoRecorder, planned.target, renamed)});
                 done.push_back({std::move(planned.source), std::move(planned.target)});
                 break;
             case RenameOutcome::SourceMissing:
@@ -216,10 +230,9 @@ void Vol06RenamePage::RenameLines(RenameDisk& disk, bool realRun) {
     if (statistics) {
         std::vector<std::string> finals = FinalRenamedPaths(done);
         // Mostly each folder is where its rename left it, as the list shows.
-        const bool asListed = std::equal(finals.begin(), finals.end(), done.begin(), done.end(),
-                                         [](const std::string& final, const DoneRename& rename) {
-                                             return final == rename.target;
-                                         });
+        const bool asListed = std::equal(
+            finals.begin(), finals.end(), done.begin(), done.end(),
+            [](const std::string& final, const DoneRename& rename) { return final == rename.target; });
         if (!asListed) {
             ui::ResultList& renamed = *statistics->lstStat06FoldersRenamed;
             renamed.Clear();

@@ -6,8 +6,8 @@
 // path after renaming still names the very entry the run renamed (a link
 // being an entry of its own, whatever became of its target) and its old path
 // is free (or taken by that same entry, when only the case of its name
-// changed), and no link lies on its way; otherwise it is named in the report
-// and nothing is moved.
+// changed), and it is reached the way the run left it, no link put on its
+// way; otherwise it is named in the report and nothing is moved.
 
 #include "manage/rename/Vol06RenamePage.h"
 
@@ -56,26 +56,26 @@ void Vol06RenamePage::btnVol06UndoClick() {
     int number = 0;
     for (const auto& [depth, record] : workOrder) {
         ui_->pbVol06ProgressBar->setValue(++number);
-        const std::optional<platform::EntryIdentity> now = IdentityOf(record.After);
-        if (KindOfEntry(record.After) == EntryKind::Missing || !now || now != record.Renamed) {
+        // As every page's Undo tells what its run made. An identity that
+        // cannot tell a reused inode apart (a file system with neither birth
+        // time nor generation) never passes for the entry the run renamed. The
+        // run renamed nothing reached through a link: a folder now reached
+        // another way lies where a link the person put on its way leads, and
+        // moving it would change their folder.
+        switch (StandingOf(record.After, record.Renamed)) {
+        case UndoStanding::Gone:
+        case UndoStanding::NotOwn:
             sourceMissing.push_back(Trim(record.After));
             continue;
-        }
-        // An identity that cannot tell a reused inode apart (a file system
-        // with neither birth time nor generation) never passes for the entry
-        // the run renamed.
-        if (!record.Renamed->distinct) {
+        case UndoStanding::CannotTell:
+        case UndoStanding::OtherWay:
             otherReasons.push_back(Trim(record.After));
             continue;
+        case UndoStanding::RunsOwn:
+            break;
         }
-        // The run renamed nothing reached through a link: a folder reached so
-        // now lies where a link the person put on its way leads, and moving it
-        // would change their folder.
-        if (ReachedThroughLink(record.After)) {
-            otherReasons.push_back(Trim(record.After));
-            continue;
-        }
-        if (KindOfEntry(record.Before) != EntryKind::Missing && IdentityOf(record.Before) != record.Renamed) {
+        if (KindOfEntry(record.Before) != EntryKind::Missing &&
+            IdentityOf(record.Before) != record.Renamed->identity) {
             destinationExists.push_back(Trim(record.Before));
             continue;
         }

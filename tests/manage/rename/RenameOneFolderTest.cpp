@@ -113,5 +113,6 @@ TEST_F(RenameOneFolderTest, TheExactNameIsRecordedBesideAnotherCaseOfIt) {
     EXPECT_EQ(page->RenameUndoList[0].After, "D:\\Q\\zz");
     platform::EntryIdentity renamed;
     ASSERT_TRUE(platform::GetEntryIdentity("D:\\Q\\zz", renamed));
-    EXPECT_EQ(page->RenameUndoList[0].Renamed, renamed);
+    ASSERT_TRUE(page->RenameUndoList[0].Renamed);
+    EXPECT_EQ(page->RenameUndoList[0].Renamed->identity, renamed);
 }
