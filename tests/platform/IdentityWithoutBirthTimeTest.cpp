@@ -6,7 +6,7 @@
 #include "platform/EntryDetails.h"
 #include "platform/FileSystem.h"
 #include "support/DriveSandbox.h"
-#include "support/NoBirthTimeDisk.h"
+#include "support/Ext4Images.h"
 #include "support/PrivateMounts.h"
 
 #include <gtest/gtest.h>
@@ -27,16 +27,12 @@ std::string RealPath(const std::string& host) {
 }
 
 TEST(IdentityWithoutBirthTime, AFolderMadeAnewInTheSameInodeIsAnotherEntry) {
-    if (testsupport::RanInPrivateMounts(
-            "no ext4 image with 128-byte inodes (no birth time) may be loop-mounted here: "
-            "needs mkfs.ext4, a loop device and `unshare -m` as root"))
+    using testsupport::Ext4Disk;
+    if (testsupport::RanInPrivateMounts(Ext4Disk::WhyUnavailable(Ext4Disk::Kind::NoBirthTime)))
         return;
     DriveSandbox sandbox;
-    sandbox.MakeFolder("D:\\Ext");
     const std::string disk = sandbox.Host("D:\\Ext");
-    if (!testsupport::MountNoBirthTimeDisk(disk))
-        testsupport::CannotMountHere();
-    const testsupport::Unmounting unmount{disk};
+    const Ext4Disk mounted(disk, Ext4Disk::Kind::NoBirthTime);
 
     ASSERT_TRUE(platform::CreateDirectoryA("D:\\Ext\\x"));
     const platform::EntryDetails made = platform::GetEntryDetails("D:\\Ext\\x");

@@ -155,16 +155,11 @@ TEST(EntryIdentity, IsOfTheEntryItselfNeverThroughItsLastLink) {
 // with every other inode taken, the folder made anew gets the old one for
 // sure, and only its birth time tells the two apart.
 TEST(EntryIdentity, AFolderMadeAnewIsAnotherEntryEvenOnTheSameInode) {
-    if (testsupport::RanInPrivateMounts(
-            "no ext4 image with few inodes may be loop-mounted here to have an "
-            "inode reused: needs mkfs.ext4, a loop device and `unshare -m` as root"))
+    using testsupport::Ext4Disk;
+    if (testsupport::RanInPrivateMounts(Ext4Disk::WhyUnavailable(Ext4Disk::Kind::FewInodes)))
         return;
     DriveSandbox sandbox;
-    sandbox.MakeFolder("D:\\Disk");
-    const std::string disk = sandbox.Host("D:\\Disk");
-    if (!testsupport::MountFewInodesDisk(disk))
-        testsupport::CannotMountHere();
-    const testsupport::Unmounting unmount{disk};
+    const Ext4Disk disk(sandbox.Host("D:\\Disk"), Ext4Disk::Kind::FewInodes);
     sandbox.MakeFolder("D:\\Disk\\T\\S");
     sandbox.MakeFolder("D:\\Disk\\Full");
     EntryIdentity made;

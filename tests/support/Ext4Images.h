@@ -1,20 +1,34 @@
 #pragma once
 // File systems of a test's own, for checks that run inside PrivateMounts:
-// small ext4 images, loop-mounted, unmounted when the private mount
-// namespace ends.
+// small ext4 images, loop-mounted.
 
+#include "support/PrivateMounts.h"
+
+#include <optional>
 #include <string>
 
 namespace testsupport {
 
-// Mounts an empty ext4 image made with these mkfs.ext4 options on the folder
-// `host`; false where the machine has no mkfs.ext4, no loop device or no
-// mount for it.
-bool MountExt4Image(const std::string& host, const std::string& options);
+// While it lives, an empty ext4 disk mounted on the folder `host` (made
+// here). Where none of its kind can be mounted, the copy of the test program
+// ends, telling the outside that nothing may be mounted here.
+class Ext4Disk {
+public:
+    enum class Kind {
+        // 128-byte inodes: the file system records no birth time.
+        NoBirthTime,
+        // Few inodes, each with its birth time: a test can take every free
+        // one, so that the next entry made gets the inode freed last.
+        FewInodes,
+    };
+    Ext4Disk(const std::string& host, Kind kind);
 
-// A file system with few inodes, each with its birth time: one a test can
-// fill, so that the next entry made takes the inode freed last.
-bool MountFewInodesDisk(const std::string& host);
+    // What a test that needs such a disk says where it skips.
+    static const char* WhyUnavailable(Kind kind);
+
+private:
+    std::optional<Unmounting> unmount_;
+};
 
 // Makes empty files in the host folder `folder` until the file system has
 // no inode left; false when anything else stops it.

@@ -9,7 +9,7 @@
 
 #include "StringsPageFixture.h"
 
-#include "support/NoBirthTimeDisk.h"
+#include "support/Ext4Images.h"
 #include "support/PersonsBindMount.h"
 #include "support/PrivateMounts.h"
 
@@ -51,15 +51,10 @@ TEST_F(StringsUndoOtherDisksTest, ABindMountInsideACreatedFolderIsLeft) {
 // Mended: the identity fell back to the inode alone there, and the person's
 // new folder, which got the old inode back, was deleted with their file.
 TEST_F(StringsUndoOtherDisksTest, AFolderMadeAnewInTheSameInodeWithoutBirthTimeIsLeft) {
-    if (testsupport::RanInPrivateMounts(
-            "no ext4 image with 128-byte inodes (no birth time) may be loop-mounted here: "
-            "needs mkfs.ext4, a loop device and `unshare -m` as root"))
+    using testsupport::Ext4Disk;
+    if (testsupport::RanInPrivateMounts(Ext4Disk::WhyUnavailable(Ext4Disk::Kind::NoBirthTime)))
         return;
-    sandbox->MakeFolder("D:\\Ext");
-    const std::string disk = sandbox->Host("D:\\Ext");
-    if (!testsupport::MountNoBirthTimeDisk(disk))
-        testsupport::CannotMountHere();
-    const testsupport::Unmounting unmount{disk};
+    const Ext4Disk disk(sandbox->Host("D:\\Ext"), Ext4Disk::Kind::NoBirthTime);
 
     Plan("D:\\Ext\\W", {"x", "y"});
     CreateToTheEnd();

@@ -222,15 +222,10 @@ TEST_F(DeletePreCountTest, ThePreCountAsksForAFrameAfterEveryEntryOfALargeFolder
 // own with every other inode taken, for sure), and it is still a folder of
 // its own, counted like any other.
 TEST_F(DeletePreCountTest, AFolderMadeDuringTheWalkInAFreedInodeIsCounted) {
-    if (testsupport::RanInPrivateMounts(
-            "no ext4 image with few inodes may be loop-mounted here to have an "
-            "inode reused: needs mkfs.ext4, a loop device and `unshare -m` as root"))
+    using testsupport::Ext4Disk;
+    if (testsupport::RanInPrivateMounts(Ext4Disk::WhyUnavailable(Ext4Disk::Kind::FewInodes)))
         return;
-    sandbox->MakeFolder("D:\\A");
-    const std::string disk = sandbox->Host("D:\\A");
-    if (!testsupport::MountFewInodesDisk(disk))
-        testsupport::CannotMountHere();
-    const testsupport::Unmounting unmount{disk};
+    const Ext4Disk disk(sandbox->Host("D:\\A"), Ext4Disk::Kind::FewInodes);
     sandbox->MakeFolder("D:\\A\\X");
     sandbox->MakeFolder("D:\\A\\Z");
     sandbox->MakeFolder("D:\\A\\Full");
