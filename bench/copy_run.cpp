@@ -136,6 +136,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "undo left the run's folders\n");
     std::printf("Undo of the run: %.3f s, rm -r %.3f s (%.3f before, %.3f after), ratio %.2f (target <= 2)\n",
                 undo, rm, rmBefore, rmAfter, undo / rm);
+    std::fflush(stdout);
 
     const int counted = std::min(count, 20);
     const benchcalls::Phases calls = program.CountCalls({std::to_string(counted)});
