@@ -62,15 +62,26 @@ std::string AttachWalk::DestinationOf(const std::string& folder, const std::stri
     return AttachTargetRoot + "\\" + relative + "\\" + entry;
 }
 
-void AttachWalk::CopyFolderStructure(const std::string& structure, AttachMode mode) {
+bool AttachWalk::CopyFolderStructure(const std::string& structure, AttachMode mode) {
     AttachTopLevelDone = false;
     const std::string root = Trim(structure);
     if (!StartStructure(root)) {
         CountUnreadableRoot(root, mode);
-        return;
+        return true;
     }
     std::optional<platform::EntryDetails> made;
-    const FolderMaking making = copier_.MakeTarget(AttachTargetRoot, made);
+    FolderMaking making = copier_.MakeTarget(AttachTargetRoot, made);
+    // What the creating call found in the place of the structure's own
+    // folder is taken as the entry it is, no link followed: a link or a file
+    // another program put there, at the moment of the call too, is no folder
+    // to copy into, and nothing is written through it.
+    if (making != FolderMaking::Made && AttachesTopFolder(mode) && TopFolderInTheWay()) {
+        if (settings_.leaveTopFolderInTheWayToPage) {
+            copier_.ReleaseTarget();
+            return false;
+        }
+        making = FolderMaking::Failed;
+    }
     const bool targetMade = making == FolderMaking::Made;
     if (making == FolderMaking::Failed)
         CountTopFolderNotMade(root, mode);
@@ -97,6 +108,12 @@ void AttachWalk::CopyFolderStructure(const std::string& structure, AttachMode mo
     while (!AttachFolderQueue.empty())
         ProcessQueuedFolder(mode, false);
     copier_.ReleaseTarget();
+    return true;
+}
+
+bool AttachWalk::TopFolderInTheWay() const {
+    const platform::EntryKind kind = platform::GetEntryDetails(AttachTargetRoot).kind;
+    return kind != platform::EntryKind::Folder && kind != platform::EntryKind::Missing;
 }
 
 void AttachWalk::ProcessQueuedFolder(AttachMode mode, bool simulate) {

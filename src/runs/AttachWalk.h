@@ -17,7 +17,8 @@
 //   of the new folder; one that cannot be listed or entered is not created
 //   (an empty copy would pass for a whole one) and counts under Other, as
 //   `cp -r` does; a target that cannot be made counts under Other with
-//   everything below it;
+//   everything below it, and so does a structure's own folder whose place
+//   holds a link or a file when the walk comes to make it;
 // - a file is copied in the with-files modes; a link (to a folder, a file or
 //   nothing) is copied as a link with the same target, counted as a file of
 //   0 bytes, and never followed; a copy that fails counts under Other, one
@@ -85,6 +86,12 @@ struct AttachWalkSettings {
     // each structure is then one of the walk's own folders too, existing or
     // made, so that no walk ever enters it.
     bool keepOutOfTarget = false;
+    // The copy page refuses a structure whose own folder's place holds a
+    // link or a file when the walk comes to make it, as it refuses one found
+    // there before the run: the walk then counts nothing of the structure and
+    // leaves the counting and naming to the page. Otherwise such a top folder
+    // is one that cannot be made.
+    bool leaveTopFolderInTheWayToPage = false;
     // When set, every subfolder the walk creates (parents before children)
     // and every file it copies into a folder it did not create itself is
     // appended here, for an undo that takes back exactly what the walk added:
@@ -128,8 +135,10 @@ public:
     // main folders here too, so that later checks see them.
     SimulatedDisk& Simulated() { return simulated_; }
 
-    // Copies the structure into AttachTargetRoot (set it first).
-    void CopyFolderStructure(const std::string& structure, AttachMode mode);
+    // Copies the structure into AttachTargetRoot (set it first). False only
+    // where the page takes over a top folder in the way
+    // (leaveTopFolderInTheWayToPage): nothing was made, written or counted.
+    bool CopyFolderStructure(const std::string& structure, AttachMode mode);
     // Counts what CopyFolderStructure would do, creating nothing.
     void SimulateCopyFolderStructure(const std::string& structure, AttachMode mode);
 
@@ -165,6 +174,8 @@ private:
     void CountTopFolderNotMade(const std::string& root, AttachMode mode);
     // A structure's folder that cannot be listed: nothing of it is copied.
     void CountUnreadableRoot(const std::string& root, AttachMode mode);
+    // Whether a link or a file lies in the place of AttachTargetRoot.
+    bool TopFolderInTheWay() const;
     // `simulated`: counted by a simulation, which records nothing for an undo.
     void CountSubfolder(SubfolderResult result, const std::string& destination, bool simulated);
     // The file is `name` in the source folder `folder`; `size`, its entry in

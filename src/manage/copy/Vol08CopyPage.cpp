@@ -58,6 +58,7 @@ Vol08CopyPage::Vol08CopyPage(MainWindowServices& mainWindow, QWidget* parent)
              .countExistingTopFolder = true,
              .filesFromSizeMapOnly = true,
              .keepOutOfTarget = true,
+             .leaveTopFolderInTheWayToPage = true,
              .recordedFolders = &copyUndoFolders_,
              .recordedFiles = &copyUndoFiles_,
              .recordedFolderEntries = &madeFolderEntries_,

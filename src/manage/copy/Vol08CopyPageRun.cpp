@@ -129,14 +129,22 @@ void Vol08CopyPage::CopyIntoFolder(const CopyFolder& folder, AttachMode mode,
         const std::string target =
             AttachesTopFolder(mode) ? folder.line + "\\" + ExtractFileName(structure) : folder.line;
         walk_.AttachTargetRoot = ExcludeTrailingPathDelimiter(target);
-        if (TopFolderBlocked(walk_.AttachTargetRoot, AttachesTopFolder(mode))) {
+        // A link or a file where the structure's folder goes, found before
+        // the walk or by its creating call, is refused alike.
+        const auto refuseTopFolder = [&] {
             CountStructureNotCopied(i);
             notCopied_.push_back(walk_.AttachTargetRoot);
+        };
+        if (TopFolderBlocked(walk_.AttachTargetRoot, AttachesTopFolder(mode))) {
+            refuseTopFolder();
             continue;
         }
         const CreationCounters before = block_.Counters;
         if (realRun) {
-            walk_.CopyFolderStructure(structure, mode);
+            if (!walk_.CopyFolderStructure(structure, mode)) {
+                refuseTopFolder();
+                continue;
+            }
             RecordIdentities();
         } else {
             walk_.SimulateCopyFolderStructure(structure, mode);

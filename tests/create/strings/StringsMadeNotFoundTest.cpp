@@ -101,3 +101,43 @@ TEST_F(StringsPageTest, AFolderSwappedInJustAfterTheCreationIsExistingAndNotUndo
         EXPECT_FALSE(sandbox->Exists(destination + "\\x3"));
     }
 }
+
+// Another program puts a link (or a file) where a structure's own folder goes
+// in the new folder just before the run's creation call makes it: that
+// folder cannot be made, all of the structure counts under other reasons, and
+// nothing is written through the link.
+TEST_F(StringsPageTest, ALinkPutWhereTheStructureFolderGoesAtItsCreationIsNotWrittenThrough) {
+    struct Disarm {
+        ~Disarm() { testsupport::NoForeignCreation(); }
+    } disarm;
+    namespace fs = std::filesystem;
+    sandbox->MakeFile("D:\\S\\s.txt", "12");
+    sandbox->MakeFile("D:\\S\\X\\x.txt", "3456");
+    struct Case {
+        const char* what;
+        std::function<void(const std::string& host)> putThere;
+    };
+    const Case cases[] = {
+        {"a link to a folder elsewhere",
+         [this](const std::string& host) {
+             fs::create_directory_symlink(sandbox->Host("D:\\W0\\Person"), host);
+         }},
+        {"a link to nothing", [](const std::string& host) { fs::create_symlink("gone", host); }},
+        {"a file", [](const std::string& host) { std::ofstream(host) << "the other program's"; }},
+    };
+    int index = 0;
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.what);
+        const std::string destination = "D:\\W" + std::to_string(index++);
+        sandbox->MakeFolder(destination + "\\Person");
+        controls().lstVol02IncludeStrings->Clear();
+        controls().lstVol02AddFolderStructure->Clear();
+        Plan(destination, {"n"}, {"D:\\S"}, controls().rdoVol02AttachMainFolderWithFiles);
+        testsupport::BeforeCreationOf("S", test.putThere);
+        CreateToTheEnd();
+        EXPECT_EQ(Row(page->Counters().Created), (std::vector<double>{1, 0, 0, 0}));
+        EXPECT_EQ(Row(page->Counters().Other), (std::vector<double>{0, 2, 2, 6}));
+        EXPECT_TRUE(fs::is_empty(sandbox->Host(destination + "\\Person")));
+        EXPECT_FALSE(fs::is_directory(fs::symlink_status(sandbox->Host(destination + "\\n\\S"))));
+    }
+}

@@ -8,6 +8,7 @@
 
 #include "CopyPageFixture.h"
 
+#include "support/ForeignCreation.h"
 #include "support/PermissionsAsAUser.h"
 #include "ui/ComboBox.h"
 
@@ -15,6 +16,8 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <fstream>
+#include <functional>
 #include <sstream>
 
 namespace {
@@ -380,6 +383,56 @@ TEST_F(CopyRunTest, ALinkWhereTheStructureFolderGoesIsRefused) {
         EXPECT_TRUE(fs::is_empty(sandbox->Host("C:\\Elsewhere"))) << linked;
         EXPECT_TRUE(page->CopyUndoFolders().empty()) << linked;
         fs::remove_all(sandbox->Host("C:\\T"));
+    }
+    EXPECT_TRUE(desktop->AllUsed());
+}
+
+// Another program puts a link (or a file) where the structure's own folder
+// goes just before the run's creation call makes it: what the call finds
+// there is refused and named as one found before the run is, and nothing is
+// written through it.
+TEST_F(CopyRunTest, ALinkPutWhereTheStructureFolderGoesAtItsCreationIsRefused) {
+    struct Disarm {
+        ~Disarm() { testsupport::NoForeignCreation(); }
+    } disarm;
+    struct Case {
+        const char* what;
+        std::function<void(const std::string& host)> putThere;
+    };
+    const auto linkTo = [this](const std::string& folder) {
+        return [this, folder](const std::string& host) {
+            fs::create_directory_symlink(sandbox->Host(folder), host);
+        };
+    };
+    const Case cases[] = {
+        {"a link to a folder elsewhere", linkTo("D:\\T\\Person")},
+        {"a link to a folder of the structure", linkTo("D:\\S\\X")},
+        {"a link to nothing", [](const std::string& host) { fs::create_symlink("gone", host); }},
+        {"a file", [](const std::string& host) { std::ofstream(host) << "the other program's"; }},
+    };
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.what);
+        sandbox->MakeFolder("D:\\T\\a");
+        sandbox->MakeFolder("D:\\T\\Person");
+        const std::set<std::string> structure = Entries("D:\\S");
+        controls().lstVol08IncludeFolderList->Clear();
+        controls().lstVol08AddFolderStructure->Clear();
+        Plan({"D:\\T\\a"}, "D:\\S", controls().rdoVol08AttachMainFolderWithFiles);
+        const CounterRow toCopy = page->CopyCounters().ToCreate;
+        testsupport::BeforeCreationOf("S", test.putThere);
+        Copy();
+        EXPECT_EQ(Row(page->CopyCounters().Created), (std::vector<double>{0, 0, 0, 0}));
+        EXPECT_EQ(Row(page->CopyCounters().Other),
+                  (std::vector<double>{0, toCopy.SubFolders, toCopy.Files, toCopy.FilesSize}));
+        EXPECT_EQ(page->NotCopied(), std::deque<std::string>{"D:\\T\\a\\S"});
+        EXPECT_EQ(desktop->LastBox().icon, ui::Icon::Warning);
+        EXPECT_TRUE(fs::is_empty(sandbox->Host("D:\\T\\Person")));
+        EXPECT_EQ(Entries("D:\\S"), structure);
+        EXPECT_TRUE(fs::is_symlink(sandbox->Host("D:\\T\\a\\S")) ||
+                    fs::is_regular_file(sandbox->Host("D:\\T\\a\\S")));
+        EXPECT_TRUE(page->CopyUndoFolders().empty());
+        EXPECT_TRUE(page->CopyUndoFiles().empty());
+        fs::remove_all(sandbox->Host("D:\\T"));
     }
     EXPECT_TRUE(desktop->AllUsed());
 }
