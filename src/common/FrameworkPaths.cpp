@@ -2,10 +2,19 @@
 
 namespace {
 
-constexpr const char* PathAndDriveDelimiters = "\\:";
-
 bool IsDelimiter(char c) {
     return c == '\\' || c == ':';
+}
+
+// Where the last character `is` holds for lies; npos when there is none.
+// Every path of a run is taken apart here: a plain loop, not a search of a
+// set of characters for each character of the path.
+template <typename Is> std::size_t LastWhere(const std::string& path, Is is) {
+    for (std::size_t at = path.size(); at-- > 0;) {
+        if (is(path[at]))
+            return at;
+    }
+    return std::string::npos;
 }
 
 } // namespace
@@ -33,7 +42,7 @@ std::string ExtractFileDrive(const std::string& path) {
 }
 
 std::size_t FileNameStart(const std::string& path) {
-    const std::size_t last = path.find_last_of(PathAndDriveDelimiters);
+    const std::size_t last = LastWhere(path, IsDelimiter);
     return last == std::string::npos ? 0 : last + 1;
 }
 
@@ -42,7 +51,7 @@ std::string ExtractFileName(const std::string& path) {
 }
 
 std::size_t FileDirLength(const std::string& path) {
-    const std::size_t last = path.find_last_of(PathAndDriveDelimiters);
+    const std::size_t last = LastWhere(path, IsDelimiter);
     if (last == std::string::npos)
         return 0;
     // Keep the colon of C:abc, and the backslash of a root (C:\abc, \abc).
@@ -56,7 +65,7 @@ std::string ExtractFileDir(const std::string& path) {
 }
 
 std::string ExtractFileExt(const std::string& path) {
-    std::size_t last = path.find_last_of(".\\:");
+    const std::size_t last = LastWhere(path, [](char c) { return c == '.' || IsDelimiter(c); });
     if (last == std::string::npos || path[last] != '.')
         return {};
     return path.substr(last);

@@ -68,6 +68,10 @@ std::string DecimalSeparator() {
 } // namespace
 
 std::string Trim(const std::string& text) {
+    return std::string(TrimmedView(text));
+}
+
+std::string_view TrimmedView(std::string_view text) {
     std::size_t first = 0;
     std::size_t last = text.size();
     while (first < last && static_cast<unsigned char>(text[first]) <= 32)

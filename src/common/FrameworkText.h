@@ -4,9 +4,12 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 // Removes every leading and trailing byte of code 32 or lower.
 std::string Trim(const std::string& text);
+// The same part of the text, not copied.
+std::string_view TrimmedView(std::string_view text);
 
 // Lower case, letters beyond A-Z included; the result has the same byte length
 // (a letter whose lower case would need a different number of bytes, and any
