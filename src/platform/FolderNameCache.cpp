@@ -60,9 +60,12 @@ const std::string* FolderNames::Find(const std::string& name, const NameKey& key
 }
 
 void FolderNames::Grow() {
-    // Room for twice the names, and no removed slots left on the way.
+    // No removed slots left on the way, and room for half as many names
+    // again before half the slots are taken: a folder whose names are
+    // renamed one by one, each leaving a removed slot, has its slots made
+    // anew once for every half of its names renamed, not every few renames.
     std::size_t size = 16;
-    while (size < 2 * (names_.size() + 1))
+    while (size < 3 * (names_.size() + 1))
         size *= 2;
     slots_.assign(size, Slot{});
     removedSlots_ = 0;

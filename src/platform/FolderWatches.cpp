@@ -81,18 +81,21 @@ void FolderWatches::Watch(const std::string& folder, const FolderStatus& status,
     }
     // From the root down: a folder of the path put in place of another after
     // it was watched is reported by the folder above it.
-    for (const std::string& above : FoldersAbove(folder)) {
+    const std::vector<std::string> aboveFolder = FoldersAbove(folder);
+    const std::string* parent = nullptr;
+    for (const std::string& above : aboveFolder) {
         if (!watchOf_.count(above) && !AddWatch(above, false)) {
             refused_.insert(folder);
             return;
         }
-        onTheWay_.insert(above);
+        OnTheWay(above, parent);
+        parent = &above;
     }
     if (!AddWatch(folder, true)) {
         refused_.insert(folder);
         return;
     }
-    onTheWay_.insert(folder);
+    OnTheWay(folder, parent);
     // A change made before the watch began shows in the status.
     struct stat now;
     if (lstat(folder.c_str(), &now) != 0 || !S_ISDIR(now.st_mode) || !(FolderStatus::Of(now) == status))
@@ -101,6 +104,15 @@ void FolderWatches::Watch(const std::string& folder, const FolderStatus& status,
     watched = WatchedFolder{now.st_dev, now.st_ino, watchOf_[folder]};
     pathOf_[watched.wd].namesFollowed = true;
     names.MarkWatched(folder, WatchMark{&watched, round_});
+}
+
+void FolderWatches::OnTheWay(const std::string& path, const std::string* parent) {
+    onTheWay_.insert(path);
+    // The names a folder reports are looked up among those on the way only
+    // where one of them lies: a run's own folder reports every name it
+    // changes, and none of them is on the way.
+    if (parent)
+        pathOf_[watchOf_.at(*parent)].holdsOnTheWay = true;
 }
 
 void FolderWatches::Made(const std::string& folder, const std::string& name) {
@@ -193,7 +205,7 @@ void FolderWatches::Drain(FolderNameCache& names) {
             if (event->mask & IN_ATTRIB)
                 continue;
             const std::string name = event->name;
-            if ((event->mask & (IN_DELETE | IN_MOVED_FROM | IN_MOVED_TO)) &&
+            if ((event->mask & (IN_DELETE | IN_MOVED_FROM | IN_MOVED_TO)) && folder->second.holdsOnTheWay &&
                 onTheWay_.count(JoinHost(path, name))) {
                 EndAll(names);
                 return;

@@ -100,7 +100,10 @@ private:
     struct Descriptor {
         std::string folder;
         bool namesFollowed = false; // the folder is in `watched_`
+        bool holdsOnTheWay = false; // a folder of `onTheWay_` lies in it
     };
+    // `path` is on the way; `parent` is the folder it lies in, when watched.
+    void OnTheWay(const std::string& path, const std::string* parent);
 
     int fd_ = -1;
     bool unavailable_ = false; // the host refused an inotify instance
