@@ -7,7 +7,12 @@
 RenameOutcome RenameOne(RenameDisk& disk, const std::string& source, const std::string& target,
                         EntryFacts& renamed) {
     renamed = {};
-    if (Trim(ExtractFileDrive(source)).empty() || ExcludeTrailingPathDelimiter(Trim(source)).size() <= 2)
+    // A text without a drive, and a drive's root ("D:", "D:\"), name nothing
+    // a rename may take. Asked of every line, so nothing is copied.
+    std::string_view trimmed = TrimmedView(source);
+    if (!trimmed.empty() && trimmed.back() == '\\')
+        trimmed.remove_suffix(1);
+    if (!HasFileDrive(source) || trimmed.size() <= 2)
         return RenameOutcome::Other;
     EntryFacts entry;
     EntryFacts there;
@@ -26,8 +31,8 @@ RenameOutcome RenameOne(RenameDisk& disk, const std::string& source, const std::
     case EntryKind::FolderLink:
         break;
     }
-    const std::string newName = ExtractFileName(target);
-    if (Trim(newName).empty())
+    const std::string_view newName = std::string_view(target).substr(FileNameStart(target));
+    if (TrimmedView(newName).empty())
         return RenameOutcome::Other;
     if (!together)
         there = disk.Facts(target);
