@@ -40,8 +40,9 @@ public:
     }
     ~ProgramBench() {
         frmMain->hide();
+        sandbox_.reset();
         testsupport::ScriptedDesktop quiet;
-        DestroyProgramWindows();
+        testsupport::DestroyProgramWindowsAndTheirSandbox();
     }
     ProgramBench(const ProgramBench&) = delete;
     ProgramBench& operator=(const ProgramBench&) = delete;

@@ -112,7 +112,9 @@ bool& GivenOut() {
     return given;
 }
 
-void DestroyWindowsAndTheirSandbox() {
+} // namespace
+
+void DestroyProgramWindowsAndTheirSandbox() {
     if (ProgramWindowsExist()) {
         RestoreProgramWindowPointers();
         DestroyProgramWindows();
@@ -122,8 +124,6 @@ void DestroyWindowsAndTheirSandbox() {
     StartSandbox().reset();
     GivenOut() = false;
 }
-
-} // namespace
 
 void EnsureProgramWindows() {
     if (ProgramWindowsExist())
@@ -138,7 +138,7 @@ void EnsureProgramWindows() {
 
 void GiveProgramWindowsToATest() {
     if (GivenOut())
-        DestroyWindowsAndTheirSandbox();
+        DestroyProgramWindowsAndTheirSandbox();
     if (!ProgramWindowsExist()) {
         // The settings the start-up finds are those of a program just started,
         // whatever an earlier test left in them.

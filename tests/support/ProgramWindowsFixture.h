@@ -18,6 +18,11 @@ namespace testsupport {
 // Creates the windows unless they exist.
 void EnsureProgramWindows();
 
+// Destroys the windows and the sandbox they were made in; a program that
+// made them calls it before it ends, so that nothing of them is left to the
+// destruction of statics, whose order nobody chose.
+void DestroyProgramWindowsAndTheirSandbox();
+
 // The windows for a test: as EnsureProgramWindows, but made anew when an
 // earlier test was given them.
 void GiveProgramWindowsToATest();
