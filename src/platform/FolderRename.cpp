@@ -5,6 +5,7 @@
 #include "platform/PathResolver.h"
 #include "platform/PlatformState.h"
 #include "platform/StatxDetails.h"
+#include "platform/WindowsPath.h"
 
 #include <fcntl.h>
 #include <stdio.h>
@@ -12,6 +13,8 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <climits>
+#include <string_view>
 
 namespace platform {
 
@@ -37,8 +40,9 @@ bool Followed(const std::string& parent, FollowedFolder& folder) {
 }
 
 // The entry `written` names in the folder; kind Missing when none.
-EntryDetails EntryNamed(const FollowedFolder& folder, const std::string& parent, const std::string& written) {
-    const std::string* actual = folder.names->Find(written);
+EntryDetails EntryNamed(const FollowedFolder& folder, const std::string& parent, const std::string& written,
+                        const detail::NameKey& key) {
+    const std::string* actual = folder.names->Find(written, key);
     if (!actual)
         return {};
     const std::string name = *actual;
@@ -51,6 +55,33 @@ EntryDetails EntryNamed(const FollowedFolder& folder, const std::string& parent,
     const bool linkToFolder =
         S_ISLNK(st.stx_mode) && fstatat(at, where.c_str(), &target, 0) == 0 && S_ISDIR(target.st_mode);
     return detail::DetailsOf(name, st, at, where.c_str(), AT_SYMLINK_NOFOLLOW, linkToFolder);
+}
+
+bool IsSeparator(char c) {
+    return c == '\\' || c == '/';
+}
+
+// The name `newPath` gives, read alone, where it is `path` with another last
+// name: the text before the last names is one, so it leads to one folder, and
+// a run's paths need no second reading of it. False when the paths differ
+// otherwise, or a last name is not a name of its own (".", "..", "x\\"):
+// then the new path is read whole.
+bool NewNameBeside(const std::string& path, const std::string& newPath, std::string& newName) {
+    std::size_t cut = path.size();
+    while (cut > 0 && !IsSeparator(path[cut - 1]))
+        --cut;
+    if (cut == 0 || newPath.size() <= cut || newPath.compare(0, cut, path, 0, cut) != 0)
+        return false;
+    const std::string_view newLast = std::string_view(newPath).substr(cut);
+    if (std::any_of(newLast.begin(), newLast.end(), IsSeparator))
+        return false;
+    std::string_view name;
+    std::string_view newNameRead;
+    if (!detail::ParseWindowsName(std::string_view(path).substr(cut), name) ||
+        !detail::ParseWindowsName(newLast, newNameRead))
+        return false;
+    newName = newNameRead;
+    return true;
 }
 
 } // namespace
@@ -67,17 +98,30 @@ bool RenameWithinFolder(const std::string& path, const std::string& newPath) {
 RenameInFolder::RenameInFolder(const std::string& path, const std::string& newPath)
     : path_(path), newPath_(newPath) {
     detail::WindowsPath from;
-    detail::WindowsPath to;
-    if (!detail::ParsePath(path, from) || !detail::ParsePath(newPath, to) || from.IsRoot() || to.IsRoot() ||
-        from.drive != to.drive || from.components.size() != to.components.size() ||
-        !std::equal(from.components.begin(), from.components.end() - 1, to.components.begin()))
+    if (!detail::ParsePath(path, from) || from.IsRoot())
         return;
+    std::string newName;
+    if (!NewNameBeside(path, newPath, newName)) {
+        detail::WindowsPath to;
+        if (!detail::ParsePath(newPath, to) || to.IsRoot() || from.drive != to.drive ||
+            from.components.size() != to.components.size() ||
+            !std::equal(from.components.begin(), from.components.end() - 1, to.components.begin()))
+            return;
+        newName = std::move(to.components.back());
+    }
     std::string exact;
-    std::string exactTo;
-    if (!detail::ExactHostPath(from, exact) || !detail::ExactHostPath(to, exactTo))
+    if (!detail::ExactHostPath(from, exact))
         return;
+    // The new path differs from the exact one in its last name alone.
+    if (newName.size() > NAME_MAX ||
+        exact.size() - from.components.back().size() + newName.size() >= PATH_MAX) {
+        detail::Fail(ERROR_FILENAME_EXCED_RANGE);
+        return;
+    }
     name_ = std::move(from.components.back());
-    newName_ = std::move(to.components.back());
+    newName_ = std::move(newName);
+    nameKey_ = detail::NameKey::Of(name_);
+    newNameKey_ = detail::NameKey::Of(newName_);
     parent_ = from.components.size() == 1 ? *detail::DriveRoot(from.drive)
                                           : exact.substr(0, exact.size() - name_.size() - 1);
     ofOneFolder_ = true;
@@ -87,8 +131,8 @@ bool RenameInFolder::Look(EntryDetails& entry, EntryDetails& there) {
     FollowedFolder folder;
     if (!ofOneFolder_ || !Followed(parent_, folder))
         return false;
-    entry = EntryNamed(folder, parent_, name_);
-    there = EntryNamed(folder, parent_, newName_);
+    entry = EntryNamed(folder, parent_, name_, nameKey_);
+    there = EntryNamed(folder, parent_, newName_, newNameKey_);
     return true;
 }
 
@@ -98,12 +142,12 @@ bool RenameInFolder::Rename() {
     FollowedFolder folder;
     if (!ofOneFolder_ || !Followed(parent_, folder) || folder.fd < 0)
         return MoveFileA(path_, newPath_);
-    const std::string* actual = folder.names->Find(name_);
+    const std::string* actual = folder.names->Find(name_, nameKey_);
     if (!actual)
         return detail::Fail(ERROR_FILE_NOT_FOUND);
     const std::string from = *actual;
     // Renaming an entry to another case of its own name is allowed.
-    if (const std::string* there = folder.names->Find(newName_)) {
+    if (const std::string* there = folder.names->Find(newName_, newNameKey_)) {
         if (*there != from)
             return detail::Fail(ERROR_ALREADY_EXISTS);
         if (newName_ == from)

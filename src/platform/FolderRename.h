@@ -9,6 +9,7 @@
 // go the long way.
 
 #include "platform/EntryDetails.h"
+#include "platform/FolderNameCache.h"
 
 #include <string>
 
@@ -46,6 +47,8 @@ private:
     std::string parent_;       // its host path
     std::string name_;         // as written
     std::string newName_;
+    detail::NameKey nameKey_; // looked up by the look and again by the rename
+    detail::NameKey newNameKey_;
 };
 
 } // namespace platform

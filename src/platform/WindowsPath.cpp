@@ -74,6 +74,15 @@ bool StartingPoint(std::string_view text, const WindowsPath& current, WindowsPat
     return true;
 }
 
+// The name a component other than "", "." and ".." stands for (its trailing
+// dots and blanks dropped, so it may be empty); false when Windows refuses it.
+bool NameOfComponent(std::string_view component, std::string_view& name) {
+    if (HoldsRefusedCharacter(component, false))
+        return false;
+    name = WithoutTrailingDotsAndBlanks(component);
+    return !IsReservedDeviceName(name);
+}
+
 // Applies one component of the text to `out`.
 bool Apply(std::string_view component, WindowsPath& out, uint32_t& error) {
     if (component.empty() || component == ".")
@@ -83,12 +92,8 @@ bool Apply(std::string_view component, WindowsPath& out, uint32_t& error) {
             out.components.pop_back();
         return true;
     }
-    if (HoldsRefusedCharacter(component, false)) {
-        error = ERROR_INVALID_NAME;
-        return false;
-    }
-    const std::string_view name = WithoutTrailingDotsAndBlanks(component);
-    if (IsReservedDeviceName(name)) {
+    std::string_view name;
+    if (!NameOfComponent(component, name)) {
         error = ERROR_INVALID_NAME;
         return false;
     }
@@ -172,6 +177,11 @@ bool ParseWindowsPath(const std::string& text, const WindowsPath& current, Windo
         return false;
     out = std::move(result);
     return true;
+}
+
+bool ParseWindowsName(std::string_view component, std::string_view& name) {
+    return !component.empty() && component != "." && component != ".." && NameOfComponent(component, name) &&
+           !name.empty();
 }
 
 bool ParseWindowsPattern(const std::string& text, const WindowsPath& current, WindowsPath& folder,

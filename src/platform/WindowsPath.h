@@ -24,6 +24,11 @@ struct WindowsPath {
 // network paths refused. False with a Windows error code when refused.
 bool ParseWindowsPath(const std::string& text, const WindowsPath& current, WindowsPath& out, uint32_t& error);
 
+// The name one component of a path's text ("name. " is "name") adds to the
+// path. False when it adds none ("", ".", "..", only dots and blanks) or is
+// refused: then `component` is no name of a folder.
+bool ParseWindowsName(std::string_view component, std::string_view& name);
+
 // The same for a listing or shell pattern: the last component is the name
 // pattern (which may hold * and ?), the rest is the folder.
 bool ParseWindowsPattern(const std::string& text, const WindowsPath& current, WindowsPath& folder,

@@ -36,9 +36,18 @@ TEST(FolderRename, LooksAnswerAsTheLongWay) {
     const struct {
         std::string path, newPath;
     } cases[] = {
-        {"D:\\W\\Alpha", "D:\\W\\New"},   {"D:\\W\\ALPHA", "D:\\W\\beta"}, {"D:\\W\\alpha", "D:\\W\\Alpha"},
-        {"D:\\W\\Gamma", "D:\\W\\gamma"}, {"D:\\W\\Link", "D:\\W\\x"},     {"D:\\W\\file.txt", "D:\\W\\y"},
+        {"D:\\W\\Alpha", "D:\\W\\New"},
+        {"D:\\W\\ALPHA", "D:\\W\\beta"},
+        {"D:\\W\\alpha", "D:\\W\\Alpha"},
+        {"D:\\W\\Gamma", "D:\\W\\gamma"},
+        {"D:\\W\\Link", "D:\\W\\x"},
+        {"D:\\W\\file.txt", "D:\\W\\y"},
         {"D:\\W\\Gone", "D:\\W\\Link"},
+        // Written in other ways, as Windows reads them.
+        {"D:\\W\\Alpha. ", "D:\\W\\New.."},
+        {"D:/W/Alpha", "D:\\W\\New"},
+        {"D:\\W\\x\\..\\Alpha", "D:\\W\\x\\..\\New"},
+        {"D:\\W\\.\\Alpha", "D:\\W\\New"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.path + " -> " + c.newPath);
@@ -53,10 +62,15 @@ TEST(FolderRename, LooksAnswerAsTheLongWay) {
             EXPECT_EQ(looked.linkToFolder, expected.linkToFolder);
         }
     }
-    // Paths of two folders are not looked at together.
-    EntryDetails entry;
-    EntryDetails there;
-    EXPECT_FALSE(LookBeforeRename("D:\\W\\Alpha", "D:\\V\\Alpha", entry, there));
+    // Paths of two folders, and names no folder may have, are not looked at
+    // together.
+    for (const std::string newPath :
+         {"D:\\V\\Alpha", "D:\\W\\.", "D:\\W\\..", "D:\\W\\New\\x", "D:\\W\\a?b", "D:\\W\\ . "}) {
+        SCOPED_TRACE(newPath);
+        EntryDetails entry;
+        EntryDetails there;
+        EXPECT_FALSE(LookBeforeRename("D:\\W\\Alpha", newPath, entry, there));
+    }
 }
 
 TEST(FolderRename, AFolderOnTheWayReplacedByALinkEndsWhatIsKnown) {
