@@ -72,6 +72,11 @@ void FolderWatches::Watch(const std::string& folder, const FolderStatus& status,
         return;
     if (watched_.size() >= MaxWatched)
         EndAll(names);
+    // What the queue holds was reported before this watch began, of folders
+    // watched earlier: read now, it ends no more than those watches, and
+    // never this one.
+    if (fd_ >= 0)
+        Drain(names);
     if (fd_ < 0) {
         fd_ = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
         if (fd_ < 0) {

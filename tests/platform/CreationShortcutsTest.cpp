@@ -144,6 +144,26 @@ TEST(CreationShortcuts, AFolderMovedAwayAndReplacedIsNeverCreatedInAgain) {
     EXPECT_EQ(GetLastError(), ERROR_FILE_EXISTS);
 }
 
+// A folder below a link is refused a watch, but the folders above the link
+// are watched by then. What they report after that (here the link's folder
+// removed) ends no watch begun since: the folders a later run makes
+// elsewhere are made at once from the first on.
+TEST(CreationShortcuts, WhatAnEarlierFolderReportedEndsNoWatchBegunSince) {
+    DriveSandbox sandbox;
+    sandbox.MakeFolder("D:\\elsewhere\\sub");
+    sandbox.MakeFolder("D:\\old");
+    sandbox.MakeFolder("D:\\dest");
+    fs::create_directory_symlink(sandbox.Host("D:\\elsewhere"), sandbox.Host("D:\\old\\link"));
+    for (int look = 0; look < 2; ++look)
+        EXPECT_FALSE(IsFolder("D:\\old\\link\\sub\\item"));
+    fs::remove_all(sandbox.Host("D:\\old"));
+    EXPECT_FALSE(IsFolder("D:\\dest\\item"));
+    for (const std::string name : {"first", "second", "third"}) {
+        SCOPED_TRACE(name);
+        EXPECT_TRUE(TryCreateDirectoryInFolder("D:\\dest\\" + name, false));
+    }
+}
+
 // Between two folders of a run another program changes the folder they are
 // made in, or one above it: the next folder is made as the long way makes
 // it, in whatever the path leads to now, and a name there in another case is
