@@ -111,10 +111,10 @@ std::size_t FolderNames::SlotOf(uint32_t place) const {
     return at;
 }
 
-void FolderNames::Remove(const std::string& name) {
+void FolderNames::Remove(const std::string& name, const NameKey& key) {
     if (names_.empty())
         return;
-    const std::size_t hash = NameKey::Of(name).hash;
+    const std::size_t hash = key.hash;
     const uint32_t tag = TagOf(hash);
     const std::size_t mask = slots_.size() - 1;
     std::size_t at = hash & mask;
@@ -278,6 +278,15 @@ void FolderNameCache::Follow(const std::string& folder, const std::string& name,
         found->names.Add(name);
     else
         found->names.Remove(name);
+}
+
+void FolderNameCache::FollowRename(const std::string& folder, const std::string& from, const NameKey& fromKey,
+                                   const std::string& to, const NameKey& toKey) {
+    Entry* found = folders_.Find(folder);
+    if (!found)
+        return;
+    found->names.Remove(from, fromKey);
+    found->names.Add(to, toKey);
 }
 
 void FolderNameCache::Created(const std::string& folder, const FolderStatus& status) {

@@ -43,7 +43,9 @@ public:
     const std::string* Find(const std::string& name, const NameKey& key) const;
     void Add(const std::string& name) { Add(name, NameKey::Of(name)); }
     void Add(const std::string& name, const NameKey& key);
-    void Remove(const std::string& name);
+    void Remove(const std::string& name) { Remove(name, NameKey::Of(name)); }
+    // `key` is the key of `name` or of any other case of it.
+    void Remove(const std::string& name, const NameKey& key);
     std::size_t Size() const { return names_.size(); }
     // Asks for the memory a look-up of `key` reads first, so that other work
     // done before the look-up hides its wait.
@@ -144,6 +146,13 @@ public:
     // `key` (when given) is NameKey::Of(name).
     void Follow(const std::string& folder, const std::string& name, bool present,
                 const NameKey* key = nullptr);
+
+    // This layer has renamed `from` (whose key, or that of another case of
+    // it, is `fromKey`) to `to` in the watched `folder`: the kept copy
+    // follows at once, so that the next look need not wait for the watch's
+    // report.
+    void FollowRename(const std::string& folder, const std::string& from, const NameKey& fromKey,
+                      const std::string& to, const NameKey& toKey);
 
     // Records a folder this layer has just created, empty, whose status is
     // `status`: the first name looked up in it need not read it.

@@ -26,10 +26,15 @@ struct FollowedFolder {
     int fd = -1; // the folder held open; -1 when it cannot be
 };
 
-bool Followed(const std::string& parent, FollowedFolder& folder) {
+// `asOfOwnRename`: the look of a run that renames one entry after another
+// (see FolderWatches::CurrentAsOfOwnRename); the rename itself always reads
+// the queue.
+bool Followed(const std::string& parent, FollowedFolder& folder, bool asOfOwnRename) {
     detail::PlatformState& state = detail::State();
     struct stat status {};
-    if (!state.folderWatches.Current(parent, state.folderNames, status.st_dev, status.st_ino))
+    detail::FolderWatches& watches = state.folderWatches;
+    if (asOfOwnRename ? !watches.CurrentAsOfOwnRename(parent, state.folderNames, status.st_dev, status.st_ino)
+                      : !watches.Current(parent, state.folderNames, status.st_dev, status.st_ino))
         return false;
     const detail::FolderStatus* kept = nullptr;
     folder.names = state.folderNames.Peek(parent, kept);
@@ -88,7 +93,7 @@ bool NewNameBeside(const std::string& path, const std::string& newPath, std::str
 
 bool LookBeforeRename(const std::string& path, const std::string& newPath, EntryDetails& entry,
                       EntryDetails& there) {
-    return RenameInFolder(path, newPath).Look(entry, there);
+    return RenameInFolder(path, newPath).Look(entry, there, false);
 }
 
 bool RenameWithinFolder(const std::string& path, const std::string& newPath) {
@@ -127,9 +132,9 @@ RenameInFolder::RenameInFolder(const std::string& path, const std::string& newPa
     ofOneFolder_ = true;
 }
 
-bool RenameInFolder::Look(EntryDetails& entry, EntryDetails& there) {
+bool RenameInFolder::Look(EntryDetails& entry, EntryDetails& there, bool asOfOwnRename) {
     FollowedFolder folder;
-    if (!ofOneFolder_ || !Followed(parent_, folder))
+    if (!ofOneFolder_ || !Followed(parent_, folder, asOfOwnRename))
         return false;
     entry = EntryNamed(folder, parent_, name_, nameKey_);
     there = EntryNamed(folder, parent_, newName_, newNameKey_);
@@ -140,7 +145,7 @@ bool RenameInFolder::Rename() {
     // The watch is asked again: another program may have given the folder
     // the new name in other letters since the look.
     FollowedFolder folder;
-    if (!ofOneFolder_ || !Followed(parent_, folder) || folder.fd < 0)
+    if (!ofOneFolder_ || !Followed(parent_, folder, false) || folder.fd < 0)
         return MoveFileA(path_, newPath_);
     const std::string* actual = folder.names->Find(name_, nameKey_);
     if (!actual)
@@ -159,9 +164,12 @@ bool RenameInFolder::Rename() {
             return MoveFileA(path_, newPath_);
         return detail::FailWithErrno(errno, ERROR_PATH_NOT_FOUND);
     }
-    // The watch reports the rename, and the folder's kept names follow it at
-    // the next look; what was kept below the entry's old path goes.
-    detail::State().folderNames.Forget(detail::JoinHost(parent_, from));
+    // The watch reports the rename too; what was kept below the entry's old
+    // path goes.
+    detail::PlatformState& state = detail::State();
+    state.folderNames.FollowRename(parent_, from, nameKey_, newName_, newNameKey_);
+    state.folderWatches.RenamedRightAfterReading(parent_, from, newName_);
+    state.folderNames.Forget(detail::JoinHost(parent_, from));
     return true;
 }
 

@@ -30,12 +30,18 @@ bool LookBeforeRename(const std::string& path, const std::string& newPath, Entry
 bool RenameWithinFolder(const std::string& path, const std::string& newPath);
 
 // Both calls for one rename, with its two paths read once: a run that looks
-// before it renames pays for the reading of the paths once. The watch is
-// asked again at each call, as the calls above ask it.
+// before it renames pays for the reading of the paths once. The rename reads
+// the watch again, as RenameWithinFolder does: another program may have given
+// the folder the new name in other letters since the look.
 class RenameInFolder {
 public:
     RenameInFolder(const std::string& path, const std::string& newPath);
-    bool Look(EntryDetails& entry, EntryDetails& there);
+    // With `asOfOwnRename`, a look that comes right after this layer's last
+    // rename, with no other reading of the watch between, does not read it
+    // again: what another program did since is seen by the rename's reading,
+    // as if done after the look. A run renaming folder after folder thus
+    // reads the watch once per folder.
+    bool Look(EntryDetails& entry, EntryDetails& there, bool asOfOwnRename);
     bool Rename();
     const std::string& Path() const { return path_; }
     const std::string& NewPath() const { return newPath_; }

@@ -120,19 +120,34 @@ void FolderWatches::OnTheWay(const std::string& path, const std::string* parent)
         pathOf_[watchOf_.at(*parent)].holdsOnTheWay = true;
 }
 
+const WatchedFolder* FolderWatches::WatchedNamed(const std::string& folder) const {
+    if (lastWatched_ && folder == lastAsked_)
+        return lastWatched_;
+    const auto found = watched_.find(folder);
+    return found == watched_.end() ? nullptr : &found->second;
+}
+
 void FolderWatches::Made(const std::string& folder, const std::string& name) {
-    const WatchedFolder* watched = lastWatched_ && folder == lastAsked_ ? lastWatched_ : nullptr;
-    if (!watched) {
-        const auto found = watched_.find(folder);
-        if (found == watched_.end())
-            return;
-        watched = &found->second;
-    }
+    const WatchedFolder* watched = WatchedNamed(folder);
+    if (!watched)
+        return;
     // Reports that never came (they cannot, short of an overflow, which ends
     // every watch) would only cost the saving.
     if (ownMade_.size() >= MaxOwnMade)
         ownMade_.clear();
-    ownMade_.push_back(OwnEntry{watched->wd, name});
+    ownMade_.push_back(OwnEntry{watched->wd, name, false, IN_CREATE});
+}
+
+void FolderWatches::RenamedRightAfterReading(const std::string& folder, const std::string& from,
+                                             const std::string& to) {
+    const WatchedFolder* watched = WatchedNamed(folder);
+    if (!watched)
+        return;
+    if (ownMade_.size() + 2 > MaxOwnMade)
+        ownMade_.clear();
+    ownMade_.push_back(OwnEntry{watched->wd, from, false, IN_MOVED_FROM});
+    ownMade_.push_back(OwnEntry{watched->wd, to, false, IN_MOVED_TO});
+    ownRenameLast_ = true;
 }
 
 bool FolderWatches::MadeUndisturbed(const std::string& folder, const std::string& name,
@@ -140,8 +155,8 @@ bool FolderWatches::MadeUndisturbed(const std::string& folder, const std::string
     // The report to look for is the one `Made` was told of last; without
     // it (no watch on the folder when it was made) nothing can be seen.
     const auto found = watched_.find(folder);
-    if (found == watched_.end() || ownMade_.empty() || ownMade_.back().wd != found->second.wd ||
-        ownMade_.back().name != name)
+    if (found == watched_.end() || ownMade_.empty() || ownMade_.back().report != IN_CREATE ||
+        ownMade_.back().wd != found->second.wd || ownMade_.back().name != name)
         return true;
     ownMade_.back().asked = true;
     asked_ = MadeName{found->second.wd, name};
@@ -160,6 +175,18 @@ bool FolderWatches::Current(const std::string& folder, FolderNameCache& names, c
     if (watched_.empty())
         return false;
     Drain(names);
+    return Found(folder, mark, device, inode);
+}
+
+bool FolderWatches::CurrentAsOfOwnRename(const std::string& folder, FolderNameCache& names, dev_t& device,
+                                         ino_t& inode) {
+    if (!ownRenameLast_)
+        return Current(folder, names, device, inode);
+    ownRenameLast_ = false;
+    return !watched_.empty() && Found(folder, WatchMark{}, device, inode);
+}
+
+bool FolderWatches::Found(const std::string& folder, const WatchMark& mark, dev_t& device, ino_t& inode) {
     if (InRound(mark)) {
         // Asked for last now, as `Made` looks for it next.
         if (lastWatched_ != mark.folder) {
@@ -181,6 +208,7 @@ bool FolderWatches::Current(const std::string& folder, FolderNameCache& names, c
 void FolderWatches::Drain(FolderNameCache& names) {
     constexpr std::size_t Largest = sizeof(inotify_event) + NAME_MAX + 1;
     alignas(inotify_event) char buffer[64 * 1024];
+    ownRenameLast_ = false;
     for (;;) {
         const ssize_t read = ::read(fd_, buffer, sizeof buffer);
         if (read < 0 && errno == EINTR)
@@ -221,8 +249,9 @@ void FolderWatches::Drain(FolderNameCache& names) {
             // someone else's doing.
             if (asked_.created && event->wd == asked_.wd && name == asked_.name)
                 asked_.disturbed = true;
-            if ((event->mask & IN_CREATE) && !ownMade_.empty() && ownMade_.front().wd == event->wd &&
-                ownMade_.front().name == name) {
+            // The layer's own change is in the kept names already.
+            if (!ownMade_.empty() && (event->mask & ownMade_.front().report) &&
+                ownMade_.front().wd == event->wd && ownMade_.front().name == name) {
                 asked_.created = asked_.created || ownMade_.front().asked;
                 ownMade_.pop_front();
                 continue;
@@ -252,6 +281,7 @@ void FolderWatches::EndAll(FolderNameCache& names) {
     watched_.clear();
     refused_.clear();
     lastWatched_ = nullptr;
+    ownRenameLast_ = false;
     ownMade_.clear();
     ++round_;
 }

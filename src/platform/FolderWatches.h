@@ -58,6 +58,17 @@ public:
     // watch just before: while no watch has ended since, it is the watch.
     bool Current(const std::string& folder, FolderNameCache& names, const WatchMark& mark, dev_t& device,
                  ino_t& inode);
+    // The same, but where nothing has read the queue since this layer's own
+    // rename told of by RenamedRightAfterReading, the queue is not read again:
+    // the names are as they stood at that reading, with the rename in them.
+    // Whatever another program did since is seen by the reading just before
+    // the next rename, as if it had been done after this call.
+    bool CurrentAsOfOwnRename(const std::string& folder, FolderNameCache& names, dev_t& device, ino_t& inode);
+    // This layer has renamed `from` to `to` in the watched `folder` right
+    // after it read the queue, and put the change in the folder's kept names
+    // itself: the queue's report of it is passed over, as `Made`'s is.
+    void RenamedRightAfterReading(const std::string& folder, const std::string& from, const std::string& to);
+
     // True while no watch has ended since `mark` was given: the folder it
     // names is still watched, and its kept names are where they were.
     bool InRound(const WatchMark& mark) const { return mark.folder && mark.round == round_; }
@@ -91,9 +102,15 @@ private:
     struct OwnEntry {
         int wd = -1;
         std::string name;
-        bool asked = false; // the creation MadeUndisturbed asks about
+        bool asked = false;  // the creation MadeUndisturbed asks about
+        uint32_t report = 0; // what the queue reports of it: made, moved away or moved in
     };
+    // The watched folder `Made` or `RenamedRightAfterReading` names; nullptr
+    // when it is not watched.
+    const WatchedFolder* WatchedNamed(const std::string& folder) const;
     void Drain(FolderNameCache& names);
+    // Whether `folder` was watched at the last reading of the queue.
+    bool Found(const std::string& folder, const WatchMark& mark, dev_t& device, ino_t& inode);
     void EndAll(FolderNameCache& names);
     bool AddWatch(const std::string& path, bool content);
 
@@ -117,13 +134,15 @@ private:
     // folder point to its record, marked with the round.
     std::unordered_map<std::string, WatchedFolder> watched_;
     uint64_t round_ = 1;
+    bool ownRenameLast_ = false;              // nothing has read the queue since the layer's rename
     std::unordered_set<std::string> refused_; // folders with a link or an unwatchable folder on the way
     // The folder asked for last, when watched: a run asks for the same one
     // at every entry it makes there.
     std::string lastAsked_;
     const WatchedFolder* lastWatched_ = nullptr;
-    // What `Made` was told, in the order made, which is the order the queue
-    // reports it in; someone else's changes come between as they happened.
+    // What `Made` and `RenamedRightAfterReading` were told, in the order
+    // done, which is the order the queue reports it in; someone else's
+    // changes come between as they happened.
     std::deque<OwnEntry> ownMade_;
     // The name MadeUndisturbed asks about while it reads the queue: whether
     // the layer's creation of it has been read, and whether anything happened

@@ -116,3 +116,35 @@ TEST(FolderRename, RenamesTheEntryByItsNameOnDiskAndNeverReplaces) {
 }
 
 } // namespace
+
+// A run's looks read the watch only where something other than its own last
+// rename may have come first: each look finds the run's renames made, and a
+// name another program gives after a rename, in other letters, is still seen
+// before the next rename, which then replaces nothing.
+TEST(FolderRename, ARunsLooksSeeItsRenamesAndTheRenamesSeeEveryoneElses) {
+    DriveSandbox sandbox;
+    sandbox.MakeFolder("D:\\W\\A");
+    sandbox.MakeFolder("D:\\W\\C");
+    Follow("D:\\W");
+    const auto lookAndRename = [](const std::string& path, const std::string& newPath, EntryDetails& entry,
+                                  EntryDetails& there) {
+        RenameInFolder rename(path, newPath);
+        return rename.Look(entry, there, true) && rename.Rename();
+    };
+    EntryDetails entry;
+    EntryDetails there;
+    ASSERT_TRUE(lookAndRename("D:\\W\\A", "D:\\W\\B", entry, there));
+    ASSERT_TRUE(lookAndRename("D:\\W\\b", "D:\\W\\Bee", entry, there));
+    EXPECT_EQ(entry.name, "B");
+    EXPECT_EQ(there.kind, EntryKind::Missing);
+    EXPECT_TRUE(std::filesystem::is_directory(sandbox.Host("D:\\W\\Bee")));
+
+    sandbox.MakeFolder("D:\\W\\DEE");
+    EXPECT_FALSE(lookAndRename("D:\\W\\C", "D:\\W\\Dee", entry, there));
+    EXPECT_EQ(GetLastError(), ERROR_ALREADY_EXISTS);
+    EXPECT_TRUE(std::filesystem::is_directory(sandbox.Host("D:\\W\\C")));
+    EXPECT_FALSE(std::filesystem::exists(sandbox.Host("D:\\W\\Dee")));
+    // A look after one that renamed nothing reads the watch.
+    ASSERT_TRUE(RenameInFolder("D:\\W\\C", "D:\\W\\dee").Look(entry, there, true));
+    EXPECT_EQ(there.name, "DEE");
+}

@@ -76,7 +76,7 @@ bool HostRenameDisk::FactsBeforeMove(const std::string& from, const std::string&
     looked_.emplace(PlatformPath(from, fromConverted), PlatformPath(to, toConverted));
     platform::EntryDetails entryDetails;
     platform::EntryDetails thereDetails;
-    if (!looked_->Look(entryDetails, thereDetails))
+    if (!looked_->Look(entryDetails, thereDetails, true))
         return false;
     entry = FactsFrom(entryDetails);
     there = FactsFrom(thereDetails);
