@@ -3,6 +3,7 @@
 #include "platform/Drives.h"
 #include "platform/FileSystem.h"
 
+#include <algorithm>
 #include <string_view>
 
 namespace {
@@ -10,7 +11,17 @@ namespace {
 // A last name that stays a name of its own in the path's full form: not
 // empty, not "." or "..", not only dots and blanks (which Windows drops).
 bool IsPlainName(std::string_view name) {
-    return name.find_first_not_of(". ") != std::string_view::npos;
+    return std::any_of(name.begin(), name.end(), [](char c) { return c != '.' && c != ' '; });
+}
+
+// Where the path's last name begins, less one; npos when it has no
+// separator. A plain loop: a run asks it of every entry it makes.
+std::size_t LastSeparator(const std::string& path) {
+    for (std::size_t at = path.size(); at > 0; --at) {
+        if (path[at - 1] == '\\' || path[at - 1] == '/')
+            return at - 1;
+    }
+    return std::string::npos;
 }
 
 } // namespace
@@ -38,13 +49,16 @@ CreatedEntry CreatedEntry::Of(const platform::EntryDetails& details,
 
 std::optional<CreatedEntry> CreatedEntryRecorder::Record(const std::string& path,
                                                          const std::optional<platform::EntryDetails>& made) {
-    const platform::EntryDetails details = made ? *made : platform::GetEntryDetails(path);
+    platform::EntryDetails looked;
+    if (!made)
+        looked = platform::GetEntryDetails(path);
+    const platform::EntryDetails& details = made ? *made : looked;
     if (details.kind == platform::EntryKind::Missing)
         return std::nullopt;
     CreatedEntry entry = CreatedEntry::Of(details, std::shared_ptr<const std::string>());
     // A run makes entry after entry in one folder: a path that differs from
     // the last one only in a plain last name lies in the same folder.
-    const std::size_t lastCut = path.find_last_of("\\/");
+    const std::size_t lastCut = LastSeparator(path);
     const bool sameFolder = lastCut != std::string::npos && !lastFolderText_.empty() &&
                             lastCut == lastFolderText_.size() &&
                             path.compare(0, lastCut, lastFolderText_) == 0 &&
