@@ -66,27 +66,30 @@ bool IsSeparator(char c) {
     return c == '\\' || c == '/';
 }
 
-// The name `newPath` gives, read alone, where it is `path` with another last
-// name: the text before the last names is one, so it leads to one folder, and
-// a run's paths need no second reading of it. False when the paths differ
-// otherwise, or a last name is not a name of its own (".", "..", "x\\"):
-// then the new path is read whole.
-bool NewNameBeside(const std::string& path, const std::string& newPath, std::string& newName) {
-    std::size_t cut = path.size();
+// The last names of `path` and `newPath`, read alone, where `newPath` is
+// `path` with another last name: the text before the last names (up to
+// `cut`) is one, so it leads to one folder, and a run's paths need no second
+// reading of it. False when the paths differ otherwise, or a last name is
+// not a name of its own (".", "..", "x\\"): then the new path is read whole.
+bool NamesBeside(const std::string& path, const std::string& newPath, std::size_t& cut,
+                 std::string_view& name, std::string_view& newName) {
+    cut = path.size();
     while (cut > 0 && !IsSeparator(path[cut - 1]))
         --cut;
     if (cut == 0 || newPath.size() <= cut || newPath.compare(0, cut, path, 0, cut) != 0)
         return false;
     const std::string_view newLast = std::string_view(newPath).substr(cut);
-    if (std::any_of(newLast.begin(), newLast.end(), IsSeparator))
-        return false;
-    std::string_view name;
-    std::string_view newNameRead;
-    if (!detail::ParseWindowsName(std::string_view(path).substr(cut), name) ||
-        !detail::ParseWindowsName(newLast, newNameRead))
-        return false;
-    newName = newNameRead;
-    return true;
+    return std::none_of(newLast.begin(), newLast.end(), IsSeparator) &&
+           detail::ParseWindowsName(std::string_view(path).substr(cut), name) &&
+           detail::ParseWindowsName(newLast, newName);
+}
+
+// A path of a drive's full form ("D:\\..."), which means the same folder
+// whatever the current directory.
+bool OfDriveFullForm(const std::string& path) {
+    const char letter = path.empty() ? 0 : path[0];
+    return path.size() > 2 && ((letter >= 'A' && letter <= 'Z') || (letter >= 'a' && letter <= 'z')) &&
+           path[1] == ':' && IsSeparator(path[2]);
 }
 
 } // namespace
@@ -100,36 +103,62 @@ bool RenameWithinFolder(const std::string& path, const std::string& newPath) {
     return RenameInFolder(path, newPath).Rename();
 }
 
-RenameInFolder::RenameInFolder(const std::string& path, const std::string& newPath)
-    : path_(path), newPath_(newPath) {
+RenameInFolder::RenameInFolder(const std::string& path, const std::string& newPath) {
+    Aim(path, newPath);
+}
+
+void RenameInFolder::Aim(const std::string& path, const std::string& newPath) {
+    path_ = path;
+    newPath_ = newPath;
+    ofOneFolder_ = false;
+    std::size_t cut = 0;
+    std::string_view name;
+    std::string_view newName;
+    const bool beside = NamesBeside(path, newPath, cut, name, newName);
+    // The folder the last rename's paths led to, written the same way.
+    if (beside && !folderText_.empty() && std::string_view(path).substr(0, cut) == folderText_) {
+        TakeNames(name, newName);
+        return;
+    }
+    folderText_.clear();
     detail::WindowsPath from;
     if (!detail::ParsePath(path, from) || from.IsRoot())
         return;
-    std::string newName;
-    if (!NewNameBeside(path, newPath, newName)) {
+    std::string newNameRead;
+    if (!beside) {
         detail::WindowsPath to;
         if (!detail::ParsePath(newPath, to) || to.IsRoot() || from.drive != to.drive ||
             from.components.size() != to.components.size() ||
             !std::equal(from.components.begin(), from.components.end() - 1, to.components.begin()))
             return;
-        newName = std::move(to.components.back());
+        newNameRead = std::move(to.components.back());
+        newName = newNameRead;
     }
     std::string exact;
     if (!detail::ExactHostPath(from, exact))
         return;
-    // The new path differs from the exact one in its last name alone.
-    if (newName.size() > NAME_MAX ||
-        exact.size() - from.components.back().size() + newName.size() >= PATH_MAX) {
-        detail::Fail(ERROR_FILENAME_EXCED_RANGE);
-        return;
+    if (from.components.size() == 1) {
+        parent_ = *detail::DriveRoot(from.drive);
+    } else {
+        exact.resize(exact.size() - from.components.back().size() - 1);
+        parent_ = std::move(exact);
     }
-    name_ = std::move(from.components.back());
-    newName_ = std::move(newName);
+    if (TakeNames(from.components.back(), newName) && beside && OfDriveFullForm(path))
+        folderText_.assign(path, 0, cut);
+}
+
+bool RenameInFolder::TakeNames(std::string_view name, std::string_view newName) {
+    // The exact paths are the folder's and a name.
+    const std::size_t folderLength = parent_.size() + (parent_.back() == '/' ? 0 : 1);
+    if (name.size() > NAME_MAX || newName.size() > NAME_MAX || folderLength + name.size() >= PATH_MAX ||
+        folderLength + newName.size() >= PATH_MAX)
+        return detail::Fail(ERROR_FILENAME_EXCED_RANGE);
+    name_ = name;
+    newName_ = newName;
     nameKey_ = detail::NameKey::Of(name_);
     newNameKey_ = detail::NameKey::Of(newName_);
-    parent_ = from.components.size() == 1 ? *detail::DriveRoot(from.drive)
-                                          : exact.substr(0, exact.size() - name_.size() - 1);
     ofOneFolder_ = true;
+    return true;
 }
 
 bool RenameInFolder::Look(EntryDetails& entry, EntryDetails& there, bool asOfOwnRename) {

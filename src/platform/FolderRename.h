@@ -12,6 +12,7 @@
 #include "platform/FolderNameCache.h"
 
 #include <string>
+#include <string_view>
 
 namespace platform {
 
@@ -35,7 +36,13 @@ bool RenameWithinFolder(const std::string& path, const std::string& newPath);
 // the folder the new name in other letters since the look.
 class RenameInFolder {
 public:
+    RenameInFolder() = default;
     RenameInFolder(const std::string& path, const std::string& newPath);
+    // Aims at another rename. Where its paths write the folder the last
+    // rename's paths led to as they did, in a drive's full form, the folder's
+    // path is not read again: a run renaming the folders of one folder reads
+    // it once.
+    void Aim(const std::string& path, const std::string& newPath);
     // With `asOfOwnRename`, a look that comes right after this layer's last
     // rename, with no other reading of the watch between, does not read it
     // again: what another program did since is seen by the rename's reading,
@@ -47,6 +54,9 @@ public:
     const std::string& NewPath() const { return newPath_; }
 
 private:
+    // The names of the entry and its new name in `parent_`, when they fit.
+    bool TakeNames(std::string_view name, std::string_view newName);
+
     std::string path_;
     std::string newPath_;
     bool ofOneFolder_ = false; // both paths name entries of one folder
@@ -55,6 +65,7 @@ private:
     std::string newName_;
     detail::NameKey nameKey_; // looked up by the look and again by the rename
     detail::NameKey newNameKey_;
+    std::string folderText_; // the paths' text before their last names, where it reads the same folder
 };
 
 } // namespace platform

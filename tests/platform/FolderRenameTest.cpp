@@ -148,3 +148,40 @@ TEST(FolderRename, ARunsLooksSeeItsRenamesAndTheRenamesSeeEveryoneElses) {
     ASSERT_TRUE(RenameInFolder("D:\\W\\C", "D:\\W\\dee").Look(entry, there, true));
     EXPECT_EQ(there.name, "DEE");
 }
+
+// One rename aimed again and again, as a run aims it line after line, looks
+// where each pair of paths leads, whichever folder the last pair was in. A
+// folder written in other letters is not the one whose names are followed.
+TEST(FolderRename, ARenameAimedAgainLooksWhereEachPathLeads) {
+    DriveSandbox sandbox;
+    sandbox.MakeFolder("D:\\W\\A");
+    sandbox.MakeFolder("D:\\V\\A\\inner");
+    sandbox.MakeFolder("D:\\V\\b");
+    Follow("D:\\W");
+    Follow("D:\\V");
+    const struct {
+        std::string path, newPath;
+        bool looked;
+    } cases[] = {
+        {"D:\\W\\A", "D:\\W\\B", true},        {"D:\\V\\A", "D:\\V\\B", true},
+        {"D:\\V\\A", "D:\\V\\a?", false},      {"D:\\V\\A", "D:\\V\\..", false},
+        {"D:\\W\\a", "D:\\W\\b", true},        {"d:\\w\\A", "d:\\w\\B", false},
+        {"D:\\W\\A\\..\\A", "D:\\W\\B", true}, {"D:\\V\\b", "D:\\V\\c", true},
+    };
+    RenameInFolder rename;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.path + " -> " + c.newPath);
+        rename.Aim(c.path, c.newPath);
+        EntryDetails entry;
+        EntryDetails there;
+        ASSERT_EQ(rename.Look(entry, there, false), c.looked);
+        if (!c.looked)
+            continue;
+        for (const auto& [looked, path] : {std::pair{entry, c.path}, std::pair{there, c.newPath}}) {
+            const EntryDetails expected = GetEntryDetails(path);
+            EXPECT_EQ(looked.kind, expected.kind);
+            EXPECT_EQ(looked.name, expected.name);
+            EXPECT_EQ(looked.identity, expected.identity);
+        }
+    }
+}

@@ -73,10 +73,11 @@ bool HostRenameDisk::FactsBeforeMove(const std::string& from, const std::string&
                                      EntryFacts& there) {
     std::string fromConverted;
     std::string toConverted;
-    looked_.emplace(PlatformPath(from, fromConverted), PlatformPath(to, toConverted));
+    looked_.Aim(PlatformPath(from, fromConverted), PlatformPath(to, toConverted));
+    lookedAt_ = true;
     platform::EntryDetails entryDetails;
     platform::EntryDetails thereDetails;
-    if (!looked_->Look(entryDetails, thereDetails, true))
+    if (!looked_.Look(entryDetails, thereDetails, true))
         return false;
     entry = FactsFrom(entryDetails);
     there = FactsFrom(thereDetails);
@@ -84,10 +85,9 @@ bool HostRenameDisk::FactsBeforeMove(const std::string& from, const std::string&
 }
 
 bool HostRenameDisk::Move(const std::string& from, const std::string& to) {
-    const bool lookedAt = looked_ && looked_->Path() == from && looked_->NewPath() == to;
-    const bool renamed = lookedAt ? looked_->Rename() : platform::RenameWithinFolder(from, to);
-    looked_.reset();
-    return renamed;
+    const bool lookedAt = lookedAt_ && looked_.Path() == from && looked_.NewPath() == to;
+    lookedAt_ = false;
+    return lookedAt ? looked_.Rename() : platform::RenameWithinFolder(from, to);
 }
 
 SimulatedRenameDisk::Place SimulatedRenameDisk::Find(const std::string& path, bool record) {

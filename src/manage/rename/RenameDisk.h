@@ -43,8 +43,10 @@ public:
 
 private:
     // The last rename looked at, whose paths need no second reading when it
-    // is done.
-    std::optional<platform::RenameInFolder> looked_;
+    // is done (while `lookedAt_`), and whose folder's path needs none for the
+    // next rename in that folder.
+    platform::RenameInFolder looked_;
+    bool lookedAt_ = false;
 };
 
 // Keeps only what its renames changed: for each folder it renamed in or
