@@ -156,7 +156,12 @@ bool IsRefusedNameCharacter(char c) {
 }
 
 std::string WindowsPath::ToString() const {
-    std::string text(1, drive);
+    std::size_t length = 3;
+    for (const std::string& component : components)
+        length += component.size() + 1;
+    std::string text;
+    text.reserve(length);
+    text += drive;
     text += ":\\";
     for (std::size_t i = 0; i < components.size(); ++i) {
         if (i > 0)

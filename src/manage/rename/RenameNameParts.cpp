@@ -12,8 +12,10 @@ namespace {
 // element is the folder's name ("D:\W\.\A\" names A), and lines for one
 // folder are one folder when they are ordered and compared. A text without a
 // drive keeps its form, with backslashes only.
+// Asked of every line of a run: the form is made in place, not copied.
 std::string NormalisedLine(const std::string& line) {
-    std::string path = SlashesToBackslashes(FolderNormalForm(Trim(line)));
+    std::string path = FolderNormalForm(Trim(line));
+    CountBackslashes(path);
     while (path.size() > 3 && path.back() == '\\')
         path.pop_back();
     return path;
@@ -22,12 +24,12 @@ std::string NormalisedLine(const std::string& line) {
 } // namespace
 
 RenameFolder RenameFolderOf(const std::string& line) {
-    const std::string path = NormalisedLine(line);
+    std::string path = NormalisedLine(line);
     RenameFolder result;
     if (!Trim(ExtractFileExt(path)).empty() && !DirectoryExists(path))
         result.folder = ExtractFileDir(path);
     else
-        result.folder = path;
+        result.folder = std::move(path);
     result.parent = ExtractFileDir(result.folder);
     result.name = ExtractFileName(result.folder);
     return result;
