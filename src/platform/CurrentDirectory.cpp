@@ -18,6 +18,11 @@ std::string GetCurrentDirectoryA() {
 }
 
 bool GetFullPathNameA(const std::string& path, std::string& full) {
+    // Most paths a run hands on are written so already.
+    if (detail::IsFullForm(path)) {
+        full = path;
+        return true;
+    }
     detail::WindowsPath parsed;
     if (!detail::ParsePath(path, parsed))
         return false;

@@ -189,6 +189,33 @@ bool ParseWindowsName(std::string_view component, std::string_view& name) {
            !name.empty();
 }
 
+bool IsPlainWindowsName(std::string_view name) {
+    if (name.empty() || name == "." || name == ".." || name.size() > 255)
+        return false;
+    if (name.back() == '.' || name.back() == ' ')
+        return false;
+    for (char c : name) {
+        if (c == '\\' || c == '/' || IsRefusedNameCharacter(c))
+            return false;
+    }
+    return !IsReservedDeviceName(name);
+}
+
+bool IsFullForm(std::string_view text) {
+    if (text.size() < 3 || text[0] < 'A' || text[0] > 'Z' || text[1] != ':' || text[2] != '\\')
+        return false;
+    // Each name read as written: nothing dropped from it, nothing refused.
+    for (std::size_t start = 3; start < text.size();) {
+        std::size_t end = text.find('\\', start);
+        if (end == std::string_view::npos)
+            end = text.size();
+        if (!IsPlainWindowsName(text.substr(start, end - start)) || end == text.size() - 1)
+            return false;
+        start = end + 1;
+    }
+    return true;
+}
+
 bool ParseWindowsPattern(const std::string& text, const WindowsPath& current, WindowsPath& folder,
                          std::string& pattern, uint32_t& error) {
     WindowsPath result;
@@ -231,15 +258,7 @@ bool ParseWindowsPattern(const std::string& text, const WindowsPath& current, Wi
 namespace platform {
 
 bool IsWindowsName(const std::string& name) {
-    if (name.empty() || name == "." || name == ".." || name.size() > 255)
-        return false;
-    if (name.back() == '.' || name.back() == ' ')
-        return false;
-    for (char c : name) {
-        if (c == '\\' || c == '/' || detail::IsRefusedNameCharacter(c))
-            return false;
-    }
-    return !detail::IsReservedDeviceName(name);
+    return detail::IsPlainWindowsName(name);
 }
 
 } // namespace platform

@@ -34,6 +34,16 @@ bool ParseWindowsName(std::string_view component, std::string_view& name);
 bool ParseWindowsPattern(const std::string& text, const WindowsPath& current, WindowsPath& folder,
                          std::string& pattern, uint32_t& error);
 
+// A name as a listing may hold it and a path may end in, read as written:
+// not "", "." or "..", no separator, refused character or device name, no
+// trailing dot or blank, at most 255 bytes.
+bool IsPlainWindowsName(std::string_view name);
+
+// True for a text that is its own full form: an upper-case drive, its root's
+// backslash and names that Windows reads as written, one backslash between
+// them. Reading it would give it back as it is, so it need not be read.
+bool IsFullForm(std::string_view text);
+
 // True for a name Windows keeps for a device (CON, PRN, AUX, NUL, COM1-COM9,
 // LPT1-LPT9), also with an extension ("nul.txt"); letters of any case.
 bool IsReservedDeviceName(std::string_view name);
