@@ -159,7 +159,10 @@ void RepaintThrottle::SetProgress(QProgressBar& bar, int value) {
         bar.setValue(value);
         return;
     }
-    progressBar_ = &bar;
+    // Set at every item: aiming the guarded pointer anew costs a look-up of
+    // the bar's guard.
+    if (progressBar_ != &bar)
+        progressBar_ = &bar;
     progressValue_ = value;
 }
 
