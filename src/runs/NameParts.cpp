@@ -24,3 +24,13 @@ _tagVol0XParts BuildDestinationNameParts(const std::string& destination, const s
                                          const std::string& suffix, bool hyphen) {
     return NamePartsInside(IncludeTrailingPathDelimiter(Trim(destination)), prefix, suffix, hyphen);
 }
+
+std::string JoinedName(const _tagVol0XParts& parts) {
+    std::string name;
+    name.reserve(parts.Part0.size() + parts.Part1.size() + parts.Part2.size() + parts.Part3.size());
+    name += parts.Part0;
+    name += parts.Part1;
+    name += parts.Part2;
+    name += parts.Part3;
+    return name;
+}

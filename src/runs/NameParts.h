@@ -15,6 +15,9 @@ struct _tagVol0XParts {
     std::string NameOf(const std::string& item) const { return Part0 + item + Part2 + Part3; }
 };
 
+// The folder name the parts describe: all four joined in order.
+std::string JoinedName(const _tagVol0XParts& parts);
+
 // The parts around an item made inside `folder` (which ends in a backslash):
 // the prefix and suffix as typed, joined by "-" when `hyphen` is set and the
 // trimmed prefix (suffix) is not empty.

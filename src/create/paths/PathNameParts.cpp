@@ -48,12 +48,3 @@ _tagVol0XParts BuildPathNameParts(const std::string& line, const std::string& pr
     return parts;
 }
 
-std::string JoinedName(const _tagVol0XParts& parts) {
-    std::string name;
-    name.reserve(parts.Part0.size() + parts.Part1.size() + parts.Part2.size() + parts.Part3.size());
-    name += parts.Part0;
-    name += parts.Part1;
-    name += parts.Part2;
-    name += parts.Part3;
-    return name;
-}

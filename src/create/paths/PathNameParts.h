@@ -17,5 +17,3 @@
 _tagVol0XParts BuildPathNameParts(const std::string& line, const std::string& prefix,
                                   const std::string& suffix, bool hyphen);
 
-// The folder name the parts describe: all four joined in order.
-std::string JoinedName(const _tagVol0XParts& parts);

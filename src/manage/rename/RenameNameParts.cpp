@@ -14,7 +14,9 @@ namespace {
 // drive keeps its form, with backslashes only.
 // Asked of every line of a run: the form is made in place, not copied.
 std::string NormalisedLine(const std::string& line) {
-    std::string path = FolderNormalForm(Trim(line));
+    // A run's lines come trimmed already: those are not copied to be trimmed.
+    const std::string_view trimmed = TrimmedView(line);
+    std::string path = FolderNormalForm(trimmed.size() == line.size() ? line : std::string(trimmed));
     CountBackslashes(path);
     while (path.size() > 3 && path.back() == '\\')
         path.pop_back();

@@ -37,7 +37,3 @@ _tagVol0XParts BuildRenameNameParts(const std::string& line, const std::string& 
 
 // Rule 2: the parent with a trailing backslash and the new name as typed.
 _tagVol0XParts BuildLastSubFolderNameParts(const std::string& line, const std::string& newName);
-
-inline std::string JoinNameParts(const _tagVol0XParts& parts) {
-    return parts.Part0 + parts.Part1 + parts.Part2 + parts.Part3;
-}

@@ -127,7 +127,7 @@ void Vol06RenamePage::ShowPreviews(const std::function<_tagVol0XParts(const std:
     // A line without a drive keeps the preview it had.
     const auto preview = [&partsOf](const std::string& line, QLabel* label) {
         if (!Trim(ExtractFileDrive(line)).empty())
-            label->setText(QString::fromStdString(JoinNameParts(partsOf(line))));
+            label->setText(QString::fromStdString(JoinedName(partsOf(line))));
     };
     preview(include.Text(0), ui_->lblVol06StartFolder);
     preview(include.Text(include.Count() - 1), ui_->lblVol06EndFolder);

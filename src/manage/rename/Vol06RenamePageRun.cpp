@@ -51,7 +51,17 @@ struct PlannedRename {
 
 // `folder` with its last name spelled as the disk spells it.
 std::string NameAsOnDisk(const std::string& folder, const std::string& name) {
-    return name.empty() ? folder : IncludeTrailingPathDelimiter(ExtractFileDir(folder)) + name;
+    if (name.empty())
+        return folder;
+    // Its folder, a backslash and the name, written into one text.
+    const std::string_view parent = std::string_view(folder).substr(0, FileDirLength(folder));
+    std::string path;
+    path.reserve(parent.size() + 1 + name.size());
+    path += parent;
+    if (parent.empty() || parent.back() != '\\')
+        path += '\\';
+    path += name;
+    return path;
 }
 
 // What Undo is to know of the entry the run has just renamed to `target`:
@@ -140,13 +150,16 @@ void Vol06RenamePage::RenameOrSimulate(bool realRun) {
 void Vol06RenamePage::RenameLines(RenameDisk& disk, bool realRun) {
     std::vector<PlannedRename> plan;
     const RenameRule rule = CheckedRule();
-    for (const std::string& item : ui_->lstVol06IncludeFolderList->Items()) {
+    // The list's copies of its lines become the plan's, copied again only
+    // where they need trimming.
+    for (std::string& item : ui_->lstVol06IncludeFolderList->Items()) {
         PlannedRename planned;
-        planned.line = Trim(item);
+        const std::string_view trimmed = TrimmedView(item);
+        planned.line = trimmed.size() == item.size() ? std::move(item) : std::string(trimmed);
         planned.hasDrive = !Trim(ExtractFileDrive(planned.line)).empty();
         if (planned.hasDrive) {
             RenameFolder folder = RenameFolderOf(planned.line);
-            planned.target = JoinNameParts(NamePartsUnder(rule, folder));
+            planned.target = JoinedName(NamePartsUnder(rule, folder));
             planned.source = std::move(folder.folder);
             // Ordered by the folder's depth, not by how its line is written:
             // "D:\W\\A" and "D:\W\.\A" are as deep as "D:\W\A".

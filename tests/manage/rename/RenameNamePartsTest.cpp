@@ -45,7 +45,7 @@ TEST_F(RenamePageTest, BothRulesJoinTheirPartsAsTheExamplesShow) {
             example.lastSubFolder ? BuildLastSubFolderNameParts(example.line, example.newName)
                                   : BuildRenameNameParts(example.line, example.prefix, example.delimiter1,
                                                          example.delimiter2, example.suffix);
-        EXPECT_EQ(JoinNameParts(parts), example.expected);
+        EXPECT_EQ(JoinedName(parts), example.expected);
         // As the run takes it, with the rule read once.
         RenameRule rule;
         rule.lastSubFolder = example.lastSubFolder;
@@ -54,7 +54,7 @@ TEST_F(RenamePageTest, BothRulesJoinTheirPartsAsTheExamplesShow) {
         rule.suffixDelimiter = example.delimiter2;
         rule.suffix = example.suffix;
         rule.newName = example.newName;
-        EXPECT_EQ(JoinNameParts(NamePartsUnder(rule, RenameFolderOf(example.line))), example.expected);
+        EXPECT_EQ(JoinedName(NamePartsUnder(rule, RenameFolderOf(example.line))), example.expected);
 
         // The page previews the same.
         SetLines({example.line});
