@@ -168,10 +168,15 @@ std::vector<std::string> FinalRenamedPaths(const std::vector<DoneRename>& rename
         if (askedNames.Has(sources[i].name))
             lastRenameOf[sources[i].Key(renames[i].source)] = i;
     }
-    std::vector<std::string> lasts;
+    // Those renamed again are taken out in place: mostly none is.
+    std::size_t kept = 0;
     for (size_t i = 0; i < renames.size(); ++i) {
-        if (!renamedAgain[i])
-            lasts.push_back(std::move(finals[i]));
+        if (renamedAgain[i])
+            continue;
+        if (kept != i)
+            finals[kept] = std::move(finals[i]);
+        ++kept;
     }
-    return lasts;
+    finals.resize(kept);
+    return finals;
 }

@@ -187,6 +187,7 @@ void Vol06RenamePage::RenameLines(RenameDisk& disk, bool realRun) {
         listItems_.Add(statistics ? statistics->*box : nullptr, text);
     };
     std::vector<DoneRename> done;
+    done.reserve(plan.size());
     CreatedEntryRecorder undoRecorder;
     QProgressBar& progress = *ui_->pbVol06ProgressBar;
     progress.setMaximum(ProgressPosition(plan.size()));
