@@ -148,8 +148,9 @@ void Vol06RenamePage::RenameOrSimulate(bool realRun) {
 }
 
 void Vol06RenamePage::RenameLines(RenameDisk& disk, bool realRun) {
-    std::vector<PlannedRename> plan;
     const RenameRule rule = CheckedRule();
+    std::vector<PlannedRename> plan;
+    plan.reserve(static_cast<size_t>(ui_->lstVol06IncludeFolderList->Count()));
     // The list's copies of its lines become the plan's, copied again only
     // where they need trimming.
     for (std::string& item : ui_->lstVol06IncludeFolderList->Items()) {
@@ -170,8 +171,11 @@ void Vol06RenamePage::RenameLines(RenameDisk& disk, bool realRun) {
         }
         plan.push_back(std::move(planned));
     }
-    std::stable_sort(plan.begin(), plan.end(),
-                     [](const PlannedRename& a, const PlannedRename& b) { return a.depth > b.depth; });
+    const auto deeper = [](const PlannedRename& a, const PlannedRename& b) { return a.depth > b.depth; };
+    // Mostly the lines are of one depth, or deepest first already: the order
+    // a sort would keep is not made anew.
+    if (!std::is_sorted(plan.begin(), plan.end(), deeper))
+        std::stable_sort(plan.begin(), plan.end(), deeper);
 
     PrepareStatisticsWindow(realRun);
     Vol06FoldersRenamed = 0;
