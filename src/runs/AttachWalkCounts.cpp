@@ -2,7 +2,6 @@
 
 #include "runs/AttachWalk.h"
 
-#include "runs/RepaintThrottle.h"
 
 void AttachWalk::CountSubfolder(SubfolderResult result, const std::string& destination, bool simulated) {
     switch (result) {
@@ -66,10 +65,8 @@ bool AttachWalk::HasSize(const std::string& folder, const std::string& name, con
                          const std::string& caption, const std::string& text) const {
     if (size.known)
         return true;
-    if (settings_.report) {
-        RepaintPause showCounters(block_.Repaints());
+    if (settings_.report)
         settings_.report({nullptr, caption, text + folder + "\\" + name, ui::Icon::Warning});
-    }
     return false;
 }
 

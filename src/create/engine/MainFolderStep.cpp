@@ -50,8 +50,8 @@ void MainFolderStep::MainFolder(const std::string& name) {
             walk_.CreatedFilesList.clear();
         walk_.AddOwnFolder(created);
     }
-    AttachStructures(walk_, block_.Repaints(), settings_.owner, settings_.refusalCaption, name,
-                     settings_.mode, settings_.structures, settings_.simulate);
+    AttachStructures(walk_, settings_.owner, settings_.refusalCaption, name, settings_.mode,
+                     settings_.structures, settings_.simulate);
 }
 
 void BeginCreationRun(CreationCounterBlock& block, AttachWalk& walk, bool simulate) {

@@ -140,9 +140,9 @@ MainFolderResult SimulateMainFolder(SimulatedDisk& simulated, const std::string&
     return MainFolderResult::Created;
 }
 
-void AttachStructures(AttachWalk& walk, RepaintThrottle& repaints, QWidget* owner,
-                      const std::string& refusalCaption, const std::string& name, AttachMode mode,
-                      const std::vector<std::string>& structures, bool simulate) {
+void AttachStructures(AttachWalk& walk, QWidget* owner, const std::string& refusalCaption,
+                      const std::string& name, AttachMode mode, const std::vector<std::string>& structures,
+                      bool simulate) {
     // The simulated new folder is there for the walk, as the real one is
     // for the run's walk.
     if (simulate)
@@ -150,7 +150,6 @@ void AttachStructures(AttachWalk& walk, RepaintThrottle& repaints, QWidget* owne
     for (const std::string& structure : structures) {
         std::string refusal;
         if (CheckSourceNotDestination(name, structure, refusal)) {
-            RepaintPause showCounters(repaints);
             ui::ShowBox(owner, refusalCaption, refusal, ui::Icon::Warning);
             continue;
         }

@@ -67,6 +67,6 @@ MainFolderResult SimulateMainFolder(SimulatedDisk& simulated, const std::string&
 // structure that is the folder itself is skipped with the `refusalCaption`
 // box; the others are copied into the folder, or into a folder of their own
 // name inside it in the "Main Folders" modes.
-void AttachStructures(AttachWalk& walk, RepaintThrottle& repaints, QWidget* owner,
-                      const std::string& refusalCaption, const std::string& name, AttachMode mode,
-                      const std::vector<std::string>& structures, bool simulate);
+void AttachStructures(AttachWalk& walk, QWidget* owner, const std::string& refusalCaption,
+                      const std::string& name, AttachMode mode, const std::vector<std::string>& structures,
+                      bool simulate);

@@ -101,7 +101,6 @@ bool Vol08CopyPage::RefuseStructure(const CopyFolder& folder, const std::string&
                   " the Destination Folder !!! \nDestination Folder : " + folder.line + "\n" +
                   "Source Folder      : " + structure.line;
     }
-    RepaintPause showCounters(block_.Repaints());
     ui::ShowBox(this, Caption(realRun, "Warning", realRun ? "0285" : "0265"), refusal, ui::Icon::Warning);
     return true;
 }
