@@ -24,6 +24,9 @@ void Follow(const std::string& folder) {
         GetEntryDetails(folder + "\\no such entry");
 }
 
+// Each pair of paths is looked at alone and by one rename aimed at pair
+// after pair, as a run aims it line after line: the aimed one looks where
+// each pair leads, whichever folder the last pair was in.
 TEST(FolderRename, LooksAnswerAsTheLongWay) {
     DriveSandbox sandbox;
     sandbox.MakeFolder("D:\\W\\Alpha");
@@ -31,45 +34,64 @@ TEST(FolderRename, LooksAnswerAsTheLongWay) {
     sandbox.MakeFolder("D:\\W\\gamma");
     sandbox.MakeFolder("D:\\W\\GAMMA");
     sandbox.MakeFile("D:\\W\\file.txt", "x");
+    sandbox.MakeFolder("D:\\V\\Alpha\\inner");
+    sandbox.MakeFolder("D:\\V\\b");
     std::filesystem::create_directory_symlink(sandbox.Host("D:\\W\\Beta"), sandbox.Host("D:\\W\\Link"));
     Follow("D:\\W");
+    Follow("D:\\V");
     const struct {
         std::string path, newPath;
+        bool looked;
     } cases[] = {
-        {"D:\\W\\Alpha", "D:\\W\\New"},
-        {"D:\\W\\ALPHA", "D:\\W\\beta"},
-        {"D:\\W\\alpha", "D:\\W\\Alpha"},
-        {"D:\\W\\Gamma", "D:\\W\\gamma"},
-        {"D:\\W\\Link", "D:\\W\\x"},
-        {"D:\\W\\file.txt", "D:\\W\\y"},
-        {"D:\\W\\Gone", "D:\\W\\Link"},
+        {"D:\\W\\Alpha", "D:\\W\\New", true},
+        {"D:\\W\\ALPHA", "D:\\W\\beta", true},
+        {"D:\\W\\alpha", "D:\\W\\Alpha", true},
+        {"D:\\W\\Gamma", "D:\\W\\gamma", true},
+        {"D:\\W\\Link", "D:\\W\\x", true},
+        {"D:\\W\\file.txt", "D:\\W\\y", true},
+        {"D:\\W\\Gone", "D:\\W\\Link", true},
+        {"D:\\V\\Alpha", "D:\\V\\B", true},
+        {"D:\\W\\Alpha", "D:\\W\\B", true},
         // Written in other ways, as Windows reads them.
-        {"D:\\W\\Alpha. ", "D:\\W\\New.."},
-        {"D:/W/Alpha", "D:\\W\\New"},
-        {"D:\\W\\x\\..\\Alpha", "D:\\W\\x\\..\\New"},
-        {"D:\\W\\.\\Alpha", "D:\\W\\New"},
+        {"D:\\W\\Alpha. ", "D:\\W\\New..", true},
+        {"D:/W/Alpha", "D:\\W\\New", true},
+        {"D:\\W\\x\\..\\Alpha", "D:\\W\\x\\..\\New", true},
+        {"D:\\W\\.\\Alpha", "D:\\W\\New", true},
+        {"D:\\V\\b", "D:\\V\\c", true},
+        // A folder written in other letters is not the one whose names are
+        // followed.
+        {"d:\\w\\Alpha", "d:\\w\\B", false},
+        // Paths of two folders, and names no folder may have, are not
+        // looked at together.
+        {"D:\\W\\Alpha", "D:\\V\\Alpha", false},
+        {"D:\\W\\Alpha", "D:\\W\\.", false},
+        {"D:\\W\\Alpha", "D:\\W\\..", false},
+        {"D:\\W\\Alpha", "D:\\W\\New\\x", false},
+        {"D:\\W\\Alpha", "D:\\W\\a?b", false},
+        {"D:\\W\\Alpha", "D:\\W\\ . ", false},
+        {"D:\\V\\Alpha", "D:\\V\\..", false},
+        {"D:\\W\\Alpha\\..\\Alpha", "D:\\W\\B", true},
     };
+    RenameInFolder aimed;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.path + " -> " + c.newPath);
-        EntryDetails entry;
-        EntryDetails there;
-        ASSERT_TRUE(LookBeforeRename(c.path, c.newPath, entry, there));
-        for (const auto& [looked, path] : {std::pair{entry, c.path}, std::pair{there, c.newPath}}) {
-            const EntryDetails expected = GetEntryDetails(path);
-            EXPECT_EQ(looked.kind, expected.kind);
-            EXPECT_EQ(looked.name, expected.name);
-            EXPECT_EQ(looked.identity, expected.identity);
-            EXPECT_EQ(looked.linkToFolder, expected.linkToFolder);
+        aimed.Aim(c.path, c.newPath);
+        EntryDetails alone[2];
+        EntryDetails again[2];
+        ASSERT_EQ(LookBeforeRename(c.path, c.newPath, alone[0], alone[1]), c.looked);
+        ASSERT_EQ(aimed.Look(again[0], again[1], false), c.looked);
+        if (!c.looked)
+            continue;
+        for (const EntryDetails* looked : {alone, again}) {
+            for (const auto& [details, path] :
+                 {std::pair{looked[0], c.path}, std::pair{looked[1], c.newPath}}) {
+                const EntryDetails expected = GetEntryDetails(path);
+                EXPECT_EQ(details.kind, expected.kind);
+                EXPECT_EQ(details.name, expected.name);
+                EXPECT_EQ(details.identity, expected.identity);
+                EXPECT_EQ(details.linkToFolder, expected.linkToFolder);
+            }
         }
-    }
-    // Paths of two folders, and names no folder may have, are not looked at
-    // together.
-    for (const std::string newPath :
-         {"D:\\V\\Alpha", "D:\\W\\.", "D:\\W\\..", "D:\\W\\New\\x", "D:\\W\\a?b", "D:\\W\\ . "}) {
-        SCOPED_TRACE(newPath);
-        EntryDetails entry;
-        EntryDetails there;
-        EXPECT_FALSE(LookBeforeRename("D:\\W\\Alpha", newPath, entry, there));
     }
 }
 
@@ -115,8 +137,6 @@ TEST(FolderRename, RenamesTheEntryByItsNameOnDiskAndNeverReplaces) {
     EXPECT_EQ(there.name, "Delta");
 }
 
-} // namespace
-
 // A run's looks read the watch only where something other than its own last
 // rename may have come first: each look finds the run's renames made, and a
 // name another program gives after a rename, in other letters, is still seen
@@ -149,39 +169,4 @@ TEST(FolderRename, ARunsLooksSeeItsRenamesAndTheRenamesSeeEveryoneElses) {
     EXPECT_EQ(there.name, "DEE");
 }
 
-// One rename aimed again and again, as a run aims it line after line, looks
-// where each pair of paths leads, whichever folder the last pair was in. A
-// folder written in other letters is not the one whose names are followed.
-TEST(FolderRename, ARenameAimedAgainLooksWhereEachPathLeads) {
-    DriveSandbox sandbox;
-    sandbox.MakeFolder("D:\\W\\A");
-    sandbox.MakeFolder("D:\\V\\A\\inner");
-    sandbox.MakeFolder("D:\\V\\b");
-    Follow("D:\\W");
-    Follow("D:\\V");
-    const struct {
-        std::string path, newPath;
-        bool looked;
-    } cases[] = {
-        {"D:\\W\\A", "D:\\W\\B", true},        {"D:\\V\\A", "D:\\V\\B", true},
-        {"D:\\V\\A", "D:\\V\\a?", false},      {"D:\\V\\A", "D:\\V\\..", false},
-        {"D:\\W\\a", "D:\\W\\b", true},        {"d:\\w\\A", "d:\\w\\B", false},
-        {"D:\\W\\A\\..\\A", "D:\\W\\B", true}, {"D:\\V\\b", "D:\\V\\c", true},
-    };
-    RenameInFolder rename;
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.path + " -> " + c.newPath);
-        rename.Aim(c.path, c.newPath);
-        EntryDetails entry;
-        EntryDetails there;
-        ASSERT_EQ(rename.Look(entry, there, false), c.looked);
-        if (!c.looked)
-            continue;
-        for (const auto& [looked, path] : {std::pair{entry, c.path}, std::pair{there, c.newPath}}) {
-            const EntryDetails expected = GetEntryDetails(path);
-            EXPECT_EQ(looked.kind, expected.kind);
-            EXPECT_EQ(looked.name, expected.name);
-            EXPECT_EQ(looked.identity, expected.identity);
-        }
-    }
-}
+} // namespace
