@@ -358,81 +358,65 @@ TEST_F(CopyRunTest, AnIncludeFolderDeletedDuringTheRunCountsAsMissing) {
 }
 
 // A link where the structure's own folder goes, to a folder of the structure
-// or elsewhere: refused in the simulation and the run, named in the end box,
-// and nothing is written through it.
+// or elsewhere, or a file there, found before the run or put there by another
+// program just before the run's creation call makes the folder: refused in
+// the simulation and the run, named in the end box as one found before the
+// run, and nothing is written through it.
 TEST_F(CopyRunTest, ALinkWhereTheStructureFolderGoesIsRefused) {
+    struct Disarm {
+        ~Disarm() { testsupport::NoForeignCreation(); }
+    } disarm;
+    const auto linkTo = [this](const std::string& folder) {
+        return [this, folder](const std::string& host) {
+            fs::create_directory_symlink(sandbox->Host(folder), host);
+        };
+    };
+    const struct {
+        const char* what;
+        bool atItsCreation;
+        std::function<void(const std::string& host)> putThere;
+    } cases[] = {
+        {"a link to a folder of the structure", false, linkTo("C:\\S\\sub")},
+        {"a link to a folder elsewhere", false, linkTo("C:\\Elsewhere")},
+        {"a link to a folder of the structure, at its creation", true, linkTo("C:\\S\\sub")},
+        {"a link to a folder elsewhere, at its creation", true, linkTo("C:\\Elsewhere")},
+        {"a link to nothing, at its creation", true,
+         [](const std::string& host) { fs::create_symlink("gone", host); }},
+        {"a file, at its creation", true,
+         [](const std::string& host) { std::ofstream(host) << "the other program's"; }},
+    };
     sandbox->MakeFolder("C:\\Elsewhere");
-    for (const std::string linked : {"C:\\S\\sub", "C:\\Elsewhere"}) {
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.what);
         sandbox->MakeFolder("C:\\T");
-        fs::create_directory_symlink(sandbox->Host(linked), sandbox->Host("C:\\T\\S"));
+        if (!test.atItsCreation)
+            test.putThere(sandbox->Host("C:\\T\\S"));
         const std::set<std::string> structure = Entries("C:\\S");
         controls().lstVol08IncludeFolderList->Clear();
         controls().lstVol08AddFolderStructure->Clear();
         Plan({"C:\\T"}, "C:\\S", controls().rdoVol08AttachMainFolderWithFiles);
         const CounterRow toCopy = page->CopyCounters().ToCreate;
         const std::vector<double> notCopied = {0, toCopy.SubFolders, toCopy.Files, toCopy.FilesSize};
-        const std::string named = "could not be copied.\nC:\\T\\S";
-        Simulate();
-        EXPECT_EQ(Row(page->CopyCounters().Other), notCopied) << linked;
-        Copy();
-        EXPECT_EQ(Row(page->CopyCounters().Created), (std::vector<double>{0, 0, 0, 0})) << linked;
-        EXPECT_EQ(Row(page->CopyCounters().Other), notCopied) << linked;
-        EXPECT_EQ(desktop->LastBox().icon, ui::Icon::Warning) << linked;
-        EXPECT_NE(desktop->LastBox().text.find(named), std::string::npos) << desktop->LastBox().text;
-        EXPECT_EQ(Entries("C:\\S"), structure) << linked;
-        EXPECT_TRUE(fs::is_empty(sandbox->Host("C:\\Elsewhere"))) << linked;
-        EXPECT_TRUE(page->CopyUndoFolders().empty()) << linked;
-        fs::remove_all(sandbox->Host("C:\\T"));
-    }
-    EXPECT_TRUE(desktop->AllUsed());
-}
-
-// Another program puts a link (or a file) where the structure's own folder
-// goes just before the run's creation call makes it: what the call finds
-// there is refused and named as one found before the run is, and nothing is
-// written through it.
-TEST_F(CopyRunTest, ALinkPutWhereTheStructureFolderGoesAtItsCreationIsRefused) {
-    struct Disarm {
-        ~Disarm() { testsupport::NoForeignCreation(); }
-    } disarm;
-    struct Case {
-        const char* what;
-        std::function<void(const std::string& host)> putThere;
-    };
-    const auto linkTo = [this](const std::string& folder) {
-        return [this, folder](const std::string& host) {
-            fs::create_directory_symlink(sandbox->Host(folder), host);
-        };
-    };
-    const Case cases[] = {
-        {"a link to a folder elsewhere", linkTo("D:\\T\\Person")},
-        {"a link to a folder of the structure", linkTo("D:\\S\\X")},
-        {"a link to nothing", [](const std::string& host) { fs::create_symlink("gone", host); }},
-        {"a file", [](const std::string& host) { std::ofstream(host) << "the other program's"; }},
-    };
-    for (const Case& test : cases) {
-        SCOPED_TRACE(test.what);
-        sandbox->MakeFolder("D:\\T\\a");
-        sandbox->MakeFolder("D:\\T\\Person");
-        const std::set<std::string> structure = Entries("D:\\S");
-        controls().lstVol08IncludeFolderList->Clear();
-        controls().lstVol08AddFolderStructure->Clear();
-        Plan({"D:\\T\\a"}, "D:\\S", controls().rdoVol08AttachMainFolderWithFiles);
-        const CounterRow toCopy = page->CopyCounters().ToCreate;
-        testsupport::BeforeCreationOf("S", test.putThere);
+        if (test.atItsCreation) {
+            testsupport::BeforeCreationOf("S", test.putThere);
+        } else {
+            Simulate();
+            EXPECT_EQ(Row(page->CopyCounters().Other), notCopied);
+        }
         Copy();
         EXPECT_EQ(Row(page->CopyCounters().Created), (std::vector<double>{0, 0, 0, 0}));
-        EXPECT_EQ(Row(page->CopyCounters().Other),
-                  (std::vector<double>{0, toCopy.SubFolders, toCopy.Files, toCopy.FilesSize}));
-        EXPECT_EQ(page->NotCopied(), std::deque<std::string>{"D:\\T\\a\\S"});
+        EXPECT_EQ(Row(page->CopyCounters().Other), notCopied);
+        EXPECT_EQ(page->NotCopied(), std::deque<std::string>{"C:\\T\\S"});
         EXPECT_EQ(desktop->LastBox().icon, ui::Icon::Warning);
-        EXPECT_TRUE(fs::is_empty(sandbox->Host("D:\\T\\Person")));
-        EXPECT_EQ(Entries("D:\\S"), structure);
-        EXPECT_TRUE(fs::is_symlink(sandbox->Host("D:\\T\\a\\S")) ||
-                    fs::is_regular_file(sandbox->Host("D:\\T\\a\\S")));
+        EXPECT_NE(desktop->LastBox().text.find("could not be copied.\nC:\\T\\S"), std::string::npos)
+            << desktop->LastBox().text;
+        EXPECT_EQ(Entries("C:\\S"), structure);
+        EXPECT_TRUE(fs::is_empty(sandbox->Host("C:\\Elsewhere")));
+        EXPECT_TRUE(fs::is_symlink(sandbox->Host("C:\\T\\S")) ||
+                    fs::is_regular_file(sandbox->Host("C:\\T\\S")));
         EXPECT_TRUE(page->CopyUndoFolders().empty());
         EXPECT_TRUE(page->CopyUndoFiles().empty());
-        fs::remove_all(sandbox->Host("D:\\T"));
+        fs::remove_all(sandbox->Host("C:\\T"));
     }
     EXPECT_TRUE(desktop->AllUsed());
 }

@@ -14,7 +14,6 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <functional>
 
 using namespace renametests;
 namespace fs = std::filesystem;
@@ -91,71 +90,68 @@ TEST_F(RenameSimulationAgreementTest, AFolderRenamedTwiceIsListedOnceWhereItIs) 
 TEST_F(RenameSimulationAgreementTest, WhatThisUserMayNotRenameIsForeseen) {
     testsupport::PermissionsAsAUser asUser;
     ASSERT_TRUE(asUser.Active()) << "file permissions cannot be made to hold for this process";
-    const uid_t another = 65534;
-    const auto owner = [&](const std::string& path, uid_t user) {
-        ASSERT_EQ(::chown(sandbox->Host(path).c_str(), user, static_cast<gid_t>(-1)), 0) << path;
-    };
-    const auto mode = [&](const std::string& path, fs::perms rights) {
-        fs::permissions(sandbox->Host(path), rights);
+    const auto giveAway = [&](const std::string& path) {
+        ASSERT_EQ(::chown(sandbox->Host(path).c_str(), 65534, static_cast<gid_t>(-1)), 0) << path;
     };
     const fs::perms sticky = fs::perms::all | fs::perms::sticky_bit;
-    const fs::perms readAndEnter = fs::perms::owner_read | fs::perms::owner_exec;
-    struct Case {
+    const struct {
         const char* what;
-        bool givesOwners; // needs the superuser's right to give entries away
-        std::function<void()> layOut;
-        Lines lines;
+        std::string folder;
+        fs::perms rights;
+        bool folderIsAnothers;
+        Lines theirs; // the lines' folders another user owns
+        Lines mine;
         Lines counters;
         Lines kept;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {"a folder the user may read and enter only",
+         "D:\\R",
+         fs::perms::owner_read | fs::perms::owner_exec,
          false,
-         [&] {
-             sandbox->MakeFolder("D:\\R\\a");
-             mode("D:\\R", readAndEnter);
-         },
+         {},
          {"D:\\R\\a"},
          {"1", "0", "0", "0", "1"},
          {"D:\\R\\a"}},
         {"another's sticky folder: only the user's own folder goes",
+         "D:\\S",
+         sticky,
          true,
-         [&] {
-             sandbox->MakeFolder("D:\\S\\theirs");
-             sandbox->MakeFolder("D:\\S\\mine");
-             mode("D:\\S", sticky);
-             owner("D:\\S\\theirs", another);
-             owner("D:\\S", another);
-         },
-         {"D:\\S\\theirs", "D:\\S\\mine"},
+         {"D:\\S\\theirs"},
+         {"D:\\S\\mine"},
          {"2", "1", "0", "0", "1"},
          {"D:\\S\\theirs"}},
         {"the user's own sticky folder: another's folder goes too",
-         true,
-         [&] {
-             sandbox->MakeFolder("D:\\U\\theirs");
-             owner("D:\\U\\theirs", another);
-             mode("D:\\U", sticky);
-         },
+         "D:\\U",
+         sticky,
+         false,
          {"D:\\U\\theirs"},
+         {},
          {"1", "1", "0", "0", "0"},
          {}},
     };
     Type(controls().edtVol06NewPrefix, "p");
-    for (const Case& test : cases) {
+    for (const auto& test : cases) {
         SCOPED_TRACE(test.what);
-        if (test.givesOwners && ::geteuid() != 0) {
+        if ((test.folderIsAnothers || !test.theirs.empty()) && ::geteuid() != 0) {
             std::printf("left out as an ordinary user, who cannot give a folder away: %s\n", test.what);
             continue;
         }
-        test.layOut();
-        SetLines(test.lines);
+        Lines lines = test.theirs;
+        lines.insert(lines.end(), test.mine.begin(), test.mine.end());
+        for (const std::string& folder : lines)
+            sandbox->MakeFolder(folder);
+        for (const std::string& folder : test.theirs)
+            giveAway(folder);
+        fs::permissions(sandbox->Host(test.folder), test.rights);
+        if (test.folderIsAnothers)
+            giveAway(test.folder);
+        SetLines(lines);
         ExpectSimulationAsRun(test.counters);
         EXPECT_EQ(stat().lstStat06FoldersOtherReasons->Items(), test.kept);
         for (const std::string& kept : test.kept)
             EXPECT_TRUE(sandbox->Exists(kept)) << kept;
     }
-    mode("D:\\R", fs::perms::owner_all);
+    fs::permissions(sandbox->Host("D:\\R"), fs::perms::owner_all);
 }
 
 } // namespace
