@@ -6,7 +6,6 @@
 #include "support/DriveSandbox.h"
 #include "support/ProgramWindowsFixture.h"
 #include "support/ScriptedDesktop.h"
-#include "ui/ComboBox.h"
 #include "ui/FolderBrowseDialog.h"
 #include "ui/ListBox.h"
 
@@ -133,15 +132,6 @@ TEST_F(AddFieldPasteTest, PastedLinesAreItemsOfTheirOwnOrRefusedNeverPartOfAnIte
             })) << c.boxText;
         }
     }
-
-    // The strings page back at its start, for whoever comes next: without the
-    // destination it was given, which a later start-up would pick again.
-    auto* destinations = frmMain->findChild<ui::ComboBox*>("cboVol02DestFolders");
-    destinations->Delete(destinations->IndexOf("D:\\W"));
-    testsupport::ScriptedDesktop desktop;
-    desktop.ExpectBox("0032", ui::Answer::Yes);
-    desktop.ExpectBox("0033");
-    Click("btnVol02ClearAll");
 }
 
 // Far more than a field takes by default: a cut paste would add a path cut short.

@@ -43,6 +43,13 @@ bool IsSourceFolder(const std::string& include) {
     return std::find(tops.begin(), tops.end(), include.substr(0, include.find('/'))) != tops.end();
 }
 
+bool ShowsABox(const std::string& codeLine) {
+    for (const char* call : {"ShowBox(", "MessageBox(", "ShowMessage("})
+        if (codeLine.find(call) != std::string::npos)
+            return true;
+    return false;
+}
+
 } // namespace
 
 std::string FolderOf(const fs::path& relativeFile) {
@@ -53,28 +60,17 @@ std::string FolderOf(const fs::path& relativeFile) {
 }
 
 std::vector<std::string> BoxesShown(const fs::path& sourceRoot) {
-    static const std::vector<std::string> calls = {"ShowBox(", "MessageBox(", "ShowMessage("};
-    std::vector<fs::path> files;
-    for (const char* folder : {"common", "runs"}) {
-        if (!fs::is_directory(sourceRoot / folder))
-            continue;
-        for (const auto& entry : fs::directory_iterator(sourceRoot / folder))
-            if (entry.is_regular_file())
-                files.push_back(entry.path());
-    }
-    std::sort(files.begin(), files.end());
     std::vector<std::string> shown;
-    for (const fs::path& file : files) {
-        std::ifstream in(file);
-        std::string text;
-        for (int line = 1; std::getline(in, text); ++line) {
-            const auto showing = [&text](const std::string& call) {
-                return text.find(call) != std::string::npos;
-            };
-            if (std::any_of(calls.begin(), calls.end(), showing))
-                shown.push_back(fs::relative(file, sourceRoot).generic_string() + ":" + std::to_string(line));
+    for (const char* folder : {"common", "runs"})
+        for (const auto& entry : fs::directory_iterator(sourceRoot / folder)) {
+            std::ifstream in(entry.path());
+            std::string text;
+            for (int line = 1; std::getline(in, text); ++line)
+                if (ShowsABox(text))
+                    shown.push_back(fs::relative(entry.path(), sourceRoot).generic_string() + ":" +
+                                    std::to_string(line));
         }
-    }
+    std::sort(shown.begin(), shown.end());
     return shown;
 }
 

@@ -279,6 +279,9 @@ TEST_F(StringsDiskRulesTest, AFolderTheUserCannotEnterIsPlannedAsTheSubfolderThe
     testsupport::PermissionsAsAUser asUser;
     ASSERT_TRUE(asUser.Active()) << "file permissions cannot be made to hold for this process";
     using P = fs::perms;
+    const P readOnly = P::owner_read | P::group_read | P::others_read;
+    const P writeOnly = P::owner_write | P::group_write | P::others_write;
+    QRadioButton* mainFolder = controls().rdoVol02AttachMainFolderWithFiles;
     struct Case {
         P closed;
         QRadioButton* mode;
@@ -286,15 +289,9 @@ TEST_F(StringsDiskRulesTest, AFolderTheUserCannotEnterIsPlannedAsTheSubfolderThe
         std::vector<double> toCreate;
     };
     const Case cases[] = {
-        {P::none, controls().rdoVol02AttachMainFolderWithFiles, true, {1, 2, 1, 5}},
-        {P::owner_read | P::group_read | P::others_read,
-         controls().rdoVol02AttachMainFolderWithFiles,
-         true,
-         {1, 2, 1, 5}},
-        {P::owner_write | P::group_write | P::others_write,
-         controls().rdoVol02AttachMainFolderWithFiles,
-         true,
-         {1, 2, 1, 5}},
+        {P::none, mainFolder, true, {1, 2, 1, 5}},
+        {readOnly, mainFolder, true, {1, 2, 1, 5}},
+        {writeOnly, mainFolder, true, {1, 2, 1, 5}},
         {P::none, controls().rdoVol02AttachSubFoldersOnlyWithFiles, true, {1, 1, 1, 5}},
         {P::owner_read, controls().rdoVol02AttachMainFolderWithoutFiles, false, {1, 2, 0, 0}},
     };

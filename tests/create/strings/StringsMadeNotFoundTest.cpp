@@ -15,6 +15,7 @@
 #include <functional>
 
 using namespace createtests;
+namespace fs = std::filesystem;
 
 TEST_F(StringsPageTest, AFolderAnotherProgramMadeJustBeforeTheCreationIsExistingAndNotUndone) {
     struct Disarm {
@@ -50,16 +51,29 @@ TEST_F(StringsPageTest, AFolderAnotherProgramMadeJustBeforeTheCreationIsExisting
     }
 }
 
+// Runs that attach the structure D:\S, each case into a destination of its
+// own (D:\W0, D:\W1 ...); what another program was arranged to do and did
+// not is forgotten at the end.
+class StringsForeignFolderTest : public StringsPageTest {
+protected:
+    ~StringsForeignFolderTest() override { testsupport::NoForeignCreation(); }
+    std::string PlanAttachingTo(const Lines& items) {
+        const std::string destination = "D:\\W" + std::to_string(destinations_++);
+        sandbox->MakeFolder(destination);
+        controls().lstVol02IncludeStrings->Clear();
+        controls().lstVol02AddFolderStructure->Clear();
+        Plan(destination, items, {"D:\\S"}, controls().rdoVol02AttachMainFolderWithFiles);
+        return destination;
+    }
+    int destinations_ = 0;
+};
+
 // Another program takes the run's new folder away at once after the creation
 // call made it and puts a folder of its own, with its files, under the name,
 // before the run reads the new folder back. The watch on the destination
 // tells it: that folder is an existing one, gets nothing attached, and Undo
 // leaves it with everything in it.
-TEST_F(StringsPageTest, AFolderSwappedInJustAfterTheCreationIsExistingAndNotUndone) {
-    struct Disarm {
-        ~Disarm() { testsupport::NoForeignCreation(); }
-    } disarm;
-    namespace fs = std::filesystem;
+TEST_F(StringsForeignFolderTest, AFolderSwappedInJustAfterTheCreationIsExistingAndNotUndone) {
     struct Case {
         const char* how;
         std::function<void(const std::string& host)> takeAway;
@@ -73,14 +87,9 @@ TEST_F(StringsPageTest, AFolderSwappedInJustAfterTheCreationIsExistingAndNotUndo
         {"another moved over it", [](const std::string&) {}, false},
     };
     sandbox->MakeFile("D:\\S\\s.txt", "structure");
-    int index = 0;
     for (const Case& test : cases) {
         SCOPED_TRACE(test.how);
-        const std::string destination = "D:\\W" + std::to_string(index++);
-        sandbox->MakeFolder(destination);
-        controls().lstVol02IncludeStrings->Clear();
-        controls().lstVol02AddFolderStructure->Clear();
-        Plan(destination, {"x0", "x1", "x2", "x3"}, {"D:\\S"}, controls().rdoVol02AttachMainFolderWithFiles);
+        const std::string destination = PlanAttachingTo({"x0", "x1", "x2", "x3"});
         testsupport::AfterCreationOf("x2", [&test](const std::string& host) {
             test.takeAway(host);
             const std::string theirs = test.madeInPlace ? host : host + "-theirs";
@@ -106,11 +115,7 @@ TEST_F(StringsPageTest, AFolderSwappedInJustAfterTheCreationIsExistingAndNotUndo
 // in the new folder just before the run's creation call makes it: that
 // folder cannot be made, all of the structure counts under other reasons, and
 // nothing is written through the link.
-TEST_F(StringsPageTest, ALinkPutWhereTheStructureFolderGoesAtItsCreationIsNotWrittenThrough) {
-    struct Disarm {
-        ~Disarm() { testsupport::NoForeignCreation(); }
-    } disarm;
-    namespace fs = std::filesystem;
+TEST_F(StringsForeignFolderTest, ALinkPutWhereTheStructureFolderGoesAtItsCreationIsNotWrittenThrough) {
     sandbox->MakeFile("D:\\S\\s.txt", "12");
     sandbox->MakeFile("D:\\S\\X\\x.txt", "3456");
     struct Case {
@@ -125,14 +130,10 @@ TEST_F(StringsPageTest, ALinkPutWhereTheStructureFolderGoesAtItsCreationIsNotWri
         {"a link to nothing", [](const std::string& host) { fs::create_symlink("gone", host); }},
         {"a file", [](const std::string& host) { std::ofstream(host) << "the other program's"; }},
     };
-    int index = 0;
     for (const Case& test : cases) {
         SCOPED_TRACE(test.what);
-        const std::string destination = "D:\\W" + std::to_string(index++);
+        const std::string destination = PlanAttachingTo({"n"});
         sandbox->MakeFolder(destination + "\\Person");
-        controls().lstVol02IncludeStrings->Clear();
-        controls().lstVol02AddFolderStructure->Clear();
-        Plan(destination, {"n"}, {"D:\\S"}, controls().rdoVol02AttachMainFolderWithFiles);
         testsupport::BeforeCreationOf("S", test.putThere);
         CreateToTheEnd();
         EXPECT_EQ(Row(page->Counters().Created), (std::vector<double>{1, 0, 0, 0}));
